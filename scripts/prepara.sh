@@ -1,0 +1,38 @@
+# Shared by run.sh and test.sh: installs the missing Debian packages, then configures and builds into build/.
+# Sourced, not run.
+
+PACCHETTI=(qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite libxkbcommon-dev qt6-translations-l10n
+           cmake ninja-build g++ fonts-dejavu-core xvfb xauth libbenchmark-dev)
+
+installa_mancanti() {
+    local mancanti=()
+    for p in "${PACCHETTI[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+            mancanti+=("$p")
+        fi
+    done
+    [ ${#mancanti[@]} -eq 0 ] && return 0
+    echo "Pacchetti mancanti: ${mancanti[*]}"
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if command -v sudo >/dev/null 2>&1; then
+            sudo=(sudo)
+        else
+            echo "Servono i privilegi di root per installarli (né root né sudo disponibili)." >&2
+            echo "Installare a mano: apt-get install -y --no-install-recommends ${mancanti[*]}" >&2
+            return 1
+        fi
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo[@]}" apt-get update || return 1
+    "${sudo[@]}" apt-get install -y --no-install-recommends "${mancanti[@]}" || {
+        echo "Installazione non riuscita dei pacchetti: ${mancanti[*]}" >&2
+        return 1
+    }
+}
+
+compila() {
+    local radice="$1"
+    cmake -S "$radice" -B "$radice/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo || return 1
+    cmake --build "$radice/build" --parallel || return 1
+}

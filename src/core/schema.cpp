@@ -1,0 +1,190 @@
+#include "core/schema.h"
+
+#include "core/database.h"
+#include "core/stato.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlQuery>
+#include <QUuid>
+
+namespace {
+
+QVector<CampoSchema> campiPartita()
+{
+    QVector<CampoSchema> c{
+        {"GIORNATANUM", "INTEGER"},  {"DISPAND", "INTEGER"},     {"DISPRIT", "INTEGER"},   {"DATAAND", "VARCHAR(50)"},
+        {"DATARIT", "VARCHAR(50)"},  {"HAND", "VARCHAR(50)"},    {"HRIT", "VARCHAR(50)"},  {"SQ1", "VARCHAR(30)"},
+        {"SQ2", "VARCHAR(30)"},      {"G1A", "SMALLINT"},        {"G2A", "SMALLINT"},      {"G1R", "SMALLINT"},
+        {"G2R", "SMALLINT"},         {"NOTE", "VARCHAR(100)"},   {"CODPART", "COUNTER"},   {"RIGA", "SMALLINT"},
+    };
+    for (const char* leg : {"A", "R"})
+        for (const char* base : {"ARBITRO", "GUARDALINEE", "CONDCLIMATICHE", "TERRENO", "SPETTATORI"})
+            c.append(CampoSchema{QString(base) + leg, "VARCHAR(200)"});
+    for (const char* squadraLeg : {"1A", "1R", "2A", "2R"})
+        for (const char* base : {"TIRI", "TIRIPORTA", "OFFSIDE", "FALLI", "POSSESSO"})
+            c.append(CampoSchema{QString(base) + squadraLeg, "VARCHAR(4)"});
+    for (const char* corner : {"CORNER1A", "CORNER2A", "CORNER1R", "CORNER2R"}) c.append(CampoSchema{corner, "VARCHAR(4)"});
+    return c;
+}
+
+QVector<TabellaSchema> costruisci()
+{
+    QVector<TabellaSchema> t;
+    t.append({"CAMPIONATO",
+              {{"GIORNATEINS", "INTEGER"},
+               {"NUMSQUADRE", "INTEGER"},
+               {"PUNTIVIT", "INTEGER"},
+               {"PUNTIX", "INTEGER"},
+               {"PUNTISC", "INTEGER"},
+               {"DENOM", "VARCHAR(200)"},
+               {"NUMERAZIONE", "BYTE"},
+               {"CODCAMP", "COUNTER"}}});
+    t.append({"SQUADRA",
+              {{"CODICE", "COUNTER"},
+               {"NOME", "VARCHAR(30)"},
+               {"CITTA", "VARCHAR(30)"},
+               {"SEDE", "VARCHAR(100)"},
+               {"TEL", "VARCHAR(30)"},
+               {"ALLENATORE", "VARCHAR(30)"},
+               {"PRESIDENTE", "VARCHAR(50)"},
+               {"CAMPO", "VARCHAR(100)"},
+               {"NOTE", "VARCHAR(200)"},
+               {"PENALITA", "SMALLINT"},
+               {"COLORI", "VARCHAR(50)"},
+               {"FAX", "VARCHAR(50)"}}});
+    t.append({"PARTITA", campiPartita()});
+    t.append({"GIORNATA",
+              {{"NUMERO", "SMALLINT"},
+               {"DATAAND", "VARCHAR(50)"},
+               {"DATARIT", "VARCHAR(50)"},
+               {"DISPAND", "SMALLINT"},
+               {"DISPRIT", "SMALLINT"},
+               {"RIPOSA", "VARCHAR(30)"}}});
+    t.append({"GIOCATORE",
+              {{"NOME", "VARCHAR(30)"},
+               {"COGNOME", "VARCHAR(30)"},
+               {"DATANASC", "VARCHAR(15)"},
+               {"CODICE", "COUNTER"},
+               {"RUOLO", "VARCHAR(20)"},
+               {"NUMERO", "SMALLINT"},
+               {"RETI", "INTEGER"},
+               {"AMMONIZIONI", "INTEGER"},
+               {"SQUALIFICHE", "INTEGER"},
+               {"CODSQUADRA", "INTEGER"},
+               {"FOTO", "VARCHAR(250)"},
+               {"LUOGONASC", "VARCHAR(30)"},
+               {"NAZIONE", "VARCHAR(20)"},
+               {"ALTEZZA", "VARCHAR(10)"},
+               {"PESO", "VARCHAR(10)"},
+               {"NOTE", "VARCHAR(200)"}}});
+    t.append({"RETI",
+              {{"CODPART", "INTEGER"},
+               {"CODGIOCATORE", "INTEGER"},
+               {"MINUTO", "INTEGER"},
+               {"NOTE", "VARCHAR(250)"},
+               {"GIRONE", "SMALLINT"},
+               {"SQUADRA", "VARCHAR(30)"},
+               {"TIPO", "SMALLINT"},
+               {"CODICE", "COUNTER"}}});
+    t.append({"PRESENZE",
+              {{"CODICE", "COUNTER"},
+               {"GIRONE", "SMALLINT"},
+               {"GIORNATA", "SMALLINT"},
+               {"CODPARTITA", "INTEGER"},
+               {"CODGIOCATORE", "INTEGER"},
+               {"NOME", "VARCHAR(255)"},
+               {"NUMMAGLIA", "SMALLINT"},
+               {"AMMONITO", "SMALLINT"},
+               {"RETI", "SMALLINT"},
+               {"AUTORETI", "SMALLINT"},
+               {"RIGA", "SMALLINT"},
+               {"TITOLARE", "SMALLINT"},
+               {"SOSTITUITO", "SMALLINT"},
+               {"SQUADRA", "VARCHAR(50)"},
+               {"NOTE", "VARCHAR(255)"},
+               {"CHIHASOST", "INTEGER"},
+               {"VOTO", "CURRENCY"}}});
+    QVector<CampoSchema> punti{{"NOME", "VARCHAR(30)"}};
+    for (const char* f : {"GIOCATE", "PUNTI", "VINTEINCASA", "PERSEINCASA", "XINCASA", "VINTEFUORI", "PERSEFUORI",
+                          "XFUORI", "GFATTICASA", "GSUBITICASA", "GFATTIFUORI", "GSUBITIFUORI", "DIFFRETI",
+                          "TOTALEFATTI", "TOTALEVINTE", "TOTALESUBITI", "MEDIAINGLESE"})
+        punti.append(CampoSchema{f, "SMALLINT"});
+    t.append({"PUNTISQUADRE", punti});
+    return t;
+}
+
+} // namespace
+
+const QVector<TabellaSchema>& SchemaCampionato()
+{
+    static const QVector<TabellaSchema> schema = costruisci();
+    return schema;
+}
+
+QString SqlCreaTabella(const TabellaSchema& t)
+{
+    QStringList campi;
+    for (const CampoSchema& c : t.campi) {
+        const QString& tipo = c.tipo;
+        if (tipo == "COUNTER")
+            campi << QStringLiteral("%1 INTEGER PRIMARY KEY AUTOINCREMENT").arg(c.nome);
+        else if (tipo.startsWith("VARCHAR"))
+            campi << QStringLiteral("%1 %2 COLLATE NOCASE").arg(c.nome, tipo);
+        else
+            campi << QStringLiteral("%1 %2").arg(c.nome, tipo);
+    }
+    return QStringLiteral("CREATE TABLE %1 (%2)").arg(t.nome, campi.join(", "));
+}
+
+void CreaFileCampionato(const QString& percorso)
+{
+    const QFileInfo info(percorso);
+    if (percorso.isEmpty()) throw ErroreDatabase(QStringLiteral("Nessun nome di file indicato."));
+    if (info.exists()) throw ErroreDatabase(QStringLiteral("Il file %1 esiste già.").arg(percorso));
+    if (!info.absoluteDir().exists())
+        throw ErroreDatabase(QStringLiteral("La cartella %1 non esiste.").arg(info.absolutePath()));
+
+    // Build the file under a temporary name beside the target, then move it into place,
+    // so that a failure never leaves a half-made championship under the user's name.
+    const QString temporaneo = info.absoluteDir().filePath(
+        QStringLiteral(".%1.%2.tmp").arg(info.fileName(), QUuid::createUuid().toString(QUuid::Id128)));
+    const QString conn = QStringLiteral("crea_") + QUuid::createUuid().toString(QUuid::Id128);
+    try {
+        {
+            QSqlDatabase db = ApriConnessione(conn, temporaneo);
+            Transazione t(db);
+            for (const TabellaSchema& tab : SchemaCampionato()) Esegui(SqlCreaTabella(tab), {}, db);
+            t.commit();
+        }
+        ChiudiConnessione(conn);
+        if (!QFile::rename(temporaneo, percorso))
+            throw ErroreDatabase(QStringLiteral("Impossibile scrivere il file %1.").arg(percorso));
+    } catch (...) {
+        ChiudiConnessione(conn);
+        QFile::remove(temporaneo);
+        QFile::remove(temporaneo + "-journal");
+        throw;
+    }
+}
+
+void CreaDatabase()
+{
+    CreaFileCampionato(stato().PercorsoCampionato);
+    ApriDbCampionato(stato().PercorsoCampionato);
+}
+
+QStringList TabelleMancanti(const QString& nomeConnessione)
+{
+    QSqlDatabase db = QSqlDatabase::database(nomeConnessione, false);
+    QStringList presenti;
+    {
+        Query q("SELECT name FROM sqlite_master WHERE type = 'table'", {}, db);
+        while (q.next()) presenti << q.testo(0).toUpper();
+    }
+    QStringList mancanti;
+    for (const TabellaSchema& t : SchemaCampionato())
+        if (!presenti.contains(t.nome)) mancanti << t.nome;
+    return mancanti;
+}

@@ -1,0 +1,39 @@
+#include "platform/guida.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPointer>
+#include <QTextBrowser>
+#include <QUrl>
+
+namespace {
+QString percorso;
+int ultimo = -1;
+QPointer<QTextBrowser> finestra;
+} // namespace
+
+void Guida::imposta(const QString& percorsoFile) { percorso = percorsoFile; }
+QString Guida::file() { return percorso; }
+bool Guida::disponibile() { return !percorso.isEmpty() && QFile::exists(percorso); }
+int Guida::ultimoContesto() { return ultimo; }
+
+void Guida::apri(int contesto)
+{
+    if (!disponibile()) return;
+    ultimo = contesto;
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return;
+    if (!finestra) {
+        finestra = new QTextBrowser;
+        finestra->setAttribute(Qt::WA_DeleteOnClose);
+        finestra->setObjectName("Guida");
+        finestra->setWindowTitle(QStringLiteral("Guida di Golvarno 2000"));
+        finestra->setOpenExternalLinks(false);
+        finestra->resize(640, 520);
+    }
+    QUrl url = QUrl::fromLocalFile(percorso);
+    if (finestra->source().adjusted(QUrl::RemoveFragment) != url) finestra->setSource(url);
+    finestra->scrollToAnchor(ancora(contesto));
+    finestra->show();
+    finestra->raise();
+    finestra->activateWindow();
+}
