@@ -1,0 +1,392 @@
+#include "core/classifica.h"
+#include "core/database.h"
+#include "core/schema.h"
+#include "core/stato.h"
+
+#include <algorithm>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// One PARTITA row as the test writes it: an invalid QVariant is stored as Null.
+struct Riga {
+    int giornata = 1;
+    QString sq1;
+    QString sq2;
+    QVariant dispAnd;
+    QVariant dispRit;
+    QVariant g1a;
+    QVariant g2a;
+    QVariant g1r;
+    QVariant g2r;
+};
+
+const QVariant NUL;
+
+// A championship file with the given teams, open as the championship, and the state as the
+// opening routine leaves it (teams in name order).
+class Campionato {
+public:
+    explicit Campionato(const QStringList& squadre, const QList<QVariant>& penalita = {}, int vit = 3, int x = 1,
+                        int sc = 0) {
+        AzzeraStato();
+        const QString percorso = dir_.filePath("prova.gvn");
+        CreaFileCampionato(percorso);
+        ApriDbCampionato(percorso);
+        Esegui(
+            "INSERT INTO CAMPIONATO (GIORNATEINS, NUMSQUADRE, PUNTIVIT, PUNTIX, PUNTISC, DENOM) VALUES (0, ?, ?, ?, ?, "
+            "'Prova')",
+            {int(squadre.size()), vit, x, sc});
+        for (int i = 0; i < squadre.size(); ++i)
+            Esegui("INSERT INTO SQUADRA (NOME, PENALITA) VALUES (?, ?)",
+                   {squadre[i], i < penalita.size() ? penalita[i] : QVariant(0)});
+        QStringList ordinate = squadre;
+        std::sort(ordinate.begin(), ordinate.end(),
+                  [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+        Stato& s = stato();
+        s.CampionatoAperto = true;
+        s.PercorsoCampionato = percorso;
+        s.PuntiVittoria = vit;
+        s.PuntiPareggio = x;
+        s.PuntiSconfitta = sc;
+        s.NumeroSquadre = int(ordinate.size());
+        s.Squadre = QVector<TipoSquadra>(1);
+        for (const QString& n : ordinate)
+            s.Squadre.append(TipoSquadra{n, QString()});
+    }
+    ~Campionato() { ChiudiDbCampionato(); }
+
+    static void partita(const Riga& r) {
+        Esegui("INSERT INTO PARTITA (GIORNATANUM, SQ1, SQ2, DISPAND, DISPRIT, G1A, G2A, G1R, G2R) "
+               "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)",
+               {r.giornata, r.sq1, r.sq2, r.dispAnd, r.dispRit, r.g1a, r.g2a, r.g1r, r.g2r});
+    }
+
+private:
+    QTemporaryDir dir_;
+};
+
+const char* const CAMPI = "GIOCATE, PUNTI, VINTEINCASA, PERSEINCASA, XINCASA, VINTEFUORI, PERSEFUORI, XFUORI, "
+                          "GFATTICASA, GSUBITICASA, GFATTIFUORI, GSUBITIFUORI, DIFFRETI, TOTALEFATTI, TOTALEVINTE, "
+                          "TOTALESUBITI, MEDIAINGLESE";
+
+// A team's row as its 17 numbers in field order, separated by blanks; "assente" without a row.
+QString rigaDi(const QString& nome) {
+    Query q(QStringLiteral("SELECT %1 FROM PUNTISQUADRE WHERE NOME = ?").arg(CAMPI), {nome});
+    if (!q.next()) return QStringLiteral("assente");
+    QStringList v;
+    for (int i = 0; i < 17; ++i)
+        v << QString::number(q.intero(i));
+    return v.join(' ');
+}
+
+// The whole table, one line per team in name order.
+QStringList tabella() {
+    QStringList righe;
+    Query q("SELECT NOME FROM PUNTISQUADRE ORDER BY NOME");
+    while (q.next())
+        righe << q.testo(0) + ": " + rigaDi(q.testo(0));
+    return righe;
+}
+
+int righeTabella() {
+    return Valore("SELECT COUNT(*) FROM PUNTISQUADRE").toInt();
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(QList<Riga>)
+
+class TstClassifica : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { AzzeraStato(); }
+
+    void conteggio_data();
+    void conteggio();
+    void arco_data();
+    void arco();
+    void arcoCompletoUgualeStagione();
+    void unaRigaPerSquadra();
+    void confrontoConCalcoloIndipendente_data();
+    void confrontoConCalcoloIndipendente();
+    void erroreLasciaTabellaComEra();
+};
+
+// Field order: GIOCATE PUNTI VC PC XC VF PF XF GFC GSC GFF GSF DIFF TF TV TS MI
+void TstClassifica::conteggio_data() {
+    QTest::addColumn<QList<Riga>>("righe");
+    QTest::addColumn<QVariant>("penalita");
+    QTest::addColumn<int>("puntiSconfitta");
+    QTest::addColumn<QString>("atteso"); // Alba's row
+
+    // Return leg: Bari at home scores G2R = 3, Alba G1R = 1.
+    QTest::newRow("andata e ritorno di una riga") << QList<Riga>{{1, "Alba", "Bari", -1, -1, 2, 1, 1, 3}} << QVariant(0)
+                                                  << 0 << "2 3 1 0 0 0 1 0 2 1 1 3 -1 3 1 4 -1";
+    QTest::newRow("da secondo nominato") << QList<Riga>{{1, "Bari", "Alba", -1, -1, 2, 1, 1, 3}} << QVariant(0) << 0
+                                         << "2 3 1 0 0 0 1 0 3 1 1 2 1 4 1 3 -1";
+    QTest::newRow("flag 0, vuoto e 1 non contano") << QList<Riga>{{1, "Alba", "Bari", 0, 0, 2, 0, 0, 2},
+                                                                  {2, "Alba", "Bari", NUL, NUL, 2, 0, 0, 2},
+                                                                  {3, "Bari", "Alba", 1, 1, 0, 2, 2, 0}}
+                                                   << QVariant(0) << 0 << "0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0";
+    QTest::newRow("giocata senza punteggio: 0-0") << QList<Riga>{{1, "Alba", "Bari", -1, -1, NUL, NUL, NUL, NUL}}
+                                                  << QVariant(0) << 0 << "2 2 0 0 1 0 0 1 0 0 0 0 0 0 0 0 -1";
+    QTest::newRow("penalità 3 con 1 punto") << QList<Riga>{{1, "Alba", "Bari", -1, 0, 1, 1, NUL, NUL}} << QVariant(3)
+                                            << 0 << "1 -2 0 0 1 0 0 0 1 1 0 0 0 1 0 1 -1";
+    QTest::newRow("penalità negativa aggiunge punti")
+        << QList<Riga>{} << QVariant(-2) << 0 << "0 2 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0";
+    QTest::newRow("penalità vuota") << QList<Riga>{} << QVariant() << 0 << "0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0";
+    QTest::newRow("punti anche per la sconfitta") << QList<Riga>{{1, "Alba", "Bari", -1, -1, 0, 1, 0, 2}} << QVariant(0)
+                                                  << 1 << "2 2 0 1 0 0 1 0 0 1 0 2 -3 0 0 3 -3";
+    QTest::newRow("media inglese: due pari in casa e una vittoria fuori")
+        << QList<Riga>{{1, "Alba", "Bari", -1, 0, 1, 1, NUL, NUL},
+                       {2, "Alba", "Como", -1, 0, 2, 2, NUL, NUL},
+                       {3, "Bari", "Alba", -1, 0, 0, 1, NUL, NUL}}
+        << QVariant(0) << 0 << "3 5 0 0 2 1 0 0 3 3 1 0 1 4 1 3 -1";
+    QTest::newRow("media inglese: vinte in casa e pari fuori")
+        << QList<Riga>{{1, "Alba", "Bari", -1, -1, 1, 0, 2, 2}, {2, "Como", "Alba", -1, -1, 1, 1, 0, 3}} << QVariant(0)
+        << 0 << "4 8 2 0 0 0 0 2 4 0 3 3 4 7 2 3 0";
+    QTest::newRow("stessa squadra sui due lati conta una volta come SQ1")
+        << QList<Riga>{{1, "Alba", "Alba", -1, -1, 1, 0, 2, 2}} << QVariant(0) << 0
+        << "2 4 1 0 0 0 0 1 1 0 2 2 1 3 1 2 0";
+    QTest::newRow("nome con altre maiuscole") << QList<Riga>{{1, "ALBA", "Bari", -1, 0, 1, 0, NUL, NUL}} << QVariant(0)
+                                              << 0 << "1 3 1 0 0 0 0 0 1 0 0 0 1 1 1 0 0";
+}
+
+void TstClassifica::conteggio() {
+    QFETCH(QList<Riga>, righe);
+    QFETCH(QVariant, penalita);
+    QFETCH(int, puntiSconfitta);
+    QFETCH(QString, atteso);
+
+    Campionato c({"Bari", "Alba", "Como"}, {0, penalita, 0}, 3, 1, puntiSconfitta);
+    for (const Riga& r : righe)
+        Campionato::partita(r);
+    CalcolaClassifica();
+    QCOMPARE(rigaDi("Alba"), atteso);
+    QCOMPARE(righeTabella(), 3);
+}
+
+// Alba meets Bari at home in every round g of 1..8 and wins each leg by 2^(g-1) goals, so the goals
+// scored at home and away spell out, bit by bit, which first and which return legs were counted.
+// The return leg of round 8 is not played. Alba has a penalty of 1.
+void TstClassifica::arco_data() {
+    QTest::addColumn<int>("daGiornata");
+    QTest::addColumn<int>("daGirone");
+    QTest::addColumn<int>("aGiornata");
+    QTest::addColumn<int>("aGirone");
+    QTest::addColumn<int>("andate");
+    QTest::addColumn<int>("ritorni");
+
+    QTest::newRow("andata 1-5") << 1 << 1 << 5 << 1 << 0b11111 << 0;
+    QTest::newRow("andata 3 - ritorno 2") << 3 << 1 << 2 << 2 << 0b11111100 << 0b11;
+    QTest::newRow("ritorno 4-6") << 4 << 2 << 6 << 2 << 0 << 0b111000;
+    QTest::newRow("tutta la stagione") << 1 << 1 << 8 << 2 << 0xFF << 0x7F;
+    QTest::newRow("finisce prima di cominciare") << 5 << 1 << 3 << 1 << 0 << 0;
+    QTest::newRow("ritorno alla rovescia") << 6 << 2 << 2 << 2 << 0 << 0;
+    QTest::newRow("una sola giornata") << 2 << 1 << 2 << 1 << 0b10 << 0;
+    QTest::newRow("ritorno 7 fino alla fine") << 7 << 2 << 8 << 2 << 0 << 0b1000000;
+}
+
+void TstClassifica::arco() {
+    QFETCH(int, daGiornata);
+    QFETCH(int, daGirone);
+    QFETCH(int, aGiornata);
+    QFETCH(int, aGirone);
+    QFETCH(int, andate);
+    QFETCH(int, ritorni);
+
+    Campionato c({"Alba", "Bari"}, {1, 0});
+    for (int g = 1; g <= 8; ++g)
+        Campionato::partita({g, "Alba", "Bari", -1, g < 8 ? -1 : 0, 1 << (g - 1), 0, 1 << (g - 1), 0});
+    Stato& s = stato();
+    s.ParzDaGiornata = daGiornata;
+    s.ParzDaGirone = daGirone;
+    s.ParzAGiornata = aGiornata;
+    s.ParzAGirone = aGirone;
+    CalcolaClassificaParziale();
+
+    Query q("SELECT GFATTICASA, GFATTIFUORI, GIOCATE, PUNTI FROM PUNTISQUADRE WHERE NOME = 'Alba'");
+    QVERIFY(q.next());
+    QCOMPARE(q.intero(0), andate);
+    QCOMPARE(q.intero(1), ritorni);
+    const int vinte = qPopulationCount(quint32(andate)) + qPopulationCount(quint32(ritorni));
+    QCOMPARE(q.intero(2), vinte);
+    QCOMPARE(q.intero(3), 3 * vinte - 1);
+}
+
+void TstClassifica::arcoCompletoUgualeStagione() {
+    Campionato c({"Alba", "Bari", "Como", "Dora"}, {2, 0, -1, 0});
+    Campionato::partita({1, "Alba", "Bari", -1, -1, 2, 1, 0, 0});
+    Campionato::partita({1, "Como", "Dora", -1, 0, 1, 3, NUL, NUL});
+    Campionato::partita({2, "Bari", "Como", -1, -1, 1, 1, 2, 4});
+    Campionato::partita({2, "Dora", "Alba", 0, -1, NUL, NUL, 2, 2});
+    CalcolaClassifica();
+    const QStringList stagione = tabella();
+    QCOMPARE(stagione.size(), 4);
+
+    stato().ParzDaGiornata = 1;
+    stato().ParzDaGirone = 1;
+    stato().ParzAGiornata = 2;
+    stato().ParzAGirone = 2;
+    CalcolaClassificaParziale();
+    QCOMPARE(tabella(), stagione);
+}
+
+void TstClassifica::unaRigaPerSquadra() {
+    Campionato c({"Alba", "Bari", "Como"});
+    Campionato::partita({1, "Alba", "Bari", -1, -1, 1, 0, 0, 1});
+    stato().ParzDaGiornata = 1;
+    stato().ParzDaGirone = 1;
+    stato().ParzAGiornata = 1;
+    stato().ParzAGirone = 1;
+
+    CalcolaClassifica();
+    QCOMPARE(righeTabella(), 3);
+    CalcolaClassificaParziale();
+    QCOMPARE(righeTabella(), 3);
+    QCOMPARE(rigaDi("Alba"), QString("1 3 1 0 0 0 0 0 1 0 0 0 1 1 1 0 0"));
+    CalcolaClassifica();
+    QCOMPARE(righeTabella(), 3);
+    QCOMPARE(rigaDi("Alba"), QString("2 3 1 0 0 0 1 0 1 0 0 1 0 1 1 1 -1"));
+
+    // A championship without teams leaves the table empty, whatever an earlier rebuild wrote.
+    stato().NumeroSquadre = 0;
+    stato().Squadre.resize(1);
+    CalcolaClassifica();
+    QCOMPARE(righeTabella(), 0);
+}
+
+void TstClassifica::confrontoConCalcoloIndipendente_data() {
+    QTest::addColumn<quint32>("seme");
+    for (quint32 seme = 1; seme <= 12; ++seme)
+        QTest::addRow("seme %u", seme) << seme;
+}
+
+// A random season, flags and scores sometimes empty or out of code, checked against a
+// straightforward count written here from the leg and result tables, leg by leg and team by team.
+void TstClassifica::confrontoConCalcoloIndipendente() {
+    QFETCH(quint32, seme);
+    QRandomGenerator caso(seme);
+    const QStringList nomi{"Ancona", "Bari", "Cesena", "Empoli", "Genoa", "Lecce", "Parma", "Torino"};
+    QList<QVariant> penalita;
+    for (int i = 0; i < nomi.size(); ++i)
+        penalita << (caso.bounded(4) == 0 ? QVariant() : QVariant(caso.bounded(-3, 4)));
+    const int vit = caso.bounded(2, 4), x = caso.bounded(0, 2), sc = caso.bounded(0, 2);
+    Campionato c(nomi, penalita, vit, x, sc);
+
+    auto flag = [&]() -> QVariant {
+        const int v = caso.bounded(6);
+        return v <= 2 ? QVariant(-1) : v == 3 ? QVariant(0) : v == 4 ? QVariant(1) : QVariant();
+    };
+    auto gol = [&]() -> QVariant { return caso.bounded(8) == 0 ? QVariant() : QVariant(caso.bounded(5)); };
+    QList<Riga> righe;
+    for (int i = 0; i < nomi.size(); ++i)
+        for (int j = i + 1; j < nomi.size(); ++j) {
+            const bool scambia = caso.bounded(2);
+            righe << Riga{int(caso.bounded(1, 8)),
+                          nomi[scambia ? j : i],
+                          nomi[scambia ? i : j],
+                          flag(),
+                          flag(),
+                          gol(),
+                          gol(),
+                          gol(),
+                          gol()};
+        }
+    righe << Riga{3, "Lecce", "Lecce", -1, -1, gol(), gol(), gol(), gol()};
+    for (const Riga& r : righe)
+        Campionato::partita(r);
+
+    // Season order of a leg: first legs by round, then return legs by round.
+    auto posizione = [](int girone, int giornata) { return girone * 100 + giornata; };
+    const int da = posizione(int(caso.bounded(1, 3)), int(caso.bounded(1, 8)));
+    const int a = posizione(int(caso.bounded(1, 3)), int(caso.bounded(1, 8)));
+
+    for (const bool parziale : {false, true}) {
+        if (parziale) {
+            stato().ParzDaGirone = da / 100;
+            stato().ParzDaGiornata = da % 100;
+            stato().ParzAGirone = a / 100;
+            stato().ParzAGiornata = a % 100;
+            CalcolaClassificaParziale();
+        } else {
+            CalcolaClassifica();
+        }
+        QCOMPARE(righeTabella(), int(nomi.size()));
+        for (int t = 0; t < nomi.size(); ++t) {
+            const QString& nome = nomi[t];
+            // GIOCATE PUNTI VC PC XC VF PF XF GFC GSC GFF GSF, then the average.
+            int v[13] = {};
+            for (const Riga& r : righe) {
+                if (r.sq1 != nome && r.sq2 != nome) continue;
+                const bool primo = r.sq1 == nome;
+                for (int girone = 1; girone <= 2; ++girone) {
+                    const QVariant& giocata = girone == 1 ? r.dispAnd : r.dispRit;
+                    if (giocata.isNull() || giocata.toInt() != -1) continue;
+                    const int pos = posizione(girone, r.giornata);
+                    if (parziale && (pos < da || pos > a)) continue;
+                    const QVariant& mieiV = girone == 1 ? (primo ? r.g1a : r.g2a) : (primo ? r.g1r : r.g2r);
+                    const QVariant& loroV = girone == 1 ? (primo ? r.g2a : r.g1a) : (primo ? r.g2r : r.g1r);
+                    const int miei = mieiV.toInt(), loro = loroV.toInt();
+                    const bool casa = (girone == 1) == primo;
+                    v[0] += 1;
+                    if (miei > loro) {
+                        v[1] += vit;
+                        v[casa ? 2 : 5] += 1;
+                        v[12] += casa ? 0 : 1;
+                    } else if (miei == loro) {
+                        v[1] += x;
+                        v[casa ? 4 : 7] += 1;
+                        v[12] += casa ? -1 : 0;
+                    } else {
+                        v[1] += sc;
+                        v[casa ? 3 : 6] += 1;
+                        v[12] += casa ? -2 : -1;
+                    }
+                    v[casa ? 8 : 10] += miei;
+                    v[casa ? 9 : 11] += loro;
+                }
+            }
+            v[1] -= penalita[t].toInt();
+            const int fatti = v[8] + v[10], subiti = v[9] + v[11];
+            QStringList atteso;
+            for (int i = 0; i < 12; ++i)
+                atteso << QString::number(v[i]);
+            atteso << QString::number(fatti - subiti) << QString::number(fatti) << QString::number(v[2] + v[5])
+                   << QString::number(subiti) << QString::number(v[12]);
+            QVERIFY2(rigaDi(nome) == atteso.join(' '),
+                     qPrintable(QString("%1 %2: %3 invece di %4")
+                                    .arg(parziale ? "arco" : "stagione", nome, rigaDi(nome), atteso.join(' '))));
+        }
+    }
+}
+
+void TstClassifica::erroreLasciaTabellaComEra() {
+    {
+        Campionato c({"Alba", "Bari", "Como"});
+        Campionato::partita({1, "Alba", "Bari", -1, 0, 1, 0, NUL, NUL});
+        CalcolaClassifica();
+        const QStringList prima = tabella();
+
+        Campionato::partita({2, "Como", "Alba", -1, 0, 4, 0, NUL, NUL});
+        Esegui("CREATE TRIGGER blocca BEFORE INSERT ON PUNTISQUADRE WHEN NEW.NOME = 'Como' "
+               "BEGIN SELECT RAISE(ABORT, 'tabella bloccata'); END");
+        try {
+            CalcolaClassifica();
+            QFAIL("nessun errore");
+        } catch (const ErroreDatabase& e) {
+            QVERIFY(e.testo().startsWith("Impossibile aggiornare la classifica"));
+            QVERIFY(e.testo().contains("tabella bloccata"));
+        }
+        QCOMPARE(tabella(), prima);
+    }
+    // No championship open: a message for the user, not a crash.
+    QVERIFY_THROWS_EXCEPTION(ErroreDatabase, CalcolaClassifica());
+}
+
+QTEST_GUILESS_MAIN(TstClassifica)
+#include "tst_classifica.moc"
