@@ -1,50 +1,44 @@
 #include "tools/generatore.h"
 
+#include "tools/bitmapprogramma.h"
+#include "tools/connessionesqlite.h"
+#include "tools/guidaprogramma.h"
+#include "tools/modellicalendario.h"
+
 #include <QDir>
 #include <QFile>
-#include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QUuid>
 
 namespace {
 
-bool fallito(QString* errore, const QString& testo)
-{
+bool fallito(QString* errore, const QString& testo) {
     if (errore) *errore = testo;
     return false;
 }
 
 } // namespace
 
-bool GeneraImpostazioni(const QString& percorso, QString* errore)
-{
-    QFile::remove(percorso);
-    const QString nome = "gen_impostazioni_" + QUuid::createUuid().toString(QUuid::Id128);
-    bool ok = true;
-    QString testo;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", nome);
-        db.setDatabaseName(percorso);
-        if (!db.open()) {
-            ok = false;
-            testo = db.lastError().text();
-        } else {
-            QSqlQuery q(db);
-            ok = q.exec("CREATE TABLE Impostazioni (VisualizzaPrimiPassi SMALLINT, ViewOption BYTE, "
-                        "VisualizzaVoti SMALLINT, VisualizzaScheda SMALLINT)") &&
-                 q.exec("INSERT INTO Impostazioni VALUES (-1, 1, -1, -1)");
-            if (!ok) testo = q.lastError().text();
-            db.close();
-        }
-    }
-    QSqlDatabase::removeDatabase(nome);
-    if (!ok) return fallito(errore, percorso + ": " + testo);
+bool GeneraImpostazioni(const QString& percorso, QString* errore) {
+    if (QFile::exists(percorso) && !QFile::remove(percorso))
+        return fallito(errore, percorso + ": impossibile sostituire il file");
+    ConnessioneSqlite c(percorso);
+    if (!c.aperta()) return fallito(errore, c.errore({}));
+    QSqlQuery q(c.db());
+    if (!q.exec("CREATE TABLE Impostazioni (VisualizzaPrimiPassi SMALLINT, ViewOption BYTE, "
+                "VisualizzaVoti SMALLINT, VisualizzaScheda SMALLINT)") ||
+        !q.exec("INSERT INTO Impostazioni (VisualizzaPrimiPassi, ViewOption, VisualizzaVoti, VisualizzaScheda) "
+                "VALUES (-1, 1, -1, -1)"))
+        return fallito(errore, c.errore(q.lastError().text()));
     return true;
 }
 
-bool GeneraCartellaProgramma(const QString& cartella, QString* errore)
-{
+bool GeneraCartellaProgramma(const QString& cartella, QString* errore) {
     if (!QDir().mkpath(cartella)) return fallito(errore, "impossibile creare " + cartella);
-    return GeneraImpostazioni(QDir(cartella).filePath("golvarno.def"), errore);
+    const QDir dir(cartella);
+    if (!GeneraImpostazioni(dir.filePath(NomeFileImpostazioni()), errore)) return false;
+    for (int n : SquadreConModello())
+        if (!GeneraModelloCalendario(dir.filePath(NomeModelloCalendario(n)), n, errore)) return false;
+    if (!GeneraGuida(dir.filePath(NomeFileGuida()), errore)) return false;
+    return GeneraBitmapProgramma(cartella, errore);
 }

@@ -1,12 +1,12 @@
 // Writes the program folder's data files: golvarno_gen <folder>
 #include "tools/generatore.h"
 
-#include <QGuiApplication>
 #include <cstdio>
+#include <QCoreApplication>
 
-int main(int argc, char** argv)
-{
-    QGuiApplication app(argc, argv);
+int main(int argc, char** argv) {
+    // Drawing the bitmaps needs only QImage, so no GUI connection is opened at build time.
+    QCoreApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "uso: golvarno_gen <cartella del programma>\n");
         return 2;
