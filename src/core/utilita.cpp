@@ -2,10 +2,10 @@
 
 #include "platform/cursore.h"
 
+#include <cmath>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <cmath>
 
 QString NullInVuoto(const QVariant& v)
 {
@@ -77,7 +77,7 @@ QString prefissoNumerico(const QString& testo, bool decimale)
     }
     return s;
 }
-} // namespace
+}  // namespace
 
 int Val(const QString& testo)
 {

@@ -9,7 +9,7 @@ QString& cartellaImpostata()
     static QString cartella;
     return cartella;
 }
-} // namespace
+}  // namespace
 
 QString CartellaProgramma()
 {

@@ -10,7 +10,7 @@ namespace {
 QString percorso;
 int ultimo = -1;
 QPointer<QTextBrowser> finestra;
-} // namespace
+}  // namespace
 
 void Guida::imposta(const QString& percorsoFile) { percorso = percorsoFile; }
 QString Guida::file() { return percorso; }

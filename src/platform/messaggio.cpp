@@ -2,6 +2,7 @@
 
 #include "platform/guida.h"
 
+#include <deque>
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -9,7 +10,6 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
-#include <deque>
 #include <variant>
 
 namespace {
@@ -82,7 +82,7 @@ QString filtroQt(const QString& filtro)
     return voci.join(";;");
 }
 
-} // namespace
+}  // namespace
 
 QString Messaggio::perVisualizzare(const QString& testo)
 {

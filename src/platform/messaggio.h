@@ -65,8 +65,8 @@ public:
     static bool attivo();
 
     static void accoda(Messaggio::Risposta risposta);
-    static void accodaTesto(const QString& testo);  // the next input box returns this text
-    static void accodaAnnullaInput();               // the next input box is cancelled
+    static void accodaTesto(const QString& testo);    // the next input box returns this text
+    static void accodaAnnullaInput();                 // the next input box is cancelled
     static void accodaFile(const QString& percorso);  // the next open dialog returns this ("" = cancel)
 
     static const QList<Messaggio::Richiesta>& mostrati();
