@@ -17,11 +17,13 @@ struct Arco {
     int aGiornata = 0;
     int aGirone = 1;
 
-    bool contieneAndata(int g) const {
+    bool contieneAndata(int g) const
+    {
         if (!attivo) return true;
         return daGirone == 1 && g >= daGiornata && !(aGirone == 1 && g > aGiornata);
     }
-    bool contieneRitorno(int g) const {
+    bool contieneRitorno(int g) const
+    {
         if (!attivo) return true;
         return aGirone != 1 && g <= aGiornata && (daGirone == 1 || g >= daGiornata);
     }
@@ -43,7 +45,7 @@ struct Incontro {
 // The tally of one team.
 struct Conteggio {
     int giocate = 0;
-    int punti = 0; // before the penalty
+    int punti = 0;  // before the penalty
     int vinteInCasa = 0;
     int perseInCasa = 0;
     int xInCasa = 0;
@@ -64,7 +66,8 @@ struct PuntiRisultato {
 };
 
 // Team names are compared as the database compares text: ignoring the case of A..Z only.
-QString chiaveNome(const QString& nome) {
+QString chiaveNome(const QString& nome)
+{
     QString k = nome;
     for (QChar& c : k)
         if (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) c = QChar(c.unicode() + ('a' - 'A'));
@@ -72,7 +75,8 @@ QString chiaveNome(const QString& nome) {
 }
 
 // One counted leg: f the team's goals, a the opponent's.
-void contaGara(Conteggio& c, int f, int a, bool inCasa, const PuntiRisultato& p) {
+void contaGara(Conteggio& c, int f, int a, bool inCasa, const PuntiRisultato& p)
+{
     if (f > a) {
         c.punti += p.vittoria;
         if (inCasa) {
@@ -110,7 +114,8 @@ void contaGara(Conteggio& c, int f, int a, bool inCasa, const PuntiRisultato& p)
 }
 
 // Both legs of one row for a team named on side 1 (SQ1) or side 2 (SQ2).
-void contaIncontro(Conteggio& c, const Incontro& m, bool primoNominato, const Arco& arco, const PuntiRisultato& p) {
+void contaIncontro(Conteggio& c, const Incontro& m, bool primoNominato, const Arco& arco, const PuntiRisultato& p)
+{
     if (m.giocataAndata && arco.contieneAndata(m.giornata)) {
         if (primoNominato)
             contaGara(c, m.g1a, m.g2a, true, p);
@@ -125,7 +130,8 @@ void contaIncontro(Conteggio& c, const Incontro& m, bool primoNominato, const Ar
     }
 }
 
-QVector<Incontro> leggiIncontri() {
+QVector<Incontro> leggiIncontri()
+{
     QVector<Incontro> incontri;
     Query q("SELECT GIORNATANUM, SQ1, SQ2, DISPAND, DISPRIT, G1A, G2A, G1R, G2R FROM PARTITA "
             "WHERE DISPAND = -1 OR DISPRIT = -1");
@@ -146,7 +152,8 @@ QVector<Incontro> leggiIncontri() {
 }
 
 // PENALITA by team name; the first stored row of a name counts.
-QHash<QString, int> leggiPenalita() {
+QHash<QString, int> leggiPenalita()
+{
     QHash<QString, int> penalita;
     Query q("SELECT NOME, PENALITA FROM SQUADRA ORDER BY rowid");
     while (q.next()) {
@@ -157,7 +164,8 @@ QHash<QString, int> leggiPenalita() {
 }
 
 void scriviClassifica(const QVector<QString>& nomi, const QVector<Conteggio>& conti,
-                      const QHash<QString, int>& penalita) {
+                      const QHash<QString, int>& penalita)
+{
     QSqlDatabase db = DbCampionato();
     Transazione t(db);
     Esegui("DELETE FROM PUNTISQUADRE", {}, db);
@@ -189,25 +197,23 @@ void scriviClassifica(const QVector<QString>& nomi, const QVector<Conteggio>& co
                                   c.vinteInCasa + c.vinteFuori,
                                   subiti,
                                   c.mediaInglese};
-        for (int j = 0; j < valori.size(); ++j)
-            ins.bindValue(j, valori[j]);
+        for (int j = 0; j < valori.size(); ++j) ins.bindValue(j, valori[j]);
         if (!ins.exec()) throw ErroreDatabase(ins.lastError().text());
     }
     t.commit();
 }
 
-void ricostruisci(const Arco& arco) {
+void ricostruisci(const Arco& arco)
+{
     const Stato& s = stato();
     QVector<QString> nomi;
-    for (int i = 1; i <= s.NumeroSquadre && i < s.Squadre.size(); ++i)
-        nomi.append(s.Squadre[i].Nome);
+    for (int i = 1; i <= s.NumeroSquadre && i < s.Squadre.size(); ++i) nomi.append(s.Squadre[i].Nome);
     const PuntiRisultato punti{s.PuntiVittoria, s.PuntiPareggio, s.PuntiSconfitta};
 
     try {
         // Positions of the teams by name: a name listed twice counts for both positions.
         QHash<QString, QVector<int>> posizioni;
-        for (int i = 0; i < nomi.size(); ++i)
-            posizioni[chiaveNome(nomi[i])].append(i);
+        for (int i = 0; i < nomi.size(); ++i) posizioni[chiaveNome(nomi[i])].append(i);
 
         QVector<Conteggio> conti(nomi.size());
         for (const Incontro& m : leggiIncontri()) {
@@ -215,11 +221,9 @@ void ricostruisci(const Arco& arco) {
             const QString k2 = chiaveNome(m.sq2);
             // A row naming the same team on both sides counts once, as its first-named side.
             if (!m.sq1.isEmpty())
-                for (int i : posizioni.value(k1))
-                    contaIncontro(conti[i], m, true, arco, punti);
+                for (int i : posizioni.value(k1)) contaIncontro(conti[i], m, true, arco, punti);
             if (!m.sq2.isEmpty() && k2 != k1)
-                for (int i : posizioni.value(k2))
-                    contaIncontro(conti[i], m, false, arco, punti);
+                for (int i : posizioni.value(k2)) contaIncontro(conti[i], m, false, arco, punti);
         }
         scriviClassifica(nomi, conti, leggiPenalita());
     } catch (const ErroreDatabase& e) {
@@ -228,13 +232,12 @@ void ricostruisci(const Arco& arco) {
     }
 }
 
-} // namespace
+}  // namespace
 
-void CalcolaClassifica() {
-    ricostruisci(Arco{});
-}
+void CalcolaClassifica() { ricostruisci(Arco{}); }
 
-void CalcolaClassificaParziale() {
+void CalcolaClassificaParziale()
+{
     const Stato& s = stato();
     ricostruisci(Arco{true, s.ParzDaGiornata, s.ParzDaGirone, s.ParzAGiornata, s.ParzAGirone});
 }

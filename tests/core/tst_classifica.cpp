@@ -30,7 +30,8 @@ const QVariant NUL;
 class Campionato {
 public:
     explicit Campionato(const QStringList& squadre, const QList<QVariant>& penalita = {}, int vit = 3, int x = 1,
-                        int sc = 0) {
+                        int sc = 0)
+    {
         AzzeraStato();
         const QString percorso = dir_.filePath("prova.gvn");
         CreaFileCampionato(percorso);
@@ -53,12 +54,12 @@ public:
         s.PuntiSconfitta = sc;
         s.NumeroSquadre = int(ordinate.size());
         s.Squadre = QVector<TipoSquadra>(1);
-        for (const QString& n : ordinate)
-            s.Squadre.append(TipoSquadra{n, QString()});
+        for (const QString& n : ordinate) s.Squadre.append(TipoSquadra{n, QString()});
     }
     ~Campionato() { ChiudiDbCampionato(); }
 
-    static void partita(const Riga& r) {
+    static void partita(const Riga& r)
+    {
         Esegui("INSERT INTO PARTITA (GIORNATANUM, SQ1, SQ2, DISPAND, DISPRIT, G1A, G2A, G1R, G2R) "
                "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)",
                {r.giornata, r.sq1, r.sq2, r.dispAnd, r.dispRit, r.g1a, r.g2a, r.g1r, r.g2r});
@@ -73,29 +74,27 @@ const char* const CAMPI = "GIOCATE, PUNTI, VINTEINCASA, PERSEINCASA, XINCASA, VI
                           "TOTALESUBITI, MEDIAINGLESE";
 
 // A team's row as its 17 numbers in field order, separated by blanks; "assente" without a row.
-QString rigaDi(const QString& nome) {
+QString rigaDi(const QString& nome)
+{
     Query q(QStringLiteral("SELECT %1 FROM PUNTISQUADRE WHERE NOME = ?").arg(CAMPI), {nome});
     if (!q.next()) return QStringLiteral("assente");
     QStringList v;
-    for (int i = 0; i < 17; ++i)
-        v << QString::number(q.intero(i));
+    for (int i = 0; i < 17; ++i) v << QString::number(q.intero(i));
     return v.join(' ');
 }
 
 // The whole table, one line per team in name order.
-QStringList tabella() {
+QStringList tabella()
+{
     QStringList righe;
     Query q("SELECT NOME FROM PUNTISQUADRE ORDER BY NOME");
-    while (q.next())
-        righe << q.testo(0) + ": " + rigaDi(q.testo(0));
+    while (q.next()) righe << q.testo(0) + ": " + rigaDi(q.testo(0));
     return righe;
 }
 
-int righeTabella() {
-    return Valore("SELECT COUNT(*) FROM PUNTISQUADRE").toInt();
-}
+int righeTabella() { return Valore("SELECT COUNT(*) FROM PUNTISQUADRE").toInt(); }
 
-} // namespace
+}  // namespace
 
 Q_DECLARE_METATYPE(QList<Riga>)
 
@@ -117,11 +116,12 @@ private slots:
 };
 
 // Field order: GIOCATE PUNTI VC PC XC VF PF XF GFC GSC GFF GSF DIFF TF TV TS MI
-void TstClassifica::conteggio_data() {
+void TstClassifica::conteggio_data()
+{
     QTest::addColumn<QList<Riga>>("righe");
     QTest::addColumn<QVariant>("penalita");
     QTest::addColumn<int>("puntiSconfitta");
-    QTest::addColumn<QString>("atteso"); // Alba's row
+    QTest::addColumn<QString>("atteso");  // Alba's row
 
     // Return leg: Bari at home scores G2R = 3, Alba G1R = 1.
     QTest::newRow("andata e ritorno di una riga") << QList<Riga>{{1, "Alba", "Bari", -1, -1, 2, 1, 1, 3}} << QVariant(0)
@@ -156,15 +156,15 @@ void TstClassifica::conteggio_data() {
                                               << 0 << "1 3 1 0 0 0 0 0 1 0 0 0 1 1 1 0 0";
 }
 
-void TstClassifica::conteggio() {
+void TstClassifica::conteggio()
+{
     QFETCH(QList<Riga>, righe);
     QFETCH(QVariant, penalita);
     QFETCH(int, puntiSconfitta);
     QFETCH(QString, atteso);
 
     Campionato c({"Bari", "Alba", "Como"}, {0, penalita, 0}, 3, 1, puntiSconfitta);
-    for (const Riga& r : righe)
-        Campionato::partita(r);
+    for (const Riga& r : righe) Campionato::partita(r);
     CalcolaClassifica();
     QCOMPARE(rigaDi("Alba"), atteso);
     QCOMPARE(righeTabella(), 3);
@@ -173,7 +173,8 @@ void TstClassifica::conteggio() {
 // Alba meets Bari at home in every round g of 1..8 and wins each leg by 2^(g-1) goals, so the goals
 // scored at home and away spell out, bit by bit, which first and which return legs were counted.
 // The return leg of round 8 is not played. Alba has a penalty of 1.
-void TstClassifica::arco_data() {
+void TstClassifica::arco_data()
+{
     QTest::addColumn<int>("daGiornata");
     QTest::addColumn<int>("daGirone");
     QTest::addColumn<int>("aGiornata");
@@ -191,7 +192,8 @@ void TstClassifica::arco_data() {
     QTest::newRow("ritorno 7 fino alla fine") << 7 << 2 << 8 << 2 << 0 << 0b1000000;
 }
 
-void TstClassifica::arco() {
+void TstClassifica::arco()
+{
     QFETCH(int, daGiornata);
     QFETCH(int, daGirone);
     QFETCH(int, aGiornata);
@@ -218,7 +220,8 @@ void TstClassifica::arco() {
     QCOMPARE(q.intero(3), 3 * vinte - 1);
 }
 
-void TstClassifica::arcoCompletoUgualeStagione() {
+void TstClassifica::arcoCompletoUgualeStagione()
+{
     Campionato c({"Alba", "Bari", "Como", "Dora"}, {2, 0, -1, 0});
     Campionato::partita({1, "Alba", "Bari", -1, -1, 2, 1, 0, 0});
     Campionato::partita({1, "Como", "Dora", -1, 0, 1, 3, NUL, NUL});
@@ -236,7 +239,8 @@ void TstClassifica::arcoCompletoUgualeStagione() {
     QCOMPARE(tabella(), stagione);
 }
 
-void TstClassifica::unaRigaPerSquadra() {
+void TstClassifica::unaRigaPerSquadra()
+{
     Campionato c({"Alba", "Bari", "Como"});
     Campionato::partita({1, "Alba", "Bari", -1, -1, 1, 0, 0, 1});
     stato().ParzDaGiornata = 1;
@@ -260,15 +264,16 @@ void TstClassifica::unaRigaPerSquadra() {
     QCOMPARE(righeTabella(), 0);
 }
 
-void TstClassifica::confrontoConCalcoloIndipendente_data() {
+void TstClassifica::confrontoConCalcoloIndipendente_data()
+{
     QTest::addColumn<quint32>("seme");
-    for (quint32 seme = 1; seme <= 12; ++seme)
-        QTest::addRow("seme %u", seme) << seme;
+    for (quint32 seme = 1; seme <= 12; ++seme) QTest::addRow("seme %u", seme) << seme;
 }
 
 // A random season, flags and scores sometimes empty or out of code, checked against a
 // straightforward count written here from the leg and result tables, leg by leg and team by team.
-void TstClassifica::confrontoConCalcoloIndipendente() {
+void TstClassifica::confrontoConCalcoloIndipendente()
+{
     QFETCH(quint32, seme);
     QRandomGenerator caso(seme);
     const QStringList nomi{"Ancona", "Bari", "Cesena", "Empoli", "Genoa", "Lecce", "Parma", "Torino"};
@@ -298,8 +303,7 @@ void TstClassifica::confrontoConCalcoloIndipendente() {
                           gol()};
         }
     righe << Riga{3, "Lecce", "Lecce", -1, -1, gol(), gol(), gol(), gol()};
-    for (const Riga& r : righe)
-        Campionato::partita(r);
+    for (const Riga& r : righe) Campionato::partita(r);
 
     // Season order of a leg: first legs by round, then return legs by round.
     auto posizione = [](int girone, int giornata) { return girone * 100 + giornata; };
@@ -354,8 +358,7 @@ void TstClassifica::confrontoConCalcoloIndipendente() {
             v[1] -= penalita[t].toInt();
             const int fatti = v[8] + v[10], subiti = v[9] + v[11];
             QStringList atteso;
-            for (int i = 0; i < 12; ++i)
-                atteso << QString::number(v[i]);
+            for (int i = 0; i < 12; ++i) atteso << QString::number(v[i]);
             atteso << QString::number(fatti - subiti) << QString::number(fatti) << QString::number(v[2] + v[5])
                    << QString::number(subiti) << QString::number(v[12]);
             QVERIFY2(rigaDi(nome) == atteso.join(' '),
@@ -365,7 +368,8 @@ void TstClassifica::confrontoConCalcoloIndipendente() {
     }
 }
 
-void TstClassifica::erroreLasciaTabellaComEra() {
+void TstClassifica::erroreLasciaTabellaComEra()
+{
     {
         Campionato c({"Alba", "Bari", "Como"});
         Campionato::partita({1, "Alba", "Bari", -1, 0, 1, 0, NUL, NUL});

@@ -1,0 +1,314 @@
+#include "core/conversione.h"
+#include "core/database.h"
+#include "core/schema.h"
+#include "support/vecchioformato.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QByteArray impronta(const QString& percorso)
+{
+    QFile f(percorso);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
+
+// A value of one row of the converted copy, as text ("NULL" for Null).
+QString campo(QSqlDatabase db, const QString& sql, qint64 chiave)
+{
+    const QVariant v = Valore(sql, {chiave}, db);
+    return v.isNull() ? QStringLiteral("NULL") : v.toString();
+}
+
+QStringList campiTabella(QSqlDatabase db, const QString& tabella)
+{
+    QStringList c;
+    Query q("SELECT name FROM pragma_table_info(?)", {tabella}, db);
+    while (q.next()) c << q.testo(0).toUpper();
+    return c;
+}
+
+// Runs ConvertiFile and opens the copy on a connection named "copia".
+QSqlDatabase converti(const QString& vecchio, const QString& copia)
+{
+    ConvertiFile(vecchio, copia);
+    return ApriConnessione("copia", copia, true, false);
+}
+
+}  // namespace
+
+class TstConversione : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { ChiudiConnessione("copia"); }
+
+    void inserisciPrimaDelPunto_data();
+    void inserisciPrimaDelPunto();
+    void minuti_data();
+    void minuti();
+    void presenze();
+    void sostituzioni();
+    void fileCompleto();
+    void rifiuti_data();
+    void rifiuti();
+    void erroreCancellaLaCopia();
+
+private:
+    QTemporaryDir dir_;
+};
+
+void TstConversione::inserisciPrimaDelPunto_data()
+{
+    QTest::addColumn<QString>("s");
+    QTest::addColumn<QString>("atteso");
+    QTest::newRow("nome") << "C:\\Dati\\Serie A.GVN"
+                          << "C:\\Dati\\Serie A 2000.GVN";
+    QTest::newRow("due punti nel nome") << "Serie A 98.99.GVN"
+                                        << "Serie A 98 2000.99.GVN";
+    QTest::newRow("punto in una cartella") << "C:\\Dati.old\\Serie A.GVN"
+                                           << "C:\\Dati 2000.old\\Serie A.GVN";
+    QTest::newRow("punto iniziale") << ".GVN"
+                                    << " 2000.GVN";
+    QTest::newRow("vuoto") << ""
+                           << "";
+    QTest::newRow("senza punto") << "C:\\Dati\\Serie A"
+                                 << "";
+}
+
+void TstConversione::inserisciPrimaDelPunto()
+{
+    QFETCH(QString, s);
+    QFETCH(QString, atteso);
+    QCOMPARE(InserisciPrimaDelPunto(s, " 2000"), atteso);
+}
+
+void TstConversione::minuti_data()
+{
+    QTest::addColumn<QVariant>("vecchio");
+    QTest::addColumn<QString>("atteso");
+    QTest::newRow("30") << QVariant(30) << "30";
+    QTest::newRow("45") << QVariant(45) << "45";
+    QTest::newRow("46") << QVariant(46) << "101";
+    QTest::newRow("90") << QVariant(90) << "145";
+    QTest::newRow("0") << QVariant(0) << "0";
+    QTest::newRow("vuoto") << QVariant() << "NULL";
+}
+
+void TstConversione::minuti()
+{
+    QFETCH(QVariant, vecchio);
+    QFETCH(QString, atteso);
+    const QString percorso = dir_.filePath(QStringLiteral("minuti %1.gvn").arg(QTest::currentDataTag()));
+    qint64 presenza = 0, rete = 0;
+    {
+        VecchioFormato f(percorso);
+        const qint64 codPart = f.partita(1, "Alba", "Bari");
+        presenza = f.presenza(1, 1, "Alba", -1, 5, vecchio);
+        rete = f.rete(codPart, 2, "Bari", vecchio);
+    }
+    ConvertiMinutiSostituzioni(ApriConnessione("copia", percorso));
+    ConvertiMinutiReti(QSqlDatabase::database("copia"));
+    const QSqlDatabase db = QSqlDatabase::database("copia");
+    QCOMPARE(campo(db, "SELECT SOSTITUITO FROM PRESENZE WHERE CODICE = ?", presenza), atteso);
+    QCOMPARE(campo(db, "SELECT MINUTO FROM RETI WHERE CODICE = ?", rete), atteso);
+    QCOMPARE(campo(db, "SELECT GIRONE FROM RETI WHERE CODICE = ?", rete), QString("2"));
+}
+
+void TstConversione::presenze()
+{
+    const QString percorso = dir_.filePath("presenze.gvn");
+    VecchioFormato f(percorso);
+    const qint64 p1 = f.partita(1, "Alba", "Sant'Elia");
+    const qint64 p2 = f.partita(1, "Bari", "Como");
+    const qint64 p3 = f.partita(2, "Como", "Alba");
+    f.partita(2, "Alba", "Bari");  // a second row of Alba in round 2: the first stored one counts
+    // girone, giornata, squadra -> expected CODPARTITA and GIRONE
+    const struct {
+        QVariant girone, giornata;
+        QString squadra;
+        QString codPartita, girone2;
+    } casi[] = {
+        {1, 1, "Alba", QString::number(p1), "-1"},
+        {2, 1, "Sant'Elia", QString::number(p1), "0"},
+        {QVariant(), 1, "COMO", QString::number(p2), "0"},
+        {1, 2, "Alba", QString::number(p3), "-1"},
+        {2, 3, "Alba", "77", "0"},            // no match that round: keeps its value
+        {1, QVariant(), "Bari", "77", "-1"},  // empty round: keeps its value
+        {1, 2, "Dora", "77", "-1"},           // a team without matches
+    };
+    QVector<qint64> righe;
+    for (const auto& c : casi) righe << f.presenza(c.girone, c.giornata, c.squadra, -1, 1, 0, 77);
+
+    CollegaPresenze(f.db());
+    for (int i = 0; i < righe.size(); ++i) {
+        QCOMPARE(campo(f.db(), "SELECT CODPARTITA FROM PRESENZE WHERE CODICE = ?", righe[i]), casi[i].codPartita);
+        QCOMPARE(campo(f.db(), "SELECT GIRONE FROM PRESENZE WHERE CODICE = ?", righe[i]), casi[i].girone2);
+    }
+}
+
+void TstConversione::sostituzioni()
+{
+    const QString percorso = dir_.filePath("sostituzioni.gvn");
+    VecchioFormato f(percorso);
+    // Alba, round 4, first leg: two players replaced, the later one stored first. The substitutes are
+    // paired in ascending RIGA (-2 before -1), whatever their stored order; a third one is left over.
+    const qint64 tardi = f.presenza(-1, 4, "Alba", -1, 3, 170);
+    const qint64 presto = f.presenza(-1, 4, "Alba", -1, 8, 120);
+    const qint64 menoUno = f.presenza(-1, 4, "Alba", 0, -1);
+    const qint64 menoDue = f.presenza(-1, 4, "Alba", 0, -2);
+    const qint64 inPiu = f.presenza(-1, 4, "Alba", 0, 12);
+    // Same round, other leg and other team: each stays with its own.
+    const qint64 ritornoSost = f.presenza(0, 4, "Alba", -1, 2, 110);
+    const qint64 ritornoEntrato = f.presenza(0, 4, "Alba", 0, -1);
+    const qint64 baria = f.presenza(-1, 4, "Bari", -1, 2, 130);
+    const qint64 bariEntrato = f.presenza(-1, 4, "bari", 0, -1);
+    const qint64 senzaSostituto = f.presenza(-1, 5, "Alba", -1, 4, 140);
+    const qint64 titolare = f.presenza(-1, 4, "Alba", -1, 5, 0);
+
+    AggiornaStruttura(percorso);
+    CollegaSostituzioni(f.db());
+    auto chi = [&f](qint64 codice) { return campo(f.db(), "SELECT CHIHASOST FROM PRESENZE WHERE CODICE = ?", codice); };
+    QCOMPARE(chi(menoDue), QString::number(presto));
+    QCOMPARE(chi(menoUno), QString::number(tardi));
+    QCOMPARE(chi(presto), QString("-1"));
+    QCOMPARE(chi(tardi), QString("-1"));
+    QCOMPARE(chi(inPiu), QString("NULL"));
+    QCOMPARE(chi(ritornoEntrato), QString::number(ritornoSost));
+    QCOMPARE(chi(ritornoSost), QString("-1"));
+    QCOMPARE(chi(bariEntrato), QString::number(baria));
+    QCOMPARE(chi(senzaSostituto), QString("NULL"));
+    QCOMPARE(chi(titolare), QString("NULL"));
+}
+
+void TstConversione::fileCompleto()
+{
+    const QString vecchio = dir_.filePath("Serie A.GVN");
+    qint64 sostituito = 0, entrato = 0, rete = 0;
+    {
+        VecchioFormato f(vecchio);
+        f.inserisci("CAMPIONATO", {{"GIORNATEINS", 1}, {"NUMSQUADRE", 2}, {"DENOM", "L'Aquila cup"}});
+        f.squadra("L'Aquila");
+        f.squadra("Bari");
+        f.inserisci("GIOCATORE", {{"COGNOME", "Rossi"}, {"CODSQUADRA", 1}});
+        const qint64 p = f.partita(1, "L'Aquila", "Bari");
+        sostituito = f.presenza(2, 1, "L'Aquila", -1, 7, 80);
+        entrato = f.presenza(2, 1, "L'Aquila", 0, -1);
+        rete = f.rete(p, 2, "L'Aquila", 88);
+    }
+    const QByteArray prima = impronta(vecchio);
+    const QString copia = dir_.filePath("Serie A 2000.GVN");
+    {
+        const QSqlDatabase db = converti(vecchio, copia);
+
+        QCOMPARE(impronta(vecchio), prima);
+        QCOMPARE(TabelleMancanti("copia"), QStringList());
+        QVERIFY(campiTabella(db, "CAMPIONATO").contains("NUMERAZIONE"));
+        QVERIFY(campiTabella(db, "GIOCATORE").contains("FOTO"));
+        QVERIFY(campiTabella(db, "PRESENZE").contains("VOTO"));
+        QVERIFY(campiTabella(db, "PRESENZE").contains("CHIHASOST"));
+        QCOMPARE(campo(db, "SELECT NUMERAZIONE FROM CAMPIONATO WHERE CODCAMP = ?", 1), QString("NULL"));
+        QCOMPARE(campo(db, "SELECT DENOM FROM CAMPIONATO WHERE CODCAMP = ?", 1), QString("L'Aquila cup"));
+        QCOMPARE(campo(db, "SELECT FOTO FROM GIOCATORE WHERE CODICE = ?", 1), QString("NULL"));
+        QCOMPARE(campo(db, "SELECT VOTO FROM PRESENZE WHERE CODICE = ?", sostituito), QString("NULL"));
+        QCOMPARE(campo(db, "SELECT CODPARTITA FROM PRESENZE WHERE CODICE = ?", entrato), QString("1"));
+        QCOMPARE(campo(db, "SELECT GIRONE FROM PRESENZE WHERE CODICE = ?", entrato), QString("0"));
+        QCOMPARE(campo(db, "SELECT SOSTITUITO FROM PRESENZE WHERE CODICE = ?", sostituito), QString("135"));
+        QCOMPARE(campo(db, "SELECT CHIHASOST FROM PRESENZE WHERE CODICE = ?", entrato), QString::number(sostituito));
+        QCOMPARE(campo(db, "SELECT CHIHASOST FROM PRESENZE WHERE CODICE = ?", sostituito), QString("-1"));
+        QCOMPARE(campo(db, "SELECT MINUTO FROM RETI WHERE CODICE = ?", rete), QString("143"));
+    }
+    // Once converted, the copy is refused and no second copy is made.
+    ChiudiConnessione("copia");
+    const QString altra = dir_.filePath("Serie A 2000 2000.GVN");
+    try {
+        ConvertiFile(copia, altra);
+        QFAIL("copia convertita due volte");
+    } catch (const ErroreDatabase& e) {
+        QVERIFY2(e.testo().contains("già nel formato di Golvarno 2000"), qPrintable(e.testo()));
+    }
+    QVERIFY(!QFile::exists(altra));
+}
+
+void TstConversione::rifiuti_data()
+{
+    QTest::addColumn<QString>("tipo");
+    QTest::addColumn<QString>("testo");
+    QTest::newRow("formato attuale") << "attuale"
+                                     << "già nel formato di Golvarno 2000";
+    QTest::newRow("non è un database") << "testo"
+                                       << "non è un file di dati di un campionato";
+    QTest::newRow("manca una tabella") << "tabella"
+                                       << "mancano le tabelle RETI";
+    QTest::newRow("manca un campo") << "campo"
+                                    << "manca il campo SOSTITUITO della tabella PRESENZE";
+    QTest::newRow("file inesistente") << "nessuno"
+                                      << "non esiste";
+}
+
+void TstConversione::rifiuti()
+{
+    QFETCH(QString, tipo);
+    QFETCH(QString, testo);
+    QTemporaryDir dir;
+    const QString vecchio = dir.filePath("vecchio.gvn");
+    if (tipo == "attuale") {
+        CreaFileCampionato(vecchio);
+    } else if (tipo == "testo") {
+        QFile f(vecchio);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray("Questo non è un campionato.\n").repeated(200));
+    } else if (tipo == "tabella" || tipo == "campo") {
+        VecchioFormato f(vecchio);
+        if (tipo == "tabella")
+            Esegui("DROP TABLE RETI", {}, f.db());
+        else
+            Esegui("ALTER TABLE PRESENZE DROP COLUMN SOSTITUITO", {}, f.db());
+    }
+    const QByteArray prima = impronta(vecchio);
+    const QString copia = dir.filePath("vecchio 2000.gvn");
+    try {
+        ConvertiFile(vecchio, copia);
+        QFAIL("file convertito");
+    } catch (const ErroreDatabase& e) {
+        QVERIFY2(e.testo().contains(testo), qPrintable(e.testo()));
+    }
+    QVERIFY(!QFile::exists(copia));
+    QCOMPARE(impronta(vecchio), prima);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), tipo == "nessuno" ? 0 : 1);
+}
+
+// A pass that fails half-way: the copy is deleted, the old file is untouched.
+void TstConversione::erroreCancellaLaCopia()
+{
+    QTemporaryDir dir;
+    const QString vecchio = dir.filePath("rotto.gvn");
+    {
+        VecchioFormato f(vecchio);
+        f.partita(1, "Alba", "Bari");
+        f.presenza(1, 1, "Alba", -1, 1, 50);
+        Esegui("CREATE TRIGGER blocca BEFORE UPDATE OF SOSTITUITO ON PRESENZE BEGIN SELECT RAISE(ABORT, 'bloccato'); "
+               "END",
+               {}, f.db());
+    }
+    const QByteArray prima = impronta(vecchio);
+    const QString copia = dir.filePath("rotto 2000.gvn");
+    try {
+        ConvertiFile(vecchio, copia);
+        QFAIL("conversione riuscita");
+    } catch (const ErroreDatabase& e) {
+        QVERIFY2(e.testo().startsWith("La conversione non è riuscita"), qPrintable(e.testo()));
+        QVERIFY(e.testo().contains("bloccato"));
+    }
+    QVERIFY(!QFile::exists(copia));
+    QVERIFY(!QFile::exists(copia + "-journal"));
+    QCOMPARE(impronta(vecchio), prima);
+}
+
+QTEST_GUILESS_MAIN(TstConversione)
+#include "tst_conversione.moc"

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariant>
+#include <QVariantMap>
+
+// Builds a championship file of the previous version: the eight tables without
+// CAMPIONATO.NUMERAZIONE, GIOCATORE.FOTO, PRESENZE.VOTO and PRESENZE.CHIHASOST, with the old codes
+// (PRESENZE.GIRONE 1 first leg / 2 return leg, minutes counted over the whole match).
+// The file stays open on a connection of its own until chiudi() or the destructor.
+class VecchioFormato {
+public:
+    // Creates the file; it must not exist. Throws ErroreDatabase.
+    explicit VecchioFormato(const QString& percorso);
+    ~VecchioFormato();
+    VecchioFormato(const VecchioFormato&) = delete;
+    VecchioFormato& operator=(const VecchioFormato&) = delete;
+
+    QSqlDatabase db() const;
+    void chiudi();
+
+    // Any row: field -> value (an invalid QVariant is Null). Returns the rowid.
+    qint64 inserisci(const QString& tabella, const QVariantMap& valori);
+
+    qint64 squadra(const QString& nome);
+    qint64 partita(int giornata, const QString& sq1, const QString& sq2);  // its CODPART
+    // A line-up row; returns its CODICE.
+    qint64 presenza(const QVariant& girone, const QVariant& giornata, const QString& squadra, int titolare, int riga,
+                    const QVariant& sostituito = 0, const QVariant& codPartita = 0);
+    qint64 rete(qint64 codPart, int girone, const QString& squadra, const QVariant& minuto);
+
+    // A whole old season: `squadre` teams (even), a double round robin fully played, each leg with
+    // 11 starters and 3 substitutions per side and a few goals. Returns the number of PRESENZE rows.
+    static int creaStagione(const QString& percorso, int squadre = 20);
+
+private:
+    QString connessione_;
+};
