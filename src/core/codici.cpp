@@ -1,0 +1,117 @@
+#include "core/codici.h"
+
+#include "core/database.h"
+
+#include <QLocale>
+
+bool Disputata(const QVariant& flag)
+{
+    if (!flag.isValid() || flag.isNull()) return false;
+    bool ok = false;
+    const double v = flag.toDouble(&ok);
+    return ok && v == VERO;
+}
+
+bool Disputata(int flag) { return flag == VERO; }
+
+int GironePresenze(bool andata) { return andata ? VERO : FALSO; }
+
+int GironeReti(bool andata) { return andata ? GIRONE_RETI_ANDATA : GIRONE_RETI_RITORNO; }
+
+bool Ammonito(int codice) { return codice >= 1 && codice <= 100; }
+
+bool Espulso(int codice) { return codice > 100; }
+
+int CodiceCartellino(bool ammonito, bool espulso)
+{
+    if (espulso) return CARTELLINO_ROSSO;
+    if (ammonito) return CARTELLINO_GIALLO;
+    return NESSUN_CARTELLINO;
+}
+
+QString TestoVoto(double voto, StileSenzaVoto stile)
+{
+    if (voto == SENZA_VOTO) return stile == StileSenzaVoto::Maiuscolo ? QStringLiteral("S.V.") : QStringLiteral("s.v.");
+    return QLocale(QLocale::Italian, QLocale::Italy).toString(voto, 'g', 15);
+}
+
+QStringList VociVoto(StileSenzaVoto stile)
+{
+    QStringList voci{TestoVoto(SENZA_VOTO, stile)};
+    for (int n = 3; n <= 10; ++n) {
+        voci << QString::number(n);
+        if (n < 10) voci << QString::number(n) + QStringLiteral(",5");
+    }
+    return voci;
+}
+
+bool VotoValido(double voto) { return voto >= 1.0 && voto <= 10.0; }
+
+int CodiceMinuto(int minuto, bool secondoTempo) { return secondoTempo ? minuto + 100 : minuto; }
+
+bool SecondoTempo(int codice) { return codice >= 100; }
+
+int MinutoNelTempo(int codice) { return SecondoTempo(codice) ? codice - 100 : codice; }
+
+QString TestoMinuto(int codice)
+{
+    return QString::number(MinutoNelTempo(codice)) +
+           (SecondoTempo(codice) ? QStringLiteral(" s.t.") : QStringLiteral(" p.t."));
+}
+
+QString TestoMinutoRete(const QVariant& codice)
+{
+    const int c = (codice.isValid() && !codice.isNull()) ? int(codice.toLongLong()) : 0;
+    if (c <= 0) return QStringLiteral("N.s.");
+    return TestoMinuto(c);
+}
+
+QString TestoTipoRete(int tipo)
+{
+    switch (tipo) {
+    case TIPO_DESTRO: return QStringLiteral("Tiro di destro");
+    case TIPO_SINISTRO: return QStringLiteral("Tiro di sinistro");
+    case TIPO_TESTA: return QStringLiteral("Colpo di testa");
+    case TIPO_PUNIZIONE: return QStringLiteral("Calcio di punizione");
+    case TIPO_RIGORE: return QStringLiteral("Calcio di rigore");
+    case TIPO_ROVESCIATA: return QStringLiteral("Rovesciata");
+    case TIPO_AUTORETE: return QStringLiteral("Autorete");
+    case TIPO_TACCO: return QStringLiteral("Colpo di tacco");
+    default: return QString();
+    }
+}
+
+QString TestoTipoReteBreve(int tipo)
+{
+    switch (tipo) {
+    case TIPO_DESTRO: return QStringLiteral("Tiro dx");
+    case TIPO_SINISTRO: return QStringLiteral("Tiro sx");
+    case TIPO_TESTA: return QStringLiteral("Testa");
+    case TIPO_PUNIZIONE: return QStringLiteral("Punizione");
+    case TIPO_RIGORE: return QStringLiteral("Rigore");
+    case TIPO_ROVESCIATA: return QStringLiteral("Rovesciata");
+    case TIPO_AUTORETE: return QStringLiteral("Autorete");
+    case TIPO_TACCO: return QStringLiteral("Tacco");
+    default: return QString();
+    }
+}
+
+bool Autorete(int tipo) { return tipo == TIPO_AUTORETE; }
+
+QString SquadraDelGol(int tipo, const QString& squadraRete, const QString& squadraA, const QString& squadraB)
+{
+    if (!Autorete(tipo)) return squadraRete;
+    if (squadraRete.compare(squadraA, Qt::CaseInsensitive) == 0) return squadraB;
+    if (squadraRete.compare(squadraB, Qt::CaseInsensitive) == 0) return squadraA;
+    return QString();
+}
+
+QString NomeGiocatore(const QString& nome, const QString& cognome, int formatoNome)
+{
+    switch (formatoNome) {
+    case 1: return cognome;
+    case 2: return nome + QLatin1Char(' ') + cognome;
+    case 3: return nome.left(1) + QStringLiteral(". ") + cognome;
+    default: return QString();
+    }
+}
