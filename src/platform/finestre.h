@@ -1,18 +1,21 @@
 #pragma once
 
+#include <functional>
 #include <QHash>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
-#include <functional>
 
+class QCloseEvent;
 class QMdiArea;
 class QMdiSubWindow;
 
 // Base of every child window. The window id (e.g. "Form6") is its objectName.
 // The registry calls carica() once when the window is created, attiva() each time it becomes
-// the active child (also right after loading), and scarica() when it is unloaded.
+// the active child (also right after loading, and again when it is shown while already active),
+// and scarica() when it is unloaded. Closing the window (its close box, or QWidget::close())
+// unloads it through the registry.
 class Finestra : public QWidget {
     Q_OBJECT
 public:
@@ -23,15 +26,23 @@ public:
     int contestoGuida() const { return contestoGuida_; }
     void impostaContestoGuida(int c) { contestoGuida_ = c; }
 
-    // Asks the registry to unload this window once the current event is over.
-    // Safe from the window's own handlers.
+    // Unloads this window through the registry (as Finestre::scarica). Safe from the window's own
+    // handlers: the object stays alive until control returns to the event loop.
     void chiudi();
+
+    // Hides the window without unloading it (it stays loaded, with its contents).
+    void nascondi();
+    // What is shown on screen: the MDI sub-window that holds the window, or the window itself.
+    QWidget* contenitore() const;
 
     // Hooks, run by the registry.
     virtual void carica() {}
     virtual void attiva() {}
     // Return false to stay loaded (e.g. the user cancelled a save question).
     virtual bool scarica() { return true; }
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
 
 private:
     int contestoGuida_ = -1;
@@ -55,8 +66,10 @@ public:
     QStringList registrate() const;
 
     // Loads the window when needed, shows it modeless, brings it to the front and activates it.
+    // Returns null when the id has no factory or the window unloaded itself while loading.
     Finestra* mostra(const QString& id);
-    // Loads the window when needed and shows it modal; returns when it has been closed/unloaded.
+    // Loads the window when needed and shows it application-modal, outside the MDI area; returns
+    // when it has been unloaded or hidden.
     void mostraModale(const QString& id);
     // Loads without showing (the window's carica() runs).
     Finestra* carica(const QString& id);
@@ -66,9 +79,11 @@ public:
     bool visibile(const QString& id) const;
     Finestra* finestra(const QString& id) const;
 
-    // Unloads the window (runs scarica(); deferred to the end of the current event).
+    // Unloads the window: runs its scarica() hook, then hides it and forgets it at once (caricata()
+    // is false and the next mostra() loads a new instance); the object itself is deleted once control
+    // returns to the event loop, so a window may unload itself from its own handlers.
     void scarica(const QString& id);
-    // Unloads at once (for the main window's close and for tests); returns false when a window refused.
+    // The same, telling whether the window is gone: false when its scarica() refused.
     bool scaricaSubito(const QString& id);
 
     // Unloads every visible window, leaving loaded hidden ones alone (used before opening another championship).
@@ -76,7 +91,13 @@ public:
     // Unloads every window; false if one refused (the main window's close box).
     bool scaricaTutte();
 
-    // Forgets every window and factory (tests).
+    // The active MDI child (or, without an MDI area, the window activated last); null when none.
+    Finestra* finestraAttiva() const;
+    // What F1 does: help at the context of the window in front (a modal window first, then the
+    // active child); the first topic when it has none. Nothing when there is no help file.
+    void apriGuida();
+
+    // Forgets every window and factory (tests): loaded windows are deleted without their hooks.
     void azzera();
 
 signals:
@@ -84,8 +105,17 @@ signals:
     void finestraScaricata(const QString& id);
 
 private:
-    Finestre() = default;
+    Finestre();
+    Finestra* creaSeServe(const QString& id);
+    void inserisciNellArea(Finestra* w);
+    void attivazione(Finestra* w);
+    void sottoFinestraAttivata(QMdiSubWindow* sotto);
+    void attivaDavanti();
+    Finestra* davanti() const;
+
     QHash<QString, Fabbrica> fabbriche_;
     QHash<QString, QPointer<Finestra>> finestre_;
     QPointer<QMdiArea> area_;
+    QPointer<Finestra> ultimaAttiva_;  // the child whose attiva() ran last
+    QStringList inScarico_;            // windows whose scarica() hook is running
 };

@@ -146,7 +146,8 @@ Messaggio::Risposta Messaggio::mostra(const QString& testo, Pulsanti pulsanti, I
     if (contestoGuida >= 0) {
         // The Help button opens help and leaves the box open.
         QAbstractButton* aiuto = box.addButton(QMessageBox::Help);
-        QObject::disconnect(aiuto, &QAbstractButton::clicked, &box, nullptr);
+        // Every receiver of the click goes, the button box that would close the box included.
+        QObject::disconnect(aiuto, &QAbstractButton::clicked, nullptr, nullptr);
         QObject::connect(aiuto, &QAbstractButton::clicked, &box, [contestoGuida] { Guida::apri(contestoGuida); });
     }
 

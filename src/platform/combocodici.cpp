@@ -1,0 +1,100 @@
+#include "platform/combocodici.h"
+
+namespace {
+constexpr int RUOLO_CODICE = Qt::UserRole;
+}
+
+ComboCodici::ComboCodici(QWidget* parent) : QComboBox(parent)
+{
+    setInsertPolicy(QComboBox::NoInsert);
+    setSizeAdjustPolicy(QComboBox::AdjustToContentsOnFirstShow);
+    connect(this, &QComboBox::currentIndexChanged, this, [this] { emettiClick(); });
+    // Picking from the list the item already chosen changes no index, yet it is a click.
+    connect(this, &QComboBox::activated, this, [this](int indice) {
+        const bool stesso = indice == indicePrimaDellaLista_;
+        indicePrimaDellaLista_ = -2;
+        if (stesso) emettiClick();
+    });
+}
+
+void ComboCodici::setModificabile(bool modificabile)
+{
+    setEditable(modificabile);
+    setInsertPolicy(QComboBox::NoInsert);
+    if (modificabile) setCompleter(nullptr);
+}
+
+int ComboCodici::aggiungi(const QString& testo, qint32 codice)
+{
+    addItem(testo, QVariant::fromValue<qint32>(codice));
+    return count() - 1;
+}
+
+qint32 ComboCodici::codice(int indice) const
+{
+    if (indice < 0 || indice >= count()) return 0;
+    return itemData(indice, RUOLO_CODICE).value<qint32>();
+}
+
+void ComboCodici::impostaCodice(int indice, qint32 codice)
+{
+    if (indice >= 0 && indice < count()) setItemData(indice, QVariant::fromValue<qint32>(codice), RUOLO_CODICE);
+}
+
+int ComboCodici::trovaCodice(qint32 codice) const
+{
+    for (int i = 0; i < count(); ++i)
+        if (this->codice(i) == codice) return i;
+    return -1;
+}
+
+int ComboCodici::trovaTesto(const QString& testo) const
+{
+    for (int i = 0; i < count(); ++i)
+        if (itemText(i).compare(testo, Qt::CaseInsensitive) == 0) return i;
+    return -1;
+}
+
+bool ComboCodici::selezionaCodice(qint32 codice)
+{
+    const int i = trovaCodice(codice);
+    if (i < 0) return false;
+    setCurrentIndex(i);
+    return true;
+}
+
+bool ComboCodici::selezionaTesto(const QString& testo)
+{
+    const int i = trovaTesto(testo);
+    if (i < 0) return false;
+    setCurrentIndex(i);
+    return true;
+}
+
+bool ComboCodici::impostaTesto(const QString& testo)
+{
+    if (!isEditable()) return selezionaTesto(testo);
+    setEditText(testo);
+    return true;
+}
+
+void ComboCodici::showPopup()
+{
+    indicePrimaDellaLista_ = currentIndex();
+    QComboBox::showPopup();
+}
+
+void ComboCodici::emettiClick()
+{
+    if (sospensioni_ == 0) emit click();
+}
+
+ComboCodici::SenzaClick::SenzaClick(ComboCodici* combo) : combo_(combo)
+{
+    if (combo_) ++combo_->sospensioni_;
+}
+
+ComboCodici::SenzaClick::~SenzaClick()
+{
+    if (combo_) --combo_->sospensioni_;
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QComboBox>
+#include <QString>
+
+// A drop-down list whose items carry a 32-bit code each (the key of the row they show).
+// Pick-only by default; setModificabile(true) lets the user type as well (typed text is never
+// added to the list). click() is emitted on every change of the current item, by the user or by
+// code, and when the user picks again the item already chosen; a loading guard keeps it quiet
+// while a window fills or presets the list.
+class ComboCodici : public QComboBox {
+    Q_OBJECT
+public:
+    explicit ComboCodici(QWidget* parent = nullptr);
+
+    void setModificabile(bool modificabile);
+
+    // Adds an item at the end and returns its index.
+    int aggiungi(const QString& testo, qint32 codice = 0);
+    void svuota() { clear(); }
+
+    qint32 codice(int indice) const;  // 0 for an index out of range
+    void impostaCodice(int indice, qint32 codice);
+    qint32 codiceCorrente() const { return codice(currentIndex()); }
+
+    // The first item with the code, or whose text equals `testo` ignoring case; -1 when none.
+    int trovaCodice(qint32 codice) const;
+    int trovaTesto(const QString& testo) const;
+    // Selects that item (click() follows, unless guarded); false, changing nothing, when none.
+    bool selezionaCodice(qint32 codice);
+    bool selezionaTesto(const QString& testo);
+
+    // The text shown: the chosen item's, or what was typed. impostaTesto() selects the item with
+    // that text in a pick-only list (false when there is none) and sets the typed text otherwise.
+    QString testo() const { return currentText(); }
+    bool impostaTesto(const QString& testo);
+
+    // While a guard lives, click() is not emitted (guards nest).
+    class SenzaClick {
+    public:
+        explicit SenzaClick(ComboCodici* combo);
+        ~SenzaClick();
+        SenzaClick(const SenzaClick&) = delete;
+        SenzaClick& operator=(const SenzaClick&) = delete;
+
+    private:
+        ComboCodici* combo_;
+    };
+    bool clickSospeso() const { return sospensioni_ > 0; }
+
+    void showPopup() override;
+
+signals:
+    void click();
+
+private:
+    void emettiClick();
+
+    int sospensioni_ = 0;
+    int indicePrimaDellaLista_ = -2;  // the item chosen when the list was opened
+};

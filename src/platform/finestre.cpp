@@ -1,0 +1,372 @@
+#include "platform/finestre.h"
+
+#include "platform/guida.h"
+#include "platform/icone.h"
+
+#include <algorithm>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+namespace {
+
+// F1 anywhere in the program's windows opens help at the context of the window it was pressed in.
+class TastoGuida : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() != QEvent::KeyPress || !o->isWidgetType()) return false;
+        const auto* tasto = static_cast<QKeyEvent*>(e);
+        if (tasto->key() != Qt::Key_F1 || tasto->modifiers() != Qt::NoModifier) return false;
+        auto* w = static_cast<QWidget*>(o);
+        Finestre& registro = Finestre::istanza();
+        Finestra* f = nullptr;
+        for (QWidget* x = w; x && !f; x = x->parentWidget()) f = qobject_cast<Finestra*>(x);
+        if (!f) {
+            // The main window itself: the child in front, if any. Other dialogs are left alone.
+            if (!registro.area() || w->window() != registro.area()->window()) return false;
+            f = registro.finestraAttiva();
+        }
+        Guida::apri(f ? f->contestoGuida() : -1);
+        return true;
+    }
+};
+
+// Ends a modal showing when its window is hidden.
+class AttesaChiusura : public QObject {
+public:
+    explicit AttesaChiusura(QEventLoop* ciclo) : ciclo_(ciclo) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Hide) ciclo_->quit();
+        return false;
+    }
+
+private:
+    QEventLoop* ciclo_;
+};
+
+void installaTastoGuida()
+{
+    static QPointer<TastoGuida> filtro;
+    auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
+    if (filtro || !app) return;
+    filtro = new TastoGuida(app);
+    app->installEventFilter(filtro);
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- Finestra
+
+Finestra::Finestra(const QString& id, QWidget* parent) : QWidget(parent) { setObjectName(id); }
+
+void Finestra::chiudi() { Finestre::istanza().scarica(id()); }
+
+QWidget* Finestra::contenitore() const
+{
+    if (auto* sotto = qobject_cast<QMdiSubWindow*>(parentWidget())) return sotto;
+    return const_cast<Finestra*>(this);
+}
+
+void Finestra::nascondi() { contenitore()->hide(); }
+
+void Finestra::closeEvent(QCloseEvent* e)
+{
+    Finestre& registro = Finestre::istanza();
+    if (registro.finestra(id()) != this) {
+        // Already forgotten by the registry: this is the unload itself closing the window.
+        e->accept();
+        return;
+    }
+    // The close box (of the window or of its MDI frame): unload through the registry, which
+    // closes what has to be closed.
+    e->ignore();
+    registro.scarica(id());
+}
+
+// ---------------------------------------------------------------- Finestre
+
+Finestre::Finestre() { installaTastoGuida(); }
+
+Finestre& Finestre::istanza()
+{
+    static Finestre registro;
+    return registro;
+}
+
+void Finestre::impostaArea(QMdiArea* area)
+{
+    installaTastoGuida();
+    if (area_) disconnect(area_, nullptr, this, nullptr);
+    area_ = area;
+    if (area_)
+        connect(area_, &QMdiArea::subWindowActivated, this,
+                [this](QMdiSubWindow* sotto) { sottoFinestraAttivata(sotto); });
+}
+
+QMdiArea* Finestre::area() const { return area_; }
+
+void Finestre::registra(const QString& id, Fabbrica fabbrica)
+{
+    fabbriche_.insert(id, std::move(fabbrica));
+    emit registrazioneCambiata(id);
+}
+
+bool Finestre::registrata(const QString& id) const
+{
+    const auto it = fabbriche_.constFind(id);
+    return it != fabbriche_.constEnd() && *it;
+}
+
+QStringList Finestre::registrate() const
+{
+    QStringList ids;
+    for (auto it = fabbriche_.constBegin(); it != fabbriche_.constEnd(); ++it)
+        if (*it) ids << it.key();
+    ids.sort();
+    return ids;
+}
+
+Finestra* Finestre::creaSeServe(const QString& id)
+{
+    if (Finestra* w = finestre_.value(id)) return w;
+    finestre_.remove(id);
+    if (!registrata(id)) return nullptr;
+    installaTastoGuida();
+    Finestra* w = fabbriche_.value(id)();
+    if (!w) return nullptr;
+    w->setObjectName(id);
+    finestre_.insert(id, w);
+    const QPointer<Finestra> guardia(w);
+    w->carica();
+    // A window may unload itself while loading: it is then never shown.
+    if (!guardia || finestre_.value(id) != w) return nullptr;
+    return w;
+}
+
+void Finestre::inserisciNellArea(Finestra* w)
+{
+    if (qobject_cast<QMdiSubWindow*>(w->parentWidget())) return;
+    const bool dimensionata = w->testAttribute(Qt::WA_Resized);
+    const QSize dimensione = dimensionata ? w->size() : w->sizeHint();
+    w->setWindowModality(Qt::NonModal);
+    QMdiSubWindow* sotto = area_->addSubWindow(w);
+    sotto->setAttribute(Qt::WA_DeleteOnClose, false);
+    if (w->testAttribute(Qt::WA_SetWindowIcon))
+        sotto->setWindowIcon(w->windowIcon());
+    else if (!QApplication::windowIcon().isNull())
+        sotto->setWindowIcon(QApplication::windowIcon());
+    else
+        sotto->setWindowIcon(Icona(QStringLiteral("pallone")));
+    // The frame and caption of the sub-window go around the size the window asked for; a window
+    // that asked for none gets at least the width its caption needs.
+    QSize esterna = dimensione.grownBy(sotto->contentsMargins());
+    if (!dimensionata) {
+        const int perTitolo =
+            sotto->fontMetrics().horizontalAdvance(w->windowTitle()) + 6 * sotto->contentsMargins().top();
+        esterna.setWidth(qMax(esterna.width(), perTitolo));
+    }
+    sotto->resize(esterna.expandedTo(sotto->minimumSizeHint()));
+}
+
+Finestra* Finestre::carica(const QString& id) { return creaSeServe(id); }
+
+Finestra* Finestre::mostra(const QString& id)
+{
+    Finestra* w = creaSeServe(id);
+    if (!w) return nullptr;
+    const QPointer<Finestra> guardia(w);
+    const bool eraVisibile = visibile(id);
+    const bool giaAttiva = eraVisibile && ultimaAttiva_ == w;
+    if (!eraVisibile && ultimaAttiva_ == w) ultimaAttiva_ = nullptr;
+
+    if (area_) {
+        inserisciNellArea(w);
+        QWidget* sotto = w->contenitore();
+        if (w->isHidden()) w->show();
+        sotto->show();  // the area may activate it now: attiva() runs from its signal
+        if (!guardia) return nullptr;
+        area_->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(sotto));
+        sotto->raise();
+    } else {
+        w->show();
+        w->raise();
+        w->activateWindow();
+    }
+    if (!guardia || finestre_.value(id) != w) return nullptr;
+    // Shown while already in front: the caller still expects the activation step to run.
+    if (giaAttiva)
+        w->attiva();
+    else
+        attivazione(w);
+    return guardia && finestre_.value(id) == w ? w : nullptr;
+}
+
+void Finestre::mostraModale(const QString& id)
+{
+    Finestra* w = creaSeServe(id);
+    if (!w) return;
+    const QPointer<Finestra> guardia(w);
+
+    // A modal window stands on its own above the main window, outside the MDI area.
+    if (auto* sotto = qobject_cast<QMdiSubWindow*>(w->parentWidget())) {
+        sotto->setWidget(nullptr);
+        if (area_) area_->removeSubWindow(sotto);
+        sotto->deleteLater();
+    }
+    QWidget* padre = area_ ? area_->window() : QApplication::activeWindow();
+    if (padre == w) padre = nullptr;
+    if (w->parentWidget() != padre || !w->isWindow()) w->setParent(padre, Qt::Dialog);
+    w->setWindowModality(Qt::ApplicationModal);
+    w->show();
+    w->raise();
+    w->activateWindow();
+    if (!guardia) return;
+    w->attiva();
+    if (!guardia || finestre_.value(id) != w || w->isHidden()) return;
+
+    QEventLoop ciclo;
+    AttesaChiusura attesa(&ciclo);
+    w->installEventFilter(&attesa);
+    connect(w, &QObject::destroyed, &ciclo, &QEventLoop::quit);
+    const auto scaricata = connect(this, &Finestre::finestraScaricata, &ciclo, [&ciclo, id](const QString& x) {
+        if (x == id) ciclo.quit();
+    });
+    ciclo.exec(QEventLoop::DialogExec);
+    disconnect(scaricata);
+    if (guardia) {
+        w->removeEventFilter(&attesa);
+        w->setWindowModality(Qt::NonModal);
+    }
+}
+
+bool Finestre::caricata(const QString& id) const { return !finestre_.value(id).isNull(); }
+
+bool Finestre::visibile(const QString& id) const
+{
+    Finestra* w = finestre_.value(id);
+    if (!w) return false;
+    QWidget* c = w->contenitore();
+    return !c->isHidden() && (c == w || !w->isHidden());
+}
+
+Finestra* Finestre::finestra(const QString& id) const { return finestre_.value(id); }
+
+void Finestre::scarica(const QString& id) { scaricaSubito(id); }
+
+bool Finestre::scaricaSubito(const QString& id)
+{
+    QPointer<Finestra> w = finestre_.value(id);
+    if (!w) {
+        finestre_.remove(id);
+        return true;
+    }
+    if (inScarico_.contains(id)) return false;  // its unload step is already running
+    inScarico_ << id;
+    const bool consenso = w->scarica();
+    inScarico_.removeOne(id);
+    if (w && !consenso) return false;
+    if (!w || finestre_.value(id) != w) return true;  // gone in the meantime
+
+    finestre_.remove(id);
+    if (ultimaAttiva_ == w) ultimaAttiva_ = nullptr;
+    // Closing the frame lets the MDI area activate the next child; the objects go once control
+    // is back in the event loop, so the window's own handler may still be running.
+    QWidget* c = w->contenitore();
+    c->close();
+    if (auto* sotto = qobject_cast<QMdiSubWindow*>(c); sotto && area_) {
+        area_->removeSubWindow(sotto);
+        // As in every MDI program, the child left in front becomes the active one.
+        if (!area_->activeSubWindow()) attivaDavanti();
+    }
+    c->deleteLater();
+    if (c != w) w->deleteLater();
+    emit finestraScaricata(id);
+    return true;
+}
+
+void Finestre::attivaDavanti()
+{
+    const QList<QMdiSubWindow*> pila = area_->subWindowList(QMdiArea::StackingOrder);
+    for (auto it = pila.crbegin(); it != pila.crend(); ++it)
+        if ((*it)->isVisible()) {
+            area_->setActiveSubWindow(*it);
+            return;
+        }
+}
+
+void Finestre::chiudiVisibili()
+{
+    const QStringList ids = finestre_.keys();
+    for (const QString& id : ids)
+        if (visibile(id)) scaricaSubito(id);
+}
+
+bool Finestre::scaricaTutte()
+{
+    const QStringList ids = finestre_.keys();
+    for (const QString& id : ids)
+        if (!scaricaSubito(id)) return false;
+    return true;
+}
+
+Finestra* Finestre::finestraAttiva() const
+{
+    if (area_) {
+        QMdiSubWindow* sotto = area_->activeSubWindow();
+        auto* w = sotto ? qobject_cast<Finestra*>(sotto->widget()) : nullptr;
+        return w && finestre_.value(w->id()) == w ? w : nullptr;
+    }
+    Finestra* w = ultimaAttiva_;
+    return w && visibile(w->id()) ? w : nullptr;
+}
+
+Finestra* Finestre::davanti() const
+{
+    if (auto* modale = qobject_cast<Finestra*>(QApplication::activeModalWidget())) return modale;
+    return finestraAttiva();
+}
+
+void Finestre::apriGuida()
+{
+    Finestra* w = davanti();
+    Guida::apri(w ? w->contestoGuida() : -1);
+}
+
+void Finestre::attivazione(Finestra* w)
+{
+    if (!w || ultimaAttiva_ == w) return;
+    ultimaAttiva_ = w;
+    w->attiva();
+}
+
+void Finestre::sottoFinestraAttivata(QMdiSubWindow* sotto)
+{
+    // Null when the area loses its active child (e.g. the last one closes): nothing to run.
+    if (!sotto) return;
+    auto* w = qobject_cast<Finestra*>(sotto->widget());
+    if (!w || finestre_.value(w->id()) != w) return;
+    attivazione(w);
+}
+
+void Finestre::azzera()
+{
+    QList<QPointer<Finestra>> caricate = finestre_.values();
+    finestre_.clear();
+    ultimaAttiva_ = nullptr;
+    inScarico_.clear();
+    for (const QPointer<Finestra>& w : caricate)
+        if (w) delete w->contenitore();
+    const QStringList ids = fabbriche_.keys();
+    fabbriche_.clear();
+    for (const QString& id : ids) emit registrazioneCambiata(id);
+}

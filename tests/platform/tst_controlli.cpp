@@ -1,0 +1,306 @@
+#include "core/utilita.h"
+#include "platform/combocodici.h"
+#include "platform/elencoordinato.h"
+#include "platform/pannello.h"
+#include "platform/spinner.h"
+
+#include <optional>
+#include <QAbstractItemView>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+struct Limiti {
+    std::optional<int> minimo;
+    std::optional<int> massimo;
+    bool riporta = false;
+};
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Limiti)
+
+class TestControlli : public QObject {
+    Q_OBJECT
+private:
+    // A text box with its spinner, as the windows lay them out.
+    struct Casella {
+        QWidget finestra;
+        QLineEdit* testo;
+        Spinner* spinner;
+        Casella()
+        {
+            auto* riga = new QHBoxLayout(&finestra);
+            testo = new QLineEdit(&finestra);
+            spinner = new Spinner(testo, &finestra);
+            riga->addWidget(testo);
+            riga->addWidget(spinner);
+            finestra.show();
+        }
+        void clicca(int verso)
+        {
+            QTest::mouseClick(spinner->findChild<QToolButton*>(verso > 0 ? "Su" : "Giu"), Qt::LeftButton);
+        }
+    };
+
+private slots:
+    void spinnerInteri_data()
+    {
+        QTest::addColumn<Limiti>("limiti");
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<int>("verso");
+        QTest::addColumn<QString>("atteso");
+        const Limiti libero;
+        QTest::newRow("libero su") << libero << "16" << 1 << "17";
+        QTest::newRow("libero giu") << libero << "16" << -1 << "15";
+        QTest::newRow("libero lettere giu") << libero << "abc" << -1 << "-1";
+        QTest::newRow("libero vuoto su") << libero << "" << 1 << "1";
+        QTest::newRow("libero numero e testo") << libero << " 3 squadre" << 1 << "4";
+        QTest::newRow("libero negativo") << libero << "-3" << -1 << "-4";
+        const Limiti dozzina{0, 12};
+        QTest::newRow("0-12 al massimo") << dozzina << "12" << 1 << "12";
+        QTest::newRow("0-12 sotto il massimo") << dozzina << "11" << 1 << "12";
+        QTest::newRow("0-12 al minimo") << dozzina << "0" << -1 << "0";
+        QTest::newRow("0-12 oltre, giu") << dozzina << "15" << -1 << "14";
+        const Limiti positivo{0, {}};
+        QTest::newRow("sopra 0, negativo resta") << positivo << "-3" << -1 << "-3";
+        QTest::newRow("sopra 0, lettere restano") << positivo << "x" << -1 << "x";
+        QTest::newRow("sopra 0, su senza limite") << positivo << "255" << 1 << "256";
+        const Limiti riporta{0, {}, true};
+        QTest::newRow("riporta a 0 un negativo") << riporta << "-3" << -1 << "0";
+        QTest::newRow("riporta: 1 va a 0") << riporta << "1" << -1 << "0";
+        QTest::newRow("riporta: lettere vanno a 0") << riporta << "abc" << -1 << "0";
+        const Limiti almenoUno{1, {}};
+        QTest::newRow("minimo 1 fermo") << almenoUno << "1" << -1 << "1";
+        QTest::newRow("minimo 1 scende") << almenoUno << "3" << -1 << "2";
+    }
+    void spinnerInteri()
+    {
+        QFETCH(Limiti, limiti);
+        QFETCH(QString, testo);
+        QFETCH(int, verso);
+        QFETCH(QString, atteso);
+        Casella c;
+        c.spinner->impostaMinimo(limiti.minimo);
+        c.spinner->impostaMassimo(limiti.massimo);
+        c.spinner->impostaRiportaAlMinimo(limiti.riporta);
+        c.testo->setText(testo);
+        QSignalSpy clic(c.spinner, &Spinner::cliccato);
+        c.clicca(verso);
+        QCOMPARE(c.testo->text(), atteso);
+        QCOMPARE(clic.size(), 1);  // every click is reported, changed or not
+        QCOMPARE(clic.at(0).at(0).toInt(), verso);
+    }
+
+    void spinnerVoti_data()
+    {
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<bool>("senzaVoto");
+        QTest::addColumn<int>("verso");
+        QTest::addColumn<QString>("atteso");
+        QTest::newRow("vuoto giu") << "" << false << -1 << "5";
+        QTest::newRow("vuoto su") << "" << false << 1 << "6";
+        QTest::newRow("S.V. su") << "S.V." << true << 1 << "6";
+        QTest::newRow("S.V. giu") << "S.V." << true << -1 << "5";
+        QTest::newRow("mezzo punto su") << "6,5" << false << 1 << "7";
+        QTest::newRow("intero giu") << "5" << false << -1 << "4,5";
+        QTest::newRow("punto decimale") << "7.5" << false << -1 << "7";
+        QTest::newRow("fermo a 10") << "10" << false << 1 << "10";
+        QTest::newRow("fermo a 3") << "3" << false << -1 << "3";
+        QTest::newRow("verso il 10") << "9,5" << false << 1 << "10";
+        QTest::newRow("fuori griglia") << "4,2" << false << -1 << "3,7";
+        QTest::newRow("poco sopra 3") << "3,2" << false << -1 << "2,7";
+    }
+    void spinnerVoti()
+    {
+        QFETCH(QString, testo);
+        QFETCH(bool, senzaVoto);
+        QFETCH(int, verso);
+        QFETCH(QString, atteso);
+        // The rating box is an editable list whose first item means "no rating".
+        QWidget finestra;
+        auto* voto = new ComboCodici(&finestra);
+        voto->setModificabile(true);
+        for (const char* v : {"S.V.", "3", "3,5", "4"}) voto->aggiungi(QString::fromLatin1(v));
+        auto* spinner = new Spinner(voto->lineEdit(), &finestra);
+        spinner->impostaPasso([voto](const QString& t, int v) {
+            return Spinner::passoVoto(t, v, voto->currentIndex() == 0 && t == voto->itemText(0));
+        });
+        voto->setCurrentIndex(senzaVoto ? 0 : -1);
+        if (!senzaVoto) voto->setEditText(testo);
+        QTest::mouseClick(spinner->findChild<QToolButton*>(verso > 0 ? "Su" : "Giu"), Qt::LeftButton);
+        QCOMPARE(voto->currentText(), atteso);
+        QCOMPARE(voto->count(), 4);  // the value written is not added to the list
+    }
+
+    void letturaComeVal_data()
+    {
+        QTest::addColumn<QString>("testo");
+        for (const char* t : {"12abc", " 7", "abc", "-3", "1 2", "+5", "4,5", "6.5", "", "  - 8x", "5,", ".5", "-2,25x",
+                              "1,2,3", "99999999999", "\t9", "0012"})
+            QTest::newRow(t) << QString::fromLatin1(t);
+    }
+    void letturaComeVal()
+    {
+        QFETCH(QString, testo);
+        QCOMPARE(Spinner::leggiIntero(testo), Val(testo));
+        QCOMPARE(Spinner::leggiDecimale(testo), ValDecimale(testo));
+    }
+
+    void scritturaDecimale()
+    {
+        QCOMPARE(Spinner::scriviDecimale(5.5), QString("5,5"));
+        QCOMPARE(Spinner::scriviDecimale(6.0), QString("6"));
+        QCOMPARE(Spinner::scriviDecimale(3.7), QString("3,7"));
+        QCOMPARE(Spinner::scriviDecimale(0.1 + 0.2), QString("0,3"));
+    }
+
+    void comboClickAncheDaCodice()
+    {
+        ComboCodici combo;
+        QSignalSpy clic(&combo, &ComboCodici::click);
+        {
+            ComboCodici::SenzaClick caricamento(&combo);
+            combo.aggiungi("Inter", 70000);  // the first item becomes current: no click while loading
+            combo.aggiungi("Juventus", -1);
+            combo.aggiungi("Milan", 3);
+            QVERIFY(combo.selezionaCodice(3));
+            QVERIFY(combo.clickSospeso());
+        }
+        QCOMPARE(clic.size(), 0);
+        QCOMPARE(combo.codiceCorrente(), 3);
+
+        QVERIFY(combo.selezionaCodice(70000));
+        QCOMPARE(clic.size(), 1);
+        QVERIFY(combo.selezionaTesto("juventus"));
+        QCOMPARE(clic.size(), 2);
+        QCOMPARE(combo.codiceCorrente(), -1);
+        combo.setCurrentIndex(1);  // no change of index, no click
+        QCOMPARE(clic.size(), 2);
+        QVERIFY(!combo.selezionaCodice(12));
+        QVERIFY(!combo.selezionaTesto("Roma"));
+        QCOMPARE(combo.currentIndex(), 1);
+        QCOMPARE(clic.size(), 2);
+
+        {
+            ComboCodici::SenzaClick esterno(&combo);
+            {
+                ComboCodici::SenzaClick interno(&combo);
+            }
+            combo.setCurrentIndex(0);  // still guarded by the outer guard
+        }
+        QCOMPARE(clic.size(), 2);
+        combo.setCurrentIndex(-1);
+        QCOMPARE(clic.size(), 3);
+        QCOMPARE(combo.codiceCorrente(), 0);
+    }
+
+    void comboClickDellUtente()
+    {
+        ComboCodici combo;
+        for (const char* s : {"Atalanta", "Bologna", "Cagliari"}) combo.aggiungi(QString::fromLatin1(s), 10);
+        combo.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&combo));
+        QSignalSpy clic(&combo, &ComboCodici::click);
+
+        QTest::keyClick(&combo, Qt::Key_Down);
+        QCOMPARE(combo.currentIndex(), 1);
+        QCOMPARE(clic.size(), 1);
+
+        // Picking from the list the item already chosen is a click too.
+        combo.showPopup();
+        QAbstractItemView* lista = combo.view();
+        QVERIFY(QTest::qWaitForWindowExposed(lista->window()));
+        const QRect voce = lista->visualRect(lista->model()->index(1, 0));
+        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, voce.center());
+        QCOMPARE(combo.currentIndex(), 1);
+        QCOMPARE(clic.size(), 2);
+    }
+
+    void comboModificabile()
+    {
+        ComboCodici combo;
+        combo.setModificabile(true);
+        combo.aggiungi("(Non specificato)", 0);
+        combo.aggiungi("Rossi", 41);
+        QSignalSpy clic(&combo, &ComboCodici::click);
+        QVERIFY(combo.impostaTesto("Bianchi"));  // a name outside the list is kept as typed
+        QCOMPARE(combo.testo(), QString("Bianchi"));
+        QTest::keyClick(combo.lineEdit(), Qt::Key_Return);
+        QCOMPARE(combo.count(), 2);  // never added to the list
+        QCOMPARE(clic.size(), 0);
+        QCOMPARE(combo.trovaTesto("ROSSI"), 1);
+        QCOMPARE(combo.trovaCodice(41), 1);
+        QCOMPARE(combo.trovaCodice(7), -1);
+
+        ComboCodici fissa;
+        fissa.aggiungi("Andata", 1);
+        fissa.aggiungi("Ritorno", 2);
+        QVERIFY(fissa.impostaTesto("ritorno"));
+        QCOMPARE(fissa.currentIndex(), 1);
+        QVERIFY(!fissa.impostaTesto("Spareggio"));
+        QCOMPARE(fissa.currentIndex(), 1);
+    }
+
+    void elencoOrdinato_data()
+    {
+        QTest::addColumn<QStringList>("chiavi");
+        QTest::addColumn<QList<int>>("codiciDallaFine");
+        QTest::newRow("totali") << QStringList{"007", "012", "255", "000"} << QList<int>{2, 1, 0, 3};
+        // Equal keys: the later entry is read first.
+        QTest::newRow("pari merito") << QStringList{"007", "012", "007", "007"} << QList<int>{1, 3, 2, 0};
+        QTest::newRow("maiuscole") << QStringList{"b", "A", "a", "C"} << QList<int>{3, 0, 2, 1};
+        QTest::newRow("testo, non numero") << QStringList{"9", "10", "100"} << QList<int>{0, 2, 1};
+        QTest::newRow("vuoto") << QStringList{} << QList<int>{};
+    }
+    void elencoOrdinato()
+    {
+        QFETCH(QStringList, chiavi);
+        QFETCH(QList<int>, codiciDallaFine);
+        ElencoOrdinato elenco;
+        for (int i = 0; i < chiavi.size(); ++i) elenco.aggiungi(chiavi[i], i);
+        QList<int> letti;
+        for (const ElencoOrdinato::Voce& v : elenco.dallaFine()) letti << v.codice;
+        QCOMPARE(letti, codiciDallaFine);
+        QCOMPARE(elenco.conta(), chiavi.size());
+        for (int i = 1; i < elenco.conta(); ++i)
+            QVERIFY(elenco.chiave(i - 1).compare(elenco.chiave(i), Qt::CaseInsensitive) <= 0);
+    }
+
+    void pannelloClic()
+    {
+        QWidget finestra;
+        auto* riga = new QHBoxLayout(&finestra);
+        QPixmap figura(24, 24);
+        figura.fill(Qt::darkGreen);
+        auto* p = new Pannello(QIcon(figura), "Aggiungi giocatore", 70, &finestra);
+        riga->addWidget(p);
+        finestra.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&finestra));
+        QSignalSpy clic(p, &Pannello::clicked);
+
+        QTest::mouseClick(p, Qt::LeftButton, {}, QPoint(10, p->height() / 2));               // the picture
+        QTest::mouseClick(p, Qt::LeftButton, {}, QPoint(p->width() - 10, p->height() / 2));  // the caption
+        QCOMPARE(clic.size(), 2);
+
+        // Pressed on the panel, released elsewhere: no click.
+        QTest::mousePress(p, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseRelease(p, Qt::LeftButton, {}, QPoint(p->width() + 30, 10));
+        QCOMPARE(clic.size(), 2);
+
+        p->setEnabled(false);
+        QTest::mouseClick(p, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(clic.size(), 2);
+        QCOMPARE(Pannello::perId(70), p);
+        p->impostaId(71);
+        QVERIFY(!Pannello::perId(70));
+        QCOMPARE(Pannello::perId(71), p);
+    }
+};
+
+QTEST_MAIN(TestControlli)
+#include "tst_controlli.moc"

@@ -1,0 +1,381 @@
+#include "platform/finestre.h"
+#include "platform/guida.h"
+#include "platform/messaggio.h"
+#include "support/finestraditest.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+Finestre& registro() { return Finestre::istanza(); }
+QStringList& diario() { return FinestraDiTest::diario(); }
+
+void eliminaRinviati() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+// Presses `pulsante` of the box that will be in front `ritardo` ms from now.
+void rispondiAlBox(QMessageBox::StandardButton pulsante, int ritardo = 0)
+{
+    QTimer::singleShot(ritardo, [pulsante] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            if (QAbstractButton* b = box->button(pulsante)) b->click();
+    });
+}
+
+}  // namespace
+
+class TestFinestre : public QObject {
+    Q_OBJECT
+private:
+    QMainWindow* principale_ = nullptr;
+    QMdiArea* area_ = nullptr;
+    QTemporaryDir cartella_;
+
+    QMdiSubWindow* cornice(const QString& id) const
+    {
+        Finestra* w = registro().finestra(id);
+        return w ? qobject_cast<QMdiSubWindow*>(w->contenitore()) : nullptr;
+    }
+
+    // Clicks inside the child, as the user does to bring it to the front.
+    void cliccaDentro(const QString& id)
+    {
+        Finestra* w = registro().finestra(id);
+        QVERIFY(w);
+        QTest::mouseClick(w->findChild<QLabel*>(), Qt::LeftButton);
+    }
+
+    QString scriviGuida()
+    {
+        const QString percorso = cartella_.filePath(QStringLiteral("golvarno.hlp"));
+        QFile f(percorso);
+        if (f.open(QIODevice::WriteOnly))
+            f.write("<html><body><a name=\"ctx-31\"></a><p>Rosa</p><a name=\"ctx-42\"></a><p>Altro</p></body></html>");
+        return percorso;
+    }
+
+private slots:
+    void init()
+    {
+        diario().clear();
+        principale_ = new QMainWindow;
+        area_ = new QMdiArea(principale_);
+        principale_->setCentralWidget(area_);
+        principale_->resize(900, 650);
+        registro().impostaArea(area_);
+        principale_->show();
+        QVERIFY(QTest::qWaitForWindowActive(principale_));
+        for (const char* id : {"Form1", "Form2", "Form3"}) FinestraDiTest::registra(QString::fromLatin1(id));
+    }
+
+    void cleanup()
+    {
+        registro().azzera();
+        delete principale_;
+        principale_ = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("Guida")) w->close();
+        eliminaRinviati();
+        Guida::imposta(QString());
+    }
+
+    void unaSolaIstanzaPerId()
+    {
+        Finestra* prima = registro().mostra("Form1");
+        QVERIFY(prima);
+        QCOMPARE(registro().mostra("Form1"), prima);
+        QCOMPARE(registro().carica("Form1"), prima);
+        QCOMPARE(area_->subWindowList().size(), 1);
+        QCOMPARE(FinestraDiTest::di("Form1")->caricamenti, 1);
+        QCOMPARE(prima->objectName(), QString("Form1"));
+        QCOMPARE(cornice("Form1")->windowTitle(), QString("Finestra Form1"));
+        prima->setWindowTitle("Rosa della squadra: Inter");  // captions set at run time reach the frame
+        QCOMPARE(cornice("Form1")->windowTitle(), QString("Rosa della squadra: Inter"));
+    }
+
+    void laCorniceRispettaLaDimensione()
+    {
+        FinestraDiTest::registra("Form6", [](FinestraDiTest& w) { w.resize(500, 300); });
+        Finestra* w = registro().mostra("Form6");
+        QCOMPARE(w->size(), QSize(500, 300));
+        QVERIFY(cornice("Form6")->width() > 500);
+    }
+
+    void mostrareDiNuovoAttivaSenzaCaricare()
+    {
+        registro().mostra("Form1");
+        registro().mostra("Form2");
+        QCOMPARE(diario(), QStringList({"Form1 carica", "Form1 attiva", "Form2 carica", "Form2 attiva"}));
+        diario().clear();
+
+        registro().mostra("Form1");
+        QCOMPARE(diario(), QStringList({"Form1 attiva"}));
+        QCOMPARE(area_->activeSubWindow(), cornice("Form1"));
+        // Shown again while already in front: the activation step runs once more (callers set
+        // the hand-over variables first and rely on it).
+        registro().mostra("Form1");
+        QCOMPARE(diario(), QStringList({"Form1 attiva", "Form1 attiva"}));
+        QCOMPARE(FinestraDiTest::di("Form1")->caricamenti, 1);
+    }
+
+    void interrogareNonCreaLaFinestra()
+    {
+        QVERIFY(!registro().caricata("Form1"));
+        QVERIFY(!registro().visibile("Form1"));
+        QVERIFY(!registro().finestra("Form1"));
+        QVERIFY(!registro().finestraAttiva());
+        QVERIFY(diario().isEmpty());
+        QVERIFY(area_->subWindowList().isEmpty());
+
+        QVERIFY(registro().carica("Form1"));
+        QVERIFY(registro().caricata("Form1"));
+        QVERIFY(!registro().visibile("Form1"));
+        QCOMPARE(diario(), QStringList({"Form1 carica"}));  // loaded, not activated
+    }
+
+    void idSenzaFabbricaNonSiApre()
+    {
+        QSignalSpy spia(&registro(), &Finestre::registrazioneCambiata);
+        QVERIFY(!registro().registrata("Form99"));
+        QVERIFY(!registro().mostra("Form99"));
+        QVERIFY(!registro().caricata("Form99"));
+
+        FinestraDiTest::registra("Form99");
+        QCOMPARE(spia.size(), 1);
+        QCOMPARE(spia.at(0).at(0).toString(), QString("Form99"));
+        QVERIFY(registro().registrata("Form99"));
+        QVERIFY(registro().registrate().contains("Form99"));
+        QVERIFY(registro().mostra("Form99"));
+    }
+
+    void chiusuraDalProprioPulsante()
+    {
+        registro().mostra("Form1");
+        registro().mostra("Form2");
+        QPointer<FinestraDiTest> w = FinestraDiTest::di("Form1");
+        diario().clear();
+        QTest::mouseClick(w->pulsanteChiudi(), Qt::LeftButton);
+        // Forgotten at once; the handler that asked went on safely; the object goes later.
+        QVERIFY(!registro().caricata("Form1"));
+        QVERIFY(!registro().visibile("Form1"));
+        // The click activates Form1 first; once it is gone the child left in front is activated.
+        QCOMPARE(diario(), QStringList({"Form1 attiva", "Form1 scarica", "Form2 attiva", "Form1 dopo chiudi"}));
+        QVERIFY(w);
+        QCOMPARE(w->pulsanteChiudi()->text(), QString("Chiusa"));
+        eliminaRinviati();
+        QVERIFY(!w);
+        QCOMPARE(area_->subWindowList().size(), 1);
+    }
+
+    void scaricareEMostrareCaricaDiNuovo()
+    {
+        // The commands that reload a window with a new mode: unload when visible, then show.
+        QPointer<Finestra> vecchia = registro().mostra("Form3");
+        diario().clear();
+        if (registro().visibile("Form3")) registro().scarica("Form3");
+        Finestra* nuova = registro().mostra("Form3");
+        QVERIFY(nuova);
+        QVERIFY(nuova != vecchia.data());
+        QCOMPARE(diario(), QStringList({"Form3 scarica", "Form3 carica", "Form3 attiva"}));
+        eliminaRinviati();
+        QVERIFY(!vecchia);
+        QCOMPARE(area_->subWindowList().size(), 1);
+        QCOMPARE(area_->activeSubWindow(), cornice("Form3"));
+    }
+
+    void rifiutoEChiusuraDallaCornice()
+    {
+        registro().mostra("Form1");
+        FinestraDiTest* w = FinestraDiTest::di("Form1");
+        w->rifiutaScarico = true;
+        QSignalSpy scaricate(&registro(), &Finestre::finestraScaricata);
+
+        QVERIFY(!registro().scaricaSubito("Form1"));
+        cornice("Form1")->close();  // the close box of the MDI frame takes the same path
+        QVERIFY(registro().visibile("Form1"));
+        QCOMPARE(w->scaricamenti, 2);
+        QVERIFY(scaricate.isEmpty());
+
+        w->rifiutaScarico = false;
+        cornice("Form1")->close();
+        QVERIFY(!registro().caricata("Form1"));
+        QCOMPARE(w->scaricamenti, 3);
+        QCOMPARE(scaricate.size(), 1);
+        QCOMPARE(scaricate.at(0).at(0).toString(), QString("Form1"));
+    }
+
+    void chiudiVisibiliLasciaLeNascoste()
+    {
+        registro().mostra("Form1");
+        registro().carica("Form2");
+        registro().mostra("Form3");
+        registro().finestra("Form3")->nascondi();
+        QVERIFY(!registro().visibile("Form3"));
+        diario().clear();
+
+        registro().chiudiVisibili();
+        QCOMPARE(diario(), QStringList({"Form1 scarica"}));
+        QVERIFY(!registro().caricata("Form1"));
+        QVERIFY(registro().caricata("Form2"));
+        QVERIFY(registro().caricata("Form3"));
+    }
+
+    void scaricaTutteSiFermaAlRifiuto()
+    {
+        registro().mostra("Form1");
+        registro().mostra("Form2");
+        FinestraDiTest::di("Form2")->rifiutaScarico = true;
+        QVERIFY(!registro().scaricaTutte());
+        QVERIFY(registro().caricata("Form2"));
+
+        FinestraDiTest::di("Form2")->rifiutaScarico = false;
+        QVERIFY(registro().scaricaTutte());
+        QVERIFY(!registro().caricata("Form1"));
+        QVERIFY(!registro().caricata("Form2"));
+    }
+
+    void chiusuraDuranteIlCaricamento()
+    {
+        // A window that finds nothing to show closes itself while loading and never appears.
+        FinestraDiTest::registra("Form45",
+                                 [](FinestraDiTest& w) { w.durante_carica = [](FinestraDiTest& f) { f.chiudi(); }; });
+        QVERIFY(!registro().mostra("Form45"));
+        QVERIFY(!registro().caricata("Form45"));
+        QCOMPARE(diario(), QStringList({"Form45 carica", "Form45 scarica"}));
+        QVERIFY(area_->subWindowList().isEmpty());
+    }
+
+    void attivazioneSoloAlCambioVero()
+    {
+        registro().mostra("Form1");
+        registro().mostra("Form2");
+        diario().clear();
+
+        cliccaDentro("Form1");
+        QCOMPARE(area_->activeSubWindow(), cornice("Form1"));
+        cliccaDentro("Form1");
+        QCOMPARE(diario(), QStringList({"Form1 attiva"}));
+
+        // A real message box, and the focus coming back afterwards, is no activation.
+        rispondiAlBox(QMessageBox::Ok, 50);
+        Messaggio::informa("Prova", "Golvarno");
+        principale_->activateWindow();  // the focus comes back to the main window
+        QVERIFY(QTest::qWaitForWindowActive(principale_));
+        QCoreApplication::processEvents();
+        QCOMPARE(diario(), QStringList({"Form1 attiva"}));
+
+        // Neither is the round trip of the main window to another top-level window.
+        QWidget altra;
+        altra.show();
+        altra.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&altra));
+        principale_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(principale_));
+        QCOMPARE(diario(), QStringList({"Form1 attiva"}));
+
+        cliccaDentro("Form2");
+        QCOMPARE(diario(), QStringList({"Form1 attiva", "Form2 attiva"}));
+    }
+
+    void chiudendoSiAttivaLaSuccessiva()
+    {
+        registro().mostra("Form1");
+        registro().mostra("Form2");
+        diario().clear();
+        registro().scarica("Form2");
+        QCOMPARE(diario(), QStringList({"Form2 scarica", "Form1 attiva"}));
+        QCOMPARE(registro().finestraAttiva(), registro().finestra("Form1"));
+    }
+
+    void mostrareUnaNascostaLaAttiva()
+    {
+        registro().mostra("Form1");
+        registro().finestra("Form1")->nascondi();
+        diario().clear();
+        registro().mostra("Form1");
+        QVERIFY(registro().visibile("Form1"));
+        QCOMPARE(diario(), QStringList({"Form1 attiva"}));
+    }
+
+    void modaleFinoAllaChiusura()
+    {
+        // The window closes itself from its own button while the modal showing waits.
+        QTimer::singleShot(0, [] {
+            auto* w = FinestraDiTest::di("Form2");
+            QVERIFY(w);
+            QCOMPARE(QApplication::activeModalWidget(), w);
+            QVERIFY(w->isWindow());
+            w->pulsanteChiudi()->click();
+        });
+        registro().mostraModale("Form2");
+        QVERIFY(!registro().caricata("Form2"));
+        QCOMPARE(diario(), QStringList({"Form2 carica", "Form2 attiva", "Form2 scarica", "Form2 dopo chiudi"}));
+        QVERIFY(area_->subWindowList().isEmpty());
+    }
+
+    void modaleNascostaRestaCaricata()
+    {
+        registro().mostra("Form1");  // first modeless, in the area
+        QTimer::singleShot(0, [] { registro().finestra("Form1")->nascondi(); });
+        registro().mostraModale("Form1");
+        QVERIFY(registro().caricata("Form1"));
+        QVERIFY(!registro().visibile("Form1"));
+        QVERIFY(area_->subWindowList().isEmpty() || !area_->subWindowList().first()->isVisible());
+        QVERIFY(!QApplication::activeModalWidget());
+
+        // Shown modeless again, it goes back into the area.
+        registro().mostra("Form1");
+        QVERIFY(cornice("Form1"));
+        QCOMPARE(registro().finestra("Form1")->windowModality(), Qt::NonModal);
+        QCOMPARE(FinestraDiTest::di("Form1")->caricamenti, 1);
+    }
+
+    void tastoF1ApreLaGuidaAlContesto()
+    {
+        registro().mostra("Form1")->impostaContestoGuida(31);
+        registro().mostra("Form2")->impostaContestoGuida(42);
+
+        Guida::imposta(QString());  // no help file: nothing happens
+        QTest::keyClick(registro().finestra("Form2")->findChild<QPushButton*>(), Qt::Key_F1);
+        QCOMPARE(Guida::ultimoContesto(), -1);
+
+        Guida::imposta(scriviGuida());
+        QTest::keyClick(registro().finestra("Form2")->findChild<QPushButton*>(), Qt::Key_F1);
+        QCOMPARE(Guida::ultimoContesto(), 42);
+        principale_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(principale_));
+        cliccaDentro("Form1");
+        QTest::keyClick(principale_, Qt::Key_F1);  // pressed on the main window: the child in front
+        QCOMPARE(Guida::ultimoContesto(), 31);
+        registro().mostra("Form2");
+        registro().apriGuida();  // the help command does what F1 does
+        QCOMPARE(Guida::ultimoContesto(), 42);
+    }
+
+    void senzaAreaFinestraIndipendente()
+    {
+        registro().impostaArea(nullptr);
+        Finestra* w = registro().mostra("Form1");
+        QVERIFY(w);
+        QVERIFY(w->isWindow());
+        QVERIFY(w->isVisible());
+        QCOMPARE(w->contenitore(), w);
+        QCOMPARE(diario(), QStringList({"Form1 carica", "Form1 attiva"}));
+        w->close();  // its close box unloads it
+        QVERIFY(!registro().caricata("Form1"));
+        registro().impostaArea(area_);
+    }
+};
+
+QTEST_MAIN(TestFinestre)
+#include "tst_finestre.moc"
