@@ -163,41 +163,58 @@ QHash<QString, int> leggiPenalita()
     return penalita;
 }
 
-void scriviClassifica(const QVector<QString>& nomi, const QVector<Conteggio>& conti,
-                      const QHash<QString, int>& penalita)
+const char* const CAMPI_CLASSIFICA = "NOME, GIOCATE, PUNTI, VINTEINCASA, PERSEINCASA, XINCASA, VINTEFUORI, PERSEFUORI, "
+                                     "XFUORI, GFATTICASA, GSUBITICASA, GFATTIFUORI, GSUBITIFUORI, DIFFRETI, "
+                                     "TOTALEFATTI, TOTALEVINTE, TOTALESUBITI, MEDIAINGLESE";
+
+// The PUNTISQUADRE rows, in field order, one per team of the list.
+QVector<QVariantList> righeClassifica(const QVector<QString>& nomi, const QVector<Conteggio>& conti,
+                                      const QHash<QString, int>& penalita)
 {
+    QVector<QVariantList> righe;
+    for (int i = 0; i < nomi.size(); ++i) {
+        const Conteggio& c = conti[i];
+        const int fatti = c.gFattiCasa + c.gFattiFuori;
+        const int subiti = c.gSubitiCasa + c.gSubitiFuori;
+        righe.append(QVariantList{nomi[i], c.giocate, c.punti - penalita.value(chiaveNome(nomi[i]), 0), c.vinteInCasa,
+                                  c.perseInCasa, c.xInCasa, c.vinteFuori, c.perseFuori, c.xFuori, c.gFattiCasa,
+                                  c.gSubitiCasa, c.gFattiFuori, c.gSubitiFuori, fatti - subiti, fatti,
+                                  c.vinteInCasa + c.vinteFuori, subiti, c.mediaInglese});
+    }
+    return righe;
+}
+
+// True when the table already holds exactly these rows, in this stored order.
+bool giaScritta(const QVector<QVariantList>& righe)
+{
+    Query q(QStringLiteral("SELECT %1 FROM PUNTISQUADRE ORDER BY rowid").arg(CAMPI_CLASSIFICA));
+    qsizetype n = 0;
+    while (q.next()) {
+        if (n == righe.size()) return false;
+        const QVariantList& r = righe[n++];
+        if (q.valore(0).isNull() || q.valore(0).toString() != r[0].toString()) return false;
+        for (int j = 1; j < r.size(); ++j)
+            if (q.valore(j).isNull() || q.valore(j).toLongLong() != r[j].toLongLong()) return false;
+    }
+    return n == righe.size();
+}
+
+// Empties and refills the table in one transaction. Rebuilding a table that is already up to date
+// (a window activated again with no new result) leaves the file alone.
+void scriviClassifica(const QVector<QVariantList>& righe)
+{
+    if (giaScritta(righe)) return;
     QSqlDatabase db = DbCampionato();
     Transazione t(db);
     Esegui("DELETE FROM PUNTISQUADRE", {}, db);
     QSqlQuery ins(db);
     if (!ins.prepare(
-            "INSERT INTO PUNTISQUADRE (NOME, GIOCATE, PUNTI, VINTEINCASA, PERSEINCASA, XINCASA, VINTEFUORI, "
-            "PERSEFUORI, XFUORI, GFATTICASA, GSUBITICASA, GFATTIFUORI, GSUBITIFUORI, DIFFRETI, TOTALEFATTI, "
-            "TOTALEVINTE, TOTALESUBITI, MEDIAINGLESE) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"))
+            QStringLiteral("INSERT INTO PUNTISQUADRE (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+                           "?, ?, ?)")
+                .arg(CAMPI_CLASSIFICA)))
         throw ErroreDatabase(ins.lastError().text());
-    for (int i = 0; i < nomi.size(); ++i) {
-        const Conteggio& c = conti[i];
-        const int fatti = c.gFattiCasa + c.gFattiFuori;
-        const int subiti = c.gSubitiCasa + c.gSubitiFuori;
-        const QVariantList valori{nomi[i],
-                                  c.giocate,
-                                  c.punti - penalita.value(chiaveNome(nomi[i]), 0),
-                                  c.vinteInCasa,
-                                  c.perseInCasa,
-                                  c.xInCasa,
-                                  c.vinteFuori,
-                                  c.perseFuori,
-                                  c.xFuori,
-                                  c.gFattiCasa,
-                                  c.gSubitiCasa,
-                                  c.gFattiFuori,
-                                  c.gSubitiFuori,
-                                  fatti - subiti,
-                                  fatti,
-                                  c.vinteInCasa + c.vinteFuori,
-                                  subiti,
-                                  c.mediaInglese};
-        for (int j = 0; j < valori.size(); ++j) ins.bindValue(j, valori[j]);
+    for (const QVariantList& r : righe) {
+        for (int j = 0; j < r.size(); ++j) ins.bindValue(j, r[j]);
         if (!ins.exec()) throw ErroreDatabase(ins.lastError().text());
     }
     t.commit();
@@ -225,7 +242,7 @@ void ricostruisci(const Arco& arco)
             if (!m.sq2.isEmpty() && k2 != k1)
                 for (int i : posizioni.value(k2)) contaIncontro(conti[i], m, false, arco, punti);
         }
-        scriviClassifica(nomi, conti, leggiPenalita());
+        scriviClassifica(righeClassifica(nomi, conti, leggiPenalita()));
     } catch (const ErroreDatabase& e) {
         throw ErroreDatabase(QStringLiteral("Impossibile aggiornare la classifica: la tabella resta com'era.\r") +
                              e.testo());

@@ -2,7 +2,9 @@
 
 #include "core/schema.h"
 
+#include <functional>
 #include <memory>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -37,16 +39,12 @@ const QHash<QString, QStringList>& campiLetti()
     return campi;
 }
 
-QString nuovaConnessione(const char* scopo)
-{
-    return QString::fromLatin1(scopo) + QLatin1Char('_') + QUuid::createUuid().toString(QUuid::Id128);
-}
-
-// Closes its connection when it goes out of scope.
+// A connection of its own, closed when it goes out of scope.
 class Connessione {
 public:
     Connessione(const char* scopo, const QString& percorso, bool soloLettura)
-        : nome_(nuovaConnessione(scopo)), db_(ApriConnessione(nome_, percorso, soloLettura, false))
+        : nome_(QString::fromLatin1(scopo) + QLatin1Char('_') + QUuid::createUuid().toString(QUuid::Id128)),
+          db_(ApriConnessione(nome_, percorso, soloLettura, false))
     {
     }
     ~Connessione()
@@ -64,31 +62,6 @@ private:
     QSqlDatabase db_;
 };
 
-// Team names are compared as the database compares text: ignoring the case of A..Z only.
-QString chiaveSquadra(const QString& nome)
-{
-    QString k = nome;
-    for (QChar& c : k)
-        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) c = QChar(c.unicode() + ('a' - 'A'));
-    return k;
-}
-
-// A whole number read from a field; false for Null or a value that is not a whole number.
-bool intero(const QVariant& v, qint64& n)
-{
-    if (v.isNull()) return false;
-    bool ok = false;
-    const double d = v.toDouble(&ok);
-    if (!ok || d != double(qint64(d))) return false;
-    n = qint64(d);
-    return true;
-}
-
-QString chiaveGiornata(qint64 giornata, const QString& squadra)
-{
-    return QString::number(giornata) + QLatin1Char('|') + chiaveSquadra(squadra);
-}
-
 QSet<QString> campiDi(const QString& tabella, QSqlDatabase db)
 {
     QSet<QString> campi;
@@ -97,23 +70,87 @@ QSet<QString> campiDi(const QString& tabella, QSqlDatabase db)
     return campi;
 }
 
-void eseguiPreparata(QSqlQuery& q, const QVariantList& valori)
-{
-    for (int i = 0; i < valori.size(); ++i) q.bindValue(i, valori[i]);
-    if (!q.exec()) throw ErroreDatabase(q.lastError().text());
-}
-
-QSqlQuery prepara(const QString& sql, QSqlDatabase db)
-{
-    QSqlQuery q(db);
-    if (!q.prepare(sql)) throw ErroreDatabase(q.lastError().text() + QStringLiteral("\r") + sql);
-    return q;
-}
-
 void convertiMinuti(const QString& tabella, const QString& campo, QSqlDatabase db)
 {
-    Transazione t(db);
     Esegui(QStringLiteral("UPDATE %1 SET %2 = %2 - 45 + 100 WHERE %2 > 45").arg(tabella, campo), {}, db);
+}
+
+void collegaPresenze(QSqlDatabase db)
+{
+    // The first stored PARTITA row of each round and team, team names compared as the database
+    // compares text; a row with an empty round or team finds none and keeps its CODPARTITA.
+    Esegui("DROP TABLE IF EXISTS temp.PARTITE_SQUADRA", {}, db);
+    Esegui("CREATE TEMP TABLE PARTITE_SQUADRA (GIORNATA INTEGER, SQUADRA TEXT COLLATE NOCASE, CODPART INTEGER, "
+           "PRIMARY KEY (GIORNATA, SQUADRA))",
+           {}, db);
+    Esegui("INSERT OR IGNORE INTO temp.PARTITE_SQUADRA SELECT GIORNATANUM, SQUADRA, CODPART FROM "
+           "(SELECT GIORNATANUM, SQ1 AS SQUADRA, CODPART, rowid AS R, 1 AS LATO FROM PARTITA UNION ALL "
+           "SELECT GIORNATANUM, SQ2, CODPART, rowid, 2 FROM PARTITA) "
+           "WHERE GIORNATANUM IS NOT NULL AND SQUADRA IS NOT NULL ORDER BY R, LATO",
+           {}, db);
+    Esegui("UPDATE PRESENZE SET CODPARTITA = COALESCE((SELECT P.CODPART FROM temp.PARTITE_SQUADRA P "
+           "WHERE P.GIORNATA = PRESENZE.GIORNATA AND P.SQUADRA = PRESENZE.SQUADRA), CODPARTITA), "
+           "GIRONE = CASE WHEN GIRONE = 1 THEN -1 ELSE 0 END",
+           {}, db);
+    Esegui("DROP TABLE temp.PARTITE_SQUADRA", {}, db);
+}
+
+void collegaSostituzioni(QSqlDatabase db)
+{
+    struct Presenza {
+        qint64 riga = 0;
+        QVariant codice;
+        QString gruppo;  // leg, round and team; empty when one of them is empty
+    };
+    // The database builds the group, so that team names compare as it compares them.
+    const QString colonne =
+        QStringLiteral("SELECT rowid, CODICE, CASE WHEN GIRONE IS NULL OR GIORNATA IS NULL OR SQUADRA IS NULL THEN '' "
+                       "ELSE GIRONE || '|' || GIORNATA || '|' || lower(SQUADRA) END, CHIHASOST FROM PRESENZE ");
+    QHash<qint64, QVariant> chiHaSost;  // the field by row, as the pairing goes on
+    auto leggi = [&db, &chiHaSost](const QString& sql) {
+        QVector<Presenza> righe;
+        Query q(sql, {}, db);
+        while (q.next()) {
+            righe.append(Presenza{q.valore(0).toLongLong(), q.valore(1), q.testo(2)});
+            chiHaSost.insert(righe.last().riga, q.valore(3));
+        }
+        return righe;
+    };
+    const QVector<Presenza> entrati = leggi(colonne + "WHERE TITOLARE = 0 ORDER BY RIGA, rowid");
+    const QVector<Presenza> sostituiti = leggi(colonne + "WHERE SOSTITUITO <> 0 ORDER BY SOSTITUITO, rowid");
+    const QHash<qint64, QVariant> prima = chiHaSost;
+
+    QHash<QString, QVector<const Presenza*>> perGruppo;
+    for (const Presenza& s : sostituiti)
+        if (!s.gruppo.isEmpty()) perGruppo[s.gruppo].append(&s);
+
+    // Each substitute takes the first replaced player of its group not linked yet.
+    for (const Presenza& e : entrati) {
+        if (e.gruppo.isEmpty()) continue;
+        for (const Presenza* s : perGruppo.value(e.gruppo)) {
+            if (!chiHaSost.value(s->riga).isNull()) continue;
+            chiHaSost[s->riga] = VERO;
+            chiHaSost[e.riga] = s->codice;
+            break;
+        }
+    }
+
+    QSqlQuery aggiorna(db);
+    if (!aggiorna.prepare("UPDATE PRESENZE SET CHIHASOST = ? WHERE rowid = ?"))
+        throw ErroreDatabase(aggiorna.lastError().text());
+    for (auto it = chiHaSost.cbegin(); it != chiHaSost.cend(); ++it) {
+        const QVariant& era = prima.value(it.key());
+        if (it.value().isNull() == era.isNull() && it.value() == era) continue;
+        aggiorna.bindValue(0, it.value());
+        aggiorna.bindValue(1, it.key());
+        if (!aggiorna.exec()) throw ErroreDatabase(aggiorna.lastError().text());
+    }
+}
+
+void inTransazione(QSqlDatabase db, const std::function<void(QSqlDatabase)>& passo)
+{
+    Transazione t(db);
+    passo(db);
     t.commit();
 }
 
@@ -162,25 +199,41 @@ QString ConvertiFile(const QString& vecchio, const QString& copia)
 {
     VerificaFileDaConvertire(vecchio);
     if (copia.isEmpty()) throw ErroreDatabase(QStringLiteral("Nessun nome indicato per la copia convertita."));
-    if (QFileInfo::exists(copia)) throw ErroreDatabase(QStringLiteral("Il file %1 esiste già.").arg(copia));
+    const QFileInfo info(copia);
+    if (info.exists()) throw ErroreDatabase(QStringLiteral("Il file %1 esiste già.").arg(copia));
+    if (!info.absoluteDir().exists())
+        throw ErroreDatabase(QStringLiteral("La cartella %1 non esiste.").arg(info.absolutePath()));
 
+    // The copy is made and converted under a temporary name beside it and takes its name only when
+    // complete, so that no half-converted file is ever left under the copy's name.
+    const QString temporaneo = info.absoluteDir().filePath(
+        QStringLiteral(".%1.%2.tmp").arg(info.fileName(), QUuid::createUuid().toString(QUuid::Id128)));
     try {
         {
             // A compacted copy, written by the engine from the old file opened read-only.
             Connessione origine("origine", vecchio, true);
-            Esegui(QStringLiteral("VACUUM INTO ?"), {copia}, origine.db());
+            Esegui(QStringLiteral("VACUUM INTO ?"), {temporaneo}, origine.db());
         }
-        AggiornaStruttura(copia);
-        Connessione nuovo("conversione", copia, false);
-        CollegaPresenze(nuovo.db());
-        CollegaSostituzioni(nuovo.db());
-        ConvertiMinutiSostituzioni(nuovo.db());
-        ConvertiMinutiReti(nuovo.db());
+        AggiornaStruttura(temporaneo);
+        {
+            Connessione nuovo("conversione", temporaneo, false);
+            // The passes run in one transaction. The temporary file is deleted on any failure, so
+            // it needs no rollback journal; the commit still writes it to disk in full.
+            Esegui(QStringLiteral("PRAGMA journal_mode=OFF"), {}, nuovo.db());
+            inTransazione(nuovo.db(), [](QSqlDatabase db) {
+                collegaPresenze(db);
+                collegaSostituzioni(db);
+                convertiMinuti("PRESENZE", "SOSTITUITO", db);
+                convertiMinuti("RETI", "MINUTO", db);
+            });
+        }
+        if (!QFile::rename(temporaneo, copia))
+            throw ErroreDatabase(QStringLiteral("Impossibile scrivere il file %1.").arg(copia));
     } catch (const ErroreDatabase& e) {
-        QFile::remove(copia);
-        QFile::remove(copia + QStringLiteral("-journal"));
-        throw ErroreDatabase(QStringLiteral("La conversione non è riuscita e la copia incompleta %1 è stata "
-                                            "cancellata. Il file originale non è stato modificato.\r%2")
+        QFile::remove(temporaneo);
+        QFile::remove(temporaneo + QStringLiteral("-journal"));
+        throw ErroreDatabase(QStringLiteral("La conversione non è riuscita: la copia %1 non è stata creata. Il file "
+                                            "originale non è stato modificato.\r%2")
                                  .arg(copia, e.testo()));
     }
     return copia;
@@ -195,99 +248,16 @@ void AggiornaStruttura(const QString& percorso)
     t.commit();
 }
 
-void CollegaPresenze(QSqlDatabase db)
+void CollegaPresenze(QSqlDatabase db) { inTransazione(db, collegaPresenze); }
+
+void CollegaSostituzioni(QSqlDatabase db) { inTransazione(db, collegaSostituzioni); }
+
+void ConvertiMinutiSostituzioni(QSqlDatabase db)
 {
-    Transazione t(db);
-
-    // The first stored PARTITA row of each round and team.
-    QHash<QString, QVariant> partite;
-    {
-        Query q("SELECT GIORNATANUM, SQ1, SQ2, CODPART FROM PARTITA ORDER BY rowid", {}, db);
-        while (q.next()) {
-            qint64 giornata = 0;
-            if (!intero(q.valore(0), giornata)) continue;
-            for (int lato : {1, 2})
-                if (!q.valore(lato).isNull()) {
-                    const QString k = chiaveGiornata(giornata, q.testo(lato));
-                    if (!partite.contains(k)) partite.insert(k, q.valore(3));
-                }
-        }
-    }
-
-    QVector<QPair<QVariant, qint64>> collegamenti;  // new CODPARTITA, row
-    {
-        Query q("SELECT rowid, GIORNATA, SQUADRA, CODPARTITA FROM PRESENZE ORDER BY rowid", {}, db);
-        while (q.next()) {
-            qint64 giornata = 0;
-            if (!intero(q.valore(1), giornata) || q.valore(2).isNull()) continue;
-            const auto trovata = partite.constFind(chiaveGiornata(giornata, q.testo(2)));
-            if (trovata != partite.constEnd() && trovata.value() != q.valore(3))
-                collegamenti.append({trovata.value(), q.valore(0).toLongLong()});
-        }
-    }
-    QSqlQuery aggiorna = prepara("UPDATE PRESENZE SET CODPARTITA = ? WHERE rowid = ?", db);
-    for (const auto& c : collegamenti) eseguiPreparata(aggiorna, {c.first, c.second});
-
-    Esegui("UPDATE PRESENZE SET GIRONE = CASE WHEN GIRONE = 1 THEN -1 ELSE 0 END", {}, db);
-    t.commit();
+    inTransazione(db, [](QSqlDatabase d) { convertiMinuti("PRESENZE", "SOSTITUITO", d); });
 }
 
-void CollegaSostituzioni(QSqlDatabase db)
+void ConvertiMinutiReti(QSqlDatabase db)
 {
-    struct Presenza {
-        qint64 riga = 0;
-        QVariant codice;
-        QString gruppo;  // leg, round and team; empty when one of them is empty
-    };
-    auto leggi = [&db](const QString& sql, QHash<qint64, QVariant>& chiHaSost) {
-        QVector<Presenza> righe;
-        Query q(sql, {}, db);
-        while (q.next()) {
-            Presenza p;
-            p.riga = q.valore(0).toLongLong();
-            p.codice = q.valore(1);
-            qint64 girone = 0, giornata = 0;
-            if (intero(q.valore(2), girone) && intero(q.valore(3), giornata) && !q.valore(4).isNull())
-                p.gruppo = QString::number(girone) + QLatin1Char('|') + chiaveGiornata(giornata, q.testo(4));
-            chiHaSost.insert(p.riga, q.valore(5));
-            righe.append(p);
-        }
-        return righe;
-    };
-
-    Transazione t(db);
-    QHash<qint64, QVariant> chiHaSost;  // the field's value by row, as the pairing goes on
-    const QVector<Presenza> entrati =
-        leggi("SELECT rowid, CODICE, GIRONE, GIORNATA, SQUADRA, CHIHASOST FROM PRESENZE WHERE TITOLARE = 0 "
-              "ORDER BY RIGA, rowid",
-              chiHaSost);
-    const QVector<Presenza> sostituiti =
-        leggi("SELECT rowid, CODICE, GIRONE, GIORNATA, SQUADRA, CHIHASOST FROM PRESENZE WHERE SOSTITUITO <> 0 "
-              "ORDER BY SOSTITUITO, rowid",
-              chiHaSost);
-    const QHash<qint64, QVariant> prima = chiHaSost;
-
-    QHash<QString, QVector<const Presenza*>> perGruppo;
-    for (const Presenza& s : sostituiti)
-        if (!s.gruppo.isEmpty()) perGruppo[s.gruppo].append(&s);
-
-    for (const Presenza& e : entrati) {
-        if (e.gruppo.isEmpty()) continue;
-        for (const Presenza* s : perGruppo.value(e.gruppo)) {
-            if (!chiHaSost.value(s->riga).isNull()) continue;
-            chiHaSost[s->riga] = VERO;
-            chiHaSost[e.riga] = s->codice;
-            break;
-        }
-    }
-
-    QSqlQuery aggiorna = prepara("UPDATE PRESENZE SET CHIHASOST = ? WHERE rowid = ?", db);
-    for (auto it = chiHaSost.cbegin(); it != chiHaSost.cend(); ++it)
-        if (it.value() != prima.value(it.key()) || it.value().isNull() != prima.value(it.key()).isNull())
-            eseguiPreparata(aggiorna, {it.value(), it.key()});
-    t.commit();
+    inTransazione(db, [](QSqlDatabase d) { convertiMinuti("RETI", "MINUTO", d); });
 }
-
-void ConvertiMinutiSostituzioni(QSqlDatabase db) { convertiMinuti("PRESENZE", "SOSTITUITO", db); }
-
-void ConvertiMinutiReti(QSqlDatabase db) { convertiMinuti("RETI", "MINUTO", db); }

@@ -4,6 +4,8 @@
 #include "core/stato.h"
 
 #include <algorithm>
+#include <QCryptographicHash>
+#include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -90,6 +92,13 @@ QStringList tabella()
     Query q("SELECT NOME FROM PUNTISQUADRE ORDER BY NOME");
     while (q.next()) righe << q.testo(0) + ": " + rigaDi(q.testo(0));
     return righe;
+}
+
+QByteArray impronta(const QString& percorso)
+{
+    QFile f(percorso);
+    return f.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256)
+                                       : QByteArray();
 }
 
 int righeTabella() { return Valore("SELECT COUNT(*) FROM PUNTISQUADRE").toInt(); }
@@ -256,6 +265,16 @@ void TstClassifica::unaRigaPerSquadra()
     CalcolaClassifica();
     QCOMPARE(righeTabella(), 3);
     QCOMPARE(rigaDi("Alba"), QString("2 3 1 0 0 0 1 0 1 0 0 1 0 1 1 1 -1"));
+
+    // Rows changed or added by anything else are replaced; a table already up to date is not rewritten.
+    Esegui("UPDATE PUNTISQUADRE SET PUNTI = 99 WHERE NOME = 'Alba'");
+    Esegui("INSERT INTO PUNTISQUADRE (NOME, PUNTI) VALUES ('Dora', 4)");
+    CalcolaClassifica();
+    QCOMPARE(righeTabella(), 3);
+    QCOMPARE(rigaDi("Alba"), QString("2 3 1 0 0 0 1 0 1 0 0 1 0 1 1 1 -1"));
+    const QByteArray file = impronta(stato().PercorsoCampionato);
+    CalcolaClassifica();
+    QCOMPARE(impronta(stato().PercorsoCampionato), file);
 
     // A championship without teams leaves the table empty, whatever an earlier rebuild wrote.
     stato().NumeroSquadre = 0;
