@@ -184,6 +184,12 @@ Finestra* Finestre::mostra(const QString& id)
 {
     Finestra* w = creaSeServe(id);
     if (!w) return nullptr;
+    if (w->isWindow() && w->isVisible() && w->isModal()) {
+        // Being shown modal: it stays where it is, in front.
+        w->raise();
+        w->activateWindow();
+        return w;
+    }
     const QPointer<Finestra> guardia(w);
     const bool eraVisibile = visibile(id);
     const bool giaAttiva = eraVisibile && ultimaAttiva_ == w;

@@ -315,6 +315,9 @@ private slots:
             QVERIFY(w);
             QCOMPARE(QApplication::activeModalWidget(), w);
             QVERIFY(w->isWindow());
+            QCOMPARE(registro().mostra("Form2"), w);  // shown again meanwhile: it stays modal
+            QVERIFY(w->isWindow());
+            QCOMPARE(QApplication::activeModalWidget(), w);
             w->pulsanteChiudi()->click();
         });
         registro().mostraModale("Form2");
