@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+
+// Draws a Griglia cell: background, text in its alignment (bold when asked, cut with an ellipsis
+// when too long) and the cell picture centred. The current row is drawn in the highlight colours.
+class DelegatoGriglia : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+    static constexpr int LatoImmagine = 16;  // the largest side of a cell picture, in px
+    static constexpr int Margine = 2;        // text padding left and right, in px
+};
