@@ -1,5 +1,6 @@
 #include "core/schema.h"
 
+#include "core/campionato.h"
 #include "core/database.h"
 #include "core/stato.h"
 
@@ -14,10 +15,10 @@ namespace {
 QVector<CampoSchema> campiPartita()
 {
     QVector<CampoSchema> c{
-        {"GIORNATANUM", "INTEGER"},  {"DISPAND", "INTEGER"},     {"DISPRIT", "INTEGER"},   {"DATAAND", "VARCHAR(50)"},
-        {"DATARIT", "VARCHAR(50)"},  {"HAND", "VARCHAR(50)"},    {"HRIT", "VARCHAR(50)"},  {"SQ1", "VARCHAR(30)"},
-        {"SQ2", "VARCHAR(30)"},      {"G1A", "SMALLINT"},        {"G2A", "SMALLINT"},      {"G1R", "SMALLINT"},
-        {"G2R", "SMALLINT"},         {"NOTE", "VARCHAR(100)"},   {"CODPART", "COUNTER"},   {"RIGA", "SMALLINT"},
+        {"GIORNATANUM", "INTEGER"}, {"DISPAND", "INTEGER"},   {"DISPRIT", "INTEGER"},  {"DATAAND", "VARCHAR(50)"},
+        {"DATARIT", "VARCHAR(50)"}, {"HAND", "VARCHAR(50)"},  {"HRIT", "VARCHAR(50)"}, {"SQ1", "VARCHAR(30)"},
+        {"SQ2", "VARCHAR(30)"},     {"G1A", "SMALLINT"},      {"G2A", "SMALLINT"},     {"G1R", "SMALLINT"},
+        {"G2R", "SMALLINT"},        {"NOTE", "VARCHAR(100)"}, {"CODPART", "COUNTER"},  {"RIGA", "SMALLINT"},
     };
     for (const char* leg : {"A", "R"})
         for (const char* base : {"ARBITRO", "GUARDALINEE", "CONDCLIMATICHE", "TERRENO", "SPETTATORI"})
@@ -25,7 +26,8 @@ QVector<CampoSchema> campiPartita()
     for (const char* squadraLeg : {"1A", "1R", "2A", "2R"})
         for (const char* base : {"TIRI", "TIRIPORTA", "OFFSIDE", "FALLI", "POSSESSO"})
             c.append(CampoSchema{QString(base) + squadraLeg, "VARCHAR(4)"});
-    for (const char* corner : {"CORNER1A", "CORNER2A", "CORNER1R", "CORNER2R"}) c.append(CampoSchema{corner, "VARCHAR(4)"});
+    for (const char* corner : {"CORNER1A", "CORNER2A", "CORNER1R", "CORNER2R"})
+        c.append(CampoSchema{corner, "VARCHAR(4)"});
     return c;
 }
 
@@ -115,7 +117,7 @@ QVector<TabellaSchema> costruisci()
     return t;
 }
 
-} // namespace
+}  // namespace
 
 const QVector<TabellaSchema>& SchemaCampionato()
 {
@@ -172,6 +174,8 @@ void CreaFileCampionato(const QString& percorso)
 void CreaDatabase()
 {
     CreaFileCampionato(stato().PercorsoCampionato);
+    // The windows of the championship in use close while its file is still theirs.
+    if (stato().CampionatoAperto) ChiudiFinestre();
     ApriDbCampionato(stato().PercorsoCampionato);
 }
 

@@ -1,5 +1,6 @@
 #include "fixturecampionato.h"
 
+#include "core/campionato.h"
 #include "core/codici.h"
 #include "core/database.h"
 #include "core/schema.h"
@@ -551,5 +552,13 @@ DatiFixture FixtureCampionato::creaEApri()
     DatiFixture d = crea();
     ApriDbCampionato(d.percorso);
     stato().PercorsoCampionato = d.percorso;
+    return d;
+}
+
+DatiFixture FixtureCampionato::creaECarica()
+{
+    DatiFixture d = crea();
+    if (!ApriFileComeCampionato(d.percorso))
+        throw ErroreDatabase(QStringLiteral("Impossibile aprire il file ") + d.percorso);
     return d;
 }

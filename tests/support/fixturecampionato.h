@@ -56,6 +56,9 @@ public:
     DatiFixture crea();
     // crea(), then opens the file as DbCampionato and sets PercorsoCampionato (the state is not loaded).
     DatiFixture creaEApri();
+    // crea(), then opens and loads it as the open command does (ApriFileComeCampionato): the visible
+    // windows close, the state is loaded, and the championship card shows when the settings ask for it.
+    DatiFixture creaECarica();
 
     // The default team names (20 of them).
     static QStringList nomiPredefiniti();

@@ -1,0 +1,447 @@
+#include "support/finestraditest.h"
+#include "support/fixturecampionato.h"
+#include "support/seammessaggi.h"
+
+#include "core/campionato.h"
+#include "core/database.h"
+#include "core/guardia.h"
+#include "core/schema.h"
+#include "core/stato.h"
+#include "platform/finestre.h"
+
+#include <QFile>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// A window that notes which championship file was open while it unloaded.
+class FinestraCheSalva : public Finestra {
+public:
+    explicit FinestraCheSalva(const QString& id) : Finestra(id) {}
+    bool scarica() override
+    {
+        fileAlloScarico() << DbCampionato().databaseName();
+        return true;
+    }
+    static QStringList& fileAlloScarico()
+    {
+        static QStringList f;
+        return f;
+    }
+};
+
+const QString TESTO_CREAZIONE = QStringLiteral("Il file %1\rè stato creato con successo!\r\r"
+                                               "Si desidera creare automaticamente il calendario del campionato?\r"
+                                               "(Premere F1 per ulteriori informazioni)");
+
+}  // namespace
+
+class TestCampionato : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir dir_;
+    QMainWindow principale_;
+    QMdiArea* area_ = nullptr;
+    QStringList titoli_;
+    int file_ = 0;
+
+    QString percorso(const QString& nome = QString())
+    {
+        return dir_.filePath(nome.isEmpty() ? QStringLiteral("c%1.GVN").arg(++file_) : nome);
+    }
+
+    // Opens a fixture file as the open command does, and loads it.
+    static DatiFixture apri(FixtureCampionato f)
+    {
+        MessaggiDiTest messaggi;
+        return f.creaECarica();
+    }
+
+    static QStringList nomiSquadre()
+    {
+        QStringList nomi;
+        for (int i = 1; i <= stato().NumeroSquadre; ++i) nomi << stato().Squadre[i].Nome;
+        return nomi;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        area_ = new QMdiArea(&principale_);
+        principale_.setCentralWidget(area_);
+        principale_.show();
+        Finestre::istanza().impostaArea(area_);
+        ImpostaTitoloPrincipale([this](const QString& t) { titoli_ << t; });
+    }
+
+    void init()
+    {
+        Finestre::istanza().azzera();
+        Finestre::istanza().impostaArea(area_);
+        ChiudiDbCampionato();
+        AzzeraStato();
+        titoli_.clear();
+    }
+
+    void cleanupTestCase()
+    {
+        Finestre::istanza().azzera();
+        ChiudiDbCampionato();
+    }
+
+    // Teams come in name order regardless of case, numbered from 1, with their keys as text.
+    void squadreInOrdineDiNome()
+    {
+        const DatiFixture d =
+            apri(FixtureCampionato(percorso()).squadre({"Zeta", "alfa", "Beta", "delta"}).denominazione("Serie A"));
+        Stato& s = stato();
+        QCOMPARE(s.NumeroSquadre, 4);
+        QCOMPARE(nomiSquadre(), (QStringList{"alfa", "Beta", "delta", "Zeta"}));
+        QCOMPARE(s.Squadre.size(), 5);
+        QCOMPARE(s.NomiSquadre, (QVector<QString>{QString(), "alfa", "Beta", "delta", "Zeta"}));
+        for (int i = 1; i <= 4; ++i) QCOMPARE(s.Squadre[i].Codice.toInt(), d.codici.value(s.Squadre[i].Nome));
+        QCOMPARE(s.Squadre[4].Codice, QStringLiteral("1"));
+        QCOMPARE(s.Denominazione, QStringLiteral("Serie A"));
+        QCOMPARE(s.PuntiVittoria, 3);
+        QCOMPARE(s.PuntiPareggio, 1);
+        QCOMPARE(s.PuntiSconfitta, 0);
+        QCOMPARE(s.GiornateInserite, 3);
+        QVERIFY(s.CampionatoAperto);
+        QCOMPARE(s.PercorsoCampionato, d.percorso);
+        QCOMPARE(titoli_.last(), QStringLiteral("Golvarno 2000 - Serie A"));
+        QCOMPARE(TitoloPrincipale(), QStringLiteral("Golvarno 2000 - Serie A"));
+    }
+
+    void numerazione_data()
+    {
+        QTest::addColumn<int>("codice");  // -1: Null
+        QTest::addColumn<bool>("prima");
+        QTest::addColumn<bool>("tradizionale");
+        QTest::newRow("vuoto") << -1 << true << false;
+        QTest::newRow("0") << 0 << true << false;
+        QTest::newRow("1") << 1 << false << true;
+        QTest::newRow("2") << 2 << true << false;
+        QTest::newRow("altro, era vera") << 7 << true << true;
+        QTest::newRow("altro, era falsa") << 7 << false << false;
+    }
+    void numerazione()
+    {
+        QFETCH(int, codice);
+        QFETCH(bool, prima);
+        QFETCH(bool, tradizionale);
+        stato().NumerazioneTradizionale = prima;
+        apri(FixtureCampionato(percorso()).numerazione(codice));
+        QCOMPARE(stato().NumerazioneTradizionale, tradizionale);
+    }
+
+    // The hand-over variables survive an opening; only the selected team is emptied.
+    void variabiliDiPassaggio()
+    {
+        Stato& s = stato();
+        s.GiornataCorrente = 5;
+        s.Andata = true;
+        s.CodPartitaCorrente = 40000;
+        s.CodGiocatoreCorrente = 12;
+        s.CodRete = -2;
+        s.ClassificaCompleta = true;
+        s.TipoClassifica = 9;
+        s.SquadraCorrente = "Bari";
+        apri(FixtureCampionato(percorso()));
+        QCOMPARE(s.SquadraCorrente, QString());
+        QCOMPARE(s.GiornataCorrente, 5);
+        QVERIFY(s.Andata);
+        QCOMPARE(s.CodPartitaCorrente, 40000);
+        QCOMPARE(s.CodGiocatoreCorrente, 12);
+        QCOMPARE(s.CodRete, -2);
+        QVERIFY(s.ClassificaCompleta);
+        QCOMPARE(s.TipoClassifica, 9);
+    }
+
+    // Nothing of the championship opened before survives a file without its CAMPIONATO row.
+    void senzaRigaCampionato()
+    {
+        apri(FixtureCampionato(percorso()).denominazione("Serie A").numerazione(1));
+        QVERIFY(stato().NumerazioneTradizionale);
+        apri(FixtureCampionato(percorso()).squadre({"Roma", "Lazio"}).senzaRigaCampionato());
+        const Stato& s = stato();
+        QCOMPARE(s.PuntiVittoria, 0);
+        QCOMPARE(s.PuntiPareggio, 0);
+        QCOMPARE(s.PuntiSconfitta, 0);
+        QCOMPARE(s.Denominazione, QString());
+        QCOMPARE(s.GiornateInserite, 0);
+        QVERIFY(!s.NumerazioneTradizionale);
+        QCOMPARE(nomiSquadre(), (QStringList{"Lazio", "Roma"}));
+        QCOMPARE(titoli_.last(), QStringLiteral("Golvarno 2000 - "));
+    }
+
+    void senzaSquadre()
+    {
+        apri(FixtureCampionato(percorso()).squadre(6));
+        apri(FixtureCampionato(percorso()).squadre(QStringList{}));
+        QCOMPARE(stato().NumeroSquadre, 0);
+        QCOMPARE(stato().Squadre.size(), 1);
+        QCOMPARE(stato().NomiSquadre.size(), 1);
+    }
+
+    // After the calendar builder: points, name and match days follow the file; teams and numbering do not.
+    void rileggiCampionato()
+    {
+        apri(FixtureCampionato(percorso()).squadre(4).senzaCalendario().numerazione(1));
+        QCOMPARE(stato().GiornateInserite, 0);
+        Esegui("UPDATE Campionato SET GiornateIns = 3, Denom = 'Nuovo nome', PuntiVit = 2, Numerazione = 2");
+        Esegui("INSERT INTO Squadra (Nome) VALUES ('Aggiunta')");
+        titoli_.clear();
+        RileggiCampionato();
+        QCOMPARE(stato().GiornateInserite, 3);
+        QCOMPARE(stato().Denominazione, QStringLiteral("Nuovo nome"));
+        QCOMPARE(stato().PuntiVittoria, 2);
+        QVERIFY(stato().NumerazioneTradizionale);
+        QCOMPARE(stato().NumeroSquadre, 4);
+        QCOMPARE(titoli_, QStringList{"Golvarno 2000 - Nuovo nome"});
+    }
+
+    void domandaDiCreazione_data()
+    {
+        QTest::addColumn<bool>("guida");
+        QTest::addColumn<bool>("si");
+        QTest::newRow("con guida, sì") << true << true;
+        QTest::newRow("con guida, no") << true << false;
+        QTest::newRow("senza guida, sì") << false << true;
+        QTest::newRow("senza guida, no") << false << false;
+    }
+    // A file just created asks once about the calendar; the championship card is not shown then.
+    void domandaDiCreazione()
+    {
+        QFETCH(bool, guida);
+        QFETCH(bool, si);
+        FinestraDiTest::registra("Form37");
+        FinestraDiTest::registra("Form53");
+        stato().PercorsoGuida = guida ? dir_.filePath("golvarno.hlp") : QString();
+        stato().MostraSchedaCampionato = true;
+        const QString file = percorso();
+        FixtureCampionato(file).senzaCalendario().crea();
+        QVERIFY(ApriComeCampionato(file));
+        stato().CampionatoCreato = 1;
+        {
+            MessaggiDiTest messaggi;
+            si ? messaggi.si() : messaggi.no();
+            CaricaCampionato();
+            QCOMPARE(messaggi.quanti(), 1);
+            const Messaggio::Richiesta r = messaggi.ultimo();
+            QCOMPARE(r.titolo, QStringLiteral("Creazione di un nuovo campionato"));
+            QCOMPARE(r.testo, TESTO_CREAZIONE.arg(file));
+            QCOMPARE(r.pulsanti, Messaggio::Pulsanti::SiNo);
+            QCOMPARE(r.icona, Messaggio::Icona::Domanda);
+            QCOMPARE(r.contestoGuida, guida ? 50 : -1);
+            VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+        }
+        QCOMPARE(stato().CampionatoCreato, 0);
+        QCOMPARE(Finestre::istanza().visibile("Form37"), si);
+        QVERIFY(!Finestre::istanza().caricata("Form53"));
+
+        // Loaded again (after a change of properties): no question, the card instead.
+        {
+            MessaggiDiTest messaggi;
+            CaricaCampionato();
+            VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+        }
+        QVERIFY(Finestre::istanza().visibile("Form53"));
+        QVERIFY(!Finestre::istanza().caricata("Form37"));
+    }
+
+    void schedaDelCampionato()
+    {
+        stato().MostraSchedaCampionato = true;
+        apri(FixtureCampionato(percorso()));  // not registered yet: nothing to show
+        QVERIFY(!Finestre::istanza().caricata("Form53"));
+        FinestraDiTest::registra("Form53");
+        stato().MostraSchedaCampionato = false;
+        apri(FixtureCampionato(percorso()));
+        QVERIFY(!Finestre::istanza().caricata("Form53"));
+        stato().MostraSchedaCampionato = true;
+        apri(FixtureCampionato(percorso()));
+        QVERIFY(Finestre::istanza().visibile("Form53"));
+    }
+
+    // Opening another championship closes the visible windows, before the file is replaced;
+    // hidden loaded windows stay loaded.
+    void riaperturaChiudeSoloLeVisibili()
+    {
+        const DatiFixture primo = apri(FixtureCampionato(percorso()));
+        FinestraDiTest::registra("Form1");
+        FinestraDiTest::registra("Form2");
+        Finestre::istanza().registra("Form5", [] { return new FinestraCheSalva("Form5"); });
+        Finestre::istanza().mostra("Form1");
+        Finestre::istanza().mostra("Form5");
+        Finestre::istanza().carica("Form2");
+        QVERIFY(!Finestre::istanza().visibile("Form2"));
+        FinestraCheSalva::fileAlloScarico().clear();
+
+        const DatiFixture secondo = apri(FixtureCampionato(percorso()).squadre({"Como", "Lecco"}));
+        QVERIFY(!Finestre::istanza().caricata("Form1"));
+        QVERIFY(!Finestre::istanza().caricata("Form5"));
+        QVERIFY(Finestre::istanza().caricata("Form2"));
+        QCOMPARE(FinestraCheSalva::fileAlloScarico(), QStringList{primo.percorso});
+        QCOMPARE(DbCampionato().databaseName(), secondo.percorso);
+        QCOMPARE(nomiSquadre(), (QStringList{"Como", "Lecco"}));
+    }
+
+    void fileRifiutati_data()
+    {
+        QTest::addColumn<QString>("tipo");
+        QTest::addColumn<QString>("motivo");
+        QTest::newRow("inesistente") << "inesistente"
+                                     << "Il file non esiste o non può essere letto.";
+        QTest::newRow("testo") << "testo"
+                               << "Il file non è un archivio di Golvarno 2000.";
+        QTest::newRow("vuoto") << "vuoto"
+                               << "Il file non contiene i dati di un campionato.";
+        QTest::newRow("troncato") << "troncato"
+                                  << "Il file è danneggiato";
+        QTest::newRow("senza tabella") << "senza tabella"
+                                       << "Nel file mancano le tabelle RETI.";
+        QTest::newRow("versione 4") << "versione 4"
+                                    << "Il file è nel formato della versione 4";
+        QTest::newRow("senza un campo") << "senza un campo"
+                                        << "Nel file mancano i campi PARTITA.RIGA.";
+    }
+    // A file that cannot be a championship is refused, with the championship in use still open.
+    void fileRifiutati()
+    {
+        QFETCH(QString, tipo);
+        QFETCH(QString, motivo);
+        const DatiFixture inUso = apri(FixtureCampionato(percorso()).denominazione("In uso"));
+        FinestraDiTest::registra("Form1");
+        Finestre::istanza().mostra("Form1");
+
+        const QString file = percorso(tipo + ".GVN");
+        if (tipo == "testo" || tipo == "vuoto") {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            if (tipo == "testo") f.write("Questo non è un campionato, ma una lettera.\n");
+        } else if (tipo != "inesistente") {
+            (tipo == "troncato" ? FixtureCampionato::piuGrande(file) : FixtureCampionato(file)).crea();
+            if (tipo == "troncato") {
+                QFile f(file);
+                QVERIFY(f.resize(f.size() / 2));
+            } else {
+                {
+                    QSqlDatabase db = ApriConnessione("modifica", file);
+                    if (tipo == "senza tabella") Esegui("DROP TABLE RETI", {}, db);
+                    if (tipo == "versione 4") {
+                        Esegui("ALTER TABLE CAMPIONATO DROP COLUMN NUMERAZIONE", {}, db);
+                        Esegui("ALTER TABLE PRESENZE DROP COLUMN CHIHASOST", {}, db);
+                    }
+                    if (tipo == "senza un campo") Esegui("ALTER TABLE PARTITA DROP COLUMN RIGA", {}, db);
+                }
+                ChiudiConnessione("modifica");
+            }
+        }
+        QByteArray prima;
+        if (QFile::exists(file)) {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            prima = f.readAll();
+        }
+
+        MessaggiDiTest messaggi;
+        messaggi.ok();
+        QVERIFY(!ApriFileComeCampionato(file));
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+        QCOMPARE(messaggi.quanti(), 1);
+        QCOMPARE(messaggi.ultimo().icona, Messaggio::Icona::Critica);
+        QVERIFY2(messaggi.ultimo().testo.startsWith("Impossibile aprire il file\r" + file + "\r\r" + motivo),
+                 qPrintable(messaggi.ultimo().testo));
+
+        QCOMPARE(DbCampionato().databaseName(), inUso.percorso);
+        QCOMPARE(stato().PercorsoCampionato, inUso.percorso);
+        QCOMPARE(stato().Denominazione, QStringLiteral("In uso"));
+        QCOMPARE(Valore("SELECT COUNT(*) FROM Squadra").toInt(), 6);
+        QVERIFY(Finestre::istanza().visibile("Form1"));
+        if (QFile::exists(file)) {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), prima);  // the refused file is left as it was
+        }
+        QCOMPARE(VerificaFileCampionato(file).isEmpty(), false);
+    }
+
+    // The conversion reads old files: without the layout check they pass.
+    void formatoPrecedentePerLaConversione()
+    {
+        const QString file = percorso();
+        FixtureCampionato(file).crea();
+        ApriConnessione("modifica", file);
+        Esegui("ALTER TABLE GIOCATORE DROP COLUMN FOTO", {}, QSqlDatabase::database("modifica", false));
+        ChiudiConnessione("modifica");
+        QVERIFY(!VerificaFileCampionato(file).isEmpty());
+        QCOMPARE(VerificaFileCampionato(file, false), QString());
+    }
+
+    // Opening the file already open loads it again and closes its windows.
+    void stessoFileDiNuovo()
+    {
+        const DatiFixture d = apri(FixtureCampionato(percorso()));
+        FinestraDiTest::registra("Form1");
+        Finestre::istanza().mostra("Form1");
+        Esegui("INSERT INTO Squadra (Nome) VALUES ('Aaa')");
+        MessaggiDiTest messaggi;
+        QVERIFY(ApriFileComeCampionato(d.percorso));
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+        QVERIFY(!Finestre::istanza().caricata("Form1"));
+        QCOMPARE(stato().Squadre[1].Nome, QStringLiteral("Aaa"));
+        QCOMPARE(stato().NumeroSquadre, 7);
+    }
+
+    // The guard asks only while no championship is open; Yes runs the open command.
+    void guardia()
+    {
+        const QString file = percorso();
+        FixtureCampionato(file).crea();
+        int aperture = 0;
+        QString scelta;
+        ImpostaComandoApri([&] {
+            ++aperture;
+            if (!scelta.isEmpty()) ApriFileComeCampionato(scelta);
+        });
+        const QString domanda = QStringLiteral("Occorre aprire un file con i dati di un campionato per poter lavorare!"
+                                               "\r\rSi desidera aprire un file ora?");
+        {
+            MessaggiDiTest messaggi;
+            messaggi.no();
+            QVERIFY(!VerificaCampionatoAperto());
+            QCOMPARE(aperture, 0);
+            const Messaggio::Richiesta r = messaggi.ultimo();
+            QCOMPARE(r.testo, domanda);
+            QCOMPARE(r.titolo, QStringLiteral("Golvarno"));
+            QCOMPARE(r.pulsanti, Messaggio::Pulsanti::SiNo);
+            QCOMPARE(r.icona, Messaggio::Icona::Esclamazione);
+            VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+        }
+        {
+            MessaggiDiTest messaggi;
+            messaggi.si();  // then the open dialog is cancelled
+            QVERIFY(!VerificaCampionatoAperto());
+            QCOMPARE(aperture, 1);
+            VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+        }
+        {
+            MessaggiDiTest messaggi;
+            messaggi.si();
+            scelta = file;
+            QVERIFY(VerificaCampionatoAperto());
+            QCOMPARE(aperture, 2);
+            QCOMPARE(stato().PercorsoCampionato, file);
+            QVERIFY(VerificaCampionatoAperto());  // never asks again
+            QCOMPARE(messaggi.quanti(), 1);
+            VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+        }
+        ImpostaComandoApri({});
+    }
+};
+
+QTEST_MAIN(TestCampionato)
+#include "tst_campionato.moc"
