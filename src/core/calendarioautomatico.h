@@ -1,11 +1,19 @@
 #pragma once
 
+#include <functional>
+
 // The automatic calendar: built from the calendar templates S<N>.DTA in the program folder.
 
 // Shows the automatic calendar window.
 void MostraCalendarioAutomatico();
 
-// Builds the whole calendar of the open championship from the template for its number of teams.
-// Returns true when the calendar was written; false after a refusal or a failure (the user has
-// already been told and the file is unchanged).
+// The draw of the team that takes position 1: a number r with 0 <= r < 1.
+using SorgenteCasuale = std::function<double()>;
+
+// Builds the whole calendar of the open championship (an empty one) from the template for its
+// number of teams, the teams in name order rotated so that a team drawn at random takes position 1.
+// Writes only the database, in one transaction, and leaves the hourglass set: callers restore the
+// pointer and reread the championship. Returns true when the calendar was written; false after a
+// refusal or a failure, which the user has already been told about, with the file unchanged.
 bool CreaCalendarioAutomatico();
+bool CreaCalendarioAutomatico(const SorgenteCasuale& casuale);
