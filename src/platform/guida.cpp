@@ -22,8 +22,13 @@ void Guida::apri(int contesto)
     if (!disponibile()) return;
     ultimo = contesto;
     if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return;
+    // While a modal box or window is up, only its own children take input: the help window
+    // then belongs to it, so that it can be read and scrolled.
+    QWidget* modale = QApplication::activeModalWidget();
+    if (finestra && finestra->parentWidget() != modale) delete finestra;
     if (!finestra) {
-        finestra = new QTextBrowser;
+        finestra = new QTextBrowser(modale);
+        finestra->setWindowFlag(Qt::Window);
         finestra->setAttribute(Qt::WA_DeleteOnClose);
         finestra->setObjectName("Guida");
         finestra->setWindowTitle(QStringLiteral("Guida di Golvarno 2000"));
