@@ -96,11 +96,17 @@ void esegui(QSqlQuery& q, const QVariantList& valori)
     if (!q.exec()) throw ErroreDatabase(q.lastError().text());
 }
 
-// Writes the rounds and their pairings, and the round count in the first CAMPIONATO row.
-void scriviCalendario(const Modello& modello, const QVector<QString>& posizioni, const QVariant& rigaCampionato)
+// Writes the rounds and their pairings, and the round count in the first CAMPIONATO row; with
+// `sostituisci` the old rounds and pairings go first, in the same transaction.
+void scriviCalendario(const Modello& modello, const QVector<QString>& posizioni, const QVariant& rigaCampionato,
+                      bool sostituisci)
 {
     QSqlDatabase db = DbCampionato();
     Transazione t(db);
+    if (sostituisci) {
+        Esegui("DELETE FROM GIORNATA", {}, db);
+        Esegui("DELETE FROM PARTITA", {}, db);
+    }
     QSqlQuery giornata =
         prepara(db, "INSERT INTO GIORNATA (NUMERO, DISPAND, DISPRIT, DATAAND, DATARIT) VALUES (?, 0, 0, ' ', ' ')");
     QSqlQuery partita = prepara(db, "INSERT INTO PARTITA (GIORNATANUM, SQ1, SQ2, DISPAND, DISPRIT, RIGA, DATAAND, "
@@ -116,25 +122,13 @@ void scriviCalendario(const Modello& modello, const QVector<QString>& posizioni,
     t.commit();
 }
 
-}  // namespace
-
-void MostraCalendarioAutomatico()
-{
-    if (Finestre::istanza().registrata(QStringLiteral("Form37"))) Finestre::istanza().mostra(QStringLiteral("Form37"));
-}
-
-bool CreaCalendarioAutomatico()
-{
-    return CreaCalendarioAutomatico([] { return QRandomGenerator::global()->generateDouble(); });
-}
-
-bool CreaCalendarioAutomatico(const SorgenteCasuale& casuale)
+bool costruisci(const SorgenteCasuale& casuale, bool sostituisci)
 {
     if (!VerificaCampionatoAperto()) return false;
     const Stato& s = stato();
     const int n = s.NumeroSquadre;
     try {
-        if (Valore("SELECT 1 FROM GIORNATA LIMIT 1").isValid()) {
+        if (!sostituisci && Valore("SELECT 1 FROM GIORNATA LIMIT 1").isValid()) {
             Messaggio::errore(QStringLiteral("In questo campionato sono già state registrate alcune giornate del "
                                              "calendario. E' impossibile quindi creare il calendario automaticamente."),
                               QStringLiteral("Calendario già presente"));
@@ -182,7 +176,7 @@ bool CreaCalendarioAutomatico(const SorgenteCasuale& casuale)
         QVector<QString> posizioni(n + 1);
         for (int p = 1; p <= n; ++p) posizioni[p] = s.Squadre[(k - 1 + p - 1) % n + 1].Nome;
 
-        scriviCalendario(modello, posizioni, rigaCampionato);
+        scriviCalendario(modello, posizioni, rigaCampionato, sostituisci);
         return true;
     } catch (const ErroreDatabase& e) {
         CursoreNormale();
@@ -193,3 +187,24 @@ bool CreaCalendarioAutomatico(const SorgenteCasuale& casuale)
         return false;
     }
 }
+
+}  // namespace
+
+void MostraCalendarioAutomatico()
+{
+    if (Finestre::istanza().registrata(QStringLiteral("Form37"))) Finestre::istanza().mostra(QStringLiteral("Form37"));
+}
+
+bool CreaCalendarioAutomatico()
+{
+    return CreaCalendarioAutomatico([] { return QRandomGenerator::global()->generateDouble(); });
+}
+
+bool CreaCalendarioAutomatico(const SorgenteCasuale& casuale) { return costruisci(casuale, false); }
+
+bool RicreaCalendarioAutomatico()
+{
+    return RicreaCalendarioAutomatico([] { return QRandomGenerator::global()->generateDouble(); });
+}
+
+bool RicreaCalendarioAutomatico(const SorgenteCasuale& casuale) { return costruisci(casuale, true); }

@@ -17,3 +17,9 @@ using SorgenteCasuale = std::function<double()>;
 // refusal or a failure, which the user has already been told about, with the file unchanged.
 bool CreaCalendarioAutomatico();
 bool CreaCalendarioAutomatico(const SorgenteCasuale& casuale);
+
+// The same over a calendar already written (the rebuild asked for in the calendar check): the template
+// is checked first, then every GIORNATA and PARTITA row is deleted and the new calendar written in the
+// same transaction. A refusal or a failure leaves the old calendar as it was and returns false.
+bool RicreaCalendarioAutomatico();
+bool RicreaCalendarioAutomatico(const SorgenteCasuale& casuale);
