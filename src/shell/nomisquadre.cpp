@@ -1,0 +1,27 @@
+#include "shell/nomisquadre.h"
+
+QString MessaggioApostrofo(const QString& nome)
+{
+    return QStringLiteral("Attenzione: bisogna cambiare il nome di: ") + nome +
+           QStringLiteral("\rNon è possibile usare l'apostrofo ' per indicare il nome di una squadra");
+}
+
+QString MessaggioNomeDoppio(const QString& nome)
+{
+    return QStringLiteral("Attenzione: il nome ") + nome +
+           QStringLiteral(" è già usato da un'altra squadra.\rOgni squadra deve avere un nome diverso.");
+}
+
+bool NomeGiaUsato(const QString& nome, const QStringList& altri)
+{
+    for (const QString& a : altri)
+        if (a.compare(nome, Qt::CaseInsensitive) == 0) return true;
+    return false;
+}
+
+int PrimoNomeDoppio(const QStringList& nomi)
+{
+    for (int i = 1; i < nomi.size(); ++i)
+        if (NomeGiaUsato(nomi[i], nomi.mid(0, i))) return i;
+    return -1;
+}

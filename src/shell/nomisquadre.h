@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Rules shared by every place where the user types a team name. A team is identified by its name in
+// every table, and names compare ignoring case, so two teams may never share a name.
+
+// SQUADRA.NOME and the other team-name columns hold at most this many characters.
+constexpr int LunghezzaNomeSquadra = 30;
+
+// CAMPIONATO.DENOM holds at most this many characters.
+constexpr int LunghezzaDenominazione = 200;
+
+// Points per result are kept in 0..255.
+constexpr int PuntiMassimi = 255;
+
+// The refusal of a name holding an apostrophe.
+QString MessaggioApostrofo(const QString& nome);
+
+// The refusal of a name that is already in use.
+QString MessaggioNomeDoppio(const QString& nome);
+
+// The index in `nomi` of the first name that repeats an earlier one (ignoring case), or -1.
+int PrimoNomeDoppio(const QStringList& nomi);
+
+// True when `nome` equals one of `altri`, ignoring case.
+bool NomeGiaUsato(const QString& nome, const QStringList& altri);

@@ -1,0 +1,363 @@
+#include "shell/nuovastagionewizard.h"
+
+#include "core/database.h"
+#include "core/stato.h"
+#include "core/utilita.h"
+#include "platform/icone.h"
+#include "platform/messaggio.h"
+#include "platform/spinner.h"
+#include "shell/controllifinestre.h"
+#include "shell/creazionecampionato.h"
+#include "shell/nomisquadre.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString TITOLO = QStringLiteral("Creazione di un nuovo campionato");
+const QString TITOLO_FILE = QStringLiteral("Creazione di un nuovo file");
+constexpr int CONTESTO_GUIDA = 51;
+
+}  // namespace
+
+NuovaStagioneWizard::NuovaStagioneWizard(QWidget* parent) : Finestra(QStringLiteral("Form36"), parent)
+{
+    setWindowTitle(TITOLO);
+    setWindowIcon(Icona(QStringLiteral("calendario")));
+    impostaContestoGuida(CONTESTO_GUIDA);
+
+    const ScheletroWizard scheletro = CostruisciWizard(
+        this, QStringLiteral("calendario"),
+        {QStringLiteral("Image1"), QStringLiteral("Label6"), QStringLiteral("Label7"), QStringLiteral("Label8"),
+         QStringLiteral("Label9"), QStringLiteral("DI"), 4, QStringLiteral("Command1"), QStringLiteral("Command2"),
+         QStringLiteral("Command3"), QStringLiteral("Command4")});
+    label7_ = scheletro.numero;
+    fasi_ = scheletro.pagine;
+    command1_ = scheletro.indietro;
+    command2_ = scheletro.avanti;
+    frame1_ = costruisciFaseFile();
+    frame2_ = costruisciFaseEliminate();
+    frame3_ = costruisciFaseNuove();
+    frame4_ = costruisciFaseRiepilogo();
+    for (QGroupBox* f : {frame1_, frame2_, frame3_, frame4_}) fasi_->addWidget(f);
+
+    connect(command1_, &QPushButton::clicked, this, [this] { indietro(); });
+    connect(command2_, &QPushButton::clicked, this, [this] { avanti(); });
+    connect(scheletro.annulla, &QPushButton::clicked, this, [this] { chiudi(); });
+    // The Help button of this wizard has no action of its own; F1 opens the help at its topic.
+}
+
+QGroupBox* NuovaStagioneWizard::costruisciFaseFile()
+{
+    QGroupBox* f = Riquadro(QStringLiteral("Frame1"), QStringLiteral("Dati del nuovo campionato"), fasi_);
+    auto* g = new QGridLayout(f);
+    text1_ = Casella(QStringLiteral("Text1"), QString(), f);
+    text2_ = Casella(QStringLiteral("Text2"), QStringLiteral("GVN"), f, 0, 60);
+    text3_ = Casella(QStringLiteral("Text3"), QString(), f, LunghezzaDenominazione);
+    g->addWidget(new QLabel(QStringLiteral("Nome"), f), 0, 0);
+    g->addWidget(text1_, 0, 1);
+    g->addWidget(new QLabel(QStringLiteral("Estensione"), f), 0, 2);
+    g->addWidget(text2_, 0, 3);
+    g->addWidget(new QLabel(QStringLiteral("Denominazione"), f), 1, 0);
+    g->addWidget(text3_, 1, 1, 1, 3);
+    g->setColumnStretch(1, 1);
+    g->setRowStretch(2, 1);
+    return f;
+}
+
+QGroupBox* NuovaStagioneWizard::costruisciFaseEliminate()
+{
+    QGroupBox* f = Riquadro(QStringLiteral("Frame2"),
+                            QStringLiteral("Squadre da eliminare (retrocesse o non più iscritte)"), fasi_);
+    auto* g = new QGridLayout(f);
+    for (int i = 0; i < MassimoSquadre; ++i) {
+        auto* c = new QCheckBox(f);
+        c->setObjectName(QStringLiteral("Check1_%1").arg(i));
+        g->addWidget(c, i % 10, i / 10);
+        check1_.append(c);
+    }
+    g->setRowStretch(10, 1);
+    g->setColumnStretch(0, 1);
+    g->setColumnStretch(1, 1);
+    return f;
+}
+
+QGroupBox* NuovaStagioneWizard::costruisciFaseNuove()
+{
+    QGroupBox* f = Riquadro(QStringLiteral("Frame3"), QStringLiteral("Nuove squadre da inserire"), fasi_);
+    auto* v = new QVBoxLayout(f);
+    auto* conta = new QHBoxLayout;
+    conta->addWidget(Etichetta(QStringLiteral("Label5"), QStringLiteral("Numero di squadre da inserire:"), f));
+    text5_ = Casella(QStringLiteral("Text5"), QStringLiteral("0"), f, 0, 50);
+    Spinner* spinner = nullptr;
+    conta->addWidget(ConSpinner(text5_, QStringLiteral("UpDown1"), f, &spinner));
+    spinner->impostaMinimo(0);
+    spinner->impostaMassimo(MassimoNuove);
+    v->addLayout(conta);
+
+    auto* g = new QGridLayout;
+    g->setHorizontalSpacing(16);
+    for (int i = 0; i < MassimoNuove; ++i) {
+        QLabel* numero = Etichetta(QStringLiteral("Label4_%1").arg(i), QString::number(i + 1), f);
+        numero->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        QLineEdit* nome = Casella(QStringLiteral("Text4_%1").arg(i), QString(), f, LunghezzaNomeSquadra);
+        for (QWidget* w : std::initializer_list<QWidget*>{numero, nome}) {
+            QSizePolicy p = w->sizePolicy();
+            p.setRetainSizeWhenHidden(true);
+            w->setSizePolicy(p);
+        }
+        g->addWidget(numero, i % 6, (i / 6) * 2);
+        g->addWidget(nome, i % 6, (i / 6) * 2 + 1);
+        label4_.append(numero);
+        text4_.append(nome);
+    }
+    g->setColumnStretch(1, 1);
+    g->setColumnStretch(3, 1);
+    v->addLayout(g);
+    v->addStretch();
+    connect(text5_, &QLineEdit::textChanged, this, [this] { mostraCaselleNuove(); });
+    return f;
+}
+
+QGroupBox* NuovaStagioneWizard::costruisciFaseRiepilogo()
+{
+    QGroupBox* f = Riquadro(QStringLiteral("Frame4"), QStringLiteral("Confermare dati immessi"), fasi_);
+    auto* v = new QVBoxLayout(f);
+    auto* g = new QGridLayout;
+    text6_ = Casella(QStringLiteral("Text6"), QString(), f);
+    text7_ = Casella(QStringLiteral("Text7"), QString(), f);
+    for (QLineEdit* e : {text6_, text7_}) e->setReadOnly(true);
+    g->addWidget(new QLabel(QStringLiteral("Nome campionato"), f), 0, 0);
+    g->addWidget(text6_, 0, 1);
+    g->addWidget(new QLabel(QStringLiteral("Denominazione"), f), 1, 0);
+    g->addWidget(text7_, 1, 1);
+    v->addLayout(g);
+
+    auto* elenchi = new QHBoxLayout;
+    const auto elenco = [&](const QString& nome, const QString& titolo) {
+        auto* colonna = new QVBoxLayout;
+        auto* l = new QListWidget(f);
+        l->setObjectName(nome);
+        colonna->addWidget(new QLabel(titolo, f));
+        colonna->addWidget(l);
+        elenchi->addLayout(colonna, 1);
+        return l;
+    };
+    list1_ = elenco(QStringLiteral("List1"), QStringLiteral("Squadre da eliminare"));
+    list2_ = elenco(QStringLiteral("List2"), QStringLiteral("Squadre da inserire"));
+    v->addLayout(elenchi, 1);
+
+    QLabel* nota =
+        Etichetta(QStringLiteral("Label14"), QStringLiteral("Premere su Fatto per creare il campionato!"), f);
+    QFont grassetto = nota->font();
+    grassetto.setBold(true);
+    nota->setFont(grassetto);
+    v->addWidget(nota);
+    return f;
+}
+
+void NuovaStagioneWizard::carica()
+{
+    CursoreAttesa();
+    const Stato& s = stato();
+    for (int i = 0; i < MassimoSquadre; ++i) {
+        const bool presente = i + 1 <= s.NumeroSquadre && i + 1 < s.Squadre.size();
+        check1_[i]->setVisible(presente);
+        check1_[i]->setChecked(false);
+        check1_[i]->setText(presente ? s.Squadre[i + 1].Nome : QString());
+    }
+    for (QLineEdit* e : text4_) e->clear();
+    text3_->clear();
+    CursoreNormale();
+    MostraFaseNuovoFile();
+}
+
+int NuovaStagioneWizard::fase() const { return Val(label7_->text()); }
+
+void NuovaStagioneWizard::avanti()
+{
+    switch (fase()) {
+    case 1: ControllaNomeFile(); break;
+    case 2: MostraFaseNuoveSquadre(); break;
+    case 3: ControllaNuoveSquadre(); break;
+    case 4: CompletaNuovaStagione(); break;
+    default: break;
+    }
+}
+
+void NuovaStagioneWizard::indietro()
+{
+    switch (fase()) {
+    case 2: MostraFaseNuovoFile(); break;
+    case 3: ControllaNomeFile(); break;
+    case 4: MostraFaseNuoveSquadre(); break;
+    default: break;
+    }
+}
+
+void NuovaStagioneWizard::mostraPagina(QGroupBox* frame, const QString& numero)
+{
+    fasi_->setCurrentWidget(frame);
+    label7_->setText(numero);
+}
+
+void NuovaStagioneWizard::MostraFaseNuovoFile()
+{
+    command1_->setEnabled(false);
+    mostraPagina(frame1_, QStringLiteral("1"));
+}
+
+// The new file goes beside the open championship.
+QString NuovaStagioneWizard::percorsoNuovoFile() const
+{
+    return QFileInfo(stato().PercorsoCampionato).absoluteDir().filePath(NomeNuovoFile);
+}
+
+void NuovaStagioneWizard::ControllaNomeFile()
+{
+    const QString nome = text1_->text();
+    const QString estensione = text2_->text();
+    QString problema;
+    if (nome.contains(QLatin1Char('.')))
+        problema = QStringLiteral("Attenzione: l'estensione del nuovo file va inserita nel riquadro Estensione.");
+    else if (estensione.contains(QLatin1Char('.')))
+        problema = QStringLiteral("Attenzione: nell'estensione del nuovo file non va inserito il punto (.)");
+    else if (nome.contains(QLatin1Char('*')) || nome.contains(QLatin1Char('?')))
+        problema = QStringLiteral("Attenzione: il nome del file non può contenere caratteri come * o ?");
+    else if (nome.contains(QLatin1Char('\\')))
+        problema = QStringLiteral("Attenzione: il nome del file non può contenere caratteri come * o ? o \\");
+    if (problema.isEmpty()) {
+        NomeNuovoFile = nome + QLatin1Char('.') + estensione;
+        if (EsisteFile(percorsoNuovoFile()))
+            problema = QStringLiteral("Attenzione: il file ") + NomeNuovoFile +
+                       QStringLiteral("\resiste già. Occorre cambiare il nome del file.");
+    }
+    if (!problema.isEmpty()) {
+        Messaggio::errore(problema, TITOLO_FILE);
+        return;
+    }
+    command1_->setEnabled(true);
+    command2_->setText(QStringLiteral("Avanti"));
+    command2_->setToolTip(QStringLiteral("Vai alla fase successiva"));
+    mostraPagina(frame2_, QStringLiteral("2"));
+}
+
+void NuovaStagioneWizard::MostraFaseNuoveSquadre()
+{
+    mostraPagina(frame3_, QStringLiteral("3"));
+    command2_->setText(QStringLiteral("Avanti"));
+    command2_->setToolTip(QStringLiteral("Vai alla fase successiva"));
+    int spuntate = 0;
+    for (int i = 0; i < stato().NumeroSquadre && i < MassimoSquadre; ++i)
+        if (check1_[i]->isChecked()) ++spuntate;
+    // As many new teams as those that leave, up to the twelve name boxes.
+    text5_->setText(QString::number(std::min(spuntate, int(MassimoNuove))));
+    mostraCaselleNuove();
+    frame3_->setTitle(QStringLiteral("Nuove squadre da inserire"));
+}
+
+void NuovaStagioneWizard::mostraCaselleNuove()
+{
+    const int n = std::clamp(Val(text5_->text()), 0, int(MassimoNuove));
+    for (int i = 0; i < MassimoNuove; ++i) {
+        text4_[i]->setVisible(i < n);
+        label4_[i]->setVisible(i < n);
+    }
+}
+
+void NuovaStagioneWizard::ControllaNuoveSquadre()
+{
+    const auto rifiuta = [](const QString& testo, QLineEdit* box) {
+        Messaggio::errore(testo, TITOLO);
+        box->setFocus();
+    };
+    const int numeroDaInserire = Val(text5_->text());
+    if (numeroDaInserire < 0 || numeroDaInserire > MassimoNuove)
+        return rifiuta(QStringLiteral("Attenzione: si possono inserire da 0 a 12 nuove squadre."), text5_);
+
+    const Stato& s = stato();
+    QStringList restanti;
+    QStringList eliminate;
+    QVector<int> codici;
+    for (int i = 0; i < s.NumeroSquadre && i < MassimoSquadre; ++i) {
+        if (check1_[i]->isChecked()) {
+            eliminate << check1_[i]->text();
+            codici << s.Squadre[i + 1].Codice.toInt();
+        } else {
+            restanti << s.Squadre[i + 1].Nome;
+        }
+    }
+
+    QStringList nuove;
+    for (int i = 0; i < numeroDaInserire; ++i) {
+        const QString nome = text4_[i]->text();
+        if (nome.isEmpty())
+            return rifiuta(QStringLiteral("Hai dimenticato di inserire il nome della ") + QString::number(i + 1) +
+                               QStringLiteral("a squadra da inserire!"),
+                           text4_[i]);
+        if (nome.contains(QLatin1Char('\''))) return rifiuta(MessaggioApostrofo(nome), text4_[i]);
+        if (NomeGiaUsato(nome, restanti + nuove)) return rifiuta(MessaggioNomeDoppio(nome), text4_[i]);
+        nuove << nome;
+    }
+
+    const int squadre = int(restanti.size() + nuove.size());
+    if (squadre < 4 || squadre > 20)
+        return rifiuta(QStringLiteral("Attenzione: il nuovo campionato avrebbe ") + QString::number(squadre) +
+                           QStringLiteral(" squadre. Si possono iscrivere da 4 fino a 20 squadre."),
+                       text5_);
+
+    SquadreDaInserire = nuove;
+    SquadreDaEliminare = eliminate;
+    codiciDaEliminare_ = codici;
+    MostraRiepilogo();
+}
+
+void NuovaStagioneWizard::MostraRiepilogo()
+{
+    list1_->clear();
+    list2_->clear();
+    command2_->setText(QStringLiteral("Fatto"));
+    command2_->setToolTip(QStringLiteral("Crea il nuovo campionato!"));
+    mostraPagina(frame4_, QStringLiteral("4"));
+    text6_->setText(NomeNuovoFile);
+    text7_->setText(text3_->text());
+    list1_->addItems(SquadreDaEliminare);
+    list2_->addItems(SquadreDaInserire);
+}
+
+void NuovaStagioneWizard::CompletaNuovaStagione()
+{
+    const QString percorso = percorsoNuovoFile();
+    DatiNuovaStagione dati;
+    dati.denominazione = text3_->text();
+    dati.codiciDaEliminare = codiciDaEliminare_;
+    dati.squadreDaInserire = SquadreDaInserire;
+
+    CursoreAttesa();
+    try {
+        CreaFileNuovaStagione(percorso, dati);
+    } catch (const ErroreDatabase& e) {
+        CursoreNormale();
+        Messaggio::errore(QStringLiteral("Impossibile creare il nuovo campionato ") + NomeNuovoFile +
+                              QStringLiteral("\r\r") + MotivoErrore(e) +
+                              QStringLiteral("\r\rIl campionato in uso resta aperto."),
+                          TITOLO);
+        return;
+    }
+    CursoreNormale();
+
+    if (!ApriCampionatoCreato(percorso, TITOLO)) return;
+    // The opening routine has already unloaded the wizard when a championship was open before.
+    if (Finestre::istanza().finestra(id()) == this) chiudi();
+}

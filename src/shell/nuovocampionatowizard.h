@@ -1,0 +1,56 @@
+#pragma once
+
+#include "platform/finestre.h"
+
+#include <QVector>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+
+// Form9: a championship from scratch, in two steps (general data, then the team names).
+class NuovoCampionatoWizard : public Finestra {
+    Q_OBJECT
+public:
+    explicit NuovoCampionatoWizard(QWidget* parent = nullptr);
+
+    void attiva() override;
+
+    static constexpr int Righe = 20;
+
+private:
+    void costruisciFaseDati(QGroupBox* frame1);
+    void costruisciFaseSquadre(QGroupBox* frame2);
+
+    void MostraFaseDatiGenerali();
+    void MostraFaseSquadre();
+    void avanti();
+    bool controllaDatiGenerali();
+    bool controllaSquadre();
+    void fatto();
+    int numeroSquadre() const;
+
+    QLabel* label11_ = nullptr;  // the current step, "1" or "2"
+    QStackedWidget* fasi_ = nullptr;
+    QGroupBox* frame1_ = nullptr;
+    QGroupBox* frame2_ = nullptr;
+
+    QLineEdit* text1_ = nullptr;  // file name
+    QLineEdit* text2_ = nullptr;  // extension
+    QLineEdit* text3_ = nullptr;  // championship name
+    QLineEdit* text4_ = nullptr;  // number of teams
+    QRadioButton* option1_ = nullptr;
+    QRadioButton* option2_ = nullptr;
+    QLineEdit* text5_ = nullptr;  // points for a win
+    QLineEdit* text6_ = nullptr;  // a draw
+    QLineEdit* text7_ = nullptr;  // a loss
+
+    QVector<QWidget*> righe_;   // Shape1(i): label and name box of row i + 1
+    QVector<QLineEdit*> nomi_;  // Text8(i)
+
+    QPushButton* command1_ = nullptr;  // Indietro
+    QPushButton* command4_ = nullptr;  // Avanti / Fatto
+};

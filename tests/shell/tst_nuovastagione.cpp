@@ -1,0 +1,410 @@
+#include "ambientefinestre.h"
+
+#include "core/utilita.h"
+#include "platform/spinner.h"
+#include "shell/nuovastagionewizard.h"
+#include "support/fixturecampionato.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+// The new-season wizard: its four steps, its checks, and the new file it makes from the open one.
+class TestNuovaStagione : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<AmbienteFinestre> amb_;
+    NuovaStagioneWizard* w_ = nullptr;
+    DatiFixture dati_;
+    QByteArray impronta_;  // of the old file before the wizard ran
+
+    static const QStringList& nomi()
+    {
+        static const QStringList n{"Genoa", "Lazio", "Napoli", "Roma", "Roma Nord", "Torino"};
+        return n;
+    }
+    QLineEdit* box(const QString& nome) const { return w_->findChild<QLineEdit*>(nome); }
+    QLineEdit* nuova(int i) const { return box(QStringLiteral("Text4_%1").arg(i - 1)); }
+    QCheckBox* spunta(const QString& squadra) const
+    {
+        return w_->findChild<QCheckBox*>(QStringLiteral("Check1_%1").arg(nomi().indexOf(squadra)));
+    }
+    QString fase() const { return w_->findChild<QLabel*>("Label7")->text(); }
+    QPushButton* pulsante(const QString& nome) const { return w_->findChild<QPushButton*>(nome); }
+    void avanti() const { QTest::mouseClick(pulsante("Command2"), Qt::LeftButton); }
+    void indietro() const { QTest::mouseClick(pulsante("Command1"), Qt::LeftButton); }
+    int caselleVisibili() const
+    {
+        int n = 0;
+        for (int i = 1; i <= 12; ++i) n += nuova(i)->isVisibleTo(w_) ? 1 : 0;
+        return n;
+    }
+
+    // Steps 1 to 3 with the new file "stagione.GVN": ticks `via`, types `nuove`, ends on step 4.
+    void finoAlRiepilogo(const QStringList& via, const QStringList& nuove)
+    {
+        box("Text1")->setText("stagione");
+        box("Text3")->setText("Serie 2001");
+        avanti();
+        QCOMPARE(fase(), QString("2"));
+        for (const QString& s : via) spunta(s)->setChecked(true);
+        avanti();
+        QCOMPARE(fase(), QString("3"));
+        box("Text5")->setText(QString::number(nuove.size()));
+        for (int i = 0; i < nuove.size(); ++i) nuova(i + 1)->setText(nuove[i]);
+        avanti();
+        QCOMPARE(fase(), QString("4"));
+    }
+
+    QString percorsoNuovo() const { return amb_->percorso("stagione.GVN"); }
+
+private slots:
+    void init()
+    {
+        amb_ = std::make_unique<AmbienteFinestre>();
+        const QString vecchio = amb_->percorso("serie2000.GVN");
+        dati_ = FixtureCampionato(vecchio)
+                    .squadre(nomi())
+                    .penalita("Lazio", 2)
+                    .giocaFinoA(3, true)
+                    .rose(15)
+                    .formazioni()
+                    .crea();
+        {
+            QSqlDatabase db = ApriConnessione("prepara", vecchio, false, false);
+            Esegui("UPDATE SQUADRA SET CITTA = 'Roma', ALLENATORE = 'Mister', NOTE = NULL WHERE NOME = 'Lazio'", {},
+                   db);
+            Esegui("INSERT INTO PUNTISQUADRE (NOME, PUNTI) VALUES ('Lazio', 7)", {}, db);
+        }
+        ChiudiConnessione("prepara");
+        impronta_ = ImprontaFile(vecchio);
+        QVERIFY(ApriFileComeCampionato(vecchio));
+        w_ = amb_->mostra<NuovaStagioneWizard>("Form36");
+        QVERIFY(w_);
+    }
+    void cleanup()
+    {
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+        w_ = nullptr;
+        amb_.reset();
+    }
+
+    void caricamento()
+    {
+        QCOMPARE(w_->windowTitle(), QString("Creazione di un nuovo campionato"));
+        QCOMPARE(fase(), QString("1"));
+        QCOMPARE(box("Text2")->text(), QString("GVN"));
+        QVERIFY(!pulsante("Command1")->isEnabled());
+        for (int i = 0; i < 20; ++i) {
+            auto* c = w_->findChild<QCheckBox*>(QStringLiteral("Check1_%1").arg(i));
+            QCOMPARE(!c->isHidden(), i < 6);
+            if (i < 6) QCOMPARE(c->text(), nomi()[i]);
+            QVERIFY(!c->isChecked());
+        }
+    }
+
+    void controlliNomeFile_data()
+    {
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QString>("estensione");
+        QTest::addColumn<QString>("testo");
+        QTest::newRow("punto nel nome") << "Roma.GVN"
+                                        << "GVN"
+                                        << "Attenzione: l'estensione del nuovo file va inserita nel riquadro "
+                                           "Estensione.";
+        QTest::newRow("punto nell'estensione") << "Roma"
+                                               << "G.VN"
+                                               << "Attenzione: nell'estensione del nuovo file non va inserito il "
+                                                  "punto (.)";
+        QTest::newRow("asterisco") << "Ro*ma"
+                                   << "GVN"
+                                   << "Attenzione: il nome del file non può contenere caratteri "
+                                      "come * o ?";
+        QTest::newRow("punto interrogativo") << "Roma?"
+                                             << "GVN"
+                                             << "Attenzione: il nome del file non può contenere caratteri come * o ?";
+        QTest::newRow("barra rovescia") << "Ro\\ma"
+                                        << "GVN"
+                                        << "Attenzione: il nome del file non può contenere caratteri come * o ? o \\";
+        QTest::newRow("file esistente") << "serie2000"
+                                        << "GVN"
+                                        << "Attenzione: il file serie2000.GVN\resiste già. Occorre cambiare il nome "
+                                           "del file.";
+    }
+    void controlliNomeFile()
+    {
+        QFETCH(QString, nome);
+        QFETCH(QString, estensione);
+        QFETCH(QString, testo);
+        box("Text1")->setText(nome);
+        box("Text2")->setText(estensione);
+        amb_->messaggi.ok();
+        avanti();
+        QCOMPARE(amb_->messaggi.quanti(), 1);
+        QCOMPARE(amb_->messaggi.ultimo().testo, testo);
+        QCOMPARE(amb_->messaggi.ultimo().titolo, QString("Creazione di un nuovo file"));
+        QCOMPARE(amb_->messaggi.ultimo().icona, Messaggio::Icona::Critica);
+        QCOMPARE(fase(), QString("1"));
+    }
+
+    // Entering step 3 puts the number of ticked teams in the count, within the twelve name boxes.
+    void numeroNuoveSquadre()
+    {
+        box("Text1")->setText("stagione");
+        avanti();
+        spunta("Roma")->setChecked(true);
+        spunta("Genoa")->setChecked(true);
+        spunta("Torino")->setChecked(true);
+        avanti();
+        QCOMPARE(box("Text5")->text(), QString("3"));
+        QCOMPARE(caselleVisibili(), 3);
+        for (int i = 1; i <= 3; ++i)
+            QCOMPARE(w_->findChild<QLabel*>(QStringLiteral("Label4_%1").arg(i - 1))->text(), QString::number(i));
+
+        auto* s = w_->findChild<Spinner*>("UpDown1");
+        box("Text5")->setText("12");
+        s->su();
+        QCOMPARE(box("Text5")->text(), QString("12"));
+        box("Text5")->setText("0");
+        s->giu();
+        QCOMPARE(box("Text5")->text(), QString("0"));
+        QCOMPARE(caselleVisibili(), 0);
+        s->su();
+        QCOMPARE(caselleVisibili(), 1);
+        box("Text5")->setText("2");
+        QCOMPARE(caselleVisibili(), 2);
+        box("Text5")->setText("40");
+        QCOMPARE(caselleVisibili(), 12);
+    }
+
+    void controlliNuoveSquadre_data()
+    {
+        QTest::addColumn<QStringList>("via");
+        QTest::addColumn<QString>("conteggio");
+        QTest::addColumn<QStringList>("nuove");
+        QTest::addColumn<QString>("testo");  // "" : step 4
+        const QString doppio = " è già usato da un'altra squadra.\rOgni squadra deve avere un nome diverso.";
+        QTest::newRow("seconda vuota") << QStringList{"Roma"} << "3" << QStringList{"Empoli", "", "Parma"}
+                                       << "Hai dimenticato di inserire il nome della 2a squadra da inserire!";
+        QTest::newRow("apostrofo") << QStringList{} << "1" << QStringList{"L'Aquila"}
+                                   << "Attenzione: bisogna cambiare il nome di: L'Aquila\rNon è possibile usare "
+                                      "l'apostrofo ' per indicare il nome di una squadra";
+        QTest::newRow("come una squadra che resta")
+            << QStringList{"Roma"} << "1" << QStringList{"LAZIO"} << "Attenzione: il nome LAZIO" + doppio;
+        QTest::newRow("due nuove uguali")
+            << QStringList{} << "2" << QStringList{"Empoli", "empoli"} << "Attenzione: il nome empoli" + doppio;
+        QTest::newRow("come una squadra che esce") << QStringList{"Roma"} << "1" << QStringList{"Roma"} << "";
+        QTest::newRow("oltre 12") << QStringList{} << "13" << QStringList{}
+                                  << "Attenzione: si possono inserire da 0 a 12 nuove squadre.";
+        QTest::newRow("troppo poche") << QStringList{"Roma", "Lazio", "Genoa"} << "0" << QStringList{}
+                                      << "Attenzione: il nuovo campionato avrebbe 3 squadre. Si possono iscrivere "
+                                         "da 4 fino a 20 squadre.";
+        QTest::newRow("quattro") << QStringList{"Roma", "Lazio"} << "0" << QStringList{} << "";
+    }
+    void controlliNuoveSquadre()
+    {
+        QFETCH(QStringList, via);
+        QFETCH(QString, conteggio);
+        QFETCH(QStringList, nuove);
+        QFETCH(QString, testo);
+        box("Text1")->setText("stagione");
+        avanti();
+        for (const QString& s : via) spunta(s)->setChecked(true);
+        avanti();
+        box("Text5")->setText(conteggio);
+        for (int i = 0; i < nuove.size(); ++i) nuova(i + 1)->setText(nuove[i]);
+        if (!testo.isEmpty()) amb_->messaggi.ok();
+        avanti();
+        if (testo.isEmpty()) {
+            QCOMPARE(fase(), QString("4"));
+            return;
+        }
+        QCOMPARE(amb_->messaggi.quanti(), 1);
+        QCOMPARE(amb_->messaggi.ultimo().testo, testo);
+        QCOMPARE(amb_->messaggi.ultimo().titolo, QString("Creazione di un nuovo campionato"));
+        QCOMPARE(fase(), QString("3"));
+    }
+
+    void piuDiVentiSquadre()
+    {
+        const QString grande = amb_->percorso("grande.GVN");
+        FixtureCampionato(grande).squadre(10).crea();
+        QVERIFY(ApriFileComeCampionato(grande));
+        QVERIFY(!AmbienteFinestre::caricata("Form36"));
+        w_ = amb_->mostra<NuovaStagioneWizard>("Form36");
+        box("Text1")->setText("stagione");
+        avanti();
+        avanti();
+        box("Text5")->setText("11");
+        for (int i = 1; i <= 11; ++i) nuova(i)->setText(QStringLiteral("Nuova %1").arg(i));
+        amb_->messaggi.ok();
+        avanti();
+        QCOMPARE(amb_->messaggi.ultimo().testo, QString("Attenzione: il nuovo campionato avrebbe 21 squadre. Si "
+                                                        "possono iscrivere da 4 fino a 20 squadre."));
+        QCOMPARE(fase(), QString("3"));
+    }
+
+    // Back and forward keep ticks and typed names; each entry into step 3 counts the ticks again.
+    void avantiEIndietro()
+    {
+        finoAlRiepilogo({"Roma"}, {"Empoli", "Parma"});
+        QCOMPARE(pulsante("Command2")->text(), QString("Fatto"));
+        QCOMPARE(pulsante("Command2")->toolTip(), QString("Crea il nuovo campionato!"));
+        QCOMPARE(box("Text6")->text(), QString("stagione.GVN"));
+        QCOMPARE(box("Text7")->text(), QString("Serie 2001"));
+        auto* list1 = w_->findChild<QListWidget*>("List1");
+        auto* list2 = w_->findChild<QListWidget*>("List2");
+        QCOMPARE(list1->count(), 1);
+        QCOMPARE(list1->item(0)->text(), QString("Roma"));
+        QCOMPARE(list2->count(), 2);
+        QCOMPARE(list2->item(1)->text(), QString("Parma"));
+
+        indietro();
+        QCOMPARE(fase(), QString("3"));
+        QCOMPARE(pulsante("Command2")->text(), QString("Avanti"));
+        QCOMPARE(box("Text5")->text(), QString("1"));
+        QCOMPARE(nuova(2)->text(), QString("Parma"));
+        indietro();  // step 3 back to 2 checks the file name again
+        QCOMPARE(fase(), QString("2"));
+        QVERIFY(spunta("Roma")->isChecked());
+        indietro();
+        QCOMPARE(fase(), QString("1"));
+        QVERIFY(!pulsante("Command1")->isEnabled());
+        avanti();
+        avanti();
+        box("Text5")->setText("2");
+        avanti();
+        QCOMPARE(fase(), QString("4"));
+        QCOMPARE(list2->count(), 2);
+    }
+
+    void nuovaStagioneCompleta()
+    {
+        const QString vecchio = dati_.percorso;
+        QVector<QVariantList> restanti;  // the club rows of the teams that stay, as they were
+        {
+            Query q("SELECT * FROM SQUADRA WHERE NOME IN ('Genoa', 'Lazio', 'Napoli', 'Roma Nord') ORDER BY CODICE");
+            while (q.next()) {
+                QVariantList r;
+                for (int i = 0; i < 12; ++i) r << q.valore(i);
+                restanti << r;
+            }
+        }
+        QCOMPARE(restanti.size(), 4);
+        const int giocatoriRestanti = int(dati_.rosa("Genoa").size() + dati_.rosa("Lazio").size() +
+                                          dati_.rosa("Napoli").size() + dati_.rosa("Roma Nord").size());
+        QVERIFY(Valore("SELECT COUNT(*) FROM GIOCATORE WHERE RETI > 0").toInt() > 0);
+
+        finoAlRiepilogo({"Roma", "Torino"}, {"Empoli", "Parma", "Bari"});
+        amb_->messaggi.no();
+        avanti();
+
+        QCOMPARE(amb_->messaggi.quanti(), 1);
+        QVERIFY(amb_->messaggi.ultimo().testo.startsWith("Il file " + percorsoNuovo() + "\rè stato creato"));
+        QVERIFY(!AmbienteFinestre::caricata("Form36"));
+        QCOMPARE(ImprontaFile(vecchio), impronta_);
+
+        // The new file is the open championship.
+        QCOMPARE(stato().PercorsoCampionato, percorsoNuovo());
+        QCOMPARE(QFileInfo(DbCampionato().databaseName()).canonicalFilePath(),
+                 QFileInfo(percorsoNuovo()).canonicalFilePath());
+        QCOMPARE(stato().NumeroSquadre, 7);
+        QCOMPARE(stato().Denominazione, QString("Serie 2001"));
+        QStringList caricate;
+        for (int i = 1; i <= 7; ++i) caricate << stato().Squadre[i].Nome;
+        QCOMPARE(caricate, (QStringList{"Bari", "Empoli", "Genoa", "Lazio", "Napoli", "Parma", "Roma Nord"}));
+
+        Query c("SELECT DENOM, NUMSQUADRE, GIORNATEINS, PUNTIVIT, NUMERAZIONE FROM CAMPIONATO");
+        QVERIFY(c.next());
+        QCOMPARE(c.testo(0), QString("Serie 2001"));
+        QCOMPARE(c.intero(1), 7);
+        QCOMPARE(c.intero(2), 0);
+        QCOMPARE(c.intero(3), 3);
+        QCOMPARE(c.intero(4), 1);
+
+        QVector<QVariantList> dopo;
+        {
+            Query q("SELECT * FROM SQUADRA WHERE NOME IN ('Genoa', 'Lazio', 'Napoli', 'Roma Nord') ORDER BY CODICE");
+            while (q.next()) {
+                QVariantList r;
+                for (int i = 0; i < 12; ++i) r << q.valore(i);
+                dopo << r;
+            }
+        }
+        QCOMPARE(dopo, restanti);
+        QCOMPARE(Valore("SELECT COUNT(*) FROM SQUADRA WHERE NOME IN ('Roma', 'Torino')").toInt(), 0);
+        Query n("SELECT NOME, CITTA, PENALITA FROM SQUADRA WHERE CODICE > ? ORDER BY CODICE",
+                {dati_.codici.value("Torino")});
+        for (const char* nome : {"Empoli", "Parma", "Bari"}) {
+            QVERIFY(n.next());
+            QCOMPARE(n.testo(0), QString(nome));
+            QVERIFY(n.nullo("CITTA"));
+            QVERIFY(n.nullo("PENALITA"));
+        }
+
+        QCOMPARE(Valore("SELECT COUNT(*) FROM GIOCATORE").toInt(), giocatoriRestanti);
+        QCOMPARE(Valore("SELECT COUNT(*) FROM GIOCATORE WHERE CODSQUADRA IN (?, ?)",
+                        {dati_.codici.value("Roma"), dati_.codici.value("Torino")})
+                     .toInt(),
+                 0);
+        QCOMPARE(Valore("SELECT COUNT(*) FROM GIOCATORE WHERE RETI <> 0 OR RETI IS NULL").toInt(), 0);
+        QCOMPARE(
+            Valore("SELECT COUNT(*) FROM GIOCATORE WHERE CODSQUADRA = ?", {dati_.codici.value("Roma Nord")}).toInt(),
+            int(dati_.rosa("Roma Nord").size()));
+        for (const char* t : {"PARTITA", "GIORNATA", "PRESENZE", "RETI", "PUNTISQUADRE"})
+            QCOMPARE(Valore(QStringLiteral("SELECT COUNT(*) FROM %1").arg(t)).toInt(), 0);
+    }
+
+    // A copy that cannot be written: the championship in use stays open and usable, no file is left.
+    void copiaImpossibile()
+    {
+        box("Text1")->setText("manca/stagione");
+        avanti();
+        avanti();
+        avanti();
+        QCOMPARE(fase(), QString("4"));
+        amb_->messaggi.ok();
+        avanti();
+        QCOMPARE(amb_->messaggi.quanti(), 1);
+        QVERIFY(amb_->messaggi.ultimo().testo.startsWith("Impossibile creare il nuovo campionato manca/stagione.GVN"));
+        QVERIFY(amb_->messaggi.ultimo().testo.endsWith("Il campionato in uso resta aperto."));
+        QVERIFY(AmbienteFinestre::caricata("Form36"));
+        QCOMPARE(stato().PercorsoCampionato, dati_.percorso);
+        QCOMPARE(Valore("SELECT COUNT(*) FROM SQUADRA").toInt(), 6);
+        QCOMPARE(ImprontaFile(dati_.percorso), impronta_);
+    }
+
+    // A failure while emptying the copy removes the copy and leaves the old file as it was.
+    void erroreNeiDatiDellaCopia()
+    {
+        Esegui("CREATE TRIGGER blocca BEFORE DELETE ON RETI BEGIN SELECT RAISE(FAIL, 'reti bloccate'); END");
+        const QByteArray conTrigger = ImprontaFile(dati_.percorso);
+        finoAlRiepilogo({"Roma"}, {"Empoli"});
+        amb_->messaggi.ok();
+        avanti();
+        QCOMPARE(amb_->messaggi.quanti(), 1);
+        QVERIFY(amb_->messaggi.ultimo().testo.contains("reti bloccate"));
+        QVERIFY(!QFile::exists(percorsoNuovo()));
+        QVERIFY(!QFile::exists(percorsoNuovo() + "-journal"));
+        QCOMPARE(stato().PercorsoCampionato, dati_.percorso);
+        QCOMPARE(Valore("SELECT COUNT(*) FROM RETI").toInt(), int(dati_.reti.size()));
+        QCOMPARE(ImprontaFile(dati_.percorso), conTrigger);
+        QVERIFY(AmbienteFinestre::caricata("Form36"));
+    }
+
+    void annulla()
+    {
+        finoAlRiepilogo({"Roma"}, {"Empoli"});
+        QTest::mouseClick(pulsante("Command3"), Qt::LeftButton);
+        QVERIFY(!AmbienteFinestre::caricata("Form36"));
+        QVERIFY(!QFile::exists(percorsoNuovo()));
+        QCOMPARE(stato().PercorsoCampionato, dati_.percorso);
+        QCOMPARE(ImprontaFile(dati_.percorso), impronta_);
+    }
+};
+
+QTEST_MAIN(TestNuovaStagione)
+#include "tst_nuovastagione.moc"

@@ -1,0 +1,430 @@
+#include "ambientefinestre.h"
+
+#include "core/utilita.h"
+#include "platform/spinner.h"
+#include "shell/nuovocampionatowizard.h"
+#include "support/fixturecampionato.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+// The new-championship wizard: the checks of both steps, the file it writes and how it ends.
+class TestNuovoCampionato : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<AmbienteFinestre> amb_;
+    NuovoCampionatoWizard* w_ = nullptr;
+
+    QLineEdit* box(const QString& nome) const { return w_->findChild<QLineEdit*>(nome); }
+    QLineEdit* nome(int riga) const { return box(QStringLiteral("Text8_%1").arg(riga - 1)); }
+    QString fase() const { return w_->findChild<QLabel*>("Label11")->text(); }
+    QPushButton* pulsante(const QString& nome) const { return w_->findChild<QPushButton*>(nome); }
+    void avanti() const { QTest::mouseClick(pulsante("Command4"), Qt::LeftButton); }
+    void indietro() const { QTest::mouseClick(pulsante("Command1"), Qt::LeftButton); }
+
+    void compila(const QString& file, int squadre)
+    {
+        box("Text1")->setText(file);
+        box("Text4")->setText(QString::number(squadre));
+        box("Text3")->setText(QStringLiteral("Serie di prova"));
+    }
+    void nomina(int squadre, const QString& prefisso = QStringLiteral("Squadra "))
+    {
+        for (int i = 1; i <= squadre; ++i) nome(i)->setText(prefisso + QString::number(i));
+    }
+    void vaiAlPasso2(const QString& file, int squadre)
+    {
+        compila(file, squadre);
+        avanti();
+        QCOMPARE(fase(), QString("2"));
+    }
+
+private slots:
+    void init()
+    {
+        amb_ = std::make_unique<AmbienteFinestre>();
+        w_ = amb_->mostra<NuovoCampionatoWizard>("Form9");
+        QVERIFY(w_);
+    }
+    void cleanup()
+    {
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+        w_ = nullptr;
+        amb_.reset();
+    }
+
+    void valoriIniziali()
+    {
+        QCOMPARE(w_->windowTitle(), QString("Creazione di un nuovo campionato"));
+        QCOMPARE(fase(), QString("1"));
+        QCOMPARE(box("Text2")->text(), QString("GVN"));
+        QCOMPARE(box("Text4")->text(), QString("16"));
+        QCOMPARE(box("Text5")->text(), QString("3"));
+        QCOMPARE(box("Text6")->text(), QString("1"));
+        QCOMPARE(box("Text7")->text(), QString("0"));
+        QVERIFY(w_->findChild<QRadioButton*>("Option1")->isChecked());
+        QVERIFY(!pulsante("Command1")->isEnabled());
+        QCOMPARE(pulsante("Command4")->text(), QString("Avanti"));
+        for (int i = 1; i <= 20; ++i)
+            QCOMPARE(w_->findChild<QLabel*>(QStringLiteral("Label14_%1").arg(i - 1))->text(), QString::number(i));
+        QCOMPARE(nome(1)->maxLength(), 30);
+        QCOMPARE(box("Text3")->maxLength(), 200);
+    }
+
+    void controlliPasso1_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("squadre");
+        QTest::addColumn<QString>("vittoria");
+        QTest::addColumn<QString>("testo");  // "" : step 2 is reached
+        QTest::addColumn<QString>("titolo");
+        QTest::addColumn<QString>("focus");
+
+        const QString numero = "Attenzione: il numero di squadre partecipanti al campionato non è corretto. Si possono "
+                               "iscrivere da 4 fino a 20 squadre.";
+        const QString stelle = "Non si possono usare caratteri come * o ?  nell'indicare il nome del file.";
+        QTest::newRow("nome vuoto") << ""
+                                    << "3"
+                                    << "3"
+                                    << "Attenzione: non è stato inserito il nome del file."
+                                    << "Nome del file non correttto."
+                                    << "Text1";
+        QTest::newRow("punto") << "serie.a"
+                               << "16"
+                               << "3"
+                               << "L'estensione del file va inserita nel riquadro a sinistra della dicitura "
+                                  "'Estensione'."
+                               << "Nome del file non corretto."
+                               << "Text1";
+        QTest::newRow("asterisco") << "se*rie"
+                                   << "16"
+                                   << "3" << stelle << "Nome del file non corretto."
+                                   << "Text1";
+        QTest::newRow("punto interrogativo") << "serie?"
+                                             << "16"
+                                             << "3" << stelle << "Nome del file non corretto."
+                                             << "Text1";
+        QTest::newRow("file esistente") << "esiste"
+                                        << "16"
+                                        << "3"
+                                        << "Attenzione: il file esiste.GVN\resiste già. Occorre cambiare il nome del "
+                                           "file."
+                                        << "Creazione di un nuovo file"
+                                        << "Text1";
+        QTest::newRow("3 squadre") << "serie"
+                                   << "3"
+                                   << "3" << numero << "Errore di definizione"
+                                   << "Text4";
+        QTest::newRow("21 squadre") << "serie"
+                                    << "21"
+                                    << "3" << numero << "Errore di definizione"
+                                    << "Text4";
+        QTest::newRow("squadre vuoto") << "serie"
+                                       << ""
+                                       << "3" << numero << "Errore di definizione"
+                                       << "Text4";
+        QTest::newRow("squadre lettere") << "serie"
+                                         << "sedici"
+                                         << "3" << numero << "Errore di definizione"
+                                         << "Text4";
+        QTest::newRow("4 squadre") << "serie"
+                                   << "4"
+                                   << "3"
+                                   << ""
+                                   << ""
+                                   << "";
+        QTest::newRow("20 squadre") << "serie"
+                                    << "20"
+                                    << "3"
+                                    << ""
+                                    << ""
+                                    << "";
+        QTest::newRow("numero e parole") << "serie"
+                                         << "12 squadre"
+                                         << "3"
+                                         << ""
+                                         << ""
+                                         << "";
+        const QString punti = "Attenzione: i punti da assegnare per una vittoria, un pareggio o una sconfitta vanno "
+                              "indicati con un numero da 0 a 255.";
+        QTest::newRow("punti 256") << "serie"
+                                   << "16"
+                                   << "256" << punti << "Errore di definizione"
+                                   << "Text5";
+        QTest::newRow("punti negativi") << "serie"
+                                        << "16"
+                                        << "-1" << punti << "Errore di definizione"
+                                        << "Text5";
+        QTest::newRow("punti 255") << "serie"
+                                   << "16"
+                                   << "255"
+                                   << ""
+                                   << ""
+                                   << "";
+    }
+    void controlliPasso1()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, squadre);
+        QFETCH(QString, vittoria);
+        QFETCH(QString, testo);
+        QFETCH(QString, titolo);
+        QFETCH(QString, focus);
+        QFile esistente(amb_->percorso("esiste.GVN"));
+        QVERIFY(esistente.open(QIODevice::WriteOnly));
+        esistente.close();
+
+        box("Text1")->setText(file);
+        box("Text4")->setText(squadre);
+        box("Text5")->setText(vittoria);
+        if (!testo.isEmpty()) amb_->messaggi.ok();
+        avanti();
+        if (testo.isEmpty()) {
+            QCOMPARE(amb_->messaggi.quanti(), 0);
+            QCOMPARE(fase(), QString("2"));
+            QCOMPARE(pulsante("Command4")->text(), QString("Fatto"));
+            QCOMPARE(pulsante("Command4")->toolTip(), QString("Crea il nuovo campionato!"));
+            QVERIFY(pulsante("Command1")->isEnabled());
+            const int n = Val(squadre);
+            for (int i = 1; i <= 20; ++i) QCOMPARE(nome(i)->isVisibleTo(w_), i <= n);
+            return;
+        }
+        QCOMPARE(amb_->messaggi.quanti(), 1);
+        const auto m = amb_->messaggi.ultimo();
+        QCOMPARE(m.testo, testo);
+        QCOMPARE(m.titolo, titolo);
+        QCOMPARE(m.icona, Messaggio::Icona::Critica);
+        QCOMPARE(m.pulsanti, Messaggio::Pulsanti::Ok);
+        QCOMPARE(fase(), QString("1"));
+        QCOMPARE(QApplication::focusWidget(), box(focus));
+    }
+
+    void controlliPasso2_data()
+    {
+        QTest::addColumn<QStringList>("nomi");  // rows 1 to 5; a sixth entry goes into the hidden row 6
+        QTest::addColumn<QString>("testo");     // "" : accepted
+        QTest::addColumn<int>("focus");
+
+        const QString apostrofo = "\rNon è possibile usare l'apostrofo ' per indicare il nome di una squadra";
+        QTest::newRow("riga 3 vuota e apostrofo in 5")
+            << QStringList{"A", "B", "", "D", "L'Aquila"}
+            << "Attenzione: hai dimenticato di inserire il nome di una squadra, precisamente nella riga n.° 3" << 3;
+        QTest::newRow("apostrofo") << QStringList{"A", "B", "C", "L'Aquila", "E"}
+                                   << "Attenzione: bisogna cambiare il nome di: L'Aquila" + apostrofo << 4;
+        QTest::newRow("nome ripetuto") << QStringList{"Roma", "Lazio", "ROMA", "D", "E"}
+                                       << "Attenzione: il nome ROMA è già usato da un'altra squadra.\rOgni squadra "
+                                          "deve avere un nome diverso."
+                                       << 3;
+        QTest::newRow("riga nascosta ignorata") << QStringList{"A", "B", "C", "D", "E", "L'intrusa"} << "" << 0;
+        QTest::newRow("solo spazi") << QStringList{"A", "B", "   ", "D", "E"} << "" << 0;
+    }
+    void controlliPasso2()
+    {
+        QFETCH(QStringList, nomi);
+        QFETCH(QString, testo);
+        QFETCH(int, focus);
+        vaiAlPasso2("serie", 5);
+        for (int i = 0; i < nomi.size(); ++i) nome(i + 1)->setText(nomi[i]);
+        if (testo.isEmpty()) {
+            amb_->messaggi.no();  // the calendar question
+            avanti();
+            QVERIFY(QFile::exists(amb_->percorso("serie.GVN")));
+            QCOMPARE(Valore("SELECT COUNT(*) FROM SQUADRA").toInt(), 5);
+            return;
+        }
+        amb_->messaggi.ok();
+        avanti();
+        QCOMPARE(amb_->messaggi.quanti(), 1);
+        QCOMPARE(amb_->messaggi.ultimo().testo, testo);
+        QCOMPARE(amb_->messaggi.ultimo().titolo, QString("Creazione di un nuovo campionato"));
+        QCOMPARE(amb_->messaggi.ultimo().icona, Messaggio::Icona::Critica);
+        QCOMPARE(fase(), QString("2"));
+        QCOMPARE(QApplication::focusWidget(), nome(focus));
+        QVERIFY(!QFile::exists(amb_->percorso("serie.GVN")));
+        QVERIFY(!stato().CampionatoAperto);
+    }
+
+    void fattoScriveIlCampionato_data()
+    {
+        QTest::addColumn<QString>("estensione");
+        QTest::addColumn<QString>("denominazione");
+        QTest::addColumn<bool>("tradizionale");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("denomScritta");
+        QTest::newRow("valori di progetto") << "GVN"
+                                            << "Serie A" << true << "serie.GVN"
+                                            << "Serie A";
+        QTest::newRow("nome vuoto, numeri personali") << "GVN"
+                                                      << "" << false << "serie.GVN"
+                                                      << " ";
+        QTest::newRow("estensione vuota") << ""
+                                          << "Serie A" << true << "serie."
+                                          << "Serie A";
+    }
+    void fattoScriveIlCampionato()
+    {
+        QFETCH(QString, estensione);
+        QFETCH(QString, denominazione);
+        QFETCH(bool, tradizionale);
+        QFETCH(QString, file);
+        QFETCH(QString, denomScritta);
+        box("Text1")->setText("serie");
+        box("Text2")->setText(estensione);
+        box("Text3")->setText(denominazione);
+        box("Text4")->setText("6");
+        box("Text5")->setText("2");
+        w_->findChild<QRadioButton*>(tradizionale ? "Option1" : "Option2")->setChecked(true);
+        avanti();
+        const QStringList nomi{"Torino", "Atalanta", "Milan", "Bologna", "Udinese", "Como"};
+        for (int i = 0; i < 6; ++i) nome(i + 1)->setText(nomi[i]);
+        amb_->messaggi.no();
+        avanti();
+
+        // The opening routine asked its calendar question once, naming the new file.
+        QCOMPARE(amb_->messaggi.quanti(), 1);
+        QCOMPARE(amb_->messaggi.ultimo().testo,
+                 "Il file " + file +
+                     "\rè stato creato con successo!\r\rSi desidera creare automaticamente il calendario del "
+                     "campionato?\r(Premere F1 per ulteriori informazioni)");
+        QCOMPARE(amb_->messaggi.ultimo().pulsanti, Messaggio::Pulsanti::SiNo);
+
+        QVERIFY(QFile::exists(amb_->percorso(file)));
+        QCOMPARE(stato().PercorsoCampionato, file);
+        QVERIFY(stato().CampionatoAperto);
+        QCOMPARE(stato().CampionatoCreato, 0);
+        QCOMPARE(stato().NumeroSquadre, 6);
+        QCOMPARE(stato().Squadre[1].Nome, QString("Atalanta"));
+        QVERIFY(!AmbienteFinestre::caricata("Form9"));
+
+        Query c("SELECT GIORNATEINS, NUMSQUADRE, PUNTIVIT, PUNTIX, PUNTISC, DENOM, NUMERAZIONE, CODCAMP "
+                "FROM CAMPIONATO");
+        QVERIFY(c.next());
+        QCOMPARE(c.intero(0), 0);
+        QCOMPARE(c.intero(1), 6);
+        QCOMPARE(c.intero(2), 2);
+        QCOMPARE(c.intero(3), 1);
+        QCOMPARE(c.intero(4), 0);
+        QCOMPARE(c.testo(5), denomScritta);
+        QCOMPARE(c.intero(6), tradizionale ? 1 : 2);
+        QCOMPARE(c.intero(7), 1);
+        QVERIFY(!c.next());
+
+        Query s("SELECT CODICE, NOME, CITTA, PENALITA FROM SQUADRA ORDER BY CODICE");
+        for (int i = 0; i < 6; ++i) {
+            QVERIFY(s.next());
+            QCOMPARE(s.intero(0), i + 1);
+            QCOMPARE(s.testo(1), nomi[i]);
+            QVERIFY(s.nullo("CITTA"));
+            QVERIFY(s.nullo("PENALITA"));
+        }
+        QVERIFY(!s.next());
+        for (const char* t : {"PARTITA", "GIORNATA", "GIOCATORE", "RETI", "PRESENZE", "PUNTISQUADRE"})
+            QCOMPARE(Valore(QStringLiteral("SELECT COUNT(*) FROM %1").arg(t)).toInt(), 0);
+    }
+
+    // With a championship open, the opening routine closes the wizard before asking its question.
+    void sostituisceIlCampionatoAperto()
+    {
+        const QString vecchio = amb_->percorso("vecchio.GVN");
+        FixtureCampionato(vecchio).squadre(4).crea();
+        QVERIFY(ApriFileComeCampionato(vecchio));
+        w_ = amb_->mostra<NuovoCampionatoWizard>("Form9");
+        QVERIFY(w_);
+        vaiAlPasso2("nuovo", 4);
+        nomina(4);
+        amb_->messaggi.no();
+        avanti();
+        QCOMPARE(amb_->messaggi.quanti(), 1);
+        QVERIFY(!AmbienteFinestre::caricata("Form9"));
+        QCOMPARE(stato().PercorsoCampionato, QString("nuovo.GVN"));
+        QCOMPARE(stato().Squadre[4].Nome, QString("Squadra 4"));
+    }
+
+    // A file that cannot be created is reported; nothing is left and the wizard stays on step 2.
+    void creazioneFallita()
+    {
+        box("Text2")->setText("GVN/dentro");  // a folder that does not exist
+        vaiAlPasso2("serie", 4);
+        nomina(4);
+        amb_->messaggi.ok();
+        avanti();
+        QCOMPARE(amb_->messaggi.quanti(), 1);
+        QVERIFY(amb_->messaggi.ultimo().testo.startsWith("Impossibile creare il file serie.GVN/dentro\r\r"));
+        QCOMPARE(amb_->messaggi.ultimo().icona, Messaggio::Icona::Critica);
+        QVERIFY(AmbienteFinestre::caricata("Form9"));
+        QCOMPARE(fase(), QString("2"));
+        QVERIFY(!stato().CampionatoAperto);
+        QVERIFY(stato().PercorsoCampionato.isEmpty());
+        QCOMPARE(QDir(amb_->lavoro.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList());
+    }
+
+    void annullaNonLasciaFile()
+    {
+        vaiAlPasso2("serie", 4);
+        nomina(4);
+        QTest::mouseClick(pulsante("Command2"), Qt::LeftButton);
+        QVERIFY(!AmbienteFinestre::caricata("Form9"));
+        QVERIFY(!QFile::exists(amb_->percorso("serie.GVN")));
+        QVERIFY(!stato().CampionatoAperto);
+    }
+
+    // Back to step 1 by "Indietro" and by a new activation; the rows keep their text.
+    void ritornoAlPasso1()
+    {
+        vaiAlPasso2("serie", 10);
+        nomina(12);
+        QVERIFY(!nome(11)->isVisibleTo(w_));
+        indietro();
+        QCOMPARE(fase(), QString("1"));
+        QCOMPARE(pulsante("Command4")->text(), QString("Avanti"));
+        QVERIFY(!pulsante("Command1")->isEnabled());
+        box("Text4")->setText("12");
+        avanti();
+        QVERIFY(nome(12)->isVisibleTo(w_));
+        QCOMPARE(nome(11)->text(), QString("Squadra 11"));
+
+        QCOMPARE(amb_->mostra<NuovoCampionatoWizard>("Form9"), w_);
+        QCOMPARE(fase(), QString("1"));
+        QCOMPARE(box("Text1")->text(), QString("serie"));
+    }
+
+    // The spinners step by 1 with no bounds of their own: the checks refuse what is out of range.
+    void spinner_data()
+    {
+        QTest::addColumn<QString>("spinner");
+        QTest::addColumn<QString>("prima");
+        QTest::addColumn<int>("verso");
+        QTest::addColumn<QString>("dopo");
+        QTest::newRow("squadre su") << "UpDown1"
+                                    << "16" << 1 << "17";
+        QTest::newRow("squadre giu") << "UpDown1"
+                                     << "16" << -1 << "15";
+        QTest::newRow("squadre oltre 20") << "UpDown1"
+                                          << "20" << 1 << "21";
+        QTest::newRow("vittoria lettere giu") << "UpDown2"
+                                              << "tre" << -1 << "-1";
+        QTest::newRow("pareggio lettere su") << "UpDown3"
+                                             << "uno" << 1 << "1";
+        QTest::newRow("sconfitta giu") << "UpDown4"
+                                       << "0" << -1 << "-1";
+    }
+    void spinner()
+    {
+        QFETCH(QString, spinner);
+        QFETCH(QString, prima);
+        QFETCH(int, verso);
+        QFETCH(QString, dopo);
+        auto* s = w_->findChild<Spinner*>(spinner);
+        QVERIFY(s);
+        s->compagno()->setText(prima);
+        verso > 0 ? s->su() : s->giu();
+        QCOMPARE(s->compagno()->text(), dopo);
+    }
+};
+
+QTEST_MAIN(TestNuovoCampionato)
+#include "tst_nuovocampionato.moc"
