@@ -3,10 +3,12 @@
 #include "platform/finestre.h"
 #include "shell/nuovastagionewizard.h"
 #include "shell/nuovocampionatowizard.h"
+#include "shell/proprietacampionatowindow.h"
 
 void RegistraFinestreCampionato()
 {
     Finestre& f = Finestre::istanza();
     f.registra(QStringLiteral("Form9"), [] { return new NuovoCampionatoWizard; });
     f.registra(QStringLiteral("Form36"), [] { return new NuovaStagioneWizard; });
+    f.registra(QStringLiteral("Form41"), [] { return new ProprietaCampionatoWindow; });
 }

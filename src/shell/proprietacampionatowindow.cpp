@@ -1,0 +1,226 @@
+#include "shell/proprietacampionatowindow.h"
+
+#include "core/campionato.h"
+#include "core/database.h"
+#include "core/stato.h"
+#include "core/utilita.h"
+#include "platform/guida.h"
+#include "platform/icone.h"
+#include "platform/messaggio.h"
+#include "platform/spinner.h"
+#include "shell/controllifinestre.h"
+#include "shell/nomisquadre.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString TITOLO = QStringLiteral("Proprietà del campionato");
+const QString TITOLO_RINOMINA = QStringLiteral("Rinominare una squadra");
+constexpr int CONTESTO_GUIDA = 52;
+
+}  // namespace
+
+ProprietaCampionatoWindow::ProprietaCampionatoWindow(QWidget* parent) : Finestra(QStringLiteral("Form41"), parent)
+{
+    setWindowTitle(TITOLO);
+    setWindowIcon(Icona(QStringLiteral("proprieta")));
+    impostaContestoGuida(CONTESTO_GUIDA);
+
+    auto* principale = new QVBoxLayout(this);
+    auto* corpo = new QHBoxLayout;
+    principale->addLayout(corpo, 1);
+
+    // The championship's settings.
+    QGroupBox* frame1 = Riquadro(QStringLiteral("Frame1"), QStringLiteral("Impostazioni del campionato"), this);
+    auto* v1 = new QVBoxLayout(frame1);
+    auto* nome = new QHBoxLayout;
+    nome->addWidget(Etichetta(QStringLiteral("Label1"), QStringLiteral("Denominazione"), frame1));
+    text4_ = Casella(QStringLiteral("Text4"), QString(), frame1, LunghezzaDenominazione);
+    nome->addWidget(text4_, 1);
+    v1->addLayout(nome);
+
+    auto* riquadri = new QHBoxLayout;
+    QGroupBox* frame2 = Riquadro(QStringLiteral("Frame2"), QStringLiteral("Numerazione"), frame1);
+    auto* v2 = new QVBoxLayout(frame2);
+    option1_ = new QRadioButton(QStringLiteral("Tradizionale"), frame2);
+    option1_->setObjectName(QStringLiteral("Option1"));
+    option2_ = new QRadioButton(QStringLiteral("Numero di maglia personale"), frame2);
+    option2_->setObjectName(QStringLiteral("Option2"));
+    v2->addWidget(option1_);
+    v2->addWidget(option2_);
+    v2->addStretch();
+    riquadri->addWidget(frame2, 1);
+
+    QGroupBox* frame3 = Riquadro(QStringLiteral("Frame3"), QStringLiteral("Punteggi"), frame1);
+    auto* g3 = new QGridLayout(frame3);
+    text1_ = Casella(QStringLiteral("Text1"), QString(), frame3, 0, 50);
+    text2_ = Casella(QStringLiteral("Text2"), QString(), frame3, 0, 50);
+    text3_ = Casella(QStringLiteral("Text3"), QString(), frame3, 0, 50);
+    const QList<std::tuple<QString, QString, QLineEdit*, QString>> punti{
+        {QStringLiteral("Label2"), QStringLiteral("Vittoria"), text1_, QStringLiteral("UpDown1")},
+        {QStringLiteral("Label3"), QStringLiteral("Pareggio"), text2_, QStringLiteral("UpDown2")},
+        {QStringLiteral("Label4"), QStringLiteral("Sconfitta"), text3_, QStringLiteral("UpDown3")}};
+    int riga = 0;
+    for (const auto& [etichetta, testo, box, nomeSpinner] : punti) {
+        g3->addWidget(Etichetta(etichetta, testo, frame3), riga, 0);
+        Spinner* s = nullptr;
+        g3->addWidget(ConSpinner(box, nomeSpinner, frame3, &s), riga, 1);
+        s->impostaMinimo(0);  // down only while above 0; up without a bound
+        ++riga;
+    }
+    riquadri->addWidget(frame3);
+    v1->addLayout(riquadri);
+    v1->addStretch();
+    corpo->addWidget(frame1, 3);
+
+    // The teams, and their rename.
+    QGroupBox* frame4 = Riquadro(QStringLiteral("Frame4"), QStringLiteral("Squadre"), this);
+    auto* v4 = new QVBoxLayout(frame4);
+    list1_ = new QListWidget(frame4);
+    list1_->setObjectName(QStringLiteral("List1"));
+    v4->addWidget(list1_, 1);
+    QPushButton* command1 = Pulsante(QStringLiteral("Command1"), QStringLiteral("Rinomina"),
+                                     QStringLiteral("Cambia il nome della squadra selezionata"), frame4);
+    v4->addWidget(command1);
+    corpo->addWidget(frame4, 2);
+
+    QPushButton* command2 = Pulsante(QStringLiteral("Command2"), QStringLiteral("Salva modifiche"),
+                                     QStringLiteral("Salva le modifiche apportate ai dati del campionato"), this);
+    QPushButton* command3 = Pulsante(QStringLiteral("Command3"), QStringLiteral("Chiudi"),
+                                     QStringLiteral("Chiudere questa finestra"), this);
+    QPushButton* command4 = Pulsante(QStringLiteral("Command4"), QStringLiteral("Help"),
+                                     QStringLiteral("Richiama guida di Golvarno"), this);
+    principale->addLayout(RigaPulsanti({command2, command3, command4}));
+
+    connect(command1, &QPushButton::clicked, this, [this] { rinomina(); });
+    connect(command2, &QPushButton::clicked, this, [this] { salva(); });
+    connect(command3, &QPushButton::clicked, this, [this] { chiudi(); });
+    connect(command4, &QPushButton::clicked, this, [this] { Guida::apri(contestoGuida()); });
+}
+
+void ProprietaCampionatoWindow::carica()
+{
+    CursoreAttesa();
+    const Stato& s = stato();
+    text4_->setText(s.Denominazione);
+    (s.NumerazioneTradizionale ? option1_ : option2_)->setChecked(true);
+    text1_->setText(QString::number(s.PuntiVittoria));
+    text2_->setText(QString::number(s.PuntiPareggio));
+    text3_->setText(QString::number(s.PuntiSconfitta));
+    list1_->clear();
+    for (int i = 1; i <= s.NumeroSquadre && i < s.Squadre.size(); ++i) list1_->addItem(s.Squadre[i].Nome);
+    CursoreNormale();
+}
+
+void ProprietaCampionatoWindow::salva()
+{
+    // The championship keeps its points per result in 0..255.
+    for (QLineEdit* box : {text1_, text2_, text3_}) {
+        const int punti = Val(box->text());
+        if (punti < 0 || punti > PuntiMassimi) {
+            Messaggio::errore(QStringLiteral("Attenzione: i punti da assegnare per una vittoria, un pareggio o una "
+                                             "sconfitta vanno indicati con un numero da 0 a 255."),
+                              TITOLO);
+            box->setFocus();
+            return;
+        }
+    }
+    CursoreAttesa();
+    try {
+        Esegui("UPDATE CAMPIONATO SET DENOM = ?, PUNTIVIT = ?, PUNTIX = ?, PUNTISC = ?, NUMERAZIONE = ? "
+               "WHERE CODCAMP = (SELECT MIN(CODCAMP) FROM CAMPIONATO)",
+               {VuotoInSpazio(text4_->text()), Val(text1_->text()), Val(text2_->text()), Val(text3_->text()),
+                option1_->isChecked() ? 1 : 2});
+    } catch (const ErroreDatabase& e) {
+        CursoreNormale();
+        Messaggio::errore(QStringLiteral("Impossibile salvare le proprietà del campionato.\r\r") + MotivoErrore(e),
+                          TITOLO);
+        return;
+    }
+    CursoreNormale();
+    // The reload closes this window with every other one and applies the new settings everywhere.
+    try {
+        CaricaCampionato();
+    } catch (const ErroreDatabase& e) {
+        Messaggio::errore(QStringLiteral("Impossibile rileggere il campionato.\r\r") + MotivoErrore(e), TITOLO);
+    }
+}
+
+QString ProprietaCampionatoWindow::problemaNuovoNome(const QString& nuovo, int posizione) const
+{
+    if (nuovo.contains(QLatin1Char('\''))) return MessaggioApostrofo(nuovo);
+    if (nuovo.trimmed().isEmpty())
+        return QStringLiteral("Attenzione: il nome di una squadra non può essere fatto di soli spazi.");
+    if (nuovo.size() > LunghezzaNomeSquadra)
+        return QStringLiteral("Attenzione: il nome di una squadra può contenere al massimo %1 caratteri.")
+            .arg(LunghezzaNomeSquadra);
+    QStringList altri;
+    for (int i = 0; i < list1_->count(); ++i)
+        if (i != posizione) altri << list1_->item(i)->text();
+    if (NomeGiaUsato(nuovo, altri)) return MessaggioNomeDoppio(nuovo);
+    return QString();
+}
+
+void ProprietaCampionatoWindow::scriviNuovoNome(int codice, const QString& vecchio, const QString& nuovo)
+{
+    Transazione t;
+    Esegui("UPDATE SQUADRA SET NOME = ? WHERE CODICE = ?", {nuovo, codice});
+    Esegui("UPDATE PARTITA SET SQ1 = ? WHERE SQ1 = ?", {nuovo, vecchio});
+    Esegui("UPDATE PARTITA SET SQ2 = ? WHERE SQ2 = ?", {nuovo, vecchio});
+    Esegui("UPDATE GIORNATA SET RIPOSA = ? WHERE RIPOSA = ?", {nuovo, vecchio});
+    Esegui("UPDATE PRESENZE SET SQUADRA = ? WHERE SQUADRA = ?", {nuovo, vecchio});
+    Esegui("UPDATE RETI SET SQUADRA = ? WHERE SQUADRA = ?", {nuovo, vecchio});
+    t.commit();
+}
+
+void ProprietaCampionatoWindow::rinomina()
+{
+    QListWidgetItem* voce = list1_->currentItem();
+    if (!voce || !voce->isSelected()) {
+        Messaggio::errore(QStringLiteral("Selezionare una squadra da rinominare!"), TITOLO);
+        return;
+    }
+    const int posizione = list1_->row(voce);
+    const QString vecchio = voce->text();
+    if (!Messaggio::conferma(QStringLiteral("Cambiare il nome della squadra ") + vecchio + QStringLiteral(" ?"),
+                             TITOLO))
+        return;
+    const QString nuovo = Messaggio::input(QStringLiteral("Inserire il nuovo nome per ") + vecchio, TITOLO_RINOMINA);
+    if (nuovo.isEmpty()) return;
+    const QString problema = problemaNuovoNome(nuovo, posizione);
+    if (!problema.isEmpty()) {
+        Messaggio::errore(problema, TITOLO_RINOMINA);
+        return;
+    }
+    if (!Messaggio::conferma(QStringLiteral("Confermi di cambiare il nome\r") + vecchio + QStringLiteral(" con ") +
+                                 nuovo + QStringLiteral(" ?"),
+                             TITOLO_RINOMINA))
+        return;
+
+    Stato& s = stato();
+    const int indice = posizione + 1;
+    if (indice >= s.Squadre.size()) return;
+    CursoreAttesa();
+    try {
+        scriviNuovoNome(s.Squadre[indice].Codice.toInt(), vecchio, nuovo);
+    } catch (const ErroreDatabase& e) {
+        CursoreNormale();
+        Messaggio::errore(QStringLiteral("Impossibile rinominare la squadra ") + vecchio + QStringLiteral("\r\r") +
+                              MotivoErrore(e),
+                          TITOLO_RINOMINA);
+        return;
+    }
+    s.Squadre[indice].Nome = nuovo;
+    if (indice < s.NomiSquadre.size()) s.NomiSquadre[indice] = nuovo;
+    voce->setText(nuovo);
+    CursoreNormale();
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/finestre.h"
+
+class QLineEdit;
+class QListWidget;
+class QRadioButton;
+
+// Form41: the settings of the open championship (name, points per result, shirt numbering), saved with
+// a reload of the championship, and the rename of a team, written at once in every table.
+class ProprietaCampionatoWindow : public Finestra {
+    Q_OBJECT
+public:
+    explicit ProprietaCampionatoWindow(QWidget* parent = nullptr);
+
+    void carica() override;
+
+private:
+    void salva();
+    void rinomina();
+    // The refusal of `nuovo` as the new name of the team in position `posizione` of the list, or "".
+    QString problemaNuovoNome(const QString& nuovo, int posizione) const;
+    // Rewrites the name in every table that holds it, in one transaction.
+    static void scriviNuovoNome(int codice, const QString& vecchio, const QString& nuovo);
+
+    QLineEdit* text4_ = nullptr;  // name
+    QRadioButton* option1_ = nullptr;
+    QRadioButton* option2_ = nullptr;
+    QLineEdit* text1_ = nullptr;  // points for a win
+    QLineEdit* text2_ = nullptr;  // a draw
+    QLineEdit* text3_ = nullptr;  // a loss
+    QListWidget* list1_ = nullptr;
+};
