@@ -1,0 +1,352 @@
+#include "calendar/calendariowindow.h"
+
+#include "core/comando.h"
+#include "core/stato.h"
+#include "platform/evidenziatore.h"
+#include "platform/guida.h"
+#include "platform/icone.h"
+#include "platform/pannello.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+#include <functional>
+
+namespace {
+
+const QString ID = QStringLiteral("Form2");
+const QString TITOLO = QStringLiteral("Calendario del campionato");
+const QString RISULTATI = QStringLiteral("Form5");
+const QString TABELLINO = QStringLiteral("Form3");
+const QString STATISTICHE = QStringLiteral("Form4");
+const QString CLASSIFICA = QStringLiteral("Form6");
+constexpr int CONTESTO_GUIDA = 12;
+constexpr int BASE_INCONTRI = 20;  // the pairings' panels and their captions
+constexpr int INCONTRI_EVIDENZIABILI = 10;
+constexpr int BASE_PULSANTI = 1030;
+constexpr int COLONNE = 6;
+constexpr int LATO_IMMAGINE = 16;
+const QMargins MARGINI_RIGA(6, 3, 6, 3);
+
+enum Colonna { Casa, Trattino, Ospite, Risultato, Data, Ora };
+
+Qt::Alignment Allineamento(int colonna)
+{
+    switch (colonna) {
+    case Casa: return Qt::AlignRight | Qt::AlignVCenter;
+    case Trattino:
+    case Risultato: return Qt::AlignCenter;
+    default: return Qt::AlignLeft | Qt::AlignVCenter;
+    }
+}
+
+}  // namespace
+
+CalendarioWindow::CalendarioWindow(QWidget* parent) : Finestra(ID, parent)
+{
+    setWindowTitle(TITOLO);
+    setWindowIcon(Icona(QStringLiteral("calendario")));
+    impostaContestoGuida(CONTESTO_GUIDA);
+
+    auto* tutto = new QVBoxLayout(this);
+    auto* striscia = new QHBoxLayout;
+    striscia->setSpacing(2);
+    costruisciStriscia();
+    for (Pannello* p : pulsanti_) striscia->addWidget(p);
+    striscia->addStretch(1);
+    tutto->addLayout(striscia);
+
+    auto* linea = new QFrame(this);
+    linea->setFrameShape(QFrame::HLine);
+    linea->setFrameShadow(QFrame::Sunken);
+    tutto->addWidget(linea);
+
+    titolo_ = new QLabel(this);
+    titolo_->setObjectName(QStringLiteral("Titolo"));
+    QFont grande = titolo_->font();
+    grande.setBold(true);
+    grande.setPointSizeF(grande.pointSizeF() * 1.2);
+    titolo_->setFont(grande);
+    riposa_ = new QLabel(this);
+    riposa_->setObjectName(QStringLiteral("Riposa"));
+    auto* testata = new QHBoxLayout;
+    testata->addWidget(titolo_);
+    testata->addStretch(1);
+    testata->addWidget(riposa_);
+    tutto->addLayout(testata);
+
+    // The column headings line up with the captions of the pairings' panels.
+    auto* intestazione = new QWidget(this);
+    auto* h = new QHBoxLayout(intestazione);
+    h->setContentsMargins(MARGINI_RIGA);
+    h->addSpacing(LATO_IMMAGINE);
+    const QStringList testi{QStringLiteral("Squadra di casa"), QString(),          QStringLiteral("Squadra ospite"),
+                            QStringLiteral("Risultato"),       QStringLiteral("Data"), QStringLiteral("Ora")};
+    for (int c = 0; c < COLONNE; ++c) {
+        auto* l = new QLabel(testi[c], intestazione);
+        QFont f = l->font();
+        f.setBold(true);
+        l->setFont(f);
+        l->setAlignment(Allineamento(c));
+        h->addWidget(l);
+        intestazioni_.append(l);
+    }
+    h->addStretch(1);
+    tutto->addWidget(intestazione);
+
+    elenco_ = new QWidget(this);
+    auto* v = new QVBoxLayout(elenco_);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(1);
+    tutto->addWidget(elenco_);
+
+    nota_ = new QLabel(this);
+    nota_->setObjectName(QStringLiteral("Nota"));
+    nota_->setAlignment(Qt::AlignCenter);
+    nota_->setWordWrap(true);
+    nota_->setMinimumHeight(60);
+    nota_->hide();
+    tutto->addWidget(nota_);
+    tutto->addStretch(1);
+
+    connect(&Finestre::istanza(), &Finestre::registrazioneCambiata, this, [this] { aggiornaComandi(); });
+}
+
+void CalendarioWindow::costruisciStriscia()
+{
+    struct Voce {
+        const char* icona;
+        QString testo;
+        QString suggerimento;
+        std::function<void()> azione;
+    };
+    const QVector<Voce> voci{
+        {"precedente", QStringLiteral("Giornata\nprecedente"), QStringLiteral("Giornata precedente"),
+         [this] { giornataPrecedente(); }},
+        {"successivo", QStringLiteral("Giornata\nsuccessiva"), QStringLiteral("Giornata successiva"),
+         [this] { giornataSuccessiva(); }},
+        {"giornate", NavigazioneGiornate::testoCambioGirone(true),
+         QStringLiteral("La stessa giornata nell'altro girone"), [this] { cambiaGirone(); }},
+        {"risultati", QStringLiteral("Inserisci\nrisultati"), QStringLiteral("Inserire i risultati di questa giornata"),
+         [this] { inserisciRisultati(); }},
+        {"referto", QStringLiteral("Tabellino\npartita"),
+         QStringLiteral("Il tabellino della partita scelta (o della prima della giornata)"),
+         [this] { apriTabellino(); }},
+        {"statistiche", QStringLiteral("Statistiche\ngiornata"), QStringLiteral("Le statistiche di questa giornata"),
+         [this] { apriStatistiche(); }},
+        {"classifica", QStringLiteral("Classifica\nparziale"),
+         QStringLiteral("Classifica dalla prima giornata fino a questa"), [this] { apriClassificaParziale(); }},
+        {"chiudi", QStringLiteral("Chiudi"), QStringLiteral("Chiudere questa finestra"), [this] { chiudi(); }},
+        {"guida", QStringLiteral("Guida"), QStringLiteral("Richiamare la guida di Golvarno"),
+         [] { Guida::apri(CONTESTO_GUIDA); }},
+    };
+    for (int i = 0; i < voci.size(); ++i) {
+        auto* p = new Pannello(Icona(QLatin1String(voci[i].icona)), voci[i].testo, BASE_PULSANTI + i, this);
+        p->setObjectName(QStringLiteral("Button%1").arg(i));
+        p->impostaDisposizione(Pannello::Disposizione::IconaSopra);
+        p->setToolTip(voci[i].suggerimento);
+        connect(p, &Pannello::clicked, this, voci[i].azione);
+        pulsanti_.append(p);
+    }
+}
+
+CalendarioWindow::Riga CalendarioWindow::nuovaRiga(int indice)
+{
+    const int id = indice < INCONTRI_EVIDENZIABILI ? BASE_INCONTRI + indice : -1;
+    Riga r;
+    r.pannello = new Pannello(id, elenco_);
+    r.pannello->setObjectName(QStringLiteral("SSPanel1_%1").arg(indice));
+    r.pannello->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    r.pannello->setToolTip(QStringLiteral("Scegliere la partita per il tabellino"));
+    auto* h = new QHBoxLayout(r.pannello);
+    h->setContentsMargins(MARGINI_RIGA);
+
+    r.immagine = new QLabel(r.pannello);
+    r.immagine->setObjectName(QStringLiteral("Image1_%1").arg(indice));
+    r.immagine->setPixmap(PixmapIcona(QStringLiteral("pallone"), LATO_IMMAGINE));
+    r.immagine->setFixedSize(LATO_IMMAGINE, LATO_IMMAGINE);
+    QSizePolicy resta = r.immagine->sizePolicy();
+    resta.setRetainSizeWhenHidden(true);
+    r.immagine->setSizePolicy(resta);
+    h->addWidget(r.immagine);
+    r.pannello->impostaCompagno(r.immagine);
+
+    for (int c = 0; c < COLONNE; ++c) {
+        auto* l = new QLabel(r.pannello);
+        l->setObjectName(QStringLiteral("Label%1_%2").arg(c + 1).arg(indice));
+        l->setAlignment(Allineamento(c));
+        Evidenziatore::assegnaId(l, id);
+        h->addWidget(l);
+        r.didascalie.append(l);
+    }
+    h->addStretch(1);
+    connect(r.pannello, &Pannello::clicked, this, [this, indice] { scegliIncontro(indice); });
+    elenco_->layout()->addWidget(r.pannello);
+    return r;
+}
+
+void CalendarioWindow::attiva()
+{
+    const Stato& s = stato();
+    mostra({s.GiornataCorrente, s.Andata});
+}
+
+void CalendarioWindow::mostra(GiornataGirone g)
+{
+    const int codScelto = scelto_ >= 0 && scelto_ < giornata_.incontri.size() &&
+                                  giornataMostrata() == g
+                              ? giornata_.incontri[scelto_].codPart
+                              : 0;
+    GiornataCalendario letta;
+    letta.giornata = g.giornata;
+    letta.andata = g.andata;
+    int ultima = 0;
+    EseguiComando(TITOLO, [&] {
+        ultima = NavigazioneGiornate::ultimaGiornata();
+        letta = CalendarioQueries::leggi(g.giornata, g.andata);
+    });
+    giornata_ = letta;
+    ultima_ = ultima;
+
+    // Shown again on the same day, the chosen pairing stays chosen.
+    scelto_ = -1;
+    for (int i = 0; i < giornata_.incontri.size(); ++i)
+        if (codScelto != 0 && giornata_.incontri[i].codPart == codScelto) scelto_ = i;
+
+    titolo_->setText(NavigazioneGiornate::titolo(g));
+    riposa_->setText(giornata_.riposa.isEmpty() ? QString() : QStringLiteral("Riposa: ") + giornata_.riposa);
+
+    const QVector<IncontroGiornata>& incontri = giornata_.incontri;
+    while (righe_.size() < incontri.size()) righe_.append(nuovaRiga(int(righe_.size())));
+    for (int i = 0; i < righe_.size(); ++i) {
+        const bool usata = i < incontri.size();
+        righe_[i].pannello->setVisible(usata);
+        if (!usata) continue;
+        const IncontroGiornata& m = incontri[i];
+        const QStringList testi{m.casa, QStringLiteral("-"), m.ospite, m.risultato(), m.data, m.ora};
+        for (int c = 0; c < COLONNE; ++c) righe_[i].didascalie[c]->setText(testi[c]);
+    }
+    for (QLabel* l : intestazioni_) l->parentWidget()->setVisible(!incontri.isEmpty());
+    nota_->setVisible(incontri.isEmpty());
+    if (ultima_ == 0)
+        nota_->setText(QStringLiteral("Il calendario del campionato è vuoto: nessuna giornata è stata ancora "
+                                      "registrata."));
+    else
+        nota_->setText(QStringLiteral("Non ci sono partite registrate per la giornata n° %1.").arg(g.giornata));
+    aggiornaScelta();
+    allineaColonne();
+    aggiornaComandi();
+}
+
+void CalendarioWindow::allineaColonne()
+{
+    // Every column as wide as its widest caption (measured in bold, the chosen pairing's look), so
+    // that the panels line up under the headings.
+    QFont grassetto = font();
+    grassetto.setBold(true);
+    const QFontMetrics fm(grassetto);
+    QVector<int> larghezze(COLONNE, 0);
+    for (int c = 0; c < COLONNE; ++c) larghezze[c] = fm.horizontalAdvance(intestazioni_[c]->text());
+    for (int i = 0; i < giornata_.incontri.size(); ++i)
+        for (int c = 0; c < COLONNE; ++c)
+            larghezze[c] = qMax(larghezze[c], fm.horizontalAdvance(righe_[i].didascalie[c]->text()));
+    larghezze[Data] = qMax(larghezze[Data], fm.horizontalAdvance(QStringLiteral("00/00/0000")));
+    larghezze[Ora] = qMax(larghezze[Ora], fm.horizontalAdvance(QStringLiteral("00:00")));
+    for (int c = 0; c < COLONNE; ++c) {
+        const int w = larghezze[c] + 8;
+        intestazioni_[c]->setFixedWidth(w);
+        for (const Riga& r : righe_) r.didascalie[c]->setFixedWidth(w);
+    }
+    for (const Riga& r : righe_) {
+        r.pannello->setMinimumSize(r.pannello->layout()->minimumSize());
+        r.pannello->setFixedHeight(r.pannello->layout()->sizeHint().height());
+    }
+}
+
+void CalendarioWindow::scegliIncontro(int indice)
+{
+    scelto_ = indice >= 0 && indice < giornata_.incontri.size() ? indice : -1;
+    aggiornaScelta();
+}
+
+void CalendarioWindow::aggiornaScelta()
+{
+    for (int i = 0; i < righe_.size(); ++i)
+        for (QLabel* l : righe_[i].didascalie) {
+            QFont f = l->font();
+            f.setBold(i == scelto_);
+            l->setFont(f);
+        }
+}
+
+void CalendarioWindow::aggiornaComandi()
+{
+    const GiornataGirone g = giornataMostrata();
+    const bool partite = !giornata_.incontri.isEmpty();
+    const Finestre& f = Finestre::istanza();
+    pulsanti_[Precedente]->setEnabled(NavigazioneGiornate::precedente(g, ultima_).has_value());
+    pulsanti_[Successiva]->setEnabled(NavigazioneGiornate::successiva(g, ultima_).has_value());
+    pulsanti_[CambioGirone]->impostaTesto(NavigazioneGiornate::testoCambioGirone(g.andata));
+    pulsanti_[CambioGirone]->setEnabled(ultima_ > 0);
+    pulsanti_[Risultati]->setEnabled(partite && f.registrata(RISULTATI));
+    pulsanti_[Tabellino]->setEnabled(partite && f.registrata(TABELLINO));
+    pulsanti_[Statistiche]->setEnabled(partite && f.registrata(STATISTICHE));
+    pulsanti_[Classifica]->setEnabled(ultima_ > 0 && f.registrata(CLASSIFICA));
+}
+
+// ---------------------------------------------------------------- commands
+
+void CalendarioWindow::vaiA(GiornataGirone g)
+{
+    stato().GiornataCorrente = g.giornata;
+    stato().Andata = g.andata;
+    mostra(g);
+}
+
+void CalendarioWindow::giornataPrecedente()
+{
+    if (const auto g = NavigazioneGiornate::precedente(giornataMostrata(), ultima_)) vaiA(*g);
+}
+
+void CalendarioWindow::giornataSuccessiva()
+{
+    if (const auto g = NavigazioneGiornate::successiva(giornataMostrata(), ultima_)) vaiA(*g);
+}
+
+void CalendarioWindow::cambiaGirone() { vaiA({giornata_.giornata, !giornata_.andata}); }
+
+void CalendarioWindow::inserisciRisultati()
+{
+    if (!Finestre::istanza().registrata(RISULTATI)) return;
+    stato().GiornataCorrente = giornata_.giornata;
+    stato().Andata = giornata_.andata;
+    Finestre::istanza().mostra(RISULTATI);
+}
+
+void CalendarioWindow::apriTabellino()
+{
+    if (!Finestre::istanza().registrata(TABELLINO) || giornata_.incontri.isEmpty()) return;
+    Stato& s = stato();
+    s.GiornataCorrente = giornata_.giornata;
+    s.Andata = giornata_.andata;
+    s.CodPartitaCorrente = giornata_.incontri[scelto_ >= 0 ? scelto_ : 0].codPart;
+    Finestre::istanza().mostra(TABELLINO);
+}
+
+void CalendarioWindow::apriStatistiche()
+{
+    if (!Finestre::istanza().registrata(STATISTICHE)) return;
+    Stato& s = stato();
+    s.GiornataCorrente = giornata_.giornata;
+    s.Andata = giornata_.andata;
+    s.StatGiornata = true;
+    Finestre::istanza().mostra(STATISTICHE);
+}
+
+void CalendarioWindow::apriClassificaParziale()
+{
+    if (!Finestre::istanza().registrata(CLASSIFICA)) return;
+    NavigazioneGiornate::impostaArcoFinoA(giornataMostrata());
+    Finestre::istanza().mostra(CLASSIFICA);
+}

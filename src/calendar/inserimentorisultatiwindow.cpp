@@ -1,0 +1,445 @@
+#include "calendar/inserimentorisultatiwindow.h"
+
+#include "calendar/inserimentorisultatiqueries.h"
+#include "core/comando.h"
+#include "core/database.h"
+#include "core/stato.h"
+#include "core/utilita.h"
+#include "platform/guida.h"
+#include "platform/icone.h"
+#include "platform/messaggio.h"
+#include "platform/pannello.h"
+#include "platform/spinner.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QRegularExpressionValidator>
+#include <QShortcut>
+#include <QVBoxLayout>
+#include <functional>
+
+namespace {
+
+const QString ID = QStringLiteral("Form5");
+const QString TITOLO = QStringLiteral("Inserimento risultati");
+const QString CLASSIFICA = QStringLiteral("Form6");
+constexpr int CONTESTO_GUIDA = 15;
+constexpr int BASE_EVIDENZIA = 50;
+constexpr int GOL_MASSIMI = 99;
+constexpr int LUNGHEZZA_DATA = 50;  // DATAAND, DATARIT, HAND, HRIT are Text 50
+
+QString fileAperto() { return DbCampionatoAperto() ? DbCampionato().databaseName() : QString(); }
+
+// A score as the page keeps it: "" or the plain number ("07" is 7).
+QString golNormale(const QString& testo)
+{
+    const QString t = testo.trimmed();
+    return t.isEmpty() ? QString() : QString::number(Val(t));
+}
+
+QLabel* Intestazione(const QString& testo, Qt::Alignment allinea, QWidget* padre)
+{
+    auto* l = new QLabel(testo, padre);
+    QFont f = l->font();
+    f.setBold(true);
+    l->setFont(f);
+    l->setAlignment(allinea | Qt::AlignVCenter);
+    return l;
+}
+
+}  // namespace
+
+InserimentoRisultatiWindow::InserimentoRisultatiWindow(QWidget* parent) : Finestra(ID, parent)
+{
+    setWindowTitle(TITOLO);
+    setWindowIcon(Icona(QStringLiteral("risultati")));
+    impostaContestoGuida(CONTESTO_GUIDA);
+
+    auto* tutto = new QVBoxLayout(this);
+    auto* striscia = new QHBoxLayout;
+    striscia->setSpacing(2);
+    tutto->addLayout(striscia);
+    costruisciStriscia();
+    for (Pannello* p : pulsanti_) striscia->addWidget(p);
+    striscia->addStretch(1);
+
+    auto* linea = new QFrame(this);
+    linea->setFrameShape(QFrame::HLine);
+    linea->setFrameShadow(QFrame::Sunken);
+    tutto->addWidget(linea);
+
+    titolo_ = new QLabel(this);
+    titolo_->setObjectName(QStringLiteral("Titolo"));
+    QFont grande = titolo_->font();
+    grande.setBold(true);
+    grande.setPointSizeF(grande.pointSizeF() * 1.2);
+    titolo_->setFont(grande);
+    riposa_ = new QLabel(this);
+    riposa_->setObjectName(QStringLiteral("Riposa"));
+    auto* testata = new QHBoxLayout;
+    testata->addWidget(titolo_);
+    testata->addStretch(1);
+    testata->addWidget(riposa_);
+    tutto->addLayout(testata);
+
+    cifre_ = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,2}")), this);
+    zonaTabella_ = new QVBoxLayout;
+    zonaTabella_->setContentsMargins(0, 0, 0, 0);
+    tutto->addLayout(zonaTabella_);
+
+    nota_ = new QLabel(QStringLiteral("Non ci sono partite registrate per questa giornata."), this);
+    nota_->setObjectName(QStringLiteral("Nota"));
+    nota_->setAlignment(Qt::AlignCenter);
+    nota_->setMinimumHeight(60);
+    nota_->hide();
+    tutto->addWidget(nota_);
+    tutto->addStretch(1);
+
+    // The keyboard road through a season: page up and down move by one match day, saving first.
+    auto scorciatoia = [this](const QKeySequence& tasti, auto azione) {
+        auto* s = new QShortcut(tasti, this);
+        s->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(s, &QShortcut::activated, this, azione);
+    };
+    scorciatoia(QKeySequence(Qt::Key_PageUp), [this] { giornataPrecedente(); });
+    scorciatoia(QKeySequence(Qt::Key_PageDown), [this] { giornataSuccessiva(); });
+    scorciatoia(QKeySequence(Qt::CTRL | Qt::Key_Return), [this] { salva(); });
+    scorciatoia(QKeySequence(Qt::CTRL | Qt::Key_Enter), [this] { salva(); });
+
+    connect(&Finestre::istanza(), &Finestre::registrazioneCambiata, this, [this](const QString& id) {
+        if (id == CLASSIFICA) aggiornaComandi();
+    });
+}
+
+void InserimentoRisultatiWindow::costruisciStriscia()
+{
+    struct Voce {
+        const char* icona;
+        QString testo;
+        QString suggerimento;
+        std::function<void()> azione;
+    };
+    const QVector<Voce> voci{
+        {"precedente", QStringLiteral("Giornata\nprecedente"), QStringLiteral("Giornata precedente (Pag Su)"),
+         [this] { giornataPrecedente(); }},
+        {"successivo", QStringLiteral("Giornata\nsuccessiva"), QStringLiteral("Giornata successiva (Pag Giù)"),
+         [this] { giornataSuccessiva(); }},
+        {"giornate", NavigazioneGiornate::testoCambioGirone(true),
+         QStringLiteral("La stessa giornata nell'altro girone"), [this] { cambiaGirone(); }},
+        {"salva", QStringLiteral("Salva\nrisultati"), QStringLiteral("Salvare i risultati della giornata (Ctrl+Invio)"),
+         [this] { salva(); }},
+        {"classifica", QStringLiteral("Classifica\nparziale"),
+         QStringLiteral("Classifica dalla prima giornata fino a questa"), [this] { apriClassificaParziale(); }},
+        {"chiudi", QStringLiteral("Chiudi"), QStringLiteral("Chiudere questa finestra"), [this] { chiudi(); }},
+        {"guida", QStringLiteral("Guida"), QStringLiteral("Richiamare la guida di Golvarno"),
+         [] { Guida::apri(CONTESTO_GUIDA); }},
+    };
+    for (int i = 0; i < voci.size(); ++i) {
+        auto* p = new Pannello(Icona(QLatin1String(voci[i].icona)), voci[i].testo, BASE_EVIDENZIA + i, this);
+        p->setObjectName(QStringLiteral("Button%1").arg(i));
+        p->impostaDisposizione(Pannello::Disposizione::IconaSopra);
+        p->setToolTip(voci[i].suggerimento);
+        connect(p, &Pannello::clicked, this, voci[i].azione);
+        pulsanti_.append(p);
+    }
+}
+
+void InserimentoRisultatiWindow::carica()
+{
+    // The page is there before the window takes its size.
+    mostraPagina({stato().GiornataCorrente, stato().Andata});
+}
+
+void InserimentoRisultatiWindow::attiva()
+{
+    Stato& s = stato();
+    const GiornataGirone richiesta{s.GiornataCorrente, s.Andata};
+    // A page of a championship no longer open is dropped, never saved into the file open now.
+    if (!mostrata_ || !paginaDelFileAperto()) {
+        mostraPagina(richiesta);
+        return;
+    }
+    if (richiesta == giornataMostrata()) return;
+    if (!vaiA(richiesta)) {
+        // The page being entered stays: the hand-over names what is on show.
+        s.GiornataCorrente = pagina_.giornata;
+        s.Andata = pagina_.andata;
+    }
+}
+
+bool InserimentoRisultatiWindow::scarica()
+{
+    if (!mostrata_ || !paginaDelFileAperto() || !modificata()) return true;
+    if (!convalida()) return false;  // the user puts the page right first
+    if (scriviPagina()) return true;
+    // The failure has been told; the user decides whether the typed results may go.
+    return Messaggio::mostra(QStringLiteral("I risultati della giornata non sono stati salvati.\r\r"
+                                            "Chiudere comunque la finestra?"),
+                             Messaggio::Pulsanti::SiNo, Messaggio::Icona::Esclamazione, TITOLO,
+                             1) == Messaggio::Risposta::Si;
+}
+
+// ---------------------------------------------------------------- the page
+
+void InserimentoRisultatiWindow::costruisciRighe()
+{
+    // A new table each time, shown as a whole once it is complete.
+    delete tabella_;
+    righe_.clear();
+    tabella_ = new QWidget(this);
+    tabella_->hide();
+    zonaTabella_->addWidget(tabella_);
+    auto* griglia = new QGridLayout(tabella_);
+    griglia->setContentsMargins(0, 4, 0, 0);
+    griglia->setHorizontalSpacing(8);
+    griglia->setVerticalSpacing(4);
+    const QVector<IncontroGiornata>& incontri = pagina_.incontri;
+    nota_->setVisible(incontri.isEmpty());
+    if (incontri.isEmpty()) return;
+
+    griglia->addWidget(Intestazione(QStringLiteral("Squadra di casa"), Qt::AlignRight, tabella_), 0, 0);
+    griglia->addWidget(Intestazione(QStringLiteral("Risultato"), Qt::AlignHCenter, tabella_), 0, 1, 1, 3);
+    griglia->addWidget(Intestazione(QStringLiteral("Squadra ospite"), Qt::AlignLeft, tabella_), 0, 4);
+    griglia->addWidget(Intestazione(QStringLiteral("Data"), Qt::AlignLeft, tabella_), 0, 6);
+    griglia->addWidget(Intestazione(QStringLiteral("Ora"), Qt::AlignLeft, tabella_), 0, 7);
+
+    const QFontMetrics fm(font());
+    // A score box with its spinner, in a widget of their own that takes the grid cell.
+    auto casellaGol = [&](const QString& nome, const QString& testo, QWidget** cella) {
+        auto* w = new QWidget(tabella_);
+        auto* h = new QHBoxLayout(w);
+        h->setContentsMargins(0, 0, 0, 0);
+        h->setSpacing(1);
+        auto* e = new QLineEdit(testo, w);
+        e->setObjectName(nome);
+        e->setMaxLength(2);
+        e->setValidator(cifre_);
+        e->setAlignment(Qt::AlignCenter);
+        e->setFixedWidth(fm.horizontalAdvance(QStringLiteral("000")) + 14);
+        h->addWidget(e);
+        auto* s = new Spinner(e, w);
+        s->setObjectName(QStringLiteral("Spin") + nome);
+        s->impostaMinimo(0);
+        s->impostaMassimo(GOL_MASSIMI);
+        h->addWidget(s);
+        *cella = w;
+        return e;
+    };
+    auto casellaTesto = [&](const QString& nome, const QString& testo, const QString& campione) {
+        auto* e = new QLineEdit(testo, tabella_);
+        e->setObjectName(nome);
+        e->setMaxLength(LUNGHEZZA_DATA);
+        e->setFixedWidth(fm.horizontalAdvance(campione) + 24);
+        return e;
+    };
+
+    QWidget* precedente = nullptr;
+    for (int i = 0; i < incontri.size(); ++i) {
+        const IncontroGiornata& m = incontri[i];
+        const int r = i + 1;
+        Riga riga;
+        riga.casa = new QLabel(m.casa, tabella_);
+        riga.casa->setObjectName(QStringLiteral("Casa%1").arg(i));
+        riga.casa->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        QWidget* cellaCasa = nullptr;
+        QWidget* cellaOspite = nullptr;
+        riga.golCasa = casellaGol(QStringLiteral("GolCasa%1").arg(i), m.golCasa, &cellaCasa);
+        riga.golOspite = casellaGol(QStringLiteral("GolOspite%1").arg(i), m.golOspite, &cellaOspite);
+        riga.ospite = new QLabel(m.ospite, tabella_);
+        riga.ospite->setObjectName(QStringLiteral("Ospite%1").arg(i));
+        riga.disputata = new QCheckBox(QStringLiteral("Disputata?"), tabella_);
+        riga.disputata->setObjectName(QStringLiteral("Disputata%1").arg(i));
+        riga.disputata->setChecked(m.disputata);
+        riga.data = casellaTesto(QStringLiteral("Data%1").arg(i), m.data, QStringLiteral("00/00/00000"));
+        riga.ora = casellaTesto(QStringLiteral("Ora%1").arg(i), m.ora, QStringLiteral("00:00"));
+        riga.casa->setBuddy(riga.golCasa);
+
+        griglia->addWidget(riga.casa, r, 0);
+        griglia->addWidget(cellaCasa, r, 1);
+        griglia->addWidget(new QLabel(QStringLiteral("-"), tabella_), r, 2, Qt::AlignCenter);
+        griglia->addWidget(cellaOspite, r, 3);
+        griglia->addWidget(riga.ospite, r, 4);
+        griglia->addWidget(riga.disputata, r, 5);
+        griglia->addWidget(riga.data, r, 6);
+        griglia->addWidget(riga.ora, r, 7);
+
+        // Row by row: the two scores, the played box, the date, the time, then the next row.
+        for (QWidget* w : {static_cast<QWidget*>(riga.golCasa), static_cast<QWidget*>(riga.golOspite),
+                           static_cast<QWidget*>(riga.disputata), static_cast<QWidget*>(riga.data),
+                           static_cast<QWidget*>(riga.ora)}) {
+            if (precedente) setTabOrder(precedente, w);
+            precedente = w;
+        }
+        righe_.append(riga);
+    }
+    griglia->setColumnStretch(8, 1);
+    tabella_->show();
+}
+
+void InserimentoRisultatiWindow::mostraPagina(GiornataGirone g)
+{
+    GiornataCalendario letta;
+    letta.giornata = g.giornata;
+    letta.andata = g.andata;
+    int ultima = 0;
+    EseguiComando(TITOLO, [&] {
+        ultima = NavigazioneGiornate::ultimaGiornata();
+        letta = CalendarioQueries::leggi(g.giornata, g.andata);
+    });
+    pagina_ = letta;
+    ultima_ = ultima;
+    file_ = fileAperto();
+    mostrata_ = true;
+
+    titolo_->setText(NavigazioneGiornate::titolo(g));
+    riposa_->setText(pagina_.riposa.isEmpty() ? QString() : QStringLiteral("Riposa: ") + pagina_.riposa);
+    costruisciRighe();
+    aggiornaComandi();
+    // A longer match day than the window was made for: the window grows to show it whole.
+    if (auto* sotto = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        sotto->resize(sotto->size().expandedTo(sizeHint().grownBy(sotto->contentsMargins())));
+    // Typing starts on the first score, unless another window is in front.
+    if (!righe_.isEmpty() && (!isVisible() || Finestre::istanza().finestraAttiva() == this))
+        righe_.first().golCasa->setFocus();
+}
+
+bool InserimentoRisultatiWindow::vaiA(GiornataGirone g)
+{
+    if (!salvaSeModificata()) return false;
+    mostraPagina(g);
+    stato().GiornataCorrente = g.giornata;
+    stato().Andata = g.andata;
+    return true;
+}
+
+bool InserimentoRisultatiWindow::paginaDelFileAperto() const { return file_ == fileAperto(); }
+
+QVector<IncontroGiornata> InserimentoRisultatiWindow::incontriMostrati() const
+{
+    QVector<IncontroGiornata> incontri = pagina_.incontri;
+    for (int i = 0; i < incontri.size() && i < righe_.size(); ++i) {
+        const Riga& r = righe_[i];
+        incontri[i].golCasa = golNormale(r.golCasa->text());
+        incontri[i].golOspite = golNormale(r.golOspite->text());
+        incontri[i].disputata = r.disputata->isChecked();
+        incontri[i].data = r.data->text().trimmed();
+        incontri[i].ora = r.ora->text().trimmed();
+    }
+    return incontri;
+}
+
+bool InserimentoRisultatiWindow::modificata() const { return mostrata_ && incontriMostrati() != pagina_.incontri; }
+
+// ---------------------------------------------------------------- saving
+
+bool InserimentoRisultatiWindow::convalida()
+{
+    for (const Riga& r : righe_) {
+        const bool casa = !r.golCasa->text().trimmed().isEmpty();
+        const bool ospite = !r.golOspite->text().trimmed().isEmpty();
+        const QString partita = r.casa->text() + QStringLiteral(" - ") + r.ospite->text();
+        if (!r.disputata->isChecked() && (casa || ospite)) {
+            const auto risposta = Messaggio::mostra(
+                QStringLiteral("Per la partita %1 è stato inserito un risultato, ma la casella \"Disputata?\" "
+                               "non è segnata.\r\rLa partita è stata disputata?")
+                    .arg(partita),
+                Messaggio::Pulsanti::SiNo, Messaggio::Icona::Domanda, TITOLO);
+            if (risposta != Messaggio::Risposta::Si) {
+                r.disputata->setFocus();
+                return false;
+            }
+            r.disputata->setChecked(true);
+        }
+        if (r.disputata->isChecked() && (!casa || !ospite)) {
+            Messaggio::errore(QStringLiteral("La partita %1 è segnata come disputata, ma manca il punteggio di una "
+                                             "delle due squadre.\r\rInserire entrambi i punteggi, oppure togliere il "
+                                             "segno da \"Disputata?\" se la partita non è stata disputata.")
+                                  .arg(partita),
+                              TITOLO);
+            (casa ? r.golOspite : r.golCasa)->setFocus();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool InserimentoRisultatiWindow::scriviPagina()
+{
+    const QVector<IncontroGiornata> attuali = incontriMostrati();
+    QVector<IncontroGiornata> cambiati;
+    for (int i = 0; i < attuali.size(); ++i)
+        if (attuali[i] != pagina_.incontri[i]) cambiati.append(attuali[i]);
+    const bool scritta = EseguiComando(TITOLO, [&] {
+        CursoreAttesa();
+        InserimentoRisultatiQueries::scrivi(pagina_.giornata, pagina_.andata, cambiati);
+        CursoreNormale();
+    });
+    if (scritta) pagina_.incontri = attuali;
+    return scritta;
+}
+
+bool InserimentoRisultatiWindow::salvaSeModificata()
+{
+    // A page read from another championship is never written into the one open now.
+    if (!mostrata_ || !paginaDelFileAperto() || !modificata()) return true;
+    return convalida() && scriviPagina();
+}
+
+// ---------------------------------------------------------------- commands
+
+bool InserimentoRisultatiWindow::salva()
+{
+    if (!paginaDelFileAperto()) {
+        mostraPagina(giornataMostrata());
+        return false;
+    }
+    if (pagina_.incontri.isEmpty()) return true;
+    return convalida() && scriviPagina();
+}
+
+bool InserimentoRisultatiWindow::giornataPrecedente()
+{
+    if (!paginaDelFileAperto()) mostraPagina(giornataMostrata());
+    const auto g = NavigazioneGiornate::precedente(giornataMostrata(), ultima_);
+    return g && vaiA(*g);
+}
+
+bool InserimentoRisultatiWindow::giornataSuccessiva()
+{
+    if (!paginaDelFileAperto()) mostraPagina(giornataMostrata());
+    const auto g = NavigazioneGiornate::successiva(giornataMostrata(), ultima_);
+    return g && vaiA(*g);
+}
+
+bool InserimentoRisultatiWindow::cambiaGirone()
+{
+    if (!paginaDelFileAperto()) mostraPagina(giornataMostrata());
+    return vaiA({pagina_.giornata, !pagina_.andata});
+}
+
+bool InserimentoRisultatiWindow::apriClassificaParziale()
+{
+    if (!Finestre::istanza().registrata(CLASSIFICA)) return false;
+    if (!paginaDelFileAperto()) mostraPagina(giornataMostrata());
+    // The table counts what was just typed.
+    if (!salvaSeModificata()) return false;
+    NavigazioneGiornate::impostaArcoFinoA(giornataMostrata());
+    Finestre::istanza().mostra(CLASSIFICA);
+    return true;
+}
+
+void InserimentoRisultatiWindow::aggiornaComandi()
+{
+    const GiornataGirone g = giornataMostrata();
+    pulsanti_[Precedente]->setEnabled(NavigazioneGiornate::precedente(g, ultima_).has_value());
+    pulsanti_[Successiva]->setEnabled(NavigazioneGiornate::successiva(g, ultima_).has_value());
+    pulsanti_[CambioGirone]->impostaTesto(NavigazioneGiornate::testoCambioGirone(g.andata));
+    pulsanti_[CambioGirone]->setEnabled(ultima_ > 0);
+    pulsanti_[Salva]->setEnabled(!pagina_.incontri.isEmpty());
+    pulsanti_[ClassificaParziale]->setEnabled(Finestre::istanza().registrata(CLASSIFICA) && ultima_ > 0);
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "calendar/calendarioqueries.h"
+#include "calendar/navigazionegiornate.h"
+#include "platform/finestre.h"
+
+#include <QVector>
+
+class QCheckBox;
+class QVBoxLayout;
+class QLabel;
+class QLineEdit;
+class QValidator;
+class Pannello;
+
+// Results entry, "Inserimento risultati": the scores, played boxes, dates and times of one match day
+// in one leg. Each activation shows match day GiornataCorrente of leg Andata; moving to another day
+// or leg, opening the partial table and closing save a changed page first. Saving checks every row
+// before writing any: a score typed without "Disputata?" asks whether the match was played, a match
+// ticked as played with a score missing is refused. A page is only ever saved into the championship
+// file it was read from.
+class InserimentoRisultatiWindow : public Finestra {
+    Q_OBJECT
+public:
+    explicit InserimentoRisultatiWindow(QWidget* parent = nullptr);
+
+    void carica() override;
+    void attiva() override;
+    bool scarica() override;
+
+    // The match day and leg on show.
+    GiornataGirone giornataMostrata() const { return {pagina_.giornata, pagina_.andata}; }
+    // Whether the boxes differ from what was read (or last saved).
+    bool modificata() const;
+
+    // The commands of the panel strip. Each returns false when it stopped (a refused or failed save).
+    bool salva();
+    bool giornataPrecedente();
+    bool giornataSuccessiva();
+    bool cambiaGirone();
+    bool apriClassificaParziale();
+
+private:
+    struct Riga {
+        QLabel* casa = nullptr;
+        QLineEdit* golCasa = nullptr;
+        QLineEdit* golOspite = nullptr;
+        QLabel* ospite = nullptr;
+        QCheckBox* disputata = nullptr;
+        QLineEdit* data = nullptr;
+        QLineEdit* ora = nullptr;
+    };
+    enum Comando { Precedente, Successiva, CambioGirone, Salva, ClassificaParziale, Chiudi, Guida };
+
+    void costruisciStriscia();
+    void costruisciRighe();
+    // Reads match day `g` and shows it, dropping whatever the page held.
+    void mostraPagina(GiornataGirone g);
+    // Saves a changed page, then shows `g` and hands it over in GiornataCorrente and Andata.
+    bool vaiA(GiornataGirone g);
+    bool salvaSeModificata();
+    // Checks every row, asking and ticking where the user says a match was played.
+    bool convalida();
+    bool scriviPagina();
+    QVector<IncontroGiornata> incontriMostrati() const;
+    // Whether the page was read from the championship file open now.
+    bool paginaDelFileAperto() const;
+    void aggiornaComandi();
+
+    GiornataCalendario pagina_;  // as read or last saved
+    QString file_;               // the file the page was read from
+    bool mostrata_ = false;
+    int ultima_ = 0;  // the last match day of the calendar
+
+    QVector<Riga> righe_;
+    QVector<Pannello*> pulsanti_;
+    QLabel* titolo_ = nullptr;
+    QLabel* riposa_ = nullptr;
+    QLabel* nota_ = nullptr;
+    QWidget* tabella_ = nullptr;
+    QVBoxLayout* zonaTabella_ = nullptr;
+    QValidator* cifre_ = nullptr;  // scores: up to two digits
+};
