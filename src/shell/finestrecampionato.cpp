@@ -1,6 +1,7 @@
 #include "shell/finestrecampionato.h"
 
 #include "platform/finestre.h"
+#include "shell/informazionisocietariewindow.h"
 #include "shell/nuovastagionewizard.h"
 #include "shell/nuovocampionatowizard.h"
 #include "shell/proprietacampionatowindow.h"
@@ -11,4 +12,5 @@ void RegistraFinestreCampionato()
     f.registra(QStringLiteral("Form9"), [] { return new NuovoCampionatoWizard; });
     f.registra(QStringLiteral("Form36"), [] { return new NuovaStagioneWizard; });
     f.registra(QStringLiteral("Form41"), [] { return new ProprietaCampionatoWindow; });
+    f.registra(QStringLiteral("Form43"), [] { return new InformazioniSocietarieWindow; });
 }

@@ -1,0 +1,188 @@
+#include "shell/informazionisocietariewindow.h"
+
+#include "core/database.h"
+#include "core/stato.h"
+#include "core/utilita.h"
+#include "platform/combocodici.h"
+#include "platform/guida.h"
+#include "platform/icone.h"
+#include "platform/messaggio.h"
+#include "platform/spinner.h"
+#include "shell/controllifinestre.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString TITOLO = QStringLiteral("Informazioni societarie");
+constexpr int CONTESTO_GUIDA = 53;
+constexpr int LUNGHEZZA_NOTE = 200;
+
+// A text box of the window: its control, caption and SQUADRA column with the column's width.
+struct Campo {
+    const char* controllo;
+    const char* etichetta;
+    const char* colonna;
+    int lunghezza;
+};
+
+// Frame "Dati tecnici" (the penalty box sits between these two and the address boxes).
+constexpr Campo TECNICI[] = {{"Text1", "Allenatore", "ALLENATORE", 30}, {"Text2", "Presidente", "PRESIDENTE", 50}};
+// Frame "Note e recapiti", before the notes.
+constexpr Campo RECAPITI[] = {{"Text4", "Città", "CITTA", 30},           {"Text5", "Indirizzo", "SEDE", 100},
+                              {"Text6", "Campo di gioco", "CAMPO", 100}, {"Text7", "Colori sociali", "COLORI", 50},
+                              {"Text8", "Telefono", "TEL", 30},          {"Text9", "Fax", "FAX", 50}};
+
+QStringList colonne()
+{
+    QStringList c;
+    for (const Campo& f : TECNICI) c << QString::fromLatin1(f.colonna);
+    for (const Campo& f : RECAPITI) c << QString::fromLatin1(f.colonna);
+    return c;
+}
+
+}  // namespace
+
+InformazioniSocietarieWindow::InformazioniSocietarieWindow(QWidget* parent) : Finestra(QStringLiteral("Form43"), parent)
+{
+    setWindowTitle(TITOLO);
+    setWindowIcon(Icona(QStringLiteral("societa")));
+    impostaContestoGuida(CONTESTO_GUIDA);
+
+    auto* principale = new QVBoxLayout(this);
+    auto* squadra = new QHBoxLayout;
+    squadra->addWidget(Etichetta(QStringLiteral("Label1"), QStringLiteral("Squadra"), this));
+    combo1_ = new ComboCodici(this);
+    combo1_->setObjectName(QStringLiteral("Combo1"));
+    combo1_->setMinimumContentsLength(20);
+    squadra->addWidget(combo1_, 1);
+    principale->addLayout(squadra);
+
+    const auto aggiungi = [this](QFormLayout* modulo, QWidget* parent, const Campo& c) {
+        QLineEdit* e = Casella(QString::fromLatin1(c.controllo), QString(), parent, c.lunghezza);
+        modulo->addRow(QString::fromUtf8(c.etichetta), e);
+        caselle_.append(e);
+    };
+
+    QGroupBox* frame1 = Riquadro(QStringLiteral("Frame1"), QStringLiteral("Dati tecnici"), this);
+    auto* m1 = new QFormLayout(frame1);
+    for (const Campo& c : TECNICI) aggiungi(m1, frame1, c);
+    text3_ = Casella(QStringLiteral("Text3"), QString(), frame1, 0, 60);
+    Spinner* spinner = nullptr;
+    m1->addRow(QStringLiteral("Punti di penalità"), ConSpinner(text3_, QStringLiteral("UpDown1"), frame1, &spinner));
+    // Down gives the value less 1, or 0 when it is not above 0; up stops at the largest penalty.
+    spinner->impostaMinimo(0);
+    spinner->impostaRiportaAlMinimo(true);
+    spinner->impostaMassimo(PenalitaMassima);
+    principale->addWidget(frame1);
+
+    QGroupBox* frame2 = Riquadro(QStringLiteral("Frame2"), QStringLiteral("Note e recapiti"), this);
+    auto* m2 = new QFormLayout(frame2);
+    for (const Campo& c : RECAPITI) aggiungi(m2, frame2, c);
+    text10_ = new QPlainTextEdit(frame2);
+    text10_->setObjectName(QStringLiteral("Text10"));
+    text10_->setTabChangesFocus(true);
+    text10_->setFixedHeight(text10_->fontMetrics().lineSpacing() * 4 + 12);
+    m2->addRow(QStringLiteral("Note"), text10_);
+    principale->addWidget(frame2, 1);
+    // The notes column holds at most LUNGHEZZA_NOTE characters.
+    connect(text10_, &QPlainTextEdit::textChanged, this, [this] {
+        const QString t = text10_->toPlainText();
+        if (t.size() <= LUNGHEZZA_NOTE) return;
+        text10_->setPlainText(t.left(LUNGHEZZA_NOTE));
+        text10_->moveCursor(QTextCursor::End);
+    });
+
+    QPushButton* command4 = Pulsante(QStringLiteral("Command4"), QStringLiteral("Salva modifiche"),
+                                     QStringLiteral("Salva le modifiche apportate ai dati"), this);
+    QPushButton* command2 = Pulsante(QStringLiteral("Command2"), QStringLiteral("Chiudi"),
+                                     QStringLiteral("Chiudere questa finestra"), this);
+    QPushButton* command3 = Pulsante(QStringLiteral("Command3"), QStringLiteral("Help"),
+                                     QStringLiteral("Richiama la guida di Golvarno"), this);
+    principale->addLayout(RigaPulsanti({command4, command2, command3}));
+
+    connect(combo1_, &ComboCodici::click, this, [this] { CaricaInfoSocietarie(); });
+    connect(command4, &QPushButton::clicked, this, [this] { SalvaInfoSocietarie(); });
+    connect(command2, &QPushButton::clicked, this, [this] { chiudi(); });
+    connect(command3, &QPushButton::clicked, this, [this] { Guida::apri(contestoGuida()); });
+}
+
+void InformazioniSocietarieWindow::carica()
+{
+    Stato& s = stato();
+    if (s.SquadraCorrente.isEmpty() && s.NumeroSquadre > 0 && s.Squadre.size() > 1)
+        s.SquadraCorrente = s.Squadre[1].Nome;
+    {
+        ComboCodici::SenzaClick guardia(combo1_);
+        combo1_->svuota();
+        for (int i = 1; i <= s.NumeroSquadre && i < s.Squadre.size(); ++i)
+            combo1_->aggiungi(s.Squadre[i].Nome, s.Squadre[i].Codice.toInt());
+        // A name missing from the list shows the first team.
+        if (!combo1_->selezionaTesto(s.SquadraCorrente) && combo1_->count() > 0) combo1_->setCurrentIndex(0);
+    }
+    // A championship without teams shows an empty window.
+    if (combo1_->currentIndex() >= 0) CaricaInfoSocietarie();
+}
+
+void InformazioniSocietarieWindow::CaricaInfoSocietarie()
+{
+    if (combo1_->currentIndex() < 0) return;
+    CursoreAttesa();
+    setWindowTitle(TITOLO + QStringLiteral(": ") + combo1_->testo());
+    try {
+        Query q(QStringLiteral("SELECT %1, PENALITA, NOTE FROM SQUADRA WHERE CODICE = ?").arg(colonne().join(", ")),
+                {combo1_->codiceCorrente()});
+        if (q.next()) {
+            for (int i = 0; i < caselle_.size(); ++i) caselle_[i]->setText(NullInVuoto(q.valore(i)));
+            text3_->setText(NullInVuoto(q.valore(int(caselle_.size()))));
+            text10_->setPlainText(NullInVuoto(q.valore(int(caselle_.size()) + 1)));
+        }
+    } catch (const ErroreDatabase& e) {
+        CursoreNormale();
+        Messaggio::errore(QStringLiteral("Impossibile leggere i dati della squadra ") + combo1_->testo() +
+                              QStringLiteral("\r\r") + MotivoErrore(e),
+                          TITOLO);
+        return;
+    }
+    CursoreNormale();
+}
+
+void InformazioniSocietarieWindow::SalvaInfoSocietarie()
+{
+    if (combo1_->currentIndex() < 0) return;
+    // The standings subtract the penalty from the team's points: it stays within -999..999.
+    const int penalita = Val(text3_->text());
+    if (penalita < -PenalitaMassima || penalita > PenalitaMassima) {
+        Messaggio::errore(QStringLiteral("Attenzione: i punti di penalità vanno indicati con un numero da -999 a 999."),
+                          TITOLO);
+        text3_->setFocus();
+        return;
+    }
+    QStringList assegnazioni;
+    QVariantList valori;
+    for (int i = 0; i < caselle_.size(); ++i) {
+        assegnazioni << colonne()[i] + QStringLiteral(" = ?");
+        valori << VuotoInSpazio(caselle_[i]->text());
+    }
+    valori << VuotoInSpazio(text10_->toPlainText()) << penalita << combo1_->codiceCorrente();
+    CursoreAttesa();
+    try {
+        Esegui(QStringLiteral("UPDATE SQUADRA SET %1, NOTE = ?, PENALITA = ? WHERE CODICE = ?")
+                   .arg(assegnazioni.join(", ")),
+               valori);
+    } catch (const ErroreDatabase& e) {
+        CursoreNormale();
+        Messaggio::errore(QStringLiteral("Impossibile salvare i dati della squadra ") + combo1_->testo() +
+                              QStringLiteral("\r\r") + MotivoErrore(e),
+                          TITOLO);
+        return;
+    }
+    CursoreNormale();
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/finestre.h"
+
+#include <QVector>
+
+class ComboCodici;
+class QLineEdit;
+class QPlainTextEdit;
+
+// Form43: the club data of one team at a time (coach, president, penalty points, town, address,
+// ground, colours, telephone, fax, notes): the fields of its SQUADRA row other than name and key.
+class InformazioniSocietarieWindow : public Finestra {
+    Q_OBJECT
+public:
+    explicit InformazioniSocietarieWindow(QWidget* parent = nullptr);
+
+    void carica() override;
+
+    static constexpr int PenalitaMassima = 999;
+
+private:
+    void CaricaInfoSocietarie();
+    void SalvaInfoSocietarie();
+
+    ComboCodici* combo1_ = nullptr;  // the teams, each with its SQUADRA.CODICE
+    // The text boxes in the order of colonne(): Allenatore, Presidente, Citta, Sede, Campo, Colori, Tel, Fax.
+    QVector<QLineEdit*> caselle_;
+    QLineEdit* text3_ = nullptr;        // penalty points
+    QPlainTextEdit* text10_ = nullptr;  // notes
+};

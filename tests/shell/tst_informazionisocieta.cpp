@@ -1,0 +1,243 @@
+#include "ambientefinestre.h"
+
+#include "platform/combocodici.h"
+#include "platform/spinner.h"
+#include "shell/informazionisocietariewindow.h"
+#include "support/fixturecampionato.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+// The club information window: one team's club data read, edited and saved.
+class TestInformazioniSocieta : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<AmbienteFinestre> amb_;
+    InformazioniSocietarieWindow* w_ = nullptr;
+    DatiFixture dati_;
+
+    static const QStringList& nomi()
+    {
+        static const QStringList n{"Genoa", "Lazio", "Napoli", "Roma"};
+        return n;
+    }
+    // The boxes in the order of their SQUADRA columns below.
+    static const QStringList& caselle()
+    {
+        static const QStringList c{"Text1", "Text2", "Text4", "Text5", "Text6", "Text7", "Text8", "Text9"};
+        return c;
+    }
+    static const QStringList& colonne()
+    {
+        static const QStringList c{"ALLENATORE", "PRESIDENTE", "CITTA", "SEDE", "CAMPO", "COLORI", "TEL", "FAX"};
+        return c;
+    }
+    QLineEdit* box(const QString& nome) const { return w_->findChild<QLineEdit*>(nome); }
+    QPlainTextEdit* note() const { return w_->findChild<QPlainTextEdit*>("Text10"); }
+    ComboCodici* combo() const { return w_->findChild<ComboCodici*>("Combo1"); }
+    void salva() const { QTest::mouseClick(w_->findChild<QPushButton*>("Command4"), Qt::LeftButton); }
+    void scegli(const QString& squadra) const { combo()->setCurrentIndex(combo()->trovaTesto(squadra)); }
+
+    InformazioniSocietarieWindow* apri(const QString& squadraCorrente)
+    {
+        stato().SquadraCorrente = squadraCorrente;
+        return amb_->mostra<InformazioniSocietarieWindow>("Form43");
+    }
+
+private slots:
+    void init()
+    {
+        amb_ = std::make_unique<AmbienteFinestre>();
+        dati_ = FixtureCampionato(amb_->percorso("serie.GVN")).squadre(nomi()).penalita("Lazio", 3).crea();
+        {
+            QSqlDatabase db = ApriConnessione("prepara", dati_.percorso, false, false);
+            Esegui("UPDATE SQUADRA SET ALLENATORE = 'Sarri', CITTA = 'Roma', NOTE = 'Biancocelesti' "
+                   "WHERE NOME = 'Lazio'",
+                   {}, db);
+        }
+        ChiudiConnessione("prepara");
+        QVERIFY(ApriFileComeCampionato(dati_.percorso));
+    }
+    void cleanup()
+    {
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+        w_ = nullptr;
+        amb_.reset();
+    }
+
+    void squadraMostrata_data()
+    {
+        QTest::addColumn<QString>("corrente");
+        QTest::addColumn<QString>("mostrata");
+        QTest::newRow("nessuna") << ""
+                                 << "Genoa";
+        QTest::newRow("Lazio") << "Lazio"
+                               << "Lazio";
+        QTest::newRow("assente") << "Inesistente"
+                                 << "Genoa";
+    }
+    void squadraMostrata()
+    {
+        QFETCH(QString, corrente);
+        QFETCH(QString, mostrata);
+        w_ = apri(corrente);
+        QVERIFY(w_);
+        QCOMPARE(combo()->count(), 4);
+        QCOMPARE(combo()->testo(), mostrata);
+        QCOMPARE(w_->windowTitle(), "Informazioni societarie: " + mostrata);
+        if (corrente.isEmpty()) QCOMPARE(stato().SquadraCorrente, QString("Genoa"));
+    }
+
+    // Null columns show empty boxes, the penalty box included; stored values show as they are.
+    void campiLetti()
+    {
+        w_ = apri("");
+        for (const QString& c : caselle()) QCOMPARE(box(c)->text(), QString());
+        QCOMPARE(box("Text3")->text(), QString());
+        QCOMPARE(note()->toPlainText(), QString());
+        scegli("Lazio");
+        QCOMPARE(w_->windowTitle(), QString("Informazioni societarie: Lazio"));
+        QCOMPARE(box("Text1")->text(), QString("Sarri"));
+        QCOMPARE(box("Text4")->text(), QString("Roma"));
+        QCOMPARE(box("Text3")->text(), QString("3"));
+        QCOMPARE(note()->toPlainText(), QString("Biancocelesti"));
+        QCOMPARE(box("Text2")->text(), QString());
+    }
+
+    void salvaERilegge()
+    {
+        w_ = apri("Napoli");
+        for (int i = 0; i < caselle().size(); ++i) box(caselle()[i])->setText(colonne()[i].toLower());
+        box("Text9")->clear();  // an empty fax is stored as one blank
+        box("Text3")->setText("-4");
+        note()->setPlainText("Azzurri");
+        salva();
+        QCOMPARE(amb_->messaggi.quanti(), 0);
+
+        Query q("SELECT ALLENATORE, PRESIDENTE, CITTA, SEDE, CAMPO, COLORI, TEL, FAX, PENALITA, NOTE, NOME "
+                "FROM SQUADRA WHERE CODICE = ?",
+                {dati_.codici.value("Napoli")});
+        QVERIFY(q.next());
+        for (int i = 0; i < 7; ++i) QCOMPARE(q.testo(i), colonne()[i].toLower());
+        QCOMPARE(q.testo(7), QString(" "));
+        QCOMPARE(q.intero(8), -4);
+        QCOMPARE(q.testo(9), QString("Azzurri"));
+        QCOMPARE(q.testo(10), QString("Napoli"));
+        // The other teams are untouched.
+        QCOMPARE(Valore("SELECT COUNT(*) FROM SQUADRA WHERE ALLENATORE IS NOT NULL").toInt(), 2);
+
+        scegli("Genoa");
+        scegli("Napoli");
+        QCOMPARE(box("Text9")->text(), QString(" "));
+        QCOMPARE(box("Text3")->text(), QString("-4"));
+        QCOMPARE(w_->windowTitle(), QString("Informazioni societarie: Napoli"));
+    }
+
+    void penalitaVuotaSalvaZero()
+    {
+        w_ = apri("Lazio");
+        box("Text3")->clear();
+        salva();
+        QCOMPARE(Valore("SELECT PENALITA FROM SQUADRA WHERE NOME = 'Lazio'").toInt(), 0);
+        QVERIFY(!Valore("SELECT PENALITA FROM SQUADRA WHERE NOME = 'Lazio'").isNull());
+    }
+
+    // Typed changes are dropped when another team is chosen.
+    void cambioSquadraScartaModifiche()
+    {
+        w_ = apri("Lazio");
+        box("Text1")->setText("Altro");
+        box("Text3")->setText("9");
+        scegli("Roma");
+        scegli("Lazio");
+        QCOMPARE(box("Text1")->text(), QString("Sarri"));
+        QCOMPARE(box("Text3")->text(), QString("3"));
+        QCOMPARE(Valore("SELECT ALLENATORE FROM SQUADRA WHERE NOME = 'Lazio'").toString(), QString("Sarri"));
+    }
+
+    void spinnerPenalita_data()
+    {
+        QTest::addColumn<QString>("prima");
+        QTest::addColumn<int>("verso");
+        QTest::addColumn<QString>("dopo");
+        QTest::newRow("giu su 0") << "0" << -1 << "0";
+        QTest::newRow("giu su -3") << "-3" << -1 << "0";
+        QTest::newRow("giu su 2") << "2" << -1 << "1";
+        QTest::newRow("giu su vuoto") << "" << -1 << "0";
+        QTest::newRow("su su vuoto") << "" << 1 << "1";
+        QTest::newRow("su su 998") << "998" << 1 << "999";
+        QTest::newRow("su su 999") << "999" << 1 << "999";
+    }
+    void spinnerPenalita()
+    {
+        QFETCH(QString, prima);
+        QFETCH(int, verso);
+        QFETCH(QString, dopo);
+        w_ = apri("");
+        auto* s = w_->findChild<Spinner*>("UpDown1");
+        box("Text3")->setText(prima);
+        verso > 0 ? s->su() : s->giu();
+        QCOMPARE(box("Text3")->text(), dopo);
+    }
+
+    void penalitaFuoriLimiti_data()
+    {
+        QTest::addColumn<QString>("penalita");
+        QTest::addColumn<bool>("accettata");
+        QTest::newRow("999") << "999" << true;
+        QTest::newRow("-999") << "-999" << true;
+        QTest::newRow("1000") << "1000" << false;
+        QTest::newRow("-1000") << "-1000" << false;
+        QTest::newRow("40000") << "40000" << false;
+    }
+    void penalitaFuoriLimiti()
+    {
+        QFETCH(QString, penalita);
+        QFETCH(bool, accettata);
+        w_ = apri("Lazio");
+        box("Text3")->setText(penalita);
+        box("Text1")->setText("Nuovo");
+        if (!accettata) amb_->messaggi.ok();
+        salva();
+        const int scritta = Valore("SELECT PENALITA FROM SQUADRA WHERE NOME = 'Lazio'").toInt();
+        if (accettata) {
+            QCOMPARE(scritta, penalita.toInt());
+            return;
+        }
+        QCOMPARE(amb_->messaggi.ultimo().testo,
+                 QString("Attenzione: i punti di penalità vanno indicati con un numero da -999 a 999."));
+        QCOMPARE(amb_->messaggi.ultimo().titolo, QString("Informazioni societarie"));
+        QCOMPARE(scritta, 3);
+        QCOMPARE(Valore("SELECT ALLENATORE FROM SQUADRA WHERE NOME = 'Lazio'").toString(), QString("Sarri"));
+        QCOMPARE(QApplication::focusWidget(), box("Text3"));
+    }
+
+    // The boxes hold no more than their columns.
+    void lunghezze()
+    {
+        w_ = apri("");
+        const QList<int> attese{30, 50, 30, 100, 100, 50, 30, 50};
+        for (int i = 0; i < caselle().size(); ++i) QCOMPARE(box(caselle()[i])->maxLength(), attese[i]);
+        note()->setPlainText(QString(250, 'n'));
+        QCOMPARE(note()->toPlainText().size(), 200);
+    }
+
+    void senzaSquadre()
+    {
+        const QString vuoto = amb_->percorso("vuoto.GVN");
+        FixtureCampionato(vuoto).squadre(QStringList{}).senzaCalendario().crea();
+        QVERIFY(ApriFileComeCampionato(vuoto));
+        w_ = apri("");
+        QVERIFY(w_);
+        QCOMPARE(combo()->count(), 0);
+        QCOMPARE(w_->windowTitle(), QString("Informazioni societarie"));
+        QCOMPARE(box("Text1")->text(), QString());
+        box("Text1")->setText("Nessuno");
+        salva();
+        QCOMPARE(Valore("SELECT COUNT(*) FROM SQUADRA").toInt(), 0);
+    }
+};
+
+QTEST_MAIN(TestInformazioniSocieta)
+#include "tst_informazionisocieta.moc"
