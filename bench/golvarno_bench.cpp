@@ -63,7 +63,8 @@ void classifica(benchmark::State& state)
     for (auto _ : state) CalcolaClassifica();
 }
 
-void classificaParziale(benchmark::State& state)
+// The largest championship open, with the first legs of the season as the partial table's span.
+void apriConArcoAndata(benchmark::State& state)
 {
     apri(state, ambiente->campionato);
     Stato& s = stato();
@@ -71,18 +72,18 @@ void classificaParziale(benchmark::State& state)
     s.ParzDaGirone = 1;
     s.ParzAGiornata = 19;
     s.ParzAGirone = 1;
+}
+
+void classificaParziale(benchmark::State& state)
+{
+    apriConArcoAndata(state);
     for (auto _ : state) CalcolaClassificaParziale();
 }
 
 // Whole season and first legs in turn, so that every rebuild has a different table to write.
 void classificaDaRiscrivere(benchmark::State& state)
 {
-    apri(state, ambiente->campionato);
-    Stato& s = stato();
-    s.ParzDaGiornata = 1;
-    s.ParzDaGirone = 1;
-    s.ParzAGiornata = 19;
-    s.ParzAGirone = 1;
+    apriConArcoAndata(state);
     bool parziale = false;
     for (auto _ : state) {
         if (parziale)

@@ -147,6 +147,12 @@ void collegaSostituzioni(QSqlDatabase db)
     }
 }
 
+void aggiungiCampi(QSqlDatabase db)
+{
+    for (const CampoAggiunto& a : CAMPI_AGGIUNTI)
+        Esegui(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3").arg(a.tabella, a.campo, a.tipo), {}, db);
+}
+
 void inTransazione(QSqlDatabase db, const std::function<void(QSqlDatabase)>& passo)
 {
     Transazione t(db);
@@ -214,13 +220,13 @@ QString ConvertiFile(const QString& vecchio, const QString& copia)
             Connessione origine("origine", vecchio, true);
             Esegui(QStringLiteral("VACUUM INTO ?"), {temporaneo}, origine.db());
         }
-        AggiornaStruttura(temporaneo);
         {
             Connessione nuovo("conversione", temporaneo, false);
-            // The passes run in one transaction. The temporary file is deleted on any failure, so
-            // it needs no rollback journal; the commit still writes it to disk in full.
+            // The structure and the passes run in one transaction. The temporary file is deleted on
+            // any failure, so it needs no rollback journal; the commit still writes it to disk in full.
             Esegui(QStringLiteral("PRAGMA journal_mode=OFF"), {}, nuovo.db());
             inTransazione(nuovo.db(), [](QSqlDatabase db) {
+                aggiungiCampi(db);
                 collegaPresenze(db);
                 collegaSostituzioni(db);
                 convertiMinuti("PRESENZE", "SOSTITUITO", db);
@@ -242,10 +248,7 @@ QString ConvertiFile(const QString& vecchio, const QString& copia)
 void AggiornaStruttura(const QString& percorso)
 {
     Connessione c("struttura", percorso, false);
-    Transazione t(c.db());
-    for (const CampoAggiunto& a : CAMPI_AGGIUNTI)
-        Esegui(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3").arg(a.tabella, a.campo, a.tipo), {}, c.db());
-    t.commit();
+    inTransazione(c.db(), aggiungiCampi);
 }
 
 void CollegaPresenze(QSqlDatabase db) { inTransazione(db, collegaPresenze); }
