@@ -1,0 +1,93 @@
+#include "calendar/calendarioautomaticodialog.h"
+
+#include "calendar/costruzionecalendario.h"
+#include "core/calendarioautomatico.h"
+#include "core/campionato.h"
+#include "core/comando.h"
+#include "core/utilita.h"
+#include "platform/guida.h"
+#include "platform/icone.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using C = CostruzioneCalendario;
+
+CalendarioAutomaticoDialog::CalendarioAutomaticoDialog(QWidget* parent) : Finestra(QStringLiteral("Form37"), parent)
+{
+    setWindowTitle(C::TitoloAutomatico);
+    setWindowIcon(Icona(QStringLiteral("calendario")));
+    impostaContestoGuida(C::GuidaAutomatico);
+
+    auto* principale = new QVBoxLayout(this);
+    auto* corpo = new QHBoxLayout;
+    auto* figura = new QLabel(this);
+    figura->setObjectName(QStringLiteral("Image1"));
+    figura->setPixmap(PixmapIcona(QStringLiteral("calendario"), 48));
+    figura->setAlignment(Qt::AlignTop);
+    corpo->addWidget(figura);
+
+    auto* spiegazione = new QLabel(
+        QStringLiteral("Il programma registra tutte le giornate del campionato: ogni squadra incontra tutte le "
+                       "altre una volta nel girone di andata, e il girone di ritorno ripete le stesse giornate "
+                       "a campi invertiti. La squadra che apre lo schema viene estratta a sorte.\n\n"
+                       "La creazione automatica è possibile con un numero pari di squadre, da 6 a 20, e solo "
+                       "quando nel campionato non è ancora registrata nessuna giornata."),
+        this);
+    spiegazione->setObjectName(QStringLiteral("Label1"));
+    spiegazione->setWordWrap(true);
+    corpo->addWidget(spiegazione, 1);
+    principale->addLayout(corpo);
+
+    auto* frame1 = new QGroupBox(QStringLiteral("Dopo la creazione"), this);
+    frame1->setObjectName(QStringLiteral("Frame1"));
+    auto* v = new QVBoxLayout(frame1);
+    check2_ = new QCheckBox(QStringLiteral("Controlla il calendario prima di accettarlo"), frame1);
+    check2_->setObjectName(QStringLiteral("Check2"));
+    check2_->setChecked(true);
+    check1_ = new QCheckBox(QStringLiteral("Inserisci date ed orari delle giornate"), frame1);
+    check1_->setObjectName(QStringLiteral("Check1"));
+    v->addWidget(check2_);
+    v->addWidget(check1_);
+    principale->addWidget(frame1);
+    principale->addStretch();
+
+    QPushButton* command1 = C::pulsante(QStringLiteral("Command1"), QStringLiteral("Crea !"),
+                                        QStringLiteral("Creare automaticamente il calendario del campionato"), this);
+    command1->setDefault(true);
+    QPushButton* command2 = C::pulsante(QStringLiteral("Command2"), QStringLiteral("Annulla"),
+                                        QStringLiteral("Chiudere questa finestra"), this);
+    QPushButton* command3 = C::pulsante(QStringLiteral("Command3"), QStringLiteral("Help"),
+                                        QStringLiteral("Richiama guida di Golvarno"), this);
+    auto* pulsanti = new QHBoxLayout;
+    pulsanti->addStretch();
+    for (QPushButton* b : {command1, command2, command3}) pulsanti->addWidget(b);
+    principale->addLayout(pulsanti);
+
+    connect(command1, &QPushButton::clicked, this, [this] { crea(); });
+    connect(command2, &QPushButton::clicked, this, [this] { chiudi(); });
+    connect(command3, &QPushButton::clicked, this, [this] { Guida::apri(contestoGuida()); });
+}
+
+void CalendarioAutomaticoDialog::crea()
+{
+    CursoreAttesa();
+    const bool creato = CreaCalendarioAutomatico();
+    CursoreNormale();
+    // The builder has told the user why it refused: the dialog stays, the calendar as it was.
+    if (!creato) return;
+    if (!EseguiComando(C::TitoloAutomatico, [] { RileggiCampionato(); })) return;
+
+    const bool controlla = check2_->isChecked();
+    const bool date = check1_->isChecked();
+    const QPointer<CalendarioAutomaticoDialog> io(this);
+    Finestre& f = Finestre::istanza();
+    if (controlla) f.mostraModale(QStringLiteral("Form39"));
+    if (date) f.mostra(QStringLiteral("Form38"));
+    if (io) chiudi();
+}

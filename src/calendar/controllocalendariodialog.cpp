@@ -1,0 +1,145 @@
+#include "calendar/controllocalendariodialog.h"
+
+#include "calendar/costruzionecalendario.h"
+#include "calendar/giornatecalendarioqueries.h"
+#include "core/calendarioautomatico.h"
+#include "core/campionato.h"
+#include "core/comando.h"
+#include "core/stato.h"
+#include "core/utilita.h"
+#include "platform/icone.h"
+#include "platform/messaggio.h"
+#include "platform/pannello.h"
+
+#include <functional>
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+using C = CostruzioneCalendario;
+
+namespace {
+
+const QString TITOLO_MESSAGGI = QStringLiteral("Controllo del calendario");
+constexpr int BASE_EVIDENZIA = 130;
+constexpr int RIGHE_VISIBILI = 10;  // the pairings of a 20-team match day, without scrolling
+
+}  // namespace
+
+ControlloCalendarioDialog::ControlloCalendarioDialog(QWidget* parent) : Finestra(QStringLiteral("Form39"), parent)
+{
+    setWindowTitle(C::TitoloControllo);
+    setWindowIcon(Icona(QStringLiteral("calendario")));
+    impostaContestoGuida(C::GuidaAutomatico);
+
+    auto* principale = new QVBoxLayout(this);
+    auto* strumenti = new QHBoxLayout;
+    struct Voce {
+        QString icona, testo, suggerimento;
+        std::function<void()> azione;
+    };
+    const QList<Voce> voci{
+        {QStringLiteral("precedente"), QStringLiteral("Giornata\nprecedente"),
+         QStringLiteral("Visualizzare la giornata precedente"), [this] { sposta(-1); }},
+        {QStringLiteral("successivo"), QStringLiteral("Giornata\nsuccessiva"),
+         QStringLiteral("Visualizzare la giornata successiva"), [this] { sposta(+1); }},
+        {QStringLiteral("calendario"), QStringLiteral("Ricrea\ncalendario"),
+         QStringLiteral("Creare di nuovo, automaticamente, tutto il calendario"), [this] { ricrea(); }},
+        {QStringLiteral("chiudi"), QStringLiteral("Chiudi"), QStringLiteral("Accettare il calendario e chiudere"),
+         [this] { chiudi(); }},
+    };
+    for (int i = 0; i < voci.size(); ++i) {
+        Pannello* p = C::pannello(BASE_EVIDENZIA + i, voci[i].icona, voci[i].testo, voci[i].suggerimento, this);
+        connect(p, &Pannello::clicked, this, voci[i].azione);
+        strumenti->addWidget(p);
+        if (i == 1) strumenti->addSpacing(16);
+    }
+    strumenti->addStretch();
+    principale->addLayout(strumenti);
+
+    label1_ = C::intestazione(QStringLiteral("Label1"), this);
+    principale->addWidget(label1_);
+    auto* nota = new QLabel(QStringLiteral("Incontri del girone di andata: la prima squadra gioca in casa. "
+                                           "Nel ritorno le squadre si scambiano il campo."),
+                            this);
+    nota->setObjectName(QStringLiteral("Label3"));
+    nota->setWordWrap(true);
+    principale->addWidget(nota);
+
+    list1_ = new QListWidget(this);
+    list1_->setObjectName(QStringLiteral("List1"));
+    list1_->setSelectionMode(QAbstractItemView::NoSelection);
+    list1_->setFocusPolicy(Qt::NoFocus);
+    const QFontMetrics fm(list1_->font());
+    list1_->setMinimumHeight(RIGHE_VISIBILI * (fm.height() + 4) + 2 * list1_->frameWidth() + 4);
+    list1_->setMinimumWidth(fm.horizontalAdvance(QLatin1Char('M')) * 32);
+    principale->addWidget(list1_, 1);
+
+    label2_ = new QLabel(this);
+    label2_->setObjectName(QStringLiteral("Label2"));
+    principale->addWidget(label2_);
+}
+
+void ControlloCalendarioDialog::carica()
+{
+    const QVector<int> numeri = [] {
+        QVector<int> n;
+        EseguiComando(C::TitoloControllo, [&n] { n = GiornateCalendarioQueries::numeri(); });
+        return n;
+    }();
+    mostraGiornata(numeri.isEmpty() ? 0 : numeri.first());
+}
+
+void ControlloCalendarioDialog::mostraGiornata(int numero)
+{
+    DatiGiornata g;
+    if (numero > 0 && !EseguiComando(C::TitoloControllo, [&] { g = GiornateCalendarioQueries::leggi(numero); })) return;
+    numero_ = numero;
+    list1_->clear();
+    if (numero <= 0) {
+        label1_->setText(QStringLiteral("Nessuna giornata registrata nel calendario"));
+        label2_->clear();
+        return;
+    }
+    label1_->setText(QStringLiteral("Giornata n. %1").arg(numero));
+    for (const DatiIncontro& i : g.incontri) list1_->addItem(C::incontro(i.sq1, i.sq2));
+    label2_->setText(g.riposa.isEmpty() ? QString() : QStringLiteral("Riposa: ") + g.riposa);
+    label2_->setVisible(!g.riposa.isEmpty());
+}
+
+void ControlloCalendarioDialog::sposta(int verso)
+{
+    QVector<int> numeri;
+    if (!EseguiComando(C::TitoloControllo, [&] { numeri = GiornateCalendarioQueries::numeri(); })) return;
+    const int altro = C::giornataVicina(numeri, numero_, verso);
+    if (altro == 0) {
+        Messaggio::informa(verso < 0 ? C::PrimaGiornata : C::UltimaGiornata, TITOLO_MESSAGGI);
+        return;
+    }
+    mostraGiornata(altro);
+}
+
+void ControlloCalendarioDialog::ricrea()
+{
+    if (!Messaggio::conferma(QStringLiteral("Confermi di voler riformulare (sempre automaticamente) il calendario del "
+                                            "campionato?\r\r(Verranno cancellati tutte le giornate fissate e "
+                                            "visualizzabili ora)"),
+                             TITOLO_MESSAGGI))
+        return;
+    CursoreAttesa();
+    // The builder checks the template before it touches the file, and replaces the old calendar in the
+    // same transaction that writes the new one: after a refusal the old calendar is still there.
+    if (!RicreaCalendarioAutomatico()) {
+        CursoreNormale();
+        return;
+    }
+    EseguiComando(C::TitoloControllo, [] { RileggiCampionato(); });
+    stato().GiornataCorrente = 1;
+    CursoreNormale();
+    mostraGiornata(1);
+    Messaggio::informa(QStringLiteral("Queste sono le giornate stabilite nel nuovo calendario creato "
+                                      "automaticamente."),
+                       TITOLO_MESSAGGI);
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/finestre.h"
+
+class QLabel;
+class QListWidget;
+
+// Form39, modal: the match days of the calendar just built, one at a time, with the command that
+// builds it anew. The rebuild replaces the calendar only when the new one is written: a refusal of the
+// builder keeps the old calendar.
+class ControlloCalendarioDialog : public Finestra {
+    Q_OBJECT
+public:
+    explicit ControlloCalendarioDialog(QWidget* parent = nullptr);
+
+    void carica() override;
+
+    int giornata() const { return numero_; }
+
+private:
+    void mostraGiornata(int numero);
+    void sposta(int verso);
+    void ricrea();
+
+    QLabel* label1_ = nullptr;  // the match day on show
+    QLabel* label2_ = nullptr;  // the resting team, when there is one
+    QListWidget* list1_ = nullptr;
+    int numero_ = 0;
+};

@@ -1,0 +1,247 @@
+#include "calendar/dategiornatewindow.h"
+
+#include "calendar/costruzionecalendario.h"
+#include "core/comando.h"
+#include "core/utilita.h"
+#include "platform/guida.h"
+#include "platform/icone.h"
+#include "platform/messaggio.h"
+
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using C = CostruzioneCalendario;
+
+namespace {
+
+constexpr int LUNGHEZZA_DATA = 50;  // PARTITA and GIORNATA DATAAND, DATARIT, HAND, HRIT: Text 50
+constexpr int CARATTERI_DATA = 12;
+constexpr int CARATTERI_ORA = 7;
+
+QLabel* titoloColonna(const QString& testo, QWidget* parent)
+{
+    auto* l = new QLabel(testo, parent);
+    QFont f = l->font();
+    f.setBold(true);
+    l->setFont(f);
+    return l;
+}
+
+}  // namespace
+
+DateGiornateWindow::DateGiornateWindow(QWidget* parent) : Finestra(QStringLiteral("Form38"), parent)
+{
+    setWindowTitle(C::TitoloDate);
+    setWindowIcon(Icona(QStringLiteral("calendario")));
+    impostaContestoGuida(C::GuidaRegistrazione);
+
+    auto* principale = new QVBoxLayout(this);
+
+    auto* testa = new QHBoxLayout;
+    QPushButton* command1 = C::pulsante(QStringLiteral("Command1"), QStringLiteral("Giornata precedente"),
+                                        QStringLiteral("Passare alla giornata precedente"), this);
+    command1->setIcon(Icona(QStringLiteral("precedente")));
+    QPushButton* command2 = C::pulsante(QStringLiteral("Command2"), QStringLiteral("Giornata successiva"),
+                                        QStringLiteral("Passare alla giornata successiva"), this);
+    command2->setIcon(Icona(QStringLiteral("successivo")));
+    label1_ = C::intestazione(QStringLiteral("Label1"), this);
+    label1_->setAlignment(Qt::AlignCenter);
+    testa->addWidget(command1);
+    testa->addWidget(label1_, 1);
+    testa->addWidget(command2);
+    principale->addLayout(testa);
+
+    // The day's dates, with the command that copies each to every pairing.
+    auto* frame1 = new QGroupBox(QStringLiteral("Date della giornata"), this);
+    frame1->setObjectName(QStringLiteral("Frame1"));
+    auto* g1 = new QGridLayout(frame1);
+    text1_ = casella(QStringLiteral("Text1"), CARATTERI_DATA);
+    text2_ = casella(QStringLiteral("Text2"), CARATTERI_DATA);
+    QPushButton* command3 =
+        C::pulsante(QStringLiteral("Command3"), QStringLiteral("Copia in tutte le partite"),
+                    QStringLiteral("Dare a tutte le partite dell'andata la data della giornata"), frame1);
+    QPushButton* command4 =
+        C::pulsante(QStringLiteral("Command4"), QStringLiteral("Copia in tutte le partite"),
+                    QStringLiteral("Dare a tutte le partite del ritorno la data della giornata"), frame1);
+    g1->addWidget(new QLabel(QStringLiteral("Andata:"), frame1), 0, 0);
+    g1->addWidget(text1_, 0, 1);
+    g1->addWidget(command3, 0, 2);
+    g1->setColumnMinimumWidth(3, 24);
+    g1->addWidget(new QLabel(QStringLiteral("Ritorno:"), frame1), 0, 4);
+    g1->addWidget(text2_, 0, 5);
+    g1->addWidget(command4, 0, 6);
+    g1->setColumnStretch(7, 1);
+    principale->addWidget(frame1);
+
+    // The pairings: date and time of each leg.
+    auto* frame2 = new QGroupBox(QStringLiteral("Date ed orari delle partite"), this);
+    frame2->setObjectName(QStringLiteral("Frame2"));
+    auto* v2 = new QVBoxLayout(frame2);
+    griglia_ = new QGridLayout;
+    griglia_->setHorizontalSpacing(8);
+    griglia_->addWidget(titoloColonna(QStringLiteral("Incontro"), frame2), 0, 0, 2, 1, Qt::AlignBottom);
+    griglia_->addWidget(titoloColonna(QStringLiteral("Andata"), frame2), 0, 1, 1, 2, Qt::AlignHCenter);
+    griglia_->addWidget(titoloColonna(QStringLiteral("Ritorno"), frame2), 0, 4, 1, 2, Qt::AlignHCenter);
+    griglia_->addWidget(new QLabel(QStringLiteral("Data"), frame2), 1, 1);
+    griglia_->addWidget(new QLabel(QStringLiteral("Ora"), frame2), 1, 2);
+    griglia_->addWidget(new QLabel(QStringLiteral("Data"), frame2), 1, 4);
+    griglia_->addWidget(new QLabel(QStringLiteral("Ora"), frame2), 1, 5);
+    griglia_->setColumnMinimumWidth(3, 16);
+    griglia_->setColumnStretch(0, 1);
+    v2->addLayout(griglia_);
+    label2_ = new QLabel(frame2);
+    label2_->setObjectName(QStringLiteral("Label2"));
+    v2->addWidget(label2_);
+    v2->addStretch();
+    principale->addWidget(frame2, 1);
+
+    QPushButton* command5 = C::pulsante(QStringLiteral("Command5"), QStringLiteral("Salva"),
+                                        QStringLiteral("Salvare le date della giornata"), this);
+    QPushButton* command6 = C::pulsante(QStringLiteral("Command6"), QStringLiteral("Chiudi"),
+                                        QStringLiteral("Salvare e chiudere questa finestra"), this);
+    QPushButton* command7 = C::pulsante(QStringLiteral("Command7"), QStringLiteral("Help"),
+                                        QStringLiteral("Richiama guida di Golvarno"), this);
+    auto* pulsanti = new QHBoxLayout;
+    pulsanti->addStretch();
+    for (QPushButton* b : {command5, command6, command7}) pulsanti->addWidget(b);
+    principale->addLayout(pulsanti);
+
+    connect(command1, &QPushButton::clicked, this, [this] { sposta(-1); });
+    connect(command2, &QPushButton::clicked, this, [this] { sposta(+1); });
+    connect(command3, &QPushButton::clicked, this, [this] { copiaData(true); });
+    connect(command4, &QPushButton::clicked, this, [this] { copiaData(false); });
+    connect(command5, &QPushButton::clicked, this, [this] { salvaSeServe(); });
+    connect(command6, &QPushButton::clicked, this, [this] { chiudi(); });
+    connect(command7, &QPushButton::clicked, this, [this] { Guida::apri(contestoGuida()); });
+}
+
+QLineEdit* DateGiornateWindow::casella(const QString& nome, int caratteri)
+{
+    auto* e = new QLineEdit(this);
+    e->setObjectName(nome);
+    e->setMaxLength(LUNGHEZZA_DATA);
+    const QFontMetrics fm(e->font());
+    e->setFixedWidth(fm.horizontalAdvance(QLatin1Char('0')) * caratteri + 12);
+    connect(e, &QLineEdit::textEdited, this, [this] { modificata_ = true; });
+    return e;
+}
+
+void DateGiornateWindow::attiva()
+{
+    // Coming back to the window shows the day as stored now, unless it holds changes not saved yet.
+    if (modificata_) return;
+    QVector<int> numeri;
+    if (!EseguiComando(C::TitoloDate, [&] { numeri = GiornateCalendarioQueries::numeri(); })) return;
+    mostraGiornata(numeri.contains(giornata_.numero) ? giornata_.numero : (numeri.isEmpty() ? 0 : numeri.first()));
+}
+
+void DateGiornateWindow::mostraGiornata(int numero)
+{
+    DatiGiornata g;
+    g.numero = numero;
+    if (numero > 0 && !EseguiComando(C::TitoloDate, [&] { g = GiornateCalendarioQueries::leggi(numero); })) return;
+    giornata_ = g;
+    modificata_ = false;
+    label1_->setText(numero > 0 ? QStringLiteral("Giornata n. %1").arg(numero)
+                                : QStringLiteral("Nessuna giornata registrata nel calendario"));
+    text1_->setText(g.dataAnd);
+    text2_->setText(g.dataRit);
+
+    QWidget* frame = label2_->parentWidget();
+    while (righe_.size() < g.incontri.size()) {
+        const int r = int(righe_.size());
+        const QString n = QString::number(r + 1);
+        RigaDate riga;
+        riga.incontro = new QLabel(frame);
+        riga.incontro->setObjectName(QStringLiteral("Incontro") + n);
+        riga.dataAnd = casella(QStringLiteral("DataAnd") + n, CARATTERI_DATA);
+        riga.hAnd = casella(QStringLiteral("HAnd") + n, CARATTERI_ORA);
+        riga.dataRit = casella(QStringLiteral("DataRit") + n, CARATTERI_DATA);
+        riga.hRit = casella(QStringLiteral("HRit") + n, CARATTERI_ORA);
+        griglia_->addWidget(riga.incontro, r + 2, 0);
+        griglia_->addWidget(riga.dataAnd, r + 2, 1);
+        griglia_->addWidget(riga.hAnd, r + 2, 2);
+        griglia_->addWidget(riga.dataRit, r + 2, 4);
+        griglia_->addWidget(riga.hRit, r + 2, 5);
+        righe_ << riga;
+    }
+    for (int r = 0; r < righe_.size(); ++r) {
+        const RigaDate& riga = righe_[r];
+        const bool usata = r < g.incontri.size();
+        for (QWidget* w :
+             {static_cast<QWidget*>(riga.incontro), static_cast<QWidget*>(riga.dataAnd),
+              static_cast<QWidget*>(riga.hAnd), static_cast<QWidget*>(riga.dataRit), static_cast<QWidget*>(riga.hRit)})
+            w->setVisible(usata);
+        if (!usata) continue;
+        const DatiIncontro& i = g.incontri[r];
+        riga.incontro->setText(C::incontro(i.sq1, i.sq2));
+        riga.dataAnd->setText(i.date.DataAnd);
+        riga.hAnd->setText(i.date.HAnd);
+        riga.dataRit->setText(i.date.DataRit);
+        riga.hRit->setText(i.date.HRit);
+    }
+    label2_->setText(QStringLiteral("Riposa: ") + g.riposa);
+    label2_->setVisible(!g.riposa.isEmpty());
+    for (QLineEdit* e : {text1_, text2_}) e->setEnabled(g.registrata);
+}
+
+void DateGiornateWindow::sposta(int verso)
+{
+    QVector<int> numeri;
+    if (!EseguiComando(C::TitoloDate, [&] { numeri = GiornateCalendarioQueries::numeri(); })) return;
+    const int altra = C::giornataVicina(numeri, giornata_.numero, verso);
+    if (altra == 0) {
+        Messaggio::informa(verso < 0 ? C::PrimaGiornata : C::UltimaGiornata, C::TitoloDate);
+        return;
+    }
+    if (salvaSeServe()) mostraGiornata(altra);
+}
+
+void DateGiornateWindow::copiaData(bool andata)
+{
+    const QString data = (andata ? text1_ : text2_)->text().trimmed();
+    if (data.isEmpty()) {
+        Messaggio::errore(QStringLiteral("Scrivere prima la data della giornata nel girone di %1.")
+                              .arg(andata ? QStringLiteral("andata") : QStringLiteral("ritorno")),
+                          C::TitoloDate);
+        return;
+    }
+    for (int r = 0; r < giornata_.incontri.size() && r < righe_.size(); ++r)
+        (andata ? righe_[r].dataAnd : righe_[r].dataRit)->setText(data);
+    modificata_ = true;
+}
+
+bool DateGiornateWindow::salvaSeServe()
+{
+    if (!modificata_ || giornata_.numero <= 0) return true;
+    DatiGiornata g = giornata_;
+    g.dataAnd = text1_->text();
+    g.dataRit = text2_->text();
+    for (int r = 0; r < g.incontri.size() && r < righe_.size(); ++r) {
+        TipoDataOrario& d = g.incontri[r].date;
+        d.DataAnd = righe_[r].dataAnd->text();
+        d.HAnd = righe_[r].hAnd->text();
+        d.DataRit = righe_[r].dataRit->text();
+        d.HRit = righe_[r].hRit->text();
+    }
+    CursoreAttesa();
+    const bool salvata = EseguiComando(C::TitoloDate, [&g] { GiornateCalendarioQueries::salvaDate(g); });
+    CursoreNormale();
+    if (salvata) modificata_ = false;
+    return salvata;
+}
+
+bool DateGiornateWindow::scarica()
+{
+    if (salvaSeServe()) return true;
+    return Messaggio::conferma(QStringLiteral("Le date della giornata n. %1 non sono state salvate.\rChiudere "
+                                              "comunque la finestra?")
+                                   .arg(giornata_.numero),
+                               C::TitoloDate);
+}

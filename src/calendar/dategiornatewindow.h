@@ -1,0 +1,48 @@
+#pragma once
+
+#include "calendar/giornatecalendarioqueries.h"
+#include "platform/finestre.h"
+
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+
+// Form38: the dates of the calendar, match day by match day: the day's date in each leg, and the date
+// and kick-off time of each pairing in each leg. A day's date can be copied to all its pairings. Changes
+// are saved when the user moves to another day, saves, or closes the window.
+class DateGiornateWindow : public Finestra {
+    Q_OBJECT
+public:
+    explicit DateGiornateWindow(QWidget* parent = nullptr);
+
+    void attiva() override;
+    bool scarica() override;
+
+    int giornata() const { return giornata_.numero; }
+    bool modificata() const { return modificata_; }
+
+private:
+    struct RigaDate {
+        QLabel* incontro = nullptr;
+        QLineEdit* dataAnd = nullptr;
+        QLineEdit* hAnd = nullptr;
+        QLineEdit* dataRit = nullptr;
+        QLineEdit* hRit = nullptr;
+    };
+
+    QLineEdit* casella(const QString& nome, int caratteri);
+    void mostraGiornata(int numero);
+    void sposta(int verso);
+    void copiaData(bool andata);
+    // Saves the day when it has changes; false when the save failed (the user has been told).
+    bool salvaSeServe();
+
+    QLabel* label1_ = nullptr;    // the match day on show
+    QLabel* label2_ = nullptr;    // the resting team
+    QLineEdit* text1_ = nullptr;  // the day's first-leg date
+    QLineEdit* text2_ = nullptr;  // the day's return-leg date
+    QGridLayout* griglia_ = nullptr;
+    QVector<RigaDate> righe_;
+    DatiGiornata giornata_;
+    bool modificata_ = false;
+};

@@ -1,0 +1,99 @@
+#include "calendar/dateorariodialog.h"
+
+#include "core/stato.h"
+#include "platform/icone.h"
+
+#include <QDialogButtonBox>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int LUNGHEZZA_DATA = 50;  // PARTITA DATAAND, HAND, DATARIT, HRIT: Text 50
+
+// The record the dialog edits, or null when RigaSelezionata names no row.
+TipoDataOrario* voce()
+{
+    Stato& s = stato();
+    const int r = s.RigaSelezionata;
+    return r >= 1 && r < s.DateOrariPartite.size() ? &s.DateOrariPartite[r] : nullptr;
+}
+
+}  // namespace
+
+DateOrarioDialog::DateOrarioDialog(const QString& incontro, QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("DateOrarioDialog"));
+    setWindowTitle(QStringLiteral("Date ed orari dell'incontro"));
+    setWindowIcon(Icona(QStringLiteral("calendario")));
+    setModal(true);
+
+    auto* principale = new QVBoxLayout(this);
+    auto* label1 = new QLabel(QStringLiteral("Incontro n. %1: %2").arg(stato().RigaSelezionata).arg(incontro), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    QFont f = label1->font();
+    f.setBold(true);
+    label1->setFont(f);
+    principale->addWidget(label1);
+
+    text1_ = casella(QStringLiteral("Text1"));
+    text2_ = casella(QStringLiteral("Text2"));
+    text3_ = casella(QStringLiteral("Text3"));
+    text4_ = casella(QStringLiteral("Text4"));
+    const QList<std::tuple<QString, QString, QLineEdit*, QLineEdit*>> gironi{
+        {QStringLiteral("Frame1"), QStringLiteral("Girone di andata"), text1_, text2_},
+        {QStringLiteral("Frame2"), QStringLiteral("Girone di ritorno"), text3_, text4_}};
+    for (const auto& [nome, titolo, data, ora] : gironi) {
+        auto* frame = new QGroupBox(titolo, this);
+        frame->setObjectName(nome);
+        auto* g = new QGridLayout(frame);
+        g->addWidget(new QLabel(QStringLiteral("Data:"), frame), 0, 0);
+        g->addWidget(data, 0, 1);
+        g->addWidget(new QLabel(QStringLiteral("Orario:"), frame), 0, 2);
+        g->addWidget(ora, 0, 3);
+        g->setColumnStretch(1, 2);
+        g->setColumnStretch(3, 1);
+        principale->addWidget(frame);
+    }
+
+    auto* pulsanti = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    pulsanti->setObjectName(QStringLiteral("Pulsanti"));
+    pulsanti->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("Command1"));
+    pulsanti->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("Command2"));
+    pulsanti->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annulla"));
+    principale->addWidget(pulsanti);
+    connect(pulsanti, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(pulsanti, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    if (const TipoDataOrario* d = voce()) {
+        text1_->setText(d->DataAnd);
+        text2_->setText(d->HAnd);
+        text3_->setText(d->DataRit);
+        text4_->setText(d->HRit);
+    }
+}
+
+QLineEdit* DateOrarioDialog::casella(const QString& nome)
+{
+    auto* e = new QLineEdit(this);
+    e->setObjectName(nome);
+    e->setMaxLength(LUNGHEZZA_DATA);
+    e->setMinimumWidth(QFontMetrics(e->font()).horizontalAdvance(QLatin1Char('0')) * 10 + 12);
+    return e;
+}
+
+void DateOrarioDialog::accept()
+{
+    if (TipoDataOrario* d = voce()) {
+        d->DataAnd = text1_->text().trimmed();
+        d->HAnd = text2_->text().trimmed();
+        d->DataRit = text3_->text().trimmed();
+        d->HRit = text4_->text().trimmed();
+    }
+    QDialog::accept();
+}

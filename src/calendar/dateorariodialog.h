@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QDialog>
+
+class QLineEdit;
+
+// The small modal dialog of the match-day entry for the dates and kick-off times of one pairing in
+// both legs. It edits DateOrariPartite(RigaSelezionata) of the shared state: OK writes the four texts
+// back, Annulla leaves them as they were.
+class DateOrarioDialog : public QDialog {
+    Q_OBJECT
+public:
+    // `incontro` names the pairing in the caption ("SQ1 - SQ2").
+    DateOrarioDialog(const QString& incontro, QWidget* parent = nullptr);
+
+    void accept() override;
+
+private:
+    QLineEdit* casella(const QString& nome);
+
+    QLineEdit* text1_ = nullptr;  // first-leg date
+    QLineEdit* text2_ = nullptr;  // first-leg time
+    QLineEdit* text3_ = nullptr;  // return-leg date
+    QLineEdit* text4_ = nullptr;  // return-leg time
+};

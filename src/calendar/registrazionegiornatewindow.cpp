@@ -1,0 +1,399 @@
+#include "calendar/registrazionegiornatewindow.h"
+
+#include "calendar/costruzionecalendario.h"
+#include "calendar/dateorariodialog.h"
+#include "core/comando.h"
+#include "core/stato.h"
+#include "core/utilita.h"
+#include "platform/combocodici.h"
+#include "platform/guida.h"
+#include "platform/icone.h"
+#include "platform/messaggio.h"
+#include "platform/pannello.h"
+
+#include <functional>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using C = CostruzioneCalendario;
+
+namespace {
+
+constexpr int BASE_EVIDENZIA = 120;
+enum Comando { Precedente, Successiva, Nuova, Salva, Elimina, Chiudi, Aiuto };
+
+bool stesseDate(const TipoDataOrario& a, const TipoDataOrario& b)
+{
+    return a.DataAnd == b.DataAnd && a.HAnd == b.HAnd && a.DataRit == b.DataRit && a.HRit == b.HRit;
+}
+
+// "12/09/2000 ore 15:00", or a dash when neither is given.
+QString dataEOra(const QString& data, const QString& ora)
+{
+    if (data.isEmpty() && ora.isEmpty()) return QStringLiteral("—");
+    if (ora.isEmpty()) return data;
+    return (data.isEmpty() ? QString() : data + QLatin1Char(' ')) + QStringLiteral("ore ") + ora;
+}
+
+}  // namespace
+
+RegistrazioneGiornateWindow::RegistrazioneGiornateWindow(QWidget* parent) : Finestra(QStringLiteral("Form10"), parent)
+{
+    setWindowTitle(C::TitoloRegistrazione);
+    setWindowIcon(Icona(QStringLiteral("giornate")));
+    impostaContestoGuida(C::GuidaRegistrazione);
+
+    auto* principale = new QVBoxLayout(this);
+    auto* strumenti = new QHBoxLayout;
+    struct Voce {
+        QString icona, testo, suggerimento;
+        std::function<void()> azione;
+    };
+    const QList<Voce> voci{
+        {QStringLiteral("precedente"), QStringLiteral("Giornata\nprecedente"),
+         QStringLiteral("Passare alla giornata precedente"), [this] { sposta(-1); }},
+        {QStringLiteral("successivo"), QStringLiteral("Giornata\nsuccessiva"),
+         QStringLiteral("Passare alla giornata successiva"), [this] { sposta(+1); }},
+        {QStringLiteral("aggiungi"), QStringLiteral("Nuova\ngiornata"),
+         QStringLiteral("Registrare una nuova giornata dopo l'ultima"), [this] { nuovaGiornata(); }},
+        {QStringLiteral("salva"), QStringLiteral("Salva\ngiornata"), QStringLiteral("Salvare la giornata"),
+         [this] { salva(); }},
+        {QStringLiteral("elimina"), QStringLiteral("Elimina\ngiornata"),
+         QStringLiteral("Eliminare l'ultima giornata del calendario"), [this] { elimina(); }},
+        {QStringLiteral("chiudi"), QStringLiteral("Chiudi"), QStringLiteral("Chiudere questa finestra"),
+         [this] { chiudi(); }},
+        {QStringLiteral("guida"), QStringLiteral("Help"), QStringLiteral("Richiama guida di Golvarno"),
+         [this] { Guida::apri(contestoGuida()); }},
+    };
+    for (int i = 0; i < voci.size(); ++i) {
+        Pannello* p = C::pannello(BASE_EVIDENZIA + i, voci[i].icona, voci[i].testo, voci[i].suggerimento, this);
+        connect(p, &Pannello::clicked, this, voci[i].azione);
+        strumenti->addWidget(p);
+        if (i == Successiva || i == Elimina) strumenti->addSpacing(16);
+        pannelli_ << p;
+    }
+    strumenti->addStretch();
+    principale->addLayout(strumenti);
+
+    auto* testa = new QHBoxLayout;
+    label1_ = C::intestazione(QStringLiteral("Label1"), this);
+    label2_ = new QLabel(this);
+    label2_->setObjectName(QStringLiteral("Label2"));
+    testa->addWidget(label1_);
+    testa->addSpacing(12);
+    testa->addWidget(label2_, 1, Qt::AlignBottom);
+    principale->addLayout(testa);
+
+    auto* frame1 = new QGroupBox(QStringLiteral("Incontri della giornata"), this);
+    frame1->setObjectName(QStringLiteral("Frame1"));
+    auto* v1 = new QVBoxLayout(frame1);
+    griglia_ = new QGridLayout;
+    griglia_->setHorizontalSpacing(8);
+    auto* casa = new QLabel(QStringLiteral("In casa all'andata"), frame1);
+    auto* ospite = new QLabel(QStringLiteral("In casa al ritorno"), frame1);
+    auto* date = new QLabel(QStringLiteral("Date ed orari"), frame1);
+    for (QLabel* l : {casa, ospite, date}) {
+        QFont f = l->font();
+        f.setBold(true);
+        l->setFont(f);
+    }
+    griglia_->addWidget(casa, 0, 1);
+    griglia_->addWidget(ospite, 0, 3);
+    griglia_->addWidget(date, 0, 4, 1, 2);
+    griglia_->setColumnStretch(1, 1);
+    griglia_->setColumnStretch(3, 1);
+    v1->addLayout(griglia_);
+
+    rigaRiposa_ = new QWidget(frame1);
+    auto* h = new QHBoxLayout(rigaRiposa_);
+    h->setContentsMargins(0, 6, 0, 0);
+    auto* label3 = new QLabel(QStringLiteral("Squadra che riposa:"), rigaRiposa_);
+    label3->setObjectName(QStringLiteral("Label3"));
+    riposa_ = new ComboCodici(rigaRiposa_);
+    riposa_->setObjectName(QStringLiteral("ComboRiposa"));
+    connect(riposa_, &ComboCodici::click, this, [this] { modificata_ = true; });
+    h->addWidget(label3);
+    h->addWidget(riposa_);
+    h->addStretch();
+    v1->addWidget(rigaRiposa_);
+    v1->addStretch();
+    principale->addWidget(frame1, 1);
+
+    auto* nota = new QLabel(QStringLiteral("Ogni giornata vale per entrambi i gironi: nel ritorno le due squadre si "
+                                           "scambiano il campo."),
+                            this);
+    nota->setObjectName(QStringLiteral("Label4"));
+    nota->setWordWrap(true);
+    principale->addWidget(nota);
+}
+
+int RegistrazioneGiornateWindow::massimoGiornate() const
+{
+    // A single round robin: N - 1 days with an even number of teams, N with an odd one (one team rests).
+    const int n = stato().NumeroSquadre;
+    if (n < 2) return 0;
+    return n % 2 == 0 ? n - 1 : n;
+}
+
+void RegistrazioneGiornateWindow::carica()
+{
+    costruisciRighe();
+    const Stato& s = stato();
+    int numero = qMax(1, s.GiornataCorrente);
+    if (numero > s.GiornateInserite) {
+        const int massimo = massimoGiornate();
+        if (massimo > 0 && s.GiornateInserite >= massimo) {
+            Messaggio::informa(QStringLiteral("Tutte le %1 giornate del calendario sono già state registrate.\r"
+                                              "Viene mostrata l'ultima giornata.")
+                                   .arg(massimo),
+                               C::TitoloRegistrazione);
+            numero = s.GiornateInserite;
+        } else {
+            numero = s.GiornateInserite + 1;
+        }
+    }
+    mostraGiornata(numero);
+}
+
+void RegistrazioneGiornateWindow::costruisciRighe()
+{
+    QWidget* frame = rigaRiposa_->parentWidget();
+    const int n = stato().NumeroSquadre;
+    for (int r = 0; r < n / 2; ++r) {
+        const QString indice = QString::number(r + 1);
+        RigaIncontro riga;
+        auto* numero = new QLabel(indice + QLatin1Char('.'), frame);
+        numero->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        riga.casa = new ComboCodici(frame);
+        riga.casa->setObjectName(QStringLiteral("ComboCasa") + indice);
+        riga.ospite = new ComboCodici(frame);
+        riga.ospite->setObjectName(QStringLiteral("ComboOspite") + indice);
+        riga.date = C::pulsante(QStringLiteral("CommandDate") + indice, QStringLiteral("Date..."),
+                                QStringLiteral("Date ed orari dell'incontro nei due gironi"), frame);
+        riga.date->setIcon(Icona(QStringLiteral("calendario")));
+        riga.riepilogo = new QLabel(frame);
+        riga.riepilogo->setObjectName(QStringLiteral("LabelDate") + indice);
+        QFont piccolo = riga.riepilogo->font();
+        piccolo.setPointSizeF(piccolo.pointSizeF() * 0.9);
+        riga.riepilogo->setFont(piccolo);
+        riga.riepilogo->setMinimumWidth(
+            QFontMetrics(piccolo).horizontalAdvance(QStringLiteral("Ritorno: 00/00/0000 ore 00:00")));
+        for (ComboCodici* c : {riga.casa, riga.ospite}) {
+            c->setMinimumContentsLength(16);
+            c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            connect(c, &ComboCodici::click, this, [this] { modificata_ = true; });
+        }
+        connect(riga.date, &QPushButton::clicked, this, [this, r] { modificaDate(r); });
+        griglia_->addWidget(numero, r + 1, 0);
+        griglia_->addWidget(riga.casa, r + 1, 1);
+        griglia_->addWidget(new QLabel(QStringLiteral("-"), frame), r + 1, 2);
+        griglia_->addWidget(riga.ospite, r + 1, 3);
+        griglia_->addWidget(riga.date, r + 1, 4);
+        griglia_->addWidget(riga.riepilogo, r + 1, 5);
+        righe_ << riga;
+    }
+    rigaRiposa_->setVisible(n % 2 != 0);
+}
+
+void RegistrazioneGiornateWindow::riempiSquadre(ComboCodici* combo, const QString& scelta) const
+{
+    const Stato& s = stato();
+    ComboCodici::SenzaClick guardia(combo);
+    combo->svuota();
+    combo->aggiungi(QString(), 0);
+    for (int i = 1; i <= s.NumeroSquadre && i < s.Squadre.size(); ++i)
+        combo->aggiungi(s.Squadre[i].Nome, s.Squadre[i].Codice.toInt());
+    int indice = scelta.isEmpty() ? 0 : combo->trovaTesto(scelta);
+    // A name of the file that is not among the teams is shown as it is, not lost.
+    if (indice < 0) indice = combo->aggiungi(scelta, -1);
+    combo->setCurrentIndex(indice);
+}
+
+void RegistrazioneGiornateWindow::mostraGiornata(int numero)
+{
+    Stato& s = stato();
+    DatiGiornata g;
+    g.numero = numero;
+    const bool nuova = numero > s.GiornateInserite;
+    if (!nuova && !EseguiComando(C::TitoloRegistrazione, [&] { g = GiornateCalendarioQueries::leggi(numero); })) return;
+    giornata_ = g;
+    numero_ = numero;
+    nuova_ = nuova;
+    s.GiornataCorrente = numero;
+
+    s.DateOrariPartite = QVector<TipoDataOrario>(righe_.size() + 1);
+    for (int r = 0; r < righe_.size(); ++r) {
+        const DatiIncontro* i = r < g.incontri.size() ? &g.incontri[r] : nullptr;
+        riempiSquadre(righe_[r].casa, i ? i->sq1 : QString());
+        riempiSquadre(righe_[r].ospite, i ? i->sq2 : QString());
+        if (i) s.DateOrariPartite[r + 1] = i->date;
+        aggiornaRiepilogo(r);
+    }
+    riempiSquadre(riposa_, g.riposa);
+    modificata_ = false;
+    aggiornaStato();
+}
+
+void RegistrazioneGiornateWindow::aggiornaStato()
+{
+    const int inserite = stato().GiornateInserite;
+    label1_->setText(QStringLiteral("Giornata n. %1").arg(numero_));
+    label2_->setText(nuova_
+                         ? QStringLiteral("Nuova giornata: non ancora registrata nel calendario")
+                         : QStringLiteral("Giornata registrata nel calendario (%1 giornate in tutto)").arg(inserite));
+    pannelli_[Elimina]->setEnabled(!nuova_ && numero_ == inserite);
+}
+
+void RegistrazioneGiornateWindow::aggiornaRiepilogo(int riga)
+{
+    const Stato& s = stato();
+    if (riga + 1 >= s.DateOrariPartite.size()) return;
+    const TipoDataOrario& d = s.DateOrariPartite[riga + 1];
+    righe_[riga].riepilogo->setText(QStringLiteral("Andata: ") + dataEOra(d.DataAnd, d.HAnd) +
+                                    QStringLiteral("\nRitorno: ") + dataEOra(d.DataRit, d.HRit));
+}
+
+DatiGiornata RegistrazioneGiornateWindow::digitata() const
+{
+    const Stato& s = stato();
+    DatiGiornata g = giornata_;
+    g.incontri.resize(righe_.size());
+    for (int r = 0; r < righe_.size(); ++r) {
+        g.incontri[r].sq1 = righe_[r].casa->testo();
+        g.incontri[r].sq2 = righe_[r].ospite->testo();
+        if (r + 1 < s.DateOrariPartite.size()) g.incontri[r].date = s.DateOrariPartite[r + 1];
+    }
+    g.riposa = rigaRiposa_->isVisibleTo(this) ? riposa_->testo() : giornata_.riposa;
+    return g;
+}
+
+bool RegistrazioneGiornateWindow::puoLasciare()
+{
+    if (!modificata_) return true;
+    switch (Messaggio::mostra(QStringLiteral("Le modifiche alla giornata n. %1 non sono state salvate.\r"
+                                             "Salvarle ora?")
+                                  .arg(numero_),
+                              Messaggio::Pulsanti::SiNoAnnulla, Messaggio::Icona::Domanda, C::TitoloRegistrazione)) {
+    case Messaggio::Risposta::Si: return salva();
+    case Messaggio::Risposta::No: return true;
+    default: return false;
+    }
+}
+
+void RegistrazioneGiornateWindow::sposta(int verso)
+{
+    const int inserite = stato().GiornateInserite;
+    if (verso < 0 && numero_ <= 1) {
+        Messaggio::informa(C::PrimaGiornata, C::TitoloRegistrazione);
+        return;
+    }
+    if (verso > 0 && numero_ >= inserite) {
+        Messaggio::informa(C::UltimaGiornata, C::TitoloRegistrazione);
+        return;
+    }
+    if (puoLasciare()) mostraGiornata(qMin(numero_ + verso, stato().GiornateInserite + 1));
+}
+
+void RegistrazioneGiornateWindow::nuovaGiornata()
+{
+    if (nuova_) {
+        if (!righe_.isEmpty()) righe_.first().casa->setFocus();
+        return;
+    }
+    const int massimo = massimoGiornate();
+    if (stato().GiornateInserite >= massimo) {
+        Messaggio::informa(
+            QStringLiteral("Tutte le %1 giornate del calendario sono già state registrate.").arg(massimo),
+            C::TitoloRegistrazione);
+        return;
+    }
+    if (puoLasciare()) mostraGiornata(stato().GiornateInserite + 1);
+}
+
+bool RegistrazioneGiornateWindow::salva()
+{
+    const int squadre = stato().NumeroSquadre;
+    DatiGiornata g = digitata();
+    const QString problema = GiornateCalendarioQueries::problema(g, squadre);
+    if (!problema.isEmpty()) {
+        Messaggio::errore(problema, C::TitoloRegistrazione);
+        return false;
+    }
+
+    QString rifiuto;
+    bool salvata = false;
+    CursoreAttesa();
+    EseguiComando(C::TitoloRegistrazione, [&] {
+        // The day as stored now: its pairings keep their codes, and those already played keep their teams.
+        const DatiGiornata memorizzata = GiornateCalendarioQueries::leggi(g.numero);
+        rifiuto = GiornateCalendarioQueries::cambioGiocate(g, memorizzata);
+        if (!rifiuto.isEmpty()) return;
+        g.registrata = memorizzata.registrata;
+        g.dataAnd = memorizzata.dataAnd;
+        g.dataRit = memorizzata.dataRit;
+        for (int r = 0; r < g.incontri.size(); ++r)
+            g.incontri[r].codPart = r < memorizzata.incontri.size() ? memorizzata.incontri[r].codPart : 0;
+        GiornateCalendarioQueries::salvaIncontri(g, squadre);
+        salvata = true;
+    });
+    CursoreNormale();
+    if (!rifiuto.isEmpty()) Messaggio::errore(rifiuto, C::TitoloRegistrazione);
+    if (!salvata) return false;
+
+    Stato& s = stato();
+    s.GiornateInserite = qMax(s.GiornateInserite, g.numero);
+    giornata_ = g;
+    nuova_ = false;
+    modificata_ = false;
+    aggiornaStato();
+    return true;
+}
+
+void RegistrazioneGiornateWindow::elimina()
+{
+    const int inserite = stato().GiornateInserite;
+    if (nuova_ || numero_ != inserite) {
+        Messaggio::errore(QStringLiteral("Si può eliminare soltanto l'ultima giornata registrata nel calendario."),
+                          C::TitoloRegistrazione);
+        return;
+    }
+    DatiGiornata memorizzata;
+    if (!EseguiComando(C::TitoloRegistrazione, [&] { memorizzata = GiornateCalendarioQueries::leggi(numero_); }))
+        return;
+    if (memorizzata.giocata) {
+        Messaggio::errore(QStringLiteral("La giornata n. %1 non può essere eliminata: alcune sue partite sono già "
+                                         "state disputate, o ne sono state registrate formazioni o reti.")
+                              .arg(numero_),
+                          C::TitoloRegistrazione);
+        return;
+    }
+    if (!Messaggio::conferma(QStringLiteral("Confermi di voler eliminare dal calendario la giornata n. %1 con tutti "
+                                            "i suoi incontri?")
+                                 .arg(numero_),
+                             C::TitoloRegistrazione))
+        return;
+    const int numero = numero_;
+    if (!EseguiComando(C::TitoloRegistrazione, [numero] { GiornateCalendarioQueries::elimina(numero); })) return;
+    stato().GiornateInserite = numero - 1;
+    mostraGiornata(qMax(1, numero - 1));
+}
+
+void RegistrazioneGiornateWindow::modificaDate(int riga)
+{
+    Stato& s = stato();
+    if (riga + 1 >= s.DateOrariPartite.size()) return;
+    s.RigaSelezionata = riga + 1;
+    const TipoDataOrario prima = s.DateOrariPartite[riga + 1];
+    DateOrarioDialog dialogo(C::incontro(righe_[riga].casa->testo(), righe_[riga].ospite->testo()), this);
+    if (dialogo.exec() != QDialog::Accepted) return;
+    if (stesseDate(prima, stato().DateOrariPartite[riga + 1])) return;
+    aggiornaRiepilogo(riga);
+    modificata_ = true;
+}
+
+bool RegistrazioneGiornateWindow::scarica() { return puoLasciare(); }

@@ -1,0 +1,145 @@
+#include "ambientecostruzione.h"
+
+#include "calendar/calendarioautomaticodialog.h"
+#include "calendar/controllocalendariodialog.h"
+#include "platform/cursore.h"
+
+#include <QCheckBox>
+#include <QListWidget>
+#include <QPushButton>
+
+// The automatic calendar dialog: the build with its two follow-up windows, and every refusal.
+class TestCalendarioAutomaticoDialog : public QObject {
+    Q_OBJECT
+
+    static void cliccaCrea()
+    {
+        auto* crea = AmbienteCostruzione::parte<QPushButton>(QStringLiteral("Form37"), QStringLiteral("Command1"));
+        QVERIFY(crea);
+        QCOMPARE(crea->text(), QStringLiteral("Crea !"));
+        QTest::mouseClick(crea, Qt::LeftButton);
+    }
+    static void spunta(const QString& nome, bool valore)
+    {
+        auto* c = AmbienteCostruzione::parte<QCheckBox>(QStringLiteral("Form37"), nome);
+        QVERIFY(c);
+        c->setChecked(valore);
+    }
+
+private slots:
+    void creaSeiSquadre_data()
+    {
+        QTest::addColumn<bool>("controlla");
+        QTest::addColumn<bool>("date");
+        QTest::newRow("controllo e date") << true << true;
+        QTest::newRow("solo controllo") << true << false;
+        QTest::newRow("solo date") << false << true;
+        QTest::newRow("nessuna delle due") << false << false;
+    }
+    void creaSeiSquadre()
+    {
+        QFETCH(bool, controlla);
+        QFETCH(bool, date);
+        AmbienteCostruzione a;
+        a.apri(a.nuovo(6).senzaCalendario());
+        QCOMPARE(stato().GiornateInserite, 0);
+        QVERIFY(a.mostra<CalendarioAutomaticoDialog>(QStringLiteral("Form37")));
+        QCOMPARE(Finestre::istanza().finestra(QStringLiteral("Form37"))->windowTitle(),
+                 QStringLiteral("Creazione automatica del calendario"));
+        spunta(QStringLiteral("Check2"), controlla);
+        spunta(QStringLiteral("Check1"), date);
+
+        // The check window comes up modal on the calendar just written, and the test closes it.
+        bool controlloVisto = false;
+        QStringList primaGiornata;
+        if (controlla)
+            QuandoModale([&](QWidget* w) {
+                controlloVisto = w->objectName() == QStringLiteral("Form39");
+                if (auto* l = w->findChild<QListWidget*>(QStringLiteral("List1")))
+                    for (int i = 0; i < l->count(); ++i) primaGiornata << l->item(i)->text();
+                qobject_cast<Finestra*>(w)->chiudi();
+            });
+        cliccaCrea();
+
+        QCOMPARE(controlloVisto, controlla);
+        QCOMPARE(Conta("GIORNATA"), 5);
+        QCOMPARE(Conta("PARTITA"), 15);
+        QCOMPARE(Valore("SELECT GIORNATEINS FROM CAMPIONATO").toInt(), 5);
+        QCOMPARE(stato().GiornateInserite, 5);
+        QVERIFY(!Cursore::inAttesa());
+        if (controlla) {
+            QStringList attese;
+            Query q("SELECT SQ1, SQ2 FROM PARTITA WHERE GIORNATANUM = 1 ORDER BY RIGA");
+            while (q.next()) attese << q.testo(0) + " - " + q.testo(1);
+            QCOMPARE(primaGiornata, attese);
+        }
+        QCOMPARE(AmbienteCostruzione::caricata(QStringLiteral("Form39")), false);
+        QCOMPARE(Finestre::istanza().visibile(QStringLiteral("Form38")), date);
+        QVERIFY(!AmbienteCostruzione::caricata(QStringLiteral("Form37")));
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+    }
+
+    // Every refusal of the builder leaves the file as it was; the dialog stays open and opens nothing.
+    void rifiuto_data()
+    {
+        QTest::addColumn<int>("squadre");
+        QTest::addColumn<bool>("calendario");
+        QTest::addColumn<bool>("senzaModello");
+        QTest::addColumn<QString>("titolo");
+        QTest::newRow("calendario già presente") << 6 << true << false << "Calendario già presente";
+        QTest::newRow("numero dispari di squadre") << 7 << false << false << "Golvarno - Operazione non possibile";
+        QTest::newRow("quattro squadre") << 4 << false << false << "Golvarno - Operazione non possibile";
+        QTest::newRow("modello mancante") << 8 << false << true << "Golvarno - Operazione non possibile";
+    }
+    void rifiuto()
+    {
+        QFETCH(int, squadre);
+        QFETCH(bool, calendario);
+        QFETCH(bool, senzaModello);
+        QFETCH(QString, titolo);
+        AmbienteCostruzione a(senzaModello ? QList<int>{squadre} : QList<int>{});
+        FixtureCampionato f = a.nuovo(squadre);
+        if (!calendario) f.senzaCalendario();
+        const DatiFixture d = a.apri(f);
+        const int inserite = stato().GiornateInserite;
+        ChiudiDbCampionato();
+        const QByteArray prima = Impronta(d.percorso);
+        ApriDbCampionato(d.percorso);
+
+        a.mostra<CalendarioAutomaticoDialog>(QStringLiteral("Form37"));
+        spunta(QStringLiteral("Check1"), true);
+        spunta(QStringLiteral("Check2"), true);
+        a.messaggi.ok();
+        cliccaCrea();
+
+        QCOMPARE(a.messaggi.quanti(), 1);
+        QCOMPARE(a.messaggi.ultimo().titolo, titolo);
+        QCOMPARE(a.messaggi.ultimo().icona, Messaggio::Icona::Critica);
+        QVERIFY(!Cursore::inAttesa());
+        QVERIFY(Finestre::istanza().visibile(QStringLiteral("Form37")));
+        QVERIFY(!AmbienteCostruzione::caricata(QStringLiteral("Form39")));
+        QVERIFY(!AmbienteCostruzione::caricata(QStringLiteral("Form38")));
+        QCOMPARE(stato().GiornateInserite, inserite);
+        ChiudiDbCampionato();
+        QCOMPARE(Impronta(d.percorso), prima);
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+    }
+
+    // With no championship open the builder asks to open one; declining leaves the dialog as it was.
+    void senzaCampionato()
+    {
+        AmbienteCostruzione a;
+        a.mostra<CalendarioAutomaticoDialog>(QStringLiteral("Form37"));
+        a.messaggi.no();
+        cliccaCrea();
+        QCOMPARE(a.messaggi.quanti(), 1);
+        QVERIFY(a.messaggi.ultimo().testo.startsWith(QStringLiteral("Occorre aprire un file")));
+        QVERIFY(Finestre::istanza().visibile(QStringLiteral("Form37")));
+        QVERIFY(!AmbienteCostruzione::caricata(QStringLiteral("Form39")));
+        QVERIFY(!Cursore::inAttesa());
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+    }
+};
+
+QTEST_MAIN(TestCalendarioAutomaticoDialog)
+#include "tst_calendarioautomaticodialog.moc"

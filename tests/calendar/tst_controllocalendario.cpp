@@ -1,0 +1,149 @@
+#include "ambientecostruzione.h"
+
+#include "calendar/controllocalendariodialog.h"
+#include "platform/cursore.h"
+
+#include <QLabel>
+#include <QListWidget>
+
+// The calendar check: the match days one at a time, and the rebuild that replaces the calendar only
+// when the new one is written.
+class TestControlloCalendario : public QObject {
+    Q_OBJECT
+
+    static constexpr int PRECEDENTE = 130;
+    static constexpr int SUCCESSIVA = 131;
+    static constexpr int RICREA = 132;
+
+    static QStringList elenco()
+    {
+        QStringList r;
+        auto* l = AmbienteCostruzione::parte<QListWidget>(QStringLiteral("Form39"), QStringLiteral("List1"));
+        for (int i = 0; l && i < l->count(); ++i) r << l->item(i)->text();
+        return r;
+    }
+    static QString intestazione()
+    {
+        return AmbienteCostruzione::parte<QLabel>(QStringLiteral("Form39"), QStringLiteral("Label1"))->text();
+    }
+    // The pairings of a match day as the file holds them now.
+    static QStringList giornata(int numero)
+    {
+        QStringList r;
+        Query q("SELECT SQ1, SQ2 FROM PARTITA WHERE GIORNATANUM = ? ORDER BY RIGA", {numero});
+        while (q.next()) r << q.testo(0) + " - " + q.testo(1);
+        return r;
+    }
+
+private slots:
+    void navigazione()
+    {
+        AmbienteCostruzione a;
+        a.apri(a.nuovo(6));
+        auto* w = a.mostra<ControlloCalendarioDialog>(QStringLiteral("Form39"));
+        QVERIFY(w);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Controllo giornate del calendario"));
+        QCOMPARE(intestazione(), QStringLiteral("Giornata n. 1"));
+        QCOMPARE(elenco(), giornata(1));
+
+        a.messaggi.ok();
+        AmbienteCostruzione::premi(PRECEDENTE);
+        QCOMPARE(a.messaggi.ultimo().testo, QStringLiteral("Questa è la prima giornata del campionato!"));
+        QCOMPARE(a.messaggi.ultimo().titolo, QStringLiteral("Controllo del calendario"));
+        QCOMPARE(w->giornata(), 1);
+
+        for (int g = 2; g <= 5; ++g) {
+            AmbienteCostruzione::premi(SUCCESSIVA);
+            QCOMPARE(w->giornata(), g);
+            QCOMPARE(elenco(), giornata(g));
+        }
+        a.messaggi.ok();
+        AmbienteCostruzione::premi(SUCCESSIVA);
+        QCOMPARE(a.messaggi.ultimo().testo, QStringLiteral("Questa è l'ultima giornata inserita nel calendario!"));
+        QCOMPARE(w->giornata(), 5);
+        AmbienteCostruzione::premi(PRECEDENTE);
+        QCOMPARE(intestazione(), QStringLiteral("Giornata n. 4"));
+        QCOMPARE(a.messaggi.quanti(), 2);
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+    }
+
+    void ricrea_data()
+    {
+        QTest::addColumn<bool>("conferma");
+        QTest::addColumn<QString>("modello");  // "" the template as installed, "-" none, else its bytes
+        QTest::addColumn<bool>("ricreato");
+        QTest::newRow("risposta no") << false << QString() << false;
+        QTest::newRow("risposta sì") << true << QString() << true;
+        QTest::newRow("modello mancante") << true << QStringLiteral("-") << false;
+        QTest::newRow("modello illeggibile") << true << QStringLiteral("non è un database") << false;
+    }
+    void ricrea()
+    {
+        QFETCH(bool, conferma);
+        QFETCH(QString, modello);
+        QFETCH(bool, ricreato);
+        AmbienteCostruzione a;
+        const DatiFixture d = a.apri(a.nuovo(6));
+        if (modello == QStringLiteral("-")) {
+            QVERIFY(a.cartella.rimuovi(QStringLiteral("S6.DTA")));
+        } else if (!modello.isEmpty()) {
+            QFile f(a.cartella.file(QStringLiteral("S6.DTA")));
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(modello.toUtf8());
+        }
+        const QStringList prima = Accoppiamenti();
+        const int ultimoCodice = Valore("SELECT MAX(CODPART) FROM PARTITA").toInt();
+        ChiudiDbCampionato();
+        const QByteArray impronta = Impronta(d.percorso);
+        ApriDbCampionato(d.percorso);
+
+        auto* w = a.mostra<ControlloCalendarioDialog>(QStringLiteral("Form39"));
+        AmbienteCostruzione::premi(SUCCESSIVA);
+        AmbienteCostruzione::premi(SUCCESSIVA);
+        QCOMPARE(w->giornata(), 3);
+        stato().GiornateInserite = 0;
+        stato().GiornataCorrente = 4;
+
+        a.messaggi.risposta(conferma ? Messaggio::Risposta::Si : Messaggio::Risposta::No);
+        if (conferma) a.messaggi.ok();  // the success report, or the builder's refusal
+        AmbienteCostruzione::premi(RICREA);
+
+        const Messaggio::Richiesta domanda = a.messaggi.mostrati().first();
+        QCOMPARE(domanda.testo, QStringLiteral("Confermi di voler riformulare (sempre automaticamente) il calendario "
+                                               "del campionato?\r\r(Verranno cancellati tutte le giornate fissate e "
+                                               "visualizzabili ora)"));
+        QCOMPARE(domanda.titolo, QStringLiteral("Controllo del calendario"));
+        QCOMPARE(domanda.pulsanti, Messaggio::Pulsanti::SiNo);
+        QCOMPARE(domanda.icona, Messaggio::Icona::Domanda);
+        QVERIFY(!Cursore::inAttesa());
+
+        if (ricreato) {
+            QCOMPARE(a.messaggi.ultimo().testo, QStringLiteral("Queste sono le giornate stabilite nel nuovo calendario "
+                                                               "creato automaticamente."));
+            QCOMPARE(a.messaggi.ultimo().titolo, QStringLiteral("Controllo del calendario"));
+            QCOMPARE(a.messaggi.ultimo().icona, Messaggio::Icona::Informazione);
+            QCOMPARE(Conta("GIORNATA"), 5);
+            QCOMPARE(Conta("PARTITA"), 15);
+            QCOMPARE(Valore("SELECT MIN(CODPART) FROM PARTITA").toInt(), ultimoCodice + 1);
+            QCOMPARE(stato().GiornateInserite, 5);
+            QCOMPARE(stato().GiornataCorrente, 1);
+            QCOMPARE(w->giornata(), 1);
+            QCOMPARE(elenco(), giornata(1));
+        } else {
+            // Nothing told of a success, the old calendar untouched, the day on show kept.
+            for (const Messaggio::Richiesta& m : a.messaggi.mostrati())
+                QVERIFY(!m.testo.startsWith(QStringLiteral("Queste sono le giornate")));
+            if (conferma) QCOMPARE(a.messaggi.ultimo().icona, Messaggio::Icona::Critica);
+            QCOMPARE(Accoppiamenti(), prima);
+            QCOMPARE(stato().GiornateInserite, 0);
+            QCOMPARE(stato().GiornataCorrente, 4);
+            QCOMPARE(w->giornata(), 3);
+            ChiudiDbCampionato();
+            QCOMPARE(Impronta(d.percorso), impronta);
+        }
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+    }
+};
+
+QTEST_MAIN(TestControlloCalendario)
+#include "tst_controllocalendario.moc"
