@@ -1,8 +1,10 @@
+#include "shell/finestraprincipale.h"
+#include "shell/finestrecampionato.h"
+#include "shell/schedacampionatowindow.h"
+
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QMainWindow>
-#include <QMdiArea>
 #include <QTranslator>
 
 int main(int argc, char** argv)
@@ -17,13 +19,11 @@ int main(int argc, char** argv)
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&traduzioneQt);
 
-    QMainWindow finestra;
-    finestra.setObjectName(QStringLiteral("MDI1"));
-    finestra.setWindowTitle(QStringLiteral("Golvarno 2000"));
-    auto* area = new QMdiArea(&finestra);
-    area->setBackground(QColor(0x80, 0x80, 0x80));
-    finestra.setCentralWidget(area);
-    finestra.resize(1024, 720);
+    // The windows built so far; the commands of the others stay disabled.
+    RegistraFinestreCampionato();
+    RegistraSchedaCampionato();
+
+    FinestraPrincipale finestra;
     finestra.show();
     return app.exec();
 }

@@ -1,0 +1,250 @@
+#include "core/database.h"
+#include "core/guardia.h"
+#include "core/stato.h"
+#include "platform/finestre.h"
+#include "shell/aperturacampionato.h"
+#include "shell/comandi.h"
+#include "shell/finestraprincipale.h"
+#include "support/cartellatemporanea.h"
+#include "support/finestraditest.h"
+#include "support/fixturecampionato.h"
+#include "support/seammessaggi.h"
+
+#include <memory>
+#include <QAction>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The open command and the check for an open championship that the data commands make first.
+class TestAperturaCampionato : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<CartellaTemporanea> cartella;
+    std::unique_ptr<MessaggiDiTest> messaggi;
+    std::unique_ptr<FinestraPrincipale> mdi;
+    QTemporaryDir dir;
+
+    QString crea(const QString& nome, const QString& denominazione, int squadre = 6)
+    {
+        const QString percorso = dir.filePath(nome);
+        QFile::remove(percorso);
+        FixtureCampionato(percorso).denominazione(denominazione).squadre(squadre).crea();
+        return percorso;
+    }
+
+    // Opens through the menu, answering the dialog with `percorso`.
+    void apriDalMenu(const QString& percorso)
+    {
+        messaggi->file(percorso);
+        mdi->azione("ApriCampionato")->trigger();
+    }
+
+private slots:
+    void initTestCase() { cartella = std::make_unique<CartellaTemporanea>(); }
+    void cleanupTestCase() { cartella.reset(); }
+
+    void init()
+    {
+        AzzeraStato();
+        Finestre::istanza().azzera();
+        FinestraDiTest::diario().clear();
+        AperturaCampionato::impostaUltimoFile(QString());
+        messaggi = std::make_unique<MessaggiDiTest>();
+        mdi = std::make_unique<FinestraPrincipale>();
+        stato().PrimaAttivazione = false;
+        stato().MostraSchedaCampionato = false;
+    }
+    void cleanup()
+    {
+        Finestre::istanza().azzera();
+        mdi.reset();
+        messaggi.reset();
+        ChiudiDbCampionato();
+    }
+
+    void dialogo()
+    {
+        messaggi->file(QString());
+        mdi->azione("ApriCampionato")->trigger();
+        const auto r = messaggi->ultimo();
+        QCOMPARE(r.tipo, Messaggio::Richiesta::Tipo::ApriFile);
+        QCOMPARE(r.titolo, QStringLiteral("Apri un campionato"));
+        QCOMPARE(r.filtro, QStringLiteral("Files di Golvarno (*.GVN)|*.GVN|Tutti i files (*.*)|*.*|"));
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+    }
+
+    void apertura()
+    {
+        const QString a = crea("a.GVN", "Serie A 1998", 6);
+        stato().CampionatoCreato = 1;  // a file opened is never treated as just created
+        stato().SquadraCorrente = "Qualcuna";
+        apriDalMenu(a);
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+        QCOMPARE(mdi->windowTitle(), QStringLiteral("Golvarno 2000 - Serie A 1998"));
+        QVERIFY(stato().CampionatoAperto);
+        QCOMPARE(stato().CampionatoCreato, 0);
+        QCOMPARE(stato().PercorsoCampionato, a);
+        QCOMPARE(stato().Denominazione, QStringLiteral("Serie A 1998"));
+        QCOMPARE(stato().NumeroSquadre, 6);
+        QVERIFY(stato().SquadraCorrente.isEmpty());
+        QCOMPARE(DbCampionato().databaseName(), a);
+        // The next use starts from the file just chosen.
+        apriDalMenu(QString());
+        QCOMPARE(messaggi->ultimo().valoreIniziale, a);
+    }
+
+    // The championship card follows the opening when the settings ask for it.
+    void schedaDopoLApertura()
+    {
+        FinestraDiTest::registra("Form53");
+        stato().MostraSchedaCampionato = true;
+        apriDalMenu(crea("a.GVN", "A"));
+        QVERIFY(Finestre::istanza().visibile("Form53"));
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+    }
+
+    void annullaNonCambiaNulla()
+    {
+        const QString a = crea("a.GVN", "A");
+        apriDalMenu(a);
+        FinestraDiTest::registra("Form6");
+        Finestre::istanza().mostra("Form6");
+        apriDalMenu(QString());
+        QCOMPARE(mdi->windowTitle(), QStringLiteral("Golvarno 2000 - A"));
+        QCOMPARE(stato().PercorsoCampionato, a);
+        QCOMPARE(DbCampionato().databaseName(), a);
+        QVERIFY(Finestre::istanza().visibile("Form6"));
+        QVERIFY(!FinestraDiTest::diario().contains("Form6 scarica"));
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+    }
+
+    // Opening another championship closes the visible windows only; the same file may be opened again.
+    void secondaApertura_data()
+    {
+        QTest::addColumn<bool>("stessoFile");
+        QTest::newRow("altro file") << false;
+        QTest::newRow("stesso file") << true;
+    }
+    void secondaApertura()
+    {
+        QFETCH(bool, stessoFile);
+        const QString a = crea("a.GVN", "A", 6);
+        const QString b = stessoFile ? a : crea("b.GVN", "B", 8);
+        apriDalMenu(a);
+        FinestraDiTest::registra("Form6");
+        FinestraDiTest::registra("Form7");
+        Finestre::istanza().mostra("Form6");
+        Finestre::istanza().carica("Form7");
+        apriDalMenu(b);
+        QVERIFY(!Finestre::istanza().caricata("Form6"));
+        QVERIFY(FinestraDiTest::diario().contains("Form6 scarica"));
+        QVERIFY(Finestre::istanza().caricata("Form7"));
+        QCOMPARE(stato().PercorsoCampionato, b);
+        QCOMPARE(stato().NumeroSquadre, stessoFile ? 6 : 8);
+        QCOMPARE(mdi->windowTitle(), QStringLiteral("Golvarno 2000 - ") + (stessoFile ? "A" : "B"));
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+    }
+
+    // A file that is not a championship is refused before anything changes.
+    void fileNonValido_data()
+    {
+        QTest::addColumn<QByteArray>("contenuto");
+        QTest::newRow("testo") << QByteArray("questo non è un campionato");
+        QTest::newRow("vuoto") << QByteArray();
+        QTest::newRow("altro database") << QByteArray("sqlite");
+    }
+    void fileNonValido()
+    {
+        QFETCH(QByteArray, contenuto);
+        const QString a = crea("a.GVN", "A");
+        apriDalMenu(a);
+        FinestraDiTest::registra("Form6");
+        Finestre::istanza().mostra("Form6");
+
+        const QString cattivo = dir.filePath("cattivo.GVN");
+        QFile::remove(cattivo);
+        if (contenuto == "sqlite") {
+            {
+                QSqlDatabase db = ApriConnessione("altro", cattivo);
+                Esegui("CREATE TABLE Altro (X INTEGER)", {}, db);
+            }
+            ChiudiConnessione("altro");
+        } else {
+            QFile f(cattivo);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(contenuto);
+        }
+        messaggi->ok();
+        apriDalMenu(cattivo);
+        QCOMPARE(messaggi->quanti(), 3);  // two dialogs, one refusal
+        QCOMPARE(messaggi->ultimo().icona, Messaggio::Icona::Critica);
+        QVERIFY(messaggi->ultimo().testo.contains(cattivo));
+        QCOMPARE(stato().PercorsoCampionato, a);
+        QCOMPARE(DbCampionato().databaseName(), a);
+        QCOMPARE(stato().Denominazione, QStringLiteral("A"));
+        QCOMPARE(mdi->windowTitle(), QStringLiteral("Golvarno 2000 - A"));
+        QVERIFY(Finestre::istanza().visibile("Form6"));
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+    }
+
+    // The check of a guarded command: No ends it; Yes runs the open command, and the command goes
+    // on only when a championship was opened.
+    void guardia_data()
+    {
+        QTest::addColumn<QString>("risposta");
+        QTest::addColumn<bool>("scegliFile");
+        QTest::addColumn<bool>("prosegue");
+        QTest::newRow("no") << "no" << false << false;
+        QTest::newRow("si, annulla") << "si" << false << false;
+        QTest::newRow("si, file") << "si" << true << true;
+    }
+    void guardia()
+    {
+        QFETCH(QString, risposta);
+        QFETCH(bool, scegliFile);
+        QFETCH(bool, prosegue);
+        const QString a = crea("a.GVN", "A");
+        FinestraDiTest::registra("Form6");
+        stato().ClassificaCompleta = false;
+        if (risposta == "si") {
+            messaggi->si();
+            messaggi->file(scegliFile ? a : QString());
+        } else {
+            messaggi->no();
+        }
+        mdi->azione("ClassificaGenerale")->trigger();
+        QCOMPARE(messaggi->mostrati().first().testo,
+                 QStringLiteral("Occorre aprire un file con i dati di un campionato per poter lavorare!\r\r"
+                                "Si desidera aprire un file ora?"));
+        QCOMPARE(messaggi->mostrati().first().icona, Messaggio::Icona::Esclamazione);
+        QCOMPARE(messaggi->mostrati().first().pulsanti, Messaggio::Pulsanti::SiNo);
+        QCOMPARE(messaggi->quanti(), risposta == "si" ? 2 : 1);
+        QCOMPARE(stato().CampionatoAperto, prosegue);
+        QCOMPARE(Finestre::istanza().visibile("Form6"), prosegue);
+        QCOMPARE(stato().ClassificaCompleta, prosegue);
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+
+        // Once a championship is open the check never asks again.
+        if (prosegue) {
+            Finestre::istanza().scaricaSubito("Form6");
+            mdi->azione("ClassificaGenerale")->trigger();
+            QCOMPARE(messaggi->quanti(), 2);
+            QVERIFY(Finestre::istanza().visibile("Form6"));
+        }
+    }
+
+    // The open command in the toolbar and at start-up is the menu's.
+    void pulsanteApri()
+    {
+        const QString a = crea("a.GVN", "A");
+        messaggi->file(a);
+        mdi->eseguiPulsante(0);
+        QCOMPARE(stato().PercorsoCampionato, a);
+        QCOMPARE(messaggi->ultimo().titolo, QStringLiteral("Apri un campionato"));
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+    }
+};
+
+QTEST_MAIN(TestAperturaCampionato)
+#include "tst_aperturacampionato.moc"

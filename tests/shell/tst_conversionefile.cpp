@@ -1,0 +1,288 @@
+#include "core/database.h"
+#include "core/stato.h"
+#include "platform/finestre.h"
+#include "shell/aperturacampionato.h"
+#include "shell/conversionefile.h"
+#include "shell/finestraprincipale.h"
+#include "support/cartellatemporanea.h"
+#include "support/finestraditest.h"
+#include "support/fixturecampionato.h"
+#include "support/seammessaggi.h"
+#include "support/vecchioformato.h"
+
+#include <memory>
+#include <QAction>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray impronta(const QString& percorso)
+{
+    QFile f(percorso);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
+
+const QString SUCCESSO = QStringLiteral("Il file è stato convertito con successo!\rSi desidera aprirlo adesso?");
+
+}  // namespace
+
+// The conversion of a file of the previous version into a copy in the current layout.
+class TestConversioneFile : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<CartellaTemporanea> cartella;
+    std::unique_ptr<MessaggiDiTest> messaggi;
+    std::unique_ptr<FinestraPrincipale> mdi;
+    std::unique_ptr<QTemporaryDir> dir;
+
+    QString vecchio(const QString& nome)
+    {
+        const QString percorso = dir->filePath(nome);
+        VecchioFormato::creaStagione(percorso, 6);
+        return percorso;
+    }
+
+    QString aperto(const QString& nome = "in uso.GVN")
+    {
+        const QString percorso = dir->filePath(nome);
+        FixtureCampionato(percorso).denominazione("In uso").squadre(6).crea();
+        messaggi->file(percorso);
+        mdi->azione("ApriCampionato")->trigger();
+        messaggi->svuota();
+        return percorso;
+    }
+
+    void converti(const QString& scelto)
+    {
+        messaggi->file(scelto);
+        mdi->azione("AggiornaFiles")->trigger();
+    }
+
+    QStringList files() const { return QDir(dir->path()).entryList(QDir::Files, QDir::Name); }
+
+private slots:
+    void initTestCase() { cartella = std::make_unique<CartellaTemporanea>(); }
+    void cleanupTestCase() { cartella.reset(); }
+
+    void init()
+    {
+        AzzeraStato();
+        Finestre::istanza().azzera();
+        FinestraDiTest::diario().clear();
+        AperturaCampionato::impostaUltimoFile(QString());
+        dir = std::make_unique<QTemporaryDir>();
+        messaggi = std::make_unique<MessaggiDiTest>();
+        mdi = std::make_unique<FinestraPrincipale>();
+        stato().PrimaAttivazione = false;
+        stato().MostraSchedaCampionato = false;
+    }
+    void cleanup()
+    {
+        Finestre::istanza().azzera();
+        mdi.reset();
+        messaggi.reset();
+        ChiudiDbCampionato();
+        dir.reset();
+    }
+
+    void nomeCopia_data()
+    {
+        QTest::addColumn<QString>("cartella");
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QStringList>("esistenti");
+        QTest::addColumn<QString>("atteso");
+        QTest::newRow("semplice") << ""
+                                  << "Serie A.GVN" << QStringList{} << "Serie A 2000.GVN";
+        QTest::newRow("2000 preso") << ""
+                                    << "Serie A.GVN" << QStringList{"Serie A 2000.GVN"} << "Serie A 2001.GVN";
+        QTest::newRow("due presi") << ""
+                                   << "Serie A.GVN" << QStringList{"Serie A 2000.GVN", "Serie A 2001.GVN"}
+                                   << "Serie A 2002.GVN";
+        QTest::newRow("due punti") << ""
+                                   << "Serie A 98.99.GVN" << QStringList{} << "Serie A 98 2000.99.GVN";
+        QTest::newRow("punto nella cartella") << "Dati.old"
+                                              << "Serie A.GVN" << QStringList{} << "Serie A 2000.GVN";
+        QTest::newRow("senza punto") << ""
+                                     << "Serie A" << QStringList{} << "Serie A 2000";
+    }
+    void nomeCopia()
+    {
+        QFETCH(QString, cartella);
+        QFETCH(QString, nome);
+        QFETCH(QStringList, esistenti);
+        QFETCH(QString, atteso);
+        QDir base(dir->path());
+        QVERIFY(cartella.isEmpty() || base.mkpath(cartella));
+        const QDir qui(base.filePath(cartella.isEmpty() ? "." : cartella));
+        for (const QString& e : esistenti) {
+            QFile f(qui.filePath(e));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        const QString originale = qui.absoluteFilePath(nome);
+        QCOMPARE(ConversioneFile::nomeCopia(originale), qui.absoluteFilePath(atteso));
+    }
+
+    void convertiEApri()
+    {
+        const QString v = vecchio("Serie A.GVN");
+        const QByteArray prima = impronta(v);
+        const QString copia = dir->filePath("Serie A 2000.GVN");
+        messaggi->si().si();
+        converti(v);
+        const auto& m = messaggi->mostrati();
+        QCOMPARE(m.size(), 3);
+        QCOMPARE(m[0].titolo, QStringLiteral("Selezionare il file da aggiornare"));
+        QCOMPARE(m[1].titolo, QStringLiteral("Conversione file"));
+        QCOMPARE(m[1].testo, QStringLiteral("Confermi di convertire il file: \r") + v +
+                                 QStringLiteral("\r nel formato di Golvarno 2000 ? \r\r(La copia originale del file "
+                                                "verrà comunque mantenuta: verrà creata una copia con nome: \r") +
+                                 copia + QStringLiteral("\r da usare con Golvarno 2000)"));
+        QCOMPARE(m[1].icona, Messaggio::Icona::Domanda);
+        QCOMPARE(m[2].titolo, QStringLiteral("Conversione completata"));
+        QCOMPARE(m[2].testo, SUCCESSO);
+        QCOMPARE(m[2].icona, Messaggio::Icona::Esclamazione);
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+
+        QCOMPARE(impronta(v), prima);
+        QCOMPARE(stato().PercorsoCampionato, copia);
+        QVERIFY(stato().CampionatoAperto);
+        QCOMPARE(stato().CampionatoCreato, 0);
+        QCOMPARE(DbCampionato().databaseName(), copia);
+        QCOMPARE(mdi->windowTitle(), QStringLiteral("Golvarno 2000 - Campionato versione 4"));
+        QCOMPARE(stato().NumeroSquadre, 6);
+        // The copy is in the current layout.
+        QCOMPARE(Valore("SELECT COUNT(*) FROM Presenze WHERE Girone NOT IN (-1, 0)").toInt(), 0);
+
+        // The open dialog starts from the file chosen for the conversion, with its own title.
+        messaggi->file(QString());
+        mdi->azione("ApriCampionato")->trigger();
+        QCOMPARE(messaggi->ultimo().valoreIniziale, v);
+        QCOMPARE(messaggi->ultimo().titolo, QStringLiteral("Apri un campionato"));
+
+        // Converting it again gives the next name.
+        messaggi->si().no();
+        converti(v);
+        QVERIFY(QFile::exists(dir->filePath("Serie A 2001.GVN")));
+        QCOMPARE(impronta(v), prima);
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+    }
+
+    // Not opening the copy keeps the championship in use, with its windows.
+    void nonAprireLaCopia()
+    {
+        const QString a = aperto();
+        FinestraDiTest::registra("Form6");
+        Finestre::istanza().mostra("Form6");
+        const QString v = vecchio("vecchio.GVN");
+        messaggi->si().no();
+        converti(v);
+        QCOMPARE(messaggi->ultimo().testo, SUCCESSO);
+        QVERIFY(QFile::exists(dir->filePath("vecchio 2000.GVN")));
+        QCOMPARE(stato().PercorsoCampionato, a);
+        QCOMPARE(DbCampionato().databaseName(), a);
+        QCOMPARE(mdi->windowTitle(), QStringLiteral("Golvarno 2000 - In uso"));
+        QVERIFY(Finestre::istanza().visibile("Form6"));
+        QCOMPARE(Valore("SELECT Denom FROM Campionato").toString(), QStringLiteral("In uso"));
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+    }
+
+    void annullaONo_data()
+    {
+        QTest::addColumn<bool>("annulla");
+        QTest::newRow("annulla") << true;
+        QTest::newRow("no") << false;
+    }
+    void annullaONo()
+    {
+        QFETCH(bool, annulla);
+        const QString v = vecchio("vecchio.GVN");
+        const QStringList prima = files();
+        if (!annulla) messaggi->no();
+        converti(annulla ? QString() : v);
+        QCOMPARE(files(), prima);
+        QCOMPARE(messaggi->quanti(), annulla ? 1 : 2);
+        QVERIFY(!stato().CampionatoAperto);
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+    }
+
+    // The file in use is refused, under whatever form of its path.
+    void fileInUso_data()
+    {
+        QTest::addColumn<QString>("forma");
+        QTest::newRow("uguale") << "uguale";
+        QTest::newRow("con ./") << "punto";
+        QTest::newRow("collegamento") << "link";
+    }
+    void fileInUso()
+    {
+        QFETCH(QString, forma);
+        const QString a = aperto("in uso.GVN");
+        QString scelto = a;
+        if (forma == "punto") scelto = dir->path() + "/./in uso.GVN";
+        if (forma == "link") {
+            scelto = dir->filePath("collegamento.GVN");
+            QVERIFY(QFile::link(a, scelto));
+        }
+        const QStringList prima = files();
+        messaggi->ok();
+        converti(scelto);
+        QCOMPARE(messaggi->ultimo().titolo, QStringLiteral("Conversione impossibile"));
+        QCOMPARE(messaggi->ultimo().testo, QStringLiteral("Attenzione: non si può convertire il file attualmente in "
+                                                          "uso. Esso è già utilizzabile con Golvarno 2000 !"));
+        QCOMPARE(messaggi->ultimo().icona, Messaggio::Icona::Critica);
+        QCOMPARE(files(), prima);
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+    }
+
+    // A file that cannot be converted leaves no copy, never reports success, and keeps what was open.
+    void fileNonConvertibile_data()
+    {
+        QTest::addColumn<QString>("tipo");
+        QTest::newRow("non un database") << "testo";
+        QTest::newRow("gia convertito") << "attuale";
+        QTest::newRow("passaggio fallito") << "blocco";
+    }
+    void fileNonConvertibile()
+    {
+        QFETCH(QString, tipo);
+        const QString a = aperto();
+        const QString scelto = dir->filePath("da convertire.GVN");
+        if (tipo == "attuale") {
+            FixtureCampionato(scelto).squadre(4).crea();
+        } else if (tipo == "blocco") {
+            // A file that passes the check but whose line-ups cannot be rewritten.
+            VecchioFormato::creaStagione(scelto, 6);
+            {
+                QSqlDatabase db = ApriConnessione("blocco", scelto, false, false);
+                Esegui("CREATE TRIGGER blocco BEFORE UPDATE ON Presenze BEGIN SELECT RAISE(ABORT, 'bloccato'); END",
+                       {}, db);
+            }
+            ChiudiConnessione("blocco");
+        } else {
+            QFile f(scelto);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("non è un campionato");
+        }
+        const QStringList prima = files();
+        // A file found unfit is refused before the confirmation; a pass that fails, after it.
+        if (tipo == "blocco") messaggi->si();
+        messaggi->ok();
+        converti(scelto);
+        QCOMPARE(messaggi->ultimo().titolo, QStringLiteral("Conversione file"));
+        QCOMPARE(messaggi->ultimo().icona, Messaggio::Icona::Critica);
+        QVERIFY(messaggi->ultimo().testo.contains(scelto));
+        for (const auto& m : messaggi->mostrati()) QVERIFY(m.testo != SUCCESSO);
+        QCOMPARE(files(), prima);
+        QCOMPARE(stato().PercorsoCampionato, a);
+        QCOMPARE(DbCampionato().databaseName(), a);
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+    }
+};
+
+QTEST_MAIN(TestConversioneFile)
+#include "tst_conversionefile.moc"
