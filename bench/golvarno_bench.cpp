@@ -212,14 +212,15 @@ void limiteApertura(benchmark::State& state)
     }
 }
 
-// Keeps the console output and the mean real time of every benchmark, in milliseconds.
+// Keeps the console output and the real time of every benchmark, in milliseconds.
 class Raccolta : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
+        // With repetitions the median, reported after the single runs, is the figure kept.
         for (const Run& r : runs)
-            if (r.run_type == Run::RT_Iteration && !r.error_occurred)
-                tempi[r.benchmark_name()] = r.GetAdjustedRealTime();
+            if (!r.error_occurred && (r.run_type == Run::RT_Iteration || r.aggregate_name == "median"))
+                tempi[r.run_name.str()] = r.GetAdjustedRealTime();
         ConsoleReporter::ReportRuns(runs);
     }
     std::map<std::string, double> tempi;
