@@ -74,7 +74,7 @@ ControlloCalendarioDialog::ControlloCalendarioDialog(QWidget* parent) : Finestra
     list1_->setFocusPolicy(Qt::NoFocus);
     const QFontMetrics fm(list1_->font());
     list1_->setMinimumHeight(RIGHE_VISIBILI * (fm.height() + 4) + 2 * list1_->frameWidth() + 4);
-    list1_->setMinimumWidth(fm.horizontalAdvance(QLatin1Char('M')) * 32);
+    list1_->setMinimumWidth(fm.horizontalAdvance(QLatin1Char('x')) * 64);
     principale->addWidget(list1_, 1);
 
     label2_ = new QLabel(this);

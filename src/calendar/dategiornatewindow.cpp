@@ -21,8 +21,8 @@ using C = CostruzioneCalendario;
 namespace {
 
 constexpr int LUNGHEZZA_DATA = 50;  // PARTITA and GIORNATA DATAAND, DATARIT, HAND, HRIT: Text 50
-constexpr int CARATTERI_DATA = 12;
-constexpr int CARATTERI_ORA = 7;
+constexpr int CARATTERI_DATA = 16;
+constexpr int CARATTERI_ORA = 6;
 
 QLabel* titoloColonna(const QString& testo, QWidget* parent)
 {

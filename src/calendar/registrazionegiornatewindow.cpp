@@ -116,6 +116,7 @@ RegistrazioneGiornateWindow::RegistrazioneGiornateWindow(QWidget* parent) : Fine
     label3->setObjectName(QStringLiteral("Label3"));
     riposa_ = new ComboCodici(rigaRiposa_);
     riposa_->setObjectName(QStringLiteral("ComboRiposa"));
+    riposa_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     connect(riposa_, &ComboCodici::click, this, [this] { modificata_ = true; });
     h->addWidget(label3);
     h->addWidget(riposa_);
@@ -185,7 +186,7 @@ void RegistrazioneGiornateWindow::costruisciRighe()
             QFontMetrics(piccolo).horizontalAdvance(QStringLiteral("Ritorno: 00/00/0000 ore 00:00")));
         for (ComboCodici* c : {riga.casa, riga.ospite}) {
             c->setMinimumContentsLength(16);
-            c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
             connect(c, &ComboCodici::click, this, [this] { modificata_ = true; });
         }
         connect(riga.date, &QPushButton::clicked, this, [this, r] { modificaDate(r); });

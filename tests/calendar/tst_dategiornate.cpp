@@ -1,0 +1,199 @@
+#include "ambientecostruzione.h"
+
+#include "calendar/dategiornatewindow.h"
+#include "calendar/registrazionegiornatewindow.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+// Dates and kick-off times: through the small dialog of the match-day entry and through the dates
+// window, saved with a blank for an empty text, and the day's date copied to its pairings.
+class TestDateGiornate : public QObject {
+    Q_OBJECT
+
+    static QLineEdit* casella(const QString& finestra, const QString& nome)
+    {
+        auto* e = AmbienteCostruzione::parte<QLineEdit>(finestra, nome);
+        if (!e) qWarning("casella %s assente", qPrintable(nome));
+        return e;
+    }
+    // Types into a box as the user does (the window notices only typed changes).
+    static void scrivi(QLineEdit* e, const QString& testo)
+    {
+        e->setFocus();
+        e->selectAll();
+        QTest::keyClick(e, Qt::Key_Backspace);
+        QTest::keyClicks(e, testo);
+        QCOMPARE(e->text(), testo);
+    }
+    static void premi(const QString& finestra, const QString& nome)
+    {
+        auto* b = AmbienteCostruzione::parte<QPushButton>(finestra, nome);
+        QVERIFY(b);
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    // DATAAND, HAND, DATARIT, HRIT of a pairing as stored.
+    static QStringList memorizzate(int codPart)
+    {
+        Query q("SELECT DATAAND, HAND, DATARIT, HRIT FROM PARTITA WHERE CODPART = ?", {codPart});
+        QStringList r;
+        if (q.next())
+            for (int i = 0; i < 4; ++i) r << q.testo(i);
+        return r;
+    }
+    static QStringList nelleCaselle(const QString& finestra, const QStringList& nomi)
+    {
+        QStringList r;
+        for (const QString& n : nomi) r << casella(finestra, n)->text();
+        return r;
+    }
+    static QStringList comeMemorizzate(const QStringList& testi)
+    {
+        QStringList r;
+        for (const QString& t : testi) r << (t.isEmpty() ? QStringLiteral(" ") : t);
+        return r;
+    }
+
+private slots:
+    // The four texts of a pairing go through the dialog into the file, show in the dates window, come
+    // back changed from it, and show again in the dialog.
+    void giroCompleto_data()
+    {
+        QTest::addColumn<QStringList>("primi");
+        QTest::addColumn<QStringList>("secondi");
+        QTest::newRow("tutti e quattro") << QStringList{"10/09/2000", "15:00", "21/01/2001", "14:30"}
+                                         << QStringList{"", "", "", ""};
+        QTest::newRow("solo andata") << QStringList{"domenica 10", "15", "", ""}
+                                     << QStringList{"", "", "sabato 20", "20:45"};
+        QTest::newRow("solo le date") << QStringList{"10 settembre", "", "21 gennaio", ""}
+                                      << QStringList{"11 settembre", "16:00", "22 gennaio", "18:00"};
+        QTest::newRow("nessuno") << QStringList{"", "", "", ""} << QStringList{"1/10", "", "", "21:00"};
+    }
+    void giroCompleto()
+    {
+        QFETCH(QStringList, primi);
+        QFETCH(QStringList, secondi);
+        AmbienteCostruzione a;
+        const DatiFixture d = a.apri(a.nuovo(6));
+        const int codice = d.partita(2, 1)->codPart;
+        const QString form10 = QStringLiteral("Form10");
+        const QString form38 = QStringLiteral("Form38");
+        const QStringList nomiDialogo{"Text1", "Text2", "Text3", "Text4"};
+
+        // In the match-day entry, through its dialog.
+        stato().GiornataCorrente = 2;
+        auto* registrazione = a.mostra<RegistrazioneGiornateWindow>(form10);
+        QStringList visteNelDialogo;
+        QuandoModale([&](QWidget* dialogo) {
+            for (int i = 0; i < 4; ++i) {
+                auto* e = dialogo->findChild<QLineEdit*>(nomiDialogo[i]);
+                visteNelDialogo << e->text();
+                e->setText(primi[i]);
+            }
+            dialogo->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        });
+        premi(form10, QStringLiteral("CommandDate1"));
+        QCOMPARE(visteNelDialogo, (QStringList{"", "", "", ""}));
+        QCOMPARE(stato().RigaSelezionata, 1);
+        QCOMPARE(registrazione->modificata(), (primi != QStringList{"", "", "", ""}));
+        AmbienteCostruzione::premi(123);
+        QCOMPARE(memorizzate(codice), comeMemorizzate(primi));
+        AmbienteCostruzione::premi(125);
+        QVERIFY(!AmbienteCostruzione::caricata(form10));
+
+        // In the dates window, which saves when it moves to another day.
+        auto* date = a.mostra<DateGiornateWindow>(form38);
+        QCOMPARE(date->giornata(), 1);
+        premi(form38, QStringLiteral("Command2"));
+        QCOMPARE(date->giornata(), 2);
+        const QStringList nomiRiga{"DataAnd1", "HAnd1", "DataRit1", "HRit1"};
+        QCOMPARE(nelleCaselle(form38, nomiRiga), primi);
+        for (int i = 0; i < 4; ++i) scrivi(casella(form38, nomiRiga[i]), secondi[i]);
+        premi(form38, QStringLiteral("Command1"));
+        QCOMPARE(date->giornata(), 1);
+        QCOMPARE(memorizzate(codice), comeMemorizzate(secondi));
+        premi(form38, QStringLiteral("Command2"));
+        QCOMPARE(nelleCaselle(form38, nomiRiga), secondi);
+
+        // And back in the dialog.
+        stato().GiornataCorrente = 2;
+        a.mostra<RegistrazioneGiornateWindow>(form10);
+        visteNelDialogo.clear();
+        QuandoModale([&](QWidget* dialogo) {
+            for (const QString& n : nomiDialogo) visteNelDialogo << dialogo->findChild<QLineEdit*>(n)->text();
+            dialogo->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+        });
+        premi(form10, QStringLiteral("CommandDate1"));
+        QCOMPARE(visteNelDialogo, secondi);
+        QVERIFY(!qobject_cast<RegistrazioneGiornateWindow*>(Finestre::istanza().finestra(form10))->modificata());
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+    }
+
+    void copiaDataGiornata()
+    {
+        AmbienteCostruzione a;
+        const DatiFixture d = a.apri(a.nuovo(8));
+        const QString form38 = QStringLiteral("Form38");
+        auto* w = a.mostra<DateGiornateWindow>(form38);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Date ed orari delle giornate"));
+        a.messaggi.ok();
+        premi(form38, QStringLiteral("Command1"));
+        QCOMPARE(a.messaggi.ultimo().testo, QStringLiteral("Questa è la prima giornata del campionato!"));
+        for (int g = 2; g <= 7; ++g) premi(form38, QStringLiteral("Command2"));
+        a.messaggi.ok();
+        premi(form38, QStringLiteral("Command2"));
+        QCOMPARE(a.messaggi.ultimo().testo, QStringLiteral("Questa è l'ultima giornata inserita nel calendario!"));
+        QCOMPARE(w->giornata(), 7);
+        QVERIFY(!w->modificata());
+
+        scrivi(casella(form38, QStringLiteral("Text1")), QStringLiteral("domenica 3 giugno"));
+        premi(form38, QStringLiteral("Command3"));
+        for (int r = 1; r <= 4; ++r) {
+            QCOMPARE(casella(form38, QStringLiteral("DataAnd%1").arg(r))->text(), QStringLiteral("domenica 3 giugno"));
+            QCOMPARE(casella(form38, QStringLiteral("DataRit%1").arg(r))->text(), QString());
+        }
+        a.messaggi.ok();
+        premi(form38, QStringLiteral("Command4"));
+        QCOMPARE(a.messaggi.ultimo().testo, QStringLiteral("Scrivere prima la data della giornata nel girone di "
+                                                           "ritorno."));
+        scrivi(casella(form38, QStringLiteral("HAnd3")), QStringLiteral("20:45"));
+
+        // Closing saves.
+        premi(form38, QStringLiteral("Command6"));
+        QVERIFY(!AmbienteCostruzione::caricata(form38));
+        QCOMPARE(Valore("SELECT DATAAND FROM GIORNATA WHERE NUMERO = 7").toString(),
+                 QStringLiteral("domenica 3 giugno"));
+        QCOMPARE(Valore("SELECT DATARIT FROM GIORNATA WHERE NUMERO = 7").toString(), QStringLiteral(" "));
+        for (int r = 1; r <= 4; ++r)
+            QCOMPARE(memorizzate(d.partita(7, r)->codPart),
+                     (QStringList{"domenica 3 giugno", r == 3 ? "20:45" : " ", " ", " "}));
+        QCOMPARE(Valore("SELECT COUNT(*) FROM PARTITA WHERE DATAAND <> ' '").toInt(), 4);
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+    }
+
+    // Coming back to the window shows the pairings as stored now, unless it holds changes of its own.
+    void attivazione()
+    {
+        AmbienteCostruzione a;
+        const DatiFixture d = a.apri(a.nuovo(6));
+        const QString form38 = QStringLiteral("Form38");
+        a.mostra<DateGiornateWindow>(form38);
+        auto* incontro = AmbienteCostruzione::parte<QLabel>(form38, QStringLiteral("Incontro1"));
+        QCOMPARE(incontro->text(), d.partita(1, 1)->sq1 + " - " + d.partita(1, 1)->sq2);
+        Esegui("UPDATE PARTITA SET SQ1 = 'Zara', DATAAND = '5 maggio' WHERE CODPART = ?", {d.partita(1, 1)->codPart});
+        Finestre::istanza().finestra(form38)->attiva();
+        QCOMPARE(incontro->text(), QStringLiteral("Zara - ") + d.partita(1, 1)->sq2);
+        QCOMPARE(casella(form38, QStringLiteral("DataAnd1"))->text(), QStringLiteral("5 maggio"));
+
+        scrivi(casella(form38, QStringLiteral("HAnd1")), QStringLiteral("18"));
+        Esegui("UPDATE PARTITA SET SQ1 = 'York' WHERE CODPART = ?", {d.partita(1, 1)->codPart});
+        Finestre::istanza().finestra(form38)->attiva();
+        QCOMPARE(incontro->text(), QStringLiteral("Zara - ") + d.partita(1, 1)->sq2);
+        QCOMPARE(casella(form38, QStringLiteral("HAnd1"))->text(), QStringLiteral("18"));
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+    }
+};
+
+QTEST_MAIN(TestDateGiornate)
+#include "tst_dategiornate.moc"

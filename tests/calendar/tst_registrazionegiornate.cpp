@@ -1,0 +1,422 @@
+#include "ambientecostruzione.h"
+
+#include "calendar/registrazionegiornatewindow.h"
+#include "core/cercagiornate.h"
+#include "platform/combocodici.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+// The match days typed by hand: a new day appended as the codes say, a stored day changed in place, the
+// checks that refuse a day, the moves between days, and the delete of the last day.
+class TestRegistrazioneGiornate : public QObject {
+    Q_OBJECT
+
+    static constexpr int PRECEDENTE = 120;
+    static constexpr int SUCCESSIVA = 121;
+    static constexpr int NUOVA = 122;
+    static constexpr int SALVA = 123;
+    static constexpr int ELIMINA = 124;
+    static constexpr int CHIUDI = 125;
+    static const inline QString TITOLO = QStringLiteral("Registrare gli incontri giornata per giornata");
+
+    static ComboCodici* combo(const QString& nome)
+    {
+        auto* c = AmbienteCostruzione::parte<ComboCodici>(QStringLiteral("Form10"), nome);
+        if (!c) qWarning("combo %s assente", qPrintable(nome));
+        return c;
+    }
+    static void imposta(ComboCodici* c, const QString& squadra)
+    {
+        c->setCurrentIndex(squadra.isEmpty() ? 0 : c->trovaTesto(squadra));
+        QCOMPARE(c->testo(), squadra);
+    }
+    static void scegli(int riga, const QString& casa, const QString& ospite)
+    {
+        imposta(combo(QStringLiteral("ComboCasa%1").arg(riga)), casa);
+        imposta(combo(QStringLiteral("ComboOspite%1").arg(riga)), ospite);
+    }
+    static QString incontro(int riga)
+    {
+        return combo(QStringLiteral("ComboCasa%1").arg(riga))->testo() + " - " +
+               combo(QStringLiteral("ComboOspite%1").arg(riga))->testo();
+    }
+    static RegistrazioneGiornateWindow* apriSu(AmbienteCostruzione& a, int giornata)
+    {
+        stato().GiornataCorrente = giornata;
+        return a.mostra<RegistrazioneGiornateWindow>(QStringLiteral("Form10"));
+    }
+    // Every field the entry writes of a pairing, in stored order: Null as "NULL".
+    static QStringList partite()
+    {
+        QStringList r;
+        Query q("SELECT GIORNATANUM, RIGA, SQ1, SQ2, DISPAND, DISPRIT, DATAAND, HAND, DATARIT, HRIT, G1A, G2A, G1R, "
+                "G2R FROM PARTITA ORDER BY rowid");
+        while (q.next()) {
+            QStringList c;
+            for (int i = 0; i < 14; ++i)
+                c << (q.valore(i).isNull() ? QStringLiteral("NULL") : "[" + q.valore(i).toString() + "]");
+            r << c.join(QLatin1Char(' '));
+        }
+        return r;
+    }
+    static QString partita(int g, int riga, const QString& sq1, const QString& sq2)
+    {
+        return QStringLiteral("[%1] [%2] [%3] [%4] [0] [0] [ ] [ ] [ ] [ ] NULL NULL NULL NULL")
+            .arg(g)
+            .arg(riga)
+            .arg(sq1, sq2);
+    }
+    static QStringList giornate()
+    {
+        QStringList r;
+        Query q("SELECT NUMERO, DATAAND, DATARIT, DISPAND, DISPRIT, RIPOSA FROM GIORNATA ORDER BY rowid");
+        while (q.next())
+            r << QStringLiteral("%1 [%2] [%3] %4 %5 %6")
+                     .arg(q.intero(0))
+                     .arg(q.testo(1), q.testo(2))
+                     .arg(q.intero(3))
+                     .arg(q.intero(4))
+                     .arg(q.nullo("RIPOSA") ? QStringLiteral("NULL") : q.testo(5));
+        return r;
+    }
+    // A championship of 6 teams whose calendar stops after `giornate` match days.
+    static DatiFixture calendarioParziale(AmbienteCostruzione& a, int giornate)
+    {
+        const DatiFixture d = a.nuovo(6).creaEApri();
+        Esegui("DELETE FROM PARTITA WHERE GIORNATANUM > ?", {giornate});
+        Esegui("DELETE FROM GIORNATA WHERE NUMERO > ?", {giornate});
+        Esegui("UPDATE CAMPIONATO SET GIORNATEINS = ?", {giornate});
+        CaricaCampionato();
+        return d;
+    }
+
+private slots:
+    void nuovaGiornataDispari()
+    {
+        AmbienteCostruzione a;
+        a.apri(a.nuovo(5).senzaCalendario());
+        auto* w = apriSu(a, stato().GiornateInserite + 1);
+        QVERIFY(w);
+        QCOMPARE(w->giornata(), 1);
+        QVERIFY(w->nuova());
+        QVERIFY(combo(QStringLiteral("ComboRiposa"))->isVisible());
+        QVERIFY(!combo(QStringLiteral("ComboCasa3")));
+        QCOMPARE(incontro(1), QStringLiteral(" - "));
+        QVERIFY(!Pannello::perId(ELIMINA)->isEnabled());
+
+        scegli(1, "Ancona", "Bari");
+        scegli(2, "Dolomiti", "Cagliari");
+        imposta(combo(QStringLiteral("ComboRiposa")), "Empoli");
+        QVERIFY(w->modificata());
+        AmbienteCostruzione::premi(SALVA);
+        QVERIFY(!w->nuova());
+        QVERIFY(!w->modificata());
+        QCOMPARE(stato().GiornateInserite, 1);
+        QVERIFY(Pannello::perId(ELIMINA)->isEnabled());
+
+        AmbienteCostruzione::premi(NUOVA);
+        QCOMPARE(w->giornata(), 2);
+        QVERIFY(w->nuova());
+        QCOMPARE(incontro(2), QStringLiteral(" - "));
+        scegli(1, "Bari", "Cagliari");
+        scegli(2, "Empoli", "Ancona");
+        imposta(combo(QStringLiteral("ComboRiposa")), "Dolomiti");
+        AmbienteCostruzione::premi(SALVA);
+
+        QCOMPARE(giornate(), (QStringList{"1 [ ] [ ] 0 0 Empoli", "2 [ ] [ ] 0 0 Dolomiti"}));
+        QCOMPARE(partite(), (QStringList{partita(1, 1, "Ancona", "Bari"), partita(1, 2, "Dolomiti", "Cagliari"),
+                                         partita(2, 1, "Bari", "Cagliari"), partita(2, 2, "Empoli", "Ancona")}));
+        QCOMPARE(Valore("SELECT GIORNATEINS FROM CAMPIONATO").toInt(), 2);
+        QCOMPARE(stato().GiornateInserite, 2);
+
+        // The round finders see the days in the order they were added.
+        QCOMPARE(GiornataDaGiocare(), GIORNATA_TROVATA);
+        QCOMPARE(stato().GiornataCorrente, 1);
+        Esegui("UPDATE GIORNATA SET DISPAND = -1 WHERE NUMERO = 1");
+        QCOMPARE(GiornataDaGiocare(), GIORNATA_TROVATA);
+        QCOMPARE(stato().GiornataCorrente, 2);
+        QVERIFY(stato().Andata);
+        QCOMPARE(UltimaGiornataGiocata(), GIORNATA_TROVATA);
+        QCOMPARE(stato().GiornataCorrente, 1);
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+    }
+
+    void modificaMantieneCodici()
+    {
+        AmbienteCostruzione a;
+        const DatiFixture d = a.apri(a.nuovo(6));
+        const QStringList prima = Accoppiamenti();
+        auto* w = apriSu(a, 2);
+        QCOMPARE(w->giornata(), 2);
+        QVERIFY(!w->nuova());
+        QVector<const PartitaFixture*> p;
+        for (int r = 1; r <= 3; ++r) {
+            p << d.partita(2, r);
+            QCOMPARE(incontro(r), p.last()->sq1 + " - " + p.last()->sq2);
+        }
+        scegli(1, p[0]->sq2, p[0]->sq1);
+        scegli(2, p[1]->sq1, p[2]->sq2);
+        scegli(3, p[2]->sq1, p[1]->sq2);
+        AmbienteCostruzione::premi(SALVA);
+
+        // Day 2 keeps its rows, their order and their codes; only the teams change.
+        const QStringList nuove{p[0]->sq2 + "-" + p[0]->sq1, p[1]->sq1 + "-" + p[2]->sq2, p[2]->sq1 + "-" + p[1]->sq2};
+        QStringList attese = prima;
+        for (QString& riga : attese)
+            for (int r = 0; r < 3; ++r)
+                if (riga.endsWith(QStringLiteral(" #%1").arg(p[r]->codPart)))
+                    riga = QStringLiteral("2/%1 %2 #%3").arg(r + 1).arg(nuove[r]).arg(p[r]->codPart);
+        QVERIFY(attese != prima);
+        QCOMPARE(Accoppiamenti(), attese);
+        QCOMPARE(Conta("GIORNATA"), 5);
+        QCOMPARE(Valore("SELECT GIORNATEINS FROM CAMPIONATO").toInt(), 5);
+        QCOMPARE(stato().GiornateInserite, 5);
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+    }
+
+    void controlli_data()
+    {
+        QTest::addColumn<QStringList>("squadre");  // home and away of rows 1 and 2, then the resting team
+        QTest::addColumn<QString>("messaggio");
+        QTest::newRow("incontro incompleto")
+            << QStringList{"Ancona", "", "Cagliari", "Dolomiti", "Empoli"}
+            << "Attenzione: l'incontro n. 1 non è completo.\rIndicare entrambe le squadre di ogni incontro della "
+               "giornata.";
+        QTest::newRow("nessuna squadra a riposo")
+            << QStringList{"Ancona", "Bari", "Cagliari", "Dolomiti", ""}
+            << "Attenzione: il campionato ha un numero dispari di squadre.\rIndicare la squadra che riposa in questa "
+               "giornata.";
+        QTest::newRow("squadra contro se stessa")
+            << QStringList{"Ancona", "Bari", "Cagliari", "Cagliari", "Empoli"}
+            << "Attenzione: nell'incontro n. 2 la squadra Cagliari è indicata contro se stessa.";
+        QTest::newRow("squadra a riposo che gioca")
+            << QStringList{"Ancona", "Bari", "Cagliari", "Dolomiti", "Bari"}
+            << "Attenzione: la squadra Bari riposa in questa giornata e non può giocare l'incontro n. 1.";
+        QTest::newRow("squadra due volte")
+            << QStringList{"Ancona", "Bari", "Cagliari", "Ancona", "Empoli"}
+            << "Attenzione: la squadra Ancona compare più di una volta nella giornata (incontri n. 1 e n. 2).\rOgni "
+               "squadra gioca un solo incontro per giornata.";
+    }
+    void controlli()
+    {
+        QFETCH(QStringList, squadre);
+        QFETCH(QString, messaggio);
+        AmbienteCostruzione a;
+        const DatiFixture d = a.apri(a.nuovo(5).senzaCalendario());
+        auto* w = apriSu(a, 1);
+        scegli(1, squadre[0], squadre[1]);
+        scegli(2, squadre[2], squadre[3]);
+        imposta(combo(QStringLiteral("ComboRiposa")), squadre[4]);
+        ChiudiDbCampionato();
+        const QByteArray impronta = Impronta(d.percorso);
+        ApriDbCampionato(d.percorso);
+
+        a.messaggi.ok();
+        AmbienteCostruzione::premi(SALVA);
+        QCOMPARE(a.messaggi.quanti(), 1);
+        QCOMPARE(a.messaggi.ultimo().testo, messaggio);
+        QCOMPARE(a.messaggi.ultimo().titolo, TITOLO);
+        QCOMPARE(a.messaggi.ultimo().icona, Messaggio::Icona::Critica);
+        QVERIFY(w->nuova());
+        QVERIFY(w->modificata());
+        QCOMPARE(stato().GiornateInserite, 0);
+        ChiudiDbCampionato();
+        QCOMPARE(Impronta(d.percorso), impronta);
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+    }
+
+    // A pairing with a leg played keeps its teams; its dates can still change.
+    void partitaGiocata()
+    {
+        AmbienteCostruzione a;
+        const DatiFixture d = a.apri(a.nuovo(6).giocaFinoA(1, true));
+        const PartitaFixture* p = d.partita(1, 1);
+        const QStringList prima = Accoppiamenti();
+        apriSu(a, 1);
+        scegli(1, p->sq2, p->sq1);
+        a.messaggi.ok();
+        AmbienteCostruzione::premi(SALVA);
+        QCOMPARE(a.messaggi.ultimo().testo,
+                 QStringLiteral("Attenzione: l'incontro n. 1 (%1 - %2) è già stato disputato, o ne sono state "
+                                "registrate formazioni o reti: le sue squadre non possono essere cambiate.")
+                     .arg(p->sq1, p->sq2));
+        QCOMPARE(Accoppiamenti(), prima);
+
+        scegli(1, p->sq1, p->sq2);
+        QuandoModale([](QWidget* dialogo) {
+            dialogo->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("3 settembre"));
+            dialogo->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        });
+        AmbienteCostruzione::parte<QPushButton>(QStringLiteral("Form10"), QStringLiteral("CommandDate1"))->click();
+        AmbienteCostruzione::premi(SALVA);
+        QCOMPARE(Accoppiamenti(), prima);
+        QCOMPARE(Valore("SELECT DATAAND FROM PARTITA WHERE CODPART = ?", {p->codPart}).toString(),
+                 QStringLiteral("3 settembre"));
+        QCOMPARE(Valore("SELECT DISPAND FROM PARTITA WHERE CODPART = ?", {p->codPart}).toInt(), -1);
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+    }
+
+    void apertura_data()
+    {
+        QTest::addColumn<int>("registrate");  // days stored (of 5); -1 no calendar
+        QTest::addColumn<int>("corrente");
+        QTest::addColumn<int>("giornata");
+        QTest::addColumn<bool>("nuova");
+        QTest::addColumn<bool>("avviso");
+        QTest::newRow("nessuna giornata") << -1 << 1 << 1 << true << false;
+        QTest::newRow("giornata registrata") << 5 << 3 << 3 << false << false;
+        QTest::newRow("dopo l'ultima") << 3 << 4 << 4 << true << false;
+        QTest::newRow("molto oltre l'ultima") << 3 << 9 << 4 << true << false;
+        QTest::newRow("corrente a zero") << 5 << 0 << 1 << false << false;
+        QTest::newRow("calendario completo") << 5 << 6 << 5 << false << true;
+    }
+    void apertura()
+    {
+        QFETCH(int, registrate);
+        QFETCH(int, corrente);
+        QFETCH(int, giornata);
+        QFETCH(bool, nuova);
+        QFETCH(bool, avviso);
+        AmbienteCostruzione a;
+        const DatiFixture d = registrate < 0 ? a.apri(a.nuovo(6).senzaCalendario()) : calendarioParziale(a, registrate);
+        if (avviso) a.messaggi.ok();
+        auto* w = apriSu(a, corrente);
+        QCOMPARE(w->giornata(), giornata);
+        QCOMPARE(w->nuova(), nuova);
+        QCOMPARE(stato().GiornataCorrente, giornata);
+        QVERIFY(!combo(QStringLiteral("ComboRiposa"))->isVisible());
+        for (int r = 1; r <= 3; ++r)
+            QCOMPARE(incontro(r),
+                     nuova ? QStringLiteral(" - ") : d.partita(giornata, r)->sq1 + " - " + d.partita(giornata, r)->sq2);
+        QCOMPARE(AmbienteCostruzione::parte<QLabel>(QStringLiteral("Form10"), QStringLiteral("Label1"))->text(),
+                 QStringLiteral("Giornata n. %1").arg(giornata));
+        if (avviso)
+            QCOMPARE(a.messaggi.ultimo().testo, QStringLiteral("Tutte le 5 giornate del calendario sono già state "
+                                                               "registrate.\rViene mostrata l'ultima giornata."));
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+    }
+
+    void spostamenti()
+    {
+        AmbienteCostruzione a;
+        const DatiFixture d = a.apri(a.nuovo(6));
+        auto* w = apriSu(a, 1);
+        a.messaggi.ok();
+        AmbienteCostruzione::premi(PRECEDENTE);
+        QCOMPARE(a.messaggi.ultimo().testo, QStringLiteral("Questa è la prima giornata del campionato!"));
+        QCOMPARE(a.messaggi.ultimo().titolo, TITOLO);
+
+        // A change not saved: Annulla stays, No leaves it behind unsaved.
+        const QStringList prima = Accoppiamenti();
+        scegli(1, d.partita(1, 1)->sq2, d.partita(1, 1)->sq1);
+        a.messaggi.annulla();
+        AmbienteCostruzione::premi(SUCCESSIVA);
+        QCOMPARE(a.messaggi.ultimo().pulsanti, Messaggio::Pulsanti::SiNoAnnulla);
+        QCOMPARE(w->giornata(), 1);
+        QVERIFY(w->modificata());
+        a.messaggi.no();
+        AmbienteCostruzione::premi(SUCCESSIVA);
+        QCOMPARE(w->giornata(), 2);
+        QVERIFY(!w->modificata());
+        QCOMPARE(Accoppiamenti(), prima);
+
+        // Sì saves before moving on.
+        scegli(1, d.partita(2, 1)->sq2, d.partita(2, 1)->sq1);
+        a.messaggi.si();
+        AmbienteCostruzione::premi(SUCCESSIVA);
+        QCOMPARE(w->giornata(), 3);
+        QCOMPARE(Valore("SELECT SQ1 FROM PARTITA WHERE CODPART = ?", {d.partita(2, 1)->codPart}).toString(),
+                 d.partita(2, 1)->sq2);
+
+        AmbienteCostruzione::premi(SUCCESSIVA);
+        AmbienteCostruzione::premi(SUCCESSIVA);
+        QCOMPARE(w->giornata(), 5);
+        a.messaggi.ok().ok();
+        AmbienteCostruzione::premi(SUCCESSIVA);
+        QCOMPARE(a.messaggi.mostrati().at(a.messaggi.quanti() - 1).testo,
+                 QStringLiteral("Questa è l'ultima giornata inserita nel calendario!"));
+        AmbienteCostruzione::premi(NUOVA);
+        QCOMPARE(a.messaggi.ultimo().testo,
+                 QStringLiteral("Tutte le 5 giornate del calendario sono già state registrate."));
+        QCOMPARE(w->giornata(), 5);
+
+        // Closing with a change not saved asks too.
+        scegli(3, d.partita(5, 3)->sq2, d.partita(5, 3)->sq1);
+        a.messaggi.annulla();
+        AmbienteCostruzione::premi(CHIUDI);
+        QVERIFY(AmbienteCostruzione::caricata(QStringLiteral("Form10")));
+        a.messaggi.no();
+        AmbienteCostruzione::premi(CHIUDI);
+        QVERIFY(!AmbienteCostruzione::caricata(QStringLiteral("Form10")));
+        QCOMPARE(Valore("SELECT SQ1 FROM PARTITA WHERE CODPART = ?", {d.partita(5, 3)->codPart}).toString(),
+                 d.partita(5, 3)->sq1);
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+    }
+
+    void elimina_data()
+    {
+        QTest::addColumn<QString>("caso");
+        QTest::addColumn<bool>("eliminata");
+        QTest::newRow("ultima giornata") << "libera" << true;
+        QTest::newRow("risposta no") << "no" << false;
+        QTest::newRow("andata disputata") << "andata" << false;
+        QTest::newRow("una partita del ritorno disputata") << "ritorno" << false;
+        QTest::newRow("formazioni registrate") << "formazioni" << false;
+        QTest::newRow("reti registrate") << "reti" << false;
+    }
+    void elimina()
+    {
+        QFETCH(QString, caso);
+        QFETCH(bool, eliminata);
+        AmbienteCostruzione a;
+        FixtureCampionato f = a.nuovo(6);
+        if (caso == QStringLiteral("andata")) f.gioca(5, true);
+        const DatiFixture d = a.apri(f);
+        const int codice = d.partita(5, 2)->codPart;
+        if (caso == QStringLiteral("ritorno")) Esegui("UPDATE PARTITA SET DISPRIT = -1 WHERE CODPART = ?", {codice});
+        if (caso == QStringLiteral("formazioni"))
+            Esegui("INSERT INTO PRESENZE (GIRONE, GIORNATA, CODPARTITA, CODGIOCATORE) VALUES (-1, 5, ?, -1)", {codice});
+        if (caso == QStringLiteral("reti")) Esegui("INSERT INTO RETI (CODPART, GIRONE) VALUES (?, 1)", {codice});
+        const QStringList prima = Accoppiamenti();
+
+        auto* w = apriSu(a, 3);
+        QVERIFY(!Pannello::perId(ELIMINA)->isEnabled());
+        AmbienteCostruzione::premi(SUCCESSIVA);
+        AmbienteCostruzione::premi(SUCCESSIVA);
+        QCOMPARE(w->giornata(), 5);
+        if (caso == QStringLiteral("libera"))
+            a.messaggi.si();
+        else if (caso == QStringLiteral("no"))
+            a.messaggi.no();
+        else
+            a.messaggi.ok();
+        AmbienteCostruzione::premi(ELIMINA);
+        QCOMPARE(a.messaggi.quanti(), 1);
+
+        if (eliminata) {
+            QCOMPARE(a.messaggi.ultimo().icona, Messaggio::Icona::Domanda);
+            QCOMPARE(Accoppiamenti(), prima.mid(0, 12));
+            QCOMPARE(Conta("GIORNATA"), 4);
+            QCOMPARE(Valore("SELECT GIORNATEINS FROM CAMPIONATO").toInt(), 4);
+            QCOMPARE(stato().GiornateInserite, 4);
+            QCOMPARE(w->giornata(), 4);
+            QVERIFY(!w->nuova());
+            QVERIFY(Pannello::perId(ELIMINA)->isEnabled());
+        } else {
+            if (caso != QStringLiteral("no"))
+                QCOMPARE(a.messaggi.ultimo().testo,
+                         QStringLiteral("La giornata n. 5 non può essere eliminata: alcune sue partite sono già "
+                                        "state disputate, o ne sono state registrate formazioni o reti."));
+            QCOMPARE(Accoppiamenti(), prima);
+            QCOMPARE(Conta("GIORNATA"), 5);
+            QCOMPARE(stato().GiornateInserite, 5);
+            QCOMPARE(w->giornata(), 5);
+        }
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+    }
+};
+
+QTEST_MAIN(TestRegistrazioneGiornate)
+#include "tst_registrazionegiornate.moc"
