@@ -11,7 +11,6 @@
 #include "platform/messaggio.h"
 #include "platform/pannello.h"
 
-#include <functional>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -35,29 +34,17 @@ ControlloCalendarioDialog::ControlloCalendarioDialog(QWidget* parent) : Finestra
     impostaContestoGuida(C::GuidaAutomatico);
 
     auto* principale = new QVBoxLayout(this);
-    auto* strumenti = new QHBoxLayout;
-    struct Voce {
-        QString icona, testo, suggerimento;
-        std::function<void()> azione;
-    };
-    const QList<Voce> voci{
-        {QStringLiteral("precedente"), QStringLiteral("Giornata\nprecedente"),
-         QStringLiteral("Visualizzare la giornata precedente"), [this] { sposta(-1); }},
-        {QStringLiteral("successivo"), QStringLiteral("Giornata\nsuccessiva"),
-         QStringLiteral("Visualizzare la giornata successiva"), [this] { sposta(+1); }},
-        {QStringLiteral("calendario"), QStringLiteral("Ricrea\ncalendario"),
-         QStringLiteral("Creare di nuovo, automaticamente, tutto il calendario"), [this] { ricrea(); }},
-        {QStringLiteral("chiudi"), QStringLiteral("Chiudi"), QStringLiteral("Accettare il calendario e chiudere"),
-         [this] { chiudi(); }},
-    };
-    for (int i = 0; i < voci.size(); ++i) {
-        Pannello* p = C::pannello(BASE_EVIDENZIA + i, voci[i].icona, voci[i].testo, voci[i].suggerimento, this);
-        connect(p, &Pannello::clicked, this, voci[i].azione);
-        strumenti->addWidget(p);
-        if (i == 1) strumenti->addSpacing(16);
-    }
-    strumenti->addStretch();
-    principale->addLayout(strumenti);
+    principale->addLayout(C::strisciaPannelli(
+        BASE_EVIDENZIA,
+        {{QStringLiteral("precedente"), QStringLiteral("Giornata\nprecedente"),
+          QStringLiteral("Visualizzare la giornata precedente"), [this] { sposta(-1); }},
+         {QStringLiteral("successivo"), QStringLiteral("Giornata\nsuccessiva"),
+          QStringLiteral("Visualizzare la giornata successiva"), [this] { sposta(+1); }, true},
+         {QStringLiteral("calendario"), QStringLiteral("Ricrea\ncalendario"),
+          QStringLiteral("Creare di nuovo, automaticamente, tutto il calendario"), [this] { ricrea(); }},
+         {QStringLiteral("chiudi"), QStringLiteral("Chiudi"), QStringLiteral("Accettare il calendario e chiudere"),
+          [this] { chiudi(); }}},
+        this));
 
     label1_ = C::intestazione(QStringLiteral("Label1"), this);
     principale->addWidget(label1_);

@@ -3,6 +3,7 @@
 #include "platform/icone.h"
 #include "platform/pannello.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
@@ -46,6 +47,21 @@ Pannello* CostruzioneCalendario::pannello(int id, const QString& icona, const QS
     p->impostaDisposizione(Pannello::Disposizione::IconaSopra);
     p->setToolTip(suggerimento);
     return p;
+}
+
+QHBoxLayout* CostruzioneCalendario::strisciaPannelli(int base, const QList<VocePannello>& voci, QWidget* parent,
+                                                     QVector<Pannello*>* pannelli)
+{
+    auto* striscia = new QHBoxLayout;
+    for (int i = 0; i < voci.size(); ++i) {
+        Pannello* p = pannello(base + i, voci[i].icona, voci[i].testo, voci[i].suggerimento, parent);
+        QObject::connect(p, &Pannello::clicked, parent, voci[i].azione);
+        striscia->addWidget(p);
+        if (voci[i].gruppo) striscia->addSpacing(16);
+        if (pannelli) *pannelli << p;
+    }
+    striscia->addStretch();
+    return striscia;
 }
 
 QLabel* CostruzioneCalendario::intestazione(const QString& nome, QWidget* parent)

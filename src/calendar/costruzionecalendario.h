@@ -1,9 +1,12 @@
 #pragma once
 
+#include <functional>
+#include <QList>
 #include <QString>
 #include <QVector>
 
 class Pannello;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -34,6 +37,16 @@ public:
     // A panel button of a tool strip: picture above its caption, lit under the mouse with highlight `id`.
     static Pannello* pannello(int id, const QString& icona, const QString& testo, const QString& suggerimento,
                               QWidget* parent);
+    // One panel button of a window's tool strip; `gruppo` true leaves a gap after it.
+    struct VocePannello {
+        QString icona, testo, suggerimento;
+        std::function<void()> azione;
+        bool gruppo = false;
+    };
+    // The tool strip: a panel per entry, highlight ids `base` + index, each running its entry's action.
+    static QHBoxLayout* strisciaPannelli(int base, const QList<VocePannello>& voci, QWidget* parent,
+                                         QVector<Pannello*>* pannelli = nullptr);
+
     // The large bold heading that names the match day on show.
     static QLabel* intestazione(const QString& nome, QWidget* parent);
 };

@@ -11,7 +11,6 @@
 #include "platform/messaggio.h"
 #include "platform/pannello.h"
 
-#include <functional>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -25,7 +24,7 @@ using C = CostruzioneCalendario;
 namespace {
 
 constexpr int BASE_EVIDENZIA = 120;
-enum Comando { Precedente, Successiva, Nuova, Salva, Elimina, Chiudi, Aiuto };
+constexpr int PANNELLO_ELIMINA = 4;  // index of the delete panel in the tool strip
 
 bool stesseDate(const TipoDataOrario& a, const TipoDataOrario& b)
 {
@@ -49,36 +48,23 @@ RegistrazioneGiornateWindow::RegistrazioneGiornateWindow(QWidget* parent) : Fine
     impostaContestoGuida(C::GuidaRegistrazione);
 
     auto* principale = new QVBoxLayout(this);
-    auto* strumenti = new QHBoxLayout;
-    struct Voce {
-        QString icona, testo, suggerimento;
-        std::function<void()> azione;
-    };
-    const QList<Voce> voci{
-        {QStringLiteral("precedente"), QStringLiteral("Giornata\nprecedente"),
-         QStringLiteral("Passare alla giornata precedente"), [this] { sposta(-1); }},
-        {QStringLiteral("successivo"), QStringLiteral("Giornata\nsuccessiva"),
-         QStringLiteral("Passare alla giornata successiva"), [this] { sposta(+1); }},
-        {QStringLiteral("aggiungi"), QStringLiteral("Nuova\ngiornata"),
-         QStringLiteral("Registrare una nuova giornata dopo l'ultima"), [this] { nuovaGiornata(); }},
-        {QStringLiteral("salva"), QStringLiteral("Salva\ngiornata"), QStringLiteral("Salvare la giornata"),
-         [this] { salva(); }},
-        {QStringLiteral("elimina"), QStringLiteral("Elimina\ngiornata"),
-         QStringLiteral("Eliminare l'ultima giornata del calendario"), [this] { elimina(); }},
-        {QStringLiteral("chiudi"), QStringLiteral("Chiudi"), QStringLiteral("Chiudere questa finestra"),
-         [this] { chiudi(); }},
-        {QStringLiteral("guida"), QStringLiteral("Help"), QStringLiteral("Richiama guida di Golvarno"),
-         [this] { Guida::apri(contestoGuida()); }},
-    };
-    for (int i = 0; i < voci.size(); ++i) {
-        Pannello* p = C::pannello(BASE_EVIDENZIA + i, voci[i].icona, voci[i].testo, voci[i].suggerimento, this);
-        connect(p, &Pannello::clicked, this, voci[i].azione);
-        strumenti->addWidget(p);
-        if (i == Successiva || i == Elimina) strumenti->addSpacing(16);
-        pannelli_ << p;
-    }
-    strumenti->addStretch();
-    principale->addLayout(strumenti);
+    principale->addLayout(C::strisciaPannelli(
+        BASE_EVIDENZIA,
+        {{QStringLiteral("precedente"), QStringLiteral("Giornata\nprecedente"),
+          QStringLiteral("Passare alla giornata precedente"), [this] { sposta(-1); }},
+         {QStringLiteral("successivo"), QStringLiteral("Giornata\nsuccessiva"),
+          QStringLiteral("Passare alla giornata successiva"), [this] { sposta(+1); }, true},
+         {QStringLiteral("aggiungi"), QStringLiteral("Nuova\ngiornata"),
+          QStringLiteral("Registrare una nuova giornata dopo l'ultima"), [this] { nuovaGiornata(); }},
+         {QStringLiteral("salva"), QStringLiteral("Salva\ngiornata"), QStringLiteral("Salvare la giornata"),
+          [this] { salva(); }},
+         {QStringLiteral("elimina"), QStringLiteral("Elimina\ngiornata"),
+          QStringLiteral("Eliminare l'ultima giornata del calendario"), [this] { elimina(); }, true},
+         {QStringLiteral("chiudi"), QStringLiteral("Chiudi"), QStringLiteral("Chiudere questa finestra"),
+          [this] { chiudi(); }},
+         {QStringLiteral("guida"), QStringLiteral("Help"), QStringLiteral("Richiama guida di Golvarno"),
+          [this] { Guida::apri(contestoGuida()); }}},
+        this, &pannelli_));
 
     auto* testa = new QHBoxLayout;
     label1_ = C::intestazione(QStringLiteral("Label1"), this);
@@ -247,7 +233,7 @@ void RegistrazioneGiornateWindow::aggiornaStato()
     label2_->setText(nuova_
                          ? QStringLiteral("Nuova giornata: non ancora registrata nel calendario")
                          : QStringLiteral("Giornata registrata nel calendario (%1 giornate in tutto)").arg(inserite));
-    pannelli_[Elimina]->setEnabled(!nuova_ && numero_ == inserite);
+    pannelli_[PANNELLO_ELIMINA]->setEnabled(!nuova_ && numero_ == inserite);
 }
 
 void RegistrazioneGiornateWindow::aggiornaRiepilogo(int riga)
