@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/finestre.h"
+
+class Griglia;
+class QLabel;
+class QPushButton;
+
+// Form40: the season almanac. The championship's name and number of teams, and its season figures
+// side by side for the first leg, the return leg and both together: match days and matches played,
+// home wins, draws, goals and goals per match, penalties, bookings and sendings-off. The figures are
+// counted once, when the window loads; from it the user opens the championship properties.
+class AlmanaccoWindow : public Finestra {
+    Q_OBJECT
+public:
+    explicit AlmanaccoWindow(QWidget* parent = nullptr);
+
+    void carica() override;
+
+private:
+    void CalcolaAlmanacco();
+    void aggiornaComandi();
+
+    QLabel* label2_ = nullptr;  // the championship's name
+    QLabel* label4_ = nullptr;  // the number of teams
+    Griglia* grid1_ = nullptr;
+    QPushButton* command2_ = nullptr;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/finestre.h"
+#include "standings/andamentosquadraqueries.h"
+
+#include <optional>
+
+class ComboCodici;
+class Griglia;
+
+// Form22: one team's season trend. For the first leg, the return leg and the whole season, at home,
+// away and both together: legs played, won, drawn and lost, goals scored and conceded with their
+// averages, points earned and points per match. The team comes from SquadraCorrente when the window
+// loads; picking another team in the list counts again.
+class AndamentoSquadraWindow : public Finestra {
+    Q_OBJECT
+public:
+    explicit AndamentoSquadraWindow(QWidget* parent = nullptr);
+
+    void carica() override;
+
+    // The team counted last (the text of the team list at that moment).
+    QString SquadraAndamento() const { return squadraAndamento_; }
+    // The counters of the last count; none when it could not read the file.
+    const std::optional<ContatoriAndamento>& contatori() const { return contatori_; }
+
+private:
+    void CalcolaAndamento();
+    void MostraAndamento();
+
+    ComboCodici* combo1_ = nullptr;
+    Griglia* grid1_ = nullptr;
+    QString squadraAndamento_;
+    std::optional<ContatoriAndamento> contatori_;
+};
