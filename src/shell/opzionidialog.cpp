@@ -1,0 +1,99 @@
+#include "shell/opzionidialog.h"
+
+#include "core/database.h"
+#include "core/stato.h"
+#include "core/utilita.h"
+#include "platform/guida.h"
+#include "platform/icone.h"
+#include "platform/messaggio.h"
+#include "shell/controllifinestre.h"
+#include "shell/impostazioni.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int CONTESTO_GUIDA = 58;
+
+QRadioButton* opzione(const QString& nome, const QString& testo, QWidget* parent)
+{
+    auto* o = new QRadioButton(testo, parent);
+    o->setObjectName(nome);
+    return o;
+}
+
+}  // namespace
+
+OpzioniDialog::OpzioniDialog(QWidget* parent) : Finestra(QStringLiteral("Form46"), parent)
+{
+    setWindowTitle(QStringLiteral("Opzioni di visualizzazione"));
+    setWindowIcon(Icona(QStringLiteral("opzioni")));
+    impostaContestoGuida(CONTESTO_GUIDA);
+
+    auto* principale = new QVBoxLayout(this);
+    QGroupBox* frame1 = Riquadro(QStringLiteral("Frame1"), QStringLiteral("Giocatori"), this);
+    auto* v1 = new QVBoxLayout(frame1);
+    option1_ = opzione(QStringLiteral("Option1"), QStringLiteral("Visualizzare solo il cognome"), frame1);
+    option2_ = opzione(QStringLiteral("Option2"), QStringLiteral("Visualizzare nome e cognome"), frame1);
+    option3_ = opzione(QStringLiteral("Option3"), QStringLiteral("Visualizzare iniziale del nome e cognome"), frame1);
+    for (QRadioButton* o : {option1_, option2_, option3_}) v1->addWidget(o);
+    principale->addWidget(frame1);
+
+    QGroupBox* frame2 = Riquadro(QStringLiteral("Frame2"), QStringLiteral("Voti"), this);
+    auto* v2 = new QVBoxLayout(frame2);
+    check1_ = new QCheckBox(QStringLiteral("Visualizzare i voti nelle schede delle partite"), frame2);
+    check1_->setObjectName(QStringLiteral("Check1"));
+    v2->addWidget(check1_);
+    principale->addWidget(frame2);
+    principale->addStretch();
+
+    QPushButton* command1 = Pulsante(QStringLiteral("Command1"), QStringLiteral("Ok"),
+                                     QStringLiteral("Salva le impostazioni definite"), this);
+    QPushButton* command2 = Pulsante(QStringLiteral("Command2"), QStringLiteral("Annulla"),
+                                     QStringLiteral("Non cambiare le impostazioni attuali"), this);
+    QPushButton* command3 = Pulsante(QStringLiteral("Command3"), QStringLiteral("Help"),
+                                     QStringLiteral("Richiama la guida di Golvarno"), this);
+    principale->addLayout(RigaPulsanti({command1, command2, command3}));
+
+    connect(command1, &QPushButton::clicked, this, [this] { ok(); });
+    connect(command2, &QPushButton::clicked, this, [this] { chiudi(); });
+    connect(command3, &QPushButton::clicked, this, [this] { Guida::apri(contestoGuida()); });
+}
+
+void OpzioniDialog::carica()
+{
+    const Stato& s = stato();
+    option1_->setChecked(true);
+    if (s.FormatoNome == 2) option2_->setChecked(true);
+    if (s.FormatoNome == 3) option3_->setChecked(true);
+    check1_->setChecked(s.MostraVoti);
+}
+
+void OpzioniDialog::ok()
+{
+    Stato& s = stato();
+    s.FormatoNome = option3_->isChecked() ? 3 : option2_->isChecked() ? 2 : 1;
+    s.MostraVoti = check1_->isChecked();
+    if (EsisteFile(s.PercorsoImpostazioni)) {
+        try {
+            // A settings table without its row saves nothing, and says nothing.
+            Impostazioni::scrivi({{QStringLiteral("VisualizzaPrimiPassi"), Flag(s.MostraPrimiPassi)},
+                                  {QStringLiteral("VisualizzaScheda"), Flag(s.MostraSchedaCampionato)},
+                                  {QStringLiteral("VisualizzaVoti"), Flag(s.MostraVoti)},
+                                  {QStringLiteral("ViewOption"), s.FormatoNome}});
+        } catch (const ErroreDatabase& e) {
+            Messaggio::errore(QStringLiteral("Impossibile salvare le impostazioni nel file GOLVARNO.DEF\r\r") +
+                                  MotivoErrore(e),
+                              QStringLiteral("Golvarno 2000"));
+        }
+    } else {
+        Messaggio::mostra(
+            QStringLiteral("Attenzione: manca il file GOLVARNO.DEF \r\rNon è possibile salvare le impostazioni."),
+            Messaggio::Pulsanti::Ok, Messaggio::Icona::Nessuna, QStringLiteral("Golvarno 2000"));
+    }
+    chiudi();
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/finestre.h"
+
+class QCheckBox;
+class QRadioButton;
+
+// Form46: how player names are shown and whether the match sheets show ratings. The choice applies at
+// once and is stored in the settings database with the two other display settings unchanged.
+class OpzioniDialog : public Finestra {
+    Q_OBJECT
+public:
+    explicit OpzioniDialog(QWidget* parent = nullptr);
+
+    void carica() override;
+
+private:
+    void ok();
+
+    QRadioButton* option1_ = nullptr;
+    QRadioButton* option2_ = nullptr;
+    QRadioButton* option3_ = nullptr;
+    QCheckBox* check1_ = nullptr;
+};
