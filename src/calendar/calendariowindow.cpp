@@ -1,5 +1,6 @@
 #include "calendar/calendariowindow.h"
 
+#include "calendar/testatagiornata.h"
 #include "core/comando.h"
 #include "core/stato.h"
 #include "platform/evidenziatore.h"
@@ -7,11 +8,9 @@
 #include "platform/icone.h"
 #include "platform/pannello.h"
 
-#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
-#include <functional>
 
 namespace {
 
@@ -49,40 +48,44 @@ CalendarioWindow::CalendarioWindow(QWidget* parent) : Finestra(ID, parent)
     setWindowIcon(Icona(QStringLiteral("calendario")));
     impostaContestoGuida(CONTESTO_GUIDA);
 
+    const QVector<TestataGiornata::Voce> voci{
+        {QStringLiteral("precedente"), QStringLiteral("Giornata\nprecedente"), QStringLiteral("Giornata precedente"),
+         [this] { giornataPrecedente(); }},
+        {QStringLiteral("successivo"), QStringLiteral("Giornata\nsuccessiva"), QStringLiteral("Giornata successiva"),
+         [this] { giornataSuccessiva(); }},
+        {QStringLiteral("giornate"), NavigazioneGiornate::testoCambioGirone(true),
+         QStringLiteral("La stessa giornata nell'altro girone"), [this] { cambiaGirone(); }},
+        {QStringLiteral("risultati"), QStringLiteral("Inserisci\nrisultati"),
+         QStringLiteral("Inserire i risultati di questa giornata"), [this] { inserisciRisultati(); }},
+        {QStringLiteral("referto"), QStringLiteral("Tabellino\npartita"),
+         QStringLiteral("Il tabellino della partita scelta (o della prima della giornata)"),
+         [this] { apriTabellino(); }},
+        {QStringLiteral("statistiche"), QStringLiteral("Statistiche\ngiornata"),
+         QStringLiteral("Le statistiche di questa giornata"), [this] { apriStatistiche(); }},
+        {QStringLiteral("classifica"), QStringLiteral("Classifica\nparziale"),
+         QStringLiteral("Classifica dalla prima giornata fino a questa"), [this] { apriClassificaParziale(); }},
+        {QStringLiteral("chiudi"), QStringLiteral("Chiudi"), QStringLiteral("Chiudere questa finestra"),
+         [this] { chiudi(); }},
+        {QStringLiteral("guida"), QStringLiteral("Guida"), QStringLiteral("Richiamare la guida di Golvarno"),
+         [] { Guida::apri(CONTESTO_GUIDA); }},
+    };
     auto* tutto = new QVBoxLayout(this);
-    auto* striscia = new QHBoxLayout;
-    striscia->setSpacing(2);
-    costruisciStriscia();
-    for (Pannello* p : pulsanti_) striscia->addWidget(p);
-    striscia->addStretch(1);
-    tutto->addLayout(striscia);
-
-    auto* linea = new QFrame(this);
-    linea->setFrameShape(QFrame::HLine);
-    linea->setFrameShadow(QFrame::Sunken);
-    tutto->addWidget(linea);
-
-    titolo_ = new QLabel(this);
-    titolo_->setObjectName(QStringLiteral("Titolo"));
-    QFont grande = titolo_->font();
-    grande.setBold(true);
-    grande.setPointSizeF(grande.pointSizeF() * 1.2);
-    titolo_->setFont(grande);
-    riposa_ = new QLabel(this);
-    riposa_->setObjectName(QStringLiteral("Riposa"));
-    auto* testata = new QHBoxLayout;
-    testata->addWidget(titolo_);
-    testata->addStretch(1);
-    testata->addWidget(riposa_);
-    tutto->addLayout(testata);
+    testata_ = new TestataGiornata(voci, BASE_PULSANTI, this);
+    tutto->addWidget(testata_);
 
     // The column headings line up with the captions of the pairings' panels.
     auto* intestazione = new QWidget(this);
     auto* h = new QHBoxLayout(intestazione);
     h->setContentsMargins(MARGINI_RIGA);
-    h->addSpacing(LATO_IMMAGINE);
-    const QStringList testi{QStringLiteral("Squadra di casa"), QString(),          QStringLiteral("Squadra ospite"),
-                            QStringLiteral("Risultato"),       QStringLiteral("Data"), QStringLiteral("Ora")};
+    auto* posto = new QWidget(intestazione);  // where the pairings show their picture
+    posto->setFixedSize(LATO_IMMAGINE, LATO_IMMAGINE);
+    h->addWidget(posto);
+    const QStringList testi{QStringLiteral("Squadra di casa"),
+                            QString(),
+                            QStringLiteral("Squadra ospite"),
+                            QStringLiteral("Risultato"),
+                            QStringLiteral("Data"),
+                            QStringLiteral("Ora")};
     for (int c = 0; c < COLONNE; ++c) {
         auto* l = new QLabel(testi[c], intestazione);
         QFont f = l->font();
@@ -111,44 +114,6 @@ CalendarioWindow::CalendarioWindow(QWidget* parent) : Finestra(ID, parent)
     tutto->addStretch(1);
 
     connect(&Finestre::istanza(), &Finestre::registrazioneCambiata, this, [this] { aggiornaComandi(); });
-}
-
-void CalendarioWindow::costruisciStriscia()
-{
-    struct Voce {
-        const char* icona;
-        QString testo;
-        QString suggerimento;
-        std::function<void()> azione;
-    };
-    const QVector<Voce> voci{
-        {"precedente", QStringLiteral("Giornata\nprecedente"), QStringLiteral("Giornata precedente"),
-         [this] { giornataPrecedente(); }},
-        {"successivo", QStringLiteral("Giornata\nsuccessiva"), QStringLiteral("Giornata successiva"),
-         [this] { giornataSuccessiva(); }},
-        {"giornate", NavigazioneGiornate::testoCambioGirone(true),
-         QStringLiteral("La stessa giornata nell'altro girone"), [this] { cambiaGirone(); }},
-        {"risultati", QStringLiteral("Inserisci\nrisultati"), QStringLiteral("Inserire i risultati di questa giornata"),
-         [this] { inserisciRisultati(); }},
-        {"referto", QStringLiteral("Tabellino\npartita"),
-         QStringLiteral("Il tabellino della partita scelta (o della prima della giornata)"),
-         [this] { apriTabellino(); }},
-        {"statistiche", QStringLiteral("Statistiche\ngiornata"), QStringLiteral("Le statistiche di questa giornata"),
-         [this] { apriStatistiche(); }},
-        {"classifica", QStringLiteral("Classifica\nparziale"),
-         QStringLiteral("Classifica dalla prima giornata fino a questa"), [this] { apriClassificaParziale(); }},
-        {"chiudi", QStringLiteral("Chiudi"), QStringLiteral("Chiudere questa finestra"), [this] { chiudi(); }},
-        {"guida", QStringLiteral("Guida"), QStringLiteral("Richiamare la guida di Golvarno"),
-         [] { Guida::apri(CONTESTO_GUIDA); }},
-    };
-    for (int i = 0; i < voci.size(); ++i) {
-        auto* p = new Pannello(Icona(QLatin1String(voci[i].icona)), voci[i].testo, BASE_PULSANTI + i, this);
-        p->setObjectName(QStringLiteral("Button%1").arg(i));
-        p->impostaDisposizione(Pannello::Disposizione::IconaSopra);
-        p->setToolTip(voci[i].suggerimento);
-        connect(p, &Pannello::clicked, this, voci[i].azione);
-        pulsanti_.append(p);
-    }
 }
 
 CalendarioWindow::Riga CalendarioWindow::nuovaRiga(int indice)
@@ -186,6 +151,13 @@ CalendarioWindow::Riga CalendarioWindow::nuovaRiga(int indice)
     return r;
 }
 
+void CalendarioWindow::carica()
+{
+    // The day is there before the window takes its size.
+    const Stato& s = stato();
+    mostra({s.GiornataCorrente, s.Andata});
+}
+
 void CalendarioWindow::attiva()
 {
     const Stato& s = stato();
@@ -194,8 +166,7 @@ void CalendarioWindow::attiva()
 
 void CalendarioWindow::mostra(GiornataGirone g)
 {
-    const int codScelto = scelto_ >= 0 && scelto_ < giornata_.incontri.size() &&
-                                  giornataMostrata() == g
+    const int codScelto = scelto_ >= 0 && scelto_ < giornata_.incontri.size() && giornataMostrata() == g
                               ? giornata_.incontri[scelto_].codPart
                               : 0;
     GiornataCalendario letta;
@@ -214,8 +185,7 @@ void CalendarioWindow::mostra(GiornataGirone g)
     for (int i = 0; i < giornata_.incontri.size(); ++i)
         if (codScelto != 0 && giornata_.incontri[i].codPart == codScelto) scelto_ = i;
 
-    titolo_->setText(NavigazioneGiornate::titolo(g));
-    riposa_->setText(giornata_.riposa.isEmpty() ? QString() : QStringLiteral("Riposa: ") + giornata_.riposa);
+    testata_->mostra(g, giornata_.riposa);
 
     const QVector<IncontroGiornata>& incontri = giornata_.incontri;
     while (righe_.size() < incontri.size()) righe_.append(nuovaRiga(int(righe_.size())));
@@ -237,6 +207,7 @@ void CalendarioWindow::mostra(GiornataGirone g)
     aggiornaScelta();
     allineaColonne();
     aggiornaComandi();
+    TestataGiornata::adattaCornice(this);
 }
 
 void CalendarioWindow::allineaColonne()
@@ -285,14 +256,14 @@ void CalendarioWindow::aggiornaComandi()
     const GiornataGirone g = giornataMostrata();
     const bool partite = !giornata_.incontri.isEmpty();
     const Finestre& f = Finestre::istanza();
-    pulsanti_[Precedente]->setEnabled(NavigazioneGiornate::precedente(g, ultima_).has_value());
-    pulsanti_[Successiva]->setEnabled(NavigazioneGiornate::successiva(g, ultima_).has_value());
-    pulsanti_[CambioGirone]->impostaTesto(NavigazioneGiornate::testoCambioGirone(g.andata));
-    pulsanti_[CambioGirone]->setEnabled(ultima_ > 0);
-    pulsanti_[Risultati]->setEnabled(partite && f.registrata(RISULTATI));
-    pulsanti_[Tabellino]->setEnabled(partite && f.registrata(TABELLINO));
-    pulsanti_[Statistiche]->setEnabled(partite && f.registrata(STATISTICHE));
-    pulsanti_[Classifica]->setEnabled(ultima_ > 0 && f.registrata(CLASSIFICA));
+    testata_->pulsante(Precedente)->setEnabled(NavigazioneGiornate::precedente(g, ultima_).has_value());
+    testata_->pulsante(Successiva)->setEnabled(NavigazioneGiornate::successiva(g, ultima_).has_value());
+    testata_->pulsante(CambioGirone)->impostaTesto(NavigazioneGiornate::testoCambioGirone(g.andata));
+    testata_->pulsante(CambioGirone)->setEnabled(ultima_ > 0);
+    testata_->pulsante(Risultati)->setEnabled(partite && f.registrata(RISULTATI));
+    testata_->pulsante(Tabellino)->setEnabled(partite && f.registrata(TABELLINO));
+    testata_->pulsante(Statistiche)->setEnabled(partite && f.registrata(STATISTICHE));
+    testata_->pulsante(Classifica)->setEnabled(ultima_ > 0 && f.registrata(CLASSIFICA));
 }
 
 // ---------------------------------------------------------------- commands

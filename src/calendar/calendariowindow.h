@@ -8,6 +8,7 @@
 
 class QLabel;
 class Pannello;
+class TestataGiornata;
 
 // The calendar viewer, "Calendario del campionato": the pairings of one match day in one leg, home
 // team first, with results ("-" when not played), dates, times and the resting team. Each activation
@@ -19,6 +20,7 @@ class CalendarioWindow : public Finestra {
 public:
     explicit CalendarioWindow(QWidget* parent = nullptr);
 
+    void carica() override;
     void attiva() override;
 
     GiornataGirone giornataMostrata() const { return {giornata_.giornata, giornata_.andata}; }
@@ -45,7 +47,6 @@ private:
     };
     enum Comando { Precedente, Successiva, CambioGirone, Risultati, Tabellino, Statistiche, Classifica, Chiudi, Guida };
 
-    void costruisciStriscia();
     Riga nuovaRiga(int indice);
     void mostra(GiornataGirone g);
     void allineaColonne();
@@ -59,9 +60,7 @@ private:
 
     QVector<Riga> righe_;  // grows to the largest match day shown; rows beyond the day are hidden
     QVector<QLabel*> intestazioni_;
-    QVector<Pannello*> pulsanti_;
+    TestataGiornata* testata_ = nullptr;
     QWidget* elenco_ = nullptr;
-    QLabel* titolo_ = nullptr;
-    QLabel* riposa_ = nullptr;
     QLabel* nota_ = nullptr;
 };

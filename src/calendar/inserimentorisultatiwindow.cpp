@@ -1,6 +1,7 @@
 #include "calendar/inserimentorisultatiwindow.h"
 
 #include "calendar/inserimentorisultatiqueries.h"
+#include "calendar/testatagiornata.h"
 #include "core/comando.h"
 #include "core/database.h"
 #include "core/stato.h"
@@ -12,16 +13,13 @@
 #include "platform/spinner.h"
 
 #include <QCheckBox>
-#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QRegularExpressionValidator>
 #include <QShortcut>
 #include <QVBoxLayout>
-#include <functional>
 
 namespace {
 
@@ -60,32 +58,25 @@ InserimentoRisultatiWindow::InserimentoRisultatiWindow(QWidget* parent) : Finest
     setWindowIcon(Icona(QStringLiteral("risultati")));
     impostaContestoGuida(CONTESTO_GUIDA);
 
+    const QVector<TestataGiornata::Voce> voci{
+        {QStringLiteral("precedente"), QStringLiteral("Giornata\nprecedente"),
+         QStringLiteral("Giornata precedente (Pag Su)"), [this] { giornataPrecedente(); }},
+        {QStringLiteral("successivo"), QStringLiteral("Giornata\nsuccessiva"),
+         QStringLiteral("Giornata successiva (Pag Giù)"), [this] { giornataSuccessiva(); }},
+        {QStringLiteral("giornate"), NavigazioneGiornate::testoCambioGirone(true),
+         QStringLiteral("La stessa giornata nell'altro girone"), [this] { cambiaGirone(); }},
+        {QStringLiteral("salva"), QStringLiteral("Salva\nrisultati"),
+         QStringLiteral("Salvare i risultati della giornata (Ctrl+Invio)"), [this] { salva(); }},
+        {QStringLiteral("classifica"), QStringLiteral("Classifica\nparziale"),
+         QStringLiteral("Classifica dalla prima giornata fino a questa"), [this] { apriClassificaParziale(); }},
+        {QStringLiteral("chiudi"), QStringLiteral("Chiudi"), QStringLiteral("Chiudere questa finestra"),
+         [this] { chiudi(); }},
+        {QStringLiteral("guida"), QStringLiteral("Guida"), QStringLiteral("Richiamare la guida di Golvarno"),
+         [] { Guida::apri(CONTESTO_GUIDA); }},
+    };
     auto* tutto = new QVBoxLayout(this);
-    auto* striscia = new QHBoxLayout;
-    striscia->setSpacing(2);
-    tutto->addLayout(striscia);
-    costruisciStriscia();
-    for (Pannello* p : pulsanti_) striscia->addWidget(p);
-    striscia->addStretch(1);
-
-    auto* linea = new QFrame(this);
-    linea->setFrameShape(QFrame::HLine);
-    linea->setFrameShadow(QFrame::Sunken);
-    tutto->addWidget(linea);
-
-    titolo_ = new QLabel(this);
-    titolo_->setObjectName(QStringLiteral("Titolo"));
-    QFont grande = titolo_->font();
-    grande.setBold(true);
-    grande.setPointSizeF(grande.pointSizeF() * 1.2);
-    titolo_->setFont(grande);
-    riposa_ = new QLabel(this);
-    riposa_->setObjectName(QStringLiteral("Riposa"));
-    auto* testata = new QHBoxLayout;
-    testata->addWidget(titolo_);
-    testata->addStretch(1);
-    testata->addWidget(riposa_);
-    tutto->addLayout(testata);
+    testata_ = new TestataGiornata(voci, BASE_EVIDENZIA, this);
+    tutto->addWidget(testata_);
 
     cifre_ = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,2}")), this);
     zonaTabella_ = new QVBoxLayout;
@@ -114,39 +105,6 @@ InserimentoRisultatiWindow::InserimentoRisultatiWindow(QWidget* parent) : Finest
     connect(&Finestre::istanza(), &Finestre::registrazioneCambiata, this, [this](const QString& id) {
         if (id == CLASSIFICA) aggiornaComandi();
     });
-}
-
-void InserimentoRisultatiWindow::costruisciStriscia()
-{
-    struct Voce {
-        const char* icona;
-        QString testo;
-        QString suggerimento;
-        std::function<void()> azione;
-    };
-    const QVector<Voce> voci{
-        {"precedente", QStringLiteral("Giornata\nprecedente"), QStringLiteral("Giornata precedente (Pag Su)"),
-         [this] { giornataPrecedente(); }},
-        {"successivo", QStringLiteral("Giornata\nsuccessiva"), QStringLiteral("Giornata successiva (Pag Giù)"),
-         [this] { giornataSuccessiva(); }},
-        {"giornate", NavigazioneGiornate::testoCambioGirone(true),
-         QStringLiteral("La stessa giornata nell'altro girone"), [this] { cambiaGirone(); }},
-        {"salva", QStringLiteral("Salva\nrisultati"), QStringLiteral("Salvare i risultati della giornata (Ctrl+Invio)"),
-         [this] { salva(); }},
-        {"classifica", QStringLiteral("Classifica\nparziale"),
-         QStringLiteral("Classifica dalla prima giornata fino a questa"), [this] { apriClassificaParziale(); }},
-        {"chiudi", QStringLiteral("Chiudi"), QStringLiteral("Chiudere questa finestra"), [this] { chiudi(); }},
-        {"guida", QStringLiteral("Guida"), QStringLiteral("Richiamare la guida di Golvarno"),
-         [] { Guida::apri(CONTESTO_GUIDA); }},
-    };
-    for (int i = 0; i < voci.size(); ++i) {
-        auto* p = new Pannello(Icona(QLatin1String(voci[i].icona)), voci[i].testo, BASE_EVIDENZIA + i, this);
-        p->setObjectName(QStringLiteral("Button%1").arg(i));
-        p->impostaDisposizione(Pannello::Disposizione::IconaSopra);
-        p->setToolTip(voci[i].suggerimento);
-        connect(p, &Pannello::clicked, this, voci[i].azione);
-        pulsanti_.append(p);
-    }
 }
 
 void InserimentoRisultatiWindow::carica()
@@ -296,13 +254,10 @@ void InserimentoRisultatiWindow::mostraPagina(GiornataGirone g)
     file_ = fileAperto();
     mostrata_ = true;
 
-    titolo_->setText(NavigazioneGiornate::titolo(g));
-    riposa_->setText(pagina_.riposa.isEmpty() ? QString() : QStringLiteral("Riposa: ") + pagina_.riposa);
+    testata_->mostra(g, pagina_.riposa);
     costruisciRighe();
     aggiornaComandi();
-    // A longer match day than the window was made for: the window grows to show it whole.
-    if (auto* sotto = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        sotto->resize(sotto->size().expandedTo(sizeHint().grownBy(sotto->contentsMargins())));
+    TestataGiornata::adattaCornice(this);
     // Typing starts on the first score, unless another window is in front.
     if (!righe_.isEmpty() && (!isVisible() || Finestre::istanza().finestraAttiva() == this))
         righe_.first().golCasa->setFocus();
@@ -436,10 +391,10 @@ bool InserimentoRisultatiWindow::apriClassificaParziale()
 void InserimentoRisultatiWindow::aggiornaComandi()
 {
     const GiornataGirone g = giornataMostrata();
-    pulsanti_[Precedente]->setEnabled(NavigazioneGiornate::precedente(g, ultima_).has_value());
-    pulsanti_[Successiva]->setEnabled(NavigazioneGiornate::successiva(g, ultima_).has_value());
-    pulsanti_[CambioGirone]->impostaTesto(NavigazioneGiornate::testoCambioGirone(g.andata));
-    pulsanti_[CambioGirone]->setEnabled(ultima_ > 0);
-    pulsanti_[Salva]->setEnabled(!pagina_.incontri.isEmpty());
-    pulsanti_[ClassificaParziale]->setEnabled(Finestre::istanza().registrata(CLASSIFICA) && ultima_ > 0);
+    testata_->pulsante(Precedente)->setEnabled(NavigazioneGiornate::precedente(g, ultima_).has_value());
+    testata_->pulsante(Successiva)->setEnabled(NavigazioneGiornate::successiva(g, ultima_).has_value());
+    testata_->pulsante(CambioGirone)->impostaTesto(NavigazioneGiornate::testoCambioGirone(g.andata));
+    testata_->pulsante(CambioGirone)->setEnabled(ultima_ > 0);
+    testata_->pulsante(Salva)->setEnabled(!pagina_.incontri.isEmpty());
+    testata_->pulsante(ClassificaParziale)->setEnabled(Finestre::istanza().registrata(CLASSIFICA) && ultima_ > 0);
 }

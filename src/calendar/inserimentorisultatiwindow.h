@@ -11,7 +11,7 @@ class QVBoxLayout;
 class QLabel;
 class QLineEdit;
 class QValidator;
-class Pannello;
+class TestataGiornata;
 
 // Results entry, "Inserimento risultati": the scores, played boxes, dates and times of one match day
 // in one leg. Each activation shows match day GiornataCorrente of leg Andata; moving to another day
@@ -52,7 +52,6 @@ private:
     };
     enum Comando { Precedente, Successiva, CambioGirone, Salva, ClassificaParziale, Chiudi, Guida };
 
-    void costruisciStriscia();
     void costruisciRighe();
     // Reads match day `g` and shows it, dropping whatever the page held.
     void mostraPagina(GiornataGirone g);
@@ -73,9 +72,7 @@ private:
     int ultima_ = 0;  // the last match day of the calendar
 
     QVector<Riga> righe_;
-    QVector<Pannello*> pulsanti_;
-    QLabel* titolo_ = nullptr;
-    QLabel* riposa_ = nullptr;
+    TestataGiornata* testata_ = nullptr;
     QLabel* nota_ = nullptr;
     QWidget* tabella_ = nullptr;
     QVBoxLayout* zonaTabella_ = nullptr;

@@ -13,6 +13,7 @@
 #include "support/fixturecampionato.h"
 #include "support/seammessaggi.h"
 
+#include <algorithm>
 #include <QApplication>
 #include <QCryptographicHash>
 #include <QDir>
@@ -99,4 +100,26 @@ inline QVariant FlagGiornata(int giornata, bool andata)
     return Valore(andata ? QStringLiteral("SELECT DispAnd FROM Giornata WHERE Numero = ?")
                          : QStringLiteral("SELECT DispRit FROM Giornata WHERE Numero = ?"),
                   {giornata});
+}
+
+// The pairings of a match day as the calendar viewer and results entry list them: by the home team of
+// the leg, then its away team.
+inline QVector<PartitaFixture> PartiteOrdinate(const DatiFixture& d, int giornata, bool andata)
+{
+    QVector<PartitaFixture> v;
+    for (const PartitaFixture& p : d.partite)
+        if (p.giornata == giornata) v << p;
+    std::sort(v.begin(), v.end(), [andata](const PartitaFixture& a, const PartitaFixture& b) {
+        return std::pair(a.casa(andata), a.ospite(andata)) < std::pair(b.casa(andata), b.ospite(andata));
+    });
+    return v;
+}
+
+// Twenty team names of the longest length SQUADRA.NOME holds (30 characters).
+inline QStringList NomiLunghi()
+{
+    QStringList nomi;
+    for (int i = 1; i <= 20; ++i)
+        nomi << QStringLiteral("Associazione Calcio Squadra %1").arg(i, 2, 10, QLatin1Char('0'));
+    return nomi;
 }
