@@ -1,0 +1,252 @@
+#include "standings/classificawindow.h"
+
+#include "core/comando.h"
+#include "core/stato.h"
+#include "core/utilita.h"
+#include "platform/combocodici.h"
+#include "platform/griglia.h"
+#include "platform/guida.h"
+#include "platform/icone.h"
+#include "platform/pannello.h"
+
+#include <QFontMetrics>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QStringList>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString ID = QStringLiteral("Form6");
+const QString GRAFICO = QStringLiteral("Form24");
+const QString STATISTICHE = QStringLiteral("Form4");
+constexpr int CONTESTO_GUIDA = 20;
+constexpr int BASE_EVIDENZIA = 110;
+
+// The column of the order's key is tinted, so that the order in use shows at a glance.
+const QColor COLORE_ORDINE(255, 248, 204);
+
+// Heading rows: groups over the columns, then each column's own heading.
+const QStringList GRUPPI{"",        "",        "",           "Partite",    "Partite",    "Partite",    "Partite",
+                         "Reti",    "Reti",    "Reti",       "Media",      "In casa",    "In casa",    "In casa",
+                         "In casa", "In casa", "Fuori casa", "Fuori casa", "Fuori casa", "Fuori casa", "Fuori casa"};
+const QStringList TITOLI{"Pos.", "Squadra", "Punti", "G",  "V",  "N", "P", "GF", "GS", "DR", "ingl.",
+                         "V",    "N",       "P",     "GF", "GS", "V", "N", "P",  "GF", "GS"};
+
+QString numero(int n) { return QString::number(n); }
+
+}  // namespace
+
+ClassificaWindow::ClassificaWindow(QWidget* parent) : Finestra(ID, parent)
+{
+    setWindowTitle(ClassificaQueries::titolo(true, {}));
+    setWindowIcon(Icona(QStringLiteral("classifica")));
+    impostaContestoGuida(CONTESTO_GUIDA);
+
+    auto* etichetta = new QLabel(QStringLiteral("Ordina per:"), this);
+    ordini_ = new ComboCodici(this);
+    ordini_->setObjectName(QStringLiteral("Combo1"));
+    ordini_->setToolTip(QStringLiteral("Criterio di ordinamento della classifica"));
+    etichetta->setBuddy(ordini_);
+
+    struct Voce {
+        const char* icona;
+        QString testo;
+        QString suggerimento;
+    };
+    const QVector<Voce> voci{
+        {"grafico", QStringLiteral("Grafico"), QStringLiteral("Grafico della classifica")},
+        {"statistiche", QStringLiteral("Statistiche"), QStringLiteral("Statistiche del campionato")},
+        {"chiudi", QStringLiteral("Chiudi"), QStringLiteral("Chiudere questa finestra")},
+        {"guida", QStringLiteral("Guida"), QStringLiteral("Richiamare la guida di Golvarno")},
+    };
+    auto* striscia = new QHBoxLayout;
+    striscia->setSpacing(2);
+    striscia->addWidget(etichetta);
+    striscia->addWidget(ordini_);
+    striscia->addStretch(1);
+    for (int i = 0; i < voci.size(); ++i) {
+        auto* p = new Pannello(Icona(QLatin1String(voci[i].icona)), voci[i].testo, BASE_EVIDENZIA + i, this);
+        p->setObjectName(QStringLiteral("SSPanel1_%1").arg(i));
+        p->setToolTip(voci[i].suggerimento);
+        striscia->addWidget(p);
+        pannelli_.append(p);
+    }
+    connect(pannelli_[Grafico], &Pannello::clicked, this, &ClassificaWindow::apriGrafico);
+    connect(pannelli_[Statistiche], &Pannello::clicked, this, &ClassificaWindow::apriStatistiche);
+    connect(pannelli_[Chiudi], &Pannello::clicked, this, &Finestra::chiudi);
+    connect(pannelli_[Guida], &Pannello::clicked, this, [] { Guida::apri(CONTESTO_GUIDA); });
+
+    auto* linea = new QFrame(this);
+    linea->setFrameShape(QFrame::HLine);
+    linea->setFrameShadow(QFrame::Sunken);
+
+    griglia_ = new Griglia(this);
+    griglia_->setObjectName(QStringLiteral("Grid1"));
+    griglia_->impostaColonne(NumeroColonne);
+    griglia_->impostaRigheFisse(2);
+    griglia_->impostaUnisciRiga0(true);
+    for (int c = 0; c < NumeroColonne; ++c)
+        griglia_->impostaAllineamentoColonna(c, c == ColSquadra ? Griglia::Allineamento::Sinistra
+                                                                : Griglia::Allineamento::Centro);
+    intestazioni();
+
+    auto* tutto = new QVBoxLayout(this);
+    tutto->addLayout(striscia);
+    tutto->addWidget(linea);
+    tutto->addWidget(griglia_, 1);
+
+    connect(ordini_, &ComboCodici::click, this, [this] {
+        if (!caricamento_) caricaClassifica();
+    });
+    connect(&Finestre::istanza(), &Finestre::registrazioneCambiata, this, [this] { aggiornaComandi(); });
+    aggiornaComandi();
+}
+
+void ClassificaWindow::carica()
+{
+    caricamento_ = true;
+    {
+        const ComboCodici::SenzaClick guardia(ordini_);
+        ordini_->svuota();
+        for (int o = 1; o <= ClassificaQueries::NUMERO_ORDINI; ++o)
+            ordini_->aggiungi(ClassificaQueries::nomeOrdine(o), o);
+        ordini_->setCurrentIndex(0);
+    }
+    const Stato& s = stato();
+    setWindowTitle(ClassificaQueries::titolo(s.ClassificaCompleta, ClassificaQueries::arcoCorrente()));
+    dimensiona();
+    caricamento_ = false;
+}
+
+void ClassificaWindow::attiva() { caricaClassifica(); }
+
+int ClassificaWindow::ordine() const
+{
+    const int o = ordini_->codiceCorrente();
+    return o >= 1 && o <= ClassificaQueries::NUMERO_ORDINI ? o : int(ClassificaQueries::Punti);
+}
+
+int ClassificaWindow::colonnaDellOrdine(int ordine)
+{
+    switch (ordine) {
+    case ClassificaQueries::MediaInglese: return ColMediaInglese;
+    case ClassificaQueries::DifferenzaReti: return ColDifferenza;
+    case ClassificaQueries::GolFatti: return ColFatti;
+    case ClassificaQueries::GolSubiti: return ColSubiti;
+    case ClassificaQueries::Vittorie: return ColVinte;
+    case ClassificaQueries::VittorieInCasa: return ColVinteCasa;
+    case ClassificaQueries::VittorieFuori: return ColVinteFuori;
+    case ClassificaQueries::PareggiInCasa: return ColPareggiCasa;
+    case ClassificaQueries::PareggiFuori: return ColPareggiFuori;
+    case ClassificaQueries::SconfitteInCasa: return ColPerseCasa;
+    case ClassificaQueries::SconfitteFuori: return ColPerseFuori;
+    case ClassificaQueries::GolFattiInCasa: return ColFattiCasa;
+    case ClassificaQueries::GolFattiFuori: return ColFattiFuori;
+    case ClassificaQueries::GolSubitiInCasa: return ColSubitiCasa;
+    case ClassificaQueries::GolSubitiFuori: return ColSubitiFuori;
+    default: return ColPunti;
+    }
+}
+
+void ClassificaWindow::caricaClassifica()
+{
+    const Stato& s = stato();
+    const bool completa = s.ClassificaCompleta;
+    setWindowTitle(ClassificaQueries::titolo(completa, ClassificaQueries::arcoCorrente()));
+    const int o = ordine();
+    CursoreAttesa();
+    const bool riuscito = EseguiComando(windowTitle(), [&] {
+        ClassificaQueries::ricalcola(completa);
+        riempi(ClassificaQueries::leggi(o));
+    });
+    // A table that could not be built is not shown: the grid keeps its headings only.
+    if (!riuscito) riempi({});
+    CursoreNormale();
+}
+
+void ClassificaWindow::intestazioni()
+{
+    griglia_->impostaRighe(2);
+    for (int c = 0; c < NumeroColonne; ++c) {
+        griglia_->impostaTesto(0, c, GRUPPI[c]);
+        griglia_->impostaTesto(1, c, TITOLI[c]);
+    }
+}
+
+void ClassificaWindow::riempi(const QVector<RigaClassifica>& righe)
+{
+    griglia_->impostaRidisegno(false);
+    intestazioni();
+    const int chiave = colonnaDellOrdine(ordine());
+    int posizione = 0;
+    for (const RigaClassifica& r : righe) {
+        const QStringList celle{numero(++posizione),    r.nome,
+                                numero(r.punti),        numero(r.giocate),
+                                numero(r.totaleVinte),  numero(r.pareggi()),
+                                numero(r.perse()),      numero(r.totaleFatti),
+                                numero(r.totaleSubiti), numero(r.diffReti),
+                                numero(r.mediaInglese), numero(r.vinteInCasa),
+                                numero(r.xInCasa),      numero(r.perseInCasa),
+                                numero(r.gFattiCasa),   numero(r.gSubitiCasa),
+                                numero(r.vinteFuori),   numero(r.xFuori),
+                                numero(r.perseFuori),   numero(r.gFattiFuori),
+                                numero(r.gSubitiFuori)};
+        griglia_->aggiungiRiga(celle.join(QLatin1Char('\t')));
+        const int riga = griglia_->righe() - 1;
+        griglia_->impostaGrassetto(riga, ColSquadra, true);
+        griglia_->impostaGrassetto(riga, ColPunti, true);
+        griglia_->impostaColoreSfondo(riga, chiave, COLORE_ORDINE);
+    }
+    for (int c = 0; c < NumeroColonne; ++c) griglia_->impostaGrassetto(1, c, c == chiave);
+    griglia_->impostaCellaCorrente(0, 0);
+    griglia_->impostaRidisegno(true);
+}
+
+void ClassificaWindow::dimensiona()
+{
+    // Wide enough for the longest team name; tall enough for every team without scrolling.
+    const Stato& s = stato();
+    QFont grassetto = griglia_->vista()->font();
+    grassetto.setBold(true);
+    const QFontMetrics fm(grassetto);
+    int nome = fm.horizontalAdvance(QStringLiteral("Squadra"));
+    for (int i = 1; i <= s.NumeroSquadre && i < s.Squadre.size(); ++i)
+        nome = qMax(nome, fm.horizontalAdvance(s.Squadre[i].Nome));
+    const int cifre = fm.horizontalAdvance(QStringLiteral("-000")) + 10;
+    griglia_->impostaLarghezzaColonnaPx(ColPosizione, fm.horizontalAdvance(QStringLiteral("Pos.")) + 12);
+    griglia_->impostaLarghezzaColonnaPx(ColSquadra, qMax(120, nome + 16));
+    griglia_->impostaLarghezzaColonnaPx(ColPunti, fm.horizontalAdvance(QStringLiteral("Punti")) + 14);
+    for (int c = ColGiocate; c < NumeroColonne; ++c) griglia_->impostaLarghezzaColonnaPx(c, cifre);
+    griglia_->impostaLarghezzaColonnaPx(ColMediaInglese,
+                                        qMax(cifre, fm.horizontalAdvance(QStringLiteral("Media")) + 14));
+
+    const int righe = qMax(s.NumeroSquadre, 4) + 2;
+    const QTableView* v = griglia_->vista();
+    griglia_->setMinimumHeight(righe * v->verticalHeader()->defaultSectionSize() + 2 * v->frameWidth() + 2);
+    griglia_->setMinimumWidth(griglia_->sizeHint().width());
+}
+
+void ClassificaWindow::aggiornaComandi()
+{
+    pannelli_[Grafico]->setEnabled(Finestre::istanza().registrata(GRAFICO));
+    pannelli_[Statistiche]->setEnabled(Finestre::istanza().registrata(STATISTICHE));
+}
+
+void ClassificaWindow::apriGrafico()
+{
+    // The chart shows PUNTISQUADRE as this window has just built it, whole season or span:
+    // RicalcolaClassifica is left as it is.
+    if (!Finestre::istanza().registrata(GRAFICO)) return;
+    Finestre::istanza().mostra(GRAFICO);
+}
+
+void ClassificaWindow::apriStatistiche()
+{
+    if (!Finestre::istanza().registrata(STATISTICHE)) return;
+    stato().StatGiornata = false;
+    Finestre::istanza().mostra(STATISTICHE);
+}

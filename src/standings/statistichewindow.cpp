@@ -1,0 +1,231 @@
+#include "standings/statistichewindow.h"
+
+#include "core/comando.h"
+#include "core/stato.h"
+#include "core/utilita.h"
+#include "platform/griglia.h"
+#include "platform/guida.h"
+#include "platform/icone.h"
+
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString ID = QStringLiteral("Form4");
+const QString TITOLO_GIORNATA = QStringLiteral("Statistiche della giornata");
+const QString TITOLO_CAMPIONATO = QStringLiteral("Statistiche del campionato");
+constexpr int CONTESTO_GUIDA = 20;
+constexpr int RIGHE_CIFRE = 9;  // the longest list: the match day's
+constexpr int RIGHE_PRIMATI = 9;
+
+// An average as the statistics show it: at most four decimals, no trailing zeros, decimal comma.
+QString testoMedia(int a, int b) { return NullInVuoto(QVariant(Media(a, b))); }
+
+// A share of the matches, in percent with one decimal.
+QString testoQuota(int n, int partite)
+{
+    return QLocale(QLocale::Italian, QLocale::Italy).toString(Media(n * 100, partite), 'f', 1) + QStringLiteral(" %");
+}
+
+Griglia* NuovaGriglia(const QString& nome, const QStringList& titoli, QWidget* padre)
+{
+    auto* g = new Griglia(padre);
+    g->setObjectName(nome);
+    g->impostaColonne(int(titoli.size()));
+    g->impostaRigheFisse(1);
+    g->impostaSelezioneRiga(false);
+    g->impostaRighe(1);
+    for (int c = 0; c < titoli.size(); ++c) g->impostaTesto(0, c, titoli[c]);
+    return g;
+}
+
+void AltezzaPerRighe(Griglia* g, int righe)
+{
+    const QTableView* v = g->vista();
+    g->setMinimumHeight(righe * v->verticalHeader()->defaultSectionSize() + 2 * v->frameWidth() + 2);
+}
+
+}  // namespace
+
+StatisticheWindow::StatisticheWindow(QWidget* parent) : Finestra(ID, parent)
+{
+    setWindowTitle(TITOLO_CAMPIONATO);
+    setWindowIcon(Icona(QStringLiteral("statistiche")));
+    impostaContestoGuida(CONTESTO_GUIDA);
+
+    intestazione_ = new QLabel(this);
+    intestazione_->setObjectName(QStringLiteral("Label1"));
+    QFont grassetto = intestazione_->font();
+    grassetto.setBold(true);
+    grassetto.setPointSizeF(grassetto.pointSizeF() * 1.1);
+    intestazione_->setFont(grassetto);
+
+    auto* riquadroCifre = new QGroupBox(QStringLiteral("Partite e reti"), this);
+    riquadroCifre->setObjectName(QStringLiteral("Frame1"));
+    cifre_ = NuovaGriglia(QStringLiteral("Grid1"), {"", "Totale", "Per partita"}, riquadroCifre);
+    cifre_->impostaAllineamentoColonna(0, Griglia::Allineamento::Sinistra);
+    cifre_->impostaAllineamentoColonna(1, Griglia::Allineamento::Centro);
+    cifre_->impostaAllineamentoColonna(2, Griglia::Allineamento::Centro);
+    riquadroCifre->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
+    auto* l1 = new QVBoxLayout(riquadroCifre);
+    l1->addWidget(cifre_);
+
+    riquadroPrimati_ = new QGroupBox(QStringLiteral("Primati delle squadre"), this);
+    riquadroPrimati_->setObjectName(QStringLiteral("Frame2"));
+    primati_ = NuovaGriglia(QStringLiteral("Grid2"), {"", "Squadra", "Valore"}, riquadroPrimati_);
+    primati_->impostaAllineamentoColonna(0, Griglia::Allineamento::Sinistra);
+    primati_->impostaAllineamentoColonna(1, Griglia::Allineamento::Sinistra);
+    primati_->impostaAllineamentoColonna(2, Griglia::Allineamento::Centro);
+    auto* l2 = new QVBoxLayout(riquadroPrimati_);
+    l2->addWidget(primati_);
+
+    auto* chiudi = new QPushButton(QStringLiteral("Chiudi"), this);
+    chiudi->setObjectName(QStringLiteral("Command1"));
+    chiudi->setToolTip(QStringLiteral("Chiudere questa finestra"));
+    auto* guida = new QPushButton(QStringLiteral("Guida"), this);
+    guida->setObjectName(QStringLiteral("Command2"));
+    guida->setToolTip(QStringLiteral("Richiamare la guida di Golvarno"));
+    auto* pulsanti = new QHBoxLayout;
+    pulsanti->addStretch(1);
+    for (QPushButton* b : {chiudi, guida}) {
+        b->setMinimumWidth(100);
+        pulsanti->addWidget(b);
+    }
+
+    auto* riquadri = new QHBoxLayout;
+    riquadri->addWidget(riquadroCifre);
+    riquadri->addWidget(riquadroPrimati_, 1);
+    auto* tutto = new QVBoxLayout(this);
+    tutto->addWidget(intestazione_);
+    tutto->addLayout(riquadri, 1);
+    tutto->addLayout(pulsanti);
+
+    connect(chiudi, &QPushButton::clicked, this, &Finestra::chiudi);
+    connect(guida, &QPushButton::clicked, this, [] { Guida::apri(CONTESTO_GUIDA); });
+}
+
+void StatisticheWindow::carica()
+{
+    // The contents come with the activation that follows; the window takes the size of its mode now.
+    dimensiona();
+    impostaModo(stato().StatGiornata);
+}
+
+void StatisticheWindow::attiva() { aggiorna(); }
+
+void StatisticheWindow::dimensiona()
+{
+    QFont grassetto = cifre_->vista()->font();
+    grassetto.setBold(true);
+    const QFontMetrics fm(grassetto);
+    cifre_->impostaLarghezzaColonnaPx(0, fm.horizontalAdvance(QStringLiteral("Vittorie fuori casa")) + 20);
+    cifre_->impostaLarghezzaColonnaPx(1, fm.horizontalAdvance(QStringLiteral("Totale")) + 24);
+    cifre_->impostaLarghezzaColonnaPx(2, fm.horizontalAdvance(QStringLiteral("Per partita")) + 24);
+    primati_->impostaLarghezzaColonnaPx(0, fm.horizontalAdvance(QStringLiteral("Miglior rendimento fuori casa")) + 20);
+    // Room for two long team names, as on a tie.
+    const Stato& s = stato();
+    int nome = fm.horizontalAdvance(QStringLiteral("Squadra"));
+    for (int i = 1; i <= s.NumeroSquadre && i < s.Squadre.size(); ++i)
+        nome = qMax(nome, fm.horizontalAdvance(s.Squadre[i].Nome));
+    primati_->impostaLarghezzaColonnaPx(1, qMax(200, 2 * nome + fm.horizontalAdvance(QStringLiteral(", ")) + 16));
+    primati_->impostaLarghezzaColonnaPx(2, fm.horizontalAdvance(QStringLiteral("100 gol subiti")) + 16);
+    for (Griglia* g : {cifre_, primati_}) g->setMinimumWidth(g->sizeHint().width());
+    cifre_->setMaximumWidth(cifre_->minimumWidth());
+    AltezzaPerRighe(cifre_, RIGHE_CIFRE + 1);
+    AltezzaPerRighe(primati_, RIGHE_PRIMATI + 1);
+}
+
+void StatisticheWindow::aggiorna()
+{
+    const Stato& s = stato();
+    const bool giornata = s.StatGiornata;
+    const int numero = s.GiornataCorrente;
+    const bool andata = s.Andata;
+    impostaModo(giornata);
+    svuota();
+    intestazione_->setText(giornata ? QStringLiteral("Giornata n° %1 del girone di %2")
+                                          .arg(numero)
+                                          .arg(andata ? QStringLiteral("andata") : QStringLiteral("ritorno"))
+                                    : QStringLiteral("Dati dell'ultima classifica calcolata"));
+    CursoreAttesa();
+    const int vittoria = s.PuntiVittoria, pareggio = s.PuntiPareggio, sconfitta = s.PuntiSconfitta;
+    const bool riuscito = EseguiComando(windowTitle(), [&] {
+        if (giornata)
+            mostraGiornata(StatisticheQueries::giornata(numero, andata));
+        else
+            mostraCampionato(StatisticheQueries::campionato(vittoria, pareggio, sconfitta));
+    });
+    if (!riuscito) svuota();
+    CursoreNormale();
+}
+
+void StatisticheWindow::impostaModo(bool giornata)
+{
+    setWindowTitle(giornata ? TITOLO_GIORNATA : TITOLO_CAMPIONATO);
+    riquadroPrimati_->setVisible(!giornata);
+    // Opened on a match day and now showing the championship: the frame grows to hold the records.
+    auto* sotto = qobject_cast<QMdiSubWindow*>(contenitore());
+    if (!sotto) return;
+    const QSize serve = sizeHint();
+    const QSize ha = sotto->contentsRect().size();
+    if (serve.width() > ha.width() || serve.height() > ha.height())
+        sotto->resize(sotto->size() +
+                      QSize(qMax(0, serve.width() - ha.width()), qMax(0, serve.height() - ha.height())));
+}
+
+void StatisticheWindow::svuota()
+{
+    for (Griglia* g : {cifre_, primati_}) g->impostaRighe(1);
+}
+
+void StatisticheWindow::aggiungiVoce(const QString& voce, int totale, const QString& perPartita)
+{
+    cifre_->aggiungiRiga(voce + QLatin1Char('\t') + QString::number(totale) + QLatin1Char('\t') + perPartita);
+}
+
+void StatisticheWindow::mostraRisultati(const RisultatiPartite& r)
+{
+    aggiungiVoce(QStringLiteral("Partite disputate"), r.partite, QString());
+    aggiungiVoce(QStringLiteral("Vittorie in casa"), r.vittorieCasa, testoQuota(r.vittorieCasa, r.partite));
+    aggiungiVoce(QStringLiteral("Pareggi"), r.pareggi, testoQuota(r.pareggi, r.partite));
+    aggiungiVoce(QStringLiteral("Vittorie fuori casa"), r.vittorieFuori, testoQuota(r.vittorieFuori, r.partite));
+    aggiungiVoce(QStringLiteral("Gol segnati"), r.gol(), testoMedia(r.gol(), r.partite));
+    aggiungiVoce(QStringLiteral("Gol in casa"), r.golCasa, testoMedia(r.golCasa, r.partite));
+    aggiungiVoce(QStringLiteral("Gol fuori casa"), r.golFuori, testoMedia(r.golFuori, r.partite));
+}
+
+void StatisticheWindow::mostraGiornata(const StatisticheGiornata& s)
+{
+    cifre_->impostaRidisegno(false);
+    mostraRisultati(s.risultati);
+    aggiungiVoce(QStringLiteral("Ammonizioni"), s.ammonizioni, testoMedia(s.ammonizioni, s.risultati.partite));
+    aggiungiVoce(QStringLiteral("Espulsioni"), s.espulsioni, testoMedia(s.espulsioni, s.risultati.partite));
+    for (int r = 1; r < cifre_->righe(); ++r) cifre_->impostaGrassetto(r, 0, true);
+    cifre_->impostaRidisegno(true);
+}
+
+void StatisticheWindow::mostraCampionato(const StatisticheCampionato& s)
+{
+    cifre_->impostaRidisegno(false);
+    primati_->impostaRidisegno(false);
+    mostraRisultati(s.risultati);
+    for (int r = 1; r < cifre_->righe(); ++r) cifre_->impostaGrassetto(r, 0, true);
+    for (const Primato& p : s.primati) {
+        const bool tenuto = !p.squadre.isEmpty();
+        primati_->aggiungiRiga(p.nome + QLatin1Char('\t') +
+                               (tenuto ? p.squadre.join(QStringLiteral(", ")) : QStringLiteral("-")) +
+                               QLatin1Char('\t') + (tenuto ? p.testoValore() : QString()));
+        primati_->impostaGrassetto(primati_->righe() - 1, 0, true);
+    }
+    cifre_->impostaRidisegno(true);
+    primati_->impostaRidisegno(true);
+}
