@@ -293,6 +293,11 @@ void RegistrazioneGiornateWindow::nuovaGiornata()
         return;
     }
     const int massimo = massimoGiornate();
+    if (massimo == 0) {
+        Messaggio::errore(GiornateCalendarioQueries::problema(DatiGiornata(), stato().NumeroSquadre),
+                          C::TitoloRegistrazione);
+        return;
+    }
     if (stato().GiornateInserite >= massimo) {
         Messaggio::informa(
             QStringLiteral("Tutte le %1 giornate del calendario sono già state registrate.").arg(massimo),
