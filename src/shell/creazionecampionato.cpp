@@ -64,10 +64,19 @@ void CreaFileNuovaStagione(const QString& percorso, const DatiNuovaStagione& d)
 {
     if (percorso.isEmpty()) throw ErroreDatabase(QStringLiteral("Nessun nome di file indicato."));
     if (QFileInfo::exists(percorso)) throw ErroreDatabase(QStringLiteral("Il file %1 esiste già.").arg(percorso));
-    // A consistent copy of the open championship, taken while it stays open and unchanged.
+    // A consistent copy of the open championship, read on a connection of its own (so that no statement
+    // left open by a window can stand in the way) while the championship stays open and unchanged.
+    if (!DbCampionatoAperto()) throw ErroreDatabase(QStringLiteral("Nessun campionato aperto."));
+    const QString origine = DbCampionato().databaseName();
+    const QString conn = nomeConnessione("copia_");
     try {
-        Esegui("VACUUM INTO ?", {percorso});
+        {
+            QSqlDatabase db = ApriConnessione(conn, origine, true, false);
+            Esegui("VACUUM INTO ?", {percorso}, db);
+        }
+        ChiudiConnessione(conn);
     } catch (...) {
+        ChiudiConnessione(conn);
         rimuoviFile(percorso);
         throw;
     }

@@ -358,6 +358,19 @@ private slots:
             QCOMPARE(Valore(QStringLiteral("SELECT COUNT(*) FROM %1").arg(t)).toInt(), 0);
     }
 
+    // A statement left open on the championship does not stop the copy.
+    void copiaConUnaLetturaInCorso()
+    {
+        Query aperta("SELECT NOME FROM SQUADRA");
+        QVERIFY(aperta.next());
+        finoAlRiepilogo({"Roma"}, {"Empoli"});
+        amb_->messaggi.no();
+        avanti();
+        QCOMPARE(amb_->messaggi.quanti(), 1);
+        QCOMPARE(stato().PercorsoCampionato, percorsoNuovo());
+        QCOMPARE(ImprontaFile(dati_.percorso), impronta_);
+    }
+
     // A copy that cannot be written: the championship in use stays open and usable, no file is left.
     void copiaImpossibile()
     {
