@@ -114,6 +114,25 @@ private slots:
                                            "file."
                                         << "Creazione di un nuovo file"
                                         << "Text1";
+        // The first failing check is the only one reported.
+        QTest::newRow("punto e 3 squadre") << "serie.a"
+                                           << "3"
+                                           << "300"
+                                           << "L'estensione del file va inserita nel riquadro a sinistra della "
+                                              "dicitura 'Estensione'."
+                                           << "Nome del file non corretto."
+                                           << "Text1";
+        QTest::newRow("file esistente e 21 squadre") << "esiste"
+                                                     << "21"
+                                                     << "3"
+                                                     << "Attenzione: il file esiste.GVN\resiste già. Occorre cambiare "
+                                                        "il nome del file."
+                                                     << "Creazione di un nuovo file"
+                                                     << "Text1";
+        QTest::newRow("21 squadre e punti 300") << "serie"
+                                                << "21"
+                                                << "300" << numero << "Errore di definizione"
+                                                << "Text4";
         QTest::newRow("3 squadre") << "serie"
                                    << "3"
                                    << "3" << numero << "Errore di definizione"
