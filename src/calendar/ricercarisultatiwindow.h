@@ -1,0 +1,57 @@
+#pragma once
+
+#include "calendar/ricercapartitequeries.h"
+#include "platform/finestre.h"
+
+#include <optional>
+#include <QVector>
+
+class ComboCodici;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+// Form13: the result search. One team's matches, from the match day and leg chosen, stepped through
+// in season order (the first legs of match days 1..n, then the return legs) with "Precedente" and
+// "Successivo". Each match shows its match day, leg, date, teams and result; the match found opens in
+// the match sheet. On loading it preselects SquadraCorrente, match day GiornataCorrente and leg Andata.
+class RicercaRisultatiWindow : public Finestra {
+    Q_OBJECT
+public:
+    explicit RicercaRisultatiWindow(QWidget* parent = nullptr);
+
+    void carica() override;
+    void attiva() override;
+
+    // The match on show, or null (no team, or no match of the team in the chosen match day).
+    const PartitaGirone* partitaMostrata() const;
+
+private:
+    void CaricaGiornate();
+    // Reads the chosen team's matches again; false when reading failed.
+    bool leggiPartite();
+    // Takes the place from the match day and leg chosen, then shows it.
+    void posizioneScelta();
+    void mostraPosizione();
+    void aggiornaControlli();
+    void passa(bool avanti);
+    void apriScheda();
+    QString squadra() const;
+
+    ComboCodici* combo1_ = nullptr;  // teams
+    ComboCodici* combo2_ = nullptr;  // match days
+    QRadioButton* option1_ = nullptr;
+    QRadioButton* option2_ = nullptr;
+    QLabel* giornata_ = nullptr;
+    QLabel* data_ = nullptr;
+    QLabel* incontro_ = nullptr;
+    QLabel* risultato_ = nullptr;
+    QPushButton* precedente_ = nullptr;
+    QPushButton* successivo_ = nullptr;
+    QPushButton* scheda_ = nullptr;
+
+    QVector<PartitaGirone> partite_;  // the chosen team's, in season order
+    PosizioneStagione posizione_;
+    std::optional<int> mostrata_;  // index in partite_
+    bool impostazione_ = false;    // the controls are being set from code
+};

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "platform/finestre.h"
+
+#include <QStringList>
+#include <QVector>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+// Form11: the match report editor. It lists the matches of the match day GiornataCorrente in the leg
+// Andata and edits the report of the leg of one of them (CodPartitaCorrente): referee, linesmen,
+// weather, pitch, spectators and six figures per team, the home team of the leg first. Choosing
+// another match sets CodPartitaCorrente, so the match sheet follows it. Unsaved changes are never
+// dropped silently: switching match, following another match on activation, or closing asks first.
+class TabellinoWindow : public Finestra {
+    Q_OBJECT
+public:
+    explicit TabellinoWindow(QWidget* parent = nullptr);
+
+    void carica() override;
+    void attiva() override;
+    bool scarica() override;
+
+    // True when a box differs from what was read or last saved.
+    bool modificato() const;
+
+private:
+    void CaricaElencoPartite();
+    void CaricaTabellino(int codPart);
+    void SvuotaTabellino();
+    bool SalvaTabellino();
+    // With unsaved changes: asks whether to save them. False when the user cancels (or the save fails).
+    bool ConfermaAbbandono();
+    void partitaScelta(int riga);
+    void selezionaRiga(int riga);
+    void aggiornaTitolo();
+
+    QGroupBox* frame1_ = nullptr;  // the match day's list, captioned with day and leg
+    QListWidget* list1_ = nullptr;
+    QVector<QLineEdit*> caselle_;  // in the order of TabellinoQueries::campi()
+    QLabel* testaCasa_ = nullptr;
+    QLabel* testaOspite_ = nullptr;
+    QPushButton* salva_ = nullptr;
+
+    // What is shown: the championship file, match day, leg and match (0: none), with the list's keys
+    // and the texts as read.
+    QString file_;
+    int giornata_ = 0;
+    bool andata_ = true;
+    int codPart_ = 0;
+    QString casa_;
+    QString ospite_;
+    QVector<int> codici_;
+    QStringList originali_;
+    bool riempimento_ = false;  // the list is being filled or reselected from code
+};

@@ -1,0 +1,352 @@
+#include "ambienteconsultazione.h"
+
+#include "calendar/tabellinowindow.h"
+#include "core/campionato.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+// The match report editor: the leg's fields behind each box (home team first), blanks, the length
+// of the boxes, and the question about unsaved changes.
+class TestTabellino : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<AmbienteConsultazione> amb_;
+    DatiFixture dati_;
+    TabellinoWindow* w_ = nullptr;
+
+    // The PARTITA columns behind Text1..Text17 in a leg: five match data, the home team's six figures,
+    // the away team's six. In the return leg SQ2 is at home, so its ...2R figures come first.
+    static QStringList colonne(bool andata)
+    {
+        const QString g = andata ? "A" : "R";
+        const QString casa = andata ? "1" : "2";
+        const QString ospite = andata ? "2" : "1";
+        QStringList c;
+        for (const char* d : {"ARBITRO", "GUARDALINEE", "CONDCLIMATICHE", "TERRENO", "SPETTATORI"}) c << d + g;
+        for (const QString& s : {casa, ospite})
+            for (const char* f : {"TIRI", "TIRIPORTA", "OFFSIDE", "FALLI", "POSSESSO", "CORNER"}) c << f + s + g;
+        return c;
+    }
+
+    QLineEdit* box(int n) const { return w_->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(n)); }
+    QListWidget* lista() const { return w_->findChild<QListWidget*>("List1"); }
+    QString testa(const QString& nome) const { return w_->findChild<QLabel*>(nome)->text(); }
+    void clic(const QString& pulsante) const
+    {
+        QTest::mouseClick(w_->findChild<QPushButton*>(pulsante), Qt::LeftButton);
+    }
+    // The user clicks a row of the match list.
+    void scegli(int riga) const
+    {
+        QListWidgetItem* voce = lista()->item(riga);
+        QTest::mouseClick(lista()->viewport(), Qt::LeftButton, {}, lista()->visualItemRect(voce).center());
+    }
+
+    TabellinoWindow* apri(int giornata, bool andata, int codPart)
+    {
+        stato().GiornataCorrente = giornata;
+        stato().Andata = andata;
+        stato().CodPartitaCorrente = codPart;
+        return amb_->mostra<TabellinoWindow>("Form11");
+    }
+    // The pairings of a match day in the order of the editor's list: by home team of the leg.
+    QVector<const PartitaFixture*> giornata(int g, bool andata) const
+    {
+        QVector<const PartitaFixture*> v;
+        for (const PartitaFixture& p : dati_.partite)
+            if (p.giornata == g) v << &p;
+        std::sort(v.begin(), v.end(), [andata](auto* a, auto* b) {
+            return a->casa(andata).compare(b->casa(andata), Qt::CaseInsensitive) < 0;
+        });
+        return v;
+    }
+
+private slots:
+    void init()
+    {
+        amb_.reset();  // the previous case's windows go before the new ones are registered
+        amb_ = std::make_unique<AmbienteConsultazione>(QStringList{"Form3"});
+        dati_ = amb_->apri(amb_->nuovo(6).giocaFinoA(2, true));
+    }
+    void cleanup()
+    {
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+        w_ = nullptr;
+        amb_.reset();
+    }
+
+    // Each box reads and writes its own field of the leg; the other leg is left alone.
+    void campiDelGirone_data()
+    {
+        QTest::addColumn<bool>("andata");
+        QTest::newRow("andata") << true;
+        QTest::newRow("ritorno") << false;
+    }
+    void campiDelGirone()
+    {
+        QFETCH(bool, andata);
+        const PartitaFixture* p = dati_.partita(2, 2);
+        const QStringList c = colonne(andata);
+        for (int i = 0; i < c.size(); ++i)
+            Esegui(QStringLiteral("UPDATE PARTITA SET %1 = ? WHERE CODPART = ?").arg(c[i]),
+                   {QString("v%1").arg(i), p->codPart});
+
+        w_ = apri(2, andata, p->codPart);
+        QVERIFY(w_);
+        QCOMPARE(testa("Label19"), p->casa(andata));
+        QCOMPARE(testa("Label20"), p->ospite(andata));
+        QCOMPARE(w_->windowTitle(), "Tabellino della partita: " + p->casa(andata) + " - " + p->ospite(andata));
+        for (int i = 0; i < c.size(); ++i) QCOMPARE(box(i + 1)->text(), QString("v%1").arg(i));
+
+        for (int i = 0; i < c.size(); ++i) box(i + 1)->setText(QString("n%1").arg(i));
+        clic("Command1");
+        for (int i = 0; i < c.size(); ++i) QCOMPARE(CampoPartita(p->codPart, c[i]).toString(), QString("n%1").arg(i));
+        // Nothing of the other leg was written.
+        for (const QString& altra : colonne(!andata)) QVERIFY(CampoPartita(p->codPart, altra).isNull());
+        QVERIFY(!w_->modificato());
+    }
+
+    // An empty box is stored as one blank and shows empty again; a Null field shows empty too.
+    void vuotiComeUnoSpazio()
+    {
+        const PartitaFixture* p = dati_.partita(1, 1);
+        Esegui("UPDATE PARTITA SET ARBITROA = 'Collina', TIRI2A = '12' WHERE CODPART = ?", {p->codPart});
+        w_ = apri(1, true, p->codPart);
+        QCOMPARE(box(1)->text(), QString("Collina"));
+        QCOMPARE(box(2)->text(), QString());  // Null
+        box(1)->clear();
+        box(12)->clear();
+        clic("Command1");
+        for (const QString& c : colonne(true)) QCOMPARE(CampoPartita(p->codPart, c), QVariant(" "));
+
+        Finestre::istanza().mostra("Form3");
+        w_ = amb_->mostra<TabellinoWindow>("Form11");
+        for (int i = 1; i <= 17; ++i) QCOMPARE(box(i)->text(), QString());
+        QVERIFY(!w_->modificato());
+    }
+
+    // The boxes take no more than their fields hold: 200 characters for the match data, 4 for figures.
+    void lunghezzaDeiCampi_data()
+    {
+        QTest::addColumn<int>("casella");
+        QTest::addColumn<int>("lunghezza");
+        QTest::newRow("arbitro") << 1 << 200;
+        QTest::newRow("spettatori") << 5 << 200;
+        QTest::newRow("tiri di casa") << 6 << 4;
+        QTest::newRow("calci d'angolo degli ospiti") << 17 << 4;
+    }
+    void lunghezzaDeiCampi()
+    {
+        QFETCH(int, casella);
+        QFETCH(int, lunghezza);
+        const PartitaFixture* p = dati_.partita(1, 1);
+        w_ = apri(1, true, p->codPart);
+        box(casella)->setFocus();
+        QTest::keyClicks(box(casella), QString(lunghezza + 5, QLatin1Char('7')));
+        QCOMPARE(box(casella)->text(), QString(lunghezza, QLatin1Char('7')));
+        clic("Command1");
+        QCOMPARE(CampoPartita(p->codPart, colonne(true)[casella - 1]).toString().size(), lunghezza);
+    }
+
+    // A stored text longer than its field shows cut, and the cut alone is not an unsaved change.
+    void testoLungoGiaSalvato()
+    {
+        const PartitaFixture* p = dati_.partita(1, 1);
+        Esegui("UPDATE PARTITA SET POSSESSO1A = '55,5%' WHERE CODPART = ?", {p->codPart});
+        w_ = apri(1, true, p->codPart);
+        QCOMPARE(box(10)->text(), QString("55,5"));
+        QVERIFY(!w_->modificato());
+        clic("Command2");
+        QVERIFY(!Finestre::istanza().caricata("Form11"));
+        QCOMPARE(CampoPartita(p->codPart, "POSSESSO1A").toString(), QString("55,5%"));
+    }
+
+    // The day's matches in the leg, home team first; a match of another day opens the day's first.
+    void elencoDellaGiornata_data()
+    {
+        QTest::addColumn<bool>("andata");
+        QTest::newRow("andata") << true;
+        QTest::newRow("ritorno") << false;
+    }
+    void elencoDellaGiornata()
+    {
+        QFETCH(bool, andata);
+        const auto partite = giornata(3, andata);
+        w_ = apri(3, andata, dati_.partita(1, 1)->codPart);
+        QCOMPARE(lista()->count(), partite.size());
+        for (int i = 0; i < partite.size(); ++i)
+            QCOMPARE(lista()->item(i)->text(), partite[i]->casa(andata) + " - " + partite[i]->ospite(andata));
+        QCOMPARE(lista()->currentRow(), 0);
+        QCOMPARE(stato().CodPartitaCorrente, partite[0]->codPart);
+        QCOMPARE(testa("Label19"), partite[0]->casa(andata));
+        QVERIFY(
+            w_->findChild<QWidget*>("Frame1")->property("title").toString().contains(andata ? "andata" : "ritorno"));
+    }
+
+    // Choosing another match with unsaved changes: Yes saves, No drops them, Cancel stays.
+    void cambioPartitaConModifiche_data()
+    {
+        QTest::addColumn<int>("risposta");
+        QTest::addColumn<bool>("salvato");
+        QTest::addColumn<bool>("cambiata");
+        QTest::newRow("si") << int(Messaggio::Risposta::Si) << true << true;
+        QTest::newRow("no") << int(Messaggio::Risposta::No) << false << true;
+        QTest::newRow("annulla") << int(Messaggio::Risposta::Annulla) << false << false;
+    }
+    void cambioPartitaConModifiche()
+    {
+        QFETCH(int, risposta);
+        QFETCH(bool, salvato);
+        QFETCH(bool, cambiata);
+        const auto partite = giornata(2, false);
+        w_ = apri(2, false, partite[0]->codPart);
+        box(1)->setText("Rizzoli");
+        box(6)->setText("9");
+
+        amb_->messaggi.risposta(Messaggio::Risposta(risposta));
+        scegli(1);
+        QCOMPARE(amb_->messaggi.quanti(), 1);
+        QCOMPARE(amb_->messaggi.ultimo().pulsanti, Messaggio::Pulsanti::SiNoAnnulla);
+        QCOMPARE(amb_->messaggi.ultimo().titolo, QString("Tabellino della partita"));
+        QVERIFY(amb_->messaggi.ultimo().testo.contains(partite[0]->casa(false) + " - " + partite[0]->ospite(false)));
+
+        QCOMPARE(CampoPartita(partite[0]->codPart, "ARBITROR").toString(), salvato ? QString("Rizzoli") : QString());
+        QCOMPARE(CampoPartita(partite[0]->codPart, "TIRI2R").toString(), salvato ? QString("9") : QString());
+        const PartitaFixture* mostrata = cambiata ? partite[1] : partite[0];
+        QCOMPARE(lista()->currentRow(), cambiata ? 1 : 0);
+        QCOMPARE(stato().CodPartitaCorrente, mostrata->codPart);
+        QCOMPARE(testa("Label19"), mostrata->casa(false));
+        QCOMPARE(box(1)->text(), cambiata ? QString() : QString("Rizzoli"));
+        QCOMPARE(w_->modificato(), !cambiata);
+    }
+
+    // Closing with unsaved changes: Yes saves and closes, No closes without saving, Cancel stays open.
+    void chiusuraConModifiche_data()
+    {
+        QTest::addColumn<int>("risposta");
+        QTest::addColumn<bool>("salvato");
+        QTest::addColumn<bool>("chiusa");
+        QTest::newRow("si") << int(Messaggio::Risposta::Si) << true << true;
+        QTest::newRow("no") << int(Messaggio::Risposta::No) << false << true;
+        QTest::newRow("annulla") << int(Messaggio::Risposta::Annulla) << false << false;
+    }
+    void chiusuraConModifiche()
+    {
+        QFETCH(int, risposta);
+        QFETCH(bool, salvato);
+        QFETCH(bool, chiusa);
+        const PartitaFixture* p = dati_.partita(1, 2);
+        w_ = apri(1, true, p->codPart);
+        box(5)->setText("30.000");
+        amb_->messaggi.risposta(Messaggio::Risposta(risposta));
+        clic("Command2");
+        QCOMPARE(amb_->messaggi.quanti(), 1);
+        QCOMPARE(CampoPartita(p->codPart, "SPETTATORIA").toString(), salvato ? QString("30.000") : QString());
+        QCOMPARE(Finestre::istanza().caricata("Form11"), !chiusa);
+        if (!chiusa) QCOMPARE(box(5)->text(), QString("30.000"));
+    }
+
+    // Without changes neither switching match nor closing asks anything.
+    void senzaModificheNessunaDomanda()
+    {
+        const auto partite = giornata(1, true);
+        w_ = apri(1, true, partite[0]->codPart);
+        box(3)->setText("Pioggia");
+        box(3)->setText("");  // typed and taken back
+        scegli(2);
+        QCOMPARE(stato().CodPartitaCorrente, partite[2]->codPart);
+        clic("Command2");
+        QCOMPARE(amb_->messaggi.quanti(), 0);
+        QVERIFY(!Finestre::istanza().caricata("Form11"));
+    }
+
+    // Coming back to the editor after the match sheet moved on: it follows the hand-over variables,
+    // asking first when the match it shows has unsaved changes; the same match keeps the edits.
+    void attivazioneSegueLaScheda()
+    {
+        const auto prima = giornata(1, true);
+        const auto seconda = giornata(2, false);
+        w_ = apri(1, true, prima[0]->codPart);
+        box(1)->setText("Orsato");
+
+        Finestre::istanza().mostra("Form3");
+        w_ = amb_->mostra<TabellinoWindow>("Form11");  // same match: nothing asked, the edit stays
+        QCOMPARE(box(1)->text(), QString("Orsato"));
+        QCOMPARE(amb_->messaggi.quanti(), 0);
+
+        Finestre::istanza().mostra("Form3");
+        stato().GiornataCorrente = 2;
+        stato().Andata = false;
+        stato().CodPartitaCorrente = seconda[1]->codPart;
+        amb_->messaggi.annulla();
+        w_ = amb_->mostra<TabellinoWindow>("Form11");
+        // Cancelled: the editor keeps its match and the hand-over variables follow it.
+        QCOMPARE(box(1)->text(), QString("Orsato"));
+        QCOMPARE(stato().GiornataCorrente, 1);
+        QVERIFY(stato().Andata);
+        QCOMPARE(stato().CodPartitaCorrente, prima[0]->codPart);
+        QVERIFY(stato().GiornataCambiata);
+
+        Finestre::istanza().mostra("Form3");
+        stato().GiornataCorrente = 2;
+        stato().Andata = false;
+        stato().CodPartitaCorrente = seconda[1]->codPart;
+        amb_->messaggi.si();
+        w_ = amb_->mostra<TabellinoWindow>("Form11");
+        QCOMPARE(CampoPartita(prima[0]->codPart, "ARBITROA").toString(), QString("Orsato"));
+        QCOMPARE(lista()->count(), seconda.size());
+        QCOMPARE(lista()->currentRow(), 1);
+        QCOMPARE(testa("Label19"), seconda[1]->casa(false));
+        QCOMPARE(box(1)->text(), QString());
+        QCOMPARE(amb_->messaggi.quanti(), 2);
+    }
+
+    // A match that left the file meanwhile: the save is refused with a message, never reported done.
+    void partitaScomparsa()
+    {
+        const PartitaFixture* p = dati_.partita(1, 3);
+        w_ = apri(1, true, p->codPart);
+        box(1)->setText("Tagliavento");
+        Esegui("DELETE FROM PARTITA WHERE CODPART = ?", {p->codPart});
+        amb_->messaggi.ok();
+        clic("Command1");
+        QCOMPARE(amb_->messaggi.ultimo().icona, Messaggio::Icona::Critica);
+        QVERIFY(amb_->messaggi.ultimo().testo.contains("non è più presente"));
+        QVERIFY(w_->modificato());
+    }
+
+    // Opening another championship: the question comes while the old file is still open, so Yes saves
+    // there; once the new file is in, the edits are dropped without asking and nothing of them is ever
+    // written into the new file, where the same match code names another match.
+    void altroCampionatoAperto_data()
+    {
+        QTest::addColumn<int>("risposta");
+        QTest::addColumn<bool>("salvato");
+        QTest::newRow("si") << int(Messaggio::Risposta::Si) << true;
+        QTest::newRow("no") << int(Messaggio::Risposta::No) << false;
+        QTest::newRow("annulla") << int(Messaggio::Risposta::Annulla) << false;
+    }
+    void altroCampionatoAperto()
+    {
+        QFETCH(int, risposta);
+        QFETCH(bool, salvato);
+        const PartitaFixture* p = dati_.partita(1, 1);
+        w_ = apri(1, true, p->codPart);
+        box(1)->setText("Mazzoleni");
+        const DatiFixture altro = amb_->nuovo(6).crea();
+        amb_->messaggi.risposta(Messaggio::Risposta(risposta));
+        QVERIFY(ApriFileComeCampionato(altro.percorso));
+        QCOMPARE(amb_->messaggi.quanti(), 1);
+        QVERIFY(!Finestre::istanza().caricata("Form11"));
+        QCOMPARE(Valore("SELECT COUNT(*) FROM PARTITA WHERE ARBITROA IS NOT NULL").toInt(), 0);
+
+        QVERIFY(ApriFileComeCampionato(dati_.percorso));
+        QCOMPARE(CampoPartita(p->codPart, "ARBITROA").toString(), salvato ? QString("Mazzoleni") : QString());
+    }
+};
+
+QTEST_MAIN(TestTabellino)
+#include "tst_tabellino.moc"
