@@ -1,17 +1,7 @@
-#include "core/database.h"
-#include "core/guardia.h"
-#include "core/stato.h"
-#include "platform/finestre.h"
-#include "shell/aperturacampionato.h"
-#include "shell/comandi.h"
-#include "shell/finestraprincipale.h"
-#include "support/cartellatemporanea.h"
-#include "support/finestraditest.h"
+#include "ambientemdi.h"
 #include "support/fixturecampionato.h"
-#include "support/seammessaggi.h"
 
 #include <memory>
-#include <QAction>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,9 +10,9 @@
 class TestAperturaCampionato : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<CartellaTemporanea> cartella;
-    std::unique_ptr<MessaggiDiTest> messaggi;
-    std::unique_ptr<FinestraPrincipale> mdi;
+    std::unique_ptr<AmbienteMdi> a;
+    MessaggiDiTest* messaggi = nullptr;
+    FinestraPrincipale* mdi = nullptr;
     QTemporaryDir dir;
 
     QString crea(const QString& nome, const QString& denominazione, int squadre = 6)
@@ -33,35 +23,16 @@ class TestAperturaCampionato : public QObject {
         return percorso;
     }
 
-    // Opens through the menu, answering the dialog with `percorso`.
-    void apriDalMenu(const QString& percorso)
-    {
-        messaggi->file(percorso);
-        mdi->azione("ApriCampionato")->trigger();
-    }
+    void apriDalMenu(const QString& percorso) { a->apri(percorso); }
 
 private slots:
-    void initTestCase() { cartella = std::make_unique<CartellaTemporanea>(); }
-    void cleanupTestCase() { cartella.reset(); }
-
     void init()
     {
-        AzzeraStato();
-        Finestre::istanza().azzera();
-        FinestraDiTest::diario().clear();
-        AperturaCampionato::impostaUltimoFile(QString());
-        messaggi = std::make_unique<MessaggiDiTest>();
-        mdi = std::make_unique<FinestraPrincipale>();
-        stato().PrimaAttivazione = false;
-        stato().MostraSchedaCampionato = false;
+        a = std::make_unique<AmbienteMdi>();
+        messaggi = &a->messaggi;
+        mdi = &a->mdi;
     }
-    void cleanup()
-    {
-        Finestre::istanza().azzera();
-        mdi.reset();
-        messaggi.reset();
-        ChiudiDbCampionato();
-    }
+    void cleanup() { a.reset(); }
 
     void dialogo()
     {

@@ -1,17 +1,10 @@
-#include "core/database.h"
-#include "core/stato.h"
-#include "platform/finestre.h"
+#include "ambientemdi.h"
 #include "platform/guida.h"
 #include "shell/comandi.h"
-#include "shell/finestraprincipale.h"
-#include "support/cartellatemporanea.h"
-#include "support/finestraditest.h"
 #include "support/fixturecampionato.h"
-#include "support/seammessaggi.h"
 
 #include <functional>
 #include <memory>
-#include <QAction>
 #include <QDesktopServices>
 #include <QMenu>
 #include <QMenuBar>
@@ -97,9 +90,9 @@ QStringList finestreTarget()
 class TestComandi : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<CartellaTemporanea> cartella;
-    std::unique_ptr<MessaggiDiTest> messaggi;
-    std::unique_ptr<FinestraPrincipale> mdi;
+    std::unique_ptr<AmbienteMdi> a;
+    MessaggiDiTest* messaggi = nullptr;
+    FinestraPrincipale* mdi = nullptr;
     QTemporaryDir dir;
     int file = 0;
 
@@ -140,25 +133,13 @@ public:
     QList<QUrl> pagine;
 
 private slots:
-    void initTestCase() { cartella = std::make_unique<CartellaTemporanea>(); }
-    void cleanupTestCase() { cartella.reset(); }
-
     void init()
     {
-        AzzeraStato();
-        Finestre::istanza().azzera();
-        FinestraDiTest::diario().clear();
-        messaggi = std::make_unique<MessaggiDiTest>();
-        mdi = std::make_unique<FinestraPrincipale>();
-        stato().PrimaAttivazione = false;
+        a = std::make_unique<AmbienteMdi>();
+        messaggi = &a->messaggi;
+        mdi = &a->mdi;
     }
-    void cleanup()
-    {
-        Finestre::istanza().azzera();
-        mdi.reset();
-        messaggi.reset();
-        ChiudiDbCampionato();
-    }
+    void cleanup() { a.reset(); }
 
     // The menu bar: nine menus, each command once, 62 commands, 13 shortcuts.
     void menu()
@@ -617,7 +598,7 @@ private slots:
     {
         FinestraDiTest::registra("Form6", [](FinestraDiTest& w) { w.impostaContestoGuida(42); });
         mdi->show();
-        QVERIFY(QTest::qWaitForWindowExposed(mdi.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(mdi));
         Finestre::istanza().mostra("Form6");
         mdi->azione("RichiamaGuida")->trigger();
         QCOMPARE(Guida::ultimoContesto(), 42);

@@ -1,17 +1,9 @@
-#include "core/database.h"
-#include "core/stato.h"
-#include "platform/finestre.h"
-#include "shell/aperturacampionato.h"
+#include "ambientemdi.h"
 #include "shell/conversionefile.h"
-#include "shell/finestraprincipale.h"
-#include "support/cartellatemporanea.h"
-#include "support/finestraditest.h"
 #include "support/fixturecampionato.h"
-#include "support/seammessaggi.h"
 #include "support/vecchioformato.h"
 
 #include <memory>
-#include <QAction>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -35,9 +27,9 @@ const QString SUCCESSO = QStringLiteral("Il file è stato convertito con success
 class TestConversioneFile : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<CartellaTemporanea> cartella;
-    std::unique_ptr<MessaggiDiTest> messaggi;
-    std::unique_ptr<FinestraPrincipale> mdi;
+    std::unique_ptr<AmbienteMdi> a;
+    MessaggiDiTest* messaggi = nullptr;
+    FinestraPrincipale* mdi = nullptr;
     std::unique_ptr<QTemporaryDir> dir;
 
     QString vecchio(const QString& nome)
@@ -51,8 +43,7 @@ class TestConversioneFile : public QObject {
     {
         const QString percorso = dir->filePath(nome);
         FixtureCampionato(percorso).denominazione("In uso").squadre(6).crea();
-        messaggi->file(percorso);
-        mdi->azione("ApriCampionato")->trigger();
+        a->apri(percorso);
         messaggi->svuota();
         return percorso;
     }
@@ -60,33 +51,22 @@ class TestConversioneFile : public QObject {
     void converti(const QString& scelto)
     {
         messaggi->file(scelto);
-        mdi->azione("AggiornaFiles")->trigger();
+        a->esegui("AggiornaFiles");
     }
 
     QStringList files() const { return QDir(dir->path()).entryList(QDir::Files, QDir::Name); }
 
 private slots:
-    void initTestCase() { cartella = std::make_unique<CartellaTemporanea>(); }
-    void cleanupTestCase() { cartella.reset(); }
-
     void init()
     {
-        AzzeraStato();
-        Finestre::istanza().azzera();
-        FinestraDiTest::diario().clear();
-        AperturaCampionato::impostaUltimoFile(QString());
         dir = std::make_unique<QTemporaryDir>();
-        messaggi = std::make_unique<MessaggiDiTest>();
-        mdi = std::make_unique<FinestraPrincipale>();
-        stato().PrimaAttivazione = false;
-        stato().MostraSchedaCampionato = false;
+        a = std::make_unique<AmbienteMdi>();
+        messaggi = &a->messaggi;
+        mdi = &a->mdi;
     }
     void cleanup()
     {
-        Finestre::istanza().azzera();
-        mdi.reset();
-        messaggi.reset();
-        ChiudiDbCampionato();
+        a.reset();
         dir.reset();
     }
 
@@ -159,8 +139,7 @@ private slots:
         QCOMPARE(Valore("SELECT COUNT(*) FROM Presenze WHERE Girone NOT IN (-1, 0)").toInt(), 0);
 
         // The open dialog starts from the file chosen for the conversion, with its own title.
-        messaggi->file(QString());
-        mdi->azione("ApriCampionato")->trigger();
+        a->apri(QString());
         QCOMPARE(messaggi->ultimo().valoreIniziale, v);
         QCOMPARE(messaggi->ultimo().titolo, QStringLiteral("Apri un campionato"));
 
@@ -259,8 +238,8 @@ private slots:
             VecchioFormato::creaStagione(scelto, 6);
             {
                 QSqlDatabase db = ApriConnessione("blocco", scelto, false, false);
-                Esegui("CREATE TRIGGER blocco BEFORE UPDATE ON Presenze BEGIN SELECT RAISE(ABORT, 'bloccato'); END",
-                       {}, db);
+                Esegui("CREATE TRIGGER blocco BEFORE UPDATE ON Presenze BEGIN SELECT RAISE(ABORT, 'bloccato'); END", {},
+                       db);
             }
             ChiudiConnessione("blocco");
         } else {
