@@ -1,6 +1,6 @@
 #include "calendar/partitedarecuperarewindow.h"
 
-#include "calendar/pulsanteconsultazione.h"
+#include "calendar/comandiconsultazione.h"
 #include "core/comando.h"
 #include "core/stato.h"
 #include "core/utilita.h"
@@ -62,7 +62,9 @@ PartiteDaRecuperareWindow::PartiteDaRecuperareWindow(QWidget* parent) : Finestra
     principale->addLayout(pulsanti);
 
     connect(risultati_, &QPushButton::clicked, this, [this] { apriRisultati(); });
-    connect(scheda_, &QPushButton::clicked, this, [this] { apriScheda(); });
+    connect(scheda_, &QPushButton::clicked, this, [this] {
+        if (const PartitaGirone* p = scelta()) ApriSchedaPartita(*p);
+    });
     connect(chiudi, &QPushButton::clicked, this, [this] { Finestra::chiudi(); });
     connect(grid1_, &Griglia::rigaSelezionata, this, [this] { aggiornaComandi(); });
     // A command whose window is not available yet stays disabled until it is.
@@ -142,17 +144,4 @@ void PartiteDaRecuperareWindow::apriRisultati()
     s.GiornataCorrente = p->giornata;
     s.Andata = p->andata;
     Finestre::istanza().mostra(FORM_RISULTATI);
-}
-
-void PartiteDaRecuperareWindow::apriScheda()
-{
-    const PartitaGirone* p = scelta();
-    if (!p) return;
-    Stato& s = stato();
-    s.GiornataCorrente = p->giornata;
-    s.Andata = p->andata;
-    s.CodPartitaCorrente = p->codPart;
-    // A match sheet already open refills its lists for this match day and leg.
-    s.GiornataCambiata = true;
-    Finestre::istanza().mostra(FORM_SCHEDA);
 }

@@ -26,7 +26,6 @@ private:
     const PartitaGirone* scelta() const;
     void aggiornaComandi();
     void apriRisultati();
-    void apriScheda();
 
     QLabel* label1_ = nullptr;
     Griglia* grid1_ = nullptr;

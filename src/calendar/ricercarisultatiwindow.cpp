@@ -1,6 +1,6 @@
 #include "calendar/ricercarisultatiwindow.h"
 
-#include "calendar/pulsanteconsultazione.h"
+#include "calendar/comandiconsultazione.h"
 #include "core/comando.h"
 #include "core/stato.h"
 #include "core/utilita.h"
@@ -127,7 +127,9 @@ RicercaRisultatiWindow::RicercaRisultatiWindow(QWidget* parent) : Finestra(QStri
     });
     connect(precedente_, &QPushButton::clicked, this, [this] { passa(false); });
     connect(successivo_, &QPushButton::clicked, this, [this] { passa(true); });
-    connect(scheda_, &QPushButton::clicked, this, [this] { apriScheda(); });
+    connect(scheda_, &QPushButton::clicked, this, [this] {
+        if (const PartitaGirone* p = partitaMostrata()) ApriSchedaPartita(*p);
+    });
     connect(chiudi, &QPushButton::clicked, this, [this] { Finestra::chiudi(); });
     connect(guida, &QPushButton::clicked, this, [this] { Guida::apri(contestoGuida()); });
     connect(&Finestre::istanza(), &Finestre::registrazioneCambiata, this, [this] { aggiornaControlli(); });
@@ -268,17 +270,4 @@ void RicercaRisultatiWindow::passa(bool avanti)
     }
     posizione_ = RicercaPartiteQueries::posizione(partite_[*i]);
     mostraPosizione();
-}
-
-void RicercaRisultatiWindow::apriScheda()
-{
-    const PartitaGirone* p = partitaMostrata();
-    if (!p) return;
-    Stato& s = stato();
-    s.GiornataCorrente = p->giornata;
-    s.Andata = p->andata;
-    s.CodPartitaCorrente = p->codPart;
-    // A match sheet already open refills its lists for this match day and leg.
-    s.GiornataCambiata = true;
-    Finestre::istanza().mostra(FORM_SCHEDA);
 }

@@ -35,7 +35,6 @@ private:
     void mostraPosizione();
     void aggiornaControlli();
     void passa(bool avanti);
-    void apriScheda();
     QString squadra() const;
 
     ComboCodici* combo1_ = nullptr;  // teams

@@ -1,6 +1,6 @@
 #include "calendar/tabellinowindow.h"
 
-#include "calendar/pulsanteconsultazione.h"
+#include "calendar/comandiconsultazione.h"
 #include "calendar/tabellinoqueries.h"
 #include "core/comando.h"
 #include "core/stato.h"
