@@ -1,6 +1,11 @@
+#include "calendar/finestreconsultazione.h"
+#include "calendar/finestrecostruzionecalendario.h"
+#include "calendar/finestrerisultati.h"
 #include "shell/finestraprincipale.h"
 #include "shell/finestrecampionato.h"
 #include "shell/schedacampionatowindow.h"
+#include "standings/finestreclassifica.h"
+#include "standings/finestresquadra.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -22,6 +27,11 @@ int main(int argc, char** argv)
     // The windows built so far; the commands of the others stay disabled.
     RegistraFinestreCampionato();
     RegistraSchedaCampionato();
+    RegistraFinestreCostruzioneCalendario();
+    RegistraFinestreConsultazione();
+    RegistraFinestreRisultati();
+    RegistraFinestreClassifica();
+    RegistraFinestreSquadra();
 
     FinestraPrincipale finestra;
     finestra.show();
