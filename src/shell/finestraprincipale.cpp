@@ -58,6 +58,12 @@ FinestraPrincipale::FinestraPrincipale(QWidget* parent) : QMainWindow(parent)
     MDIForm_Load();
 }
 
+FinestraPrincipale::~FinestraPrincipale()
+{
+    // Loading a championship after this window has gone must not reach it.
+    ImpostaTitoloPrincipale({});
+}
+
 void FinestraPrincipale::MDIForm_Load()
 {
     Stato& s = stato();

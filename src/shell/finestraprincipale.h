@@ -14,6 +14,7 @@ class FinestraPrincipale : public QMainWindow {
     Q_OBJECT
 public:
     explicit FinestraPrincipale(QWidget* parent = nullptr);
+    ~FinestraPrincipale() override;
 
     QMdiArea* area() const { return area_; }
     QAction* azione(const QString& nome) const { return azioni_.value(nome); }
