@@ -122,11 +122,12 @@ void ImpostaTitoloPrincipale(std::function<void(const QString&)> aggiorna) { agg
 
 QString TitoloPrincipale() { return QStringLiteral("Golvarno 2000 - ") + stato().Denominazione; }
 
-void ChiudiFinestre()
+bool ChiudiFinestre()
 {
     CursoreAttesa();
-    Finestre::istanza().chiudiVisibili();
+    const bool chiuse = Finestre::istanza().chiudiVisibili();
     CursoreNormale();
+    return chiuse;
 }
 
 void CaricaCampionato()
@@ -196,7 +197,8 @@ bool ApriComeCampionato(const QString& percorso, const QString& titolo)
 
     // The windows of the championship in use close while its file is still theirs: what they save on
     // closing must not land in the file being opened.
-    if (stato().CampionatoAperto) ChiudiFinestre();
+    // A window whose user cancelled its closing keeps the championship in use.
+    if (stato().CampionatoAperto && !ChiudiFinestre()) return false;
 
     const QString precedente = DbCampionatoAperto() ? DbCampionato().databaseName() : QString();
     try {

@@ -18,7 +18,8 @@ void CaricaCampionato();
 void RileggiCampionato();
 
 // Closes every visible window except the main window; loaded hidden windows stay loaded.
-void ChiudiFinestre();
+// False when a window refused to close (its user cancelled): the caller must not replace the championship.
+bool ChiudiFinestre();
 
 // The main window's caption: the main window installs the hook; the loading routines call it with
 // "Golvarno 2000 - " followed by the championship's name.

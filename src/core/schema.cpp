@@ -173,9 +173,12 @@ void CreaFileCampionato(const QString& percorso)
 
 void CreaDatabase()
 {
+    // The windows of the championship in use close while its file is still theirs; one whose
+    // user cancelled its closing keeps that championship in use and nothing is created.
+    if (stato().CampionatoAperto && !ChiudiFinestre())
+        throw ErroreDatabase(
+            QStringLiteral("Operazione annullata: una finestra del campionato in uso è rimasta aperta."));
     CreaFileCampionato(stato().PercorsoCampionato);
-    // The windows of the championship in use close while its file is still theirs.
-    if (stato().CampionatoAperto) ChiudiFinestre();
     ApriDbCampionato(stato().PercorsoCampionato);
 }
 

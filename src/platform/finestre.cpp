@@ -310,11 +310,13 @@ void Finestre::attivaDavanti()
         }
 }
 
-void Finestre::chiudiVisibili()
+bool Finestre::chiudiVisibili()
 {
+    bool tutte = true;
     const QStringList ids = finestre_.keys();
     for (const QString& id : ids)
-        if (visibile(id)) scaricaSubito(id);
+        if (visibile(id) && !scaricaSubito(id)) tutte = false;
+    return tutte;
 }
 
 bool Finestre::scaricaTutte()

@@ -87,7 +87,8 @@ public:
     bool scaricaSubito(const QString& id);
 
     // Unloads every visible window, leaving loaded hidden ones alone (used before opening another championship).
-    void chiudiVisibili();
+    // False when a window refused to unload (the user cancelled its save question): it stays open.
+    bool chiudiVisibili();
     // Unloads every window; false if one refused (the main window's close box).
     bool scaricaTutte();
 

@@ -289,6 +289,24 @@ private slots:
         QCOMPARE(nomiSquadre(), (QStringList{"Como", "Lecco"}));
     }
 
+    // A window whose user cancels its closing keeps the championship in use: nothing is replaced.
+    void finestraCheNonSiChiudeTrattieneIlCampionato()
+    {
+        const DatiFixture primo = apri(FixtureCampionato(percorso()));
+        FinestraDiTest::registra("Form5", [](FinestraDiTest& f) { f.rifiutaScarico = true; });
+        Finestre::istanza().mostra("Form5");
+        const QString secondo = FixtureCampionato(percorso()).squadre({"Como", "Lecco"}).crea().percorso;
+
+        MessaggiDiTest messaggi;
+        QVERIFY(!ApriFileComeCampionato(secondo));
+        QVERIFY(Finestre::istanza().visibile("Form5"));
+        QCOMPARE(DbCampionato().databaseName(), primo.percorso);
+        QCOMPARE(stato().PercorsoCampionato, primo.percorso);
+        QCOMPARE(stato().NumeroSquadre, int(primo.squadre.size()));
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+        FinestraDiTest::di("Form5")->rifiutaScarico = false;
+    }
+
     void fileRifiutati_data()
     {
         QTest::addColumn<QString>("tipo");
