@@ -1,9 +1,11 @@
-#include "ambienterisultati.h"
+#include "aiuticalendario.h"
 #include "calendar/calendariowindow.h"
+#include "calendar/finestrerisultati.h"
 #include "calendar/inserimentorisultatiwindow.h"
 #include "core/evidenzia.h"
 #include "platform/evidenziatore.h"
 #include "platform/pannello.h"
+#include "support/ambientetest.h"
 #include "support/finestraditest.h"
 
 #include <QLabel>
@@ -66,7 +68,7 @@ private slots:
         QFETCH(int, squadre);
         QFETCH(int, giornata);
         QFETCH(bool, andata);
-        AmbienteRisultati a;
+        AmbienteTest a(RegistraFinestreRisultati);
         const DatiFixture d = a.apri(a.nuovo(squadre).giocaFinoA(2, false).rinviata(2, 1, true));
         auto* w = a.mostra<CalendarioWindow>(QStringLiteral("Form2"), giornata, andata);
         QVERIFY(w);
@@ -87,7 +89,7 @@ private slots:
     // Dates and times typed in results entry, and results saved there, show at the next activation.
     void segueLaGiornataCorrente()
     {
-        AmbienteRisultati a;
+        AmbienteTest a(RegistraFinestreRisultati);
         const DatiFixture d = a.apri(a.nuovo(6));
         auto* w = a.mostra<CalendarioWindow>(QStringLiteral("Form2"), 1, true);
         QCOMPARE(w->giornataMostrata(), (GiornataGirone{1, true}));
@@ -105,7 +107,7 @@ private slots:
     // The arrows move in season order and hand the day over; the ends disable them.
     void navigazione()
     {
-        AmbienteRisultati a;
+        AmbienteTest a(RegistraFinestreRisultati);
         a.apri(a.nuovo(6));
         auto* w = a.mostra<CalendarioWindow>(QStringLiteral("Form2"), 1, true);
         QVERIFY(!Bottone(w, Precedente)->isEnabled());
@@ -130,7 +132,7 @@ private slots:
     // Results entry opens on the day on show.
     void versoInserimentoRisultati()
     {
-        AmbienteRisultati a;
+        AmbienteTest a(RegistraFinestreRisultati);
         a.apri(a.nuovo(6));
         auto* w = a.mostra<CalendarioWindow>(QStringLiteral("Form2"), 4, false);
         Clicca(w, Risultati);
@@ -144,7 +146,7 @@ private slots:
     // The match sheet, the statistics and the partial table wait for their windows, then get the day.
     void finestreDellaGiornata()
     {
-        AmbienteRisultati a;
+        AmbienteTest a(RegistraFinestreRisultati);
         const DatiFixture d = a.apri(a.nuovo(8).giocaFinoA(2, true));
         auto* w = a.mostra<CalendarioWindow>(QStringLiteral("Form2"), 2, true);
         for (int i : {Tabellino, Statistiche, Classifica}) QVERIFY(!Bottone(w, i)->isEnabled());
@@ -192,7 +194,7 @@ private slots:
 
     void calendarioVuoto()
     {
-        AmbienteRisultati a;
+        AmbienteTest a(RegistraFinestreRisultati);
         a.apri(a.nuovo(6).senzaCalendario());
         FinestraDiTest::registra(QStringLiteral("Form3"));
         auto* w = a.mostra<CalendarioWindow>(QStringLiteral("Form2"), 1, true);
@@ -210,7 +212,7 @@ private slots:
     // the command panels as 1030 + index.
     void evidenzia()
     {
-        AmbienteRisultati a;
+        AmbienteTest a(RegistraFinestreRisultati);
         a.apri(a.nuovo().squadre(NomiLunghi()).giocaFinoA(1, true));
         Esegui(QStringLiteral("UPDATE Partita SET DataAnd = '28/09/2025', HAnd = '15:00'"));
         auto* w = a.mostra<CalendarioWindow>(QStringLiteral("Form2"), 1, true);
@@ -239,7 +241,7 @@ private slots:
 
         // Every pairing fits at the window's natural size, the columns lined up under their headings.
         auto* sotto = qobject_cast<QMdiSubWindow*>(w->parentWidget());
-        QVERIFY(sotto->width() <= a.area->width());
+        QVERIFY(sotto->width() <= a.area()->width());
         for (int i = 0; i < 10; ++i) {
             auto* ora = w->findChild<QLabel*>(QStringLiteral("Label6_%1").arg(i));
             QVERIFY(w->rect().contains(QRect(ora->mapTo(w, QPoint(0, 0)), ora->size())));
@@ -248,7 +250,7 @@ private slots:
         }
         if (qEnvironmentVariableIsSet("GOLVARNO_FOTO")) {
             Evidenzia(22);
-            w->grab().save(QStringLiteral("/tmp/form2.png"));
+            AmbienteTest::foto(w, QStringLiteral("form2.png"));
         }
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }

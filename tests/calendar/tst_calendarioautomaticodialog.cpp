@@ -1,4 +1,6 @@
-#include "ambientecostruzione.h"
+#include "aiuticalendario.h"
+#include "calendar/finestrecostruzionecalendario.h"
+#include "support/ambientetest.h"
 
 #include "calendar/calendarioautomaticodialog.h"
 #include "calendar/controllocalendariodialog.h"
@@ -14,14 +16,14 @@ class TestCalendarioAutomaticoDialog : public QObject {
 
     static void cliccaCrea()
     {
-        auto* crea = AmbienteCostruzione::parte<QPushButton>(QStringLiteral("Form37"), QStringLiteral("Command1"));
+        auto* crea = AmbienteTest::parte<QPushButton>(QStringLiteral("Form37"), QStringLiteral("Command1"));
         QVERIFY(crea);
         QCOMPARE(crea->text(), QStringLiteral("Crea !"));
         QTest::mouseClick(crea, Qt::LeftButton);
     }
     static void spunta(const QString& nome, bool valore)
     {
-        auto* c = AmbienteCostruzione::parte<QCheckBox>(QStringLiteral("Form37"), nome);
+        auto* c = AmbienteTest::parte<QCheckBox>(QStringLiteral("Form37"), nome);
         QVERIFY(c);
         c->setChecked(valore);
     }
@@ -40,7 +42,7 @@ private slots:
     {
         QFETCH(bool, controlla);
         QFETCH(bool, date);
-        AmbienteCostruzione a;
+        AmbienteTest a(RegistraFinestreCostruzioneCalendario);
         a.apri(a.nuovo(6).senzaCalendario());
         QCOMPARE(stato().GiornateInserite, 0);
         QVERIFY(a.mostra<CalendarioAutomaticoDialog>(QStringLiteral("Form37")));
@@ -73,9 +75,9 @@ private slots:
             while (q.next()) attese << q.testo(0) + " - " + q.testo(1);
             QCOMPARE(primaGiornata, attese);
         }
-        QCOMPARE(AmbienteCostruzione::caricata(QStringLiteral("Form39")), false);
+        QCOMPARE(AmbienteTest::caricata(QStringLiteral("Form39")), false);
         QCOMPARE(Finestre::istanza().visibile(QStringLiteral("Form38")), date);
-        QVERIFY(!AmbienteCostruzione::caricata(QStringLiteral("Form37")));
+        QVERIFY(!AmbienteTest::caricata(QStringLiteral("Form37")));
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
@@ -97,45 +99,46 @@ private slots:
         QFETCH(bool, calendario);
         QFETCH(bool, senzaModello);
         QFETCH(QString, titolo);
-        AmbienteCostruzione a(senzaModello ? QList<int>{squadre} : QList<int>{});
+        AmbienteTest a(RegistraFinestreCostruzioneCalendario, CartellaTemporanea::Nessuna,
+                       senzaModello ? QList<int>{squadre} : QList<int>{});
         FixtureCampionato f = a.nuovo(squadre);
         if (!calendario) f.senzaCalendario();
         const DatiFixture d = a.apri(f);
         const int inserite = stato().GiornateInserite;
         ChiudiDbCampionato();
-        const QByteArray prima = Impronta(d.percorso);
+        const QByteArray prima = AmbienteTest::impronta(d.percorso);
         ApriDbCampionato(d.percorso);
 
         a.mostra<CalendarioAutomaticoDialog>(QStringLiteral("Form37"));
         spunta(QStringLiteral("Check1"), true);
         spunta(QStringLiteral("Check2"), true);
-        a.messaggi.ok();
+        a.messaggi().ok();
         cliccaCrea();
 
-        QCOMPARE(a.messaggi.quanti(), 1);
-        QCOMPARE(a.messaggi.ultimo().titolo, titolo);
-        QCOMPARE(a.messaggi.ultimo().icona, Messaggio::Icona::Critica);
+        QCOMPARE(a.messaggi().quanti(), 1);
+        QCOMPARE(a.messaggi().ultimo().titolo, titolo);
+        QCOMPARE(a.messaggi().ultimo().icona, Messaggio::Icona::Critica);
         QVERIFY(!Cursore::inAttesa());
         QVERIFY(Finestre::istanza().visibile(QStringLiteral("Form37")));
-        QVERIFY(!AmbienteCostruzione::caricata(QStringLiteral("Form39")));
-        QVERIFY(!AmbienteCostruzione::caricata(QStringLiteral("Form38")));
+        QVERIFY(!AmbienteTest::caricata(QStringLiteral("Form39")));
+        QVERIFY(!AmbienteTest::caricata(QStringLiteral("Form38")));
         QCOMPARE(stato().GiornateInserite, inserite);
         ChiudiDbCampionato();
-        QCOMPARE(Impronta(d.percorso), prima);
+        QCOMPARE(AmbienteTest::impronta(d.percorso), prima);
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
     // With no championship open the builder asks to open one; declining leaves the dialog as it was.
     void senzaCampionato()
     {
-        AmbienteCostruzione a;
+        AmbienteTest a(RegistraFinestreCostruzioneCalendario);
         a.mostra<CalendarioAutomaticoDialog>(QStringLiteral("Form37"));
-        a.messaggi.no();
+        a.messaggi().no();
         cliccaCrea();
-        QCOMPARE(a.messaggi.quanti(), 1);
-        QVERIFY(a.messaggi.ultimo().testo.startsWith(QStringLiteral("Occorre aprire un file")));
+        QCOMPARE(a.messaggi().quanti(), 1);
+        QVERIFY(a.messaggi().ultimo().testo.startsWith(QStringLiteral("Occorre aprire un file")));
         QVERIFY(Finestre::istanza().visibile(QStringLiteral("Form37")));
-        QVERIFY(!AmbienteCostruzione::caricata(QStringLiteral("Form39")));
+        QVERIFY(!AmbienteTest::caricata(QStringLiteral("Form39")));
         QVERIFY(!Cursore::inAttesa());
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }

@@ -1,4 +1,6 @@
-#include "ambientecostruzione.h"
+#include "aiuticalendario.h"
+#include "calendar/finestrecostruzionecalendario.h"
+#include "support/ambientetest.h"
 
 #include "calendar/controllocalendariodialog.h"
 #include "platform/cursore.h"
@@ -18,13 +20,13 @@ class TestControlloCalendario : public QObject {
     static QStringList elenco()
     {
         QStringList r;
-        auto* l = AmbienteCostruzione::parte<QListWidget>(QStringLiteral("Form39"), QStringLiteral("List1"));
+        auto* l = AmbienteTest::parte<QListWidget>(QStringLiteral("Form39"), QStringLiteral("List1"));
         for (int i = 0; l && i < l->count(); ++i) r << l->item(i)->text();
         return r;
     }
     static QString intestazione()
     {
-        return AmbienteCostruzione::parte<QLabel>(QStringLiteral("Form39"), QStringLiteral("Label1"))->text();
+        return AmbienteTest::parte<QLabel>(QStringLiteral("Form39"), QStringLiteral("Label1"))->text();
     }
     // The pairings of a match day as the file holds them now.
     static QStringList giornata(int numero)
@@ -38,7 +40,7 @@ class TestControlloCalendario : public QObject {
 private slots:
     void navigazione()
     {
-        AmbienteCostruzione a;
+        AmbienteTest a(RegistraFinestreCostruzioneCalendario);
         a.apri(a.nuovo(6));
         auto* w = a.mostra<ControlloCalendarioDialog>(QStringLiteral("Form39"));
         QVERIFY(w);
@@ -46,24 +48,24 @@ private slots:
         QCOMPARE(intestazione(), QStringLiteral("Giornata n. 1"));
         QCOMPARE(elenco(), giornata(1));
 
-        a.messaggi.ok();
-        AmbienteCostruzione::premi(PRECEDENTE);
-        QCOMPARE(a.messaggi.ultimo().testo, QStringLiteral("Questa è la prima giornata del campionato!"));
-        QCOMPARE(a.messaggi.ultimo().titolo, QStringLiteral("Controllo del calendario"));
+        a.messaggi().ok();
+        Premi(PRECEDENTE);
+        QCOMPARE(a.messaggi().ultimo().testo, QStringLiteral("Questa è la prima giornata del campionato!"));
+        QCOMPARE(a.messaggi().ultimo().titolo, QStringLiteral("Controllo del calendario"));
         QCOMPARE(w->giornata(), 1);
 
         for (int g = 2; g <= 5; ++g) {
-            AmbienteCostruzione::premi(SUCCESSIVA);
+            Premi(SUCCESSIVA);
             QCOMPARE(w->giornata(), g);
             QCOMPARE(elenco(), giornata(g));
         }
-        a.messaggi.ok();
-        AmbienteCostruzione::premi(SUCCESSIVA);
-        QCOMPARE(a.messaggi.ultimo().testo, QStringLiteral("Questa è l'ultima giornata inserita nel calendario!"));
+        a.messaggi().ok();
+        Premi(SUCCESSIVA);
+        QCOMPARE(a.messaggi().ultimo().testo, QStringLiteral("Questa è l'ultima giornata inserita nel calendario!"));
         QCOMPARE(w->giornata(), 5);
-        AmbienteCostruzione::premi(PRECEDENTE);
+        Premi(PRECEDENTE);
         QCOMPARE(intestazione(), QStringLiteral("Giornata n. 4"));
-        QCOMPARE(a.messaggi.quanti(), 2);
+        QCOMPARE(a.messaggi().quanti(), 2);
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
@@ -82,33 +84,33 @@ private slots:
         QFETCH(bool, conferma);
         QFETCH(QString, modello);
         QFETCH(bool, ricreato);
-        AmbienteCostruzione a;
+        AmbienteTest a(RegistraFinestreCostruzioneCalendario);
         const DatiFixture d = a.apri(a.nuovo(6));
         if (modello == QStringLiteral("-")) {
-            QVERIFY(a.cartella.rimuovi(QStringLiteral("S6.DTA")));
+            QVERIFY(a.cartella().rimuovi(QStringLiteral("S6.DTA")));
         } else if (!modello.isEmpty()) {
-            QFile f(a.cartella.file(QStringLiteral("S6.DTA")));
+            QFile f(a.cartella().file(QStringLiteral("S6.DTA")));
             QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
             f.write(modello.toUtf8());
         }
         const QStringList prima = Accoppiamenti();
         const int ultimoCodice = Valore("SELECT MAX(CODPART) FROM PARTITA").toInt();
         ChiudiDbCampionato();
-        const QByteArray impronta = Impronta(d.percorso);
+        const QByteArray impronta = AmbienteTest::impronta(d.percorso);
         ApriDbCampionato(d.percorso);
 
         auto* w = a.mostra<ControlloCalendarioDialog>(QStringLiteral("Form39"));
-        AmbienteCostruzione::premi(SUCCESSIVA);
-        AmbienteCostruzione::premi(SUCCESSIVA);
+        Premi(SUCCESSIVA);
+        Premi(SUCCESSIVA);
         QCOMPARE(w->giornata(), 3);
         stato().GiornateInserite = 0;
         stato().GiornataCorrente = 4;
 
-        a.messaggi.risposta(conferma ? Messaggio::Risposta::Si : Messaggio::Risposta::No);
-        if (conferma) a.messaggi.ok();  // the success report, or the builder's refusal
-        AmbienteCostruzione::premi(RICREA);
+        a.messaggi().risposta(conferma ? Messaggio::Risposta::Si : Messaggio::Risposta::No);
+        if (conferma) a.messaggi().ok();  // the success report, or the builder's refusal
+        Premi(RICREA);
 
-        const Messaggio::Richiesta domanda = a.messaggi.mostrati().first();
+        const Messaggio::Richiesta domanda = a.messaggi().mostrati().first();
         QCOMPARE(domanda.testo, QStringLiteral("Confermi di voler riformulare (sempre automaticamente) il calendario "
                                                "del campionato?\r\r(Verranno cancellati tutte le giornate fissate e "
                                                "visualizzabili ora)"));
@@ -118,10 +120,11 @@ private slots:
         QVERIFY(!Cursore::inAttesa());
 
         if (ricreato) {
-            QCOMPARE(a.messaggi.ultimo().testo, QStringLiteral("Queste sono le giornate stabilite nel nuovo calendario "
-                                                               "creato automaticamente."));
-            QCOMPARE(a.messaggi.ultimo().titolo, QStringLiteral("Controllo del calendario"));
-            QCOMPARE(a.messaggi.ultimo().icona, Messaggio::Icona::Informazione);
+            QCOMPARE(a.messaggi().ultimo().testo,
+                     QStringLiteral("Queste sono le giornate stabilite nel nuovo calendario "
+                                    "creato automaticamente."));
+            QCOMPARE(a.messaggi().ultimo().titolo, QStringLiteral("Controllo del calendario"));
+            QCOMPARE(a.messaggi().ultimo().icona, Messaggio::Icona::Informazione);
             QCOMPARE(Conta("GIORNATA"), 5);
             QCOMPARE(Conta("PARTITA"), 15);
             QCOMPARE(Valore("SELECT MIN(CODPART) FROM PARTITA").toInt(), ultimoCodice + 1);
@@ -131,15 +134,15 @@ private slots:
             QCOMPARE(elenco(), giornata(1));
         } else {
             // Nothing told of a success, the old calendar untouched, the day on show kept.
-            for (const Messaggio::Richiesta& m : a.messaggi.mostrati())
+            for (const Messaggio::Richiesta& m : a.messaggi().mostrati())
                 QVERIFY(!m.testo.startsWith(QStringLiteral("Queste sono le giornate")));
-            if (conferma) QCOMPARE(a.messaggi.ultimo().icona, Messaggio::Icona::Critica);
+            if (conferma) QCOMPARE(a.messaggi().ultimo().icona, Messaggio::Icona::Critica);
             QCOMPARE(Accoppiamenti(), prima);
             QCOMPARE(stato().GiornateInserite, 0);
             QCOMPARE(stato().GiornataCorrente, 4);
             QCOMPARE(w->giornata(), 3);
             ChiudiDbCampionato();
-            QCOMPARE(Impronta(d.percorso), impronta);
+            QCOMPARE(AmbienteTest::impronta(d.percorso), impronta);
         }
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }

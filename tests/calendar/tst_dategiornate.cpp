@@ -1,4 +1,6 @@
-#include "ambientecostruzione.h"
+#include "aiuticalendario.h"
+#include "calendar/finestrecostruzionecalendario.h"
+#include "support/ambientetest.h"
 
 #include "calendar/dategiornatewindow.h"
 #include "calendar/registrazionegiornatewindow.h"
@@ -14,7 +16,7 @@ class TestDateGiornate : public QObject {
 
     static QLineEdit* casella(const QString& finestra, const QString& nome)
     {
-        auto* e = AmbienteCostruzione::parte<QLineEdit>(finestra, nome);
+        auto* e = AmbienteTest::parte<QLineEdit>(finestra, nome);
         if (!e) qWarning("casella %s assente", qPrintable(nome));
         return e;
     }
@@ -29,7 +31,7 @@ class TestDateGiornate : public QObject {
     }
     static void premi(const QString& finestra, const QString& nome)
     {
-        auto* b = AmbienteCostruzione::parte<QPushButton>(finestra, nome);
+        auto* b = AmbienteTest::parte<QPushButton>(finestra, nome);
         QVERIFY(b);
         QTest::mouseClick(b, Qt::LeftButton);
     }
@@ -74,7 +76,7 @@ private slots:
     {
         QFETCH(QStringList, primi);
         QFETCH(QStringList, secondi);
-        AmbienteCostruzione a;
+        AmbienteTest a(RegistraFinestreCostruzioneCalendario);
         const DatiFixture d = a.apri(a.nuovo(6));
         const int codice = d.partita(2, 1)->codPart;
         const QString form10 = QStringLiteral("Form10");
@@ -97,10 +99,10 @@ private slots:
         QCOMPARE(visteNelDialogo, (QStringList{"", "", "", ""}));
         QCOMPARE(stato().RigaSelezionata, 1);
         QCOMPARE(registrazione->modificata(), (primi != QStringList{"", "", "", ""}));
-        AmbienteCostruzione::premi(123);
+        Premi(123);
         QCOMPARE(memorizzate(codice), comeMemorizzate(primi));
-        AmbienteCostruzione::premi(125);
-        QVERIFY(!AmbienteCostruzione::caricata(form10));
+        Premi(125);
+        QVERIFY(!AmbienteTest::caricata(form10));
 
         // In the dates window, which saves when it moves to another day.
         auto* date = a.mostra<DateGiornateWindow>(form38);
@@ -132,18 +134,18 @@ private slots:
 
     void copiaDataGiornata()
     {
-        AmbienteCostruzione a;
+        AmbienteTest a(RegistraFinestreCostruzioneCalendario);
         const DatiFixture d = a.apri(a.nuovo(8));
         const QString form38 = QStringLiteral("Form38");
         auto* w = a.mostra<DateGiornateWindow>(form38);
         QCOMPARE(w->windowTitle(), QStringLiteral("Date ed orari delle giornate"));
-        a.messaggi.ok();
+        a.messaggi().ok();
         premi(form38, QStringLiteral("Command1"));
-        QCOMPARE(a.messaggi.ultimo().testo, QStringLiteral("Questa è la prima giornata del campionato!"));
+        QCOMPARE(a.messaggi().ultimo().testo, QStringLiteral("Questa è la prima giornata del campionato!"));
         for (int g = 2; g <= 7; ++g) premi(form38, QStringLiteral("Command2"));
-        a.messaggi.ok();
+        a.messaggi().ok();
         premi(form38, QStringLiteral("Command2"));
-        QCOMPARE(a.messaggi.ultimo().testo, QStringLiteral("Questa è l'ultima giornata inserita nel calendario!"));
+        QCOMPARE(a.messaggi().ultimo().testo, QStringLiteral("Questa è l'ultima giornata inserita nel calendario!"));
         QCOMPARE(w->giornata(), 7);
         QVERIFY(!w->modificata());
 
@@ -153,15 +155,15 @@ private slots:
             QCOMPARE(casella(form38, QStringLiteral("DataAnd%1").arg(r))->text(), QStringLiteral("domenica 3 giugno"));
             QCOMPARE(casella(form38, QStringLiteral("DataRit%1").arg(r))->text(), QString());
         }
-        a.messaggi.ok();
+        a.messaggi().ok();
         premi(form38, QStringLiteral("Command4"));
-        QCOMPARE(a.messaggi.ultimo().testo, QStringLiteral("Scrivere prima la data della giornata nel girone di "
-                                                           "ritorno."));
+        QCOMPARE(a.messaggi().ultimo().testo, QStringLiteral("Scrivere prima la data della giornata nel girone di "
+                                                             "ritorno."));
         scrivi(casella(form38, QStringLiteral("HAnd3")), QStringLiteral("20:45"));
 
         // Closing saves.
         premi(form38, QStringLiteral("Command6"));
-        QVERIFY(!AmbienteCostruzione::caricata(form38));
+        QVERIFY(!AmbienteTest::caricata(form38));
         QCOMPARE(Valore("SELECT DATAAND FROM GIORNATA WHERE NUMERO = 7").toString(),
                  QStringLiteral("domenica 3 giugno"));
         QCOMPARE(Valore("SELECT DATARIT FROM GIORNATA WHERE NUMERO = 7").toString(), QStringLiteral(" "));
@@ -175,11 +177,11 @@ private slots:
     // Coming back to the window shows the pairings as stored now, unless it holds changes of its own.
     void attivazione()
     {
-        AmbienteCostruzione a;
+        AmbienteTest a(RegistraFinestreCostruzioneCalendario);
         const DatiFixture d = a.apri(a.nuovo(6));
         const QString form38 = QStringLiteral("Form38");
         a.mostra<DateGiornateWindow>(form38);
-        auto* incontro = AmbienteCostruzione::parte<QLabel>(form38, QStringLiteral("Incontro1"));
+        auto* incontro = AmbienteTest::parte<QLabel>(form38, QStringLiteral("Incontro1"));
         QCOMPARE(incontro->text(), d.partita(1, 1)->sq1 + " - " + d.partita(1, 1)->sq2);
         Esegui("UPDATE PARTITA SET SQ1 = 'Zara', DATAAND = '5 maggio' WHERE CODPART = ?", {d.partita(1, 1)->codPart});
         Finestre::istanza().finestra(form38)->attiva();

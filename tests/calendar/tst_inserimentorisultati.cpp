@@ -1,7 +1,9 @@
-#include "ambienterisultati.h"
+#include "aiuticalendario.h"
+#include "calendar/finestrerisultati.h"
 #include "calendar/inserimentorisultatiwindow.h"
 #include "core/cercagiornate.h"
 #include "core/classifica.h"
+#include "support/ambientetest.h"
 #include "support/finestraditest.h"
 
 #include <QCheckBox>
@@ -72,7 +74,7 @@ private slots:
     {
         QFETCH(int, giornata);
         QFETCH(bool, andata);
-        AmbienteRisultati a;
+        AmbienteTest a(RegistraFinestreRisultati);
         const DatiFixture d = a.apri(a.nuovo(7).giocaFinoA(3, false));
         auto* w = a.mostra<Finestra5>(QStringLiteral("Form5"), giornata, andata);
         QVERIFY(w);
@@ -99,7 +101,7 @@ private slots:
     // The main road: a match day typed with the keyboard only, saved, and counted by the standings.
     void dallaTastieraAllaClassifica()
     {
-        AmbienteRisultati a;
+        AmbienteTest a(RegistraFinestreRisultati);
         const DatiFixture d = a.apri(a.nuovo(6));
         auto* w = a.mostra<Finestra5>(QStringLiteral("Form5"), 1, true);
         QVERIFY(w);
@@ -185,7 +187,7 @@ private slots:
         QFETCH(bool, andata);
         QFETCH(int, casa);
         QFETCH(int, ospite);
-        AmbienteRisultati a;
+        AmbienteTest a(RegistraFinestreRisultati);
         const DatiFixture d = a.apri(a.nuovo(6));
         auto* w = a.mostra<Finestra5>(QStringLiteral("Form5"), 2, andata);
         Scrivi(w, 1, QString::number(casa), QString::number(ospite), true);
@@ -238,19 +240,19 @@ private slots:
         QFETCH(bool, spunta);
         QFETCH(QList<R>, risposte);
         QFETCH(bool, salvata);
-        AmbienteRisultati a;
+        AmbienteTest a(RegistraFinestreRisultati);
         const DatiFixture d = a.apri(a.nuovo(6));
         auto* w = a.mostra<Finestra5>(QStringLiteral("Form5"), 1, true);
         // A row in order before the one checked: it is written only when the whole page passes.
         Scrivi(w, 0, "1", "0", true);
         Scrivi(w, 2, casa, ospite, spunta);
-        for (R r : risposte) a.messaggi.risposta(r);
-        const QByteArray prima = ImprontaFile(d.percorso);
+        for (R r : risposte) a.messaggi().risposta(r);
+        const QByteArray prima = AmbienteTest::impronta(d.percorso);
         QCOMPARE(w->salva(), salvata);
 
-        QCOMPARE(a.messaggi.quanti(), int(risposte.size()));
+        QCOMPARE(a.messaggi().quanti(), int(risposte.size()));
         for (int i = 0; i < risposte.size(); ++i) {
-            const Messaggio::Richiesta m = a.messaggi.mostrati()[i];
+            const Messaggio::Richiesta m = a.messaggi().mostrati()[i];
             QCOMPARE(m.titolo, TITOLO);
             const bool domanda = risposte[i] != R::Ok;
             QCOMPARE(m.icona, domanda ? Messaggio::Icona::Domanda : Messaggio::Icona::Critica);
@@ -265,7 +267,7 @@ private slots:
             QVERIFY(Spunta(w, 2)->isChecked());
             QVERIFY(!w->modificata());
         } else {
-            QCOMPARE(ImprontaFile(d.percorso), prima);
+            QCOMPARE(AmbienteTest::impronta(d.percorso), prima);
             QVERIFY(w->modificata());
         }
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
@@ -274,7 +276,7 @@ private slots:
     // GIORNATA's flag of the leg follows the pairings, and the round finders follow the flag.
     void flagDellaGiornata()
     {
-        AmbienteRisultati a;
+        AmbienteTest a(RegistraFinestreRisultati);
         const DatiFixture d = a.apri(a.nuovo(6));
         auto* w = a.mostra<Finestra5>(QStringLiteral("Form5"), 1, true);
         Scrivi(w, 1, "2", "2", true);
@@ -323,12 +325,12 @@ private slots:
         QFETCH(bool, modifica);
         QFETCH(int, giornataDopo);
         QFETCH(bool, andataDopo);
-        AmbienteRisultati a;
+        AmbienteTest a(RegistraFinestreRisultati);
         FinestraDiTest::registra(QStringLiteral("Form6"));
         const DatiFixture d = a.apri(a.nuovo(6));
         auto* w = a.mostra<Finestra5>(QStringLiteral("Form5"), 2, true);
         if (modifica) Scrivi(w, 0, "4", "2", true);
-        const QByteArray prima = ImprontaFile(d.percorso);
+        const QByteArray prima = AmbienteTest::impronta(d.percorso);
 
         if (azione == "successiva")
             Clicca(w, Successiva);
@@ -349,10 +351,10 @@ private slots:
             QCOMPARE(CampoPartita(p.codPart, "G2A").toInt(), 2);
             QCOMPARE(CampoPartita(p.codPart, "DispAnd").toInt(), VERO);
         } else {
-            QCOMPARE(ImprontaFile(d.percorso), prima);
+            QCOMPARE(AmbienteTest::impronta(d.percorso), prima);
         }
         if (azione == "chiudi") {
-            QVERIFY(!AmbienteRisultati::caricata(QStringLiteral("Form5")));
+            QVERIFY(!AmbienteTest::caricata(QStringLiteral("Form5")));
         } else {
             QCOMPARE(w->giornataMostrata(), (GiornataGirone{giornataDopo, andataDopo}));
             QCOMPARE(stato().GiornataCorrente, giornataDopo);
@@ -383,13 +385,13 @@ private slots:
     void salvataggioFermato()
     {
         QFETCH(QString, azione);
-        AmbienteRisultati a;
+        AmbienteTest a(RegistraFinestreRisultati);
         FinestraDiTest::registra(QStringLiteral("Form6"));
         const DatiFixture d = a.apri(a.nuovo(6));
         auto* w = a.mostra<Finestra5>(QStringLiteral("Form5"), 2, true);
         Scrivi(w, 0, "4", "", true);
-        const QByteArray prima = ImprontaFile(d.percorso);
-        a.messaggi.ok();
+        const QByteArray prima = AmbienteTest::impronta(d.percorso);
+        a.messaggi().ok();
 
         if (azione == "successiva")
             QVERIFY(!w->giornataSuccessiva());
@@ -402,9 +404,9 @@ private slots:
         else
             a.mostra<Finestra5>(QStringLiteral("Form5"), 4, false);
 
-        QCOMPARE(a.messaggi.ultimo().icona, Messaggio::Icona::Critica);
-        QCOMPARE(ImprontaFile(d.percorso), prima);
-        QVERIFY(AmbienteRisultati::caricata(QStringLiteral("Form5")));
+        QCOMPARE(a.messaggi().ultimo().icona, Messaggio::Icona::Critica);
+        QCOMPARE(AmbienteTest::impronta(d.percorso), prima);
+        QVERIFY(AmbienteTest::caricata(QStringLiteral("Form5")));
         QCOMPARE(w->giornataMostrata(), (GiornataGirone{2, true}));
         QCOMPARE(stato().GiornataCorrente, 2);
         QVERIFY(stato().Andata);
@@ -423,28 +425,28 @@ private slots:
     void altroCampionato()
     {
         QFETCH(bool, valida);
-        AmbienteRisultati a;
+        AmbienteTest a(RegistraFinestreRisultati);
         const DatiFixture primo = a.apri(a.nuovo(6));
         const QString secondo = a.percorso(QStringLiteral("secondo.GVN"));
         const DatiFixture b = FixtureCampionato(secondo).squadre(8).crea();
-        const QByteArray improntaB = ImprontaFile(secondo);
+        const QByteArray improntaB = AmbienteTest::impronta(secondo);
 
         auto* w = a.mostra<Finestra5>(QStringLiteral("Form5"), 1, true);
         Scrivi(w, 0, "3", "0", valida);
-        if (!valida) a.messaggi.no();  // "was it played?" No: the page stays
-        const QByteArray improntaA = ImprontaFile(primo.percorso);
+        if (!valida) a.messaggi().no();  // "was it played?" No: the page stays
+        const QByteArray improntaA = AmbienteTest::impronta(primo.percorso);
         QVERIFY(ApriFileComeCampionato(secondo));
         QCOMPARE(stato().NumeroSquadre, 8);
 
         const PartitaFixture p = PartiteOrdinate(primo, 1, true)[0];
         // Either way the window goes with its championship and the new file is untouched.
-        QVERIFY(!AmbienteRisultati::caricata(QStringLiteral("Form5")));
-        QCOMPARE(ImprontaFile(secondo), improntaB);
+        QVERIFY(!AmbienteTest::caricata(QStringLiteral("Form5")));
+        QCOMPARE(AmbienteTest::impronta(secondo), improntaB);
         if (valida) {
             ApriDbCampionato(primo.percorso);
             QCOMPARE(CampoPartita(p.codPart, "G1A").toInt(), 3);
         } else {
-            QCOMPARE(ImprontaFile(primo.percorso), improntaA);
+            QCOMPARE(AmbienteTest::impronta(primo.percorso), improntaA);
         }
         Q_UNUSED(b);
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
@@ -454,54 +456,54 @@ private slots:
     // the new file and never saves its old page into it.
     void paginaRiletta()
     {
-        AmbienteRisultati a;
+        AmbienteTest a(RegistraFinestreRisultati);
         a.apri(a.nuovo(6));
         auto* w = a.mostra<Finestra5>(QStringLiteral("Form5"), 1, true);
         Scrivi(w, 0, "1", "0", true);
         w->nascondi();
         const DatiFixture b = a.apri(a.nuovo(8));
-        const QByteArray improntaB = ImprontaFile(b.percorso);
-        QVERIFY(AmbienteRisultati::caricata(QStringLiteral("Form5")));
+        const QByteArray improntaB = AmbienteTest::impronta(b.percorso);
+        QVERIFY(AmbienteTest::caricata(QStringLiteral("Form5")));
         a.mostra<Finestra5>(QStringLiteral("Form5"), 1, true);
         QCOMPARE(Parte<QLabel>(w, QStringLiteral("Casa"), 0)->text(), PartiteOrdinate(b, 1, true)[0].casa(true));
         QVERIFY(w->findChild<QLineEdit*>(QStringLiteral("GolCasa3")));
         QVERIFY(!w->modificata());
         Clicca(w, Chiudi);
-        QCOMPARE(ImprontaFile(b.percorso), improntaB);
+        QCOMPARE(AmbienteTest::impronta(b.percorso), improntaB);
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
     // A pairing removed from the file behind the window's back: nothing of the page is written.
     void partitaSparita()
     {
-        AmbienteRisultati a;
+        AmbienteTest a(RegistraFinestreRisultati);
         const DatiFixture d = a.apri(a.nuovo(6));
         auto* w = a.mostra<Finestra5>(QStringLiteral("Form5"), 1, true);
         const QVector<PartitaFixture> p = PartiteOrdinate(d, 1, true);
         Scrivi(w, 0, "1", "0", true);
         Scrivi(w, 1, "2", "0", true);
         Esegui(QStringLiteral("DELETE FROM Partita WHERE CodPart = ?"), {p[1].codPart});
-        a.messaggi.ok();
+        a.messaggi().ok();
         QVERIFY(!w->salva());
-        QCOMPARE(a.messaggi.ultimo().titolo, TITOLO);
-        QCOMPARE(a.messaggi.ultimo().icona, Messaggio::Icona::Critica);
+        QCOMPARE(a.messaggi().ultimo().titolo, TITOLO);
+        QCOMPARE(a.messaggi().ultimo().icona, Messaggio::Icona::Critica);
         QVERIFY(CampoPartita(p[0].codPart, "G1A").isNull());
         QCOMPARE(FlagGiornata(1, true).toInt(), FALSO);
 
         // Closing tells the same failure, then asks whether the typed results may go.
-        a.messaggi.ok().no();
+        a.messaggi().ok().no();
         Clicca(w, Chiudi);
-        QVERIFY(AmbienteRisultati::caricata(QStringLiteral("Form5")));
-        a.messaggi.ok().si();
+        QVERIFY(AmbienteTest::caricata(QStringLiteral("Form5")));
+        a.messaggi().ok().si();
         Clicca(w, Chiudi);
-        QVERIFY(!AmbienteRisultati::caricata(QStringLiteral("Form5")));
+        QVERIFY(!AmbienteTest::caricata(QStringLiteral("Form5")));
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
     // The panels' highlight ids, the season ends and the commands that wait for their window.
     void comandi()
     {
-        AmbienteRisultati a;
+        AmbienteTest a(RegistraFinestreRisultati);
         a.apri(a.nuovo(6));
         auto* w = a.mostra<Finestra5>(QStringLiteral("Form5"), 1, true);
         for (int i = 0; i <= Guida; ++i) {
@@ -527,7 +529,7 @@ private slots:
 
     void calendarioVuoto()
     {
-        AmbienteRisultati a;
+        AmbienteTest a(RegistraFinestreRisultati);
         a.apri(a.nuovo(6).senzaCalendario());
         auto* w = a.mostra<Finestra5>(QStringLiteral("Form5"), 1, true);
         QVERIFY(w);
@@ -535,20 +537,20 @@ private slots:
         QVERIFY(!w->findChild<QLineEdit*>(QStringLiteral("GolCasa0")));
         QVERIFY(w->salva());
         Clicca(w, Chiudi);
-        QVERIFY(!AmbienteRisultati::caricata(QStringLiteral("Form5")));
+        QVERIFY(!AmbienteTest::caricata(QStringLiteral("Form5")));
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
     // The largest championship: ten rows, every score and date box inside the window at its natural size.
     void dieciRigheSenzaScorrere()
     {
-        AmbienteRisultati a;
+        AmbienteTest a(RegistraFinestreRisultati);
         a.apri(a.nuovo().squadre(NomiLunghi()).giocaFinoA(1, true));
         Esegui(QStringLiteral("UPDATE Partita SET DataAnd = '28/09/2025', HAnd = '15:00'"));
         auto* w = a.mostra<Finestra5>(QStringLiteral("Form5"), 1, true);
         auto* sotto = qobject_cast<QMdiSubWindow*>(w->parentWidget());
         QVERIFY(sotto);
-        QVERIFY(sotto->width() <= a.area->width());
+        QVERIFY(sotto->width() <= a.area()->width());
         for (int i = 0; i < 10; ++i)
             for (QWidget* x : {static_cast<QWidget*>(GolCasa(w, i)), static_cast<QWidget*>(GolOspite(w, i)),
                                static_cast<QWidget*>(Data(w, i)), static_cast<QWidget*>(Ora(w, i))}) {
@@ -556,7 +558,7 @@ private slots:
                 QVERIFY2(w->rect().contains(r), qPrintable(x->objectName()));
                 QVERIFY(x->isVisible());
             }
-        if (qEnvironmentVariableIsSet("GOLVARNO_FOTO")) w->grab().save(QStringLiteral("/tmp/form5.png"));
+        AmbienteTest::foto(w, QStringLiteral("form5.png"));
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 };

@@ -1,4 +1,7 @@
-#include "ambienteconsultazione.h"
+#include "aiuticalendario.h"
+#include "calendar/finestreconsultazione.h"
+#include "support/ambientetest.h"
+#include "support/finestraditest.h"
 
 #include "calendar/partitedarecuperarewindow.h"
 #include "platform/griglia.h"
@@ -10,7 +13,7 @@
 class TestPartiteDaRecuperare : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<AmbienteConsultazione> amb_;
+    std::unique_ptr<AmbienteTest> amb_;
     DatiFixture dati_;
     PartiteDaRecuperareWindow* w_ = nullptr;
 
@@ -39,8 +42,8 @@ class TestPartiteDaRecuperare : public QObject {
     // Every first leg and the return legs of days 1..3 played, with three legs postponed.
     void apri(const QStringList& altre = {"Form3", "Form5"})
     {
-        amb_.reset();  // the previous case's windows go before the new ones are registered
-        amb_ = std::make_unique<AmbienteConsultazione>(altre);
+        amb_ = std::make_unique<AmbienteTest>(RegistraFinestreConsultazione);
+        for (const QString& id : altre) FinestraDiTest::registra(id);
         dati_ = amb_->apri(
             amb_->nuovo(6).giocaFinoA(3, false).rinviata(5, 3, true).rinviata(2, 1, true).rinviata(1, 2, false));
     }
@@ -78,8 +81,9 @@ private slots:
 
     void nessunaPartita()
     {
-        amb_.reset();  // the previous case's windows go before the new ones are registered
-        amb_ = std::make_unique<AmbienteConsultazione>(QStringList{"Form3", "Form5"});
+        amb_ = std::make_unique<AmbienteTest>(RegistraFinestreConsultazione);
+        FinestraDiTest::registra("Form3");
+        FinestraDiTest::registra("Form5");
         dati_ = amb_->apri(amb_->nuovo(6).giocaFinoA(4, true));
         w_ = amb_->mostra<PartiteDaRecuperareWindow>("Form42");
         QCOMPARE(griglia()->righe(), 1);

@@ -1,4 +1,6 @@
-#include "ambientecostruzione.h"
+#include "aiuticalendario.h"
+#include "calendar/finestrecostruzionecalendario.h"
+#include "support/ambientetest.h"
 
 #include "calendar/registrazionegiornatewindow.h"
 #include "core/cercagiornate.h"
@@ -23,7 +25,7 @@ class TestRegistrazioneGiornate : public QObject {
 
     static ComboCodici* combo(const QString& nome)
     {
-        auto* c = AmbienteCostruzione::parte<ComboCodici>(QStringLiteral("Form10"), nome);
+        auto* c = AmbienteTest::parte<ComboCodici>(QStringLiteral("Form10"), nome);
         if (!c) qWarning("combo %s assente", qPrintable(nome));
         return c;
     }
@@ -42,7 +44,7 @@ class TestRegistrazioneGiornate : public QObject {
         return combo(QStringLiteral("ComboCasa%1").arg(riga))->testo() + " - " +
                combo(QStringLiteral("ComboOspite%1").arg(riga))->testo();
     }
-    static RegistrazioneGiornateWindow* apriSu(AmbienteCostruzione& a, int giornata)
+    static RegistrazioneGiornateWindow* apriSu(AmbienteTest& a, int giornata)
     {
         stato().GiornataCorrente = giornata;
         return a.mostra<RegistrazioneGiornateWindow>(QStringLiteral("Form10"));
@@ -82,7 +84,7 @@ class TestRegistrazioneGiornate : public QObject {
         return r;
     }
     // A championship of 6 teams whose calendar stops after `giornate` match days.
-    static DatiFixture calendarioParziale(AmbienteCostruzione& a, int giornate)
+    static DatiFixture calendarioParziale(AmbienteTest& a, int giornate)
     {
         const DatiFixture d = a.nuovo(6).creaEApri();
         Esegui("DELETE FROM PARTITA WHERE GIORNATANUM > ?", {giornate});
@@ -95,7 +97,7 @@ class TestRegistrazioneGiornate : public QObject {
 private slots:
     void nuovaGiornataDispari()
     {
-        AmbienteCostruzione a;
+        AmbienteTest a(RegistraFinestreCostruzioneCalendario);
         a.apri(a.nuovo(5).senzaCalendario());
         auto* w = apriSu(a, stato().GiornateInserite + 1);
         QVERIFY(w);
@@ -110,20 +112,20 @@ private slots:
         scegli(2, "Dolomiti", "Cagliari");
         imposta(combo(QStringLiteral("ComboRiposa")), "Empoli");
         QVERIFY(w->modificata());
-        AmbienteCostruzione::premi(SALVA);
+        Premi(SALVA);
         QVERIFY(!w->nuova());
         QVERIFY(!w->modificata());
         QCOMPARE(stato().GiornateInserite, 1);
         QVERIFY(Pannello::perId(ELIMINA)->isEnabled());
 
-        AmbienteCostruzione::premi(NUOVA);
+        Premi(NUOVA);
         QCOMPARE(w->giornata(), 2);
         QVERIFY(w->nuova());
         QCOMPARE(incontro(2), QStringLiteral(" - "));
         scegli(1, "Bari", "Cagliari");
         scegli(2, "Empoli", "Ancona");
         imposta(combo(QStringLiteral("ComboRiposa")), "Dolomiti");
-        AmbienteCostruzione::premi(SALVA);
+        Premi(SALVA);
 
         QCOMPARE(giornate(), (QStringList{"1 [ ] [ ] 0 0 Empoli", "2 [ ] [ ] 0 0 Dolomiti"}));
         QCOMPARE(partite(), (QStringList{partita(1, 1, "Ancona", "Bari"), partita(1, 2, "Dolomiti", "Cagliari"),
@@ -145,7 +147,7 @@ private slots:
 
     void modificaMantieneCodici()
     {
-        AmbienteCostruzione a;
+        AmbienteTest a(RegistraFinestreCostruzioneCalendario);
         const DatiFixture d = a.apri(a.nuovo(6));
         const QStringList prima = Accoppiamenti();
         auto* w = apriSu(a, 2);
@@ -159,7 +161,7 @@ private slots:
         scegli(1, p[0]->sq2, p[0]->sq1);
         scegli(2, p[1]->sq1, p[2]->sq2);
         scegli(3, p[2]->sq1, p[1]->sq2);
-        AmbienteCostruzione::premi(SALVA);
+        Premi(SALVA);
 
         // Day 2 keeps its rows, their order and their codes; only the teams change.
         const QStringList nuove{p[0]->sq2 + "-" + p[0]->sq1, p[1]->sq1 + "-" + p[2]->sq2, p[2]->sq1 + "-" + p[1]->sq2};
@@ -203,42 +205,42 @@ private slots:
     {
         QFETCH(QStringList, squadre);
         QFETCH(QString, messaggio);
-        AmbienteCostruzione a;
+        AmbienteTest a(RegistraFinestreCostruzioneCalendario);
         const DatiFixture d = a.apri(a.nuovo(5).senzaCalendario());
         auto* w = apriSu(a, 1);
         scegli(1, squadre[0], squadre[1]);
         scegli(2, squadre[2], squadre[3]);
         imposta(combo(QStringLiteral("ComboRiposa")), squadre[4]);
         ChiudiDbCampionato();
-        const QByteArray impronta = Impronta(d.percorso);
+        const QByteArray impronta = AmbienteTest::impronta(d.percorso);
         ApriDbCampionato(d.percorso);
 
-        a.messaggi.ok();
-        AmbienteCostruzione::premi(SALVA);
-        QCOMPARE(a.messaggi.quanti(), 1);
-        QCOMPARE(a.messaggi.ultimo().testo, messaggio);
-        QCOMPARE(a.messaggi.ultimo().titolo, TITOLO);
-        QCOMPARE(a.messaggi.ultimo().icona, Messaggio::Icona::Critica);
+        a.messaggi().ok();
+        Premi(SALVA);
+        QCOMPARE(a.messaggi().quanti(), 1);
+        QCOMPARE(a.messaggi().ultimo().testo, messaggio);
+        QCOMPARE(a.messaggi().ultimo().titolo, TITOLO);
+        QCOMPARE(a.messaggi().ultimo().icona, Messaggio::Icona::Critica);
         QVERIFY(w->nuova());
         QVERIFY(w->modificata());
         QCOMPARE(stato().GiornateInserite, 0);
         ChiudiDbCampionato();
-        QCOMPARE(Impronta(d.percorso), impronta);
+        QCOMPARE(AmbienteTest::impronta(d.percorso), impronta);
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
     // A pairing with a leg played keeps its teams; its dates can still change.
     void partitaGiocata()
     {
-        AmbienteCostruzione a;
+        AmbienteTest a(RegistraFinestreCostruzioneCalendario);
         const DatiFixture d = a.apri(a.nuovo(6).giocaFinoA(1, true));
         const PartitaFixture* p = d.partita(1, 1);
         const QStringList prima = Accoppiamenti();
         apriSu(a, 1);
         scegli(1, p->sq2, p->sq1);
-        a.messaggi.ok();
-        AmbienteCostruzione::premi(SALVA);
-        QCOMPARE(a.messaggi.ultimo().testo,
+        a.messaggi().ok();
+        Premi(SALVA);
+        QCOMPARE(a.messaggi().ultimo().testo,
                  QStringLiteral("Attenzione: l'incontro n. 1 (%1 - %2) è già stato disputato, o ne sono state "
                                 "registrate formazioni o reti: le sue squadre non possono essere cambiate.")
                      .arg(p->sq1, p->sq2));
@@ -249,8 +251,8 @@ private slots:
             dialogo->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("3 settembre"));
             dialogo->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
         });
-        AmbienteCostruzione::parte<QPushButton>(QStringLiteral("Form10"), QStringLiteral("CommandDate1"))->click();
-        AmbienteCostruzione::premi(SALVA);
+        AmbienteTest::parte<QPushButton>(QStringLiteral("Form10"), QStringLiteral("CommandDate1"))->click();
+        Premi(SALVA);
         QCOMPARE(Accoppiamenti(), prima);
         QCOMPARE(Valore("SELECT DATAAND FROM PARTITA WHERE CODPART = ?", {p->codPart}).toString(),
                  QStringLiteral("3 settembre"));
@@ -279,9 +281,9 @@ private slots:
         QFETCH(int, giornata);
         QFETCH(bool, nuova);
         QFETCH(bool, avviso);
-        AmbienteCostruzione a;
+        AmbienteTest a(RegistraFinestreCostruzioneCalendario);
         const DatiFixture d = registrate < 0 ? a.apri(a.nuovo(6).senzaCalendario()) : calendarioParziale(a, registrate);
-        if (avviso) a.messaggi.ok();
+        if (avviso) a.messaggi().ok();
         auto* w = apriSu(a, corrente);
         QCOMPARE(w->giornata(), giornata);
         QCOMPARE(w->nuova(), nuova);
@@ -290,66 +292,66 @@ private slots:
         for (int r = 1; r <= 3; ++r)
             QCOMPARE(incontro(r),
                      nuova ? QStringLiteral(" - ") : d.partita(giornata, r)->sq1 + " - " + d.partita(giornata, r)->sq2);
-        QCOMPARE(AmbienteCostruzione::parte<QLabel>(QStringLiteral("Form10"), QStringLiteral("Label1"))->text(),
+        QCOMPARE(AmbienteTest::parte<QLabel>(QStringLiteral("Form10"), QStringLiteral("Label1"))->text(),
                  QStringLiteral("Giornata n. %1").arg(giornata));
         if (avviso)
-            QCOMPARE(a.messaggi.ultimo().testo, QStringLiteral("Tutte le 5 giornate del calendario sono già state "
-                                                               "registrate.\rViene mostrata l'ultima giornata."));
+            QCOMPARE(a.messaggi().ultimo().testo, QStringLiteral("Tutte le 5 giornate del calendario sono già state "
+                                                                 "registrate.\rViene mostrata l'ultima giornata."));
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
     void spostamenti()
     {
-        AmbienteCostruzione a;
+        AmbienteTest a(RegistraFinestreCostruzioneCalendario);
         const DatiFixture d = a.apri(a.nuovo(6));
         auto* w = apriSu(a, 1);
-        a.messaggi.ok();
-        AmbienteCostruzione::premi(PRECEDENTE);
-        QCOMPARE(a.messaggi.ultimo().testo, QStringLiteral("Questa è la prima giornata del campionato!"));
-        QCOMPARE(a.messaggi.ultimo().titolo, TITOLO);
+        a.messaggi().ok();
+        Premi(PRECEDENTE);
+        QCOMPARE(a.messaggi().ultimo().testo, QStringLiteral("Questa è la prima giornata del campionato!"));
+        QCOMPARE(a.messaggi().ultimo().titolo, TITOLO);
 
         // A change not saved: Annulla stays, No leaves it behind unsaved.
         const QStringList prima = Accoppiamenti();
         scegli(1, d.partita(1, 1)->sq2, d.partita(1, 1)->sq1);
-        a.messaggi.annulla();
-        AmbienteCostruzione::premi(SUCCESSIVA);
-        QCOMPARE(a.messaggi.ultimo().pulsanti, Messaggio::Pulsanti::SiNoAnnulla);
+        a.messaggi().annulla();
+        Premi(SUCCESSIVA);
+        QCOMPARE(a.messaggi().ultimo().pulsanti, Messaggio::Pulsanti::SiNoAnnulla);
         QCOMPARE(w->giornata(), 1);
         QVERIFY(w->modificata());
-        a.messaggi.no();
-        AmbienteCostruzione::premi(SUCCESSIVA);
+        a.messaggi().no();
+        Premi(SUCCESSIVA);
         QCOMPARE(w->giornata(), 2);
         QVERIFY(!w->modificata());
         QCOMPARE(Accoppiamenti(), prima);
 
         // Sì saves before moving on.
         scegli(1, d.partita(2, 1)->sq2, d.partita(2, 1)->sq1);
-        a.messaggi.si();
-        AmbienteCostruzione::premi(SUCCESSIVA);
+        a.messaggi().si();
+        Premi(SUCCESSIVA);
         QCOMPARE(w->giornata(), 3);
         QCOMPARE(Valore("SELECT SQ1 FROM PARTITA WHERE CODPART = ?", {d.partita(2, 1)->codPart}).toString(),
                  d.partita(2, 1)->sq2);
 
-        AmbienteCostruzione::premi(SUCCESSIVA);
-        AmbienteCostruzione::premi(SUCCESSIVA);
+        Premi(SUCCESSIVA);
+        Premi(SUCCESSIVA);
         QCOMPARE(w->giornata(), 5);
-        a.messaggi.ok().ok();
-        AmbienteCostruzione::premi(SUCCESSIVA);
-        QCOMPARE(a.messaggi.mostrati().at(a.messaggi.quanti() - 1).testo,
+        a.messaggi().ok().ok();
+        Premi(SUCCESSIVA);
+        QCOMPARE(a.messaggi().mostrati().at(a.messaggi().quanti() - 1).testo,
                  QStringLiteral("Questa è l'ultima giornata inserita nel calendario!"));
-        AmbienteCostruzione::premi(NUOVA);
-        QCOMPARE(a.messaggi.ultimo().testo,
+        Premi(NUOVA);
+        QCOMPARE(a.messaggi().ultimo().testo,
                  QStringLiteral("Tutte le 5 giornate del calendario sono già state registrate."));
         QCOMPARE(w->giornata(), 5);
 
         // Closing with a change not saved asks too.
         scegli(3, d.partita(5, 3)->sq2, d.partita(5, 3)->sq1);
-        a.messaggi.annulla();
-        AmbienteCostruzione::premi(CHIUDI);
-        QVERIFY(AmbienteCostruzione::caricata(QStringLiteral("Form10")));
-        a.messaggi.no();
-        AmbienteCostruzione::premi(CHIUDI);
-        QVERIFY(!AmbienteCostruzione::caricata(QStringLiteral("Form10")));
+        a.messaggi().annulla();
+        Premi(CHIUDI);
+        QVERIFY(AmbienteTest::caricata(QStringLiteral("Form10")));
+        a.messaggi().no();
+        Premi(CHIUDI);
+        QVERIFY(!AmbienteTest::caricata(QStringLiteral("Form10")));
         QCOMPARE(Valore("SELECT SQ1 FROM PARTITA WHERE CODPART = ?", {d.partita(5, 3)->codPart}).toString(),
                  d.partita(5, 3)->sq1);
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
@@ -370,7 +372,7 @@ private slots:
     {
         QFETCH(QString, caso);
         QFETCH(bool, eliminata);
-        AmbienteCostruzione a;
+        AmbienteTest a(RegistraFinestreCostruzioneCalendario);
         FixtureCampionato f = a.nuovo(6);
         if (caso == QStringLiteral("andata")) f.gioca(5, true);
         const DatiFixture d = a.apri(f);
@@ -383,20 +385,20 @@ private slots:
 
         auto* w = apriSu(a, 3);
         QVERIFY(!Pannello::perId(ELIMINA)->isEnabled());
-        AmbienteCostruzione::premi(SUCCESSIVA);
-        AmbienteCostruzione::premi(SUCCESSIVA);
+        Premi(SUCCESSIVA);
+        Premi(SUCCESSIVA);
         QCOMPARE(w->giornata(), 5);
         if (caso == QStringLiteral("libera"))
-            a.messaggi.si();
+            a.messaggi().si();
         else if (caso == QStringLiteral("no"))
-            a.messaggi.no();
+            a.messaggi().no();
         else
-            a.messaggi.ok();
-        AmbienteCostruzione::premi(ELIMINA);
-        QCOMPARE(a.messaggi.quanti(), 1);
+            a.messaggi().ok();
+        Premi(ELIMINA);
+        QCOMPARE(a.messaggi().quanti(), 1);
 
         if (eliminata) {
-            QCOMPARE(a.messaggi.ultimo().icona, Messaggio::Icona::Domanda);
+            QCOMPARE(a.messaggi().ultimo().icona, Messaggio::Icona::Domanda);
             QCOMPARE(Accoppiamenti(), prima.mid(0, 12));
             QCOMPARE(Conta("GIORNATA"), 4);
             QCOMPARE(Valore("SELECT GIORNATEINS FROM CAMPIONATO").toInt(), 4);
@@ -406,7 +408,7 @@ private slots:
             QVERIFY(Pannello::perId(ELIMINA)->isEnabled());
         } else {
             if (caso != QStringLiteral("no"))
-                QCOMPARE(a.messaggi.ultimo().testo,
+                QCOMPARE(a.messaggi().ultimo().testo,
                          QStringLiteral("La giornata n. 5 non può essere eliminata: alcune sue partite sono già "
                                         "state disputate, o ne sono state registrate formazioni o reti."));
             QCOMPARE(Accoppiamenti(), prima);

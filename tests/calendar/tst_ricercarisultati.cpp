@@ -1,4 +1,7 @@
-#include "ambienteconsultazione.h"
+#include "aiuticalendario.h"
+#include "calendar/finestreconsultazione.h"
+#include "support/ambientetest.h"
+#include "support/finestraditest.h"
 
 #include "calendar/ricercarisultatiwindow.h"
 #include "platform/combocodici.h"
@@ -11,7 +14,7 @@
 class TestRicercaRisultati : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<AmbienteConsultazione> amb_;
+    std::unique_ptr<AmbienteTest> amb_;
     DatiFixture dati_;
     RicercaRisultatiWindow* w_ = nullptr;
 
@@ -26,8 +29,8 @@ class TestRicercaRisultati : public QObject {
     void prepara(int squadre, const std::function<void(FixtureCampionato&)>& opzioni = {},
                  const QStringList& altre = {"Form3"})
     {
-        amb_.reset();  // the previous case's windows go before the new ones are registered
-        amb_ = std::make_unique<AmbienteConsultazione>(altre);
+        amb_ = std::make_unique<AmbienteTest>(RegistraFinestreConsultazione);
+        for (const QString& id : altre) FinestraDiTest::registra(id);
         FixtureCampionato f = amb_->nuovo(squadre);
         if (opzioni) opzioni(f);
         dati_ = amb_->apri(f);
@@ -127,27 +130,27 @@ private slots:
         QCOMPARE(partite.size(), 10);
         verificaMostrata(partite[0].first, true);
 
-        amb_->messaggi.ok();
+        amb_->messaggi().ok();
         clic("Command1");
-        QCOMPARE(amb_->messaggi.ultimo().testo, QString("Questa è la prima partita di Dolomiti in calendario."));
-        QCOMPARE(amb_->messaggi.ultimo().icona, Messaggio::Icona::Esclamazione);
-        QCOMPARE(amb_->messaggi.ultimo().titolo, QString("Navigatore: ricerca risultati"));
+        QCOMPARE(amb_->messaggi().ultimo().testo, QString("Questa è la prima partita di Dolomiti in calendario."));
+        QCOMPARE(amb_->messaggi().ultimo().icona, Messaggio::Icona::Esclamazione);
+        QCOMPARE(amb_->messaggi().ultimo().titolo, QString("Navigatore: ricerca risultati"));
         verificaMostrata(partite[0].first, true);
 
         for (int i = 1; i < partite.size(); ++i) {
             clic("Command2");
             verificaMostrata(partite[i].first, partite[i].second);
         }
-        amb_->messaggi.ok();
+        amb_->messaggi().ok();
         clic("Command2");
-        QCOMPARE(amb_->messaggi.ultimo().testo, QString("Questa è l'ultima partita di Dolomiti in calendario."));
+        QCOMPARE(amb_->messaggi().ultimo().testo, QString("Questa è l'ultima partita di Dolomiti in calendario."));
         verificaMostrata(partite.last().first, false);
 
         for (int i = partite.size() - 2; i >= 0; --i) {
             clic("Command1");
             verificaMostrata(partite[i].first, partite[i].second);
         }
-        QCOMPARE(amb_->messaggi.quanti(), 2);
+        QCOMPARE(amb_->messaggi().quanti(), 2);
     }
 
     // The result of the leg, home team first; "n.d." for a leg not played.
@@ -196,9 +199,9 @@ private slots:
             clic("Command2");
             verificaMostrata(partite[dopo].first, false);
         } else {
-            amb_->messaggi.ok();
+            amb_->messaggi().ok();
             clic("Command2");
-            QCOMPARE(amb_->messaggi.ultimo().testo, QString("Non ci sono partite di Cagliari dopo questa giornata."));
+            QCOMPARE(amb_->messaggi().ultimo().testo, QString("Non ci sono partite di Cagliari dopo questa giornata."));
         }
         // Back to the rest day, then one step back is the match before it.
         giornate()->selezionaCodice(riposo);

@@ -1,4 +1,7 @@
-#include "ambienteconsultazione.h"
+#include "aiuticalendario.h"
+#include "calendar/finestreconsultazione.h"
+#include "support/ambientetest.h"
+#include "support/finestraditest.h"
 
 #include "calendar/tabellinowindow.h"
 #include "core/campionato.h"
@@ -13,7 +16,7 @@
 class TestTabellino : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<AmbienteConsultazione> amb_;
+    std::unique_ptr<AmbienteTest> amb_;
     DatiFixture dati_;
     TabellinoWindow* w_ = nullptr;
 
@@ -67,8 +70,8 @@ class TestTabellino : public QObject {
 private slots:
     void init()
     {
-        amb_.reset();  // the previous case's windows go before the new ones are registered
-        amb_ = std::make_unique<AmbienteConsultazione>(QStringList{"Form3"});
+        amb_ = std::make_unique<AmbienteTest>(RegistraFinestreConsultazione);
+        FinestraDiTest::registra("Form3");
         dati_ = amb_->apri(amb_->nuovo(6).giocaFinoA(2, true));
     }
     void cleanup()
@@ -206,12 +209,12 @@ private slots:
         box(1)->setText("Rizzoli");
         box(6)->setText("9");
 
-        amb_->messaggi.risposta(Messaggio::Risposta(risposta));
+        amb_->messaggi().risposta(Messaggio::Risposta(risposta));
         scegli(1);
-        QCOMPARE(amb_->messaggi.quanti(), 1);
-        QCOMPARE(amb_->messaggi.ultimo().pulsanti, Messaggio::Pulsanti::SiNoAnnulla);
-        QCOMPARE(amb_->messaggi.ultimo().titolo, QString("Tabellino della partita"));
-        QVERIFY(amb_->messaggi.ultimo().testo.contains(partite[0]->casa(false) + " - " + partite[0]->ospite(false)));
+        QCOMPARE(amb_->messaggi().quanti(), 1);
+        QCOMPARE(amb_->messaggi().ultimo().pulsanti, Messaggio::Pulsanti::SiNoAnnulla);
+        QCOMPARE(amb_->messaggi().ultimo().titolo, QString("Tabellino della partita"));
+        QVERIFY(amb_->messaggi().ultimo().testo.contains(partite[0]->casa(false) + " - " + partite[0]->ospite(false)));
 
         QCOMPARE(CampoPartita(partite[0]->codPart, "ARBITROR").toString(), salvato ? QString("Rizzoli") : QString());
         QCOMPARE(CampoPartita(partite[0]->codPart, "TIRI2R").toString(), salvato ? QString("9") : QString());
@@ -241,9 +244,9 @@ private slots:
         const PartitaFixture* p = dati_.partita(1, 2);
         w_ = apri(1, true, p->codPart);
         box(5)->setText("30.000");
-        amb_->messaggi.risposta(Messaggio::Risposta(risposta));
+        amb_->messaggi().risposta(Messaggio::Risposta(risposta));
         clic("Command2");
-        QCOMPARE(amb_->messaggi.quanti(), 1);
+        QCOMPARE(amb_->messaggi().quanti(), 1);
         QCOMPARE(CampoPartita(p->codPart, "SPETTATORIA").toString(), salvato ? QString("30.000") : QString());
         QCOMPARE(Finestre::istanza().caricata("Form11"), !chiusa);
         if (!chiusa) QCOMPARE(box(5)->text(), QString("30.000"));
@@ -259,7 +262,7 @@ private slots:
         scegli(2);
         QCOMPARE(stato().CodPartitaCorrente, partite[2]->codPart);
         clic("Command2");
-        QCOMPARE(amb_->messaggi.quanti(), 0);
+        QCOMPARE(amb_->messaggi().quanti(), 0);
         QVERIFY(!Finestre::istanza().caricata("Form11"));
     }
 
@@ -275,13 +278,13 @@ private slots:
         Finestre::istanza().mostra("Form3");
         w_ = amb_->mostra<TabellinoWindow>("Form11");  // same match: nothing asked, the edit stays
         QCOMPARE(box(1)->text(), QString("Orsato"));
-        QCOMPARE(amb_->messaggi.quanti(), 0);
+        QCOMPARE(amb_->messaggi().quanti(), 0);
 
         Finestre::istanza().mostra("Form3");
         stato().GiornataCorrente = 2;
         stato().Andata = false;
         stato().CodPartitaCorrente = seconda[1]->codPart;
-        amb_->messaggi.annulla();
+        amb_->messaggi().annulla();
         w_ = amb_->mostra<TabellinoWindow>("Form11");
         // Cancelled: the editor keeps its match and the hand-over variables follow it.
         QCOMPARE(box(1)->text(), QString("Orsato"));
@@ -294,14 +297,14 @@ private slots:
         stato().GiornataCorrente = 2;
         stato().Andata = false;
         stato().CodPartitaCorrente = seconda[1]->codPart;
-        amb_->messaggi.si();
+        amb_->messaggi().si();
         w_ = amb_->mostra<TabellinoWindow>("Form11");
         QCOMPARE(CampoPartita(prima[0]->codPart, "ARBITROA").toString(), QString("Orsato"));
         QCOMPARE(lista()->count(), seconda.size());
         QCOMPARE(lista()->currentRow(), 1);
         QCOMPARE(testa("Label19"), seconda[1]->casa(false));
         QCOMPARE(box(1)->text(), QString());
-        QCOMPARE(amb_->messaggi.quanti(), 2);
+        QCOMPARE(amb_->messaggi().quanti(), 2);
     }
 
     // A match that left the file meanwhile: the save is refused with a message, never reported done.
@@ -311,10 +314,10 @@ private slots:
         w_ = apri(1, true, p->codPart);
         box(1)->setText("Tagliavento");
         Esegui("DELETE FROM PARTITA WHERE CODPART = ?", {p->codPart});
-        amb_->messaggi.ok();
+        amb_->messaggi().ok();
         clic("Command1");
-        QCOMPARE(amb_->messaggi.ultimo().icona, Messaggio::Icona::Critica);
-        QVERIFY(amb_->messaggi.ultimo().testo.contains("non è più presente"));
+        QCOMPARE(amb_->messaggi().ultimo().icona, Messaggio::Icona::Critica);
+        QVERIFY(amb_->messaggi().ultimo().testo.contains("non è più presente"));
         QVERIFY(w_->modificato());
     }
 
@@ -337,9 +340,9 @@ private slots:
         w_ = apri(1, true, p->codPart);
         box(1)->setText("Mazzoleni");
         const DatiFixture altro = amb_->nuovo(6).crea();
-        amb_->messaggi.risposta(Messaggio::Risposta(risposta));
+        amb_->messaggi().risposta(Messaggio::Risposta(risposta));
         QVERIFY(ApriFileComeCampionato(altro.percorso));
-        QCOMPARE(amb_->messaggi.quanti(), 1);
+        QCOMPARE(amb_->messaggi().quanti(), 1);
         QVERIFY(!Finestre::istanza().caricata("Form11"));
         QCOMPARE(Valore("SELECT COUNT(*) FROM PARTITA WHERE ARBITROA IS NOT NULL").toInt(), 0);
 

@@ -1,4 +1,6 @@
-#include "ambientesquadra.h"
+#include "aiutigriglia.h"
+#include "standings/finestresquadra.h"
+#include "support/ambientetest.h"
 
 #include "core/codici.h"
 #include "standings/almanaccoqueries.h"
@@ -63,12 +65,7 @@ class TestAlmanacco : public QObject {
     Q_OBJECT
 
     static Griglia* griglia(Finestra* w) { return w->findChild<Griglia*>(QStringLiteral("Grid1")); }
-    static QVector<QStringList> figure(const Griglia* g)
-    {
-        QVector<QStringList> r;
-        for (int i = 1; i < g->righe(); ++i) r << AmbienteSquadra::riga(g, i);
-        return r;
-    }
+    static QVector<QStringList> figure(const Griglia* g) { return RigheGriglia(g, 1); }
 
 private slots:
     void mediaGol_data();
@@ -105,7 +102,7 @@ void TestAlmanacco::mediaGol()
 
 void TestAlmanacco::stagioneNota()
 {
-    AmbienteSquadra a;
+    AmbienteTest a(RegistraFinestreSquadra);
     // Five teams: the first leg played; in the return leg match day 1 played but one match postponed,
     // one match of match day 2 won away, and match day 4 flagged played with none of its matches.
     const DatiFixture d = a.apri(a.nuovo(5)
@@ -146,7 +143,7 @@ void TestAlmanacco::stagioneNota()
     const Griglia* g = griglia(w);
     QCOMPARE(g->righe(), 10);
     QCOMPARE(g->righeFisse(), 1);
-    QCOMPARE(AmbienteSquadra::riga(g, 0), (QStringList{"", "Andata", "Ritorno", "Totale"}));
+    QCOMPARE(RigaGriglia(g, 0), (QStringList{"", "Andata", "Ritorno", "Totale"}));
     QCOMPARE(figure(g), AlmanaccoQueries::TabellaAlmanacco(attesi));
     // The away win of the return leg counts as a played match, not as a (home) win.
     QCOMPARE(g->testo(3, 2), QString::number(DaFixture(d).vittorie.ritorno));
@@ -159,7 +156,7 @@ void TestAlmanacco::stagioneNota()
 
 void TestAlmanacco::nessunaPartita()
 {
-    AmbienteSquadra a;
+    AmbienteTest a(RegistraFinestreSquadra);
     a.apri(a.nuovo(6));
     auto* w = a.mostra<AlmanaccoWindow>(ID);
     const QVector<QStringList> righe = figure(griglia(w));
@@ -170,7 +167,7 @@ void TestAlmanacco::nessunaPartita()
 
 void TestAlmanacco::riapertura()
 {
-    AmbienteSquadra a;
+    AmbienteTest a(RegistraFinestreSquadra);
     const DatiFixture d = a.apri(a.nuovo(4).giocaFinoA(3, true));
     auto* w = a.mostra<AlmanaccoWindow>(ID);
     QCOMPARE(griglia(w)->testo(2, 1), QStringLiteral("6"));
@@ -183,15 +180,14 @@ void TestAlmanacco::riapertura()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!Finestre::istanza().caricata(ID));
     w = a.mostra<AlmanaccoWindow>(ID);
-    QCOMPARE(AmbienteSquadra::riga(griglia(w), 2), (QStringList{"Partite disputate", "6", "1", "7"}));
-    QCOMPARE(AmbienteSquadra::riga(griglia(w), 3).mid(2),
-             (QStringList{"1", QString::number(DaFixture(d).vittorie.andata + 1)}));
+    QCOMPARE(RigaGriglia(griglia(w), 2), (QStringList{"Partite disputate", "6", "1", "7"}));
+    QCOMPARE(RigaGriglia(griglia(w), 3).mid(2), (QStringList{"1", QString::number(DaFixture(d).vittorie.andata + 1)}));
     VERIFICA_NESSUN_MESSAGGIO_INATTESO();
 }
 
 void TestAlmanacco::proprieta()
 {
-    AmbienteSquadra a;
+    AmbienteTest a(RegistraFinestreSquadra);
     a.apri(a.nuovo(4));
     auto* w = a.mostra<AlmanaccoWindow>(ID);
     auto* pulsante = w->findChild<QPushButton*>("Command2");
@@ -207,14 +203,14 @@ void TestAlmanacco::proprieta()
 
 void TestAlmanacco::erroreDelFile()
 {
-    AmbienteSquadra a;
+    AmbienteTest a(RegistraFinestreSquadra);
     a.apri(a.nuovo(4).giocaTutto());
     Esegui("DROP TABLE Reti");
-    a.messaggi.ok();
+    a.messaggi().ok();
     auto* w = a.mostra<AlmanaccoWindow>(ID);
     QVERIFY(w);
-    QCOMPARE(a.messaggi.quanti(), 1);
-    QCOMPARE(a.messaggi.ultimo().titolo, QStringLiteral("Almanacco del campionato"));
+    QCOMPARE(a.messaggi().quanti(), 1);
+    QCOMPARE(a.messaggi().ultimo().titolo, QStringLiteral("Almanacco del campionato"));
     // Labels without figures: nothing that could be taken for a count.
     const QVector<QStringList> righe = figure(griglia(w));
     QCOMPARE(righe.size(), 9);
@@ -225,7 +221,7 @@ void TestAlmanacco::erroreDelFile()
 
 void TestAlmanacco::campionatoPiuGrande()
 {
-    AmbienteSquadra a;
+    AmbienteTest a(RegistraFinestreSquadra);
     const DatiFixture d = a.apri(a.piuGrande());
     auto* w = a.mostra<AlmanaccoWindow>(ID);
     const Griglia* g = griglia(w);
@@ -236,7 +232,7 @@ void TestAlmanacco::campionatoPiuGrande()
     attesi.espulsioni.ritorno = d.espulsioni - attesi.espulsioni.andata;
     QCOMPARE(figure(g), AlmanaccoQueries::TabellaAlmanacco(attesi));
     QCOMPARE(g->testo(2, 3), QStringLiteral("380"));
-    QVERIFY(!AmbienteSquadra::scorreDiLato(w, "Form40"));
+    QVERIFY(!ScorreDiLato(w, "Form40"));
     VERIFICA_NESSUN_MESSAGGIO_INATTESO();
 }
 

@@ -1,4 +1,6 @@
-#include "ambientesquadra.h"
+#include "aiutigriglia.h"
+#include "standings/finestresquadra.h"
+#include "support/ambientetest.h"
 
 #include "platform/combocodici.h"
 #include "standings/andamentosquadrawindow.h"
@@ -60,12 +62,7 @@ class TestAndamentoSquadra : public QObject {
     static ComboCodici* squadre(Finestra* w) { return w->findChild<ComboCodici*>(QStringLiteral("Combo1")); }
 
     // The grid's figure rows 2 to 11.
-    static QVector<QStringList> figure(const Griglia* g)
-    {
-        QVector<QStringList> r;
-        for (int i = 2; i < g->righe(); ++i) r << AmbienteSquadra::riga(g, i);
-        return r;
-    }
+    static QVector<QStringList> figure(const Griglia* g) { return RigheGriglia(g, 2); }
 
 private slots:
     void tabella();
@@ -139,7 +136,7 @@ void TestAndamentoSquadra::conteggio()
     QFETCH(bool, sq1);
     QFETCH(int, puntiSconfitta);
     QFETCH(Quarti, attesi);
-    AmbienteSquadra a;
+    AmbienteTest a(RegistraFinestreSquadra);
     FixtureCampionato f = a.nuovo(4).punti(3, 1, puntiSconfitta);
     for (const Gara& g : gare) f.risultato(g.giornata, g.riga, g.andata, g.casa, g.ospite);
     const DatiFixture d = a.apri(f);
@@ -159,7 +156,7 @@ void TestAndamentoSquadra::conteggio()
 
 void TestAndamentoSquadra::stagioneNota()
 {
-    AmbienteSquadra a;
+    AmbienteTest a(RegistraFinestreSquadra);
     // Five teams, one resting each match day; a postponed leg in a played match day; a penalty.
     const DatiFixture d = a.apri(
         a.nuovo(5).giocaFinoA(3, false).rinviata(2, 2, true).risultato(4, 1, true, 3, 3).penalita("Cagliari", 2));
@@ -171,9 +168,9 @@ void TestAndamentoSquadra::stagioneNota()
     QCOMPARE(g->righe(), 12);
     QCOMPARE(g->righeFisse(), 2);
     QVERIFY(g->unisciRiga0());
-    QCOMPARE(AmbienteSquadra::riga(g, 0), (QStringList{"", "Andata", "Andata", "Andata", "", "Ritorno", "Ritorno",
-                                                       "Ritorno", "", "Totale", "Totale", "Totale"}));
-    QCOMPARE(AmbienteSquadra::riga(g, 1), (QStringList{"", "C", "F", "T", "", "C", "F", "T", "", "C", "F", "T"}));
+    QCOMPARE(RigaGriglia(g, 0), (QStringList{"", "Andata", "Andata", "Andata", "", "Ritorno", "Ritorno", "Ritorno", "",
+                                             "Totale", "Totale", "Totale"}));
+    QCOMPARE(RigaGriglia(g, 1), (QStringList{"", "C", "F", "T", "", "C", "F", "T", "", "C", "F", "T"}));
     for (int c = 0; c < 12; ++c) QVERIFY(g->grassetto(0, c) && g->grassetto(1, c));
     for (int r = 2; r < 12; ++r) {
         QCOMPARE(g->coloreTesto(r, 0), QColor(0, 0, 255));
@@ -196,7 +193,7 @@ void TestAndamentoSquadra::stagioneNota()
 
 void TestAndamentoSquadra::preselezione()
 {
-    AmbienteSquadra a;
+    AmbienteTest a(RegistraFinestreSquadra);
     const DatiFixture d = a.apri(a.nuovo(4).giocaTutto());
     auto* w = a.mostra<AndamentoSquadraWindow>(ID, "Cagliari");
     QCOMPARE(squadre(w)->currentText(), QStringLiteral("Cagliari"));
@@ -218,7 +215,7 @@ void TestAndamentoSquadra::preselezione()
 
 void TestAndamentoSquadra::legheIncomplete()
 {
-    AmbienteSquadra a;
+    AmbienteTest a(RegistraFinestreSquadra);
     const DatiFixture d = a.apri(a.nuovo(4).risultato(1, 1, true, 2, 1));
     const PartitaFixture* p = d.partita(1, 1);
     // A played leg with a score missing counts it as 0 (a 0-1 home defeat), as the league table does;
@@ -233,31 +230,31 @@ void TestAndamentoSquadra::legheIncomplete()
 
 void TestAndamentoSquadra::erroreDelFile()
 {
-    AmbienteSquadra a;
+    AmbienteTest a(RegistraFinestreSquadra);
     a.apri(a.nuovo(4).giocaTutto());
     auto* w = a.mostra<AndamentoSquadraWindow>(ID);
     Esegui("DROP TABLE Partita");
-    a.messaggi.ok();
+    a.messaggi().ok();
     squadre(w)->setCurrentIndex(2);
-    QCOMPARE(a.messaggi.quanti(), 1);
-    QCOMPARE(a.messaggi.ultimo().titolo, QStringLiteral("Statistiche sull'andamento"));
+    QCOMPARE(a.messaggi().quanti(), 1);
+    QCOMPARE(a.messaggi().ultimo().titolo, QStringLiteral("Statistiche sull'andamento"));
     // No figures rather than zeros or the figures of the team shown before.
     QVERIFY(!w->contatori().has_value());
     const Griglia* g = griglia(w);
     QCOMPARE(g->righe(), 12);
     QCOMPARE(g->testo(2, 0), QStringLiteral("Partite giocate "));
-    for (int r = 2; r < 12; ++r) QVERIFY(AmbienteSquadra::riga(g, r).mid(1).join("").isEmpty());
+    for (int r = 2; r < 12; ++r) QVERIFY(RigaGriglia(g, r).mid(1).join("").isEmpty());
     VERIFICA_NESSUN_MESSAGGIO_INATTESO();
 }
 
 void TestAndamentoSquadra::campionatoPiuGrande()
 {
-    AmbienteSquadra a;
+    AmbienteTest a(RegistraFinestreSquadra);
     const DatiFixture d = a.apri(a.piuGrande());
     auto* w = a.mostra<AndamentoSquadraWindow>(ID, "Modena");
     QCOMPARE(griglia(w)->testo(2, 11), QStringLiteral("38"));
     QCOMPARE(DaContatori(*w->contatori()), Conta(d, "Modena"));
-    QVERIFY(!AmbienteSquadra::scorreDiLato(w, "Form22"));
+    QVERIFY(!ScorreDiLato(w, "Form22"));
     VERIFICA_NESSUN_MESSAGGIO_INATTESO();
 }
 

@@ -1,4 +1,6 @@
-#include "ambientesquadra.h"
+#include "aiutigriglia.h"
+#include "standings/finestresquadra.h"
+#include "support/ambientetest.h"
 
 #include "core/utilita.h"
 #include "platform/cartellaprogramma.h"
@@ -69,7 +71,7 @@ QImage Bitmap(char esito)
 
 // Five teams (one rests each match day), the whole first leg and two return match days played, a
 // postponed leg, chosen draws and an away win, and penalty points that the schedule ignores.
-FixtureCampionato Stagione(AmbienteSquadra& a)
+FixtureCampionato Stagione(AmbienteTest& a)
 {
     return a.nuovo(5)
         .giocaFinoA(2, false)
@@ -114,7 +116,7 @@ void TestCalendarioSquadra::tabellaDiMarcia_data()
 void TestCalendarioSquadra::tabellaDiMarcia()
 {
     QFETCH(QString, squadra);
-    AmbienteSquadra a;
+    AmbienteTest a(RegistraFinestreSquadra);
     const DatiFixture d = a.apri(Stagione(a));
     ScriviDate();
     auto* w = a.mostra<CalendarioSquadraWindow>(ID, squadra);
@@ -125,11 +127,11 @@ void TestCalendarioSquadra::tabellaDiMarcia()
     const Griglia* g = griglia(w);
     const QVector<Attesa> attese = Attese(d, squadra);
     QCOMPARE(g->righeFisse(), 1);
-    QCOMPARE(AmbienteSquadra::riga(g, 0), INTESTAZIONE);
+    QCOMPARE(RigaGriglia(g, 0), INTESTAZIONE);
     QCOMPARE(g->righe(), attese.size() + 1);
     for (int i = 0; i < attese.size(); ++i) {
         const int r = i + 1;
-        QCOMPARE(AmbienteSquadra::riga(g, r), attese[i].celle);
+        QCOMPARE(RigaGriglia(g, r), attese[i].celle);
         for (int c : {5, 6}) QCOMPARE(g->grassetto(r, c), g->testo(r, c) == squadra);
         if (attese[i].esito)
             QCOMPARE(g->immagine(r, 4).toImage(), Bitmap(attese[i].esito));
@@ -146,8 +148,8 @@ void TestCalendarioSquadra::tabellaDiMarcia()
         QCOMPARE(g->testo(1, 5), QStringLiteral("Turno di riposo"));
         QCOMPARE(g->testo(6, 0), QStringLiteral("Ritorno"));
     } else {
-        QVERIFY(AmbienteSquadra::riga(g, 1).join("").isEmpty());
-        QVERIFY(AmbienteSquadra::riga(g, 7).join("").isEmpty());
+        QVERIFY(RigaGriglia(g, 1).join("").isEmpty());
+        QVERIFY(RigaGriglia(g, 7).join("").isEmpty());
         QCOMPARE(g->testo(8, 0), QStringLiteral("Ritorno"));
     }
     VERIFICA_NESSUN_MESSAGGIO_INATTESO();
@@ -155,7 +157,7 @@ void TestCalendarioSquadra::tabellaDiMarcia()
 
 void TestCalendarioSquadra::sceltaSquadra()
 {
-    AmbienteSquadra a;
+    AmbienteTest a(RegistraFinestreSquadra);
     const DatiFixture d = a.apri(Stagione(a));
     ScriviDate();
     // The menu hands over no team: the first team of the list.
@@ -169,7 +171,7 @@ void TestCalendarioSquadra::sceltaSquadra()
     const QVector<Attesa> attese = Attese(d, "Dolomiti");
     const Griglia* g = griglia(w);
     QCOMPARE(g->righe(), attese.size() + 1);
-    for (int i = 0; i < attese.size(); ++i) QCOMPARE(AmbienteSquadra::riga(g, i + 1), attese[i].celle);
+    for (int i = 0; i < attese.size(); ++i) QCOMPARE(RigaGriglia(g, i + 1), attese[i].celle);
     for (int r = 1; r < g->righe(); ++r) QVERIFY(!g->grassetto(r, 5) || g->testo(r, 5) == "Dolomiti");
 
     // Shown again while open, from a window that hands over another team: it keeps its own.
@@ -192,7 +194,7 @@ void TestCalendarioSquadra::sceltaSquadra()
 
 void TestCalendarioSquadra::risultatoSenzaGol()
 {
-    AmbienteSquadra a;
+    AmbienteTest a(RegistraFinestreSquadra);
     const DatiFixture d = a.apri(a.nuovo(4).giocaFinoA(1, true).risultato(1, 1, true, 2, 0));
     const PartitaFixture* p = d.partita(1, 1);
     // A played leg with a score missing shows what is there and no picture.
@@ -206,7 +208,7 @@ void TestCalendarioSquadra::risultatoSenzaGol()
 
 void TestCalendarioSquadra::senzaBitmap()
 {
-    AmbienteSquadra a(CartellaTemporanea::SenzaBitmap);
+    AmbienteTest a(RegistraFinestreSquadra, CartellaTemporanea::SenzaBitmap);
     const DatiFixture d = a.apri(a.nuovo(4).giocaTutto());
     auto* w = a.mostra<CalendarioSquadraWindow>(ID);
     const Griglia* g = griglia(w);
@@ -218,19 +220,19 @@ void TestCalendarioSquadra::senzaBitmap()
 
 void TestCalendarioSquadra::senzaGiornate()
 {
-    AmbienteSquadra a;
+    AmbienteTest a(RegistraFinestreSquadra);
     a.apri(a.nuovo(4).senzaCalendario());
     auto* w = a.mostra<CalendarioSquadraWindow>(ID);
     const Griglia* g = griglia(w);
     QCOMPARE(g->righe(), 2);
-    QCOMPARE(AmbienteSquadra::riga(g, 0), INTESTAZIONE);
-    QVERIFY(AmbienteSquadra::riga(g, 1).join("").isEmpty());
+    QCOMPARE(RigaGriglia(g, 0), INTESTAZIONE);
+    QVERIFY(RigaGriglia(g, 1).join("").isEmpty());
     VERIFICA_NESSUN_MESSAGGIO_INATTESO();
 }
 
 void TestCalendarioSquadra::schedaPartita()
 {
-    AmbienteSquadra a;
+    AmbienteTest a(RegistraFinestreSquadra);
     const DatiFixture d = a.apri(Stagione(a));
     const QString squadra = d.giornate[0].riposa;  // rests on match day 1: row 1 is a rest row
     auto* w = a.mostra<CalendarioSquadraWindow>(ID, squadra);
@@ -243,7 +245,7 @@ void TestCalendarioSquadra::schedaPartita()
 
     // A rest row opens nothing.
     stato().CodPartitaCorrente = 0;
-    AmbienteSquadra::doppioClic(g, 1);
+    DoppioClic(g, 1);
     QVERIFY(!Finestre::istanza().caricata("Form3"));
 
     // A return-leg pairing: return leg, its match day and its match.
@@ -252,7 +254,7 @@ void TestCalendarioSquadra::schedaPartita()
         if (g->testo(r, 0) == "Ritorno" && g->testo(r, 5) != "Turno di riposo") riga = r;
     QVERIFY(riga > 0);
     stato().Andata = true;
-    AmbienteSquadra::doppioClic(g, riga);
+    DoppioClic(g, riga);
     QVERIFY(Finestre::istanza().visibile("Form3"));
     QCOMPARE(stato().Andata, false);
     QCOMPARE(stato().GiornataCorrente, g->testo(riga, 1).toInt());
@@ -273,7 +275,7 @@ void TestCalendarioSquadra::schedaPartita()
 
 void TestCalendarioSquadra::comandiDellaSquadra()
 {
-    AmbienteSquadra a;
+    AmbienteTest a(RegistraFinestreSquadra);
     a.apri(a.nuovo(6).giocaFinoA(2, true));
     auto* w = a.mostra<CalendarioSquadraWindow>(ID, "Cagliari");
     // Highlight ids: 100 + the panel's index.
@@ -311,14 +313,14 @@ void TestCalendarioSquadra::comandiDellaSquadra()
 
 void TestCalendarioSquadra::erroreDelFile()
 {
-    AmbienteSquadra a;
+    AmbienteTest a(RegistraFinestreSquadra);
     a.apri(a.nuovo(4).giocaTutto());
     auto* w = a.mostra<CalendarioSquadraWindow>(ID);
     Esegui("DROP TABLE Partita");
-    a.messaggi.ok();
+    a.messaggi().ok();
     squadre(w)->setCurrentIndex(1);
-    QCOMPARE(a.messaggi.quanti(), 1);
-    QCOMPARE(a.messaggi.ultimo().titolo, QStringLiteral("Tabella di marcia"));
+    QCOMPARE(a.messaggi().quanti(), 1);
+    QCOMPARE(a.messaggi().ultimo().titolo, QStringLiteral("Tabella di marcia"));
     // The failed fill shows only the heading: no rows of the team shown before.
     QCOMPARE(griglia(w)->righe(), 1);
     QCOMPARE(w->windowTitle(), QStringLiteral("Tabella di marcia: Bari"));
@@ -327,11 +329,11 @@ void TestCalendarioSquadra::erroreDelFile()
 
 void TestCalendarioSquadra::campionatoPiuGrande()
 {
-    AmbienteSquadra a;
+    AmbienteTest a(RegistraFinestreSquadra);
     const DatiFixture d = a.apri(a.piuGrande());
     auto* w = a.mostra<CalendarioSquadraWindow>(ID, "Verona");
     QCOMPARE(griglia(w)->righe(), 1 + 2 * (19 + 1));
-    QVERIFY(!AmbienteSquadra::scorreDiLato(w, "Form21"));
+    QVERIFY(!ScorreDiLato(w, "Form21"));
     VERIFICA_NESSUN_MESSAGGIO_INATTESO();
 }
 

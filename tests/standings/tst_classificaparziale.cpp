@@ -1,5 +1,6 @@
-#include "ambienteclassifica.h"
 #include "platform/spinner.h"
+#include "standings/finestreclassifica.h"
+#include "support/ambientetest.h"
 
 #include <memory>
 #include <QLineEdit>
@@ -10,10 +11,10 @@
 class TestClassificaParziale : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<AmbienteClassifica> a_;
+    std::unique_ptr<AmbienteTest> a_;
 
     // A championship of 8 teams (7 match days a leg), three match days played.
-    void apri() { a_->apri(a_->nuova().squadre(8).giocaFinoA(3, true)); }
+    void apri() { a_->apri(a_->nuovo().squadre(8).giocaFinoA(3, true)); }
 
     static Finestra* dialogo() { return Finestre::istanza().finestra(QStringLiteral("Form7")); }
     template <typename T> static T* parte(const QString& nome) { return dialogo()->findChild<T*>(nome); }
@@ -49,7 +50,7 @@ class TestClassificaParziale : public QObject {
     }
 
 private slots:
-    void init() { a_ = std::make_unique<AmbienteClassifica>(); }
+    void init() { a_ = std::make_unique<AmbienteTest>(RegistraFinestreClassifica); }
     void cleanup() { a_.reset(); }
 
     void ok_data()
@@ -95,7 +96,7 @@ private slots:
         QFETCH(int, giornate);
         QFETCH(QString, errore);
         QFETCH(QList<int>, arco);
-        MessaggiDiTest m;
+        MessaggiDiTest& m = a_->messaggi();
         apri();
         stato().GiornateInserite = giornate;
         segnaVariabili();
@@ -129,7 +130,6 @@ private slots:
     // The arc handed over is the one the league table computes.
     void tabellaDellArco()
     {
-        MessaggiDiTest m;
         apri();
         Finestre::istanza().mostra("Form7");
         compila("2", true, "3", true);
@@ -160,7 +160,6 @@ private slots:
         QFETCH(QString, testo);
         QFETCH(int, verso);
         QFETCH(QString, atteso);
-        MessaggiDiTest m;
         apri();
         Finestre::istanza().mostra("Form7");
         for (int n : {1, 2}) {
@@ -175,7 +174,7 @@ private slots:
     // "Annulla" after refusals changes nothing; a dialog opened again starts empty.
     void annullaERiapertura()
     {
-        MessaggiDiTest m;
+        MessaggiDiTest& m = a_->messaggi();
         apri();
         segnaVariabili();
         Finestre::istanza().mostra("Form7");
@@ -201,15 +200,14 @@ private slots:
 
     void aspetto()
     {
-        MessaggiDiTest m;
         a_->apri(a_->piuGrande());
         Finestre::istanza().mostra("Form7");
-        QMdiSubWindow* sotto = AmbienteClassifica::cornice("Form7");
+        QMdiSubWindow* sotto = AmbienteTest::cornice("Form7");
         QVERIFY(QTest::qWaitForWindowExposed(sotto));
         QCOMPARE(sotto->pos(), QPoint(13, 10));
-        QVERIFY(AmbienteClassifica::contenuta("Form7"));
+        QVERIFY(AmbienteTest::contenuta("Form7"));
         QCOMPARE(dialogo()->windowTitle(), QStringLiteral("Classifica parziale"));
-        AmbienteClassifica::foto("Form7", "form7.png");
+        AmbienteTest::foto(AmbienteTest::cornice("Form7"), "form7.png");
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 };

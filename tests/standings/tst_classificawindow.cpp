@@ -1,8 +1,9 @@
-#include "ambienteclassifica.h"
 #include "platform/combocodici.h"
 #include "platform/griglia.h"
 #include "platform/pannello.h"
 #include "standings/classificawindow.h"
+#include "standings/finestreclassifica.h"
+#include "support/ambientetest.h"
 #include "support/finestraditest.h"
 
 #include <memory>
@@ -24,10 +25,10 @@ Q_DECLARE_METATYPE(Gara)
 class TestClassificaWindow : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<AmbienteClassifica> a_;
+    std::unique_ptr<AmbienteTest> a_;
 
     DatiFixture apri(FixtureCampionato f) { return a_->apri(std::move(f)); }
-    FixtureCampionato nuova() { return a_->nuova(); }
+    FixtureCampionato nuova() { return a_->nuovo(); }
 
     // A championship of these teams whose only matches are `gare`, one a match day, all first legs.
     void apriConGare(const QStringList& squadre, const Gare& gare, const Penalita& penalita = {})
@@ -103,7 +104,7 @@ class TestClassificaWindow : public QObject {
     static int ricostruzioni() { return Valore("SELECT COUNT(*) FROM REGISTRO").toInt(); }
 
 private slots:
-    void init() { a_ = std::make_unique<AmbienteClassifica>(); }
+    void init() { a_ = std::make_unique<AmbienteTest>(RegistraFinestreClassifica); }
     void cleanup() { a_.reset(); }
 
     void registrazione()
@@ -138,7 +139,6 @@ private slots:
         QFETCH(QList<int>, arco);
         QFETCH(QString, titolo);
         QFETCH(int, giocate);
-        MessaggiDiTest m;
         apri(nuova().squadre(6).giocaTutto());
         Stato& s = stato();
         s.ClassificaCompleta = completa;
@@ -180,7 +180,6 @@ private slots:
         QFETCH(Gare, gare);
         QFETCH(Penalita, penalita);
         QFETCH(QStringList, primi);
-        MessaggiDiTest m;
         apriConGare({"Alfa", "Beta", "Omega", "Zeta"}, gare, penalita);
         stato().ClassificaCompleta = true;
         mostra();
@@ -211,7 +210,6 @@ private slots:
     {
         QFETCH(int, ordine);
         QFETCH(QStringList, attese);
-        MessaggiDiTest m;
         apriTabellaNota();
         stato().ClassificaCompleta = true;
         mostra();
@@ -227,7 +225,6 @@ private slots:
     // Every column of a line, and points below zero as they are.
     void colonne()
     {
-        MessaggiDiTest m;
         apriTabellaNota();
         stato().ClassificaCompleta = true;
         mostra();
@@ -244,7 +241,6 @@ private slots:
     // One rebuild per activation and per change of order; none while the window loads.
     void unaRicostruzionePerAttivazione()
     {
-        MessaggiDiTest m;
         apriTabellaNota();
         contaRicostruzioni("Gamma", "Alfa");
         FinestraDiTest::registra("Form99");
@@ -268,7 +264,6 @@ private slots:
     // A result written while the table is open shows when it is activated again.
     void risultatoScrittoAFinestraAperta()
     {
-        MessaggiDiTest m;
         apriTabellaNota();
         FinestraDiTest::registra("Form99");
         stato().ClassificaCompleta = true;
@@ -299,7 +294,7 @@ private slots:
     // activation on a sound file works again.
     void ricostruzioneFallita()
     {
-        MessaggiDiTest m;
+        MessaggiDiTest& m = a_->messaggi();
         apriTabellaNota();
         FinestraDiTest::registra("Form99");
         stato().ClassificaCompleta = true;
@@ -321,7 +316,6 @@ private slots:
     // The chart and the statistics: hand-over, enabling, highlight ids.
     void comandi()
     {
-        MessaggiDiTest m;
         apriTabellaNota();
         stato().ClassificaCompleta = true;
         mostra();
@@ -350,19 +344,18 @@ private slots:
     // The largest championship at the window's natural size: every team and column in sight.
     void aspetto()
     {
-        MessaggiDiTest m;
         apri(a_->piuGrande());
         stato().ClassificaCompleta = true;
         mostra();
-        QVERIFY(QTest::qWaitForWindowExposed(AmbienteClassifica::cornice("Form6")));
+        QVERIFY(QTest::qWaitForWindowExposed(AmbienteTest::cornice("Form6")));
         QCOMPARE(squadre().size(), 20);
-        QVERIFY(AmbienteClassifica::contenuta("Form6"));
+        QVERIFY(AmbienteTest::contenuta("Form6"));
         const QTableView* v = griglia()->vista();
         QCOMPARE(v->horizontalScrollBar()->maximum(), 0);
         QCOMPARE(v->verticalScrollBar()->maximum(), 0);
-        AmbienteClassifica::foto("Form6", "form6.png");
+        AmbienteTest::foto(AmbienteTest::cornice("Form6"), "form6.png");
         scegliOrdine(ClassificaQueries::GolSubitiFuori);
-        AmbienteClassifica::foto("Form6", "form6-ordine16.png");
+        AmbienteTest::foto(AmbienteTest::cornice("Form6"), "form6-ordine16.png");
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 };

@@ -1,6 +1,7 @@
-#include "ambienteclassifica.h"
 #include "core/classifica.h"
 #include "platform/griglia.h"
+#include "standings/finestreclassifica.h"
+#include "support/ambientetest.h"
 
 #include <memory>
 #include <QGroupBox>
@@ -14,10 +15,10 @@ using Righe = QVector<QStringList>;
 class TestStatistiche : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<AmbienteClassifica> a_;
+    std::unique_ptr<AmbienteTest> a_;
 
     void apri(FixtureCampionato f) { a_->apri(std::move(f)); }
-    FixtureCampionato nuova() { return a_->nuova(); }
+    FixtureCampionato nuova() { return a_->nuovo(); }
 
     // One PARTITA row: both legs with their flags (-1 played, 0 not) and scores (SQ1's goals first).
     static void partita(int giornata, const QString& sq1, const QString& sq2, int dispAnd, int g1a, int g2a,
@@ -68,7 +69,7 @@ class TestStatistiche : public QObject {
     static bool primatiVisibili() { return finestra()->findChild<QGroupBox*>("Frame2")->isVisible(); }
 
 private slots:
-    void init() { a_ = std::make_unique<AmbienteClassifica>(); }
+    void init() { a_ = std::make_unique<AmbienteTest>(RegistraFinestreClassifica); }
     void cleanup() { a_.reset(); }
 
     void giornata_data()
@@ -95,7 +96,6 @@ private slots:
         QFETCH(bool, andata);
         QFETCH(QString, intestazione);
         QFETCH(Righe, attese);
-        MessaggiDiTest m;
         apri(nuova().squadre({"Alfa", "Beta", "Gamma", "Delta"}).senzaCalendario());
         Transazione t;
         partita(2, "Alfa", "Beta", -1, 3, 1, -1, 2, 1);   // return leg: Beta at home loses 1-2
@@ -121,7 +121,6 @@ private slots:
     // show, a new rebuild does; every activation reads the hand-over variables again.
     void campionatoDallUltimaClassifica()
     {
-        MessaggiDiTest m;
         apriTabellaNota();
         Stato& s = stato();
         s.ParzDaGiornata = 1, s.ParzDaGirone = 1, s.ParzAGiornata = 2, s.ParzAGirone = 1;
@@ -164,7 +163,6 @@ private slots:
     // Nothing played: zeros and no records; teams that played no match hold none.
     void senzaPartite()
     {
-        MessaggiDiTest m;
         apri(nuova().squadre(6));
         CalcolaClassifica();
         mostra(false);
@@ -191,7 +189,7 @@ private slots:
 
     void erroreDati()
     {
-        MessaggiDiTest m;
+        MessaggiDiTest& m = a_->messaggi();
         apriTabellaNota();
         Esegui("ALTER TABLE PRESENZE RENAME TO ALTRO");
         stato().GiornataCorrente = 1;
@@ -207,16 +205,15 @@ private slots:
 
     void aspetto()
     {
-        MessaggiDiTest m;
         apri(a_->piuGrande());
         CalcolaClassifica();
         stato().GiornataCorrente = 7;
         stato().Andata = false;
         for (bool giornata : {true, false}) {
             mostra(giornata);
-            QVERIFY(QTest::qWaitForWindowExposed(AmbienteClassifica::cornice("Form4")));
+            QVERIFY(QTest::qWaitForWindowExposed(AmbienteTest::cornice("Form4")));
             // Opened on a match day, then on the championship: the frame holds the whole window.
-            QVERIFY(AmbienteClassifica::contenuta("Form4"));
+            QVERIFY(AmbienteTest::contenuta("Form4"));
             for (const char* g : {"Grid1", "Grid2"}) {
                 const Griglia* griglia = finestra()->findChild<Griglia*>(QLatin1String(g));
                 if (!griglia->isVisible()) continue;
@@ -225,7 +222,7 @@ private slots:
                 QCOMPARE(v->verticalScrollBar()->maximum(), 0);
             }
             QCOMPARE(righe("Grid1").first().at(1), giornata ? QStringLiteral("10") : QStringLiteral("380"));
-            AmbienteClassifica::foto("Form4", giornata ? "form4g.png" : "form4c.png");
+            AmbienteTest::foto(AmbienteTest::cornice("Form4"), giornata ? "form4g.png" : "form4c.png");
         }
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
