@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QScreen>
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -233,6 +234,14 @@ void Finestre::mostraModale(const QString& id)
     if (padre == w) padre = nullptr;
     if (w->parentWidget() != padre || !w->isWindow()) w->setParent(padre, Qt::Dialog);
     w->setWindowModality(Qt::ApplicationModal);
+    if (!w->property("golvarno_centrata").toBool()) {
+        // The first time it appears, a modal window stands in the middle of the main window.
+        w->setProperty("golvarno_centrata", true);
+        w->adjustSize();
+        QRect sopra = padre ? padre->frameGeometry() : QRect();
+        if (!sopra.isValid() && w->screen()) sopra = w->screen()->availableGeometry();
+        if (sopra.isValid()) w->move(sopra.center() - QPoint(w->width() / 2, w->height() / 2));
+    }
     w->show();
     w->raise();
     w->activateWindow();
