@@ -415,7 +415,7 @@ private slots:
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
-    // Opening another championship: the page goes into its own file, or nowhere.
+    // Opening another championship: the page goes into its own file, or the opening stops.
     void altroCampionato_data()
     {
         QTest::addColumn<bool>("valida");
@@ -435,17 +435,19 @@ private slots:
         Scrivi(w, 0, "3", "0", valida);
         if (!valida) a.messaggi().no();  // "was it played?" No: the page stays
         const QByteArray improntaA = AmbienteTest::impronta(primo.percorso);
-        QVERIFY(ApriFileComeCampionato(secondo));
-        QCOMPARE(stato().NumeroSquadre, 8);
+        // A page that cannot be saved keeps its window, and so the championship in use.
+        QCOMPARE(ApriFileComeCampionato(secondo), valida);
+        QCOMPARE(stato().NumeroSquadre, valida ? 8 : 6);
 
         const PartitaFixture p = PartiteOrdinate(primo, 1, true)[0];
-        // Either way the window goes with its championship and the new file is untouched.
-        QVERIFY(!AmbienteTest::caricata(QStringLiteral("Form5")));
+        // Either way the new file is untouched.
+        QCOMPARE(AmbienteTest::caricata(QStringLiteral("Form5")), !valida);
         QCOMPARE(AmbienteTest::impronta(secondo), improntaB);
         if (valida) {
             ApriDbCampionato(primo.percorso);
             QCOMPARE(CampoPartita(p.codPart, "G1A").toInt(), 3);
         } else {
+            QCOMPARE(DbCampionato().databaseName(), primo.percorso);
             QCOMPARE(AmbienteTest::impronta(primo.percorso), improntaA);
         }
         Q_UNUSED(b);

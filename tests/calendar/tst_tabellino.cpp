@@ -324,26 +324,36 @@ private slots:
     // Opening another championship: the question comes while the old file is still open, so Yes saves
     // there; once the new file is in, the edits are dropped without asking and nothing of them is ever
     // written into the new file, where the same match code names another match.
+    // Closing the editor for another championship asks about the unsaved report first:
+    // Yes saves it into its own file, No drops it, Cancel keeps the editor and the championship in use.
     void altroCampionatoAperto_data()
     {
         QTest::addColumn<int>("risposta");
         QTest::addColumn<bool>("salvato");
-        QTest::newRow("si") << int(Messaggio::Risposta::Si) << true;
-        QTest::newRow("no") << int(Messaggio::Risposta::No) << false;
-        QTest::newRow("annulla") << int(Messaggio::Risposta::Annulla) << false;
+        QTest::addColumn<bool>("aperto");
+        QTest::newRow("si") << int(Messaggio::Risposta::Si) << true << true;
+        QTest::newRow("no") << int(Messaggio::Risposta::No) << false << true;
+        QTest::newRow("annulla") << int(Messaggio::Risposta::Annulla) << false << false;
     }
     void altroCampionatoAperto()
     {
         QFETCH(int, risposta);
         QFETCH(bool, salvato);
+        QFETCH(bool, aperto);
         const PartitaFixture* p = dati_.partita(1, 1);
         w_ = apri(1, true, p->codPart);
         box(1)->setText("Mazzoleni");
         const DatiFixture altro = amb_->nuovo(6).crea();
         amb_->messaggi().risposta(Messaggio::Risposta(risposta));
-        QVERIFY(ApriFileComeCampionato(altro.percorso));
+        QCOMPARE(ApriFileComeCampionato(altro.percorso), aperto);
         QCOMPARE(amb_->messaggi().quanti(), 1);
-        QVERIFY(!Finestre::istanza().caricata("Form11"));
+        QCOMPARE(Finestre::istanza().caricata("Form11"), !aperto);
+        if (!aperto) {
+            QCOMPARE(DbCampionato().databaseName(), dati_.percorso);
+            QCOMPARE(box(1)->text(), QString("Mazzoleni"));
+            QCOMPARE(CampoPartita(p->codPart, "ARBITROA").toString(), QString());
+            return;
+        }
         QCOMPARE(Valore("SELECT COUNT(*) FROM PARTITA WHERE ARBITROA IS NOT NULL").toInt(), 0);
 
         QVERIFY(ApriFileComeCampionato(dati_.percorso));
