@@ -10,9 +10,7 @@
 class TestAperturaCampionato : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<AmbienteMdi> a;
-    MessaggiDiTest* messaggi = nullptr;
-    FinestraPrincipale* mdi = nullptr;
+    std::unique_ptr<AmbienteMdi> amb_;
     QTemporaryDir dir;
 
     QString crea(const QString& nome, const QString& denominazione, int squadre = 6)
@@ -23,22 +21,17 @@ class TestAperturaCampionato : public QObject {
         return percorso;
     }
 
-    void apriDalMenu(const QString& percorso) { a->apri(percorso); }
+    void apriDalMenu(const QString& percorso) { amb_->apri(percorso); }
 
 private slots:
-    void init()
-    {
-        a = std::make_unique<AmbienteMdi>();
-        messaggi = &a->messaggi;
-        mdi = &a->mdi;
-    }
-    void cleanup() { a.reset(); }
+    void init() { amb_ = std::make_unique<AmbienteMdi>(); }
+    void cleanup() { amb_.reset(); }
 
     void dialogo()
     {
-        messaggi->file(QString());
-        mdi->azione("ApriCampionato")->trigger();
-        const auto r = messaggi->ultimo();
+        amb_->messaggi().file(QString());
+        amb_->mdi.azione("ApriCampionato")->trigger();
+        const auto r = amb_->messaggi().ultimo();
         QCOMPARE(r.tipo, Messaggio::Richiesta::Tipo::ApriFile);
         QCOMPARE(r.titolo, QStringLiteral("Apri un campionato"));
         QCOMPARE(r.filtro, QStringLiteral("Files di Golvarno (*.GVN)|*.GVN|Tutti i files (*.*)|*.*|"));
@@ -52,7 +45,7 @@ private slots:
         stato().SquadraCorrente = "Qualcuna";
         apriDalMenu(a);
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
-        QCOMPARE(mdi->windowTitle(), QStringLiteral("Golvarno 2000 - Serie A 1998"));
+        QCOMPARE(amb_->mdi.windowTitle(), QStringLiteral("Golvarno 2000 - Serie A 1998"));
         QVERIFY(stato().CampionatoAperto);
         QCOMPARE(stato().CampionatoCreato, 0);
         QCOMPARE(stato().PercorsoCampionato, a);
@@ -62,7 +55,7 @@ private slots:
         QCOMPARE(DbCampionato().databaseName(), a);
         // The next use starts from the file just chosen.
         apriDalMenu(QString());
-        QCOMPARE(messaggi->ultimo().valoreIniziale, a);
+        QCOMPARE(amb_->messaggi().ultimo().valoreIniziale, a);
     }
 
     // The championship card follows the opening when the settings ask for it.
@@ -82,7 +75,7 @@ private slots:
         FinestraDiTest::registra("Form6");
         Finestre::istanza().mostra("Form6");
         apriDalMenu(QString());
-        QCOMPARE(mdi->windowTitle(), QStringLiteral("Golvarno 2000 - A"));
+        QCOMPARE(amb_->mdi.windowTitle(), QStringLiteral("Golvarno 2000 - A"));
         QCOMPARE(stato().PercorsoCampionato, a);
         QCOMPARE(DbCampionato().databaseName(), a);
         QVERIFY(Finestre::istanza().visibile("Form6"));
@@ -113,7 +106,7 @@ private slots:
         QVERIFY(Finestre::istanza().caricata("Form7"));
         QCOMPARE(stato().PercorsoCampionato, b);
         QCOMPARE(stato().NumeroSquadre, stessoFile ? 6 : 8);
-        QCOMPARE(mdi->windowTitle(), QStringLiteral("Golvarno 2000 - ") + (stessoFile ? "A" : "B"));
+        QCOMPARE(amb_->mdi.windowTitle(), QStringLiteral("Golvarno 2000 - ") + (stessoFile ? "A" : "B"));
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
@@ -146,15 +139,15 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(contenuto);
         }
-        messaggi->ok();
+        amb_->messaggi().ok();
         apriDalMenu(cattivo);
-        QCOMPARE(messaggi->quanti(), 3);  // two dialogs, one refusal
-        QCOMPARE(messaggi->ultimo().icona, Messaggio::Icona::Critica);
-        QVERIFY(messaggi->ultimo().testo.contains(cattivo));
+        QCOMPARE(amb_->messaggi().quanti(), 3);  // two dialogs, one refusal
+        QCOMPARE(amb_->messaggi().ultimo().icona, Messaggio::Icona::Critica);
+        QVERIFY(amb_->messaggi().ultimo().testo.contains(cattivo));
         QCOMPARE(stato().PercorsoCampionato, a);
         QCOMPARE(DbCampionato().databaseName(), a);
         QCOMPARE(stato().Denominazione, QStringLiteral("A"));
-        QCOMPARE(mdi->windowTitle(), QStringLiteral("Golvarno 2000 - A"));
+        QCOMPARE(amb_->mdi.windowTitle(), QStringLiteral("Golvarno 2000 - A"));
         QVERIFY(Finestre::istanza().visibile("Form6"));
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
@@ -179,18 +172,18 @@ private slots:
         FinestraDiTest::registra("Form6");
         stato().ClassificaCompleta = false;
         if (risposta == "si") {
-            messaggi->si();
-            messaggi->file(scegliFile ? a : QString());
+            amb_->messaggi().si();
+            amb_->messaggi().file(scegliFile ? a : QString());
         } else {
-            messaggi->no();
+            amb_->messaggi().no();
         }
-        mdi->azione("ClassificaGenerale")->trigger();
-        QCOMPARE(messaggi->mostrati().first().testo,
+        amb_->mdi.azione("ClassificaGenerale")->trigger();
+        QCOMPARE(amb_->messaggi().mostrati().first().testo,
                  QStringLiteral("Occorre aprire un file con i dati di un campionato per poter lavorare!\r\r"
                                 "Si desidera aprire un file ora?"));
-        QCOMPARE(messaggi->mostrati().first().icona, Messaggio::Icona::Esclamazione);
-        QCOMPARE(messaggi->mostrati().first().pulsanti, Messaggio::Pulsanti::SiNo);
-        QCOMPARE(messaggi->quanti(), risposta == "si" ? 2 : 1);
+        QCOMPARE(amb_->messaggi().mostrati().first().icona, Messaggio::Icona::Esclamazione);
+        QCOMPARE(amb_->messaggi().mostrati().first().pulsanti, Messaggio::Pulsanti::SiNo);
+        QCOMPARE(amb_->messaggi().quanti(), risposta == "si" ? 2 : 1);
         QCOMPARE(stato().CampionatoAperto, prosegue);
         QCOMPARE(Finestre::istanza().visibile("Form6"), prosegue);
         QCOMPARE(stato().ClassificaCompleta, prosegue);
@@ -199,8 +192,8 @@ private slots:
         // Once a championship is open the check never asks again.
         if (prosegue) {
             Finestre::istanza().scaricaSubito("Form6");
-            mdi->azione("ClassificaGenerale")->trigger();
-            QCOMPARE(messaggi->quanti(), 2);
+            amb_->mdi.azione("ClassificaGenerale")->trigger();
+            QCOMPARE(amb_->messaggi().quanti(), 2);
             QVERIFY(Finestre::istanza().visibile("Form6"));
         }
     }
@@ -209,10 +202,10 @@ private slots:
     void pulsanteApri()
     {
         const QString a = crea("a.GVN", "A");
-        messaggi->file(a);
-        mdi->eseguiPulsante(0);
+        amb_->messaggi().file(a);
+        amb_->mdi.eseguiPulsante(0);
         QCOMPARE(stato().PercorsoCampionato, a);
-        QCOMPARE(messaggi->ultimo().titolo, QStringLiteral("Apri un campionato"));
+        QCOMPARE(amb_->messaggi().ultimo().titolo, QStringLiteral("Apri un campionato"));
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 };

@@ -90,9 +90,7 @@ QStringList finestreTarget()
 class TestComandi : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<AmbienteMdi> a;
-    MessaggiDiTest* messaggi = nullptr;
-    FinestraPrincipale* mdi = nullptr;
+    std::unique_ptr<AmbienteMdi> amb_;
     QTemporaryDir dir;
     int file = 0;
 
@@ -133,19 +131,14 @@ public:
     QList<QUrl> pagine;
 
 private slots:
-    void init()
-    {
-        a = std::make_unique<AmbienteMdi>();
-        messaggi = &a->messaggi;
-        mdi = &a->mdi;
-    }
-    void cleanup() { a.reset(); }
+    void init() { amb_ = std::make_unique<AmbienteMdi>(); }
+    void cleanup() { amb_.reset(); }
 
     // The menu bar: nine menus, each command once, 62 commands, 13 shortcuts.
     void menu()
     {
         QStringList titoli;
-        for (QAction* a : mdi->menuBar()->actions()) titoli << a->text();
+        for (QAction* a : amb_->mdi.menuBar()->actions()) titoli << a->text();
         QCOMPARE(titoli, (QStringList{"&File", "&Campionato", "&Partite", "Cl&assifiche", "&Squadre", "&Giocatori",
                                       "G&rafici", "C&onfronti", "&Help"}));
         int comandi = 0;
@@ -153,8 +146,8 @@ private slots:
         for (const Comando& c : Comandi::tabella()) {
             if (c.effetto == Effetto::Menu) continue;
             ++comandi;
-            QVERIFY2(!percorsoMenu(mdi->menuBar()->actions(), c.nome).isEmpty(), qPrintable(c.nome));
-            QAction* a = mdi->azione(c.nome);
+            QVERIFY2(!percorsoMenu(amb_->mdi.menuBar()->actions(), c.nome).isEmpty(), qPrintable(c.nome));
+            QAction* a = amb_->mdi.azione(c.nome);
             QVERIFY(a);
             if (!a->shortcut().isEmpty()) tasti << a->shortcut().toString();
         }
@@ -276,8 +269,8 @@ private slots:
         QFETCH(QString, finestra);
         QFETCH(QString, imposta);
 
-        QCOMPARE(percorsoMenu(mdi->menuBar()->actions(), nome), percorso);
-        QAction* azione = mdi->azione(nome);
+        QCOMPARE(percorsoMenu(amb_->mdi.menuBar()->actions(), nome), percorso);
+        QAction* azione = amb_->mdi.azione(nome);
         QCOMPARE(azione->shortcut().toString(), tasto);
         const Comando* c = Comandi::trova(nome);
         QCOMPARE(c->guardia, guardia);
@@ -300,16 +293,16 @@ private slots:
             stato().CampionatoAperto = false;
             for (const Variabile& v : variabili()) v.sporca(sporco);
             const QHash<QString, QString> prima = istantanea();
-            if (guardia) messaggi->no();
+            if (guardia) amb_->messaggi().no();
             azione->trigger();
             if (guardia) {
-                QCOMPARE(messaggi->quanti(), 1);
-                QCOMPARE(messaggi->ultimo().testo, DOMANDA_GUARDIA);
-                QCOMPARE(messaggi->ultimo().titolo, QStringLiteral("Golvarno"));
+                QCOMPARE(amb_->messaggi().quanti(), 1);
+                QCOMPARE(amb_->messaggi().ultimo().testo, DOMANDA_GUARDIA);
+                QCOMPARE(amb_->messaggi().ultimo().titolo, QStringLiteral("Golvarno"));
                 QVERIFY(visibili().isEmpty());
                 QVERIFY(FinestraDiTest::diario().isEmpty());
                 QCOMPARE(istantanea(), prima);
-                messaggi->svuota();
+                amb_->messaggi().svuota();
 
                 // With a championship open the command goes through.
                 stato().CampionatoAperto = true;
@@ -488,13 +481,13 @@ private slots:
         stato().GiornataCorrente = 77;
         stato().Andata = false;
         stato().CodPartitaCorrente = 777;
-        if (risposta == "si") messaggi->si();
-        if (risposta == "no") messaggi->no();
-        if (risposta == "ok") messaggi->ok();
+        if (risposta == "si") amb_->messaggi().si();
+        if (risposta == "no") amb_->messaggi().no();
+        if (risposta == "ok") amb_->messaggi().ok();
 
         Comandi::esegui(comando);
-        QCOMPARE(messaggi->quanti(), risposta.isEmpty() ? 0 : 1);
-        if (!risposta.isEmpty()) QCOMPARE(messaggi->mostrati().first().titolo, titolo);
+        QCOMPARE(amb_->messaggi().quanti(), risposta.isEmpty() ? 0 : 1);
+        if (!risposta.isEmpty()) QCOMPARE(amb_->messaggi().mostrati().first().titolo, titolo);
         QCOMPARE(visibili(), finestra.isEmpty() ? QStringList() : QStringList{finestra});
         QCOMPARE(stato().GiornataCorrente, giornata);
         QCOMPARE(stato().Andata, andata);
@@ -547,13 +540,13 @@ private slots:
             if (calendario == "tutto") f.giocaTutto();
         });
         stato().CampionatoAperto = true;
-        messaggi->risposta(pulsanti == int(Messaggio::Pulsanti::Ok) ? Messaggio::Risposta::Ok
-                                                                    : Messaggio::Risposta::No);
+        amb_->messaggi().risposta(pulsanti == int(Messaggio::Pulsanti::Ok) ? Messaggio::Risposta::Ok
+                                                                           : Messaggio::Risposta::No);
         Comandi::esegui(comando);
-        QCOMPARE(messaggi->quanti(), 1);
-        QCOMPARE(messaggi->ultimo().testo, testo);
-        QCOMPARE(int(messaggi->ultimo().icona), icona);
-        QCOMPARE(int(messaggi->ultimo().pulsanti), pulsanti);
+        QCOMPARE(amb_->messaggi().quanti(), 1);
+        QCOMPARE(amb_->messaggi().ultimo().testo, testo);
+        QCOMPARE(int(amb_->messaggi().ultimo().icona), icona);
+        QCOMPARE(int(amb_->messaggi().ultimo().pulsanti), pulsanti);
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
@@ -564,22 +557,22 @@ private slots:
         registraTutte();
         stato().CampionatoAperto = true;
         Esegui("DROP TABLE Giornata");
-        messaggi->ok();
+        amb_->messaggi().ok();
         Comandi::esegui("InserisciRisultati");
-        QCOMPARE(messaggi->ultimo().icona, Messaggio::Icona::Critica);
-        QVERIFY(messaggi->ultimo().testo.contains("Giornata", Qt::CaseInsensitive));
+        QCOMPARE(amb_->messaggi().ultimo().icona, Messaggio::Icona::Critica);
+        QVERIFY(amb_->messaggi().ultimo().testo.contains("Giornata", Qt::CaseInsensitive));
         QVERIFY(visibili().isEmpty());
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
     void versione()
     {
-        messaggi->ok();
-        mdi->azione("Versione")->trigger();
-        QCOMPARE(messaggi->ultimo().testo, QStringLiteral("Versione: 1.0.11"));
-        QCOMPARE(messaggi->ultimo().titolo, QStringLiteral("Informazioni su Golvarno"));
-        QCOMPARE(messaggi->ultimo().icona, Messaggio::Icona::Informazione);
-        QCOMPARE(messaggi->ultimo().pulsanti, Messaggio::Pulsanti::Ok);
+        amb_->messaggi().ok();
+        amb_->mdi.azione("Versione")->trigger();
+        QCOMPARE(amb_->messaggi().ultimo().testo, QStringLiteral("Versione: 1.0.11"));
+        QCOMPARE(amb_->messaggi().ultimo().titolo, QStringLiteral("Informazioni su Golvarno"));
+        QCOMPARE(amb_->messaggi().ultimo().icona, Messaggio::Icona::Informazione);
+        QCOMPARE(amb_->messaggi().ultimo().pulsanti, Messaggio::Pulsanti::Ok);
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
@@ -587,7 +580,7 @@ private slots:
     {
         pagine.clear();
         QDesktopServices::setUrlHandler("https", this, "apriPagina");
-        mdi->azione("GolvarnoInternet")->trigger();
+        amb_->mdi.azione("GolvarnoInternet")->trigger();
         QDesktopServices::unsetUrlHandler("https");
         QCOMPARE(pagine, QList<QUrl>{QUrl(Comandi::indirizzoWeb())});
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
@@ -597,13 +590,13 @@ private slots:
     void guida()
     {
         FinestraDiTest::registra("Form6", [](FinestraDiTest& w) { w.impostaContestoGuida(42); });
-        mdi->show();
-        QVERIFY(QTest::qWaitForWindowExposed(mdi));
+        amb_->mdi.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&amb_->mdi));
         Finestre::istanza().mostra("Form6");
-        mdi->azione("RichiamaGuida")->trigger();
+        amb_->mdi.azione("RichiamaGuida")->trigger();
         QCOMPARE(Guida::ultimoContesto(), 42);
         FinestraDiTest::di("Form6")->impostaContestoGuida(43);
-        mdi->eseguiPulsante(18);
+        amb_->mdi.eseguiPulsante(18);
         QCOMPARE(Guida::ultimoContesto(), 43);
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }

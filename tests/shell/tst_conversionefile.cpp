@@ -1,23 +1,16 @@
 #include "ambientemdi.h"
 #include "shell/conversionefile.h"
+#include "support/ambientetest.h"
 #include "support/fixturecampionato.h"
 #include "support/vecchioformato.h"
 
 #include <memory>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-
-QByteArray impronta(const QString& percorso)
-{
-    QFile f(percorso);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
-}
 
 const QString SUCCESSO = QStringLiteral("Il file è stato convertito con successo!\rSi desidera aprirlo adesso?");
 
@@ -27,9 +20,7 @@ const QString SUCCESSO = QStringLiteral("Il file è stato convertito con success
 class TestConversioneFile : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<AmbienteMdi> a;
-    MessaggiDiTest* messaggi = nullptr;
-    FinestraPrincipale* mdi = nullptr;
+    std::unique_ptr<AmbienteMdi> amb_;
     std::unique_ptr<QTemporaryDir> dir;
 
     QString vecchio(const QString& nome)
@@ -43,15 +34,15 @@ class TestConversioneFile : public QObject {
     {
         const QString percorso = dir->filePath(nome);
         FixtureCampionato(percorso).denominazione("In uso").squadre(6).crea();
-        a->apri(percorso);
-        messaggi->svuota();
+        amb_->apri(percorso);
+        amb_->messaggi().svuota();
         return percorso;
     }
 
     void converti(const QString& scelto)
     {
-        messaggi->file(scelto);
-        a->esegui("AggiornaFiles");
+        amb_->messaggi().file(scelto);
+        amb_->esegui("AggiornaFiles");
     }
 
     QStringList files() const { return QDir(dir->path()).entryList(QDir::Files, QDir::Name); }
@@ -60,13 +51,11 @@ private slots:
     void init()
     {
         dir = std::make_unique<QTemporaryDir>();
-        a = std::make_unique<AmbienteMdi>();
-        messaggi = &a->messaggi;
-        mdi = &a->mdi;
+        amb_ = std::make_unique<AmbienteMdi>();
     }
     void cleanup()
     {
-        a.reset();
+        amb_.reset();
         dir.reset();
     }
 
@@ -110,11 +99,11 @@ private slots:
     void convertiEApri()
     {
         const QString v = vecchio("Serie A.GVN");
-        const QByteArray prima = impronta(v);
+        const QByteArray prima = AmbienteTest::impronta(v);
         const QString copia = dir->filePath("Serie A 2000.GVN");
-        messaggi->si().si();
+        amb_->messaggi().si().si();
         converti(v);
-        const auto& m = messaggi->mostrati();
+        const auto& m = amb_->messaggi().mostrati();
         QCOMPARE(m.size(), 3);
         QCOMPARE(m[0].titolo, QStringLiteral("Selezionare il file da aggiornare"));
         QCOMPARE(m[1].titolo, QStringLiteral("Conversione file"));
@@ -128,26 +117,26 @@ private slots:
         QCOMPARE(m[2].icona, Messaggio::Icona::Esclamazione);
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
 
-        QCOMPARE(impronta(v), prima);
+        QCOMPARE(AmbienteTest::impronta(v), prima);
         QCOMPARE(stato().PercorsoCampionato, copia);
         QVERIFY(stato().CampionatoAperto);
         QCOMPARE(stato().CampionatoCreato, 0);
         QCOMPARE(DbCampionato().databaseName(), copia);
-        QCOMPARE(mdi->windowTitle(), QStringLiteral("Golvarno 2000 - Campionato versione 4"));
+        QCOMPARE(amb_->mdi.windowTitle(), QStringLiteral("Golvarno 2000 - Campionato versione 4"));
         QCOMPARE(stato().NumeroSquadre, 6);
         // The copy is in the current layout.
         QCOMPARE(Valore("SELECT COUNT(*) FROM Presenze WHERE Girone NOT IN (-1, 0)").toInt(), 0);
 
         // The open dialog starts from the file chosen for the conversion, with its own title.
-        a->apri(QString());
-        QCOMPARE(messaggi->ultimo().valoreIniziale, v);
-        QCOMPARE(messaggi->ultimo().titolo, QStringLiteral("Apri un campionato"));
+        amb_->apri(QString());
+        QCOMPARE(amb_->messaggi().ultimo().valoreIniziale, v);
+        QCOMPARE(amb_->messaggi().ultimo().titolo, QStringLiteral("Apri un campionato"));
 
         // Converting it again gives the next name.
-        messaggi->si().no();
+        amb_->messaggi().si().no();
         converti(v);
         QVERIFY(QFile::exists(dir->filePath("Serie A 2001.GVN")));
-        QCOMPARE(impronta(v), prima);
+        QCOMPARE(AmbienteTest::impronta(v), prima);
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
@@ -158,13 +147,13 @@ private slots:
         FinestraDiTest::registra("Form6");
         Finestre::istanza().mostra("Form6");
         const QString v = vecchio("vecchio.GVN");
-        messaggi->si().no();
+        amb_->messaggi().si().no();
         converti(v);
-        QCOMPARE(messaggi->ultimo().testo, SUCCESSO);
+        QCOMPARE(amb_->messaggi().ultimo().testo, SUCCESSO);
         QVERIFY(QFile::exists(dir->filePath("vecchio 2000.GVN")));
         QCOMPARE(stato().PercorsoCampionato, a);
         QCOMPARE(DbCampionato().databaseName(), a);
-        QCOMPARE(mdi->windowTitle(), QStringLiteral("Golvarno 2000 - In uso"));
+        QCOMPARE(amb_->mdi.windowTitle(), QStringLiteral("Golvarno 2000 - In uso"));
         QVERIFY(Finestre::istanza().visibile("Form6"));
         QCOMPARE(Valore("SELECT Denom FROM Campionato").toString(), QStringLiteral("In uso"));
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
@@ -181,10 +170,10 @@ private slots:
         QFETCH(bool, annulla);
         const QString v = vecchio("vecchio.GVN");
         const QStringList prima = files();
-        if (!annulla) messaggi->no();
+        if (!annulla) amb_->messaggi().no();
         converti(annulla ? QString() : v);
         QCOMPARE(files(), prima);
-        QCOMPARE(messaggi->quanti(), annulla ? 1 : 2);
+        QCOMPARE(amb_->messaggi().quanti(), annulla ? 1 : 2);
         QVERIFY(!stato().CampionatoAperto);
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
@@ -208,12 +197,13 @@ private slots:
             QVERIFY(QFile::link(a, scelto));
         }
         const QStringList prima = files();
-        messaggi->ok();
+        amb_->messaggi().ok();
         converti(scelto);
-        QCOMPARE(messaggi->ultimo().titolo, QStringLiteral("Conversione impossibile"));
-        QCOMPARE(messaggi->ultimo().testo, QStringLiteral("Attenzione: non si può convertire il file attualmente in "
-                                                          "uso. Esso è già utilizzabile con Golvarno 2000 !"));
-        QCOMPARE(messaggi->ultimo().icona, Messaggio::Icona::Critica);
+        QCOMPARE(amb_->messaggi().ultimo().titolo, QStringLiteral("Conversione impossibile"));
+        QCOMPARE(amb_->messaggi().ultimo().testo,
+                 QStringLiteral("Attenzione: non si può convertire il file attualmente in "
+                                "uso. Esso è già utilizzabile con Golvarno 2000 !"));
+        QCOMPARE(amb_->messaggi().ultimo().icona, Messaggio::Icona::Critica);
         QCOMPARE(files(), prima);
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
@@ -249,13 +239,13 @@ private slots:
         }
         const QStringList prima = files();
         // A file found unfit is refused before the confirmation; a pass that fails, after it.
-        if (tipo == "blocco") messaggi->si();
-        messaggi->ok();
+        if (tipo == "blocco") amb_->messaggi().si();
+        amb_->messaggi().ok();
         converti(scelto);
-        QCOMPARE(messaggi->ultimo().titolo, QStringLiteral("Conversione file"));
-        QCOMPARE(messaggi->ultimo().icona, Messaggio::Icona::Critica);
-        QVERIFY(messaggi->ultimo().testo.contains(scelto));
-        for (const auto& m : messaggi->mostrati()) QVERIFY(m.testo != SUCCESSO);
+        QCOMPARE(amb_->messaggi().ultimo().titolo, QStringLiteral("Conversione file"));
+        QCOMPARE(amb_->messaggi().ultimo().icona, Messaggio::Icona::Critica);
+        QVERIFY(amb_->messaggi().ultimo().testo.contains(scelto));
+        for (const auto& m : amb_->messaggi().mostrati()) QVERIFY(m.testo != SUCCESSO);
         QCOMPARE(files(), prima);
         QCOMPARE(stato().PercorsoCampionato, a);
         QCOMPARE(DbCampionato().databaseName(), a);

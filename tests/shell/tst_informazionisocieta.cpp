@@ -1,19 +1,21 @@
-#include "ambientefinestre.h"
+#include "support/ambientetest.h"
 
 #include "platform/combocodici.h"
 #include "platform/spinner.h"
+#include "shell/finestrecampionato.h"
 #include "shell/informazionisocietariewindow.h"
 #include "support/fixturecampionato.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 
 // The club information window: one team's club data read, edited and saved.
 class TestInformazioniSocieta : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<AmbienteFinestre> amb_;
+    std::unique_ptr<AmbienteTest> amb_;
     InformazioniSocietarieWindow* w_ = nullptr;
     DatiFixture dati_;
 
@@ -48,7 +50,7 @@ class TestInformazioniSocieta : public QObject {
 private slots:
     void init()
     {
-        amb_ = std::make_unique<AmbienteFinestre>();
+        amb_ = std::make_unique<AmbienteTest>(RegistraFinestreCampionato);
         dati_ = FixtureCampionato(amb_->percorso("serie.GVN")).squadre(nomi()).penalita("Lazio", 3).crea();
         {
             QSqlDatabase db = ApriConnessione("prepara", dati_.percorso, false, false);
@@ -113,7 +115,7 @@ private slots:
         box("Text3")->setText("-4");
         note()->setPlainText("Azzurri");
         salva();
-        QCOMPARE(amb_->messaggi.quanti(), 0);
+        QCOMPARE(amb_->messaggi().quanti(), 0);
 
         Query q("SELECT ALLENATORE, PRESIDENTE, CITTA, SEDE, CAMPO, COLORI, TEL, FAX, PENALITA, NOTE, NOME "
                 "FROM SQUADRA WHERE CODICE = ?",
@@ -198,16 +200,16 @@ private slots:
         w_ = apri("Lazio");
         box("Text3")->setText(penalita);
         box("Text1")->setText("Nuovo");
-        if (!accettata) amb_->messaggi.ok();
+        if (!accettata) amb_->messaggi().ok();
         salva();
         const int scritta = Valore("SELECT PENALITA FROM SQUADRA WHERE NOME = 'Lazio'").toInt();
         if (accettata) {
             QCOMPARE(scritta, penalita.toInt());
             return;
         }
-        QCOMPARE(amb_->messaggi.ultimo().testo,
+        QCOMPARE(amb_->messaggi().ultimo().testo,
                  QString("Attenzione: i punti di penalità vanno indicati con un numero da -999 a 999."));
-        QCOMPARE(amb_->messaggi.ultimo().titolo, QString("Informazioni societarie"));
+        QCOMPARE(amb_->messaggi().ultimo().titolo, QString("Informazioni societarie"));
         QCOMPARE(scritta, 3);
         QCOMPARE(Valore("SELECT ALLENATORE FROM SQUADRA WHERE NOME = 'Lazio'").toString(), QString("Sarri"));
         QCOMPARE(QApplication::focusWidget(), box("Text3"));

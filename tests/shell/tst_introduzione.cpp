@@ -1,18 +1,20 @@
-#include "ambientefinestre.h"
+#include "support/ambientetest.h"
 
 #include "platform/guida.h"
 #include "platform/pannello.h"
+#include "shell/finestrecampionato.h"
 #include "shell/introduzionedialog.h"
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QTest>
 #include <QTimer>
 
 // The introduction window: its choice left in AzioneIniziale, its check box stored only when clicked.
 class TestIntroduzione : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<AmbienteFinestre> amb_;
+    std::unique_ptr<AmbienteTest> amb_;
 
     static QString def() { return stato().PercorsoImpostazioni; }
     static void scriviPrimiPassi(int valore)
@@ -60,8 +62,8 @@ class TestIntroduzione : public QObject {
 private slots:
     void init()
     {
-        amb_ = std::make_unique<AmbienteFinestre>();
-        Guida::imposta(amb_->cartella.file("golvarno.hlp"));
+        amb_ = std::make_unique<AmbienteTest>(RegistraFinestreCampionato);
+        Guida::imposta(amb_->cartella().file("golvarno.hlp"));
     }
     void cleanup()
     {
@@ -93,7 +95,7 @@ private slots:
         });
         QCOMPARE(spuntata, !primiPassi);
         QCOMPARE(titolo, QString("Golvarno 2000 - Introduzione"));
-        QVERIFY(!AmbienteFinestre::caricata("Form49"));
+        QVERIFY(!AmbienteTest::caricata("Form49"));
     }
 
     void scelte_data()
@@ -137,7 +139,7 @@ private slots:
             else
                 QTest::mouseClick(w->findChild<QWidget*>(scelta), Qt::LeftButton);
         });
-        QVERIFY(!AmbienteFinestre::caricata("Form49"));
+        QVERIFY(!AmbienteTest::caricata("Form49"));
         QCOMPARE(stato().AzioneIniziale, azione);
         QCOMPARE(primiPassiNelFile(), fileDopo);
         QCOMPARE(stato().MostraPrimiPassi, primiPassiDopo);
@@ -148,7 +150,7 @@ private slots:
     // Without the settings file a click on the box is not stored, and nothing is said.
     void senzaFile()
     {
-        QVERIFY(amb_->cartella.rimuovi("golvarno.def"));
+        QVERIFY(amb_->cartella().rimuovi("golvarno.def"));
         stato().MostraPrimiPassi = true;
         modale([](IntroduzioneDialog* w) {
             QTest::mouseClick(w->findChild<QCheckBox*>("Check1"), Qt::LeftButton);
@@ -156,7 +158,7 @@ private slots:
         });
         QCOMPARE(stato().AzioneIniziale, 2);
         QVERIFY(stato().MostraPrimiPassi);
-        QCOMPARE(amb_->messaggi.quanti(), 0);
+        QCOMPARE(amb_->messaggi().quanti(), 0);
     }
 };
 

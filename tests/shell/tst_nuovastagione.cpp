@@ -1,7 +1,8 @@
-#include "ambientefinestre.h"
+#include "support/ambientetest.h"
 
 #include "core/utilita.h"
 #include "platform/spinner.h"
+#include "shell/finestrecampionato.h"
 #include "shell/nuovastagionewizard.h"
 #include "support/fixturecampionato.h"
 
@@ -11,12 +12,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 
 // The new-season wizard: its four steps, its checks, and the new file it makes from the open one.
 class TestNuovaStagione : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<AmbienteFinestre> amb_;
+    std::unique_ptr<AmbienteTest> amb_;
     NuovaStagioneWizard* w_ = nullptr;
     DatiFixture dati_;
     QByteArray impronta_;  // of the old file before the wizard ran
@@ -64,7 +66,7 @@ class TestNuovaStagione : public QObject {
 private slots:
     void init()
     {
-        amb_ = std::make_unique<AmbienteFinestre>();
+        amb_ = std::make_unique<AmbienteTest>(RegistraFinestreCampionato);
         const QString vecchio = amb_->percorso("serie2000.GVN");
         dati_ = FixtureCampionato(vecchio)
                     .squadre(nomi())
@@ -80,7 +82,7 @@ private slots:
             Esegui("INSERT INTO PUNTISQUADRE (NOME, PUNTI) VALUES ('Lazio', 7)", {}, db);
         }
         ChiudiConnessione("prepara");
-        impronta_ = ImprontaFile(vecchio);
+        impronta_ = AmbienteTest::impronta(vecchio);
         QVERIFY(ApriFileComeCampionato(vecchio));
         w_ = amb_->mostra<NuovaStagioneWizard>("Form36");
         QVERIFY(w_);
@@ -88,7 +90,6 @@ private slots:
     void cleanup()
     {
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
-        w_ = nullptr;
         amb_.reset();
     }
 
@@ -141,12 +142,12 @@ private slots:
         QFETCH(QString, testo);
         box("Text1")->setText(nome);
         box("Text2")->setText(estensione);
-        amb_->messaggi.ok();
+        amb_->messaggi().ok();
         avanti();
-        QCOMPARE(amb_->messaggi.quanti(), 1);
-        QCOMPARE(amb_->messaggi.ultimo().testo, testo);
-        QCOMPARE(amb_->messaggi.ultimo().titolo, QString("Creazione di un nuovo file"));
-        QCOMPARE(amb_->messaggi.ultimo().icona, Messaggio::Icona::Critica);
+        QCOMPARE(amb_->messaggi().quanti(), 1);
+        QCOMPARE(amb_->messaggi().ultimo().testo, testo);
+        QCOMPARE(amb_->messaggi().ultimo().titolo, QString("Creazione di un nuovo file"));
+        QCOMPARE(amb_->messaggi().ultimo().icona, Messaggio::Icona::Critica);
         QCOMPARE(fase(), QString("1"));
     }
 
@@ -216,15 +217,15 @@ private slots:
         avanti();
         box("Text5")->setText(conteggio);
         for (int i = 0; i < nuove.size(); ++i) nuova(i + 1)->setText(nuove[i]);
-        if (!testo.isEmpty()) amb_->messaggi.ok();
+        if (!testo.isEmpty()) amb_->messaggi().ok();
         avanti();
         if (testo.isEmpty()) {
             QCOMPARE(fase(), QString("4"));
             return;
         }
-        QCOMPARE(amb_->messaggi.quanti(), 1);
-        QCOMPARE(amb_->messaggi.ultimo().testo, testo);
-        QCOMPARE(amb_->messaggi.ultimo().titolo, QString("Creazione di un nuovo campionato"));
+        QCOMPARE(amb_->messaggi().quanti(), 1);
+        QCOMPARE(amb_->messaggi().ultimo().testo, testo);
+        QCOMPARE(amb_->messaggi().ultimo().titolo, QString("Creazione di un nuovo campionato"));
         QCOMPARE(fase(), QString("3"));
     }
 
@@ -233,17 +234,17 @@ private slots:
         const QString grande = amb_->percorso("grande.GVN");
         FixtureCampionato(grande).squadre(10).crea();
         QVERIFY(ApriFileComeCampionato(grande));
-        QVERIFY(!AmbienteFinestre::caricata("Form36"));
+        QVERIFY(!AmbienteTest::caricata("Form36"));
         w_ = amb_->mostra<NuovaStagioneWizard>("Form36");
         box("Text1")->setText("stagione");
         avanti();
         avanti();
         box("Text5")->setText("11");
         for (int i = 1; i <= 11; ++i) nuova(i)->setText(QStringLiteral("Nuova %1").arg(i));
-        amb_->messaggi.ok();
+        amb_->messaggi().ok();
         avanti();
-        QCOMPARE(amb_->messaggi.ultimo().testo, QString("Attenzione: il nuovo campionato avrebbe 21 squadre. Si "
-                                                        "possono iscrivere da 4 fino a 20 squadre."));
+        QCOMPARE(amb_->messaggi().ultimo().testo, QString("Attenzione: il nuovo campionato avrebbe 21 squadre. Si "
+                                                          "possono iscrivere da 4 fino a 20 squadre."));
         QCOMPARE(fase(), QString("3"));
     }
 
@@ -299,13 +300,13 @@ private slots:
         QVERIFY(Valore("SELECT COUNT(*) FROM GIOCATORE WHERE RETI > 0").toInt() > 0);
 
         finoAlRiepilogo({"Roma", "Torino"}, {"Empoli", "Parma", "Bari"});
-        amb_->messaggi.no();
+        amb_->messaggi().no();
         avanti();
 
-        QCOMPARE(amb_->messaggi.quanti(), 1);
-        QVERIFY(amb_->messaggi.ultimo().testo.startsWith("Il file " + percorsoNuovo() + "\rè stato creato"));
-        QVERIFY(!AmbienteFinestre::caricata("Form36"));
-        QCOMPARE(ImprontaFile(vecchio), impronta_);
+        QCOMPARE(amb_->messaggi().quanti(), 1);
+        QVERIFY(amb_->messaggi().ultimo().testo.startsWith("Il file " + percorsoNuovo() + "\rè stato creato"));
+        QVERIFY(!AmbienteTest::caricata("Form36"));
+        QCOMPARE(AmbienteTest::impronta(vecchio), impronta_);
 
         // The new file is the open championship.
         QCOMPARE(stato().PercorsoCampionato, percorsoNuovo());
@@ -364,11 +365,11 @@ private slots:
         Query aperta("SELECT NOME FROM SQUADRA");
         QVERIFY(aperta.next());
         finoAlRiepilogo({"Roma"}, {"Empoli"});
-        amb_->messaggi.no();
+        amb_->messaggi().no();
         avanti();
-        QCOMPARE(amb_->messaggi.quanti(), 1);
+        QCOMPARE(amb_->messaggi().quanti(), 1);
         QCOMPARE(stato().PercorsoCampionato, percorsoNuovo());
-        QCOMPARE(ImprontaFile(dati_.percorso), impronta_);
+        QCOMPARE(AmbienteTest::impronta(dati_.percorso), impronta_);
     }
 
     // A copy that cannot be written: the championship in use stays open and usable, no file is left.
@@ -379,43 +380,44 @@ private slots:
         avanti();
         avanti();
         QCOMPARE(fase(), QString("4"));
-        amb_->messaggi.ok();
+        amb_->messaggi().ok();
         avanti();
-        QCOMPARE(amb_->messaggi.quanti(), 1);
-        QVERIFY(amb_->messaggi.ultimo().testo.startsWith("Impossibile creare il nuovo campionato manca/stagione.GVN"));
-        QVERIFY(amb_->messaggi.ultimo().testo.endsWith("Il campionato in uso resta aperto."));
-        QVERIFY(AmbienteFinestre::caricata("Form36"));
+        QCOMPARE(amb_->messaggi().quanti(), 1);
+        QVERIFY(
+            amb_->messaggi().ultimo().testo.startsWith("Impossibile creare il nuovo campionato manca/stagione.GVN"));
+        QVERIFY(amb_->messaggi().ultimo().testo.endsWith("Il campionato in uso resta aperto."));
+        QVERIFY(AmbienteTest::caricata("Form36"));
         QCOMPARE(stato().PercorsoCampionato, dati_.percorso);
         QCOMPARE(Valore("SELECT COUNT(*) FROM SQUADRA").toInt(), 6);
-        QCOMPARE(ImprontaFile(dati_.percorso), impronta_);
+        QCOMPARE(AmbienteTest::impronta(dati_.percorso), impronta_);
     }
 
     // A failure while emptying the copy removes the copy and leaves the old file as it was.
     void erroreNeiDatiDellaCopia()
     {
         Esegui("CREATE TRIGGER blocca BEFORE DELETE ON RETI BEGIN SELECT RAISE(FAIL, 'reti bloccate'); END");
-        const QByteArray conTrigger = ImprontaFile(dati_.percorso);
+        const QByteArray conTrigger = AmbienteTest::impronta(dati_.percorso);
         finoAlRiepilogo({"Roma"}, {"Empoli"});
-        amb_->messaggi.ok();
+        amb_->messaggi().ok();
         avanti();
-        QCOMPARE(amb_->messaggi.quanti(), 1);
-        QVERIFY(amb_->messaggi.ultimo().testo.contains("reti bloccate"));
+        QCOMPARE(amb_->messaggi().quanti(), 1);
+        QVERIFY(amb_->messaggi().ultimo().testo.contains("reti bloccate"));
         QVERIFY(!QFile::exists(percorsoNuovo()));
         QVERIFY(!QFile::exists(percorsoNuovo() + "-journal"));
         QCOMPARE(stato().PercorsoCampionato, dati_.percorso);
         QCOMPARE(Valore("SELECT COUNT(*) FROM RETI").toInt(), int(dati_.reti.size()));
-        QCOMPARE(ImprontaFile(dati_.percorso), conTrigger);
-        QVERIFY(AmbienteFinestre::caricata("Form36"));
+        QCOMPARE(AmbienteTest::impronta(dati_.percorso), conTrigger);
+        QVERIFY(AmbienteTest::caricata("Form36"));
     }
 
     void annulla()
     {
         finoAlRiepilogo({"Roma"}, {"Empoli"});
         QTest::mouseClick(pulsante("Command3"), Qt::LeftButton);
-        QVERIFY(!AmbienteFinestre::caricata("Form36"));
+        QVERIFY(!AmbienteTest::caricata("Form36"));
         QVERIFY(!QFile::exists(percorsoNuovo()));
         QCOMPARE(stato().PercorsoCampionato, dati_.percorso);
-        QCOMPARE(ImprontaFile(dati_.percorso), impronta_);
+        QCOMPARE(AmbienteTest::impronta(dati_.percorso), impronta_);
     }
 };
 

@@ -1,21 +1,24 @@
-#include "ambientefinestre.h"
+#include "support/ambientetest.h"
 
 #include "core/utilita.h"
 #include "platform/spinner.h"
+#include "shell/finestrecampionato.h"
 #include "shell/nuovocampionatowizard.h"
 #include "support/fixturecampionato.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 // The new-championship wizard: the checks of both steps, the file it writes and how it ends.
 class TestNuovoCampionato : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<AmbienteFinestre> amb_;
+    std::unique_ptr<AmbienteTest> amb_;
     NuovoCampionatoWizard* w_ = nullptr;
 
     QLineEdit* box(const QString& nome) const { return w_->findChild<QLineEdit*>(nome); }
@@ -45,14 +48,13 @@ class TestNuovoCampionato : public QObject {
 private slots:
     void init()
     {
-        amb_ = std::make_unique<AmbienteFinestre>();
+        amb_ = std::make_unique<AmbienteTest>(RegistraFinestreCampionato);
         w_ = amb_->mostra<NuovoCampionatoWizard>("Form9");
         QVERIFY(w_);
     }
     void cleanup()
     {
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
-        w_ = nullptr;
         amb_.reset();
     }
 
@@ -199,10 +201,10 @@ private slots:
         box("Text1")->setText(file);
         box("Text4")->setText(squadre);
         box("Text5")->setText(vittoria);
-        if (!testo.isEmpty()) amb_->messaggi.ok();
+        if (!testo.isEmpty()) amb_->messaggi().ok();
         avanti();
         if (testo.isEmpty()) {
-            QCOMPARE(amb_->messaggi.quanti(), 0);
+            QCOMPARE(amb_->messaggi().quanti(), 0);
             QCOMPARE(fase(), QString("2"));
             QCOMPARE(pulsante("Command4")->text(), QString("Fatto"));
             QCOMPARE(pulsante("Command4")->toolTip(), QString("Crea il nuovo campionato!"));
@@ -211,8 +213,8 @@ private slots:
             for (int i = 1; i <= 20; ++i) QCOMPARE(nome(i)->isVisibleTo(w_), i <= n);
             return;
         }
-        QCOMPARE(amb_->messaggi.quanti(), 1);
-        const auto m = amb_->messaggi.ultimo();
+        QCOMPARE(amb_->messaggi().quanti(), 1);
+        const auto m = amb_->messaggi().ultimo();
         QCOMPARE(m.testo, testo);
         QCOMPARE(m.titolo, titolo);
         QCOMPARE(m.icona, Messaggio::Icona::Critica);
@@ -248,18 +250,18 @@ private slots:
         vaiAlPasso2("serie", 5);
         for (int i = 0; i < nomi.size(); ++i) nome(i + 1)->setText(nomi[i]);
         if (testo.isEmpty()) {
-            amb_->messaggi.no();  // the calendar question
+            amb_->messaggi().no();  // the calendar question
             avanti();
             QVERIFY(QFile::exists(amb_->percorso("serie.GVN")));
             QCOMPARE(Valore("SELECT COUNT(*) FROM SQUADRA").toInt(), 5);
             return;
         }
-        amb_->messaggi.ok();
+        amb_->messaggi().ok();
         avanti();
-        QCOMPARE(amb_->messaggi.quanti(), 1);
-        QCOMPARE(amb_->messaggi.ultimo().testo, testo);
-        QCOMPARE(amb_->messaggi.ultimo().titolo, QString("Creazione di un nuovo campionato"));
-        QCOMPARE(amb_->messaggi.ultimo().icona, Messaggio::Icona::Critica);
+        QCOMPARE(amb_->messaggi().quanti(), 1);
+        QCOMPARE(amb_->messaggi().ultimo().testo, testo);
+        QCOMPARE(amb_->messaggi().ultimo().titolo, QString("Creazione di un nuovo campionato"));
+        QCOMPARE(amb_->messaggi().ultimo().icona, Messaggio::Icona::Critica);
         QCOMPARE(fase(), QString("2"));
         QCOMPARE(QApplication::focusWidget(), nome(focus));
         QVERIFY(!QFile::exists(amb_->percorso("serie.GVN")));
@@ -299,16 +301,16 @@ private slots:
         avanti();
         const QStringList nomi{"Torino", "Atalanta", "Milan", "Bologna", "Udinese", "Como"};
         for (int i = 0; i < 6; ++i) nome(i + 1)->setText(nomi[i]);
-        amb_->messaggi.no();
+        amb_->messaggi().no();
         avanti();
 
         // The opening routine asked its calendar question once, naming the new file.
-        QCOMPARE(amb_->messaggi.quanti(), 1);
-        QCOMPARE(amb_->messaggi.ultimo().testo,
+        QCOMPARE(amb_->messaggi().quanti(), 1);
+        QCOMPARE(amb_->messaggi().ultimo().testo,
                  "Il file " + file +
                      "\rè stato creato con successo!\r\rSi desidera creare automaticamente il calendario del "
                      "campionato?\r(Premere F1 per ulteriori informazioni)");
-        QCOMPARE(amb_->messaggi.ultimo().pulsanti, Messaggio::Pulsanti::SiNo);
+        QCOMPARE(amb_->messaggi().ultimo().pulsanti, Messaggio::Pulsanti::SiNo);
 
         QVERIFY(QFile::exists(amb_->percorso(file)));
         QCOMPARE(stato().PercorsoCampionato, file);
@@ -316,7 +318,7 @@ private slots:
         QCOMPARE(stato().CampionatoCreato, 0);
         QCOMPARE(stato().NumeroSquadre, 6);
         QCOMPARE(stato().Squadre[1].Nome, QString("Atalanta"));
-        QVERIFY(!AmbienteFinestre::caricata("Form9"));
+        QVERIFY(!AmbienteTest::caricata("Form9"));
 
         Query c("SELECT GIORNATEINS, NUMSQUADRE, PUNTIVIT, PUNTIX, PUNTISC, DENOM, NUMERAZIONE, CODCAMP "
                 "FROM CAMPIONATO");
@@ -354,10 +356,10 @@ private slots:
         QVERIFY(w_);
         vaiAlPasso2("nuovo", 4);
         nomina(4);
-        amb_->messaggi.no();
+        amb_->messaggi().no();
         avanti();
-        QCOMPARE(amb_->messaggi.quanti(), 1);
-        QVERIFY(!AmbienteFinestre::caricata("Form9"));
+        QCOMPARE(amb_->messaggi().quanti(), 1);
+        QVERIFY(!AmbienteTest::caricata("Form9"));
         QCOMPARE(stato().PercorsoCampionato, QString("nuovo.GVN"));
         QCOMPARE(stato().Squadre[4].Nome, QString("Squadra 4"));
     }
@@ -368,17 +370,16 @@ private slots:
         box("Text2")->setText("GVN/dentro");  // a folder that does not exist
         vaiAlPasso2("serie", 4);
         nomina(4);
-        amb_->messaggi.ok();
+        amb_->messaggi().ok();
         avanti();
-        QCOMPARE(amb_->messaggi.quanti(), 1);
-        QVERIFY(amb_->messaggi.ultimo().testo.startsWith("Impossibile creare il file serie.GVN/dentro\r\r"));
-        QCOMPARE(amb_->messaggi.ultimo().icona, Messaggio::Icona::Critica);
-        QVERIFY(AmbienteFinestre::caricata("Form9"));
+        QCOMPARE(amb_->messaggi().quanti(), 1);
+        QVERIFY(amb_->messaggi().ultimo().testo.startsWith("Impossibile creare il file serie.GVN/dentro\r\r"));
+        QCOMPARE(amb_->messaggi().ultimo().icona, Messaggio::Icona::Critica);
+        QVERIFY(AmbienteTest::caricata("Form9"));
         QCOMPARE(fase(), QString("2"));
         QVERIFY(!stato().CampionatoAperto);
         QVERIFY(stato().PercorsoCampionato.isEmpty());
-        QCOMPARE(QDir(amb_->lavoro.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-                 QStringList());
+        QCOMPARE(QDir::current().entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
     }
 
     void annullaNonLasciaFile()
@@ -386,7 +387,7 @@ private slots:
         vaiAlPasso2("serie", 4);
         nomina(4);
         QTest::mouseClick(pulsante("Command2"), Qt::LeftButton);
-        QVERIFY(!AmbienteFinestre::caricata("Form9"));
+        QVERIFY(!AmbienteTest::caricata("Form9"));
         QVERIFY(!QFile::exists(amb_->percorso("serie.GVN")));
         QVERIFY(!stato().CampionatoAperto);
     }

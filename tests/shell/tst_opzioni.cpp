@@ -1,16 +1,18 @@
-#include "ambientefinestre.h"
+#include "support/ambientetest.h"
 
+#include "shell/finestrecampionato.h"
 #include "shell/opzionidialog.h"
 
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 // The display options: shown from the settings in force, applied and stored by "Ok".
 class TestOpzioni : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<AmbienteFinestre> amb_;
+    std::unique_ptr<AmbienteTest> amb_;
 
     static QString def() { return stato().PercorsoImpostazioni; }
 
@@ -55,7 +57,7 @@ class TestOpzioni : public QObject {
 private slots:
     void init()
     {
-        amb_ = std::make_unique<AmbienteFinestre>();
+        amb_ = std::make_unique<AmbienteTest>(RegistraFinestreCampionato);
         stato().MostraPrimiPassi = false;
         stato().MostraSchedaCampionato = true;
         scriviRiga({-1, 1, -1, 0});  // what is in force need not be what the file holds
@@ -110,7 +112,7 @@ private slots:
         QCOMPARE(stato().FormatoNome, formato);
         QCOMPARE(stato().MostraVoti, voti);
         QCOMPARE(rigaLetta(), (QVariantList{0, formato, voti ? -1 : 0, -1}));
-        QVERIFY(!AmbienteFinestre::caricata("Form46"));
+        QVERIFY(!AmbienteTest::caricata("Form46"));
     }
 
     void annulla()
@@ -122,26 +124,26 @@ private slots:
         QCOMPARE(stato().FormatoNome, 2);
         QVERIFY(stato().MostraVoti);
         QCOMPARE(rigaLetta(), (QVariantList{-1, 1, -1, 0}));
-        QVERIFY(!AmbienteFinestre::caricata("Form46"));
+        QVERIFY(!AmbienteTest::caricata("Form46"));
     }
 
     // Without the settings file the choice still applies for the rest of the run.
     void senzaFile()
     {
-        QVERIFY(amb_->cartella.rimuovi("golvarno.def"));
+        QVERIFY(amb_->cartella().rimuovi("golvarno.def"));
         OpzioniDialog* w = apri(1, true);
         w->findChild<QRadioButton*>("Option3")->setChecked(true);
-        amb_->messaggi.ok();
+        amb_->messaggi().ok();
         clic(w, "Command1");
-        QCOMPARE(amb_->messaggi.quanti(), 1);
-        const auto m = amb_->messaggi.ultimo();
+        QCOMPARE(amb_->messaggi().quanti(), 1);
+        const auto m = amb_->messaggi().ultimo();
         QCOMPARE(m.testo,
                  QString("Attenzione: manca il file GOLVARNO.DEF \r\rNon è possibile salvare le impostazioni."));
         QCOMPARE(m.titolo, QString("Golvarno 2000"));
         QCOMPARE(m.icona, Messaggio::Icona::Nessuna);
         QCOMPARE(m.pulsanti, Messaggio::Pulsanti::Ok);
         QCOMPARE(stato().FormatoNome, 3);
-        QVERIFY(!AmbienteFinestre::caricata("Form46"));
+        QVERIFY(!AmbienteTest::caricata("Form46"));
         QVERIFY(!QFile::exists(def()));
     }
 
@@ -153,7 +155,7 @@ private slots:
         clic(w, "Command1");
         QCOMPARE(stato().FormatoNome, 2);
         QCOMPARE(rigaLetta(), QVariantList());
-        QVERIFY(!AmbienteFinestre::caricata("Form46"));
+        QVERIFY(!AmbienteTest::caricata("Form46"));
     }
 };
 

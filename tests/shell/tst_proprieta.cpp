@@ -1,6 +1,7 @@
-#include "ambientefinestre.h"
+#include "support/ambientetest.h"
 
 #include "platform/spinner.h"
+#include "shell/finestrecampionato.h"
 #include "shell/proprietacampionatowindow.h"
 #include "support/fixturecampionato.h"
 
@@ -9,12 +10,13 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 // The properties window: the settings saved with a reload, and the rename of a team in every table.
 class TestProprieta : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<AmbienteFinestre> amb_;
+    std::unique_ptr<AmbienteTest> amb_;
     ProprietaCampionatoWindow* w_ = nullptr;
     DatiFixture dati_;
 
@@ -43,24 +45,21 @@ class TestProprieta : public QObject {
 private slots:
     void init()
     {
-        amb_ = std::make_unique<AmbienteFinestre>();
-        dati_ = FixtureCampionato(amb_->percorso("serie.GVN"))
-                    .denominazione("Serie A")
-                    .squadre(nomi())
-                    .punti(2, 1, 0)
-                    .numerazione(2)
-                    .giocaFinoA(4, true)
-                    .rose(15)
-                    .formazioni()
-                    .crea();
-        QVERIFY(ApriFileComeCampionato(dati_.percorso));
+        amb_ = std::make_unique<AmbienteTest>(RegistraFinestreCampionato);
+        dati_ = amb_->apri(FixtureCampionato(amb_->percorso("serie.GVN"))
+                               .denominazione("Serie A")
+                               .squadre(nomi())
+                               .punti(2, 1, 0)
+                               .numerazione(2)
+                               .giocaFinoA(4, true)
+                               .rose(15)
+                               .formazioni());
         w_ = amb_->mostra<ProprietaCampionatoWindow>("Form41");
         QVERIFY(w_);
     }
     void cleanup()
     {
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
-        w_ = nullptr;
         amb_.reset();
     }
 
@@ -129,24 +128,24 @@ private slots:
         QFETCH(bool, tradizionale);
         QFETCH(QString, nomeScritto);
         QFETCH(int, puntiScritti);
-        const QByteArray prima = ImprontaFile(dati_.percorso);
+        const QByteArray prima = AmbienteTest::impronta(dati_.percorso);
         box("Text4")->setText(nome);
         box("Text1")->setText(vittoria);
         box("Text3")->setText("1");
         w_->findChild<QRadioButton*>(tradizionale ? "Option1" : "Option2")->setChecked(true);
-        if (puntiScritti < 0) amb_->messaggi.ok();
+        if (puntiScritti < 0) amb_->messaggi().ok();
         clic("Command2");
         if (puntiScritti < 0) {
-            QCOMPARE(amb_->messaggi.ultimo().testo,
+            QCOMPARE(amb_->messaggi().ultimo().testo,
                      QString("Attenzione: i punti da assegnare per una vittoria, un pareggio o una sconfitta vanno "
                              "indicati con un numero da 0 a 255."));
-            QCOMPARE(amb_->messaggi.ultimo().titolo, QString("Proprietà del campionato"));
+            QCOMPARE(amb_->messaggi().ultimo().titolo, QString("Proprietà del campionato"));
             QCOMPARE(QApplication::focusWidget(), box("Text1"));
-            QVERIFY(AmbienteFinestre::caricata("Form41"));
-            QCOMPARE(ImprontaFile(dati_.percorso), prima);
+            QVERIFY(AmbienteTest::caricata("Form41"));
+            QCOMPARE(AmbienteTest::impronta(dati_.percorso), prima);
             return;
         }
-        QVERIFY(!AmbienteFinestre::caricata("Form41"));
+        QVERIFY(!AmbienteTest::caricata("Form41"));
         Query c("SELECT DENOM, PUNTIVIT, PUNTIX, PUNTISC, NUMERAZIONE FROM CAMPIONATO");
         QVERIFY(c.next());
         QCOMPARE(c.testo(0), nomeScritto);
@@ -174,14 +173,14 @@ private slots:
         const int codice = dati_.codici.value("Roma");
 
         seleziona("Roma");
-        amb_->messaggi.si().testo("AS Roma").si();
+        amb_->messaggi().si().testo("AS Roma").si();
         clic("Command1");
-        QCOMPARE(amb_->messaggi.quanti(), 3);
-        QCOMPARE(amb_->messaggi.mostrati()[0].testo, QString("Cambiare il nome della squadra Roma ?"));
-        QCOMPARE(amb_->messaggi.mostrati()[0].icona, Messaggio::Icona::Domanda);
-        QCOMPARE(amb_->messaggi.mostrati()[1].testo, QString("Inserire il nuovo nome per Roma"));
-        QCOMPARE(amb_->messaggi.mostrati()[1].titolo, QString("Rinominare una squadra"));
-        QCOMPARE(amb_->messaggi.mostrati()[2].testo, QString("Confermi di cambiare il nome\rRoma con AS Roma ?"));
+        QCOMPARE(amb_->messaggi().quanti(), 3);
+        QCOMPARE(amb_->messaggi().mostrati()[0].testo, QString("Cambiare il nome della squadra Roma ?"));
+        QCOMPARE(amb_->messaggi().mostrati()[0].icona, Messaggio::Icona::Domanda);
+        QCOMPARE(amb_->messaggi().mostrati()[1].testo, QString("Inserire il nuovo nome per Roma"));
+        QCOMPARE(amb_->messaggi().mostrati()[1].titolo, QString("Rinominare una squadra"));
+        QCOMPARE(amb_->messaggi().mostrati()[2].testo, QString("Confermi di cambiare il nome\rRoma con AS Roma ?"));
 
         QCOMPARE(occorrenze("AS Roma"), roma);
         QCOMPARE(occorrenze("Roma"), (QList<int>{0, 0, 0, 0, 0, 0}));
@@ -190,7 +189,7 @@ private slots:
         QCOMPARE(lista()->item(3)->text(), QString("AS Roma"));
         QCOMPARE(stato().Squadre[4].Nome, QString("AS Roma"));
         QCOMPARE(stato().Squadre[4].Codice.toInt(), codice);
-        QVERIFY(AmbienteFinestre::caricata("Form41"));
+        QVERIFY(AmbienteTest::caricata("Form41"));
     }
 
     // In a pairing only the side that the team plays changes.
@@ -204,7 +203,7 @@ private slots:
             }
         QVERIFY(p);
         seleziona("Lazio");
-        amb_->messaggi.si().testo("SS Lazio").si();
+        amb_->messaggi().si().testo("SS Lazio").si();
         clic("Command1");
         Query q("SELECT SQ1, SQ2 FROM PARTITA WHERE CODPART = ?", {p->codPart});
         QVERIFY(q.next());
@@ -238,25 +237,25 @@ private slots:
         QFETCH(bool, selezione);
         QFETCH(QStringList, risposte);
         QFETCH(QString, rifiuto);
-        const QByteArray prima = ImprontaFile(dati_.percorso);
+        const QByteArray prima = AmbienteTest::impronta(dati_.percorso);
         if (selezione) seleziona("Roma");
         for (const QString& r : risposte) {
             if (r == "si")
-                amb_->messaggi.si();
+                amb_->messaggi().si();
             else if (r == "no")
-                amb_->messaggi.no();
+                amb_->messaggi().no();
             else if (r == "annulla")
                 SeamMessaggi::accodaAnnullaInput();
             else
-                amb_->messaggi.testo(r);
+                amb_->messaggi().testo(r);
         }
-        if (!rifiuto.isEmpty()) amb_->messaggi.ok();
+        if (!rifiuto.isEmpty()) amb_->messaggi().ok();
         clic("Command1");
         if (!rifiuto.isEmpty()) {
-            QCOMPARE(amb_->messaggi.ultimo().testo, rifiuto);
-            QCOMPARE(amb_->messaggi.ultimo().icona, Messaggio::Icona::Critica);
+            QCOMPARE(amb_->messaggi().ultimo().testo, rifiuto);
+            QCOMPARE(amb_->messaggi().ultimo().icona, Messaggio::Icona::Critica);
         }
-        QCOMPARE(ImprontaFile(dati_.percorso), prima);
+        QCOMPARE(AmbienteTest::impronta(dati_.percorso), prima);
         QCOMPARE(stato().Squadre[4].Nome, QString("Roma"));
         QCOMPARE(lista()->item(3)->text(), QString("Roma"));
     }
@@ -265,7 +264,7 @@ private slots:
     void cambioDiMaiuscole()
     {
         seleziona("Roma");
-        amb_->messaggi.si().testo("ROMA").si();
+        amb_->messaggi().si().testo("ROMA").si();
         clic("Command1");
         QCOMPARE(Valore("SELECT NOME FROM SQUADRA WHERE CODICE = ?", {dati_.codici.value("Roma")}).toString(),
                  QString("ROMA"));
@@ -278,10 +277,10 @@ private slots:
         Esegui("CREATE TRIGGER blocca BEFORE UPDATE ON RETI BEGIN SELECT RAISE(FAIL, 'reti bloccate'); END");
         const QList<int> roma = occorrenze("Roma");
         seleziona("Roma");
-        amb_->messaggi.si().testo("AS Roma").si().ok();
+        amb_->messaggi().si().testo("AS Roma").si().ok();
         clic("Command1");
-        QVERIFY(amb_->messaggi.ultimo().testo.startsWith("Impossibile rinominare la squadra Roma\r\r"));
-        QVERIFY(amb_->messaggi.ultimo().testo.contains("reti bloccate"));
+        QVERIFY(amb_->messaggi().ultimo().testo.startsWith("Impossibile rinominare la squadra Roma\r\r"));
+        QVERIFY(amb_->messaggi().ultimo().testo.contains("reti bloccate"));
         QCOMPARE(occorrenze("Roma"), roma);
         QCOMPARE(occorrenze("AS Roma"), (QList<int>{0, 0, 0, 0, 0, 0}));
         QCOMPARE(stato().Squadre[4].Nome, QString("Roma"));
@@ -290,11 +289,11 @@ private slots:
 
     void chiudiNonScrive()
     {
-        const QByteArray prima = ImprontaFile(dati_.percorso);
+        const QByteArray prima = AmbienteTest::impronta(dati_.percorso);
         box("Text4")->setText("Altro");
         clic("Command3");
-        QVERIFY(!AmbienteFinestre::caricata("Form41"));
-        QCOMPARE(ImprontaFile(dati_.percorso), prima);
+        QVERIFY(!AmbienteTest::caricata("Form41"));
+        QCOMPARE(AmbienteTest::impronta(dati_.percorso), prima);
         QCOMPARE(stato().Denominazione, QString("Serie A"));
     }
 };

@@ -33,6 +33,14 @@ AmbienteTest* AmbienteTest::attuale_ = nullptr;
 AmbienteTest::AmbienteTest(Registrazione registra, CartellaTemporanea::Omissioni omissioni,
                            const QList<int>& senzaModelli)
 {
+    monta(registra, omissioni, senzaModelli, true);
+}
+
+AmbienteTest::AmbienteTest(SenzaPrincipale) { monta(nullptr, CartellaTemporanea::Nessuna, {}, false); }
+
+void AmbienteTest::monta(Registrazione registra, CartellaTemporanea::Omissioni omissioni,
+                         const QList<int>& senzaModelli, bool principale)
+{
     // The previous environment goes before anything of the new one is built: its windows, file, folders
     // and seam would otherwise outlive the registrations and folder set up here.
     if (attuale_) attuale_->smonta();
@@ -47,13 +55,15 @@ AmbienteTest::AmbienteTest(Registrazione registra, CartellaTemporanea::Omissioni
     stato().PercorsoImpostazioni = parti_->cartella.file(QStringLiteral("golvarno.def"));
     stato().MostraSchedaCampionato = false;
     if (registra) registra();
-    QMainWindow& principale = parti_->principale;
-    parti_->area = new QMdiArea(&principale);
-    principale.setCentralWidget(parti_->area);
-    principale.resize(1100, 760);
-    Finestre::istanza().impostaArea(parti_->area);
-    principale.show();
-    if (!QTest::qWaitForWindowActive(&principale)) qWarning("la finestra principale non si è attivata");
+    if (principale) {
+        QMainWindow& finestra = parti_->principale;
+        parti_->area = new QMdiArea(&finestra);
+        finestra.setCentralWidget(parti_->area);
+        finestra.resize(1100, 760);
+        Finestre::istanza().impostaArea(parti_->area);
+        finestra.show();
+        if (!QTest::qWaitForWindowActive(&finestra)) qWarning("la finestra principale non si è attivata");
+    }
     QDir::setCurrent(parti_->lavoro.path());
 }
 

@@ -41,6 +41,10 @@ public:
     explicit AmbienteTest(Registrazione registra = nullptr,
                           CartellaTemporanea::Omissioni omissioni = CartellaTemporanea::Nessuna,
                           const QList<int>& senzaModelli = {});
+    // Everything but the main window, for a test that builds the program's own main window (which then
+    // holds the MDI area): area() is null.
+    struct SenzaPrincipale {};
+    explicit AmbienteTest(SenzaPrincipale);
     ~AmbienteTest();
     AmbienteTest(const AmbienteTest&) = delete;
     AmbienteTest& operator=(const AmbienteTest&) = delete;
@@ -92,6 +96,8 @@ public:
 
 private:
     struct Parti;
+    void monta(Registrazione registra, CartellaTemporanea::Omissioni omissioni, const QList<int>& senzaModelli,
+               bool principale);
     void smonta();
 
     std::unique_ptr<Parti> parti_;
