@@ -20,9 +20,7 @@ using C = CostruzioneCalendario;
 
 CalendarioAutomaticoDialog::CalendarioAutomaticoDialog(QWidget* parent) : Finestra(QStringLiteral("Form37"), parent)
 {
-    setWindowTitle(C::TitoloAutomatico);
-    setWindowIcon(Icona(QStringLiteral("calendario")));
-    impostaContestoGuida(C::GuidaAutomatico);
+    impostaAspetto(C::TitoloAutomatico, QStringLiteral("calendario"), C::GuidaAutomatico);
 
     auto* principale = new QVBoxLayout(this);
     auto* corpo = new QHBoxLayout;

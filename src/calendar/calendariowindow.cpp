@@ -44,11 +44,9 @@ Qt::Alignment Allineamento(int colonna)
 
 CalendarioWindow::CalendarioWindow(QWidget* parent) : Finestra(ID, parent)
 {
-    setWindowTitle(TITOLO);
-    setWindowIcon(Icona(QStringLiteral("calendario")));
-    impostaContestoGuida(CONTESTO_GUIDA);
+    impostaAspetto(TITOLO, QStringLiteral("calendario"), CONTESTO_GUIDA);
 
-    const QVector<TestataGiornata::Voce> voci{
+    QVector<TestataGiornata::Voce> voci{
         {QStringLiteral("precedente"), QStringLiteral("Giornata\nprecedente"), QStringLiteral("Giornata precedente"),
          [this] { giornataPrecedente(); }},
         {QStringLiteral("successivo"), QStringLiteral("Giornata\nsuccessiva"), QStringLiteral("Giornata successiva"),
@@ -62,13 +60,8 @@ CalendarioWindow::CalendarioWindow(QWidget* parent) : Finestra(ID, parent)
          [this] { apriTabellino(); }},
         {QStringLiteral("statistiche"), QStringLiteral("Statistiche\ngiornata"),
          QStringLiteral("Le statistiche di questa giornata"), [this] { apriStatistiche(); }},
-        {QStringLiteral("classifica"), QStringLiteral("Classifica\nparziale"),
-         QStringLiteral("Classifica dalla prima giornata fino a questa"), [this] { apriClassificaParziale(); }},
-        {QStringLiteral("chiudi"), QStringLiteral("Chiudi"), QStringLiteral("Chiudere questa finestra"),
-         [this] { chiudi(); }},
-        {QStringLiteral("guida"), QStringLiteral("Guida"), QStringLiteral("Richiamare la guida di Golvarno"),
-         [] { Guida::apri(CONTESTO_GUIDA); }},
     };
+    voci += TestataGiornata::vociFinali([this] { apriClassificaParziale(); }, [this] { chiudi(); }, CONTESTO_GUIDA);
     auto* tutto = new QVBoxLayout(this);
     testata_ = new TestataGiornata(voci, BASE_PULSANTI, this);
     tutto->addWidget(testata_);

@@ -29,9 +29,7 @@ constexpr int RIGHE_VISIBILI = 10;  // the pairings of a 20-team match day, with
 
 ControlloCalendarioDialog::ControlloCalendarioDialog(QWidget* parent) : Finestra(QStringLiteral("Form39"), parent)
 {
-    setWindowTitle(C::TitoloControllo);
-    setWindowIcon(Icona(QStringLiteral("calendario")));
-    impostaContestoGuida(C::GuidaAutomatico);
+    impostaAspetto(C::TitoloControllo, QStringLiteral("calendario"), C::GuidaAutomatico);
 
     auto* principale = new QVBoxLayout(this);
     principale->addLayout(C::strisciaPannelli(

@@ -37,9 +37,7 @@ QLabel* titoloColonna(const QString& testo, QWidget* parent)
 
 DateGiornateWindow::DateGiornateWindow(QWidget* parent) : Finestra(QStringLiteral("Form38"), parent)
 {
-    setWindowTitle(C::TitoloDate);
-    setWindowIcon(Icona(QStringLiteral("calendario")));
-    impostaContestoGuida(C::GuidaRegistrazione);
+    impostaAspetto(C::TitoloDate, QStringLiteral("calendario"), C::GuidaRegistrazione);
 
     auto* principale = new QVBoxLayout(this);
 

@@ -54,11 +54,9 @@ QLabel* Intestazione(const QString& testo, Qt::Alignment allinea, QWidget* padre
 
 InserimentoRisultatiWindow::InserimentoRisultatiWindow(QWidget* parent) : Finestra(ID, parent)
 {
-    setWindowTitle(TITOLO);
-    setWindowIcon(Icona(QStringLiteral("risultati")));
-    impostaContestoGuida(CONTESTO_GUIDA);
+    impostaAspetto(TITOLO, QStringLiteral("risultati"), CONTESTO_GUIDA);
 
-    const QVector<TestataGiornata::Voce> voci{
+    QVector<TestataGiornata::Voce> voci{
         {QStringLiteral("precedente"), QStringLiteral("Giornata\nprecedente"),
          QStringLiteral("Giornata precedente (Pag Su)"), [this] { giornataPrecedente(); }},
         {QStringLiteral("successivo"), QStringLiteral("Giornata\nsuccessiva"),
@@ -67,13 +65,8 @@ InserimentoRisultatiWindow::InserimentoRisultatiWindow(QWidget* parent) : Finest
          QStringLiteral("La stessa giornata nell'altro girone"), [this] { cambiaGirone(); }},
         {QStringLiteral("salva"), QStringLiteral("Salva\nrisultati"),
          QStringLiteral("Salvare i risultati della giornata (Ctrl+Invio)"), [this] { salva(); }},
-        {QStringLiteral("classifica"), QStringLiteral("Classifica\nparziale"),
-         QStringLiteral("Classifica dalla prima giornata fino a questa"), [this] { apriClassificaParziale(); }},
-        {QStringLiteral("chiudi"), QStringLiteral("Chiudi"), QStringLiteral("Chiudere questa finestra"),
-         [this] { chiudi(); }},
-        {QStringLiteral("guida"), QStringLiteral("Guida"), QStringLiteral("Richiamare la guida di Golvarno"),
-         [] { Guida::apri(CONTESTO_GUIDA); }},
     };
+    voci += TestataGiornata::vociFinali([this] { apriClassificaParziale(); }, [this] { chiudi(); }, CONTESTO_GUIDA);
     auto* tutto = new QVBoxLayout(this);
     testata_ = new TestataGiornata(voci, BASE_EVIDENZIA, this);
     tutto->addWidget(testata_);

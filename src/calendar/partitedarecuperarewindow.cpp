@@ -25,9 +25,7 @@ enum Colonna { GIRONE, GIORNATA, DATA, CASA, OSPITE, COLONNE };
 
 PartiteDaRecuperareWindow::PartiteDaRecuperareWindow(QWidget* parent) : Finestra(QStringLiteral("Form42"), parent)
 {
-    setWindowTitle(TITOLO);
-    setWindowIcon(Icona(QStringLiteral("calendario")));
-    impostaContestoGuida(CONTESTO_GUIDA);
+    impostaAspetto(TITOLO, QStringLiteral("calendario"), CONTESTO_GUIDA);
 
     auto* principale = new QVBoxLayout(this);
     label1_ = new QLabel(this);

@@ -43,9 +43,7 @@ QString dataEOra(const QString& data, const QString& ora)
 
 RegistrazioneGiornateWindow::RegistrazioneGiornateWindow(QWidget* parent) : Finestra(QStringLiteral("Form10"), parent)
 {
-    setWindowTitle(C::TitoloRegistrazione);
-    setWindowIcon(Icona(QStringLiteral("giornate")));
-    impostaContestoGuida(C::GuidaRegistrazione);
+    impostaAspetto(C::TitoloRegistrazione, QStringLiteral("giornate"), C::GuidaRegistrazione);
 
     auto* principale = new QVBoxLayout(this);
     principale->addLayout(C::strisciaPannelli(

@@ -35,9 +35,7 @@ QLabel* NuovaEtichetta(const QString& nome, QWidget* parent)
 
 RicercaRisultatiWindow::RicercaRisultatiWindow(QWidget* parent) : Finestra(QStringLiteral("Form13"), parent)
 {
-    setWindowTitle(TITOLO);
-    setWindowIcon(Icona(QStringLiteral("cerca")));
-    impostaContestoGuida(CONTESTO_GUIDA);
+    impostaAspetto(TITOLO, QStringLiteral("cerca"), CONTESTO_GUIDA);
 
     auto* principale = new QVBoxLayout(this);
 

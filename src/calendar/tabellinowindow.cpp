@@ -54,9 +54,7 @@ QLabel* Testata(const QString& nome, QWidget* parent)
 
 TabellinoWindow::TabellinoWindow(QWidget* parent) : Finestra(QStringLiteral("Form11"), parent)
 {
-    setWindowTitle(TITOLO);
-    setWindowIcon(Icona(QStringLiteral("referto")));
-    impostaContestoGuida(CONTESTO_GUIDA);
+    impostaAspetto(TITOLO, QStringLiteral("referto"), CONTESTO_GUIDA);
 
     auto* principale = new QVBoxLayout(this);
     auto* corpo = new QHBoxLayout;

@@ -1,5 +1,6 @@
 #include "calendar/testatagiornata.h"
 
+#include "platform/guida.h"
 #include "platform/icone.h"
 #include "platform/pannello.h"
 
@@ -52,6 +53,19 @@ void TestataGiornata::mostra(GiornataGirone g, const QString& riposa)
 {
     titolo_->setText(NavigazioneGiornate::titolo(g));
     riposa_->setText(riposa.isEmpty() ? QString() : QStringLiteral("Riposa: ") + riposa);
+}
+
+QVector<TestataGiornata::Voce> TestataGiornata::vociFinali(std::function<void()> classificaParziale,
+                                                           std::function<void()> chiudi, int contestoGuida)
+{
+    return {
+        {QStringLiteral("classifica"), QStringLiteral("Classifica\nparziale"),
+         QStringLiteral("Classifica dalla prima giornata fino a questa"), std::move(classificaParziale)},
+        {QStringLiteral("chiudi"), QStringLiteral("Chiudi"), QStringLiteral("Chiudere questa finestra"),
+         std::move(chiudi)},
+        {QStringLiteral("guida"), QStringLiteral("Guida"), QStringLiteral("Richiamare la guida di Golvarno"),
+         [contestoGuida] { Guida::apri(contestoGuida); }},
+    };
 }
 
 void TestataGiornata::adattaCornice(QWidget* finestra)

@@ -29,6 +29,10 @@ public:
     // The heading of match day `g` and its resting team ("" : none).
     void mostra(GiornataGirone g, const QString& riposa);
 
+    // The last three buttons of both strips: partial table up to this day, close, help.
+    static QVector<Voce> vociFinali(std::function<void()> classificaParziale, std::function<void()> chiudi,
+                                    int contestoGuida);
+
     // Grows the MDI frame around `finestra` until it shows the window's contents whole.
     static void adattaCornice(QWidget* finestra);
 

@@ -7,10 +7,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
-#include <QScreen>
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScreen>
 
 namespace {
 
@@ -262,6 +262,13 @@ void Finestre::mostraModale(const QString& id)
         w->removeEventFilter(&attesa);
         w->setWindowModality(Qt::NonModal);
     }
+}
+
+void Finestra::impostaAspetto(const QString& titolo, const QString& icona, int contesto)
+{
+    setWindowTitle(titolo);
+    setWindowIcon(Icona(icona));
+    impostaContestoGuida(contesto);
 }
 
 bool Finestre::caricata(const QString& id) const { return !finestre_.value(id).isNull(); }

@@ -26,6 +26,9 @@ public:
     int contestoGuida() const { return contestoGuida_; }
     void impostaContestoGuida(int c) { contestoGuida_ = c; }
 
+    // Caption, icon (a name of our icon set) and help context, set together by every window.
+    void impostaAspetto(const QString& titolo, const QString& icona, int contesto = -1);
+
     // Unloads this window through the registry (as Finestre::scarica). Safe from the window's own
     // handlers: the object stays alive until control returns to the event loop.
     void chiudi();

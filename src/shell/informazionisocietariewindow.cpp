@@ -52,9 +52,7 @@ QStringList colonne()
 
 InformazioniSocietarieWindow::InformazioniSocietarieWindow(QWidget* parent) : Finestra(QStringLiteral("Form43"), parent)
 {
-    setWindowTitle(TITOLO);
-    setWindowIcon(Icona(QStringLiteral("societa")));
-    impostaContestoGuida(CONTESTO_GUIDA);
+    impostaAspetto(TITOLO, QStringLiteral("societa"), CONTESTO_GUIDA);
 
     auto* principale = new QVBoxLayout(this);
     auto* squadra = new QHBoxLayout;

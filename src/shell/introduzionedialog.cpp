@@ -29,9 +29,7 @@ const char* const AZIONE = "azioneIntroduzione";
 
 IntroduzioneDialog::IntroduzioneDialog(QWidget* parent) : Finestra(QStringLiteral("Form49"), parent)
 {
-    setWindowTitle(QStringLiteral("Golvarno 2000 - Introduzione"));
-    setWindowIcon(Icona(QStringLiteral("pallone")));
-    impostaContestoGuida(CONTESTO_GUIDA);
+    impostaAspetto(QStringLiteral("Golvarno 2000 - Introduzione"), QStringLiteral("pallone"), CONTESTO_GUIDA);
     setMinimumSize(440, 330);
 
     auto* principale = new QVBoxLayout(this);

@@ -33,9 +33,7 @@ constexpr int CONTESTO_GUIDA = 51;
 
 NuovaStagioneWizard::NuovaStagioneWizard(QWidget* parent) : Finestra(QStringLiteral("Form36"), parent)
 {
-    setWindowTitle(TITOLO);
-    setWindowIcon(Icona(QStringLiteral("calendario")));
-    impostaContestoGuida(CONTESTO_GUIDA);
+    impostaAspetto(TITOLO, QStringLiteral("calendario"), CONTESTO_GUIDA);
 
     const ScheletroWizard scheletro = CostruisciWizard(
         this, QStringLiteral("calendario"),

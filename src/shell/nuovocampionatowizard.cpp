@@ -31,9 +31,7 @@ constexpr int CONTESTO_GUIDA = 50;
 
 NuovoCampionatoWizard::NuovoCampionatoWizard(QWidget* parent) : Finestra(QStringLiteral("Form9"), parent)
 {
-    setWindowTitle(TITOLO);
-    setWindowIcon(Icona(QStringLiteral("nuovo")));
-    impostaContestoGuida(CONTESTO_GUIDA);
+    impostaAspetto(TITOLO, QStringLiteral("nuovo"), CONTESTO_GUIDA);
 
     const ScheletroWizard scheletro = CostruisciWizard(
         this, QStringLiteral("nuovo"),

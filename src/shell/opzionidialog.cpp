@@ -30,9 +30,7 @@ QRadioButton* opzione(const QString& nome, const QString& testo, QWidget* parent
 
 OpzioniDialog::OpzioniDialog(QWidget* parent) : Finestra(QStringLiteral("Form46"), parent)
 {
-    setWindowTitle(QStringLiteral("Opzioni di visualizzazione"));
-    setWindowIcon(Icona(QStringLiteral("opzioni")));
-    impostaContestoGuida(CONTESTO_GUIDA);
+    impostaAspetto(QStringLiteral("Opzioni di visualizzazione"), QStringLiteral("opzioni"), CONTESTO_GUIDA);
 
     auto* principale = new QVBoxLayout(this);
     QGroupBox* frame1 = Riquadro(QStringLiteral("Frame1"), QStringLiteral("Giocatori"), this);

@@ -31,9 +31,7 @@ constexpr int CONTESTO_GUIDA = 52;
 
 ProprietaCampionatoWindow::ProprietaCampionatoWindow(QWidget* parent) : Finestra(QStringLiteral("Form41"), parent)
 {
-    setWindowTitle(TITOLO);
-    setWindowIcon(Icona(QStringLiteral("proprieta")));
-    impostaContestoGuida(CONTESTO_GUIDA);
+    impostaAspetto(TITOLO, QStringLiteral("proprieta"), CONTESTO_GUIDA);
 
     auto* principale = new QVBoxLayout(this);
     auto* corpo = new QHBoxLayout;

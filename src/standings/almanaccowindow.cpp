@@ -40,9 +40,7 @@ QLabel* Dato(const QString& nome, QWidget* padre)
 
 AlmanaccoWindow::AlmanaccoWindow(QWidget* parent) : Finestra(ID, parent)
 {
-    setWindowTitle(TITOLO);
-    setWindowIcon(Icona(QStringLiteral("almanacco")));
-    impostaContestoGuida(CONTESTO_GUIDA);
+    impostaAspetto(TITOLO, QStringLiteral("almanacco"), CONTESTO_GUIDA);
 
     auto* tutto = new QVBoxLayout(this);
     auto* intestazione = new QFormLayout;

@@ -31,9 +31,7 @@ const QString SOTTOGRUPPI = QStringLiteral("\tC\tF\tT\t\tC\tF\tT\t\tC\tF\tT");
 
 AndamentoSquadraWindow::AndamentoSquadraWindow(QWidget* parent) : Finestra(ID, parent)
 {
-    setWindowTitle(TITOLO);
-    setWindowIcon(Icona(QStringLiteral("statistiche")));
-    impostaContestoGuida(CONTESTO_GUIDA);
+    impostaAspetto(TITOLO, QStringLiteral("statistiche"), CONTESTO_GUIDA);
 
     auto* tutto = new QVBoxLayout(this);
     auto* frame1 = new QGroupBox(this);

@@ -43,9 +43,7 @@ QPixmap Bitmap(const QString& nome)
 
 CalendarioSquadraWindow::CalendarioSquadraWindow(QWidget* parent) : Finestra(ID, parent)
 {
-    setWindowTitle(TITOLO);
-    setWindowIcon(Icona(QStringLiteral("tabella")));
-    impostaContestoGuida(CONTESTO_GUIDA);
+    impostaAspetto(TITOLO, QStringLiteral("tabella"), CONTESTO_GUIDA);
 
     auto* tutto = new QVBoxLayout(this);
 

@@ -87,9 +87,7 @@ QGroupBox* Riquadro(const QString& titolo, int n, QLineEdit*& box, Spinner*& spi
 
 ClassificaParzialeDialog::ClassificaParzialeDialog(QWidget* parent) : Finestra(ID, parent)
 {
-    setWindowTitle(TITOLO);
-    setWindowIcon(Icona(QStringLiteral("classifica")));
-    impostaContestoGuida(CONTESTO_GUIDA);
+    impostaAspetto(TITOLO, QStringLiteral("classifica"), CONTESTO_GUIDA);
 
     auto* testa =
         new QLabel(QStringLiteral("Indicare l'arco di giornate entro il quale calcolare la classifica"), this);

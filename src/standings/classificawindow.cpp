@@ -42,9 +42,7 @@ QString numero(int n) { return QString::number(n); }
 
 ClassificaWindow::ClassificaWindow(QWidget* parent) : Finestra(ID, parent)
 {
-    setWindowTitle(ClassificaQueries::titolo(true, {}));
-    setWindowIcon(Icona(QStringLiteral("classifica")));
-    impostaContestoGuida(CONTESTO_GUIDA);
+    impostaAspetto(ClassificaQueries::titolo(true, {}), QStringLiteral("classifica"), CONTESTO_GUIDA);
 
     auto* etichetta = new QLabel(QStringLiteral("Ordina per:"), this);
     ordini_ = new ComboCodici(this);

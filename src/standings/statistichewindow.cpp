@@ -58,9 +58,7 @@ void AltezzaPerRighe(Griglia* g, int righe)
 
 StatisticheWindow::StatisticheWindow(QWidget* parent) : Finestra(ID, parent)
 {
-    setWindowTitle(TITOLO_CAMPIONATO);
-    setWindowIcon(Icona(QStringLiteral("statistiche")));
-    impostaContestoGuida(CONTESTO_GUIDA);
+    impostaAspetto(TITOLO_CAMPIONATO, QStringLiteral("statistiche"), CONTESTO_GUIDA);
 
     intestazione_ = new QLabel(this);
     intestazione_->setObjectName(QStringLiteral("Label1"));
