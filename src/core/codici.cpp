@@ -115,3 +115,11 @@ QString NomeGiocatore(const QString& nome, const QString& cognome, int formatoNo
     default: return QString();
     }
 }
+
+QString NomeGiocatoreElenco(const QString& nome, const QString& cognome, int formatoNome, GiunturaIniziale giuntura)
+{
+    if (formatoNome == 3)
+        return nome.left(1) + (giuntura == GiunturaIniziale::Punto ? QStringLiteral(". ") : QStringLiteral(" ")) +
+               cognome;
+    return NomeGiocatore(nome, cognome, formatoNome == 2 ? 2 : 1);
+}

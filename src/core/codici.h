@@ -78,3 +78,8 @@ constexpr int NUMERAZIONE_PERSONALE = 2;
 // --- Player names by the style FormatoNome: 1 "Rossi", 2 "Andrea Rossi", 3 "A. Rossi".
 // An empty first name in style 3 keeps ". " before the surname; any other style gives "".
 QString NomeGiocatore(const QString& nome, const QString& cognome, int formatoNome);
+// The joint of style 3 between the initial and the surname: "A. Rossi" or, in the rankings, "A Rossi".
+enum class GiunturaIniziale { Punto, Spazio };
+// The name in a list of players: as NomeGiocatore with the joint of style 3 chosen; any style outside
+// 1..3 gives the default style 1 (the surname).
+QString NomeGiocatoreElenco(const QString& nome, const QString& cognome, int formatoNome, GiunturaIniziale giuntura);
