@@ -1,6 +1,10 @@
 #include "calendar/finestreconsultazione.h"
 #include "calendar/finestrecostruzionecalendario.h"
 #include "calendar/finestrerisultati.h"
+#include "charts/finestregrafici.h"
+#include "match/finestrepartita.h"
+#include "players/finestregiocatori.h"
+#include "rankings/finestreconfronti.h"
 #include "shell/finestraprincipale.h"
 #include "shell/finestrecampionato.h"
 #include "shell/schedacampionatowindow.h"
@@ -24,7 +28,7 @@ int main(int argc, char** argv)
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&traduzioneQt);
 
-    // The windows built so far; the commands of the others stay disabled.
+    // Every window of the program, by folder; a command whose window is not registered stays disabled.
     RegistraFinestreCampionato();
     RegistraSchedaCampionato();
     RegistraFinestreCostruzioneCalendario();
@@ -32,6 +36,10 @@ int main(int argc, char** argv)
     RegistraFinestreRisultati();
     RegistraFinestreClassifica();
     RegistraFinestreSquadra();
+    RegistraFinestreGiocatori();
+    RegistraFinestrePartita();
+    RegistraFinestreConfronti();
+    RegistraFinestreGrafici();
 
     FinestraPrincipale finestra;
     finestra.show();

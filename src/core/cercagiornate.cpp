@@ -71,3 +71,9 @@ int UltimaGiornataGiocata()
     s.Andata = !ritorno;
     return GIORNATA_TROVATA;
 }
+
+int GiornatePerGirone(int numeroSquadre)
+{
+    if (numeroSquadre <= 1) return 0;
+    return numeroSquadre % 2 == 0 ? numeroSquadre - 1 : numeroSquadre;
+}

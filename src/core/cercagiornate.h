@@ -19,3 +19,7 @@ int GiornataDaGiocare();
 // with its return leg played, or that last day's first leg when no return leg is played.
 // Status 1 (found), 2 (no first leg played: day 1, first leg) or 3 (no calendar: variables unchanged).
 int UltimaGiornataGiocata();
+
+// The rounds of one leg in a championship of `numeroSquadre` teams: N - 1 with an even count, N with an
+// odd one (every team rests once). The per-round charts and comparisons have this many rows per leg.
+int GiornatePerGirone(int numeroSquadre);

@@ -1,0 +1,154 @@
+#include "charts/finestragrafico.h"
+
+#include "core/cercagiornate.h"
+#include "core/comando.h"
+#include "core/stato.h"
+#include "core/utilita.h"
+#include "platform/azione.h"
+#include "platform/combocodici.h"
+#include "platform/grafico.h"
+#include "platform/guida.h"
+#include "platform/icone.h"
+#include "platform/messaggio.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int TWIPS_PER_PIXEL = 15;
+
+}  // namespace
+
+const QString FinestraGrafico::TITOLO_COPIA = QStringLiteral("Copia grafico");
+const QString FinestraGrafico::TESTO_COPIA = QStringLiteral(
+    "Sia i dati che l'immagine del grafico sono stati copiati negli appunti di Windows. Sono ora utilizzabili da "
+    "altre applicazioni mediante le relative funzioni Incolla o Incolla Speciale.");
+
+FinestraGrafico::FinestraGrafico(const QString& id, const Impostazioni& impostazioni, QWidget* parent)
+    : Finestra(id, parent), impostazioni_(impostazioni)
+{
+    impostaAspetto(impostazioni.titolo, impostazioni.icona, CONTESTO_GUIDA);
+
+    auto* tutto = new QVBoxLayout(this);
+    rigaScelte_ = new QHBoxLayout;
+    if (impostazioni.listaSquadre) {
+        auto* label1 = new QLabel(QStringLiteral("Squadra"), this);
+        label1->setObjectName(QStringLiteral("Label1"));
+        combo1_ = new ComboCodici(this);
+        combo1_->setObjectName(QStringLiteral("Combo1"));
+        combo1_->setAccessibleName(QStringLiteral("Squadra"));
+        combo1_->setMinimumContentsLength(30);
+        combo1_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        label1->setBuddy(combo1_);
+        rigaScelte_->addWidget(label1);
+        rigaScelte_->addWidget(combo1_);
+        rigaScelte_->addStretch(1);
+        connect(combo1_, &ComboCodici::click, this, [this] { disegna(); });
+    }
+    tutto->addLayout(rigaScelte_);
+
+    rigaGrafico_ = new QHBoxLayout;
+    auto* frame1 = new QFrame(this);
+    frame1->setObjectName(QStringLiteral("Frame1"));
+    frame1->setFrameShape(QFrame::StyledPanel);
+    auto* riquadro = new QVBoxLayout(frame1);
+    riquadro->setContentsMargins(2, 2, 2, 2);
+    grafico_ = new Grafico(frame1);
+    grafico_->setObjectName(QStringLiteral("Chart1"));
+    grafico_->setMinimumSize(620, 380);
+    riquadro->addWidget(grafico_);
+    rigaGrafico_->addWidget(frame1, 1);
+    tutto->addLayout(rigaGrafico_, 1);
+
+    auto* copia = (new Azione(QStringLiteral("Copia negli Appunti"), Icona(QStringLiteral("copia")), this))
+                      ->conSuggerimento(impostazioni.suggerimentoCopia)
+                      ->allo([this] { this->copia(); });
+    auto* chiudi = (new Azione(QStringLiteral("Chiudi"), Icona(QStringLiteral("chiudi")), this))
+                       ->conSuggerimento(QStringLiteral("Chiudere questa finestra"))
+                       ->allo([this] { this->chiudi(); });
+    auto* guida = (new Azione(QStringLiteral("Help"), Icona(QStringLiteral("guida")), this))
+                      ->conSuggerimento(impostazioni.suggerimentoGuida)
+                      ->allo([this] { Guida::apri(contestoGuida()); });
+    rigaPulsanti_ = new QHBoxLayout;
+    rigaPulsanti_->addStretch(1);
+    primoPulsante_ = rigaPulsanti_->count();
+    rigaPulsanti_->addWidget(PulsanteDa(copia, impostazioni.nomeCopia, this));
+    rigaPulsanti_->addWidget(PulsanteDa(chiudi, impostazioni.nomeChiudi, this));
+    rigaPulsanti_->addWidget(PulsanteDa(guida, impostazioni.nomeGuida, this));
+    rigaPulsanti_->addStretch(1);
+    tutto->addLayout(rigaPulsanti_);
+}
+
+QString FinestraGrafico::squadra() const { return combo1_ ? combo1_->testo() : QString(); }
+
+void FinestraGrafico::carica()
+{
+    if (combo1_) riempiSquadre(combo1_);
+    CursoreAttesa();
+    bool caricata = !impostazioni_.cercaStop ||
+                    leggi([this] { stop_ = GraficiQueries::CercaGiornataDaGiocare(stato().NumeroSquadre); });
+    caricata = caricata && prepara();
+    caricata = caricata && (!impostazioni_.disegnaAlCaricamento || disegna());
+    CursoreNormale();
+    if (!caricata) chiudi();
+}
+
+void FinestraGrafico::copia()
+{
+    grafico_->copia();
+    Messaggio::informa(TESTO_COPIA, TITOLO_COPIA);
+}
+
+bool FinestraGrafico::leggi(const std::function<void()>& lettura) const
+{
+    return EseguiComando(impostazioni_.titolo, lettura);
+}
+
+int FinestraGrafico::righePerGiornata() { return 2 * GiornatePerGirone(stato().NumeroSquadre); }
+
+int FinestraGrafico::righePerPartita() { return 2 * qMax(0, stato().NumeroSquadre - 1); }
+
+void FinestraGrafico::impostaRigheNumerate(int righe)
+{
+    grafico_->impostaRighe(righe);
+    for (int r = 1; r <= grafico_->righe(); ++r)
+        grafico_->impostaEtichettaRiga(r, Pari(r) ? QString() : QString::number(r));
+    grafico_->svuotaValori();
+}
+
+void FinestraGrafico::riempiSquadre(ComboCodici* lista)
+{
+    const Stato& s = stato();
+    ComboCodici::SenzaClick caricamento(lista);
+    lista->svuota();
+    for (int i = 1; i < s.Squadre.size(); ++i) lista->aggiungi(s.Squadre[i].Nome, s.Squadre[i].Codice.toInt());
+    int scelta = s.SquadraCorrente.isEmpty() && lista->count() > 0 ? 0 : -1;
+    for (int i = 0; i < lista->count() && !s.SquadraCorrente.isEmpty(); ++i)
+        if (lista->itemText(i) == s.SquadraCorrente) {
+            scelta = i;
+            break;
+        }
+    lista->setCurrentIndex(scelta);
+}
+
+QPushButton* FinestraGrafico::aggiungiPulsante(Azione* azione, const QString& nome)
+{
+    QPushButton* p = PulsanteDa(azione, nome, this);
+    rigaPulsanti_->insertWidget(primoPulsante_++, p);
+    return p;
+}
+
+void FinestraGrafico::showEvent(QShowEvent* e)
+{
+    Finestra::showEvent(e);
+    if (posizionata_ || !impostazioni_.posizione) return;
+    auto* sotto = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (!sotto || !sotto->mdiArea()) return;
+    posizionata_ = true;
+    sotto->move(*impostazioni_.posizione / TWIPS_PER_PIXEL);
+}

@@ -1,0 +1,4 @@
+#pragma once
+
+// Registers the chart windows.
+void RegistraFinestreGrafici();

@@ -1,0 +1,38 @@
+#include "charts/graficogolpergiornatawindow.h"
+
+#include "core/cercagiornate.h"
+#include "core/stato.h"
+#include "platform/grafico.h"
+
+namespace {
+
+FinestraGrafico::Impostazioni Impostazioni()
+{
+    FinestraGrafico::Impostazioni i;
+    i.titolo = QStringLiteral("Grafico delle reti segnate giornata per giornata");
+    i.cercaStop = true;
+    i.suggerimentoCopia = QStringLiteral("Copia il grafico negli appunti di Windows");
+    return i;
+}
+
+}  // namespace
+
+GraficoGolPerGiornataWindow::GraficoGolPerGiornataWindow(QWidget* parent)
+    : FinestraGrafico(Id, Impostazioni(), parent)
+{
+    grafico()->impostaTipo(Grafico::Tipo::Barre);
+    grafico()->impostaEtichettaSerie(1, QStringLiteral("Reti"));
+    grafico()->impostaTitoliAssi(QStringLiteral("Giornate"), QStringLiteral("Reti"));
+}
+
+bool GraficoGolPerGiornataWindow::disegna()
+{
+    QVector<std::optional<int>> reti;
+    if (!leggi([&] { reti = GraficiQueries::RetiPerGiornata(stop(), GiornatePerGirone(stato().NumeroSquadre)); }))
+        return false;
+    impostaRigheNumerate(righePerGiornata());
+    for (int r = 0; r < reti.size(); ++r)
+        if (reti[r]) grafico()->impostaValore(r + 1, 1, *reti[r]);
+    grafico()->aggiorna();
+    return true;
+}

@@ -1,0 +1,203 @@
+#include "match/schedapartitaqueries.h"
+
+#include "core/codici.h"
+#include "core/database.h"
+#include "core/utilita.h"
+
+#include <QHash>
+
+namespace {
+
+constexpr int RIGHE_FORMAZIONE = 11;
+constexpr int VOTO_NON_DATO = -1;  // what older editors wrote for "no rating"
+
+bool StessaSquadra(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+
+// The name of a player of a PRESENZE row: from the squad when the player is there, else the name
+// typed with the row.
+QString NomePresenza(const Query& q, const QString& prefisso, const QString& nomeRiga, int formatoNome)
+{
+    if (q.nullo(prefisso + QStringLiteral("COD"))) return nomeRiga;
+    return NomeGiocatoreElenco(q.testo(prefisso + QStringLiteral("NOME")), q.testo(prefisso + QStringLiteral("COGNOME")),
+                               formatoNome, GiunturaIniziale::Punto);
+}
+
+// A starter's rating: "-" when none was typed, "s.v." for no rating.
+QString VotoTitolare(const QVariant& voto, bool mostra)
+{
+    if (!mostra) return QString();
+    if (voto.isNull()) return QStringLiteral("-");
+    return TestoVoto(voto.toDouble(), StileSenzaVoto::Minuscolo);
+}
+
+// A substitute's rating: empty when none was typed, "s.v." for no rating.
+QString VotoSostituto(const QVariant& voto, bool mostra)
+{
+    if (!mostra || voto.isNull()) return QString();
+    const double v = voto.toDouble();
+    return TestoVoto(v == VOTO_NON_DATO ? SENZA_VOTO : v, StileSenzaVoto::Minuscolo);
+}
+
+QVector<RigaTitolare> RigheVuote(bool tradizionale)
+{
+    QVector<RigaTitolare> righe(RIGHE_FORMAZIONE);
+    if (tradizionale)
+        for (int i = 0; i < RIGHE_FORMAZIONE; ++i) righe[i].numero = QString::number(i + 1);
+    return righe;
+}
+
+}  // namespace
+
+QString DatiPartita::risultato() const
+{
+    return disputata ? golCasa + QStringLiteral(" - ") + golOspite : QStringLiteral("Non disputata");
+}
+
+namespace SchedaPartitaQueries {
+
+QVector<VocePartita> partite(int giornata, bool andata)
+{
+    Query q(andata ? QStringLiteral("SELECT CodPart, Sq1, Sq2 FROM Partita WHERE GiornataNum = ? ORDER BY Sq1, CodPart")
+                   : QStringLiteral("SELECT CodPart, Sq2, Sq1 FROM Partita WHERE GiornataNum = ? ORDER BY Sq2, CodPart"),
+            {giornata});
+    QVector<VocePartita> voci;
+    while (q.next()) voci.append({q.intero(0), q.testo(1) + QStringLiteral(" - ") + q.testo(2)});
+    return voci;
+}
+
+DatiPartita partita(int codPart, bool andata)
+{
+    DatiPartita d;
+    Query q(QStringLiteral("SELECT * FROM Partita WHERE CodPart = ?"), {codPart});
+    if (!q.primo()) return d;
+    const QString g = andata ? QStringLiteral("A") : QStringLiteral("R");
+    // The figures' 1 and 2 are SQ1 and SQ2 in both legs; SQ2 is at home in the return leg.
+    const QString casa = andata ? QStringLiteral("1") : QStringLiteral("2");
+    const QString ospite = andata ? QStringLiteral("2") : QStringLiteral("1");
+    d.trovata = true;
+    d.codPart = q.intero("CodPart");
+    d.giornata = q.intero("GiornataNum");
+    d.casa = q.testo(andata ? "Sq1" : "Sq2");
+    d.ospite = q.testo(andata ? "Sq2" : "Sq1");
+    d.arbitro = NullInVuoto(q.valore("Arbitro" + g));
+    d.data = NullInVuoto(q.valore(andata ? "DataAnd" : "DataRit"));
+    d.ora = NullInVuoto(q.valore(andata ? "HAnd" : "HRit"));
+    d.disputata = Disputata(q.valore(andata ? "DispAnd" : "DispRit"));
+    d.golCasa = NullInVuoto(q.valore("G" + casa + g));
+    d.golOspite = NullInVuoto(q.valore("G" + ospite + g));
+    for (const char* campo : {"Guardalinee", "CondClimatiche", "Terreno", "Spettatori"})
+        d.note << NullInVuoto(q.valore(QLatin1String(campo) + g));
+    for (const char* campo : {"Tiri", "TiriPorta", "Offside", "Falli", "Possesso", "Corner"}) {
+        d.statistiche[0] << NullInVuoto(q.valore(QLatin1String(campo) + casa + g));
+        d.statistiche[1] << NullInVuoto(q.valore(QLatin1String(campo) + ospite + g));
+    }
+    return d;
+}
+
+std::array<SquadraInCampo, 2> squadre(const DatiPartita& partita, bool andata, const AspettoScheda& aspetto)
+{
+    std::array<SquadraInCampo, 2> s;
+    s[0].nome = partita.casa;
+    s[1].nome = partita.ospite;
+    for (SquadraInCampo& sq : s) sq.titolari = RigheVuote(aspetto.numerazioneTradizionale);
+    auto lato = [&](const QString& squadra) {
+        return StessaSquadra(squadra, s[0].nome) ? 0 : StessaSquadra(squadra, s[1].nome) ? 1 : -1;
+    };
+
+    // Every row of the match and leg at once, with its player and, for a substitute, the replaced
+    // player's row and player. Substitutes come in order of entry (RIGA -1, -2, ...).
+    Query q(QStringLiteral(
+                "SELECT p.Codice, p.Squadra, p.Titolare, p.Riga, p.NumMaglia, p.Nome, p.Ammonito, p.Voto, "
+                "p.ChiHaSost, g.Codice AS GCOD, g.Nome AS GNOME, g.Cognome AS GCOGNOME, u.Codice AS UCOD, "
+                "u.Sostituito AS USOSTITUITO, u.Nome AS UNOME, gu.Codice AS GUCOD, gu.Nome AS GUNOME, "
+                "gu.Cognome AS GUCOGNOME "
+                "FROM Presenze p LEFT JOIN Giocatore g ON g.Codice = p.CodGiocatore "
+                "LEFT JOIN Presenze u ON u.Codice = p.ChiHaSost LEFT JOIN Giocatore gu ON gu.Codice = u.CodGiocatore "
+                "WHERE p.CodPartita = ? AND p.Girone = ? ORDER BY p.Riga DESC, p.Codice"),
+            {partita.codPart, GironePresenze(andata)});
+    QHash<int, QString> entratoPer;  // replaced row's key -> who came on for him
+    QVector<QPair<int, int>> posto;  // (team, index) of each substitution read, to link them afterwards
+    while (q.next()) {
+        const int t = lato(q.testo("Squadra"));
+        if (t < 0) continue;
+        SquadraInCampo& sq = s[t];
+        const int titolare = q.intero("Titolare");
+        const QString nome = NomePresenza(q, QStringLiteral("G"), q.testo("Nome"), aspetto.formatoNome);
+        if (titolare == VERO) {
+            const int riga = q.intero("Riga");
+            // Only rows 1 to 11 have a place on the sheet.
+            if (riga < 1 || riga > RIGHE_FORMAZIONE) continue;
+            sq.formazionePresente = true;
+            RigaTitolare& r = sq.titolari[riga - 1];
+            if (!aspetto.numerazioneTradizionale) {
+                const int numero = q.intero("NumMaglia");
+                r.numero = numero > 0 ? QString::number(numero) : QString();
+            }
+            r.nome = nome;
+            r.voto = VotoTitolare(q.valore("Voto"), aspetto.mostraVoti);
+            r.cartellino = q.intero("Ammonito");
+        } else if (titolare == FALSO) {
+            RigaSostituzione r;
+            r.codice = q.intero("Codice");
+            r.entra = nome;
+            r.voto = VotoSostituto(q.valore("Voto"), aspetto.mostraVoti);
+            r.cartellino = q.intero("Ammonito");
+            // A link to a row that is gone shows nothing of the replaced player.
+            if (!q.nullo("UCOD")) {
+                const int minuto = q.intero("USOSTITUITO");
+                if (minuto > 0) r.minuto = TestoMinuto(minuto);
+                r.esce = NomePresenza(q, QStringLiteral("GU"), q.testo("UNOME"), aspetto.formatoNome);
+                entratoPer.insert(q.intero("UCOD"), r.entra);
+            }
+            sq.sostituzioni.append(r);
+            posto.append({t, int(sq.sostituzioni.size()) - 1});
+        }
+    }
+    for (const auto& [t, i] : posto) {
+        RigaSostituzione& r = s[t].sostituzioni[i];
+        r.sostituitoDa = entratoPer.value(r.codice);
+    }
+
+    // Goals in order of minute (those without one first), an own goal in the grid of the team it counts for.
+    Query r(QStringLiteral("SELECT r.Codice, r.Minuto, r.Tipo, r.Squadra, g.Codice AS GCOD, g.Nome AS GNOME, "
+                           "g.Cognome AS GCOGNOME FROM Reti r LEFT JOIN Giocatore g ON g.Codice = r.CodGiocatore "
+                           "WHERE r.CodPart = ? AND r.Girone = ? ORDER BY r.Minuto, r.Codice"),
+            {partita.codPart, GironeReti(andata)});
+    while (r.next()) {
+        const int tipo = r.intero("Tipo");
+        const int t = lato(SquadraDelGol(tipo, r.testo("Squadra"), s[0].nome, s[1].nome));
+        if (t < 0) continue;
+        RigaRete g;
+        g.codice = r.intero("Codice");
+        g.minuto = TestoMinutoRete(r.valore("Minuto"));
+        g.marcatore = NomePresenza(r, QStringLiteral("G"), QString(), aspetto.formatoNome);
+        g.tipo = TestoTipoReteBreve(tipo);
+        s[t].reti.append(g);
+    }
+    return s;
+}
+
+void eliminaRete(int codice)
+{
+    Transazione t;
+    Esegui(QStringLiteral("UPDATE Giocatore SET Reti = Reti - 1 WHERE Reti > 0 AND Codice = "
+                          "(SELECT CodGiocatore FROM Reti WHERE Codice = ?)"),
+           {codice});
+    Esegui(QStringLiteral("DELETE FROM Reti WHERE Codice = ?"), {codice});
+    t.commit();
+}
+
+EsitoSostituzione eliminaSostituzione(int codice)
+{
+    Transazione t;
+    const QVariant esce = Valore(QStringLiteral("SELECT ChiHaSost FROM Presenze WHERE Codice = ?"), {codice});
+    if (!esce.isValid()) return EsitoSostituzione::Mancante;
+    if (Valore(QStringLiteral("SELECT Codice FROM Presenze WHERE ChiHaSost = ?"), {codice}).isValid())
+        return EsitoSostituzione::SostituitoDopo;
+    if (!esce.isNull()) Esegui(QStringLiteral("UPDATE Presenze SET Sostituito = 0 WHERE Codice = ?"), {esce});
+    Esegui(QStringLiteral("DELETE FROM Presenze WHERE Codice = ?"), {codice});
+    t.commit();
+    return EsitoSostituzione::Eliminata;
+}
+
+}  // namespace SchedaPartitaQueries

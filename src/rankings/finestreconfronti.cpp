@@ -1,0 +1,13 @@
+#include "rankings/finestreconfronti.h"
+
+#include "core/idfinestre.h"
+#include "platform/finestre.h"
+#include "rankings/confrontotabellewindow.h"
+#include "rankings/marcatoriwindow.h"
+
+void RegistraFinestreConfronti()
+{
+    Finestre& registro = Finestre::istanza();
+    registro.registra(IdFinestra::Marcatori, [] { return new MarcatoriWindow; });
+    registro.registra(IdFinestra::ConfrontoTabelle, [] { return new ConfrontoTabelleWindow; });
+}
