@@ -21,9 +21,9 @@ Gara GaraDi(const Query& q, const QString& squadra, bool andata)
     return {Disputata(q.valore(andata ? "DispAnd" : "DispRit")), primaSquadra ? g1 : g2, primaSquadra ? g2 : g1};
 }
 
-const QString PARTITE_SQUADRA = QStringLiteral(
-    "SELECT GiornataNum, Sq1, Sq2, DispAnd, DispRit, G1A, G2A, G1R, G2R FROM Partita "
-    "WHERE Sq1 = ? OR Sq2 = ? ORDER BY GiornataNum, Riga, CodPart");
+const QString PARTITE_SQUADRA =
+    QStringLiteral("SELECT GiornataNum, Sq1, Sq2, DispAnd, DispRit, G1A, G2A, G1R, G2R FROM Partita "
+                   "WHERE Sq1 = ? OR Sq2 = ? ORDER BY GiornataNum, Riga, CodPart");
 
 }  // namespace
 
@@ -40,8 +40,8 @@ GiornataStop CercaGiornataDaGiocare(int numeroSquadre)
     return {GiornatePerGirone(numeroSquadre) + 1, false};
 }
 
-QVector<int> AndamentoSquadra(const QString& squadra, const GiornataStop& stop, int puntiVittoria,
-                              int puntiPareggio, int puntiSconfitta)
+QVector<int> AndamentoSquadra(const QString& squadra, const GiornataStop& stop, int puntiVittoria, int puntiPareggio,
+                              int puntiSconfitta)
 {
     QVector<int> punti;
     int totale = 0;

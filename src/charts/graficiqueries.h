@@ -30,8 +30,8 @@ GiornataStop CercaGiornataDaGiocare(int numeroSquadre);
 
 // One team's running points after each of its matches, the first leg's matches first, then the return
 // leg's, in round order, up to the stop: a match not played repeats the total before it.
-QVector<int> AndamentoSquadra(const QString& squadra, const GiornataStop& stop, int puntiVittoria,
-                              int puntiPareggio, int puntiSconfitta);
+QVector<int> AndamentoSquadra(const QString& squadra, const GiornataStop& stop, int puntiVittoria, int puntiPareggio,
+                              int puntiSconfitta);
 
 // A team of the standings table with its points, in the league table's first order.
 struct PuntiClassifica {

@@ -5,7 +5,7 @@
 
 namespace {
 
-FinestraGrafico::Impostazioni Impostazioni()
+FinestraGrafico::Impostazioni Assetto()
 {
     FinestraGrafico::Impostazioni i;
     i.titolo = QStringLiteral("Grafico andamento di una squadra");
@@ -21,7 +21,7 @@ FinestraGrafico::Impostazioni Impostazioni()
 
 }  // namespace
 
-GraficoAndamentoWindow::GraficoAndamentoWindow(QWidget* parent) : FinestraGrafico(Id, Impostazioni(), parent)
+GraficoAndamentoWindow::GraficoAndamentoWindow(QWidget* parent) : FinestraGrafico(Id, Assetto(), parent)
 {
     grafico()->impostaTipo(Grafico::Tipo::Linee);
     grafico()->impostaTitoliAssi(QStringLiteral("Giornate"), QStringLiteral("Punti"));

@@ -8,7 +8,7 @@ namespace {
 
 constexpr int LETTERE_ETICHETTA = 5;
 
-FinestraGrafico::Impostazioni Impostazioni()
+FinestraGrafico::Impostazioni Assetto()
 {
     FinestraGrafico::Impostazioni i;
     i.titolo = QStringLiteral("Grafico della classifica");
@@ -18,7 +18,7 @@ FinestraGrafico::Impostazioni Impostazioni()
 
 }  // namespace
 
-GraficoClassificaWindow::GraficoClassificaWindow(QWidget* parent) : FinestraGrafico(Id, Impostazioni(), parent)
+GraficoClassificaWindow::GraficoClassificaWindow(QWidget* parent) : FinestraGrafico(Id, Assetto(), parent)
 {
     grafico()->impostaTipo(Grafico::Tipo::Barre);
     grafico()->impostaEtichettaSerie(1, QStringLiteral("Punti"));

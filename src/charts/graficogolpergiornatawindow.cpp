@@ -6,7 +6,7 @@
 
 namespace {
 
-FinestraGrafico::Impostazioni Impostazioni()
+FinestraGrafico::Impostazioni Assetto()
 {
     FinestraGrafico::Impostazioni i;
     i.titolo = QStringLiteral("Grafico delle reti segnate giornata per giornata");
@@ -17,8 +17,7 @@ FinestraGrafico::Impostazioni Impostazioni()
 
 }  // namespace
 
-GraficoGolPerGiornataWindow::GraficoGolPerGiornataWindow(QWidget* parent)
-    : FinestraGrafico(Id, Impostazioni(), parent)
+GraficoGolPerGiornataWindow::GraficoGolPerGiornataWindow(QWidget* parent) : FinestraGrafico(Id, Assetto(), parent)
 {
     grafico()->impostaTipo(Grafico::Tipo::Barre);
     grafico()->impostaEtichettaSerie(1, QStringLiteral("Reti"));

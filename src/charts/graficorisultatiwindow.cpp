@@ -4,7 +4,7 @@
 
 namespace {
 
-FinestraGrafico::Impostazioni Impostazioni()
+FinestraGrafico::Impostazioni Assetto()
 {
     FinestraGrafico::Impostazioni i;
     i.titolo = QStringLiteral("Grafico dei risultati");
@@ -15,7 +15,7 @@ FinestraGrafico::Impostazioni Impostazioni()
 
 }  // namespace
 
-GraficoRisultatiWindow::GraficoRisultatiWindow(QWidget* parent) : FinestraGrafico(Id, Impostazioni(), parent)
+GraficoRisultatiWindow::GraficoRisultatiWindow(QWidget* parent) : FinestraGrafico(Id, Assetto(), parent)
 {
     Grafico* g = grafico();
     g->impostaTipo(Grafico::Tipo::Barre);
@@ -32,8 +32,8 @@ bool GraficoRisultatiWindow::disegna()
     if (!leggi([&] { r = GraficiQueries::ContaRisultati(nome); })) return false;
     setWindowTitle(QStringLiteral("Grafico dei risultati: ") + nome);
     const std::pair<const char*, int> colonne[] = {
-        {"Vittorie in casa (", r.vinteCasa},   {"Vittorie in trasferta (", r.vinteFuori},
-        {"Pareggi in casa (", r.pareggiCasa},  {"Pareggi in trasferta (", r.pareggiFuori},
+        {"Vittorie in casa (", r.vinteCasa},  {"Vittorie in trasferta (", r.vinteFuori},
+        {"Pareggi in casa (", r.pareggiCasa}, {"Pareggi in trasferta (", r.pareggiFuori},
         {"Sconfitte in casa (", r.perseCasa}, {"Sconfitte in trasferta (", r.perseFuori},
     };
     Grafico* g = grafico();

@@ -165,6 +165,10 @@ void Grafico::impostaTitoliAssi(const QString& titoloX, const QString& titoloY)
     cambiato();
 }
 
+QString Grafico::titoloX() const { return titoloX_; }
+
+QString Grafico::titoloY() const { return titoloY_; }
+
 bool Grafico::scalaAutomatica() const { return automatica_; }
 
 void Grafico::impostaScalaAutomatica()

@@ -49,6 +49,8 @@ public:
     void impostaTitolo(const QString& titolo);
     // Titles of the category (X) axis and of the value (Y) axis.
     void impostaTitoliAssi(const QString& titoloX, const QString& titoloY);
+    QString titoloX() const;
+    QString titoloY() const;
 
     // The value axis: automatic (the default; it always takes in 0) or fixed from minimo to
     // massimo in `divisioni` equal steps.

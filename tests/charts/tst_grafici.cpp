@@ -1,0 +1,382 @@
+#include "charts/finestregrafici.h"
+#include "charts/graficoandamentowindow.h"
+#include "charts/graficoclassificawindow.h"
+#include "charts/graficogolpergiornatawindow.h"
+#include "charts/graficorisultatiwindow.h"
+#include "support/ambientetest.h"
+
+#include "core/classifica.h"
+#include "platform/combocodici.h"
+#include "platform/grafico.h"
+
+#include <algorithm>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QPushButton>
+
+namespace {
+
+using Valori = QVector<std::optional<double>>;
+using Giocate = QVector<QPair<int, bool>>;  // match days played, with their leg
+
+Valori ValoriDi(const Grafico* g, int serie = 1)
+{
+    Valori v;
+    for (int r = 1; r <= g->righe(); ++r) v.append(g->valore(r, serie));
+    return v;
+}
+
+// The goals of each round as the fixture wrote them (both legs), where the stop lets it be drawn.
+Valori RetiAttese(const DatiFixture& d, const GiornataStop& stop, int perGirone)
+{
+    Valori v;
+    for (bool andata : {true, false})
+        for (int g = 1; g <= perGirone; ++g) {
+            int reti = 0;
+            for (const PartitaFixture& p : d.partite)
+                if (p.giornata == g && p.disputata(andata)) reti += p.golCasa(andata) + p.golOspite(andata);
+            v.append(stop.disegna(g, andata) ? std::optional<double>(reti) : std::nullopt);
+        }
+    return v;
+}
+
+// A team's running points (3, 1, 0) after each of its matches, as the fixture wrote them.
+Valori AndamentoAtteso(const DatiFixture& d, const QString& squadra, const GiornataStop& stop, int righe)
+{
+    QVector<PartitaFixture> partite = d.partite;
+    std::stable_sort(partite.begin(), partite.end(), [](const auto& a, const auto& b) {
+        return std::pair(a.giornata, a.riga) < std::pair(b.giornata, b.riga);
+    });
+    Valori v(righe);
+    int riga = 0, punti = 0;
+    for (bool andata : {true, false})
+        for (const PartitaFixture& p : partite) {
+            if (p.sq1 != squadra && p.sq2 != squadra) continue;
+            if (!stop.disegna(p.giornata, andata)) break;
+            const bool casa = p.casa(andata) == squadra;
+            const int f = casa ? p.golCasa(andata) : p.golOspite(andata);
+            const int s = casa ? p.golOspite(andata) : p.golCasa(andata);
+            if (p.disputata(andata)) punti += f > s ? 3 : f == s ? 1 : 0;
+            v[riga++] = punti;
+        }
+    return v;
+}
+
+// The six results of a team, as the fixture wrote them, in the chart's order.
+Valori RisultatiAttesi(const DatiFixture& d, const QString& squadra)
+{
+    Valori v(6, 0.0);
+    for (const PartitaFixture& p : d.partite)
+        for (bool andata : {true, false}) {
+            if (!p.disputata(andata) || (p.casa(andata) != squadra && p.ospite(andata) != squadra)) continue;
+            const bool casa = p.casa(andata) == squadra;
+            const int f = casa ? p.golCasa(andata) : p.golOspite(andata);
+            const int s = casa ? p.golOspite(andata) : p.golCasa(andata);
+            *v[(f > s ? 0 : f == s ? 2 : 4) + (casa ? 0 : 1)] += 1;
+        }
+    return v;
+}
+
+QStringList EtichetteRighe(const Grafico* g)
+{
+    QStringList e;
+    for (int r = 1; r <= g->righe(); ++r) e.append(g->etichettaRiga(r));
+    return e;
+}
+
+QStringList Numerate(int righe)
+{
+    QStringList e;
+    for (int r = 1; r <= righe; ++r) e.append(r % 2 ? QString::number(r) : QString());
+    return e;
+}
+
+}  // namespace
+
+// The chart windows: the stop round, the values of each chart, the copy, and failures of the file.
+class TestGrafici : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<AmbienteTest> amb_;
+
+    AmbienteTest& ambiente()
+    {
+        amb_ = std::make_unique<AmbienteTest>(RegistraFinestreGrafici);
+        return *amb_;
+    }
+    static Grafico* grafico(Finestra* w) { return w->findChild<Grafico*>(QStringLiteral("Chart1")); }
+    static ComboCodici* squadre(Finestra* w) { return w->findChild<ComboCodici*>(QStringLiteral("Combo1")); }
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
+    void cleanup()
+    {
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+        amb_.reset();
+    }
+
+    void stopERetiPerGiornata_data();
+    void stopERetiPerGiornata();
+    void giornataSenzaPartiteGiocate();
+    void andamento_data();
+    void andamento();
+    void andamentoPreselezione();
+    void classifica();
+    void risultati();
+    void copia();
+    void erroriDelFile();
+};
+
+void TestGrafici::stopERetiPerGiornata_data()
+{
+    QTest::addColumn<int>("numero");
+    QTest::addColumn<bool>("calendario");
+    QTest::addColumn<Giocate>("giocate");
+    QTest::addColumn<int>("giornataStop");
+    QTest::addColumn<bool>("andataStop");
+
+    const auto fino = [](int giornata, bool andata, int perGirone) {
+        Giocate g;
+        for (bool a : {true, false})
+            for (int i = 1; i <= perGirone && (a || !andata) && !(a == andata && i > giornata); ++i) g.append({i, a});
+        return g;
+    };
+    QTest::newRow("nessun calendario") << 6 << false << Giocate{} << 6 << false;
+    QTest::newRow("nulla giocato") << 6 << true << Giocate{} << 1 << true;
+    QTest::newRow("giornate 1-5 giocate") << 8 << true << fino(5, true, 7) << 6 << true;
+    QTest::newRow("giocata la 5 ma non la 4")
+        << 8 << true << Giocate{{1, true}, {2, true}, {3, true}, {5, true}} << 4 << true;
+    QTest::newRow("andata completa, ritorno non iniziato") << 6 << true << fino(5, true, 5) << 1 << false;
+    QTest::newRow("andata completa e ritorno 1-2") << 6 << true << fino(2, false, 5) << 3 << false;
+    QTest::newRow("tutto giocato") << 6 << true << fino(5, false, 5) << 6 << false;
+    // Five teams: five rounds a leg, each with a team resting; the last round of each leg is drawn.
+    QTest::newRow("tutto giocato, squadre dispari") << 5 << true << fino(5, false, 5) << 6 << false;
+    QTest::newRow("dispari, ritorno fino alla 4") << 5 << true << fino(4, false, 5) << 5 << false;
+}
+
+void TestGrafici::stopERetiPerGiornata()
+{
+    QFETCH(int, numero);
+    QFETCH(bool, calendario);
+    QFETCH(Giocate, giocate);
+    QFETCH(int, giornataStop);
+    QFETCH(bool, andataStop);
+    AmbienteTest& a = ambiente();
+    FixtureCampionato f = a.nuovo(numero);
+    if (!calendario) f.senzaCalendario();
+    for (const auto& [giornata, andata] : giocate) f.gioca(giornata, andata);
+    // A postponed match of a played round adds nothing.
+    if (giocate.size() > 2) f.rinviata(giocate[1].first, 1, giocate[1].second);
+    const DatiFixture d = a.apri(f);
+    stato().GiornataCorrente = 99;
+    stato().Andata = false;
+
+    auto* w = a.mostra<GraficoGolPerGiornataWindow>(GraficoGolPerGiornataWindow::Id);
+    QVERIFY(w);
+    const GiornataStop atteso{giornataStop, andataStop};
+    QCOMPARE(w->stop(), atteso);
+    // The search leaves the hand-over variables alone.
+    QCOMPARE(stato().GiornataCorrente, 99);
+    QCOMPARE(stato().Andata, false);
+
+    const int perGirone = numero % 2 ? numero : numero - 1;
+    const Grafico* g = grafico(w);
+    QCOMPARE(g->tipo(), Grafico::Tipo::Barre);
+    QCOMPARE(EtichetteRighe(g), Numerate(2 * perGirone));
+    QCOMPARE(ValoriDi(g), RetiAttese(d, atteso, perGirone));
+}
+
+void TestGrafici::giornataSenzaPartiteGiocate()
+{
+    // Rounds flagged as played with no match flagged chart 0; without a calendar, every row charts 0.
+    AmbienteTest& a = ambiente();
+    const DatiFixture d = a.apri(a.nuovo(6).giocaFinoA(2, false));
+    Esegui("UPDATE Partita SET DispAnd = 0 WHERE GiornataNum = 3");
+    Esegui("UPDATE Partita SET DispRit = 0 WHERE GiornataNum = 1");
+    const Grafico* g = grafico(a.mostra<GraficoGolPerGiornataWindow>(GraficoGolPerGiornataWindow::Id));
+    QCOMPARE(g->valore(3, 1), 0.0);
+    QCOMPARE(g->valore(6, 1), 0.0);
+    QVERIFY(g->valore(7, 1).has_value());
+    QVERIFY(!g->valore(8, 1).has_value());
+}
+
+void TestGrafici::andamento_data()
+{
+    QTest::addColumn<int>("numero");
+    QTest::addColumn<int>("finoA");
+    QTest::addColumn<bool>("finoAndata");
+
+    QTest::newRow("andata alla 3, una partita rinviata") << 6 << 3 << true;
+    QTest::newRow("ritorno alla 2, una partita rinviata") << 6 << 2 << false;
+    QTest::newRow("dispari, stagione finita") << 5 << 5 << false;
+}
+
+void TestGrafici::andamento()
+{
+    QFETCH(int, numero);
+    QFETCH(int, finoA);
+    QFETCH(bool, finoAndata);
+    AmbienteTest& a = ambiente();
+    const DatiFixture d = a.apri(a.nuovo(numero).giocaFinoA(finoA, finoAndata).rinviata(2, 1, true));
+    auto* w = a.mostra<GraficoAndamentoWindow>(GraficoAndamentoWindow::Id);
+    Grafico* g = grafico(w);
+    QCOMPARE(g->tipo(), Grafico::Tipo::Linee);
+    QCOMPARE(g->titoloX(), QStringLiteral("Giornate"));
+    QCOMPARE(g->titoloY(), QStringLiteral("Punti"));
+    // One row per match of a team, whatever the number of teams.
+    QCOMPARE(EtichetteRighe(g), Numerate(2 * (numero - 1)));
+
+    // Every team in turn: its own points, and nothing left of the team before.
+    for (int i = squadre(w)->count() - 1; i >= 0; --i) {
+        squadre(w)->setCurrentIndex(i);
+        const QString squadra = squadre(w)->currentText();
+        QCOMPARE(w->windowTitle(), "Grafico di andamento: " + squadra);
+        QCOMPARE(ValoriDi(g), AndamentoAtteso(d, squadra, w->stop(), g->righe()));
+    }
+    // The postponed match repeats the total before it.
+    if (numero == 6) {
+        squadre(w)->setCurrentText(d.partita(2, 1)->sq1);
+        QCOMPARE(g->valore(2, 1), g->valore(1, 1));
+    } else {
+        for (int r = 1; r <= g->righe(); ++r) QVERIFY(g->valore(r, 1).has_value());
+    }
+}
+
+void TestGrafici::andamentoPreselezione()
+{
+    AmbienteTest& a = ambiente();
+    const QStringList nomi{"Ancona", "Bari", "Citta' di Castello", "Dolomiti"};
+    const DatiFixture d = a.apri(a.nuovo(4).squadre(nomi).giocaFinoA(1, false));
+    auto* w = a.mostra<GraficoAndamentoWindow>(GraficoAndamentoWindow::Id, nomi[2]);
+    QCOMPARE(w->squadra(), nomi[2]);
+    QCOMPARE(ValoriDi(grafico(w)), AndamentoAtteso(d, nomi[2], w->stop(), 6));
+    QVERIFY(grafico(w)->valore(4, 1).has_value());
+    w->chiudi();
+
+    // A name differing only in case chooses no team: nothing is drawn.
+    w = a.mostra<GraficoAndamentoWindow>(GraficoAndamentoWindow::Id, "bari");
+    QCOMPARE(squadre(w)->currentIndex(), -1);
+    QCOMPARE(w->windowTitle(), QStringLiteral("Grafico di andamento: "));
+    QCOMPARE(ValoriDi(grafico(w)), Valori(6));
+}
+
+void TestGrafici::classifica()
+{
+    AmbienteTest& a = ambiente();
+    const QStringList nomi{"Bar", "Castelfranco Veneto", "Dolomiti", "Empoli", "Foggia", "Genova"};
+    a.apri(a.nuovo(6).squadre(nomi).giocaFinoA(2, true).penalita("Empoli", 20));
+    Esegui("DELETE FROM PuntiSquadre");
+
+    // From the main window's command: the whole season is rebuilt and the request cleared.
+    stato().RicalcolaClassifica = true;
+    auto* w = a.mostra<GraficoClassificaWindow>(GraficoClassificaWindow::Id);
+    QVERIFY(!stato().RicalcolaClassifica);
+    const Grafico* g = grafico(w);
+    QCOMPARE(g->tipo(), Grafico::Tipo::Barre);
+    QCOMPARE(g->righe(), 6);
+    Query q("SELECT Nome, Punti FROM PuntiSquadre ORDER BY Punti DESC, Giocate, DiffReti DESC, TotaleFatti DESC, "
+            "TotaleVinte DESC, rowid");
+    for (int r = 1; q.next(); ++r) {
+        QCOMPARE(g->etichettaRiga(r), q.testo(0).left(5));
+        QCOMPARE(g->valore(r, 1), double(q.intero(1)));
+    }
+    QCOMPARE(g->etichettaRiga(6), QStringLiteral("Empol"));  // last, below zero
+    QVERIFY(*g->valore(6, 1) < 0);
+    QVERIFY(EtichetteRighe(g).contains("Bar") && EtichetteRighe(g).contains("Caste"));
+    w->chiudi();
+
+    // From the league table (no request): the table as it stands, e.g. a span of rounds.
+    Esegui("UPDATE PuntiSquadre SET Punti = 40 WHERE Nome = 'Genova'");
+    w = a.mostra<GraficoClassificaWindow>(GraficoClassificaWindow::Id);
+    QCOMPARE(grafico(w)->etichettaRiga(1), QStringLiteral("Genov"));
+    QCOMPARE(grafico(w)->valore(1, 1), 40.0);
+    w->chiudi();
+
+    // A request that fails to rebuild is reported, the window does not stay, and the request is gone.
+    Esegui("DROP TABLE Partita");
+    stato().RicalcolaClassifica = true;
+    a.messaggi().ok();
+    QVERIFY(!a.mostra<GraficoClassificaWindow>(GraficoClassificaWindow::Id));
+    QVERIFY(!AmbienteTest::caricata(GraficoClassificaWindow::Id));
+    QVERIFY(!stato().RicalcolaClassifica);
+    QCOMPARE(a.messaggi().ultimo().titolo, QStringLiteral("Grafico della classifica"));
+}
+
+void TestGrafici::risultati()
+{
+    AmbienteTest& a = ambiente();
+    const QStringList nomi{"Ancona", "Bari", "Cagliari", "L'Aquila"};
+    FixtureCampionato f = a.nuovo(4).squadre(nomi).giocaFinoA(2, false).rinviata(1, 2, true);
+    const DatiFixture d = a.apri(f);
+    // A return leg's score typed but not registered as played counts nothing.
+    Esegui("UPDATE Partita SET G1R = 4, G2R = 0 WHERE DispRit = 0");
+    auto* w = a.mostra<GraficoRisultatiWindow>(GraficoRisultatiWindow::Id);
+    const Grafico* g = grafico(w);
+    QCOMPARE(g->righe(), 1);
+    QCOMPARE(g->etichettaRiga(1), QStringLiteral("Risultati"));
+    QCOMPARE(g->serie(), 6);
+    QVERIFY(g->legenda());
+    QCOMPARE(squadre(w)->currentText(), QStringLiteral("Ancona"));
+
+    for (const QString& squadra : nomi) {
+        squadre(w)->setCurrentText(squadra);
+        QCOMPARE(w->windowTitle(), "Grafico dei risultati: " + squadra);
+        const Valori attesi = RisultatiAttesi(d, squadra);
+        QCOMPARE(ValoriDi(g).size(), 1);
+        for (int k = 1; k <= 6; ++k) {
+            QCOMPARE(g->valore(1, k), attesi[k - 1]);
+            QVERIFY(g->etichettaSerie(k).endsWith(QStringLiteral(" (%1)").arg(*attesi[k - 1])));
+        }
+    }
+    QVERIFY(g->etichettaSerie(1).startsWith("Vittorie in casa ("));
+    QVERIFY(g->etichettaSerie(6).startsWith("Sconfitte in trasferta ("));
+}
+
+void TestGrafici::copia()
+{
+    AmbienteTest& a = ambiente();
+    const DatiFixture d = a.apri(a.nuovo(4).risultato(1, 1, true, 1, 2));
+    // The away team of that match: one win away.
+    auto* w = a.mostra<GraficoRisultatiWindow>(GraficoRisultatiWindow::Id, d.partita(1, 1)->sq2);
+    a.messaggi().ok();
+    w->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+
+    const QMimeData* dati = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(dati && dati->hasImage());
+    QVERIFY(!qvariant_cast<QImage>(dati->imageData()).isNull());
+    QCOMPARE(dati->text(),
+             QStringLiteral("\tVittorie in casa (0)\tVittorie in trasferta (1)\tPareggi in casa (0)\t"
+                            "Pareggi in trasferta (0)\tSconfitte in casa (0)\tSconfitte in trasferta (0)\n"
+                            "Risultati\t0\t1\t0\t0\t0\t0\n"));
+    const Messaggio::Richiesta box = a.messaggi().ultimo();
+    QCOMPARE(box.titolo, QStringLiteral("Copia grafico"));
+    QCOMPARE(box.icona, Messaggio::Icona::Informazione);
+    QVERIFY(box.testo.startsWith("Sia i dati che l'immagine del grafico sono stati copiati"));
+}
+
+void TestGrafici::erroriDelFile()
+{
+    AmbienteTest& a = ambiente();
+    a.apri(a.nuovo(6).giocaFinoA(3, true));
+    auto* w = a.mostra<GraficoAndamentoWindow>(GraficoAndamentoWindow::Id, "Bari");
+    const Valori prima = ValoriDi(grafico(w));
+
+    // A drawing that cannot read leaves the chart as it was.
+    Esegui("DROP TABLE Partita");
+    a.messaggi().ok();
+    squadre(w)->setCurrentText("Cagliari");
+    QCOMPARE(a.messaggi().quanti(), 1);
+    QCOMPARE(ValoriDi(grafico(w)), prima);
+    QCOMPARE(w->windowTitle(), QStringLiteral("Grafico di andamento: Bari"));
+
+    // A load that cannot read is reported and the window does not stay.
+    Esegui("DROP TABLE Giornata");
+    a.messaggi().ok();
+    QVERIFY(!a.mostra<GraficoGolPerGiornataWindow>(GraficoGolPerGiornataWindow::Id));
+    QVERIFY(!AmbienteTest::caricata(GraficoGolPerGiornataWindow::Id));
+    QCOMPARE(a.messaggi().ultimo().titolo, QStringLiteral("Grafico delle reti segnate giornata per giornata"));
+}
+
+QTEST_MAIN(TestGrafici)
+#include "tst_grafici.moc"
