@@ -101,9 +101,9 @@ QVector<RigaConfronto> ConfrontoTabelleQueries::confronto(const QString& a, cons
                                "WHERE Sq1 IN (?, ?) OR Sq2 IN (?, ?) ORDER BY GiornataNum, rowid"),
                 {a, b, a, b});
         while (q.next())
-            partite << PartitaConfronto{q.intero(0),           q.testo(1),    q.testo(2),    Disputata(q.valore(3)),
-                                        Disputata(q.valore(4)), q.valore(5), q.valore(6), q.valore(7),
-                                        q.valore(8)};
+            partite << PartitaConfronto{
+                q.intero(0), q.testo(1),  q.testo(2), Disputata(q.valore(3)), Disputata(q.valore(4)), q.valore(5),
+                q.valore(6), q.valore(7), q.valore(8)};
     }
     return RigheConfronto(giornate, partite, a, b);
 }

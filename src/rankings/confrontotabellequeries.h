@@ -24,12 +24,12 @@ struct PartitaConfronto {
 // One team's cells of a comparison row.
 struct SquadraInRiga {
     enum class Esito { Nessuno, Vittoria, Pareggio, Sconfitta };
-    QString casa;       // the home team, or "Turno di riposo" on the team's rest day
-    QString ospite;     // the away team
-    QString risultato;  // home goals first, or "N.D." while the leg is not played
-    bool inCasa = false;             // the team plays at home: its name is `casa`
-    bool partita = false;            // the team has a pairing in this round
-    Esito esito = Esito::Nessuno;    // the team's result in a played leg with both scores written
+    QString casa;                  // the home team, or "Turno di riposo" on the team's rest day
+    QString ospite;                // the away team
+    QString risultato;             // home goals first, or "N.D." while the leg is not played
+    bool inCasa = false;           // the team plays at home: its name is `casa`
+    bool partita = false;          // the team has a pairing in this round
+    Esito esito = Esito::Nessuno;  // the team's result in a played leg with both scores written
 };
 
 // One row of the comparison: the blank row that opens a leg (before round 1), or a round of a leg.

@@ -3,7 +3,7 @@
 #include "core/codici.h"
 #include "core/database.h"
 
-const std::array<int, 7> TIPI_COLONNE{TIPO_RIGORE, TIPO_PUNIZIONE, TIPO_DESTRO,   TIPO_SINISTRO,
+const std::array<int, 7> TIPI_COLONNE{TIPO_RIGORE, TIPO_PUNIZIONE,  TIPO_DESTRO, TIPO_SINISTRO,
                                       TIPO_TESTA,  TIPO_ROVESCIATA, TIPO_TACCO};
 
 QVector<RigaMarcatori> RigheMarcatori(const QVector<Marcatore>& marcatori, bool dettagliata, int formatoNome,

@@ -28,8 +28,8 @@ constexpr int PRIMI = 15;
 const QColor GRIGIO(192, 192, 192);
 const QColor BLU(0, 0, 255);
 
-const QStringList INTESTAZIONE{"Reti",  "Giocatore", "Squadra", "Rigori", "Puniz.",
-                               "Dx",    "Sx",        "Testa",   "Rov.",   "Tacco"};
+const QStringList INTESTAZIONE{"Reti", "Giocatore", "Squadra", "Rigori", "Puniz.",
+                               "Dx",   "Sx",        "Testa",   "Rov.",   "Tacco"};
 constexpr int LARGHEZZE[] = {500, 2000, 2000, 600, 600, 600, 600, 600, 600, 600};  // twips
 constexpr int COLONNE_SEMPLICE = 3;
 constexpr int COLONNE_DETTAGLIATA = 10;
@@ -103,15 +103,15 @@ MarcatoriWindow::MarcatoriWindow(QWidget* parent) : Finestra(IdFinestra::Marcato
     grid1_->setObjectName(QStringLiteral("Grid1"));
     riquadro->addWidget(grid1_);
 
-    auto* chiudi = (new Azione(QStringLiteral("Chiudi"), this))
-                       ->conSuggerimento(QStringLiteral("Chiudere questa finestra"))
-                       ->allo([this] { chiudi(); });
+    auto* chiusura = (new Azione(QStringLiteral("Chiudi"), this))
+                         ->conSuggerimento(QStringLiteral("Chiudere questa finestra"))
+                         ->allo([this] { chiudi(); });
     auto* guida = (new Azione(QStringLiteral("Help"), this))
                       ->conSuggerimento(QStringLiteral("Richiama la guida di Golvarno"))
                       ->allo([] { Guida::apri(CONTESTO_GUIDA); });
     auto* pulsanti = new QHBoxLayout;
     pulsanti->addStretch(1);
-    pulsanti->addWidget(PulsanteDa(chiudi, QStringLiteral("Command2"), this));
+    pulsanti->addWidget(PulsanteDa(chiusura, QStringLiteral("Command2"), this));
     pulsanti->addWidget(PulsanteDa(guida, QStringLiteral("Command3"), this));
 
     auto* tutto = new QVBoxLayout(this);
@@ -168,7 +168,7 @@ void MarcatoriWindow::impostaColonne(bool dettagliata)
     for (int c = 0; c < colonne; ++c) {
         grid1_->impostaLarghezzaColonna(c, LARGHEZZE[c]);
         grid1_->impostaAllineamentoColonna(c, c == GIOCATORE || c == SQUADRA ? Griglia::Allineamento::Sinistra
-                                                                            : Griglia::Allineamento::Centro);
+                                                                             : Griglia::Allineamento::Centro);
     }
 }
 

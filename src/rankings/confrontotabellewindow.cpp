@@ -1,0 +1,231 @@
+#include "rankings/confrontotabellewindow.h"
+
+#include "core/comando.h"
+#include "core/idfinestre.h"
+#include "core/stato.h"
+#include "core/utilita.h"
+#include "platform/azione.h"
+#include "platform/cartellaprogramma.h"
+#include "platform/combocodici.h"
+#include "platform/griglia.h"
+#include "platform/guida.h"
+#include "rankings/sceltasquadre.h"
+
+#include <QFontMetrics>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString TITOLO = QStringLiteral("Confronto tabella di marcia");
+constexpr int CONTESTO_GUIDA = 43;
+const QColor ARGENTO(192, 192, 192);
+const QColor SFONDO_ELENCHI(0xE0, 0xE0, 0xE0);
+
+enum Colonna { GIRONE, GIORNATA, ESITO_A, CASA_A, OSPITE_A, RIS_A, SPAZIO, ESITO_B, CASA_B, OSPITE_B, RIS_B, COLONNE };
+constexpr int LARGHEZZE[COLONNE] = {340, 440, 200, 1500, 1500, 600, 100, 200, 1500, 1500, 600};  // twips
+constexpr int RIGHE_INTESTAZIONE = 2;
+
+const ControlloDueSquadre CONTROLLO{ControlloDueSquadre::Ordine::UgualiPrima,
+                                    QStringLiteral("Bisogna selezionare 2 squadre!"),
+                                    QStringLiteral("Il confronto va effettuato tra 2 squadre diverse!"), TITOLO};
+
+ComboCodici* ElencoSquadre(const QString& nome, const QString& accessibile, QWidget* parent)
+{
+    auto* c = new ComboCodici(parent);
+    c->setObjectName(nome);
+    c->setAccessibleName(accessibile);
+    c->setMinimumContentsLength(22);
+    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    QPalette p = c->palette();
+    p.setColor(QPalette::Button, SFONDO_ELENCHI);
+    p.setColor(QPalette::Base, SFONDO_ELENCHI);
+    c->setPalette(p);
+    return c;
+}
+
+}  // namespace
+
+ConfrontoTabelleWindow::ConfrontoTabelleWindow(QWidget* parent) : Finestra(IdFinestra::ConfrontoTabelle, parent)
+{
+    impostaAspetto(QStringLiteral("Confronti:"), QStringLiteral("confronto"), CONTESTO_GUIDA);
+
+    auto* label1 = new QLabel(QStringLiteral("Squadre"), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    combo1_ = ElencoSquadre(QStringLiteral("Combo1"), QStringLiteral("Prima squadra"), this);
+    label1->setBuddy(combo1_);
+    auto* label2 = new QLabel(QStringLiteral("e"), this);
+    label2->setObjectName(QStringLiteral("Label2"));
+    combo2_ = ElencoSquadre(QStringLiteral("Combo2"), QStringLiteral("Seconda squadra"), this);
+    auto* visualizza = (new Azione(QStringLiteral("Visualizza confronto !"), this))
+                           ->conSuggerimento(QStringLiteral("Premere qui per visualizzare il confronto"))
+                           ->allo([this] { VisualizzaConfronto(); });
+    auto* scelta = new QHBoxLayout;
+    scelta->addWidget(label1);
+    scelta->addWidget(combo1_);
+    scelta->addWidget(label2);
+    scelta->addWidget(combo2_);
+    scelta->addSpacing(12);
+    scelta->addWidget(PulsanteDa(visualizza, QStringLiteral("Command5"), this));
+    scelta->addStretch(1);
+
+    auto* label3 = new QLabel(QStringLiteral("Selezionare 2 squadre da confontare!"), this);
+    label3->setObjectName(QStringLiteral("Label3"));
+    QFont grassetto = label3->font();
+    grassetto.setBold(true);
+    label3->setFont(grassetto);
+    label3->setStyleSheet(QStringLiteral("color: #FF0000;"));
+    auto* solco = new QFrame(this);
+    solco->setObjectName(QStringLiteral("Line1"));
+    solco->setFrameShape(QFrame::HLine);
+    solco->setFrameShadow(QFrame::Sunken);
+
+    auto* frame1 = new QGroupBox(QStringLiteral("Confronto giornata per giornata"), this);
+    frame1->setObjectName(QStringLiteral("Frame1"));
+    auto* riquadro = new QVBoxLayout(frame1);
+    grid1_ = new Griglia(frame1);
+    grid1_->setObjectName(QStringLiteral("Grid1"));
+    grid1_->impostaColonne(COLONNE);
+    for (int c : {GIRONE, GIORNATA, RIS_A, RIS_B}) grid1_->impostaAllineamentoColonna(c, Griglia::Allineamento::Centro);
+    grid1_->impostaSelezioneRiga(true);
+    riquadro->addWidget(grid1_);
+
+    vediGiornata_ = (new Azione(QStringLiteral("Vedi giornata"), this))
+                        ->conSuggerimento(QStringLiteral("Visualizza il calendario alla giornata evidenziata"))
+                        ->richiedeFinestra(IdFinestra::Calendario)
+                        ->allo([this] { VediGiornata(); });
+    auto* chiusura = (new Azione(QStringLiteral("Chiudi"), this))
+                         ->conSuggerimento(QStringLiteral("Chiudere questa finestra"))
+                         ->allo([this] { chiudi(); });
+    auto* guida = (new Azione(QStringLiteral("Help"), this))
+                      ->conSuggerimento(QStringLiteral("Richiama la guida di Golvarno"))
+                      ->allo([] { Guida::apri(CONTESTO_GUIDA); });
+    auto* pulsanti = new QHBoxLayout;
+    pulsanti->addWidget(PulsanteDa(vediGiornata_, QStringLiteral("Command1"), this));
+    pulsanti->addStretch(1);
+    pulsanti->addWidget(PulsanteDa(chiusura, QStringLiteral("Command3"), this));
+    pulsanti->addWidget(PulsanteDa(guida, QStringLiteral("Command4"), this));
+
+    auto* tutto = new QVBoxLayout(this);
+    tutto->addLayout(scelta);
+    tutto->addWidget(label3);
+    tutto->addWidget(solco);
+    tutto->addWidget(frame1, 1);
+    tutto->addLayout(pulsanti);
+
+    connect(grid1_, &Griglia::doppioClic, this, [this] { VediGiornata(); });
+}
+
+void ConfrontoTabelleWindow::carica()
+{
+    const Stato& s = stato();
+    for (ComboCodici* c : {combo1_, combo2_}) {
+        ComboCodici::SenzaClick caricamento(c);
+        for (int i = 1; i < s.Squadre.size(); ++i) c->aggiungi(s.Squadre[i].Nome, s.Squadre[i].Codice.toInt());
+        c->setCurrentIndex(-1);
+    }
+    // The result pictures are looked for once: a bitmap added later shows after the window is opened again.
+    vittoria_ = QPixmap(FileProgramma(QStringLiteral("MicroV.Bmp")));
+    pareggio_ = QPixmap(FileProgramma(QStringLiteral("MicroP.Bmp")));
+    sconfitta_ = QPixmap(FileProgramma(QStringLiteral("MicroS.Bmp")));
+    impostaLarghezze();
+    // Room for the whole season of a large championship before the first comparison.
+    grid1_->setMinimumWidth(grid1_->sizeHint().width());
+    grid1_->setMinimumHeight(grid1_->sizeHint().height() * 3 / 2);
+    grid1_->setVisible(false);
+}
+
+void ConfrontoTabelleWindow::impostaLarghezze()
+{
+    for (int c = 0; c < COLONNE; ++c) grid1_->impostaLarghezzaColonna(c, LARGHEZZE[c]);
+    // The team columns also fit the longest name in bold.
+    QFont grassetto = grid1_->font();
+    grassetto.setBold(true);
+    const QFontMetrics fm(grassetto);
+    int nome = 0;
+    for (int i = 1; i < stato().Squadre.size(); ++i) nome = qMax(nome, fm.horizontalAdvance(stato().Squadre[i].Nome));
+    for (int c : {CASA_A, OSPITE_A, CASA_B, OSPITE_B})
+        if (nome + 12 > grid1_->larghezzaColonnaPx(c)) grid1_->impostaLarghezzaColonnaPx(c, nome + 12);
+    // The narrow columns fit their headings and widest contents.
+    const struct {
+        int colonna;
+        QString testo;
+    } stretti[] = {{GIRONE, QStringLiteral("Gir.")},
+                   {GIORNATA, QStringLiteral("Num.")},
+                   {RIS_A, QStringLiteral("10 - 10")},
+                   {RIS_B, QStringLiteral("10 - 10")}};
+    for (const auto& s : stretti) {
+        const int px = fm.horizontalAdvance(s.testo) + 12;
+        if (px > grid1_->larghezzaColonnaPx(s.colonna)) grid1_->impostaLarghezzaColonnaPx(s.colonna, px);
+    }
+}
+
+void ConfrontoTabelleWindow::VisualizzaConfronto()
+{
+    const QString a = combo1_->testo(), b = combo2_->testo();
+    if (!CONTROLLO.verifica(a, b)) return;
+    QVector<RigaConfronto> righe;
+    // A file that cannot be read leaves the comparison shown before as it was.
+    if (!EseguiComando(TITOLO, [&] { righe = ConfrontoTabelleQueries::confronto(a, b); })) return;
+    righe_ = righe;
+    CaricaConfronto(a, b);
+}
+
+void ConfrontoTabelleWindow::CaricaConfronto(const QString& a, const QString& b)
+{
+    CursoreAttesa();
+    setWindowTitle(QStringLiteral("Confronti: ") + a + QStringLiteral(" vs ") + b);
+    grid1_->impostaRidisegno(false);
+    grid1_->impostaRigheFisse(0);
+    grid1_->impostaRighe(0);
+    for (const RigaConfronto& r : righe_) grid1_->aggiungiRiga(r.celle().join(QLatin1Char('\t')));
+
+    QStringList titoli{QStringLiteral("Gir."), QStringLiteral("Num.")};
+    for (int i = 0; i < 4; ++i) titoli << a;
+    titoli << QStringLiteral(" ");
+    for (int i = 0; i < 4; ++i) titoli << b;
+    grid1_->aggiungiRiga(titoli.join(QLatin1Char('\t')), 0);
+    grid1_->aggiungiRiga(QStringLiteral("\t\t\tLocali\tOspiti\tRis.\t\t\tLocali\tOspiti\tRis."), 1);
+    grid1_->impostaUnisciRiga0(true);
+    grid1_->impostaRigheFisse(RIGHE_INTESTAZIONE);
+    for (int c : {ESITO_A, ESITO_B}) {
+        grid1_->impostaGrassetto(0, c, true);
+        grid1_->impostaAllineamento(0, c, Griglia::Allineamento::Centro);
+    }
+    for (int c = 0; c < COLONNE; ++c) grid1_->impostaColoreSfondo(1, c, ARGENTO);
+
+    const QPixmap* immagini[] = {nullptr, &vittoria_, &pareggio_, &sconfitta_};
+    for (int i = 0; i < righe_.size(); ++i) {
+        const int riga = i + RIGHE_INTESTAZIONE;
+        for (int c : {GIRONE, GIORNATA, SPAZIO}) grid1_->impostaColoreSfondo(riga, c, ARGENTO);
+        grid1_->impostaGrassetto(riga, GIORNATA, true);
+        const RigaConfronto& r = righe_[i];
+        for (int k = 0; k < 2; ++k) {
+            const SquadraInRiga& s = r.squadre[k];
+            const int casa = k == 0 ? CASA_A : CASA_B;
+            if (s.partita) grid1_->impostaGrassetto(riga, s.inCasa ? casa : casa + 1, true);
+            if (const QPixmap* p = immagini[int(s.esito)]) grid1_->impostaImmagine(riga, casa - 1, *p);
+        }
+    }
+    grid1_->impostaRidisegno(true);
+    grid1_->setVisible(true);
+    // As the comparison leaves it, the last round of the return leg is the current row.
+    grid1_->impostaCellaCorrente(grid1_->righe() - 1, 0);
+    CursoreNormale();
+}
+
+void ConfrontoTabelleWindow::VediGiornata()
+{
+    const int i = grid1_->rigaCorrente() - RIGHE_INTESTAZIONE;
+    // Heading rows, blank rows and a grid not yet filled open nothing.
+    if (!grid1_->isVisible() || i < 0 || i >= righe_.size() || righe_[i].vuota) return;
+    if (!Finestre::istanza().registrata(IdFinestra::Calendario)) return;
+    Stato& s = stato();
+    s.Andata = righe_[i].andata;
+    s.GiornataCorrente = righe_[i].giornata;
+    Finestre::istanza().mostra(IdFinestra::Calendario);
+}

@@ -1,0 +1,393 @@
+#include "rankings/confrontotabellequeries.h"
+#include "rankings/confrontotabellewindow.h"
+#include "rankings/finestreconfronti.h"
+#include "rankings/sceltasquadre.h"
+#include "support/ambientetest.h"
+#include "support/finestraditest.h"
+
+#include "core/idfinestre.h"
+#include "platform/cartellaprogramma.h"
+#include "platform/combocodici.h"
+#include "platform/griglia.h"
+
+#include <QImage>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+using Giornate = QVector<GiornataConfronto>;
+using Partite = QVector<PartitaConfronto>;
+Q_DECLARE_METATYPE(Giornate)
+Q_DECLARE_METATYPE(Partite)
+
+namespace {
+
+const QString ID = IdFinestra::ConfrontoTabelle;
+const QString TITOLO = QStringLiteral("Confronto tabella di marcia");
+
+Giornate G(std::initializer_list<std::pair<int, const char*>> giornate)
+{
+    Giornate g;
+    for (const auto& [numero, riposa] : giornate) g << GiornataConfronto{numero, QString::number(numero), riposa};
+    return g;
+}
+
+// One leg's score as "2-1" (played), "" (not played) or "2-" (played, a score missing).
+void Gara(const QString& testo, bool& disputata, QVariant& g1, QVariant& g2)
+{
+    disputata = !testo.isEmpty();
+    if (!disputata) return;
+    const QStringList parti = testo.split('-');
+    g1 = parti[0].isEmpty() ? QVariant() : QVariant(parti[0].toInt());
+    g2 = parti[1].isEmpty() ? QVariant() : QVariant(parti[1].toInt());
+}
+
+PartitaConfronto P(int giornata, const QString& sq1, const QString& sq2, const QString& andata = {},
+                   const QString& ritorno = {})
+{
+    PartitaConfronto p;
+    p.giornata = giornata;
+    p.sq1 = sq1;
+    p.sq2 = sq2;
+    Gara(andata, p.disputataAnd, p.g1a, p.g2a);
+    Gara(ritorno, p.disputataRit, p.g1r, p.g2r);
+    return p;
+}
+
+// A row as its cells joined by "|", then for each team its outcome (V, P, S or -) and the side it plays on
+// (C home, O away, - no pairing).
+QString Descrivi(const RigaConfronto& r)
+{
+    QString s = r.celle().join('|') + ' ';
+    for (const SquadraInRiga& c : r.squadre)
+        s += QString("-VPS").at(int(c.esito)) + QString(c.partita ? (c.inCasa ? "C" : "O") : "-");
+    return s;
+}
+
+const QString VUOTA = QStringLiteral("|||||||||| ----");
+
+}  // namespace
+
+// The round-by-round comparison: its rows from rounds and pairings, the check before it, and its window.
+class TestConfrontoTabelle : public QObject {
+    Q_OBJECT
+
+    static Griglia* griglia(Finestra* w) { return w->findChild<Griglia*>(QStringLiteral("Grid1")); }
+    static ComboCodici* combo(Finestra* w, int i)
+    {
+        return w->findChild<ComboCodici*>(QStringLiteral("Combo%1").arg(i));
+    }
+    static void confronta(Finestra* w, const QString& a, const QString& b)
+    {
+        combo(w, 1)->setCurrentIndex(combo(w, 1)->findText(a));
+        combo(w, 2)->setCurrentIndex(combo(w, 2)->findText(b));
+        w->findChild<QPushButton*>(QStringLiteral("Command5"))->click();
+    }
+    static void clic(Griglia* g, int r)
+    {
+        QTableView* v = g->vista();
+        const QModelIndex i = v->model()->index(r - g->righeFisse(), 3);
+        v->scrollTo(i);
+        QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualRect(i).center());
+    }
+
+private slots:
+    void cleanup() { VERIFICA_NESSUN_MESSAGGIO_INATTESO(); }
+    void righe_data();
+    void righe();
+    void controllo_data();
+    void controllo();
+    void rifiuti();
+    void confrontoSulFile();
+    void vediGiornata();
+    void bitmapMancante();
+    void campionatoPiuGrande();
+};
+
+void TestConfrontoTabelle::righe_data()
+{
+    QTest::addColumn<Giornate>("giornate");
+    QTest::addColumn<Partite>("partite");
+    QTest::addColumn<QStringList>("attese");
+
+    // Teams "Bari" (first) and "Como" (second) throughout.
+    QTest::newRow("squadre pari") << G({{1, ""}, {2, ""}, {3, ""}})
+                                  << Partite{P(1, "Bari", "Como", "2-1", "0-0"), P(2, "Asti", "Bari", "0-3"),
+                                             P(2, "Como", "Doria", "1-1"), P(3, "Bari", "Doria", "", "2-0"),
+                                             P(3, "Asti", "Como", "", "1-2")}
+                                  << QStringList{VUOTA, "A|1||Bari|Como|2 - 1|||Bari|Como|2 - 1 VCSO",
+                                                 "A|2||Asti|Bari|0 - 3|||Como|Doria|1 - 1 VOPC",
+                                                 "A|3||Bari|Doria|N.D.|||Asti|Como|N.D. -C-O", VUOTA,
+                                                 "R|1||Como|Bari|0 - 0|||Como|Bari|0 - 0 POPC",
+                                                 "R|2||Bari|Asti|N.D.|||Doria|Como|N.D. -C-O",
+                                                 // Return leg: SQ2 at home, its goals first; Bari wins away.
+                                                 "R|3||Doria|Bari|0 - 2|||Como|Asti|2 - 1 VOVC"};
+    QTest::newRow("squadre dispari, riposo alla prima")
+        << G({{1, "Bari"}, {2, "Como"}}) << Partite{P(1, "Como", "Asti", "0-2", "1-1"), P(2, "Asti", "Bari", "1-1")}
+        << QStringList{
+               VUOTA, "A|1||Turno di riposo|||||Como|Asti|0 - 2 --SC", "A|2||Asti|Bari|1 - 1|||Turno di riposo|| PO--",
+               VUOTA, "R|1||Turno di riposo|||||Asti|Como|1 - 1 --PO", "R|2||Bari|Asti|N.D.|||Turno di riposo|| -C--"};
+    QTest::newRow("senza giornata 1") << G({{2, ""}, {3, ""}}) << Partite{P(2, "Bari", "Como", "1-0")}
+                                      << QStringList{"A|2||Bari|Como|1 - 0|||Bari|Como|1 - 0 VCSO", "A|3||||||||| ----",
+                                                     "R|2||Como|Bari|N.D.|||Como|Bari|N.D. -O-C", "R|3||||||||| ----"};
+    QTest::newRow("senza giornate") << Giornate{} << Partite{P(1, "Bari", "Como")} << QStringList{VUOTA};
+    // A score missing from a played leg shows what is there and gives no outcome.
+    QTest::newRow("gol mancanti") << G({{1, ""}}) << Partite{P(1, "Bari", "Como", "2-", "-1")}
+                                  << QStringList{VUOTA, "A|1||Bari|Como|2 - |||Bari|Como|2 -  -C-O", VUOTA,
+                                                 "R|1||Como|Bari|1 - |||Como|Bari|1 -  -O-C"};
+    // Names are the file's: a pairing or a rest written in other letter case is the team's.
+    QTest::newRow("maiuscole") << G({{1, "COMO"}, {2, ""}}) << Partite{P(2, "bari", "Asti", "0-1")}
+                               << QStringList{
+                                      VUOTA, "A|1|||||||Turno di riposo|| ----", "A|2||bari|Asti|0 - 1||||| SC--",
+                                      VUOTA, "R|1|||||||Turno di riposo|| ----", "R|2||Asti|bari|N.D.||||| -O--"};
+    // Only the first pairing of a round counts.
+    QTest::newRow("due partite nella giornata")
+        << G({{1, ""}}) << Partite{P(1, "Asti", "Bari", "1-0"), P(1, "Bari", "Como", "3-3")}
+        << QStringList{VUOTA, "A|1||Asti|Bari|1 - 0|||Bari|Como|3 - 3 SOPO", VUOTA,
+                       "R|1||Bari|Asti|N.D.|||Como|Bari|N.D. -C-C"};
+}
+
+void TestConfrontoTabelle::righe()
+{
+    QFETCH(Giornate, giornate);
+    QFETCH(Partite, partite);
+    QFETCH(QStringList, attese);
+    QStringList ottenute;
+    for (const RigaConfronto& r : RigheConfronto(giornate, partite, "Bari", "Como")) ottenute << Descrivi(r);
+    QCOMPARE(ottenute, attese);
+}
+
+void TestConfrontoTabelle::controllo_data()
+{
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<int>("ugualiPrima");
+    QTest::addColumn<int>("vuotePrima");
+    using E = ControlloDueSquadre::Esito;
+    QTest::newRow("entrambe vuote") << ""
+                                    << "" << int(E::Uguali) << int(E::Vuote);
+    QTest::newRow("una vuota") << "Bari"
+                               << "" << int(E::Vuote) << int(E::Vuote);
+    QTest::newRow("uguali") << "Bari"
+                            << "Bari" << int(E::Uguali) << int(E::Uguali);
+    QTest::newRow("diverse") << "Bari"
+                             << "Como" << int(E::Valide) << int(E::Valide);
+}
+
+void TestConfrontoTabelle::controllo()
+{
+    QFETCH(QString, a);
+    QFETCH(QString, b);
+    QFETCH(int, ugualiPrima);
+    QFETCH(int, vuotePrima);
+    ControlloDueSquadre c;
+    c.ordine = ControlloDueSquadre::Ordine::UgualiPrima;
+    QCOMPARE(int(c.esito(a, b)), ugualiPrima);
+    c.ordine = ControlloDueSquadre::Ordine::VuotePrima;
+    QCOMPARE(int(c.esito(a, b)), vuotePrima);
+}
+
+void TestConfrontoTabelle::rifiuti()
+{
+    AmbienteTest a(RegistraFinestreConfronti);
+    a.apri(a.nuovo(4).giocaTutto());
+    auto* w = a.mostra<ConfrontoTabelleWindow>(ID);
+    QCOMPARE(w->windowTitle(), QStringLiteral("Confronti:"));
+    QCOMPARE(combo(w, 1)->currentIndex(), -1);
+    QVERIFY(!griglia(w)->isVisible());
+
+    struct Caso {
+        QString a, b, testo;
+    };
+    const Caso casi[] = {{"", "", "Il confronto va effettuato tra 2 squadre diverse!"},
+                         {"Bari", "", "Bisogna selezionare 2 squadre!"},
+                         {"Bari", "Bari", "Il confronto va effettuato tra 2 squadre diverse!"}};
+    for (const Caso& c : casi) {
+        a.messaggi().ok();
+        combo(w, 1)->setCurrentIndex(combo(w, 1)->findText(c.a));
+        combo(w, 2)->setCurrentIndex(combo(w, 2)->findText(c.b));
+        w->findChild<QPushButton*>(QStringLiteral("Command5"))->click();
+        QCOMPARE(a.messaggi().ultimo().testo, c.testo);
+        QCOMPARE(a.messaggi().ultimo().titolo, TITOLO);
+        QCOMPARE(a.messaggi().ultimo().icona, Messaggio::Icona::Critica);
+        QVERIFY(!griglia(w)->isVisible());
+        QCOMPARE(w->windowTitle(), QStringLiteral("Confronti:"));
+    }
+    // A refusal after a comparison keeps it on show.
+    confronta(w, "Bari", "Ancona");
+    a.messaggi().ok();
+    confronta(w, "Bari", "Bari");
+    QCOMPARE(w->windowTitle(), QStringLiteral("Confronti: Bari vs Ancona"));
+    QCOMPARE(griglia(w)->righe(), 2 + 2 * (3 + 1));
+}
+
+void TestConfrontoTabelle::confrontoSulFile()
+{
+    AmbienteTest a(RegistraFinestreConfronti);
+    const DatiFixture d = a.apri(a.nuovo(6).giocaFinoA(2, false).risultato(1, 1, false, 0, 2));
+    auto* w = a.mostra<ConfrontoTabelleWindow>(ID);
+    const PartitaFixture* p = d.partita(1, 1);
+    const QString sq1 = p->sq1;
+    const QString altra = d.partita(1, 2)->sq1;
+    confronta(w, sq1, altra);
+    QCOMPARE(w->windowTitle(), "Confronti: " + sq1 + " vs " + altra);
+
+    const Griglia* g = griglia(w);
+    QCOMPARE(g->righeFisse(), 2);
+    QCOMPARE(g->righe(), 2 + 2 * (5 + 1));
+    QStringList titoli{"Gir.", "Num."};
+    for (int i = 0; i < 4; ++i) titoli << sq1;
+    titoli << " ";
+    for (int i = 0; i < 4; ++i) titoli << altra;
+    for (int c = 0; c < 11; ++c) QCOMPARE(g->testo(0, c), titoli[c]);
+    QVERIFY(g->unisciRiga0());
+    QVERIFY(g->grassetto(0, 2) && g->grassetto(0, 7));
+    QCOMPARE(g->testo(1, 3) + g->testo(1, 4) + g->testo(1, 5), QStringLiteral("LocaliOspitiRis."));
+    QCOMPARE(g->testo(1, 10), QStringLiteral("Ris."));
+    for (int c = 0; c < 11; ++c) QCOMPARE(g->coloreSfondo(1, c), QColor(192, 192, 192));
+
+    // Every row against the file: the team's own name in bold, its outcome as its picture.
+    const QImage bitmap[] = {QImage(), QPixmap(FileProgramma("MicroV.Bmp")).toImage(),
+                             QPixmap(FileProgramma("MicroP.Bmp")).toImage(),
+                             QPixmap(FileProgramma("MicroS.Bmp")).toImage()};
+    int r = 2;
+    for (bool andata : {true, false}) {
+        QVERIFY(g->testo(r, 0).isEmpty());
+        ++r;
+        for (const GiornataFixture& giornata : d.giornate) {
+            QCOMPARE(g->testo(r, 0), andata ? "A" : "R");
+            QCOMPARE(g->testo(r, 1), QString::number(giornata.numero));
+            QVERIFY(g->grassetto(r, 1));
+            QCOMPARE(g->coloreSfondo(r, 6), QColor(192, 192, 192));
+            for (int k = 0; k < 2; ++k) {
+                const QString squadra = k == 0 ? sq1 : altra;
+                const int casa = k == 0 ? 3 : 8;
+                const PartitaFixture* m = nullptr;
+                for (const PartitaFixture& x : d.partite)
+                    if (x.giornata == giornata.numero && (x.sq1 == squadra || x.sq2 == squadra)) m = &x;
+                QVERIFY(m);
+                QCOMPARE(g->testo(r, casa), m->casa(andata));
+                QCOMPARE(g->testo(r, casa + 1), m->ospite(andata));
+                QCOMPARE(g->grassetto(r, casa), m->casa(andata) == squadra);
+                QCOMPARE(g->grassetto(r, casa + 1), m->ospite(andata) == squadra);
+                int esito = 0;
+                if (m->disputata(andata)) {
+                    QCOMPARE(g->testo(r, casa + 2),
+                             QString("%1 - %2").arg(m->golCasa(andata)).arg(m->golOspite(andata)));
+                    const bool inCasa = m->casa(andata) == squadra;
+                    const int f = inCasa ? m->golCasa(andata) : m->golOspite(andata);
+                    const int s = inCasa ? m->golOspite(andata) : m->golCasa(andata);
+                    esito = f > s ? 1 : f == s ? 2 : 3;
+                } else {
+                    QCOMPARE(g->testo(r, casa + 2), QStringLiteral("N.D."));
+                }
+                QCOMPARE(g->immagine(r, casa - 1).toImage(), bitmap[esito]);
+            }
+            ++r;
+        }
+    }
+    // The first team, at home in the first leg, wins away in the return leg of round 1.
+    QCOMPARE(g->testo(2 + 5 + 2, 5), QStringLiteral("0 - 2"));
+    QCOMPARE(g->immagine(2 + 5 + 2, 2).toImage(), bitmap[1]);
+    // The comparison leaves the last round of the return leg current.
+    QCOMPARE(g->rigaCorrente(), g->righe() - 1);
+}
+
+void TestConfrontoTabelle::vediGiornata()
+{
+    AmbienteTest a(RegistraFinestreConfronti);
+    a.apri(a.nuovo(5).giocaFinoA(2, true));
+    auto* w = a.mostra<ConfrontoTabelleWindow>(ID);
+    auto* vedi = w->findChild<QPushButton*>(QStringLiteral("Command1"));
+    // Without the calendar viewer the command waits for it.
+    QVERIFY(!vedi->isEnabled());
+    FinestraDiTest::registra(IdFinestra::Calendario);
+    QVERIFY(vedi->isEnabled());
+
+    // Before any comparison: nothing.
+    vedi->click();
+    QVERIFY(!Finestre::istanza().caricata(IdFinestra::Calendario));
+
+    confronta(w, "Ancona", "Cagliari");
+    Griglia* g = griglia(w);
+    QCOMPARE(g->righe(), 2 + 2 * (5 + 1));
+    // Right after the comparison: the last round of the return leg.
+    vedi->click();
+    QVERIFY(Finestre::istanza().visibile(IdFinestra::Calendario));
+    QCOMPARE(stato().Andata, false);
+    QCOMPARE(stato().GiornataCorrente, 5);
+
+    // The blank rows open nothing; a round of either leg opens that round (rest rows too).
+    struct Caso {
+        int riga;
+        bool apre, andata;
+        int giornata;
+    };
+    const Caso casi[] = {{2, false, false, 0}, {3, true, true, 1},  {6, true, true, 4},
+                         {8, false, false, 0}, {9, true, false, 1}, {11, true, false, 3}};
+    for (const Caso& c : casi) {
+        stato().GiornataCorrente = -1;
+        stato().Andata = !c.andata;
+        clic(g, c.riga);
+        QCOMPARE(g->rigaCorrente(), c.riga);
+        vedi->click();
+        QCOMPARE(stato().GiornataCorrente, c.apre ? c.giornata : -1);
+        if (c.apre) QCOMPARE(stato().Andata, c.andata);
+    }
+    // A double click does the same.
+    stato().GiornataCorrente = -1;
+    clic(g, 7);
+    const QModelIndex i = g->vista()->model()->index(7 - 2, 3);
+    QTest::mouseDClick(g->vista()->viewport(), Qt::LeftButton, {}, g->vista()->visualRect(i).center());
+    QCOMPARE(stato().GiornataCorrente, 5);
+    QCOMPARE(stato().Andata, true);
+}
+
+void TestConfrontoTabelle::bitmapMancante()
+{
+    AmbienteTest a(RegistraFinestreConfronti);
+    a.apri(a.nuovo(4).giocaTutto().risultato(1, 1, true, 1, 1).risultato(2, 1, true, 2, 0));
+    a.cartella().rimuovi("MicroP.Bmp");
+    auto* w = a.mostra<ConfrontoTabelleWindow>(ID);
+    const QStringList squadre = FixtureCampionato::nomiPredefiniti().mid(0, 4);
+    confronta(w, squadre[0], squadre[1]);
+    const Griglia* g = griglia(w);
+    int pareggi = 0, altri = 0;
+    for (int r = 2; r < g->righe(); ++r)
+        for (int c : {2, 7}) {
+            const QString ris = g->testo(r, c + 3);
+            if (ris.isEmpty() || ris == "N.D.") continue;
+            const QStringList gol = ris.split(" - ");
+            const bool pareggio = gol[0] == gol[1];
+            QCOMPARE(g->immagine(r, c).isNull(), pareggio);
+            (pareggio ? pareggi : altri)++;
+        }
+    QVERIFY(pareggi > 0 && altri > 0);
+}
+
+void TestConfrontoTabelle::campionatoPiuGrande()
+{
+    AmbienteTest a(RegistraFinestreConfronti);
+    QStringList nomi;
+    for (const QString& n : FixtureCampionato::nomiPredefiniti())
+        nomi << (n + QStringLiteral(" Associazione Sportiva Calcio")).left(30);
+    a.apri(FixtureCampionato(a.percorso("lunghi.GVN")).squadre(nomi).giocaTutto().rose(25).formazioni());
+    auto* w = a.mostra<ConfrontoTabelleWindow>(ID);
+    QElapsedTimer t;
+    t.start();
+    confronta(w, nomi[19], nomi[0]);
+    QVERIFY2(t.elapsed() < 100, qPrintable(QString::number(t.elapsed())));
+    const Griglia* g = griglia(w);
+    QCOMPARE(g->righe(), 2 + 2 * (19 + 1));
+    // The longest name fits its column in bold.
+    QFont grassetto = g->font();
+    grassetto.setBold(true);
+    QVERIFY(QFontMetrics(grassetto).horizontalAdvance(nomi[19]) < g->larghezzaColonnaPx(3));
+    QWidget* c = w->contenitore();
+    c->resize(c->sizeHint());
+    QTest::qWait(50);
+    AmbienteTest::foto(c, "Form25.png");
+}
+
+QTEST_MAIN(TestConfrontoTabelle)
+#include "tst_confrontotabelle.moc"
