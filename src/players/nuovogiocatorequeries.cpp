@@ -8,8 +8,8 @@ namespace {
 
 QVariantList Valori(const DatiNuovoGiocatore& d)
 {
-    return {d.nome,         d.cognome, d.ruolo,   d.numero, d.dataNascita, d.luogoNascita,
-            d.nazione,      d.altezza, d.peso,    d.note,   d.codSquadra};
+    return {d.nome,    d.cognome, d.ruolo, d.numero, d.dataNascita, d.luogoNascita,
+            d.nazione, d.altezza, d.peso,  d.note,   d.codSquadra};
 }
 
 }  // namespace

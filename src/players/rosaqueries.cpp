@@ -45,10 +45,8 @@ QStringList GiocatoreRosa::celle() const
 {
     QString maglia = NullInVuoto(numero);
     if (maglia == QLatin1String("0")) maglia.clear();
-    return {maglia,      cognome,      nome,
-            ruolo,       nazione,      QString::number(presenze),
-            QString::number(reti), dataNascita, luogoNascita,
-            altezza,     peso};
+    return {maglia,      cognome,      nome,    ruolo, nazione, QString::number(presenze), QString::number(reti),
+            dataNascita, luogoNascita, altezza, peso};
 }
 
 QStringList RosaQueries::ordini(bool numerazioneTradizionale)

@@ -11,6 +11,7 @@
 #include "platform/messaggio.h"
 
 #include <QFontMetrics>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -63,8 +64,9 @@ RosaWindow::RosaWindow(QWidget* parent) : Finestra(Id, parent)
         ->allo([this] { apriConSquadra(IdFinestra::AndamentoSquadra); });
     comando(GraficoAndamento, "grafico", "Grafico\nandamento", "Grafico di andamento", IdFinestra::GraficoAndamento)
         ->allo([this] { apriConSquadra(IdFinestra::GraficoAndamento); });
-    comando(Ricerca, "cerca", "Ricerca\nrisultati", "Ricerca risultati", IdFinestra::RicercaRisultati)
-        ->allo([this] { apriConSquadra(IdFinestra::RicercaRisultati); });
+    comando(Ricerca, "cerca", "Ricerca\nrisultati", "Ricerca risultati", IdFinestra::RicercaRisultati)->allo([this] {
+        apriConSquadra(IdFinestra::RicercaRisultati);
+    });
     comando(Scheda, "giocatore", "Scheda\ngiocatore", "Informazioni sul giocatore", IdFinestra::SchedeGiocatori)
         ->allo([this] { apriScheda(); });
     comando(Nuovo, "aggiungi", "Nuovo\ngiocatore", "Inserire nuovo giocatore", IdFinestra::NuovoGiocatore)
@@ -72,8 +74,9 @@ RosaWindow::RosaWindow(QWidget* parent) : Finestra(Id, parent)
     comando(Elimina, "elimina", "Elimina\ngiocatore", "Eliminare il giocatore")->allo([this] { eliminaDallaRosa(); });
     comando(Acquisto, "acquista", "Acquista\ngiocatore", "Acquistare un giocatore", IdFinestra::AcquistoGiocatore)
         ->allo([this] { apriConSquadra(IdFinestra::AcquistoGiocatore); });
-    comando(Vendita, "vendi", "Vendi\ngiocatore", "Vendere giocatore", IdFinestra::VenditaGiocatore)
-        ->allo([this] { apriVendita(); });
+    comando(Vendita, "vendi", "Vendi\ngiocatore", "Vendere giocatore", IdFinestra::VenditaGiocatore)->allo([this] {
+        apriVendita();
+    });
     comando(Guida, "guida", "Guida", "Richiama la guida di Golvarno")->allo([this] { Guida::apri(contestoGuida()); });
 
     squadre_ = ListaStriscia(QStringLiteral("Combo1"), QStringLiteral("Squadra di cui visualizzare la rosa"), this);
@@ -82,26 +85,30 @@ RosaWindow::RosaWindow(QWidget* parent) : Finestra(Id, parent)
     squadre_->setFont(grassetto);
     ordini_ = ListaStriscia(QStringLiteral("Combo2"), QStringLiteral("Ordine dell'elenco dei giocatori"), this);
 
-    // Two tool strips: the team's windows and the team list, then the players' commands and the order.
-    auto striscia = [this](std::initializer_list<int> indici, QLabel* didascalia, ComboCodici* lista) {
-        auto* riga = new QHBoxLayout;
-        riga->setSpacing(2);
+    // Two tool strips: the team's windows and the team list, then the players' commands and the order;
+    // the two lists line up on the right.
+    auto* strisce = new QGridLayout;
+    strisce->setHorizontalSpacing(6);
+    auto striscia = [&](int riga, std::initializer_list<int> indici, QLabel* didascalia, ComboCodici* lista) {
+        auto* pannelli = new QHBoxLayout;
+        pannelli->setSpacing(2);
         for (int i : indici) {
-            if (i == Guida) riga->addSpacing(16);
-            riga->addWidget(PannelloDa(comandi_[i], BASE_EVIDENZIA + i, QStringLiteral("SSPanel1_%1").arg(i), this,
-                                       Pannello::Disposizione::IconaSopra));
+            if (i == Guida) pannelli->addSpacing(16);
+            pannelli->addWidget(PannelloDa(comandi_[i], BASE_EVIDENZIA + i, QStringLiteral("SSPanel1_%1").arg(i), this,
+                                           Pannello::Disposizione::IconaSopra));
         }
-        riga->addStretch(1);
-        riga->addWidget(didascalia);
+        pannelli->addStretch(1);
+        strisce->addLayout(pannelli, riga, 0);
         didascalia->setBuddy(lista);
-        riga->addWidget(lista);
-        return riga;
+        strisce->addWidget(didascalia, riga, 1, Qt::AlignRight | Qt::AlignVCenter);
+        strisce->addWidget(lista, riga, 2, Qt::AlignVCenter);
     };
+    striscia(0, {InfoSocieta, Marcatori, TabellaMarcia, Statistiche, GraficoAndamento, Ricerca},
+             Didascalia(QStringLiteral("Text1"), QStringLiteral("Squadra"), this), squadre_);
+    striscia(1, {Scheda, Nuovo, Elimina, Acquisto, Vendita, Guida},
+             Didascalia(QStringLiteral("Text2"), QStringLiteral("Ordine elenco"), this), ordini_);
     auto* tutto = new QVBoxLayout(this);
-    tutto->addLayout(striscia({InfoSocieta, Marcatori, TabellaMarcia, Statistiche, GraficoAndamento, Ricerca},
-                              Didascalia(QStringLiteral("Text1"), QStringLiteral("Squadra"), this), squadre_));
-    tutto->addLayout(striscia({Scheda, Nuovo, Elimina, Acquisto, Vendita, Guida},
-                              Didascalia(QStringLiteral("Text2"), QStringLiteral("Ordine elenco"), this), ordini_));
+    tutto->addLayout(strisce);
 
     auto* frame1 = new QGroupBox(QStringLiteral("Rosa dei giocatori"), this);
     frame1->setObjectName(QStringLiteral("Frame1"));
@@ -179,8 +186,7 @@ void RosaWindow::riempi()
     const int codSquadra = squadre_->codiceCorrente();
     const int ordine = ordini_->currentIndex() + 1;
     QVector<GiocatoreRosa> rosa;
-    if (!EseguiComando(TITOLO,
-                       [&] { rosa = RosaQueries::rosa(codSquadra, ordine, stato().NumerazioneTradizionale); }))
+    if (!EseguiComando(TITOLO, [&] { rosa = RosaQueries::rosa(codSquadra, ordine, stato().NumerazioneTradizionale); }))
         rosa.clear();
     giocatori_ = rosa;
 
@@ -224,7 +230,8 @@ void RosaWindow::adattaColonne()
     }
     for (int c = 0; c < COLONNE; ++c) {
         griglia_->impostaLarghezzaColonna(c, LARGHEZZE[c]);
-        if (larghezze[c] + 12 > griglia_->larghezzaColonnaPx(c)) griglia_->impostaLarghezzaColonnaPx(c, larghezze[c] + 12);
+        if (larghezze[c] + 12 > griglia_->larghezzaColonnaPx(c))
+            griglia_->impostaLarghezzaColonnaPx(c, larghezze[c] + 12);
     }
 }
 
