@@ -37,7 +37,8 @@ bool numeroIntero(const QVariant& v, qint64& n)
 }
 
 // Reads the whole template for n teams and checks it: every round 1..n-1 with exactly n/2 rows,
-// positions whole numbers from 1 to n. Rows of other rounds are not part of the calendar.
+// positions whole numbers from 1 to n, each position once per round and never against itself.
+// Rows of other rounds are not part of the calendar.
 // Returns an empty text when the template is sound, else what is wrong with it.
 QString leggiModello(const QString& percorso, int n, Modello& modello)
 {
@@ -60,12 +61,28 @@ QString leggiModello(const QString& percorso, int n, Modello& modello)
         difetto = QStringLiteral("il file non è leggibile o non contiene la tabella PARTITE");
     }
     ChiudiConnessione(nome);
-    for (int g = 1; g <= n - 1 && difetto.isEmpty(); ++g)
-        if (modello[g - 1].size() != n / 2)
+    for (int g = 1; g <= n - 1 && difetto.isEmpty(); ++g) {
+        if (modello[g - 1].size() != n / 2) {
             difetto = QStringLiteral("la giornata %1 ha %2 partite invece di %3")
                           .arg(g)
                           .arg(modello[g - 1].size())
                           .arg(n / 2);
+            break;
+        }
+        // Every team plays once in each round, and never against itself.
+        QVector<bool> presente(n + 1, false);
+        for (const auto& [casa, ospite] : modello[g - 1]) {
+            if (casa == ospite) {
+                difetto = QStringLiteral("nella giornata %1 una squadra gioca contro se stessa").arg(g);
+                break;
+            }
+            if (presente[casa] || presente[ospite]) {
+                difetto = QStringLiteral("nella giornata %1 una squadra gioca due volte").arg(g);
+                break;
+            }
+            presente[casa] = presente[ospite] = true;
+        }
+    }
     return difetto;
 }
 

@@ -11,6 +11,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlError>
 #include <QUuid>
 
 namespace {
@@ -26,12 +27,50 @@ void aggiornaTitolo()
     if (agganciaTitolo()) agganciaTitolo()(TitoloPrincipale());
 }
 
-// Step 2 of the loading: the CAMPIONATO row. `conNumerazione` also reads the shirt numbering.
-void leggiRigaCampionato(bool conNumerazione)
+QString testoNuovoCampionato()
+{
+    return QStringLiteral("Il file ") + stato().PercorsoCampionato +
+           QStringLiteral("\rè stato creato con successo!\r\r") +
+           QStringLiteral("Si desidera creare automaticamente il calendario del campionato?\r") +
+           QStringLiteral("(Premere F1 per ulteriori informazioni)");
+}
+
+// What a load reads from the file, held apart until the whole file has been read.
+struct RigaCampionato {
+    bool presente = false;
+    int puntiVittoria = 0, puntiPareggio = 0, puntiSconfitta = 0;
+    QString denominazione;
+    int giornate = 0;
+    int numerazione = 0;
+};
+
+struct LetturaCampionato {
+    RigaCampionato riga;
+    QVector<TipoSquadra> squadre{TipoSquadra{}};  // index 0 unused
+    QVector<QString> nomi{QString()};
+};
+
+// Step 2 of the loading: the CAMPIONATO row.
+RigaCampionato leggiRigaCampionato()
+{
+    RigaCampionato r;
+    Query q("SELECT PuntiVit, PuntiX, PuntiSc, Denom, GiornateIns, Numerazione FROM Campionato ORDER BY CodCamp");
+    if (!q.next()) return r;
+    r.presente = true;
+    r.puntiVittoria = q.intero("PuntiVit");
+    r.puntiPareggio = q.intero("PuntiX");
+    r.puntiSconfitta = q.intero("PuntiSc");
+    r.denominazione = q.testo("Denom");
+    r.giornate = q.intero("GiornateIns");
+    r.numerazione = q.intero("Numerazione");
+    return r;
+}
+
+// `conNumerazione` also applies the shirt numbering.
+void applicaRigaCampionato(const RigaCampionato& r, bool conNumerazione)
 {
     Stato& s = stato();
-    Query q("SELECT PuntiVit, PuntiX, PuntiSc, Denom, GiornateIns, Numerazione FROM Campionato ORDER BY CodCamp");
-    if (!q.next()) {
+    if (!r.presente) {
         // A file without its row: nothing of the championship opened before may survive.
         if (conNumerazione) {
             s.PuntiVittoria = s.PuntiPareggio = s.PuntiSconfitta = 0;
@@ -42,52 +81,112 @@ void leggiRigaCampionato(bool conNumerazione)
         }
         return;
     }
-    s.PuntiVittoria = q.intero("PuntiVit");
-    s.PuntiPareggio = q.intero("PuntiX");
-    s.PuntiSconfitta = q.intero("PuntiSc");
-    s.Denominazione = q.testo("Denom");
-    s.GiornateInserite = q.intero("GiornateIns");
+    s.PuntiVittoria = r.puntiVittoria;
+    s.PuntiPareggio = r.puntiPareggio;
+    s.PuntiSconfitta = r.puntiSconfitta;
+    s.Denominazione = r.denominazione;
+    s.GiornateInserite = r.giornate;
     aggiornaTitolo();
     if (conNumerazione) {
-        const int numerazione = q.intero("Numerazione");
-        if (numerazione == NUMERAZIONE_TRADIZIONALE)
+        if (r.numerazione == NUMERAZIONE_TRADIZIONALE)
             s.NumerazioneTradizionale = true;
-        else if (numerazione == 0 || numerazione == NUMERAZIONE_PERSONALE)
+        else if (r.numerazione == 0 || r.numerazione == NUMERAZIONE_PERSONALE)
             s.NumerazioneTradizionale = false;
     }
 }
 
-void leggiSquadre()
+LetturaCampionato leggiCampionato()
 {
-    QVector<TipoSquadra> squadre(1);
-    QVector<QString> nomi(1);
+    LetturaCampionato l;
+    l.riga = leggiRigaCampionato();
     Query q("SELECT Nome, Codice FROM Squadra ORDER BY Nome, Codice");
     while (q.next()) {
-        squadre.append(TipoSquadra{q.testo(0), QString::number(q.intero(1))});
-        nomi.append(q.testo(0));
+        l.squadre.append(TipoSquadra{q.testo(0), QString::number(q.intero(1))});
+        l.nomi.append(q.testo(0));
     }
-    Stato& s = stato();
-    s.Squadre = squadre;
-    s.NomiSquadre = nomi;
-    s.NumeroSquadre = int(squadre.size()) - 1;
+    return l;
 }
 
-QString testoNuovoCampionato()
+// The steps of the loading that follow the reading: the state, then the question about the calendar of a
+// file just created or the championship card.
+void completaCaricamento(const LetturaCampionato& l)
 {
-    return QStringLiteral("Il file ") + stato().PercorsoCampionato +
-           QStringLiteral("\rè stato creato con successo!\r\r") +
-           QStringLiteral("Si desidera creare automaticamente il calendario del campionato?\r") +
-           QStringLiteral("(Premere F1 per ulteriori informazioni)");
+    Stato& s = stato();
+    s.CampionatoAperto = true;
+    s.SquadraCorrente.clear();
+    applicaRigaCampionato(l.riga, true);
+    s.Squadre = l.squadre;
+    s.NomiSquadre = l.nomi;
+    s.NumeroSquadre = int(l.squadre.size()) - 1;
+
+    if (s.CampionatoCreato == 1) {
+        s.CampionatoCreato = 0;
+        const int contesto = s.PercorsoGuida.isEmpty() ? -1 : 50;
+        const auto risposta =
+            Messaggio::mostra(testoNuovoCampionato(), Messaggio::Pulsanti::SiNo, Messaggio::Icona::Domanda,
+                              QStringLiteral("Creazione di un nuovo campionato"), 0, contesto);
+        if (risposta == Messaggio::Risposta::Si) MostraCalendarioAutomatico();
+    } else if (s.MostraSchedaCampionato && Finestre::istanza().registrata(QStringLiteral("Form53"))) {
+        Finestre::istanza().mostra(QStringLiteral("Form53"));
+    }
 }
 
 const QByteArray INTESTAZIONE_SQLITE("SQLite format 3\0", 16);
 
-bool intestazioneSqlite(const QString& percorso)
+// What is wrong with the first bytes of the file, read without the engine; empty when nothing is.
+// Bytes 18 and 19 say which journal the file uses: 1 the rollback journal of this program, 2 a
+// write-ahead log, which the engine would start using (and the program's settings would rewrite) on opening.
+QString verificaIntestazione(const QString& percorso)
 {
     QFile f(percorso);
-    if (!f.open(QIODevice::ReadOnly)) return false;
-    const QByteArray inizio = f.read(16);
-    return inizio.isEmpty() || inizio == INTESTAZIONE_SQLITE;  // an empty file is an empty database
+    if (!f.open(QIODevice::ReadOnly)) return QStringLiteral("Il file non esiste o non può essere letto.");
+    const QByteArray inizio = f.read(20);
+    if (inizio.isEmpty()) return QString();  // an empty file is an empty database
+    if (!inizio.startsWith(INTESTAZIONE_SQLITE)) return QStringLiteral("Il file non è un archivio di Golvarno 2000.");
+    if (inizio.size() < 20) return QStringLiteral("Il file è danneggiato (intestazione incompleta).");
+    if (inizio.at(18) == 2 || inizio.at(19) == 2)
+        return QStringLiteral("Il file è stato scritto da un altro programma in modalità WAL, che Golvarno 2000 non "
+                              "usa: il file non è stato aperto né modificato.");
+    if (inizio.at(18) != 1 || inizio.at(19) != 1)
+        return QStringLiteral("Il file è stato scritto da una versione del motore di dati che Golvarno 2000 non "
+                              "conosce.");
+    return QString();
+}
+
+// The check's own connection, with none of the settings of the program's connections (they would rewrite
+// the file's header). Read-write when the file allows it, so that a transaction that a crash left
+// unfinished is rolled back by the first read, as it must be before the file is used.
+QSqlDatabase apriPerVerifica(const QString& nome, const QString& percorso)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nome);
+    db.setDatabaseName(percorso);
+    QString opzioni = QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000");
+    if (!QFileInfo(percorso).isWritable()) opzioni += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    db.setConnectOptions(opzioni);
+    if (!db.open()) throw ErroreDatabase(db.lastError().text());
+    return db;
+}
+
+// The counts the windows loop over, against the rows they count: empty when they agree.
+QString verificaConteggi(QSqlDatabase db)
+{
+    const qint64 registrate =
+        Valore("SELECT GiornateIns FROM Campionato ORDER BY CodCamp LIMIT 1", {}, db).toLongLong();
+    const qint64 presenti = Valore("SELECT COUNT(DISTINCT Numero) FROM Giornata", {}, db).toLongLong();
+    if (registrate < 0 || registrate > presenti)
+        return QStringLiteral("Il file indica %1 giornate registrate, ma ne contiene %2.")
+            .arg(registrate)
+            .arg(presenti);
+    const qint64 squadre = Valore("SELECT COUNT(*) FROM Squadra", {}, db).toLongLong();
+    Query q("SELECT GiornataNum, COUNT(*) AS N FROM Partita GROUP BY GiornataNum ORDER BY N DESC, GiornataNum LIMIT 1",
+            {}, db);
+    if (q.next() && q.valore(1).toLongLong() > squadre / 2)
+        return QStringLiteral("La giornata %1 del file ha %2 partite, ma con %3 squadre se ne giocano al massimo %4.")
+            .arg(q.testo(0))
+            .arg(q.valore(1).toLongLong())
+            .arg(squadre)
+            .arg(squadre / 2);
+    return QString();
 }
 
 // The driver's message without the statement that Query appends after a carriage return.
@@ -122,48 +221,38 @@ void ImpostaTitoloPrincipale(std::function<void(const QString&)> aggiorna) { agg
 
 QString TitoloPrincipale() { return QStringLiteral("Golvarno 2000 - ") + stato().Denominazione; }
 
-bool ChiudiFinestre()
+bool ChiudiFinestre(const QString& eccetto)
 {
     CursoreAttesa();
-    const bool chiuse = Finestre::istanza().chiudiVisibili();
+    bool chiuse = true;
+    Finestre& registro = Finestre::istanza();
+    for (const QString& id : registro.registrate())
+        if (id != eccetto && registro.visibile(id) && !registro.scaricaSubito(id)) chiuse = false;
     CursoreNormale();
     return chiuse;
 }
 
 void CaricaCampionato()
 {
-    Stato& s = stato();
-    if (s.CampionatoAperto) ChiudiFinestre();
-    s.CampionatoAperto = true;
-    s.SquadraCorrente.clear();
-
-    leggiRigaCampionato(true);
-    leggiSquadre();
-
-    if (s.CampionatoCreato == 1) {
-        s.CampionatoCreato = 0;
-        const int contesto = s.PercorsoGuida.isEmpty() ? -1 : 50;
-        const auto risposta =
-            Messaggio::mostra(testoNuovoCampionato(), Messaggio::Pulsanti::SiNo, Messaggio::Icona::Domanda,
-                              QStringLiteral("Creazione di un nuovo campionato"), 0, contesto);
-        if (risposta == Messaggio::Risposta::Si) MostraCalendarioAutomatico();
-    } else if (s.MostraSchedaCampionato && Finestre::istanza().registrata(QStringLiteral("Form53"))) {
-        Finestre::istanza().mostra(QStringLiteral("Form53"));
-    }
+    // The whole file is read before anything changes: a failure leaves the state as it was.
+    const LetturaCampionato l = leggiCampionato();
+    if (stato().CampionatoAperto) ChiudiFinestre();
+    completaCaricamento(l);
 }
 
-void RileggiCampionato() { leggiRigaCampionato(false); }
+void RileggiCampionato() { applicaRigaCampionato(leggiRigaCampionato(), false); }
 
 QString VerificaFileCampionato(const QString& percorso, bool formatoAttuale)
 {
-    if (!EsisteFile(percorso)) return QStringLiteral("Il file non esiste o non può essere letto.");
-    if (!intestazioneSqlite(percorso)) return QStringLiteral("Il file non è un archivio di Golvarno 2000.");
+    // Only a regular file: opening a pipe or a device to read it would wait for ever.
+    if (!QFileInfo(percorso).isFile() || !EsisteFile(percorso))
+        return QStringLiteral("Il file non esiste o non può essere letto.");
+    if (const QString motivo = verificaIntestazione(percorso); !motivo.isEmpty()) return motivo;
 
     const QString conn = QStringLiteral("verifica_") + QUuid::createUuid().toString(QUuid::Id128);
     QString motivo;
     try {
-        // Read-write when possible, so that a transaction interrupted by a crash is rolled back.
-        QSqlDatabase db = ApriConnessione(conn, percorso, !QFileInfo(percorso).isWritable(), false);
+        QSqlDatabase db = apriPerVerifica(conn, percorso);
         QStringList esito;
         {
             Query q("PRAGMA quick_check", {}, db);
@@ -176,8 +265,12 @@ QString VerificaFileCampionato(const QString& percorso, bool formatoAttuale)
             motivo = QStringLiteral("Il file non contiene i dati di un campionato.");
         else if (!mancanti.isEmpty())
             motivo = QStringLiteral("Nel file mancano le tabelle %1.").arg(mancanti.join(QStringLiteral(", ")));
-        else if (formatoAttuale)
-            motivo = verificaCampi(db);
+        else if (HaTrigger(conn))
+            motivo = MotivoTrigger();
+        else {
+            if (formatoAttuale) motivo = verificaCampi(db);
+            if (motivo.isEmpty()) motivo = verificaConteggi(db);
+        }
     } catch (const ErroreDatabase& e) {
         motivo = QStringLiteral("Il file è danneggiato (%1).").arg(primaRiga(e.testo()));
     }
@@ -185,15 +278,43 @@ QString VerificaFileCampionato(const QString& percorso, bool formatoAttuale)
     return motivo;
 }
 
+namespace {
+
+// After a file that could not be read: the championship in use (`precedente`, its file) goes on, or none.
+void ripristina(const QString& precedente)
+{
+    if (!precedente.isEmpty()) {
+        try {
+            ApriDbCampionato(precedente);
+            return;
+        } catch (const ErroreDatabase&) {
+        }
+    }
+    ChiudiDbCampionato();
+    if (!stato().CampionatoAperto) return;
+    // The file in use could not be opened again either: no championship is open, and none of its state stays.
+    Stato& s = stato();
+    s.CampionatoAperto = false;
+    s.PercorsoCampionato.clear();
+    applicaRigaCampionato(RigaCampionato{}, true);
+    s.Squadre = {TipoSquadra{}};
+    s.NomiSquadre = {QString()};
+    s.NumeroSquadre = 0;
+}
+
+bool rifiutaFile(const QString& percorso, const QString& motivo, const QString& titolo)
+{
+    Messaggio::errore(QStringLiteral("Impossibile aprire il file\r") + percorso + QStringLiteral("\r\r") + motivo,
+                      titolo);
+    return false;
+}
+
+}  // namespace
+
 bool ApriComeCampionato(const QString& percorso, const QString& titolo)
 {
-    auto rifiuta = [&](const QString& motivo) {
-        Messaggio::errore(QStringLiteral("Impossibile aprire il file\r") + percorso + QStringLiteral("\r\r") + motivo,
-                          titolo);
-        return false;
-    };
     const QString motivo = VerificaFileCampionato(percorso);
-    if (!motivo.isEmpty()) return rifiuta(motivo);
+    if (!motivo.isEmpty()) return rifiutaFile(percorso, motivo, titolo);
 
     // The windows of the championship in use close while its file is still theirs: what they save on
     // closing must not land in the file being opened.
@@ -204,31 +325,42 @@ bool ApriComeCampionato(const QString& percorso, const QString& titolo)
     try {
         ApriDbCampionato(percorso);
     } catch (const ErroreDatabase& e) {
-        if (!precedente.isEmpty()) {
-            try {
-                ApriDbCampionato(precedente);
-            } catch (const ErroreDatabase&) {
-            }
-        }
-        return rifiuta(primaRiga(e.testo()));
+        ripristina(precedente);
+        return rifiutaFile(percorso, primaRiga(e.testo()), titolo);
     }
     stato().PercorsoCampionato = percorso;
     return true;
 }
 
-bool ApriFileComeCampionato(const QString& percorso)
+bool ApriECaricaCampionato(const QString& percorso, const QString& titolo, bool creato, const QString& eccetto)
 {
-    if (!ApriComeCampionato(percorso)) return false;
-    Stato& s = stato();
-    s.CampionatoAperto = true;
-    s.CampionatoCreato = 0;
+    const QString motivo = VerificaFileCampionato(percorso);
+    if (!motivo.isEmpty()) return rifiutaFile(percorso, motivo, titolo);
+    if (stato().CampionatoAperto && !ChiudiFinestre(eccetto)) return false;
+
+    // The new file is read whole on the championship connection before it replaces anything of the
+    // championship in use; when it cannot be, the file in use is opened again.
+    const QString precedente = DbCampionatoAperto() ? DbCampionato().databaseName() : QString();
+    LetturaCampionato l;
     try {
-        CaricaCampionato();
+        ApriDbCampionato(percorso);
+        l = leggiCampionato();
     } catch (const ErroreDatabase& e) {
-        Messaggio::errore(QStringLiteral("Impossibile leggere il campionato del file\r") + percorso +
-                              QStringLiteral("\r\r") + primaRiga(e.testo()),
-                          QStringLiteral("Golvarno"));
+        ripristina(precedente);
+        QString testo = QStringLiteral("Impossibile leggere il campionato del file\r") + percorso +
+                        QStringLiteral("\r\r") + primaRiga(e.testo());
+        if (stato().CampionatoAperto) testo += QStringLiteral("\r\rIl campionato in uso resta aperto.");
+        Messaggio::errore(testo, titolo);
         return false;
     }
+    Stato& s = stato();
+    s.PercorsoCampionato = percorso;
+    s.CampionatoCreato = creato ? 1 : 0;
+    completaCaricamento(l);
     return true;
+}
+
+bool ApriFileComeCampionato(const QString& percorso)
+{
+    return ApriECaricaCampionato(percorso, QStringLiteral("Golvarno"), false);
 }

@@ -10,16 +10,18 @@
 // (in name order) from SQUADRA, updates the main caption, then either offers to build the calendar of a
 // file just created (CampionatoCreato = 1) or shows the championship card when the settings ask for it.
 // A file without a CAMPIONATO row loads 0 points, no name, no match days and personal numbering.
-// Throws ErroreDatabase when the file cannot be read.
+// Throws ErroreDatabase when the file cannot be read: the whole file is read before anything of the
+// state changes, so the state is then left as it was.
 void CaricaCampionato();
 
 // Reads the CAMPIONATO row again (points, name, match days) and updates the main caption;
 // run after the calendar builder. The teams, the numbering and the windows are left alone.
 void RileggiCampionato();
 
-// Closes every visible window except the main window; loaded hidden windows stay loaded.
+// Closes every visible window except the main window and `eccetto` (a window that goes on working,
+// such as a wizard that is about to open its new file); loaded hidden windows stay loaded.
 // False when a window refused to close (its user cancelled): the caller must not replace the championship.
-bool ChiudiFinestre();
+bool ChiudiFinestre(const QString& eccetto = QString());
 
 // The main window's caption: the main window installs the hook; the loading routines call it with
 // "Golvarno 2000 - " followed by the championship's name.
@@ -27,9 +29,13 @@ void ImpostaTitoloPrincipale(std::function<void(const QString&)> aggiorna);
 QString TitoloPrincipale();
 
 // Why `percorso` cannot be opened as a championship file, in Italian; empty when it can.
-// The file must be readable, an SQLite database that passes "PRAGMA quick_check", and hold the
-// eight tables of a championship; with `formatoAttuale` also every field of the current layout
-// (a file of the previous version is pointed to the conversion command).
+// The file must be a regular, readable file, an SQLite database with a rollback journal (a file in
+// write-ahead-log mode is refused by its header, before it is opened) that passes "PRAGMA quick_check",
+// hold the eight tables of a championship and no trigger, and have counts the windows can trust: the
+// match days registered (GIORNATEINS) no more than the match days present, and no match day with more
+// pairings than half the teams. With `formatoAttuale` also every field of the current layout (a file of
+// the previous version is pointed to the conversion command). The check never writes to the file,
+// except for rolling back a transaction that a crash left unfinished.
 QString VerificaFileCampionato(const QString& percorso, bool formatoAttuale = true);
 
 // Opens `percorso` as the championship in use, replacing DbCampionato and PercorsoCampionato.
@@ -38,6 +44,13 @@ QString VerificaFileCampionato(const QString& percorso, bool formatoAttuale = tr
 // The windows of the championship in use are closed before its file is replaced.
 bool ApriComeCampionato(const QString& percorso, const QString& titolo = QStringLiteral("Golvarno"));
 
-// The whole opening of a chosen file: ApriComeCampionato, then CampionatoAperto = True,
-// CampionatoCreato = 0 and CaricaCampionato. Failures are reported to the user; returns success.
+// The whole opening of a file: it is checked, the visible windows other than `eccetto` close, then the
+// whole championship is read; only then does it replace the championship in use (CampionatoAperto =
+// True, CampionatoCreato = 1 with `creato`, else 0, and the steps of CaricaCampionato that follow the
+// reading). A file that cannot be checked, opened or read is reported to the user (a box titled
+// `titolo`) and leaves the championship in use whole, its file open; returns success.
+bool ApriECaricaCampionato(const QString& percorso, const QString& titolo, bool creato,
+                           const QString& eccetto = QString());
+
+// The open command's opening: ApriECaricaCampionato of a file that was not just created.
 bool ApriFileComeCampionato(const QString& percorso);

@@ -128,7 +128,8 @@ void collegaSostituzioni(QSqlDatabase db)
     for (const Presenza& e : entrati) {
         if (e.gruppo.isEmpty()) continue;
         for (const Presenza* s : perGruppo.value(e.gruppo)) {
-            if (!chiHaSost.value(s->riga).isNull()) continue;
+            // A substitute who was replaced in turn is in both lists: he never replaced himself.
+            if (s->riga == e.riga || !chiHaSost.value(s->riga).isNull()) continue;
             chiHaSost[s->riga] = VERO;
             chiHaSost[e.riga] = s->codice;
             break;
@@ -181,6 +182,8 @@ void VerificaFileDaConvertire(const QString& percorso)
         throw ErroreDatabase(QStringLiteral("Il file %1 non è un file di dati di un campionato o è danneggiato.\r%2")
                                  .arg(percorso, e.testo()));
     }
+    if (HaTrigger(c->nome()))
+        throw ErroreDatabase(QStringLiteral("Il file %1 non si può convertire. %2").arg(percorso, MotivoTrigger()));
     const QStringList mancanti = TabelleMancanti(c->nome());
     if (!mancanti.isEmpty())
         throw ErroreDatabase(QStringLiteral("Il file %1 non contiene i dati di un campionato: mancano le tabelle %2.")
@@ -205,22 +208,15 @@ QString ConvertiFile(const QString& vecchio, const QString& copia)
 {
     VerificaFileDaConvertire(vecchio);
     if (copia.isEmpty()) throw ErroreDatabase(QStringLiteral("Nessun nome indicato per la copia convertita."));
-    const QFileInfo info(copia);
-    if (info.exists()) throw ErroreDatabase(QStringLiteral("Il file %1 esiste già.").arg(copia));
-    if (!info.absoluteDir().exists())
-        throw ErroreDatabase(QStringLiteral("La cartella %1 non esiste.").arg(info.absolutePath()));
-
     // The copy is made and converted under a temporary name beside it and takes its name only when
     // complete, so that no half-converted file is ever left under the copy's name.
-    const QString temporaneo = info.absoluteDir().filePath(
-        QStringLiteral(".%1.%2.tmp").arg(info.fileName(), QUuid::createUuid().toString(QUuid::Id128)));
     try {
-        {
-            // A compacted copy, written by the engine from the old file opened read-only.
-            Connessione origine("origine", vecchio, true);
-            Esegui(QStringLiteral("VACUUM INTO ?"), {temporaneo}, origine.db());
-        }
-        {
+        CostruisciFileAccanto(copia, [&vecchio](const QString& temporaneo) {
+            {
+                // A compacted copy, written by the engine from the old file opened read-only.
+                Connessione origine("origine", vecchio, true);
+                Esegui(QStringLiteral("VACUUM INTO ?"), {temporaneo}, origine.db());
+            }
             Connessione nuovo("conversione", temporaneo, false);
             // The structure and the passes run in one transaction. The temporary file is deleted on
             // any failure, so it needs no rollback journal; the commit still writes it to disk in full.
@@ -232,12 +228,8 @@ QString ConvertiFile(const QString& vecchio, const QString& copia)
                 convertiMinuti("PRESENZE", "SOSTITUITO", db);
                 convertiMinuti("RETI", "MINUTO", db);
             });
-        }
-        if (!QFile::rename(temporaneo, copia))
-            throw ErroreDatabase(QStringLiteral("Impossibile scrivere il file %1.").arg(copia));
+        });
     } catch (const ErroreDatabase& e) {
-        QFile::remove(temporaneo);
-        QFile::remove(temporaneo + QStringLiteral("-journal"));
         throw ErroreDatabase(QStringLiteral("La conversione non è riuscita: la copia %1 non è stata creata. Il file "
                                             "originale non è stato modificato.\r%2")
                                  .arg(copia, e.testo()));

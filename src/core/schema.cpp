@@ -140,35 +140,45 @@ QString SqlCreaTabella(const TabellaSchema& t)
     return QStringLiteral("CREATE TABLE %1 (%2)").arg(t.nome, campi.join(", "));
 }
 
-void CreaFileCampionato(const QString& percorso)
+void CostruisciFileAccanto(const QString& percorso, const std::function<void(const QString&)>& costruisci)
 {
     const QFileInfo info(percorso);
     if (percorso.isEmpty()) throw ErroreDatabase(QStringLiteral("Nessun nome di file indicato."));
-    if (info.exists()) throw ErroreDatabase(QStringLiteral("Il file %1 esiste già.").arg(percorso));
+    if (info.exists() || info.isSymLink()) throw ErroreDatabase(QStringLiteral("Il file %1 esiste già.").arg(percorso));
     if (!info.absoluteDir().exists())
         throw ErroreDatabase(QStringLiteral("La cartella %1 non esiste.").arg(info.absolutePath()));
 
-    // Build the file under a temporary name beside the target, then move it into place,
-    // so that a failure never leaves a half-made championship under the user's name.
     const QString temporaneo = info.absoluteDir().filePath(
         QStringLiteral(".%1.%2.tmp").arg(info.fileName(), QUuid::createUuid().toString(QUuid::Id128)));
-    const QString conn = QStringLiteral("crea_") + QUuid::createUuid().toString(QUuid::Id128);
     try {
-        {
-            QSqlDatabase db = ApriConnessione(conn, temporaneo);
-            Transazione t(db);
-            for (const TabellaSchema& tab : SchemaCampionato()) Esegui(SqlCreaTabella(tab), {}, db);
-            t.commit();
-        }
-        ChiudiConnessione(conn);
+        costruisci(temporaneo);
         if (!QFile::rename(temporaneo, percorso))
             throw ErroreDatabase(QStringLiteral("Impossibile scrivere il file %1.").arg(percorso));
     } catch (...) {
-        ChiudiConnessione(conn);
         QFile::remove(temporaneo);
-        QFile::remove(temporaneo + "-journal");
+        QFile::remove(temporaneo + QStringLiteral("-journal"));
         throw;
     }
+}
+
+void CreaFileCampionato(const QString& percorso, const std::function<void(QSqlDatabase)>& riempi)
+{
+    CostruisciFileAccanto(percorso, [&riempi](const QString& temporaneo) {
+        const QString conn = QStringLiteral("crea_") + QUuid::createUuid().toString(QUuid::Id128);
+        try {
+            {
+                QSqlDatabase db = ApriConnessione(conn, temporaneo);
+                Transazione t(db);
+                for (const TabellaSchema& tab : SchemaCampionato()) Esegui(SqlCreaTabella(tab), {}, db);
+                if (riempi) riempi(db);
+                t.commit();
+            }
+            ChiudiConnessione(conn);
+        } catch (...) {
+            ChiudiConnessione(conn);
+            throw;
+        }
+    });
 }
 
 void CreaDatabase()
@@ -194,4 +204,17 @@ QStringList TabelleMancanti(const QString& nomeConnessione)
     for (const TabellaSchema& t : SchemaCampionato())
         if (!presenti.contains(t.nome)) mancanti << t.nome;
     return mancanti;
+}
+
+bool HaTrigger(const QString& nomeConnessione)
+{
+    return Valore("SELECT 1 FROM sqlite_master WHERE type = 'trigger' LIMIT 1", {},
+                  QSqlDatabase::database(nomeConnessione, false))
+        .isValid();
+}
+
+QString MotivoTrigger()
+{
+    return QStringLiteral("Il file contiene comandi automatici (trigger) aggiunti da un altro programma, che "
+                          "modificherebbero i dati a ogni salvataggio.");
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <QSqlDatabase>
 #include <QString>
 #include <QVector>
 
@@ -26,8 +28,21 @@ QString SqlCreaTabella(const TabellaSchema& t);
 // behind and ErroreDatabase is thrown.
 void CreaDatabase();
 
-// The same at an explicit path, without touching the open championship (fixtures, conversions).
-void CreaFileCampionato(const QString& percorso);
+// The same at an explicit path, without touching the open championship (fixtures, conversions, the
+// wizards). `riempi`, when given, writes the first rows in the transaction that creates the tables: the
+// file takes its name complete, rows included.
+void CreaFileCampionato(const QString& percorso, const std::function<void(QSqlDatabase)>& riempi = {});
+
+// Writes a new file at `percorso` under a temporary name beside it and gives it its name only once it is
+// complete: `costruisci` writes and commits the whole file at the temporary path it is given. Refuses an
+// empty path, an existing file and a missing folder; on any failure the temporary file is removed and the
+// failure passed on (ErroreDatabase). A crash leaves at most a hidden temporary file, never a half-made
+// file under the user's name.
+void CostruisciFileAccanto(const QString& percorso, const std::function<void(const QString&)>& costruisci);
 
 // The eight tables are present (a quick check that a file is a championship file).
 QStringList TabelleMancanti(const QString& nomeConnessione);
+
+// The file holds triggers of its own: they would run during the program's writes, so such a file is refused.
+bool HaTrigger(const QString& nomeConnessione);
+QString MotivoTrigger();

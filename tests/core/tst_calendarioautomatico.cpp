@@ -268,6 +268,10 @@ void TstCalendarioAutomatico::rifiuti_data()
                                  << nonValido + "una partita della giornata 2 indica una squadra inesistente";
     QTest::newRow("posizione vuota") << 6 << "vuota" << impossibile
                                      << nonValido + "una partita della giornata 3 indica una squadra inesistente";
+    QTest::newRow("contro se stessa") << 6 << "se stessa" << impossibile
+                                      << nonValido + "nella giornata 2 una squadra gioca contro se stessa";
+    QTest::newRow("due volte nella giornata")
+        << 6 << "due volte" << impossibile << nonValido + "nella giornata 2 una squadra gioca due volte";
     QTest::newRow("senza riga CAMPIONATO")
         << 6 << "campionato"
         << "Creazione automatica del calendario"
@@ -298,7 +302,10 @@ void TstCalendarioAutomatico::rifiuti()
     if (caso == "mancante") righe = righe.mid(0, 12) << QVariantList{6, 1, 2} << QVariantList{0, 1, 2};
     if (caso == "posizione") righe[4] = QVariantList{2, 1, 7};
     if (caso == "vuota") righe[7] = QVariantList{3, 2, QVariant()};
-    if (caso == "corta" || caso == "mancante" || caso == "posizione" || caso == "vuota") scriviModello(modello, righe);
+    if (caso == "se stessa") righe[4] = QVariantList{2, 4, 4};
+    if (caso == "due volte") righe[4] = righe[3];
+    if (QStringList{"corta", "mancante", "posizione", "vuota", "se stessa", "due volte"}.contains(caso))
+        scriviModello(modello, righe);
 
     const QByteArray prima = c.impronta();
     MessaggiDiTest messaggi;

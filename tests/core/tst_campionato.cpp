@@ -10,10 +10,12 @@
 #include "platform/finestre.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -325,6 +327,19 @@ private slots:
                                     << "Il file è nel formato della versione 4";
         QTest::newRow("senza un campo") << "senza un campo"
                                         << "Nel file mancano i campi PARTITA.RIGA.";
+        // Files written by other programs: refused before the engine can change them or the program trusts them.
+        QTest::newRow("modalità WAL") << "wal"
+                                      << "Il file è stato scritto da un altro programma in modalità WAL";
+        QTest::newRow("con un trigger") << "trigger"
+                                        << "Il file contiene comandi automatici (trigger)";
+        QTest::newRow("una pipe") << "fifo"
+                                  << "Il file non esiste o non può essere letto.";
+        QTest::newRow("giornate oltre quelle presenti") << "giornate"
+                                                        << "Il file indica 2147483647 giornate registrate, ma ne "
+                                                           "contiene 5.";
+        QTest::newRow("partite oltre le squadre") << "partite"
+                                                  << "La giornata 2 del file ha 4 partite, ma con 6 squadre se ne "
+                                                     "giocano al massimo 3.";
     }
     // A file that cannot be a championship is refused, with the championship in use still open.
     void fileRifiutati()
@@ -336,7 +351,9 @@ private slots:
         Finestre::istanza().mostra("Form1");
 
         const QString file = percorso(tipo + ".GVN");
-        if (tipo == "testo" || tipo == "vuoto") {
+        if (tipo == "fifo") {
+            QVERIFY(::mkfifo(QFile::encodeName(file).constData(), 0600) == 0);
+        } else if (tipo == "testo" || tipo == "vuoto") {
             QFile f(file);
             QVERIFY(f.open(QIODevice::WriteOnly));
             if (tipo == "testo") f.write("Questo non è un campionato, ma una lettera.\n");
@@ -354,12 +371,23 @@ private slots:
                         Esegui("ALTER TABLE PRESENZE DROP COLUMN CHIHASOST", {}, db);
                     }
                     if (tipo == "senza un campo") Esegui("ALTER TABLE PARTITA DROP COLUMN RIGA", {}, db);
+                    if (tipo == "wal") QCOMPARE(Valore("PRAGMA journal_mode=WAL", {}, db).toString(), "wal");
+                    if (tipo == "trigger")
+                        Esegui("CREATE TRIGGER note AFTER INSERT ON PUNTISQUADRE BEGIN UPDATE SQUADRA SET NOTE = "
+                               "'cambiata'; END",
+                               {}, db);
+                    if (tipo == "giornate") Esegui("UPDATE CAMPIONATO SET GIORNATEINS = 2147483647", {}, db);
+                    if (tipo == "partite")
+                        Esegui("INSERT INTO PARTITA (GIORNATANUM, SQ1, SQ2, RIGA) VALUES (2, 'Una', 'Altra', 4)", {},
+                               db);
                 }
                 ChiudiConnessione("modifica");
             }
         }
+        // A pipe is never read: opening it would wait for a writer.
+        const bool leggibile = QFileInfo(file).isFile();
         QByteArray prima;
-        if (QFile::exists(file)) {
+        if (leggibile) {
             QFile f(file);
             QVERIFY(f.open(QIODevice::ReadOnly));
             prima = f.readAll();
@@ -379,12 +407,42 @@ private slots:
         QCOMPARE(stato().Denominazione, QStringLiteral("In uso"));
         QCOMPARE(Valore("SELECT COUNT(*) FROM Squadra").toInt(), 6);
         QVERIFY(Finestre::istanza().visibile("Form1"));
-        if (QFile::exists(file)) {
+        if (leggibile) {
             QFile f(file);
             QVERIFY(f.open(QIODevice::ReadOnly));
-            QCOMPARE(f.readAll(), prima);  // the refused file is left as it was
+            QCOMPARE(f.readAll(), prima);  // the refused file is left as it was, its header included
         }
         QCOMPARE(VerificaFileCampionato(file).isEmpty(), false);
+    }
+
+    // A file that passes the check but cannot be read whole (here its teams' names need a collation the
+    // program does not have) leaves the championship in use whole: its file, its state and its windows.
+    void letturaFallitaTieneIlCampionatoInUso()
+    {
+        const DatiFixture primo = apri(FixtureCampionato(percorso()).denominazione("In uso"));
+        const QString secondo =
+            FixtureCampionato(percorso()).squadre({"Como", "Lecco"}).denominazione("Altro").crea().percorso;
+        {
+            QSqlDatabase db = ApriConnessione("modifica", secondo);
+            Esegui("PRAGMA writable_schema = ON", {}, db);
+            Esegui("UPDATE sqlite_master SET sql = replace(sql, 'NOME VARCHAR(30) COLLATE NOCASE', "
+                   "'NOME VARCHAR(30) COLLATE SCONOSCIUTA') WHERE name = 'SQUADRA'",
+                   {}, db);
+        }
+        ChiudiConnessione("modifica");
+        QCOMPARE(VerificaFileCampionato(secondo), QString());
+
+        MessaggiDiTest messaggi;
+        messaggi.ok();
+        QVERIFY(!ApriFileComeCampionato(secondo));
+        QCOMPARE(messaggi.quanti(), 1);
+        QVERIFY(messaggi.ultimo().testo.startsWith("Impossibile leggere il campionato del file\r" + secondo));
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+        QCOMPARE(DbCampionato().databaseName(), primo.percorso);
+        QCOMPARE(stato().PercorsoCampionato, primo.percorso);
+        QCOMPARE(stato().Denominazione, QStringLiteral("In uso"));
+        QCOMPARE(nomiSquadre().size(), primo.squadre.size());
+        QCOMPARE(Valore("SELECT Denom FROM Campionato").toString(), QStringLiteral("In uso"));
     }
 
     // The conversion reads old files: without the layout check they pass.
