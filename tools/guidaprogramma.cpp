@@ -353,6 +353,17 @@ gol per giornata, risultati, gol fatti o subiti, andamento di due o quattro squa
 ammonizioni ed espulsioni per giornata, e i grafici di reti, cartellini e voti di un giocatore.</p>
 <p>Ogni grafico si può <b>copiare</b> negli appunti, come immagine e come tabella di valori, per
 incollarlo in un documento o in un foglio di calcolo.</p>
+<p>I grafici giornata per giornata si fermano alla prima giornata non ancora giocata: finché il girone di
+andata è in corso il ritorno non compare; le giornate successive restano vuote. Sotto l'asse sono
+numerate le giornate dispari. Una partita rinviata non aggiunge nulla finché non se ne registra il
+risultato: nel grafico dell'andamento il punto resta allo stesso livello del precedente.</p>
+<p>Nei grafici di una squadra si sceglie la squadra dall'elenco <i>Squadra</i>; aperti dalla tabella di
+marcia o dalla rosa mostrano la squadra di quella finestra. Il <b>grafico della classifica</b> aperto dal
+menu mostra la classifica di tutte le giornate giocate; aperto dal pulsante <i>Grafico</i> della
+classifica mostra la classifica che quella finestra sta mostrando, anche parziale. Una penalizzazione
+può portare una squadra sotto lo zero.</p>
+<p>Un grafico resta com'è finché la finestra è aperta: per vedere i risultati registrati nel frattempo
+chiuderlo con <i>Chiudi</i> e riaprirlo.</p>
 )"},
     {58, "Opzioni di visualizzazione", R"(
 <p>Menu <i>File, Opzioni di visualizzazione</i>. Si sceglie come mostrare i nomi dei giocatori (solo
