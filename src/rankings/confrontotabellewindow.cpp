@@ -8,10 +8,9 @@
 #include "platform/cartellaprogramma.h"
 #include "platform/combocodici.h"
 #include "platform/griglia.h"
-#include "platform/guida.h"
+#include "rankings/aiutifinestre.h"
 #include "rankings/sceltasquadre.h"
 
-#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -39,7 +38,7 @@ ComboCodici* ElencoSquadre(const QString& nome, const QString& accessibile, QWid
     auto* c = new ComboCodici(parent);
     c->setObjectName(nome);
     c->setAccessibleName(accessibile);
-    c->setMinimumContentsLength(22);
+    c->setMinimumContentsLength(30);
     c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     QPalette p = c->palette();
     p.setColor(QPalette::Button, SFONDO_ELENCHI);
@@ -94,21 +93,14 @@ ConfrontoTabelleWindow::ConfrontoTabelleWindow(QWidget* parent) : Finestra(IdFin
     grid1_->impostaSelezioneRiga(true);
     riquadro->addWidget(grid1_);
 
-    vediGiornata_ = (new Azione(QStringLiteral("Vedi giornata"), this))
-                        ->conSuggerimento(QStringLiteral("Visualizza il calendario alla giornata evidenziata"))
-                        ->richiedeFinestra(IdFinestra::Calendario)
-                        ->allo([this] { VediGiornata(); });
-    auto* chiusura = (new Azione(QStringLiteral("Chiudi"), this))
-                         ->conSuggerimento(QStringLiteral("Chiudere questa finestra"))
-                         ->allo([this] { chiudi(); });
-    auto* guida = (new Azione(QStringLiteral("Help"), this))
-                      ->conSuggerimento(QStringLiteral("Richiama la guida di Golvarno"))
-                      ->allo([] { Guida::apri(CONTESTO_GUIDA); });
+    auto* vediGiornata = (new Azione(QStringLiteral("Vedi giornata"), this))
+                             ->conSuggerimento(QStringLiteral("Visualizza il calendario alla giornata evidenziata"))
+                             ->richiedeFinestra(IdFinestra::Calendario)
+                             ->allo([this] { VediGiornata(); });
     auto* pulsanti = new QHBoxLayout;
-    pulsanti->addWidget(PulsanteDa(vediGiornata_, QStringLiteral("Command1"), this));
+    pulsanti->addWidget(PulsanteDa(vediGiornata, QStringLiteral("Command1"), this));
     pulsanti->addStretch(1);
-    pulsanti->addWidget(PulsanteDa(chiusura, QStringLiteral("Command3"), this));
-    pulsanti->addWidget(PulsanteDa(guida, QStringLiteral("Command4"), this));
+    AggiungiChiudiHelp(this, pulsanti, QStringLiteral("Command3"), QStringLiteral("Command4"), CONTESTO_GUIDA);
 
     auto* tutto = new QVBoxLayout(this);
     tutto->addLayout(scelta);
@@ -142,26 +134,13 @@ void ConfrontoTabelleWindow::carica()
 void ConfrontoTabelleWindow::impostaLarghezze()
 {
     for (int c = 0; c < COLONNE; ++c) grid1_->impostaLarghezzaColonna(c, LARGHEZZE[c]);
-    // The team columns also fit the longest name in bold.
-    QFont grassetto = grid1_->font();
-    grassetto.setBold(true);
-    const QFontMetrics fm(grassetto);
-    int nome = 0;
-    for (int i = 1; i < stato().Squadre.size(); ++i) nome = qMax(nome, fm.horizontalAdvance(stato().Squadre[i].Nome));
-    for (int c : {CASA_A, OSPITE_A, CASA_B, OSPITE_B})
-        if (nome + 12 > grid1_->larghezzaColonnaPx(c)) grid1_->impostaLarghezzaColonnaPx(c, nome + 12);
-    // The narrow columns fit their headings and widest contents.
-    const struct {
-        int colonna;
-        QString testo;
-    } stretti[] = {{GIRONE, QStringLiteral("Gir.")},
-                   {GIORNATA, QStringLiteral("Num.")},
-                   {RIS_A, QStringLiteral("10 - 10")},
-                   {RIS_B, QStringLiteral("10 - 10")}};
-    for (const auto& s : stretti) {
-        const int px = fm.horizontalAdvance(s.testo) + 12;
-        if (px > grid1_->larghezzaColonnaPx(s.colonna)) grid1_->impostaLarghezzaColonnaPx(s.colonna, px);
-    }
+    // The team columns fit the longest name in bold; the narrow ones their headings and widest contents.
+    QStringList nomi;
+    for (int i = 1; i < stato().Squadre.size(); ++i) nomi << stato().Squadre[i].Nome;
+    for (int c : {CASA_A, OSPITE_A, CASA_B, OSPITE_B}) AllargaColonna(grid1_, c, nomi, true);
+    AllargaColonna(grid1_, GIRONE, {QStringLiteral("Gir.")}, false);
+    AllargaColonna(grid1_, GIORNATA, {QStringLiteral("Num.")}, false);
+    for (int c : {RIS_A, RIS_B}) AllargaColonna(grid1_, c, {QStringLiteral("10 - 10")}, false);
 }
 
 void ConfrontoTabelleWindow::VisualizzaConfronto()

@@ -6,7 +6,6 @@
 #include <QPixmap>
 #include <QVector>
 
-class Azione;
 class ComboCodici;
 class Griglia;
 
@@ -31,7 +30,6 @@ private:
     ComboCodici* combo1_ = nullptr;
     ComboCodici* combo2_ = nullptr;
     Griglia* grid1_ = nullptr;
-    Azione* vediGiornata_ = nullptr;
     QVector<RigaConfronto> righe_;             // grid row i + 2
     QPixmap vittoria_, pareggio_, sconfitta_;  // null when the bitmap was missing at load
 };

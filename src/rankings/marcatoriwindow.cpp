@@ -4,18 +4,15 @@
 #include "core/idfinestre.h"
 #include "core/stato.h"
 #include "core/utilita.h"
-#include "platform/azione.h"
 #include "platform/combocodici.h"
 #include "platform/griglia.h"
-#include "platform/guida.h"
 #include "platform/icone.h"
+#include "rankings/aiutifinestre.h"
 
 #include <QButtonGroup>
-#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -83,7 +80,7 @@ MarcatoriWindow::MarcatoriWindow(QWidget* parent) : Finestra(IdFinestra::Marcato
     combo1_->setObjectName(QStringLiteral("Combo1"));
     combo1_->setToolTip(QStringLiteral("Selezionare la squadra"));
     combo1_->setAccessibleName(QStringLiteral("Squadra"));
-    combo1_->setMinimumContentsLength(22);
+    combo1_->setMinimumContentsLength(30);
     combo1_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     combo2_ = new ComboCodici(toolbar);
     combo2_->setObjectName(QStringLiteral("Combo2"));
@@ -103,16 +100,9 @@ MarcatoriWindow::MarcatoriWindow(QWidget* parent) : Finestra(IdFinestra::Marcato
     grid1_->setObjectName(QStringLiteral("Grid1"));
     riquadro->addWidget(grid1_);
 
-    auto* chiusura = (new Azione(QStringLiteral("Chiudi"), this))
-                         ->conSuggerimento(QStringLiteral("Chiudere questa finestra"))
-                         ->allo([this] { chiudi(); });
-    auto* guida = (new Azione(QStringLiteral("Help"), this))
-                      ->conSuggerimento(QStringLiteral("Richiama la guida di Golvarno"))
-                      ->allo([] { Guida::apri(CONTESTO_GUIDA); });
     auto* pulsanti = new QHBoxLayout;
     pulsanti->addStretch(1);
-    pulsanti->addWidget(PulsanteDa(chiusura, QStringLiteral("Command2"), this));
-    pulsanti->addWidget(PulsanteDa(guida, QStringLiteral("Command3"), this));
+    AggiungiChiudiHelp(this, pulsanti, QStringLiteral("Command2"), QStringLiteral("Command3"), CONTESTO_GUIDA);
 
     auto* tutto = new QVBoxLayout(this);
     tutto->addWidget(toolbar);
@@ -199,17 +189,14 @@ void MarcatoriWindow::CaricaMarcatori(bool dettagliata)
     for (int r = 1; r < grid1_->righe(); ++r) grid1_->impostaGrassetto(r, GIOCATORE, true);
 
     // Long names widen their columns rather than being cut.
-    QFont grassetto = grid1_->font();
-    grassetto.setBold(true);
-    const QFontMetrics fmGrassetto(grassetto), fm(grid1_->font());
-    int nome = 0, nomeSquadra = 0;
-    for (int r = 1; r < grid1_->righe(); ++r) {
-        nome = qMax(nome, fmGrassetto.horizontalAdvance(grid1_->testo(r, GIOCATORE)));
-        nomeSquadra = qMax(nomeSquadra, fm.horizontalAdvance(grid1_->testo(r, SQUADRA)));
-    }
-    if (nome + 12 > grid1_->larghezzaColonnaPx(GIOCATORE)) grid1_->impostaLarghezzaColonnaPx(GIOCATORE, nome + 12);
-    if (nomeSquadra + 12 > grid1_->larghezzaColonnaPx(SQUADRA))
-        grid1_->impostaLarghezzaColonnaPx(SQUADRA, nomeSquadra + 12);
+    QStringList nomi, squadre;
+    for (const RigaMarcatori& r : righe_)
+        if (!r.separatore) {
+            nomi << r.celle[GIOCATORE];
+            squadre << r.celle[SQUADRA];
+        }
+    AllargaColonna(grid1_, GIOCATORE, nomi, true);
+    AllargaColonna(grid1_, SQUADRA, squadre, false);
     grid1_->impostaRidisegno(true);
     CursoreNormale();
 }

@@ -219,6 +219,13 @@ void TestConfrontoTabelle::rifiuti()
     confronta(w, "Bari", "Bari");
     QCOMPARE(w->windowTitle(), QStringLiteral("Confronti: Bari vs Ancona"));
     QCOMPARE(griglia(w)->righe(), 2 + 2 * (3 + 1));
+    // A file that cannot be read: one message, and the comparison shown stays.
+    Esegui("DROP TABLE Partita");
+    a.messaggi().ok();
+    confronta(w, "Cagliari", "Ancona");
+    QCOMPARE(a.messaggi().ultimo().titolo, TITOLO);
+    QCOMPARE(w->windowTitle(), QStringLiteral("Confronti: Bari vs Ancona"));
+    QCOMPARE(griglia(w)->testo(0, 2), QStringLiteral("Bari"));
 }
 
 void TestConfrontoTabelle::confrontoSulFile()

@@ -1,0 +1,35 @@
+#include "rankings/aiutifinestre.h"
+
+#include "platform/azione.h"
+#include "platform/finestre.h"
+#include "platform/griglia.h"
+#include "platform/guida.h"
+
+#include <QBoxLayout>
+#include <QFontMetrics>
+#include <QPushButton>
+
+void AggiungiChiudiHelp(Finestra* finestra, QBoxLayout* riga, const QString& nomeChiudi, const QString& nomeHelp,
+                        int contestoGuida)
+{
+    auto* chiudi = (new Azione(QStringLiteral("Chiudi"), finestra))
+                       ->conSuggerimento(QStringLiteral("Chiudere questa finestra"))
+                       ->allo([finestra] { finestra->chiudi(); });
+    auto* guida = (new Azione(QStringLiteral("Help"), finestra))
+                      ->conSuggerimento(QStringLiteral("Richiama la guida di Golvarno"))
+                      ->allo([contestoGuida] { Guida::apri(contestoGuida); });
+    riga->addWidget(PulsanteDa(chiudi, nomeChiudi, finestra));
+    riga->addWidget(PulsanteDa(guida, nomeHelp, finestra));
+}
+
+void AllargaColonna(Griglia* griglia, int colonna, const QStringList& testi, bool grassetto)
+{
+    QFont font = griglia->font();
+    font.setBold(grassetto);
+    const QFontMetrics fm(font);
+    int px = 0;
+    for (const QString& t : testi) px = qMax(px, fm.horizontalAdvance(t));
+    // The cell's margins on both sides.
+    px += 12;
+    if (px > griglia->larghezzaColonnaPx(colonna)) griglia->impostaLarghezzaColonnaPx(colonna, px);
+}
