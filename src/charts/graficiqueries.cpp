@@ -6,21 +6,6 @@
 
 namespace {
 
-// One leg of a team's match as the team sees it.
-struct Gara {
-    bool giocata = false;
-    int fatti = 0;
-    int subiti = 0;
-};
-
-Gara GaraDi(const Query& q, const QString& squadra, bool andata)
-{
-    const bool primaSquadra = q.testo("Sq1") == squadra;
-    const int g1 = q.intero(andata ? "G1A" : "G1R");
-    const int g2 = q.intero(andata ? "G2A" : "G2R");
-    return {Disputata(q.valore(andata ? "DispAnd" : "DispRit")), primaSquadra ? g1 : g2, primaSquadra ? g2 : g1};
-}
-
 const QString PARTITE_SQUADRA =
     QStringLiteral("SELECT GiornataNum, Sq1, Sq2, DispAnd, DispRit, G1A, G2A, G1R, G2R FROM Partita "
                    "WHERE Sq1 = ? OR Sq2 = ? ORDER BY GiornataNum, Riga, CodPart");
@@ -40,16 +25,36 @@ GiornataStop CercaGiornataDaGiocare(int numeroSquadre)
     return {GiornatePerGirone(numeroSquadre) + 1, false};
 }
 
+QVector<PartitaSquadra> PartiteSquadra(const QString& squadra)
+{
+    QVector<PartitaSquadra> partite;
+    Query q(PARTITE_SQUADRA, {squadra, squadra});
+    while (q.next()) {
+        PartitaSquadra p;
+        p.giornata = q.intero("GiornataNum");
+        p.primaSquadra = q.testo("Sq1") == squadra;
+        const auto gara = [&](const char* disp, const char* g1, const char* g2) {
+            const int a = q.intero(g1);
+            const int b = q.intero(g2);
+            return PartitaSquadra::Gara{Disputata(q.valore(disp)), p.primaSquadra ? a : b, p.primaSquadra ? b : a};
+        };
+        p.andata = gara("DispAnd", "G1A", "G2A");
+        p.ritorno = gara("DispRit", "G1R", "G2R");
+        partite.append(p);
+    }
+    return partite;
+}
+
 QVector<int> AndamentoSquadra(const QString& squadra, const GiornataStop& stop, int puntiVittoria, int puntiPareggio,
                               int puntiSconfitta)
 {
+    const QVector<PartitaSquadra> partite = PartiteSquadra(squadra);
     QVector<int> punti;
     int totale = 0;
     for (bool andata : {true, false}) {
-        Query q(PARTITE_SQUADRA, {squadra, squadra});
-        while (q.next()) {
-            if (!stop.disegna(q.intero("GiornataNum"), andata)) break;
-            const Gara g = GaraDi(q, squadra, andata);
+        for (const PartitaSquadra& p : partite) {
+            if (!stop.disegna(p.giornata, andata)) break;
+            const PartitaSquadra::Gara& g = p.gara(andata);
             if (g.giocata)
                 totale += g.fatti > g.subiti ? puntiVittoria : g.fatti == g.subiti ? puntiPareggio : puntiSconfitta;
             punti.append(totale);
@@ -92,13 +97,11 @@ QVector<std::optional<int>> RetiPerGiornata(const GiornataStop& stop, int giorna
 RisultatiSquadra ContaRisultati(const QString& squadra)
 {
     RisultatiSquadra r;
-    Query q(PARTITE_SQUADRA, {squadra, squadra});
-    while (q.next())
+    for (const PartitaSquadra& p : PartiteSquadra(squadra))
         for (bool andata : {true, false}) {
-            const Gara g = GaraDi(q, squadra, andata);
+            const PartitaSquadra::Gara& g = p.gara(andata);
             if (!g.giocata) continue;
-            // SQ1 is at home in the first leg, SQ2 in the return leg.
-            const bool casa = (q.testo("Sq1") == squadra) == andata;
+            const bool casa = p.inCasa(andata);
             int& conto = g.fatti > g.subiti    ? (casa ? r.vinteCasa : r.vinteFuori)
                          : g.fatti == g.subiti ? (casa ? r.pareggiCasa : r.pareggiFuori)
                                                : (casa ? r.perseCasa : r.perseFuori);

@@ -28,6 +28,24 @@ namespace GraficiQueries {
 // last round of a leg (GiornatePerGirone + 1) in the return leg. GiornataCorrente and Andata stay untouched.
 GiornataStop CercaGiornataDaGiocare(int numeroSquadre);
 
+// One team's match (both legs of a PARTITA row) as the team sees it.
+struct PartitaSquadra {
+    struct Gara {
+        bool giocata = false;  // the leg's played flag is -1
+        int fatti = 0;         // the team's goals (a missing score counts 0)
+        int subiti = 0;
+    };
+    int giornata = 0;
+    bool primaSquadra = false;  // the team is SQ1: at home in the first leg, away in the return leg
+    Gara andata;
+    Gara ritorno;
+
+    const Gara& gara(bool primoGirone) const { return primoGirone ? andata : ritorno; }
+    bool inCasa(bool primoGirone) const { return primaSquadra == primoGirone; }
+};
+// Every match of the team (exact name), in round order.
+QVector<PartitaSquadra> PartiteSquadra(const QString& squadra);
+
 // One team's running points after each of its matches, the first leg's matches first, then the return
 // leg's, in round order, up to the stop: a match not played repeats the total before it.
 QVector<int> AndamentoSquadra(const QString& squadra, const GiornataStop& stop, int puntiVittoria, int puntiPareggio,
