@@ -91,6 +91,10 @@ ConfrontoTabelleWindow::ConfrontoTabelleWindow(QWidget* parent) : Finestra(IdFin
     grid1_->impostaColonne(COLONNE);
     for (int c : {GIRONE, GIORNATA, RIS_A, RIS_B}) grid1_->impostaAllineamentoColonna(c, Griglia::Allineamento::Centro);
     grid1_->impostaSelezioneRiga(true);
+    // Hidden until the first comparison, the grid keeps its room: the window opens at its working size.
+    QSizePolicy politica = grid1_->sizePolicy();
+    politica.setRetainSizeWhenHidden(true);
+    grid1_->setSizePolicy(politica);
     riquadro->addWidget(grid1_);
 
     auto* vediGiornata = (new Azione(QStringLiteral("Vedi giornata"), this))

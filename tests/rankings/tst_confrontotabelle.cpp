@@ -380,6 +380,7 @@ void TestConfrontoTabelle::campionatoPiuGrande()
         nomi << (n + QStringLiteral(" Associazione Sportiva Calcio")).left(30);
     a.apri(FixtureCampionato(a.percorso("lunghi.GVN")).squadre(nomi).giocaTutto().rose(25).formazioni());
     auto* w = a.mostra<ConfrontoTabelleWindow>(ID);
+    AmbienteTest::foto(w->contenitore(), "Form25-vuota.png");
     QElapsedTimer t;
     t.start();
     confronta(w, nomi[19], nomi[0]);
