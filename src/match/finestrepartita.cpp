@@ -1,9 +1,5 @@
 #include "match/finestrepartita.h"
 
-#include "platform/finestre.h"
+#include "match/schedapartitawindow.h"
 
-void RegistraFinestrePartita()
-{
-    Finestre& registro = Finestre::istanza();
-    Q_UNUSED(registro);
-}
+void RegistraFinestrePartita() { RegistraSchedaPartita(); }

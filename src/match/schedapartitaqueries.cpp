@@ -18,8 +18,8 @@ bool StessaSquadra(const QString& a, const QString& b) { return a.compare(b, Qt:
 QString NomePresenza(const Query& q, const QString& prefisso, const QString& nomeRiga, int formatoNome)
 {
     if (q.nullo(prefisso + QStringLiteral("COD"))) return nomeRiga;
-    return NomeGiocatoreElenco(q.testo(prefisso + QStringLiteral("NOME")), q.testo(prefisso + QStringLiteral("COGNOME")),
-                               formatoNome, GiunturaIniziale::Punto);
+    return NomeGiocatoreElenco(q.testo(prefisso + QStringLiteral("NOME")),
+                               q.testo(prefisso + QStringLiteral("COGNOME")), formatoNome, GiunturaIniziale::Punto);
 }
 
 // A starter's rating: "-" when none was typed, "s.v." for no rating.
@@ -57,8 +57,9 @@ namespace SchedaPartitaQueries {
 
 QVector<VocePartita> partite(int giornata, bool andata)
 {
-    Query q(andata ? QStringLiteral("SELECT CodPart, Sq1, Sq2 FROM Partita WHERE GiornataNum = ? ORDER BY Sq1, CodPart")
-                   : QStringLiteral("SELECT CodPart, Sq2, Sq1 FROM Partita WHERE GiornataNum = ? ORDER BY Sq2, CodPart"),
+    Query q(andata
+                ? QStringLiteral("SELECT CodPart, Sq1, Sq2 FROM Partita WHERE GiornataNum = ? ORDER BY Sq1, CodPart")
+                : QStringLiteral("SELECT CodPart, Sq2, Sq1 FROM Partita WHERE GiornataNum = ? ORDER BY Sq2, CodPart"),
             {giornata});
     QVector<VocePartita> voci;
     while (q.next()) voci.append({q.intero(0), q.testo(1) + QStringLiteral(" - ") + q.testo(2)});

@@ -58,6 +58,7 @@ private:
         Azione* modificaRete = nullptr;
         Azione* inserisciRete = nullptr;
         Azione* eliminaRete = nullptr;
+        int nomeMassimo = 0;  // the widest scorer's name shown, in pixels
     };
 
     void costruisciTestata(QWidget* pagina);
@@ -76,6 +77,8 @@ private:
     void CaricaTabReti();
     void CaricaTabNote();
     void aggiornaComandi();
+    void adattaMarcatori(int lato);
+    bool eventFilter(QObject* o, QEvent* e) override;
 
     void giornataScelta();
     void gironeScelto();
