@@ -1,5 +1,6 @@
 #include "calendar/inserimentorisultatiqueries.h"
 
+#include "calendar/aggiornariga.h"
 #include "core/database.h"
 #include "core/utilita.h"
 
@@ -9,31 +10,46 @@ QVariant InserimentoRisultatiQueries::gol(const QString& testo)
     return t.isEmpty() ? QVariant() : QVariant(Val(t));
 }
 
-void InserimentoRisultatiQueries::scrivi(int giornata, bool andata, const QVector<IncontroGiornata>& incontri)
+void InserimentoRisultatiQueries::scrivi(int giornata, bool andata, const QVector<RigaRisultato>& righe)
 {
-    const QString sql = andata ? QStringLiteral("UPDATE Partita SET G1A = ?, G2A = ?, DispAnd = ?, DataAnd = ?, "
-                                                "HAnd = ? WHERE CodPart = ? AND GiornataNum = ?")
-                               : QStringLiteral("UPDATE Partita SET G1R = ?, G2R = ?, DispRit = ?, DataRit = ?, "
-                                                "HRit = ? WHERE CodPart = ? AND GiornataNum = ?");
+    const QString l = andata ? QStringLiteral("A") : QStringLiteral("R");
+    const QString girone = andata ? QStringLiteral("And") : QStringLiteral("Rit");
+    bool risultati = false;
     Transazione t;
-    for (const IncontroGiornata& i : incontri) {
-        const QVariant casa = i.disputata ? gol(i.golCasa) : QVariant();
-        const QVariant ospite = i.disputata ? gol(i.golOspite) : QVariant();
-        // The goals are always SQ1's and SQ2's: in the return leg the home team is SQ2.
-        const QVariant g1 = andata ? casa : ospite;
-        const QVariant g2 = andata ? ospite : casa;
-        Query q(sql, {g1, g2, Flag(i.disputata), VuotoInSpazio(i.data), VuotoInSpazio(i.ora), i.codPart, giornata});
-        if (q.righeToccate() != 1)
-            throw ErroreDatabase(QStringLiteral("La partita %1 - %2 non è più nel calendario della giornata n° %3: "
-                                                "nessun risultato della giornata è stato salvato.")
-                                     .arg(i.casa, i.ospite)
+    for (const RigaRisultato& r : righe) {
+        const IncontroGiornata& i = r.incontro;
+        QVector<CampoRiga> campi;
+        if (r.risultato) {
+            const QVariant casa = i.disputata ? gol(i.golCasa) : QVariant();
+            const QVariant ospite = i.disputata ? gol(i.golOspite) : QVariant();
+            // The goals are always SQ1's and SQ2's: in the return leg the home team is SQ2.
+            campi << CampoRiga{QStringLiteral("G1") + l, andata ? casa : ospite}
+                  << CampoRiga{QStringLiteral("G2") + l, andata ? ospite : casa}
+                  << CampoRiga{QStringLiteral("Disp") + girone, Flag(i.disputata)};
+            risultati = true;
+        }
+        if (r.data) campi << CampoRiga{QStringLiteral("Data") + girone, VuotoInSpazio(i.data)};
+        if (r.ora) campi << CampoRiga{QStringLiteral("H") + girone, VuotoInSpazio(i.ora)};
+        const QString sq1 = andata ? i.casa : i.ospite;
+        const QString sq2 = andata ? i.ospite : i.casa;
+        AggiornaRiga(QStringLiteral("Partita"), campi,
+                     QStringLiteral("CodPart = ? AND GiornataNum = ? AND Sq1 = ? AND Sq2 = ?"),
+                     {i.codPart, giornata, sq1, sq2},
+                     QStringLiteral("La partita %1 - %2 non è più nel calendario della giornata n° %3, o le sue "
+                                    "squadre sono state cambiate: nessun risultato della giornata è stato salvato.\r\r"
+                                    "Chiudere e riaprire la finestra per vedere la giornata com'è ora.")
+                         .arg(i.casa, i.ospite)
+                         .arg(giornata));
+    }
+    if (risultati) {
+        const Query flag(QStringLiteral("UPDATE Giornata SET Disp%1 = CASE WHEN EXISTS (SELECT 1 FROM Partita "
+                                        "WHERE GiornataNum = ? AND Disp%1 = -1) THEN -1 ELSE 0 END WHERE Numero = ?")
+                             .arg(girone),
+                         {giornata, giornata});
+        if (flag.righeToccate() == 0)
+            throw ErroreDatabase(QStringLiteral("La giornata n° %1 non è più nel calendario: nessun risultato della "
+                                                "giornata è stato salvato.")
                                      .arg(giornata));
     }
-    const QString flag =
-        andata ? QStringLiteral("UPDATE Giornata SET DispAnd = CASE WHEN EXISTS (SELECT 1 FROM Partita "
-                                "WHERE GiornataNum = ? AND DispAnd = -1) THEN -1 ELSE 0 END WHERE Numero = ?")
-               : QStringLiteral("UPDATE Giornata SET DispRit = CASE WHEN EXISTS (SELECT 1 FROM Partita "
-                                "WHERE GiornataNum = ? AND DispRit = -1) THEN -1 ELSE 0 END WHERE Numero = ?");
-    Esegui(flag, {giornata, giornata});
     t.commit();
 }

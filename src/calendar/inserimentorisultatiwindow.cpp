@@ -40,6 +40,12 @@ QString golNormale(const QString& testo)
     return t.isEmpty() ? QString() : QString::number(Val(t));
 }
 
+// Whether the user changed the result of a row: either score or the played box.
+bool RisultatoCambiato(const IncontroGiornata& ora, const IncontroGiornata& prima)
+{
+    return ora.golCasa != prima.golCasa || ora.golOspite != prima.golOspite || ora.disputata != prima.disputata;
+}
+
 QLabel* Intestazione(const QString& testo, Qt::Alignment allinea, QWidget* padre)
 {
     auto* l = new QLabel(testo, padre);
@@ -115,7 +121,11 @@ void InserimentoRisultatiWindow::attiva()
         mostraPagina(richiesta);
         return;
     }
-    if (richiesta == giornataMostrata()) return;
+    if (richiesta == giornataMostrata()) {
+        // Coming back to the day on show: as stored now, unless the page holds edits not saved yet.
+        if (!modificata()) mostraPagina(richiesta, false);
+        return;
+    }
     if (!vaiA(richiesta)) {
         // The page being entered stays: the hand-over names what is on show.
         s.GiornataCorrente = pagina_.giornata;
@@ -139,8 +149,13 @@ bool InserimentoRisultatiWindow::scarica()
 
 void InserimentoRisultatiWindow::costruisciRighe()
 {
-    // A new table each time, shown as a whole once it is complete.
-    delete tabella_;
+    // A new table each time, shown as a whole once it is complete. The old one may be in the middle of
+    // delivering the click that activated the window: it leaves the window now and goes later.
+    if (tabella_) {
+        tabella_->hide();
+        tabella_->setParent(nullptr);
+        tabella_->deleteLater();
+    }
     righe_.clear();
     tabella_ = new QWidget(this);
     tabella_->hide();
@@ -149,9 +164,9 @@ void InserimentoRisultatiWindow::costruisciRighe()
     griglia->setContentsMargins(0, 4, 0, 0);
     griglia->setHorizontalSpacing(8);
     griglia->setVerticalSpacing(4);
-    const QVector<IncontroGiornata>& incontri = pagina_.incontri;
-    nota_->setVisible(incontri.isEmpty());
-    if (incontri.isEmpty()) return;
+    const qsizetype quanti = pagina_.incontri.size();
+    nota_->setVisible(quanti == 0);
+    if (quanti == 0) return;
 
     griglia->addWidget(Intestazione(QStringLiteral("Squadra di casa"), Qt::AlignRight, tabella_), 0, 0);
     griglia->addWidget(Intestazione(QStringLiteral("Risultato"), Qt::AlignHCenter, tabella_), 0, 1, 1, 3);
@@ -161,14 +176,13 @@ void InserimentoRisultatiWindow::costruisciRighe()
 
     const QFontMetrics fm(font());
     // A score box with its spinner, in a widget of their own that takes the grid cell.
-    auto casellaGol = [&](const QString& nome, const QString& testo, QWidget** cella) {
+    auto casellaGol = [&](const QString& nome, QWidget** cella) {
         auto* w = new QWidget(tabella_);
         auto* h = new QHBoxLayout(w);
         h->setContentsMargins(0, 0, 0, 0);
         h->setSpacing(1);
-        auto* e = new QLineEdit(testo, w);
+        auto* e = new QLineEdit(w);
         e->setObjectName(nome);
-        e->setMaxLength(2);
         e->setValidator(cifre_);
         e->setAlignment(Qt::AlignCenter);
         e->setFixedWidth(fm.horizontalAdvance(QStringLiteral("000")) + 14);
@@ -181,8 +195,8 @@ void InserimentoRisultatiWindow::costruisciRighe()
         *cella = w;
         return e;
     };
-    auto casellaTesto = [&](const QString& nome, const QString& testo, const QString& campione) {
-        auto* e = new QLineEdit(testo, tabella_);
+    auto casellaTesto = [&](const QString& nome, const QString& campione) {
+        auto* e = new QLineEdit(tabella_);
         e->setObjectName(nome);
         e->setMaxLength(LUNGHEZZA_DATA);
         e->setFixedWidth(fm.horizontalAdvance(campione) + 24);
@@ -190,24 +204,22 @@ void InserimentoRisultatiWindow::costruisciRighe()
     };
 
     QWidget* precedente = nullptr;
-    for (int i = 0; i < incontri.size(); ++i) {
-        const IncontroGiornata& m = incontri[i];
+    for (int i = 0; i < quanti; ++i) {
         const int r = i + 1;
         Riga riga;
-        riga.casa = new QLabel(m.casa, tabella_);
+        riga.casa = new QLabel(tabella_);
         riga.casa->setObjectName(QStringLiteral("Casa%1").arg(i));
         riga.casa->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         QWidget* cellaCasa = nullptr;
         QWidget* cellaOspite = nullptr;
-        riga.golCasa = casellaGol(QStringLiteral("GolCasa%1").arg(i), m.golCasa, &cellaCasa);
-        riga.golOspite = casellaGol(QStringLiteral("GolOspite%1").arg(i), m.golOspite, &cellaOspite);
-        riga.ospite = new QLabel(m.ospite, tabella_);
+        riga.golCasa = casellaGol(QStringLiteral("GolCasa%1").arg(i), &cellaCasa);
+        riga.golOspite = casellaGol(QStringLiteral("GolOspite%1").arg(i), &cellaOspite);
+        riga.ospite = new QLabel(tabella_);
         riga.ospite->setObjectName(QStringLiteral("Ospite%1").arg(i));
         riga.disputata = new QCheckBox(QStringLiteral("Disputata?"), tabella_);
         riga.disputata->setObjectName(QStringLiteral("Disputata%1").arg(i));
-        riga.disputata->setChecked(m.disputata);
-        riga.data = casellaTesto(QStringLiteral("Data%1").arg(i), m.data, QStringLiteral("00/00/00000"));
-        riga.ora = casellaTesto(QStringLiteral("Ora%1").arg(i), m.ora, QStringLiteral("00:00"));
+        riga.data = casellaTesto(QStringLiteral("Data%1").arg(i), QStringLiteral("00/00/00000"));
+        riga.ora = casellaTesto(QStringLiteral("Ora%1").arg(i), QStringLiteral("00:00"));
         riga.casa->setBuddy(riga.golCasa);
 
         griglia->addWidget(riga.casa, r, 0);
@@ -232,7 +244,26 @@ void InserimentoRisultatiWindow::costruisciRighe()
     tabella_->show();
 }
 
-void InserimentoRisultatiWindow::mostraPagina(GiornataGirone g)
+void InserimentoRisultatiWindow::riempiRighe()
+{
+    for (int i = 0; i < righe_.size() && i < pagina_.incontri.size(); ++i) {
+        const IncontroGiornata& m = pagina_.incontri[i];
+        const Riga& riga = righe_[i];
+        riga.casa->setText(m.casa);
+        riga.ospite->setText(m.ospite);
+        // Typing takes two digits, but a score stored in the file is shown whole, never cut.
+        for (const auto& [box, gol] : {std::pair{riga.golCasa, m.golCasa}, std::pair{riga.golOspite, m.golOspite}}) {
+            box->setMaxLength(qMax(2, int(gol.size())));
+            box->setText(gol);
+        }
+        riga.disputata->setChecked(m.disputata);
+        riga.data->setText(m.data);
+        riga.ora->setText(m.ora);
+    }
+    mostrati_ = incontriMostrati();
+}
+
+void InserimentoRisultatiWindow::mostraPagina(GiornataGirone g, bool primoPunteggio)
 {
     GiornataCalendario letta;
     letta.giornata = g.giornata;
@@ -248,11 +279,15 @@ void InserimentoRisultatiWindow::mostraPagina(GiornataGirone g)
     mostrata_ = true;
 
     testata_->mostra(g, pagina_.riposa);
-    costruisciRighe();
+    // The same number of pairings keeps the rows, and so the box the user just clicked.
+    const bool nuoveRighe = !tabella_ || righe_.size() != pagina_.incontri.size();
+    if (nuoveRighe) costruisciRighe();
+    riempiRighe();
     aggiornaComandi();
     TestataGiornata::adattaCornice(this);
     // Typing starts on the first score, unless another window is in front.
-    if (!righe_.isEmpty() && (!isVisible() || Finestre::istanza().finestraAttiva() == this))
+    if (!righe_.isEmpty() && (primoPunteggio || nuoveRighe) &&
+        (!isVisible() || Finestre::istanza().finestraAttiva() == this))
         righe_.first().golCasa->setFocus();
 }
 
@@ -281,13 +316,17 @@ QVector<IncontroGiornata> InserimentoRisultatiWindow::incontriMostrati() const
     return incontri;
 }
 
-bool InserimentoRisultatiWindow::modificata() const { return mostrata_ && incontriMostrati() != pagina_.incontri; }
+bool InserimentoRisultatiWindow::modificata() const { return mostrata_ && incontriMostrati() != mostrati_; }
 
 // ---------------------------------------------------------------- saving
 
 bool InserimentoRisultatiWindow::convalida()
 {
-    for (const Riga& r : righe_) {
+    const QVector<IncontroGiornata> attuali = incontriMostrati();
+    for (int i = 0; i < righe_.size() && i < mostrati_.size(); ++i) {
+        // A result the user did not touch is not written, and so not questioned.
+        if (!RisultatoCambiato(attuali[i], mostrati_[i])) continue;
+        const Riga& r = righe_[i];
         const bool casa = !r.golCasa->text().trimmed().isEmpty();
         const bool ospite = !r.golOspite->text().trimmed().isEmpty();
         const QString partita = r.casa->text() + QStringLiteral(" - ") + r.ospite->text();
@@ -296,7 +335,13 @@ bool InserimentoRisultatiWindow::convalida()
                 QStringLiteral("Per la partita %1 è stato inserito un risultato, ma la casella \"Disputata?\" "
                                "non è segnata.\r\rLa partita è stata disputata?")
                     .arg(partita),
-                Messaggio::Pulsanti::SiNo, Messaggio::Icona::Domanda, TITOLO);
+                Messaggio::Pulsanti::SiNoAnnulla, Messaggio::Icona::Domanda, TITOLO);
+            if (risposta == Messaggio::Risposta::No) {
+                // Not played: it is saved so, without scores, with the rest of the day.
+                r.golCasa->clear();
+                r.golOspite->clear();
+                continue;
+            }
             if (risposta != Messaggio::Risposta::Si) {
                 r.disputata->setFocus();
                 return false;
@@ -319,15 +364,19 @@ bool InserimentoRisultatiWindow::convalida()
 bool InserimentoRisultatiWindow::scriviPagina()
 {
     const QVector<IncontroGiornata> attuali = incontriMostrati();
-    QVector<IncontroGiornata> cambiati;
-    for (int i = 0; i < attuali.size(); ++i)
-        if (attuali[i] != pagina_.incontri[i]) cambiati.append(attuali[i]);
+    QVector<RigaRisultato> cambiate;
+    for (int i = 0; i < attuali.size() && i < mostrati_.size(); ++i) {
+        const RigaRisultato r{attuali[i], RisultatoCambiato(attuali[i], mostrati_[i]),
+                              attuali[i].data != mostrati_[i].data, attuali[i].ora != mostrati_[i].ora};
+        if (r.risultato || r.data || r.ora) cambiate.append(r);
+    }
+    if (cambiate.isEmpty()) return true;
     const bool scritta = EseguiComando(TITOLO, [&] {
         CursoreAttesa();
-        InserimentoRisultatiQueries::scrivi(pagina_.giornata, pagina_.andata, cambiati);
+        InserimentoRisultatiQueries::scrivi(pagina_.giornata, pagina_.andata, cambiate);
         CursoreNormale();
     });
-    if (scritta) pagina_.incontri = attuali;
+    if (scritta) mostrati_ = attuali;
     return scritta;
 }
 

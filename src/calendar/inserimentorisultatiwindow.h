@@ -14,11 +14,13 @@ class QValidator;
 class TestataGiornata;
 
 // Results entry, "Inserimento risultati": the scores, played boxes, dates and times of one match day
-// in one leg. Each activation shows match day GiornataCorrente of leg Andata; moving to another day
-// or leg, opening the partial table and closing save a changed page first. Saving checks every row
-// before writing any: a score typed without "Disputata?" asks whether the match was played, a match
-// ticked as played with a score missing is refused. A page is only ever saved into the championship
-// file it was read from.
+// in one leg. Each activation shows match day GiornataCorrente of leg Andata, read afresh unless the
+// page holds edits not saved yet; moving to another day or leg, opening the partial table and closing
+// save a changed page first. What the user changed is all that is written: a row left alone is never
+// rewritten. Saving checks every changed row before writing any: a score without "Disputata?" asks
+// whether the match was played (Sì ticks it, No stores it as not played, Annulla stays on the page),
+// a match ticked as played with a score missing is refused. A page is only ever saved into the
+// championship file it was read from.
 class InserimentoRisultatiWindow : public Finestra {
     Q_OBJECT
 public:
@@ -30,7 +32,7 @@ public:
 
     // The match day and leg on show.
     GiornataGirone giornataMostrata() const { return {pagina_.giornata, pagina_.andata}; }
-    // Whether the boxes differ from what was read (or last saved).
+    // Whether the user changed a box since the page was read (or last saved).
     bool modificata() const;
 
     // The commands of the panel strip. Each returns false when it stopped (a refused or failed save).
@@ -53,12 +55,16 @@ private:
     enum Comando { Precedente, Successiva, CambioGirone, Salva, ClassificaParziale, Chiudi, Guida };
 
     void costruisciRighe();
-    // Reads match day `g` and shows it, dropping whatever the page held.
-    void mostraPagina(GiornataGirone g);
+    // Puts the pairings read into the rows, and takes them as the page before any edit.
+    void riempiRighe();
+    // Reads match day `g` and shows it, dropping whatever the page held; typing starts on the first
+    // score when `primoPunteggio`.
+    void mostraPagina(GiornataGirone g, bool primoPunteggio = true);
     // Saves a changed page, then shows `g` and hands it over in GiornataCorrente and Andata.
     bool vaiA(GiornataGirone g);
     bool salvaSeModificata();
-    // Checks every row, asking and ticking where the user says a match was played.
+    // Checks every row whose result the user changed: where a score stands without the played box it
+    // asks, then ticks the box (Sì) or clears the scores (No).
     bool convalida();
     bool scriviPagina();
     QVector<IncontroGiornata> incontriMostrati() const;
@@ -66,8 +72,9 @@ private:
     bool paginaDelFileAperto() const;
     void aggiornaComandi();
 
-    GiornataCalendario pagina_;  // as read or last saved
-    QString file_;               // the file the page was read from
+    GiornataCalendario pagina_;           // as read
+    QVector<IncontroGiornata> mostrati_;  // the rows as shown before the user's edits (or last saved)
+    QString file_;                        // the file the page was read from
     bool mostrata_ = false;
     int ultima_ = 0;  // the last match day of the calendar
 

@@ -219,19 +219,23 @@ private slots:
         QTest::addColumn<bool>("spunta");
         QTest::addColumn<QList<R>>("risposte");  // one per box, in order
         QTest::addColumn<bool>("salvata");
-        const QList<R> ok{R::Ok}, si{R::Si}, no{R::No};
+        QTest::addColumn<bool>("giocata");  // the checked row as saved
+        const QList<R> ok{R::Ok}, si{R::Si}, no{R::No}, annulla{R::Annulla};
         QTest::newRow("disputata senza un punteggio") << "2"
-                                                      << "" << true << ok << false;
+                                                      << "" << true << ok << false << false;
         QTest::newRow("disputata senza punteggi") << ""
-                                                  << "" << true << ok << false;
+                                                  << "" << true << ok << false << false;
         QTest::newRow("punteggio senza spunta, sì") << "2"
-                                                    << "1" << false << si << true;
+                                                    << "1" << false << si << true << true;
+        // Not played: saved so, with the rest of the day, its scores left empty.
         QTest::newRow("punteggio senza spunta, no") << "2"
-                                                    << "1" << false << no << false;
+                                                    << "1" << false << no << true << false;
+        QTest::newRow("punteggio senza spunta, annulla") << "2"
+                                                         << "1" << false << annulla << false << false;
         QTest::newRow("un solo punteggio, sì, poi rifiuto") << ""
-                                                            << "0" << false << QList<R>{R::Si, R::Ok} << false;
+                                                            << "0" << false << QList<R>{R::Si, R::Ok} << false << false;
         QTest::newRow("tutto in regola") << "0"
-                                         << "0" << true << QList<R>{} << true;
+                                         << "0" << true << QList<R>{} << true << true;
     }
     void convalida()
     {
@@ -240,6 +244,7 @@ private slots:
         QFETCH(bool, spunta);
         QFETCH(QList<R>, risposte);
         QFETCH(bool, salvata);
+        QFETCH(bool, giocata);
         AmbienteTest a(RegistraFinestreRisultati);
         const DatiFixture d = a.apri(a.nuovo(6));
         auto* w = a.mostra<Finestra5>(QStringLiteral("Form5"), 1, true);
@@ -256,15 +261,17 @@ private slots:
             QCOMPARE(m.titolo, TITOLO);
             const bool domanda = risposte[i] != R::Ok;
             QCOMPARE(m.icona, domanda ? Messaggio::Icona::Domanda : Messaggio::Icona::Critica);
-            QCOMPARE(m.pulsanti, domanda ? Messaggio::Pulsanti::SiNo : Messaggio::Pulsanti::Ok);
+            QCOMPARE(m.pulsanti, domanda ? Messaggio::Pulsanti::SiNoAnnulla : Messaggio::Pulsanti::Ok);
             QVERIFY(m.testo.contains(Parte<QLabel>(w, QStringLiteral("Casa"), 2)->text()));
         }
         const QVector<PartitaFixture> p = PartiteOrdinate(d, 1, true);
         if (salvata) {
             QCOMPARE(CampoPartita(p[0].codPart, "DispAnd").toInt(), VERO);
-            QCOMPARE(CampoPartita(p[2].codPart, "DispAnd").toInt(), VERO);
-            QCOMPARE(CampoPartita(p[2].codPart, "G1A").toInt(), casa.toInt());
-            QVERIFY(Spunta(w, 2)->isChecked());
+            QCOMPARE(CampoPartita(p[2].codPart, "DispAnd").toInt(), Flag(giocata));
+            QCOMPARE(CampoPartita(p[2].codPart, "G1A").isNull(), !giocata);
+            if (giocata) QCOMPARE(CampoPartita(p[2].codPart, "G1A").toInt(), casa.toInt());
+            QCOMPARE(Spunta(w, 2)->isChecked(), giocata);
+            QCOMPARE(GolCasa(w, 2)->text(), giocata ? casa : QString());
             QVERIFY(!w->modificata());
         } else {
             QCOMPARE(AmbienteTest::impronta(d.percorso), prima);
@@ -433,7 +440,7 @@ private slots:
 
         auto* w = a.mostra<Finestra5>(QStringLiteral("Form5"), 1, true);
         Scrivi(w, 0, "3", "0", valida);
-        if (!valida) a.messaggi().no();  // "was it played?" No: the page stays
+        if (!valida) a.messaggi().annulla();  // "was it played?" Annulla: the page stays
         const QByteArray improntaA = AmbienteTest::impronta(primo.percorso);
         // A page that cannot be saved keeps its window, and so the championship in use.
         QCOMPARE(ApriFileComeCampionato(secondo), valida);
@@ -499,6 +506,69 @@ private slots:
         a.messaggi().ok().si();
         Clicca(w, Chiudi);
         QVERIFY(!AmbienteTest::caricata(QStringLiteral("Form5")));
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+    }
+
+    // The page against what other windows saved since it was read: an untouched page is read again when
+    // the window comes back, a page with edits writes only those, and never onto a pairing whose teams
+    // changed.
+    void paginaSuperata_data()
+    {
+        QTest::addColumn<QString>("caso");
+        QTest::newRow("senza modifiche: riletta") << "riletta";
+        QTest::newRow("data salvata altrove, risultato scritto qui") << "data";
+        QTest::newRow("squadre cambiate: nulla scritto") << "squadre";
+    }
+    void paginaSuperata()
+    {
+        QFETCH(QString, caso);
+        AmbienteTest a(RegistraFinestreRisultati);
+        const DatiFixture d = a.apri(a.nuovo(6));
+        auto* w = a.mostra<Finestra5>(QStringLiteral("Form5"), 1, true);
+        const PartitaFixture p = PartiteOrdinate(d, 1, true)[0];
+        if (caso != "riletta") Scrivi(w, 0, "2", "1", true);
+        if (caso == "squadre")
+            Esegui("UPDATE Partita SET Sq1 = Sq2, Sq2 = Sq1 WHERE CodPart = ?", {p.codPart});
+        else
+            Esegui("UPDATE Partita SET DataAnd = 'sabato' WHERE CodPart = ?", {p.codPart});
+        a.mostra<Finestra5>(QStringLiteral("Form5"), 1, true);
+
+        if (caso == "riletta") {
+            QCOMPARE(Data(w, 0)->text(), QStringLiteral("sabato"));
+            QVERIFY(!w->modificata());
+        } else if (caso == "data") {
+            QCOMPARE(GolCasa(w, 0)->text(), QStringLiteral("2"));
+            QVERIFY(w->salva());
+            QCOMPARE(CampoPartita(p.codPart, "G1A").toInt(), 2);
+            QCOMPARE(CampoPartita(p.codPart, "DataAnd").toString(), QStringLiteral("sabato"));
+        } else {
+            const QByteArray prima = AmbienteTest::impronta(d.percorso);
+            a.messaggi().ok();
+            QVERIFY(!w->salva());
+            QCOMPARE(a.messaggi().ultimo().icona, Messaggio::Icona::Critica);
+            QCOMPARE(AmbienteTest::impronta(d.percorso), prima);
+            QVERIFY(w->modificata());
+        }
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+    }
+
+    // A score above 99 stored in the file shows whole, and a row the user did not touch is never written.
+    void punteggioOltreNovantanove()
+    {
+        AmbienteTest a(RegistraFinestreRisultati);
+        const DatiFixture d = a.apri(a.nuovo(6));
+        const QVector<PartitaFixture> p = PartiteOrdinate(d, 1, true);
+        Esegui("UPDATE Partita SET G1A = 123, G2A = 100, DispAnd = -1 WHERE CodPart = ?", {p[0].codPart});
+        auto* w = a.mostra<Finestra5>(QStringLiteral("Form5"), 1, true);
+        QCOMPARE(GolCasa(w, 0)->text(), QStringLiteral("123"));
+        QCOMPARE(GolOspite(w, 0)->text(), QStringLiteral("100"));
+        QVERIFY(!w->modificata());
+        Scrivi(w, 1, "1", "1", true);
+        Clicca(w, Chiudi);
+        QVERIFY(!AmbienteTest::caricata(QStringLiteral("Form5")));
+        QCOMPARE(CampoPartita(p[0].codPart, "G1A").toInt(), 123);
+        QCOMPARE(CampoPartita(p[0].codPart, "G2A").toInt(), 100);
+        QCOMPARE(CampoPartita(p[1].codPart, "G1A").toInt(), 1);
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
