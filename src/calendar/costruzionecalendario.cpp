@@ -1,5 +1,6 @@
 #include "calendar/costruzionecalendario.h"
 
+#include "platform/azione.h"
 #include "platform/icone.h"
 #include "platform/pannello.h"
 
@@ -54,8 +55,13 @@ QHBoxLayout* CostruzioneCalendario::strisciaPannelli(int base, const QList<VoceP
 {
     auto* striscia = new QHBoxLayout;
     for (int i = 0; i < voci.size(); ++i) {
-        Pannello* p = pannello(base + i, voci[i].icona, voci[i].testo, voci[i].suggerimento, parent);
-        QObject::connect(p, &Pannello::clicked, parent, voci[i].azione);
+        Pannello* p = nullptr;
+        if (voci[i].comando) {
+            p = PannelloDa(voci[i].comando, base + i, QStringLiteral("SSPanel1_%1").arg((base + i) % 10), parent);
+        } else {
+            p = pannello(base + i, voci[i].icona, voci[i].testo, voci[i].suggerimento, parent);
+            QObject::connect(p, &Pannello::clicked, parent, voci[i].azione);
+        }
         striscia->addWidget(p);
         if (voci[i].gruppo) striscia->addSpacing(16);
         if (pannelli) *pannelli << p;

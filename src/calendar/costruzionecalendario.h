@@ -6,6 +6,7 @@
 #include <QVector>
 
 class Pannello;
+class QAction;
 class QHBoxLayout;
 class QLabel;
 class QPushButton;
@@ -37,11 +38,13 @@ public:
     // A panel button of a tool strip: picture above its caption, lit under the mouse with highlight `id`.
     static Pannello* pannello(int id, const QString& icona, const QString& testo, const QString& suggerimento,
                               QWidget* parent);
-    // One panel button of a window's tool strip; `gruppo` true leaves a gap after it.
+    // One panel button of a window's tool strip; `gruppo` true leaves a gap after it. With `comando`
+    // set, the panel is built from that command (its picture, caption, tooltip and enabled state).
     struct VocePannello {
         QString icona, testo, suggerimento;
         std::function<void()> azione;
         bool gruppo = false;
+        QAction* comando = nullptr;
     };
     // The tool strip: a panel per entry, highlight ids `base` + index, each running its entry's action.
     static QHBoxLayout* strisciaPannelli(int base, const QList<VocePannello>& voci, QWidget* parent,

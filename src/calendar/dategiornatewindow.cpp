@@ -1,6 +1,7 @@
 #include "calendar/dategiornatewindow.h"
 
 #include "calendar/costruzionecalendario.h"
+#include "calendar/testatagiornata.h"
 #include "core/comando.h"
 #include "core/utilita.h"
 #include "platform/guida.h"
@@ -126,14 +127,13 @@ QLineEdit* DateGiornateWindow::casella(const QString& nome, int caratteri)
     e->setMaxLength(LUNGHEZZA_DATA);
     const QFontMetrics fm(e->font());
     e->setFixedWidth(fm.horizontalAdvance(QLatin1Char('0')) * caratteri + 12);
-    connect(e, &QLineEdit::textEdited, this, [this] { modificata_ = true; });
     return e;
 }
 
 void DateGiornateWindow::attiva()
 {
     // Coming back to the window shows the day as stored now, unless it holds changes not saved yet.
-    if (modificata_) return;
+    if (modificata()) return;
     QVector<int> numeri;
     if (!EseguiComando(C::TitoloDate, [&] { numeri = GiornateCalendarioQueries::numeri(); })) return;
     mostraGiornata(numeri.contains(giornata_.numero) ? giornata_.numero : (numeri.isEmpty() ? 0 : numeri.first()));
@@ -145,7 +145,6 @@ void DateGiornateWindow::mostraGiornata(int numero)
     g.numero = numero;
     if (numero > 0 && !EseguiComando(C::TitoloDate, [&] { g = GiornateCalendarioQueries::leggi(numero); })) return;
     giornata_ = g;
-    modificata_ = false;
     label1_->setText(numero > 0 ? QStringLiteral("Giornata n. %1").arg(numero)
                                 : QStringLiteral("Nessuna giornata registrata nel calendario"));
     text1_->setText(g.dataAnd);
@@ -187,6 +186,34 @@ void DateGiornateWindow::mostraGiornata(int numero)
     label2_->setText(QStringLiteral("Riposa: ") + g.riposa);
     label2_->setVisible(!g.riposa.isEmpty());
     for (QLineEdit* e : {text1_, text2_}) e->setEnabled(g.registrata);
+    // The rows were added after the window took its size: its frame grows to hold them.
+    TestataGiornata::adattaCornice(this);
+}
+
+bool DateGiornateWindow::modificata() const
+{
+    return giornata_.numero > 0 && GiornateCalendarioQueries::modificata(digitata(), giornata_);
+}
+
+DatiGiornata DateGiornateWindow::digitata() const
+{
+    DatiGiornata g = giornata_;
+    g.dataAnd = text1_->text();
+    g.dataRit = text2_->text();
+    for (int r = 0; r < g.incontri.size() && r < righe_.size(); ++r) {
+        TipoDataOrario& d = g.incontri[r].date;
+        d.DataAnd = righe_[r].dataAnd->text();
+        d.HAnd = righe_[r].hAnd->text();
+        d.DataRit = righe_[r].dataRit->text();
+        d.HRit = righe_[r].hRit->text();
+    }
+    return g;
+}
+
+void DateGiornateWindow::vaiAGiornata(int numero)
+{
+    if (numero == giornata_.numero && modificata()) return;
+    if (salvaSeServe()) mostraGiornata(numero);
 }
 
 void DateGiornateWindow::sposta(int verso)
@@ -212,27 +239,26 @@ void DateGiornateWindow::copiaData(bool andata)
     }
     for (int r = 0; r < giornata_.incontri.size() && r < righe_.size(); ++r)
         (andata ? righe_[r].dataAnd : righe_[r].dataRit)->setText(data);
-    modificata_ = true;
 }
 
 bool DateGiornateWindow::salvaSeServe()
 {
-    if (!modificata_ || giornata_.numero <= 0) return true;
-    DatiGiornata g = giornata_;
-    g.dataAnd = text1_->text();
-    g.dataRit = text2_->text();
-    for (int r = 0; r < g.incontri.size() && r < righe_.size(); ++r) {
-        TipoDataOrario& d = g.incontri[r].date;
-        d.DataAnd = righe_[r].dataAnd->text();
-        d.HAnd = righe_[r].hAnd->text();
-        d.DataRit = righe_[r].dataRit->text();
-        d.HRit = righe_[r].hRit->text();
-    }
+    if (!modificata()) return true;
+    const DatiGiornata digitate = digitata();
+    QString rifiuto;
     CursoreAttesa();
-    const bool salvata = EseguiComando(C::TitoloDate, [&g] { GiornateCalendarioQueries::salvaDate(g); });
+    const bool salvata = EseguiComando(C::TitoloDate, [&] {
+        // Only what the user changed goes over the day as stored now.
+        DatiGiornata g;
+        rifiuto = GiornateCalendarioQueries::conModifiche(GiornateCalendarioQueries::leggi(giornata_.numero), giornata_,
+                                                          digitate, g);
+        if (rifiuto.isEmpty()) GiornateCalendarioQueries::salvaDate(g);
+    });
     CursoreNormale();
-    if (salvata) modificata_ = false;
-    return salvata;
+    if (!rifiuto.isEmpty()) Messaggio::errore(rifiuto, C::TitoloDate);
+    if (!salvata || !rifiuto.isEmpty()) return false;
+    giornata_ = digitate;
+    return true;
 }
 
 bool DateGiornateWindow::scarica()

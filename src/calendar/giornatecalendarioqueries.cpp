@@ -1,5 +1,6 @@
 #include "calendar/giornatecalendarioqueries.h"
 
+#include "calendar/aggiornariga.h"
 #include "core/codici.h"
 #include "core/database.h"
 #include "core/utilita.h"
@@ -56,17 +57,135 @@ DatiGiornata GiornateCalendarioQueries::leggi(int numero)
     return g;
 }
 
+namespace {
+
+bool stesseDate(const TipoDataOrario& a, const TipoDataOrario& b)
+{
+    return a.DataAnd == b.DataAnd && a.HAnd == b.HAnd && a.DataRit == b.DataRit && a.HRit == b.HRit;
+}
+
+// The stored pairing of code `codPart`, or null.
+const DatiIncontro* incontroDi(const DatiGiornata& g, int codPart)
+{
+    for (const DatiIncontro& i : g.incontri)
+        if (i.codPart == codPart) return &i;
+    return nullptr;
+}
+
+// A text field to write when it differs from the file: an empty text as one blank.
+void seCambiato(QVector<CampoRiga>& campi, const QString& colonna, const QString& nuovo, const QString& memorizzato)
+{
+    if (nuovo.trimmed() != memorizzato) campi << CampoRiga{colonna, VuotoInSpazio(nuovo.trimmed())};
+}
+
+void dateCambiate(QVector<CampoRiga>& campi, const TipoDataOrario& nuove, const TipoDataOrario& memorizzate)
+{
+    seCambiato(campi, QStringLiteral("DATAAND"), nuove.DataAnd, memorizzate.DataAnd);
+    seCambiato(campi, QStringLiteral("HAND"), nuove.HAnd, memorizzate.HAnd);
+    seCambiato(campi, QStringLiteral("DATARIT"), nuove.DataRit, memorizzate.DataRit);
+    seCambiato(campi, QStringLiteral("HRIT"), nuove.HRit, memorizzate.HRit);
+}
+
+QString incontroSparito(const DatiIncontro& i, int numero)
+{
+    return QStringLiteral("L'incontro %1 - %2 non è più nella giornata n. %3 del calendario: la giornata non è "
+                          "stata salvata.")
+        .arg(i.sq1, i.sq2)
+        .arg(numero);
+}
+
+QString giornataSparita(int numero)
+{
+    return QStringLiteral("La giornata n. %1 non è più nel calendario: la giornata non è stata salvata.").arg(numero);
+}
+
+// Writes the fields of pairing `i` that differ from `memorizzato`, by its code in day `numero`.
+void aggiornaIncontro(const DatiIncontro& i, const DatiIncontro& memorizzato, int numero, bool squadre)
+{
+    QVector<CampoRiga> campi;
+    if (squadre) {
+        if (i.sq1 != memorizzato.sq1) campi << CampoRiga{QStringLiteral("SQ1"), i.sq1};
+        if (i.sq2 != memorizzato.sq2) campi << CampoRiga{QStringLiteral("SQ2"), i.sq2};
+    }
+    dateCambiate(campi, i.date, memorizzato.date);
+    AggiornaRiga(QStringLiteral("PARTITA"), campi, QStringLiteral("CODPART = ? AND GIORNATANUM = ?"),
+                 {i.codPart, numero}, incontroSparito(i, numero));
+}
+
+}  // namespace
+
+bool GiornateCalendarioQueries::modificata(const DatiGiornata& digitata, const DatiGiornata& mostrata)
+{
+    if (digitata.dataAnd != mostrata.dataAnd || digitata.dataRit != mostrata.dataRit ||
+        digitata.riposa != mostrata.riposa || digitata.incontri.size() != mostrata.incontri.size())
+        return true;
+    for (qsizetype r = 0; r < digitata.incontri.size(); ++r) {
+        const DatiIncontro& d = digitata.incontri[r];
+        const DatiIncontro& m = mostrata.incontri[r];
+        if (d.sq1 != m.sq1 || d.sq2 != m.sq2 || !stesseDate(d.date, m.date)) return true;
+    }
+    return false;
+}
+
+QString GiornateCalendarioQueries::conModifiche(const DatiGiornata& memorizzata, const DatiGiornata& mostrata,
+                                                const DatiGiornata& digitata, DatiGiornata& risultato)
+{
+    if (!mostrata.registrata && memorizzata.registrata)
+        return QStringLiteral("La giornata n. %1 è stata registrata nel frattempo in un'altra finestra: la giornata "
+                              "scritta qui non è stata salvata.\rChiudere e riaprire la finestra per vederla com'è "
+                              "ora.")
+            .arg(memorizzata.numero);
+    auto cambia = [](QString& campo, const QString& ora, const QString& prima) {
+        if (ora != prima) campo = ora;
+    };
+    DatiGiornata g = memorizzata;
+    cambia(g.dataAnd, digitata.dataAnd, mostrata.dataAnd);
+    cambia(g.dataRit, digitata.dataRit, mostrata.dataRit);
+    cambia(g.riposa, digitata.riposa, mostrata.riposa);
+    g.incontri.clear();
+    for (qsizetype r = 0; r < digitata.incontri.size(); ++r) {
+        const DatiIncontro& d = digitata.incontri[r];
+        const DatiIncontro m = r < mostrata.incontri.size() ? mostrata.incontri[r] : DatiIncontro();
+        if (m.codPart <= 0) {
+            DatiIncontro nuovo = d;
+            nuovo.codPart = 0;
+            g.incontri << nuovo;
+            continue;
+        }
+        const DatiIncontro* salvato = incontroDi(memorizzata, m.codPart);
+        if (!salvato)
+            return incontroSparito(m, memorizzata.numero) +
+                   QStringLiteral("\rChiudere e riaprire la finestra per vedere "
+                                  "la giornata com'è ora.");
+        DatiIncontro i = *salvato;
+        cambia(i.sq1, d.sq1, m.sq1);
+        cambia(i.sq2, d.sq2, m.sq2);
+        cambia(i.date.DataAnd, d.date.DataAnd, m.date.DataAnd);
+        cambia(i.date.HAnd, d.date.HAnd, m.date.HAnd);
+        cambia(i.date.DataRit, d.date.DataRit, m.date.DataRit);
+        cambia(i.date.HRit, d.date.HRit, m.date.HRit);
+        g.incontri << i;
+    }
+    risultato = g;
+    return QString();
+}
+
 void GiornateCalendarioQueries::salvaDate(const DatiGiornata& g)
 {
     Transazione t;
-    if (g.registrata)
-        Esegui("UPDATE GIORNATA SET DATAAND = ?, DATARIT = ? WHERE NUMERO = ?",
-               {VuotoInSpazio(g.dataAnd.trimmed()), VuotoInSpazio(g.dataRit.trimmed()), g.numero});
+    const DatiGiornata memorizzata = leggi(g.numero);
+    if (g.registrata) {
+        QVector<CampoRiga> campi;
+        seCambiato(campi, QStringLiteral("DATAAND"), g.dataAnd, memorizzata.dataAnd);
+        seCambiato(campi, QStringLiteral("DATARIT"), g.dataRit, memorizzata.dataRit);
+        AggiornaRiga(QStringLiteral("GIORNATA"), campi, QStringLiteral("NUMERO = ?"), {g.numero},
+                     giornataSparita(g.numero));
+    }
     for (const DatiIncontro& i : g.incontri) {
         if (i.codPart <= 0) continue;
-        Esegui("UPDATE PARTITA SET DATAAND = ?, HAND = ?, DATARIT = ?, HRIT = ? WHERE CODPART = ?",
-               {VuotoInSpazio(i.date.DataAnd.trimmed()), VuotoInSpazio(i.date.HAnd.trimmed()),
-                VuotoInSpazio(i.date.DataRit.trimmed()), VuotoInSpazio(i.date.HRit.trimmed()), i.codPart});
+        const DatiIncontro* salvato = incontroDi(memorizzata, i.codPart);
+        if (!salvato) throw ErroreDatabase(incontroSparito(i, g.numero));
+        aggiornaIncontro(i, *salvato, g.numero, false);
     }
     t.commit();
 }
@@ -122,15 +241,16 @@ QString GiornateCalendarioQueries::problema(const DatiGiornata& g, int numeroSqu
 
 QString GiornateCalendarioQueries::cambioGiocate(const DatiGiornata& g, const DatiGiornata& salvata)
 {
-    for (qsizetype r = 0; r < salvata.incontri.size() && r < g.incontri.size(); ++r) {
-        const DatiIncontro& prima = salvata.incontri[r];
+    for (qsizetype r = 0; r < g.incontri.size(); ++r) {
         const DatiIncontro& ora = g.incontri[r];
-        if (prima.giocato && (prima.sq1.compare(ora.sq1, Qt::CaseInsensitive) != 0 ||
-                              prima.sq2.compare(ora.sq2, Qt::CaseInsensitive) != 0))
+        const DatiIncontro* prima = ora.codPart > 0 ? incontroDi(salvata, ora.codPart) : nullptr;
+        if (prima && prima->giocato &&
+            (prima->sq1.compare(ora.sq1, Qt::CaseInsensitive) != 0 ||
+             prima->sq2.compare(ora.sq2, Qt::CaseInsensitive) != 0))
             return QStringLiteral("Attenzione: l'incontro n. %1 (%2 - %3) è già stato disputato, o ne sono state "
                                   "registrate formazioni o reti: le sue squadre non possono essere cambiate.")
                 .arg(r + 1)
-                .arg(prima.sq1, prima.sq2);
+                .arg(prima->sq1, prima->sq2);
     }
     return QString();
 }
@@ -147,35 +267,32 @@ QVariant GiornateCalendarioQueries::rigaCampionato()
 void GiornateCalendarioQueries::salvaIncontri(DatiGiornata& g, int numeroSquadre)
 {
     const bool dispari = numeroSquadre % 2 != 0;
-    const QVariant riposa = dispari ? QVariant(VuotoInSpazio(g.riposa)) : QVariant();
     QVector<int> codici;
 
     Transazione t;
     const QVariant riga = rigaCampionato();
-    if (!g.registrata)
+    const DatiGiornata memorizzata = leggi(g.numero);
+    if (!memorizzata.registrata)
         Esegui("INSERT INTO GIORNATA (NUMERO, DATAAND, DATARIT, DISPAND, DISPRIT, RIPOSA) VALUES (?, ?, ?, 0, 0, ?)",
-               {g.numero, VuotoInSpazio(g.dataAnd.trimmed()), VuotoInSpazio(g.dataRit.trimmed()), riposa});
-    else if (dispari)
-        Esegui("UPDATE GIORNATA SET RIPOSA = ? WHERE NUMERO = ?", {riposa, g.numero});
+               {g.numero, VuotoInSpazio(g.dataAnd.trimmed()), VuotoInSpazio(g.dataRit.trimmed()),
+                dispari ? QVariant(VuotoInSpazio(g.riposa)) : QVariant()});
+    else if (dispari && g.riposa != memorizzata.riposa)
+        AggiornaRiga(QStringLiteral("GIORNATA"), {{QStringLiteral("RIPOSA"), VuotoInSpazio(g.riposa)}},
+                     QStringLiteral("NUMERO = ?"), {g.numero}, giornataSparita(g.numero));
 
     for (int r = 0; r < g.incontri.size(); ++r) {
         const DatiIncontro& i = g.incontri[r];
-        const QVariantList valori{VuotoInSpazio(i.date.DataAnd.trimmed()),
-                                  VuotoInSpazio(i.date.HAnd.trimmed()),
-                                  VuotoInSpazio(i.date.DataRit.trimmed()),
-                                  VuotoInSpazio(i.date.HRit.trimmed()),
-                                  i.sq1,
-                                  i.sq2,
-                                  r + 1};
         if (i.codPart > 0) {
-            Esegui("UPDATE PARTITA SET DATAAND = ?, HAND = ?, DATARIT = ?, HRIT = ?, SQ1 = ?, SQ2 = ?, RIGA = ? "
-                   "WHERE CODPART = ?",
-                   valori + QVariantList{i.codPart});
+            const DatiIncontro* salvato = incontroDi(memorizzata, i.codPart);
+            if (!salvato) throw ErroreDatabase(incontroSparito(i, g.numero));
+            aggiornaIncontro(i, *salvato, g.numero, true);
             codici << i.codPart;
         } else {
             Query q("INSERT INTO PARTITA (GIORNATANUM, DISPAND, DISPRIT, DATAAND, HAND, DATARIT, HRIT, SQ1, SQ2, RIGA) "
                     "VALUES (?, 0, 0, ?, ?, ?, ?, ?, ?, ?)",
-                    QVariantList{g.numero} + valori);
+                    {g.numero, VuotoInSpazio(i.date.DataAnd.trimmed()), VuotoInSpazio(i.date.HAnd.trimmed()),
+                     VuotoInSpazio(i.date.DataRit.trimmed()), VuotoInSpazio(i.date.HRit.trimmed()), i.sq1, i.sq2,
+                     r + 1});
             codici << q.ultimoId().toInt();
         }
     }

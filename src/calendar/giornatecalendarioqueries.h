@@ -38,7 +38,20 @@ public:
     // Pairings come in the order of their RIGA, then in the order they were stored.
     static DatiGiornata leggi(int numero);
 
-    // The dates of the day and the dates and times of its stored pairings, an empty text as one blank.
+    // Whether the page `digitata` holds anything the user changed from `mostrata`, the page as shown:
+    // a team, a date or time, the resting team.
+    static bool modificata(const DatiGiornata& digitata, const DatiGiornata& mostrata);
+
+    // The day to save: the day as stored now, `memorizzata`, with what the user changed on the page on
+    // top of it (each field of `digitata` that differs from `mostrata`), so that nothing saved since
+    // the page was shown is written over. Pairings are matched by code; rows that had no pairing are
+    // taken as typed. Into `risultato`; the refusal, in Italian, when the page no longer fits the file
+    // (a pairing shown has left the day, a day shown as new has been registered since); "" otherwise.
+    static QString conModifiche(const DatiGiornata& memorizzata, const DatiGiornata& mostrata,
+                                const DatiGiornata& digitata, DatiGiornata& risultato);
+
+    // The dates of the day and the dates and times of its pairings that differ from the file, an empty
+    // text as one blank; nothing else. A pairing or day no longer stored stops the save.
     static void salvaDate(const DatiGiornata& g);
 
     // Why the pairings typed for a day cannot be saved with `numeroSquadre` teams, in Italian; "" when
@@ -47,13 +60,15 @@ public:
     static QString problema(const DatiGiornata& g, int numeroSquadre);
 
     // The teams of the pairings already played that the typed day would change, as a refusal; "" when
-    // none. `salvata` is the day as stored.
+    // none. `salvata` is the day as stored; pairings are matched by code.
     static QString cambioGiocate(const DatiGiornata& g, const DatiGiornata& salvata);
 
     // Saves a day typed by hand: a day not stored yet gets its GIORNATA row and its PARTITA rows (RIGA
     // 1, 2, ..., flags 0, a blank for an empty date or time, goals left empty) and raises GIORNATEINS to
-    // its number; a stored day is updated in place, so each pairing keeps its CODPART. The resting team
-    // is written only when `numeroSquadre` is odd. Fills the codes of the new pairings into `g`.
+    // its number; in a stored day only the teams, dates and times that differ from the file are
+    // written, so each pairing keeps its CODPART, and a row without a pairing gets a new one. The
+    // resting team is written only when `numeroSquadre` is odd. A pairing no longer in the day stops the
+    // save. Fills the codes of the new pairings into `g`.
     static void salvaIncontri(DatiGiornata& g, int numeroSquadre);
 
     // Deletes the match day `numero`, its pairings, and lowers GIORNATEINS to `numero` - 1.

@@ -1,10 +1,13 @@
 #include "calendar/registrazionegiornatewindow.h"
 
 #include "calendar/costruzionecalendario.h"
+#include "calendar/dategiornatewindow.h"
 #include "calendar/dateorariodialog.h"
 #include "core/comando.h"
+#include "core/idfinestre.h"
 #include "core/stato.h"
 #include "core/utilita.h"
+#include "platform/azione.h"
 #include "platform/combocodici.h"
 #include "platform/guida.h"
 #include "platform/icone.h"
@@ -26,11 +29,6 @@ namespace {
 constexpr int BASE_EVIDENZIA = 120;
 constexpr int PANNELLO_ELIMINA = 4;  // index of the delete panel in the tool strip
 
-bool stesseDate(const TipoDataOrario& a, const TipoDataOrario& b)
-{
-    return a.DataAnd == b.DataAnd && a.HAnd == b.HAnd && a.DataRit == b.DataRit && a.HRit == b.HRit;
-}
-
 // "12/09/2000 ore 15:00", or a dash when neither is given.
 QString dataEOra(const QString& data, const QString& ora)
 {
@@ -41,9 +39,14 @@ QString dataEOra(const QString& data, const QString& ora)
 
 }  // namespace
 
-RegistrazioneGiornateWindow::RegistrazioneGiornateWindow(QWidget* parent) : Finestra(QStringLiteral("Form10"), parent)
+RegistrazioneGiornateWindow::RegistrazioneGiornateWindow(QWidget* parent)
+    : Finestra(IdFinestra::RegistrazioneGiornate, parent)
 {
     impostaAspetto(C::TitoloRegistrazione, QStringLiteral("giornate"), C::GuidaRegistrazione);
+    date_ = (new Azione(QStringLiteral("Date ed\norari"), Icona(QStringLiteral("calendario")), this))
+                ->richiedeFinestra(IdFinestra::DateGiornate)
+                ->conSuggerimento(QStringLiteral("Date della giornata e di ogni suo incontro, nei due gironi"))
+                ->allo([this] { apriDateGiornata(); });
 
     auto* principale = new QVBoxLayout(this);
     principale->addLayout(C::strisciaPannelli(
@@ -58,6 +61,7 @@ RegistrazioneGiornateWindow::RegistrazioneGiornateWindow(QWidget* parent) : Fine
           [this] { salva(); }},
          {QStringLiteral("elimina"), QStringLiteral("Elimina\ngiornata"),
           QStringLiteral("Eliminare l'ultima giornata del calendario"), [this] { elimina(); }, true},
+         {{}, {}, {}, {}, true, date_},
          {QStringLiteral("chiudi"), QStringLiteral("Chiudi"), QStringLiteral("Chiudere questa finestra"),
           [this] { chiudi(); }},
          {QStringLiteral("guida"), QStringLiteral("Help"), QStringLiteral("Richiama guida di Golvarno"),
@@ -101,7 +105,6 @@ RegistrazioneGiornateWindow::RegistrazioneGiornateWindow(QWidget* parent) : Fine
     riposa_ = new ComboCodici(rigaRiposa_);
     riposa_->setObjectName(QStringLiteral("ComboRiposa"));
     riposa_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    connect(riposa_, &ComboCodici::click, this, [this] { modificata_ = true; });
     h->addWidget(label3);
     h->addWidget(riposa_);
     h->addStretch();
@@ -171,7 +174,6 @@ void RegistrazioneGiornateWindow::costruisciRighe()
         for (ComboCodici* c : {riga.casa, riga.ospite}) {
             c->setMinimumContentsLength(16);
             c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-            connect(c, &ComboCodici::click, this, [this] { modificata_ = true; });
         }
         connect(riga.date, &QPushButton::clicked, this, [this, r] { modificaDate(r); });
         griglia_->addWidget(numero, r + 1, 0);
@@ -199,7 +201,15 @@ void RegistrazioneGiornateWindow::riempiSquadre(ComboCodici* combo, const QStrin
     combo->setCurrentIndex(indice);
 }
 
-void RegistrazioneGiornateWindow::mostraGiornata(int numero)
+void RegistrazioneGiornateWindow::attiva()
+{
+    // Coming back to the window: its day as stored now, unless it holds changes not saved yet. The
+    // hand-over stays as other windows left it.
+    if (modificata()) return;
+    mostraGiornata(qBound(1, numero_, stato().GiornateInserite + 1), false);
+}
+
+void RegistrazioneGiornateWindow::mostraGiornata(int numero, bool consegna)
 {
     Stato& s = stato();
     DatiGiornata g;
@@ -209,7 +219,7 @@ void RegistrazioneGiornateWindow::mostraGiornata(int numero)
     giornata_ = g;
     numero_ = numero;
     nuova_ = nuova;
-    s.GiornataCorrente = numero;
+    if (consegna) s.GiornataCorrente = numero;
 
     s.DateOrariPartite = QVector<TipoDataOrario>(righe_.size() + 1);
     for (int r = 0; r < righe_.size(); ++r) {
@@ -220,8 +230,13 @@ void RegistrazioneGiornateWindow::mostraGiornata(int numero)
         aggiornaRiepilogo(r);
     }
     riempiSquadre(riposa_, g.riposa);
-    modificata_ = false;
+    mostrata_ = digitata();
     aggiornaStato();
+}
+
+bool RegistrazioneGiornateWindow::modificata() const
+{
+    return GiornateCalendarioQueries::modificata(digitata(), mostrata_);
 }
 
 void RegistrazioneGiornateWindow::aggiornaStato()
@@ -232,6 +247,8 @@ void RegistrazioneGiornateWindow::aggiornaStato()
                          ? QStringLiteral("Nuova giornata: non ancora registrata nel calendario")
                          : QStringLiteral("Giornata registrata nel calendario (%1 giornate in tutto)").arg(inserite));
     pannelli_[PANNELLO_ELIMINA]->setEnabled(!nuova_ && numero_ == inserite);
+    // A day not registered yet has no dates to edit there.
+    date_->impostaDisponibile(!nuova_);
 }
 
 void RegistrazioneGiornateWindow::aggiornaRiepilogo(int riga)
@@ -259,7 +276,7 @@ DatiGiornata RegistrazioneGiornateWindow::digitata() const
 
 bool RegistrazioneGiornateWindow::puoLasciare()
 {
-    if (!modificata_) return true;
+    if (!modificata()) return true;
     switch (Messaggio::mostra(QStringLiteral("Le modifiche alla giornata n. %1 non sono state salvate.\r"
                                              "Salvarle ora?")
                                   .arg(numero_),
@@ -308,39 +325,34 @@ void RegistrazioneGiornateWindow::nuovaGiornata()
 bool RegistrazioneGiornateWindow::salva()
 {
     const int squadre = stato().NumeroSquadre;
-    DatiGiornata g = digitata();
-    const QString problema = GiornateCalendarioQueries::problema(g, squadre);
+    const DatiGiornata digitata = this->digitata();
+    QString problema = GiornateCalendarioQueries::problema(digitata, squadre);
     if (!problema.isEmpty()) {
         Messaggio::errore(problema, C::TitoloRegistrazione);
         return false;
     }
 
-    QString rifiuto;
+    DatiGiornata g;
     bool salvata = false;
     CursoreAttesa();
     EseguiComando(C::TitoloRegistrazione, [&] {
-        // The day as stored now: its pairings keep their codes, and those already played keep their teams.
-        const DatiGiornata memorizzata = GiornateCalendarioQueries::leggi(g.numero);
-        rifiuto = GiornateCalendarioQueries::cambioGiocate(g, memorizzata);
-        if (!rifiuto.isEmpty()) return;
-        g.registrata = memorizzata.registrata;
-        g.dataAnd = memorizzata.dataAnd;
-        g.dataRit = memorizzata.dataRit;
-        for (int r = 0; r < g.incontri.size(); ++r)
-            g.incontri[r].codPart = r < memorizzata.incontri.size() ? memorizzata.incontri[r].codPart : 0;
+        // What the user changed goes over the day as stored now: its pairings keep their codes, and those
+        // already played keep their teams.
+        const DatiGiornata memorizzata = GiornateCalendarioQueries::leggi(numero_);
+        problema = GiornateCalendarioQueries::conModifiche(memorizzata, mostrata_, digitata, g);
+        if (problema.isEmpty()) problema = GiornateCalendarioQueries::problema(g, squadre);
+        if (problema.isEmpty()) problema = GiornateCalendarioQueries::cambioGiocate(g, memorizzata);
+        if (!problema.isEmpty()) return;
         GiornateCalendarioQueries::salvaIncontri(g, squadre);
         salvata = true;
     });
     CursoreNormale();
-    if (!rifiuto.isEmpty()) Messaggio::errore(rifiuto, C::TitoloRegistrazione);
+    if (!problema.isEmpty()) Messaggio::errore(problema, C::TitoloRegistrazione);
     if (!salvata) return false;
 
     Stato& s = stato();
     s.GiornateInserite = qMax(s.GiornateInserite, g.numero);
-    giornata_ = g;
-    nuova_ = false;
-    modificata_ = false;
-    aggiornaStato();
+    mostraGiornata(g.numero);
     return true;
 }
 
@@ -378,12 +390,16 @@ void RegistrazioneGiornateWindow::modificaDate(int riga)
     Stato& s = stato();
     if (riga + 1 >= s.DateOrariPartite.size()) return;
     s.RigaSelezionata = riga + 1;
-    const TipoDataOrario prima = s.DateOrariPartite[riga + 1];
     DateOrarioDialog dialogo(C::incontro(righe_[riga].casa->testo(), righe_[riga].ospite->testo()), this);
-    if (dialogo.exec() != QDialog::Accepted) return;
-    if (stesseDate(prima, stato().DateOrariPartite[riga + 1])) return;
-    aggiornaRiepilogo(riga);
-    modificata_ = true;
+    if (dialogo.exec() == QDialog::Accepted) aggiornaRiepilogo(riga);
+}
+
+void RegistrazioneGiornateWindow::apriDateGiornata()
+{
+    if (nuova_ || !puoLasciare()) return;
+    const int numero = numero_;
+    if (auto* date = qobject_cast<DateGiornateWindow*>(Finestre::istanza().mostra(IdFinestra::DateGiornate)))
+        date->vaiAGiornata(numero);
 }
 
 bool RegistrazioneGiornateWindow::scarica() { return puoLasciare(); }

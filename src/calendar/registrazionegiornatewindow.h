@@ -3,6 +3,7 @@
 #include "calendar/giornatecalendarioqueries.h"
 #include "platform/finestre.h"
 
+class Azione;
 class ComboCodici;
 class Pannello;
 class QGridLayout;
@@ -11,19 +12,23 @@ class QPushButton;
 
 // Form10: the calendar typed by hand, one match day at a time: the pairings (home team of the first leg
 // first), their dates and times, and the resting team when the number of teams is odd. It opens on
-// GiornataCorrente: a new, blank day when that is past the days registered, else the stored day. A new
-// day is added after the last one; a stored day is changed in place, its pairings keeping their codes.
+// GiornataCorrente: a new, blank day when that is past the days registered, else the stored day; coming
+// back to it reads its day again unless it holds changes. A new day is added after the last one; in a
+// stored day only what the user changed is written, its pairings keeping their codes. Its command "Date
+// ed orari" opens the dates window on the day on show, for the day's own dates.
 class RegistrazioneGiornateWindow : public Finestra {
     Q_OBJECT
 public:
     explicit RegistrazioneGiornateWindow(QWidget* parent = nullptr);
 
     void carica() override;
+    void attiva() override;
     bool scarica() override;
 
     int giornata() const { return numero_; }
     bool nuova() const { return nuova_; }
-    bool modificata() const { return modificata_; }
+    // Whether the user changed a team, a date or the resting team since the day was shown.
+    bool modificata() const;
 
 private:
     struct RigaIncontro {
@@ -35,7 +40,8 @@ private:
 
     void costruisciRighe();
     void riempiSquadre(ComboCodici* combo, const QString& scelta) const;
-    void mostraGiornata(int numero);
+    // Shows match day `numero` as stored (blank when new); `consegna` hands it over in GiornataCorrente.
+    void mostraGiornata(int numero, bool consegna = true);
     void aggiornaStato();
     void aggiornaRiepilogo(int riga);
     DatiGiornata digitata() const;
@@ -48,6 +54,7 @@ private:
     bool salva();
     void elimina();
     void modificaDate(int riga);
+    void apriDateGiornata();
 
     QLabel* label1_ = nullptr;  // the match day on show
     QLabel* label2_ = nullptr;  // new or registered
@@ -56,8 +63,9 @@ private:
     QVector<RigaIncontro> righe_;
     QWidget* rigaRiposa_ = nullptr;
     ComboCodici* riposa_ = nullptr;
-    DatiGiornata giornata_;  // the day as read, or a blank new one
+    Azione* date_ = nullptr;  // opens the dates window on this day
+    DatiGiornata giornata_;   // the day as read, or a blank new one
+    DatiGiornata mostrata_;   // the page as shown, before the user's edits
     int numero_ = 0;
     bool nuova_ = true;
-    bool modificata_ = false;
 };

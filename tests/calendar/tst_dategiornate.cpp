@@ -4,6 +4,7 @@
 
 #include "calendar/dategiornatewindow.h"
 #include "calendar/registrazionegiornatewindow.h"
+#include "core/campionato.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -101,7 +102,7 @@ private slots:
         QCOMPARE(registrazione->modificata(), (primi != QStringList{"", "", "", ""}));
         Premi(123);
         QCOMPARE(memorizzate(codice), comeMemorizzate(primi));
-        Premi(125);
+        Premi(126);  // Chiudi
         QVERIFY(!AmbienteTest::caricata(form10));
 
         // In the dates window, which saves when it moves to another day.
@@ -171,6 +172,79 @@ private slots:
             QCOMPARE(memorizzate(d.partita(7, r)->codPart),
                      (QStringList{"domenica 3 giugno", r == 3 ? "20:45" : " ", " ", " "}));
         QCOMPARE(Valore("SELECT COUNT(*) FROM PARTITA WHERE DATAAND <> ' '").toInt(), 4);
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+    }
+
+    // A save writes the dates the user changed, and keeps those saved elsewhere since the day was read.
+    void soloLeDateCambiate()
+    {
+        AmbienteTest a(RegistraFinestreCostruzioneCalendario);
+        const DatiFixture d = a.apri(a.nuovo(6));
+        const QString form38 = QStringLiteral("Form38");
+        a.mostra<DateGiornateWindow>(form38);
+        scrivi(casella(form38, QStringLiteral("HAnd1")), QStringLiteral("18:00"));
+        Esegui("UPDATE PARTITA SET DATAAND = 'sabato' WHERE CODPART = ?", {d.partita(1, 2)->codPart});
+        Esegui("UPDATE GIORNATA SET DATARIT = 'maggio' WHERE NUMERO = 1");
+        premi(form38, QStringLiteral("Command5"));
+        QCOMPARE(memorizzate(d.partita(1, 1)->codPart), (QStringList{" ", "18:00", " ", " "}));
+        QCOMPARE(memorizzate(d.partita(1, 2)->codPart), (QStringList{"sabato", " ", " ", " "}));
+        QCOMPARE(Valore("SELECT DATARIT FROM GIORNATA WHERE NUMERO = 1").toString(), QStringLiteral("maggio"));
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+    }
+
+    // The match-day entry opens the dates window on its own day, which saves the day it showed first;
+    // a day not registered yet has no dates to open.
+    void apertaDallaGiornata()
+    {
+        AmbienteTest a(RegistraFinestreCostruzioneCalendario);
+        a.apri(a.nuovo(6));
+        Esegui("DELETE FROM PARTITA WHERE GIORNATANUM = 5");
+        Esegui("DELETE FROM GIORNATA WHERE NUMERO = 5");
+        Esegui("UPDATE CAMPIONATO SET GIORNATEINS = 4");
+        CaricaCampionato();
+        const QString form38 = QStringLiteral("Form38");
+        stato().GiornataCorrente = 3;
+        auto* registrazione = a.mostra<RegistrazioneGiornateWindow>(QStringLiteral("Form10"));
+        Premi(125);
+        auto* date = qobject_cast<DateGiornateWindow*>(Finestre::istanza().finestra(form38));
+        QVERIFY(date && date->isVisible());
+        QCOMPARE(date->giornata(), 3);
+        QVERIFY(casella(form38, QStringLiteral("Text1"))->isEnabled());
+        scrivi(casella(form38, QStringLiteral("Text1")), QStringLiteral("domenica 3"));
+
+        a.mostra<RegistrazioneGiornateWindow>(QStringLiteral("Form10"));
+        Premi(121);
+        Premi(125);
+        QCOMPARE(date->giornata(), 4);
+        QCOMPARE(Valore("SELECT DATAAND FROM GIORNATA WHERE NUMERO = 3").toString(), QStringLiteral("domenica 3"));
+
+        a.mostra<RegistrazioneGiornateWindow>(QStringLiteral("Form10"));
+        Premi(122);
+        QVERIFY(registrazione->nuova());
+        QVERIFY(!Pannello::perId(125)->isEnabled());
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+    }
+
+    // The largest championship with names of 30 characters: each window opens at a size that holds it
+    // whole.
+    void apertaPerIntero_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::newRow("date ed orari") << "Form38";
+        QTest::newRow("registrazione") << "Form10";
+        QTest::newRow("calendario automatico") << "Form37";
+    }
+    void apertaPerIntero()
+    {
+        QFETCH(QString, id);
+        AmbienteTest a(RegistraFinestreCostruzioneCalendario);
+        a.apri(a.nuovo().squadre(NomiLunghi()));
+        Esegui(QStringLiteral("UPDATE PARTITA SET DATAAND = '28/09/2025', HAND = '15:00'"));
+        stato().GiornataCorrente = 1;
+        QVERIFY(Finestre::istanza().mostra(id));
+        QVERIFY(AmbienteTest::contenuta(id));
+        QVERIFY(AmbienteTest::cornice(id)->width() <= a.area()->width());
+        AmbienteTest::foto(AmbienteTest::cornice(id), id + QStringLiteral(".png"));
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
