@@ -2,6 +2,7 @@
 
 #include "calendar/comandiconsultazione.h"
 #include "calendar/tabellinoqueries.h"
+#include "calendar/testatagiornata.h"
 #include "core/comando.h"
 #include "core/stato.h"
 #include "core/utilita.h"
@@ -44,6 +45,8 @@ QLabel* Testata(const QString& nome, QWidget* parent)
     l->setObjectName(nome);
     l->setAlignment(Qt::AlignCenter);
     l->setTextFormat(Qt::PlainText);
+    // A long team name takes two lines over its column rather than being cut.
+    l->setWordWrap(true);
     QFont f = l->font();
     f.setBold(true);
     l->setFont(f);
@@ -223,6 +226,8 @@ void TabellinoWindow::CaricaTabellino(int codPart)
     ospite_ = dati->ospite;
     testaCasa_->setText(casa_);
     testaOspite_->setText(ospite_);
+    // Long names need more room than the window took when it opened.
+    TestataGiornata::adattaCornice(this);
     for (int i = 0; i < caselle_.size(); ++i) {
         caselle_[i]->setEnabled(true);
         caselle_[i]->setText(dati->valori.value(i));

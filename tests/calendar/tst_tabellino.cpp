@@ -167,6 +167,24 @@ private slots:
         QCOMPARE(CampoPartita(p->codPart, "POSSESSO1A").toString(), QString("55,5%"));
     }
 
+    // Names of 30 characters: the window opens whole, and the headings of the figures show each team's
+    // name in full.
+    void nomiLunghi()
+    {
+        amb_ = std::make_unique<AmbienteTest>(RegistraFinestreConsultazione);
+        FinestraDiTest::registra("Form3");
+        dati_ = amb_->apri(amb_->nuovo().squadre(NomiLunghi()));
+        w_ = apri(1, true, dati_.partita(1, 1)->codPart);
+        AmbienteTest::foto(AmbienteTest::cornice("Form11"), "form11.png");
+        QVERIFY(AmbienteTest::contenuta("Form11"));
+        for (const char* nome : {"Label19", "Label20"}) {
+            auto* l = w_->findChild<QLabel*>(nome);
+            const QRect testo = l->fontMetrics().boundingRect(QRect(0, 0, l->width(), 1000),
+                                                              Qt::TextWordWrap | Qt::AlignCenter, l->text());
+            QVERIFY2(testo.width() <= l->width() && testo.height() <= l->height(), nome);
+        }
+    }
+
     // The day's matches in the leg, home team first; a match of another day opens the day's first.
     void elencoDellaGiornata_data()
     {
