@@ -1,6 +1,7 @@
 #include "players/nuovogiocatorewindow.h"
 
 #include "core/comando.h"
+#include "core/listasquadre.h"
 #include "core/stato.h"
 #include "core/utilita.h"
 #include "platform/azione.h"
@@ -154,18 +155,7 @@ void NuovoGiocatoreWindow::carica()
 {
     Stato& s = stato();
     s.PercorsoImmagine.clear();
-    {
-        ComboCodici::SenzaClick caricamento(squadra_);
-        for (int i = 1; i < s.Squadre.size(); ++i) squadra_->aggiungi(s.Squadre[i].Nome, s.Squadre[i].Codice.toInt());
-        // The team asked for, compared exactly; the first team when it is not listed.
-        int scelta = squadra_->count() > 0 ? 0 : -1;
-        for (int i = 0; i < squadra_->count(); ++i)
-            if (squadra_->itemText(i) == s.SquadraCorrente) {
-                scelta = i;
-                break;
-            }
-        squadra_->setCurrentIndex(scelta);
-    }
+    RiempiListaSquadre(squadra_, s.SquadraCorrente);
     {
         ComboCodici::SenzaClick caricamento(ruolo_);
         for (const QString& r : RUOLI) ruolo_->aggiungi(r);

@@ -1,6 +1,7 @@
 #include "players/rosawindow.h"
 
 #include "core/comando.h"
+#include "core/listasquadre.h"
 #include "core/stato.h"
 #include "core/utilita.h"
 #include "platform/azione.h"
@@ -148,18 +149,7 @@ Azione* RosaWindow::comando(Comando c, const QString& icona, const QString& test
 void RosaWindow::carica()
 {
     Stato& s = stato();
-    {
-        ComboCodici::SenzaClick caricamento(squadre_);
-        for (int i = 1; i < s.Squadre.size(); ++i) squadre_->aggiungi(s.Squadre[i].Nome, s.Squadre[i].Codice.toInt());
-        // The team asked for, compared exactly; the first team when none is asked for or it is not listed.
-        int scelta = squadre_->count() > 0 ? 0 : -1;
-        for (int i = 0; i < squadre_->count() && !s.SquadraCorrente.isEmpty(); ++i)
-            if (squadre_->itemText(i) == s.SquadraCorrente) {
-                scelta = i;
-                break;
-            }
-        squadre_->setCurrentIndex(scelta);
-    }
+    RiempiListaSquadre(squadre_, s.SquadraCorrente);
     {
         ComboCodici::SenzaClick caricamento(ordini_);
         for (const QString& voce : RosaQueries::ordini(s.NumerazioneTradizionale)) ordini_->aggiungi(voce);
@@ -214,7 +204,8 @@ void RosaWindow::riempi()
     CursoreNormale();
 }
 
-// Columns of names and places as wide as their longest text, never narrower than designed.
+// The columns of names, role and birth date as wide as their longest text, never narrower than designed;
+// a long place of birth is cut short rather than widen the window further.
 void RosaWindow::adattaColonne()
 {
     QFont grassetto = griglia_->font();
@@ -226,7 +217,6 @@ void RosaWindow::adattaColonne()
         larghezze[NOME] = qMax(larghezze[NOME], nero.horizontalAdvance(g.nome));
         larghezze[RUOLO] = qMax(larghezze[RUOLO], normale.horizontalAdvance(g.ruolo));
         larghezze[NASCITA] = qMax(larghezze[NASCITA], normale.horizontalAdvance(g.dataNascita));
-        larghezze[LUOGO] = qMax(larghezze[LUOGO], normale.horizontalAdvance(g.luogoNascita));
     }
     for (int c = 0; c < COLONNE; ++c) {
         griglia_->impostaLarghezzaColonna(c, LARGHEZZE[c]);
