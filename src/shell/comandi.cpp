@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QHash>
+#include <QMdiArea>
 #include <QUrl>
 
 namespace {
@@ -261,6 +262,19 @@ void tabellini()
     mostraFinestra(QStringLiteral("Form3"));
 }
 
+// As the main window's close box: every window unloads through its own unload step, so that what they
+// hold unsaved is saved or asked about; one that refuses keeps the program open.
+void esci()
+{
+    QMdiArea* area = Finestre::istanza().area();
+    QWidget* principale = area ? area->window() : nullptr;
+    if (!principale) {
+        if (Finestre::istanza().scaricaTutte()) QCoreApplication::exit(0);
+        return;
+    }
+    if (principale->close()) QCoreApplication::quit();
+}
+
 void versione()
 {
     Messaggio::informa(QStringLiteral("Versione: %1.%2.%3")
@@ -287,7 +301,7 @@ void svolgi(const Comando& c)
         return;
     case E::ApriCampionato: AperturaCampionato::ApriCampionato_Click(); return;
     case E::ConvertiFile: ConversioneFile::ConvertiFileVersione4(); return;
-    case E::Esci: QCoreApplication::exit(0); return;
+    case E::Esci: esci(); return;
     case E::CalendarioAutomatico: MostraCalendarioAutomatico(); return;
     case E::ProssimaDaInserire:
         prossimaGiornata(QStringLiteral("Form5"),

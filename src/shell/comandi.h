@@ -14,7 +14,7 @@ enum class Effetto {
     RicaricaPrima,         // unloads the target when visible, sets the variables, shows it afresh
     ApriCampionato,        // the open dialog
     ConvertiFile,          // converts a file of the older version into a copy
-    Esci,                  // ends the program at once
+    Esci,                  // ends the program as the main window's close box does
     CalendarioAutomatico,  // the automatic calendar dialog
     ProssimaDaInserire,    // results entry for the next round to play
     ProssimoTurno,         // calendar viewer on the next round to play

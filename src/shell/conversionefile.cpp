@@ -7,6 +7,7 @@
 #include "core/utilita.h"
 #include "platform/messaggio.h"
 #include "shell/aperturacampionato.h"
+#include "shell/creazionecampionato.h"
 
 #include <limits>
 #include <QFileInfo>
@@ -91,6 +92,13 @@ void ConversioneFile::ConvertiFileVersione4()
 
     if (Messaggio::mostra(QStringLiteral("Il file è stato convertito con successo!\rSi desidera aprirlo adesso?"),
                           Messaggio::Pulsanti::SiNo, Messaggio::Icona::Esclamazione,
-                          QStringLiteral("Conversione completata")) == Messaggio::Risposta::Si)
-        ApriFileComeCampionato(copia);
+                          QStringLiteral("Conversione completata")) != Messaggio::Risposta::Si)
+        return;
+    // The copy opens only once the windows of the championship in use have closed.
+    if (!ChiudiFinestreDelCampionato(QString(),
+                                     QStringLiteral("La copia convertita\r") + copia +
+                                         QStringLiteral("\rè stata creata ma non è stata aperta."),
+                                     QStringLiteral("Conversione completata")))
+        return;
+    ApriFileComeCampionato(copia);
 }

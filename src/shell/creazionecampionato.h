@@ -4,10 +4,10 @@
 #include <QStringList>
 #include <QVector>
 
-// Writing a new championship file next to the open one. Both functions build the whole file on a
-// connection of their own, in one transaction, and leave no file behind when anything fails
-// (ErroreDatabase is thrown). The open championship is not touched: the caller switches to the new
-// file only once it is complete.
+// Writing a new championship file next to the open one. Both functions build the whole file under a
+// temporary name, on a connection of their own, in one transaction, and give it its name only once it is
+// committed: a failure (ErroreDatabase is thrown) or a crash leaves no file under that name. The open
+// championship is not touched: the caller switches to the new file only once it is complete.
 
 struct DatiNuovoCampionato {
     QString denominazione;
@@ -32,8 +32,14 @@ struct DatiNuovaStagione {
 // goal tallies emptied. The open file is only read.
 void CreaFileNuovaStagione(const QString& percorso, const DatiNuovaStagione& dati);
 
-// Makes the complete file at `percorso` the open championship and loads it as a file just created
-// (the opening routine then offers the automatic calendar). When the file cannot be opened the user
-// is told (a box titled `titolo`), the file is removed, the championship in use stays open and false
-// is returned; a file that opened but could not be read is reported too.
-bool ApriCampionatoCreato(const QString& percorso, const QString& titolo);
+// Before a new file takes the place of the championship in use: that championship's windows close
+// (`eccetto`, the window that asks, excepted), so that what they save on closing is saved in its file,
+// and in a new season's copy of it. When one stays open (its user cancelled), the user is told, with
+// `testo` in front, in a box titled `titolo`, and false is returned: nothing may replace the championship.
+bool ChiudiFinestreDelCampionato(const QString& eccetto, const QString& testo, const QString& titolo);
+
+// Makes the complete file at `percorso` the open championship and loads it as a file just created (the
+// opening routine then offers the automatic calendar); the window `eccetto` stays open. When the file
+// cannot be opened or read the user is told (a box titled `titolo`), the file stays where it is, the
+// championship in use stays open and false is returned.
+bool ApriCampionatoCreato(const QString& percorso, const QString& titolo, const QString& eccetto);

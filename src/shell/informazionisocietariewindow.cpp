@@ -172,9 +172,12 @@ void InformazioniSocietarieWindow::SalvaInfoSocietarie()
     valori << VuotoInSpazio(text10_->toPlainText()) << penalita << combo1_->codiceCorrente();
     CursoreAttesa();
     try {
-        Esegui(QStringLiteral("UPDATE SQUADRA SET %1, NOTE = ?, PENALITA = ? WHERE CODICE = ?")
-                   .arg(assegnazioni.join(", ")),
-               valori);
+        const Query q(QStringLiteral("UPDATE SQUADRA SET %1, NOTE = ?, PENALITA = ? WHERE CODICE = ?")
+                          .arg(assegnazioni.join(", ")),
+                      valori);
+        // A team that has gone from the file since the list was read keeps nothing: the data stay on screen.
+        if (q.righeToccate() == 0)
+            throw ErroreDatabase(QStringLiteral("La squadra non è più nel file: i dati non sono stati salvati."));
     } catch (const ErroreDatabase& e) {
         CursoreNormale();
         Messaggio::errore(QStringLiteral("Impossibile salvare i dati della squadra ") + combo1_->testo() +

@@ -25,3 +25,15 @@ int PrimoNomeDoppio(const QStringList& nomi)
         if (NomeGiaUsato(nomi[i], nomi.mid(0, i))) return i;
     return -1;
 }
+
+QString ProblemaNomeSquadra(const QString& nome, const QStringList& altri)
+{
+    if (nome.contains(QLatin1Char('\''))) return MessaggioApostrofo(nome);
+    if (!nome.isEmpty() && nome.trimmed().isEmpty())
+        return QStringLiteral("Attenzione: il nome di una squadra non può essere fatto di soli spazi.");
+    if (nome.size() > LunghezzaNomeSquadra)
+        return QStringLiteral("Attenzione: il nome di una squadra può contenere al massimo %1 caratteri.")
+            .arg(LunghezzaNomeSquadra);
+    if (NomeGiaUsato(nome, altri)) return MessaggioNomeDoppio(nome);
+    return QString();
+}

@@ -15,6 +15,12 @@ constexpr int LunghezzaDenominazione = 200;
 // Points per result are kept in 0..255.
 constexpr int PuntiMassimi = 255;
 
+// Why `nome`, typed for a team, cannot be used; empty when it can. Refused, in this order: an apostrophe,
+// a name made only of blanks (the file stores one blank for "no team", so such a team would read back as
+// nobody), more than LunghezzaNomeSquadra characters, a name already in `altri`. The empty name is left to
+// each window, which asks for it in words of its own.
+QString ProblemaNomeSquadra(const QString& nome, const QStringList& altri);
+
 // The refusal of a name holding an apostrophe.
 QString MessaggioApostrofo(const QString& nome);
 

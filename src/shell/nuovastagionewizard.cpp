@@ -6,6 +6,7 @@
 #include "platform/icone.h"
 #include "platform/messaggio.h"
 #include "platform/spinner.h"
+#include "platform/testocomandi.h"
 #include "shell/controllifinestre.h"
 #include "shell/creazionecampionato.h"
 #include "shell/nomisquadre.h"
@@ -167,13 +168,22 @@ QGroupBox* NuovaStagioneWizard::costruisciFaseRiepilogo()
 
 void NuovaStagioneWizard::carica()
 {
-    CursoreAttesa();
     const Stato& s = stato();
+    // One box per team: a championship has at most twenty, and only such a one can go on to a new season.
+    if (s.NumeroSquadre > MassimoSquadre) {
+        Messaggio::errore(QStringLiteral("Attenzione: il campionato in uso ha %1 squadre. Si può creare una nuova "
+                                         "stagione solo da un campionato che ne ha fino a 20.")
+                              .arg(s.NumeroSquadre),
+                          TITOLO);
+        chiudi();
+        return;
+    }
+    CursoreAttesa();
     for (int i = 0; i < MassimoSquadre; ++i) {
         const bool presente = i + 1 <= s.NumeroSquadre && i + 1 < s.Squadre.size();
         check1_[i]->setVisible(presente);
         check1_[i]->setChecked(false);
-        check1_[i]->setText(presente ? s.Squadre[i + 1].Nome : QString());
+        check1_[i]->setText(presente ? TestoSenzaTastoRapido(s.Squadre[i + 1].Nome) : QString());
     }
     for (QLineEdit* e : text4_) e->clear();
     text3_->clear();
@@ -237,7 +247,7 @@ void NuovaStagioneWizard::ControllaNomeFile()
         problema = QStringLiteral("Attenzione: il nome del file non può contenere caratteri come * o ? o \\");
     if (problema.isEmpty()) {
         NomeNuovoFile = nome + QLatin1Char('.') + estensione;
-        if (EsisteFile(percorsoNuovoFile()))
+        if (QFileInfo::exists(percorsoNuovoFile()) || QFileInfo(percorsoNuovoFile()).isSymLink())
             problema = QStringLiteral("Attenzione: il file ") + NomeNuovoFile +
                        QStringLiteral("\resiste già. Occorre cambiare il nome del file.");
     }
@@ -257,7 +267,7 @@ void NuovaStagioneWizard::MostraFaseNuoveSquadre()
     command2_->setText(QStringLiteral("Avanti"));
     command2_->setToolTip(QStringLiteral("Vai alla fase successiva"));
     int spuntate = 0;
-    for (int i = 0; i < stato().NumeroSquadre && i < MassimoSquadre; ++i)
+    for (int i = 0; i < stato().NumeroSquadre && i < int(check1_.size()); ++i)
         if (check1_[i]->isChecked()) ++spuntate;
     // As many new teams as those that leave, up to the twelve name boxes.
     text5_->setText(QString::number(std::min(spuntate, int(MassimoNuove))));
@@ -288,9 +298,10 @@ void NuovaStagioneWizard::ControllaNuoveSquadre()
     QStringList restanti;
     QStringList eliminate;
     QVector<int> codici;
-    for (int i = 0; i < s.NumeroSquadre && i < MassimoSquadre; ++i) {
-        if (check1_[i]->isChecked()) {
-            eliminate << check1_[i]->text();
+    // Every team counts: one without a box (the wizard refuses such a championship on loading) stays.
+    for (int i = 0; i < s.NumeroSquadre && i + 1 < s.Squadre.size(); ++i) {
+        if (i < int(check1_.size()) && check1_[i]->isChecked()) {
+            eliminate << s.Squadre[i + 1].Nome;
             codici << s.Squadre[i + 1].Codice.toInt();
         } else {
             restanti << s.Squadre[i + 1].Nome;
@@ -304,8 +315,8 @@ void NuovaStagioneWizard::ControllaNuoveSquadre()
             return rifiuta(QStringLiteral("Hai dimenticato di inserire il nome della ") + QString::number(i + 1) +
                                QStringLiteral("a squadra da inserire!"),
                            text4_[i]);
-        if (nome.contains(QLatin1Char('\''))) return rifiuta(MessaggioApostrofo(nome), text4_[i]);
-        if (NomeGiaUsato(nome, restanti + nuove)) return rifiuta(MessaggioNomeDoppio(nome), text4_[i]);
+        if (const QString problema = ProblemaNomeSquadra(nome, restanti + nuove); !problema.isEmpty())
+            return rifiuta(problema, text4_[i]);
         nuove << nome;
     }
 
@@ -336,6 +347,10 @@ void NuovaStagioneWizard::MostraRiepilogo()
 
 void NuovaStagioneWizard::CompletaNuovaStagione()
 {
+    // The windows of the championship in use close before it is copied, so that what they save on
+    // closing is in the copy; when one stays open, so does this wizard.
+    if (!ChiudiFinestreDelCampionato(id(), QStringLiteral("Il nuovo campionato non è stato creato."), TITOLO)) return;
+
     const QString percorso = percorsoNuovoFile();
     DatiNuovaStagione dati;
     dati.denominazione = text3_->text();
@@ -355,7 +370,5 @@ void NuovaStagioneWizard::CompletaNuovaStagione()
     }
     CursoreNormale();
 
-    if (!ApriCampionatoCreato(percorso, TITOLO)) return;
-    // The opening routine has already unloaded the wizard when a championship was open before.
-    if (Finestre::istanza().finestra(id()) == this) chiudi();
+    if (ApriCampionatoCreato(percorso, TITOLO, id())) chiudi();
 }

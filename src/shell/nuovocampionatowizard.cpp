@@ -12,6 +12,7 @@
 #include "shell/nomisquadre.h"
 
 #include <QButtonGroup>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -194,7 +195,7 @@ bool NuovoCampionatoWizard::controllaDatiGenerali()
         return rifiuta(QStringLiteral("Non si possono usare caratteri come * o ?  nell'indicare il nome del file."),
                        QStringLiteral("Nome del file non corretto."), text1_);
     const QString file = nome + QLatin1Char('.') + text2_->text();
-    if (EsisteFile(file))
+    if (QFileInfo::exists(file) || QFileInfo(file).isSymLink())
         return rifiuta(QStringLiteral("Attenzione: il file ") + file +
                            QStringLiteral("\resiste già. Occorre cambiare il nome del file."),
                        QStringLiteral("Creazione di un nuovo file"), text1_);
@@ -225,10 +226,8 @@ bool NuovoCampionatoWizard::controllaSquadre()
             problema = QStringLiteral("Attenzione: hai dimenticato di inserire il nome di una squadra, precisamente "
                                       "nella riga n.° ") +
                        QString::number(i + 1);
-        else if (nome.contains(QLatin1Char('\'')))
-            problema = MessaggioApostrofo(nome);
-        else if (NomeGiaUsato(nome, nomi))
-            problema = MessaggioNomeDoppio(nome);
+        else
+            problema = ProblemaNomeSquadra(nome, nomi);
         if (!problema.isEmpty()) {
             Messaggio::errore(problema, TITOLO);
             nomi_[i]->setFocus();
@@ -252,6 +251,9 @@ void NuovoCampionatoWizard::fatto()
     dati.numerazione = option1_->isChecked() ? 1 : 2;
     for (int i = 0; i < numeroSquadre(); ++i) dati.squadre << nomi_[i]->text();
 
+    // The windows of the championship in use close first; when one stays open, so does this wizard.
+    if (!ChiudiFinestreDelCampionato(id(), QStringLiteral("Il nuovo campionato non è stato creato."), TITOLO)) return;
+
     CursoreAttesa();
     try {
         CreaFileNuovoCampionato(percorso, dati);
@@ -264,7 +266,5 @@ void NuovoCampionatoWizard::fatto()
     }
     CursoreNormale();
 
-    if (!ApriCampionatoCreato(percorso, TITOLO)) return;
-    // The opening routine has already unloaded the wizard when a championship was open before.
-    if (Finestre::istanza().finestra(id()) == this) chiudi();
+    if (ApriCampionatoCreato(percorso, TITOLO, id())) chiudi();
 }

@@ -134,10 +134,14 @@ void ProprietaCampionatoWindow::salva()
     }
     CursoreAttesa();
     try {
-        Esegui("UPDATE CAMPIONATO SET DENOM = ?, PUNTIVIT = ?, PUNTIX = ?, PUNTISC = ?, NUMERAZIONE = ? "
-               "WHERE CODCAMP = (SELECT MIN(CODCAMP) FROM CAMPIONATO)",
-               {VuotoInSpazio(text4_->text()), Val(text1_->text()), Val(text2_->text()), Val(text3_->text()),
-                option1_->isChecked() ? 1 : 2});
+        const Query q("UPDATE CAMPIONATO SET DENOM = ?, PUNTIVIT = ?, PUNTIX = ?, PUNTISC = ?, NUMERAZIONE = ? "
+                      "WHERE CODCAMP = (SELECT MIN(CODCAMP) FROM CAMPIONATO)",
+                      {VuotoInSpazio(text4_->text()), Val(text1_->text()), Val(text2_->text()), Val(text3_->text()),
+                       option1_->isChecked() ? 1 : 2});
+        // A file without the championship's row has nowhere to keep them: the edits stay on screen.
+        if (q.righeToccate() == 0)
+            throw ErroreDatabase(QStringLiteral("Il file non contiene i dati generali del campionato: le modifiche "
+                                                "non sono state salvate."));
     } catch (const ErroreDatabase& e) {
         CursoreNormale();
         Messaggio::errore(QStringLiteral("Impossibile salvare le proprietà del campionato.\r\r") + MotivoErrore(e),
@@ -155,23 +159,19 @@ void ProprietaCampionatoWindow::salva()
 
 QString ProprietaCampionatoWindow::problemaNuovoNome(const QString& nuovo, int posizione) const
 {
-    if (nuovo.contains(QLatin1Char('\''))) return MessaggioApostrofo(nuovo);
-    if (nuovo.trimmed().isEmpty())
-        return QStringLiteral("Attenzione: il nome di una squadra non può essere fatto di soli spazi.");
-    if (nuovo.size() > LunghezzaNomeSquadra)
-        return QStringLiteral("Attenzione: il nome di una squadra può contenere al massimo %1 caratteri.")
-            .arg(LunghezzaNomeSquadra);
     QStringList altri;
     for (int i = 0; i < list1_->count(); ++i)
         if (i != posizione) altri << list1_->item(i)->text();
-    if (NomeGiaUsato(nuovo, altri)) return MessaggioNomeDoppio(nuovo);
-    return QString();
+    return ProblemaNomeSquadra(nuovo, altri);
 }
 
 void ProprietaCampionatoWindow::scriviNuovoNome(int codice, const QString& vecchio, const QString& nuovo)
 {
     Transazione t;
-    Esegui("UPDATE SQUADRA SET NOME = ? WHERE CODICE = ?", {nuovo, codice});
+    // The team may have gone from the file since the list was read: then nothing is renamed at all.
+    if (Query("UPDATE SQUADRA SET NOME = ? WHERE CODICE = ?", {nuovo, codice}).righeToccate() == 0)
+        throw ErroreDatabase(
+            QStringLiteral("La squadra %1 non è più nel file: il nome non è stato cambiato.").arg(vecchio));
     Esegui("UPDATE PARTITA SET SQ1 = ? WHERE SQ1 = ?", {nuovo, vecchio});
     Esegui("UPDATE PARTITA SET SQ2 = ? WHERE SQ2 = ?", {nuovo, vecchio});
     Esegui("UPDATE GIORNATA SET RIPOSA = ? WHERE RIPOSA = ?", {nuovo, vecchio});

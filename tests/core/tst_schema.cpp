@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -248,6 +249,26 @@ private slots:
         stato().PercorsoCampionato.clear();
         QVERIFY_THROWS_EXCEPTION(ErroreDatabase, CreaDatabase());
         QCOMPARE(filesIn(dir_.path()), prima);
+    }
+
+    // A file takes its name only when complete: while its first rows are written nothing stands under that
+    // name, so a crash then leaves no half-made championship that would open without complaint.
+    void nomeSoloAFileCompleto()
+    {
+        QTemporaryDir cartella;
+        const QString percorso = cartella.filePath("completo.GVN");
+        bool esisteDurante = true;
+        CreaFileCampionato(percorso, [&](QSqlDatabase db) {
+            esisteDurante = QFileInfo::exists(percorso);
+            Esegui("INSERT INTO CAMPIONATO (DENOM) VALUES ('Serie A')", {}, db);
+        });
+        QVERIFY(!esisteDurante);
+        QCOMPARE(filesIn(cartella.path()), QStringList{"completo.GVN"});
+        {
+            QSqlDatabase db = ApriConnessione("completo", percorso, true, false);
+            QCOMPARE(Valore("SELECT DENOM FROM CAMPIONATO", {}, db).toString(), QStringLiteral("Serie A"));
+        }
+        ChiudiConnessione("completo");
     }
 
     void creaFileSenzaToccareIlCampionatoAperto()

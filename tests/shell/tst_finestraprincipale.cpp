@@ -267,9 +267,17 @@ private slots:
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
-    // The close box unloads the children through their own unload step; one refusal keeps it open.
+    void chiusura_data()
+    {
+        QTest::addColumn<bool>("esci");
+        QTest::newRow("casella di chiusura") << false;
+        QTest::newRow("Esci da Golvarno") << true;
+    }
+    // The close box and "Esci" unload the children through their own unload step (what they hold unsaved
+    // is saved or asked about); one refusal keeps the program open.
     void chiusura()
     {
+        QFETCH(bool, esci);
         CartellaTemporanea cartella;
         FinestraPrincipale mdi;
         FinestraDiTest::registra("Form6");
@@ -278,13 +286,18 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&mdi));
         Finestre::istanza().mostra("Form6");
         Finestre::istanza().mostra("Form7");
+        const auto chiudi = [&] {
+            if (!esci) return mdi.close();
+            Comandi::esegui("Esci");
+            return !mdi.isVisible();
+        };
 
-        QVERIFY(!mdi.close());
+        QVERIFY(!chiudi());
         QVERIFY(mdi.isVisible());
         QVERIFY(Finestre::istanza().caricata("Form7"));
 
         FinestraDiTest::di("Form7")->rifiutaScarico = false;
-        QVERIFY(mdi.close());
+        QVERIFY(chiudi());
         QVERIFY(!Finestre::istanza().caricata("Form6"));
         QVERIFY(!Finestre::istanza().caricata("Form7"));
         QVERIFY(FinestraDiTest::diario().contains("Form6 scarica"));

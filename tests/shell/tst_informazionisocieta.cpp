@@ -215,6 +215,19 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), box("Text3"));
     }
 
+    // A team gone from the file since the list was read: the save says so, and what was typed stays on screen.
+    void squadraNonPiuNelFile()
+    {
+        w_ = apri("Lazio");
+        Esegui("DELETE FROM SQUADRA WHERE NOME = 'Lazio'");
+        box("Text1")->setText("Nuovo");
+        amb_->messaggi().ok();
+        salva();
+        QCOMPARE(amb_->messaggi().quanti(), 1);
+        QVERIFY(amb_->messaggi().ultimo().testo.startsWith("Impossibile salvare i dati della squadra Lazio"));
+        QCOMPARE(box("Text1")->text(), QString("Nuovo"));
+    }
+
     // The boxes hold no more than their columns.
     void lunghezze()
     {

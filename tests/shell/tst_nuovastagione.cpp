@@ -14,6 +14,21 @@
 #include <QPushButton>
 #include <QTest>
 
+namespace {
+// A window of the championship in use that saves on closing, or refuses to close.
+class FinestraCheSalva : public Finestra {
+public:
+    FinestraCheSalva() : Finestra(QStringLiteral("Form5")) {}
+    bool rifiuta = false;
+    bool scarica() override
+    {
+        if (rifiuta) return false;
+        Esegui("UPDATE SQUADRA SET CITTA = 'Salvata' WHERE NOME = 'Genoa'");
+        return true;
+    }
+};
+}  // namespace
+
 // The new-season wizard: its four steps, its checks, and the new file it makes from the open one.
 class TestNuovaStagione : public QObject {
     Q_OBJECT
@@ -25,7 +40,8 @@ class TestNuovaStagione : public QObject {
 
     static const QStringList& nomi()
     {
-        static const QStringList n{"Genoa", "Lazio", "Napoli", "Roma", "Roma Nord", "Torino"};
+        // "&" would mark an access key in a check box's caption.
+        static const QStringList n{"Genoa", "Lazio", "Napoli", "Roma", "Roma Nord", "Torino & C."};
         return n;
     }
     QLineEdit* box(const QString& nome) const { return w_->findChild<QLineEdit*>(nome); }
@@ -102,7 +118,7 @@ private slots:
         for (int i = 0; i < 20; ++i) {
             auto* c = w_->findChild<QCheckBox*>(QStringLiteral("Check1_%1").arg(i));
             QCOMPARE(!c->isHidden(), i < 6);
-            if (i < 6) QCOMPARE(c->text(), nomi()[i]);
+            if (i < 6) QCOMPARE(c->text(), QString(nomi()[i]).replace("&", "&&"));
             QVERIFY(!c->isChecked());
         }
     }
@@ -158,7 +174,7 @@ private slots:
         avanti();
         spunta("Roma")->setChecked(true);
         spunta("Genoa")->setChecked(true);
-        spunta("Torino")->setChecked(true);
+        spunta("Torino & C.")->setChecked(true);
         avanti();
         QCOMPARE(box("Text5")->text(), QString("3"));
         QCOMPARE(caselleVisibili(), 3);
@@ -198,6 +214,8 @@ private slots:
         QTest::newRow("due nuove uguali")
             << QStringList{} << "2" << QStringList{"Empoli", "empoli"} << "Attenzione: il nome empoli" + doppio;
         QTest::newRow("come una squadra che esce") << QStringList{"Roma"} << "1" << QStringList{"Roma"} << "";
+        QTest::newRow("solo spazi") << QStringList{} << "1" << QStringList{"  "}
+                                    << "Attenzione: il nome di una squadra non può essere fatto di soli spazi.";
         QTest::newRow("oltre 12") << QStringList{} << "13" << QStringList{}
                                   << "Attenzione: si possono inserire da 0 a 12 nuove squadre.";
         QTest::newRow("troppo poche") << QStringList{"Roma", "Lazio", "Genoa"} << "0" << QStringList{}
@@ -246,6 +264,49 @@ private slots:
         QCOMPARE(amb_->messaggi().ultimo().testo, QString("Attenzione: il nuovo campionato avrebbe 21 squadre. Si "
                                                           "possono iscrivere da 4 fino a 20 squadre."));
         QCOMPARE(fase(), QString("3"));
+    }
+
+    // A championship of more than twenty teams (a file from elsewhere) is refused when the wizard loads.
+    void campionatoDiPiuDiVentiSquadre()
+    {
+        const QString grande = amb_->percorso("ventuno.GVN");
+        QStringList ventuno;
+        for (int i = 1; i <= 21; ++i) ventuno << QStringLiteral("Squadra %1").arg(i, 2, 10, QLatin1Char('0'));
+        FixtureCampionato(grande).squadre(ventuno).senzaCalendario().crea();
+        QVERIFY(ApriFileComeCampionato(grande));
+        amb_->messaggi().ok();
+        QVERIFY(!amb_->mostra<NuovaStagioneWizard>("Form36"));
+        QCOMPARE(amb_->messaggi().quanti(), 1);
+        QVERIFY(amb_->messaggi().ultimo().testo.startsWith("Attenzione: il campionato in uso ha 21 squadre."));
+        QVERIFY(!AmbienteTest::caricata("Form36"));
+    }
+
+    // "Fatto" closes the windows of the championship in use before copying it, so that what they save on
+    // closing is in the new season; one that stays open keeps the wizard on its last step and no file is made.
+    void finestreChiusePrimaDellaCopia()
+    {
+        Finestre::istanza().registra("Form5", [] { return new FinestraCheSalva; });
+        auto* salva = static_cast<FinestraCheSalva*>(Finestre::istanza().mostra("Form5"));
+        QVERIFY(salva);
+        salva->rifiuta = true;
+        finoAlRiepilogo({"Roma"}, {"Empoli"});
+        amb_->messaggi().ok();
+        avanti();
+        QCOMPARE(amb_->messaggi().quanti(), 1);
+        QVERIFY(amb_->messaggi().ultimo().testo.startsWith("Il nuovo campionato non è stato creato."));
+        QCOMPARE(fase(), QString("4"));
+        QVERIFY(AmbienteTest::caricata("Form5"));
+        QVERIFY(!QFile::exists(percorsoNuovo()));
+        QCOMPARE(stato().PercorsoCampionato, dati_.percorso);
+
+        salva->rifiuta = false;
+        amb_->messaggi().svuota();
+        amb_->messaggi().no();
+        avanti();
+        QCOMPARE(amb_->messaggi().quanti(), 1);
+        QVERIFY(!AmbienteTest::caricata("Form36"));
+        QCOMPARE(stato().PercorsoCampionato, percorsoNuovo());
+        QCOMPARE(Valore("SELECT CITTA FROM SQUADRA WHERE NOME = 'Genoa'").toString(), QString("Salvata"));
     }
 
     // Back and forward keep ticks and typed names; each entry into step 3 counts the ticks again.
@@ -299,7 +360,7 @@ private slots:
                                           dati_.rosa("Napoli").size() + dati_.rosa("Roma Nord").size());
         QVERIFY(Valore("SELECT COUNT(*) FROM GIOCATORE WHERE RETI > 0").toInt() > 0);
 
-        finoAlRiepilogo({"Roma", "Torino"}, {"Empoli", "Parma", "Bari"});
+        finoAlRiepilogo({"Roma", "Torino & C."}, {"Empoli", "Parma", "Bari"});
         amb_->messaggi().no();
         avanti();
 
@@ -336,9 +397,9 @@ private slots:
             }
         }
         QCOMPARE(dopo, restanti);
-        QCOMPARE(Valore("SELECT COUNT(*) FROM SQUADRA WHERE NOME IN ('Roma', 'Torino')").toInt(), 0);
+        QCOMPARE(Valore("SELECT COUNT(*) FROM SQUADRA WHERE NOME IN ('Roma', 'Torino & C.')").toInt(), 0);
         Query n("SELECT NOME, CITTA, PENALITA FROM SQUADRA WHERE CODICE > ? ORDER BY CODICE",
-                {dati_.codici.value("Torino")});
+                {dati_.codici.value("Torino & C.")});
         for (const char* nome : {"Empoli", "Parma", "Bari"}) {
             QVERIFY(n.next());
             QCOMPARE(n.testo(0), QString(nome));
@@ -348,7 +409,7 @@ private slots:
 
         QCOMPARE(Valore("SELECT COUNT(*) FROM GIOCATORE").toInt(), giocatoriRestanti);
         QCOMPARE(Valore("SELECT COUNT(*) FROM GIOCATORE WHERE CODSQUADRA IN (?, ?)",
-                        {dati_.codici.value("Roma"), dati_.codici.value("Torino")})
+                        {dati_.codici.value("Roma"), dati_.codici.value("Torino & C.")})
                      .toInt(),
                  0);
         QCOMPARE(Valore("SELECT COUNT(*) FROM GIOCATORE WHERE RETI <> 0 OR RETI IS NULL").toInt(), 0);
@@ -401,7 +462,6 @@ private slots:
         amb_->messaggi().ok();
         avanti();
         QCOMPARE(amb_->messaggi().quanti(), 1);
-        QVERIFY(amb_->messaggi().ultimo().testo.contains("reti bloccate"));
         QVERIFY(!QFile::exists(percorsoNuovo()));
         QVERIFY(!QFile::exists(percorsoNuovo() + "-journal"));
         QCOMPARE(stato().PercorsoCampionato, dati_.percorso);

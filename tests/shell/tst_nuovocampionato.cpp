@@ -1,4 +1,5 @@
 #include "support/ambientetest.h"
+#include "support/finestraditest.h"
 
 #include "core/utilita.h"
 #include "platform/spinner.h"
@@ -240,7 +241,9 @@ private slots:
                                           "deve avere un nome diverso."
                                        << 3;
         QTest::newRow("riga nascosta ignorata") << QStringList{"A", "B", "C", "D", "E", "L'intrusa"} << "" << 0;
-        QTest::newRow("solo spazi") << QStringList{"A", "B", "   ", "D", "E"} << "" << 0;
+        // The file keeps one blank for "no team": a name of blanks would read back as nobody.
+        QTest::newRow("solo spazi") << QStringList{"A", "B", "   ", "D", "E"}
+                                    << "Attenzione: il nome di una squadra non può essere fatto di soli spazi." << 3;
     }
     void controlliPasso2()
     {
@@ -346,20 +349,44 @@ private slots:
             QCOMPARE(Valore(QStringLiteral("SELECT COUNT(*) FROM %1").arg(t)).toInt(), 0);
     }
 
-    // With a championship open, the opening routine closes the wizard before asking its question.
+    void sostituisceIlCampionatoAperto_data()
+    {
+        QTest::addColumn<bool>("rifiuta");
+        QTest::newRow("le finestre si chiudono") << false;
+        QTest::newRow("una finestra resta aperta") << true;
+    }
+    // With a championship open, its windows close first. One that stays open keeps the wizard open on its
+    // step, with what was typed, and no file is made; once it closes, "Fatto" goes through.
     void sostituisceIlCampionatoAperto()
     {
+        QFETCH(bool, rifiuta);
         const QString vecchio = amb_->percorso("vecchio.GVN");
         FixtureCampionato(vecchio).squadre(4).crea();
         QVERIFY(ApriFileComeCampionato(vecchio));
+        FinestraDiTest::registra("Form5", [rifiuta](FinestraDiTest& f) { f.rifiutaScarico = rifiuta; });
+        Finestre::istanza().mostra("Form5");
         w_ = amb_->mostra<NuovoCampionatoWizard>("Form9");
         QVERIFY(w_);
         vaiAlPasso2("nuovo", 4);
         nomina(4);
+        if (rifiuta) {
+            amb_->messaggi().ok();
+            avanti();
+            QCOMPARE(amb_->messaggi().quanti(), 1);
+            QVERIFY(amb_->messaggi().ultimo().testo.startsWith("Il nuovo campionato non è stato creato."));
+            QVERIFY(AmbienteTest::caricata("Form9"));
+            QCOMPARE(fase(), QString("2"));
+            QCOMPARE(nome(4)->text(), QString("Squadra 4"));
+            QVERIFY(!QFile::exists(amb_->percorso("nuovo.GVN")));
+            QCOMPARE(stato().PercorsoCampionato, vecchio);
+            FinestraDiTest::di("Form5")->rifiutaScarico = false;
+            amb_->messaggi().svuota();
+        }
         amb_->messaggi().no();
         avanti();
         QCOMPARE(amb_->messaggi().quanti(), 1);
         QVERIFY(!AmbienteTest::caricata("Form9"));
+        QVERIFY(!AmbienteTest::caricata("Form5"));
         QCOMPARE(stato().PercorsoCampionato, QString("nuovo.GVN"));
         QCOMPARE(stato().Squadre[4].Nome, QString("Squadra 4"));
     }

@@ -105,7 +105,7 @@ private slots:
         QTest::addColumn<QString>("vittoria");
         QTest::addColumn<bool>("tradizionale");
         QTest::addColumn<QString>("nomeScritto");
-        QTest::addColumn<int>("puntiScritti");  // -1: refused
+        QTest::addColumn<int>("puntiScritti");  // -1: refused; -2: a file without its CAMPIONATO row
         QTest::newRow("tradizionale") << "Serie B"
                                       << "3" << true << "Serie B" << 3;
         QTest::newRow("personale") << "Serie B"
@@ -120,6 +120,8 @@ private slots:
                              << "256" << true << "" << -1;
         QTest::newRow("negativo") << "Serie B"
                                   << "-2" << true << "" << -1;
+        QTest::newRow("senza riga CAMPIONATO") << "Serie B"
+                                               << "3" << true << "" << -2;
     }
     void salva()
     {
@@ -128,6 +130,7 @@ private slots:
         QFETCH(bool, tradizionale);
         QFETCH(QString, nomeScritto);
         QFETCH(int, puntiScritti);
+        if (puntiScritti == -2) Esegui("DELETE FROM CAMPIONATO");
         const QByteArray prima = AmbienteTest::impronta(dati_.percorso);
         box("Text4")->setText(nome);
         box("Text1")->setText(vittoria);
@@ -135,6 +138,14 @@ private slots:
         w_->findChild<QRadioButton*>(tradizionale ? "Option1" : "Option2")->setChecked(true);
         if (puntiScritti < 0) amb_->messaggi().ok();
         clic("Command2");
+        if (puntiScritti == -2) {
+            // Nothing to write into: the user is told, and the edits stay on screen.
+            QVERIFY(amb_->messaggi().ultimo().testo.startsWith("Impossibile salvare le proprietà del campionato."));
+            QVERIFY(AmbienteTest::caricata("Form41"));
+            QCOMPARE(box("Text4")->text(), nome);
+            QCOMPARE(AmbienteTest::impronta(dati_.percorso), prima);
+            return;
+        }
         if (puntiScritti < 0) {
             QCOMPARE(amb_->messaggi().ultimo().testo,
                      QString("Attenzione: i punti da assegnare per una vittoria, un pareggio o una sconfitta vanno "
@@ -271,16 +282,26 @@ private slots:
         QCOMPARE(lista()->item(3)->text(), QString("ROMA"));
     }
 
-    // A failure in the last table leaves every table with the old name.
+    void rinominaFallita_data()
+    {
+        QTest::addColumn<bool>("squadraSparita");
+        QTest::newRow("errore nell'ultima tabella") << false;
+        QTest::newRow("squadra non più nel file") << true;
+    }
+    // A failure in the last table, or a team gone from the file since the list was read, leaves every
+    // table with the old name.
     void rinominaFallita()
     {
-        Esegui("CREATE TRIGGER blocca BEFORE UPDATE ON RETI BEGIN SELECT RAISE(FAIL, 'reti bloccate'); END");
+        QFETCH(bool, squadraSparita);
+        if (squadraSparita)
+            Esegui("DELETE FROM SQUADRA WHERE NOME = 'Roma'");
+        else
+            Esegui("CREATE TRIGGER blocca BEFORE UPDATE ON RETI BEGIN SELECT RAISE(FAIL, 'reti bloccate'); END");
         const QList<int> roma = occorrenze("Roma");
         seleziona("Roma");
         amb_->messaggi().si().testo("AS Roma").si().ok();
         clic("Command1");
         QVERIFY(amb_->messaggi().ultimo().testo.startsWith("Impossibile rinominare la squadra Roma\r\r"));
-        QVERIFY(amb_->messaggi().ultimo().testo.contains("reti bloccate"));
         QCOMPARE(occorrenze("Roma"), roma);
         QCOMPARE(occorrenze("AS Roma"), (QList<int>{0, 0, 0, 0, 0, 0}));
         QCOMPARE(stato().Squadre[4].Nome, QString("Roma"));
