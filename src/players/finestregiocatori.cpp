@@ -1,8 +1,11 @@
 #include "players/finestregiocatori.h"
 
 #include "platform/finestre.h"
+#include "players/acquistogiocatorewindow.h"
 #include "players/nuovogiocatorewindow.h"
 #include "players/rosawindow.h"
+#include "players/sceltaimmaginedialog.h"
+#include "players/schedegiocatoriwindow.h"
 #include "players/venditagiocatorewindow.h"
 
 void RegistraFinestreGiocatori()
@@ -12,4 +15,7 @@ void RegistraFinestreGiocatori()
     registro.registra(RosaWindow::Id, [] { return new RosaWindow; });
     registro.registra(NuovoGiocatoreWindow::Id, [] { return new NuovoGiocatoreWindow; });
     registro.registra(VenditaGiocatoreWindow::Id, [] { return new VenditaGiocatoreWindow; });
+    registro.registra(SchedeGiocatoriWindow::Id, [] { return new SchedeGiocatoriWindow; });
+    registro.registra(AcquistoGiocatoreWindow::Id, [] { return new AcquistoGiocatoreWindow; });
+    registro.registra(SceltaImmagineDialog::Id, [] { return new SceltaImmagineDialog; });
 }

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QStorageInfo>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -58,6 +59,12 @@ QPixmap CaricaFotoScelta(const QString& percorso)
     QPixmap foto = Carica(percorso);
     if (foto.isNull()) MessaggioNonValido();
     return foto;
+}
+
+QPixmap AdattaAlRiquadro(const QPixmap& immagine, const QSize& lato)
+{
+    if (immagine.width() <= lato.width() && immagine.height() <= lato.height()) return immagine;
+    return immagine.scaled(lato, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
 SceltaImmagineDialog::SceltaImmagineDialog(QWidget* parent) : Finestra(Id, parent)
@@ -107,7 +114,8 @@ SceltaImmagineDialog::SceltaImmagineDialog(QWidget* parent) : Finestra(Id, paren
     auto* l2 = new QVBoxLayout(frame2);
     l2->addWidget(image1_);
 
-    auto* azioneOk = (new Azione(QStringLiteral("Ok"), this))->conSuggerimento(QStringLiteral("Scegli il file evidenziato"));
+    auto* azioneOk =
+        (new Azione(QStringLiteral("Ok"), this))->conSuggerimento(QStringLiteral("Scegli il file evidenziato"));
     azioneOk->allo([this] { ok(); });
     auto* azioneAnnulla =
         (new Azione(QStringLiteral("Annulla"), this))->conSuggerimento(QStringLiteral("Non selezionare nessun file"));
@@ -138,7 +146,9 @@ SceltaImmagineDialog::SceltaImmagineDialog(QWidget* parent) : Finestra(Id, paren
     connect(dir1_, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* n) { riempiFigli(n); });
     connect(dir1_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* n) {
         if (costruzione_ || !n) return;
+        // The folder opened shows its own folders, as one more step down.
         cartella_ = n->data(0, RUOLO_PERCORSO).toString();
+        n->setExpanded(true);
         mostraFile();
     });
 }
@@ -195,7 +205,8 @@ void SceltaImmagineDialog::apriCartella(const QString& percorso)
             nodo = figlio;
         }
         dir1_->setCurrentItem(nodo);
-        dir1_->scrollToItem(nodo);
+        nodo->setExpanded(true);
+        dir1_->scrollToItem(nodo, QAbstractItemView::PositionAtCenter);
     }
     cartella_ = nodo->data(0, RUOLO_PERCORSO).toString();
     mostraFile();
@@ -269,9 +280,5 @@ void SceltaImmagineDialog::anteprima()
         MessaggioNonValido();
         return;
     }
-    // A large picture is scaled down to the box; a small one is shown at its own size.
-    const QSize box = image1_->contentsRect().size();
-    image1_->setPixmap(foto.width() > box.width() || foto.height() > box.height()
-                           ? foto.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation)
-                           : foto);
+    image1_->setPixmap(AdattaAlRiquadro(foto, image1_->contentsRect().size()));
 }

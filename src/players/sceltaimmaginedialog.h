@@ -56,3 +56,7 @@ private:
 // Both photo commands (player card, new player) pass the picker's PercorsoImmagine through it before
 // they store or show the path.
 QPixmap CaricaFotoScelta(const QString& percorso);
+
+// A picture to show in a box of `lato`: a larger one scaled down to fit (its proportions kept), a
+// smaller one as it is.
+QPixmap AdattaAlRiquadro(const QPixmap& immagine, const QSize& lato);

@@ -121,7 +121,8 @@ TestiStatistiche SchedeGiocatoriQueries::testi(const StatisticheGiocatore& s)
     t.espulsioni = n(s.espulsioni);
     t.reti = n(s.reti);
     // Goals per appearance, unrounded; not defined without goals or without appearances.
-    t.mediaGol = s.reti > 0 && s.presenze() > 0 ? Numero(double(s.reti) / double(s.presenze())) : QStringLiteral("N.D.");
+    t.mediaGol =
+        s.reti > 0 && s.presenze() > 0 ? Numero(double(s.reti) / double(s.presenze())) : QStringLiteral("N.D.");
     t.rigori = n(s.retiDiTipo(TIPO_RIGORE));
     t.punizioni = n(s.retiDiTipo(TIPO_PUNIZIONE));
     t.destro = n(s.retiDiTipo(TIPO_DESTRO));
@@ -140,10 +141,10 @@ TestiStatistiche SchedeGiocatoriQueries::testi(const StatisticheGiocatore& s)
 
 void SchedeGiocatoriQueries::salva(const DatiGiocatore& g)
 {
-    Esegui(QStringLiteral("UPDATE Giocatore SET Nome = ?, Cognome = ?, Ruolo = ?, Numero = ?, DataNasc = ?, "
-                          "LuogoNasc = ?, Nazione = ?, Altezza = ?, Peso = ? WHERE Codice = ?"),
-           {g.nome, g.cognome, g.ruolo, g.numero, g.dataNascita, g.luogoNascita, g.nazione, g.altezza, g.peso,
-            g.codice});
+    Esegui(
+        QStringLiteral("UPDATE Giocatore SET Nome = ?, Cognome = ?, Ruolo = ?, Numero = ?, DataNasc = ?, "
+                       "LuogoNasc = ?, Nazione = ?, Altezza = ?, Peso = ? WHERE Codice = ?"),
+        {g.nome, g.cognome, g.ruolo, g.numero, g.dataNascita, g.luogoNascita, g.nazione, g.altezza, g.peso, g.codice});
 }
 
 void SchedeGiocatoriQueries::salvaFoto(int codice, const QString& percorso)

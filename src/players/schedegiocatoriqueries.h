@@ -38,8 +38,8 @@ struct StatisticheGiocatore {
     qint64 sommaVoti = 0;
     qint64 votoMassimo = 0;
     qint64 votoMinimo = 0;
-    int reti = 0;          // every kind, own goals included
-    int retiPerTipo[9] = {};  // kinds 1..8 by index
+    int reti = 0;                // every kind, own goals included
+    int retiPerTipo[9] = {};     // kinds 1..8 by index
     int retiNonSpecificate = 0;  // kind 250
 
     int presenze() const { return daTitolare + panchine; }

@@ -1,0 +1,25 @@
+#include "players/alberosquadre.h"
+
+#include "core/stato.h"
+#include "core/utilita.h"
+#include "platform/albero.h"
+
+namespace {
+const QString RADICE = QStringLiteral("M");
+}
+
+void CaricaAlberoSquadre(Albero* albero)
+{
+    QTreeWidgetItem* radice = albero->aggiungi(nullptr, RADICE, QStringLiteral("Tutte le squadre"));
+    const Stato& s = stato();
+    for (int n = 1; n < s.Squadre.size() && n <= s.NumeroSquadre; ++n)
+        albero->aggiungi(radice, QStringLiteral("S%1").arg(n), s.Squadre[n].Nome, s.Squadre[n].Codice);
+    radice->setExpanded(true);
+    albero->seleziona(radice);
+}
+
+std::optional<int> SquadraDelNodo(const QTreeWidgetItem* nodo)
+{
+    if (!nodo || Albero::chiave(nodo) == RADICE) return std::nullopt;
+    return Val(Albero::etichetta(nodo));
+}

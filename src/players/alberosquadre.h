@@ -1,0 +1,14 @@
+#pragma once
+
+#include <optional>
+
+class Albero;
+class QTreeWidgetItem;
+
+// The team tree of the player windows: the root "Tutte le squadre" (key "M"), then one node per team
+// of Squadre in its order (key "S" and the team's place, the team's name as text, its code as tag).
+// The root is open and selected.
+void CaricaAlberoSquadre(Albero* albero);
+
+// The team code that a node stands for; nothing for the root (every team).
+std::optional<int> SquadraDelNodo(const QTreeWidgetItem* nodo);

@@ -1,0 +1,155 @@
+#include "aiutigiocatori.h"
+#include "players/acquistogiocatorewindow.h"
+#include "players/finestregiocatori.h"
+#include "players/schedegiocatoriwindow.h"
+#include "support/ambientetest.h"
+
+#include "platform/combocodici.h"
+
+namespace {
+const QString ID = IdFinestra::AcquistoGiocatore;
+}
+
+// The purchase of a player: who is listed, who can be bought, and what a purchase writes.
+class TestAcquistoGiocatore : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<AmbienteTest> a_;
+    DatiFixture d_;
+    QHash<QString, int> cod_;
+
+    AcquistoGiocatoreWindow* apri(const QString& acquirente = "Ancona")
+    {
+        return a_->mostra<AcquistoGiocatoreWindow>(ID, acquirente);
+    }
+    static QTreeWidget* elenco(QWidget* w) { return w->findChild<QTreeWidget*>("ListView1"); }
+    static QStringList righe(QWidget* w)
+    {
+        QStringList r;
+        for (int i = 0; i < elenco(w)->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* t = elenco(w)->topLevelItem(i);
+            r << QStringList{t->text(0), t->text(1), t->text(2), t->text(3)}.join('|');
+        }
+        return r;
+    }
+    static void seleziona(QWidget* w, const QString& cognome)
+    {
+        const QList<QTreeWidgetItem*> t = elenco(w)->findItems(cognome, Qt::MatchExactly);
+        QVERIFY(!t.isEmpty());
+        elenco(w)->setCurrentItem(t.first());
+    }
+    static QPushButton* pulsante(QWidget* w, int n)
+    {
+        return w->findChild<QPushButton*>(QStringLiteral("Command%1").arg(n));
+    }
+    int squadraDi(const QString& cognome) const
+    {
+        return Valore("SELECT CodSquadra FROM Giocatore WHERE Codice = ?", {cod_[cognome]}).toInt();
+    }
+
+private slots:
+    void init()
+    {
+        a_ = std::make_unique<AmbienteTest>(RegistraFinestreGiocatori);
+        d_ = a_->apri(a_->nuovo(4));
+        const QList<QStringList> giocatori{{"Rossi", "Mario", "Ancona"},
+                                           {"Verdi", "Luca", "Ancona"},
+                                           {"Bianchi", "Carlo", "Bari"},
+                                           {"Abate", "", "Bari"},
+                                           {"Zola", "Gianfranco", "Dolomiti"}};
+        for (const QStringList& g : giocatori) cod_[g[0]] = NuovoGiocatore(g[0], g[1], d_.codici.value(g[2]));
+    }
+    void cleanup()
+    {
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+        a_.reset();
+    }
+
+    void elenchi()
+    {
+        AcquistoGiocatoreWindow* w = apri();
+        QCOMPARE(w->findChild<ComboCodici*>("Combo1")->testo(), QString("Ancona"));
+        QCOMPARE(righe(w), QStringList({"Abate||Bari|Ala", "Bianchi|Carlo|Bari|Ala", "Zola|Gianfranco|Dolomiti|Ala"}));
+        QVERIFY(!pulsante(w, 1)->isEnabled());
+        QVERIFY(!pulsante(w, 2)->isEnabled());
+        CliccaNodo(w->findChild<QTreeWidget*>("TreeView1"), "Bari");
+        QCOMPARE(righe(w), QStringList({"Abate||Bari|Ala", "Bianchi|Carlo|Bari|Ala"}));
+        // The buyer's own team is refused and the list stays.
+        a_->messaggi().ok();
+        CliccaNodo(w->findChild<QTreeWidget*>("TreeView1"), "Ancona");
+        QCOMPARE(a_->messaggi().ultimo().testo,
+                 QString("Ancona non può acquistare giocatori che già le appartengono!"));
+        QCOMPARE(a_->messaggi().ultimo().icona, Messaggio::Icona::Informazione);
+        QCOMPARE(righe(w).size(), 2);
+        CliccaNodo(w->findChild<QTreeWidget*>("TreeView1"), "Cagliari");
+        QVERIFY(righe(w).isEmpty());
+        QVERIFY(!pulsante(w, 1)->isEnabled());
+        // "Scheda giocatore" opens the card on the selected player.
+        CliccaNodo(w->findChild<QTreeWidget*>("TreeView1"), "Dolomiti");
+        seleziona(w, "Zola");
+        pulsante(w, 2)->click();
+        auto* scheda = qobject_cast<SchedeGiocatoriWindow*>(Finestre::istanza().finestra(IdFinestra::SchedeGiocatori));
+        QCOMPARE(scheda ? scheda->codiceMostrato() : -1, cod_["Zola"]);
+    }
+
+    void acquisto_data()
+    {
+        QTest::addColumn<bool>("conferma");
+        QTest::newRow("sì") << true;
+        QTest::newRow("no") << false;
+    }
+    void acquisto()
+    {
+        QFETCH(bool, conferma);
+        AcquistoGiocatoreWindow* w = apri();
+        seleziona(w, "Abate");
+        a_->messaggi().risposta(conferma ? Messaggio::Risposta::Si : Messaggio::Risposta::No);
+        if (conferma) a_->messaggi().ok();
+        pulsante(w, 1)->click();
+        const int domanda = conferma ? a_->messaggi().quanti() - 2 : a_->messaggi().quanti() - 1;
+        QCOMPARE(a_->messaggi().mostrati()[domanda].testo, QString("Confermare il passaggio di  Abate a Ancona ?"));
+        QCOMPARE(squadraDi("Abate"), d_.codici.value(conferma ? "Ancona" : "Bari"));
+        QCOMPARE(righe(w).size(), conferma ? 2 : 3);
+        if (conferma) {
+            QCOMPARE(a_->messaggi().ultimo().testo, QString("Acquisto effettuato!"));
+            QCOMPARE(a_->messaggi().ultimo().icona, Messaggio::Icona::Esclamazione);
+        }
+        // Nothing else of the player changes.
+        QCOMPARE(Valore("SELECT Reti FROM Giocatore WHERE Codice = ?", {cod_["Abate"]}).toInt(), 3);
+    }
+
+    void acquirenteCambiato()
+    {
+        AcquistoGiocatoreWindow* w = apri();
+        w->findChild<ComboCodici*>("Combo1")->selezionaTesto("Bari");
+        seleziona(w, "Bianchi");
+        a_->messaggi().ok();
+        pulsante(w, 1)->click();
+        QCOMPARE(a_->messaggi().ultimo().testo, QString("Bari non può acquistare giocatori che già le appartengono!"));
+        QCOMPARE(a_->messaggi().quanti(), 1);
+        QCOMPARE(squadraDi("Bianchi"), d_.codici.value("Bari"));
+        // A player deleted meanwhile: nothing happens.
+        seleziona(w, "Zola");
+        Esegui("DELETE FROM Giocatore WHERE Codice = ?", {cod_["Zola"]});
+        pulsante(w, 1)->click();
+        QCOMPARE(a_->messaggi().quanti(), 1);
+    }
+
+    void campionatoPiuGrande()
+    {
+        a_ = std::make_unique<AmbienteTest>(RegistraFinestreGiocatori);
+        QStringList nomi = FixtureCampionato::nomiPredefiniti();
+        nomi[0] = "Associazione Calcio Anconaaaaa";
+        d_ = a_->apri(a_->piuGrande().squadre(nomi));
+        Esegui("UPDATE Giocatore SET Cognome = 'Abbondanzieri Castellammarese', Ruolo = 'Centrocampista' "
+               "WHERE Codice = ?",
+               {d_.giocatori.last().codice});
+        AcquistoGiocatoreWindow* w = apri(nomi[0]);
+        QCOMPARE(righe(w).size(), 19 * 25);
+        QVERIFY(AmbienteTest::contenuta(ID));
+        a_->foto(w, "acquisto.png");
+    }
+};
+
+QTEST_MAIN(TestAcquistoGiocatore)
+#include "tst_acquistogiocatore.moc"

@@ -1,0 +1,354 @@
+#include "aiutigiocatori.h"
+#include "platform/pannello.h"
+#include "players/finestregiocatori.h"
+#include "players/schedegiocatoriwindow.h"
+#include "support/ambientetest.h"
+#include "support/finestraditest.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+
+namespace {
+const QString ID = IdFinestra::SchedeGiocatori;
+const QString TUTTE = "Tutte le squadre";
+const QString FINE = "Questo è %1 giocatore (in ordine alfabetico) nell'elenco %2.";
+const QString COMPLETO = "completo dei giocatori di tutte le squadre iscritte al campionato";
+const QString ROSA = "dei giocatori della rosa della squadra selezionata";
+const QString NON_IN_SQUADRA = "Il giocatore richiesto non figura nella rosa della squadra selezionata.";
+const QString NON_IN_NESSUNA =
+    "Il giocatore richiesto non figura nella rosa di nessuna squadra iscritta al campionato.";
+}  // namespace
+
+// The player cards: the list chosen in the tree, moving, searching, writing by key and the figures.
+// Players: Ancona D'Amico, Rossi Andrea, Rossi Mario, Verdi; Bari Bianchi, Zanetti; Cagliari none;
+// Dolomiti 9Nove. Whole championship: 9Nove, Bianchi, D'Amico, Rossi, Rossi, Verdi, Zanetti.
+class TestSchedeGiocatori : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<AmbienteTest> a_;
+    DatiFixture d_;
+    QHash<QString, int> cod_;  // by surname (Rossi: Mario)
+
+    SchedeGiocatoriWindow* apri(int codice = -1)
+    {
+        stato().CodGiocatoreCorrente = codice;
+        return a_->mostra<SchedeGiocatoriWindow>(ID);
+    }
+    void scrivi()
+    {
+        for (const QString& g :
+             {"Rossi Andrea Ancona", "Rossi Mario Ancona", "Verdi Luca Ancona", "D'Amico Paolo Ancona",
+              "Bianchi Carlo Bari", "Zanetti Javier Bari", "9Nove Nino Dolomiti"}) {
+            const QStringList p = g.split(' ');
+            cod_[p[0]] = NuovoGiocatore(p[0], p[1], d_.codici.value(p[2]));
+        }
+    }
+    static QString testo(QWidget* w, int n)
+    {
+        return w->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(n))->text();
+    }
+    static Albero* albero(QWidget* w) { return w->findChild<Albero*>("TreeView1"); }
+    static Pannello* pannello(QWidget* w, int i)
+    {
+        return w->findChild<Pannello*>(QStringLiteral("SSPanel1_%1").arg(i));
+    }
+    static void premi(QWidget* w, int i) { QTest::mouseClick(pannello(w, i), Qt::LeftButton); }
+    static bool vuota(SchedeGiocatoriWindow* w)
+    {
+        return !w->findChild<QTabWidget*>("SSTab1")->isVisible() && w->findChild<QWidget*>("Frame6")->isVisible() &&
+               !w->findChild<QWidget*>("Frame7")->isVisible() && w->codiceMostrato() == -1;
+    }
+
+private slots:
+    void init()
+    {
+        a_ = std::make_unique<AmbienteTest>(RegistraFinestreGiocatori);
+        d_ = a_->apri(a_->nuovo(4));
+    }
+    void cleanup()
+    {
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+        a_.reset();
+    }
+
+    void navigazione()
+    {
+        SchedeGiocatoriWindow* senza = apri();
+        QVERIFY(vuota(senza) && albero(senza)->selezionato()->text(0) == TUTTE);
+        QVERIFY(Finestre::istanza().scaricaSubito(ID));
+        scrivi();
+        SchedeGiocatoriWindow* w = apri(cod_["Rossi"]);
+        QCOMPARE(albero(w)->selezionato()->text(0), QString("Ancona"));
+        QCOMPARE(w->elenco().size(), 4);
+        QCOMPARE(w->windowTitle(), QString("Schede dei giocatori: Mario Rossi"));
+        QCOMPARE(testo(w, 3) + testo(w, 10), QString("Ancona7"));
+        // Shown again with another player: only brought to the front.
+        stato().CodGiocatoreCorrente = cod_["Zanetti"];
+        Finestre::istanza().mostra(ID);
+        QCOMPARE(w->codiceMostrato(), cod_["Rossi"]);
+        // At the first of a team: the team's text, and the card stays on him.
+        a_->messaggi().ok();
+        for (int i = 0; i < 3; ++i) premi(w, 0);
+        QCOMPARE(a_->messaggi().ultimo().testo, FINE.arg("il primo", ROSA));
+        QCOMPARE(a_->messaggi().ultimo().titolo, QString("Schede giocatori"));
+        QCOMPARE(testo(w, 2), QString("D'Amico"));
+        // A team without players, then every player from the first; the whole championship's text at the end.
+        CliccaNodo(albero(w), "Cagliari");
+        QVERIFY(vuota(w));
+        QCOMPARE(w->windowTitle(), QString("Schede dei giocatori"));
+        for (int i : {0, 1, 5, 7, 4, 6}) QCOMPARE(pannello(w, i)->isEnabled(), i == 4 || i == 6);
+        CliccaNodo(albero(w), TUTTE);
+        QCOMPARE(w->codiceMostrato(), cod_["9Nove"]);
+        a_->messaggi().ok();
+        for (int i = 0; i < 7; ++i) premi(w, 1);
+        QCOMPARE(testo(w, 2), QString("Zanetti"));
+        QCOMPARE(a_->messaggi().ultimo().testo, FINE.arg("l'ultimo", COMPLETO));
+        // A click on the node already selected reads the list again.
+        const int nuovo = NuovoGiocatore("0Abate", "", d_.codici.value("Bari"));
+        CliccaNodo(albero(w), TUTTE);
+        QCOMPARE(w->codiceMostrato(), nuovo);
+    }
+
+    void salti_data()
+    {
+        QTest::addColumn<QString>("nodo");
+        QTest::addColumn<QString>("cerca");    // typed in the search box, or "#L" for the letter L
+        QTest::addColumn<QString>("trovato");  // the surname shown; "" : the message, or nothing after a letter
+        QTest::addColumn<QString>("messaggio");
+        QTest::newRow("ver") << TUTTE << "ver"
+                             << "Verdi"
+                             << "";
+        QTest::newRow("VER nella squadra") << "Ancona"
+                                           << "VER"
+                                           << "Verdi"
+                                           << "";
+        QTest::newRow("ver, altra squadra") << "Bari"
+                                            << "ver"
+                                            << "" << NON_IN_SQUADRA;
+        QTest::newRow("apostrofo") << TUTTE << "d'a"
+                                   << "D'Amico"
+                                   << "";
+        QTest::newRow("percento") << TUTTE << "%"
+                                  << "" << NON_IN_NESSUNA;
+        QTest::newRow("trattino basso") << TUTTE << "V_r"
+                                        << "" << NON_IN_NESSUNA;
+        QTest::newRow("parentesi") << "Ancona"
+                                   << "[R]"
+                                   << "" << NON_IN_SQUADRA;
+        QTest::newRow("C porta a D") << TUTTE << "#C"
+                                     << "D'Amico"
+                                     << "";
+        QTest::newRow("Z, poi A") << "Ancona"
+                                  << "#Z"
+                                  << "D'Amico"
+                                  << "";
+        QTest::newRow("solo cifre") << "Dolomiti"
+                                    << "#M"
+                                    << ""
+                                    << "";
+    }
+    void salti()
+    {
+        QFETCH(QString, nodo);
+        QFETCH(QString, cerca);
+        QFETCH(QString, trovato);
+        QFETCH(QString, messaggio);
+        scrivi();
+        SchedeGiocatoriWindow* w = apri();
+        CliccaNodo(albero(w), nodo);
+        if (w->elenco().size() > 1) premi(w, 1);  // away from the first, so that a jump is seen
+        const int prima = w->codiceMostrato();
+        if (cerca.startsWith('#')) {
+            w->findChild<QPushButton*>(QStringLiteral("Command2_%1").arg(cerca[1].unicode() - 'A'))->click();
+        } else {
+            a_->messaggi().testo(cerca);
+            if (!messaggio.isEmpty()) a_->messaggi().ok();
+            premi(w, 6);
+        }
+        if (!messaggio.isEmpty()) QCOMPARE(a_->messaggi().ultimo().testo, messaggio);
+        if (trovato.isEmpty())
+            QCOMPARE(w->codiceMostrato(), prima);
+        else
+            QCOMPARE(testo(w, 2), trovato);
+    }
+
+    void salvaPerChiave()
+    {
+        scrivi();
+        const int codice = cod_["Rossi"];
+        SchedeGiocatoriWindow* w = apri(codice);
+        const int caselle[] = {1, 2, 4, 10, 5, 6, 7, 8, 9};
+        const QStringList nuovi = QString("Marione||Punta|12abc|1/2/1980|Roma|Italia|1,80|75").split('|');
+        for (int i = 0; i < 9; ++i)
+            w->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(caselle[i]))->setText(nuovi[i]);
+        // Another window moves on meanwhile: the card still writes its own player.
+        stato().CodGiocatoreCorrente = cod_["Verdi"];
+        FinestraDiTest::registra(IdFinestra::Rosa);
+        Finestre::istanza().mostra(IdFinestra::Rosa);
+        premi(w, 5);
+        Query q("SELECT Nome, Cognome, Ruolo, Numero, DataNasc, LuogoNasc, Nazione, Altezza, Peso, Foto, CodSquadra, "
+                "Note, Reti FROM Giocatore WHERE Codice = ?",
+                {codice});
+        QVERIFY(q.next());
+        QStringList letti;
+        for (int c = 0; c < 13; ++c) letti << q.testo(c);
+        QCOMPARE(letti.join('|'),
+                 QString("Marione||Punta|12|1/2/1980|Roma|Italia|1,80|75||%1|nota|3").arg(d_.codici.value("Ancona")));
+        QCOMPARE(Valore("SELECT COUNT(*) FROM Giocatore WHERE Cognome = 'Verdi'").toInt(), 1);
+    }
+
+    void eliminazione_data()
+    {
+        QTest::addColumn<QString>("nodo");
+        QTest::addColumn<int>("passi");     // "next" presses before deleting
+        QTest::addColumn<QString>("dopo");  // the first name shown afterwards; "" : the empty state
+        QTest::newRow("in mezzo") << "Ancona" << 2 << "Andrea";
+        QTest::newRow("il primo") << "Ancona" << 0 << "Andrea";
+        QTest::newRow("l'unico") << "Dolomiti" << 0 << "";
+    }
+    void eliminazione()
+    {
+        QFETCH(QString, nodo);
+        QFETCH(int, passi);
+        QFETCH(QString, dopo);
+        scrivi();
+        SchedeGiocatoriWindow* w = apri();
+        CliccaNodo(albero(w), nodo);
+        for (int i = 0; i < passi; ++i) premi(w, 1);
+        const int codice = w->codiceMostrato();
+        const QString domanda = "Eliminare dall'elenco " + testo(w, 1) + " " + testo(w, 2) + " ?";
+        Esegui("INSERT INTO Presenze (CodGiocatore, Titolare) VALUES (?, -1)", {codice});
+        a_->messaggi().no().si();
+        premi(w, 7);
+        QCOMPARE(a_->messaggi().ultimo().testo, domanda);
+        QCOMPARE(w->codiceMostrato(), codice);
+        premi(w, 7);
+        QCOMPARE(Valore("SELECT COUNT(*) FROM Giocatore WHERE Codice = ?", {codice}).toInt(), 0);
+        QCOMPARE(Valore("SELECT COUNT(*) FROM Presenze WHERE CodGiocatore = ?", {codice}).toInt(), 1);
+        if (dopo.isEmpty())
+            QVERIFY(vuota(w));
+        else
+            QCOMPARE(testo(w, 1), dopo);
+    }
+
+    void cifre_data()
+    {
+        QTest::addColumn<QString>("giocatore");
+        QTest::addColumn<QString>("attese");  // Text11 .. Text28
+        QTest::newRow("di tutto") << "Tutto"
+                                  << "3|2|2|5|2|1|10|2|1|1|2|1|1|1|1|6,5|7|6";
+        QTest::newRow("niente") << "Niente"
+                                << "0|0|0|0|0|0|0|N.D.|0|0|0|0|0|0|0|||";
+        QTest::newRow("reti senza presenze") << "Rovesciate"
+                                             << "0|0|0|0|0|0|3|N.D.|0|0|0|0|0|0|0|||";
+        QTest::newRow("una rete in tre") << "Terzo"
+                                         << "3|0|0|3|0|0|1|0,333333333333333|0|0|1|0|0|0|0|6,1667|6,5|6";
+        // 6.03125: four decimals, the tie to the even digit.
+        QTest::newRow("sedici voti") << "Sedici"
+                                     << "16|0|0|16|0|0|0|N.D.|0|0|0|0|0|0|0|6,0312|6,5|6";
+    }
+    void cifre()
+    {
+        QFETCH(QString, giocatore);
+        QFETCH(QString, attese);
+        QHash<QString, int> cod;
+        for (const char* c : {"Tutto", "Niente", "Rovesciate", "Terzo", "Sedici"})
+            cod[c] = NuovoGiocatore(c, "", d_.codici.value("Bari"));
+        const auto presenza = [](int g, int titolare, int sostituito, int ammonito, const QVariant& voto) {
+            Esegui("INSERT INTO Presenze (CodGiocatore, Titolare, Sostituito, Ammonito, Voto) VALUES (?, ?, ?, ?, ?)",
+                   {g, titolare, sostituito, ammonito, voto});
+        };
+        const auto reti = [](int g, const QList<int>& tipi) {
+            for (int t : tipi) Esegui("INSERT INTO Reti (CodGiocatore, Tipo) VALUES (?, ?)", {g, t});
+        };
+        // Starters -1, came on 0 (1 is neither); 250, 0 and Null are no rating.
+        presenza(cod["Tutto"], -1, 110, 1, 6);
+        presenza(cod["Tutto"], -1, 0, 0, 7);
+        presenza(cod["Tutto"], 0, 0, 101, 250);
+        presenza(cod["Tutto"], 0, 0, 50, 0);
+        presenza(cod["Tutto"], -1, 45, 0, QVariant());
+        presenza(cod["Tutto"], 1, 0, 0, 250);
+        reti(cod["Tutto"], {5, 4, 1, 2, 3, 7, 250, 6, 8, 1});
+        reti(cod["Rovesciate"], {6, 6, 8});
+        for (double v : {6.0, 6.0, 6.5}) presenza(cod["Terzo"], -1, 0, 0, v);
+        reti(cod["Terzo"], {1});
+        for (int i = 0; i < 16; ++i) presenza(cod["Sedici"], -1, 0, 0, i == 0 ? 6.5 : 6.0);
+        presenza(cod["Sedici"] + 1000, -1, 0, 1, 8);  // another player's row
+        SchedeGiocatoriWindow* w = apri(cod[giocatore]);
+        QStringList viste;
+        for (int n = 11; n <= 28; ++n) viste << testo(w, n);
+        QCOMPARE(viste.join('|'), attese);
+    }
+
+    void foto()
+    {
+        QImage ritratto(QSize(400, 500), QImage::Format_RGB32);
+        ritratto.fill(QColor(40, 90, 160));
+        QVERIFY(ritratto.save("foto.bmp"));
+        Rotta("falsa.bmp");
+        const int squadra = d_.codici.value("Ancona");
+        const int alfa = NuovoGiocatore("Alfa", "", squadra, QDir::current().filePath("foto.bmp"));
+        NuovoGiocatore("Beta", "", squadra, QDir::current().filePath("manca.bmp"));
+        NuovoGiocatore("Gamma", "", squadra, QDir::current().filePath("falsa.bmp"));
+        SchedeGiocatoriWindow* w = apri();
+        auto* image1 = w->findChild<QLabel*>("Image1");
+        QCOMPARE(image1->pixmap().size(), QSize(400, 500).scaled(image1->contentsRect().size(), Qt::KeepAspectRatio));
+        const int larghezza = image1->pixmap().width();
+        a_->foto(w, "schedagiocatore.png");
+        a_->messaggi().ok().ok();
+        premi(w, 1);
+        QCOMPARE(a_->messaggi().ultimo().testo, "Il file con l'immagine del giocatore:\r" +
+                                                    QDir::current().filePath("manca.bmp") +
+                                                    "\rnon è stato trovato.\r\rImpossibile visualizzare l'immagine.");
+        QVERIFY(image1->pixmap().isNull());
+        QCOMPARE(testo(w, 18), QString("N.D."));
+        premi(w, 1);
+        QCOMPARE(a_->messaggi().ultimo().titolo, QString("Scheda del giocatore"));
+        QCOMPARE(testo(w, 11), QString("0"));
+
+        // The photo command: a picture that will not load is refused, FOTO kept; cancelling keeps it too.
+        Rotta("immagini/rotta.bmp");
+        QVERIFY(ritratto.scaled(60, 80).save("immagini/nuova.bmp"));
+        CliccaNodo(albero(w), TUTTE);
+        const QString cartella = QDir::current().filePath("immagini");
+        for (const QString& scelta : {"rotta.bmp", "", "nuova.bmp"}) {
+            if (scelta == "rotta.bmp") a_->messaggi().ok();
+            ConSceltaImmagine(
+                [&](SceltaImmagineDialog* s) {
+                    ScegliFile(s, cartella, scelta, scelta.isEmpty() ? "Command2" : "Command1");
+                },
+                [w] { w->findChild<QPushButton*>("Command1")->click(); });
+            const QString salvata = Valore("SELECT Foto FROM Giocatore WHERE Codice = ?", {alfa}).toString();
+            QCOMPARE(salvata, scelta == "nuova.bmp" ? cartella + "/nuova.bmp" : QDir::current().filePath("foto.bmp"));
+            QCOMPARE(image1->pixmap().width(), scelta == "nuova.bmp" ? 60 : larghezza);
+        }
+        QCOMPARE(a_->messaggi().mostrati()[2].titolo, QString("File non valido"));
+    }
+
+    void campionatoPiuGrande()
+    {
+        a_ = std::make_unique<AmbienteTest>(RegistraFinestreGiocatori);
+        QStringList nomi = FixtureCampionato::nomiPredefiniti();
+        nomi[19] = "Associazione Calcio Veronaaaaa";  // 30 characters
+        const DatiFixture d = a_->apri(a_->piuGrande().squadre(nomi));
+        Esegui("UPDATE Giocatore SET Nome = 'Massimiliano Alessandro', Cognome = 'Abbondanzieri Castellammarese' "
+               "WHERE Codice = ?",
+               {d.giocatori.first().codice});
+        QElapsedTimer t;
+        t.start();
+        SchedeGiocatoriWindow* w = apri(d.giocatori.first().codice);
+        QVERIFY2(t.elapsed() < 200, qPrintable(QString::number(t.elapsed())));
+        QCOMPARE(albero(w)->topLevelItem(0)->childCount(), 20);
+        QVERIFY(AmbienteTest::contenuta(ID));
+        a_->foto(w, "schedegiocatori-venti.png");
+        w->findChild<QTabWidget*>("SSTab1")->setCurrentIndex(1);
+        a_->foto(w, "schedegiocatori-statistiche.png");
+    }
+};
+
+QTEST_MAIN(TestSchedeGiocatori)
+#include "tst_schedegiocatori.moc"
