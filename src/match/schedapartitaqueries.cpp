@@ -38,14 +38,6 @@ QString VotoSostituto(const QVariant& voto, bool mostra)
     return TestoVoto(v == VOTO_NON_DATO ? SENZA_VOTO : v, StileSenzaVoto::Minuscolo);
 }
 
-QVector<RigaTitolare> RigheVuote(bool tradizionale)
-{
-    QVector<RigaTitolare> righe(RIGHE_FORMAZIONE);
-    if (tradizionale)
-        for (int i = 0; i < RIGHE_FORMAZIONE; ++i) righe[i].numero = QString::number(i + 1);
-    return righe;
-}
-
 }  // namespace
 
 QString DatiPartita::risultato() const
@@ -54,6 +46,14 @@ QString DatiPartita::risultato() const
 }
 
 namespace SchedaPartitaQueries {
+
+QVector<RigaTitolare> titolariVuoti(bool numerazioneTradizionale)
+{
+    QVector<RigaTitolare> righe(RIGHE_FORMAZIONE);
+    if (numerazioneTradizionale)
+        for (int i = 0; i < RIGHE_FORMAZIONE; ++i) righe[i].numero = QString::number(i + 1);
+    return righe;
+}
 
 QVector<VocePartita> partite(int giornata, bool andata)
 {
@@ -100,7 +100,7 @@ std::array<SquadraInCampo, 2> squadre(const DatiPartita& partita, bool andata, c
     std::array<SquadraInCampo, 2> s;
     s[0].nome = partita.casa;
     s[1].nome = partita.ospite;
-    for (SquadraInCampo& sq : s) sq.titolari = RigheVuote(aspetto.numerazioneTradizionale);
+    for (SquadraInCampo& sq : s) sq.titolari = titolariVuoti(aspetto.numerazioneTradizionale);
     auto lato = [&](const QString& squadra) {
         return StessaSquadra(squadra, s[0].nome) ? 0 : StessaSquadra(squadra, s[1].nome) ? 1 : -1;
     };

@@ -70,6 +70,9 @@ struct AspettoScheda {
 
 namespace SchedaPartitaQueries {
 
+// The 11 rows of a line-up that has none recorded: numbered 1 to 11 with traditional numbering, else blank.
+QVector<RigaTitolare> titolariVuoti(bool numerazioneTradizionale);
+
 // The pairings of a match day in a leg, sorted by the home team of that leg.
 QVector<VocePartita> partite(int giornata, bool andata);
 

@@ -327,10 +327,6 @@ void SchedaPartitaWindow::costruisciSostituzioni(QWidget* pagina)
         pulsanti->addStretch(1);
         h->addLayout(pulsanti);
         v->addLayout(h, 1);
-
-        connect(l.elencoCambi, &QTreeWidget::itemDoubleClicked, this, [this, lato] {
-            if (lati_[lato].modificaCambio->isEnabled()) modificaSostituzione(lato);
-        });
     }
 }
 
@@ -532,10 +528,8 @@ void SchedaPartitaWindow::svuotaPartita()
 {
     partita_ = DatiPartita();
     squadre_ = {};
-    for (SquadraInCampo& sq : squadre_) sq.titolari.resize(RIGHE_FORMAZIONE);
-    if (stato().NumerazioneTradizionale)
-        for (SquadraInCampo& sq : squadre_)
-            for (int i = 0; i < RIGHE_FORMAZIONE; ++i) sq.titolari[i].numero = QString::number(i + 1);
+    for (SquadraInCampo& sq : squadre_)
+        sq.titolari = SchedaPartitaQueries::titolariVuoti(stato().NumerazioneTradizionale);
     {
         ComboCodici::SenzaClick guardia(combo3_);
         combo3_->setCurrentIndex(-1);
