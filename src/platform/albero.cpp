@@ -2,6 +2,7 @@
 
 #include "platform/icone.h"
 
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
@@ -108,4 +109,15 @@ void Albero::aggiornaIcone()
     const QIcon aperta = Icona(QStringLiteral("cartella_aperta"));
     const QIcon chiusa = Icona(QStringLiteral("cartella_chiusa"));
     for (QTreeWidgetItemIterator it(this); *it; ++it) (*it)->setIcon(0, *it == currentItem() ? aperta : chiusa);
+}
+
+void ImpostaElencoARighe(QTreeWidget* elenco, const QStringList& intestazioni)
+{
+    elenco->setRootIsDecorated(false);
+    elenco->setUniformRowHeights(true);
+    elenco->setAllColumnsShowFocus(true);
+    elenco->setIconSize(QSize(16, 16));
+    elenco->setSelectionMode(QAbstractItemView::SingleSelection);
+    elenco->setHeaderLabels(intestazioni);
+    elenco->header()->setSectionsMovable(false);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QTreeWidget>
 
 // A tree of nodes with a key and a tag each, for the windows that choose what they list from a tree.
@@ -43,3 +44,7 @@ private:
     bool daTastiera_ = false;
     QTreeWidgetItem* premuto_ = nullptr;  // the node under the mouse when the button went down
 };
+
+// Makes a tree widget a list of rows under column headings: no tree lines, one row chosen at a time and
+// marked across all its columns, a 16-pixel picture per row, headings that cannot be moved.
+void ImpostaElencoARighe(QTreeWidget* elenco, const QStringList& intestazioni);

@@ -61,14 +61,8 @@ AcquistoGiocatoreWindow::AcquistoGiocatoreWindow(QWidget* parent) : Finestra(Id,
     frame2->setObjectName(QStringLiteral("Frame2"));
     elenco_ = new QTreeWidget(frame2);
     elenco_->setObjectName(QStringLiteral("ListView1"));
-    elenco_->setRootIsDecorated(false);
-    elenco_->setUniformRowHeights(true);
-    elenco_->setAllColumnsShowFocus(true);
-    elenco_->setIconSize(QSize(16, 16));
-    elenco_->setSelectionMode(QAbstractItemView::SingleSelection);
-    elenco_->setHeaderLabels(
-        {QStringLiteral("Cognome"), QStringLiteral("Nome"), QStringLiteral("Squadra"), QStringLiteral("Ruolo")});
-    elenco_->header()->setSectionsMovable(false);
+    ImpostaElencoARighe(elenco_, {QStringLiteral("Cognome"), QStringLiteral("Nome"), QStringLiteral("Squadra"),
+                                  QStringLiteral("Ruolo")});
     elenco_->header()->setStretchLastSection(false);
     elenco_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     elenco_->setMinimumSize(4 * elenco_->fontMetrics().horizontalAdvance(QString(18, QLatin1Char('n'))), 320);

@@ -61,6 +61,16 @@ QPixmap CaricaFotoScelta(const QString& percorso)
     return foto;
 }
 
+QLabel* RiquadroImmagine(const QString& nome, const QSize& lato, QWidget* parent)
+{
+    auto* l = new QLabel(parent);
+    l->setObjectName(nome);
+    l->setFixedSize(lato);
+    l->setAlignment(Qt::AlignCenter);
+    l->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    return l;
+}
+
 QPixmap AdattaAlRiquadro(const QPixmap& immagine, const QSize& lato)
 {
     if (immagine.width() <= lato.width() && immagine.height() <= lato.height()) return immagine;
@@ -106,11 +116,7 @@ SceltaImmagineDialog::SceltaImmagineDialog(QWidget* parent) : Finestra(Id, paren
 
     auto* frame2 = new QGroupBox(QStringLiteral("Anteprima"), this);
     frame2->setObjectName(QStringLiteral("Frame2"));
-    image1_ = new QLabel(frame2);
-    image1_->setObjectName(QStringLiteral("Image1"));
-    image1_->setFixedSize(LATO_ANTEPRIMA, LATO_ANTEPRIMA);
-    image1_->setAlignment(Qt::AlignCenter);
-    image1_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    image1_ = RiquadroImmagine(QStringLiteral("Image1"), QSize(LATO_ANTEPRIMA, LATO_ANTEPRIMA), frame2);
     auto* l2 = new QVBoxLayout(frame2);
     l2->addWidget(image1_);
 

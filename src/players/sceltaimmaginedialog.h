@@ -57,6 +57,9 @@ private:
 // they store or show the path.
 QPixmap CaricaFotoScelta(const QString& percorso);
 
+// The sunken box, of a fixed size, in which a photo or a preview is shown (objectName `nome`).
+QLabel* RiquadroImmagine(const QString& nome, const QSize& lato, QWidget* parent);
+
 // A picture to show in a box of `lato`: a larger one scaled down to fit (its proportions kept), a
 // smaller one as it is.
 QPixmap AdattaAlRiquadro(const QPixmap& immagine, const QSize& lato);

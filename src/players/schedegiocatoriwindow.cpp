@@ -62,9 +62,9 @@ SchedeGiocatoriWindow::SchedeGiocatoriWindow(QWidget* parent) : Finestra(Id, par
         return a;
     };
     precedente_ = azione(QStringLiteral("Precedente"), "precedente", QStringLiteral("Giocatore precedente"),
-                         [this] { GiocatorePrecedente(); });
+                         [this] { sposta(-1); });
     successivo_ = azione(QStringLiteral("Successivo"), "successivo", QStringLiteral("Giocatore successivo"),
-                         [this] { GiocatoreSuccessivo(); });
+                         [this] { sposta(1); });
     Azione* nuovo = azione(QStringLiteral("Nuovo"), "aggiungi", QStringLiteral("Nuovo giocatore"),
                            [this] { ApriNuovoGiocatore(); });
     nuovo->richiedeFinestra(IdFinestra::NuovoGiocatore);
@@ -183,11 +183,7 @@ QWidget* SchedeGiocatoriWindow::paginaInformazioni()
 
     auto* frame2 = new QGroupBox(QStringLiteral("Foto"), pagina);
     frame2->setObjectName(QStringLiteral("Frame2"));
-    foto_ = new QLabel(frame2);
-    foto_->setObjectName(QStringLiteral("Image1"));
-    foto_->setFixedSize(LARGHEZZA_FOTO, ALTEZZA_FOTO);
-    foto_->setAlignment(Qt::AlignCenter);
-    foto_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    foto_ = RiquadroImmagine(QStringLiteral("Image1"), QSize(LARGHEZZA_FOTO, ALTEZZA_FOTO), frame2);
     auto* azioneFoto = new Azione(QStringLiteral("Inserisci / modifica"), this);
     azioneFoto->conSuggerimento(QStringLiteral("Inserire o modificare la foto del giocatore"))
         ->richiedeFinestra(IdFinestra::SceltaImmagine)
@@ -398,22 +394,15 @@ void SchedeGiocatoriWindow::impostaComandiScheda(bool attivi)
     for (Azione* a : {precedente_, successivo_, salva_, elimina_}) a->impostaDisponibile(attivi);
 }
 
-void SchedeGiocatoriWindow::GiocatorePrecedente()
+void SchedeGiocatoriWindow::sposta(int passo)
 {
     if (indice_ < 0) return;
-    if (indice_ == 0) return Messaggio::errore(TestoFineElenco(true, radiceSelezionata()), TITOLO_MESSAGGI);
+    const int nuovo = indice_ + passo;
+    // Past either end of the list: the message, and the card stays on its player.
+    if (nuovo < 0 || nuovo >= elenco_.size())
+        return Messaggio::errore(TestoFineElenco(passo < 0, radiceSelezionata()), TITOLO_MESSAGGI);
     CursoreAttesa();
-    mostra(indice_ - 1);
-    CursoreNormale();
-}
-
-void SchedeGiocatoriWindow::GiocatoreSuccessivo()
-{
-    if (indice_ < 0) return;
-    if (indice_ == elenco_.size() - 1)
-        return Messaggio::errore(TestoFineElenco(false, radiceSelezionata()), TITOLO_MESSAGGI);
-    CursoreAttesa();
-    mostra(indice_ + 1);
+    mostra(nuovo);
     CursoreNormale();
 }
 

@@ -45,8 +45,8 @@ private:
     void impostaComandiScheda(bool attivi);
     bool radiceSelezionata() const;
 
-    void GiocatorePrecedente();
-    void GiocatoreSuccessivo();
+    // The previous (-1) or the next (1) player of the list.
+    void sposta(int passo);
     void ApriNuovoGiocatore();
     void RicercaGiocatore();
     void SalvaScheda();
