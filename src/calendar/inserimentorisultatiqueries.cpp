@@ -4,10 +4,38 @@
 #include "core/database.h"
 #include "core/utilita.h"
 
+#include <QHash>
+
 QVariant InserimentoRisultatiQueries::gol(const QString& testo)
 {
     const QString t = testo.trimmed();
     return t.isEmpty() ? QVariant() : QVariant(Val(t));
+}
+
+namespace {
+
+QString PartitaSuperata(const IncontroGiornata& i, int giornata)
+{
+    return QStringLiteral("La partita %1 - %2 non è più nel calendario della giornata n° %3, o le sue squadre sono "
+                          "state cambiate in un'altra finestra: nessun risultato della giornata è stato salvato.\r\r"
+                          "Chiudere e riaprire la finestra per vedere la giornata com'è ora.")
+        .arg(i.casa, i.ospite)
+        .arg(giornata);
+}
+
+}  // namespace
+
+QString InserimentoRisultatiQueries::superata(int giornata, bool andata, const QVector<RigaRisultato>& righe)
+{
+    QHash<int, std::pair<QString, QString>> squadre;  // CODPART -> SQ1, SQ2
+    Query q(QStringLiteral("SELECT CodPart, Sq1, Sq2 FROM Partita WHERE GiornataNum = ?"), {giornata});
+    while (q.next()) squadre.insert(q.intero(0), {q.testo(1), q.testo(2)});
+    for (const RigaRisultato& r : righe) {
+        const IncontroGiornata& i = r.incontro;
+        const std::pair<QString, QString> mostrate = andata ? std::pair(i.casa, i.ospite) : std::pair(i.ospite, i.casa);
+        if (squadre.value(i.codPart) != mostrate) return PartitaSuperata(i, giornata);
+    }
+    return QString();
 }
 
 void InserimentoRisultatiQueries::scrivi(int giornata, bool andata, const QVector<RigaRisultato>& righe)
@@ -34,12 +62,7 @@ void InserimentoRisultatiQueries::scrivi(int giornata, bool andata, const QVecto
         const QString sq2 = andata ? i.ospite : i.casa;
         AggiornaRiga(QStringLiteral("Partita"), campi,
                      QStringLiteral("CodPart = ? AND GiornataNum = ? AND Sq1 = ? AND Sq2 = ?"),
-                     {i.codPart, giornata, sq1, sq2},
-                     QStringLiteral("La partita %1 - %2 non è più nel calendario della giornata n° %3, o le sue "
-                                    "squadre sono state cambiate: nessun risultato della giornata è stato salvato.\r\r"
-                                    "Chiudere e riaprire la finestra per vedere la giornata com'è ora.")
-                         .arg(i.casa, i.ospite)
-                         .arg(giornata));
+                     {i.codPart, giornata, sq1, sq2}, PartitaSuperata(i, giornata));
     }
     if (risultati) {
         const Query flag(QStringLiteral("UPDATE Giornata SET Disp%1 = CASE WHEN EXISTS (SELECT 1 FROM Partita "

@@ -26,6 +26,10 @@ public:
     // or a day without its GIORNATA row, stops the write: ErroreDatabase, and the file stays as it was.
     static void scrivi(int giornata, bool andata, const QVector<RigaRisultato>& righe);
 
+    // Why `righe` can no longer be written, in Italian: a pairing has left match day `giornata` or its
+    // teams are no longer the ones read; "" when every one is still as the page shows it.
+    static QString superata(int giornata, bool andata, const QVector<RigaRisultato>& righe);
+
     // What a score box's text stores: its whole number, or Null when empty.
     static QVariant gol(const QString& testo);
 };

@@ -371,13 +371,19 @@ bool InserimentoRisultatiWindow::scriviPagina()
         if (r.risultato || r.data || r.ora) cambiate.append(r);
     }
     if (cambiate.isEmpty()) return true;
+    QString rifiuto;
     const bool scritta = EseguiComando(TITOLO, [&] {
+        // Another window may have changed the day since it was read: nothing goes onto another match.
+        rifiuto = InserimentoRisultatiQueries::superata(pagina_.giornata, pagina_.andata, cambiate);
+        if (!rifiuto.isEmpty()) return;
         CursoreAttesa();
         InserimentoRisultatiQueries::scrivi(pagina_.giornata, pagina_.andata, cambiate);
         CursoreNormale();
     });
-    if (scritta) mostrati_ = attuali;
-    return scritta;
+    if (!rifiuto.isEmpty()) Messaggio::errore(rifiuto, TITOLO);
+    if (!scritta || !rifiuto.isEmpty()) return false;
+    mostrati_ = attuali;
+    return true;
 }
 
 bool InserimentoRisultatiWindow::salvaSeModificata()

@@ -43,7 +43,7 @@ RegistrazioneGiornateWindow::RegistrazioneGiornateWindow(QWidget* parent)
     : Finestra(IdFinestra::RegistrazioneGiornate, parent)
 {
     impostaAspetto(C::TitoloRegistrazione, QStringLiteral("giornate"), C::GuidaRegistrazione);
-    date_ = (new Azione(QStringLiteral("Date ed\norari"), Icona(QStringLiteral("calendario")), this))
+    date_ = (new Azione(QStringLiteral("Date della\ngiornata"), Icona(QStringLiteral("calendario")), this))
                 ->richiedeFinestra(IdFinestra::DateGiornate)
                 ->conSuggerimento(QStringLiteral("Date della giornata e di ogni suo incontro, nei due gironi"))
                 ->allo([this] { apriDateGiornata(); });
