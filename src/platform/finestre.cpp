@@ -215,7 +215,10 @@ Finestra* Finestre::mostra(const QString& id)
         w->attiva();
     else
         attivazione(w);
-    return guardia && finestre_.value(id) == w ? w : nullptr;
+    if (!guardia || finestre_.value(id) != w) return nullptr;
+    // A window that has just appeared (and may have grown to fit what it shows) stands wholly in sight.
+    if (!eraVisibile && area_) tieniInVista(w->contenitore());
+    return w;
 }
 
 void Finestre::mostraModale(const QString& id)
@@ -314,6 +317,17 @@ bool Finestre::scaricaSubito(const QString& id)
     if (c != w) w->deleteLater();
     emit finestraScaricata(id);
     return true;
+}
+
+void Finestre::tieniInVista(QWidget* sotto)
+{
+    const QRect vista = area_->viewport()->rect();
+    const QRect g = sotto->geometry();
+    // Moved left and up as far as needed, never past the top left corner (a window larger than the area
+    // shows its caption and its top left part).
+    const int x = std::clamp(g.x(), 0, std::max(0, vista.width() - g.width()));
+    const int y = std::clamp(g.y(), 0, std::max(0, vista.height() - g.height()));
+    if (QPoint(x, y) != g.topLeft()) sotto->move(x, y);
 }
 
 void Finestre::attivaDavanti()

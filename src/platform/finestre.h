@@ -115,6 +115,8 @@ private:
     void attivazione(Finestra* w);
     void sottoFinestraAttivata(QMdiSubWindow* sotto);
     void attivaDavanti();
+    // Moves a child frame that reaches out of the area's visible part back into it.
+    void tieniInVista(QWidget* sotto);
     Finestra* davanti() const;
 
     QHash<QString, Fabbrica> fabbriche_;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QPointer>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -33,7 +34,12 @@ void Guida::apri(int contesto)
         finestra->setObjectName("Guida");
         finestra->setWindowTitle(QStringLiteral("Guida di Golvarno 2000"));
         finestra->setOpenExternalLinks(false);
-        finestra->resize(640, 520);
+        // Its usual size, within the screen it opens on, and wholly on it.
+        QRect schermo = QRect(0, 0, 640, 520);
+        if (const QScreen* s = modale ? modale->screen() : QGuiApplication::primaryScreen())
+            schermo = s->availableGeometry();
+        finestra->resize(QSize(640, 520).boundedTo(schermo.size() * 0.9));
+        finestra->move(schermo.center() - finestra->rect().center());
     }
     QUrl url = QUrl::fromLocalFile(percorso);
     if (finestra->source().adjusted(QUrl::RemoveFragment) != url) finestra->setSource(url);

@@ -20,6 +20,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QToolBar>
 
 namespace {
@@ -54,7 +55,14 @@ FinestraPrincipale::FinestraPrincipale(QWidget* parent) : QMainWindow(parent)
     ImpostaTitoloPrincipale([this](const QString& titolo) { aggiornaTitolo(titolo); });
     AttivaEvidenzia();
 
-    resize(1024, 720);
+    // Most of the screen: room for the largest window (the league table) with the championship card beside it.
+    if (const QScreen* schermo = screen()) {
+        const QRect disponibile = schermo->availableGeometry();
+        resize(disponibile.size() * 0.92);
+        move(disponibile.center() - rect().center());
+    } else {
+        resize(1024, 720);
+    }
     MDIForm_Load();
 }
 

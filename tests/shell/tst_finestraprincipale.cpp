@@ -14,6 +14,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSqlDatabase>
 #include <QTest>
 #include <QToolBar>
@@ -265,6 +266,27 @@ private slots:
         QVERIFY(Finestre::istanza().visibile("Form6"));
         QVERIFY(stato().ClassificaCompleta);
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+    }
+
+    // The main window takes most of the screen; a new child that grows past the visible area of the main
+    // window is moved back into it.
+    void finestreInVista()
+    {
+        CartellaTemporanea cartella;
+        FinestraPrincipale mdi;
+        const QRect schermo = mdi.screen()->availableGeometry();
+        QVERIFY(schermo.contains(mdi.geometry()));
+        QVERIFY(mdi.width() >= schermo.width() * 0.9 && mdi.height() >= schermo.height() * 0.9);
+        mdi.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&mdi));
+        const QSize vista = mdi.area()->viewport()->size();
+        FinestraDiTest::registra("Form6");
+        FinestraDiTest::registra("Form7", [vista](FinestraDiTest& w) {
+            w.durante_attiva = [vista](FinestraDiTest& f) { f.contenitore()->resize(vista * 0.7); };
+        });
+        Finestre::istanza().mostra("Form6")->contenitore()->resize(vista / 2);
+        Finestre::istanza().mostra("Form7");
+        QVERIFY(QRect(QPoint(), vista).contains(Finestre::istanza().finestra("Form7")->contenitore()->geometry()));
     }
 
     void chiusura_data()
