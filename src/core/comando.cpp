@@ -4,23 +4,25 @@
 #include "core/utilita.h"
 #include "platform/messaggio.h"
 
-QString TestoErroreDati(const QString& dettaglio)
+QString TestoErroreDati(const QString& motivo)
 {
-    return QStringLiteral("Si è verificato un errore nell'accesso ai dati del campionato.\r\r%1").arg(dettaglio);
+    return QStringLiteral("Si è verificato un errore nell'accesso ai dati del campionato.\r\r%1").arg(motivo);
 }
 
 bool EseguiComando(const QString& titolo, const std::function<void()>& comando)
 {
-    QString dettaglio;
+    QString motivo;
     try {
         comando();
         return true;
     } catch (const ErroreDatabase& e) {
-        dettaglio = e.testo();
+        motivo = e.testo();
     } catch (const std::exception& e) {
-        dettaglio = QString::fromLocal8Bit(e.what());
+        // Not a failure of the data: its words are for the log, not for the user.
+        qWarning("%s: errore imprevisto: %s", qUtf8Printable(titolo), e.what());
+        motivo = QStringLiteral("L'operazione non è stata completata per un errore imprevisto.");
     }
     CursoreNormale();
-    Messaggio::errore(TestoErroreDati(dettaglio), titolo);
+    Messaggio::errore(TestoErroreDati(motivo), titolo);
     return false;
 }

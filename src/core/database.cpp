@@ -1,21 +1,131 @@
 #include "core/database.h"
 
+#include "platform/cursore.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlRecord>
+#include <QThread>
+#include <QTimer>
+#include <sqlite3.h>
 
 namespace {
 const char* const NOME_CAMPIONATO = "DbCampionato";
 
-QString testoErrore(const QSqlError& e)
+// How long a statement waits for a file that another program holds.
+constexpr int ATTESA_FILE_IN_USO_MS = 2000;
+
+QString paroleMotore(const QSqlError& e)
 {
     QString t = e.databaseText();
     if (t.isEmpty()) t = e.text();
     if (t.isEmpty()) t = e.driverText();
     return t;
 }
-} // namespace
+
+// Shows the wait cursor while the engine waits for the file (unless a command already shows it)
+// and gives the normal one back as soon as the program is idle again.
+void mostraAttesa()
+{
+    auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
+    if (!app || QThread::currentThread() != app->thread() || Cursore::inAttesa()) return;
+    Cursore::attesa();
+    QTimer::singleShot(0, app, [] { Cursore::normale(); });
+}
+
+// The engine calls this while another connection holds the file: a non-zero answer tries again.
+int attendiFile(void*, int tentativi)
+{
+    thread_local QElapsedTimer atteso;
+    if (tentativi == 0) {
+        atteso.start();
+        mostraAttesa();
+    }
+    if (atteso.elapsed() >= ATTESA_FILE_IN_USO_MS) return 0;
+    QThread::msleep(qMin(5 + 5 * tentativi, 50));
+    return 1;
+}
+
+void installaAttesa(const QSqlDatabase& db)
+{
+    const QVariant h = db.driver()->handle();
+    if (!h.isValid() || qstrcmp(h.typeName(), "sqlite3*") != 0) return;
+    if (sqlite3* motore = *static_cast<sqlite3* const*>(h.constData()))
+        sqlite3_busy_handler(motore, attendiFile, nullptr);
+}
+}  // namespace
+
+ErroreDatabase::ErroreDatabase(const QString& testo, Tipo tipo)
+    : std::runtime_error(testo.toStdString()), testo_(testo), tipo_(tipo)
+{
+}
+
+ErroreDatabase::ErroreDatabase(const QSqlError& errore, const QString& istruzione)
+    : ErroreDatabase(motivo(tipoDi(errore)), tipoDi(errore))
+{
+    istruzione_ = istruzione;
+    if (tipo_ == Tipo::DatiMancanti) {
+        // The engine names what is missing: "no such table: X", "no such column: X".
+        static const QRegularExpression mancante(QStringLiteral("no such (table|column): (\\S+)"));
+        const QRegularExpressionMatch m = mancante.match(errore.databaseText());
+        if (m.hasMatch())
+            testo_ = (m.captured(1) == QLatin1String("table") ? QStringLiteral("Nel file manca la tabella %1.")
+                                                              : QStringLiteral("Nel file manca il campo %1."))
+                         .arg(m.captured(2));
+    }
+    qWarning("Errore del database (codice %s): %s%s%s", qUtf8Printable(errore.nativeErrorCode()),
+             qUtf8Printable(paroleMotore(errore)),
+             istruzione.isEmpty() ? "" : "\n  istruzione: ", qUtf8Printable(istruzione));
+}
+
+ErroreDatabase::Tipo ErroreDatabase::tipoDi(const QSqlError& errore)
+{
+    bool numero = false;
+    // Extended codes carry the primary code in their low byte.
+    const int codice = errore.nativeErrorCode().toInt(&numero) & 0xff;
+    if (!numero) return Tipo::Generico;
+    switch (codice) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return Tipo::FileInUso;
+    case SQLITE_READONLY: return Tipo::SoloLettura;
+    case SQLITE_FULL: return Tipo::DiscoPieno;
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB: return Tipo::Danneggiato;
+    case SQLITE_CANTOPEN: return Tipo::NonAccessibile;
+    case SQLITE_IOERR: return Tipo::LetturaScrittura;
+    case SQLITE_ERROR:
+        return errore.databaseText().startsWith(QLatin1String("no such ")) ? Tipo::DatiMancanti : Tipo::Generico;
+    default: return Tipo::Generico;
+    }
+}
+
+QString ErroreDatabase::motivo(Tipo tipo)
+{
+    switch (tipo) {
+    case Tipo::FileInUso:
+        return QStringLiteral("Il file è in uso da parte di un altro programma. Chiudere l'altro programma e "
+                              "riprovare.");
+    case Tipo::SoloLettura:
+        return QStringLiteral("Il file, o la cartella che lo contiene, è di sola lettura: le modifiche non possono "
+                              "essere salvate.");
+    case Tipo::DiscoPieno: return QStringLiteral("Il disco è pieno. Liberare spazio sul disco e riprovare.");
+    case Tipo::Danneggiato: return QStringLiteral("Il file non è un archivio di dati oppure è danneggiato.");
+    case Tipo::NonAccessibile:
+        return QStringLiteral("Impossibile aprire il file: il file, o la cartella che lo contiene, non esiste o non "
+                              "è accessibile.");
+    case Tipo::LetturaScrittura:
+        return QStringLiteral("Impossibile leggere o scrivere il file: il disco non risponde correttamente.");
+    case Tipo::DatiMancanti:
+        return QStringLiteral("Nel file mancano dati che il programma si aspetta di trovare: il file può essere di "
+                              "un'altra versione.");
+    case Tipo::Generico: break;
+    }
+    return QStringLiteral("Il motore dei dati non ha potuto completare l'operazione.");
+}
 
 QSqlDatabase DbCampionato()
 {
@@ -32,15 +142,14 @@ QSqlDatabase ApriConnessione(const QString& nome, const QString& percorso, bool 
         throw ErroreDatabase(QStringLiteral("Il file %1 non esiste.").arg(percorso));
     QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", nome);
     db.setDatabaseName(percorso);
-    QStringList opzioni{"QSQLITE_BUSY_TIMEOUT=2000"};
-    if (soloLettura) opzioni << "QSQLITE_OPEN_READONLY";
-    db.setConnectOptions(opzioni.join(';'));
+    if (soloLettura) db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
     if (!db.open()) {
-        const QString t = testoErrore(db.lastError());
+        const QSqlError e = db.lastError();
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(nome);
-        throw ErroreDatabase(t);
+        throw ErroreDatabase(e, QStringLiteral("(apertura di %1)").arg(percorso));
     }
+    installaAttesa(db);
     QSqlQuery q(db);
     q.exec("PRAGMA journal_mode=DELETE");
     q.exec("PRAGMA synchronous=FULL");
@@ -70,12 +179,11 @@ Query::Query(const QString& sql, const QVariantList& parametri, QSqlDatabase db)
 
 void Query::esegui(const QString& sql, const QVariantList& parametri)
 {
-    if (!q_.driver() || !q_.driver()->isOpen())
-        throw ErroreDatabase(QStringLiteral("Nessun database aperto."));
+    if (!q_.driver() || !q_.driver()->isOpen()) throw ErroreDatabase(QStringLiteral("Nessun database aperto."));
     q_.setForwardOnly(true);
-    if (!q_.prepare(sql)) throw ErroreDatabase(testoErrore(q_.lastError()) + QStringLiteral("\r") + sql);
+    if (!q_.prepare(sql)) throw ErroreDatabase(q_.lastError(), sql);
     for (const QVariant& p : parametri) q_.addBindValue(p);
-    if (!q_.exec()) throw ErroreDatabase(testoErrore(q_.lastError()) + QStringLiteral("\r") + sql);
+    if (!q_.exec()) throw ErroreDatabase(q_.lastError(), sql);
 }
 
 bool Query::next() { return q_.next(); }
@@ -134,7 +242,7 @@ QVariant Valore(const QString& sql, std::initializer_list<QVariant> parametri, Q
 Transazione::Transazione(QSqlDatabase db) : db_(db)
 {
     if (!db_.isOpen()) throw ErroreDatabase(QStringLiteral("Nessun database aperto."));
-    if (!db_.transaction()) throw ErroreDatabase(testoErrore(db_.lastError()));
+    if (!db_.transaction()) throw ErroreDatabase(db_.lastError(), QStringLiteral("BEGIN"));
     attiva_ = true;
 }
 
@@ -147,10 +255,10 @@ void Transazione::commit()
 {
     if (!attiva_) return;
     if (!db_.commit()) {
-        const QString t = testoErrore(db_.lastError());
+        const QSqlError e = db_.lastError();
         db_.rollback();
         attiva_ = false;
-        throw ErroreDatabase(t);
+        throw ErroreDatabase(e, QStringLiteral("COMMIT"));
     }
     attiva_ = false;
 }

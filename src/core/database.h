@@ -1,20 +1,47 @@
 #pragma once
 
+#include <initializer_list>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
-#include <initializer_list>
 #include <stdexcept>
 
 // A failure of the database engine: the operation stops and the user is told.
+// testo() is the reason in plain Italian, the only part the user ever sees; istruzione() is the
+// statement that failed, for the log only. A failure reported by the engine is written to the log
+// (engine's code and words, statement) when it is made.
 class ErroreDatabase : public std::runtime_error {
 public:
-    explicit ErroreDatabase(const QString& testo) : std::runtime_error(testo.toStdString()), testo_(testo) {}
+    // What went wrong, as far as the user can act on it.
+    enum class Tipo {
+        Generico,
+        FileInUso,    // another program holds the file (busy or locked)
+        SoloLettura,  // the file or its folder cannot be written
+        DiscoPieno,
+        Danneggiato,       // not a database, or a damaged one
+        NonAccessibile,    // the file cannot be opened (missing, or its folder is not accessible)
+        LetturaScrittura,  // the disk failed to read or write
+        DatiMancanti,      // a table or field the program reads is not in the file
+    };
+
+    explicit ErroreDatabase(const QString& testo, Tipo tipo = Tipo::Generico);
+    // A failure reported by the engine for `istruzione` (empty: opening, BEGIN, COMMIT...).
+    explicit ErroreDatabase(const QSqlError& errore, const QString& istruzione = QString());
+
     const QString& testo() const { return testo_; }
+    const QString& istruzione() const { return istruzione_; }
+    Tipo tipo() const { return tipo_; }
+
+    // The kind of an engine failure, from its error code, and the Italian reason shown for a kind.
+    static Tipo tipoDi(const QSqlError& errore);
+    static QString motivo(Tipo tipo);
 
 private:
     QString testo_;
+    QString istruzione_;
+    Tipo tipo_ = Tipo::Generico;
 };
 
 // The open championship file. Only one is open at a time; opening another replaces it.
@@ -28,15 +55,16 @@ void ChiudiDbCampionato();
 
 // Opens an SQLite file on a connection of its own, named `nome`, with the program's settings
 // (rollback journal, synchronous FULL). `soloLettura` opens it read-only; `crea` allows creating it.
+// While another program holds the file, a statement waits for it up to two seconds with the wait
+// cursor showing (back to normal once the program is idle again), then fails as Tipo::FileInUso.
 // Throws ErroreDatabase on failure. Remove it with ChiudiConnessione(nome).
-QSqlDatabase ApriConnessione(const QString& nome, const QString& percorso, bool soloLettura = false,
-                             bool crea = true);
+QSqlDatabase ApriConnessione(const QString& nome, const QString& percorso, bool soloLettura = false, bool crea = true);
 void ChiudiConnessione(const QString& nome);
 
 // One SQL statement with bound parameters, run on a connection (the championship by default).
 //   Query q("SELECT Nome FROM Squadra WHERE Codice = ?", {codice});
 //   while (q.next()) nomi << q.testo("Nome");
-// Every failure throws ErroreDatabase carrying the driver's text.
+// Every failure throws ErroreDatabase with the reason in Italian (the statement goes to the log).
 class Query {
 public:
     explicit Query(const QString& sql, std::initializer_list<QVariant> parametri = {},

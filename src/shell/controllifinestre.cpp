@@ -119,4 +119,4 @@ ScheletroWizard CostruisciWizard(QWidget* finestra, const QString& icona, const 
     return w;
 }
 
-QString MotivoErrore(const ErroreDatabase& e) { return e.testo().section(QLatin1Char('\r'), 0, 0); }
+QString MotivoErrore(const ErroreDatabase& e) { return e.testo(); }

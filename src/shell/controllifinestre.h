@@ -47,5 +47,5 @@ struct ScheletroWizard {
 };
 ScheletroWizard CostruisciWizard(QWidget* finestra, const QString& icona, const NomiWizard& nomi);
 
-// The driver's message of a failure, without the statement that follows it.
+// The reason of a failure as the user reads it (the statement is only in the log).
 QString MotivoErrore(const ErroreDatabase& e);

@@ -4,11 +4,38 @@
 #include "platform/cursore.h"
 #include "support/seammessaggi.h"
 
+#include <future>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+#include <thread>
+
+using Tipo = ErroreDatabase::Tipo;
+Q_DECLARE_METATYPE(ErroreDatabase::Tipo)
+
+namespace {
+
+// A small database file with one table, on its own connection named `nome`.
+QSqlDatabase conTabella(const QString& nome, const QString& percorso)
+{
+    QSqlDatabase db = ApriConnessione(nome, percorso);
+    Esegui("CREATE TABLE IF NOT EXISTS Prova (Valore BLOB)", {}, db);
+    return db;
+}
+
+}  // namespace
 
 class TestComando : public QObject {
     Q_OBJECT
 private slots:
+    void cleanup()
+    {
+        for (const char* nome : {"a", "b"}) ChiudiConnessione(nome);
+        CursoreNormale();
+    }
+
     void riuscito()
     {
         MessaggiDiTest m;
@@ -18,18 +45,148 @@ private slots:
         QCOMPARE(m.quanti(), 0);
     }
 
-    void erroreDatabaseDiventaMessaggio()
+    // The engine's error codes, primary or extended, read as what the user can act on; a missing
+    // table or field is named.
+    void codiciDelMotore_data()
     {
+        QTest::addColumn<QString>("codice");
+        QTest::addColumn<QString>("parole");
+        QTest::addColumn<Tipo>("tipo");
+        QTest::addColumn<QString>("testo");  // "": the kind's own reason
+        QTest::newRow("occupato") << "5"
+                                  << "database is locked" << Tipo::FileInUso << "";
+        QTest::newRow("occupato, esteso") << "517"
+                                          << "" << Tipo::FileInUso << "";
+        QTest::newRow("bloccato") << "6"
+                                  << "" << Tipo::FileInUso << "";
+        QTest::newRow("sola lettura") << "8"
+                                      << "" << Tipo::SoloLettura << "";
+        QTest::newRow("cartella di sola lettura") << "1544"
+                                                  << "" << Tipo::SoloLettura << "";
+        QTest::newRow("lettura dal disco") << "266"
+                                           << "" << Tipo::LetturaScrittura << "";
+        QTest::newRow("danneggiato") << "11"
+                                     << "" << Tipo::Danneggiato << "";
+        QTest::newRow("disco pieno") << "13"
+                                     << "" << Tipo::DiscoPieno << "";
+        QTest::newRow("non apribile") << "14"
+                                      << "" << Tipo::NonAccessibile << "";
+        QTest::newRow("non un database") << "26"
+                                         << "" << Tipo::Danneggiato << "";
+        QTest::newRow("vincolo") << "19"
+                                 << "UNIQUE constraint failed: Squadra.Nome" << Tipo::Generico << "";
+        QTest::newRow("senza codice") << ""
+                                      << "" << Tipo::Generico << "";
+        QTest::newRow("tabella mancante")
+            << "1"
+            << "no such table: Giornata" << Tipo::DatiMancanti << "Nel file manca la tabella Giornata.";
+        QTest::newRow("campo mancante") << "1"
+                                        << "no such column: Voto" << Tipo::DatiMancanti
+                                        << "Nel file manca il campo Voto.";
+        QTest::newRow("sintassi") << "1"
+                                  << "near \"(\": syntax error" << Tipo::Generico << "";
+    }
+    void codiciDelMotore()
+    {
+        QFETCH(QString, codice);
+        QFETCH(QString, parole);
+        QFETCH(Tipo, tipo);
+        QFETCH(QString, testo);
+        const ErroreDatabase e(QSqlError("driver", parole, QSqlError::StatementError, codice), "SELECT 1");
+        QCOMPARE(e.tipo(), tipo);
+        QCOMPARE(e.testo(), testo.isEmpty() ? ErroreDatabase::motivo(tipo) : testo);
+        QCOMPARE(e.istruzione(), QString("SELECT 1"));
+    }
+
+    // Real failures of a file: the user reads the reason in Italian, never the statement nor the
+    // engine's words, and the hourglass is gone.
+    void guastiDelFile_data()
+    {
+        QTest::addColumn<QString>("caso");
+        QTest::addColumn<Tipo>("tipo");
+        QTest::newRow("in uso da un'altra connessione") << "bloccato" << Tipo::FileInUso;
+        QTest::newRow("aperto in sola lettura") << "sola lettura" << Tipo::SoloLettura;
+        QTest::newRow("non un database") << "testo" << Tipo::Danneggiato;
+        QTest::newRow("spazio finito") << "pieno" << Tipo::DiscoPieno;
+        QTest::newRow("errore di sintassi") << "sintassi" << Tipo::Generico;
+    }
+    void guastiDelFile()
+    {
+        QFETCH(QString, caso);
+        QFETCH(Tipo, tipo);
+        QTemporaryDir cartella;
+        const QString file = cartella.filePath("campionato.gvn");
+        QString sql = "INSERT INTO Prova VALUES (zeroblob(100000))";
+        if (caso == "testo") {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(QByteArray("Questo file non contiene un campionato.\n").repeated(100));
+        } else {
+            conTabella("b", file);
+        }
+        if (caso != "bloccato") ChiudiConnessione("b");
+        QSqlDatabase db = ApriConnessione("a", file, caso == "sola lettura", false);
+        if (caso == "bloccato") Esegui("BEGIN EXCLUSIVE", {}, QSqlDatabase::database("b"));
+        if (caso == "pieno") Esegui("PRAGMA max_page_count = 3", {}, db);
+        if (caso == "sintassi") sql = "INSERT INTO Prova VALUES (";
+
         MessaggiDiTest m;
         m.ok();
+        Tipo letto = Tipo::Generico;
+        QString istruzione;
         CursoreAttesa();
-        QVERIFY(!EseguiComando("Classifica", [] { throw ErroreDatabase("disk I/O error"); }));
-        QCOMPARE(m.quanti(), 1);
-        QCOMPARE(m.ultimo().titolo, QString("Classifica"));
+        QVERIFY(!EseguiComando("Salvataggio", [&] {
+            try {
+                Esegui(sql, {}, db);
+            } catch (const ErroreDatabase& e) {
+                letto = e.tipo();
+                istruzione = e.istruzione();
+                throw;
+            }
+        }));
+        QCOMPARE(letto, tipo);
+        QCOMPARE(istruzione, sql);
+        QCOMPARE(m.ultimo().titolo, QString("Salvataggio"));
         QCOMPARE(m.ultimo().icona, Messaggio::Icona::Critica);
-        QVERIFY(m.ultimo().testo.contains("disk I/O error"));
-        QVERIFY(!Cursore::inAttesa());  // the hourglass never stays on after a failure
+        QCOMPARE(m.ultimo().testo, TestoErroreDati(ErroreDatabase::motivo(tipo)));
+        QVERIFY(!Cursore::inAttesa());
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+    }
+
+    // While another program holds the file the statement waits with the hourglass showing, goes on
+    // once the file is free, and the normal pointer is back as soon as the program is idle.
+    void attesaDelFileInUso()
+    {
+        QTemporaryDir cartella;
+        const QString file = cartella.filePath("campionato.gvn");
+        QSqlDatabase db = conTabella("a", file);
+        std::promise<void> bloccato;
+        std::thread altroProgramma([&] {
+            {
+                QSqlDatabase altro = conTabella("b", file);
+                Esegui("BEGIN EXCLUSIVE", {}, altro);
+                bloccato.set_value();
+                QThread::msleep(300);
+                Esegui("COMMIT", {}, altro);
+            }
+            ChiudiConnessione("b");
+        });
+        bloccato.get_future().wait();
+        QElapsedTimer tempo;
+        tempo.start();
+        bool riuscito = false;
+        try {
+            Esegui("INSERT INTO Prova VALUES (1)", {}, db);
+            riuscito = true;
+        } catch (const ErroreDatabase&) {
+        }
+        const qint64 atteso = tempo.elapsed();
+        const bool attesaMostrata = Cursore::inAttesa();
+        altroProgramma.join();
+        QVERIFY(riuscito);
+        QVERIFY2(atteso >= 250, qPrintable(QString::number(atteso)));
+        QVERIFY(attesaMostrata);
+        QTRY_VERIFY(!Cursore::inAttesa());
     }
 
     void interrogazioneSenzaDatabase()
