@@ -4,7 +4,7 @@
 
 #include "calendar/dategiornatewindow.h"
 #include "calendar/registrazionegiornatewindow.h"
-#include "core/campionato.h"
+#include "platform/combocodici.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -192,36 +192,30 @@ private slots:
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
-    // The match-day entry opens the dates window on its own day, which saves the day it showed first;
-    // a day not registered yet has no dates to open.
+    // The match-day entry opens the dates window on its own day; a day not registered yet has none.
     void apertaDallaGiornata()
     {
         AmbienteTest a(RegistraFinestreCostruzioneCalendario);
-        a.apri(a.nuovo(6));
-        Esegui("DELETE FROM PARTITA WHERE GIORNATANUM = 5");
-        Esegui("DELETE FROM GIORNATA WHERE NUMERO = 5");
-        Esegui("UPDATE CAMPIONATO SET GIORNATEINS = 4");
-        CaricaCampionato();
-        const QString form38 = QStringLiteral("Form38");
-        stato().GiornataCorrente = 3;
+        a.apri(a.nuovo(5).senzaCalendario());
+        stato().GiornataCorrente = 1;
         auto* registrazione = a.mostra<RegistrazioneGiornateWindow>(QStringLiteral("Form10"));
-        Premi(125);
-        auto* date = qobject_cast<DateGiornateWindow*>(Finestre::istanza().finestra(form38));
-        QVERIFY(date && date->isVisible());
-        QCOMPARE(date->giornata(), 3);
-        QVERIFY(casella(form38, QStringLiteral("Text1"))->isEnabled());
-        scrivi(casella(form38, QStringLiteral("Text1")), QStringLiteral("domenica 3"));
-
-        a.mostra<RegistrazioneGiornateWindow>(QStringLiteral("Form10"));
-        Premi(121);
-        Premi(125);
-        QCOMPARE(date->giornata(), 4);
-        QCOMPARE(Valore("SELECT DATAAND FROM GIORNATA WHERE NUMERO = 3").toString(), QStringLiteral("domenica 3"));
-
-        a.mostra<RegistrazioneGiornateWindow>(QStringLiteral("Form10"));
-        Premi(122);
-        QVERIFY(registrazione->nuova());
         QVERIFY(!Pannello::perId(125)->isEnabled());
+        const QStringList squadre{"Ancona", "Bari", "Cagliari", "Dolomiti", "Empoli"};
+        for (int r = 1; r <= 2; ++r)
+            for (int lato = 0; lato < 2; ++lato) {
+                auto* c = AmbienteTest::parte<ComboCodici>("Form10", QString(lato ? "ComboOspite" : "ComboCasa") +
+                                                                         QString::number(r));
+                c->setCurrentIndex(c->trovaTesto(squadre[2 * (r - 1) + lato]));
+            }
+        auto* riposa = AmbienteTest::parte<ComboCodici>("Form10", "ComboRiposa");
+        riposa->setCurrentIndex(riposa->trovaTesto("Empoli"));
+        Premi(123);
+        QVERIFY(!registrazione->nuova());
+        Premi(125);
+        auto* date = qobject_cast<DateGiornateWindow*>(Finestre::istanza().finestra(QStringLiteral("Form38")));
+        QVERIFY(date && date->isVisible());
+        QCOMPARE(date->giornata(), 1);
+        QVERIFY(casella(QStringLiteral("Form38"), QStringLiteral("Text1"))->isEnabled());
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
@@ -232,7 +226,6 @@ private slots:
         QTest::addColumn<QString>("id");
         QTest::newRow("date ed orari") << "Form38";
         QTest::newRow("registrazione") << "Form10";
-        QTest::newRow("calendario automatico") << "Form37";
     }
     void apertaPerIntero()
     {
