@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QStackedLayout>
 #include <QVBoxLayout>
 
 namespace {
@@ -54,18 +55,26 @@ FinestraGrafico::FinestraGrafico(const QString& id, const Impostazioni& impostaz
 
     rigaGrafico_ = new QHBoxLayout;
     auto* frame1 = new QFrame(this);
-    frame1->setObjectName(QStringLiteral("Frame1"));
+    frame1->setObjectName(impostazioni.nomeRiquadro);
     frame1->setFrameShape(QFrame::StyledPanel);
-    auto* riquadro = new QVBoxLayout(frame1);
-    riquadro->setContentsMargins(2, 2, 2, 2);
+    pila_ = new QStackedLayout(frame1);
+    pila_->setContentsMargins(2, 2, 2, 2);
+    if (!impostazioni.suggerimento.isEmpty()) {
+        auto* label2 = new QLabel(impostazioni.suggerimento, frame1);
+        label2->setObjectName(QStringLiteral("Label2"));
+        label2->setAlignment(Qt::AlignCenter);
+        label2->setWordWrap(true);
+        label2->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
+        pila_->addWidget(label2);
+    }
     grafico_ = new Grafico(frame1);
     grafico_->setObjectName(QStringLiteral("Chart1"));
     grafico_->setMinimumSize(620, 380);
-    riquadro->addWidget(grafico_);
+    pila_->addWidget(grafico_);
     rigaGrafico_->addWidget(frame1, 1);
     tutto->addLayout(rigaGrafico_, 1);
 
-    auto* copia = (new Azione(QStringLiteral("Copia negli Appunti"), Icona(QStringLiteral("copia")), this))
+    auto* copia = (new Azione(impostazioni.testoCopia, Icona(QStringLiteral("copia")), this))
                       ->conSuggerimento(impostazioni.suggerimentoCopia)
                       ->allo([this] { this->copia(); });
     auto* chiudi = (new Azione(QStringLiteral("Chiudi"), Icona(QStringLiteral("chiudi")), this))
@@ -83,6 +92,10 @@ FinestraGrafico::FinestraGrafico(const QString& id, const Impostazioni& impostaz
     rigaPulsanti_->addStretch(1);
     tutto->addLayout(rigaPulsanti_);
 }
+
+bool FinestraGrafico::graficoVisibile() const { return pila_->currentWidget() == grafico_; }
+
+void FinestraGrafico::mostraGrafico() { pila_->setCurrentWidget(grafico_); }
 
 QString FinestraGrafico::squadra() const { return combo1_ ? combo1_->testo() : QString(); }
 
@@ -119,6 +132,17 @@ void FinestraGrafico::impostaRigheNumerate(int righe)
     for (int r = 1; r <= grafico_->righe(); ++r)
         grafico_->impostaEtichettaRiga(r, Pari(r) ? QString() : QString::number(r));
     grafico_->svuotaValori();
+}
+
+void FinestraGrafico::scriviSerie(int serie, const ValoriPerGiornata& valori)
+{
+    for (int r = 0; r < valori.size(); ++r)
+        if (valori[r]) grafico_->impostaValore(r + 1, serie, *valori[r]);
+}
+
+void FinestraGrafico::scriviSerie(int serie, const QVector<int>& valori)
+{
+    for (int r = 0; r < valori.size(); ++r) grafico_->impostaValore(r + 1, serie, valori[r]);
 }
 
 void FinestraGrafico::riempiSquadre(ComboCodici* lista)

@@ -12,6 +12,7 @@ class ComboCodici;
 class Grafico;
 class QHBoxLayout;
 class QPushButton;
+class QStackedLayout;
 
 // The frame of every chart window: the chart (`Chart1` inside `Frame1`) stretching with the window,
 // an optional row of choices above it ("Squadra" and the list of teams `Combo1`), and a bottom row of
@@ -36,7 +37,11 @@ public:
         bool cercaStop = false;     // the stop-round search at load (stop())
         bool disegnaAlCaricamento = true;
         std::optional<QPoint> posizione;  // left, top in the main window, in twips; none: where the area puts it
+        QString nomeRiquadro = QStringLiteral("Frame1");  // the frame around the chart
+        // A hint shown in the chart's place until mostraGrafico() (none: the chart shows from the start).
+        QString suggerimento;
         // The buttons: control names and tooltips differ from window to window.
+        QString testoCopia = QStringLiteral("Copia negli Appunti");
         QString nomeCopia = QStringLiteral("Command1");
         QString suggerimentoCopia = QStringLiteral("Copia il grafico negli Appunti di Windows");
         QString nomeChiudi = QStringLiteral("Command2");
@@ -49,6 +54,8 @@ public:
     static const QString TESTO_COPIA;   // the confirmation after copying
 
     Grafico* grafico() const { return grafico_; }
+    // Whether the chart shows (a window with a hint shows it from its first drawing on).
+    bool graficoVisibile() const;
     // The list of teams; null in a window without one.
     ComboCodici* listaSquadre() const { return combo1_; }
     // The team chosen in the list (empty when none is chosen).
@@ -78,6 +85,9 @@ protected:
     // Gives the chart `righe` rows, labelled with their number when odd and empty when even, and
     // empties every value.
     void impostaRigheNumerate(int righe);
+    // Writes one series from row 1 on, a row for each value; a row without a value is left as it is.
+    void scriviSerie(int serie, const ValoriPerGiornata& valori);
+    void scriviSerie(int serie, const QVector<int>& valori);
     // Fills a list with the teams and selects the one named exactly SquadraCorrente (the first team when
     // it is empty, none when no team has that name), without raising its click.
     static void riempiSquadre(ComboCodici* lista);
@@ -87,6 +97,8 @@ protected:
     QHBoxLayout* rigaScelte() const { return rigaScelte_; }
     QHBoxLayout* rigaGrafico() const { return rigaGrafico_; }
     QPushButton* aggiungiPulsante(Azione* azione, const QString& nome);
+    // Puts the chart in the hint's place, for good.
+    void mostraGrafico();
 
     void showEvent(QShowEvent* e) override;
 
@@ -97,7 +109,8 @@ private:
     QHBoxLayout* rigaScelte_ = nullptr;
     QHBoxLayout* rigaGrafico_ = nullptr;
     QHBoxLayout* rigaPulsanti_ = nullptr;
-    int primoPulsante_ = 0;  // index in rigaPulsanti_ of the copy button
+    QStackedLayout* pila_ = nullptr;  // the hint, then the chart
+    int primoPulsante_ = 0;           // index in rigaPulsanti_ of the copy button
     GiornataStop stop_;
     bool posizionata_ = false;
 };

@@ -3,12 +3,37 @@
 #include "core/cercagiornate.h"
 #include "core/codici.h"
 #include "core/database.h"
+#include "core/utilita.h"
+
+#include <QHash>
+#include <QPair>
 
 namespace {
 
 const QString PARTITE_SQUADRA =
     QStringLiteral("SELECT GiornataNum, Sq1, Sq2, DispAnd, DispRit, G1A, G2A, G1R, G2R FROM Partita "
                    "WHERE Sq1 = ? OR Sq2 = ? ORDER BY GiornataNum, Riga, CodPart");
+
+// How an appearance's card counts.
+const QString SENZA_CARTELLINO = QStringLiteral("SUM(CASE WHEN Ammonito < 1 THEN 1 ELSE 0 END)");
+const QString AMMONIZIONI = QStringLiteral("SUM(CASE WHEN Ammonito BETWEEN 1 AND 100 THEN 1 ELSE 0 END)");
+const QString ESPULSIONI = QStringLiteral("SUM(CASE WHEN Ammonito > 100 THEN 1 ELSE 0 END)");
+
+// The values of a chart drawn round by round: rounds 1..giornatePerGirone of the first leg, then of the
+// return leg, each from valore(giornata, andata) (a value or none) in that order; no value from the stop on.
+template <typename F> ValoriPerGiornata PerGiornata(const GiornataStop& stop, int giornatePerGirone, F valore)
+{
+    ValoriPerGiornata v;
+    for (bool andata : {true, false})
+        for (int g = 1; g <= giornatePerGirone; ++g)
+            if (stop.disegna(g, andata))
+                v.append(valore(g, andata));  // a value, or a round without one
+            else
+                v.append(std::nullopt);
+    return v;
+}
+
+using ChiaveGiornata = QPair<int, bool>;  // round, first leg
 
 }  // namespace
 
@@ -72,26 +97,98 @@ QVector<PuntiClassifica> ClassificaPerGrafico()
     return righe;
 }
 
-QVector<std::optional<int>> RetiPerGiornata(const GiornataStop& stop, int giornatePerGirone)
+ValoriPerGiornata RetiPerGiornata(const GiornataStop& stop, int giornatePerGirone)
 {
-    QVector<int> andata(giornatePerGirone + 1, 0);
-    QVector<int> ritorno(giornatePerGirone + 1, 0);
+    QHash<ChiaveGiornata, int> reti;
     Query q(QStringLiteral("SELECT GiornataNum, "
                            "SUM(CASE WHEN DispAnd = ? THEN IFNULL(G1A, 0) + IFNULL(G2A, 0) ELSE 0 END), "
                            "SUM(CASE WHEN DispRit = ? THEN IFNULL(G1R, 0) + IFNULL(G2R, 0) ELSE 0 END) "
                            "FROM Partita GROUP BY GiornataNum"),
             {VERO, VERO});
     while (q.next()) {
-        const int g = q.intero(0);
-        if (g < 1 || g > giornatePerGirone) continue;
-        andata[g] = q.intero(1);
-        ritorno[g] = q.intero(2);
+        reti[{q.intero(0), true}] = q.intero(1);
+        reti[{q.intero(0), false}] = q.intero(2);
     }
-    QVector<std::optional<int>> reti;
-    for (bool primo : {true, false})
-        for (int g = 1; g <= giornatePerGirone; ++g)
-            reti.append(stop.disegna(g, primo) ? std::optional<int>((primo ? andata : ritorno)[g]) : std::nullopt);
-    return reti;
+    return PerGiornata(stop, giornatePerGirone, [&](int g, bool andata) { return reti.value({g, andata}); });
+}
+
+ValoriPerGiornata RetiSquadraPerGiornata(const QString& squadra, bool fatti, const GiornataStop& stop,
+                                         int giornatePerGirone)
+{
+    const QVector<PartitaSquadra> partite = PartiteSquadra(squadra);
+    const auto reti = [&](int g, bool andata) -> std::optional<double> {
+        for (const PartitaSquadra& p : partite)
+            if (p.giornata == g && p.gara(andata).giocata) return fatti ? p.gara(andata).fatti : p.gara(andata).subiti;
+        return std::nullopt;
+    };
+    return PerGiornata(stop, giornatePerGirone, reti);
+}
+
+CartelliniPerGiornata ContaCartelliniPerGiornata(const GiornataStop& stop, int giornatePerGirone)
+{
+    QHash<ChiaveGiornata, QPair<int, int>> conti;
+    Query q(QStringLiteral("SELECT Giornata, Girone, %1, %2 FROM Presenze WHERE Girone IN (?, ?) "
+                           "GROUP BY Giornata, Girone")
+                .arg(AMMONIZIONI, ESPULSIONI),
+            {GironePresenze(true), GironePresenze(false)});
+    while (q.next()) conti[{q.intero(0), q.intero(1) == GironePresenze(true)}] = {q.intero(2), q.intero(3)};
+    return {PerGiornata(stop, giornatePerGirone,
+                        [&](int g, bool a) {
+                            return conti.value({g, a}).first;
+                        }),
+            PerGiornata(stop, giornatePerGirone, [&](int g, bool a) {
+                return conti.value({g, a}).second;
+            })};
+}
+
+QVector<GiocatoreGrafico> GiocatoriPerGrafico(std::optional<int> codSquadra)
+{
+    QString sql = QStringLiteral("SELECT Codice, Nome, Cognome FROM Giocatore");
+    QVariantList parametri;
+    if (codSquadra) {
+        sql += QStringLiteral(" WHERE CodSquadra = ?");
+        parametri.append(*codSquadra);
+    }
+    Query q(sql + QStringLiteral(" ORDER BY Cognome, Nome, Codice"), parametri);
+    QVector<GiocatoreGrafico> giocatori;
+    while (q.next())
+        giocatori.append({q.intero(0), NullInVuoto(q.valore(1)) + QLatin1Char(' ') + NullInVuoto(q.valore(2))});
+    return giocatori;
+}
+
+ValoriPerGiornata RetiGiocatorePerGiornata(int codGiocatore, const GiornataStop& stop, int giornatePerGirone)
+{
+    QHash<ChiaveGiornata, int> reti;
+    Query q(QStringLiteral("SELECT p.GiornataNum, r.Girone, COUNT(*) FROM Reti r "
+                           "INNER JOIN Partita p ON r.CodPart = p.CodPart "
+                           "WHERE r.CodGiocatore = ? AND r.Tipo <> ? AND r.Girone IN (?, ?) "
+                           "GROUP BY p.GiornataNum, r.Girone"),
+            {codGiocatore, TIPO_AUTORETE, GIRONE_RETI_ANDATA, GIRONE_RETI_RITORNO});
+    while (q.next()) reti[{q.intero(0), q.intero(1) == GIRONE_RETI_ANDATA}] = q.intero(2);
+    int totale = 0;
+    return PerGiornata(stop, giornatePerGirone, [&](int g, bool andata) { return totale += reti.value({g, andata}); });
+}
+
+CartelliniGiocatore ContaCartelliniGiocatore(int codGiocatore)
+{
+    Query q(QStringLiteral("SELECT %1, %2, %3 FROM Presenze WHERE CodGiocatore = ?")
+                .arg(SENZA_CARTELLINO, AMMONIZIONI, ESPULSIONI),
+            {codGiocatore});
+    q.primo();
+    return {q.intero(0), q.intero(1), q.intero(2)};
+}
+
+ValoriPerGiornata VotiGiocatorePerGiornata(int codGiocatore, const GiornataStop& stop, int giornatePerGirone)
+{
+    QHash<ChiaveGiornata, double> voti;
+    Query q(QStringLiteral("SELECT Giornata, Girone, Voto FROM Presenze "
+                           "WHERE CodGiocatore = ? AND Voto <> ? AND Girone IN (?, ?) ORDER BY Codice"),
+            {codGiocatore, SENZA_VOTO, GironePresenze(true), GironePresenze(false)});
+    while (q.next()) {
+        const ChiaveGiornata chiave{q.intero(0), q.intero(1) == GironePresenze(true)};
+        if (!voti.contains(chiave)) voti[chiave] = q.numero(2);
+    }
+    return PerGiornata(stop, giornatePerGirone, [&](int g, bool andata) { return voti.value({g, andata}); });
 }
 
 RisultatiSquadra ContaRisultati(const QString& squadra)

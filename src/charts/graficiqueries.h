@@ -21,6 +21,9 @@ struct GiornataStop {
     bool operator==(const GiornataStop&) const = default;
 };
 
+// The values of a chart drawn round by round, one per row (none: the row shows nothing).
+using ValoriPerGiornata = QVector<std::optional<double>>;
+
 namespace GraficiQueries {
 
 // The first round whose first leg is not played (flag 0), in the first leg; else the first round whose
@@ -60,7 +63,48 @@ QVector<PuntiClassifica> ClassificaPerGrafico();
 
 // The goals of each round's played matches: `giornatePerGirone` rounds of the first leg, then as many of
 // the return leg; no value from the stop on. A round with no match played counts 0.
-QVector<std::optional<int>> RetiPerGiornata(const GiornataStop& stop, int giornatePerGirone);
+ValoriPerGiornata RetiPerGiornata(const GiornataStop& stop, int giornatePerGirone);
+
+// The goals one team scored (`fatti`) or conceded in each round's played match: `giornatePerGirone`
+// rounds of the first leg, then as many of the return leg; no value for a round without a played match of
+// the team (its first of the round counts) nor from the stop on.
+ValoriPerGiornata RetiSquadraPerGiornata(const QString& squadra, bool fatti, const GiornataStop& stop,
+                                         int giornatePerGirone);
+
+// Bookings (card 1..100) and sendings-off (above 100) of each round's line-ups, laid out as
+// RetiPerGiornata: every appearance of the round counts, its match played or not.
+struct CartelliniPerGiornata {
+    ValoriPerGiornata ammonizioni;
+    ValoriPerGiornata espulsioni;
+};
+CartelliniPerGiornata ContaCartelliniPerGiornata(const GiornataStop& stop, int giornatePerGirone);
+
+// A player of the list of the player charts: "<first name> <surname>" (a missing first name leaves the
+// leading blank), by surname and first name.
+struct GiocatoreGrafico {
+    int codice = 0;
+    QString testo;
+    bool operator==(const GiocatoreGrafico&) const = default;
+};
+// The players of a team (its code), or of every team.
+QVector<GiocatoreGrafico> GiocatoriPerGrafico(std::optional<int> codSquadra);
+
+// A player's running total of goals after each round (own goals left out, a goal of unknown kind counted),
+// laid out as RetiPerGiornata; every round before the stop has its value.
+ValoriPerGiornata RetiGiocatorePerGiornata(int codGiocatore, const GiornataStop& stop, int giornatePerGirone);
+
+// A player's appearances over the whole season by card: none, booked, sent off.
+struct CartelliniGiocatore {
+    int senza = 0;
+    int ammonizioni = 0;
+    int espulsioni = 0;
+    bool operator==(const CartelliniGiocatore&) const = default;
+};
+CartelliniGiocatore ContaCartelliniGiocatore(int codGiocatore);
+
+// A player's rating in each round (the first rated appearance of the round; 0 when he has none, "S.V."
+// included), laid out as RetiPerGiornata.
+ValoriPerGiornata VotiGiocatorePerGiornata(int codGiocatore, const GiornataStop& stop, int giornatePerGirone);
 
 // One team's played legs over the whole season, by place and result.
 struct RisultatiSquadra {

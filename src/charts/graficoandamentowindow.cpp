@@ -46,7 +46,7 @@ bool GraficoAndamentoWindow::disegna()
     Grafico* g = grafico();
     g->svuotaValori();
     g->impostaEtichettaSerie(1, nome);
-    for (int k = 0; k < punti.size(); ++k) g->impostaValore(k + 1, 1, punti[k]);
+    scriviSerie(1, punti);
     g->aggiorna();
     return true;
 }

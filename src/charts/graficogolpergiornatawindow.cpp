@@ -26,12 +26,11 @@ GraficoGolPerGiornataWindow::GraficoGolPerGiornataWindow(QWidget* parent) : Fine
 
 bool GraficoGolPerGiornataWindow::disegna()
 {
-    QVector<std::optional<int>> reti;
+    ValoriPerGiornata reti;
     if (!leggi([&] { reti = GraficiQueries::RetiPerGiornata(stop(), GiornatePerGirone(stato().NumeroSquadre)); }))
         return false;
     impostaRigheNumerate(righePerGiornata());
-    for (int r = 0; r < reti.size(); ++r)
-        if (reti[r]) grafico()->impostaValore(r + 1, 1, *reti[r]);
+    scriviSerie(1, reti);
     grafico()->aggiorna();
     return true;
 }

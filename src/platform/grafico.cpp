@@ -277,6 +277,9 @@ void Grafico::disegnaAssi()
         chart_->addSeries(barre);
         barre->attachAxis(asseX);
         barre->attachAxis(asseY);
+        const QList<QLegendMarker*> segni = chart_->legend()->markers(barre);
+        for (int s = 0; s < serie() && s < segni.size(); ++s)
+            if (etichetteSerie_[s].isEmpty()) segni[s]->setVisible(false);
     } else {
         // A line breaks where a value is missing: each run of present values is a segment of its own,
         // and only the first segment of a series shows in the legend.
@@ -298,7 +301,7 @@ void Grafico::disegnaAssi()
                 chart_->addSeries(linea);
                 linea->attachAxis(asseX);
                 linea->attachAxis(asseY);
-                if (i > 0)
+                if (i > 0 || etichetteSerie_[s].isEmpty())
                     for (QLegendMarker* m : chart_->legend()->markers(linea)) m->setVisible(false);
             }
         }

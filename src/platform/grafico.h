@@ -55,10 +55,15 @@ public:
     // The value axis: automatic (the default; it always takes in 0) or fixed from minimo to
     // massimo in `divisioni` equal steps.
     bool scalaAutomatica() const;
+    // The fixed scale, also while the automatic one is in use.
+    double minimoScala() const { return minimo_; }
+    double massimoScala() const { return massimo_; }
+    int divisioniScala() const { return divisioni_; }
     void impostaScalaAutomatica();
     void impostaScalaFissa(double minimo, double massimo, int divisioni);
 
-    // The legend (hidden by default) lists the series at the right of the chart.
+    // The legend (hidden by default) lists the series at the right of the chart; a bar or line series
+    // with an empty label is left out of it.
     bool legenda() const;
     void impostaLegenda(bool visibile);
 
