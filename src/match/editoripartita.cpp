@@ -1,0 +1,194 @@
+#include "match/editoripartita.h"
+
+#include "core/codici.h"
+#include "core/database.h"
+#include "core/stato.h"
+#include "core/utilita.h"
+#include "match/schedapartitaqueries.h"
+#include "platform/azione.h"
+#include "platform/combocodici.h"
+
+#include <QButtonGroup>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QToolButton>
+
+namespace {
+
+constexpr int MINUTO_MASSIMO = 99;
+constexpr int LATO_PULSANTE = 26;
+
+}  // namespace
+
+PartitaEditore LeggiPartitaEditore()
+{
+    const Stato& s = stato();
+    PartitaEditore p;
+    p.codPart = s.CodPartitaCorrente;
+    p.giornata = s.GiornataCorrente;
+    p.andata = s.Andata;
+    const DatiPartita d = SchedaPartitaQueries::partita(p.codPart, p.andata);
+    p.trovata = d.trovata;
+    p.squadra1 = d.casa;
+    p.squadra2 = d.ospite;
+    // The match's own day, whatever the caller's.
+    if (d.trovata) p.giornata = d.giornata;
+    return p;
+}
+
+QVector<VoceGiocatore> RosaSquadra(const QString& squadra, int formatoNome, GiunturaIniziale giuntura,
+                                   std::optional<MatchGirone> senzaTitolariDi)
+{
+    QVector<VoceGiocatore> voci;
+    const int indice = IndiceSquadra(squadra);
+    if (indice <= 0) return voci;
+    QString sql = QStringLiteral("SELECT Codice, Nome, Cognome FROM Giocatore WHERE CodSquadra = ?");
+    QVariantList parametri{stato().Squadre[indice].Codice.toInt()};
+    if (senzaTitolariDi) {
+        sql += QStringLiteral(" AND Codice NOT IN (SELECT CodGiocatore FROM Presenze WHERE Squadra = ? AND Girone = ? "
+                              "AND CodPartita = ? AND Titolare = ? AND CodGiocatore IS NOT NULL)");
+        parametri << squadra << GironePresenze(senzaTitolariDi->andata) << senzaTitolariDi->codPart << VERO;
+    }
+    Query q(sql + QStringLiteral(" ORDER BY Cognome, Nome, Codice"), parametri);
+    while (q.next()) voci.append({q.intero(0), NomeGiocatoreElenco(q.testo(1), q.testo(2), formatoNome, giuntura)});
+    return voci;
+}
+
+std::optional<int> CodiceMinutoDaTesto(const QString& testo, bool secondoTempo)
+{
+    const int minuto = Val(testo);
+    if (minuto < 0 || minuto > MINUTO_MASSIMO) return std::nullopt;
+    return CodiceMinuto(minuto, secondoTempo);
+}
+
+QLineEdit* CasellaDidascalia(const QString& nome, const QString& testo, QWidget* parent)
+{
+    auto* t = new QLineEdit(testo, parent);
+    t->setObjectName(nome);
+    t->setReadOnly(true);
+    t->setFocusPolicy(Qt::NoFocus);
+    t->setStyleSheet(QStringLiteral("QLineEdit { background: rgb(192, 192, 192); }"));
+    return t;
+}
+
+StrisciaPartita CreaStrisciaPartita(const QString& nomePartita, const QString& nomeSquadra, QWidget* parent)
+{
+    StrisciaPartita s;
+    s.barra = new QFrame(parent);
+    s.barra->setObjectName(QStringLiteral("Toolbar1"));
+    static_cast<QFrame*>(s.barra)->setFrameShape(QFrame::StyledPanel);
+    auto* riga = new QHBoxLayout(s.barra);
+    riga->setContentsMargins(4, 3, 4, 3);
+    QLineEdit* didascalia = CasellaDidascalia(QStringLiteral("Text2"), QStringLiteral("Partita:"), s.barra);
+    didascalia->setFixedWidth(didascalia->fontMetrics().horizontalAdvance(didascalia->text()) + 12);
+    s.partita = CasellaDidascalia(nomePartita, QString(), s.barra);
+    QFont grassetto = s.partita->font();
+    grassetto.setBold(true);
+    s.partita->setFont(grassetto);
+    // Two team names of 30 characters side by side.
+    s.partita->setMinimumWidth(QFontMetrics(grassetto).horizontalAdvance(QString(40, QLatin1Char('n'))));
+    s.partita->setAccessibleName(QStringLiteral("Partita"));
+    QLineEdit* squadra = CasellaDidascalia(QStringLiteral("Text4"), QStringLiteral("Squadra"), s.barra);
+    squadra->setFixedWidth(squadra->fontMetrics().horizontalAdvance(squadra->text()) + 12);
+    s.squadra = new ComboCodici(s.barra);
+    s.squadra->setObjectName(nomeSquadra);
+    s.squadra->setAccessibleName(QStringLiteral("Squadra"));
+    s.squadra->setStyleSheet(QStringLiteral("QComboBox { background: rgb(224, 224, 224); }"));
+    s.squadra->setMinimumContentsLength(30);
+    s.squadra->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    riga->addWidget(didascalia);
+    riga->addWidget(s.partita, 1);
+    riga->addSpacing(8);
+    riga->addWidget(squadra);
+    riga->addWidget(s.squadra);
+    return s;
+}
+
+QToolButton* PulsanteFigura(QAction* azione, const QString& nome, QWidget* parent)
+{
+    auto* b = new QToolButton(parent);
+    b->setObjectName(nome);
+    b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    b->setIconSize(QSize(18, 18));
+    b->setFixedSize(LATO_PULSANTE, LATO_PULSANTE);
+    Collega(b, azione);
+    b->setAccessibleName(azione->toolTip());
+    return b;
+}
+
+CampoMinuto::CampoMinuto(const QString& nomeTesto, const QString& nomePrimo, const QString& nomeSecondo,
+                         QWidget* parent)
+    : testo_(new QLineEdit(parent)), primo_(new QRadioButton(QStringLiteral("1° Tempo"), parent)),
+      secondo_(new QRadioButton(QStringLiteral("2° Tempo"), parent)), gruppo_(new QButtonGroup(parent))
+{
+    testo_->setObjectName(nomeTesto);
+    testo_->setAccessibleName(QStringLiteral("Minuto"));
+    testo_->setFixedWidth(testo_->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 16);
+    primo_->setObjectName(nomePrimo);
+    secondo_->setObjectName(nomeSecondo);
+    gruppo_->addButton(primo_);
+    gruppo_->addButton(secondo_);
+}
+
+void CampoMinuto::azzera(bool primoTempo)
+{
+    testo_->clear();
+    if (primoTempo) {
+        primo_->setChecked(true);
+        return;
+    }
+    gruppo_->setExclusive(false);
+    primo_->setChecked(false);
+    secondo_->setChecked(false);
+    gruppo_->setExclusive(true);
+}
+
+void CampoMinuto::mostra(const QVariant& codice, bool primoSeNullo)
+{
+    azzera(primoSeNullo);
+    if (codice.isNull() || !codice.isValid()) return;
+    const int c = codice.toInt();
+    testo_->setText(QString::number(MinutoNelTempo(c)));
+    (SecondoTempo(c) ? secondo_ : primo_)->setChecked(true);
+}
+
+std::optional<int> CampoMinuto::codice() const { return CodiceMinutoDaTesto(testo_->text(), secondo_->isChecked()); }
+
+void RiempiGiocatori(ComboCodici* combo, const QVector<VoceGiocatore>& voci)
+{
+    ComboCodici::SenzaClick guardia(combo);
+    combo->svuota();
+    for (const VoceGiocatore& v : voci) combo->aggiungi(v.testo, v.codice);
+    SvuotaScelta(combo);
+}
+
+int GiocatoreScelto(const ComboCodici* combo)
+{
+    const QString testo = combo->currentText();
+    const int i = combo->currentIndex();
+    if (i >= 0 && combo->itemText(i) == testo) return combo->codice(i);
+    const int uguale = combo->findText(testo, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    return uguale >= 0 ? combo->codice(uguale) : GIOCATORE_NON_IN_ROSA;
+}
+
+bool MostraGiocatore(ComboCodici* combo, int codice, const QString& altrimenti)
+{
+    ComboCodici::SenzaClick guardia(combo);
+    SvuotaScelta(combo);
+    // A name typed in (-1) has no entry, whatever the picker holds.
+    const int i = codice == GIOCATORE_NON_IN_ROSA ? -1 : combo->trovaCodice(codice);
+    if (i >= 0) {
+        combo->setCurrentIndex(i);
+        return true;
+    }
+    combo->setEditText(altrimenti);
+    return false;
+}
+
+void SvuotaScelta(ComboCodici* combo)
+{
+    ComboCodici::SenzaClick guardia(combo);
+    combo->setCurrentIndex(-1);
+    combo->setEditText(QString());
+}

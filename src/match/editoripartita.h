@@ -1,0 +1,106 @@
+#pragma once
+
+#include "core/codici.h"
+
+#include <optional>
+#include <QString>
+#include <QVariant>
+#include <QVector>
+
+class ComboCodici;
+class QAction;
+class QButtonGroup;
+class QLineEdit;
+class QRadioButton;
+class QToolButton;
+class QWidget;
+
+// What the substitution editor and the goal editor share: the match and leg they were opened on, the
+// strip with the match and the team picker, the picture buttons, the minute with its half, and the
+// player pickers.
+
+// The match and leg an editor works on, read once when it loads: every row it saves goes to them,
+// wherever its caller has moved since. Team 1 is the home team of the leg.
+struct PartitaEditore {
+    bool trovata = false;
+    int codPart = 0;
+    int giornata = 0;
+    bool andata = true;
+    QString squadra1, squadra2;
+
+    // The name of team 1 (lato 0) or team 2.
+    const QString& squadra(int lato) const { return lato == 0 ? squadra1 : squadra2; }
+};
+
+// The hand-over match (CodPartitaCorrente, GiornataCorrente, Andata) as it stands now.
+PartitaEditore LeggiPartitaEditore();
+
+// A player of a picker: his GIOCATORE.CODICE and the text shown.
+struct VoceGiocatore {
+    int codice = 0;
+    QString testo;
+};
+
+// The squad of a team (by its name in `Squadre`), by surname then first name, named in style
+// `formatoNome` with `giuntura`. With `senzaTitolariDi` (a match and leg), its starters there are left out.
+struct MatchGirone {
+    int codPart = 0;
+    bool andata = true;
+};
+QVector<VoceGiocatore> RosaSquadra(const QString& squadra, int formatoNome, GiunturaIniziale giuntura,
+                                   std::optional<MatchGirone> senzaTitolariDi = std::nullopt);
+
+// The minute typed in a box, as the code stored for its half: the leading whole number ("45,5" 45),
+// 0 when the box is empty or does not start with a number, plus 100 in the second half. Nothing when
+// the minute is outside 0..99, which the code could not hold apart from the other half.
+std::optional<int> CodiceMinutoDaTesto(const QString& testo, bool secondoTempo);
+
+// The strip at the top: "Partita:", the match, "Squadra" and the team picker.
+struct StrisciaPartita {
+    QWidget* barra = nullptr;
+    QLineEdit* partita = nullptr;
+    ComboCodici* squadra = nullptr;
+};
+// `nomePartita` and `nomeSquadra` are the objectNames of the match box and of the team picker.
+StrisciaPartita CreaStrisciaPartita(const QString& nomePartita, const QString& nomeSquadra, QWidget* parent);
+
+// A grey read-only box used as a caption or a heading.
+QLineEdit* CasellaDidascalia(const QString& nome, const QString& testo, QWidget* parent);
+
+// A picture button of a tool strip that runs `azione` and follows it (icon, tooltip, enabled state).
+QToolButton* PulsanteFigura(QAction* azione, const QString& nome, QWidget* parent);
+
+// The minute of a record: the box and the two halves. No half may be chosen (a record without minute).
+class CampoMinuto {
+public:
+    CampoMinuto(const QString& nomeTesto, const QString& nomePrimo, const QString& nomeSecondo, QWidget* parent);
+
+    QLineEdit* testo() const { return testo_; }
+    QRadioButton* primo() const { return primo_; }
+    QRadioButton* secondo() const { return secondo_; }
+
+    // Empty box; the first half or none.
+    void azzera(bool primoTempo);
+    // A stored code: the minute within its half and its half. Null shows nothing (`primoSeNullo`
+    // chooses whether the first half stays chosen then).
+    void mostra(const QVariant& codice, bool primoSeNullo);
+    // The code to store, as CodiceMinutoDaTesto; the second half only when it is chosen.
+    std::optional<int> codice() const;
+
+private:
+    QLineEdit* testo_;
+    QRadioButton* primo_;
+    QRadioButton* secondo_;
+    QButtonGroup* gruppo_;
+};
+
+// Fills a player picker (its typed text is cleared).
+void RiempiGiocatori(ComboCodici* combo, const QVector<VoceGiocatore>& voci);
+// The player picked: the chosen entry while its text is the one shown, else the first entry with
+// exactly that text; -1 (a name typed outside the list) when none.
+int GiocatoreScelto(const ComboCodici* combo);
+// Shows a player: his entry when the picker has one, else `altrimenti` as typed text. False when
+// no entry has his code.
+bool MostraGiocatore(ComboCodici* combo, int codice, const QString& altrimenti);
+// No entry chosen and no text.
+void SvuotaScelta(ComboCodici* combo);

@@ -1,0 +1,416 @@
+#include "match/sostituzioniwindow.h"
+
+#include "core/codici.h"
+#include "core/comando.h"
+#include "core/stato.h"
+#include "core/utilita.h"
+#include "match/schedapartitaqueries.h"
+#include "match/sostituzioniqueries.h"
+#include "platform/azione.h"
+#include "platform/combocodici.h"
+#include "platform/guida.h"
+#include "platform/icone.h"
+#include "platform/messaggio.h"
+#include "platform/spinner.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString TITOLO = QStringLiteral("Schede sostituzioni");
+const QString TITOLO_SALVA = QStringLiteral("Inserimento sostituzione");
+const QString NON_SPECIFICATO = QStringLiteral("(Non specificato)");
+constexpr int CONTESTO_GUIDA = 41;
+constexpr int CARATTERI_NOME = 34;  // a first name and a long surname
+
+// The rating arrows: no rating (empty, "s.v." or no number at all) goes to 5 or 6, any number moves by
+// half a point within 3..10.
+std::optional<QString> PassoVoto(const QString& testo, int verso)
+{
+    std::optional<double> voto;
+    const bool numero = SostituzioniQueries::LeggiVoto(testo, voto) && voto && *voto != SENZA_VOTO;
+    return Spinner::passoVoto(testo, verso, !numero);
+}
+
+QLabel* Etichetta(const QString& nome, const QString& testo, QWidget* buddy, QWidget* parent)
+{
+    auto* l = new QLabel(testo, parent);
+    l->setObjectName(nome);
+    l->setBuddy(buddy);
+    QFont f = l->font();
+    f.setBold(true);
+    l->setFont(f);
+    return l;
+}
+
+ComboCodici* Scelta(const QString& nome, const QString& suggerimento, QWidget* parent)
+{
+    auto* c = new ComboCodici(parent);
+    c->setObjectName(nome);
+    c->setModificabile(true);
+    c->setToolTip(suggerimento);
+    c->setAccessibleName(suggerimento);
+    c->setMinimumContentsLength(CARATTERI_NOME);
+    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    return c;
+}
+
+}  // namespace
+
+SostituzioniWindow::SostituzioniWindow(QWidget* parent) : Finestra(Id, parent)
+{
+    impostaAspetto(TITOLO, QStringLiteral("sostituzione"), CONTESTO_GUIDA);
+    const StrisciaPartita striscia = CreaStrisciaPartita(QStringLiteral("Text3"), QStringLiteral("Combo4"), this);
+    incontro_ = striscia.partita;
+    squadra_ = striscia.squadra;
+
+    // The record strip: previous, next, delete, new, save, help, and the heading.
+    auto azione = [this](const char* icona, const QString& suggerimento, std::function<void()> fare) {
+        auto* a = new Azione(suggerimento, Icona(QLatin1String(icona)), this);
+        a->conSuggerimento(suggerimento)->allo(std::move(fare));
+        return a;
+    };
+    precedente_ = azione("precedente", QStringLiteral("Visualizza sostituzione precedente"), [this] { Precedente(); });
+    successiva_ = azione("successivo", QStringLiteral("Visualizza sostituzione successiva"), [this] { Successiva(); });
+    elimina_ = azione("elimina", QStringLiteral("Elimina la sostituzione visualizzata"), [this] { Elimina(); });
+    nuova_ = azione("aggiungi", QStringLiteral("Inserisci nuova"), [this] { Nuova(); });
+    salva_ = azione("salva", QStringLiteral("Salva i dati della sostituzione"), [this] { Salva(); });
+    Azione* guida = azione("guida", QStringLiteral("Guida di Golvarno"), [] { Guida::apri(CONTESTO_GUIDA); });
+    auto* barra = new QFrame(this);
+    barra->setObjectName(QStringLiteral("Toolbar2"));
+    barra->setFrameShape(QFrame::StyledPanel);
+    auto* pulsanti = new QHBoxLayout(barra);
+    pulsanti->setContentsMargins(4, 3, 4, 3);
+    pulsanti->setSpacing(2);
+    int n = 1;
+    for (Azione* a : {precedente_, successiva_, elimina_, nuova_, salva_, guida}) {
+        if (a == nuova_ || a == guida) pulsanti->addSpacing(10);
+        pulsanti->addWidget(PulsanteFigura(a, QStringLiteral("Command%1").arg(n++), barra));
+    }
+    pulsanti->addSpacing(10);
+    intestazione_ = CasellaDidascalia(QStringLiteral("Text5"), QString(), barra);
+    intestazione_->setStyleSheet(
+        QStringLiteral("QLineEdit { background: rgb(192, 192, 192); color: rgb(192, 0, 0); font-weight: bold; }"));
+    intestazione_->setAccessibleName(QStringLiteral("Sostituzione visualizzata"));
+    pulsanti->addWidget(intestazione_, 1);
+
+    // The record.
+    auto* frame = new QGroupBox(QStringLiteral("Dati della sostituzione"), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    entra_ = Scelta(QStringLiteral("Combo2"), QStringLiteral("Elenco dei giocatori non titolari"), frame);
+    esce_ = Scelta(QStringLiteral("Combo3"), QStringLiteral("Elenco dei giocatori che hanno giocato"), frame);
+    minuto_ = std::make_unique<CampoMinuto>(QStringLiteral("Text6"), QStringLiteral("Option1"),
+                                            QStringLiteral("Option2"), frame);
+    voto_ = new ComboCodici(frame);
+    voto_->setObjectName(QStringLiteral("Combo1"));
+    voto_->setModificabile(true);
+    voto_->setAccessibleName(QStringLiteral("Voto"));
+    voto_->setMinimumContentsLength(4);
+    voto_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    auto* frecce = new Spinner(voto_->lineEdit(), frame);
+    frecce->setObjectName(QStringLiteral("UpDown1"));
+    frecce->impostaPasso(PassoVoto);
+    ammonito_ = new QCheckBox(QStringLiteral("Ammonito"), frame);
+    ammonito_->setObjectName(QStringLiteral("Check1"));
+    espulso_ = new QCheckBox(QStringLiteral("Espulso"), frame);
+    espulso_->setObjectName(QStringLiteral("Check2"));
+
+    auto* griglia = new QGridLayout(frame);
+    griglia->setHorizontalSpacing(8);
+    griglia->addWidget(Etichetta(QStringLiteral("Label4"), QStringLiteral("ENTRA"), entra_, frame), 0, 0);
+    griglia->addWidget(entra_, 0, 1, 1, 4);
+    griglia->addWidget(Etichetta(QStringLiteral("Label7"), QStringLiteral("ESCE"), esce_, frame), 1, 0);
+    griglia->addWidget(esce_, 1, 1, 1, 4);
+    griglia->addWidget(Etichetta(QStringLiteral("Label8"), QStringLiteral("MINUTO"), minuto_->testo(), frame), 2, 0);
+    auto* tempo = new QHBoxLayout;
+    tempo->addWidget(minuto_->testo());
+    tempo->addSpacing(8);
+    tempo->addWidget(minuto_->primo());
+    tempo->addWidget(minuto_->secondo());
+    tempo->addStretch(1);
+    griglia->addLayout(tempo, 2, 1, 1, 4);
+    griglia->addWidget(Etichetta(QStringLiteral("Label5"), QStringLiteral("VOTO"), voto_, frame), 3, 0);
+    auto* voto = new QHBoxLayout;
+    voto->setSpacing(0);
+    voto->addWidget(voto_);
+    voto->addWidget(frecce);
+    voto->addSpacing(32);
+    voto->addWidget(Etichetta(QStringLiteral("Label6"), QStringLiteral("NOTE"), ammonito_, frame));
+    voto->addSpacing(8);
+    voto->addWidget(ammonito_);
+    voto->addSpacing(8);
+    voto->addWidget(espulso_);
+    voto->addStretch(1);
+    griglia->addLayout(voto, 3, 1, 1, 4);
+    griglia->setColumnStretch(1, 1);
+
+    auto* tutto = new QVBoxLayout(this);
+    tutto->addWidget(striscia.barra);
+    tutto->addWidget(barra);
+    tutto->addWidget(frame);
+    tutto->addStretch(1);
+
+    connect(squadra_, &ComboCodici::click, this, [this] { squadraScelta(); });
+}
+
+SostituzioniWindow::~SostituzioniWindow() = default;
+
+void SostituzioniWindow::carica()
+{
+    caricamento_ = true;
+    const Stato& s = stato();
+    int chiave = s.CodSostituzione;
+    if (!EseguiComando(TITOLO, [&] { partita_ = LeggiPartitaEditore(); })) partita_ = PartitaEditore();
+    {
+        ComboCodici::SenzaClick guardia(squadra_);
+        squadra_->aggiungi(partita_.squadra1);
+        squadra_->aggiungi(partita_.squadra2);
+        incontro_->setText(partita_.squadra1 + QStringLiteral(" - ") + partita_.squadra2);
+        incontro_->setCursorPosition(0);
+        int lato = chiave == -1 ? 0 : 1;
+        if (chiave >= 0) {
+            SostituzioniQueries::Scheda scheda;
+            EseguiComando(TITOLO, [&] { scheda = SostituzioniQueries::scheda(chiave); });
+            lato = scheda.trovata && scheda.squadra == partita_.squadra2 ? 1 : 0;
+        }
+        squadra_->setCurrentIndex(lato);
+    }
+    voto_->svuota();
+    for (const QString& v : VociVoto(StileSenzaVoto::Minuscolo)) voto_->aggiungi(v);
+    AggiornaSostituzioni(chiave);
+    // A key that is no substitution of this match and leg: a new one of the home team.
+    if (chiave >= 0 && selezionata_ < 0) {
+        {
+            ComboCodici::SenzaClick guardia(squadra_);
+            squadra_->setCurrentIndex(0);
+        }
+        AggiornaSostituzioni(-1);
+    }
+    for (Azione* a : {nuova_, salva_}) a->impostaDisponibile(partita_.trovata);
+    caricamento_ = false;
+}
+
+void SostituzioniWindow::AggiornaSostituzioni(int chiave)
+{
+    caricamento_ = true;
+    CursoreAttesa();
+    lato_ = squadra_->currentIndex() == 0 ? 0 : 1;
+    SostituzioniQueries::Elenchi elenchi;
+    if (partita_.trovata)
+        EseguiComando(TITOLO, [&] {
+            elenchi = SostituzioniQueries::elenchi(SostituzioniQueries::LatoDi(partita_, lato_), stato().FormatoNome);
+        });
+    RiempiGiocatori(esce_, elenchi.esce);
+    RiempiGiocatori(entra_, elenchi.entra);
+    chiavi_ = elenchi.chiavi;
+    selezionata_ = chiave >= 0 ? int(chiavi_.indexOf(chiave)) : -1;
+    if (selezionata_ >= 0) {
+        abilitaRecord(true);
+        CaricaScheda();
+    } else {
+        abilitaRecord(false);
+        AzzeraScheda();
+    }
+    CursoreNormale();
+    caricamento_ = false;
+}
+
+void SostituzioniWindow::abilitaRecord(bool abilita)
+{
+    for (Azione* a : {precedente_, successiva_, elimina_}) a->impostaDisponibile(abilita);
+}
+
+void SostituzioniWindow::AzzeraScheda()
+{
+    schedaSalvata_ = false;
+    SvuotaScelta(entra_);
+    SvuotaScelta(esce_);
+    minuto_->azzera(true);
+    SvuotaScelta(voto_);
+    ammonito_->setChecked(false);
+    espulso_->setChecked(false);
+    intestazione_->setText(QStringLiteral("Nuova sostituzione"));
+}
+
+void SostituzioniWindow::CaricaScheda()
+{
+    schedaSalvata_ = true;
+    intestazione_->setText(QString::number(selezionata_ + 1) + QStringLiteral("a sostituzione effettuata"));
+    ammonito_->setChecked(false);
+    espulso_->setChecked(false);
+    SvuotaScelta(voto_);
+    SvuotaScelta(entra_);
+    SvuotaScelta(esce_);
+    minuto_->azzera(false);
+    SostituzioniQueries::Scheda s;
+    const int codice = chiavi_.value(selezionata_, -1);
+    if (!EseguiComando(TITOLO, [&] { s = SostituzioniQueries::scheda(codice); }) || !s.trovata) return;
+    if (Espulso(s.cartellino))
+        espulso_->setChecked(true);
+    else if (Ammonito(s.cartellino))
+        ammonito_->setChecked(true);
+    MostraGiocatore(entra_, s.codGiocatore, s.nome);
+    if (!s.voto.isNull()) {
+        const double voto = s.voto.toDouble();
+        if (voto == SENZA_VOTO)
+            voto_->setCurrentIndex(0);
+        else
+            voto_->setEditText(TestoVoto(voto, StileSenzaVoto::Minuscolo));
+    }
+    if (!s.collegata) {
+        esce_->setEditText(NON_SPECIFICATO);
+        return;
+    }
+    MostraGiocatore(esce_, s.codGiocatoreEsce, s.nomeEsce);
+    minuto_->mostra(s.sostituito, false);
+}
+
+void SostituzioniWindow::squadraScelta()
+{
+    if (caricamento_) return;
+    // A record being edited is dropped, as a change of team starts a new one.
+    AggiornaSostituzioni(squadra_->currentIndex() == 0 ? -1 : -2);
+}
+
+void SostituzioniWindow::Precedente()
+{
+    if (!schedaSalvata_) {
+        Messaggio::errore(QStringLiteral("Questa sostituzione non è ancora stata salvata"), TITOLO);
+        return;
+    }
+    if (selezionata_ > 0)
+        AggiornaSostituzioni(chiavi_[selezionata_ - 1]);
+    else
+        Messaggio::errore(QStringLiteral("Questa è la prima sostituzione effettuata!"), TITOLO);
+}
+
+void SostituzioniWindow::Successiva()
+{
+    if (!schedaSalvata_) {
+        Messaggio::errore(QStringLiteral("Questa sostituzione non è ancora stata salvata"), TITOLO);
+        return;
+    }
+    if (selezionata_ < chiavi_.size() - 1)
+        AggiornaSostituzioni(chiavi_[selezionata_ + 1]);
+    else
+        Messaggio::errore(QStringLiteral("Questa è l'ultima sostituzione effettuata!"), TITOLO);
+}
+
+void SostituzioniWindow::Nuova()
+{
+    if (schedaSalvata_) {
+        AzzeraScheda();
+        return;
+    }
+    const auto risposta = Messaggio::mostra(QStringLiteral("Attenzione: questa sostituzione non è stata salvata. "
+                                                           "Salvare prima di inserirne una nuova?"),
+                                            Messaggio::Pulsanti::SiNoAnnulla, Messaggio::Icona::Domanda, TITOLO);
+    if (risposta == Messaggio::Risposta::Annulla) return;
+    // A save refused or failed keeps the record, so nothing typed is lost.
+    if (risposta == Messaggio::Risposta::Si && !Salva()) return;
+    AzzeraScheda();
+}
+
+bool SostituzioniWindow::Salva()
+{
+    if (entra_->currentText().isEmpty()) {
+        Messaggio::errore(QStringLiteral("Occorre specificare il giocatore entrato!"), TITOLO_SALVA);
+        return false;
+    }
+    if (esce_->currentText().isEmpty()) {
+        Messaggio::errore(QStringLiteral("Occorre specificare il giocatore che è uscito!"), TITOLO_SALVA);
+        return false;
+    }
+    SostituzioniQueries::Dati d;
+    if (!SostituzioniQueries::LeggiVoto(voto_->currentText(), d.voto)) {
+        Messaggio::errore(QStringLiteral("Il voto deve essere un numero (per esempio 6,5) oppure \"s.v.\"!"),
+                          TITOLO_SALVA);
+        return false;
+    }
+    const std::optional<int> minuto = minuto_->codice();
+    if (!minuto) {
+        Messaggio::errore(QStringLiteral("Il minuto della sostituzione va indicato da 0 a 99 all'interno del tempo!"),
+                          TITOLO_SALVA);
+        return false;
+    }
+    d.minuto = *minuto;
+    d.codGiocatore = GiocatoreScelto(entra_);
+    d.nome = entra_->currentText();
+    d.ammonito = ammonito_->isChecked();
+    d.espulso = espulso_->isChecked();
+    const int esce = GiocatoreScelto(esce_);
+    if (esce != GIOCATORE_NON_IN_ROSA) d.codGiocatoreEsce = esce;
+    const SostituzioniQueries::Lato lato = SostituzioniQueries::LatoDi(partita_, lato_);
+
+    if (schedaSalvata_) {
+        const int codice = chiavi_.value(selezionata_, -1);
+        bool presente = false;
+        if (!EseguiComando(TITOLO_SALVA, [&] { presente = SostituzioniQueries::modifica(lato, codice, d); }))
+            return false;
+        if (!presente) {
+            Messaggio::avvisa(QStringLiteral("Questa sostituzione non c'è più: è stata eliminata in un'altra "
+                                             "finestra.\rI dati non sono stati salvati."),
+                              TITOLO_SALVA);
+            AggiornaSostituzioni(lato_ == 0 ? -1 : -2);
+        }
+        return presente;
+    }
+    int codice = 0;
+    if (!EseguiComando(TITOLO_SALVA, [&] { codice = SostituzioniQueries::inserisci(lato, d); })) return false;
+    chiavi_.append(codice);
+    selezionata_ = int(chiavi_.size()) - 1;
+    schedaSalvata_ = true;
+    abilitaRecord(true);
+    return true;
+}
+
+void SostituzioniWindow::rifiutaEliminazione()
+{
+    Messaggio::avvisa(QStringLiteral("Non si può eliminare la sostituzione di %1 con %2: %2 è stato a sua volta "
+                                     "sostituito.\rEliminare prima quella sostituzione.")
+                          .arg(esce_->currentText(), entra_->currentText()),
+                      TITOLO);
+}
+
+void SostituzioniWindow::Elimina()
+{
+    if (!schedaSalvata_) {
+        AzzeraScheda();
+        return;
+    }
+    const int codice = chiavi_.value(selezionata_, -1);
+    bool dopo = false;
+    if (!EseguiComando(TITOLO, [&] { dopo = SostituzioniQueries::sostituitoPiuTardi(codice); })) return;
+    if (dopo) {
+        rifiutaEliminazione();
+        return;
+    }
+    if (!Messaggio::conferma(QStringLiteral("Eliminare la sostituzione di ") + esce_->currentText() +
+                                 QStringLiteral(" con ") + entra_->currentText() + QStringLiteral(" ?"),
+                             TITOLO))
+        return;
+    auto esito = SchedaPartitaQueries::EsitoSostituzione::Mancante;
+    if (!EseguiComando(TITOLO, [&] { esito = SchedaPartitaQueries::eliminaSostituzione(codice); })) return;
+    if (esito == SchedaPartitaQueries::EsitoSostituzione::SostituitoDopo) {
+        rifiutaEliminazione();
+        return;
+    }
+    // Deleted, here or meanwhile elsewhere: the next one, else the one before, else a blank record.
+    const int n = int(chiavi_.size());
+    int vicina = -3;
+    if (n > 1) vicina = selezionata_ < n - 1 ? chiavi_[selezionata_ + 1] : chiavi_[selezionata_ - 1];
+    AggiornaSostituzioni(vicina);
+}
+
+void RegistraSostituzioni()
+{
+    Finestre::istanza().registra(SostituzioniWindow::Id, [] { return new SostituzioniWindow; });
+}

@@ -1,0 +1,361 @@
+#include "match/finestrepartita.h"
+#include "support/ambientetest.h"
+
+#include "core/database.h"
+#include "core/idfinestre.h"
+#include "match/retiwindow.h"
+#include "platform/combocodici.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+// The goal editor: the goal handed over, what a goal shows, saves and refusals, the goal tally, deletes.
+class TestReti : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<AmbienteTest> amb_;
+    DatiFixture d_;
+    RetiWindow* w_ = nullptr;
+    const PartitaFixture* p_ = nullptr;
+
+    template <typename T = QWidget> T* parte(const QString& nome) const { return w_->findChild<T*>(nome); }
+    ComboCodici* combo(const QString& nome) const { return parte<ComboCodici>(nome); }
+    QString testo(const QString& nome) const
+    {
+        auto* c = combo(nome);
+        return c ? c->currentText() : parte<QLineEdit>(nome)->text();
+    }
+    void scrivi(const QString& nome, const QString& t) const
+    {
+        if (auto* c = combo(nome)) {
+            c->setCurrentIndex(-1);
+            c->setEditText(t);
+        } else {
+            parte<QLineEdit>(nome)->setText(t);
+        }
+    }
+    bool attivo(const QString& nome) const { return parte<QToolButton>(nome)->isEnabled(); }
+
+    // Day 1's first match played in both legs, without goals; a and b two players of its first team.
+    void apri()
+    {
+        d_ = amb_->apri(amb_->nuovo(4).rose(25).giocaFinoA(2, false));
+        p_ = d_.partita(1, 1);
+        a_ = d_.rosa(p_->sq1)[0]->codice;
+        b_ = d_.rosa(p_->sq1)[1]->codice;
+        Esegui("UPDATE Giocatore SET Nome = 'Andrea', Cognome = 'Aaaa', Reti = NULL WHERE Codice = ?", {a_});
+        Esegui("UPDATE Giocatore SET Nome = 'Bruno', Cognome = 'Bbbb', Reti = 0 WHERE Codice = ?", {b_});
+    }
+    int a_ = 0, b_ = 0;
+    int rete(int giocatore, const QString& squadra, const QVariant& minuto, int tipo = 1, int girone = 1,
+             const PartitaFixture* p = nullptr)
+    {
+        Esegui("INSERT INTO Reti (CodPart, CodGiocatore, Squadra, Minuto, Tipo, Girone) VALUES (?, ?, ?, ?, ?, ?)",
+               {(p ? p : p_)->codPart, giocatore, squadra, minuto, tipo, girone});
+        return Valore("SELECT MAX(Codice) FROM Reti").toInt();
+    }
+    RetiWindow* mostra(int chiave, bool andata = true)
+    {
+        stato().CodPartitaCorrente = p_->codPart;
+        stato().CodRete = chiave;
+        return w_ = amb_->mostra<RetiWindow>(IdFinestra::Reti, 1, andata);
+    }
+    static QVariant tally(int giocatore) { return Valore("SELECT Reti FROM Giocatore WHERE Codice = ?", {giocatore}); }
+    static QVariant campo(int rete, const QString& nome)
+    {
+        return Valore("SELECT " + nome + " FROM Reti WHERE Codice = ?", {rete});
+    }
+
+private slots:
+    void init() { amb_ = std::make_unique<AmbienteTest>(RegistraFinestrePartita); }
+    void cleanup()
+    {
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+        w_ = nullptr;
+        amb_.reset();
+    }
+
+    void apertura_data()
+    {
+        QTest::addColumn<int>("chiave");  // -1, -2, or 0: the away team's third goal, 1: another match's goal
+        QTest::addColumn<bool>("andata");
+        QTest::addColumn<int>("lato");
+        QTest::addColumn<QString>("titolo");
+        QTest::newRow("nuovo in casa") << -1 << true << 0 << "Inserimento di un nuovo gol";
+        QTest::newRow("nuovo ospite, ritorno") << -2 << false << 1 << "Inserimento di un nuovo gol";
+        QTest::newRow("terzo gol ospite") << 0 << true << 1 << "3° gol segnato";
+        QTest::newRow("gol di un'altra partita") << 1 << true << 0 << "Inserimento di un nuovo gol";
+    }
+    // The team and goal handed over; the goals by minute, none first; a key of no goal of the leg: a new one.
+    void apertura()
+    {
+        QFETCH(int, chiave);
+        QFETCH(bool, andata);
+        QFETCH(int, lato);
+        QFETCH(QString, titolo);
+        apri();
+        const QString ospite = p_->ospite(andata), casa = p_->casa(andata);
+        const int girone = andata ? 1 : 2;
+        const int terzo = rete(0, ospite, 110, 1, girone);
+        rete(0, ospite, QVariant(), 1, girone);
+        rete(0, ospite, 30, 1, girone);
+        rete(a_, p_->sq1, 20, 1, 3 - girone);  // the other leg
+        const int altra = rete(0, ospite, 10, 1, girone, d_.partita(2, 1));
+        mostra(chiave == 0 ? terzo : chiave == 1 ? altra : chiave, andata);
+        QCOMPARE(testo("Text1"), casa + " - " + ospite);
+        QCOMPARE(testo("Combo1"), lato == 0 ? casa : ospite);
+        QCOMPARE(testo("Text6"), titolo);
+        QCOMPARE(w_->chiavi().size(), lato == 0 ? 0 : 3);
+        QCOMPARE(w_->chiavi().value(2), lato == 0 ? 0 : terzo);
+        for (const char* b : {"Command1", "Command2", "Command3"}) QCOMPARE(attivo(b), chiave == 0);
+        QCOMPARE(combo("Combo2")->count(), 25);
+        // Switching team: that team's first goal, or a new one.
+        combo("Combo1")->setCurrentIndex(1 - lato);
+        QCOMPARE(testo("Text6"), lato == 0 ? "1° gol segnato" : "Inserimento di un nuovo gol");
+    }
+
+    void scheda_data()
+    {
+        QTest::addColumn<QVariant>("minuto");
+        QTest::addColumn<int>("tipo");
+        QTest::addColumn<int>("marcatore");  // 0 of the squad, 1 moved to another team, 2 typed (-1)
+        QTest::addColumn<QString>("testoMinuto");
+        QTest::addColumn<bool>("secondo");
+        QTest::addColumn<QString>("testoTipo");
+        QTest::addColumn<QString>("testoMarcatore");
+        QTest::newRow("145") << QVariant(145) << 3 << 0 << "45" << true << "Colpo di testa"
+                             << "A Aaaa";
+        QTest::newRow("100, autorete") << QVariant(100) << 7 << 1 << "0" << true << ""
+                                       << "Andrea Aaaa";
+        QTest::newRow("0, 250") << QVariant(0) << 250 << 2 << "0" << false << ""
+                                << "(Giocatore non disponibile)";
+        QTest::newRow("nullo, tacco") << QVariant(QMetaType::fromType<int>()) << 8 << 0 << "" << false
+                                      << "Colpo di tacco"
+                                      << "A Aaaa";
+    }
+    // A goal as shown with name style 3: minute and half, kind or own goal, the scorer wherever he plays now.
+    void scheda()
+    {
+        QFETCH(QVariant, minuto);
+        QFETCH(int, tipo);
+        QFETCH(int, marcatore);
+        QFETCH(QString, testoMinuto);
+        QFETCH(bool, secondo);
+        QFETCH(QString, testoTipo);
+        QFETCH(QString, testoMarcatore);
+        apri();
+        if (marcatore == 1)
+            Esegui("UPDATE Giocatore SET CodSquadra = ? WHERE Codice = ?", {d_.codici.value(p_->sq2), a_});
+        const int r = rete(marcatore == 2 ? -1 : a_, p_->sq1, minuto, tipo);
+        rete(b_, p_->sq1, 199);
+        Esegui("UPDATE Reti SET Note = 'Dal limite' WHERE Codice = ?", {r});
+        stato().FormatoNome = 3;
+        mostra(r);
+        QCOMPARE(testo("Combo2"), testoMarcatore);
+        QCOMPARE(testo("Text3"), testoMinuto);
+        QCOMPARE(parte<QRadioButton>("Option2")->isChecked(), secondo);
+        QCOMPARE(parte<QRadioButton>("Option1")->isChecked(), !secondo);
+        QCOMPARE(testo("Combo3"), testoTipo);
+        QCOMPARE(parte<QCheckBox>("Check1")->isChecked(), tipo == 7);
+        QCOMPARE(parte<QPlainTextEdit>("Text5")->toPlainText(), "Dal limite");
+        // Shown again after another goal: the same text, no second entry for a player who moved.
+        const int voci = combo("Combo2")->count();
+        QCOMPARE(voci, 25);
+        w_->Successivo();
+        QCOMPARE(testo("Combo2"), "B Bbbb");
+        QVERIFY(!parte<QCheckBox>("Check1")->isChecked());
+        w_->Precedente();
+        QCOMPARE(testo("Combo2"), testoMarcatore);
+        QCOMPARE(combo("Combo2")->count(), voci);
+    }
+
+    // The tally over one sequence: each stored goal of a scorer found counts 1, own goals too; never below 0.
+    void tally()
+    {
+        apri();
+        mostra(-1);
+        auto scegli = [&](int g) { combo("Combo2")->setCurrentIndex(combo("Combo2")->trovaCodice(g)); };
+        scegli(a_);
+        QVERIFY(w_->Salva());
+        const int r = w_->chiavi().last();
+        QCOMPARE(tally(a_).toInt(), 1);
+        QVERIFY(w_->Salva());  // unchanged
+        QCOMPARE(tally(a_).toInt(), 1);
+        scegli(b_);
+        QVERIFY(w_->Salva());
+        QCOMPARE(QVariantList({tally(a_).toInt(), tally(b_).toInt()}), QVariantList({0, 1}));
+        parte<QCheckBox>("Check1")->setChecked(true);
+        for (int i = 0; i < 2; ++i) QVERIFY(w_->Salva());  // an own goal saved again
+        QCOMPARE(QVariantList({tally(b_).toInt(), campo(r, "Tipo").toInt()}), QVariantList({1, 7}));
+        parte<QCheckBox>("Check1")->setChecked(false);
+        combo("Combo3")->setCurrentIndex(combo("Combo3")->trovaCodice(5));
+        QVERIFY(w_->Salva());
+        QCOMPARE(QVariantList({tally(b_).toInt(), campo(r, "Tipo").toInt()}), QVariantList({1, 5}));
+        scrivi("Combo2", "Sconosciuto");
+        for (int i = 0; i < 2; ++i) QVERIFY(w_->Salva());
+        QCOMPARE(QVariantList({tally(b_).toInt(), campo(r, "CodGiocatore").toInt()}), QVariantList({0, -1}));
+        // A failure leaves the file and the window as they were.
+        scegli(a_);
+        Esegui("CREATE TRIGGER blocco BEFORE UPDATE ON Giocatore BEGIN SELECT RAISE(ABORT, 'bloccato'); END");
+        amb_->messaggi().ok();
+        QVERIFY(!w_->Salva());
+        QCOMPARE(campo(r, "CodGiocatore").toInt(), -1);
+        w_->Nuovo();
+        scegli(a_);
+        amb_->messaggi().ok();
+        QVERIFY(!w_->Salva());
+        QCOMPARE(QVariantList({Valore("SELECT COUNT(*) FROM Reti").toInt(), int(w_->chiavi().size())}),
+                 QVariantList({1, 1}));
+        QVERIFY(!w_->reteSalvata());
+        Esegui("DROP TRIGGER blocco");
+        QVERIFY(w_->Salva());
+        QCOMPARE(tally(a_).toInt(), 1);
+        // Deleting at 0: the goal goes, the tally stays at 0.
+        Esegui("UPDATE Giocatore SET Reti = 0 WHERE Codice = ?", {a_});
+        amb_->messaggi().si();
+        w_->Elimina();
+        QCOMPARE(amb_->messaggi().ultimo().testo, "Eliminare il gol segnato da Aaaa ?");
+        QCOMPARE(tally(a_).toInt(), 0);
+        QCOMPARE(Valore("SELECT COUNT(*) FROM Reti").toInt(), 1);
+    }
+
+    void valori_data()
+    {
+        QTest::addColumn<bool>("andata");
+        QTest::addColumn<QString>("minuto");
+        QTest::addColumn<bool>("secondo");
+        QTest::addColumn<int>("tipo");  // -1 none chosen
+        QTest::addColumn<bool>("autorete");
+        QTest::addColumn<int>("codiceMinuto");  // -1: refused
+        QTest::addColumn<int>("codiceTipo");
+        QTest::newRow("vuoto, primo tempo") << true << "" << false << -1 << false << 0 << 250;
+        QTest::newRow("vuoto, secondo tempo") << false << "" << true << -1 << false << 100 << 250;
+        QTest::newRow("10 s.t., testa") << true << "10" << true << 3 << false << 110 << 3;
+        QTest::newRow("45,5, autorete") << false << "45,5" << false << 5 << true << 45 << 7;
+        QTest::newRow("120") << true << "120" << false << 1 << false << -1 << 0;
+        QTest::newRow("-1") << true << "-1" << true << 1 << false << -1 << 0;
+    }
+    // What a new goal stores; a minute outside 0..99 refused before writing, "save first?" staying on it.
+    void valori()
+    {
+        QFETCH(bool, andata);
+        QFETCH(QString, minuto);
+        QFETCH(bool, secondo);
+        QFETCH(int, tipo);
+        QFETCH(bool, autorete);
+        QFETCH(int, codiceMinuto);
+        QFETCH(int, codiceTipo);
+        apri();
+        mostra(-2, andata);
+        const QByteArray prima = AmbienteTest::impronta(d_.percorso);
+        combo("Combo2")->setCurrentIndex(3);
+        const int giocatore = combo("Combo2")->codiceCorrente();
+        scrivi("Text3", minuto);
+        parte<QRadioButton>(secondo ? "Option2" : "Option1")->setChecked(true);
+        combo("Combo3")->setCurrentIndex(combo("Combo3")->trovaCodice(tipo));
+        parte<QCheckBox>("Check1")->setChecked(autorete);
+        parte<QPlainTextEdit>("Text5")->setPlainText("Nota");
+        amb_->messaggi().si();
+        if (codiceMinuto < 0) amb_->messaggi().ok();
+        w_->Nuovo();
+        if (codiceMinuto < 0) {
+            QVERIFY(amb_->messaggi().ultimo().testo.contains("il minuto del gol va indicato da 0 a 99"));
+            QCOMPARE(AmbienteTest::impronta(d_.percorso), prima);
+            QCOMPARE(testo("Text3"), minuto);
+            QVERIFY(!w_->reteSalvata());
+            return;
+        }
+        QCOMPARE(testo("Text6"), "Inserimento di un nuovo gol");
+        QCOMPARE(w_->chiavi().size(), 1);
+        Query q("SELECT CodPart, Girone, Squadra, CodGiocatore, Minuto, Tipo, Note FROM Reti WHERE Codice = ?",
+                {w_->chiavi()[0]});
+        QVERIFY(q.primo());
+        QCOMPARE(
+            QVariantList({q.intero(0), q.intero(1), q.testo(2), q.intero(3), q.intero(4), q.intero(5), q.testo(6)}),
+            QVariantList(
+                {p_->codPart, andata ? 1 : 2, p_->ospite(andata), giocatore, codiceMinuto, codiceTipo, "Nota"}));
+        // An empty scorer is refused.
+        amb_->messaggi().ok();
+        QVERIFY(!w_->Salva());
+        QCOMPARE(amb_->messaggi().ultimo().testo, "Attenzione: occorre indicare il nome del marcatore!");
+    }
+
+    // Browsing and deleting: the following goal takes the place, the last gives way, the only one leaves a new one.
+    void eliminazioni()
+    {
+        apri();
+        const int r1 = rete(a_, p_->sq1, 10), r2 = rete(a_, p_->sq1, 20), r3 = rete(b_, p_->sq1, 30);
+        Esegui("UPDATE Giocatore SET Reti = 3 WHERE Codice = ?", {a_});
+        mostra(r1);
+        amb_->messaggi().ok();
+        w_->Precedente();
+        QCOMPARE(amb_->messaggi().ultimo().testo, "Questo è il primo gol segnato!");
+        w_->Successivo();
+        amb_->messaggi().si();
+        w_->Elimina();
+        QCOMPARE(w_->chiavi(), QVector<int>({r1, r3}));
+        QCOMPARE(testo("Text6"), "2° gol segnato");
+        QCOMPARE(testo("Combo2"), "Bbbb");
+        QCOMPARE(tally(a_).toInt(), 2);
+        amb_->messaggi().ok();
+        w_->Successivo();
+        QCOMPARE(amb_->messaggi().ultimo().testo, "Questo è l'ultimo gol segnato!");
+        amb_->messaggi().si();
+        w_->Elimina();
+        QCOMPARE(w_->chiavi(), QVector<int>({r1}));
+        QCOMPARE(testo("Text6"), "1° gol segnato");
+        amb_->messaggi().si();
+        w_->Elimina();
+        QVERIFY(w_->chiavi().isEmpty() && !w_->reteSalvata());
+        QCOMPARE(testo("Text6"), "Inserimento di un nuovo gol");
+        for (const char* b : {"Command1", "Command2", "Command3"}) QVERIFY(!attivo(b));
+        QVERIFY(parte<QPushButton>("Command4")->isEnabled() && attivo("Command5"));
+        QCOMPARE(Valore("SELECT COUNT(*) FROM Reti").toInt(), 0);
+    }
+
+    // The caller moves to another match and leg: the save stays with the one shown; a goal deleted elsewhere.
+    void istantanea()
+    {
+        apri();
+        mostra(-1, false);
+        stato().CodPartitaCorrente = d_.partita(2, 1)->codPart;
+        stato().Andata = true;
+        scrivi("Combo2", "Forestiero");
+        QVERIFY(w_->Salva());
+        const int r = w_->chiavi()[0];
+        QCOMPARE(
+            QVariantList({campo(r, "CodPart").toInt(), campo(r, "Girone").toInt(), campo(r, "Squadra").toString()}),
+            QVariantList({p_->codPart, 2, p_->sq2}));
+        Esegui("DELETE FROM Reti WHERE Codice = ?", {r});
+        amb_->messaggi().ok();
+        QVERIFY(!w_->Salva());
+        QVERIFY(amb_->messaggi().ultimo().testo.contains("eliminato in un'altra finestra"));
+        QVERIFY(w_->chiavi().isEmpty() && !w_->reteSalvata());
+        QVERIFY(!campo(r, "Codice").isValid());
+    }
+
+    // The largest championship with long names.
+    void campionatoPiuGrande()
+    {
+        QStringList nomi = FixtureCampionato::nomiPredefiniti();
+        nomi[0] = "Polisportiva Sampierdarenese A";  // 30 characters
+        d_ = amb_->apri(amb_->piuGrande().squadre(nomi));
+        for (const PartitaFixture& p : d_.partite)
+            if (p.giornata == 7 && p.sq1 == nomi[0]) p_ = &p;
+        QVERIFY(p_);
+        Esegui("UPDATE Giocatore SET Nome = 'Massimiliano', Cognome = 'Castellamontesi De Cristofaro'");
+        Esegui("DELETE FROM Reti WHERE CodPart = ?", {p_->codPart});
+        const int r = rete(d_.rosa(p_->sq1)[0]->codice, p_->sq1, 145, 4);
+        stato().FormatoNome = 2;
+        mostra(r);
+        QCOMPARE(testo("Combo2"), "Massimiliano Castellamontesi De Cristofaro");
+        AmbienteTest::foto(w_->contenitore(), "reti.png");
+    }
+};
+
+QTEST_MAIN(TestReti)
+#include "tst_reti.moc"

@@ -1,0 +1,472 @@
+#include "match/finestrepartita.h"
+#include "support/ambientetest.h"
+
+#include "core/database.h"
+#include "core/idfinestre.h"
+#include "match/sostituzioniwindow.h"
+#include "platform/combocodici.h"
+#include "platform/spinner.h"
+
+#include <algorithm>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QToolButton>
+
+// The substitution editor: pickers, what a stored substitution shows, saves, refusals and deletes.
+class TestSostituzioni : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<AmbienteTest> amb_;
+    DatiFixture d_;
+    SostituzioniWindow* w_ = nullptr;
+    const PartitaFixture* p_ = nullptr;
+
+    template <typename T = QWidget> T* parte(const QString& nome) const { return w_->findChild<T*>(nome); }
+    ComboCodici* combo(const QString& nome) const { return parte<ComboCodici>(nome); }
+    QString testo(const QString& nome) const
+    {
+        auto* c = combo(nome);
+        return c ? c->currentText() : parte<QLineEdit>(nome)->text();
+    }
+    void scrivi(const QString& nome, const QString& t) const
+    {
+        if (auto* c = combo(nome)) {
+            c->setCurrentIndex(-1);
+            c->setEditText(t);
+        } else {
+            parte<QLineEdit>(nome)->setText(t);
+        }
+    }
+    void scegli(const QString& nome, int codice) const
+    {
+        combo(nome)->setCurrentIndex(combo(nome)->trovaCodice(codice));
+    }
+    bool attivo(const QString& nome) const { return parte<QToolButton>(nome)->isEnabled(); }
+    QStringList voci(const QString& nome) const
+    {
+        QStringList t;
+        for (int i = 0; i < combo(nome)->count(); ++i) t << combo(nome)->itemText(i);
+        return t;
+    }
+
+    // A championship with line-ups and three substitutions a team; p_ is day 1's first match.
+    void apri(int giornate = 1) { apri(amb_->nuovo(4).rose(25).formazioni(3, 3).giocaFinoA(giornate, false)); }
+    void apri(FixtureCampionato f)
+    {
+        d_ = amb_->apri(std::move(f));
+        p_ = d_.partita(1, 1);
+    }
+    SostituzioniWindow* mostra(int chiave, bool andata = true, const PartitaFixture* p = nullptr)
+    {
+        p = p ? p : p_;
+        stato().CodPartitaCorrente = p->codPart;
+        stato().CodSostituzione = chiave;
+        return w_ = amb_->mostra<SostituzioniWindow>(IdFinestra::Sostituzioni, p->giornata, andata);
+    }
+    // A team's substitutions in order of entry, and a field of a row.
+    QVector<int> cambi(const QString& squadra, bool andata = true) const
+    {
+        QVector<int> c;
+        Query q("SELECT Codice FROM Presenze WHERE CodPartita = ? AND Girone = ? AND Titolare = 0 AND Squadra = ? "
+                "ORDER BY Riga DESC",
+                {p_->codPart, andata ? -1 : 0, squadra});
+        while (q.next()) c << q.intero(0);
+        return c;
+    }
+    static QVariant campo(int riga, const QString& nome)
+    {
+        return Valore("SELECT " + nome + " FROM Presenze WHERE Codice = ?", {riga});
+    }
+    // A starter of the home team not substituted: his row and his player.
+    QPair<int, int> titolare(int salta = 0) const
+    {
+        Query q("SELECT Codice, CodGiocatore FROM Presenze WHERE CodPartita = ? AND Girone = -1 AND Squadra = ? "
+                "AND Titolare = -1 AND Sostituito = 0 ORDER BY Riga",
+                {p_->codPart, p_->sq1});
+        for (int i = 0; i <= salta; ++i) q.next();
+        return {q.intero(0), q.intero(1)};
+    }
+    static QString nome(const GiocatoreFixture& g, int stile)
+    {
+        return stile == 1 ? g.cognome : stile == 2 ? g.nome + " " + g.cognome : g.nome.left(1) + ". " + g.cognome;
+    }
+
+private slots:
+    void init() { amb_ = std::make_unique<AmbienteTest>(RegistraFinestrePartita); }
+    void cleanup()
+    {
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+        w_ = nullptr;
+        amb_.reset();
+    }
+
+    void pickers_data()
+    {
+        QTest::addColumn<bool>("andata");
+        QTest::addColumn<int>("stile");
+        QTest::newRow("andata, cognome") << true << 1;
+        QTest::newRow("ritorno, iniziale") << false << 3;
+        QTest::newRow("ritorno, nome e cognome") << false << 2;
+    }
+    // ESCE: who played in the leg, typed names left out; ENTRA: the squad less the starters; by surname.
+    void pickers()
+    {
+        QFETCH(bool, andata);
+        QFETCH(int, stile);
+        apri();
+        const QString casa = p_->casa(andata);
+        Esegui("UPDATE Presenze SET CodGiocatore = -1, Nome = 'Scritto a mano' WHERE CodPartita = ? AND Girone = ? "
+               "AND Squadra = ? AND Riga = 1",
+               {p_->codPart, andata ? -1 : 0, casa});
+        stato().FormatoNome = stile;
+        mostra(-1, andata);
+        QCOMPARE(voci("Combo4"), QStringList({casa, p_->ospite(andata)}));
+        QCOMPARE(testo("Text3"), casa + " - " + p_->ospite(andata));
+        QHash<int, int> titolare;  // player -> TITOLARE in this leg
+        Query q("SELECT CodGiocatore, Titolare FROM Presenze WHERE CodPartita = ? AND Girone = ? AND Squadra = ?",
+                {p_->codPart, andata ? -1 : 0, casa});
+        while (q.next()) titolare.insert(q.intero(0), q.intero(1));
+        QVector<const GiocatoreFixture*> rosa = d_.rosa(casa);
+        std::sort(rosa.begin(), rosa.end(), [](auto* a, auto* b) {
+            return std::tuple(a->cognome, a->nome, a->codice) < std::tuple(b->cognome, b->nome, b->codice);
+        });
+        QStringList esce, entra;
+        for (auto* g : rosa) {
+            if (titolare.contains(g->codice)) esce << nome(*g, stile);
+            if (titolare.value(g->codice, 1) != -1) entra << nome(*g, stile);
+        }
+        QCOMPARE(esce.size(), 10 + 3);
+        QCOMPARE(voci("Combo3"), esce);
+        QCOMPARE(voci("Combo2"), entra);
+        QCOMPARE(w_->chiavi(), cambi(casa, andata));
+        QCOMPARE(testo("Text5"), "Nuova sostituzione");
+        for (const char* b : {"Command1", "Command2", "Command3"}) QVERIFY(!attivo(b));
+    }
+
+    void scheda_data()
+    {
+        QTest::addColumn<QVariant>("sostituito");
+        QTest::addColumn<QVariant>("voto");
+        QTest::addColumn<QVariant>("ammonito");
+        QTest::addColumn<QVariant>("collegamento");  // invalid: as stored; Null; a key of no row
+        QTest::addColumn<QString>("minuto");
+        QTest::addColumn<int>("tempo");  // 0 none chosen
+        QTest::addColumn<QString>("testoVoto");
+        QTest::addColumn<int>("carte");  // 1 "Ammonito", 2 "Espulso"
+        const QVariant nullo(QMetaType::fromType<int>());
+        QTest::newRow("secondo tempo") << QVariant(145) << QVariant(6.5) << QVariant(1) << QVariant() << "45" << 2
+                                       << "6,5" << 1;
+        QTest::newRow("99, s.v., espulso")
+            << QVariant(99) << QVariant(250) << QVariant(101) << QVariant() << "99" << 1 << "s.v." << 2;
+        QTest::newRow("100, senza voto") << QVariant(100) << nullo << QVariant(0) << QVariant() << "0" << 2 << "" << 0;
+        QTest::newRow("minuto nullo") << nullo << QVariant(7) << nullo << QVariant() << "" << 0 << "7" << 0;
+        QTest::newRow("non collegata") << QVariant(30) << QVariant(6) << QVariant(100) << nullo << "" << 0 << "6" << 1;
+        QTest::newRow("collegamento interrotto")
+            << QVariant(30) << QVariant(6) << QVariant(-1) << QVariant(999999) << "" << 0 << "6" << 0;
+    }
+    // A stored substitution: minute and half, rating, cards, the replaced player or "(Non specificato)".
+    void scheda()
+    {
+        QFETCH(QVariant, sostituito);
+        QFETCH(QVariant, voto);
+        QFETCH(QVariant, ammonito);
+        QFETCH(QVariant, collegamento);
+        QFETCH(QString, minuto);
+        QFETCH(int, tempo);
+        QFETCH(QString, testoVoto);
+        QFETCH(int, carte);
+        apri();
+        const int terza = cambi(p_->sq2)[2];
+        const int uscito = campo(terza, "ChiHaSost").toInt();
+        Esegui("UPDATE Presenze SET Sostituito = ? WHERE Codice = ?", {sostituito, uscito});
+        Esegui("UPDATE Presenze SET Voto = ?, Ammonito = ? WHERE Codice = ?", {voto, ammonito, terza});
+        if (collegamento.isValid()) Esegui("UPDATE Presenze SET ChiHaSost = ? WHERE Codice = ?", {collegamento, terza});
+        mostra(terza);
+        QCOMPARE(w_->lato(), 1);
+        QCOMPARE(testo("Text5"), "3a sostituzione effettuata");
+        QVERIFY(attivo("Command1") && attivo("Command3"));
+        const QString esce =
+            collegamento.isValid()
+                ? "(Non specificato)"
+                : Valore("SELECT Cognome FROM Giocatore WHERE Codice = ?", {campo(uscito, "CodGiocatore")}).toString();
+        QCOMPARE(testo("Combo3"), esce);
+        QCOMPARE(testo("Combo2"),
+                 Valore("SELECT Cognome FROM Giocatore WHERE Codice = ?", {campo(terza, "CodGiocatore")}).toString());
+        QCOMPARE(testo("Text6"), minuto);
+        QCOMPARE(parte<QRadioButton>("Option1")->isChecked(), tempo == 1);
+        QCOMPARE(parte<QRadioButton>("Option2")->isChecked(), tempo == 2);
+        QCOMPARE(testo("Combo1"), testoVoto);
+        QCOMPARE(parte<QCheckBox>("Check1")->isChecked(), carte == 1);
+        QCOMPARE(parte<QCheckBox>("Check2")->isChecked(), carte == 2);
+    }
+
+    void frecce_data()
+    {
+        QTest::addColumn<QString>("prima");
+        QTest::addColumn<int>("verso");
+        QTest::addColumn<QString>("dopo");
+        QTest::newRow("s.v. giù") << "s.v." << -1 << "5";
+        QTest::newRow("vuoto giù") << "" << -1 << "5";
+        QTest::newRow("3 giù") << "3" << -1 << "3";
+        QTest::newRow("6 giù") << "6" << -1 << "5,5";
+        QTest::newRow("4,2 giù") << "4,2" << -1 << "3,7";
+        QTest::newRow("s.v. su") << "S.V." << 1 << "6";
+        QTest::newRow("10 su") << "10" << 1 << "10";
+        QTest::newRow("9,5 su") << "9,5" << 1 << "10";
+        QTest::newRow("testo su") << "bravo" << 1 << "6";
+    }
+    void frecce()
+    {
+        QFETCH(QString, prima);
+        QFETCH(int, verso);
+        QFETCH(QString, dopo);
+        apri();
+        mostra(-1);
+        scrivi("Combo1", prima);
+        auto* s = parte<Spinner>("UpDown1");
+        verso > 0 ? s->su() : s->giu();
+        QCOMPARE(testo("Combo1"), dopo);
+    }
+
+    // A new substitution and its edits: the fields written, the link and the minute moved, RIGA after a delete.
+    void salvataggi()
+    {
+        apri();
+        mostra(-1);
+        const auto [riga1, giocatore1] = titolare();
+        const auto [riga2, giocatore2] = titolare(1);
+        combo("Combo2")->setCurrentIndex(0);
+        const int entra = combo("Combo2")->codiceCorrente();
+        scegli("Combo3", giocatore1);
+        scrivi("Text6", "30");
+        parte<QRadioButton>("Option2")->setChecked(true);
+        scrivi("Combo1", "6,5");
+        parte<QCheckBox>("Check1")->setChecked(true);
+        parte<QCheckBox>("Check2")->setChecked(true);
+        QVERIFY(w_->Salva());
+        QCOMPARE(w_->chiavi().size(), 4);
+        QCOMPARE(w_->selezionata(), 3);
+        const int nuova = w_->chiavi().last();
+        QVERIFY(w_->schedaSalvata() && attivo("Command1") && attivo("Command3"));
+        QCOMPARE(testo("Text5"), "Nuova sostituzione");
+        Query q("SELECT Riga, Titolare, Sostituito, CodGiocatore, Nome, Ammonito, Voto, Girone, Giornata, Squadra, "
+                "ChiHaSost FROM Presenze WHERE Codice = ?",
+                {nuova});
+        QVERIFY(q.primo());
+        QCOMPARE(QVariantList({q.intero(0), q.intero(1), q.intero(2), q.intero(3), q.testo(4), q.intero(5), q.numero(6),
+                               q.intero(7), q.intero(8), q.testo(9), q.intero(10)}),
+                 QVariantList({-4, 0, 0, entra, combo("Combo2")->currentText(), 101, 6.5, -1, 1, p_->sq1, riga1}));
+        QCOMPARE(campo(riga1, "Sostituito").toInt(), 130);
+
+        // Another replaced player, no cards, an empty minute of the second half, the rating left as it is.
+        scegli("Combo3", giocatore2);
+        scrivi("Text6", "");
+        scrivi("Combo1", "");
+        parte<QCheckBox>("Check1")->setChecked(false);
+        parte<QCheckBox>("Check2")->setChecked(false);
+        QVERIFY(w_->Salva());
+        QCOMPARE(campo(riga1, "Sostituito").toInt(), 0);
+        QCOMPARE(campo(riga2, "Sostituito").toInt(), 100);
+        QCOMPARE(campo(nuova, "ChiHaSost").toInt(), riga2);
+        QCOMPARE(campo(nuova, "Voto").toDouble(), 6.5);
+        QCOMPARE(campo(nuova, "Ammonito").toInt(), 0);
+        // Typed names: the player who came on stored by name, the replaced one kept with the new minute.
+        scrivi("Combo2", "Scritto a mano");
+        scrivi("Combo3", "Chiunque");
+        scrivi("Text6", "12,5");
+        parte<QRadioButton>("Option1")->setChecked(true);
+        scrivi("Combo1", "s.v.");
+        QVERIFY(w_->Salva());
+        QCOMPARE(QVariantList({campo(nuova, "CodGiocatore").toInt(), campo(nuova, "Nome").toString(),
+                               campo(nuova, "Voto").toInt(), campo(nuova, "ChiHaSost").toInt()}),
+                 QVariantList({-1, "Scritto a mano", 250, riga2}));
+        QCOMPARE(campo(riga2, "Sostituito").toInt(), 12);
+
+        // After the second substitution is deleted, the next one still gets a RIGA of its own.
+        amb_->messaggi().ok();
+        w_->Successiva();
+        QCOMPARE(amb_->messaggi().ultimo().testo, "Questa è l'ultima sostituzione effettuata!");
+        const int seconda = w_->chiavi()[1];
+        w_->Precedente();
+        w_->Precedente();
+        QCOMPARE(w_->selezionata(), 1);
+        amb_->messaggi().si();
+        w_->Elimina();
+        QVERIFY(!campo(seconda, "Riga").isValid());
+        w_->Nuova();
+        scrivi("Combo2", "Altro");
+        scrivi("Combo3", "Altro ancora");
+        QVERIFY(w_->Salva());
+        QCOMPARE(campo(w_->chiavi().last(), "Riga").toInt(), -5);
+    }
+
+    void rifiuti_data()
+    {
+        QTest::addColumn<QString>("entra");
+        QTest::addColumn<QString>("esce");
+        QTest::addColumn<QString>("voto");
+        QTest::addColumn<QString>("minuto");
+        QTest::addColumn<QString>("messaggio");
+        QTest::newRow("entrato") << ""
+                                 << "Uno"
+                                 << "6"
+                                 << "10"
+                                 << "Occorre specificare il giocatore entrato!";
+        QTest::newRow("uscito") << "Uno"
+                                << ""
+                                << "6"
+                                << "10"
+                                << "Occorre specificare il giocatore che è uscito!";
+        QTest::newRow("voto") << "Uno"
+                              << "Due"
+                              << "buono"
+                              << "10"
+                              << "Il voto deve essere";
+        QTest::newRow("minuto 120") << "Uno"
+                                    << "Due"
+                                    << "6"
+                                    << "120"
+                                    << "Il minuto della sostituzione";
+        QTest::newRow("minuto negativo") << "Uno"
+                                         << "Due"
+                                         << ""
+                                         << "-5"
+                                         << "Il minuto della sostituzione";
+    }
+    // Refused before anything is written; Yes to "save first?" then stays on the record.
+    void rifiuti()
+    {
+        QFETCH(QString, entra);
+        QFETCH(QString, esce);
+        QFETCH(QString, voto);
+        QFETCH(QString, minuto);
+        QFETCH(QString, messaggio);
+        apri();
+        mostra(-2);
+        const QByteArray prima = AmbienteTest::impronta(d_.percorso);
+        scrivi("Combo2", entra);
+        scrivi("Combo3", esce);
+        scrivi("Combo1", voto);
+        scrivi("Text6", minuto);
+        amb_->messaggi().si().ok();
+        w_->Nuova();
+        QVERIFY(amb_->messaggi().ultimo().testo.startsWith(messaggio));
+        QCOMPARE(amb_->messaggi().ultimo().titolo, "Inserimento sostituzione");
+        QCOMPARE(AmbienteTest::impronta(d_.percorso), prima);
+        QCOMPARE(QStringList({testo("Combo2"), testo("Combo3"), testo("Combo1"), testo("Text6")}),
+                 QStringList({entra, esce, voto, minuto}));
+        QVERIFY(!w_->schedaSalvata());
+        QCOMPARE(w_->chiavi().size(), 3);
+    }
+
+    // Delete: the next one, else the one before, else a blank record; chains refused; a failure changes nothing.
+    void eliminazioni()
+    {
+        apri();
+        const QVector<int> c = cambi(p_->sq1);
+        const int uscito = campo(c[2], "ChiHaSost").toInt();
+        const int minuto = campo(uscito, "Sostituito").toInt();
+        // The first substitute is replaced himself by the second.
+        Esegui("UPDATE Presenze SET ChiHaSost = ? WHERE Codice = ?", {c[0], c[1]});
+        mostra(c[0]);
+        amb_->messaggi().ok();
+        w_->Elimina();
+        QVERIFY(amb_->messaggi().ultimo().testo.contains("a sua volta sostituito"));
+        QVERIFY(campo(c[0], "Codice").isValid());
+
+        mostra(c[2]);  // already open: unchanged
+        QCOMPARE(w_->selezionata(), 0);
+        w_->Successiva();
+        w_->Successiva();
+        Esegui("CREATE TRIGGER blocco BEFORE DELETE ON Presenze BEGIN SELECT RAISE(ABORT, 'bloccato'); END");
+        amb_->messaggi().si().ok();
+        w_->Elimina();
+        QCOMPARE(amb_->messaggi().ultimo().titolo, "Schede sostituzioni");
+        QCOMPARE(campo(uscito, "Sostituito").toInt(), minuto);
+        QCOMPARE(w_->chiavi(), c);
+        QCOMPARE(w_->selezionata(), 2);
+        Esegui("DROP TRIGGER blocco");
+        // The last: the one before.
+        amb_->messaggi().si();
+        w_->Elimina();
+        QCOMPARE(campo(uscito, "Sostituito").toInt(), 0);
+        QCOMPARE(w_->chiavi(), c.mid(0, 2));
+        QCOMPARE(w_->selezionata(), 1);
+        QCOMPARE(testo("Text5"), "2a sostituzione effettuata");
+        // The middle one (the second of three, after a new third): the following one.
+        Esegui("UPDATE Presenze SET ChiHaSost = NULL WHERE Codice = ?", {c[1]});
+        w_->Nuova();
+        scrivi("Combo2", "Nuovo");
+        scrivi("Combo3", "Vecchio");
+        QVERIFY(w_->Salva());
+        const int terza = w_->chiavi().last();
+        w_->Precedente();
+        amb_->messaggi().si();
+        w_->Elimina();
+        QCOMPARE(w_->chiavi(), QVector<int>({c[0], terza}));
+        QCOMPARE(w_->selezionata(), 1);
+        // The only one left: a blank record with nothing to browse.
+        for (int i = 0; i < 2; ++i) {
+            amb_->messaggi().si();
+            w_->Elimina();
+        }
+        QVERIFY(w_->chiavi().isEmpty() && !w_->schedaSalvata());
+        QCOMPARE(testo("Text5"), "Nuova sostituzione");
+        for (const char* b : {"Command1", "Command2", "Command3"}) QVERIFY(!attivo(b));
+    }
+
+    // The keys handed over, the match kept while the caller moves on, a record deleted elsewhere.
+    void aperturaEIstantanea()
+    {
+        apri(2);
+        const int altra = cambi(p_->sq2, false)[0];  // the same match, the other leg
+        mostra(altra);
+        QCOMPARE(w_->lato(), 0);
+        QVERIFY(!w_->schedaSalvata() && !attivo("Command1") && !attivo("Command3"));
+        Finestre::istanza().scarica(IdFinestra::Sostituzioni);
+        mostra(-2, false);
+        QCOMPARE(testo("Combo4"), p_->sq1);
+        QCOMPARE(testo("Text5"), "Nuova sostituzione");
+
+        // The caller moves to another match and leg: the save stays with the one shown.
+        const PartitaFixture* p2 = d_.partita(2, 2);
+        stato().CodPartitaCorrente = p2->codPart;
+        stato().GiornataCorrente = 2;
+        stato().Andata = true;
+        scrivi("Combo2", "Uno");
+        scrivi("Combo3", "Due");
+        QVERIFY(w_->Salva());
+        const int nuova = w_->chiavi().last();
+        QCOMPARE(QVariantList({campo(nuova, "CodPartita").toInt(), campo(nuova, "Giornata").toInt(),
+                               campo(nuova, "Girone").toInt(), campo(nuova, "Squadra").toString()}),
+                 QVariantList({p_->codPart, 1, 0, p_->sq1}));
+        // Deleted elsewhere: said so, and a blank record.
+        Esegui("DELETE FROM Presenze WHERE Codice = ?", {nuova});
+        amb_->messaggi().ok();
+        QVERIFY(!w_->Salva());
+        QVERIFY(amb_->messaggi().ultimo().testo.contains("eliminata in un'altra finestra"));
+        QVERIFY(!w_->schedaSalvata() && !w_->chiavi().contains(nuova));
+        QVERIFY(!campo(nuova, "Codice").isValid());
+    }
+
+    // The largest championship with long names.
+    void campionatoPiuGrande()
+    {
+        QStringList nomi = FixtureCampionato::nomiPredefiniti();
+        nomi[0] = "Polisportiva Sampierdarenese A";  // 30 characters
+        apri(amb_->piuGrande().squadre(nomi));
+        for (const PartitaFixture& p : d_.partite)
+            if (p.giornata == 7 && (p.sq1 == nomi[0] || p.sq2 == nomi[0])) p_ = &p;
+        Esegui("UPDATE Giocatore SET Nome = 'Massimiliano', Cognome = 'Castellamontesi De Cristofaro'");
+        stato().FormatoNome = 2;
+        mostra(cambi(p_->sq2)[1]);
+        QCOMPARE(testo("Text5"), "2a sostituzione effettuata");
+        QCOMPARE(combo("Combo2")->count(), 25 - 11);
+        QCOMPARE(testo("Combo2"), "Massimiliano Castellamontesi De Cristofaro");
+        AmbienteTest::foto(w_->contenitore(), "sostituzioni.png");
+    }
+};
+
+QTEST_MAIN(TestSostituzioni)
+#include "tst_sostituzioni.moc"
