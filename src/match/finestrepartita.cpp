@@ -1,5 +1,12 @@
 #include "match/finestrepartita.h"
 
+#include "match/retiwindow.h"
 #include "match/schedapartitawindow.h"
+#include "match/sostituzioniwindow.h"
 
-void RegistraFinestrePartita() { RegistraSchedaPartita(); }
+void RegistraFinestrePartita()
+{
+    RegistraSchedaPartita();
+    RegistraSostituzioni();
+    RegistraReti();
+}
