@@ -2,10 +2,13 @@
 
 #include "platform/finestre.h"
 #include "players/acquistogiocatorewindow.h"
+#include "players/elencogiocatoriwindow.h"
 #include "players/nuovogiocatorewindow.h"
 #include "players/rosawindow.h"
+#include "players/sceltagiocatoredialog.h"
 #include "players/sceltaimmaginedialog.h"
 #include "players/schedegiocatoriwindow.h"
+#include "players/squalificatiwindow.h"
 #include "players/venditagiocatorewindow.h"
 
 void RegistraFinestreGiocatori()
@@ -18,4 +21,7 @@ void RegistraFinestreGiocatori()
     registro.registra(SchedeGiocatoriWindow::Id, [] { return new SchedeGiocatoriWindow; });
     registro.registra(AcquistoGiocatoreWindow::Id, [] { return new AcquistoGiocatoreWindow; });
     registro.registra(SceltaImmagineDialog::Id, [] { return new SceltaImmagineDialog; });
+    registro.registra(SqualificatiWindow::Id, [] { return new SqualificatiWindow; });
+    registro.registra(SceltaGiocatoreDialog::Id, [] { return new SceltaGiocatoreDialog; });
+    registro.registra(ElencoGiocatoriWindow::Id, [] { return new ElencoGiocatoriWindow; });
 }

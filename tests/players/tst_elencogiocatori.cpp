@@ -1,0 +1,163 @@
+#include "players/aiutigiocatori.h"
+#include "players/finestregiocatori.h"
+#include "standings/aiutigriglia.h"
+#include "support/ambientetest.h"
+
+#include "players/elencogiocatoriwindow.h"
+#include "players/sceltagiocatoredialog.h"
+#include "support/finestraditest.h"
+
+#include <algorithm>
+
+namespace {
+
+const QString ELENCO = IdFinestra::ElencoGiocatori;
+const QString SCELTA = IdFinestra::SceltaGiocatore;
+const QString SCHEDA = IdFinestra::SchedeGiocatori;
+
+// The largest championship with a lower-case surname.
+// Gives the rows (surname, first name, team, role) both windows must list, by surname, first name and key.
+QVector<QStringList> Campionato(AmbienteTest& a, QVector<int>* codici)
+{
+    QVector<GiocatoreFixture> g = a.apri(a.piuGrande()).giocatori;
+    g.append({NuovoGiocatore("nardi", "Pietro", g[0].codSquadra), "Pietro", "nardi", "Ala", 7, 0, g[0].squadra});
+    std::sort(g.begin(), g.end(), [](const GiocatoreFixture& x, const GiocatoreFixture& y) {
+        if (int c = x.cognome.compare(y.cognome, Qt::CaseInsensitive)) return c < 0;
+        if (int c = x.nome.compare(y.nome, Qt::CaseInsensitive)) return c < 0;
+        return x.codice < y.codice;
+    });
+    QVector<QStringList> righe;
+    for (const GiocatoreFixture& x : g) {
+        righe << QStringList{x.cognome, x.nome, x.squadra, x.ruolo};
+        *codici << x.codice;
+    }
+    return righe;
+}
+
+// Shows the picker modally, as the player comparison does, runs `azioni` on it once it is up and gives
+// back CodGiocatoreScelto after it closed; -99 when it had to be closed after two seconds.
+int Scegli(const std::function<void(SceltaGiocatoreDialog*, QTreeWidget*)>& azioni)
+{
+    QTimer::singleShot(0, [azioni] {
+        auto* w = qobject_cast<SceltaGiocatoreDialog*>(Finestre::istanza().finestra(SCELTA));
+        if (w) azioni(w, w->findChild<QTreeWidget*>("ListView1"));
+    });
+    QTimer scadenza;
+    scadenza.setSingleShot(true);
+    QObject::connect(&scadenza, &QTimer::timeout, [] { Finestre::istanza().scarica(SCELTA); });
+    scadenza.start(2000);
+    Finestre::istanza().mostraModale(SCELTA);
+    return scadenza.isActive() ? stato().CodGiocatoreScelto : -99;
+}
+
+void Premi(QWidget* w, const QString& nome) { w->findChild<QPushButton*>(nome)->click(); }
+
+}  // namespace
+
+// The complete player list and the player picker.
+class TestElencoGiocatori : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { VERIFICA_NESSUN_MESSAGGIO_INATTESO(); }
+
+    void elenco()
+    {
+        AmbienteTest a(RegistraFinestreGiocatori);
+        QVector<int> codici;
+        const QVector<QStringList> attese = Campionato(a, &codici);
+        FinestraDiTest::registra(SCHEDA);
+        auto* w = a.mostra<ElencoGiocatoriWindow>(ELENCO);
+        QVERIFY(w);
+        Griglia* g = w->findChild<Griglia*>("Grid1");
+        QCOMPARE(RigheGriglia(g, 1), attese);
+        for (int r = 1; r < g->righe(); ++r)
+            QVERIFY(g->grassetto(r, 0) && g->grassetto(r, 1) && !g->grassetto(r, 2) && !g->grassetto(r, 3));
+
+        // Right after filling the last row is current: "Scheda giocatore" opens its player.
+        Premi(w, "Command1");
+        QVERIFY(FinestraDiTest::di(SCHEDA));
+        QCOMPARE(stato().CodGiocatoreCorrente, codici.last());
+        DoppioClic(g, 40);
+        QCOMPARE(stato().CodGiocatoreCorrente, codici[39]);
+    }
+
+    void lettere_data()
+    {
+        QTest::addColumn<QString>("pulsante");
+        QTest::addColumn<QString>("primo");  // the surname brought to the top; empty: none
+        QTest::newRow("N minuscola") << "Command2_14"
+                                     << "nardi";
+        QTest::newRow("D") << "Command2_4"
+                           << "D'Angelo";
+        QTest::newRow("A nessuno") << "Command2_0" << QString();
+    }
+
+    void lettere()
+    {
+        QFETCH(QString, pulsante);
+        QFETCH(QString, primo);
+        AmbienteTest a(RegistraFinestreGiocatori);
+        QVector<int> codici;
+        Campionato(a, &codici);
+        auto* w = a.mostra<ElencoGiocatoriWindow>(ELENCO);
+        QVERIFY(w);
+        Griglia* g = w->findChild<Griglia*>("Grid1");
+        g->impostaCellaCorrente(7, 1);
+        const int inAlto = g->rigaInAlto();
+        if (primo.isEmpty()) a.messaggi().ok();
+        Premi(w, pulsante);
+
+        QCOMPARE(g->rigaCorrente(), 7);
+        if (primo.isEmpty()) {
+            QCOMPARE(a.messaggi().ultimo().testo,
+                     QStringLiteral("Non c'è nessun giocatore che abbia un cognme che inizi con la lettera A"));
+            QCOMPARE(g->rigaInAlto(), inAlto);
+        } else {
+            QCOMPARE(g->testo(g->rigaInAlto(), 0), primo);
+        }
+    }
+
+    void scelta_data()
+    {
+        QTest::addColumn<QString>("modo");  // "Command1" Seleziona, "Command2" Annulla, or the close box
+        QTest::addColumn<bool>("senzaCognome");
+        QTest::newRow("seleziona") << "Command1" << false;
+        QTest::newRow("cognome vuoto") << "Command1" << true;
+        QTest::newRow("annulla") << "Command2" << false;
+        QTest::newRow("chiusura") << QString() << false;
+    }
+
+    void scelta()
+    {
+        QFETCH(QString, modo);
+        QFETCH(bool, senzaCognome);
+        AmbienteTest a(RegistraFinestreGiocatori);
+        const DatiFixture d = a.apri(a.nuovo(4).rose(12));
+        const int codSquadra = stato().Squadre[2].Codice.toInt();
+        const int codice = NuovoGiocatore(senzaCognome ? QString() : "Zoff", "Dino", codSquadra);
+        stato().CodGiocatoreScelto = d.giocatori.first().codice;  // the pick of an earlier use
+
+        const int scelto = Scegli([&](SceltaGiocatoreDialog* w, QTreeWidget* elenco) {
+            // Every player at first; no row chosen yet: refused.
+            QCOMPARE(elenco->topLevelItemCount(), d.giocatori.size() + 1);
+            a.messaggi().ok();
+            Premi(w, "Command1");
+            QCOMPARE(a.messaggi().ultimo().testo, QStringLiteral("Bisogna selezionare un giocatore!"));
+            // One team's players, in order, with the new player last.
+            CliccaNodo(w->findChild<Albero*>("TreeView1"), stato().Squadre[2].Nome);
+            QCOMPARE(elenco->topLevelItemCount(), 13);
+            QTreeWidgetItem* dino = elenco->topLevelItem(senzaCognome ? 0 : 12);
+            QCOMPARE(dino->text(1), QStringLiteral("Dino"));
+            elenco->setCurrentItem(dino);
+            if (senzaCognome) a.messaggi().ok();
+            modo.isEmpty() ? void(w->close()) : Premi(w, modo);
+            QCOMPARE(a.messaggi().quanti(), senzaCognome ? 2 : 1);
+            if (senzaCognome) w->close();
+        });
+        QCOMPARE(scelto, modo == "Command1" && !senzaCognome ? codice : -1);
+    }
+};
+
+QTEST_MAIN(TestElencoGiocatori)
+#include "tst_elencogiocatori.moc"
