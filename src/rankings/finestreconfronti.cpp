@@ -2,6 +2,7 @@
 
 #include "core/idfinestre.h"
 #include "platform/finestre.h"
+#include "rankings/classifichecalcolatewindow.h"
 #include "rankings/confrontotabellewindow.h"
 #include "rankings/marcatoriwindow.h"
 
@@ -10,4 +11,5 @@ void RegistraFinestreConfronti()
     Finestre& registro = Finestre::istanza();
     registro.registra(IdFinestra::Marcatori, [] { return new MarcatoriWindow; });
     registro.registra(IdFinestra::ConfrontoTabelle, [] { return new ConfrontoTabelleWindow; });
+    registro.registra(IdFinestra::ClassificheCalcolate, [] { return new ClassificheCalcolateWindow; });
 }
