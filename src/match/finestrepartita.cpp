@@ -1,5 +1,6 @@
 #include "match/finestrepartita.h"
 
+#include "match/formazioniwindow.h"
 #include "match/retiwindow.h"
 #include "match/schedapartitawindow.h"
 #include "match/sostituzioniwindow.h"
@@ -9,4 +10,5 @@ void RegistraFinestrePartita()
     RegistraSchedaPartita();
     RegistraSostituzioni();
     RegistraReti();
+    RegistraFormazioni();
 }

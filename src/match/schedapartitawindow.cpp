@@ -5,6 +5,7 @@
 #include "core/idfinestre.h"
 #include "core/stato.h"
 #include "core/utilita.h"
+#include "match/giornataaccanto.h"
 #include "platform/azione.h"
 #include "platform/cartellaprogramma.h"
 #include "platform/combocodici.h"
@@ -30,7 +31,6 @@
 namespace {
 
 const QString TITOLO = QStringLiteral("Schede delle partite");
-const QString TITOLO_CALENDARIO = QStringLiteral("Calendario del campionato");
 const QString TITOLO_ELIMINA_GOL = QStringLiteral("Eliminare gol");
 const QString TITOLO_ELIMINA_CAMBIO = QStringLiteral("Eliminare una sostituzione");
 constexpr int CONTESTO_GUIDA = 30;
@@ -683,35 +683,20 @@ void SchedaPartitaWindow::aggiornaComandi()
 
 // ---------------------------------------------------------------- navigation
 
-void SchedaPartitaWindow::AllaGiornataPrecedente()
-{
-    Stato& s = stato();
-    if (s.GiornataCorrente <= 1) {
-        if (s.Andata) {
-            Messaggio::avvisa(QStringLiteral("Questa è la prima giornata del campionato!"), TITOLO_CALENDARIO);
-            return;
-        }
-        s.GiornataCorrente = s.GiornateInserite;
-        s.Andata = true;
-    } else {
-        --s.GiornataCorrente;
-    }
-    primaPartitaDellaGiornata();
-}
+void SchedaPartitaWindow::AllaGiornataPrecedente() { spostaGiornata(false); }
 
-void SchedaPartitaWindow::AllaGiornataSuccessiva()
+void SchedaPartitaWindow::AllaGiornataSuccessiva() { spostaGiornata(true); }
+
+void SchedaPartitaWindow::spostaGiornata(bool avanti)
 {
     Stato& s = stato();
-    if (s.GiornataCorrente >= s.GiornateInserite) {
-        if (!s.Andata) {
-            Messaggio::avvisa(QStringLiteral("Questa è l'ultima giornata inserita nel calendario!"), TITOLO_CALENDARIO);
-            return;
-        }
-        s.GiornataCorrente = 1;
-        s.Andata = false;
-    } else {
-        ++s.GiornataCorrente;
+    const auto g = GiornataAccanto({s.GiornataCorrente, s.Andata}, avanti, s.GiornateInserite);
+    if (!g) {
+        AvvisaFineCalendario(avanti);
+        return;
     }
+    s.GiornataCorrente = g->giornata;
+    s.Andata = g->andata;
     primaPartitaDellaGiornata();
 }
 

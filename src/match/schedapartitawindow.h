@@ -69,6 +69,7 @@ private:
 
     void CaricaElencoPartite();
     void CaricaPartita();
+    void spostaGiornata(bool avanti);
     void primaPartitaDellaGiornata();
     void svuotaPartita();
     void mostraTestata();

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "core/codici.h"
+#include "match/schedapartitaqueries.h"
+
+#include <array>
+#include <optional>
+#include <QString>
+#include <QVariant>
+#include <QVector>
+
+// What the line-up editor reads and writes, as plain values. Team 1 is the home team of the leg
+// (index 0 of every array of two), team 2 the away team. Only starters (TITOLARE -1, RIGA 1..11)
+// are read and written here: the substitutes' rows belong to the substitution editor.
+
+constexpr int RIGHE_TITOLARI = 11;
+
+// A player of a squad as the pickers list him: the name in the chosen style, his shirt number
+// (0 when none is stored).
+struct GiocatoreInRosa {
+    int codice = 0;
+    QString nome;
+    int numero = 0;
+};
+
+// A starter as stored.
+struct TitolareSalvato {
+    int codGiocatore = GIOCATORE_NON_IN_ROSA;
+    QString nome;
+    int ammonito = 0;  // Null reads 0
+    QVariant voto;     // Null when no rating was typed
+};
+
+struct SquadraFormazione {
+    QString nome;
+    QVector<GiocatoreInRosa> rosa;  // by surname, then first name
+    // Row i holds the starter of RIGA i + 1, when one is stored (the first by key when there are more).
+    std::array<std::optional<TitolareSalvato>, RIGHE_TITOLARI> titolari;
+};
+
+// A row as the editor shows it, the way it is compared and written. Two rows that compare equal
+// write the same values.
+struct RigaFormazione {
+    QString nome;                              // empty: no player in the row
+    int codGiocatore = GIOCATORE_NON_IN_ROSA;  // the squad player's code, -1 for a name typed in
+    std::optional<int> numMaglia;              // the squad player's shirt number; none for a typed name
+    int ammonito = 0;                          // the card code to write
+    QString voto;                              // as shown: empty keeps the stored rating
+
+    bool vuota() const { return nome.isEmpty(); }
+    bool operator==(const RigaFormazione&) const = default;
+};
+
+// The match and leg the rows belong to.
+struct ChiaveFormazioni {
+    int codPart = 0;
+    int giornata = 0;
+    bool andata = true;
+    std::array<QString, 2> squadre;  // team 1, team 2 as written to SQUADRA
+};
+
+// A row to write: a filled row is added or updated, an empty one removes the stored starter.
+struct ScritturaTitolare {
+    int lato = 0;  // 0 team 1, 1 team 2
+    int riga = 1;  // RIGA, 1..11
+    RigaFormazione dati;
+};
+
+namespace FormazioniQueries {
+
+// Both squads, with the display names of `formatoNome`, and the starters stored for the leg.
+// The squads are found by name in the team list.
+std::array<SquadraFormazione, 2> carica(const DatiPartita& partita, bool andata, int formatoNome);
+
+// How a rating box's text is read.
+enum class TipoVoto { Vuoto, SenzaVoto, Numero, NonValido };
+struct VotoLetto {
+    TipoVoto tipo = TipoVoto::Vuoto;
+    double valore = 0;  // the number to store (250 for no rating)
+};
+// "" keeps the stored rating; "S.V." (any case) is 250; a number from 3 to 10 with a decimal comma or
+// point is itself; anything else (a word, a number out of range) is not valid.
+VotoLetto LeggiVoto(const QString& testo);
+
+// Writes the rows in one transaction. A starter is found by match, team, leg and RIGA (the first by
+// key) and updated in place, keeping its key, its SOSTITUITO and the substitutes' links to it;
+// otherwise a new row is added. A rating that is not valid leaves VOTO as stored.
+// An empty row deletes its stored starter only while nothing refers to it (SOSTITUITO 0 and no
+// substitute's CHIHASOST): the rows that stay are returned.
+QVector<ScritturaTitolare> salva(const ChiaveFormazioni& chiave, const QVector<ScritturaTitolare>& righe);
+
+}  // namespace FormazioniQueries

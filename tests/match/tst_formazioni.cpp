@@ -1,0 +1,552 @@
+#include "match/finestrepartita.h"
+#include "support/ambientetest.h"
+#include "support/finestraditest.h"
+
+#include "core/codici.h"
+#include "core/database.h"
+#include "core/idfinestre.h"
+#include "match/formazioniwindow.h"
+#include "platform/combocodici.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QToolButton>
+
+namespace {
+
+const QString ID = IdFinestra::Formazioni;
+
+// A starter's row as stored.
+struct Stored {
+    int codice = 0, codGiocatore = 0, girone = 0, titolare = 0, giornata = 0, sostituito = 0;
+    QString nome;
+    QVariant numMaglia, ammonito, voto;
+};
+
+}  // namespace
+
+// The line-up editor: loading a match's starters, saving them, the rating arrows, the saves made when
+// the editor moves, and what it does when the file or the user's input is not right.
+class TestFormazioni : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<AmbienteTest> amb_;
+    DatiFixture d_;
+    FormazioniWindow* w_ = nullptr;
+
+    // Players named "Cognome<code>" so that the pickers list them in order of code.
+    void apri(FixtureCampionato f)
+    {
+        for (const QString& id : {IdFinestra::Sostituzioni, IdFinestra::Reti}) FinestraDiTest::registra(id);
+        d_ = amb_->apri(std::move(f));
+        Esegui("UPDATE Giocatore SET Nome = 'Nome' || Codice, Cognome = 'Cognome' || printf('%04d', Codice)");
+    }
+    FormazioniWindow* mostra(int giornata, bool andata, int codPart)
+    {
+        stato().CodPartitaCorrente = codPart;
+        return w_ = amb_->mostra<FormazioniWindow>(ID, giornata, andata);
+    }
+    QComboBox* giocatore(int lato, int i) const
+    {
+        return parte<QComboBox>(QString("Combo%1_%2").arg(lato ? 2 : 4).arg(i));
+    }
+    QComboBox* voto(int lato, int i) const { return parte<QComboBox>(QString("Combo%1_%2").arg(lato ? 5 : 1).arg(i)); }
+    QCheckBox* casella(int lato, bool espulso, int i) const
+    {
+        return parte<QCheckBox>(QString("Check%1_%2").arg(lato ? (espulso ? 4 : 3) : (espulso ? 2 : 1)).arg(i));
+    }
+    template <typename T> T* parte(const QString& nome) const { return w_->findChild<T*>(nome); }
+    static QString cognome(int codice) { return QString("Cognome%1").arg(codice, 4, 10, QChar('0')); }
+    int codiceRosa(const QString& squadra, int k) const { return d_.rosa(squadra)[k]->codice; }
+
+    // Types a row as a user does: the player's name, the card boxes, the rating.
+    void scrivi(int lato, int i, const QString& nome, const QString& v = QString(), bool amm = false, bool esp = false)
+    {
+        QLineEdit* e = giocatore(lato, i)->lineEdit();
+        e->clear();
+        QTest::keyClicks(e, nome);
+        casella(lato, false, i)->setChecked(amm);
+        casella(lato, true, i)->setChecked(esp);
+        voto(lato, i)->lineEdit()->clear();
+        QTest::keyClicks(voto(lato, i)->lineEdit(), v);
+    }
+    static QMap<int, Stored> titolari(int codPart, const QString& squadra, bool andata)
+    {
+        QMap<int, Stored> m;
+        Query q("SELECT Riga, Codice, CodGiocatore, Girone, Titolare, Giornata, Sostituito, Nome, NumMaglia, Ammonito, "
+                "Voto FROM Presenze WHERE CodPartita = ? AND Squadra = ? AND Girone = ? AND Titolare <> 0",
+                {codPart, squadra, GironePresenze(andata)});
+        while (q.next())
+            m.insert(q.intero(0), {q.intero(1), q.intero(2), q.intero(3), q.intero(4), q.intero(5), q.intero(6),
+                                   q.testo(7), q.valore(8), q.valore(9), q.valore(10)});
+        return m;
+    }
+    static int righePresenze() { return Valore("SELECT COUNT(*) FROM Presenze").toInt(); }
+    QStringList voci(QComboBox* c) const
+    {
+        QStringList t;
+        for (int i = 0; i < c->count(); ++i) t << c->itemText(i);
+        return t;
+    }
+
+private slots:
+    void init() { amb_ = std::make_unique<AmbienteTest>(RegistraFinestrePartita); }
+    void cleanup()
+    {
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+        w_ = nullptr;
+        amb_.reset();
+    }
+
+    void riga_data()
+    {
+        QTest::addColumn<QString>("chi");  // "rosa", "scritto", "partito"
+        QTest::addColumn<QVariant>("ammonito");
+        QTest::addColumn<QVariant>("votoSalvato");
+        QTest::addColumn<bool>("giallo");
+        QTest::addColumn<bool>("rosso");
+        QTest::addColumn<QString>("votoMostrato");
+        QTest::newRow("rosa, ammonito, 6,5") << "rosa" << QVariant(1) << QVariant(6.5) << true << false << "6,5";
+        QTest::newRow("scritto, espulso, S.V.")
+            << "scritto" << QVariant(101) << QVariant(250) << false << true << "S.V.";
+        QTest::newRow("partito, nessuno, senza voto") << "partito" << QVariant(0) << QVariant() << false << false << "";
+        QTest::newRow("cartellino Null, 100, voto 7")
+            << "rosa" << QVariant(QMetaType(QMetaType::Int)) << QVariant(7) << false << false << "7";
+        QTest::newRow("100 è ammonito") << "rosa" << QVariant(100) << QVariant(9.5) << true << false << "9,5";
+    }
+    // A stored starter in its row: squad player picked, typed or departed name shown as typed, card codes,
+    // ratings; the other rows empty.
+    void riga()
+    {
+        QFETCH(QString, chi);
+        QFETCH(QVariant, ammonito);
+        QFETCH(QVariant, votoSalvato);
+        QFETCH(bool, giallo);
+        QFETCH(bool, rosso);
+        QFETCH(QString, votoMostrato);
+        apri(amb_->nuovo(4).rose(25).formazioni().giocaFinoA(1, true));
+        const PartitaFixture* p = d_.partita(1, 2);
+        Esegui("DELETE FROM Presenze WHERE CodPartita = ? AND Squadra = ? AND Riga <> 3", {p->codPart, p->sq1});
+        const int partito = codiceRosa(p->sq2, 0);  // a player of the other team
+        const int cod = chi == "rosa" ? codiceRosa(p->sq1, 4) : chi == "scritto" ? -1 : partito;
+        Esegui("UPDATE Presenze SET CodGiocatore = ?, Nome = 'Nome salvato', Ammonito = ?, Voto = ? "
+               "WHERE CodPartita = ? AND Squadra = ? AND Riga = 3",
+               {cod, ammonito, votoSalvato, p->codPart, p->sq1});
+        mostra(1, true, p->codPart);
+        QComboBox* c = giocatore(0, 2);
+        QCOMPARE(c->currentText(), chi == "rosa" ? cognome(cod) : "Nome salvato");
+        QCOMPARE(c->currentIndex() >= 0, chi == "rosa");
+        QCOMPARE(casella(0, false, 2)->isChecked(), giallo);
+        QCOMPARE(casella(0, true, 2)->isChecked(), rosso);
+        QCOMPARE(voto(0, 2)->currentText(), votoMostrato);
+        QCOMPARE(voto(0, 2)->count(), 16);
+        for (int i : {0, 1, 3, 10}) {
+            QCOMPARE(giocatore(0, i)->currentText(), QString());
+            QCOMPARE(voto(0, i)->currentText(), QString());
+            QVERIFY(!casella(0, false, i)->isChecked() && !casella(0, true, i)->isChecked());
+        }
+        QCOMPARE(giocatore(0, 0)->count(), 25);
+        QVERIFY(!giocatore(1, 10)->currentText().isEmpty());
+        // Nothing changed, nothing written: the window closes without touching the file.
+        const QByteArray prima = AmbienteTest::impronta(d_.percorso);
+        Finestre::istanza().scarica(ID);
+        QCOMPARE(AmbienteTest::impronta(d_.percorso), prima);
+    }
+
+    void apertura_data()
+    {
+        QTest::addColumn<bool>("andata");
+        QTest::newRow("andata") << true;
+        QTest::newRow("ritorno") << false;
+    }
+    // The handed-over match, day and leg; the leg's home team first, on the tabs and in the match list.
+    void apertura()
+    {
+        QFETCH(bool, andata);
+        apri(amb_->nuovo(4).squadre(QStringList{"Aosta", "Bra", "Como", "Rho & Lainate"}).rose(25));
+        const PartitaFixture* p = nullptr;
+        for (const PartitaFixture& x : d_.partite)
+            if (x.giornata == 2 && (x.sq1 == "Rho & Lainate" || x.sq2 == "Rho & Lainate")) p = &x;
+        mostra(2, andata, p->codPart);
+        auto* schede = parte<QTabWidget>("SSTab1");
+        QCOMPARE(schede->currentIndex(), 0);
+        auto tab = [&](const QString& s) { return s == "Rho & Lainate" ? "Rho && Lainate" : s; };
+        QCOMPARE(QStringList({schede->tabText(0), schede->tabText(1)}),
+                 QStringList({tab(p->casa(andata)), tab(p->ospite(andata))}));
+        auto* partite = parte<ComboCodici>("Combo3");
+        QCOMPARE(partite->currentText(), p->casa(andata) + " - " + p->ospite(andata));
+        QStringList attese;
+        for (const PartitaFixture& x : d_.partite)
+            if (x.giornata == 2) attese << x.casa(andata) + " - " + x.ospite(andata);
+        std::sort(attese.begin(), attese.end());
+        QCOMPARE(voci(partite), attese);
+        QCOMPARE(parte<ComboCodici>("Combo6")->currentText(), "2");
+        QCOMPARE(voci(parte<ComboCodici>("Combo6")), QStringList({"1", "2", "3"}));
+        QCOMPARE(parte<ComboCodici>("Combo7")->currentText(), andata ? "Andata" : "Ritorno");
+    }
+
+    void salvataggio_data()
+    {
+        QTest::addColumn<bool>("andata");
+        QTest::newRow("andata") << true;
+        QTest::newRow("ritorno") << false;
+    }
+    // Rows 1, 2 and 5 of team 1 and a typed name of team 2 stored with the codes; a second save adds nothing;
+    // another player on a saved row keeps its key and links; an empty rating keeps the stored one.
+    void salvataggio()
+    {
+        QFETCH(bool, andata);
+        apri(amb_->nuovo(4).rose(25));
+        const PartitaFixture* p = d_.partita(2, 1);
+        const QString sq1 = p->casa(andata), sq2 = p->ospite(andata);
+        const int a = codiceRosa(sq1, 0), b = codiceRosa(sq1, 1), c = codiceRosa(sq1, 2);
+        Esegui("UPDATE Giocatore SET Numero = NULL WHERE Codice = ?", {b});
+        mostra(2, andata, p->codPart);
+        scrivi(0, 0, cognome(a), "S.V.", true, false);
+        scrivi(0, 1, cognome(b).toLower(), "6,5", false, true);  // any case picks the squad player
+        scrivi(0, 4, cognome(c), "", true, true);
+        // The current item is stale once a name is typed over it.
+        giocatore(0, 4)->setCurrentIndex(10);
+        giocatore(0, 4)->setEditText(cognome(c));
+        scrivi(1, 0, "Mario Sconosciuto", "7");
+        parte<QTabWidget>("SSTab1")->setCurrentIndex(1);
+        QVERIFY(w_->ArchiviaFormazioni());
+        const int g = GironePresenze(andata);
+        auto uno = titolari(p->codPart, sq1, andata), due = titolari(p->codPart, sq2, andata);
+        QCOMPARE(uno.keys(), QList<int>({1, 2, 5}));
+        const int numA = Valore("SELECT Numero FROM Giocatore WHERE Codice = ?", {a}).toInt();
+        QCOMPARE(uno[1].codGiocatore, a);
+        QCOMPARE(uno[1].nome, cognome(a));
+        QCOMPARE(uno[1].numMaglia, QVariant(numA));
+        QCOMPARE(uno[1].voto.toDouble(), 250.0);
+        QCOMPARE(uno[1].ammonito.toInt(), 1);
+        QCOMPARE(uno[2].codGiocatore, b);
+        QCOMPARE(uno[2].numMaglia.toInt(), 0);
+        QCOMPARE(uno[2].voto.toDouble(), 6.5);
+        QCOMPARE(uno[2].ammonito.toInt(), 101);
+        QCOMPARE(uno[5].codGiocatore, c);
+        QVERIFY(uno[5].voto.isNull());
+        QCOMPARE(uno[5].ammonito.toInt(), 101);
+        for (const Stored& s : uno)
+            QCOMPARE(QList<int>({s.girone, s.titolare, s.giornata, s.sostituito}), QList<int>({g, -1, 2, 0}));
+        QCOMPARE(due.keys(), QList<int>({1}));
+        QCOMPARE(due[1].codGiocatore, -1);
+        QCOMPARE(due[1].nome, "Mario Sconosciuto");
+        QVERIFY(due[1].numMaglia.isNull());
+        QCOMPARE(due[1].voto.toDouble(), 7.0);
+
+        // Row 1 went off and a substitute points at it; another player goes into the row.
+        const int chiave = uno[1].codice;
+        Esegui("UPDATE Presenze SET Sostituito = 170, NumMaglia = 44 WHERE Codice = ?", {chiave});
+        Esegui(
+            "INSERT INTO Presenze (CodPartita, Squadra, Girone, Titolare, Riga, ChiHaSost) VALUES (?, ?, ?, 0, -1, ?)",
+            {p->codPart, sq1, g, chiave});
+        const int righe = righePresenze();
+        scrivi(0, 0, "Scritto a mano", "", true, false);  // the rating box emptied
+        scrivi(0, 1, cognome(b), "6,5", false, true);     // unchanged
+        QVERIFY(w_->ArchiviaFormazioni());
+        QVERIFY(w_->ArchiviaFormazioni());
+        QCOMPARE(righePresenze(), righe);
+        uno = titolari(p->codPart, sq1, andata);
+        QCOMPARE(uno[1].codice, chiave);
+        QCOMPARE(uno[1].sostituito, 170);
+        QCOMPARE(uno[1].codGiocatore, -1);
+        QCOMPARE(uno[1].nome, "Scritto a mano");
+        QCOMPARE(uno[1].numMaglia.toInt(), 44);
+        QCOMPARE(uno[1].voto.toDouble(), 250.0);
+        QCOMPARE(Valore("SELECT COUNT(*) FROM Presenze WHERE ChiHaSost = ?", {chiave}).toInt(), 1);
+
+        // Reopened: every row as saved.
+        Finestre::istanza().scarica(ID);
+        mostra(2, andata, p->codPart);
+        QCOMPARE(giocatore(0, 0)->currentText(), "Scritto a mano");
+        QCOMPARE(voto(0, 0)->currentText(), "S.V.");
+        QCOMPARE(giocatore(0, 4)->currentText(), cognome(c));
+        QVERIFY(casella(0, true, 4)->isChecked() && !casella(0, false, 4)->isChecked());
+        QCOMPARE(giocatore(1, 0)->currentText(), "Mario Sconosciuto");
+    }
+
+    // Clearing a row removes its starter, unless he went off or a substitute's row points at him.
+    void svuotamento()
+    {
+        apri(amb_->nuovo(4).rose(25).formazioni().giocaFinoA(1, true));
+        const PartitaFixture* p = d_.partita(1, 1);
+        Esegui("UPDATE Presenze SET Sostituito = 0 WHERE CodPartita = ? AND Titolare = -1", {p->codPart});
+        Esegui("DELETE FROM Presenze WHERE CodPartita = ? AND Titolare = 0", {p->codPart});
+        Esegui("UPDATE Presenze SET Sostituito = 160 WHERE CodPartita = ? AND Squadra = ? AND Riga = 2",
+               {p->codPart, p->sq1});
+        mostra(1, true, p->codPart);
+        const QString secondo = giocatore(0, 1)->currentText();
+        for (int i : {0, 1}) scrivi(0, i, "");
+        amb_->messaggi().ok();
+        QVERIFY(w_->ArchiviaFormazioni());
+        QCOMPARE(amb_->messaggi().ultimo().testo.count(secondo), 1);
+        QVERIFY(amb_->messaggi().ultimo().testo.contains("riga 2"));
+        QCOMPARE(titolari(p->codPart, p->sq1, true).keys(), QList<int>({2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+        QVERIFY(w_->ArchiviaFormazioni());  // told once
+    }
+
+    void frecceVoto_data()
+    {
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<int>("verso");
+        QTest::addColumn<QString>("atteso");
+        QTest::addColumn<double>("salvato");
+        QTest::newRow("vuoto, giù") << "" << -1 << "5" << 5.0;
+        QTest::newRow("vuoto, su") << "" << 1 << "6" << 6.0;
+        QTest::newRow("S.V., giù") << "S.V." << -1 << "5" << 5.0;
+        QTest::newRow("S.V., su") << "S.V." << 1 << "6" << 6.0;
+        QTest::newRow("3, giù") << "3" << -1 << "3" << 3.0;
+        QTest::newRow("10, su") << "10" << 1 << "10" << 10.0;
+        QTest::newRow("9,5, su") << "9,5" << 1 << "10" << 10.0;
+        QTest::newRow("6, giù") << "6" << -1 << "5,5" << 5.5;
+        QTest::newRow("3,5, giù") << "3,5" << -1 << "3" << 3.0;
+    }
+    // The rating arrows, from a chosen item of the list, and what the save then stores.
+    void frecceVoto()
+    {
+        QFETCH(QString, testo);
+        QFETCH(int, verso);
+        QFETCH(QString, atteso);
+        QFETCH(double, salvato);
+        apri(amb_->nuovo(4).rose(25));
+        const PartitaFixture* p = d_.partita(1, 1);
+        mostra(1, true, p->codPart);
+        scrivi(1, 6, "Qualcuno");
+        QComboBox* v = voto(1, 6);
+        v->setCurrentIndex(v->findText(testo));
+        auto* frecce = parte<QWidget>("UpDown2_6");
+        frecce->findChild<QToolButton*>(verso > 0 ? "Su" : "Giu")->click();
+        QCOMPARE(v->currentText(), atteso);
+        QVERIFY(w_->ArchiviaFormazioni());
+        QCOMPARE(titolari(p->codPart, p->sq2, true)[7].voto.toDouble(), salvato);
+    }
+
+    void spostamenti_data()
+    {
+        QTest::addColumn<QString>("mossa");
+        QTest::addColumn<int>("giornata");  // where the editor then is
+        QTest::addColumn<bool>("andata");
+        QTest::addColumn<bool>("cambiata");  // GiornataCambiata
+        QTest::newRow("partita") << "partita" << 3 << true << false;
+        QTest::newRow("giornata") << "giornata" << 1 << true << true;
+        QTest::newRow("girone") << "girone" << 3 << false << true;
+        QTest::newRow("freccia avanti") << "avanti" << 1 << false << true;
+        QTest::newRow("freccia indietro") << "indietro" << 2 << true << true;
+        QTest::newRow("mostrata di nuovo") << "consegna" << 2 << false << false;
+        QTest::newRow("chiusura") << "chiusura" << 3 << true << false;
+    }
+    // Every move saves the rows on show under their own match first, and lands on the first match of the new
+    // day; a second show with another match handed over does the same and follows it to its day.
+    void spostamenti()
+    {
+        QFETCH(QString, mossa);
+        QFETCH(int, giornata);
+        QFETCH(bool, andata);
+        QFETCH(bool, cambiata);
+        apri(amb_->nuovo(4).rose(25));
+        const PartitaFixture* p = d_.partita(3, 2);
+        mostra(3, true, p->codPart);
+        scrivi(0, 3, "Spostato", "8");
+        Stato& s = stato();
+        if (mossa == "partita")
+            parte<ComboCodici>("Combo3")->setCurrentIndex(parte<ComboCodici>("Combo3")->currentIndex() == 0 ? 1 : 0);
+        else if (mossa == "giornata")
+            parte<ComboCodici>("Combo6")->setCurrentIndex(0);
+        else if (mossa == "girone")
+            parte<ComboCodici>("Combo7")->setCurrentIndex(1);
+        else if (mossa == "avanti")
+            w_->AllaGiornataSuccessiva();
+        else if (mossa == "indietro")
+            w_->AllaGiornataPrecedente();
+        else if (mossa == "consegna") {
+            stato().CodPartitaCorrente = d_.partita(2, 2)->codPart;
+            amb_->mostra<FormazioniWindow>(ID, 3, false);  // the day handed over is not the match's
+        } else
+            Finestre::istanza().scarica(ID);
+        const auto righe = titolari(p->codPart, p->sq1, true);
+        QCOMPARE(righe.keys(), QList<int>({4}));
+        QCOMPARE(righe[4].nome, "Spostato");
+        QCOMPARE(righe[4].giornata, 3);
+        QCOMPARE(s.GiornataCambiata, cambiata);
+        if (mossa == "chiusura") return;
+        QCOMPARE(w_->giornata(), GiornataInGirone({giornata, andata}));
+        QCOMPARE(std::tuple(s.GiornataCorrente, s.Andata, s.CodPartitaCorrente),
+                 std::tuple(giornata, andata, w_->partita().codPart));
+        const PartitaFixture* ora = d_.partitaDiCodice(w_->partita().codPart);
+        QCOMPARE(ora->giornata, giornata);
+        if (mossa == "consegna")
+            QCOMPARE(ora->codPart, d_.partita(2, 2)->codPart);
+        else if (mossa != "partita")
+            QCOMPARE(parte<ComboCodici>("Combo3")->currentIndex(), 0);
+        QCOMPARE(parte<ComboCodici>("Combo6")->currentText(), QString::number(giornata));
+        QCOMPARE(parte<ComboCodici>("Combo7")->currentIndex(), andata ? 0 : 1);
+        QCOMPARE(giocatore(0, 3)->currentText(), QString());
+    }
+
+    // A refused arrow still tells the match sheet to refill, and moves nothing; the next move saves.
+    void frecciaRifiutata()
+    {
+        apri(amb_->nuovo(4).rose(25));
+        const PartitaFixture* p = d_.partita(3, 1);
+        mostra(3, false, p->codPart);
+        scrivi(1, 0, "Ultimo");
+        amb_->messaggi().ok();
+        w_->AllaGiornataSuccessiva();
+        QCOMPARE(amb_->messaggi().ultimo().testo, "Questa è l'ultima giornata inserita nel calendario!");
+        QCOMPARE(amb_->messaggi().ultimo().titolo, "Calendario del campionato");
+        QVERIFY(stato().GiornataCambiata);
+        QCOMPARE(w_->partita().codPart, p->codPart);
+        QCOMPARE(titolari(p->codPart, p->sq1, false).value(1).nome, "Ultimo");
+        scrivi(1, 1, "Penultimo");
+        parte<ComboCodici>("Combo3")->setCurrentIndex(1);
+        QCOMPARE(titolari(p->codPart, p->sq1, false).value(2).nome, "Penultimo");
+    }
+
+    // Substitutions: refused on an empty tab whatever the other holds, else saved first and handed -1 or -2;
+    // goals: handed over without a save.
+    void editori()
+    {
+        apri(amb_->nuovo(4).rose(25));
+        const PartitaFixture* p = d_.partita(1, 1);
+        mostra(1, true, p->codPart);
+        auto* schede = parte<QTabWidget>("SSTab1");
+        scrivi(0, 0, "Primo");
+        schede->setCurrentIndex(1);
+        amb_->messaggi().ok();
+        w_->AggiungiSostituzione();
+        QCOMPARE(amb_->messaggi().ultimo().testo, "Attenzione: prima di inserire le sostituzioni occorre inserire "
+                                                  "le formazioni schierate dall'inizio");
+        QCOMPARE(amb_->messaggi().ultimo().titolo, "Inserimento sostituzioni");
+        QVERIFY(!FinestraDiTest::di(IdFinestra::Sostituzioni));
+        QVERIFY(titolari(p->codPart, p->sq1, true).isEmpty());
+        w_->AggiungiGol();
+        QCOMPARE(stato().CodRete, -2);
+        QVERIFY(FinestraDiTest::di(IdFinestra::Reti));
+        QVERIFY(titolari(p->codPart, p->sq1, true).isEmpty());
+        scrivi(1, 10, "Ospite");
+        w_->AggiungiSostituzione();
+        QCOMPARE(stato().CodSostituzione, -2);
+        QVERIFY(FinestraDiTest::di(IdFinestra::Sostituzioni));
+        QCOMPARE(titolari(p->codPart, p->sq1, true).size() + titolari(p->codPart, p->sq2, true).size(), 2);
+        schede->setCurrentIndex(0);
+        amb_->mostra<FormazioniWindow>(ID);
+        w_->AggiungiSostituzione();
+        QCOMPARE(stato().CodSostituzione, -1);
+    }
+
+    void votiNonValidi_data()
+    {
+        QTest::addColumn<QString>("testo");
+        QTest::newRow("parola") << "abc";
+        QTest::newRow("fuori scala") << "12";
+        QTest::newRow("numero e testo") << "6,5 buono";
+    }
+    // A rating that is not a number from 3 to 10 is named to the user; the stored one stays, the rest is saved.
+    void votiNonValidi()
+    {
+        QFETCH(QString, testo);
+        apri(amb_->nuovo(4).rose(25).formazioni().giocaFinoA(1, true));
+        const PartitaFixture* p = d_.partita(1, 1);
+        Esegui("UPDATE Presenze SET Voto = 6, Ammonito = 0 WHERE CodPartita = ? AND Squadra = ? AND Riga = 9",
+               {p->codPart, p->sq2});
+        mostra(1, true, p->codPart);
+        const QString nome = giocatore(1, 8)->currentText();
+        casella(1, false, 8)->setChecked(true);
+        voto(1, 8)->setEditText(testo);
+        amb_->messaggi().ok();
+        QVERIFY(w_->ArchiviaFormazioni());
+        const QString m = amb_->messaggi().ultimo().testo;
+        QVERIFY2(m.contains(p->sq2 + ", riga 9 (" + nome + "): \"" + testo + "\""), qPrintable(m));
+        const Stored r = titolari(p->codPart, p->sq2, true)[9];
+        QCOMPARE(r.voto.toDouble(), 6.0);
+        QCOMPARE(r.ammonito.toInt(), 1);
+        // Put right, it is saved.
+        voto(1, 8)->setEditText("4,5");
+        QVERIFY(w_->ArchiviaFormazioni());
+        QCOMPARE(titolari(p->codPart, p->sq2, true)[9].voto.toDouble(), 4.5);
+    }
+
+    // The file refuses a write: nothing of the save stays, the user is told, the editor does not move, and
+    // closing asks before the typed rows go.
+    void erroreDatabase()
+    {
+        apri(amb_->nuovo(4).rose(25));
+        const PartitaFixture* p = d_.partita(2, 1);
+        mostra(2, true, p->codPart);
+        scrivi(0, 0, "Uno");
+        scrivi(1, 0, "Due");
+        Esegui("CREATE TRIGGER blocco BEFORE INSERT ON Presenze WHEN NEW.Squadra = '" + p->sq2 +
+               "' BEGIN SELECT RAISE(ABORT, 'bloccato'); END");
+        amb_->messaggi().ok();
+        w_->AllaGiornataSuccessiva();
+        QCOMPARE(amb_->messaggi().ultimo().titolo, "Inserimento formazioni e pagelle");
+        QVERIFY(!amb_->messaggi().ultimo().testo.contains("bloccato"));
+        QCOMPARE(righePresenze(), 0);
+        QCOMPARE(w_->giornata(), GiornataInGirone({2, true}));
+        QVERIFY(!stato().GiornataCambiata);
+        amb_->messaggi().ok();
+        parte<ComboCodici>("Combo3")->setCurrentIndex(1);
+        QCOMPARE(parte<ComboCodici>("Combo3")->currentIndex(), 0);
+        QCOMPARE(giocatore(0, 0)->currentText(), "Uno");
+        amb_->messaggi().ok().no();
+        QVERIFY(!Finestre::istanza().scaricaSubito(ID));
+        QCOMPARE(amb_->messaggi().ultimo().testo,
+                 "Le formazioni non sono state salvate.\r\rChiudere comunque la finestra?");
+        Esegui("DROP TRIGGER blocco");
+        QVERIFY(Finestre::istanza().scaricaSubito(ID));
+        QCOMPARE(righePresenze(), 2);
+    }
+
+    // A whole match day typed in on the largest championship with long names: each load within a frame.
+    void campionatoPiuGrande()
+    {
+        apri(amb_->piuGrande());
+        const PartitaFixture* p = d_.partita(7, 3);
+        const QString lunga = "Polisportiva Sampierdarenese &";  // 30 characters
+        for (const char* t :
+             {"UPDATE Partita SET Sq1 = ? WHERE Sq1 = ?", "UPDATE Partita SET Sq2 = ? WHERE Sq2 = ?",
+              "UPDATE Presenze SET Squadra = ? WHERE Squadra = ?", "UPDATE Squadra SET Nome = ? WHERE Nome = ?"})
+            Esegui(t, {lunga, p->sq1});
+        Esegui("UPDATE Giocatore SET Nome = 'Massimiliano', Cognome = 'Castellamontesi De Cristofaro'");
+        stato().FormatoNome = 2;
+        for (bool andata : {true, false, true}) {
+            // The last time the window is built afresh, as when the user opens it again.
+            if (!andata) Finestre::istanza().scarica(ID);
+            QElapsedTimer t;
+            t.start();
+            mostra(7, andata, p->codPart);
+            const qint64 ms = t.elapsed();
+            qInfo("Caricamento delle formazioni: %lld ms", ms);
+            QCOMPARE(giocatore(andata ? 0 : 1, 0)->count(), 25);
+            QCOMPARE(giocatore(0, 10)->currentText(), "Massimiliano Castellamontesi De Cristofaro");
+            QWidget* c = w_->contenitore();
+            c->resize(c->sizeHint());
+            QVERIFY(AmbienteTest::contenuta(ID));
+            AmbienteTest::foto(c, QString("formazioni_%1.png").arg(andata ? "andata" : "ritorno"));
+        }
+        // The day's matches retyped from the keyboard, each saved when the next is picked.
+        auto* partite = parte<ComboCodici>("Combo3");
+        Esegui("DELETE FROM Presenze WHERE Giornata = 7 AND Girone = -1");
+        partite->setCurrentIndex(0);
+        for (int m = 0; m < partite->count(); ++m) {
+            partite->setCurrentIndex(m);
+            for (int lato = 0; lato < 2; ++lato)
+                for (int i = 0; i < 11; ++i)
+                    scrivi(lato, i, QString("Giocatore %1-%2-%3").arg(m).arg(lato).arg(i), "6");
+        }
+        QElapsedTimer t;
+        t.start();
+        QVERIFY(w_->ArchiviaFormazioni());
+        qInfo("Salvataggio di 22 righe: %lld ms", t.elapsed());
+        partite->setCurrentIndex(0);
+        QCOMPARE(Valore("SELECT COUNT(*) FROM Presenze WHERE Giornata = 7 AND Girone = -1 AND Titolare = -1").toInt(),
+                 220);
+    }
+};
+
+QTEST_MAIN(TestFormazioni)
+#include "tst_formazioni.moc"
