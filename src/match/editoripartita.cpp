@@ -7,9 +7,12 @@
 #include "match/schedapartitaqueries.h"
 #include "platform/azione.h"
 #include "platform/combocodici.h"
+#include "platform/icone.h"
+#include "platform/messaggio.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QToolButton>
@@ -18,6 +21,7 @@ namespace {
 
 constexpr int MINUTO_MASSIMO = 99;
 constexpr int LATO_PULSANTE = 26;
+constexpr int CARATTERI_NOME = 34;  // a first name and a long surname
 
 }  // namespace
 
@@ -72,14 +76,60 @@ QLineEdit* CasellaDidascalia(const QString& nome, const QString& testo, QWidget*
     return t;
 }
 
+QFrame* CreaStriscia(const QString& nome, QWidget* parent)
+{
+    auto* f = new QFrame(parent);
+    f->setObjectName(nome);
+    f->setFrameShape(QFrame::StyledPanel);
+    auto* riga = new QHBoxLayout(f);
+    riga->setContentsMargins(4, 3, 4, 3);
+    riga->setSpacing(2);
+    return f;
+}
+
+Azione* AzioneEditore(const QString& testo, const QString& icona, const QString& suggerimento, QObject* parent,
+                      std::function<void()> fare)
+{
+    auto* a = new Azione(testo, Icona(icona), parent);
+    a->conSuggerimento(suggerimento)->allo(std::move(fare));
+    return a;
+}
+
+bool PrimaDelNuovo(const QString& domanda, const QString& titolo, const std::function<bool()>& salva)
+{
+    const auto risposta =
+        Messaggio::mostra(domanda, Messaggio::Pulsanti::SiNoAnnulla, Messaggio::Icona::Domanda, titolo);
+    if (risposta == Messaggio::Risposta::Annulla) return false;
+    return risposta == Messaggio::Risposta::No || salva();
+}
+
+QLabel* EtichettaCampo(const QString& nome, const QString& testo, QWidget* buddy, QWidget* parent, bool grassetto)
+{
+    auto* l = new QLabel(testo, parent);
+    l->setObjectName(nome);
+    l->setBuddy(buddy);
+    QFont f = l->font();
+    f.setBold(grassetto);
+    l->setFont(f);
+    return l;
+}
+
+ComboCodici* SceltaGiocatore(const QString& nome, const QString& descrizione, QWidget* parent)
+{
+    auto* c = new ComboCodici(parent);
+    c->setObjectName(nome);
+    c->setModificabile(true);
+    c->setAccessibleName(descrizione);
+    c->setMinimumContentsLength(CARATTERI_NOME);
+    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    return c;
+}
+
 StrisciaPartita CreaStrisciaPartita(const QString& nomePartita, const QString& nomeSquadra, QWidget* parent)
 {
     StrisciaPartita s;
-    s.barra = new QFrame(parent);
-    s.barra->setObjectName(QStringLiteral("Toolbar1"));
-    static_cast<QFrame*>(s.barra)->setFrameShape(QFrame::StyledPanel);
-    auto* riga = new QHBoxLayout(s.barra);
-    riga->setContentsMargins(4, 3, 4, 3);
+    s.barra = CreaStriscia(QStringLiteral("Toolbar1"), parent);
+    auto* riga = static_cast<QHBoxLayout*>(s.barra->layout());
     QLineEdit* didascalia = CasellaDidascalia(QStringLiteral("Text2"), QStringLiteral("Partita:"), s.barra);
     didascalia->setFixedWidth(didascalia->fontMetrics().horizontalAdvance(didascalia->text()) + 12);
     s.partita = CasellaDidascalia(nomePartita, QString(), s.barra);
@@ -98,9 +148,11 @@ StrisciaPartita CreaStrisciaPartita(const QString& nomePartita, const QString& n
     s.squadra->setMinimumContentsLength(30);
     s.squadra->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     riga->addWidget(didascalia);
+    riga->addSpacing(4);
     riga->addWidget(s.partita, 1);
     riga->addSpacing(8);
     riga->addWidget(squadra);
+    riga->addSpacing(4);
     riga->addWidget(s.squadra);
     return s;
 }
@@ -129,6 +181,17 @@ CampoMinuto::CampoMinuto(const QString& nomeTesto, const QString& nomePrimo, con
     secondo_->setObjectName(nomeSecondo);
     gruppo_->addButton(primo_);
     gruppo_->addButton(secondo_);
+}
+
+QHBoxLayout* CampoMinuto::riga() const
+{
+    auto* r = new QHBoxLayout;
+    r->addWidget(testo_);
+    r->addSpacing(8);
+    r->addWidget(primo_);
+    r->addWidget(secondo_);
+    r->addStretch(1);
+    return r;
 }
 
 void CampoMinuto::azzera(bool primoTempo)

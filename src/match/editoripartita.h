@@ -2,12 +2,18 @@
 
 #include "core/codici.h"
 
+#include <functional>
 #include <optional>
 #include <QString>
 #include <QVariant>
 #include <QVector>
 
+class Azione;
 class ComboCodici;
+class QFrame;
+class QHBoxLayout;
+class QLabel;
+class QObject;
 class QAction;
 class QButtonGroup;
 class QLineEdit;
@@ -64,6 +70,25 @@ struct StrisciaPartita {
 // `nomePartita` and `nomeSquadra` are the objectNames of the match box and of the team picker.
 StrisciaPartita CreaStrisciaPartita(const QString& nomePartita, const QString& nomeSquadra, QWidget* parent);
 
+// A tool strip: a framed row whose QHBoxLayout is its layout().
+QFrame* CreaStriscia(const QString& nome, QWidget* parent);
+
+// A command of an editor's record strip: caption, icon, tooltip and what it runs.
+Azione* AzioneEditore(const QString& testo, const QString& icona, const QString& suggerimento, QObject* parent,
+                      std::function<void()> fare);
+
+// "New" while a record not saved yet is shown: asks `domanda` (Yes, No, Cancel). True when the blank
+// record may follow: No, or Yes and `salva` wrote the record; a save refused or failed keeps the
+// record, so nothing typed is lost.
+bool PrimaDelNuovo(const QString& domanda, const QString& titolo, const std::function<bool()>& salva);
+
+// A label of a record's field, with its buddy.
+QLabel* EtichettaCampo(const QString& nome, const QString& testo, QWidget* buddy, QWidget* parent,
+                       bool grassetto = false);
+
+// A player picker: the list, or a name typed in; wide enough for a first name and a long surname.
+ComboCodici* SceltaGiocatore(const QString& nome, const QString& descrizione, QWidget* parent);
+
 // A grey read-only box used as a caption or a heading.
 QLineEdit* CasellaDidascalia(const QString& nome, const QString& testo, QWidget* parent);
 
@@ -76,6 +101,8 @@ public:
     CampoMinuto(const QString& nomeTesto, const QString& nomePrimo, const QString& nomeSecondo, QWidget* parent);
 
     QLineEdit* testo() const { return testo_; }
+    // The box and the two halves in a row.
+    QHBoxLayout* riga() const;
     QRadioButton* primo() const { return primo_; }
     QRadioButton* secondo() const { return secondo_; }
 

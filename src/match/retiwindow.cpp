@@ -30,14 +30,6 @@ constexpr int CONTESTO_GUIDA = 44;
 constexpr int TIPI[] = {TIPO_DESTRO, TIPO_SINISTRO,   TIPO_TESTA, TIPO_PUNIZIONE,
                         TIPO_RIGORE, TIPO_ROVESCIATA, TIPO_TACCO};
 
-QLabel* Etichetta(const QString& nome, const QString& testo, QWidget* buddy, QWidget* parent)
-{
-    auto* l = new QLabel(testo, parent);
-    l->setObjectName(nome);
-    l->setBuddy(buddy);
-    return l;
-}
-
 }  // namespace
 
 RetiWindow::RetiWindow(QWidget* parent) : Finestra(Id, parent)
@@ -50,9 +42,7 @@ RetiWindow::RetiWindow(QWidget* parent) : Finestra(Id, parent)
     // The record strip: help, the heading, previous, next, save, delete and "Nuovo gol".
     auto azione = [this](const QString& testo, const char* icona, const QString& suggerimento,
                          std::function<void()> fare) {
-        auto* a = new Azione(testo, Icona(QLatin1String(icona)), this);
-        a->conSuggerimento(suggerimento)->allo(std::move(fare));
-        return a;
+        return AzioneEditore(testo, QLatin1String(icona), suggerimento, this, std::move(fare));
     };
     Azione* guida = azione(QStringLiteral("Guida"), "guida", QStringLiteral("Guida di Golvarno"),
                            [] { Guida::apri(CONTESTO_GUIDA); });
@@ -65,12 +55,8 @@ RetiWindow::RetiWindow(QWidget* parent) : Finestra(Id, parent)
                       [this] { Elimina(); });
     nuovo_ =
         azione(QStringLiteral("Nuovo gol"), "aggiungi", QStringLiteral("Inserire un nuovo gol"), [this] { Nuovo(); });
-    auto* barra = new QFrame(this);
-    barra->setObjectName(QStringLiteral("Toolbar2"));
-    barra->setFrameShape(QFrame::StyledPanel);
-    auto* pulsanti = new QHBoxLayout(barra);
-    pulsanti->setContentsMargins(4, 3, 4, 3);
-    pulsanti->setSpacing(2);
+    QFrame* barra = CreaStriscia(QStringLiteral("Toolbar2"), this);
+    auto* pulsanti = static_cast<QHBoxLayout*>(barra->layout());
     pulsanti->addWidget(PulsanteFigura(guida, QStringLiteral("Command6"), barra));
     pulsanti->addSpacing(8);
     intestazione_ = CasellaDidascalia(QStringLiteral("Text6"), QString(), barra);
@@ -89,13 +75,8 @@ RetiWindow::RetiWindow(QWidget* parent) : Finestra(Id, parent)
     // The record.
     auto* frame = new QGroupBox(QStringLiteral("Informazioni sul gol"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
-    marcatore_ = new ComboCodici(frame);
-    marcatore_->setObjectName(QStringLiteral("Combo2"));
-    marcatore_->setModificabile(true);
-    marcatore_->setAccessibleName(QStringLiteral("Marcatore"));
+    marcatore_ = SceltaGiocatore(QStringLiteral("Combo2"), QStringLiteral("Marcatore"), frame);
     marcatore_->setFont(grassetto);
-    marcatore_->setMinimumContentsLength(34);
-    marcatore_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     minuto_ = std::make_unique<CampoMinuto>(QStringLiteral("Text3"), QStringLiteral("Option1"),
                                             QStringLiteral("Option2"), frame);
     tipo_ = new ComboCodici(frame);
@@ -112,20 +93,15 @@ RetiWindow::RetiWindow(QWidget* parent) : Finestra(Id, parent)
 
     auto* griglia = new QGridLayout(frame);
     griglia->setHorizontalSpacing(8);
-    griglia->addWidget(Etichetta(QStringLiteral("Label1"), QStringLiteral("Marcatore"), marcatore_, frame), 0, 0);
+    griglia->addWidget(EtichettaCampo(QStringLiteral("Label1"), QStringLiteral("Marcatore"), marcatore_, frame), 0, 0);
     griglia->addWidget(marcatore_, 0, 1, 1, 2);
-    griglia->addWidget(Etichetta(QStringLiteral("Label2"), QStringLiteral("Minuto"), minuto_->testo(), frame), 1, 0);
-    auto* tempo = new QHBoxLayout;
-    tempo->addWidget(minuto_->testo());
-    tempo->addSpacing(8);
-    tempo->addWidget(minuto_->primo());
-    tempo->addWidget(minuto_->secondo());
-    tempo->addStretch(1);
-    griglia->addLayout(tempo, 1, 1, 1, 2);
-    griglia->addWidget(Etichetta(QStringLiteral("Label3"), QStringLiteral("Tipo di rete"), tipo_, frame), 2, 0);
+    griglia->addWidget(EtichettaCampo(QStringLiteral("Label2"), QStringLiteral("Minuto"), minuto_->testo(), frame), 1,
+                       0);
+    griglia->addLayout(minuto_->riga(), 1, 1, 1, 2);
+    griglia->addWidget(EtichettaCampo(QStringLiteral("Label3"), QStringLiteral("Tipo di rete"), tipo_, frame), 2, 0);
     griglia->addWidget(tipo_, 2, 1);
     griglia->addWidget(autorete_, 2, 2);
-    griglia->addWidget(Etichetta(QStringLiteral("Label4"), QStringLiteral("Descrizione"), note_, frame), 3, 0,
+    griglia->addWidget(EtichettaCampo(QStringLiteral("Label4"), QStringLiteral("Descrizione"), note_, frame), 3, 0,
                        Qt::AlignTop);
     griglia->addWidget(note_, 3, 1, 1, 2);
     griglia->setColumnStretch(1, 1);
@@ -243,41 +219,30 @@ void RetiWindow::CaricaScheda()
     note_->setPlainText(s.note);
 }
 
-void RetiWindow::Precedente()
-{
-    if (!reteSalvata_) return;
-    if (selezionata_ > 0) {
-        --selezionata_;
-        CaricaScheda();
-    } else {
-        Messaggio::errore(QStringLiteral("Questo è il primo gol segnato!"), TITOLO);
-    }
-}
+void RetiWindow::Precedente() { sposta(-1); }
 
-void RetiWindow::Successivo()
+void RetiWindow::Successivo() { sposta(1); }
+
+void RetiWindow::sposta(int verso)
 {
     if (!reteSalvata_) return;
-    if (selezionata_ < liste_[lato_].size() - 1) {
-        ++selezionata_;
-        CaricaScheda();
-    } else {
-        Messaggio::errore(QStringLiteral("Questo è l'ultimo gol segnato!"), TITOLO);
+    const int i = selezionata_ + verso;
+    if (i < 0 || i >= liste_[lato_].size()) {
+        Messaggio::errore(verso < 0 ? QStringLiteral("Questo è il primo gol segnato!")
+                                    : QStringLiteral("Questo è l'ultimo gol segnato!"),
+                          TITOLO);
+        return;
     }
+    selezionata_ = i;
+    CaricaScheda();
 }
 
 void RetiWindow::Nuovo()
 {
-    if (reteSalvata_) {
+    if (reteSalvata_ || PrimaDelNuovo(QStringLiteral("I dati di questo gol non sono stati salvati. Salvare prima di "
+                                                     "inserire una nuova rete?"),
+                                      TITOLO, [this] { return Salva(); }))
         AzzeraScheda();
-        return;
-    }
-    const auto risposta = Messaggio::mostra(QStringLiteral("I dati di questo gol non sono stati salvati. Salvare "
-                                                           "prima di inserire una nuova rete?"),
-                                            Messaggio::Pulsanti::SiNoAnnulla, Messaggio::Icona::Domanda, TITOLO);
-    if (risposta == Messaggio::Risposta::Annulla) return;
-    // A save refused or failed keeps the record, so nothing typed is lost.
-    if (risposta == Messaggio::Risposta::Si && !Salva()) return;
-    AzzeraScheda();
 }
 
 bool RetiWindow::Salva()

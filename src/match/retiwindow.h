@@ -49,6 +49,7 @@ private:
     void AzzeraScheda();
     void CaricaScheda();
     void squadraScelta();
+    void sposta(int verso);
     void abilitaRecord(bool abilita);
     void svuotaRecord();
 

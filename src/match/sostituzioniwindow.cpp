@@ -29,7 +29,6 @@ const QString TITOLO = QStringLiteral("Schede sostituzioni");
 const QString TITOLO_SALVA = QStringLiteral("Inserimento sostituzione");
 const QString NON_SPECIFICATO = QStringLiteral("(Non specificato)");
 constexpr int CONTESTO_GUIDA = 41;
-constexpr int CARATTERI_NOME = 34;  // a first name and a long surname
 
 // The rating arrows: no rating (empty, "s.v." or no number at all) goes to 5 or 6, any number moves by
 // half a point within 3..10.
@@ -38,29 +37,6 @@ std::optional<QString> PassoVoto(const QString& testo, int verso)
     std::optional<double> voto;
     const bool numero = SostituzioniQueries::LeggiVoto(testo, voto) && voto && *voto != SENZA_VOTO;
     return Spinner::passoVoto(testo, verso, !numero);
-}
-
-QLabel* Etichetta(const QString& nome, const QString& testo, QWidget* buddy, QWidget* parent)
-{
-    auto* l = new QLabel(testo, parent);
-    l->setObjectName(nome);
-    l->setBuddy(buddy);
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-    return l;
-}
-
-ComboCodici* Scelta(const QString& nome, const QString& suggerimento, QWidget* parent)
-{
-    auto* c = new ComboCodici(parent);
-    c->setObjectName(nome);
-    c->setModificabile(true);
-    c->setToolTip(suggerimento);
-    c->setAccessibleName(suggerimento);
-    c->setMinimumContentsLength(CARATTERI_NOME);
-    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    return c;
 }
 
 }  // namespace
@@ -74,9 +50,7 @@ SostituzioniWindow::SostituzioniWindow(QWidget* parent) : Finestra(Id, parent)
 
     // The record strip: previous, next, delete, new, save, help, and the heading.
     auto azione = [this](const char* icona, const QString& suggerimento, std::function<void()> fare) {
-        auto* a = new Azione(suggerimento, Icona(QLatin1String(icona)), this);
-        a->conSuggerimento(suggerimento)->allo(std::move(fare));
-        return a;
+        return AzioneEditore(suggerimento, QLatin1String(icona), suggerimento, this, std::move(fare));
     };
     precedente_ = azione("precedente", QStringLiteral("Visualizza sostituzione precedente"), [this] { Precedente(); });
     successiva_ = azione("successivo", QStringLiteral("Visualizza sostituzione successiva"), [this] { Successiva(); });
@@ -84,12 +58,8 @@ SostituzioniWindow::SostituzioniWindow(QWidget* parent) : Finestra(Id, parent)
     nuova_ = azione("aggiungi", QStringLiteral("Inserisci nuova"), [this] { Nuova(); });
     salva_ = azione("salva", QStringLiteral("Salva i dati della sostituzione"), [this] { Salva(); });
     Azione* guida = azione("guida", QStringLiteral("Guida di Golvarno"), [] { Guida::apri(CONTESTO_GUIDA); });
-    auto* barra = new QFrame(this);
-    barra->setObjectName(QStringLiteral("Toolbar2"));
-    barra->setFrameShape(QFrame::StyledPanel);
-    auto* pulsanti = new QHBoxLayout(barra);
-    pulsanti->setContentsMargins(4, 3, 4, 3);
-    pulsanti->setSpacing(2);
+    QFrame* barra = CreaStriscia(QStringLiteral("Toolbar2"), this);
+    auto* pulsanti = static_cast<QHBoxLayout*>(barra->layout());
     int n = 1;
     for (Azione* a : {precedente_, successiva_, elimina_, nuova_, salva_, guida}) {
         if (a == nuova_ || a == guida) pulsanti->addSpacing(10);
@@ -105,8 +75,10 @@ SostituzioniWindow::SostituzioniWindow(QWidget* parent) : Finestra(Id, parent)
     // The record.
     auto* frame = new QGroupBox(QStringLiteral("Dati della sostituzione"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
-    entra_ = Scelta(QStringLiteral("Combo2"), QStringLiteral("Elenco dei giocatori non titolari"), frame);
-    esce_ = Scelta(QStringLiteral("Combo3"), QStringLiteral("Elenco dei giocatori che hanno giocato"), frame);
+    entra_ = SceltaGiocatore(QStringLiteral("Combo2"), QStringLiteral("Entra"), frame);
+    entra_->setToolTip(QStringLiteral("Elenco dei giocatori non titolari"));
+    esce_ = SceltaGiocatore(QStringLiteral("Combo3"), QStringLiteral("Esce"), frame);
+    esce_->setToolTip(QStringLiteral("Elenco dei giocatori che hanno giocato"));
     minuto_ = std::make_unique<CampoMinuto>(QStringLiteral("Text6"), QStringLiteral("Option1"),
                                             QStringLiteral("Option2"), frame);
     voto_ = new ComboCodici(frame);
@@ -125,25 +97,20 @@ SostituzioniWindow::SostituzioniWindow(QWidget* parent) : Finestra(Id, parent)
 
     auto* griglia = new QGridLayout(frame);
     griglia->setHorizontalSpacing(8);
-    griglia->addWidget(Etichetta(QStringLiteral("Label4"), QStringLiteral("ENTRA"), entra_, frame), 0, 0);
+    griglia->addWidget(EtichettaCampo(QStringLiteral("Label4"), QStringLiteral("ENTRA"), entra_, frame, true), 0, 0);
     griglia->addWidget(entra_, 0, 1, 1, 4);
-    griglia->addWidget(Etichetta(QStringLiteral("Label7"), QStringLiteral("ESCE"), esce_, frame), 1, 0);
+    griglia->addWidget(EtichettaCampo(QStringLiteral("Label7"), QStringLiteral("ESCE"), esce_, frame, true), 1, 0);
     griglia->addWidget(esce_, 1, 1, 1, 4);
-    griglia->addWidget(Etichetta(QStringLiteral("Label8"), QStringLiteral("MINUTO"), minuto_->testo(), frame), 2, 0);
-    auto* tempo = new QHBoxLayout;
-    tempo->addWidget(minuto_->testo());
-    tempo->addSpacing(8);
-    tempo->addWidget(minuto_->primo());
-    tempo->addWidget(minuto_->secondo());
-    tempo->addStretch(1);
-    griglia->addLayout(tempo, 2, 1, 1, 4);
-    griglia->addWidget(Etichetta(QStringLiteral("Label5"), QStringLiteral("VOTO"), voto_, frame), 3, 0);
+    griglia->addWidget(
+        EtichettaCampo(QStringLiteral("Label8"), QStringLiteral("MINUTO"), minuto_->testo(), frame, true), 2, 0);
+    griglia->addLayout(minuto_->riga(), 2, 1, 1, 4);
+    griglia->addWidget(EtichettaCampo(QStringLiteral("Label5"), QStringLiteral("VOTO"), voto_, frame, true), 3, 0);
     auto* voto = new QHBoxLayout;
     voto->setSpacing(0);
     voto->addWidget(voto_);
     voto->addWidget(frecce);
     voto->addSpacing(32);
-    voto->addWidget(Etichetta(QStringLiteral("Label6"), QStringLiteral("NOTE"), ammonito_, frame));
+    voto->addWidget(EtichettaCampo(QStringLiteral("Label6"), QStringLiteral("NOTE"), ammonito_, frame, true));
     voto->addSpacing(8);
     voto->addWidget(ammonito_);
     voto->addSpacing(8);
@@ -280,43 +247,32 @@ void SostituzioniWindow::squadraScelta()
     AggiornaSostituzioni(squadra_->currentIndex() == 0 ? -1 : -2);
 }
 
-void SostituzioniWindow::Precedente()
-{
-    if (!schedaSalvata_) {
-        Messaggio::errore(QStringLiteral("Questa sostituzione non è ancora stata salvata"), TITOLO);
-        return;
-    }
-    if (selezionata_ > 0)
-        AggiornaSostituzioni(chiavi_[selezionata_ - 1]);
-    else
-        Messaggio::errore(QStringLiteral("Questa è la prima sostituzione effettuata!"), TITOLO);
-}
+void SostituzioniWindow::Precedente() { sposta(-1); }
 
-void SostituzioniWindow::Successiva()
+void SostituzioniWindow::Successiva() { sposta(1); }
+
+void SostituzioniWindow::sposta(int verso)
 {
     if (!schedaSalvata_) {
         Messaggio::errore(QStringLiteral("Questa sostituzione non è ancora stata salvata"), TITOLO);
         return;
     }
-    if (selezionata_ < chiavi_.size() - 1)
-        AggiornaSostituzioni(chiavi_[selezionata_ + 1]);
+    // With none selected, next goes to the first.
+    const int i = selezionata_ + verso;
+    if (i >= 0 && i < chiavi_.size())
+        AggiornaSostituzioni(chiavi_[i]);
     else
-        Messaggio::errore(QStringLiteral("Questa è l'ultima sostituzione effettuata!"), TITOLO);
+        Messaggio::errore(verso < 0 ? QStringLiteral("Questa è la prima sostituzione effettuata!")
+                                    : QStringLiteral("Questa è l'ultima sostituzione effettuata!"),
+                          TITOLO);
 }
 
 void SostituzioniWindow::Nuova()
 {
-    if (schedaSalvata_) {
+    if (schedaSalvata_ || PrimaDelNuovo(QStringLiteral("Attenzione: questa sostituzione non è stata salvata. Salvare "
+                                                       "prima di inserirne una nuova?"),
+                                        TITOLO, [this] { return Salva(); }))
         AzzeraScheda();
-        return;
-    }
-    const auto risposta = Messaggio::mostra(QStringLiteral("Attenzione: questa sostituzione non è stata salvata. "
-                                                           "Salvare prima di inserirne una nuova?"),
-                                            Messaggio::Pulsanti::SiNoAnnulla, Messaggio::Icona::Domanda, TITOLO);
-    if (risposta == Messaggio::Risposta::Annulla) return;
-    // A save refused or failed keeps the record, so nothing typed is lost.
-    if (risposta == Messaggio::Risposta::Si && !Salva()) return;
-    AzzeraScheda();
 }
 
 bool SostituzioniWindow::Salva()

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "platform/combocodici.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QStringList>
+#include <QWidget>
+
+// What the tests of the substitution and goal editors share: reading and typing into the window's
+// controls by name.
+class ControlliEditore {
+protected:
+    QWidget* finestra_ = nullptr;
+
+    template <typename T = QWidget> T* parte(const QString& nome) const { return finestra_->findChild<T*>(nome); }
+    ComboCodici* combo(const QString& nome) const { return parte<ComboCodici>(nome); }
+    // The text shown by a picker or a box.
+    QString testo(const QString& nome) const
+    {
+        auto* c = combo(nome);
+        return c ? c->currentText() : parte<QLineEdit>(nome)->text();
+    }
+    // Typed into a picker (no entry chosen) or a box.
+    void scrivi(const QString& nome, const QString& t) const
+    {
+        if (auto* c = combo(nome)) {
+            c->setCurrentIndex(-1);
+            c->setEditText(t);
+        } else {
+            parte<QLineEdit>(nome)->setText(t);
+        }
+    }
+    void scegli(const QString& nome, int codice) const
+    {
+        combo(nome)->setCurrentIndex(combo(nome)->trovaCodice(codice));
+    }
+    void spunta(const QString& nome, bool si = true) const { parte<QAbstractButton>(nome)->setChecked(si); }
+    bool spuntato(const QString& nome) const { return parte<QAbstractButton>(nome)->isChecked(); }
+    bool attivo(const QString& nome) const { return parte<QAbstractButton>(nome)->isEnabled(); }
+    QStringList voci(const QString& nome) const
+    {
+        QStringList t;
+        for (int i = 0; i < combo(nome)->count(); ++i) t << combo(nome)->itemText(i);
+        return t;
+    }
+};
