@@ -1,6 +1,8 @@
 #include "rankings/aiutifinestre.h"
 
+#include "core/listasquadre.h"
 #include "platform/azione.h"
+#include "platform/combocodici.h"
 #include "platform/finestre.h"
 #include "platform/griglia.h"
 #include "platform/guida.h"
@@ -32,4 +34,25 @@ void AllargaColonna(Griglia* griglia, int colonna, const QStringList& testi, boo
     // The cell's margins on both sides.
     px += 12;
     if (px > griglia->larghezzaColonnaPx(colonna)) griglia->impostaLarghezzaColonnaPx(colonna, px);
+}
+
+ComboCodici* ElencoSquadre(const QString& nome, const QString& accessibile, QWidget* parent)
+{
+    auto* c = new ComboCodici(parent);
+    c->setObjectName(nome);
+    c->setAccessibleName(accessibile);
+    c->setMinimumContentsLength(30);
+    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    QPalette p = c->palette();
+    p.setColor(QPalette::Button, QColor(0xE0, 0xE0, 0xE0));
+    p.setColor(QPalette::Base, QColor(0xE0, 0xE0, 0xE0));
+    c->setPalette(p);
+    return c;
+}
+
+void RiempiSenzaScelta(ComboCodici* elenco)
+{
+    RiempiListaSquadre(elenco, QString());
+    ComboCodici::SenzaClick caricamento(elenco);
+    elenco->setCurrentIndex(-1);
 }

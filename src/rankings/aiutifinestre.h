@@ -3,8 +3,10 @@
 #include <QString>
 #include <QStringList>
 
+class ComboCodici;
 class Finestra;
 class Griglia;
+class QWidget;
 class QBoxLayout;
 
 // What the rankings and comparison windows build alike.
@@ -16,3 +18,9 @@ void AggiungiChiudiHelp(Finestra* finestra, QBoxLayout* riga, const QString& nom
 
 // Widens a grid column, never narrows it, so that the widest of `testi` fits in the grid's font, bold when asked.
 void AllargaColonna(Griglia* griglia, int colonna, const QStringList& testi, bool grassetto);
+
+// A pick-only team list of the windows that compare two teams: light grey, wide enough for a name of 30
+// characters; `nome` is its objectName, `accessibile` what accessibility tools read.
+ComboCodici* ElencoSquadre(const QString& nome, const QString& accessibile, QWidget* parent);
+// Fills it with the open championship's teams in name order, each carrying its code, and chooses none.
+void RiempiSenzaScelta(ComboCodici* elenco);

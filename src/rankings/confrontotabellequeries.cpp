@@ -27,14 +27,10 @@ SquadraInRiga Colonne(const PartitaConfronto& p, bool andata, const QString& squ
     c.ospite = andata ? p.sq2 : p.sq1;
     c.inCasa = StessaSquadra(c.casa, squadra);
     const bool disputata = andata ? p.disputataAnd : p.disputataRit;
-    if (!disputata) {
-        c.risultato = QStringLiteral("N.D.");
-        return c;
-    }
     const QVariant& gol1 = andata ? p.g1a : p.g1r;
     const QVariant& gol2 = andata ? p.g2a : p.g2r;
-    c.risultato = andata ? NullInVuoto(gol1) + QStringLiteral(" - ") + NullInVuoto(gol2)
-                         : NullInVuoto(gol2) + QStringLiteral(" - ") + NullInVuoto(gol1);
+    c.risultato = andata ? TestoRisultato(disputata, gol1, gol2) : TestoRisultato(disputata, gol2, gol1);
+    if (!disputata) return c;
     c.esito = StessaSquadra(p.sq1, squadra) ? Esito(gol1, gol2) : Esito(gol2, gol1);
     return c;
 }
@@ -54,6 +50,12 @@ SquadraInRiga ColonneDellaGiornata(const GiornataConfronto& g, const QVector<Par
 }
 
 }  // namespace
+
+QString TestoRisultato(bool disputata, const QVariant& golCasa, const QVariant& golOspite)
+{
+    if (!disputata) return QStringLiteral("N.D.");
+    return NullInVuoto(golCasa) + QStringLiteral(" - ") + NullInVuoto(golOspite);
+}
 
 QStringList RigaConfronto::celle() const
 {

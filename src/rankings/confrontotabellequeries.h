@@ -21,6 +21,10 @@ struct PartitaConfronto {
     QVariant g1a, g2a, g1r, g2r;
 };
 
+// The result of a leg as the comparisons show it: the home team's goals first, joined by " - " (a goal not
+// written shows empty), or "N.D." while the leg is not played.
+QString TestoRisultato(bool disputata, const QVariant& golCasa, const QVariant& golOspite);
+
 // One team's cells of a comparison row.
 struct SquadraInRiga {
     enum class Esito { Nessuno, Vittoria, Pareggio, Sconfitta };

@@ -23,7 +23,6 @@ namespace {
 const QString TITOLO = QStringLiteral("Confronto tabella di marcia");
 constexpr int CONTESTO_GUIDA = 43;
 const QColor ARGENTO(192, 192, 192);
-const QColor SFONDO_ELENCHI(0xE0, 0xE0, 0xE0);
 
 enum Colonna { GIRONE, GIORNATA, ESITO_A, CASA_A, OSPITE_A, RIS_A, SPAZIO, ESITO_B, CASA_B, OSPITE_B, RIS_B, COLONNE };
 constexpr int LARGHEZZE[COLONNE] = {340, 440, 200, 1500, 1500, 600, 100, 200, 1500, 1500, 600};  // twips
@@ -32,20 +31,6 @@ constexpr int RIGHE_INTESTAZIONE = 2;
 const ControlloDueSquadre CONTROLLO{ControlloDueSquadre::Ordine::UgualiPrima,
                                     QStringLiteral("Bisogna selezionare 2 squadre!"),
                                     QStringLiteral("Il confronto va effettuato tra 2 squadre diverse!"), TITOLO};
-
-ComboCodici* ElencoSquadre(const QString& nome, const QString& accessibile, QWidget* parent)
-{
-    auto* c = new ComboCodici(parent);
-    c->setObjectName(nome);
-    c->setAccessibleName(accessibile);
-    c->setMinimumContentsLength(30);
-    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    QPalette p = c->palette();
-    p.setColor(QPalette::Button, SFONDO_ELENCHI);
-    p.setColor(QPalette::Base, SFONDO_ELENCHI);
-    c->setPalette(p);
-    return c;
-}
 
 }  // namespace
 
@@ -118,12 +103,8 @@ ConfrontoTabelleWindow::ConfrontoTabelleWindow(QWidget* parent) : Finestra(IdFin
 
 void ConfrontoTabelleWindow::carica()
 {
-    const Stato& s = stato();
-    for (ComboCodici* c : {combo1_, combo2_}) {
-        ComboCodici::SenzaClick caricamento(c);
-        for (int i = 1; i < s.Squadre.size(); ++i) c->aggiungi(s.Squadre[i].Nome, s.Squadre[i].Codice.toInt());
-        c->setCurrentIndex(-1);
-    }
+    RiempiSenzaScelta(combo1_);
+    RiempiSenzaScelta(combo2_);
     // The result pictures are looked for once: a bitmap added later shows after the window is opened again.
     vittoria_ = QPixmap(FileProgramma(QStringLiteral("MicroV.Bmp")));
     pareggio_ = QPixmap(FileProgramma(QStringLiteral("MicroP.Bmp")));

@@ -1,0 +1,262 @@
+#include "rankings/confrontostatisticoqueries.h"
+#include "rankings/confrontostatisticowindow.h"
+#include "rankings/finestreconfronti.h"
+#include "support/ambientetest.h"
+
+#include "core/idfinestre.h"
+#include "core/utilita.h"
+#include "platform/combocodici.h"
+#include "platform/griglia.h"
+
+#include <QLocale>
+#include <QPushButton>
+#include <QTest>
+
+using Partite = QVector<PartitaTotali>;
+Q_DECLARE_METATYPE(Partite)
+Q_DECLARE_METATYPE(PuntiPerRisultato)
+
+namespace {
+
+const QString ID = IdFinestra::ConfrontoStatistico;
+const QString TITOLO = QStringLiteral("Confronto statistico");
+constexpr int N = -1;  // played
+
+// A pairing; its legs as "2-1" when played, "" when not.
+PartitaTotali P(const QString& sq1, const QString& sq2, const QString& andata, const QString& ritorno = {})
+{
+    PartitaTotali p{sq1, sq2, andata.isEmpty() ? 0 : N, ritorno.isEmpty() ? 0 : N};
+    p.g1a = andata.section('-', 0, 0).toInt(), p.g2a = andata.section('-', 1, 1).toInt();
+    p.g1r = ritorno.section('-', 0, 0).toInt(), p.g2r = ritorno.section('-', 1, 1).toInt();
+    return p;
+}
+
+// The four legs and venues as "played won drawn lost scored conceded points", first leg at home first.
+QString Descrivi(const TotaliSquadra& t)
+{
+    QStringList s;
+    for (const Parziale& p : t.settori)
+        s << QString("%1 %2 %3 %4 %5 %6 %7")
+                 .arg(p.giocate)
+                 .arg(p.vinte)
+                 .arg(p.pareggiate)
+                 .arg(p.perse)
+                 .arg(p.gFatti)
+                 .arg(p.gSubiti)
+                 .arg(p.punti);
+    return s.join(" | ");
+}
+
+const QString ZERO = QStringLiteral("0 0 0 0 0 0 0");
+
+}  // namespace
+
+// The statistical comparison: one team's totals by leg and venue, the cells of its rows, and the window.
+class TestConfrontoStatistico : public QObject {
+    Q_OBJECT
+
+    static Griglia* griglia(Finestra* w) { return w->findChild<Griglia*>(QStringLiteral("Grid1")); }
+    static void confronta(Finestra* w, const QString& a, const QString& b)
+    {
+        for (int i : {1, 2}) {
+            auto* c = w->findChild<ComboCodici*>(QStringLiteral("Combo%1").arg(i));
+            c->setCurrentIndex(c->findText(i == 1 ? a : b));
+        }
+        w->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    }
+
+private slots:
+    void cleanup() { VERIFICA_NESSUN_MESSAGGIO_INATTESO(); }
+    void totali_data();
+    void totali();
+    void celle();
+    void confrontoSulFile();
+};
+
+void TestConfrontoStatistico::totali_data()
+{
+    QTest::addColumn<Partite>("partite");
+    QTest::addColumn<PuntiPerRisultato>("punti");
+    QTest::addColumn<QString>("atteso");
+    const PuntiPerRisultato p310{3, 1, 0};
+
+    // The team is "Bari" throughout.
+    PartitaTotali nonGiocata = P("Bari", "Como", "5-0", "0-5");
+    nonGiocata.dispAnd = nonGiocata.dispRit = 1;  // only -1 is played
+    QTest::newRow("non giocate") << Partite{P("Bari", "Como", "", ""), nonGiocata} << p310
+                                 << QStringList(4, ZERO).join(" | ");
+    QTest::newRow("0-0 in casa") << Partite{P("Bari", "Como", "0-0")} << p310
+                                 << "1 0 1 0 0 0 1 | " + QStringList(3, ZERO).join(" | ");
+    // Return leg at home of SQ2, its goals G2R: 1-2 lost.
+    QTest::newRow("ritorno perso in casa") << Partite{P("Como", "Bari", "", "2-1")} << PuntiPerRisultato{3, 1, 1}
+                                           << ZERO + " | " + ZERO + " | 1 0 0 1 1 2 1 | " + ZERO;
+    QTest::newRow("andata fuori") << Partite{P("Como", "Bari", "1-3")} << p310
+                                  << ZERO + " | 1 1 0 0 3 1 3 | " + ZERO + " | " + ZERO;
+    QTest::newRow("ritorno fuori, maiuscole")
+        << Partite{P("BARI", "Como", "", "2-2")} << p310 << ZERO + " | " + ZERO + " | " + ZERO + " | 1 0 1 0 2 2 1";
+    QTest::newRow("2 vinte, 1 pari, 1 persa")
+        << Partite{P("Bari", "Asti", "2-1"), P("Bari", "Como", "1-1"), P("Bari", "Doria", "3-0"),
+                   P("Bari", "Empoli", "0-1"), P("Asti", "Como", "4-4")}
+        << p310 << "4 2 1 1 6 3 7 | " + QStringList(3, ZERO).join(" | ");
+    // 10 points a win over 30 legs and 9 goals a leg: far beyond a byte.
+    QTest::newRow("oltre 255") << Partite(30, P("Bari", "Como", "9-0")) << PuntiPerRisultato{10, 1, 0}
+                               << "30 30 0 0 270 0 300 | " + QStringList(3, ZERO).join(" | ");
+}
+
+void TestConfrontoStatistico::totali()
+{
+    QFETCH(Partite, partite);
+    QFETCH(PuntiPerRisultato, punti);
+    QFETCH(QString, atteso);
+    const TotaliSquadra t = AccumulaSquadra("Bari", partite, punti);
+    QCOMPARE(t.squadra, QStringLiteral("Bari"));
+    QCOMPARE(Descrivi(t), atteso);
+}
+
+void TestConfrontoStatistico::celle()
+{
+    TotaliSquadra t;
+    // First leg: 2 games at home with 3 goals, 3 away with 4; return leg: 2 away with 1 goal, none at home.
+    t.settori[TotaliSquadra::AndataCasa] = Parziale{2, 1, 1, 0, 3, 1, 4};
+    t.settori[TotaliSquadra::AndataFuori] = Parziale{3, 1, 0, 2, 4, 6, 3};
+    t.settori[TotaliSquadra::RitornoFuori] = Parziale{2, 0, 2, 0, 1, 1, 2};
+    const QStringList attese[STATISTICHE] = {
+        {"2", "3", "5", "", "0", "2", "2", "", "2", "5", "7"},
+        {"1", "1", "2", "", "0", "0", "0", "", "1", "1", "2"},
+        {"1", "0", "1", "", "0", "2", "2", "", "1", "2", "3"},
+        {"0", "2", "2", "", "0", "0", "0", "", "0", "2", "2"},
+        {"3", "4", "7", "", "0", "1", "1", "", "3", "5", "8"},
+        {"1", "6", "7", "", "0", "1", "1", "", "1", "7", "8"},
+        // The total divides all goals by all games (8 / 7), not the mean of the other cells.
+        {"1,5", "1,3333", "1,4", "", "0", "0,5", "0,5", "", "1,5", "1", "1,1429"},
+        {"0,5", "2", "1,4", "", "0", "0,5", "0,5", "", "0,5", "1,4", "1,1429"},
+        {"4", "3", "7", "", "0", "2", "2", "", "4", "5", "9"},
+        {"2", "1", "1,4", "", "0", "1", "1", "", "2", "1", "1,2857"},
+    };
+    for (int k = 0; k < STATISTICHE; ++k) QCOMPARE(CelleStatistica(t, Statistica(k)), attese[k]);
+}
+
+void TestConfrontoStatistico::confrontoSulFile()
+{
+    AmbienteTest a(RegistraFinestreConfronti);
+    // Long names, one with an apostrophe; the first leg played, the return leg up to round 2.
+    QStringList nomi;
+    for (const QString& n : FixtureCampionato::nomiPredefiniti().mid(0, 5))
+        nomi << (n + QStringLiteral(" Associazione Sportiva Calcio")).left(30);
+    nomi << QStringLiteral("D'Alfa");
+    const DatiFixture d = a.apri(FixtureCampionato(a.percorso("lunghi.GVN"))
+                                     .squadre(nomi)
+                                     .punti(3, 1, 0)
+                                     .giocaFinoA(2, false)
+                                     .risultato(1, 1, true, 0, 0));
+    auto* w = a.mostra<ConfrontoStatisticoWindow>(ID);
+    Griglia* g = griglia(w);
+    QVERIFY(!g->isVisible());
+    QCOMPARE(w->windowTitle(), TITOLO);
+
+    // Refusals before any comparison: nothing shows.
+    const QString sqA = d.partita(1, 1)->sq1, sqB = QStringLiteral("D'Alfa");
+    struct Caso {
+        QString a, b, testo;
+    };
+    const Caso rifiuti[] = {{"", "", "Bisogna selezionare due squadre!"},
+                            {sqA, "", "Bisogna selezionare due squadre!"},
+                            {sqA, sqA, "Bisogna selezionare due squadre diverse!"}};
+    for (const Caso& c : rifiuti) {
+        a.messaggi().ok();
+        confronta(w, c.a, c.b);
+        QCOMPARE(a.messaggi().ultimo().testo, c.testo);
+        QCOMPARE(a.messaggi().ultimo().titolo, TITOLO);
+        QCOMPARE(a.messaggi().ultimo().icona, Messaggio::Icona::Critica);
+        QVERIFY(!g->isVisible());
+    }
+
+    // Each team's totals counted from the fixture, by leg and venue.
+    const auto conta = [&](const QString& squadra) {
+        Parziale p[4];
+        for (const PartitaFixture& m : d.partite)
+            for (bool andata : {true, false}) {
+                const bool inCasa = m.casa(andata) == squadra;
+                if (!m.disputata(andata) || (!inCasa && m.ospite(andata) != squadra)) continue;
+                const int f = inCasa ? m.golCasa(andata) : m.golOspite(andata);
+                const int s = inCasa ? m.golOspite(andata) : m.golCasa(andata);
+                p[(andata ? 0 : 2) + (inCasa ? 0 : 1)] += Parziale{1, f > s, f == s, f<s, f, s, f> s ? 3 : f == s};
+            }
+        return std::vector<Parziale>(p, p + 4);
+    };
+    const int colonnaSettore[4] = {1, 2, 5, 6};
+    for (const auto& [prima, seconda] : {std::pair{sqB, sqA}, std::pair{sqA, sqB}}) {
+        confronta(w, prima, seconda);
+        QCOMPARE(w->windowTitle(), TITOLO + ": " + prima + " vs " + seconda);
+        QVERIFY(g->isVisible());
+        QCOMPARE(g->righe(), 33);
+        QCOMPARE(g->righeFisse(), 2);
+        QCOMPARE(g->testo(0, 1) + g->testo(0, 5) + g->testo(0, 9), QStringLiteral("AndataRitornoTotale"));
+        QCOMPARE(g->testo(1, 3) + g->testo(1, 6) + g->testo(1, 9), QStringLiteral("TFC"));
+        QVERIFY(g->unisciRiga0() && g->grassetto(0, 5) && g->grassetto(1, 2));
+        QVERIFY(g->testo(32, 0).isEmpty());
+        for (int k = 0; k < STATISTICHE; ++k) {
+            const int r = 2 + 3 * k;
+            QCOMPARE(g->testo(r, 0), EtichettaStatistica(Statistica(k)));
+            QVERIFY(g->grassetto(r, 0) && g->testo(r, 1).isEmpty());
+            for (int i = 0; i < 2; ++i) {
+                const QString squadra = i == 0 ? prima : seconda;
+                QCOMPARE(g->testo(r + 1 + i, 0), squadra);
+                QCOMPARE(g->allineamento(r + 1 + i, 0), Griglia::Allineamento::Destra);
+                for (int c = 1; c < 12; ++c) {
+                    QCOMPARE(g->coloreSfondo(r + 1 + i, c), i == 0 ? QColor(255, 255, 0) : QColor(255, 255, 255));
+                    QCOMPARE(g->allineamento(r + 1 + i, c), Griglia::Allineamento::Centro);
+                }
+                QVERIFY(!g->coloreSfondo(r + 1 + i, 0).isValid());
+                if (k >= 6 && k != 8) continue;
+                // The count statistics: each venue against the fixture, then the sums across.
+                const std::vector<Parziale> p = conta(squadra);
+                for (int s = 0; s < 4; ++s) {
+                    const Parziale& x = p[s];
+                    const int valori[] = {x.giocate, x.vinte, x.pareggiate, x.perse, x.gFatti, x.gSubiti,
+                                          0,         0,       x.punti};
+                    QCOMPARE(g->testo(r + 1 + i, colonnaSettore[s]).toInt(), valori[k]);
+                }
+                const auto n = [&](int c) { return g->testo(r + 1 + i, c).toInt(); };
+                QCOMPARE(n(3), n(1) + n(2));
+                QCOMPARE(n(7), n(5) + n(6));
+                for (int c : {9, 10, 11}) QCOMPARE(n(c), n(c - 8) + n(c - 4));
+                QVERIFY(g->testo(r + 1 + i, 4).isEmpty() && g->testo(r + 1 + i, 8).isEmpty());
+            }
+        }
+        // The first team plays every first leg: 5 games, and its whole points per game over both legs.
+        QCOMPARE(g->testo(3, 3), QStringLiteral("5"));
+        const int punti = g->testo(27, 11).toInt(), giocate = g->testo(3, 11).toInt();
+        QCOMPARE(g->testo(30, 11), QLocale(QLocale::Italian).toString(Media(punti, giocate), 'g', 15));
+    }
+    // The first-leg draw of round 1 counts for its home team.
+    QVERIFY(g->testo(9, 1).toInt() >= 1);
+
+    // A Null goal reads 0: the draw becomes a home loss; a first leg whose played flag is Null counts nothing.
+    const int perse = g->testo(12, 1).toInt(), giocate = g->testo(3, 3).toInt();
+    int altra = 0;
+    for (const PartitaFixture& m : d.partite)
+        if (m.giornata > 1 && (m.sq1 == sqA || m.sq2 == sqA)) altra = m.codPart;
+    Esegui("UPDATE PARTITA SET G1A = NULL, G2A = 1 WHERE CODPART = ?", {d.partita(1, 1)->codPart});
+    Esegui("UPDATE PARTITA SET DISPAND = NULL WHERE CODPART = ?", {altra});
+    confronta(w, sqA, sqB);
+    QCOMPARE(g->testo(12, 1).toInt(), perse + 1);
+    QCOMPARE(g->testo(3, 3).toInt(), giocate - 1);
+
+    // A refusal after a comparison keeps it on show; so does a file that cannot be read.
+    a.messaggi().ok();
+    confronta(w, sqB, sqB);
+    QCOMPARE(w->windowTitle(), TITOLO + ": " + sqA + " vs " + sqB);
+    Esegui("DROP TABLE Partita");
+    a.messaggi().ok();
+    confronta(w, sqB, sqA);
+    QCOMPARE(a.messaggi().ultimo().titolo, TITOLO);
+    QCOMPARE(w->windowTitle(), TITOLO + ": " + sqA + " vs " + sqB);
+    QCOMPARE(g->testo(3, 0), sqA);
+
+    w->contenitore()->resize(w->contenitore()->sizeHint());
+    AmbienteTest::foto(w->contenitore(), "Form33.png");
+}
+
+QTEST_MAIN(TestConfrontoStatistico)
+#include "tst_confrontostatistico.moc"

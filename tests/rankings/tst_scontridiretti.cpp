@@ -1,0 +1,142 @@
+#include "rankings/finestreconfronti.h"
+#include "rankings/scontridirettiwindow.h"
+#include "support/ambientetest.h"
+#include "support/finestraditest.h"
+
+#include "core/idfinestre.h"
+#include "platform/combocodici.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+const QString ID = IdFinestra::ScontriDiretti;
+const QString TITOLO = QStringLiteral("Visione scontri diretti");
+
+}  // namespace
+
+// The head-to-head records of two teams and the match sheet of either leg.
+class TestScontriDiretti : public QObject {
+    Q_OBJECT
+
+    static void cerca(Finestra* w, const QString& a, const QString& b)
+    {
+        for (int i : {1, 2}) {
+            auto* c = w->findChild<ComboCodici*>(QStringLiteral("Combo%1").arg(i));
+            c->setCurrentIndex(c->findText(i == 1 ? a : b));
+        }
+        w->findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+    }
+    static bool cornici(Finestra* w)
+    {
+        const bool f1 = w->findChild<QGroupBox*>(QStringLiteral("Frame1"))->isVisible();
+        const bool f2 = w->findChild<QGroupBox*>(QStringLiteral("Frame2"))->isVisible();
+        return f1 && f2 && !w->findChild<QLabel*>(QStringLiteral("Label15"))->isVisible();
+    }
+    // Date, time, teams and result of the first leg, then of the return leg.
+    static QStringList mostrato(Finestra* w)
+    {
+        QStringList t;
+        for (int i : {3, 4, 5, 6, 10, 9, 8, 7}) t << w->findChild<QLabel*>(QStringLiteral("Label%1").arg(i))->text();
+        return t;
+    }
+
+private slots:
+    void cleanup() { VERIFICA_NESSUN_MESSAGGIO_INATTESO(); }
+    void ricerca();
+    void schedaPartita();
+};
+
+void TestScontriDiretti::ricerca()
+{
+    AmbienteTest a(RegistraFinestreConfronti);
+    const QStringList nomi{"Bari", "Como", "D'Alfa", "Empoli"};
+    const DatiFixture d =
+        a.apri(FixtureCampionato(a.percorso("h2h.GVN")).squadre(nomi).giocaFinoA(3, true).risultato(1, 1, true, 0, 0));
+    auto* w = a.mostra<ScontriDirettiWindow>(ID);
+    QCOMPARE(w->windowTitle(), TITOLO);
+    QVERIFY(!cornici(w));
+    QVERIFY(w->findChild<QLabel*>(QStringLiteral("Label15"))->isVisible());
+
+    // Every pairing, with each team in either list, against the fixture: first leg played, return leg not.
+    Esegui("UPDATE PARTITA SET DATARIT = NULL, HRIT = ' ' WHERE CODPART = ?", {d.partita(1, 1)->codPart});
+    for (const PartitaFixture& m : d.partite) {
+        cerca(w, m.sq2, m.sq1);
+        QVERIFY(cornici(w));
+        const QStringList t = mostrato(w);
+        QCOMPARE(t, (cerca(w, m.sq1, m.sq2), mostrato(w)));
+        QCOMPARE(t[2], m.sq1 + " - " + m.sq2);
+        QCOMPARE(t[3], QString("%1 - %2").arg(m.g1a).arg(m.g2a));
+        QCOMPARE(t[6], m.sq2 + " - " + m.sq1);
+        QCOMPARE(t[7], QStringLiteral("N.D."));
+        QVERIFY(!t[0].isEmpty());
+    }
+    cerca(w, d.partita(1, 1)->sq1, d.partita(1, 1)->sq2);
+    QCOMPARE(mostrato(w)[3], QStringLiteral("0 - 0"));
+    QCOMPARE(mostrato(w)[4], QString());
+    QCOMPARE(mostrato(w)[5], QStringLiteral(" "));
+
+    // The return leg: SQ2 at home, its goals first.
+    const PartitaFixture* p = d.partita(2, 1);
+    Esegui("UPDATE PARTITA SET DISPRIT = -1, G1R = 1, G2R = 3 WHERE CODPART = ?", {p->codPart});
+    // A second row of the same pairing: the first one written shows.
+    Esegui("INSERT INTO PARTITA (GIORNATANUM, SQ1, SQ2, DISPAND, G1A, G2A) VALUES (3, ?, ?, -1, 9, 9)",
+           {p->sq2, p->sq1});
+    cerca(w, p->sq2, p->sq1);
+    QCOMPARE(mostrato(w)[2], p->sq1 + " - " + p->sq2);
+    QCOMPARE(mostrato(w)[7], QStringLiteral("3 - 1"));
+
+    // Refusals change nothing on show; a pairing not in the calendar hides the frames.
+    struct Caso {
+        QString a, b, testo;
+    };
+    const Caso casi[] = {
+        {"", "", "Bisogna selezionare due squadre!"},
+        {"Bari", "", "Bisogna selezionare due squadre!"},
+        {"Bari", "Bari", "Bisogna selezionare due squadre diverse!"},
+        {"D'Alfa", "Bari",
+         "La giornata con l'incontro tra: \rD'Alfa e Bari\rnon è ancora stata registrata in questo campionato."},
+    };
+    Esegui("DELETE FROM PARTITA WHERE SQ1 IN (?, ?) AND SQ2 IN (?, ?)", {"Bari", "D'Alfa", "Bari", "D'Alfa"});
+    for (const Caso& c : casi) {
+        a.messaggi().ok();
+        cerca(w, c.a, c.b);
+        QCOMPARE(a.messaggi().ultimo().testo, c.testo);
+        QCOMPARE(a.messaggi().ultimo().titolo, TITOLO);
+        QCOMPARE(a.messaggi().ultimo().icona, Messaggio::Icona::Critica);
+        QCOMPARE(cornici(w), c.a != "D'Alfa");
+    }
+}
+
+void TestScontriDiretti::schedaPartita()
+{
+    AmbienteTest a(RegistraFinestreConfronti);
+    const DatiFixture d = a.apri(a.nuovo(4).giocaFinoA(1, false));
+    auto* w = a.mostra<ScontriDirettiWindow>(ID);
+    auto* ritorno = w->findChild<QPushButton*>(QStringLiteral("Command2"));
+    QVERIFY(!ritorno->isEnabled());
+    FinestraDiTest::registra(IdFinestra::SchedaPartita);
+    QVERIFY(ritorno->isEnabled());
+
+    // A code beyond 16 bits reaches the match sheet whole.
+    const PartitaFixture* p = d.partita(2, 2);
+    Esegui("UPDATE PARTITA SET CODPART = 40000 WHERE CODPART = ?", {p->codPart});
+    cerca(w, p->sq1, p->sq2);
+    for (bool andata : {false, true}) {
+        stato().Andata = !andata;
+        stato().GiornataCorrente = stato().CodPartitaCorrente = 0;
+        stato().GiornataCambiata = false;
+        w->findChild<QPushButton*>(andata ? QStringLiteral("Command1") : QStringLiteral("Command2"))->click();
+        QVERIFY(Finestre::istanza().visibile(IdFinestra::SchedaPartita));
+        QCOMPARE(stato().Andata, andata);
+        QCOMPARE(stato().GiornataCorrente, 2);
+        QCOMPARE(stato().CodPartitaCorrente, 40000);
+        QVERIFY(stato().GiornataCambiata);
+    }
+}
+
+QTEST_MAIN(TestScontriDiretti)
+#include "tst_scontridiretti.moc"
