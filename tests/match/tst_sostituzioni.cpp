@@ -373,23 +373,6 @@ private slots:
         QVERIFY(amb_->messaggi().ultimo().testo.contains("eliminata in un'altra finestra"));
         QVERIFY(w_->chiavi().isEmpty() && !w_->schedaSalvata());
     }
-
-    // The largest championship with long names.
-    void campionatoPiuGrande()
-    {
-        QStringList nomi = FixtureCampionato::nomiPredefiniti();
-        nomi[0] = "Polisportiva Sampierdarenese A";  // 30 characters
-        apri(amb_->piuGrande().squadre(nomi));
-        for (const PartitaFixture& p : d_.partite)
-            if (p.giornata == 7 && (p.sq1 == nomi[0] || p.sq2 == nomi[0])) p_ = &p;
-        Esegui("UPDATE Giocatore SET Nome = 'Massimiliano', Cognome = 'Castellamontesi De Cristofaro'");
-        stato().FormatoNome = 2;
-        mostra(cambi(p_->sq2)[1]);
-        QCOMPARE(testo("Text5"), "2a sostituzione effettuata");
-        QCOMPARE(combo("Combo2")->count(), 25 - 11);
-        QCOMPARE(testo("Combo2"), "Massimiliano Castellamontesi De Cristofaro");
-        AmbienteTest::foto(w_->contenitore(), "sostituzioni.png");
-    }
 };
 
 QTEST_MAIN(TestSostituzioni)
