@@ -5,6 +5,8 @@
 #include "core/idfinestre.h"
 #include "core/stato.h"
 #include "core/utilita.h"
+#include "match/barrapartita.h"
+#include "match/editoripartita.h"
 #include "platform/azione.h"
 #include "platform/combocodici.h"
 #include "platform/guida.h"
@@ -19,6 +21,7 @@
 #include <QGridLayout>
 #include <QHash>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -33,20 +36,6 @@ constexpr int LUNGHEZZA_NOME = 255;  // PRESENZE.NOME
 constexpr int LUNGHEZZA_VOTO = 10;
 constexpr int LATO_CARTELLINO = 16;
 
-// The item a combo that also takes typed text shows: the current item while its text is the one
-// shown, else the first item with that text (ignoring case), else none (-1: a text typed in).
-// The current index alone is stale once the user has typed over it.
-int IndiceMostrato(const QComboBox* c)
-{
-    const QString testo = c->currentText().trimmed();
-    if (testo.isEmpty()) return -1;
-    const int i = c->currentIndex();
-    if (i >= 0 && c->itemText(i).trimmed() == testo) return i;
-    for (int k = 0; k < c->count(); ++k)
-        if (c->itemText(k).trimmed().compare(testo, Qt::CaseInsensitive) == 0) return k;
-    return -1;
-}
-
 // Shows `testo` in an editable combo: the item with that text when there is one, else the text alone.
 void MostraTesto(QComboBox* c, const QString& testo)
 {
@@ -55,9 +44,9 @@ void MostraTesto(QComboBox* c, const QString& testo)
     if (i < 0) c->setEditText(testo);
 }
 
-QComboBox* ComboScrivibile(const QString& nome, int lunghezza, QWidget* parent)
+ComboCodici* ComboScrivibile(const QString& nome, int lunghezza, QWidget* parent)
 {
-    auto* c = new QComboBox(parent);
+    auto* c = new ComboCodici(parent);
     c->setObjectName(nome);
     // A line edit of our own makes it editable without building its list's popup until it is opened.
     auto* e = new QLineEdit(c);
@@ -85,14 +74,6 @@ QLabel* Immagine(const QString& nome, const QString& icona, const QString& sugge
     return l;
 }
 
-Azione* NuovaAzione(const QString& testo, const QString& icona, const QString& suggerimento, QObject* parent,
-                    std::function<void()> fare)
-{
-    auto* a = new Azione(testo, Icona(icona), parent);
-    a->conSuggerimento(suggerimento)->allo(std::move(fare));
-    return a;
-}
-
 }  // namespace
 
 FormazioniWindow::FormazioniWindow(QWidget* parent) : Finestra(IdFinestra::Formazioni, parent)
@@ -100,52 +81,31 @@ FormazioniWindow::FormazioniWindow(QWidget* parent) : Finestra(IdFinestra::Forma
     impostaAspetto(TITOLO, QStringLiteral("formazioni"), CONTESTO_GUIDA);
     auto* tutto = new QVBoxLayout(this);
 
-    // The pickers of match, match day and leg.
-    auto* barra = new QWidget(this);
-    barra->setObjectName(QStringLiteral("Toolbar1"));
-    auto* selettori = new QHBoxLayout(barra);
-    selettori->setContentsMargins(0, 0, 0, 0);
-    auto selettore = [&](const QString& nome, const QString& suggerimento, QLabel* etichetta) {
-        auto* c = new ComboCodici(barra);
-        c->setObjectName(nome);
-        c->setToolTip(suggerimento);
-        if (etichetta) {
-            etichetta->setBuddy(c);
-            selettori->addWidget(etichetta);
-        } else {
-            c->setAccessibleName(suggerimento);
-        }
-        selettori->addWidget(c);
-        return c;
-    };
-    partite_ = selettore(QStringLiteral("Combo3"), QStringLiteral("Seleziona la partita"),
-                         Etichetta(QStringLiteral("Text4"), QStringLiteral("Partita"), barra));
-    partite_->setMinimumContentsLength(40);
-    partite_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    selettori->addSpacing(8);
-    giornate_ = selettore(QStringLiteral("Combo6"), QStringLiteral("Seleziona la giornata"),
-                          Etichetta(QStringLiteral("Text2"), QStringLiteral("Giornata"), barra));
-    giornate_->setMinimumContentsLength(3);
-    gironi_ = selettore(QStringLiteral("Combo7"), QStringLiteral("Seleziona il girone"), nullptr);
-    gironi_->aggiungi(QStringLiteral("Andata"));
-    gironi_->aggiungi(QStringLiteral("Ritorno"));
-    selettori->addStretch(1);
-    tutto->addWidget(barra);
+    // The pickers of match day, match and leg.
+    const BarraPartita barra =
+        CreaBarraPartita({QStringLiteral("Toolbar1"), QStringLiteral("Text2"), QStringLiteral("Combo6"),
+                          QStringLiteral("Text4"), QStringLiteral("Combo3"), QString(), QStringLiteral("Combo7")},
+                         this);
+    giornate_ = barra.giornata;
+    partite_ = barra.partita;
+    gironi_ = barra.girone;
+    tutto->addWidget(barra.barra);
 
     // The tool panel.
-    precedente_ = NuovaAzione(QStringLiteral("Giornata\nprecedente"), QStringLiteral("precedente"),
-                              QStringLiteral("Giornata precedente"), this, [this] { AllaGiornataPrecedente(); });
-    successiva_ = NuovaAzione(QStringLiteral("Giornata\nsuccessiva"), QStringLiteral("successivo"),
-                              QStringLiteral("Giornata successiva"), this, [this] { AllaGiornataSuccessiva(); });
+    precedente_ = AzioneEditore(QStringLiteral("Giornata\nprecedente"), QStringLiteral("precedente"),
+                                QStringLiteral("Giornata precedente"), this, [this] { AllaGiornataPrecedente(); });
+    successiva_ = AzioneEditore(QStringLiteral("Giornata\nsuccessiva"), QStringLiteral("successivo"),
+                                QStringLiteral("Giornata successiva"), this, [this] { AllaGiornataSuccessiva(); });
     sostituzioni_ =
-        NuovaAzione(QStringLiteral("Sostituzioni"), QStringLiteral("sostituzione"),
-                    QStringLiteral("Modificare / inserire le sostituzioni"), this, [this] { AggiungiSostituzione(); })
+        AzioneEditore(QStringLiteral("Sostituzioni"), QStringLiteral("sostituzione"),
+                      QStringLiteral("Modificare / inserire le sostituzioni"), this, [this] { AggiungiSostituzione(); })
             ->richiedeFinestra(IdFinestra::Sostituzioni);
-    reti_ = NuovaAzione(QStringLiteral("Marcatori"), QStringLiteral("marcatori"),
-                        QStringLiteral("Inserire i marcatori della partita"), this, [this] { AggiungiGol(); })
+    reti_ = AzioneEditore(QStringLiteral("Marcatori"), QStringLiteral("marcatori"),
+                          QStringLiteral("Inserire i marcatori della partita"), this, [this] { AggiungiGol(); })
                 ->richiedeFinestra(IdFinestra::Reti);
-    guida_ = NuovaAzione(QStringLiteral("Guida"), QStringLiteral("guida"),
-                         QStringLiteral("Richiamare la guida di Golvarno"), this, [] { Guida::apri(CONTESTO_GUIDA); });
+    guida_ =
+        AzioneEditore(QStringLiteral("Guida"), QStringLiteral("guida"),
+                      QStringLiteral("Richiamare la guida di Golvarno"), this, [] { Guida::apri(CONTESTO_GUIDA); });
     auto* pannelli = new QWidget(this);
     pannelli->setObjectName(QStringLiteral("Toolbar2"));
     auto* striscia = new QHBoxLayout(pannelli);
@@ -165,6 +125,9 @@ FormazioniWindow::FormazioniWindow(QWidget* parent) : Finestra(IdFinestra::Forma
     schede_->setObjectName(QStringLiteral("SSTab1"));
     for (int lato = 0; lato < 2; ++lato) costruisciLato(lato);
     tutto->addWidget(schede_, 1);
+    // Typing goes on from the home team's last row to the away team's first one, and back.
+    lati_[0].righe.last().voto->installEventFilter(this);
+    lati_[1].righe.first().ammonito->installEventFilter(this);
 
     connect(partite_, &ComboCodici::click, this, [this] { partitaScelta(); });
     connect(giornate_, &ComboCodici::click, this, [this] { giornataScelta(); });
@@ -249,6 +212,23 @@ void FormazioniWindow::costruisciLato(int lato)
             if (prima) setTabOrder(prima, w);
             prima = w;
         }
+}
+
+bool FormazioniWindow::eventFilter(QObject* o, QEvent* e)
+{
+    if (e->type() == QEvent::KeyPress) {
+        const auto* k = static_cast<QKeyEvent*>(e);
+        const bool avanti = k->key() == Qt::Key_Tab && k->modifiers() == Qt::NoModifier;
+        const bool indietro = k->key() == Qt::Key_Backtab;
+        QWidget* ultimo = lati_[0].righe.last().voto;
+        QWidget* primo = lati_[1].righe.first().ammonito;
+        if ((o == ultimo && avanti) || (o == primo && indietro)) {
+            schede_->setCurrentIndex(avanti ? 1 : 0);
+            (avanti ? primo : ultimo)->setFocus(avanti ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return Finestra::eventFilter(o, e);
 }
 
 // ---------------------------------------------------------------- loading
@@ -343,15 +323,10 @@ void FormazioniWindow::CaricaFormazioni(int codPart)
     squadre_ = squadre;
     for (int lato = 0; lato < 2; ++lato) {
         if (partita_.trovata) schede_->setTabText(lato, TestoSenzaTastoRapido(squadre_[lato].nome));
-        const QStringList nomi = [&] {
-            QStringList n;
-            for (const GiocatoreInRosa& g : squadre_[lato].rosa) n << g.nome;
-            return n;
-        }();
+        QVector<VoceGiocatore> voci;
+        for (const GiocatoreInRosa& g : squadre_[lato].rosa) voci.append({g.codice, g.nome});
         for (int i = 0; i < RIGHE_TITOLARI; ++i) {
-            QComboBox* c = lati_[lato].righe[i].giocatore;
-            c->clear();
-            c->addItems(nomi);
+            RiempiGiocatori(lati_[lato].righe[i].giocatore, voci);
             mostraRiga(lato, i);
             lati_[lato].lette[i] = riga(lato, i);
         }
@@ -372,18 +347,10 @@ void FormazioniWindow::mostraRiga(int lato, int indice)
     r.espulso->setChecked(t && Espulso(t->ammonito));
     r.voto->setCurrentIndex(-1);
     r.voto->setEditText(QString());
-    r.giocatore->setCurrentIndex(-1);
-    r.giocatore->setEditText(QString());
+    SvuotaScelta(r.giocatore);
     if (!t) return;
     // A name typed in, or a player who left the squad, shows the name stored with the row.
-    const QVector<GiocatoreInRosa>& rosa = squadre_[lato].rosa;
-    int k = -1;
-    for (int i = 0; i < rosa.size() && k < 0; ++i)
-        if (rosa[i].codice == t->codGiocatore && t->codGiocatore != GIOCATORE_NON_IN_ROSA) k = i;
-    if (k >= 0)
-        r.giocatore->setCurrentIndex(k);
-    else
-        r.giocatore->setEditText(t->nome);
+    MostraGiocatore(r.giocatore, t->codGiocatore, t->nome);
     if (!t->voto.isNull()) MostraTesto(r.voto, TestoVoto(t->voto.toDouble()));
 }
 
@@ -391,16 +358,15 @@ RigaFormazione FormazioniWindow::riga(int lato, int indice) const
 {
     const Riga& r = lati_[lato].righe[indice];
     RigaFormazione d;
-    const QString testo = r.giocatore->currentText().trimmed();
-    const int k = IndiceMostrato(r.giocatore);
-    const QVector<GiocatoreInRosa>& rosa = squadre_[lato].rosa;
-    if (k >= 0 && k < rosa.size()) {
-        d.nome = rosa[k].nome;
-        d.codGiocatore = rosa[k].codice;
-        d.numMaglia = rosa[k].numero;
-    } else {
-        d.nome = testo;
-    }
+    const int codice = GiocatoreScelto(r.giocatore);
+    d.nome = r.giocatore->currentText().trimmed();
+    if (codice != GIOCATORE_NON_IN_ROSA)
+        for (const GiocatoreInRosa& g : squadre_[lato].rosa)
+            if (g.codice == codice) {
+                d.nome = g.nome;
+                d.codGiocatore = g.codice;
+                d.numMaglia = g.numero;
+            }
     d.ammonito = CodiceCartellino(r.ammonito->isChecked(), r.espulso->isChecked());
     d.voto = r.voto->currentText().trimmed();
     return d;

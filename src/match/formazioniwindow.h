@@ -47,7 +47,7 @@ private:
     struct Riga {
         QCheckBox* ammonito = nullptr;
         QCheckBox* espulso = nullptr;
-        QComboBox* giocatore = nullptr;
+        ComboCodici* giocatore = nullptr;
         QComboBox* voto = nullptr;
         Spinner* frecce = nullptr;
     };
@@ -58,6 +58,7 @@ private:
     };
 
     void costruisciLato(int lato);
+    bool eventFilter(QObject* o, QEvent* e) override;
     // Shows the handed-over match (GiornataCorrente, Andata, CodPartitaCorrente).
     void seguiConsegna();
     // Shows the match `codPart` of match day `g`, or the day's first match when it is not one of them.

@@ -5,6 +5,8 @@
 #include "core/idfinestre.h"
 #include "core/stato.h"
 #include "core/utilita.h"
+#include "match/barrapartita.h"
+#include "match/editoripartita.h"
 #include "match/giornataaccanto.h"
 #include "platform/azione.h"
 #include "platform/cartellaprogramma.h"
@@ -87,14 +89,6 @@ QFrame* Linea(const QString& nome, QWidget* parent)
     return l;
 }
 
-Azione* NuovaAzione(const QString& testo, const QString& icona, const QString& suggerimento, QObject* parent,
-                    std::function<void()> fare)
-{
-    auto* a = new Azione(testo, Icona(icona), parent);
-    a->conSuggerimento(suggerimento)->allo(std::move(fare));
-    return a;
-}
-
 }  // namespace
 
 SchedaPartitaWindow::SchedaPartitaWindow(QWidget* parent) : Finestra(IdFinestra::SchedaPartita, parent)
@@ -103,55 +97,35 @@ SchedaPartitaWindow::SchedaPartitaWindow(QWidget* parent) : Finestra(IdFinestra:
     auto* tutto = new QVBoxLayout(this);
 
     // The top bar: match day, match and leg.
-    auto* barra = new QWidget(this);
-    barra->setObjectName(QStringLiteral("Toolbar2"));
-    auto* selettori = new QHBoxLayout(barra);
-    selettori->setContentsMargins(0, 0, 0, 0);
-    auto selettore = [&](const QString& nomeTesto, const QString& testo, const QString& nome,
-                         const QString& suggerimento) {
-        QLabel* l = Etichetta(nomeTesto, barra, testo);
-        auto* c = new ComboCodici(barra);
-        c->setObjectName(nome);
-        c->setToolTip(suggerimento);
-        l->setBuddy(c);
-        selettori->addWidget(l);
-        selettori->addWidget(c);
-        return c;
-    };
-    combo1_ = selettore(QStringLiteral("Text1"), QStringLiteral("Giornata"), QStringLiteral("Combo1"),
-                        QStringLiteral("Seleziona la giornata"));
-    combo1_->setMinimumContentsLength(3);
-    selettori->addSpacing(8);
-    combo3_ = selettore(QStringLiteral("Text4"), QStringLiteral("Partita"), QStringLiteral("Combo3"),
-                        QStringLiteral("Seleziona la partita"));
-    combo3_->setMinimumContentsLength(40);
-    combo3_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    selettori->addSpacing(8);
-    combo2_ = selettore(QStringLiteral("Text3"), QStringLiteral("Girone"), QStringLiteral("Combo2"),
-                        QStringLiteral("Seleziona il girone"));
-    combo2_->aggiungi(QStringLiteral("Andata"));
-    combo2_->aggiungi(QStringLiteral("Ritorno"));
-    selettori->addStretch(1);
-    tutto->addWidget(barra);
+    const BarraPartita barra = CreaBarraPartita(
+        {QStringLiteral("Toolbar2"), QStringLiteral("Text1"), QStringLiteral("Combo1"), QStringLiteral("Text4"),
+         QStringLiteral("Combo3"), QStringLiteral("Text3"), QStringLiteral("Combo2")},
+        this);
+    combo1_ = barra.giornata;
+    combo3_ = barra.partita;
+    combo2_ = barra.girone;
+    tutto->addWidget(barra.barra);
 
     // The tool panel.
-    precedente_ = NuovaAzione(QStringLiteral("Giornata\nprecedente"), QStringLiteral("precedente"),
-                              QStringLiteral("Giornata precedente"), this, [this] { AllaGiornataPrecedente(); });
-    successiva_ = NuovaAzione(QStringLiteral("Giornata\nsuccessiva"), QStringLiteral("successivo"),
-                              QStringLiteral("Giornata successiva"), this, [this] { AllaGiornataSuccessiva(); });
+    precedente_ = AzioneEditore(QStringLiteral("Giornata\nprecedente"), QStringLiteral("precedente"),
+                                QStringLiteral("Giornata precedente"), this, [this] { AllaGiornataPrecedente(); });
+    successiva_ = AzioneEditore(QStringLiteral("Giornata\nsuccessiva"), QStringLiteral("successivo"),
+                                QStringLiteral("Giornata successiva"), this, [this] { AllaGiornataSuccessiva(); });
     auto mostra = [](const QString& id) { return [id] { Finestre::istanza().mostra(id); }; };
-    tabellino_ = NuovaAzione(QStringLiteral("Tabellino"), QStringLiteral("referto"),
-                             QStringLiteral("Modificare tabellino della partita"), this, mostra(IdFinestra::Tabellino))
-                     ->richiedeFinestra(IdFinestra::Tabellino);
-    opzioni_ = NuovaAzione(QStringLiteral("Opzioni"), QStringLiteral("opzioni"),
-                           QStringLiteral("Opzioni di visualizzazione"), this, mostra(IdFinestra::Opzioni))
+    tabellino_ =
+        AzioneEditore(QStringLiteral("Tabellino"), QStringLiteral("referto"),
+                      QStringLiteral("Modificare tabellino della partita"), this, mostra(IdFinestra::Tabellino))
+            ->richiedeFinestra(IdFinestra::Tabellino);
+    opzioni_ = AzioneEditore(QStringLiteral("Opzioni"), QStringLiteral("opzioni"),
+                             QStringLiteral("Opzioni di visualizzazione"), this, mostra(IdFinestra::Opzioni))
                    ->richiedeFinestra(IdFinestra::Opzioni);
     formazioni_ =
-        NuovaAzione(QStringLiteral("Formazioni"), QStringLiteral("formazioni"),
-                    QStringLiteral("Modificare / inserire le formazioni"), this, mostra(IdFinestra::Formazioni))
+        AzioneEditore(QStringLiteral("Formazioni"), QStringLiteral("formazioni"),
+                      QStringLiteral("Modificare / inserire le formazioni"), this, mostra(IdFinestra::Formazioni))
             ->richiedeFinestra(IdFinestra::Formazioni);
-    guida_ = NuovaAzione(QStringLiteral("Guida"), QStringLiteral("guida"),
-                         QStringLiteral("Richiamare la guida di Golvarno"), this, [] { Guida::apri(CONTESTO_GUIDA); });
+    guida_ =
+        AzioneEditore(QStringLiteral("Guida"), QStringLiteral("guida"),
+                      QStringLiteral("Richiamare la guida di Golvarno"), this, [] { Guida::apri(CONTESTO_GUIDA); });
     auto* pannelli = new QWidget(this);
     pannelli->setObjectName(QStringLiteral("Toolbar1"));
     auto* striscia = new QHBoxLayout(pannelli);
@@ -222,9 +196,9 @@ void SchedaPartitaWindow::costruisciTestata(QWidget* pagina)
     chi->addWidget(arbitro_, 1);
     v->addLayout(chi);
     v->addWidget(Linea(QStringLiteral("Line2"), pagina));
-    modificaDati_ = NuovaAzione(QStringLiteral("Modifica dati"), QStringLiteral("modifica"),
-                                QStringLiteral("Modifica il tabellino della partita"), this,
-                                [] { Finestre::istanza().mostra(IdFinestra::Tabellino); })
+    modificaDati_ = AzioneEditore(QStringLiteral("Modifica dati"), QStringLiteral("modifica"),
+                                  QStringLiteral("Modifica il tabellino della partita"), this,
+                                  [] { Finestre::istanza().mostra(IdFinestra::Tabellino); })
                         ->richiedeFinestra(IdFinestra::Tabellino);
     auto* pulsanti = new QHBoxLayout;
     pulsanti->addWidget(PulsanteDa(modificaDati_, QStringLiteral("Command1"), pagina));
@@ -309,16 +283,16 @@ void SchedaPartitaWindow::costruisciSostituzioni(QWidget* pagina)
         dentro->addWidget(l.elencoCambi);
         h->addWidget(l.cambi, 1);
 
-        l.modificaCambio = NuovaAzione(QStringLiteral("Modifica"), QStringLiteral("modifica"),
-                                       QStringLiteral("Modifica i dati della sostituzione selezionata"), this,
-                                       [this, lato] { modificaSostituzione(lato); })
+        l.modificaCambio = AzioneEditore(QStringLiteral("Modifica"), QStringLiteral("modifica"),
+                                         QStringLiteral("Modifica i dati della sostituzione selezionata"), this,
+                                         [this, lato] { modificaSostituzione(lato); })
                                ->richiedeFinestra(IdFinestra::Sostituzioni);
-        l.eliminaCambio = NuovaAzione(QStringLiteral("Elimina"), QStringLiteral("elimina"),
-                                      QStringLiteral("Elimina la sostituzione selezionata"), this,
-                                      [this, lato] { eliminaSostituzione(lato); });
-        l.inserisciCambio = NuovaAzione(QStringLiteral("Inserisci nuova"), QStringLiteral("aggiungi"),
-                                        QStringLiteral("Inserire i dati di una nuova sostituzione"), this,
-                                        [this, lato] { inserisciSostituzione(lato); })
+        l.eliminaCambio = AzioneEditore(QStringLiteral("Elimina"), QStringLiteral("elimina"),
+                                        QStringLiteral("Elimina la sostituzione selezionata"), this,
+                                        [this, lato] { eliminaSostituzione(lato); });
+        l.inserisciCambio = AzioneEditore(QStringLiteral("Inserisci nuova"), QStringLiteral("aggiungi"),
+                                          QStringLiteral("Inserire i dati di una nuova sostituzione"), this,
+                                          [this, lato] { inserisciSostituzione(lato); })
                                 ->richiedeFinestra(IdFinestra::Sostituzioni);
         auto* pulsanti = new QVBoxLayout;
         const char* nomi[2][3] = {{"Command9", "Command12", "Command10"}, {"Command8", "Command13", "Command11"}};
@@ -349,17 +323,17 @@ void SchedaPartitaWindow::costruisciMarcatori(QWidget* pagina)
         l.reti->installEventFilter(this);
         v->addWidget(l.reti, 1);
 
-        l.modificaRete = NuovaAzione(QStringLiteral("Modifica"), QStringLiteral("modifica"),
-                                     QStringLiteral("Modifica il marcatore o i dati del gol selezionato"), this,
-                                     [this, lato] { modificaRete(lato); })
+        l.modificaRete = AzioneEditore(QStringLiteral("Modifica"), QStringLiteral("modifica"),
+                                       QStringLiteral("Modifica il marcatore o i dati del gol selezionato"), this,
+                                       [this, lato] { modificaRete(lato); })
                              ->richiedeFinestra(IdFinestra::Reti);
-        l.inserisciRete =
-            NuovaAzione(QStringLiteral("Inserisci"), QStringLiteral("aggiungi"),
-                        QStringLiteral("Inserire il marcatore di un gol"), this, [this, lato] { inserisciRete(lato); })
-                ->richiedeFinestra(IdFinestra::Reti);
+        l.inserisciRete = AzioneEditore(QStringLiteral("Inserisci"), QStringLiteral("aggiungi"),
+                                        QStringLiteral("Inserire il marcatore di un gol"), this,
+                                        [this, lato] { inserisciRete(lato); })
+                              ->richiedeFinestra(IdFinestra::Reti);
         l.eliminaRete =
-            NuovaAzione(QStringLiteral("Elimina"), QStringLiteral("elimina"),
-                        QStringLiteral("Elimina la rete selezionata"), this, [this, lato] { eliminaRete(lato); });
+            AzioneEditore(QStringLiteral("Elimina"), QStringLiteral("elimina"),
+                          QStringLiteral("Elimina la rete selezionata"), this, [this, lato] { eliminaRete(lato); });
         const char* nomi[2][3] = {{"Command2", "Command3", "Command4"}, {"Command5", "Command6", "Command7"}};
         auto* pulsanti = new QHBoxLayout;
         pulsanti->addWidget(PulsanteDa(l.modificaRete, QLatin1String(nomi[lato][0]), l.marcatori));

@@ -8,6 +8,7 @@
 #include "match/formazioniwindow.h"
 #include "platform/combocodici.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -206,7 +207,7 @@ private slots:
         Esegui("UPDATE Giocatore SET Numero = NULL WHERE Codice = ?", {b});
         mostra(2, andata, p->codPart);
         scrivi(0, 0, cognome(a), "S.V.", true, false);
-        scrivi(0, 1, cognome(b).toLower(), "6,5", false, true);  // any case picks the squad player
+        scrivi(0, 1, cognome(b), "6,5", false, true);
         scrivi(0, 4, cognome(c), "", true, true);
         // The current item is stale once a name is typed over it.
         giocatore(0, 4)->setCurrentIndex(10);
@@ -436,6 +437,17 @@ private slots:
         amb_->mostra<FormazioniWindow>(ID);
         w_->AggiungiSostituzione();
         QCOMPARE(stato().CodSostituzione, -1);
+
+        // Typing goes from the home team's last rating to the away team's first row, and back.
+        amb_->mostra<FormazioniWindow>(ID);
+        QApplication::setActiveWindow(w_->window());
+        voto(0, 10)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(schede->currentIndex(), 1);
+        QCOMPARE(QApplication::focusWidget(), casella(1, false, 0));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(schede->currentIndex(), 0);
+        QCOMPARE(QApplication::focusWidget(), voto(0, 10));
     }
 
     void votiNonValidi_data()
