@@ -2,6 +2,7 @@
 #include "core/database.h"
 #include "core/schema.h"
 #include "core/stato.h"
+#include "support/classificaattesa.h"
 
 #include <algorithm>
 #include <QCryptographicHash>
@@ -325,10 +326,8 @@ void TstClassifica::confrontoConCalcoloIndipendente()
     for (const Riga& r : righe) Campionato::partita(r);
 
     // Season order of a leg: first legs by round, then return legs by round.
-    auto posizione = [](int girone, int giornata) { return girone * 100 + giornata; };
-    const int da = posizione(int(caso.bounded(1, 3)), int(caso.bounded(1, 8)));
-    const int a = posizione(int(caso.bounded(1, 3)), int(caso.bounded(1, 8)));
-
+    const int da = int(caso.bounded(1, 3)) * 100 + int(caso.bounded(1, 8));
+    const int a = int(caso.bounded(1, 3)) * 100 + int(caso.bounded(1, 8));
     for (const bool parziale : {false, true}) {
         if (parziale) {
             stato().ParzDaGirone = da / 100;
@@ -340,50 +339,10 @@ void TstClassifica::confrontoConCalcoloIndipendente()
             CalcolaClassifica();
         }
         QCOMPARE(righeTabella(), int(nomi.size()));
-        for (int t = 0; t < nomi.size(); ++t) {
-            const QString& nome = nomi[t];
-            // GIOCATE PUNTI VC PC XC VF PF XF GFC GSC GFF GSF, then the average.
-            int v[13] = {};
-            for (const Riga& r : righe) {
-                if (r.sq1 != nome && r.sq2 != nome) continue;
-                const bool primo = r.sq1 == nome;
-                for (int girone = 1; girone <= 2; ++girone) {
-                    const QVariant& giocata = girone == 1 ? r.dispAnd : r.dispRit;
-                    if (giocata.isNull() || giocata.toInt() != -1) continue;
-                    const int pos = posizione(girone, r.giornata);
-                    if (parziale && (pos < da || pos > a)) continue;
-                    const QVariant& mieiV = girone == 1 ? (primo ? r.g1a : r.g2a) : (primo ? r.g1r : r.g2r);
-                    const QVariant& loroV = girone == 1 ? (primo ? r.g2a : r.g1a) : (primo ? r.g2r : r.g1r);
-                    const int miei = mieiV.toInt(), loro = loroV.toInt();
-                    const bool casa = (girone == 1) == primo;
-                    v[0] += 1;
-                    if (miei > loro) {
-                        v[1] += vit;
-                        v[casa ? 2 : 5] += 1;
-                        v[12] += casa ? 0 : 1;
-                    } else if (miei == loro) {
-                        v[1] += x;
-                        v[casa ? 4 : 7] += 1;
-                        v[12] += casa ? -1 : 0;
-                    } else {
-                        v[1] += sc;
-                        v[casa ? 3 : 6] += 1;
-                        v[12] += casa ? -2 : -1;
-                    }
-                    v[casa ? 8 : 10] += miei;
-                    v[casa ? 9 : 11] += loro;
-                }
-            }
-            v[1] -= penalita[t].toInt();
-            const int fatti = v[8] + v[10], subiti = v[9] + v[11];
-            QStringList atteso;
-            for (int i = 0; i < 12; ++i) atteso << QString::number(v[i]);
-            atteso << QString::number(fatti - subiti) << QString::number(fatti) << QString::number(v[2] + v[5])
-                   << QString::number(subiti) << QString::number(v[12]);
-            QVERIFY2(rigaDi(nome) == atteso.join(' '),
+        for (const SquadraAttesa& t : ClassificaAttesa(parziale ? da : 0, parziale ? a : 0))
+            QVERIFY2(rigaDi(t.nome) == t.campi(),
                      qPrintable(QString("%1 %2: %3 invece di %4")
-                                    .arg(parziale ? "arco" : "stagione", nome, rigaDi(nome), atteso.join(' '))));
-        }
+                                    .arg(parziale ? "arco" : "stagione", t.nome, rigaDi(t.nome), t.campi())));
     }
 }
 
