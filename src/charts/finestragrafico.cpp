@@ -9,7 +9,6 @@
 #include "platform/grafico.h"
 #include "platform/guida.h"
 #include "platform/icone.h"
-#include "platform/messaggio.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -24,11 +23,6 @@ namespace {
 constexpr int TWIPS_PER_PIXEL = 15;
 
 }  // namespace
-
-const QString FinestraGrafico::TITOLO_COPIA = QStringLiteral("Copia grafico");
-const QString FinestraGrafico::TESTO_COPIA = QStringLiteral(
-    "Sia i dati che l'immagine del grafico sono stati copiati negli appunti di Windows. Sono ora utilizzabili da "
-    "altre applicazioni mediante le relative funzioni Incolla o Incolla Speciale.");
 
 FinestraGrafico::FinestraGrafico(const QString& id, const Impostazioni& impostazioni, QWidget* parent)
     : Finestra(id, parent), impostazioni_(impostazioni)
@@ -111,11 +105,7 @@ void FinestraGrafico::carica()
     if (!caricata) chiudi();
 }
 
-void FinestraGrafico::copia()
-{
-    grafico_->copia();
-    Messaggio::informa(TESTO_COPIA, TITOLO_COPIA);
-}
+void FinestraGrafico::copia() { grafico_->copiaEAvvisa(); }
 
 bool FinestraGrafico::leggi(const std::function<void()>& lettura) const
 {
@@ -126,13 +116,7 @@ int FinestraGrafico::righePerGiornata() { return 2 * GiornatePerGirone(stato().N
 
 int FinestraGrafico::righePerPartita() { return 2 * qMax(0, stato().NumeroSquadre - 1); }
 
-void FinestraGrafico::impostaRigheNumerate(int righe)
-{
-    grafico_->impostaRighe(righe);
-    for (int r = 1; r <= grafico_->righe(); ++r)
-        grafico_->impostaEtichettaRiga(r, Pari(r) ? QString() : QString::number(r));
-    grafico_->svuotaValori();
-}
+void FinestraGrafico::impostaRigheNumerate(int righe) { grafico_->impostaRigheNumerate(righe); }
 
 void FinestraGrafico::scriviSerie(int serie, const ValoriPerGiornata& valori)
 {

@@ -50,8 +50,6 @@ public:
     };
 
     static constexpr int CONTESTO_GUIDA = 55;
-    static const QString TITOLO_COPIA;  // "Copia grafico"
-    static const QString TESTO_COPIA;   // the confirmation after copying
 
     Grafico* grafico() const { return grafico_; }
     // Whether the chart shows (a window with a hint shows it from its first drawing on).

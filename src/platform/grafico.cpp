@@ -1,5 +1,7 @@
 #include "platform/grafico.h"
 
+#include "platform/messaggio.h"
+
 #include <cmath>
 #include <QBarSeries>
 #include <QBarSet>
@@ -44,6 +46,11 @@ int decimali(double passo)
 constexpr QChar SpazioInvisibile(0x200B);  // zero-width space
 
 }  // namespace
+
+const QString Grafico::TITOLO_COPIA = QStringLiteral("Copia grafico");
+const QString Grafico::TESTO_COPIA = QStringLiteral(
+    "Sia i dati che l'immagine del grafico sono stati copiati negli appunti di Windows. Sono ora utilizzabili da "
+    "altre applicazioni mediante le relative funzioni Incolla o Incolla Speciale.");
 
 Grafico::Grafico(QWidget* parent) : QWidget(parent)
 {
@@ -108,6 +115,7 @@ void Grafico::impostaSerie(int n)
     n = qMax(0, n);
     for (int s = serie(); s < n; ++s) etichetteSerie_.append(QStringLiteral("C%1").arg(s + 1));
     etichetteSerie_.resize(n);
+    coloriSerie_.resize(n);
     for (auto& riga : valori_) riga.resize(n);
     cambiato();
 }
@@ -130,6 +138,19 @@ void Grafico::impostaEtichettaSerie(int serie, const QString& etichetta)
     cambiato();
 }
 
+QColor Grafico::coloreSerie(int serie) const
+{
+    if (serie < 1 || serie > this->serie()) return QColor();
+    return coloriSerie_[serie - 1].isValid() ? coloriSerie_[serie - 1] : colore(serie - 1);
+}
+
+void Grafico::impostaColoreSerie(int serie, const QColor& colore)
+{
+    if (!serieValida(serie, "impostaColoreSerie")) return;
+    coloriSerie_[serie - 1] = colore;
+    cambiato();
+}
+
 std::optional<double> Grafico::valore(int riga, int serie) const
 {
     if (riga < 1 || riga > righe() || serie < 1 || serie > this->serie()) return std::nullopt;
@@ -148,6 +169,13 @@ void Grafico::svuotaValori()
 {
     for (auto& riga : valori_) std::fill(riga.begin(), riga.end(), std::nullopt);
     cambiato();
+}
+
+void Grafico::impostaRigheNumerate(int righe)
+{
+    impostaRighe(righe);
+    for (int r = 1; r <= this->righe(); ++r) etichetteRighe_[r - 1] = r % 2 == 0 ? QString() : QString::number(r);
+    svuotaValori();
 }
 
 QString Grafico::titolo() const { return titolo_; }
@@ -215,6 +243,12 @@ void Grafico::copia()
     QGuiApplication::clipboard()->setMimeData(dati);
 }
 
+void Grafico::copiaEAvvisa()
+{
+    copia();
+    Messaggio::informa(TESTO_COPIA, TITOLO_COPIA);
+}
+
 void Grafico::cambiato()
 {
     if (programmato_) return;
@@ -241,7 +275,7 @@ void Grafico::disegnaTorta()
     for (int s = 0; s < serie(); ++s) {
         const double v = righe() > 0 ? valori_[0][s].value_or(0.0) : 0.0;
         QPieSlice* fetta = torta->append(etichetteSerie_[s], qMax(0.0, v));
-        fetta->setColor(colore(s));
+        fetta->setColor(coloreSerie(s + 1));
         fetta->setBorderColor(Qt::white);
     }
     asseX_->setVisible(false);
@@ -269,8 +303,8 @@ void Grafico::disegnaAssi()
         barre->setBarWidth(0.7);
         for (int s = 0; s < serie(); ++s) {
             auto* insieme = new QBarSet(etichetteSerie_[s]);
-            insieme->setColor(colore(s));
-            insieme->setBorderColor(colore(s).darker(130));
+            insieme->setColor(coloreSerie(s + 1));
+            insieme->setBorderColor(coloreSerie(s + 1).darker(130));
             for (int r = 0; r < righe(); ++r) insieme->append(valori_[r][s].value_or(0.0));
             barre->append(insieme);
         }
@@ -294,7 +328,7 @@ void Grafico::disegnaAssi()
             for (int i = 0; i < segmenti.size(); ++i) {
                 QLineSeries* linea = segmenti[i];
                 linea->setName(etichetteSerie_[s]);
-                QPen penna(colore(s), 2);
+                QPen penna(coloreSerie(s + 1), 2);
                 linea->setPen(penna);
                 linea->setPointsVisible(true);
                 linea->setMarkerSize(5);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <QColor>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -39,11 +40,17 @@ public:
     // The series' name: shown in the legend, and as the slice's name in a pie.
     QString etichettaSerie(int serie) const;
     void impostaEtichettaSerie(int serie, const QString& etichetta);
+    // The series' colour: one of the chart's own until a colour is given (an invalid one gives it back).
+    QColor coloreSerie(int serie) const;
+    void impostaColoreSerie(int serie, const QColor& colore);
 
     std::optional<double> valore(int riga, int serie) const;
     void impostaValore(int riga, int serie, std::optional<double> valore);
     // Empties every value; rows, series and labels stay.
     void svuotaValori();
+    // Rows for the rounds of a season: `righe` rows, labelled with their number when odd and empty when
+    // even, every value emptied.
+    void impostaRigheNumerate(int righe);
 
     QString titolo() const;
     void impostaTitolo(const QString& titolo);
@@ -75,6 +82,11 @@ public:
     // (empty where missing), in the locale's number format.
     void copia();
 
+    // copia(), then the "Copia grafico" box that tells the user what the clipboard now holds.
+    void copiaEAvvisa();
+    static const QString TITOLO_COPIA;  // "Copia grafico"
+    static const QString TESTO_COPIA;
+
     // The drawn chart, for tests.
     QChart* chart() const;
 
@@ -96,6 +108,7 @@ private:
     Tipo tipo_ = Tipo::Barre;
     QStringList etichetteRighe_;
     QStringList etichetteSerie_ = {QStringLiteral("C1")};
+    QList<QColor> coloriSerie_ = {QColor()};      // invalid: the chart's own
     QList<QList<std::optional<double>>> valori_;  // [row][series], from 0
     QString titolo_;
     QString titoloX_;

@@ -3,6 +3,7 @@
 #include "core/idfinestre.h"
 #include "platform/finestre.h"
 #include "rankings/classifichecalcolatewindow.h"
+#include "rankings/confrontogiocatoriwindow.h"
 #include "rankings/confrontostatisticowindow.h"
 #include "rankings/confrontotabellewindow.h"
 #include "rankings/marcatoriwindow.h"
@@ -16,4 +17,5 @@ void RegistraFinestreConfronti()
     registro.registra(IdFinestra::ConfrontoStatistico, [] { return new ConfrontoStatisticoWindow; });
     registro.registra(IdFinestra::ScontriDiretti, [] { return new ScontriDirettiWindow; });
     registro.registra(IdFinestra::ClassificheCalcolate, [] { return new ClassificheCalcolateWindow; });
+    registro.registra(IdFinestra::ConfrontoGiocatori, [] { return new ConfrontoGiocatoriWindow; });
 }
