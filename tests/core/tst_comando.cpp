@@ -12,6 +12,8 @@
 #include <QThread>
 #include <thread>
 
+using namespace Qt::StringLiterals;
+
 using Tipo = ErroreDatabase::Tipo;
 Q_DECLARE_METATYPE(ErroreDatabase::Tipo)
 
@@ -53,38 +55,23 @@ private slots:
         QTest::addColumn<QString>("parole");
         QTest::addColumn<Tipo>("tipo");
         QTest::addColumn<QString>("testo");  // "": the kind's own reason
-        QTest::newRow("occupato") << "5"
-                                  << "database is locked" << Tipo::FileInUso << "";
-        QTest::newRow("occupato, esteso") << "517"
-                                          << "" << Tipo::FileInUso << "";
-        QTest::newRow("bloccato") << "6"
-                                  << "" << Tipo::FileInUso << "";
-        QTest::newRow("sola lettura") << "8"
-                                      << "" << Tipo::SoloLettura << "";
-        QTest::newRow("cartella di sola lettura") << "1544"
-                                                  << "" << Tipo::SoloLettura << "";
-        QTest::newRow("lettura dal disco") << "266"
-                                           << "" << Tipo::LetturaScrittura << "";
-        QTest::newRow("danneggiato") << "11"
-                                     << "" << Tipo::Danneggiato << "";
-        QTest::newRow("disco pieno") << "13"
-                                     << "" << Tipo::DiscoPieno << "";
-        QTest::newRow("non apribile") << "14"
-                                      << "" << Tipo::NonAccessibile << "";
-        QTest::newRow("non un database") << "26"
-                                         << "" << Tipo::Danneggiato << "";
-        QTest::newRow("vincolo") << "19"
-                                 << "UNIQUE constraint failed: Squadra.Nome" << Tipo::Generico << "";
-        QTest::newRow("senza codice") << ""
-                                      << "" << Tipo::Generico << "";
+        QTest::newRow("occupato") << u"5"_s << "database is locked" << Tipo::FileInUso << "";
+        QTest::newRow("occupato, esteso") << u"517"_s << "" << Tipo::FileInUso << "";
+        QTest::newRow("bloccato") << u"6"_s << "" << Tipo::FileInUso << "";
+        QTest::newRow("sola lettura") << u"8"_s << "" << Tipo::SoloLettura << "";
+        QTest::newRow("cartella di sola lettura") << u"1544"_s << "" << Tipo::SoloLettura << "";
+        QTest::newRow("lettura dal disco") << u"266"_s << "" << Tipo::LetturaScrittura << "";
+        QTest::newRow("danneggiato") << u"11"_s << "" << Tipo::Danneggiato << "";
+        QTest::newRow("disco pieno") << u"13"_s << "" << Tipo::DiscoPieno << "";
+        QTest::newRow("non apribile") << u"14"_s << "" << Tipo::NonAccessibile << "";
+        QTest::newRow("non un database") << u"26"_s << "" << Tipo::Danneggiato << "";
+        QTest::newRow("vincolo") << u"19"_s << "UNIQUE constraint failed: Squadra.Nome" << Tipo::Generico << "";
+        QTest::newRow("senza codice") << u""_s << "" << Tipo::Generico << "";
         QTest::newRow("tabella mancante")
-            << "1"
-            << "no such table: Giornata" << Tipo::DatiMancanti << "Nel file manca la tabella Giornata.";
-        QTest::newRow("campo mancante") << "1"
-                                        << "no such column: Voto" << Tipo::DatiMancanti
+            << u"1"_s << "no such table: Giornata" << Tipo::DatiMancanti << "Nel file manca la tabella Giornata.";
+        QTest::newRow("campo mancante") << u"1"_s << "no such column: Voto" << Tipo::DatiMancanti
                                         << "Nel file manca il campo Voto.";
-        QTest::newRow("sintassi") << "1"
-                                  << "near \"(\": syntax error" << Tipo::Generico << "";
+        QTest::newRow("sintassi") << u"1"_s << "near \"(\": syntax error" << Tipo::Generico << "";
     }
     void codiciDelMotore()
     {

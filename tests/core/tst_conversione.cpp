@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QByteArray impronta(const QString& percorso)
@@ -67,18 +69,12 @@ void TstConversione::inserisciPrimaDelPunto_data()
 {
     QTest::addColumn<QString>("s");
     QTest::addColumn<QString>("atteso");
-    QTest::newRow("nome") << "C:\\Dati\\Serie A.GVN"
-                          << "C:\\Dati\\Serie A 2000.GVN";
-    QTest::newRow("due punti nel nome") << "Serie A 98.99.GVN"
-                                        << "Serie A 98 2000.99.GVN";
-    QTest::newRow("punto in una cartella") << "C:\\Dati.old\\Serie A.GVN"
-                                           << "C:\\Dati 2000.old\\Serie A.GVN";
-    QTest::newRow("punto iniziale") << ".GVN"
-                                    << " 2000.GVN";
-    QTest::newRow("vuoto") << ""
-                           << "";
-    QTest::newRow("senza punto") << "C:\\Dati\\Serie A"
-                                 << "";
+    QTest::newRow("nome") << u"C:\\Dati\\Serie A.GVN"_s << "C:\\Dati\\Serie A 2000.GVN";
+    QTest::newRow("due punti nel nome") << u"Serie A 98.99.GVN"_s << "Serie A 98 2000.99.GVN";
+    QTest::newRow("punto in una cartella") << u"C:\\Dati.old\\Serie A.GVN"_s << "C:\\Dati 2000.old\\Serie A.GVN";
+    QTest::newRow("punto iniziale") << u".GVN"_s << " 2000.GVN";
+    QTest::newRow("vuoto") << u""_s << "";
+    QTest::newRow("senza punto") << u"C:\\Dati\\Serie A"_s << "";
 }
 
 void TstConversione::inserisciPrimaDelPunto()
@@ -247,18 +243,12 @@ void TstConversione::rifiuti_data()
 {
     QTest::addColumn<QString>("tipo");
     QTest::addColumn<QString>("testo");
-    QTest::newRow("formato attuale") << "attuale"
-                                     << "già nel formato di Golvarno 2000";
-    QTest::newRow("non è un database") << "testo"
-                                       << "non è un file di dati di un campionato";
-    QTest::newRow("manca una tabella") << "tabella"
-                                       << "mancano le tabelle RETI";
-    QTest::newRow("manca un campo") << "campo"
-                                    << "manca il campo SOSTITUITO della tabella PRESENZE";
-    QTest::newRow("file inesistente") << "nessuno"
-                                      << "non esiste";
-    QTest::newRow("con un trigger") << "trigger"
-                                    << "(trigger)";
+    QTest::newRow("formato attuale") << u"attuale"_s << "già nel formato di Golvarno 2000";
+    QTest::newRow("non è un database") << u"testo"_s << "non è un file di dati di un campionato";
+    QTest::newRow("manca una tabella") << u"tabella"_s << "mancano le tabelle RETI";
+    QTest::newRow("manca un campo") << u"campo"_s << "manca il campo SOSTITUITO della tabella PRESENZE";
+    QTest::newRow("file inesistente") << u"nessuno"_s << "non esiste";
+    QTest::newRow("con un trigger") << u"trigger"_s << "(trigger)";
 }
 
 void TstConversione::rifiuti()

@@ -22,7 +22,8 @@
 namespace {
 
 // The matches of a template read back through SQLite: {round, home, away}, in stored order.
-QVector<Accoppiamento> LeggiModello(const QString& percorso, QStringList* colonne = nullptr) {
+QVector<Accoppiamento> LeggiModello(const QString& percorso, QStringList* colonne = nullptr)
+{
     QVector<Accoppiamento> partite;
     const QString nome = "lettura_" + QFileInfo(percorso).fileName();
     {
@@ -32,11 +33,9 @@ QVector<Accoppiamento> LeggiModello(const QString& percorso, QStringList* colonn
         if (db.open()) {
             QSqlQuery q(db);
             if (colonne && q.exec("PRAGMA table_info(PARTITE)"))
-                while (q.next())
-                    *colonne << q.value(1).toString() + " " + q.value(2).toString();
+                while (q.next()) *colonne << q.value(1).toString() + " " + q.value(2).toString();
             if (q.exec("SELECT GIORNATA, SQ1, SQ2 FROM PARTITE ORDER BY rowid"))
-                while (q.next())
-                    partite.append({q.value(0).toInt(), q.value(1).toInt(), q.value(2).toInt()});
+                while (q.next()) partite.append({q.value(0).toInt(), q.value(1).toInt(), q.value(2).toInt()});
             db.close();
         }
     }
@@ -45,13 +44,14 @@ QVector<Accoppiamento> LeggiModello(const QString& percorso, QStringList* colonn
 }
 
 // Every rule a calendar of n positions must meet, in one leg. Empty when all hold.
-QString ViolazioniGirone(const QVector<Accoppiamento>& partite, int n) {
+QString ViolazioniGirone(const QVector<Accoppiamento>& partite, int n)
+{
     const int giornate = n % 2 == 0 ? n - 1 : n;
     const int perGiornata = n / 2;
     if (partite.size() != giornate * perGiornata)
         return QString("%1 partite invece di %2").arg(partite.size()).arg(giornate * perGiornata);
     QSet<QPair<int, int>> incontri;
-    QVector<QString> sequenza(n + 1); // 'C' home, 'T' away, round by round
+    QVector<QString> sequenza(n + 1);  // 'C' home, 'T' away, round by round
     for (int g = 1; g <= giornate; ++g) {
         QSet<int> inCampo;
         int righe = 0;
@@ -83,8 +83,7 @@ QString ViolazioniGirone(const QVector<Accoppiamento>& partite, int n) {
             return QString("posizione %1: tre di fila (%2)").arg(s).arg(sequenza[s]);
         // The return leg repeats the rounds with home and away swapped: no run of three across the turn.
         QString ritorno = sequenza[s];
-        for (QChar& c : ritorno)
-            c = (c == 'C') ? QChar('T') : QChar('C');
+        for (QChar& c : ritorno) c = (c == 'C') ? QChar('T') : QChar('C');
         const QString stagione = sequenza[s] + ritorno;
         if (stagione.contains("CCC") || stagione.contains("TTT"))
             return QString("posizione %1: tre di fila nella stagione (%2)").arg(s).arg(stagione);
@@ -93,16 +92,16 @@ QString ViolazioniGirone(const QVector<Accoppiamento>& partite, int n) {
 }
 
 // The anchors of a help document as Qt's rich-text engine reads them.
-QSet<QString> Ancore(const QTextDocument& doc) {
+QSet<QString> Ancore(const QTextDocument& doc)
+{
     QSet<QString> ancore;
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
         for (auto it = b.begin(); !it.atEnd(); ++it)
-            for (const QString& a : it.fragment().charFormat().anchorNames())
-                ancore.insert(a);
+            for (const QString& a : it.fragment().charFormat().anchorNames()) ancore.insert(a);
     return ancore;
 }
 
-} // namespace
+}  // namespace
 
 class TestGeneratore : public QObject {
     Q_OBJECT
@@ -111,7 +110,8 @@ class TestGeneratore : public QObject {
     QString cartella_;
 
 private slots:
-    void initTestCase() {
+    void initTestCase()
+    {
         QVERIFY(dir_.isValid());
         // A folder that does not exist yet: the generator makes it.
         cartella_ = dir_.filePath("programma");
@@ -119,12 +119,13 @@ private slots:
         QVERIFY2(GeneraCartellaProgramma(cartella_, &errore), qPrintable(errore));
     }
 
-    void modelloCalendario_data() {
+    void modelloCalendario_data()
+    {
         QTest::addColumn<int>("n");
-        for (int n = 6; n <= 20; n += 2)
-            QTest::newRow(qPrintable(QString("S%1").arg(n))) << n;
+        for (int n = 6; n <= 20; n += 2) QTest::newRow(qPrintable(QString("S%1").arg(n))) << n;
     }
-    void modelloCalendario() {
+    void modelloCalendario()
+    {
         QFETCH(int, n);
         const QString percorso = QDir(cartella_).filePath(QString("S%1.DTA").arg(n));
         QVERIFY2(QFile::exists(percorso), qPrintable(percorso));
@@ -137,12 +138,13 @@ private slots:
         QCOMPARE(partite, GironeAllItaliana(n));
     }
 
-    void gironeDispari_data() {
+    void gironeDispari_data()
+    {
         QTest::addColumn<int>("n");
-        for (int n = 3; n <= 19; n += 2)
-            QTest::newRow(qPrintable(QString::number(n))) << n;
+        for (int n = 3; n <= 19; n += 2) QTest::newRow(qPrintable(QString::number(n))) << n;
     }
-    void gironeDispari() {
+    void gironeDispari()
+    {
         QFETCH(int, n);
         const QVector<Accoppiamento> partite = GironeAllItaliana(n);
         QCOMPARE(partite.size(), n * (n - 1) / 2);
@@ -162,13 +164,14 @@ private slots:
             riposi.insert(riposa);
         }
         QCOMPARE(incontri.size(), n * (n - 1) / 2);
-        QCOMPARE(riposi.size(), n); // everyone rests once
+        QCOMPARE(riposi.size(), n);  // everyone rests once
         QCOMPARE(RiposaNelGirone(n, 0), 0);
         QCOMPARE(RiposaNelGirone(n, n + 1), 0);
         QCOMPARE(RiposaNelGirone(n + 1, 1), 0);
     }
 
-    void impostazioni() {
+    void impostazioni()
+    {
         const QString percorso = QDir(cartella_).filePath("golvarno.def");
         QVERIFY(QFile::exists(percorso));
         {
@@ -186,19 +189,20 @@ private slots:
                 QCOMPARE(r.fieldName(i), campi[i]);
                 QCOMPARE(r.value(i).toInt(), valori[i]);
             }
-            QVERIFY(!q.next()); // one row only
+            QVERIFY(!q.next());  // one row only
             db.close();
         }
         QSqlDatabase::removeDatabase("lettura_def");
     }
 
-    void guida_data() {
+    void guida_data()
+    {
         QTest::addColumn<int>("contesto");
         // The introduction, and every context number a window or message box opens the help at.
-        for (int c : {1, 25, 26, 30, 31, 42, 50, 57, 60})
-            QTest::newRow(qPrintable(QString::number(c))) << c;
+        for (int c : {1, 25, 26, 30, 31, 42, 50, 57, 60}) QTest::newRow(qPrintable(QString::number(c))) << c;
     }
-    void guida() {
+    void guida()
+    {
         QFETCH(int, contesto);
         // Loaded as the help window loads it: by file name, with its .hlp extension.
         QTextBrowser browser;
@@ -209,34 +213,36 @@ private slots:
         QVERIFY(browser.document()->toPlainText().contains(QString::fromUtf8("Proprietà del campionato")));
     }
 
-    void guidaCollegamenti() {
+    void guidaCollegamenti()
+    {
         QFile f(QDir(cartella_).filePath("golvarno.hlp"));
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QString html = QString::fromUtf8(f.readAll());
         QStringList nomi;
-        for (const auto& m : QRegularExpression("name=\"(ctx-\\d+)\"").globalMatch(html))
-            nomi << m.captured(1);
+        for (const auto& m : QRegularExpression("name=\"(ctx-\\d+)\"").globalMatch(html)) nomi << m.captured(1);
         QVERIFY(nomi.size() >= 9);
-        QCOMPARE(QSet<QString>(nomi.begin(), nomi.end()).size(), nomi.size()); // each context once
-        QCOMPARE(nomi.first(), QString("ctx-1"));                              // the introduction opens the document
+        QCOMPARE(QSet<QString>(nomi.begin(), nomi.end()).size(), nomi.size());  // each context once
+        QCOMPARE(nomi.first(), QString("ctx-1"));                               // the introduction opens the document
         int collegamenti = 0;
         for (const auto& m : QRegularExpression("href=\"#([^\"]+)\"").globalMatch(html)) {
             QVERIFY2(nomi.contains(m.captured(1)), qPrintable("collegamento interrotto: " + m.captured(1)));
             ++collegamenti;
         }
-        QVERIFY(collegamenti >= nomi.size()); // at least the index
+        QVERIFY(collegamenti >= nomi.size());  // at least the index
     }
 
-    void bitmap_data() {
+    void bitmap_data()
+    {
         QTest::addColumn<QString>("nome");
-        QTest::addColumn<QColor>("colore"); // the colour of the drawing on its white ground
+        QTest::addColumn<QColor>("colore");  // the colour of the drawing on its white ground
         QTest::newRow("ammonito") << "Ammonito!.Bmp" << QColor(247, 205, 28);
         QTest::newRow("espulso") << "Espulso!.Bmp" << QColor(214, 40, 40);
         QTest::newRow("vittoria") << "MicroV.Bmp" << QColor(46, 160, 67);
         QTest::newRow("pareggio") << "MicroP.Bmp" << QColor(232, 172, 32);
         QTest::newRow("sconfitta") << "MicroS.Bmp" << QColor(210, 48, 48);
     }
-    void bitmap() {
+    void bitmap()
+    {
         QFETCH(QString, nome);
         QFETCH(QColor, colore);
         const QString percorso = QDir(cartella_).filePath(nome);
@@ -260,7 +266,8 @@ private slots:
         QVERIFY2(vicini * 2 > colorati, qPrintable(QString("%1 di %2").arg(vicini).arg(colorati)));
     }
 
-    void sostituisceIFileEsistenti() {
+    void sostituisceIFileEsistenti()
+    {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         // Leftovers of an older build: a text file in place of a template, a settings file with other data.
@@ -298,7 +305,8 @@ private slots:
         QSqlDatabase::removeDatabase("nuovo_def");
     }
 
-    void cartellaNonScrivibile() {
+    void cartellaNonScrivibile()
+    {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         // A file where the folder should be: the generator reports it instead of going on.
