@@ -58,6 +58,8 @@ Quarti Conta(const DatiFixture& d, const QString& squadra)
 class TestAndamentoSquadra : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<AmbienteTest> a_;
+
     static Griglia* griglia(Finestra* w) { return w->findChild<Griglia*>(QStringLiteral("Grid1")); }
     static ComboCodici* squadre(Finestra* w) { return w->findChild<ComboCodici*>(QStringLiteral("Combo1")); }
 
@@ -65,6 +67,12 @@ class TestAndamentoSquadra : public QObject {
     static QVector<QStringList> figure(const Griglia* g) { return RigheGriglia(g, 2); }
 
 private slots:
+    void init() { a_ = std::make_unique<AmbienteTest>(RegistraFinestreSquadra); }
+    void cleanup()
+    {
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+        a_.reset();
+    }
     void tabella();
     void conteggio_data();
     void conteggio();
@@ -136,7 +144,7 @@ void TestAndamentoSquadra::conteggio()
     QFETCH(bool, sq1);
     QFETCH(int, puntiSconfitta);
     QFETCH(Quarti, attesi);
-    AmbienteTest a(RegistraFinestreSquadra);
+    AmbienteTest& a = *a_;
     FixtureCampionato f = a.nuovo(4).punti(3, 1, puntiSconfitta);
     for (const Gara& g : gare) f.risultato(g.giornata, g.riga, g.andata, g.casa, g.ospite);
     const DatiFixture d = a.apri(f);
@@ -151,12 +159,11 @@ void TestAndamentoSquadra::conteggio()
     QVERIFY(w->contatori().has_value());
     QCOMPARE(DaContatori(*w->contatori()), attesi);
     QCOMPARE(figure(griglia(w)), AndamentoSquadraQueries::TabellaAndamento(AContatori(attesi)));
-    VERIFICA_NESSUN_MESSAGGIO_INATTESO();
 }
 
 void TestAndamentoSquadra::stagioneNota()
 {
-    AmbienteTest a(RegistraFinestreSquadra);
+    AmbienteTest& a = *a_;
     // Five teams, one resting each match day; a postponed leg in a played match day; a penalty.
     const DatiFixture d = a.apri(
         a.nuovo(5).giocaFinoA(3, false).rinviata(2, 2, true).risultato(4, 1, true, 3, 3).penalita("Cagliari", 2));
@@ -188,12 +195,11 @@ void TestAndamentoSquadra::stagioneNota()
         QCOMPARE(g->righe(), 12);
         QCOMPARE(figure(g), AndamentoSquadraQueries::TabellaAndamento(AContatori(attesi)));
     }
-    VERIFICA_NESSUN_MESSAGGIO_INATTESO();
 }
 
 void TestAndamentoSquadra::preselezione()
 {
-    AmbienteTest a(RegistraFinestreSquadra);
+    AmbienteTest& a = *a_;
     const DatiFixture d = a.apri(a.nuovo(4).giocaTutto());
     auto* w = a.mostra<AndamentoSquadraWindow>(ID, "Cagliari");
     QCOMPARE(squadre(w)->currentText(), QStringLiteral("Cagliari"));
@@ -210,12 +216,11 @@ void TestAndamentoSquadra::preselezione()
     QCOMPARE(squadre(w)->currentIndex(), -1);
     QCOMPARE(w->windowTitle(), QStringLiteral("Statistiche sull'andamento: "));
     QCOMPARE(figure(griglia(w)), AndamentoSquadraQueries::TabellaAndamento({}));
-    VERIFICA_NESSUN_MESSAGGIO_INATTESO();
 }
 
 void TestAndamentoSquadra::legheIncomplete()
 {
-    AmbienteTest a(RegistraFinestreSquadra);
+    AmbienteTest& a = *a_;
     const DatiFixture d = a.apri(a.nuovo(4).risultato(1, 1, true, 2, 1));
     const PartitaFixture* p = d.partita(1, 1);
     // A played leg with a score missing counts it as 0 (a 0-1 home defeat), as the league table does;
@@ -225,12 +230,11 @@ void TestAndamentoSquadra::legheIncomplete()
     auto* w = a.mostra<AndamentoSquadraWindow>(ID, p->sq1);
     QCOMPARE(DaQuarto(w->contatori()->AndataCasa), (Quarto{1, 0, 0, 1, 0, 1, 0}));
     QCOMPARE(DaQuarto(w->contatori()->RitornoFuori), ZERO);
-    VERIFICA_NESSUN_MESSAGGIO_INATTESO();
 }
 
 void TestAndamentoSquadra::erroreDelFile()
 {
-    AmbienteTest a(RegistraFinestreSquadra);
+    AmbienteTest& a = *a_;
     a.apri(a.nuovo(4).giocaTutto());
     auto* w = a.mostra<AndamentoSquadraWindow>(ID);
     Esegui("DROP TABLE Partita");
@@ -244,18 +248,16 @@ void TestAndamentoSquadra::erroreDelFile()
     QCOMPARE(g->righe(), 12);
     QCOMPARE(g->testo(2, 0), QStringLiteral("Partite giocate "));
     for (int r = 2; r < 12; ++r) QVERIFY(RigaGriglia(g, r).mid(1).join("").isEmpty());
-    VERIFICA_NESSUN_MESSAGGIO_INATTESO();
 }
 
 void TestAndamentoSquadra::campionatoPiuGrande()
 {
-    AmbienteTest a(RegistraFinestreSquadra);
+    AmbienteTest& a = *a_;
     const DatiFixture d = a.apri(a.piuGrande());
     auto* w = a.mostra<AndamentoSquadraWindow>(ID, "Modena");
     QCOMPARE(griglia(w)->testo(2, 11), QStringLiteral("38"));
     QCOMPARE(DaContatori(*w->contatori()), Conta(d, "Modena"));
     QVERIFY(!ScorreDiLato(w, "Form22"));
-    VERIFICA_NESSUN_MESSAGGIO_INATTESO();
 }
 
 QTEST_MAIN(TestAndamentoSquadra)

@@ -87,6 +87,8 @@ FixtureCampionato Stagione(AmbienteTest& a)
 class TestCalendarioSquadra : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<AmbienteTest> a_;
+
     static Griglia* griglia(Finestra* w) { return w->findChild<Griglia*>(QStringLiteral("Grid1")); }
     static ComboCodici* squadre(Finestra* w) { return w->findChild<ComboCodici*>(QStringLiteral("Combo1")); }
     static Pannello* pannello(Finestra* w, int i)
@@ -95,12 +97,17 @@ class TestCalendarioSquadra : public QObject {
     }
 
 private slots:
+    void init() { a_ = std::make_unique<AmbienteTest>(RegistraFinestreSquadra); }
+    void cleanup()
+    {
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+        a_.reset();
+    }
     void tabellaDiMarcia_data();
     void tabellaDiMarcia();
     void sceltaSquadra();
     void risultatoSenzaGol();
     void senzaBitmap();
-    void senzaGiornate();
     void schedaPartita();
     void comandiDellaSquadra();
     void erroreDelFile();
@@ -116,7 +123,7 @@ void TestCalendarioSquadra::tabellaDiMarcia_data()
 void TestCalendarioSquadra::tabellaDiMarcia()
 {
     QFETCH(QString, squadra);
-    AmbienteTest a(RegistraFinestreSquadra);
+    AmbienteTest& a = *a_;
     const DatiFixture d = a.apri(Stagione(a));
     ScriviDate();
     auto* w = a.mostra<CalendarioSquadraWindow>(ID, squadra);
@@ -152,12 +159,11 @@ void TestCalendarioSquadra::tabellaDiMarcia()
         QVERIFY(RigaGriglia(g, 7).join("").isEmpty());
         QCOMPARE(g->testo(8, 0), QStringLiteral("Ritorno"));
     }
-    VERIFICA_NESSUN_MESSAGGIO_INATTESO();
 }
 
 void TestCalendarioSquadra::sceltaSquadra()
 {
-    AmbienteTest a(RegistraFinestreSquadra);
+    AmbienteTest& a = *a_;
     const DatiFixture d = a.apri(Stagione(a));
     ScriviDate();
     // The menu hands over no team: the first team of the list.
@@ -189,50 +195,40 @@ void TestCalendarioSquadra::sceltaSquadra()
     Finestre::istanza().scarica(ID);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(a.mostra<CalendarioSquadraWindow>(ID, "bari")->squadra(), QStringLiteral("Ancona"));
-    VERIFICA_NESSUN_MESSAGGIO_INATTESO();
 }
 
 void TestCalendarioSquadra::risultatoSenzaGol()
 {
-    AmbienteTest a(RegistraFinestreSquadra);
+    AmbienteTest& a = *a_;
     const DatiFixture d = a.apri(a.nuovo(4).giocaFinoA(1, true).risultato(1, 1, true, 2, 0));
     const PartitaFixture* p = d.partita(1, 1);
     // A played leg with a score missing shows what is there and no picture.
     Esegui("UPDATE Partita SET G2A = NULL WHERE CodPart = ?", {p->codPart});
-    auto* w = a.mostra<CalendarioSquadraWindow>(ID, p->sq1);
-    const Griglia* g = griglia(w);
+    const Griglia* g = griglia(a.mostra<CalendarioSquadraWindow>(ID, p->sq1));
     QCOMPARE(g->testo(2, 7), QStringLiteral("2 - "));
     QVERIFY(g->immagine(2, 4).isNull());
-    VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+
+    // A championship without match days: the heading and one blank row.
+    a.apri(a.nuovo(4).senzaCalendario());
+    g = griglia(a.mostra<CalendarioSquadraWindow>(ID));
+    QCOMPARE(RigheGriglia(g, 0), (QVector<QStringList>{INTESTAZIONE, QStringList(8, QString())}));
 }
 
 void TestCalendarioSquadra::senzaBitmap()
 {
-    AmbienteTest a(RegistraFinestreSquadra, CartellaTemporanea::SenzaBitmap);
+    a_ = std::make_unique<AmbienteTest>(RegistraFinestreSquadra, CartellaTemporanea::SenzaBitmap);
+    AmbienteTest& a = *a_;
     const DatiFixture d = a.apri(a.nuovo(4).giocaTutto());
     auto* w = a.mostra<CalendarioSquadraWindow>(ID);
     const Griglia* g = griglia(w);
     QCOMPARE(g->righe(), 1 + 2 * (3 + 1));
     for (int r = 1; r < g->righe(); ++r) QVERIFY(g->immagine(r, 4).isNull());
     QVERIFY(g->testo(2, 7).contains(" - "));
-    VERIFICA_NESSUN_MESSAGGIO_INATTESO();
-}
-
-void TestCalendarioSquadra::senzaGiornate()
-{
-    AmbienteTest a(RegistraFinestreSquadra);
-    a.apri(a.nuovo(4).senzaCalendario());
-    auto* w = a.mostra<CalendarioSquadraWindow>(ID);
-    const Griglia* g = griglia(w);
-    QCOMPARE(g->righe(), 2);
-    QCOMPARE(RigaGriglia(g, 0), INTESTAZIONE);
-    QVERIFY(RigaGriglia(g, 1).join("").isEmpty());
-    VERIFICA_NESSUN_MESSAGGIO_INATTESO();
 }
 
 void TestCalendarioSquadra::schedaPartita()
 {
-    AmbienteTest a(RegistraFinestreSquadra);
+    AmbienteTest& a = *a_;
     const DatiFixture d = a.apri(Stagione(a));
     const QString squadra = d.giornate[0].riposa;  // rests on match day 1: row 1 is a rest row
     auto* w = a.mostra<CalendarioSquadraWindow>(ID, squadra);
@@ -270,12 +266,11 @@ void TestCalendarioSquadra::schedaPartita()
     QCOMPARE(stato().Andata, true);
     QCOMPARE(stato().GiornataCorrente, g->testo(2, 1).toInt());
     QCOMPARE(d.partitaDiCodice(stato().CodPartitaCorrente)->casa(true), g->testo(2, 5));
-    VERIFICA_NESSUN_MESSAGGIO_INATTESO();
 }
 
 void TestCalendarioSquadra::comandiDellaSquadra()
 {
-    AmbienteTest a(RegistraFinestreSquadra);
+    AmbienteTest& a = *a_;
     a.apri(a.nuovo(6).giocaFinoA(2, true));
     auto* w = a.mostra<CalendarioSquadraWindow>(ID, "Cagliari");
     // Highlight ids: 100 + the panel's index.
@@ -308,12 +303,11 @@ void TestCalendarioSquadra::comandiDellaSquadra()
     QCOMPARE(andamento->windowTitle(), QStringLiteral("Statistiche sull'andamento: Cagliari"));
     // The schedule stays open.
     QVERIFY(Finestre::istanza().visibile(ID));
-    VERIFICA_NESSUN_MESSAGGIO_INATTESO();
 }
 
 void TestCalendarioSquadra::erroreDelFile()
 {
-    AmbienteTest a(RegistraFinestreSquadra);
+    AmbienteTest& a = *a_;
     a.apri(a.nuovo(4).giocaTutto());
     auto* w = a.mostra<CalendarioSquadraWindow>(ID);
     Esegui("DROP TABLE Partita");
@@ -324,17 +318,15 @@ void TestCalendarioSquadra::erroreDelFile()
     // The failed fill shows only the heading: no rows of the team shown before.
     QCOMPARE(griglia(w)->righe(), 1);
     QCOMPARE(w->windowTitle(), QStringLiteral("Tabella di marcia: Bari"));
-    VERIFICA_NESSUN_MESSAGGIO_INATTESO();
 }
 
 void TestCalendarioSquadra::campionatoPiuGrande()
 {
-    AmbienteTest a(RegistraFinestreSquadra);
+    AmbienteTest& a = *a_;
     const DatiFixture d = a.apri(a.piuGrande());
     auto* w = a.mostra<CalendarioSquadraWindow>(ID, "Verona");
     QCOMPARE(griglia(w)->righe(), 1 + 2 * (19 + 1));
     QVERIFY(!ScorreDiLato(w, "Form21"));
-    VERIFICA_NESSUN_MESSAGGIO_INATTESO();
 }
 
 QTEST_MAIN(TestCalendarioSquadra)

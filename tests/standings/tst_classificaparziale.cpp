@@ -51,7 +51,11 @@ class TestClassificaParziale : public QObject {
 
 private slots:
     void init() { a_ = std::make_unique<AmbienteTest>(RegistraFinestreClassifica); }
-    void cleanup() { a_.reset(); }
+    void cleanup()
+    {
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+        a_.reset();
+    }
 
     void ok_data()
     {
@@ -115,16 +119,12 @@ private slots:
         } else {
             QCOMPARE(m.quanti(), 1);
             QCOMPARE(m.ultimo().testo, errore);
-            QCOMPARE(m.ultimo().titolo, QStringLiteral("Classifica parziale"));
-            QCOMPARE(m.ultimo().icona, Messaggio::Icona::Critica);
-            QCOMPARE(m.ultimo().pulsanti, Messaggio::Pulsanti::Ok);
             QCOMPARE(variabili(), (QList<int>{99, 9, 98, 8}));
             QVERIFY(stato().ClassificaCompleta);
             QVERIFY(Finestre::istanza().visibile("Form7"));
             QCOMPARE(casella(1)->text(), da);  // entries kept
             QVERIFY(!Finestre::istanza().caricata("Form6"));
         }
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
     // The arc handed over is the one the league table computes.
@@ -137,23 +137,18 @@ private slots:
         QCOMPARE(Finestre::istanza().finestra("Form6")->windowTitle(),
                  QStringLiteral("Classifica parziale, dalla giornata n° 2 (andata) alla giornata n° 3 (andata)"));
         QCOMPARE(Valore("SELECT SUM(GIOCATE) FROM PUNTISQUADRE").toInt(), 8 * 2);
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
+    // The steps are the spinner's own (tst_controlli): here only which kind the dialog wires up.
     void spinner_data()
     {
         QTest::addColumn<QString>("testo");
         QTest::addColumn<int>("verso");
         QTest::addColumn<QString>("atteso");
-        QTest::newRow("giù da 1") << "1" << -1 << "0";
         QTest::newRow("giù da 0") << "0" << -1 << "0";
-        QTest::newRow("giù da vuota") << "" << -1 << "";
-        QTest::newRow("su da vuota") << "" << 1 << "1";
         QTest::newRow("su senza limite") << "99" << 1 << "100";
-        QTest::newRow("su da 7abc") << "7abc" << 1 << "8";
         QTest::newRow("giù da 2.5") << "2.5" << -1 << "1.5";
         QTest::newRow("giù da negativa") << "-3" << -1 << "-3";
-        QTest::newRow("su da negativa") << "-3" << 1 << "-2";
     }
     void spinner()
     {
@@ -168,7 +163,6 @@ private slots:
             verso > 0 ? s->su() : s->giu();
             QCOMPARE(casella(n)->text(), atteso);
         }
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
     // "Annulla" after refusals changes nothing; a dialog opened again starts empty.
@@ -195,7 +189,6 @@ private slots:
         QVERIFY(Finestre::istanza().mostra("Form7"));
         QVERIFY(casella(1)->text().isEmpty() && casella(2)->text().isEmpty());
         QVERIFY(opzione(1)->isChecked() && opzione(3)->isChecked());
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
     void aspetto()
@@ -208,7 +201,6 @@ private slots:
         QVERIFY(AmbienteTest::contenuta("Form7"));
         QCOMPARE(dialogo()->windowTitle(), QStringLiteral("Classifica parziale"));
         AmbienteTest::foto(AmbienteTest::cornice("Form7"), "form7.png");
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 };
 

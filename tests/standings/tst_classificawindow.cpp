@@ -3,7 +3,7 @@
 #include "platform/pannello.h"
 #include "standings/classificawindow.h"
 #include "standings/finestreclassifica.h"
-#include "support/ambientetest.h"
+#include "support/aiutigriglia.h"
 #include "support/finestraditest.h"
 
 #include <memory>
@@ -77,12 +77,6 @@ class TestClassificaWindow : public QObject {
         for (int r = 2; r < griglia()->righe(); ++r) s << griglia()->testo(r, ClassificaWindow::ColSquadra);
         return s;
     }
-    static QStringList riga(int r)
-    {
-        QStringList s;
-        for (int c = 0; c < griglia()->colonne(); ++c) s << griglia()->testo(r, c);
-        return s;
-    }
     static int colonna(const QString& squadra, int c)
     {
         for (int r = 2; r < griglia()->righe(); ++r)
@@ -105,7 +99,11 @@ class TestClassificaWindow : public QObject {
 
 private slots:
     void init() { a_ = std::make_unique<AmbienteTest>(RegistraFinestreClassifica); }
-    void cleanup() { a_.reset(); }
+    void cleanup()
+    {
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+        a_.reset();
+    }
 
     void registrazione()
     {
@@ -152,7 +150,6 @@ private slots:
             QVERIFY(griglia()->testo(r, ClassificaWindow::ColPunti).toInt() <=
                     griglia()->testo(r - 1, ClassificaWindow::ColPunti).toInt());
         QCOMPARE(Valore("SELECT SUM(GIOCATE) FROM PUNTISQUADRE").toInt(), 6 * giocate);
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
     // Equal points: fewer games first, then goal difference, goals scored, wins; then the stored order.
@@ -185,7 +182,6 @@ private slots:
         mostra();
         QCOMPARE(squadre().mid(0, 2), primi);
         QCOMPARE(colonna(primi[0], ClassificaWindow::ColPunti), colonna(primi[1], ClassificaWindow::ColPunti));
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
     void ordini_data()
@@ -219,7 +215,6 @@ private slots:
         QCOMPARE(squadre(), attese);
         QCOMPARE(griglia()->testo(2, ClassificaWindow::ColPosizione), QStringLiteral("1"));
         QCOMPARE(griglia()->testo(5, ClassificaWindow::ColPosizione), QStringLiteral("4"));
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
     // Every column of a line, and points below zero as they are.
@@ -228,14 +223,13 @@ private slots:
         apriTabellaNota();
         stato().ClassificaCompleta = true;
         mostra();
-        QCOMPARE(riga(2), (QStringList{"1", "Alfa", "6", "3", "2", "0", "1", "5", "4", "1", "0",
-                                       "1", "0",    "0", "3", "0", "1", "0", "1", "2", "4"}));
-        QCOMPARE(riga(5), (QStringList{"4", "Delta", "-2", "3", "0", "1", "2", "2", "6", "-4", "-4",
-                                       "0", "0",     "2",  "1", "5", "0", "1", "0", "1", "1"}));
+        QCOMPARE(RigaGriglia(griglia(), 2), (QStringList{"1", "Alfa", "6", "3", "2", "0", "1", "5", "4", "1", "0",
+                                                         "1", "0",    "0", "3", "0", "1", "0", "1", "2", "4"}));
+        QCOMPARE(RigaGriglia(griglia(), 5), (QStringList{"4", "Delta", "-2", "3", "0", "1", "2", "2", "6", "-4", "-4",
+                                                         "0", "0",     "2",  "1", "5", "0", "1", "0", "1", "1"}));
         QCOMPARE(griglia()->testo(1, ClassificaWindow::ColPunti), QStringLiteral("Punti"));
         QCOMPARE(griglia()->testo(0, ClassificaWindow::ColVinteCasa), QStringLiteral("In casa"));
         QCOMPARE(griglia()->testo(0, ClassificaWindow::ColSubitiFuori), QStringLiteral("Fuori casa"));
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
     // One rebuild per activation and per change of order; none while the window loads.
@@ -258,7 +252,6 @@ private slots:
         QCOMPARE(finestra()->ordine(), int(ClassificaQueries::GolFatti));  // the order stays chosen
         mostra();  // shown again while in front: activated again
         QCOMPARE(ricostruzioni(), 4);
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
     // A result written while the table is open shows when it is activated again.
@@ -287,7 +280,6 @@ private slots:
         QCOMPARE(colonna("Delta", ClassificaWindow::ColPunti), 0);  // 3 for the win, 3 of penalty
         QCOMPARE(colonna("Delta", ClassificaWindow::ColGiocate), 1);
         QCOMPARE(colonna("Alfa", ClassificaWindow::ColGiocate), 0);
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
     // A rebuild that fails is reported in Italian; the grid keeps only its headings; the next
@@ -310,7 +302,6 @@ private slots:
         Finestre::istanza().mostra("Form99");
         mostra();
         QCOMPARE(squadre().size(), 4);
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
     // The chart and the statistics: hand-over, enabling, highlight ids.
@@ -338,7 +329,6 @@ private slots:
         mostra();
         QTest::mouseClick(pannello(2), Qt::LeftButton);
         QVERIFY(!Finestre::istanza().caricata("Form6"));
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
     // The largest championship at the window's natural size: every team and column in sight.
@@ -356,7 +346,6 @@ private slots:
         AmbienteTest::foto(AmbienteTest::cornice("Form6"), "form6.png");
         scegliOrdine(ClassificaQueries::GolSubitiFuori);
         AmbienteTest::foto(AmbienteTest::cornice("Form6"), "form6-ordine16.png");
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 };
 

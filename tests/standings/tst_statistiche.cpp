@@ -1,13 +1,15 @@
 #include "core/classifica.h"
 #include "platform/griglia.h"
 #include "standings/finestreclassifica.h"
-#include "support/ambientetest.h"
+#include "support/aiutigriglia.h"
 
 #include <memory>
 #include <QGroupBox>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTableView>
+
+using namespace Qt::StringLiterals;
 
 using Righe = QVector<QStringList>;
 
@@ -57,20 +59,17 @@ class TestStatistiche : public QObject {
     static Finestra* finestra() { return Finestre::istanza().finestra(QStringLiteral("Form4")); }
     static Righe righe(const char* griglia)
     {
-        const Griglia* g = finestra()->findChild<Griglia*>(QLatin1String(griglia));
-        Righe r;
-        for (int i = 1; i < g->righe(); ++i) {
-            QStringList celle;
-            for (int c = 0; c < g->colonne(); ++c) celle << g->testo(i, c);
-            r << celle;
-        }
-        return r;
+        return RigheGriglia(finestra()->findChild<Griglia*>(QLatin1String(griglia)), 1);
     }
     static bool primatiVisibili() { return finestra()->findChild<QGroupBox*>("Frame2")->isVisible(); }
 
 private slots:
     void init() { a_ = std::make_unique<AmbienteTest>(RegistraFinestreClassifica); }
-    void cleanup() { a_.reset(); }
+    void cleanup()
+    {
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+        a_.reset();
+    }
 
     void giornata_data()
     {
@@ -114,7 +113,6 @@ private slots:
         QCOMPARE(finestra()->findChild<QLabel*>("Label1")->text(), intestazione);
         QVERIFY(!primatiVisibili());
         QCOMPARE(righe("Grid1"), attese);
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
     // The championship as last rebuilt: a partial table stays partial, results entered since do not
@@ -157,7 +155,6 @@ private slots:
                                         {"Più sconfitte", "Delta", "2 sconfitte"},
                                         {"Miglior rendimento in casa", "Gamma", "4 punti"},
                                         {"Miglior rendimento fuori casa", "Alfa, Beta", "3 punti"}}));
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
     // Nothing played: zeros and no records; teams that played no match hold none.
@@ -184,7 +181,6 @@ private slots:
         QCOMPARE(p[1][1], giocato.join(", "));   // fewest goals scored: both, 0
         QCOMPARE(p[0][1], QStringLiteral("-"));  // most goals scored: 0, nobody
         QCOMPARE(p[5][2], QStringLiteral("1 pareggio"));
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
     void erroreDati()
@@ -200,7 +196,6 @@ private slots:
         QCOMPARE(m.ultimo().titolo, QStringLiteral("Statistiche della giornata"));
         QCOMPARE(m.ultimo().icona, Messaggio::Icona::Critica);
         QVERIFY(righe("Grid1").isEmpty());
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
     void aspetto()
@@ -224,7 +219,6 @@ private slots:
             QCOMPARE(righe("Grid1").first().at(1), giornata ? QStringLiteral("10") : QStringLiteral("380"));
             AmbienteTest::foto(AmbienteTest::cornice("Form4"), giornata ? "form4g.png" : "form4c.png");
         }
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 };
 
