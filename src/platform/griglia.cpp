@@ -431,6 +431,8 @@ void Griglia::modifica(const Avviso& avviso, const std::function<void()>& cambia
     case Scorrevoli::Tutte: modelloScorrevole_->fineAzzeramento(); break;
     }
     if (avviso.fisse) modelloFisso_->fineAzzeramento();
+    if (avviso.fisse && avviso.scorrevoli != Scorrevoli::Tutte && dati_->colonne > 0)
+        modelloScorrevole_->intestazioniCambiate(0, dati_->colonne - 1);
     dopoStruttura();
 }
 
@@ -446,10 +448,12 @@ void Griglia::cambiaCella(int riga, int colonna, const char* operazione,
     cambia(dati_->righe[riga][colonna]);
     if (sospeso_) return;
     const int f = dati_->fisseEffettive();
-    if (riga < f)
+    if (riga < f) {
         modelloFisso_->cellaCambiata(riga, colonna);
-    else
+        modelloScorrevole_->intestazioniCambiate(colonna, colonna);
+    } else {
         modelloScorrevole_->cellaCambiata(riga - f, colonna);
+    }
     if (riga == 0) aggiornaUnione();
 }
 

@@ -69,6 +69,20 @@ QVariant ModelloGriglia::data(const QModelIndex& index, int role) const
     }
 }
 
+QVariant ModelloGriglia::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) return {};
+    if (orientation == Qt::Vertical) return QString();  // rows have no heading of their own
+    if (parte_ == Parte::Fissa || section < 0 || section >= dati_.colonne) return {};
+    QStringList testi;
+    for (int r = 0; r < dati_.fisseEffettive(); ++r) {
+        const QString t = dati_.righe[r][section].testo.simplified();
+        if (!t.isEmpty() && (testi.isEmpty() || testi.constLast() != t)) testi << t;
+    }
+    if (role == Qt::DisplayRole) return testi.isEmpty() ? QString() : testi.constLast();
+    return testi.join(QStringLiteral(", "));
+}
+
 Qt::ItemFlags ModelloGriglia::flags(const QModelIndex& index) const
 {
     if (!index.isValid()) return Qt::NoItemFlags;

@@ -44,6 +44,10 @@ public:
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // The headings of the scrolling rows' columns, for accessibility tools (they are never painted:
+    // the fixed rows are). A column's heading is its lowest non-empty fixed cell; its accessible text
+    // reads the fixed rows from the top, the merged row 0 first ("Casa, V"). No fixed rows: no heading.
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
     // The grid row of the band's first row.
     int primaRiga() const;
@@ -56,6 +60,7 @@ public:
     void inizioAzzeramento() { beginResetModel(); }
     void fineAzzeramento() { endResetModel(); }
     void cellaCambiata(int riga, int colonna);
+    void intestazioniCambiate(int prima, int ultima) { emit headerDataChanged(Qt::Horizontal, prima, ultima); }
 
 private:
     const DatiGriglia& dati_;

@@ -2,8 +2,9 @@
 
 #include "platform/evidenziatore.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QHash>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -26,10 +27,57 @@ QColor mescola(const QColor& a, const QColor& b, qreal quota)
                             a.blueF() + (b.blueF() - a.blueF()) * quota);
 }
 
+// What accessibility tools read of a panel: a button named by its caption or tooltip that they can press.
+class PannelloAccessibile : public QAccessibleWidget {
+public:
+    explicit PannelloAccessibile(Pannello* p) : QAccessibleWidget(p, QAccessible::Button) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        // An explicit accessible name first, then the caption or tooltip, then a label's buddy.
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+            const QString nome = pannello()->nomeAccessibile();
+            if (!nome.isEmpty()) return nome;
+        }
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.pressed = pannello()->isDown();
+        return s;
+    }
+    QStringList actionNames() const override
+    {
+        QStringList nomi = QAccessibleWidget::actionNames();
+        if (widget()->isEnabled()) nomi.prepend(pressAction());
+        return nomi;
+    }
+    void doAction(const QString& azione) override
+    {
+        if (azione == pressAction() && widget()->isEnabled())
+            pannello()->click();
+        else
+            QAccessibleWidget::doAction(azione);
+    }
+
+private:
+    Pannello* pannello() const { return static_cast<Pannello*>(widget()); }
+};
+
+QAccessibleInterface* accessibilePannello(const QString& classe, QObject* o)
+{
+    if (classe == QLatin1String("Pannello") && o && o->isWidgetType())
+        return new PannelloAccessibile(static_cast<Pannello*>(o));
+    return nullptr;
+}
+
 }  // namespace
 
-Pannello::Pannello(int id, QWidget* parent) : QWidget(parent)
+Pannello::Pannello(int id, QWidget* parent) : QAbstractButton(parent)
 {
+    static const bool installata = (QAccessible::installFactory(accessibilePannello), true);
+    Q_UNUSED(installata);
     setFocusPolicy(Qt::NoFocus);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     impostaId(id);
@@ -37,8 +85,8 @@ Pannello::Pannello(int id, QWidget* parent) : QWidget(parent)
 
 Pannello::Pannello(const QIcon& icona, const QString& testo, int id, QWidget* parent) : Pannello(id, parent)
 {
-    icona_ = icona;
-    testo_ = testo;
+    setIcon(icona);
+    impostaTesto(testo);
 }
 
 Pannello::~Pannello()
@@ -56,18 +104,18 @@ void Pannello::impostaId(int id)
 
 Pannello* Pannello::perId(int id) { return id < 0 ? nullptr : registro().value(id).data(); }
 
-void Pannello::impostaIcona(const QIcon& icona)
-{
-    icona_ = icona;
-    updateGeometry();
-    update();
-}
+void Pannello::impostaIcona(const QIcon& icona) { setIcon(icona); }
 
 void Pannello::impostaTesto(const QString& testo)
 {
-    testo_ = testo;
-    updateGeometry();
-    update();
+    setText(testo);
+    setShortcut(QKeySequence());  // the caption is shown as it is: no '&' shortcut
+}
+
+QString Pannello::nomeAccessibile() const
+{
+    const QString nome = text().simplified();
+    return nome.isEmpty() ? toolTip() : nome;
 }
 
 void Pannello::impostaLatoIcona(int lato)
@@ -107,14 +155,14 @@ void Pannello::aggiornaCompagno()
 
 QSize Pannello::dimensioneTesto() const
 {
-    if (testo_.isEmpty()) return QSize(0, 0);
-    return fontMetrics().boundingRect(QRect(0, 0, 2000, 2000), Qt::AlignLeft | Qt::AlignTop, testo_).size();
+    if (text().isEmpty()) return QSize(0, 0);
+    return fontMetrics().boundingRect(QRect(0, 0, 2000, 2000), Qt::AlignLeft | Qt::AlignTop, text()).size();
 }
 
 QSize Pannello::sizeHint() const
 {
     const QSize t = dimensioneTesto();
-    const int ic = icona_.isNull() ? 0 : latoIcona_;
+    const int ic = icon().isNull() ? 0 : latoIcona_;
     const int spazio = (ic > 0 && !t.isEmpty()) ? SPAZIO : 0;
     QSize s;
     if (disposizione_ == Disposizione::IconaASinistra)
@@ -130,9 +178,9 @@ void Pannello::paintEvent(QPaintEvent*)
     p.setRenderHint(QPainter::Antialiasing);
     const QPalette& pal = palette();
     const bool abilitato = isEnabled();
-    const bool infossato = abilitato && premuto_;
+    const bool infossato = abilitato && isDown();
 
-    if (abilitato && (acceso_ || premuto_)) {
+    if (abilitato && (acceso_ || isDown())) {
         // Raised (or, while pressed, sunken) tinted panel with a bevel line along its lit edge.
         const QColor fondo = pal.color(QPalette::Window);
         const QColor accento = pal.color(QPalette::Highlight);
@@ -156,7 +204,7 @@ void Pannello::paintEvent(QPaintEvent*)
     QRect area = rect().adjusted(MARGINE, MARGINE, -MARGINE, -MARGINE);
     if (infossato) area.translate(1, 1);
     const QSize t = dimensioneTesto();
-    const int ic = icona_.isNull() ? 0 : latoIcona_;
+    const int ic = icon().isNull() ? 0 : latoIcona_;
     const int spazio = (ic > 0 && !t.isEmpty()) ? SPAZIO : 0;
     QRect rIcona;
     QRect rTesto;
@@ -174,62 +222,21 @@ void Pannello::paintEvent(QPaintEvent*)
     }
     if (ic > 0) {
         const QIcon::Mode modo = !abilitato ? QIcon::Disabled : (acceso_ ? QIcon::Active : QIcon::Normal);
-        icona_.paint(&p, rIcona, Qt::AlignCenter, modo);
+        icon().paint(&p, rIcona, Qt::AlignCenter, modo);
     }
     if (!t.isEmpty()) {
         p.setPen(pal.color(abilitato ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
         const int allinea = disposizione_ == Disposizione::IconaASinistra ? (Qt::AlignLeft | Qt::AlignVCenter)
                                                                           : (Qt::AlignHCenter | Qt::AlignTop);
-        p.drawText(rTesto, allinea, testo_);
+        p.drawText(rTesto, allinea, text());
     }
-}
-
-void Pannello::mousePressEvent(QMouseEvent* e)
-{
-    if (e->button() != Qt::LeftButton) {
-        QWidget::mousePressEvent(e);
-        return;
-    }
-    tenuto_ = true;
-    premuto_ = true;
-    update();
-}
-
-void Pannello::mouseMoveEvent(QMouseEvent* e)
-{
-    if (!tenuto_) {
-        QWidget::mouseMoveEvent(e);
-        return;
-    }
-    const bool dentro = rect().contains(e->position().toPoint());
-    if (dentro != premuto_) {
-        premuto_ = dentro;
-        update();
-    }
-}
-
-void Pannello::mouseReleaseEvent(QMouseEvent* e)
-{
-    if (e->button() != Qt::LeftButton || !tenuto_) {
-        QWidget::mouseReleaseEvent(e);
-        return;
-    }
-    const bool clic = rect().contains(e->position().toPoint());
-    tenuto_ = false;
-    premuto_ = false;
-    update();
-    if (clic) emit clicked();
 }
 
 void Pannello::changeEvent(QEvent* e)
 {
-    if (e->type() == QEvent::EnabledChange && !isEnabled()) {
-        tenuto_ = false;
-        premuto_ = false;
-    }
     if (e->type() == QEvent::EnabledChange || e->type() == QEvent::PaletteChange || e->type() == QEvent::FontChange) {
         updateGeometry();
         update();
     }
-    QWidget::changeEvent(e);
+    QAbstractButton::changeEvent(e);
 }

@@ -1,17 +1,20 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QIcon>
 #include <QPointer>
 #include <QString>
-#include <QWidget>
 
 // A panel button of the tool strips: a picture and a caption that act as one button. It looks
 // flat until the mouse-over highlight lights it (a raised, tinted look); a click anywhere on it,
 // picture or caption, emits clicked(); enabling or disabling it acts on picture and caption alike.
+// It is a real button for accessibility tools: role Button, named by its caption (its lines joined)
+// or, without one, by its tooltip, with a press action that clicks it. It takes no keyboard focus
+// and its caption makes no shortcut ('&' is shown as it is).
 // It carries its highlight id: the application-wide filter (Evidenziatore) reports it while the
 // mouse is over the panel, and Pannello::perId(id) finds the live panel of an id.
 // A companion widget (e.g. a picture that appears beside the panel) is shown only while lit.
-class Pannello : public QWidget {
+class Pannello : public QAbstractButton {
     Q_OBJECT
 public:
     enum class Disposizione { IconaASinistra, IconaSopra };
@@ -26,10 +29,12 @@ public:
     void impostaId(int id);
     static Pannello* perId(int id);
 
-    QIcon icona() const { return icona_; }
+    QIcon icona() const { return icon(); }
     void impostaIcona(const QIcon& icona);
-    QString testo() const { return testo_; }
+    QString testo() const { return text(); }
     void impostaTesto(const QString& testo);  // "\n" breaks the caption into lines
+    // The name read by accessibility tools: the caption on one line, else the tooltip.
+    QString nomeAccessibile() const;
     int latoIcona() const { return latoIcona_; }
     void impostaLatoIcona(int lato);  // pixels, 24 by default
     Disposizione disposizione() const { return disposizione_; }
@@ -47,14 +52,8 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
-signals:
-    void clicked();
-
 protected:
     void paintEvent(QPaintEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
     void changeEvent(QEvent* e) override;
 
 private:
@@ -62,12 +61,8 @@ private:
     void aggiornaCompagno();
 
     int id_ = -1;
-    QIcon icona_;
-    QString testo_;
     int latoIcona_ = 24;
     Disposizione disposizione_ = Disposizione::IconaASinistra;
     bool acceso_ = false;
-    bool premuto_ = false;
-    bool tenuto_ = false;  // the left button went down on the panel and is still down
     QPointer<QWidget> compagno_;
 };

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -299,6 +300,49 @@ private slots:
         p->impostaId(71);
         QVERIFY(!Pannello::perId(70));
         QCOMPARE(Pannello::perId(71), p);
+    }
+
+    void pannelloAccessibile_data()
+    {
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<QString>("suggerimento");
+        QTest::addColumn<QString>("nome");
+        QTest::newRow("didascalia su due righe") << "Classifica\nparziale"
+                                                 << "Mostra la classifica"
+                                                 << "Classifica parziale";
+        QTest::newRow("solo figura") << ""
+                                     << "Apri un campionato"
+                                     << "Apri un campionato";
+        QTest::newRow("e commerciale") << "Rose & giocatori"
+                                       << ""
+                                       << "Rose & giocatori";
+    }
+    // Accessibility tools see a panel as a button named by its caption (else its tooltip) that they
+    // can press; a caption makes no keyboard shortcut.
+    void pannelloAccessibile()
+    {
+        QFETCH(QString, testo);
+        QFETCH(QString, suggerimento);
+        QFETCH(QString, nome);
+        QWidget finestra;
+        auto* p = new Pannello(QIcon(), testo, -1, &finestra);
+        p->setToolTip(suggerimento);
+        QSignalSpy clic(p, &Pannello::clicked);
+
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(p);
+        QVERIFY(a && a->actionInterface());
+        QCOMPARE(a->role(), QAccessible::Button);
+        QCOMPARE(a->text(QAccessible::Name), nome);
+        QVERIFY(a->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(clic.size(), 1);
+        QVERIFY(p->shortcut().isEmpty());
+        QCOMPARE(p->testo(), testo);
+
+        p->setEnabled(false);
+        QVERIFY(!a->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(clic.size(), 1);
     }
 };
 

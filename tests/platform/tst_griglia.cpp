@@ -1,6 +1,7 @@
 #include "platform/griglia.h"
 
 #include <QAbstractItemModelTester>
+#include <QAccessible>
 #include <QApplication>
 #include <QHeaderView>
 #include <QPainter>
@@ -76,6 +77,8 @@ private slots:
     void cellaCorrente();
     void sceltaDellUtente();
     void rigaInAltoNonSeleziona();
+    void intestazioniLeggibili_data();
+    void intestazioniLeggibili();
 };
 
 void TestGriglia::righeFisseRestanoInAlto_data()
@@ -484,6 +487,50 @@ void TestGriglia::rigaInAltoNonSeleziona()
 
     g.impostaRigaInAlto(0);  // a fixed row: back to the top
     QCOMPARE(g.rigaInAlto(), 1);
+}
+
+void TestGriglia::intestazioniLeggibili_data()
+{
+    QTest::addColumn<QString>("caso");
+    QTest::addColumn<QStringList>("nomi");
+    QTest::newRow("due righe, la prima unita")
+        << "due" << QStringList{"Squadra", "Andata, V", "Andata, P", "", "Ritorno, V"};
+    QTest::newRow("riga d'intestazione aggiunta in testa")
+        << "aggiunta" << QStringList{"Pos.", "Squadra", "Punti", "", ""};
+    QTest::newRow("nessuna riga fissa") << "nessuna" << QStringList{"", "", "", "", ""};
+}
+
+// Accessibility tools read the fixed rows as the headings of the columns, not as numbers.
+void TestGriglia::intestazioniLeggibili()
+{
+    QFETCH(QString, caso);
+    QFETCH(QStringList, nomi);
+    GrigliaMostrata m(5);
+    Griglia& g = m.g;
+    for (int i = 1; i <= 3; ++i) g.aggiungiRiga(QStringLiteral("%1\triga %1").arg(i));
+    if (caso == "due") {
+        g.impostaRidisegno(false);
+        g.aggiungiRiga(QStringLiteral("Squadra\tAndata\tAndata\t\tRitorno"), 0);
+        g.aggiungiRiga(QStringLiteral("\tV\tP\t\tV"), 1);
+        g.impostaUnisciRiga0(true);
+        g.impostaRigheFisse(2);
+        g.impostaRidisegno(true);
+    } else if (caso == "aggiunta") {
+        g.impostaRigheFisse(1);
+        g.aggiungiRiga(QStringLiteral("Pos.\tSquadra\tPunti"), 0);
+    }
+    const QStringList prima = mostrato(g);
+
+    QAccessibleInterface* tabella = QAccessible::queryAccessibleInterface(g.vista());
+    QVERIFY(tabella);
+    QStringList letti;
+    for (int i = 0; i < tabella->childCount(); ++i) {
+        QAccessibleInterface* figlio = tabella->child(i);
+        if (figlio->role() == QAccessible::ColumnHeader) letti << figlio->text(QAccessible::Name);
+        if (figlio->role() == QAccessible::RowHeader) QCOMPARE(figlio->text(QAccessible::Name), QString());
+    }
+    QCOMPARE(letti, nomi);
+    QCOMPARE(mostrato(g), prima);
 }
 
 QTEST_MAIN(TestGriglia)
