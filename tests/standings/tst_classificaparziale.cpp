@@ -1,4 +1,5 @@
 #include "platform/spinner.h"
+#include "standings/classificaparzialedialog.h"
 #include "standings/finestreclassifica.h"
 #include "support/ambientetest.h"
 
@@ -6,6 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+
+using namespace Qt::StringLiterals;
 
 // The partial-table dialog: the spans it accepts and refuses, what it hands over, its spinners.
 class TestClassificaParziale : public QObject {
@@ -139,29 +142,37 @@ private slots:
         QCOMPARE(Valore("SELECT SUM(GIOCATE) FROM PUNTISQUADRE").toInt(), 8 * 2);
     }
 
-    // The steps are the spinner's own (tst_controlli): here only which kind the dialog wires up.
+    // The dialog's own step rule, then that both spinners use it.
     void spinner_data()
     {
         QTest::addColumn<QString>("testo");
         QTest::addColumn<int>("verso");
-        QTest::addColumn<QString>("atteso");
-        QTest::newRow("giù da 0") << "0" << -1 << "0";
-        QTest::newRow("su senza limite") << "99" << 1 << "100";
-        QTest::newRow("giù da 2.5") << "2.5" << -1 << "1.5";
-        QTest::newRow("giù da negativa") << "-3" << -1 << "-3";
+        QTest::addColumn<QString>("atteso");  // "-": the box is left alone
+        QTest::newRow("giù da 1") << u"1"_s << -1 << "0";
+        QTest::newRow("giù da 0") << u"0"_s << -1 << "-";
+        QTest::newRow("giù da vuota") << u""_s << -1 << "-";
+        QTest::newRow("su da vuota") << u""_s << 1 << "1";
+        QTest::newRow("su senza limite") << u"99"_s << 1 << "100";
+        QTest::newRow("su da 7abc") << u"7abc"_s << 1 << "8";
+        QTest::newRow("giù da 2.5") << u"2.5"_s << -1 << "1.5";
+        QTest::newRow("giù da negativa") << u"-3"_s << -1 << "-";
+        QTest::newRow("su da negativa") << u"-3"_s << 1 << "-2";
     }
     void spinner()
     {
         QFETCH(QString, testo);
         QFETCH(int, verso);
         QFETCH(QString, atteso);
+        QCOMPARE(ClassificaParzialeDialog::passo(testo, verso).value_or("-"), atteso);
+    }
+    void spinnerCollegati()
+    {
         apri();
         Finestre::istanza().mostra("Form7");
         for (int n : {1, 2}) {
-            casella(n)->setText(testo);
-            auto* s = parte<Spinner>(QStringLiteral("UpDown%1").arg(n));
-            verso > 0 ? s->su() : s->giu();
-            QCOMPARE(casella(n)->text(), atteso);
+            casella(n)->setText("7abc");
+            parte<Spinner>(QStringLiteral("UpDown%1").arg(n))->su();
+            QCOMPARE(casella(n)->text(), QStringLiteral("8"));
         }
     }
 
