@@ -85,8 +85,8 @@ ConfrontoGiocatoriWindow::ConfrontoGiocatoriWindow(QWidget* parent) : Finestra(I
         if (lato == 0) giocatori->addSpacing(12);
     }
 
-    auto* avvia = (new Azione(QString(), this))->allo([this] { visualizza(); });
-    command3_ = PulsanteDa(avvia, QStringLiteral("Command3"), this);
+    avvia_ = (new Azione(QString(), this))->allo([this] { visualizza(); });
+    auto* command3 = PulsanteDa(avvia_, QStringLiteral("Command3"), this);
 
     label5_ = new QLabel(this);
     label5_->setObjectName(QStringLiteral("Label5"));
@@ -128,7 +128,7 @@ ConfrontoGiocatoriWindow::ConfrontoGiocatoriWindow(QWidget* parent) : Finestra(I
 
     auto* tutto = new QVBoxLayout(this);
     tutto->addWidget(frame1);
-    tutto->addWidget(command3_);
+    tutto->addWidget(command3);
     tutto->addLayout(posto_, 1);
 }
 
@@ -136,8 +136,8 @@ void ConfrontoGiocatoriWindow::carica()
 {
     tipo_ = stato().TipoConfrontoGiocatori;
     for (QLabel* l : nomi_) l->clear();
-    command3_->setText(TestoPulsante(tipo_));
-    label5_->setText(QStringLiteral(" Selezionare 2 giocatori e premere ") + command3_->text());
+    avvia_->setText(TestoPulsante(tipo_));
+    label5_->setText(QStringLiteral(" Selezionare 2 giocatori e premere ") + avvia_->text());
     posto_->setCurrentWidget(label5_);
     // The mode shows either the figures or the chart: the window keeps room for the one it shows from
     // the start, so that it does not grow under the user, and none for the other.
