@@ -19,7 +19,6 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QGridLayout>
-#include <QHash>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>

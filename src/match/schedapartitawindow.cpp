@@ -15,6 +15,7 @@
 #include "platform/guida.h"
 #include "platform/icone.h"
 #include "platform/messaggio.h"
+#include "platform/testocomandi.h"
 
 #include <algorithm>
 #include <QEvent>
@@ -544,7 +545,7 @@ void SchedaPartitaWindow::CaricaTabFormazioni()
     for (int lato = 0; lato < 2; ++lato) {
         const SquadraInCampo& sq = squadre_[lato];
         Lato& l = lati_[lato];
-        l.formazione->setTitle(sq.nome);
+        l.formazione->setTitle(TestoSenzaTastoRapido(sq.nome));
         for (int i = 0; i < RIGHE_FORMAZIONE; ++i) {
             const RigaTitolare& r = sq.titolari.value(i);
             const RigaControlli& c = l.righe[i];
@@ -564,7 +565,7 @@ void SchedaPartitaWindow::CaricaSostituzioni()
     for (int lato = 0; lato < 2; ++lato) {
         const SquadraInCampo& sq = squadre_[lato];
         Lato& l = lati_[lato];
-        l.cambi->setTitle(sq.nome);
+        l.cambi->setTitle(TestoSenzaTastoRapido(sq.nome));
         l.elencoCambi->clear();
         for (const RigaSostituzione& r : sq.sostituzioni) {
             auto* voce = new QTreeWidgetItem(l.elencoCambi, {r.entra, r.voto, r.minuto, r.esce});
@@ -587,7 +588,7 @@ void SchedaPartitaWindow::CaricaTabReti()
         const SquadraInCampo& sq = squadre_[lato];
         Lato& l = lati_[lato];
         Griglia* g = l.reti;
-        l.marcatori->setTitle(sq.nome);
+        l.marcatori->setTitle(TestoSenzaTastoRapido(sq.nome));
         g->impostaRidisegno(false);
         g->impostaRigheFisse(0);
         g->impostaRighe(0);

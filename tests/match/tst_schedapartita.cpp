@@ -416,7 +416,7 @@ private slots:
     {
         apri(amb_->piuGrande());
         const PartitaFixture* p = d_.partita(7, 3);
-        const QString lunga = "Polisportiva Sampierdarenese A";  // 30 characters
+        const QString lunga = "Polisportiva Sampierdarenese &";  // 30 characters
         for (const char* t :
              {"UPDATE Partita SET Sq1 = ? WHERE Sq1 = ?", "UPDATE Partita SET Sq2 = ? WHERE Sq2 = ?",
               "UPDATE Presenze SET Squadra = ? WHERE Squadra = ?", "UPDATE Reti SET Squadra = ? WHERE Squadra = ?"})
@@ -431,6 +431,8 @@ private slots:
             const qint64 ms = t.elapsed();
             qInfo("Caricamento della scheda: %lld ms", ms);
             QCOMPARE(w_->squadre()[andata ? 0 : 1].nome, lunga);
+            // The "&" of a name shows as itself on the frames.
+            QCOMPARE(parte<QGroupBox>(andata ? "Frame1" : "Frame2")->title(), "Polisportiva Sampierdarenese &&");
             QCOMPARE(w_->squadre()[0].sostituzioni.size(), 3);
             QWidget* c = w_->contenitore();
             c->resize(c->sizeHint());
