@@ -9,6 +9,8 @@
 
 #include <QBoxLayout>
 #include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 
 void AggiungiChiudiHelp(Finestra* finestra, QBoxLayout* riga, const QString& nomeChiudi, const QString& nomeHelp,
@@ -55,4 +57,22 @@ void RiempiSenzaScelta(ComboCodici* elenco)
     RiempiListaSquadre(elenco, QString());
     ComboCodici::SenzaClick caricamento(elenco);
     elenco->setCurrentIndex(-1);
+}
+
+QHBoxLayout* RigaDueSquadre(QWidget* parent, const QString& nomeEtichetta, ComboCodici*& prima, ComboCodici*& seconda,
+                            QAction* azione, const QString& nomePulsante)
+{
+    auto* etichetta = new QLabel(QStringLiteral("Squadre"), parent);
+    etichetta->setObjectName(nomeEtichetta);
+    prima = ElencoSquadre(QStringLiteral("Combo1"), QStringLiteral("Prima squadra"), parent);
+    seconda = ElencoSquadre(QStringLiteral("Combo2"), QStringLiteral("Seconda squadra"), parent);
+    etichetta->setBuddy(prima);
+    auto* riga = new QHBoxLayout;
+    riga->addWidget(etichetta);
+    riga->addWidget(prima);
+    riga->addWidget(seconda);
+    riga->addSpacing(12);
+    riga->addWidget(PulsanteDa(azione, nomePulsante, parent));
+    riga->addStretch(1);
+    return riga;
 }

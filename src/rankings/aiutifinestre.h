@@ -6,8 +6,10 @@
 class ComboCodici;
 class Finestra;
 class Griglia;
-class QWidget;
+class QAction;
 class QBoxLayout;
+class QHBoxLayout;
+class QWidget;
 
 // What the rankings and comparison windows build alike.
 
@@ -24,3 +26,7 @@ void AllargaColonna(Griglia* griglia, int colonna, const QStringList& testi, boo
 ComboCodici* ElencoSquadre(const QString& nome, const QString& accessibile, QWidget* parent);
 // Fills it with the open championship's teams in name order, each carrying its code, and chooses none.
 void RiempiSenzaScelta(ComboCodici* elenco);
+// The row that opens a window comparing two teams: the label "Squadre" (`nomeEtichetta`), the two lists
+// Combo1 and Combo2, made into `prima` and `seconda`, and the button `nomePulsante` that runs `azione`.
+QHBoxLayout* RigaDueSquadre(QWidget* parent, const QString& nomeEtichetta, ComboCodici*& prima, ComboCodici*& seconda,
+                            QAction* azione, const QString& nomePulsante);

@@ -76,8 +76,8 @@ TotaliSquadra AccumulaSquadra(const QString& squadra, const QVector<PartitaTotal
     TotaliSquadra t;
     t.squadra = squadra;
     for (const PartitaTotali& m : partite) {
-        const bool primo = StessaSquadra(m.sq1, squadra);
-        if (!primo && !StessaSquadra(m.sq2, squadra)) continue;
+        const bool primo = StessaSquadra(m.sq1, squadra), secondo = StessaSquadra(m.sq2, squadra);
+        if (!primo && !secondo) continue;
         if (m.dispAnd == VERO) {
             if (primo)
                 ContaGara(t.settori[S::AndataCasa], m.g1a, m.g2a, punti);
@@ -86,10 +86,10 @@ TotaliSquadra AccumulaSquadra(const QString& squadra, const QVector<PartitaTotal
         }
         if (m.dispRit == VERO) {
             // In the return leg SQ2 is at home.
-            if (primo)
-                ContaGara(t.settori[S::RitornoFuori], m.g1r, m.g2r, punti);
-            else
+            if (secondo)
                 ContaGara(t.settori[S::RitornoCasa], m.g2r, m.g1r, punti);
+            else
+                ContaGara(t.settori[S::RitornoFuori], m.g1r, m.g2r, punti);
         }
     }
     return t;

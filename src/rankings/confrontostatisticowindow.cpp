@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -28,6 +29,7 @@ constexpr int COLONNE = 12;
 constexpr int LARGHEZZE[COLONNE] = {2300, 700, 700, 700, 75, 700, 700, 700, 75, 700, 700, 700};  // twips
 constexpr int RIGHE_INTESTAZIONE = 2;
 constexpr int NOME = 0;
+constexpr int RIGHE = RIGHE_INTESTAZIONE + 3 * STATISTICHE + 1;
 
 const ControlloDueSquadre CONTROLLO{ControlloDueSquadre::Ordine::VuotePrima,
                                     QStringLiteral("Bisogna selezionare due squadre!"),
@@ -45,21 +47,11 @@ ConfrontoStatisticoWindow::ConfrontoStatisticoWindow(QWidget* parent)
 {
     impostaAspetto(TITOLO, QStringLiteral("confronto"), CONTESTO_GUIDA);
 
-    auto* label1 = new QLabel(QStringLiteral("Squadre"), this);
-    label1->setObjectName(QStringLiteral("Label1"));
-    combo1_ = ElencoSquadre(QStringLiteral("Combo1"), QStringLiteral("Prima squadra"), this);
-    combo2_ = ElencoSquadre(QStringLiteral("Combo2"), QStringLiteral("Seconda squadra"), this);
-    label1->setBuddy(combo1_);
     auto* visualizza = (new Azione(QStringLiteral("Visualizza confronto"), this))
                            ->conSuggerimento(QStringLiteral("Premere qui per visualizzare il confronto tra le squadre"))
                            ->allo([this] { VisualizzaConfronto(); });
-    auto* scelta = new QHBoxLayout;
-    scelta->addWidget(label1);
-    scelta->addWidget(combo1_);
-    scelta->addWidget(combo2_);
-    scelta->addSpacing(12);
-    scelta->addWidget(PulsanteDa(visualizza, QStringLiteral("Command1"), this));
-    scelta->addStretch(1);
+    QHBoxLayout* scelta =
+        RigaDueSquadre(this, QStringLiteral("Label1"), combo1_, combo2_, visualizza, QStringLiteral("Command1"));
 
     auto* frame1 = new QFrame(this);
     frame1->setObjectName(QStringLiteral("Frame1"));
@@ -110,10 +102,12 @@ void ConfrontoStatisticoWindow::carica()
     AllargaColonna(grid1_, NOME, etichette, true);
     for (int c = 1; c < COLONNE; ++c)
         if (c != 4 && c != 8) AllargaColonna(grid1_, c, {QStringLiteral("Ritorno"), QStringLiteral("0,6667")}, true);
-    grid1_->impostaRighe(RIGHE_INTESTAZIONE + 3 * STATISTICHE + 1);
+    // Room for the whole comparison where the screen has it, for twelve rows at least.
     grid1_->setMinimumWidth(grid1_->sizeHint().width());
-    grid1_->setMinimumHeight(grid1_->sizeHint().height() * 3 / 2);
-    grid1_->impostaRighe(0);
+    const int dodici = grid1_->sizeHint().height();
+    const int tutte = dodici * RIGHE / 12 + 4;
+    const int schermo = screen() ? screen()->availableGeometry().height() - 320 : tutte;
+    grid1_->setMinimumHeight(qMax(dodici, qMin(tutte, schermo)));
     grid1_->setVisible(false);
 }
 

@@ -53,20 +53,11 @@ ScontriDirettiWindow::ScontriDirettiWindow(QWidget* parent) : Finestra(IdFinestr
 {
     impostaAspetto(TITOLO, QStringLiteral("confronto"), CONTESTO_GUIDA);
 
-    QLabel* label13 = Etichetta(QStringLiteral("Label13"), QStringLiteral("Squadre"), this);
-    combo1_ = ElencoSquadre(QStringLiteral("Combo1"), QStringLiteral("Prima squadra"), this);
-    combo2_ = ElencoSquadre(QStringLiteral("Combo2"), QStringLiteral("Seconda squadra"), this);
-    label13->setBuddy(combo1_);
     auto* visualizza = (new Azione(QStringLiteral("Visualizza risultati"), this))
                            ->conSuggerimento(QStringLiteral("Premere qui per visualizzare gli scontri diretti"))
                            ->allo([this] { VisualizzaRisultati(); });
-    auto* scelta = new QHBoxLayout;
-    scelta->addWidget(label13);
-    scelta->addWidget(combo1_);
-    scelta->addWidget(combo2_);
-    scelta->addSpacing(12);
-    scelta->addWidget(PulsanteDa(visualizza, QStringLiteral("Command3"), this));
-    scelta->addStretch(1);
+    QHBoxLayout* scelta =
+        RigaDueSquadre(this, QStringLiteral("Label13"), combo1_, combo2_, visualizza, QStringLiteral("Command3"));
 
     pagine_ = new QStackedWidget(this);
     QLabel* label15 = Etichetta(QStringLiteral("Label15"),
