@@ -6,12 +6,15 @@
 
 namespace {
 
-// The value of a one-row aggregate: Null (a sum over nothing) and no row read 0.
-int Dato(const QString& sql, std::initializer_list<QVariant> parametri)
+// A conditional sum read from a one-row aggregate: Null (a sum over no row) is 0.
+int Somma(const Query& q, int colonna)
 {
-    const QVariant v = Valore(sql, parametri);
+    const QVariant v = q.valore(colonna);
     return v.isNull() ? 0 : int(v.toLongLong());
 }
+
+// The two legs of columns `colonna` and `colonna + 1`.
+FiguraAlmanacco Figura(const Query& q, int colonna) { return {Somma(q, colonna), Somma(q, colonna + 1)}; }
 
 QStringList Riga(const QString& etichetta, const FiguraAlmanacco& f)
 {
@@ -24,28 +27,52 @@ QString TestoMedia(int reti, int partite) { return NullInVuoto(QVariant(Media(re
 
 DatiAlmanacco AlmanaccoQueries::CalcolaAlmanacco()
 {
+    // One pass over each table, every figure a sum of the rows that meet its condition. A comparison with
+    // a Null field meets none; goals of a played leg with a Null score count as none.
     DatiAlmanacco d;
-    d.turni.andata = Dato(QStringLiteral("SELECT COUNT(*) FROM Giornata WHERE DispAnd = ?"), {VERO});
-    d.turni.ritorno = Dato(QStringLiteral("SELECT COUNT(*) FROM Giornata WHERE DispRit = ?"), {VERO});
-    d.partite.andata = Dato(QStringLiteral("SELECT COUNT(*) FROM Partita WHERE DispAnd = ?"), {VERO});
-    d.partite.ritorno = Dato(QStringLiteral("SELECT COUNT(*) FROM Partita WHERE DispRit = ?"), {VERO});
-    d.vittorie.andata = Dato(QStringLiteral("SELECT COUNT(*) FROM Partita WHERE DispAnd = ? AND G1A > G2A"), {VERO});
-    d.vittorie.ritorno = Dato(QStringLiteral("SELECT COUNT(*) FROM Partita WHERE DispRit = ? AND G2R > G1R"), {VERO});
-    d.pareggi.andata = Dato(QStringLiteral("SELECT COUNT(*) FROM Partita WHERE DispAnd = ? AND G1A = G2A"), {VERO});
-    d.pareggi.ritorno = Dato(QStringLiteral("SELECT COUNT(*) FROM Partita WHERE DispRit = ? AND G2R = G1R"), {VERO});
-    d.reti.andata = Dato(QStringLiteral("SELECT SUM(G1A + G2A) FROM Partita WHERE DispAnd = ?"), {VERO});
-    d.reti.ritorno = Dato(QStringLiteral("SELECT SUM(G1R + G2R) FROM Partita WHERE DispRit = ?"), {VERO});
-    const QString rigori = QStringLiteral("SELECT COUNT(*) FROM Reti WHERE Girone = ? AND Tipo = ?");
-    d.rigori = {Dato(rigori, {GIRONE_RETI_ANDATA, TIPO_RIGORE}), Dato(rigori, {GIRONE_RETI_RITORNO, TIPO_RIGORE})};
-    // Booked: a card code from 1 to 100; sent off: above 100.
-    const QString ammonizioni =
-        QStringLiteral("SELECT COUNT(*) FROM Presenze WHERE Girone = ? AND Ammonito BETWEEN ? AND ?");
-    const QString espulsioni = QStringLiteral("SELECT COUNT(*) FROM Presenze WHERE Girone = ? AND Ammonito > ?");
-    for (bool andata : {true, false}) {
-        int& a = andata ? d.ammonizioni.andata : d.ammonizioni.ritorno;
-        int& e = andata ? d.espulsioni.andata : d.espulsioni.ritorno;
-        a = Dato(ammonizioni, {GironePresenze(andata), CARTELLINO_GIALLO, CARTELLINO_ROSSO - 1});
-        e = Dato(espulsioni, {GironePresenze(andata), CARTELLINO_ROSSO - 1});
+    {
+        Query q(QStringLiteral("SELECT SUM(CASE WHEN DispAnd = ? THEN 1 ELSE 0 END), "
+                               "SUM(CASE WHEN DispRit = ? THEN 1 ELSE 0 END) FROM Giornata"),
+                {VERO, VERO});
+        if (q.next()) d.turni = Figura(q, 0);
+    }
+    {
+        Query q(QStringLiteral("SELECT SUM(CASE WHEN DispAnd = ? THEN 1 ELSE 0 END), "
+                               "SUM(CASE WHEN DispRit = ? THEN 1 ELSE 0 END), "
+                               "SUM(CASE WHEN DispAnd = ? AND G1A > G2A THEN 1 ELSE 0 END), "
+                               "SUM(CASE WHEN DispRit = ? AND G2R > G1R THEN 1 ELSE 0 END), "
+                               "SUM(CASE WHEN DispAnd = ? AND G1A = G2A THEN 1 ELSE 0 END), "
+                               "SUM(CASE WHEN DispRit = ? AND G2R = G1R THEN 1 ELSE 0 END), "
+                               "SUM(CASE WHEN DispAnd = ? THEN G1A + G2A END), "
+                               "SUM(CASE WHEN DispRit = ? THEN G1R + G2R END) FROM Partita"),
+                {VERO, VERO, VERO, VERO, VERO, VERO, VERO, VERO});
+        if (q.next()) {
+            d.partite = Figura(q, 0);
+            d.vittorie = Figura(q, 2);
+            d.pareggi = Figura(q, 4);
+            d.reti = Figura(q, 6);
+        }
+    }
+    {
+        // Penalties by the leg of their goal record, whether or not the leg was played.
+        Query q(QStringLiteral("SELECT SUM(CASE WHEN Girone = ? THEN 1 ELSE 0 END), "
+                               "SUM(CASE WHEN Girone = ? THEN 1 ELSE 0 END) FROM Reti WHERE Tipo = ?"),
+                {GIRONE_RETI_ANDATA, GIRONE_RETI_RITORNO, TIPO_RIGORE});
+        if (q.next()) d.rigori = Figura(q, 0);
+    }
+    {
+        // Booked: a card code from 1 to 100; sent off: above 100.
+        const int andata = GironePresenze(true), ritorno = GironePresenze(false);
+        Query q(QStringLiteral("SELECT SUM(CASE WHEN Girone = ? AND Ammonito BETWEEN ? AND ? THEN 1 ELSE 0 END), "
+                               "SUM(CASE WHEN Girone = ? AND Ammonito BETWEEN ? AND ? THEN 1 ELSE 0 END), "
+                               "SUM(CASE WHEN Girone = ? AND Ammonito > ? THEN 1 ELSE 0 END), "
+                               "SUM(CASE WHEN Girone = ? AND Ammonito > ? THEN 1 ELSE 0 END) FROM Presenze"),
+                {andata, CARTELLINO_GIALLO, CARTELLINO_ROSSO - 1, ritorno, CARTELLINO_GIALLO, CARTELLINO_ROSSO - 1,
+                 andata, CARTELLINO_ROSSO - 1, ritorno, CARTELLINO_ROSSO - 1});
+        if (q.next()) {
+            d.ammonizioni = Figura(q, 0);
+            d.espulsioni = Figura(q, 2);
+        }
     }
     return d;
 }

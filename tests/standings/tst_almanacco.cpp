@@ -58,6 +58,39 @@ void Rete(int codPart, bool andata, int tipo)
     Esegui("INSERT INTO RETI (CODPART, GIRONE, TIPO) VALUES (?, ?, ?)", {codPart, GironeReti(andata), tipo});
 }
 
+// The figures as one count per figure and leg reads them: what the almanac showed before its queries were
+// merged into one per table.
+DatiAlmanacco FigureUnaPerUna()
+{
+    const auto n = [](const QString& sql, const QVariantList& p) {
+        Query q(sql, p);
+        return q.next() ? int(q.valore(0).toLongLong()) : 0;
+    };
+    const auto legs = [&](const QString& sqlAndata, const QString& sqlRitorno, const QVariantList& pa,
+                          const QVariantList& pr) {
+        return FiguraAlmanacco{n(sqlAndata, pa), n(sqlRitorno, pr)};
+    };
+    const QVariantList vero{VERO};
+    DatiAlmanacco d;
+    d.turni = legs("SELECT COUNT(*) FROM Giornata WHERE DispAnd = ?", "SELECT COUNT(*) FROM Giornata WHERE DispRit = ?",
+                   vero, vero);
+    d.partite = legs("SELECT COUNT(*) FROM Partita WHERE DispAnd = ?", "SELECT COUNT(*) FROM Partita WHERE DispRit = ?",
+                     vero, vero);
+    d.vittorie = legs("SELECT COUNT(*) FROM Partita WHERE DispAnd = ? AND G1A > G2A",
+                      "SELECT COUNT(*) FROM Partita WHERE DispRit = ? AND G2R > G1R", vero, vero);
+    d.pareggi = legs("SELECT COUNT(*) FROM Partita WHERE DispAnd = ? AND G1A = G2A",
+                     "SELECT COUNT(*) FROM Partita WHERE DispRit = ? AND G2R = G1R", vero, vero);
+    d.reti = legs("SELECT SUM(G1A + G2A) FROM Partita WHERE DispAnd = ?",
+                  "SELECT SUM(G1R + G2R) FROM Partita WHERE DispRit = ?", vero, vero);
+    const QString rigori = "SELECT COUNT(*) FROM Reti WHERE Girone = ? AND Tipo = ?";
+    d.rigori = legs(rigori, rigori, {GIRONE_RETI_ANDATA, TIPO_RIGORE}, {GIRONE_RETI_RITORNO, TIPO_RIGORE});
+    const QString gialli = "SELECT COUNT(*) FROM Presenze WHERE Girone = ? AND Ammonito BETWEEN 1 AND 100";
+    const QString rossi = "SELECT COUNT(*) FROM Presenze WHERE Girone = ? AND Ammonito > 100";
+    d.ammonizioni = legs(gialli, gialli, {GironePresenze(true)}, {GironePresenze(false)});
+    d.espulsioni = legs(rossi, rossi, {GironePresenze(true)}, {GironePresenze(false)});
+    return d;
+}
+
 }  // namespace
 
 // The season almanac: its figures on known seasons, goals per match, and the window's life.
@@ -76,6 +109,7 @@ private slots:
     void proprieta();
     void erroreDelFile();
     void campionatoPiuGrande();
+    void figureComeUnaPerUna();
 };
 
 void TestAlmanacco::mediaGol_data()
@@ -233,6 +267,29 @@ void TestAlmanacco::campionatoPiuGrande()
     QCOMPARE(figure(g), AlmanaccoQueries::TabellaAlmanacco(attesi));
     QCOMPARE(g->testo(2, 3), QStringLiteral("380"));
     QVERIFY(!ScorreDiLato(w, "Form40"));
+    VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+}
+
+void TestAlmanacco::figureComeUnaPerUna()
+{
+    AmbienteTest a(RegistraFinestreSquadra);
+    a.apri(a.piuGrande());
+    QCOMPARE(AlmanaccoQueries::TabellaAlmanacco(AlmanaccoQueries::CalcolaAlmanacco()),
+             AlmanaccoQueries::TabellaAlmanacco(FigureUnaPerUna()));
+
+    // Seven teams (a resting team each match day) halfway through, with what hand-typed files hold:
+    // played legs without a score, legs with a score but not played, Null and out-of-range codes.
+    const DatiFixture d = a.apri(a.nuovo(7).rose(14).formazioni().giocaFinoA(4, false).rinviata(2, 1, false));
+    Esegui("UPDATE Partita SET G1A = NULL, G2A = 2 WHERE CodPart = ?", {d.partita(1, 1)->codPart});
+    Esegui("UPDATE Partita SET G2R = NULL, G1R = NULL WHERE CodPart = ?", {d.partita(2, 2)->codPart});
+    Esegui("UPDATE Partita SET G1R = 3, G2R = 3 WHERE CodPart = ?", {d.partita(6, 1)->codPart});
+    Esegui("UPDATE Giornata SET DispAnd = NULL WHERE Numero = 3");
+    for (const QVariant& c : {QVariant(), QVariant(-1), QVariant(0), QVariant(100), QVariant(101), QVariant(250)})
+        Presenza(false, c);
+    Rete(d.partita(5, 2)->codPart, false, TIPO_RIGORE);
+    Rete(d.partita(5, 2)->codPart, true, TIPO_AUTORETE);
+    QCOMPARE(AlmanaccoQueries::TabellaAlmanacco(AlmanaccoQueries::CalcolaAlmanacco()),
+             AlmanaccoQueries::TabellaAlmanacco(FigureUnaPerUna()));
     VERIFICA_NESSUN_MESSAGGIO_INATTESO();
 }
 
