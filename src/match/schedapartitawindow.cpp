@@ -36,7 +36,7 @@ namespace {
 const QString TITOLO = QStringLiteral("Schede delle partite");
 const QString TITOLO_ELIMINA_GOL = QStringLiteral("Eliminare gol");
 const QString TITOLO_ELIMINA_CAMBIO = QStringLiteral("Eliminare una sostituzione");
-constexpr int CONTESTO_GUIDA = 30;
+constexpr int CONTESTO_GUIDA = 40;  // the help topic of match sheets and line-ups
 constexpr int BASE_EVIDENZIA = 40;
 constexpr int RIGHE_FORMAZIONE = 11;
 constexpr int LATO_CARTELLINO = 16;
