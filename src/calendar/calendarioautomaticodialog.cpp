@@ -4,7 +4,9 @@
 #include "core/calendarioautomatico.h"
 #include "core/campionato.h"
 #include "core/comando.h"
+#include "core/idfinestre.h"
 #include "core/utilita.h"
+#include "platform/azione.h"
 #include "platform/guida.h"
 #include "platform/icone.h"
 
@@ -18,7 +20,7 @@
 
 using C = CostruzioneCalendario;
 
-CalendarioAutomaticoDialog::CalendarioAutomaticoDialog(QWidget* parent) : Finestra(QStringLiteral("Form37"), parent)
+CalendarioAutomaticoDialog::CalendarioAutomaticoDialog(QWidget* parent) : Finestra(Id, parent)
 {
     impostaAspetto(C::TitoloAutomatico, QStringLiteral("calendario"), C::GuidaAutomatico);
 
@@ -55,27 +57,32 @@ CalendarioAutomaticoDialog::CalendarioAutomaticoDialog(QWidget* parent) : Finest
     principale->addWidget(frame1);
     principale->addStretch();
 
-    QPushButton* command1 = C::pulsante(QStringLiteral("Command1"), QStringLiteral("Crea !"),
-                                        QStringLiteral("Creare automaticamente il calendario del campionato"), this);
+    QPushButton* command1 =
+        PulsanteDa(Azione::crea(QStringLiteral("Crea !"),
+                                QStringLiteral("Creare automaticamente il calendario del campionato"), this)
+                       ->allo([this] { crea(); }),
+                   QStringLiteral("Command1"), this);
     command1->setDefault(true);
-    QPushButton* command2 = C::pulsante(QStringLiteral("Command2"), QStringLiteral("Annulla"),
-                                        QStringLiteral("Chiudere questa finestra"), this);
-    QPushButton* command3 = C::pulsante(QStringLiteral("Command3"), QStringLiteral("Help"),
-                                        QStringLiteral("Richiama guida di Golvarno"), this);
+    QPushButton* command2 = PulsanteDa(
+        Azione::crea(QStringLiteral("Annulla"), QStringLiteral("Chiudere questa finestra"), this)->allo([this] {
+            chiudi();
+        }),
+        QStringLiteral("Command2"), this);
+    QPushButton* command3 = PulsanteDa(
+        Azione::crea(QStringLiteral("Help"), QStringLiteral("Richiama guida di Golvarno"), this)->allo([this] {
+            Guida::apri(contestoGuida());
+        }),
+        QStringLiteral("Command3"), this);
     auto* pulsanti = new QHBoxLayout;
     pulsanti->addStretch();
     for (QPushButton* b : {command1, command2, command3}) pulsanti->addWidget(b);
     principale->addLayout(pulsanti);
-
-    connect(command1, &QPushButton::clicked, this, [this] { crea(); });
-    connect(command2, &QPushButton::clicked, this, [this] { chiudi(); });
-    connect(command3, &QPushButton::clicked, this, [this] { Guida::apri(contestoGuida()); });
 }
 
 void CalendarioAutomaticoDialog::crea()
 {
     CursoreAttesa();
-    const bool creato = CreaCalendarioAutomatico();
+    const bool creato = C::creaCalendarioAutomatico(false);
     CursoreNormale();
     // The builder has told the user why it refused: the dialog stays, the calendar as it was.
     if (!creato) return;
@@ -85,7 +92,7 @@ void CalendarioAutomaticoDialog::crea()
     const bool date = check1_->isChecked();
     const QPointer<CalendarioAutomaticoDialog> io(this);
     Finestre& f = Finestre::istanza();
-    if (controlla) f.mostraModale(QStringLiteral("Form39"));
-    if (date) f.mostra(QStringLiteral("Form38"));
+    if (controlla) f.mostraModale(IdFinestra::ControlloCalendario);
+    if (date) f.mostra(IdFinestra::DateGiornate);
     if (io) chiudi();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/idfinestre.h"
 #include "platform/finestre.h"
 
 class QCheckBox;
@@ -10,6 +11,8 @@ class QCheckBox;
 class CalendarioAutomaticoDialog : public Finestra {
     Q_OBJECT
 public:
+    static inline const QString& Id = IdFinestra::CalendarioAutomatico;
+
     explicit CalendarioAutomaticoDialog(QWidget* parent = nullptr);
 
 private:

@@ -2,7 +2,9 @@
 
 #include "calendar/testatagiornata.h"
 #include "core/comando.h"
+#include "core/idfinestre.h"
 #include "core/stato.h"
+#include "platform/azione.h"
 #include "platform/evidenziatore.h"
 #include "platform/guida.h"
 #include "platform/icone.h"
@@ -14,12 +16,7 @@
 
 namespace {
 
-const QString ID = QStringLiteral("Form2");
 const QString TITOLO = QStringLiteral("Calendario del campionato");
-const QString RISULTATI = QStringLiteral("Form5");
-const QString TABELLINO = QStringLiteral("Form3");
-const QString STATISTICHE = QStringLiteral("Form4");
-const QString CLASSIFICA = QStringLiteral("Form6");
 constexpr int CONTESTO_GUIDA = 12;
 constexpr int BASE_INCONTRI = 20;  // the pairings' panels and their captions
 constexpr int INCONTRI_EVIDENZIABILI = 10;
@@ -42,28 +39,43 @@ Qt::Alignment Allineamento(int colonna)
 
 }  // namespace
 
-CalendarioWindow::CalendarioWindow(QWidget* parent) : Finestra(ID, parent)
+CalendarioWindow::CalendarioWindow(QWidget* parent) : Finestra(Id, parent)
 {
     impostaAspetto(TITOLO, QStringLiteral("calendario"), CONTESTO_GUIDA);
 
-    QVector<TestataGiornata::Voce> voci{
-        {QStringLiteral("precedente"), QStringLiteral("Giornata\nprecedente"), QStringLiteral("Giornata precedente"),
-         [this] { giornataPrecedente(); }},
-        {QStringLiteral("successivo"), QStringLiteral("Giornata\nsuccessiva"), QStringLiteral("Giornata successiva"),
-         [this] { giornataSuccessiva(); }},
-        {QStringLiteral("giornate"), NavigazioneGiornate::testoCambioGirone(true),
-         QStringLiteral("La stessa giornata nell'altro girone"), [this] { cambiaGirone(); }},
-        {QStringLiteral("risultati"), QStringLiteral("Inserisci\nrisultati"),
-         QStringLiteral("Inserire i risultati di questa giornata"), [this] { inserisciRisultati(); }},
-        {QStringLiteral("referto"), QStringLiteral("Tabellino\npartita"),
-         QStringLiteral("Il tabellino della partita scelta (o della prima della giornata)"),
-         [this] { apriTabellino(); }},
-        {QStringLiteral("statistiche"), QStringLiteral("Statistiche\ngiornata"),
-         QStringLiteral("Le statistiche di questa giornata"), [this] { apriStatistiche(); }},
-    };
-    voci += TestataGiornata::vociFinali([this] { apriClassificaParziale(); }, [this] { chiudi(); }, CONTESTO_GUIDA);
+    using T = TestataGiornata;
+    precedente_ = Azione::crea(QStringLiteral("Giornata\nprecedente"), QStringLiteral("Giornata precedente"), this,
+                               QStringLiteral("precedente"))
+                      ->allo([this] { giornataPrecedente(); });
+    successiva_ = Azione::crea(QStringLiteral("Giornata\nsuccessiva"), QStringLiteral("Giornata successiva"), this,
+                               QStringLiteral("successivo"))
+                      ->allo([this] { giornataSuccessiva(); });
+    cambioGirone_ =
+        Azione::crea(NavigazioneGiornate::testoCambioGirone(true),
+                     QStringLiteral("La stessa giornata nell'altro girone"), this, QStringLiteral("giornate"))
+            ->allo([this] { cambiaGirone(); });
+    risultati_ =
+        Azione::crea(QStringLiteral("Inserisci\nrisultati"), QStringLiteral("Inserire i risultati di questa giornata"),
+                     this, QStringLiteral("risultati"))
+            ->richiedeFinestra(IdFinestra::InserimentoRisultati)
+            ->allo([this] { inserisciRisultati(); });
+    tabellino_ = Azione::crea(QStringLiteral("Tabellino\npartita"),
+                              QStringLiteral("Il tabellino della partita scelta (o della prima della giornata)"), this,
+                              QStringLiteral("referto"))
+                     ->richiedeFinestra(IdFinestra::SchedaPartita)
+                     ->allo([this] { apriTabellino(); });
+    statistiche_ =
+        Azione::crea(QStringLiteral("Statistiche\ngiornata"), QStringLiteral("Le statistiche di questa giornata"), this,
+                     QStringLiteral("statistiche"))
+            ->richiedeFinestra(IdFinestra::Statistiche)
+            ->allo([this] { apriStatistiche(); });
+    const QVector<QAction*> finali = T::comandiFinali(
+        this, [this] { apriClassificaParziale(); }, [this] { chiudi(); }, CONTESTO_GUIDA);
+    classificaParziale_ = static_cast<Azione*>(finali.first());
+    QVector<QAction*> comandi{precedente_, successiva_, cambioGirone_, risultati_, tabellino_, statistiche_};
+    comandi += finali;
     auto* tutto = new QVBoxLayout(this);
-    testata_ = new TestataGiornata(voci, BASE_PULSANTI, this);
+    testata_ = new TestataGiornata(comandi, BASE_PULSANTI, this);
     tutto->addWidget(testata_);
 
     // The column headings line up with the captions of the pairings' panels.
@@ -105,8 +117,6 @@ CalendarioWindow::CalendarioWindow(QWidget* parent) : Finestra(ID, parent)
     nota_->hide();
     tutto->addWidget(nota_);
     tutto->addStretch(1);
-
-    connect(&Finestre::istanza(), &Finestre::registrazioneCambiata, this, [this] { aggiornaComandi(); });
 }
 
 CalendarioWindow::Riga CalendarioWindow::nuovaRiga(int indice)
@@ -248,15 +258,14 @@ void CalendarioWindow::aggiornaComandi()
 {
     const GiornataGirone g = giornataMostrata();
     const bool partite = !giornata_.incontri.isEmpty();
-    const Finestre& f = Finestre::istanza();
-    testata_->pulsante(Precedente)->setEnabled(NavigazioneGiornate::precedente(g, ultima_).has_value());
-    testata_->pulsante(Successiva)->setEnabled(NavigazioneGiornate::successiva(g, ultima_).has_value());
-    testata_->pulsante(CambioGirone)->impostaTesto(NavigazioneGiornate::testoCambioGirone(g.andata));
-    testata_->pulsante(CambioGirone)->setEnabled(ultima_ > 0);
-    testata_->pulsante(Risultati)->setEnabled(partite && f.registrata(RISULTATI));
-    testata_->pulsante(Tabellino)->setEnabled(partite && f.registrata(TABELLINO));
-    testata_->pulsante(Statistiche)->setEnabled(partite && f.registrata(STATISTICHE));
-    testata_->pulsante(Classifica)->setEnabled(ultima_ > 0 && f.registrata(CLASSIFICA));
+    precedente_->impostaDisponibile(NavigazioneGiornate::precedente(g, ultima_).has_value());
+    successiva_->impostaDisponibile(NavigazioneGiornate::successiva(g, ultima_).has_value());
+    cambioGirone_->setText(NavigazioneGiornate::testoCambioGirone(g.andata));
+    cambioGirone_->impostaDisponibile(ultima_ > 0);
+    risultati_->impostaDisponibile(partite);
+    tabellino_->impostaDisponibile(partite);
+    statistiche_->impostaDisponibile(partite);
+    classificaParziale_->impostaDisponibile(ultima_ > 0);
 }
 
 // ---------------------------------------------------------------- commands
@@ -282,35 +291,35 @@ void CalendarioWindow::cambiaGirone() { vaiA({giornata_.giornata, !giornata_.and
 
 void CalendarioWindow::inserisciRisultati()
 {
-    if (!Finestre::istanza().registrata(RISULTATI)) return;
+    if (!Finestre::istanza().registrata(IdFinestra::InserimentoRisultati)) return;
     stato().GiornataCorrente = giornata_.giornata;
     stato().Andata = giornata_.andata;
-    Finestre::istanza().mostra(RISULTATI);
+    Finestre::istanza().mostra(IdFinestra::InserimentoRisultati);
 }
 
 void CalendarioWindow::apriTabellino()
 {
-    if (!Finestre::istanza().registrata(TABELLINO) || giornata_.incontri.isEmpty()) return;
+    if (!Finestre::istanza().registrata(IdFinestra::SchedaPartita) || giornata_.incontri.isEmpty()) return;
     Stato& s = stato();
     s.GiornataCorrente = giornata_.giornata;
     s.Andata = giornata_.andata;
     s.CodPartitaCorrente = giornata_.incontri[scelto_ >= 0 ? scelto_ : 0].codPart;
-    Finestre::istanza().mostra(TABELLINO);
+    Finestre::istanza().mostra(IdFinestra::SchedaPartita);
 }
 
 void CalendarioWindow::apriStatistiche()
 {
-    if (!Finestre::istanza().registrata(STATISTICHE)) return;
+    if (!Finestre::istanza().registrata(IdFinestra::Statistiche)) return;
     Stato& s = stato();
     s.GiornataCorrente = giornata_.giornata;
     s.Andata = giornata_.andata;
     s.StatGiornata = true;
-    Finestre::istanza().mostra(STATISTICHE);
+    Finestre::istanza().mostra(IdFinestra::Statistiche);
 }
 
 void CalendarioWindow::apriClassificaParziale()
 {
-    if (!Finestre::istanza().registrata(CLASSIFICA)) return;
+    if (!Finestre::istanza().registrata(IdFinestra::Classifica)) return;
     NavigazioneGiornate::impostaArcoFinoA(giornataMostrata());
-    Finestre::istanza().mostra(CLASSIFICA);
+    Finestre::istanza().mostra(IdFinestra::Classifica);
 }

@@ -2,10 +2,12 @@
 
 #include "calendar/calendarioqueries.h"
 #include "calendar/navigazionegiornate.h"
+#include "core/idfinestre.h"
 #include "platform/finestre.h"
 
 #include <QVector>
 
+class Azione;
 class QLabel;
 class Pannello;
 class TestataGiornata;
@@ -18,6 +20,8 @@ class TestataGiornata;
 class CalendarioWindow : public Finestra {
     Q_OBJECT
 public:
+    static inline const QString& Id = IdFinestra::Calendario;
+
     explicit CalendarioWindow(QWidget* parent = nullptr);
 
     void carica() override;
@@ -45,7 +49,6 @@ private:
         QLabel* immagine = nullptr;
         QVector<QLabel*> didascalie;  // home, "-", away, result, date, time
     };
-    enum Comando { Precedente, Successiva, CambioGirone, Risultati, Tabellino, Statistiche, Classifica, Chiudi, Guida };
 
     Riga nuovaRiga(int indice);
     void mostra(GiornataGirone g);
@@ -57,6 +60,15 @@ private:
     GiornataCalendario giornata_;
     int ultima_ = 0;
     int scelto_ = -1;
+
+    // The commands of the panel strip that depend on the day on show.
+    Azione* precedente_ = nullptr;
+    Azione* successiva_ = nullptr;
+    Azione* cambioGirone_ = nullptr;
+    Azione* risultati_ = nullptr;
+    Azione* tabellino_ = nullptr;
+    Azione* statistiche_ = nullptr;
+    Azione* classificaParziale_ = nullptr;
 
     QVector<Riga> righe_;  // grows to the largest match day shown; rows beyond the day are hidden
     QVector<QLabel*> intestazioni_;

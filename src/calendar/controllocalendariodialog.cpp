@@ -5,11 +5,12 @@
 #include "core/calendarioautomatico.h"
 #include "core/campionato.h"
 #include "core/comando.h"
+#include "core/idfinestre.h"
 #include "core/stato.h"
 #include "core/utilita.h"
+#include "platform/azione.h"
 #include "platform/icone.h"
 #include "platform/messaggio.h"
-#include "platform/pannello.h"
 
 #include <QFontMetrics>
 #include <QHBoxLayout>
@@ -27,21 +28,27 @@ constexpr int RIGHE_VISIBILI = 10;  // the pairings of a 20-team match day, with
 
 }  // namespace
 
-ControlloCalendarioDialog::ControlloCalendarioDialog(QWidget* parent) : Finestra(QStringLiteral("Form39"), parent)
+ControlloCalendarioDialog::ControlloCalendarioDialog(QWidget* parent) : Finestra(Id, parent)
 {
     impostaAspetto(C::TitoloControllo, QStringLiteral("calendario"), C::GuidaAutomatico);
 
     auto* principale = new QVBoxLayout(this);
     principale->addLayout(C::strisciaPannelli(
         BASE_EVIDENZIA,
-        {{QStringLiteral("precedente"), QStringLiteral("Giornata\nprecedente"),
-          QStringLiteral("Visualizzare la giornata precedente"), [this] { sposta(-1); }},
-         {QStringLiteral("successivo"), QStringLiteral("Giornata\nsuccessiva"),
-          QStringLiteral("Visualizzare la giornata successiva"), [this] { sposta(+1); }, true},
-         {QStringLiteral("calendario"), QStringLiteral("Ricrea\ncalendario"),
-          QStringLiteral("Creare di nuovo, automaticamente, tutto il calendario"), [this] { ricrea(); }},
-         {QStringLiteral("chiudi"), QStringLiteral("Chiudi"), QStringLiteral("Accettare il calendario e chiudere"),
-          [this] { chiudi(); }}},
+        {Azione::crea(QStringLiteral("Giornata\nprecedente"), QStringLiteral("Visualizzare la giornata precedente"),
+                      this, QStringLiteral("precedente"))
+             ->allo([this] { sposta(-1); }),
+         Azione::crea(QStringLiteral("Giornata\nsuccessiva"), QStringLiteral("Visualizzare la giornata successiva"),
+                      this, QStringLiteral("successivo"))
+             ->allo([this] { sposta(+1); }),
+         nullptr,
+         Azione::crea(QStringLiteral("Ricrea\ncalendario"),
+                      QStringLiteral("Creare di nuovo, automaticamente, tutto il calendario"), this,
+                      QStringLiteral("calendario"))
+             ->allo([this] { ricrea(); }),
+         Azione::crea(QStringLiteral("Chiudi"), QStringLiteral("Accettare il calendario e chiudere"), this,
+                      QStringLiteral("chiudi"))
+             ->allo([this] { chiudi(); })},
         this));
 
     label1_ = C::intestazione(QStringLiteral("Label1"), this);
@@ -116,7 +123,7 @@ void ControlloCalendarioDialog::ricrea()
     CursoreAttesa();
     // The builder checks the template before it touches the file, and replaces the old calendar in the
     // same transaction that writes the new one: after a refusal the old calendar is still there.
-    if (!RicreaCalendarioAutomatico()) {
+    if (!C::creaCalendarioAutomatico(true)) {
         CursoreNormale();
         return;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/idfinestre.h"
 #include "platform/finestre.h"
 
 class QLabel;
@@ -11,6 +12,8 @@ class QListWidget;
 class ControlloCalendarioDialog : public Finestra {
     Q_OBJECT
 public:
+    static inline const QString& Id = IdFinestra::ControlloCalendario;
+
     explicit ControlloCalendarioDialog(QWidget* parent = nullptr);
 
     void carica() override;

@@ -1,12 +1,14 @@
 #include "calendar/costruzionecalendario.h"
 
+#include "core/guardia.h"
+#include "core/utilita.h"
 #include "platform/azione.h"
 #include "platform/icone.h"
+#include "platform/messaggio.h"
 #include "platform/pannello.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 
 const QString CostruzioneCalendario::TitoloAutomatico = QStringLiteral("Creazione automatica del calendario");
 const QString CostruzioneCalendario::TitoloControllo = QStringLiteral("Controllo giornate del calendario");
@@ -30,44 +32,32 @@ QString CostruzioneCalendario::incontro(const QString& sq1, const QString& sq2)
     return sq1 + QStringLiteral(" - ") + sq2;
 }
 
-QPushButton* CostruzioneCalendario::pulsante(const QString& nome, const QString& testo, const QString& suggerimento,
-                                             QWidget* parent)
-{
-    auto* b = new QPushButton(testo, parent);
-    b->setObjectName(nome);
-    b->setToolTip(suggerimento);
-    b->setAutoDefault(false);
-    return b;
-}
-
-Pannello* CostruzioneCalendario::pannello(int id, const QString& icona, const QString& testo,
-                                          const QString& suggerimento, QWidget* parent)
-{
-    auto* p = new Pannello(Icona(icona), testo, id, parent);
-    p->setObjectName(QStringLiteral("SSPanel1_%1").arg(id % 10));
-    p->impostaDisposizione(Pannello::Disposizione::IconaSopra);
-    p->setToolTip(suggerimento);
-    return p;
-}
-
-QHBoxLayout* CostruzioneCalendario::strisciaPannelli(int base, const QList<VocePannello>& voci, QWidget* parent,
-                                                     QVector<Pannello*>* pannelli)
+QHBoxLayout* CostruzioneCalendario::strisciaPannelli(int base, const QList<QAction*>& comandi, QWidget* parent)
 {
     auto* striscia = new QHBoxLayout;
-    for (int i = 0; i < voci.size(); ++i) {
-        Pannello* p = nullptr;
-        if (voci[i].comando) {
-            p = PannelloDa(voci[i].comando, base + i, QStringLiteral("SSPanel1_%1").arg((base + i) % 10), parent);
-        } else {
-            p = pannello(base + i, voci[i].icona, voci[i].testo, voci[i].suggerimento, parent);
-            QObject::connect(p, &Pannello::clicked, parent, voci[i].azione);
+    int id = base;
+    for (QAction* a : comandi) {
+        if (!a) {
+            striscia->addSpacing(16);
+            continue;
         }
-        striscia->addWidget(p);
-        if (voci[i].gruppo) striscia->addSpacing(16);
-        if (pannelli) *pannelli << p;
+        striscia->addWidget(PannelloDa(a, id, QStringLiteral("SSPanel1_%1").arg(id % 10), parent));
+        ++id;
     }
     striscia->addStretch();
     return striscia;
+}
+
+bool CostruzioneCalendario::creaCalendarioAutomatico(bool sostituisci, const SorgenteCasuale& casuale)
+{
+    if (!VerificaCampionatoAperto()) return false;
+    CursoreAttesa();
+    const EsitoCalendarioAutomatico esito = CostruisciCalendarioAutomatico(casuale, sostituisci);
+    if (!esito.creato) {
+        CursoreNormale();
+        Messaggio::errore(esito.testo, esito.titolo);
+    }
+    return esito.creato;
 }
 
 QLabel* CostruzioneCalendario::intestazione(const QString& nome, QWidget* parent)

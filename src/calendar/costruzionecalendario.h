@@ -1,15 +1,15 @@
 #pragma once
 
+#include "core/calendarioautomatico.h"
+
 #include <functional>
 #include <QList>
 #include <QString>
 #include <QVector>
 
-class Pannello;
 class QAction;
 class QHBoxLayout;
 class QLabel;
-class QPushButton;
 class QWidget;
 
 // What the windows that build the calendar share: their captions, help topics, the texts of the moves
@@ -33,22 +33,14 @@ public:
     // "SQ1 - SQ2".
     static QString incontro(const QString& sq1, const QString& sq2);
 
-    static QPushButton* pulsante(const QString& nome, const QString& testo, const QString& suggerimento,
-                                 QWidget* parent);
-    // A panel button of a tool strip: picture above its caption, lit under the mouse with highlight `id`.
-    static Pannello* pannello(int id, const QString& icona, const QString& testo, const QString& suggerimento,
-                              QWidget* parent);
-    // One panel button of a window's tool strip; `gruppo` true leaves a gap after it. With `comando`
-    // set, the panel is built from that command (its picture, caption, tooltip and enabled state).
-    struct VocePannello {
-        QString icona, testo, suggerimento;
-        std::function<void()> azione;
-        bool gruppo = false;
-        QAction* comando = nullptr;
-    };
-    // The tool strip: a panel per entry, highlight ids `base` + index, each running its entry's action.
-    static QHBoxLayout* strisciaPannelli(int base, const QList<VocePannello>& voci, QWidget* parent,
-                                         QVector<Pannello*>* pannelli = nullptr);
+    // The tool strip: a panel per command (picture above its caption), highlight ids `base` + index,
+    // named "SSPanel1_" + the id's last digit; a null entry leaves a gap between two groups.
+    static QHBoxLayout* strisciaPannelli(int base, const QList<QAction*>& comandi, QWidget* parent);
+
+    // The automatic calendar as the user commands it: the open-championship check, the build (a new
+    // calendar, or with `sostituisci` one in place of the calendar written) under the hourglass, then
+    // the refusal, when there is one, told the user. True when the calendar was written.
+    static bool creaCalendarioAutomatico(bool sostituisci, const SorgenteCasuale& casuale = EstrazioneCasuale);
 
     // The large bold heading that names the match day on show.
     static QLabel* intestazione(const QString& nome, QWidget* parent);

@@ -3,7 +3,9 @@
 #include "calendar/costruzionecalendario.h"
 #include "calendar/testatagiornata.h"
 #include "core/comando.h"
+#include "core/idfinestre.h"
 #include "core/utilita.h"
+#include "platform/azione.h"
 #include "platform/guida.h"
 #include "platform/icone.h"
 #include "platform/messaggio.h"
@@ -36,19 +38,23 @@ QLabel* titoloColonna(const QString& testo, QWidget* parent)
 
 }  // namespace
 
-DateGiornateWindow::DateGiornateWindow(QWidget* parent) : Finestra(QStringLiteral("Form38"), parent)
+DateGiornateWindow::DateGiornateWindow(QWidget* parent) : Finestra(Id, parent)
 {
     impostaAspetto(C::TitoloDate, QStringLiteral("calendario"), C::GuidaRegistrazione);
 
     auto* principale = new QVBoxLayout(this);
 
     auto* testa = new QHBoxLayout;
-    QPushButton* command1 = C::pulsante(QStringLiteral("Command1"), QStringLiteral("Giornata precedente"),
-                                        QStringLiteral("Passare alla giornata precedente"), this);
-    command1->setIcon(Icona(QStringLiteral("precedente")));
-    QPushButton* command2 = C::pulsante(QStringLiteral("Command2"), QStringLiteral("Giornata successiva"),
-                                        QStringLiteral("Passare alla giornata successiva"), this);
-    command2->setIcon(Icona(QStringLiteral("successivo")));
+    QPushButton* command1 =
+        PulsanteDa(Azione::crea(QStringLiteral("Giornata precedente"),
+                                QStringLiteral("Passare alla giornata precedente"), this, QStringLiteral("precedente"))
+                       ->allo([this] { sposta(-1); }),
+                   QStringLiteral("Command1"), this);
+    QPushButton* command2 =
+        PulsanteDa(Azione::crea(QStringLiteral("Giornata successiva"),
+                                QStringLiteral("Passare alla giornata successiva"), this, QStringLiteral("successivo"))
+                       ->allo([this] { sposta(+1); }),
+                   QStringLiteral("Command2"), this);
     label1_ = C::intestazione(QStringLiteral("Label1"), this);
     label1_->setAlignment(Qt::AlignCenter);
     testa->addWidget(command1);
@@ -63,11 +69,15 @@ DateGiornateWindow::DateGiornateWindow(QWidget* parent) : Finestra(QStringLitera
     text1_ = casella(QStringLiteral("Text1"), CARATTERI_DATA);
     text2_ = casella(QStringLiteral("Text2"), CARATTERI_DATA);
     QPushButton* command3 =
-        C::pulsante(QStringLiteral("Command3"), QStringLiteral("Copia in tutte le partite"),
-                    QStringLiteral("Dare a tutte le partite dell'andata la data della giornata"), frame1);
+        PulsanteDa(Azione::crea(QStringLiteral("Copia in tutte le partite"),
+                                QStringLiteral("Dare a tutte le partite dell'andata la data della giornata"), this)
+                       ->allo([this] { copiaData(true); }),
+                   QStringLiteral("Command3"), frame1);
     QPushButton* command4 =
-        C::pulsante(QStringLiteral("Command4"), QStringLiteral("Copia in tutte le partite"),
-                    QStringLiteral("Dare a tutte le partite del ritorno la data della giornata"), frame1);
+        PulsanteDa(Azione::crea(QStringLiteral("Copia in tutte le partite"),
+                                QStringLiteral("Dare a tutte le partite del ritorno la data della giornata"), this)
+                       ->allo([this] { copiaData(false); }),
+                   QStringLiteral("Command4"), frame1);
     g1->addWidget(new QLabel(QStringLiteral("Andata:"), frame1), 0, 0);
     g1->addWidget(text1_, 0, 1);
     g1->addWidget(command3, 0, 2);
@@ -100,24 +110,24 @@ DateGiornateWindow::DateGiornateWindow(QWidget* parent) : Finestra(QStringLitera
     v2->addStretch();
     principale->addWidget(frame2, 1);
 
-    QPushButton* command5 = C::pulsante(QStringLiteral("Command5"), QStringLiteral("Salva"),
-                                        QStringLiteral("Salvare le date della giornata"), this);
-    QPushButton* command6 = C::pulsante(QStringLiteral("Command6"), QStringLiteral("Chiudi"),
-                                        QStringLiteral("Salvare e chiudere questa finestra"), this);
-    QPushButton* command7 = C::pulsante(QStringLiteral("Command7"), QStringLiteral("Help"),
-                                        QStringLiteral("Richiama guida di Golvarno"), this);
+    QPushButton* command5 = PulsanteDa(
+        Azione::crea(QStringLiteral("Salva"), QStringLiteral("Salvare le date della giornata"), this)->allo([this] {
+            salvaSeServe();
+        }),
+        QStringLiteral("Command5"), this);
+    QPushButton* command6 =
+        PulsanteDa(Azione::crea(QStringLiteral("Chiudi"), QStringLiteral("Salvare e chiudere questa finestra"), this)
+                       ->allo([this] { chiudi(); }),
+                   QStringLiteral("Command6"), this);
+    QPushButton* command7 = PulsanteDa(
+        Azione::crea(QStringLiteral("Help"), QStringLiteral("Richiama guida di Golvarno"), this)->allo([this] {
+            Guida::apri(contestoGuida());
+        }),
+        QStringLiteral("Command7"), this);
     auto* pulsanti = new QHBoxLayout;
     pulsanti->addStretch();
     for (QPushButton* b : {command5, command6, command7}) pulsanti->addWidget(b);
     principale->addLayout(pulsanti);
-
-    connect(command1, &QPushButton::clicked, this, [this] { sposta(-1); });
-    connect(command2, &QPushButton::clicked, this, [this] { sposta(+1); });
-    connect(command3, &QPushButton::clicked, this, [this] { copiaData(true); });
-    connect(command4, &QPushButton::clicked, this, [this] { copiaData(false); });
-    connect(command5, &QPushButton::clicked, this, [this] { salvaSeServe(); });
-    connect(command6, &QPushButton::clicked, this, [this] { chiudi(); });
-    connect(command7, &QPushButton::clicked, this, [this] { Guida::apri(contestoGuida()); });
 }
 
 QLineEdit* DateGiornateWindow::casella(const QString& nome, int caratteri)

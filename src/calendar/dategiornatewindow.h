@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/giornatecalendarioqueries.h"
+#include "core/idfinestre.h"
 #include "platform/finestre.h"
 
 class QGridLayout;
@@ -14,6 +15,8 @@ class QLineEdit;
 class DateGiornateWindow : public Finestra {
     Q_OBJECT
 public:
+    static inline const QString& Id = IdFinestra::DateGiornate;
+
     explicit DateGiornateWindow(QWidget* parent = nullptr);
 
     void attiva() override;

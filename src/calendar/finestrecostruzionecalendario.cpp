@@ -4,13 +4,14 @@
 #include "calendar/controllocalendariodialog.h"
 #include "calendar/dategiornatewindow.h"
 #include "calendar/registrazionegiornatewindow.h"
+#include "core/idfinestre.h"
 #include "platform/finestre.h"
 
 void RegistraFinestreCostruzioneCalendario()
 {
     Finestre& f = Finestre::istanza();
-    f.registra(QStringLiteral("Form37"), [] { return new CalendarioAutomaticoDialog; });
-    f.registra(QStringLiteral("Form39"), [] { return new ControlloCalendarioDialog; });
-    f.registra(QStringLiteral("Form38"), [] { return new DateGiornateWindow; });
-    f.registra(QStringLiteral("Form10"), [] { return new RegistrazioneGiornateWindow; });
+    f.registra(IdFinestra::CalendarioAutomatico, [] { return new CalendarioAutomaticoDialog; });
+    f.registra(IdFinestra::ControlloCalendario, [] { return new ControlloCalendarioDialog; });
+    f.registra(IdFinestra::DateGiornate, [] { return new DateGiornateWindow; });
+    f.registra(IdFinestra::RegistrazioneGiornate, [] { return new RegistrazioneGiornateWindow; });
 }

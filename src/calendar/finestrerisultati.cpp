@@ -2,11 +2,12 @@
 
 #include "calendar/calendariowindow.h"
 #include "calendar/inserimentorisultatiwindow.h"
+#include "core/idfinestre.h"
 #include "platform/finestre.h"
 
 void RegistraFinestreRisultati()
 {
     Finestre& f = Finestre::istanza();
-    f.registra(QStringLiteral("Form5"), [] { return new InserimentoRisultatiWindow; });
-    f.registra(QStringLiteral("Form2"), [] { return new CalendarioWindow; });
+    f.registra(IdFinestra::InserimentoRisultati, [] { return new InserimentoRisultatiWindow; });
+    f.registra(IdFinestra::Calendario, [] { return new CalendarioWindow; });
 }

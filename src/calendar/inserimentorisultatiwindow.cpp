@@ -4,12 +4,11 @@
 #include "calendar/testatagiornata.h"
 #include "core/comando.h"
 #include "core/database.h"
+#include "core/idfinestre.h"
 #include "core/stato.h"
 #include "core/utilita.h"
-#include "platform/guida.h"
-#include "platform/icone.h"
+#include "platform/azione.h"
 #include "platform/messaggio.h"
-#include "platform/pannello.h"
 #include "platform/spinner.h"
 
 #include <QCheckBox>
@@ -23,9 +22,7 @@
 
 namespace {
 
-const QString ID = QStringLiteral("Form5");
 const QString TITOLO = QStringLiteral("Inserimento risultati");
-const QString CLASSIFICA = QStringLiteral("Form6");
 constexpr int CONTESTO_GUIDA = 15;
 constexpr int BASE_EVIDENZIA = 50;
 constexpr int GOL_MASSIMI = 99;
@@ -58,23 +55,32 @@ QLabel* Intestazione(const QString& testo, Qt::Alignment allinea, QWidget* padre
 
 }  // namespace
 
-InserimentoRisultatiWindow::InserimentoRisultatiWindow(QWidget* parent) : Finestra(ID, parent)
+InserimentoRisultatiWindow::InserimentoRisultatiWindow(QWidget* parent) : Finestra(Id, parent)
 {
     impostaAspetto(TITOLO, QStringLiteral("risultati"), CONTESTO_GUIDA);
 
-    QVector<TestataGiornata::Voce> voci{
-        {QStringLiteral("precedente"), QStringLiteral("Giornata\nprecedente"),
-         QStringLiteral("Giornata precedente (Pag Su)"), [this] { giornataPrecedente(); }},
-        {QStringLiteral("successivo"), QStringLiteral("Giornata\nsuccessiva"),
-         QStringLiteral("Giornata successiva (Pag Giù)"), [this] { giornataSuccessiva(); }},
-        {QStringLiteral("giornate"), NavigazioneGiornate::testoCambioGirone(true),
-         QStringLiteral("La stessa giornata nell'altro girone"), [this] { cambiaGirone(); }},
-        {QStringLiteral("salva"), QStringLiteral("Salva\nrisultati"),
-         QStringLiteral("Salvare i risultati della giornata (Ctrl+Invio)"), [this] { salva(); }},
-    };
-    voci += TestataGiornata::vociFinali([this] { apriClassificaParziale(); }, [this] { chiudi(); }, CONTESTO_GUIDA);
+    using T = TestataGiornata;
+    precedente_ = Azione::crea(QStringLiteral("Giornata\nprecedente"), QStringLiteral("Giornata precedente (Pag Su)"),
+                               this, QStringLiteral("precedente"))
+                      ->allo([this] { giornataPrecedente(); });
+    successiva_ = Azione::crea(QStringLiteral("Giornata\nsuccessiva"), QStringLiteral("Giornata successiva (Pag Giù)"),
+                               this, QStringLiteral("successivo"))
+                      ->allo([this] { giornataSuccessiva(); });
+    cambioGirone_ =
+        Azione::crea(NavigazioneGiornate::testoCambioGirone(true),
+                     QStringLiteral("La stessa giornata nell'altro girone"), this, QStringLiteral("giornate"))
+            ->allo([this] { cambiaGirone(); });
+    salva_ =
+        Azione::crea(QStringLiteral("Salva\nrisultati"),
+                     QStringLiteral("Salvare i risultati della giornata (Ctrl+Invio)"), this, QStringLiteral("salva"))
+            ->allo([this] { salva(); });
+    const QVector<QAction*> finali = T::comandiFinali(
+        this, [this] { apriClassificaParziale(); }, [this] { chiudi(); }, CONTESTO_GUIDA);
+    classificaParziale_ = static_cast<Azione*>(finali.first());
+    QVector<QAction*> comandi{precedente_, successiva_, cambioGirone_, salva_};
+    comandi += finali;
     auto* tutto = new QVBoxLayout(this);
-    testata_ = new TestataGiornata(voci, BASE_EVIDENZIA, this);
+    testata_ = new TestataGiornata(comandi, BASE_EVIDENZIA, this);
     tutto->addWidget(testata_);
 
     cifre_ = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,2}")), this);
@@ -100,10 +106,6 @@ InserimentoRisultatiWindow::InserimentoRisultatiWindow(QWidget* parent) : Finest
     scorciatoia(QKeySequence(Qt::Key_PageDown), [this] { giornataSuccessiva(); });
     scorciatoia(QKeySequence(Qt::CTRL | Qt::Key_Return), [this] { salva(); });
     scorciatoia(QKeySequence(Qt::CTRL | Qt::Key_Enter), [this] { salva(); });
-
-    connect(&Finestre::istanza(), &Finestre::registrazioneCambiata, this, [this](const QString& id) {
-        if (id == CLASSIFICA) aggiornaComandi();
-    });
 }
 
 void InserimentoRisultatiWindow::carica()
@@ -427,22 +429,22 @@ bool InserimentoRisultatiWindow::cambiaGirone()
 
 bool InserimentoRisultatiWindow::apriClassificaParziale()
 {
-    if (!Finestre::istanza().registrata(CLASSIFICA)) return false;
+    if (!Finestre::istanza().registrata(IdFinestra::Classifica)) return false;
     if (!paginaDelFileAperto()) mostraPagina(giornataMostrata());
     // The table counts what was just typed.
     if (!salvaSeModificata()) return false;
     NavigazioneGiornate::impostaArcoFinoA(giornataMostrata());
-    Finestre::istanza().mostra(CLASSIFICA);
+    Finestre::istanza().mostra(IdFinestra::Classifica);
     return true;
 }
 
 void InserimentoRisultatiWindow::aggiornaComandi()
 {
     const GiornataGirone g = giornataMostrata();
-    testata_->pulsante(Precedente)->setEnabled(NavigazioneGiornate::precedente(g, ultima_).has_value());
-    testata_->pulsante(Successiva)->setEnabled(NavigazioneGiornate::successiva(g, ultima_).has_value());
-    testata_->pulsante(CambioGirone)->impostaTesto(NavigazioneGiornate::testoCambioGirone(g.andata));
-    testata_->pulsante(CambioGirone)->setEnabled(ultima_ > 0);
-    testata_->pulsante(Salva)->setEnabled(!pagina_.incontri.isEmpty());
-    testata_->pulsante(ClassificaParziale)->setEnabled(Finestre::istanza().registrata(CLASSIFICA) && ultima_ > 0);
+    precedente_->impostaDisponibile(NavigazioneGiornate::precedente(g, ultima_).has_value());
+    successiva_->impostaDisponibile(NavigazioneGiornate::successiva(g, ultima_).has_value());
+    cambioGirone_->setText(NavigazioneGiornate::testoCambioGirone(g.andata));
+    cambioGirone_->impostaDisponibile(ultima_ > 0);
+    salva_->impostaDisponibile(!pagina_.incontri.isEmpty());
+    classificaParziale_->impostaDisponibile(ultima_ > 0);
 }

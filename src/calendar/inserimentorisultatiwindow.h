@@ -2,10 +2,12 @@
 
 #include "calendar/calendarioqueries.h"
 #include "calendar/navigazionegiornate.h"
+#include "core/idfinestre.h"
 #include "platform/finestre.h"
 
 #include <QVector>
 
+class Azione;
 class QCheckBox;
 class QVBoxLayout;
 class QLabel;
@@ -24,6 +26,8 @@ class TestataGiornata;
 class InserimentoRisultatiWindow : public Finestra {
     Q_OBJECT
 public:
+    static inline const QString& Id = IdFinestra::InserimentoRisultati;
+
     explicit InserimentoRisultatiWindow(QWidget* parent = nullptr);
 
     void carica() override;
@@ -52,7 +56,6 @@ private:
         QLineEdit* data = nullptr;
         QLineEdit* ora = nullptr;
     };
-    enum Comando { Precedente, Successiva, CambioGirone, Salva, ClassificaParziale, Chiudi, Guida };
 
     void costruisciRighe();
     // Puts the pairings read into the rows, and takes them as the page before any edit.
@@ -77,6 +80,13 @@ private:
     QString file_;                        // the file the page was read from
     bool mostrata_ = false;
     int ultima_ = 0;  // the last match day of the calendar
+
+    // The commands of the panel strip that depend on the page on show.
+    Azione* precedente_ = nullptr;
+    Azione* successiva_ = nullptr;
+    Azione* cambioGirone_ = nullptr;
+    Azione* salva_ = nullptr;
+    Azione* classificaParziale_ = nullptr;
 
     QVector<Riga> righe_;
     TestataGiornata* testata_ = nullptr;

@@ -27,7 +27,6 @@ using C = CostruzioneCalendario;
 namespace {
 
 constexpr int BASE_EVIDENZIA = 120;
-constexpr int PANNELLO_ELIMINA = 4;  // index of the delete panel in the tool strip
 
 // "12/09/2000 ore 15:00", or a dash when neither is given.
 QString dataEOra(const QString& data, const QString& ora)
@@ -39,8 +38,7 @@ QString dataEOra(const QString& data, const QString& ora)
 
 }  // namespace
 
-RegistrazioneGiornateWindow::RegistrazioneGiornateWindow(QWidget* parent)
-    : Finestra(IdFinestra::RegistrazioneGiornate, parent)
+RegistrazioneGiornateWindow::RegistrazioneGiornateWindow(QWidget* parent) : Finestra(Id, parent)
 {
     impostaAspetto(C::TitoloRegistrazione, QStringLiteral("giornate"), C::GuidaRegistrazione);
     date_ = (new Azione(QStringLiteral("Date della\ngiornata"), Icona(QStringLiteral("calendario")), this))
@@ -49,24 +47,33 @@ RegistrazioneGiornateWindow::RegistrazioneGiornateWindow(QWidget* parent)
                 ->allo([this] { apriDateGiornata(); });
 
     auto* principale = new QVBoxLayout(this);
+    elimina_ =
+        Azione::crea(QStringLiteral("Elimina\ngiornata"), QStringLiteral("Eliminare l'ultima giornata del calendario"),
+                     this, QStringLiteral("elimina"))
+            ->allo([this] { elimina(); });
     principale->addLayout(C::strisciaPannelli(
         BASE_EVIDENZIA,
-        {{QStringLiteral("precedente"), QStringLiteral("Giornata\nprecedente"),
-          QStringLiteral("Passare alla giornata precedente"), [this] { sposta(-1); }},
-         {QStringLiteral("successivo"), QStringLiteral("Giornata\nsuccessiva"),
-          QStringLiteral("Passare alla giornata successiva"), [this] { sposta(+1); }, true},
-         {QStringLiteral("aggiungi"), QStringLiteral("Nuova\ngiornata"),
-          QStringLiteral("Registrare una nuova giornata dopo l'ultima"), [this] { nuovaGiornata(); }},
-         {QStringLiteral("salva"), QStringLiteral("Salva\ngiornata"), QStringLiteral("Salvare la giornata"),
-          [this] { salva(); }},
-         {QStringLiteral("elimina"), QStringLiteral("Elimina\ngiornata"),
-          QStringLiteral("Eliminare l'ultima giornata del calendario"), [this] { elimina(); }, true},
-         {{}, {}, {}, {}, true, date_},
-         {QStringLiteral("chiudi"), QStringLiteral("Chiudi"), QStringLiteral("Chiudere questa finestra"),
-          [this] { chiudi(); }},
-         {QStringLiteral("guida"), QStringLiteral("Help"), QStringLiteral("Richiama guida di Golvarno"),
-          [this] { Guida::apri(contestoGuida()); }}},
-        this, &pannelli_));
+        {Azione::crea(QStringLiteral("Giornata\nprecedente"), QStringLiteral("Passare alla giornata precedente"), this,
+                      QStringLiteral("precedente"))
+             ->allo([this] { sposta(-1); }),
+         Azione::crea(QStringLiteral("Giornata\nsuccessiva"), QStringLiteral("Passare alla giornata successiva"), this,
+                      QStringLiteral("successivo"))
+             ->allo([this] { sposta(+1); }),
+         nullptr,
+         Azione::crea(QStringLiteral("Nuova\ngiornata"), QStringLiteral("Registrare una nuova giornata dopo l'ultima"),
+                      this, QStringLiteral("aggiungi"))
+             ->allo([this] { nuovaGiornata(); }),
+         Azione::crea(QStringLiteral("Salva\ngiornata"), QStringLiteral("Salvare la giornata"), this,
+                      QStringLiteral("salva"))
+             ->allo([this] { salva(); }),
+         elimina_, nullptr, date_, nullptr,
+         Azione::crea(QStringLiteral("Chiudi"), QStringLiteral("Chiudere questa finestra"), this,
+                      QStringLiteral("chiudi"))
+             ->allo([this] { chiudi(); }),
+         Azione::crea(QStringLiteral("Help"), QStringLiteral("Richiama guida di Golvarno"), this,
+                      QStringLiteral("guida"))
+             ->allo([this] { Guida::apri(contestoGuida()); })},
+        this));
 
     auto* testa = new QHBoxLayout;
     label1_ = C::intestazione(QStringLiteral("Label1"), this);
@@ -161,9 +168,11 @@ void RegistrazioneGiornateWindow::costruisciRighe()
         riga.casa->setObjectName(QStringLiteral("ComboCasa") + indice);
         riga.ospite = new ComboCodici(frame);
         riga.ospite->setObjectName(QStringLiteral("ComboOspite") + indice);
-        riga.date = C::pulsante(QStringLiteral("CommandDate") + indice, QStringLiteral("Date..."),
-                                QStringLiteral("Date ed orari dell'incontro nei due gironi"), frame);
-        riga.date->setIcon(Icona(QStringLiteral("calendario")));
+        riga.date = PulsanteDa(Azione::crea(QStringLiteral("Date..."),
+                                            QStringLiteral("Date ed orari dell'incontro nei due gironi"), this,
+                                            QStringLiteral("calendario"))
+                                   ->allo([this, r] { modificaDate(r); }),
+                               QStringLiteral("CommandDate") + indice, frame);
         riga.riepilogo = new QLabel(frame);
         riga.riepilogo->setObjectName(QStringLiteral("LabelDate") + indice);
         QFont piccolo = riga.riepilogo->font();
@@ -175,7 +184,6 @@ void RegistrazioneGiornateWindow::costruisciRighe()
             c->setMinimumContentsLength(16);
             c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         }
-        connect(riga.date, &QPushButton::clicked, this, [this, r] { modificaDate(r); });
         griglia_->addWidget(numero, r + 1, 0);
         griglia_->addWidget(riga.casa, r + 1, 1);
         griglia_->addWidget(new QLabel(QStringLiteral("-"), frame), r + 1, 2);
@@ -246,7 +254,7 @@ void RegistrazioneGiornateWindow::aggiornaStato()
     label2_->setText(nuova_
                          ? QStringLiteral("Nuova giornata: non ancora registrata nel calendario")
                          : QStringLiteral("Giornata registrata nel calendario (%1 giornate in tutto)").arg(inserite));
-    pannelli_[PANNELLO_ELIMINA]->setEnabled(!nuova_ && numero_ == inserite);
+    elimina_->impostaDisponibile(!nuova_ && numero_ == inserite);
     // A day not registered yet has no dates to edit there.
     date_->impostaDisponibile(!nuova_);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/giornatecalendarioqueries.h"
+#include "core/idfinestre.h"
 #include "platform/finestre.h"
 
 class Azione;
@@ -19,6 +20,8 @@ class QPushButton;
 class RegistrazioneGiornateWindow : public Finestra {
     Q_OBJECT
 public:
+    static inline const QString& Id = IdFinestra::RegistrazioneGiornate;
+
     explicit RegistrazioneGiornateWindow(QWidget* parent = nullptr);
 
     void carica() override;
@@ -56,9 +59,9 @@ private:
     void modificaDate(int riga);
     void apriDateGiornata();
 
-    QLabel* label1_ = nullptr;  // the match day on show
-    QLabel* label2_ = nullptr;  // new or registered
-    QVector<Pannello*> pannelli_;
+    QLabel* label1_ = nullptr;   // the match day on show
+    QLabel* label2_ = nullptr;   // new or registered
+    Azione* elimina_ = nullptr;  // the last day only
     QGridLayout* griglia_ = nullptr;
     QVector<RigaIncontro> righe_;
     QWidget* rigaRiposa_ = nullptr;

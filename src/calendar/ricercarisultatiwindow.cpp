@@ -2,8 +2,10 @@
 
 #include "calendar/comandiconsultazione.h"
 #include "core/comando.h"
+#include "core/idfinestre.h"
 #include "core/stato.h"
 #include "core/utilita.h"
+#include "platform/azione.h"
 #include "platform/combocodici.h"
 #include "platform/guida.h"
 #include "platform/icone.h"
@@ -21,7 +23,6 @@ namespace {
 
 const QString TITOLO = QStringLiteral("Navigatore: ricerca risultati");
 constexpr int CONTESTO_GUIDA = 17;
-const QString FORM_SCHEDA = QStringLiteral("Form3");
 
 QLabel* NuovaEtichetta(const QString& nome, QWidget* parent)
 {
@@ -33,7 +34,7 @@ QLabel* NuovaEtichetta(const QString& nome, QWidget* parent)
 
 }  // namespace
 
-RicercaRisultatiWindow::RicercaRisultatiWindow(QWidget* parent) : Finestra(QStringLiteral("Form13"), parent)
+RicercaRisultatiWindow::RicercaRisultatiWindow(QWidget* parent) : Finestra(Id, parent)
 {
     impostaAspetto(TITOLO, QStringLiteral("cerca"), CONTESTO_GUIDA);
 
@@ -42,25 +43,25 @@ RicercaRisultatiWindow::RicercaRisultatiWindow(QWidget* parent) : Finestra(QStri
     auto* frame1 = new QGroupBox(QStringLiteral("Cerca le partite di"), this);
     frame1->setObjectName(QStringLiteral("Frame1"));
     auto* modulo = new QFormLayout(frame1);
-    combo1_ = new ComboCodici(frame1);
-    combo1_->setObjectName(QStringLiteral("Combo1"));
-    combo1_->setToolTip(QStringLiteral("Scegliere la squadra"));
-    combo1_->setMinimumContentsLength(20);
-    modulo->addRow(QStringLiteral("Squadra"), combo1_);
+    squadre_ = new ComboCodici(frame1);
+    squadre_->setObjectName(QStringLiteral("Combo1"));
+    squadre_->setToolTip(QStringLiteral("Scegliere la squadra"));
+    squadre_->setMinimumContentsLength(20);
+    modulo->addRow(QStringLiteral("Squadra"), squadre_);
     auto* partenza = new QHBoxLayout;
-    combo2_ = new ComboCodici(frame1);
-    combo2_->setObjectName(QStringLiteral("Combo2"));
-    combo2_->setToolTip(QStringLiteral("Giornata da cui partire"));
-    combo2_->setMinimumContentsLength(3);
-    option1_ = new QRadioButton(QStringLiteral("Andata"), frame1);
-    option1_->setObjectName(QStringLiteral("Option1"));
-    option2_ = new QRadioButton(QStringLiteral("Ritorno"), frame1);
-    option2_->setObjectName(QStringLiteral("Option2"));
-    option1_->setChecked(true);
-    partenza->addWidget(combo2_);
+    elencoGiornate_ = new ComboCodici(frame1);
+    elencoGiornate_->setObjectName(QStringLiteral("Combo2"));
+    elencoGiornate_->setToolTip(QStringLiteral("Giornata da cui partire"));
+    elencoGiornate_->setMinimumContentsLength(3);
+    andata_ = new QRadioButton(QStringLiteral("Andata"), frame1);
+    andata_->setObjectName(QStringLiteral("Option1"));
+    ritorno_ = new QRadioButton(QStringLiteral("Ritorno"), frame1);
+    ritorno_->setObjectName(QStringLiteral("Option2"));
+    andata_->setChecked(true);
+    partenza->addWidget(elencoGiornate_);
     partenza->addSpacing(12);
-    partenza->addWidget(option1_);
-    partenza->addWidget(option2_);
+    partenza->addWidget(andata_);
+    partenza->addWidget(ritorno_);
     partenza->addStretch(1);
     modulo->addRow(QStringLiteral("Dalla giornata"), partenza);
     principale->addWidget(frame1);
@@ -87,50 +88,48 @@ RicercaRisultatiWindow::RicercaRisultatiWindow(QWidget* parent) : Finestra(QStri
     partita->addStretch(1);
     principale->addWidget(frame2, 1);
 
-    precedente_ =
-        PulsanteConsultazione(QStringLiteral("Command1"), QStringLiteral("Precedente"), QStringLiteral("precedente"),
-                              QStringLiteral("La partita precedente della squadra"), this);
-    successivo_ =
-        PulsanteConsultazione(QStringLiteral("Command2"), QStringLiteral("Successivo"), QStringLiteral("successivo"),
-                              QStringLiteral("La partita successiva della squadra"), this);
-    scheda_ = PulsanteConsultazione(QStringLiteral("Command3"), QStringLiteral("Scheda della partita"),
-                                    QStringLiteral("formazioni"),
-                                    QStringLiteral("Visualizzare la scheda della partita trovata"), this);
-    QPushButton* chiudi =
-        PulsanteConsultazione(QStringLiteral("Command4"), QStringLiteral("Chiudi"), QStringLiteral("chiudi"),
-                              QStringLiteral("Chiudere questa finestra"), this);
-    QPushButton* guida =
-        PulsanteConsultazione(QStringLiteral("Command5"), QStringLiteral("Help"), QStringLiteral("guida"),
-                              QStringLiteral("Richiama la guida di Golvarno"), this);
+    precedente_ = Azione::crea(QStringLiteral("Precedente"), QStringLiteral("La partita precedente della squadra"),
+                               this, QStringLiteral("precedente"))
+                      ->allo([this] { passa(false); });
+    successivo_ = Azione::crea(QStringLiteral("Successivo"), QStringLiteral("La partita successiva della squadra"),
+                               this, QStringLiteral("successivo"))
+                      ->allo([this] { passa(true); });
+    scheda_ =
+        Azione::crea(QStringLiteral("Scheda della partita"),
+                     QStringLiteral("Visualizzare la scheda della partita trovata"), this, QStringLiteral("formazioni"))
+            ->richiedeFinestra(IdFinestra::SchedaPartita)
+            ->allo([this] {
+                if (const PartitaGirone* p = partitaMostrata()) ApriSchedaPartita(*p);
+            });
+    auto* chiusura = Azione::crea(QStringLiteral("Chiudi"), QStringLiteral("Chiudere questa finestra"), this,
+                                  QStringLiteral("chiudi"))
+                         ->allo([this] { chiudi(); });
+    auto* guida = Azione::crea(QStringLiteral("Help"), QStringLiteral("Richiama la guida di Golvarno"), this,
+                               QStringLiteral("guida"))
+                      ->allo([this] { Guida::apri(contestoGuida()); });
     auto* pulsanti = new QHBoxLayout;
-    for (QPushButton* b : {precedente_, successivo_, scheda_}) pulsanti->addWidget(b);
+    pulsanti->addWidget(PulsanteDa(precedente_, QStringLiteral("Command1"), this));
+    pulsanti->addWidget(PulsanteDa(successivo_, QStringLiteral("Command2"), this));
+    pulsanti->addWidget(PulsanteDa(scheda_, QStringLiteral("Command3"), this));
     pulsanti->addStretch(1);
-    pulsanti->addWidget(chiudi);
-    pulsanti->addWidget(guida);
+    pulsanti->addWidget(PulsanteDa(chiusura, QStringLiteral("Command4"), this));
+    pulsanti->addWidget(PulsanteDa(guida, QStringLiteral("Command5"), this));
     principale->addLayout(pulsanti);
 
-    connect(combo1_, &ComboCodici::click, this, [this] {
+    connect(squadre_, &ComboCodici::click, this, [this] {
         if (impostazione_) return;
         leggiPartite();
         posizioneScelta();
     });
-    connect(combo2_, &ComboCodici::click, this, [this] {
+    connect(elencoGiornate_, &ComboCodici::click, this, [this] {
         if (!impostazione_) posizioneScelta();
     });
-    connect(option1_, &QRadioButton::toggled, this, [this](bool acceso) {
+    connect(andata_, &QRadioButton::toggled, this, [this](bool acceso) {
         if (acceso && !impostazione_) posizioneScelta();
     });
-    connect(option2_, &QRadioButton::toggled, this, [this](bool acceso) {
+    connect(ritorno_, &QRadioButton::toggled, this, [this](bool acceso) {
         if (acceso && !impostazione_) posizioneScelta();
     });
-    connect(precedente_, &QPushButton::clicked, this, [this] { passa(false); });
-    connect(successivo_, &QPushButton::clicked, this, [this] { passa(true); });
-    connect(scheda_, &QPushButton::clicked, this, [this] {
-        if (const PartitaGirone* p = partitaMostrata()) ApriSchedaPartita(*p);
-    });
-    connect(chiudi, &QPushButton::clicked, this, [this] { Finestra::chiudi(); });
-    connect(guida, &QPushButton::clicked, this, [this] { Guida::apri(contestoGuida()); });
-    connect(&Finestre::istanza(), &Finestre::registrazioneCambiata, this, [this] { aggiornaControlli(); });
 }
 
 void RicercaRisultatiWindow::carica()
@@ -142,15 +141,15 @@ void RicercaRisultatiWindow::carica()
     incontro_->setMinimumWidth(2 * nome + incontro_->fontMetrics().horizontalAdvance(QStringLiteral(" - ")) + 8);
 
     impostazione_ = true;
-    combo1_->svuota();
+    squadre_->svuota();
     for (int i = 1; i <= s.NumeroSquadre && i < s.Squadre.size(); ++i)
-        combo1_->aggiungi(s.Squadre[i].Nome, s.Squadre[i].Codice.toInt());
+        squadre_->aggiungi(s.Squadre[i].Nome, s.Squadre[i].Codice.toInt());
     // No team preselected: the user chooses one.
-    if (s.SquadraCorrente.isEmpty() || !combo1_->selezionaTesto(s.SquadraCorrente)) combo1_->setCurrentIndex(-1);
-    CaricaGiornate();
+    if (s.SquadraCorrente.isEmpty() || !squadre_->selezionaTesto(s.SquadraCorrente)) squadre_->setCurrentIndex(-1);
+    caricaGiornate();
     const int giornata = qBound(1, s.GiornataCorrente, qMax(1, s.GiornateInserite));
-    combo2_->selezionaCodice(giornata);
-    (s.Andata ? option1_ : option2_)->setChecked(true);
+    elencoGiornate_->selezionaCodice(giornata);
+    (s.Andata ? andata_ : ritorno_)->setChecked(true);
     impostazione_ = false;
     leggiPartite();
     posizioneScelta();
@@ -159,11 +158,12 @@ void RicercaRisultatiWindow::carica()
 void RicercaRisultatiWindow::attiva()
 {
     // Results entered meanwhile show at once; the place stays where it was.
-    if (combo2_->count() != qMax(0, stato().GiornateInserite)) {
+    if (elencoGiornate_->count() != qMax(0, stato().GiornateInserite)) {
         impostazione_ = true;
-        const qint32 giornata = combo2_->codiceCorrente();
-        CaricaGiornate();
-        if (!combo2_->selezionaCodice(giornata) && combo2_->count() > 0) combo2_->setCurrentIndex(combo2_->count() - 1);
+        const qint32 giornata = elencoGiornate_->codiceCorrente();
+        caricaGiornate();
+        if (!elencoGiornate_->selezionaCodice(giornata) && elencoGiornate_->count() > 0)
+            elencoGiornate_->setCurrentIndex(elencoGiornate_->count() - 1);
         impostazione_ = false;
     }
     leggiPartite();
@@ -175,12 +175,15 @@ const PartitaGirone* RicercaRisultatiWindow::partitaMostrata() const
     return mostrata_ && *mostrata_ < partite_.size() ? &partite_[*mostrata_] : nullptr;
 }
 
-QString RicercaRisultatiWindow::squadra() const { return combo1_->currentIndex() >= 0 ? combo1_->testo() : QString(); }
-
-void RicercaRisultatiWindow::CaricaGiornate()
+QString RicercaRisultatiWindow::squadra() const
 {
-    combo2_->svuota();
-    for (int g = 1; g <= stato().GiornateInserite; ++g) combo2_->aggiungi(QString::number(g), g);
+    return squadre_->currentIndex() >= 0 ? squadre_->testo() : QString();
+}
+
+void RicercaRisultatiWindow::caricaGiornate()
+{
+    elencoGiornate_->svuota();
+    for (int g = 1; g <= stato().GiornateInserite; ++g) elencoGiornate_->aggiungi(QString::number(g), g);
 }
 
 bool RicercaRisultatiWindow::leggiPartite()
@@ -199,7 +202,7 @@ bool RicercaRisultatiWindow::leggiPartite()
 
 void RicercaRisultatiWindow::posizioneScelta()
 {
-    posizione_ = RicercaPartiteQueries::posizione(option1_->isChecked(), combo2_->codiceCorrente());
+    posizione_ = RicercaPartiteQueries::posizione(andata_->isChecked(), elencoGiornate_->codiceCorrente());
     mostraPosizione();
 }
 
@@ -239,13 +242,13 @@ void RicercaRisultatiWindow::aggiornaControlli()
 {
     // The match day and leg follow the match on show.
     impostazione_ = true;
-    if (posizione_.giornata > 0) combo2_->selezionaCodice(posizione_.giornata);
-    (posizione_.andata ? option1_ : option2_)->setChecked(true);
+    if (posizione_.giornata > 0) elencoGiornate_->selezionaCodice(posizione_.giornata);
+    (posizione_.andata ? andata_ : ritorno_)->setChecked(true);
     impostazione_ = false;
-    const bool attiva = !squadra().isEmpty() && combo2_->count() > 0;
-    precedente_->setEnabled(attiva);
-    successivo_->setEnabled(attiva);
-    scheda_->setEnabled(partitaMostrata() && Finestre::istanza().registrata(FORM_SCHEDA));
+    const bool attiva = !squadra().isEmpty() && elencoGiornate_->count() > 0;
+    precedente_->impostaDisponibile(attiva);
+    successivo_->impostaDisponibile(attiva);
+    scheda_->impostaDisponibile(partitaMostrata() != nullptr);
 }
 
 void RicercaRisultatiWindow::passa(bool avanti)

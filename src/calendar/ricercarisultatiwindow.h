@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/ricercapartitequeries.h"
+#include "core/idfinestre.h"
 #include "platform/finestre.h"
 
 #include <optional>
@@ -8,7 +9,7 @@
 
 class ComboCodici;
 class QLabel;
-class QPushButton;
+class Azione;
 class QRadioButton;
 
 // Form13: the result search. One team's matches, from the match day and leg chosen, stepped through
@@ -18,6 +19,8 @@ class QRadioButton;
 class RicercaRisultatiWindow : public Finestra {
     Q_OBJECT
 public:
+    static inline const QString& Id = IdFinestra::RicercaRisultati;
+
     explicit RicercaRisultatiWindow(QWidget* parent = nullptr);
 
     void carica() override;
@@ -27,7 +30,7 @@ public:
     const PartitaGirone* partitaMostrata() const;
 
 private:
-    void CaricaGiornate();
+    void caricaGiornate();
     // Reads the chosen team's matches again; false when reading failed.
     bool leggiPartite();
     // Takes the place from the match day and leg chosen, then shows it.
@@ -37,17 +40,17 @@ private:
     void passa(bool avanti);
     QString squadra() const;
 
-    ComboCodici* combo1_ = nullptr;  // teams
-    ComboCodici* combo2_ = nullptr;  // match days
-    QRadioButton* option1_ = nullptr;
-    QRadioButton* option2_ = nullptr;
+    ComboCodici* squadre_ = nullptr;
+    ComboCodici* elencoGiornate_ = nullptr;
+    QRadioButton* andata_ = nullptr;
+    QRadioButton* ritorno_ = nullptr;
     QLabel* giornata_ = nullptr;
     QLabel* data_ = nullptr;
     QLabel* incontro_ = nullptr;
     QLabel* risultato_ = nullptr;
-    QPushButton* precedente_ = nullptr;
-    QPushButton* successivo_ = nullptr;
-    QPushButton* scheda_ = nullptr;
+    Azione* precedente_ = nullptr;
+    Azione* successivo_ = nullptr;
+    Azione* scheda_ = nullptr;
 
     QVector<PartitaGirone> partite_;  // the chosen team's, in season order
     PosizioneStagione posizione_;

@@ -4,8 +4,10 @@
 #include "calendar/tabellinoqueries.h"
 #include "calendar/testatagiornata.h"
 #include "core/comando.h"
+#include "core/idfinestre.h"
 #include "core/stato.h"
 #include "core/utilita.h"
+#include "platform/azione.h"
 #include "platform/guida.h"
 #include "platform/icone.h"
 #include "platform/messaggio.h"
@@ -55,7 +57,7 @@ QLabel* Testata(const QString& nome, QWidget* parent)
 
 }  // namespace
 
-TabellinoWindow::TabellinoWindow(QWidget* parent) : Finestra(QStringLiteral("Form11"), parent)
+TabellinoWindow::TabellinoWindow(QWidget* parent) : Finestra(Id, parent)
 {
     impostaAspetto(TITOLO, QStringLiteral("referto"), CONTESTO_GUIDA);
 
@@ -120,23 +122,23 @@ TabellinoWindow::TabellinoWindow(QWidget* parent) : Finestra(QStringLiteral("For
     destra->addWidget(frame3);
     destra->addStretch(1);
 
-    salva_ = PulsanteConsultazione(QStringLiteral("Command1"), QStringLiteral("Salva"), QStringLiteral("salva"),
-                                   QStringLiteral("Salva il tabellino della partita"), this);
-    QPushButton* chiudi =
-        PulsanteConsultazione(QStringLiteral("Command2"), QStringLiteral("Chiudi"), QStringLiteral("chiudi"),
-                              QStringLiteral("Chiudere questa finestra"), this);
-    QPushButton* guida =
-        PulsanteConsultazione(QStringLiteral("Command3"), QStringLiteral("Help"), QStringLiteral("guida"),
-                              QStringLiteral("Richiama la guida di Golvarno"), this);
+    salva_ = Azione::crea(QStringLiteral("Salva"), QStringLiteral("Salva il tabellino della partita"), this,
+                          QStringLiteral("salva"))
+                 ->allo([this] { salvaTabellino(); });
+    auto* chiusura = Azione::crea(QStringLiteral("Chiudi"), QStringLiteral("Chiudere questa finestra"), this,
+                                  QStringLiteral("chiudi"))
+                         ->allo([this] { chiudi(); });
+    auto* guida = Azione::crea(QStringLiteral("Help"), QStringLiteral("Richiama la guida di Golvarno"), this,
+                               QStringLiteral("guida"))
+                      ->allo([this] { Guida::apri(contestoGuida()); });
     auto* pulsanti = new QHBoxLayout;
     pulsanti->addStretch(1);
-    for (QPushButton* b : {salva_, chiudi, guida}) pulsanti->addWidget(b);
+    pulsanti->addWidget(PulsanteDa(salva_, QStringLiteral("Command1"), this));
+    pulsanti->addWidget(PulsanteDa(chiusura, QStringLiteral("Command2"), this));
+    pulsanti->addWidget(PulsanteDa(guida, QStringLiteral("Command3"), this));
     principale->addLayout(pulsanti);
 
     connect(list1_, &QListWidget::currentRowChanged, this, [this](int riga) { partitaScelta(riga); });
-    connect(salva_, &QPushButton::clicked, this, [this] { SalvaTabellino(); });
-    connect(chiudi, &QPushButton::clicked, this, [this] { Finestra::chiudi(); });
-    connect(guida, &QPushButton::clicked, this, [this] { Guida::apri(contestoGuida()); });
 
     SvuotaTabellino();
 }
@@ -236,7 +238,7 @@ void TabellinoWindow::CaricaTabellino(int codPart)
     // What the boxes hold now (a stored text longer than its box is cut) is the saved state.
     originali_.clear();
     for (QLineEdit* e : caselle_) originali_ << e->text();
-    salva_->setEnabled(true);
+    salva_->impostaDisponibile(true);
     selezionaRiga(int(codici_.indexOf(codPart_)));
     aggiornaTitolo();
 }
@@ -254,12 +256,12 @@ void TabellinoWindow::SvuotaTabellino()
     }
     originali_.clear();
     for (int i = 0; i < caselle_.size(); ++i) originali_ << QString();
-    salva_->setEnabled(false);
+    salva_->impostaDisponibile(false);
     selezionaRiga(-1);
     aggiornaTitolo();
 }
 
-bool TabellinoWindow::SalvaTabellino()
+bool TabellinoWindow::salvaTabellino()
 {
     if (codPart_ == 0) return true;
     // The window stays open when the user keeps his edits while another championship is opened: its
@@ -294,7 +296,7 @@ bool TabellinoWindow::ConfermaAbbandono()
         Messaggio::mostra(QStringLiteral("Il tabellino della partita ") + casa_ + QStringLiteral(" - ") + ospite_ +
                               QStringLiteral(" è stato modificato.\rSalvare le modifiche?"),
                           Messaggio::Pulsanti::SiNoAnnulla, Messaggio::Icona::Domanda, TITOLO);
-    if (r == Messaggio::Risposta::Si) return SalvaTabellino();
+    if (r == Messaggio::Risposta::Si) return salvaTabellino();
     return r == Messaggio::Risposta::No;
 }
 

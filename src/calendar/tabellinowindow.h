@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/idfinestre.h"
 #include "platform/finestre.h"
 
 #include <QStringList>
@@ -9,7 +10,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QPushButton;
+class Azione;
 
 // Form11: the match report editor. It lists the matches of the match day GiornataCorrente in the leg
 // Andata and edits the report of the leg of one of them (CodPartitaCorrente): referee, linesmen,
@@ -19,6 +20,8 @@ class QPushButton;
 class TabellinoWindow : public Finestra {
     Q_OBJECT
 public:
+    static inline const QString& Id = IdFinestra::Tabellino;
+
     explicit TabellinoWindow(QWidget* parent = nullptr);
 
     void carica() override;
@@ -32,7 +35,7 @@ private:
     void CaricaElencoPartite();
     void CaricaTabellino(int codPart);
     void SvuotaTabellino();
-    bool SalvaTabellino();
+    bool salvaTabellino();
     // With unsaved changes: asks whether to save them. False when the user cancels (or the save fails).
     bool ConfermaAbbandono();
     void partitaScelta(int riga);
@@ -44,7 +47,7 @@ private:
     QVector<QLineEdit*> caselle_;  // in the order of TabellinoQueries::campi()
     QLabel* testaCasa_ = nullptr;
     QLabel* testaOspite_ = nullptr;
-    QPushButton* salva_ = nullptr;
+    Azione* salva_ = nullptr;
 
     // What is shown: the championship file, match day, leg and match (0: none), with the list's keys
     // and the texts as read.

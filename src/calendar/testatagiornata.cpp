@@ -1,8 +1,8 @@
 #include "calendar/testatagiornata.h"
 
+#include "core/idfinestre.h"
+#include "platform/azione.h"
 #include "platform/guida.h"
-#include "platform/icone.h"
-#include "platform/pannello.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -10,22 +10,15 @@
 #include <QMdiSubWindow>
 #include <QVBoxLayout>
 
-TestataGiornata::TestataGiornata(const QVector<Voce>& voci, int baseEvidenzia, QWidget* parent) : QWidget(parent)
+TestataGiornata::TestataGiornata(const QVector<QAction*>& comandi, int baseEvidenzia, QWidget* parent) : QWidget(parent)
 {
     auto* tutto = new QVBoxLayout(this);
     tutto->setContentsMargins(0, 0, 0, 0);
 
     auto* striscia = new QHBoxLayout;
     striscia->setSpacing(2);
-    for (int i = 0; i < voci.size(); ++i) {
-        auto* p = new Pannello(Icona(voci[i].icona), voci[i].testo, baseEvidenzia + i, this);
-        p->setObjectName(QStringLiteral("Button%1").arg(i));
-        p->impostaDisposizione(Pannello::Disposizione::IconaSopra);
-        p->setToolTip(voci[i].suggerimento);
-        connect(p, &Pannello::clicked, this, voci[i].azione);
-        striscia->addWidget(p);
-        pulsanti_.append(p);
-    }
+    for (int i = 0; i < comandi.size(); ++i)
+        striscia->addWidget(PannelloDa(comandi[i], baseEvidenzia + i, QStringLiteral("Button%1").arg(i), this));
     striscia->addStretch(1);
     tutto->addLayout(striscia);
 
@@ -55,16 +48,21 @@ void TestataGiornata::mostra(GiornataGirone g, const QString& riposa)
     riposa_->setText(riposa.isEmpty() ? QString() : QStringLiteral("Riposa: ") + riposa);
 }
 
-QVector<TestataGiornata::Voce> TestataGiornata::vociFinali(std::function<void()> classificaParziale,
-                                                           std::function<void()> chiudi, int contestoGuida)
+QVector<QAction*> TestataGiornata::comandiFinali(QWidget* finestra, std::function<void()> classificaParziale,
+                                                 std::function<void()> chiudi, int contestoGuida)
 {
     return {
-        {QStringLiteral("classifica"), QStringLiteral("Classifica\nparziale"),
-         QStringLiteral("Classifica dalla prima giornata fino a questa"), std::move(classificaParziale)},
-        {QStringLiteral("chiudi"), QStringLiteral("Chiudi"), QStringLiteral("Chiudere questa finestra"),
-         std::move(chiudi)},
-        {QStringLiteral("guida"), QStringLiteral("Guida"), QStringLiteral("Richiamare la guida di Golvarno"),
-         [contestoGuida] { Guida::apri(contestoGuida); }},
+        Azione::crea(QStringLiteral("Classifica\nparziale"),
+                     QStringLiteral("Classifica dalla prima giornata fino a questa"), finestra,
+                     QStringLiteral("classifica"))
+            ->richiedeFinestra(IdFinestra::Classifica)
+            ->allo(std::move(classificaParziale)),
+        Azione::crea(QStringLiteral("Chiudi"), QStringLiteral("Chiudere questa finestra"), finestra,
+                     QStringLiteral("chiudi"))
+            ->allo(std::move(chiudi)),
+        Azione::crea(QStringLiteral("Guida"), QStringLiteral("Richiamare la guida di Golvarno"), finestra,
+                     QStringLiteral("guida"))
+            ->allo([contestoGuida] { Guida::apri(contestoGuida); }),
     };
 }
 

@@ -1,12 +1,11 @@
 #include "core/calendarioautomatico.h"
 
 #include "core/database.h"
-#include "core/guardia.h"
+#include "core/idfinestre.h"
 #include "core/stato.h"
 #include "core/utilita.h"
 #include "platform/cartellaprogramma.h"
 #include "platform/finestre.h"
-#include "platform/messaggio.h"
 
 #include <cmath>
 #include <QRandomGenerator>
@@ -139,54 +138,53 @@ void scriviCalendario(const Modello& modello, const QVector<QString>& posizioni,
     t.commit();
 }
 
-bool costruisci(const SorgenteCasuale& casuale, bool sostituisci)
+}  // namespace
+
+void MostraCalendarioAutomatico()
 {
-    if (!VerificaCampionatoAperto()) return false;
+    if (Finestre::istanza().registrata(IdFinestra::CalendarioAutomatico))
+        Finestre::istanza().mostra(IdFinestra::CalendarioAutomatico);
+}
+
+double EstrazioneCasuale() { return QRandomGenerator::global()->generateDouble(); }
+
+EsitoCalendarioAutomatico CostruisciCalendarioAutomatico(const SorgenteCasuale& casuale, bool sostituisci)
+{
+    const auto rifiuto = [](const QString& testo, const char* titolo) {
+        return EsitoCalendarioAutomatico{false, QString::fromUtf8(titolo), testo};
+    };
     const Stato& s = stato();
     const int n = s.NumeroSquadre;
     try {
-        if (!sostituisci && Valore("SELECT 1 FROM GIORNATA LIMIT 1").isValid()) {
-            Messaggio::errore(QStringLiteral("In questo campionato sono già state registrate alcune giornate del "
-                                             "calendario. E' impossibile quindi creare il calendario automaticamente."),
-                              QStringLiteral("Calendario già presente"));
-            return false;
-        }
+        if (!sostituisci && Valore("SELECT 1 FROM GIORNATA LIMIT 1").isValid())
+            return rifiuto(QStringLiteral("In questo campionato sono già state registrate alcune giornate del "
+                                          "calendario. E' impossibile quindi creare il calendario automaticamente."),
+                           "Calendario già presente");
 
         const bool previsto = n >= 6 && n <= 20 && n % 2 == 0;
         const QString nomeModello = previsto ? QStringLiteral("S%1.DTA").arg(n) : QString();
         const QString percorso = FileProgramma(nomeModello);
-        if (!previsto || !EsisteFile(percorso)) {
-            Messaggio::errore(
-                QStringLiteral("Attenzione: manca il file contenente i dati per creare automaticamente il "
-                               "calendario del campionato. Impossibile creare il calendario: contattare "
-                               "l'autore del programma o installare tutti i files del programma"),
-                QString::fromLatin1(TITOLO_IMPOSSIBILE));
-            return false;
-        }
+        if (!previsto || !EsisteFile(percorso))
+            return rifiuto(QStringLiteral("Attenzione: manca il file contenente i dati per creare automaticamente il "
+                                          "calendario del campionato. Impossibile creare il calendario: contattare "
+                                          "l'autore del programma o installare tutti i files del programma"),
+                           TITOLO_IMPOSSIBILE);
 
-        CursoreAttesa();
         Modello modello;
         const QString difetto = leggiModello(percorso, n, modello);
-        if (!difetto.isEmpty()) {
-            CursoreNormale();
-            Messaggio::errore(
-                QStringLiteral("Attenzione: il file %1, che contiene i dati per creare automaticamente il "
-                               "calendario del campionato, non è valido (%2).\rImpossibile creare il "
-                               "calendario: contattare l'autore del programma o installare tutti i "
-                               "files del programma")
-                    .arg(nomeModello, difetto),
-                QString::fromLatin1(TITOLO_IMPOSSIBILE));
-            return false;
-        }
+        if (!difetto.isEmpty())
+            return rifiuto(QStringLiteral("Attenzione: il file %1, che contiene i dati per creare automaticamente il "
+                                          "calendario del campionato, non è valido (%2).\rImpossibile creare il "
+                                          "calendario: contattare l'autore del programma o installare tutti i "
+                                          "files del programma")
+                               .arg(nomeModello, difetto),
+                           TITOLO_IMPOSSIBILE);
 
         const QVariant rigaCampionato = Valore("SELECT rowid FROM CAMPIONATO ORDER BY rowid LIMIT 1");
-        if (!rigaCampionato.isValid() || s.Squadre.size() <= n) {
-            CursoreNormale();
-            Messaggio::errore(QStringLiteral("Impossibile creare il calendario: il file del campionato non contiene i "
-                                             "dati generali del campionato o le sue squadre."),
-                              QString::fromLatin1(TITOLO_CREAZIONE));
-            return false;
-        }
+        if (!rigaCampionato.isValid() || s.Squadre.size() <= n)
+            return rifiuto(QStringLiteral("Impossibile creare il calendario: il file del campionato non contiene i "
+                                          "dati generali del campionato o le sue squadre."),
+                           TITOLO_CREAZIONE);
 
         // Position 1 holds team k; the name order goes on around the end of the list.
         const int k = std::clamp(int(n * casuale()) + 1, 1, n);
@@ -194,34 +192,11 @@ bool costruisci(const SorgenteCasuale& casuale, bool sostituisci)
         for (int p = 1; p <= n; ++p) posizioni[p] = s.Squadre[(k - 1 + p - 1) % n + 1].Nome;
 
         scriviCalendario(modello, posizioni, rigaCampionato, sostituisci);
-        return true;
+        return {true, {}, {}};
     } catch (const ErroreDatabase& e) {
-        CursoreNormale();
-        Messaggio::errore(QStringLiteral("Impossibile creare il calendario: il file del campionato non è stato "
-                                         "modificato.\r") +
-                              e.testo(),
-                          QString::fromLatin1(TITOLO_CREAZIONE));
-        return false;
+        return rifiuto(QStringLiteral("Impossibile creare il calendario: il file del campionato non è stato "
+                                      "modificato.\r") +
+                           e.testo(),
+                       TITOLO_CREAZIONE);
     }
 }
-
-}  // namespace
-
-void MostraCalendarioAutomatico()
-{
-    if (Finestre::istanza().registrata(QStringLiteral("Form37"))) Finestre::istanza().mostra(QStringLiteral("Form37"));
-}
-
-bool CreaCalendarioAutomatico()
-{
-    return CreaCalendarioAutomatico([] { return QRandomGenerator::global()->generateDouble(); });
-}
-
-bool CreaCalendarioAutomatico(const SorgenteCasuale& casuale) { return costruisci(casuale, false); }
-
-bool RicreaCalendarioAutomatico()
-{
-    return RicreaCalendarioAutomatico([] { return QRandomGenerator::global()->generateDouble(); });
-}
-
-bool RicreaCalendarioAutomatico(const SorgenteCasuale& casuale) { return costruisci(casuale, true); }

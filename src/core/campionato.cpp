@@ -3,6 +3,7 @@
 #include "core/calendarioautomatico.h"
 #include "core/codici.h"
 #include "core/database.h"
+#include "core/idfinestre.h"
 #include "core/schema.h"
 #include "core/stato.h"
 #include "core/utilita.h"
@@ -126,8 +127,8 @@ void completaCaricamento(const LetturaCampionato& l)
             Messaggio::mostra(testoNuovoCampionato(), Messaggio::Pulsanti::SiNo, Messaggio::Icona::Domanda,
                               QStringLiteral("Creazione di un nuovo campionato"), 0, contesto);
         if (risposta == Messaggio::Risposta::Si) MostraCalendarioAutomatico();
-    } else if (s.MostraSchedaCampionato && Finestre::istanza().registrata(QStringLiteral("Form53"))) {
-        Finestre::istanza().mostra(QStringLiteral("Form53"));
+    } else if (s.MostraSchedaCampionato && Finestre::istanza().registrata(IdFinestra::SchedaCampionato)) {
+        Finestre::istanza().mostra(IdFinestra::SchedaCampionato);
     }
 }
 

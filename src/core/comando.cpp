@@ -11,6 +11,12 @@ QString TestoErroreDati(const QString& motivo)
 
 bool EseguiComando(const QString& titolo, const std::function<void()>& comando)
 {
+    return EseguiComando(titolo, comando, TestoErroreDati);
+}
+
+bool EseguiComando(const QString& titolo, const std::function<void()>& comando,
+                   const std::function<QString(const QString& motivo)>& spiegazione)
+{
     QString motivo;
     try {
         comando();
@@ -23,6 +29,6 @@ bool EseguiComando(const QString& titolo, const std::function<void()>& comando)
         motivo = QStringLiteral("L'operazione non è stata completata per un errore imprevisto.");
     }
     CursoreNormale();
-    Messaggio::errore(TestoErroreDati(motivo), titolo);
+    Messaggio::errore(spiegazione(motivo), titolo);
     return false;
 }

@@ -1,12 +1,19 @@
 #include "platform/azione.h"
 
 #include "platform/finestre.h"
+#include "platform/icone.h"
 
 #include <QPushButton>
 
 Azione::Azione(const QString& testo, const QIcon& icona, QObject* parent) : QAction(icona, testo, parent) {}
 
 Azione::Azione(const QString& testo, QObject* parent) : QAction(testo, parent) {}
+
+Azione* Azione::crea(const QString& testo, const QString& suggerimento, QObject* parent, const QString& icona)
+{
+    auto* a = icona.isEmpty() ? new Azione(testo, parent) : new Azione(testo, Icona(icona), parent);
+    return a->conSuggerimento(suggerimento);
+}
 
 Azione* Azione::richiedeFinestra(const QString& id)
 {
@@ -53,18 +60,16 @@ QString SuggerimentoDi(const QAction* a)
     return t == QString(a->text()).remove(QLatin1Char('&')) ? QString() : t;
 }
 
-}  // namespace
-
-Pannello* PannelloDa(QAction* azione, int idEvidenzia, const QString& nome, QWidget* parent,
-                     Pannello::Disposizione disposizione)
+// A panel that follows `azione` (with its caption when `conTesto`) and triggers it when clicked.
+Pannello* PannelloCollegato(QAction* azione, int idEvidenzia, const QString& nome, QWidget* parent, bool conTesto)
 {
-    auto* p = new Pannello(azione->icon(), azione->text(), idEvidenzia, parent);
+    auto* p = new Pannello(azione->icon(), conTesto ? azione->text() : QString(), idEvidenzia, parent);
     p->setObjectName(nome);
-    p->impostaDisposizione(disposizione);
-    auto segui = [p, azione] {
+    auto segui = [p, azione, conTesto] {
         p->impostaIcona(azione->icon());
-        p->impostaTesto(azione->text());
-        p->setToolTip(SuggerimentoDi(azione));
+        if (conTesto) p->impostaTesto(azione->text());
+        // Without a caption the tooltip names the panel, even when it only repeats the action's text.
+        p->setToolTip(conTesto ? SuggerimentoDi(azione) : azione->toolTip());
         p->setEnabled(azione->isEnabled());
     };
     segui();
@@ -73,6 +78,21 @@ Pannello* PannelloDa(QAction* azione, int idEvidenzia, const QString& nome, QWid
         if (azione->isEnabled()) azione->trigger();
     });
     return p;
+}
+
+}  // namespace
+
+Pannello* PannelloDa(QAction* azione, int idEvidenzia, const QString& nome, QWidget* parent,
+                     Pannello::Disposizione disposizione)
+{
+    Pannello* p = PannelloCollegato(azione, idEvidenzia, nome, parent, true);
+    p->impostaDisposizione(disposizione);
+    return p;
+}
+
+Pannello* PannelloIconaDa(QAction* azione, int idEvidenzia, const QString& nome, QWidget* parent)
+{
+    return PannelloCollegato(azione, idEvidenzia, nome, parent, false);
 }
 
 void Collega(QAbstractButton* pulsante, QAction* azione)

@@ -22,6 +22,9 @@ class Azione : public QAction {
 public:
     Azione(const QString& testo, const QIcon& icona, QObject* parent);
     Azione(const QString& testo, QObject* parent);
+    // A command with its caption and tooltip and, when `icona` names one, its picture (Icona(icona)).
+    static Azione* crea(const QString& testo, const QString& suggerimento, QObject* parent,
+                        const QString& icona = QString());
 
     // The window this command opens: enabled only while its id is registered. Returns this, to chain.
     Azione* richiedeFinestra(const QString& id);
@@ -47,6 +50,10 @@ private:
 // `idEvidenzia` is the mouse-over highlight id; the panel's objectName is `nome`.
 Pannello* PannelloDa(QAction* azione, int idEvidenzia, const QString& nome, QWidget* parent,
                      Pannello::Disposizione disposizione = Pannello::Disposizione::IconaSopra);
+
+// A panel button of the main window's toolbar: the action's picture and tooltip without a caption,
+// otherwise as PannelloDa.
+Pannello* PannelloIconaDa(QAction* azione, int idEvidenzia, const QString& nome, QWidget* parent);
 
 // A push button that runs `azione` and follows its text, icon, tooltip and enabled state.
 QPushButton* PulsanteDa(QAction* azione, const QString& nome, QWidget* parent);

@@ -5,6 +5,7 @@
 #include "core/comando.h"
 #include "core/database.h"
 #include "core/guardia.h"
+#include "core/idfinestre.h"
 #include "core/stato.h"
 #include "platform/finestre.h"
 #include "platform/messaggio.h"
@@ -81,118 +82,135 @@ QVector<Comando> costruisciTabella()
         menu("File", "", "&File"),
         voce("ApriCampionato", "File", "&Apri campionato", Qt::Key_F3, false, E::ApriCampionato),
         menu("NuovoCampionato", "File", "&Nuovo campionato"),
-        mostra("PartendoDaZero", "NuovoCampionato", "&Partendo da zero", "Form9", {}, nessuno, false),
-        mostra("DaCampionatoAttuale", "NuovoCampionato", "&Da campionato attuale", "Form36"),
-        mostra("OpzioniVisualizzazione", "File", "&Opzioni di visualizzazione", "Form46", {}, nessuno, false),
+        mostra("PartendoDaZero", "NuovoCampionato", "&Partendo da zero", IdFinestra::NuovoCampionato, {}, nessuno,
+               false),
+        mostra("DaCampionatoAttuale", "NuovoCampionato", "&Da campionato attuale", IdFinestra::NuovaStagione),
+        mostra("OpzioniVisualizzazione", "File", "&Opzioni di visualizzazione", IdFinestra::Opzioni, {}, nessuno,
+               false),
         voce("AggiornaFiles", "File", "&Conversione files versione 4", nessuno, false, E::ConvertiFile),
         voce("Esci", "File", "&Esci da Golvarno", nessuno, false, E::Esci),
 
         menu("MenuCampionato", "", "&Campionato"),
         menu("MGiornate", "MenuCampionato", "&Giornate"),
         mostra(
-            "MenuRegistraIncontri", "MGiornate", "&Registra incontri", "Form10",
+            "MenuRegistraIncontri", "MGiornate", "&Registra incontri", IdFinestra::RegistrazioneGiornate,
             [](Stato& s) { s.GiornataCorrente = s.GiornateInserite + 1; }, Qt::Key_F2),
-        mostra("CambiaIncontriGiornate", "MGiornate", "&Cambia gli incontri", "Form10",
+        mostra("CambiaIncontriGiornate", "MGiornate", "&Cambia gli incontri", IdFinestra::RegistrazioneGiornate,
                [](Stato& s) { s.GiornataCorrente = 1; }),
         voce("AutoCalendario", "MenuCampionato", "&Creazione automatica del calendario", nessuno, true,
-             E::CalendarioAutomatico, "Form37"),
-        ricarica("SchedaCampionato", "MenuCampionato", "&Scheda del campionato", "Form53"),
-        mostra("ProprietaCampionato", "MenuCampionato", "&Proprietà del campionato", "Form41"),
-        mostra("MenuAlmanacco", "MenuCampionato", "&Almanacco del campionato", "Form40"),
+             E::CalendarioAutomatico, IdFinestra::CalendarioAutomatico),
+        ricarica("SchedaCampionato", "MenuCampionato", "&Scheda del campionato", IdFinestra::SchedaCampionato),
+        mostra("ProprietaCampionato", "MenuCampionato", "&Proprietà del campionato", IdFinestra::ProprietaCampionato),
+        mostra("MenuAlmanacco", "MenuCampionato", "&Almanacco del campionato", IdFinestra::Almanacco),
 
         menu("MenuPartite", "", "&Partite"),
         menu("MCalendario", "MenuPartite", "&Calendario"),
-        mostra("CalendarioIncontri", "MCalendario", "&Calendario del campionato", "Form2", primaGiornataAndata(),
-               Qt::Key_F5),
-        voce("UltimoTurnoDisputato", "MCalendario", "&Ultimo turno disputato", nessuno, true, E::UltimoTurno, "Form2"),
+        mostra("CalendarioIncontri", "MCalendario", "&Calendario del campionato", IdFinestra::Calendario,
+               primaGiornataAndata(), Qt::Key_F5),
+        voce("UltimoTurnoDisputato", "MCalendario", "&Ultimo turno disputato", nessuno, true, E::UltimoTurno,
+             IdFinestra::Calendario),
         voce("ProssimoTurno", "MCalendario", "&Prossimo turno", Qt::SHIFT | Qt::Key_F5, true, E::ProssimoTurno,
-             "Form2"),
-        mostra("IncontriNonDisputati", "MCalendario", "Partite da &recuperare", "Form42"),
+             IdFinestra::Calendario),
+        mostra("IncontriNonDisputati", "MCalendario", "Partite da &recuperare", IdFinestra::PartiteDaRecuperare),
         menu("MRisultati", "MenuPartite", "&Risultati"),
         voce("InserisciRisultati", "MRisultati", "&Inserisci prossima giornata", Qt::Key_F4, true,
-             E::ProssimaDaInserire, "Form5"),
-        mostra("RicercaRisultati", "MRisultati", "&Ricerca risultati", "Form13", primaGiornataAndata()),
-        voce("VisualizzaFormazioni", "MenuPartite", "&Tabellini completi", nessuno, true, E::Tabellini, "Form3"),
+             E::ProssimaDaInserire, IdFinestra::InserimentoRisultati),
+        mostra("RicercaRisultati", "MRisultati", "&Ricerca risultati", IdFinestra::RicercaRisultati,
+               primaGiornataAndata()),
+        voce("VisualizzaFormazioni", "MenuPartite", "&Tabellini completi", nessuno, true, E::Tabellini,
+             IdFinestra::SchedaPartita),
 
         menu("Classifiche", "", "Cl&assifiche"),
         mostra(
-            "ClassificaGenerale", "Classifiche", "Classifica &generale", "Form6",
+            "ClassificaGenerale", "Classifiche", "Classifica &generale", IdFinestra::Classifica,
             [](Stato& s) { s.ClassificaCompleta = true; }, Qt::Key_F6),
-        mostra("ClassificaParziale", "Classifiche", "Classifica &parziale (da... a...)", "Form7", {},
-               Qt::SHIFT | Qt::Key_F6),
-        mostra("MenuClassificaMarcatori", "Classifiche", "Classifica &marcatori", "Form20", nessunaSquadra(),
-               Qt::CTRL | Qt::Key_F6),
+        mostra("ClassificaParziale", "Classifiche", "Classifica &parziale (da... a...)", IdFinestra::ClassificaParziale,
+               {}, Qt::SHIFT | Qt::Key_F6),
+        mostra("MenuClassificaMarcatori", "Classifiche", "Classifica &marcatori", IdFinestra::Marcatori,
+               nessunaSquadra(), Qt::CTRL | Qt::Key_F6),
         menu("ClassStatistiche", "Classifiche", "&Statistiche"),
-        ricarica("MenuClassificaRigori", "ClassStatistiche", "Classifica &rigori", "Form47", classifica(1)),
-        ricarica("ClassificaFairPlay", "ClassStatistiche", "Classifica &fair play", "Form47", classifica(2)),
-        ricarica("ClassificaAutogol", "ClassStatistiche", "Classifica &autogol", "Form47", classifica(3)),
+        ricarica("MenuClassificaRigori", "ClassStatistiche", "Classifica &rigori", IdFinestra::ClassificheCalcolate,
+                 classifica(1)),
+        ricarica("ClassificaFairPlay", "ClassStatistiche", "Classifica &fair play", IdFinestra::ClassificheCalcolate,
+                 classifica(2)),
+        ricarica("ClassificaAutogol", "ClassStatistiche", "Classifica &autogol", IdFinestra::ClassificheCalcolate,
+                 classifica(3)),
 
         menu("MenuSquadre", "", "&Squadre"),
         menu("GestioneSquadra", "MenuSquadre", "&Gestione"),
-        mostra("VisualizzaRosa", "GestioneSquadra", "Visualizza &rosa", "Form1", {}, Qt::Key_F7),
-        mostra("InformazioniSocietarie", "GestioneSquadra", "&Informazioni societarie", "Form43", nessunaSquadra(),
-               Qt::SHIFT | Qt::Key_F7),
+        mostra("VisualizzaRosa", "GestioneSquadra", "Visualizza &rosa", IdFinestra::Rosa, {}, Qt::Key_F7),
+        mostra("InformazioniSocietarie", "GestioneSquadra", "&Informazioni societarie",
+               IdFinestra::InformazioniSocietarie, nessunaSquadra(), Qt::SHIFT | Qt::Key_F7),
         menu("AndamentoSquadra", "MenuSquadre", "&Andamento"),
-        mostra("TabellaDiMarcia", "AndamentoSquadra", "&Tabella di marcia", "Form21", nessunaSquadra(),
-               Qt::CTRL | Qt::Key_F7),
-        mostra("StatisticheAndamentoSquadra", "AndamentoSquadra", "&Statistiche andamento", "Form22", nessunaSquadra(),
-               Qt::CTRL | Qt::Key_S),
-        mostra("GraficoAndamentoSquadra", "AndamentoSquadra", "&Grafico andamento", "Form23", nessunaSquadra(),
-               Qt::CTRL | Qt::Key_G),
-        mostra("RicercaXSquadra", "MenuSquadre", "&Ricerca risultati", "Form13", primaGiornataAndata()),
+        mostra("TabellaDiMarcia", "AndamentoSquadra", "&Tabella di marcia", IdFinestra::CalendarioSquadra,
+               nessunaSquadra(), Qt::CTRL | Qt::Key_F7),
+        mostra("StatisticheAndamentoSquadra", "AndamentoSquadra", "&Statistiche andamento",
+               IdFinestra::AndamentoSquadra, nessunaSquadra(), Qt::CTRL | Qt::Key_S),
+        mostra("GraficoAndamentoSquadra", "AndamentoSquadra", "&Grafico andamento", IdFinestra::GraficoAndamento,
+               nessunaSquadra(), Qt::CTRL | Qt::Key_G),
+        mostra("RicercaXSquadra", "MenuSquadre", "&Ricerca risultati", IdFinestra::RicercaRisultati,
+               primaGiornataAndata()),
 
         menu("GIocatori", "", "&Giocatori"),
-        mostra("InformazioniPersonali", "GIocatori", "&Schede personali", "Form14",
+        mostra("InformazioniPersonali", "GIocatori", "&Schede personali", IdFinestra::SchedeGiocatori,
                [](Stato& s) { s.CodGiocatoreCorrente = -1; }),
-        mostra("Elencogiocatori", "GIocatori", "&Elenco completo", "Form44"),
-        mostra("ElencoSqualificati", "GIocatori", "Elenco &squalificati", "Form45"),
+        mostra("Elencogiocatori", "GIocatori", "&Elenco completo", IdFinestra::ElencoGiocatori),
+        mostra("ElencoSqualificati", "GIocatori", "Elenco &squalificati", IdFinestra::Squalificati),
         menu("ClassificheGioc", "GIocatori", "&Classifiche"),
-        ricarica("ClassificaPresenze", "ClassificheGioc", "Classifica &presenze", "Form47", classifica(4)),
-        ricarica("ClassificaAmmonizioni", "ClassificheGioc", "Classifica &ammonizioni", "Form47", classifica(5)),
-        ricarica("ClassificaEspulsioni", "ClassificheGioc", "Classifica &espulsioni", "Form47", classifica(6)),
+        ricarica("ClassificaPresenze", "ClassificheGioc", "Classifica &presenze", IdFinestra::ClassificheCalcolate,
+                 classifica(4)),
+        ricarica("ClassificaAmmonizioni", "ClassificheGioc", "Classifica &ammonizioni",
+                 IdFinestra::ClassificheCalcolate, classifica(5)),
+        ricarica("ClassificaEspulsioni", "ClassificheGioc", "Classifica &espulsioni", IdFinestra::ClassificheCalcolate,
+                 classifica(6)),
         menu("Pagelle", "GIocatori", "&Pagelle"),
-        ricarica("MediaVoto", "Pagelle", "&Media voto", "Form47", classifica(7)),
-        ricarica("DreamTeam", "Pagelle", "&Dream Team", "Form47", classifica(9)),
-        ricarica("TopTen", "Pagelle", "&Top Ten", "Form47", classifica(8)),
+        ricarica("MediaVoto", "Pagelle", "&Media voto", IdFinestra::ClassificheCalcolate, classifica(7)),
+        ricarica("DreamTeam", "Pagelle", "&Dream Team", IdFinestra::ClassificheCalcolate, classifica(9)),
+        ricarica("TopTen", "Pagelle", "&Top Ten", IdFinestra::ClassificheCalcolate, classifica(8)),
 
         menu("Grafici", "", "G&rafici"),
         menu("GraficoCampionato", "Grafici", "&Campionato"),
-        mostra("GraficoClassifica", "GraficoCampionato", "&Classifica", "Form24",
+        mostra("GraficoClassifica", "GraficoCampionato", "&Classifica", IdFinestra::GraficoClassifica,
                [](Stato& s) { s.RicalcolaClassifica = true; }),
-        mostra("GraficoGolPerGiornata", "GraficoCampionato", "&Gol per giornata", "Form26"),
-        mostra("GraficoAmmonizioni", "GraficoCampionato", "&Ammonizioni ed espulsioni", "Form30"),
+        mostra("GraficoGolPerGiornata", "GraficoCampionato", "&Gol per giornata", IdFinestra::GraficoGolPerGiornata),
+        mostra("GraficoAmmonizioni", "GraficoCampionato", "&Ammonizioni ed espulsioni", IdFinestra::GraficoCartellini),
         menu("GraficiSquadra", "Grafici", "&Squadra"),
-        mostra("GraficoAndamento", "GraficiSquadra", "&Andamento", "Form23", nessunaSquadra()),
-        mostra("GraficoRisultati", "GraficiSquadra", "&Risultati", "Form27", nessunaSquadra()),
-        mostra("GraficoGolFatti", "GraficiSquadra", "Gol &fatti", "Form28",
+        mostra("GraficoAndamento", "GraficiSquadra", "&Andamento", IdFinestra::GraficoAndamento, nessunaSquadra()),
+        mostra("GraficoRisultati", "GraficiSquadra", "&Risultati", IdFinestra::GraficoRisultati, nessunaSquadra()),
+        mostra("GraficoGolFatti", "GraficiSquadra", "Gol &fatti", IdFinestra::GraficoGol,
                [](Stato& s) {
                    s.SquadraCorrente.clear();
                    s.GolFatti = true;
                }),
-        mostra("GraficoGolSubiti", "GraficiSquadra", "Gol &subiti", "Form28",
+        mostra("GraficoGolSubiti", "GraficiSquadra", "Gol &subiti", IdFinestra::GraficoGol,
                [](Stato& s) {
                    s.SquadraCorrente.clear();
                    s.GolFatti = false;
                }),
         menu("GraficoGiocatore", "Grafici", "&Giocatore"),
-        mostra("GraficoRetiGiocatore", "GraficoGiocatore", "&Reti", "Form31", graficoGiocatore(1)),
-        mostra("GrafAmmonizioniEspGiocatore", "GraficoGiocatore", "&Ammonizioni ed espulsioni", "Form31",
-               graficoGiocatore(2)),
-        mostra("GraficoVotiGiocatore", "GraficoGiocatore", "&Voto", "Form31", graficoGiocatore(3)),
+        mostra("GraficoRetiGiocatore", "GraficoGiocatore", "&Reti", IdFinestra::GraficoGiocatore, graficoGiocatore(1)),
+        mostra("GrafAmmonizioniEspGiocatore", "GraficoGiocatore", "&Ammonizioni ed espulsioni",
+               IdFinestra::GraficoGiocatore, graficoGiocatore(2)),
+        mostra("GraficoVotiGiocatore", "GraficoGiocatore", "&Voto", IdFinestra::GraficoGiocatore, graficoGiocatore(3)),
 
         menu("MenuConfronti", "", "C&onfronti"),
         menu("ConfrSquadre", "MenuConfronti", "&Squadre"),
-        mostra("ConfrTabellino", "ConfrSquadre", "&Tabelle di marcia", "Form25"),
-        mostra("ScontriDiretti", "ConfrSquadre", "&Scontri diretti", "Form32"),
-        mostra("ConfrontoStatistico", "ConfrSquadre", "&Confronto statistico", "Form33"),
-        mostra("And2", "ConfrSquadre", "Andamento di &2 squadre", "Form29", [](Stato& s) { s.ConfrontoDue = true; }),
-        mostra("Andamento4", "ConfrSquadre", "Andamento di &4 squadre", "Form29",
+        mostra("ConfrTabellino", "ConfrSquadre", "&Tabelle di marcia", IdFinestra::ConfrontoTabelle),
+        mostra("ScontriDiretti", "ConfrSquadre", "&Scontri diretti", IdFinestra::ScontriDiretti),
+        mostra("ConfrontoStatistico", "ConfrSquadre", "&Confronto statistico", IdFinestra::ConfrontoStatistico),
+        mostra("And2", "ConfrSquadre", "Andamento di &2 squadre", IdFinestra::GraficoConfrontoAndamento,
+               [](Stato& s) { s.ConfrontoDue = true; }),
+        mostra("Andamento4", "ConfrSquadre", "Andamento di &4 squadre", IdFinestra::GraficoConfrontoAndamento,
                [](Stato& s) { s.ConfrontoDue = false; }),
         menu("ConfrGiocatori", "MenuConfronti", "&Giocatori"),
-        ricarica("ConfrontaVotiGioc", "ConfrGiocatori", "Confronta &voti", "Form34", confrontoGiocatori(1)),
-        ricarica("GraficoPagelle", "ConfrGiocatori", "&Grafico pagelle", "Form34", confrontoGiocatori(2)),
-        ricarica("ConfrontaRetiSegnate", "ConfrGiocatori", "Confronta &reti segnate", "Form34", confrontoGiocatori(3)),
-        ricarica("GraficiRetiGioc", "ConfrGiocatori", "&Grafico reti", "Form34", confrontoGiocatori(4)),
+        ricarica("ConfrontaVotiGioc", "ConfrGiocatori", "Confronta &voti", IdFinestra::ConfrontoGiocatori,
+                 confrontoGiocatori(1)),
+        ricarica("GraficoPagelle", "ConfrGiocatori", "&Grafico pagelle", IdFinestra::ConfrontoGiocatori,
+                 confrontoGiocatori(2)),
+        ricarica("ConfrontaRetiSegnate", "ConfrGiocatori", "Confronta &reti segnate", IdFinestra::ConfrontoGiocatori,
+                 confrontoGiocatori(3)),
+        ricarica("GraficiRetiGioc", "ConfrGiocatori", "&Grafico reti", IdFinestra::ConfrontoGiocatori,
+                 confrontoGiocatori(4)),
 
         menu("HelpMenu", "", "&Help"),
         voce("RichiamaGuida", "HelpMenu", "&Guida di Golvarno", nessuno, false, E::Guida),
@@ -233,7 +251,7 @@ void ultimoTurno()
                               Messaggio::Pulsanti::SiNo, Messaggio::Icona::Critica,
                               TITOLO_ULTIMO) == Messaggio::Risposta::Si) {
             stato().GiornataCorrente = 1;
-            mostraFinestra(QStringLiteral("Form10"));
+            mostraFinestra(IdFinestra::RegistrazioneGiornate);
         }
         return;
     case 2:
@@ -244,7 +262,7 @@ void ultimoTurno()
         break;
     default: break;
     }
-    mostraFinestra(QStringLiteral("Form2"));
+    mostraFinestra(IdFinestra::Calendario);
 }
 
 void tabellini()
@@ -259,7 +277,7 @@ void tabellini()
         return;
     }
     s.CodPartitaCorrente = q.intero(0);
-    mostraFinestra(QStringLiteral("Form3"));
+    mostraFinestra(IdFinestra::SchedaPartita);
 }
 
 // As the main window's close box: every window unloads through its own unload step, so that what they
@@ -304,13 +322,13 @@ void svolgi(const Comando& c)
     case E::Esci: esci(); return;
     case E::CalendarioAutomatico: MostraCalendarioAutomatico(); return;
     case E::ProssimaDaInserire:
-        prossimaGiornata(QStringLiteral("Form5"),
+        prossimaGiornata(IdFinestra::InserimentoRisultati,
                          QStringLiteral("Attenzione. Tutte le giornate del campionato (o almeno quelle inserite) sono "
                                         "state disputate. Non è quindi possibile inserire i risultati. Visualizzare il "
                                         "calendario del campionato?"));
         return;
     case E::ProssimoTurno:
-        prossimaGiornata(QStringLiteral("Form2"),
+        prossimaGiornata(IdFinestra::Calendario,
                          QStringLiteral("Attenzione. Tutte le giornate del campionato (o almeno quelle inserite) sono "
                                         "state disputate. Visualizzare il calendario del campionato dall'inizio?"));
         return;

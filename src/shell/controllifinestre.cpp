@@ -1,6 +1,6 @@
 #include "shell/controllifinestre.h"
 
-#include "core/database.h"
+#include "platform/azione.h"
 #include "platform/icone.h"
 #include "platform/spinner.h"
 
@@ -28,11 +28,9 @@ QGroupBox* Riquadro(const QString& nome, const QString& titolo, QWidget* parent)
     return g;
 }
 
-QPushButton* Pulsante(const QString& nome, const QString& testo, const QString& suggerimento, QWidget* parent)
+QPushButton* Pulsante(const QString& nome, Azione* comando, QWidget* parent)
 {
-    auto* b = new QPushButton(testo, parent);
-    b->setObjectName(nome);
-    b->setToolTip(suggerimento);
+    QPushButton* b = PulsanteDa(comando, nome, parent);
     b->setAutoDefault(false);
     return b;
 }
@@ -102,21 +100,18 @@ ScheletroWizard CostruisciWizard(QWidget* finestra, const QString& icona, const 
     w.pagine = new QStackedWidget(finestra);
     destra->addWidget(w.pagine, 1);
 
-    w.indietro =
-        Pulsante(nomi.indietro, QStringLiteral("Indietro"), QStringLiteral("Torna alla fase precedente"), finestra);
-    w.avanti = Pulsante(nomi.avanti, QStringLiteral("Avanti"), QStringLiteral("Vai alla fase successiva"), finestra);
-    w.annulla = Pulsante(nomi.annulla, QStringLiteral("Annulla"),
-                         QStringLiteral("Abbandona la creazione di un nuovo campionato"), finestra);
-    w.guida = Pulsante(nomi.guida, QStringLiteral("Help"), QStringLiteral("Richiama la guida di Golvarno"), finestra);
+    w.indietro = Azione::crea(QStringLiteral("Indietro"), QStringLiteral("Torna alla fase precedente"), finestra);
+    w.avanti = Azione::crea(QStringLiteral("Avanti"), QStringLiteral("Vai alla fase successiva"), finestra);
+    w.annulla = Azione::crea(QStringLiteral("Annulla"), QStringLiteral("Abbandona la creazione di un nuovo campionato"),
+                             finestra);
+    w.guida = Azione::crea(QStringLiteral("Help"), QStringLiteral("Richiama la guida di Golvarno"), finestra);
     auto* pulsanti = new QHBoxLayout;
     pulsanti->addStretch();
-    pulsanti->addWidget(w.indietro);
-    pulsanti->addWidget(w.avanti);
+    pulsanti->addWidget(Pulsante(nomi.indietro, w.indietro, finestra));
+    pulsanti->addWidget(Pulsante(nomi.avanti, w.avanti, finestra));
     pulsanti->addSpacing(16);
-    pulsanti->addWidget(w.annulla);
-    pulsanti->addWidget(w.guida);
+    pulsanti->addWidget(Pulsante(nomi.annulla, w.annulla, finestra));
+    pulsanti->addWidget(Pulsante(nomi.guida, w.guida, finestra));
     principale->addLayout(pulsanti);
     return w;
 }
-
-QString MotivoErrore(const ErroreDatabase& e) { return e.testo(); }

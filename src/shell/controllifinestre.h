@@ -3,7 +3,7 @@
 #include <initializer_list>
 #include <QString>
 
-class ErroreDatabase;
+class Azione;
 class QGroupBox;
 class QHBoxLayout;
 class QLabel;
@@ -19,7 +19,8 @@ class Spinner;
 QLineEdit* Casella(const QString& nome, const QString& testo, QWidget* parent, int lunghezzaMassima = 0,
                    int larghezza = 0);
 QGroupBox* Riquadro(const QString& nome, const QString& titolo, QWidget* parent);
-QPushButton* Pulsante(const QString& nome, const QString& testo, const QString& suggerimento, QWidget* parent);
+// The push button of `comando` (PulsanteDa); Enter in the window does not press it.
+QPushButton* Pulsante(const QString& nome, Azione* comando, QWidget* parent);
 QLabel* Etichetta(const QString& nome, const QString& testo, QWidget* parent);
 
 // A row of buttons aligned to the right, as at the bottom of a window.
@@ -40,12 +41,10 @@ struct NomiWizard {
 struct ScheletroWizard {
     QLabel* numero = nullptr;  // holds the current step
     QStackedWidget* pagine = nullptr;
-    QPushButton* indietro = nullptr;
-    QPushButton* avanti = nullptr;
-    QPushButton* annulla = nullptr;
-    QPushButton* guida = nullptr;
+    // The commands of the four buttons; the wizard gives them what they run.
+    Azione* indietro = nullptr;
+    Azione* avanti = nullptr;
+    Azione* annulla = nullptr;
+    Azione* guida = nullptr;
 };
 ScheletroWizard CostruisciWizard(QWidget* finestra, const QString& icona, const NomiWizard& nomi);
-
-// The reason of a failure as the user reads it (the statement is only in the log).
-QString MotivoErrore(const ErroreDatabase& e);

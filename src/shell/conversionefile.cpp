@@ -1,6 +1,7 @@
 #include "shell/conversionefile.h"
 
 #include "core/campionato.h"
+#include "core/comando.h"
 #include "core/conversione.h"
 #include "core/database.h"
 #include "core/stato.h"
@@ -51,14 +52,12 @@ void ConversioneFile::ConvertiFileVersione4()
         return;
     }
 
-    try {
-        VerificaFileDaConvertire(origine);
-    } catch (const ErroreDatabase& e) {
-        Messaggio::errore(QStringLiteral("Non è possibile convertire il file:\r") + origine + QStringLiteral("\r\r") +
-                              e.testo(),
-                          QStringLiteral("Conversione file"));
+    const auto nonConvertibile = [&origine](const QString& motivo) {
+        return QStringLiteral("Non è possibile convertire il file:\r") + origine + QStringLiteral("\r\r") + motivo;
+    };
+    if (!EseguiComando(
+            QStringLiteral("Conversione file"), [&] { VerificaFileDaConvertire(origine); }, nonConvertibile))
         return;
-    }
 
     const QString copia = nomeCopia(origine);
     if (copia.isEmpty()) {
@@ -78,17 +77,15 @@ void ConversioneFile::ConvertiFileVersione4()
     // The copy is written and converted on a connection of its own: the championship in use is
     // left alone until the user chooses to open the copy. A failure leaves no copy behind
     // (ConvertiFile deletes it).
-    try {
-        CursoreAttesa();
-        ConvertiFile(origine, copia);
-        CursoreNormale();
-    } catch (const ErroreDatabase& e) {
-        CursoreNormale();
-        Messaggio::errore(QStringLiteral("Non è possibile convertire il file:\r") + origine + QStringLiteral("\r\r") +
-                              e.testo(),
-                          QStringLiteral("Conversione file"));
-        return;
-    }
+    const bool convertito = EseguiComando(
+        QStringLiteral("Conversione file"),
+        [&] {
+            CursoreAttesa();
+            ConvertiFile(origine, copia);
+            CursoreNormale();
+        },
+        nonConvertibile);
+    if (!convertito) return;
 
     if (Messaggio::mostra(QStringLiteral("Il file è stato convertito con successo!\rSi desidera aprirlo adesso?"),
                           Messaggio::Pulsanti::SiNo, Messaggio::Icona::Esclamazione,

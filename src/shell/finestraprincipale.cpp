@@ -3,8 +3,10 @@
 #include "core/campionato.h"
 #include "core/evidenzia.h"
 #include "core/guardia.h"
+#include "core/idfinestre.h"
 #include "core/stato.h"
 #include "core/utilita.h"
+#include "platform/azione.h"
 #include "platform/cartellaprogramma.h"
 #include "platform/finestre.h"
 #include "platform/guida.h"
@@ -46,8 +48,6 @@ FinestraPrincipale::FinestraPrincipale(QWidget* parent) : QMainWindow(parent)
 
     creaMenu();
     creaBarra();
-    aggiornaDisponibilita();
-    connect(&Finestre::istanza(), &Finestre::registrazioneCambiata, this, [this] { aggiornaDisponibilita(); });
 
     // The open-championship check offers this window's open command; loading a championship
     // writes its name into this window's caption.
@@ -103,8 +103,8 @@ void FinestraPrincipale::MDIForm_Activate()
     if (s.PrimaAttivazione) {
         s.PrimaAttivazione = false;
         Impostazioni::leggi();
-        if (s.MostraPrimiPassi && Finestre::istanza().registrata(QStringLiteral("Form49")))
-            Finestre::istanza().mostraModale(QStringLiteral("Form49"));
+        if (s.MostraPrimiPassi && Finestre::istanza().registrata(IdFinestra::Introduzione))
+            Finestre::istanza().mostraModale(IdFinestra::Introduzione);
     }
     // The choice made in the introduction is cleared before it runs, so that the activations
     // the open dialog causes do not run it again.
@@ -120,8 +120,7 @@ void FinestraPrincipale::eseguiPulsante(int indice)
 {
     for (const PulsanteBarra& p : Comandi::barra())
         if (p.indice == indice) {
-            const Comando* c = Comandi::trova(p.comando);
-            if (c && Comandi::disponibile(*c)) Comandi::esegui(p.comando);
+            if (QAction* a = azioni_.value(p.comando)) a->trigger();  // a disabled command does nothing
             return;
         }
 }
@@ -175,15 +174,22 @@ void FinestraPrincipale::creaMenu()
         }
         QMenu* contenitore = menu.value(c.padre);
         if (c.effetto == Effetto::Esci) contenitore->addSeparator();
-        QAction* a = contenitore->addAction(c.testo);
+        // One action per command, shared by its menu item and its toolbar button: it stays disabled
+        // while the command's window is not in this build.
+        auto* a = new Azione(c.testo, this);
         a->setObjectName(c.nome);
         if (!c.tasto.isEmpty()) a->setShortcut(c.tasto);
+        a->richiedeFinestra(c.finestra);
         const QString nome = c.nome;
-        connect(a, &QAction::triggered, this, [nome] { Comandi::esegui(nome); });
+        a->allo([nome] { Comandi::esegui(nome); });
+        contenitore->addAction(a);
         azioni_.insert(c.nome, a);
     }
     for (const PulsanteBarra& p : Comandi::barra())
-        if (QAction* a = azioni_.value(p.comando)) a->setIcon(Icona(p.icona));
+        if (QAction* a = azioni_.value(p.comando)) {
+            a->setIcon(Icona(p.icona));
+            a->setToolTip(p.suggerimento);
+        }
 }
 
 void FinestraPrincipale::creaBarra()
@@ -194,24 +200,11 @@ void FinestraPrincipale::creaBarra()
     barra->setFloatable(false);
     addToolBar(Qt::TopToolBarArea, barra);
     for (const PulsanteBarra& p : Comandi::barra()) {
-        auto* pannello = new Pannello(BASE_EVIDENZIA + p.indice, barra);
-        pannello->setObjectName(QStringLiteral("MButton%1").arg(p.indice));
-        pannello->impostaIcona(Icona(p.icona));
-        pannello->setToolTip(p.suggerimento);
-        const int indice = p.indice;
-        connect(pannello, &Pannello::clicked, this, [this, indice] { eseguiPulsante(indice); });
+        Pannello* pannello = PannelloIconaDa(azioni_.value(p.comando), BASE_EVIDENZIA + p.indice,
+                                             QStringLiteral("MButton%1").arg(p.indice), barra);
         barra->addWidget(pannello);
         pulsanti_.append(pannello);
     }
-}
-
-void FinestraPrincipale::aggiornaDisponibilita()
-{
-    for (const Comando& c : Comandi::tabella())
-        if (QAction* a = azioni_.value(c.nome)) a->setEnabled(Comandi::disponibile(c));
-    const auto& barra = Comandi::barra();
-    for (int i = 0; i < barra.size() && i < pulsanti_.size(); ++i)
-        if (QAction* a = azioni_.value(barra[i].comando)) pulsanti_[i]->setEnabled(a->isEnabled());
 }
 
 void FinestraPrincipale::aggiornaTitolo(const QString& titolo) { setWindowTitle(titolo); }

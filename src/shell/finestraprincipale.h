@@ -25,7 +25,7 @@ public:
     // settings and may show the introduction.
     void MDIForm_Activate();
 
-    // The toolbar's click handler: runs the menu command of the button with that index.
+    // Runs the menu command of the toolbar button with that index, as a click on the button does.
     void eseguiPulsante(int indice);
 
 protected:
@@ -37,7 +37,6 @@ private:
     void MDIForm_Load();
     void creaMenu();
     void creaBarra();
-    void aggiornaDisponibilita();
     void aggiornaTitolo(const QString& titolo);
     void accodaAttivazione();
 

@@ -1,5 +1,6 @@
 #include "shell/finestrecampionato.h"
 
+#include "core/idfinestre.h"
 #include "platform/finestre.h"
 #include "shell/informazionisocietariewindow.h"
 #include "shell/introduzionedialog.h"
@@ -11,10 +12,10 @@
 void RegistraFinestreCampionato()
 {
     Finestre& f = Finestre::istanza();
-    f.registra(QStringLiteral("Form9"), [] { return new NuovoCampionatoWizard; });
-    f.registra(QStringLiteral("Form36"), [] { return new NuovaStagioneWizard; });
-    f.registra(QStringLiteral("Form41"), [] { return new ProprietaCampionatoWindow; });
-    f.registra(QStringLiteral("Form43"), [] { return new InformazioniSocietarieWindow; });
-    f.registra(QStringLiteral("Form46"), [] { return new OpzioniDialog; });
-    f.registra(QStringLiteral("Form49"), [] { return new IntroduzioneDialog; });
+    f.registra(IdFinestra::NuovoCampionato, [] { return new NuovoCampionatoWizard; });
+    f.registra(IdFinestra::NuovaStagione, [] { return new NuovaStagioneWizard; });
+    f.registra(IdFinestra::ProprietaCampionato, [] { return new ProprietaCampionatoWindow; });
+    f.registra(IdFinestra::InformazioniSocietarie, [] { return new InformazioniSocietarieWindow; });
+    f.registra(IdFinestra::Opzioni, [] { return new OpzioniDialog; });
+    f.registra(IdFinestra::Introduzione, [] { return new IntroduzioneDialog; });
 }

@@ -1,8 +1,11 @@
 #include "shell/informazionisocietariewindow.h"
 
+#include "core/comando.h"
 #include "core/database.h"
+#include "core/idfinestre.h"
 #include "core/stato.h"
 #include "core/utilita.h"
+#include "platform/azione.h"
 #include "platform/combocodici.h"
 #include "platform/guida.h"
 #include "platform/icone.h"
@@ -50,7 +53,7 @@ QStringList colonne()
 
 }  // namespace
 
-InformazioniSocietarieWindow::InformazioniSocietarieWindow(QWidget* parent) : Finestra(QStringLiteral("Form43"), parent)
+InformazioniSocietarieWindow::InformazioniSocietarieWindow(QWidget* parent) : Finestra(Id, parent)
 {
     impostaAspetto(TITOLO, QStringLiteral("societa"), CONTESTO_GUIDA);
 
@@ -98,18 +101,26 @@ InformazioniSocietarieWindow::InformazioniSocietarieWindow(QWidget* parent) : Fi
         text10_->moveCursor(QTextCursor::End);
     });
 
-    QPushButton* command4 = Pulsante(QStringLiteral("Command4"), QStringLiteral("Salva modifiche"),
-                                     QStringLiteral("Salva le modifiche apportate ai dati"), this);
-    QPushButton* command2 = Pulsante(QStringLiteral("Command2"), QStringLiteral("Chiudi"),
-                                     QStringLiteral("Chiudere questa finestra"), this);
-    QPushButton* command3 = Pulsante(QStringLiteral("Command3"), QStringLiteral("Help"),
-                                     QStringLiteral("Richiama la guida di Golvarno"), this);
+    QPushButton* command4 = Pulsante(
+        QStringLiteral("Command4"),
+        Azione::crea(QStringLiteral("Salva modifiche"), QStringLiteral("Salva le modifiche apportate ai dati"), this)
+            ->allo([this] { SalvaInfoSocietarie(); }),
+        this);
+    QPushButton* command2 =
+        Pulsante(QStringLiteral("Command2"),
+                 Azione::crea(QStringLiteral("Chiudi"), QStringLiteral("Chiudere questa finestra"), this)->allo([this] {
+                     chiudi();
+                 }),
+                 this);
+    QPushButton* command3 = Pulsante(
+        QStringLiteral("Command3"),
+        Azione::crea(QStringLiteral("Help"), QStringLiteral("Richiama la guida di Golvarno"), this)->allo([this] {
+            Guida::apri(contestoGuida());
+        }),
+        this);
     principale->addLayout(RigaPulsanti({command4, command2, command3}));
 
     connect(combo1_, &ComboCodici::click, this, [this] { CaricaInfoSocietarie(); });
-    connect(command4, &QPushButton::clicked, this, [this] { SalvaInfoSocietarie(); });
-    connect(command2, &QPushButton::clicked, this, [this] { chiudi(); });
-    connect(command3, &QPushButton::clicked, this, [this] { Guida::apri(contestoGuida()); });
 }
 
 void InformazioniSocietarieWindow::carica()
@@ -134,22 +145,22 @@ void InformazioniSocietarieWindow::CaricaInfoSocietarie()
     if (combo1_->currentIndex() < 0) return;
     CursoreAttesa();
     setWindowTitle(TITOLO + QStringLiteral(": ") + combo1_->testo());
-    try {
-        Query q(QStringLiteral("SELECT %1, PENALITA, NOTE FROM SQUADRA WHERE CODICE = ?").arg(colonne().join(", ")),
-                {combo1_->codiceCorrente()});
-        if (q.next()) {
-            for (int i = 0; i < caselle_.size(); ++i) caselle_[i]->setText(NullInVuoto(q.valore(i)));
-            text3_->setText(NullInVuoto(q.valore(int(caselle_.size()))));
-            text10_->setPlainText(NullInVuoto(q.valore(int(caselle_.size()) + 1)));
-        }
-    } catch (const ErroreDatabase& e) {
-        CursoreNormale();
-        Messaggio::errore(QStringLiteral("Impossibile leggere i dati della squadra ") + combo1_->testo() +
-                              QStringLiteral("\r\r") + MotivoErrore(e),
-                          TITOLO);
-        return;
-    }
-    CursoreNormale();
+    const bool letti = EseguiComando(
+        TITOLO,
+        [&] {
+            Query q(QStringLiteral("SELECT %1, PENALITA, NOTE FROM SQUADRA WHERE CODICE = ?").arg(colonne().join(", ")),
+                    {combo1_->codiceCorrente()});
+            if (q.next()) {
+                for (int i = 0; i < caselle_.size(); ++i) caselle_[i]->setText(NullInVuoto(q.valore(i)));
+                text3_->setText(NullInVuoto(q.valore(int(caselle_.size()))));
+                text10_->setPlainText(NullInVuoto(q.valore(int(caselle_.size()) + 1)));
+            }
+        },
+        [this](const QString& motivo) {
+            return QStringLiteral("Impossibile leggere i dati della squadra ") + combo1_->testo() +
+                   QStringLiteral("\r\r") + motivo;
+        });
+    if (letti) CursoreNormale();
 }
 
 void InformazioniSocietarieWindow::SalvaInfoSocietarie()
@@ -171,19 +182,19 @@ void InformazioniSocietarieWindow::SalvaInfoSocietarie()
     }
     valori << VuotoInSpazio(text10_->toPlainText()) << penalita << combo1_->codiceCorrente();
     CursoreAttesa();
-    try {
-        const Query q(QStringLiteral("UPDATE SQUADRA SET %1, NOTE = ?, PENALITA = ? WHERE CODICE = ?")
-                          .arg(assegnazioni.join(", ")),
-                      valori);
-        // A team that has gone from the file since the list was read keeps nothing: the data stay on screen.
-        if (q.righeToccate() == 0)
-            throw ErroreDatabase(QStringLiteral("La squadra non è più nel file: i dati non sono stati salvati."));
-    } catch (const ErroreDatabase& e) {
-        CursoreNormale();
-        Messaggio::errore(QStringLiteral("Impossibile salvare i dati della squadra ") + combo1_->testo() +
-                              QStringLiteral("\r\r") + MotivoErrore(e),
-                          TITOLO);
-        return;
-    }
-    CursoreNormale();
+    const bool salvati = EseguiComando(
+        TITOLO,
+        [&] {
+            const Query q(QStringLiteral("UPDATE SQUADRA SET %1, NOTE = ?, PENALITA = ? WHERE CODICE = ?")
+                              .arg(assegnazioni.join(", ")),
+                          valori);
+            // A team that has gone from the file since the list was read keeps nothing: the data stay on screen.
+            if (q.righeToccate() == 0)
+                throw ErroreDatabase(QStringLiteral("La squadra non è più nel file: i dati non sono stati salvati."));
+        },
+        [this](const QString& motivo) {
+            return QStringLiteral("Impossibile salvare i dati della squadra ") + combo1_->testo() +
+                   QStringLiteral("\r\r") + motivo;
+        });
+    if (salvati) CursoreNormale();
 }

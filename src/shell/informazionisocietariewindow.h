@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/idfinestre.h"
 #include "platform/finestre.h"
 
 #include <QVector>
@@ -13,6 +14,8 @@ class QPlainTextEdit;
 class InformazioniSocietarieWindow : public Finestra {
     Q_OBJECT
 public:
+    static inline const QString& Id = IdFinestra::InformazioniSocietarie;
+
     explicit InformazioniSocietarieWindow(QWidget* parent = nullptr);
 
     void carica() override;

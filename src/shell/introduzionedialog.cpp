@@ -1,6 +1,8 @@
 #include "shell/introduzionedialog.h"
 
+#include "core/comando.h"
 #include "core/database.h"
+#include "core/idfinestre.h"
 #include "core/stato.h"
 #include "core/utilita.h"
 #include "platform/guida.h"
@@ -27,7 +29,7 @@ const char* const AZIONE = "azioneIntroduzione";
 
 }  // namespace
 
-IntroduzioneDialog::IntroduzioneDialog(QWidget* parent) : Finestra(QStringLiteral("Form49"), parent)
+IntroduzioneDialog::IntroduzioneDialog(QWidget* parent) : Finestra(Id, parent)
 {
     impostaAspetto(QStringLiteral("Golvarno 2000 - Introduzione"), QStringLiteral("pallone"), CONTESTO_GUIDA);
     setMinimumSize(440, 330);
@@ -130,14 +132,16 @@ void IntroduzioneDialog::SalvaPrimiPassi()
     Stato& s = stato();
     if (!cliccato_ || !EsisteFile(s.PercorsoImpostazioni)) return;
     const bool mostra = !check1_->isChecked();
-    try {
-        // Without the settings row nothing is stored and the setting in force stays as it is.
-        if (Impostazioni::scrivi({{QStringLiteral("VisualizzaPrimiPassi"), Flag(mostra)}})) s.MostraPrimiPassi = mostra;
-    } catch (const ErroreDatabase& e) {
-        Messaggio::errore(QStringLiteral("Impossibile salvare l'impostazione nel file GOLVARNO.DEF\r\r") +
-                              MotivoErrore(e),
-                          QStringLiteral("Golvarno 2000"));
-    }
+    EseguiComando(
+        QStringLiteral("Golvarno 2000"),
+        [&] {
+            // Without the settings row nothing is stored and the setting in force stays as it is.
+            if (Impostazioni::scrivi({{QStringLiteral("VisualizzaPrimiPassi"), Flag(mostra)}}))
+                s.MostraPrimiPassi = mostra;
+        },
+        [](const QString& motivo) {
+            return QStringLiteral("Impossibile salvare l'impostazione nel file GOLVARNO.DEF\r\r") + motivo;
+        });
 }
 
 void IntroduzioneDialog::paintEvent(QPaintEvent* e)

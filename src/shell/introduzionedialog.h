@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/idfinestre.h"
 #include "platform/finestre.h"
 
 class QCheckBox;
@@ -10,6 +11,8 @@ class QCheckBox;
 class IntroduzioneDialog : public Finestra {
     Q_OBJECT
 public:
+    static inline const QString& Id = IdFinestra::Introduzione;
+
     explicit IntroduzioneDialog(QWidget* parent = nullptr);
 
     void carica() override;

@@ -1,5 +1,7 @@
 #include "shell/nomisquadre.h"
 
+#include "core/database.h"
+
 QString MessaggioApostrofo(const QString& nome)
 {
     return QStringLiteral("Attenzione: bisogna cambiare il nome di: ") + nome +
@@ -36,4 +38,19 @@ QString ProblemaNomeSquadra(const QString& nome, const QStringList& altri)
             .arg(LunghezzaNomeSquadra);
     if (NomeGiaUsato(nome, altri)) return MessaggioNomeDoppio(nome);
     return QString();
+}
+
+QString RinominaSquadra(int codice, const QString& vecchio, const QString& nuovo)
+{
+    Transazione t;
+    // The team may have gone from the file since its name was read: then nothing is renamed at all.
+    if (Query("UPDATE SQUADRA SET NOME = ? WHERE CODICE = ?", {nuovo, codice}).righeToccate() == 0)
+        return QStringLiteral("La squadra %1 non è più nel file: il nome non è stato cambiato.").arg(vecchio);
+    Esegui("UPDATE PARTITA SET SQ1 = ? WHERE SQ1 = ?", {nuovo, vecchio});
+    Esegui("UPDATE PARTITA SET SQ2 = ? WHERE SQ2 = ?", {nuovo, vecchio});
+    Esegui("UPDATE GIORNATA SET RIPOSA = ? WHERE RIPOSA = ?", {nuovo, vecchio});
+    Esegui("UPDATE PRESENZE SET SQUADRA = ? WHERE SQUADRA = ?", {nuovo, vecchio});
+    Esegui("UPDATE RETI SET SQUADRA = ? WHERE SQUADRA = ?", {nuovo, vecchio});
+    t.commit();
+    return {};
 }

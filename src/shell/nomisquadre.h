@@ -32,3 +32,9 @@ int PrimoNomeDoppio(const QStringList& nomi);
 
 // True when `nome` equals one of `altri`, ignoring case.
 bool NomeGiaUsato(const QString& nome, const QStringList& altri);
+
+// Gives team `codice` the name `nuovo` in place of `vecchio` wherever the file names it: the team
+// itself, both sides of the pairings, the resting team of the match days, the appearances and the
+// goals, in one transaction. Returns why it renamed nothing (the team is no longer in the file), or ""
+// when done. Throws ErroreDatabase when the file fails, having changed nothing.
+QString RinominaSquadra(int codice, const QString& vecchio, const QString& nuovo);

@@ -1,8 +1,11 @@
 #include "shell/nuovastagionewizard.h"
 
+#include "core/comando.h"
 #include "core/database.h"
+#include "core/idfinestre.h"
 #include "core/stato.h"
 #include "core/utilita.h"
+#include "platform/azione.h"
 #include "platform/icone.h"
 #include "platform/messaggio.h"
 #include "platform/spinner.h"
@@ -32,7 +35,7 @@ constexpr int CONTESTO_GUIDA = 51;
 
 }  // namespace
 
-NuovaStagioneWizard::NuovaStagioneWizard(QWidget* parent) : Finestra(QStringLiteral("Form36"), parent)
+NuovaStagioneWizard::NuovaStagioneWizard(QWidget* parent) : Finestra(Id, parent)
 {
     impostaAspetto(TITOLO, QStringLiteral("calendario"), CONTESTO_GUIDA);
 
@@ -43,17 +46,17 @@ NuovaStagioneWizard::NuovaStagioneWizard(QWidget* parent) : Finestra(QStringLite
          QStringLiteral("Command3"), QStringLiteral("Command4")});
     label7_ = scheletro.numero;
     fasi_ = scheletro.pagine;
-    command1_ = scheletro.indietro;
-    command2_ = scheletro.avanti;
+    indietro_ = scheletro.indietro;
+    avanti_ = scheletro.avanti;
     frame1_ = costruisciFaseFile();
     frame2_ = costruisciFaseEliminate();
     frame3_ = costruisciFaseNuove();
     frame4_ = costruisciFaseRiepilogo();
     for (QGroupBox* f : {frame1_, frame2_, frame3_, frame4_}) fasi_->addWidget(f);
 
-    connect(command1_, &QPushButton::clicked, this, [this] { indietro(); });
-    connect(command2_, &QPushButton::clicked, this, [this] { avanti(); });
-    connect(scheletro.annulla, &QPushButton::clicked, this, [this] { chiudi(); });
+    indietro_->allo([this] { indietro(); });
+    avanti_->allo([this] { avanti(); });
+    scheletro.annulla->allo([this] { chiudi(); });
     // The Help button of this wizard has no action of its own; F1 opens the help at its topic.
 }
 
@@ -222,7 +225,7 @@ void NuovaStagioneWizard::mostraPagina(QGroupBox* frame, const QString& numero)
 
 void NuovaStagioneWizard::MostraFaseNuovoFile()
 {
-    command1_->setEnabled(false);
+    indietro_->impostaDisponibile(false);
     mostraPagina(frame1_, QStringLiteral("1"));
 }
 
@@ -255,17 +258,17 @@ void NuovaStagioneWizard::ControllaNomeFile()
         Messaggio::errore(problema, TITOLO_FILE);
         return;
     }
-    command1_->setEnabled(true);
-    command2_->setText(QStringLiteral("Avanti"));
-    command2_->setToolTip(QStringLiteral("Vai alla fase successiva"));
+    indietro_->impostaDisponibile(true);
+    avanti_->setText(QStringLiteral("Avanti"));
+    avanti_->setToolTip(QStringLiteral("Vai alla fase successiva"));
     mostraPagina(frame2_, QStringLiteral("2"));
 }
 
 void NuovaStagioneWizard::MostraFaseNuoveSquadre()
 {
     mostraPagina(frame3_, QStringLiteral("3"));
-    command2_->setText(QStringLiteral("Avanti"));
-    command2_->setToolTip(QStringLiteral("Vai alla fase successiva"));
+    avanti_->setText(QStringLiteral("Avanti"));
+    avanti_->setToolTip(QStringLiteral("Vai alla fase successiva"));
     int spuntate = 0;
     for (int i = 0; i < stato().NumeroSquadre && i < int(check1_.size()); ++i)
         if (check1_[i]->isChecked()) ++spuntate;
@@ -336,8 +339,8 @@ void NuovaStagioneWizard::MostraRiepilogo()
 {
     list1_->clear();
     list2_->clear();
-    command2_->setText(QStringLiteral("Fatto"));
-    command2_->setToolTip(QStringLiteral("Crea il nuovo campionato!"));
+    avanti_->setText(QStringLiteral("Fatto"));
+    avanti_->setToolTip(QStringLiteral("Crea il nuovo campionato!"));
     mostraPagina(frame4_, QStringLiteral("4"));
     text6_->setText(NomeNuovoFile);
     text7_->setText(text3_->text());
@@ -358,16 +361,13 @@ void NuovaStagioneWizard::CompletaNuovaStagione()
     dati.squadreDaInserire = SquadreDaInserire;
 
     CursoreAttesa();
-    try {
-        CreaFileNuovaStagione(percorso, dati);
-    } catch (const ErroreDatabase& e) {
-        CursoreNormale();
-        Messaggio::errore(QStringLiteral("Impossibile creare il nuovo campionato ") + NomeNuovoFile +
-                              QStringLiteral("\r\r") + MotivoErrore(e) +
-                              QStringLiteral("\r\rIl campionato in uso resta aperto."),
-                          TITOLO);
+    if (!EseguiComando(
+            TITOLO, [&] { CreaFileNuovaStagione(percorso, dati); },
+            [this](const QString& motivo) {
+                return QStringLiteral("Impossibile creare il nuovo campionato ") + NomeNuovoFile +
+                       QStringLiteral("\r\r") + motivo + QStringLiteral("\r\rIl campionato in uso resta aperto.");
+            }))
         return;
-    }
     CursoreNormale();
 
     if (ApriCampionatoCreato(percorso, TITOLO, id())) chiudi();

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "core/idfinestre.h"
 #include "platform/finestre.h"
 
 #include <QStringList>
 #include <QVector>
 
 class QCheckBox;
+class Azione;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -19,6 +21,8 @@ class QStackedWidget;
 class NuovaStagioneWizard : public Finestra {
     Q_OBJECT
 public:
+    static inline const QString& Id = IdFinestra::NuovaStagione;
+
     explicit NuovaStagioneWizard(QWidget* parent = nullptr);
 
     void carica() override;
@@ -64,8 +68,8 @@ private:
     QListWidget* list1_ = nullptr;
     QListWidget* list2_ = nullptr;
 
-    QPushButton* command1_ = nullptr;  // Indietro
-    QPushButton* command2_ = nullptr;  // Avanti / Fatto
+    Azione* indietro_ = nullptr;
+    Azione* avanti_ = nullptr;  // Avanti / Fatto
 
     QString NomeNuovoFile;
     QStringList SquadreDaEliminare;

@@ -1,8 +1,11 @@
 #include "shell/nuovocampionatowizard.h"
 
+#include "core/comando.h"
 #include "core/database.h"
+#include "core/idfinestre.h"
 #include "core/stato.h"
 #include "core/utilita.h"
+#include "platform/azione.h"
 #include "platform/guida.h"
 #include "platform/icone.h"
 #include "platform/messaggio.h"
@@ -30,7 +33,7 @@ constexpr int CONTESTO_GUIDA = 50;
 
 }  // namespace
 
-NuovoCampionatoWizard::NuovoCampionatoWizard(QWidget* parent) : Finestra(QStringLiteral("Form9"), parent)
+NuovoCampionatoWizard::NuovoCampionatoWizard(QWidget* parent) : Finestra(Id, parent)
 {
     impostaAspetto(TITOLO, QStringLiteral("nuovo"), CONTESTO_GUIDA);
 
@@ -41,8 +44,8 @@ NuovoCampionatoWizard::NuovoCampionatoWizard(QWidget* parent) : Finestra(QString
          QStringLiteral("Command2"), QStringLiteral("Command3")});
     label11_ = scheletro.numero;
     fasi_ = scheletro.pagine;
-    command1_ = scheletro.indietro;
-    command4_ = scheletro.avanti;
+    indietro_ = scheletro.indietro;
+    avanti_ = scheletro.avanti;
     frame1_ = Riquadro(QStringLiteral("Frame1"), QStringLiteral("Informazioni generali"), fasi_);
     frame2_ = Riquadro(QStringLiteral("Frame2"), QStringLiteral("Squadre iscritte"), fasi_);
     costruisciFaseDati(frame1_);
@@ -50,10 +53,10 @@ NuovoCampionatoWizard::NuovoCampionatoWizard(QWidget* parent) : Finestra(QString
     fasi_->addWidget(frame1_);
     fasi_->addWidget(frame2_);
 
-    connect(command1_, &QPushButton::clicked, this, [this] { MostraFaseDatiGenerali(); });
-    connect(command4_, &QPushButton::clicked, this, [this] { avanti(); });
-    connect(scheletro.annulla, &QPushButton::clicked, this, [this] { chiudi(); });
-    connect(scheletro.guida, &QPushButton::clicked, this, [this] { Guida::apri(contestoGuida()); });
+    indietro_->allo([this] { MostraFaseDatiGenerali(); });
+    avanti_->allo([this] { avanti(); });
+    scheletro.annulla->allo([this] { chiudi(); });
+    scheletro.guida->allo([this] { Guida::apri(contestoGuida()); });
 
     MostraFaseDatiGenerali();
 }
@@ -150,20 +153,20 @@ int NuovoCampionatoWizard::numeroSquadre() const { return Val(text4_->text()); }
 void NuovoCampionatoWizard::MostraFaseDatiGenerali()
 {
     fasi_->setCurrentWidget(frame1_);
-    command1_->setEnabled(false);
-    command4_->setText(QStringLiteral("Avanti"));
-    command4_->setToolTip(QStringLiteral("Vai alla fase successiva"));
+    indietro_->impostaDisponibile(false);
+    avanti_->setText(QStringLiteral("Avanti"));
+    avanti_->setToolTip(QStringLiteral("Vai alla fase successiva"));
     label11_->setText(QStringLiteral("1"));
 }
 
 void NuovoCampionatoWizard::MostraFaseSquadre()
 {
     fasi_->setCurrentWidget(frame2_);
-    command4_->setToolTip(QStringLiteral("Crea il nuovo campionato!"));
+    avanti_->setToolTip(QStringLiteral("Crea il nuovo campionato!"));
     const int n = numeroSquadre();
     for (int i = 0; i < Righe; ++i) righe_[i]->setVisible(i < n);
-    command1_->setEnabled(true);
-    command4_->setText(QStringLiteral("Fatto"));
+    indietro_->impostaDisponibile(true);
+    avanti_->setText(QStringLiteral("Fatto"));
     label11_->setText(QStringLiteral("2"));
 }
 
@@ -255,15 +258,12 @@ void NuovoCampionatoWizard::fatto()
     if (!ChiudiFinestreDelCampionato(id(), QStringLiteral("Il nuovo campionato non è stato creato."), TITOLO)) return;
 
     CursoreAttesa();
-    try {
-        CreaFileNuovoCampionato(percorso, dati);
-    } catch (const ErroreDatabase& e) {
-        CursoreNormale();
-        Messaggio::errore(QStringLiteral("Impossibile creare il file ") + percorso + QStringLiteral("\r\r") +
-                              MotivoErrore(e),
-                          TITOLO);
+    if (!EseguiComando(
+            TITOLO, [&] { CreaFileNuovoCampionato(percorso, dati); },
+            [&percorso](const QString& motivo) {
+                return QStringLiteral("Impossibile creare il file ") + percorso + QStringLiteral("\r\r") + motivo;
+            }))
         return;
-    }
     CursoreNormale();
 
     if (ApriCampionatoCreato(percorso, TITOLO, id())) chiudi();

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "core/idfinestre.h"
 #include "platform/finestre.h"
 
 #include <QVector>
 
+class Azione;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -15,6 +17,8 @@ class QStackedWidget;
 class NuovoCampionatoWizard : public Finestra {
     Q_OBJECT
 public:
+    static inline const QString& Id = IdFinestra::NuovoCampionato;
+
     explicit NuovoCampionatoWizard(QWidget* parent = nullptr);
 
     void attiva() override;
@@ -51,6 +55,6 @@ private:
     QVector<QWidget*> righe_;   // Shape1(i): label and name box of row i + 1
     QVector<QLineEdit*> nomi_;  // Text8(i)
 
-    QPushButton* command1_ = nullptr;  // Indietro
-    QPushButton* command4_ = nullptr;  // Avanti / Fatto
+    Azione* indietro_ = nullptr;
+    Azione* avanti_ = nullptr;  // Avanti / Fatto
 };

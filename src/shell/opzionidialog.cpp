@@ -1,8 +1,11 @@
 #include "shell/opzionidialog.h"
 
+#include "core/comando.h"
 #include "core/database.h"
+#include "core/idfinestre.h"
 #include "core/stato.h"
 #include "core/utilita.h"
+#include "platform/azione.h"
 #include "platform/guida.h"
 #include "platform/icone.h"
 #include "platform/messaggio.h"
@@ -28,7 +31,7 @@ QRadioButton* opzione(const QString& nome, const QString& testo, QWidget* parent
 
 }  // namespace
 
-OpzioniDialog::OpzioniDialog(QWidget* parent) : Finestra(QStringLiteral("Form46"), parent)
+OpzioniDialog::OpzioniDialog(QWidget* parent) : Finestra(Id, parent)
 {
     impostaAspetto(QStringLiteral("Opzioni di visualizzazione"), QStringLiteral("opzioni"), CONTESTO_GUIDA);
 
@@ -49,17 +52,24 @@ OpzioniDialog::OpzioniDialog(QWidget* parent) : Finestra(QStringLiteral("Form46"
     principale->addWidget(frame2);
     principale->addStretch();
 
-    QPushButton* command1 = Pulsante(QStringLiteral("Command1"), QStringLiteral("Ok"),
-                                     QStringLiteral("Salva le impostazioni definite"), this);
-    QPushButton* command2 = Pulsante(QStringLiteral("Command2"), QStringLiteral("Annulla"),
-                                     QStringLiteral("Non cambiare le impostazioni attuali"), this);
-    QPushButton* command3 = Pulsante(QStringLiteral("Command3"), QStringLiteral("Help"),
-                                     QStringLiteral("Richiama la guida di Golvarno"), this);
+    QPushButton* command1 = Pulsante(
+        QStringLiteral("Command1"),
+        Azione::crea(QStringLiteral("Ok"), QStringLiteral("Salva le impostazioni definite"), this)->allo([this] {
+            ok();
+        }),
+        this);
+    QPushButton* command2 =
+        Pulsante(QStringLiteral("Command2"),
+                 Azione::crea(QStringLiteral("Annulla"), QStringLiteral("Non cambiare le impostazioni attuali"), this)
+                     ->allo([this] { chiudi(); }),
+                 this);
+    QPushButton* command3 = Pulsante(
+        QStringLiteral("Command3"),
+        Azione::crea(QStringLiteral("Help"), QStringLiteral("Richiama la guida di Golvarno"), this)->allo([this] {
+            Guida::apri(contestoGuida());
+        }),
+        this);
     principale->addLayout(RigaPulsanti({command1, command2, command3}));
-
-    connect(command1, &QPushButton::clicked, this, [this] { ok(); });
-    connect(command2, &QPushButton::clicked, this, [this] { chiudi(); });
-    connect(command3, &QPushButton::clicked, this, [this] { Guida::apri(contestoGuida()); });
 }
 
 void OpzioniDialog::carica()
@@ -77,17 +87,18 @@ void OpzioniDialog::ok()
     s.FormatoNome = option3_->isChecked() ? 3 : option2_->isChecked() ? 2 : 1;
     s.MostraVoti = check1_->isChecked();
     if (EsisteFile(s.PercorsoImpostazioni)) {
-        try {
-            // A settings table without its row saves nothing, and says nothing.
-            Impostazioni::scrivi({{QStringLiteral("VisualizzaPrimiPassi"), Flag(s.MostraPrimiPassi)},
-                                  {QStringLiteral("VisualizzaScheda"), Flag(s.MostraSchedaCampionato)},
-                                  {QStringLiteral("VisualizzaVoti"), Flag(s.MostraVoti)},
-                                  {QStringLiteral("ViewOption"), s.FormatoNome}});
-        } catch (const ErroreDatabase& e) {
-            Messaggio::errore(QStringLiteral("Impossibile salvare le impostazioni nel file GOLVARNO.DEF\r\r") +
-                                  MotivoErrore(e),
-                              QStringLiteral("Golvarno 2000"));
-        }
+        EseguiComando(
+            QStringLiteral("Golvarno 2000"),
+            [&] {
+                // A settings table without its row saves nothing, and says nothing.
+                Impostazioni::scrivi({{QStringLiteral("VisualizzaPrimiPassi"), Flag(s.MostraPrimiPassi)},
+                                      {QStringLiteral("VisualizzaScheda"), Flag(s.MostraSchedaCampionato)},
+                                      {QStringLiteral("VisualizzaVoti"), Flag(s.MostraVoti)},
+                                      {QStringLiteral("ViewOption"), s.FormatoNome}});
+            },
+            [](const QString& motivo) {
+                return QStringLiteral("Impossibile salvare le impostazioni nel file GOLVARNO.DEF\r\r") + motivo;
+            });
     } else {
         Messaggio::mostra(
             QStringLiteral("Attenzione: manca il file GOLVARNO.DEF \r\rNon è possibile salvare le impostazioni."),

@@ -1,9 +1,12 @@
 #include "shell/proprietacampionatowindow.h"
 
 #include "core/campionato.h"
+#include "core/comando.h"
 #include "core/database.h"
+#include "core/idfinestre.h"
 #include "core/stato.h"
 #include "core/utilita.h"
+#include "platform/azione.h"
 #include "platform/guida.h"
 #include "platform/icone.h"
 #include "platform/messaggio.h"
@@ -29,7 +32,7 @@ constexpr int CONTESTO_GUIDA = 52;
 
 }  // namespace
 
-ProprietaCampionatoWindow::ProprietaCampionatoWindow(QWidget* parent) : Finestra(QStringLiteral("Form41"), parent)
+ProprietaCampionatoWindow::ProprietaCampionatoWindow(QWidget* parent) : Finestra(Id, parent)
 {
     impostaAspetto(TITOLO, QStringLiteral("proprieta"), CONTESTO_GUIDA);
 
@@ -86,23 +89,33 @@ ProprietaCampionatoWindow::ProprietaCampionatoWindow(QWidget* parent) : Finestra
     list1_ = new QListWidget(frame4);
     list1_->setObjectName(QStringLiteral("List1"));
     v4->addWidget(list1_, 1);
-    QPushButton* command1 = Pulsante(QStringLiteral("Command1"), QStringLiteral("Rinomina"),
-                                     QStringLiteral("Cambia il nome della squadra selezionata"), frame4);
+    QPushButton* command1 = Pulsante(
+        QStringLiteral("Command1"),
+        Azione::crea(QStringLiteral("Rinomina"), QStringLiteral("Cambia il nome della squadra selezionata"), this)
+            ->allo([this] { rinomina(); }),
+        frame4);
     v4->addWidget(command1);
     corpo->addWidget(frame4, 2);
 
-    QPushButton* command2 = Pulsante(QStringLiteral("Command2"), QStringLiteral("Salva modifiche"),
-                                     QStringLiteral("Salva le modifiche apportate ai dati del campionato"), this);
-    QPushButton* command3 = Pulsante(QStringLiteral("Command3"), QStringLiteral("Chiudi"),
-                                     QStringLiteral("Chiudere questa finestra"), this);
-    QPushButton* command4 = Pulsante(QStringLiteral("Command4"), QStringLiteral("Help"),
-                                     QStringLiteral("Richiama guida di Golvarno"), this);
+    QPushButton* command2 =
+        Pulsante(QStringLiteral("Command2"),
+                 Azione::crea(QStringLiteral("Salva modifiche"),
+                              QStringLiteral("Salva le modifiche apportate ai dati del campionato"), this)
+                     ->allo([this] { salva(); }),
+                 this);
+    QPushButton* command3 =
+        Pulsante(QStringLiteral("Command3"),
+                 Azione::crea(QStringLiteral("Chiudi"), QStringLiteral("Chiudere questa finestra"), this)->allo([this] {
+                     chiudi();
+                 }),
+                 this);
+    QPushButton* command4 =
+        Pulsante(QStringLiteral("Command4"),
+                 Azione::crea(QStringLiteral("Help"), QStringLiteral("Richiama guida di Golvarno"), this)->allo([this] {
+                     Guida::apri(contestoGuida());
+                 }),
+                 this);
     principale->addLayout(RigaPulsanti({command2, command3, command4}));
-
-    connect(command1, &QPushButton::clicked, this, [this] { rinomina(); });
-    connect(command2, &QPushButton::clicked, this, [this] { salva(); });
-    connect(command3, &QPushButton::clicked, this, [this] { chiudi(); });
-    connect(command4, &QPushButton::clicked, this, [this] { Guida::apri(contestoGuida()); });
 }
 
 void ProprietaCampionatoWindow::carica()
@@ -133,28 +146,27 @@ void ProprietaCampionatoWindow::salva()
         }
     }
     CursoreAttesa();
-    try {
-        const Query q("UPDATE CAMPIONATO SET DENOM = ?, PUNTIVIT = ?, PUNTIX = ?, PUNTISC = ?, NUMERAZIONE = ? "
-                      "WHERE CODCAMP = (SELECT MIN(CODCAMP) FROM CAMPIONATO)",
-                      {VuotoInSpazio(text4_->text()), Val(text1_->text()), Val(text2_->text()), Val(text3_->text()),
-                       option1_->isChecked() ? 1 : 2});
-        // A file without the championship's row has nowhere to keep them: the edits stay on screen.
-        if (q.righeToccate() == 0)
-            throw ErroreDatabase(QStringLiteral("Il file non contiene i dati generali del campionato: le modifiche "
-                                                "non sono state salvate."));
-    } catch (const ErroreDatabase& e) {
-        CursoreNormale();
-        Messaggio::errore(QStringLiteral("Impossibile salvare le proprietà del campionato.\r\r") + MotivoErrore(e),
-                          TITOLO);
-        return;
-    }
+    const bool salvate = EseguiComando(
+        TITOLO,
+        [&] {
+            const Query q("UPDATE CAMPIONATO SET DENOM = ?, PUNTIVIT = ?, PUNTIX = ?, PUNTISC = ?, NUMERAZIONE = ? "
+                          "WHERE CODCAMP = (SELECT MIN(CODCAMP) FROM CAMPIONATO)",
+                          {VuotoInSpazio(text4_->text()), Val(text1_->text()), Val(text2_->text()), Val(text3_->text()),
+                           option1_->isChecked() ? 1 : 2});
+            // A file without the championship's row has nowhere to keep them: the edits stay on screen.
+            if (q.righeToccate() == 0)
+                throw ErroreDatabase(QStringLiteral("Il file non contiene i dati generali del campionato: le "
+                                                    "modifiche non sono state salvate."));
+        },
+        [](const QString& motivo) {
+            return QStringLiteral("Impossibile salvare le proprietà del campionato.\r\r") + motivo;
+        });
+    if (!salvate) return;
     CursoreNormale();
     // The reload closes this window with every other one and applies the new settings everywhere.
-    try {
-        CaricaCampionato();
-    } catch (const ErroreDatabase& e) {
-        Messaggio::errore(QStringLiteral("Impossibile rileggere il campionato.\r\r") + MotivoErrore(e), TITOLO);
-    }
+    EseguiComando(
+        TITOLO, [] { CaricaCampionato(); },
+        [](const QString& motivo) { return QStringLiteral("Impossibile rileggere il campionato.\r\r") + motivo; });
 }
 
 QString ProprietaCampionatoWindow::problemaNuovoNome(const QString& nuovo, int posizione) const
@@ -163,21 +175,6 @@ QString ProprietaCampionatoWindow::problemaNuovoNome(const QString& nuovo, int p
     for (int i = 0; i < list1_->count(); ++i)
         if (i != posizione) altri << list1_->item(i)->text();
     return ProblemaNomeSquadra(nuovo, altri);
-}
-
-void ProprietaCampionatoWindow::scriviNuovoNome(int codice, const QString& vecchio, const QString& nuovo)
-{
-    Transazione t;
-    // The team may have gone from the file since the list was read: then nothing is renamed at all.
-    if (Query("UPDATE SQUADRA SET NOME = ? WHERE CODICE = ?", {nuovo, codice}).righeToccate() == 0)
-        throw ErroreDatabase(
-            QStringLiteral("La squadra %1 non è più nel file: il nome non è stato cambiato.").arg(vecchio));
-    Esegui("UPDATE PARTITA SET SQ1 = ? WHERE SQ1 = ?", {nuovo, vecchio});
-    Esegui("UPDATE PARTITA SET SQ2 = ? WHERE SQ2 = ?", {nuovo, vecchio});
-    Esegui("UPDATE GIORNATA SET RIPOSA = ? WHERE RIPOSA = ?", {nuovo, vecchio});
-    Esegui("UPDATE PRESENZE SET SQUADRA = ? WHERE SQUADRA = ?", {nuovo, vecchio});
-    Esegui("UPDATE RETI SET SQUADRA = ? WHERE SQUADRA = ?", {nuovo, vecchio});
-    t.commit();
 }
 
 void ProprietaCampionatoWindow::rinomina()
@@ -207,14 +204,18 @@ void ProprietaCampionatoWindow::rinomina()
     Stato& s = stato();
     const int indice = posizione + 1;
     if (indice >= s.Squadre.size()) return;
+    const auto nonRinominata = [&vecchio](const QString& motivo) {
+        return QStringLiteral("Impossibile rinominare la squadra ") + vecchio + QStringLiteral("\r\r") + motivo;
+    };
     CursoreAttesa();
-    try {
-        scriviNuovoNome(s.Squadre[indice].Codice.toInt(), vecchio, nuovo);
-    } catch (const ErroreDatabase& e) {
+    QString rifiuto;
+    if (!EseguiComando(
+            TITOLO_RINOMINA, [&] { rifiuto = RinominaSquadra(s.Squadre[indice].Codice.toInt(), vecchio, nuovo); },
+            nonRinominata))
+        return;
+    if (!rifiuto.isEmpty()) {
         CursoreNormale();
-        Messaggio::errore(QStringLiteral("Impossibile rinominare la squadra ") + vecchio + QStringLiteral("\r\r") +
-                              MotivoErrore(e),
-                          TITOLO_RINOMINA);
+        Messaggio::errore(nonRinominata(rifiuto), TITOLO_RINOMINA);
         return;
     }
     s.Squadre[indice].Nome = nuovo;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/idfinestre.h"
 #include "platform/finestre.h"
 
 class QLineEdit;
@@ -11,6 +12,8 @@ class QRadioButton;
 class ProprietaCampionatoWindow : public Finestra {
     Q_OBJECT
 public:
+    static inline const QString& Id = IdFinestra::ProprietaCampionato;
+
     explicit ProprietaCampionatoWindow(QWidget* parent = nullptr);
 
     void carica() override;

@@ -3,8 +3,10 @@
 #include "core/cercagiornate.h"
 #include "core/comando.h"
 #include "core/database.h"
+#include "core/idfinestre.h"
 #include "core/stato.h"
 #include "core/utilita.h"
+#include "platform/azione.h"
 #include "platform/guida.h"
 #include "platform/icone.h"
 #include "platform/messaggio.h"
@@ -26,7 +28,6 @@
 
 namespace {
 
-const QString ID = QStringLiteral("Form53");
 const QString TITOLO = QStringLiteral("Scheda del campionato");
 constexpr int RUOLO_CHIAVE = Qt::UserRole;
 
@@ -60,7 +61,7 @@ int LarghezzaNecessaria(const QTreeWidget* t, int c)
 
 }  // namespace
 
-SchedaCampionatoWindow::SchedaCampionatoWindow(QWidget* parent) : Finestra(ID, parent)
+SchedaCampionatoWindow::SchedaCampionatoWindow(QWidget* parent) : Finestra(Id, parent)
 {
     setWindowTitle(TITOLO);
     setWindowIcon(Icona(QStringLiteral("scheda")));
@@ -103,24 +104,27 @@ SchedaCampionatoWindow::SchedaCampionatoWindow(QWidget* parent) : Finestra(ID, p
     casella_ = new QCheckBox(QStringLiteral("Non visualizzare questa finestra all'apertura di un campionato"), this);
     casella_->setObjectName(QStringLiteral("Check1"));
 
-    dettagli_ = new QPushButton(QStringLiteral("Dettagli"), this);
-    dettagli_->setObjectName(QStringLiteral("Command1"));
-    chiudi_ = new QPushButton(QStringLiteral("Chiudi"), this);
-    chiudi_->setObjectName(QStringLiteral("Command3"));
-    chiudi_->setToolTip(QStringLiteral("Chiudere questa finestra"));
-    guida_ = new QPushButton(QStringLiteral("Guida"), this);
-    guida_->setObjectName(QStringLiteral("Command2"));
-    guida_->setToolTip(QStringLiteral("Richiamare la guida di Golvarno"));
-    for (QPushButton* b : {dettagli_, chiudi_, guida_}) b->setMinimumWidth(150);
+    dettagli_ = (new Azione(QStringLiteral("Dettagli"), this))->allo([this] { azione(); });
+    auto* chiusura =
+        Azione::crea(QStringLiteral("Chiudi"), QStringLiteral("Chiudere questa finestra"), this)->allo([this] {
+            chiudi();
+        });
+    auto* aiuto =
+        Azione::crea(QStringLiteral("Guida"), QStringLiteral("Richiamare la guida di Golvarno"), this)->allo([this] {
+            Guida::apri(contestoGuida());
+        });
+    auto* pulsanti = new QHBoxLayout;
+    for (const auto& [comando, nome] :
+         {std::pair<Azione*, const char*>{dettagli_, "Command1"}, {chiusura, "Command3"}, {aiuto, "Command2"}}) {
+        QPushButton* b = PulsanteDa(comando, QLatin1String(nome), this);
+        b->setMinimumWidth(150);
+        pulsanti->addWidget(b);
+    }
+    pulsanti->addStretch(1);
 
     auto* riquadri = new QHBoxLayout;
     riquadri->addWidget(cornice1, 2);
     riquadri->addWidget(cornice2, 5);
-    auto* pulsanti = new QHBoxLayout;
-    pulsanti->addWidget(dettagli_);
-    pulsanti->addWidget(chiudi_);
-    pulsanti->addWidget(guida_);
-    pulsanti->addStretch(1);
     auto* tutto = new QVBoxLayout(this);
     tutto->addLayout(riquadri, 1);
     tutto->addWidget(casella_);
@@ -138,10 +142,6 @@ SchedaCampionatoWindow::SchedaCampionatoWindow(QWidget* parent) : Finestra(ID, p
         correnteAlClic_ = nullptr;
     });
     connect(casella_, &QCheckBox::clicked, this, [this] { casellaCliccata_ = true; });
-    connect(dettagli_, &QPushButton::clicked, this, &SchedaCampionatoWindow::azione);
-    connect(chiudi_, &QPushButton::clicked, this, &Finestra::chiudi);
-    connect(guida_, &QPushButton::clicked, this, [this] { Guida::apri(contestoGuida()); });
-    connect(&Finestre::istanza(), &Finestre::registrazioneCambiata, this, &SchedaCampionatoWindow::aggiornaAzione);
 }
 
 void SchedaCampionatoWindow::carica()
@@ -158,14 +158,16 @@ bool SchedaCampionatoWindow::scarica()
     const QString percorso = stato().PercorsoImpostazioni;
     if (!EsisteFile(percorso)) return true;
     const bool mostra = !casella_->isChecked();
-    try {
-        if (Impostazioni::scrivi({{QStringLiteral("VisualizzaScheda"), Flag(mostra)}}))
-            stato().MostraSchedaCampionato = mostra;
-    } catch (const ErroreDatabase& e) {
-        Messaggio::errore(QStringLiteral("Impossibile salvare l'impostazione nel file ") + percorso +
-                              QStringLiteral("\r\r") + e.testo(),
-                          TITOLO);
-    }
+    EseguiComando(
+        TITOLO,
+        [&] {
+            if (Impostazioni::scrivi({{QStringLiteral("VisualizzaScheda"), Flag(mostra)}}))
+                stato().MostraSchedaCampionato = mostra;
+        },
+        [&percorso](const QString& motivo) {
+            return QStringLiteral("Impossibile salvare l'impostazione nel file ") + percorso + QStringLiteral("\r\r") +
+                   motivo;
+        });
     return true;
 }
 
@@ -339,7 +341,8 @@ void SchedaCampionatoWindow::chiediCalendario()
         Messaggio::Pulsanti::SiNo, Messaggio::Icona::Critica, QStringLiteral("Ultimo turno disputato"));
     if (r != Messaggio::Risposta::Si) return;
     stato().GiornataCorrente = 1;
-    if (Finestre::istanza().registrata(QStringLiteral("Form10"))) Finestre::istanza().mostra(QStringLiteral("Form10"));
+    if (Finestre::istanza().registrata(IdFinestra::RegistrazioneGiornate))
+        Finestre::istanza().mostra(IdFinestra::RegistrazioneGiornate);
 }
 
 void SchedaCampionatoWindow::mostraProssimoTurno()
@@ -380,11 +383,11 @@ void SchedaCampionatoWindow::mostraUltimoTurno()
 
 QString SchedaCampionatoWindow::finestraDelNodo(const QString& chiave)
 {
-    if (chiave == QLatin1String("S")) return QStringLiteral("Form1");
-    if (chiave == QLatin1String("C")) return QStringLiteral("Form6");
-    if (chiave == QLatin1String("U")) return QStringLiteral("Form2");
-    if (chiave == QLatin1String("P")) return QStringLiteral("Form5");
-    if (chiave == QLatin1String("G")) return QStringLiteral("Form20");
+    if (chiave == QLatin1String("S")) return IdFinestra::Rosa;
+    if (chiave == QLatin1String("C")) return IdFinestra::Classifica;
+    if (chiave == QLatin1String("U")) return IdFinestra::Calendario;
+    if (chiave == QLatin1String("P")) return IdFinestra::InserimentoRisultati;
+    if (chiave == QLatin1String("G")) return IdFinestra::Marcatori;
     return QString();
 }
 
@@ -392,7 +395,8 @@ void SchedaCampionatoWindow::aggiornaAzione()
 {
     const QTreeWidgetItem* n = albero_->currentItem();
     const QString id = n ? finestraDelNodo(n->data(0, RUOLO_CHIAVE).toString()) : QString();
-    dettagli_->setEnabled(!id.isEmpty() && Finestre::istanza().registrata(id));
+    dettagli_->richiedeFinestra(id);
+    dettagli_->impostaDisponibile(!id.isEmpty());
 }
 
 void SchedaCampionatoWindow::azione()
@@ -429,5 +433,5 @@ void SchedaCampionatoWindow::azione()
 
 void RegistraSchedaCampionato()
 {
-    Finestre::istanza().registra(ID, [] { return new SchedaCampionatoWindow; });
+    Finestre::istanza().registra(SchedaCampionatoWindow::Id, [] { return new SchedaCampionatoWindow; });
 }

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "core/idfinestre.h"
 #include "platform/finestre.h"
 #include "shell/schedacampionatoqueries.h"
 
+class Azione;
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -18,6 +20,8 @@ class QTreeWidgetItem;
 class SchedaCampionatoWindow : public Finestra {
     Q_OBJECT
 public:
+    static inline const QString& Id = IdFinestra::SchedaCampionato;
+
     explicit SchedaCampionatoWindow(QWidget* parent = nullptr);
 
     void carica() override;
@@ -54,9 +58,7 @@ private:
     QLabel* intestazione_;
     QTreeWidget* elenco_;
     QCheckBox* casella_;
-    QPushButton* dettagli_;
-    QPushButton* chiudi_;
-    QPushButton* guida_;
+    Azione* dettagli_ = nullptr;  // the command of the selected node
 
     VistaScheda vista_;
     bool casellaCliccata_ = false;

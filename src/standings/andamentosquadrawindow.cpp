@@ -1,6 +1,7 @@
 #include "standings/andamentosquadrawindow.h"
 
 #include "core/comando.h"
+#include "core/idfinestre.h"
 #include "core/stato.h"
 #include "core/utilita.h"
 #include "platform/combocodici.h"
@@ -16,7 +17,6 @@
 
 namespace {
 
-const QString ID = QStringLiteral("Form22");
 const QString TITOLO = QStringLiteral("Statistiche sull'andamento");
 constexpr int CONTESTO_GUIDA = 26;
 constexpr int COLONNE = 12;
@@ -29,7 +29,7 @@ const QString SOTTOGRUPPI = QStringLiteral("\tC\tF\tT\t\tC\tF\tT\t\tC\tF\tT");
 
 }  // namespace
 
-AndamentoSquadraWindow::AndamentoSquadraWindow(QWidget* parent) : Finestra(ID, parent)
+AndamentoSquadraWindow::AndamentoSquadraWindow(QWidget* parent) : Finestra(Id, parent)
 {
     impostaAspetto(TITOLO, QStringLiteral("statistiche"), CONTESTO_GUIDA);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/idfinestre.h"
 #include "platform/finestre.h"
 #include "standings/andamentosquadraqueries.h"
 
@@ -15,6 +16,8 @@ class Griglia;
 class AndamentoSquadraWindow : public Finestra {
     Q_OBJECT
 public:
+    static inline const QString& Id = IdFinestra::AndamentoSquadra;
+
     explicit AndamentoSquadraWindow(QWidget* parent = nullptr);
 
     void carica() override;

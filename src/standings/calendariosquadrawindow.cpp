@@ -3,14 +3,13 @@
 #include "core/comando.h"
 #include "core/stato.h"
 #include "core/utilita.h"
+#include "platform/azione.h"
 #include "platform/cartellaprogramma.h"
 #include "platform/combocodici.h"
 #include "platform/griglia.h"
 #include "platform/guida.h"
 #include "platform/icone.h"
-#include "platform/pannello.h"
 
-#include <functional>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,12 +17,7 @@
 
 namespace {
 
-const QString ID = QStringLiteral("Form21");
 const QString TITOLO = QStringLiteral("Tabella di marcia");
-const QString SCHEDA_PARTITA = QStringLiteral("Form3");
-const QString GRAFICO_ANDAMENTO = QStringLiteral("Form23");
-const QString STATISTICHE_ANDAMENTO = QStringLiteral("Form22");
-const QString RICERCA_RISULTATI = QStringLiteral("Form13");
 constexpr int CONTESTO_GUIDA = 25;
 constexpr int BASE_EVIDENZIA = 100;
 
@@ -41,7 +35,7 @@ QPixmap Bitmap(const QString& nome)
 
 }  // namespace
 
-CalendarioSquadraWindow::CalendarioSquadraWindow(QWidget* parent) : Finestra(ID, parent)
+CalendarioSquadraWindow::CalendarioSquadraWindow(QWidget* parent) : Finestra(Id, parent)
 {
     impostaAspetto(TITOLO, QStringLiteral("tabella"), CONTESTO_GUIDA);
 
@@ -50,106 +44,103 @@ CalendarioSquadraWindow::CalendarioSquadraWindow(QWidget* parent) : Finestra(ID,
     // The tool strip: the panel buttons, then the team list.
     auto* striscia = new QHBoxLayout;
     striscia->setSpacing(2);
-    struct Voce {
-        int indice;
-        const char* icona;
-        QString testo;
-        QString suggerimento;
-        std::function<void()> azione;
+    auto comando = [this](const char* icona, const QString& testo, const QString& suggerimento,
+                          const QString& finestra) {
+        return (new Azione(testo, Icona(QLatin1String(icona)), this))
+            ->conSuggerimento(suggerimento)
+            ->richiedeFinestra(finestra);
     };
-    const QVector<Voce> voci{
-        {0, "formazioni", QStringLiteral("Scheda\npartita"), QStringLiteral("Visualizza la partita selezionata"),
-         [this] { ApriSchedaPartita(); }},
-        {1, "grafico", QStringLiteral("Grafico\nandamento"), QStringLiteral("Grafico di andamento della squadra"),
-         [this] { apriConSquadra(GRAFICO_ANDAMENTO); }},
-        {2, "statistiche", QStringLiteral("Statistiche\nandamento"),
-         QStringLiteral("Statistiche sull'andamento della squadra"), [this] { apriConSquadra(STATISTICHE_ANDAMENTO); }},
-        {3, "cerca", QStringLiteral("Ricerca\nrisultati"), QStringLiteral("Ricerca risultati della squadra"),
-         [this] { apriRicercaRisultati(); }},
-        {5, "guida", QStringLiteral("Guida"), QStringLiteral("Guida di Golvarno"), [] { Guida::apri(CONTESTO_GUIDA); }},
-    };
-    pulsanti_.fill(nullptr, 6);
-    for (const Voce& v : voci) {
-        auto* p = new Pannello(Icona(QLatin1String(v.icona)), v.testo, BASE_EVIDENZIA + v.indice, this);
-        p->setObjectName(QStringLiteral("SSPanel1_%1").arg(v.indice));
-        p->impostaDisposizione(Pannello::Disposizione::IconaSopra);
-        p->setToolTip(v.suggerimento);
-        connect(p, &Pannello::clicked, this, v.azione);
-        pulsanti_[v.indice] = p;
-        if (v.indice == 5) striscia->addSpacing(12);
-        striscia->addWidget(p);
+    auto* scheda = comando("formazioni", QStringLiteral("Scheda\npartita"),
+                           QStringLiteral("Visualizza la partita selezionata"), IdFinestra::SchedaPartita)
+                       ->allo([this] { apriSchedaPartita(); });
+    auto* grafico = comando("grafico", QStringLiteral("Grafico\nandamento"),
+                            QStringLiteral("Grafico di andamento della squadra"), IdFinestra::GraficoAndamento)
+                        ->allo([this] { apriConSquadra(IdFinestra::GraficoAndamento); });
+    auto* statistiche =
+        comando("statistiche", QStringLiteral("Statistiche\nandamento"),
+                QStringLiteral("Statistiche sull'andamento della squadra"), IdFinestra::AndamentoSquadra)
+            ->allo([this] { apriConSquadra(IdFinestra::AndamentoSquadra); });
+    auto* ricerca = comando("cerca", QStringLiteral("Ricerca\nrisultati"),
+                            QStringLiteral("Ricerca risultati della squadra"), IdFinestra::RicercaRisultati)
+                        ->allo([this] { apriRicercaRisultati(); });
+    auto* guida = comando("guida", QStringLiteral("Guida"), QStringLiteral("Guida di Golvarno"), QString())->allo([] {
+        Guida::apri(CONTESTO_GUIDA);
+    });
+    // Panel 4 is an empty place: the help stands apart.
+    const std::pair<int, Azione*> pannelli[] = {{0, scheda}, {1, grafico}, {2, statistiche}, {3, ricerca}, {5, guida}};
+    for (const auto& [indice, azione] : pannelli) {
+        if (indice == 5) striscia->addSpacing(12);
+        striscia->addWidget(
+            PannelloDa(azione, BASE_EVIDENZIA + indice, QStringLiteral("SSPanel1_%1").arg(indice), this));
     }
     striscia->addStretch(1);
     auto* text1 = new QLabel(QStringLiteral("Squadra"), this);
     text1->setObjectName(QStringLiteral("Text1"));
     striscia->addWidget(text1);
-    combo1_ = new ComboCodici(this);
-    combo1_->setObjectName(QStringLiteral("Combo1"));
-    combo1_->setMinimumContentsLength(18);
-    combo1_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    text1->setBuddy(combo1_);
-    striscia->addWidget(combo1_);
+    squadre_ = new ComboCodici(this);
+    squadre_->setObjectName(QStringLiteral("Combo1"));
+    squadre_->setMinimumContentsLength(18);
+    squadre_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    text1->setBuddy(squadre_);
+    striscia->addWidget(squadre_);
     tutto->addLayout(striscia);
 
     auto* frame1 = new QGroupBox(QStringLiteral("Elenco incontri disputati"), this);
     frame1->setObjectName(QStringLiteral("Frame1"));
     auto* riquadro = new QVBoxLayout(frame1);
-    grid1_ = new Griglia(frame1);
-    grid1_->setObjectName(QStringLiteral("Grid1"));
-    grid1_->impostaColonne(COLONNE);
-    grid1_->impostaAllineamentoColonna(RISULTATO, Griglia::Allineamento::Centro);
-    grid1_->impostaSelezioneRiga(true);
+    griglia_ = new Griglia(frame1);
+    griglia_->setObjectName(QStringLiteral("Grid1"));
+    griglia_->impostaColonne(COLONNE);
+    griglia_->impostaAllineamentoColonna(RISULTATO, Griglia::Allineamento::Centro);
+    griglia_->impostaSelezioneRiga(true);
     // A good part of the season in view: half as tall again as a grid's usual dozen rows.
-    grid1_->setMinimumHeight(grid1_->sizeHint().height() * 3 / 2);
-    riquadro->addWidget(grid1_);
+    griglia_->setMinimumHeight(griglia_->sizeHint().height() * 3 / 2);
+    riquadro->addWidget(griglia_);
     tutto->addWidget(frame1, 1);
 
-    connect(combo1_, &ComboCodici::click, this, [this] { CaricaTabellaDiMarcia(); });
-    connect(grid1_, &Griglia::doppioClic, this, [this] { ApriSchedaPartita(); });
-    // A command whose window is not available yet stays disabled until it is.
-    connect(&Finestre::istanza(), &Finestre::registrazioneCambiata, this, [this] { aggiornaComandi(); });
-    aggiornaComandi();
+    connect(squadre_, &ComboCodici::click, this, [this] { caricaTabellaDiMarcia(); });
+    connect(griglia_, &Griglia::doppioClic, this, [this] { apriSchedaPartita(); });
 }
 
 void CalendarioSquadraWindow::carica()
 {
     const Stato& s = stato();
     {
-        ComboCodici::SenzaClick caricamento(combo1_);
-        for (int i = 1; i < s.Squadre.size(); ++i) combo1_->aggiungi(s.Squadre[i].Nome);
+        ComboCodici::SenzaClick caricamento(squadre_);
+        for (int i = 1; i < s.Squadre.size(); ++i) squadre_->aggiungi(s.Squadre[i].Nome);
         // The team asked for, compared exactly; the first team when none is asked for or it is not listed.
-        int scelta = combo1_->count() > 0 ? 0 : -1;
-        for (int i = 0; i < combo1_->count() && !s.SquadraCorrente.isEmpty(); ++i)
-            if (combo1_->itemText(i) == s.SquadraCorrente) {
+        int scelta = squadre_->count() > 0 ? 0 : -1;
+        for (int i = 0; i < squadre_->count() && !s.SquadraCorrente.isEmpty(); ++i)
+            if (squadre_->itemText(i) == s.SquadraCorrente) {
                 scelta = i;
                 break;
             }
-        combo1_->setCurrentIndex(scelta);
+        squadre_->setCurrentIndex(scelta);
     }
     impostaLarghezze();
     // The result pictures are looked for once: a bitmap added later shows after the window is opened again.
     vittoria_ = Bitmap(QStringLiteral("MicroV.Bmp"));
     pareggio_ = Bitmap(QStringLiteral("MicroP.Bmp"));
     sconfitta_ = Bitmap(QStringLiteral("MicroS.Bmp"));
-    CaricaTabellaDiMarcia();
+    caricaTabellaDiMarcia();
 }
 
-QString CalendarioSquadraWindow::squadra() const { return combo1_->testo(); }
+QString CalendarioSquadraWindow::squadra() const { return squadre_->testo(); }
 
 void CalendarioSquadraWindow::impostaLarghezze()
 {
-    for (int c = 0; c < COLONNE; ++c) grid1_->impostaLarghezzaColonna(c, LARGHEZZE[c]);
+    for (int c = 0; c < COLONNE; ++c) griglia_->impostaLarghezzaColonna(c, LARGHEZZE[c]);
     // The team columns also fit the longest name in bold.
-    QFont grassetto = grid1_->font();
+    QFont grassetto = griglia_->font();
     grassetto.setBold(true);
     const QFontMetrics fm(grassetto);
     int nome = 0;
     for (int i = 1; i < stato().Squadre.size(); ++i) nome = qMax(nome, fm.horizontalAdvance(stato().Squadre[i].Nome));
     for (int c : {LOCALI, OSPITI})
-        if (nome + 12 > grid1_->larghezzaColonnaPx(c)) grid1_->impostaLarghezzaColonnaPx(c, nome + 12);
+        if (nome + 12 > griglia_->larghezzaColonnaPx(c)) griglia_->impostaLarghezzaColonnaPx(c, nome + 12);
 }
 
-void CalendarioSquadraWindow::CaricaTabellaDiMarcia()
+void CalendarioSquadraWindow::caricaTabellaDiMarcia()
 {
     CursoreAttesa();
     const QString nome = squadra();
@@ -160,47 +151,49 @@ void CalendarioSquadraWindow::CaricaTabellaDiMarcia()
         righe.clear();
     righe_ = righe;
 
-    grid1_->impostaRidisegno(false);
-    grid1_->impostaRigheFisse(0);
-    grid1_->impostaRighe(0);
-    for (const RigaTabellaDiMarcia& r : righe_) grid1_->aggiungiRiga(r.celle().join('\t'));
-    grid1_->aggiungiRiga(INTESTAZIONE, 0);
-    grid1_->impostaRigheFisse(1);
+    griglia_->impostaRidisegno(false);
+    griglia_->impostaRigheFisse(0);
+    griglia_->impostaRighe(0);
+    for (const RigaTabellaDiMarcia& r : righe_) griglia_->aggiungiRiga(r.celle().join('\t'));
+    griglia_->aggiungiRiga(INTESTAZIONE, 0);
+    griglia_->impostaRigheFisse(1);
     for (int i = 0; i < righe_.size(); ++i) {
         const RigaTabellaDiMarcia& r = righe_[i];
         if (r.tipo != RigaTabellaDiMarcia::Tipo::Partita) continue;
         const int riga = i + 1;
         for (int c : {LOCALI, OSPITI})
-            if (grid1_->testo(riga, c).compare(nome, Qt::CaseInsensitive) == 0) grid1_->impostaGrassetto(riga, c, true);
+            if (griglia_->testo(riga, c).compare(nome, Qt::CaseInsensitive) == 0)
+                griglia_->impostaGrassetto(riga, c, true);
         switch (r.esito) {
-        case RigaTabellaDiMarcia::Esito::Vittoria: grid1_->impostaImmagine(riga, ESITO, vittoria_); break;
-        case RigaTabellaDiMarcia::Esito::Pareggio: grid1_->impostaImmagine(riga, ESITO, pareggio_); break;
-        case RigaTabellaDiMarcia::Esito::Sconfitta: grid1_->impostaImmagine(riga, ESITO, sconfitta_); break;
+        case RigaTabellaDiMarcia::Esito::Vittoria: griglia_->impostaImmagine(riga, ESITO, vittoria_); break;
+        case RigaTabellaDiMarcia::Esito::Pareggio: griglia_->impostaImmagine(riga, ESITO, pareggio_); break;
+        case RigaTabellaDiMarcia::Esito::Sconfitta: griglia_->impostaImmagine(riga, ESITO, sconfitta_); break;
         case RigaTabellaDiMarcia::Esito::Nessuno: break;
         }
     }
-    grid1_->impostaRidisegno(true);
+    griglia_->impostaRidisegno(true);
     // The current row is the first one that shows something (a blank row is no choice).
     int corrente = 1;
     while (corrente <= righe_.size() && righe_[corrente - 1].tipo == RigaTabellaDiMarcia::Tipo::Vuota) ++corrente;
-    if (corrente <= righe_.size()) grid1_->impostaCellaCorrente(corrente, 0);
+    if (corrente <= righe_.size()) griglia_->impostaCellaCorrente(corrente, 0);
     CursoreNormale();
 }
 
-void CalendarioSquadraWindow::ApriSchedaPartita()
+void CalendarioSquadraWindow::apriSchedaPartita()
 {
-    const int riga = grid1_->rigaCorrente();
+    const int riga = griglia_->rigaCorrente();
     if (riga < 1 || riga > righe_.size()) return;
     const RigaTabellaDiMarcia& r = righe_[riga - 1];
     // Blank and rest rows open nothing.
-    if (r.tipo != RigaTabellaDiMarcia::Tipo::Partita || !Finestre::istanza().registrata(SCHEDA_PARTITA)) return;
+    if (r.tipo != RigaTabellaDiMarcia::Tipo::Partita || !Finestre::istanza().registrata(IdFinestra::SchedaPartita))
+        return;
     Stato& s = stato();
     s.Andata = r.andata;
-    s.GiornataCorrente = Val(grid1_->testo(riga, GIORNATA));
+    s.GiornataCorrente = Val(griglia_->testo(riga, GIORNATA));
     s.CodPartitaCorrente = r.codPart;
     // A match sheet already open on another match day refills its list for this one.
     s.GiornataCambiata = true;
-    Finestre::istanza().mostra(SCHEDA_PARTITA);
+    Finestre::istanza().mostra(IdFinestra::SchedaPartita);
 }
 
 void CalendarioSquadraWindow::apriConSquadra(const QString& id)
@@ -212,16 +205,9 @@ void CalendarioSquadraWindow::apriConSquadra(const QString& id)
 
 void CalendarioSquadraWindow::apriRicercaRisultati()
 {
-    if (!Finestre::istanza().registrata(RICERCA_RISULTATI)) return;
     Stato& s = stato();
     s.SquadraCorrente = squadra();
     s.Andata = true;
     s.GiornataCorrente = 1;
-    Finestre::istanza().mostra(RICERCA_RISULTATI);
-}
-
-void CalendarioSquadraWindow::aggiornaComandi()
-{
-    const QString destinazioni[] = {SCHEDA_PARTITA, GRAFICO_ANDAMENTO, STATISTICHE_ANDAMENTO, RICERCA_RISULTATI};
-    for (int i = 0; i < 4; ++i) pulsanti_[i]->setEnabled(Finestre::istanza().registrata(destinazioni[i]));
+    Finestre::istanza().mostra(IdFinestra::RicercaRisultati);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/idfinestre.h"
 #include "platform/finestre.h"
 #include "standings/calendariosquadraqueries.h"
 
@@ -8,7 +9,6 @@
 
 class ComboCodici;
 class Griglia;
-class Pannello;
 
 // Form21: one team's schedule for the whole season, the first leg and then the return leg, one row
 // per match day with date, time, teams and result, and a small picture of the team's win, draw or
@@ -18,6 +18,8 @@ class Pannello;
 class CalendarioSquadraWindow : public Finestra {
     Q_OBJECT
 public:
+    static inline const QString& Id = IdFinestra::CalendarioSquadra;
+
     explicit CalendarioSquadraWindow(QWidget* parent = nullptr);
 
     void carica() override;
@@ -28,16 +30,14 @@ public:
     const QVector<RigaTabellaDiMarcia>& righe() const { return righe_; }
 
 private:
-    void CaricaTabellaDiMarcia();
-    void ApriSchedaPartita();
+    void caricaTabellaDiMarcia();
+    void apriSchedaPartita();
     void apriConSquadra(const QString& id);
     void apriRicercaRisultati();
-    void aggiornaComandi();
     void impostaLarghezze();
 
-    ComboCodici* combo1_ = nullptr;
-    Griglia* grid1_ = nullptr;
-    QVector<Pannello*> pulsanti_;              // by panel index; index 4 is an empty place
+    ComboCodici* squadre_ = nullptr;
+    Griglia* griglia_ = nullptr;
     QVector<RigaTabellaDiMarcia> righe_;       // row i + 1 of the grid
     QPixmap vittoria_, pareggio_, sconfitta_;  // null when the bitmap was missing at load
 };

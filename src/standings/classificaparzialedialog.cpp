@@ -1,5 +1,6 @@
 #include "standings/classificaparzialedialog.h"
 
+#include "core/idfinestre.h"
 #include "core/stato.h"
 #include "platform/guida.h"
 #include "platform/icone.h"
@@ -20,9 +21,7 @@
 
 namespace {
 
-const QString ID = QStringLiteral("Form7");
 const QString TITOLO = QStringLiteral("Classifica parziale");
-const QString CLASSIFICA = QStringLiteral("Form6");
 constexpr int CONTESTO_GUIDA = 21;
 // Where the dialog opens in the main window's work area (190 and 150 twips).
 constexpr int SINISTRA = 13;
@@ -85,7 +84,7 @@ QGroupBox* Riquadro(const QString& titolo, int n, QLineEdit*& box, Spinner*& spi
 
 }  // namespace
 
-ClassificaParzialeDialog::ClassificaParzialeDialog(QWidget* parent) : Finestra(ID, parent)
+ClassificaParzialeDialog::ClassificaParzialeDialog(QWidget* parent) : Finestra(Id, parent)
 {
     impostaAspetto(TITOLO, QStringLiteral("classifica"), CONTESTO_GUIDA);
 
@@ -207,6 +206,6 @@ bool ClassificaParzialeDialog::conferma()
     s.ParzAGirone = e.arco->aGirone;
     s.ClassificaCompleta = false;
     chiudi();
-    if (Finestre::istanza().registrata(CLASSIFICA)) Finestre::istanza().mostra(CLASSIFICA);
+    if (Finestre::istanza().registrata(IdFinestra::Classifica)) Finestre::istanza().mostra(IdFinestra::Classifica);
     return true;
 }

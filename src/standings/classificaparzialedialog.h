@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/idfinestre.h"
 #include "platform/finestre.h"
 #include "standings/classificaqueries.h"
 
@@ -17,6 +18,8 @@ class Spinner;
 class ClassificaParzialeDialog : public Finestra {
     Q_OBJECT
 public:
+    static inline const QString& Id = IdFinestra::ClassificaParziale;
+
     explicit ClassificaParzialeDialog(QWidget* parent = nullptr);
 
     void carica() override;

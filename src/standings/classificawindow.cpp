@@ -3,11 +3,11 @@
 #include "core/comando.h"
 #include "core/stato.h"
 #include "core/utilita.h"
+#include "platform/azione.h"
 #include "platform/combocodici.h"
 #include "platform/griglia.h"
 #include "platform/guida.h"
 #include "platform/icone.h"
-#include "platform/pannello.h"
 
 #include <QFontMetrics>
 #include <QFrame>
@@ -20,9 +20,6 @@
 
 namespace {
 
-const QString ID = QStringLiteral("Form6");
-const QString GRAFICO = QStringLiteral("Form24");
-const QString STATISTICHE = QStringLiteral("Form4");
 constexpr int CONTESTO_GUIDA = 20;
 constexpr int BASE_EVIDENZIA = 110;
 
@@ -40,7 +37,7 @@ QString numero(int n) { return QString::number(n); }
 
 }  // namespace
 
-ClassificaWindow::ClassificaWindow(QWidget* parent) : Finestra(ID, parent)
+ClassificaWindow::ClassificaWindow(QWidget* parent) : Finestra(Id, parent)
 {
     impostaAspetto(ClassificaQueries::titolo(true, {}), QStringLiteral("classifica"), CONTESTO_GUIDA);
 
@@ -50,33 +47,31 @@ ClassificaWindow::ClassificaWindow(QWidget* parent) : Finestra(ID, parent)
     ordini_->setToolTip(QStringLiteral("Criterio di ordinamento della classifica"));
     etichetta->setBuddy(ordini_);
 
-    struct Voce {
-        const char* icona;
-        QString testo;
-        QString suggerimento;
-    };
-    const QVector<Voce> voci{
-        {"grafico", QStringLiteral("Grafico"), QStringLiteral("Grafico della classifica")},
-        {"statistiche", QStringLiteral("Statistiche"), QStringLiteral("Statistiche del campionato")},
-        {"chiudi", QStringLiteral("Chiudi"), QStringLiteral("Chiudere questa finestra")},
-        {"guida", QStringLiteral("Guida"), QStringLiteral("Richiamare la guida di Golvarno")},
-    };
+    auto* grafico = (new Azione(QStringLiteral("Grafico"), Icona(QStringLiteral("grafico")), this))
+                        ->conSuggerimento(QStringLiteral("Grafico della classifica"))
+                        ->richiedeFinestra(IdFinestra::GraficoClassifica)
+                        ->allo([this] { apriGrafico(); });
+    auto* statistiche = (new Azione(QStringLiteral("Statistiche"), Icona(QStringLiteral("statistiche")), this))
+                            ->conSuggerimento(QStringLiteral("Statistiche del campionato"))
+                            ->richiedeFinestra(IdFinestra::Statistiche)
+                            ->allo([this] { apriStatistiche(); });
+    auto* chiusura = (new Azione(QStringLiteral("Chiudi"), Icona(QStringLiteral("chiudi")), this))
+                         ->conSuggerimento(QStringLiteral("Chiudere questa finestra"))
+                         ->allo([this] { chiudi(); });
+    auto* aiuto = (new Azione(QStringLiteral("Guida"), Icona(QStringLiteral("guida")), this))
+                      ->conSuggerimento(QStringLiteral("Richiamare la guida di Golvarno"))
+                      ->allo([] { Guida::apri(CONTESTO_GUIDA); });
     auto* striscia = new QHBoxLayout;
     striscia->setSpacing(2);
     striscia->addWidget(etichetta);
     striscia->addWidget(ordini_);
     striscia->addStretch(1);
-    for (int i = 0; i < voci.size(); ++i) {
-        auto* p = new Pannello(Icona(QLatin1String(voci[i].icona)), voci[i].testo, BASE_EVIDENZIA + i, this);
-        p->setObjectName(QStringLiteral("SSPanel1_%1").arg(i));
-        p->setToolTip(voci[i].suggerimento);
-        striscia->addWidget(p);
-        pannelli_.append(p);
+    int i = 0;
+    for (Azione* a : {grafico, statistiche, chiusura, aiuto}) {
+        striscia->addWidget(PannelloDa(a, BASE_EVIDENZIA + i, QStringLiteral("SSPanel1_%1").arg(i), this,
+                                       Pannello::Disposizione::IconaASinistra));
+        ++i;
     }
-    connect(pannelli_[Grafico], &Pannello::clicked, this, &ClassificaWindow::apriGrafico);
-    connect(pannelli_[Statistiche], &Pannello::clicked, this, &ClassificaWindow::apriStatistiche);
-    connect(pannelli_[Chiudi], &Pannello::clicked, this, &Finestra::chiudi);
-    connect(pannelli_[Guida], &Pannello::clicked, this, [] { Guida::apri(CONTESTO_GUIDA); });
 
     auto* linea = new QFrame(this);
     linea->setFrameShape(QFrame::HLine);
@@ -100,8 +95,6 @@ ClassificaWindow::ClassificaWindow(QWidget* parent) : Finestra(ID, parent)
     connect(ordini_, &ComboCodici::click, this, [this] {
         if (!caricamento_) caricaClassifica();
     });
-    connect(&Finestre::istanza(), &Finestre::registrazioneCambiata, this, [this] { aggiornaComandi(); });
-    aggiornaComandi();
 }
 
 void ClassificaWindow::carica()
@@ -228,23 +221,15 @@ void ClassificaWindow::dimensiona()
     griglia_->setMinimumWidth(griglia_->sizeHint().width());
 }
 
-void ClassificaWindow::aggiornaComandi()
-{
-    pannelli_[Grafico]->setEnabled(Finestre::istanza().registrata(GRAFICO));
-    pannelli_[Statistiche]->setEnabled(Finestre::istanza().registrata(STATISTICHE));
-}
-
 void ClassificaWindow::apriGrafico()
 {
     // The chart shows PUNTISQUADRE as this window has just built it, whole season or span:
     // RicalcolaClassifica is left as it is.
-    if (!Finestre::istanza().registrata(GRAFICO)) return;
-    Finestre::istanza().mostra(GRAFICO);
+    Finestre::istanza().mostra(IdFinestra::GraficoClassifica);
 }
 
 void ClassificaWindow::apriStatistiche()
 {
-    if (!Finestre::istanza().registrata(STATISTICHE)) return;
     stato().StatGiornata = false;
-    Finestre::istanza().mostra(STATISTICHE);
+    Finestre::istanza().mostra(IdFinestra::Statistiche);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/idfinestre.h"
 #include "platform/finestre.h"
 #include "standings/classificaqueries.h"
 
@@ -7,7 +8,6 @@
 
 class ComboCodici;
 class Griglia;
-class Pannello;
 
 // The league table (Form6): the whole season or a span of match days, in one of sixteen orders.
 // Every activation and every change of order rebuilds PUNTISQUADRE (whole season when
@@ -17,6 +17,8 @@ class Pannello;
 class ClassificaWindow : public Finestra {
     Q_OBJECT
 public:
+    static inline const QString& Id = IdFinestra::Classifica;
+
     explicit ClassificaWindow(QWidget* parent = nullptr);
 
     void carica() override;
@@ -54,8 +56,6 @@ public:
     static int colonnaDellOrdine(int ordine);
 
 private:
-    enum Comando { Grafico, Statistiche, Chiudi, Guida };
-
     // Rebuilds the table for the hand-over variables and shows it in the chosen order.
     void caricaClassifica();
     void intestazioni();
@@ -63,10 +63,8 @@ private:
     void dimensiona();
     void apriGrafico();
     void apriStatistiche();
-    void aggiornaComandi();
 
     ComboCodici* ordini_ = nullptr;
     Griglia* griglia_ = nullptr;
-    QVector<Pannello*> pannelli_;
     bool caricamento_ = false;
 };

@@ -1,5 +1,6 @@
 #include "standings/finestreclassifica.h"
 
+#include "core/idfinestre.h"
 #include "platform/finestre.h"
 #include "standings/classificaparzialedialog.h"
 #include "standings/classificawindow.h"
@@ -8,7 +9,7 @@
 void RegistraFinestreClassifica()
 {
     Finestre& f = Finestre::istanza();
-    f.registra(QStringLiteral("Form6"), [] { return new ClassificaWindow; });
-    f.registra(QStringLiteral("Form7"), [] { return new ClassificaParzialeDialog; });
-    f.registra(QStringLiteral("Form4"), [] { return new StatisticheWindow; });
+    f.registra(IdFinestra::Classifica, [] { return new ClassificaWindow; });
+    f.registra(IdFinestra::ClassificaParziale, [] { return new ClassificaParzialeDialog; });
+    f.registra(IdFinestra::Statistiche, [] { return new StatisticheWindow; });
 }

@@ -1,5 +1,6 @@
 #include "standings/finestresquadra.h"
 
+#include "core/idfinestre.h"
 #include "platform/finestre.h"
 #include "standings/almanaccowindow.h"
 #include "standings/andamentosquadrawindow.h"
@@ -8,7 +9,7 @@
 void RegistraFinestreSquadra()
 {
     Finestre& registro = Finestre::istanza();
-    registro.registra(QStringLiteral("Form21"), [] { return new CalendarioSquadraWindow; });
-    registro.registra(QStringLiteral("Form22"), [] { return new AndamentoSquadraWindow; });
-    registro.registra(QStringLiteral("Form40"), [] { return new AlmanaccoWindow; });
+    registro.registra(IdFinestra::CalendarioSquadra, [] { return new CalendarioSquadraWindow; });
+    registro.registra(IdFinestra::AndamentoSquadra, [] { return new AndamentoSquadraWindow; });
+    registro.registra(IdFinestra::Almanacco, [] { return new AlmanaccoWindow; });
 }

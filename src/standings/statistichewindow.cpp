@@ -1,6 +1,7 @@
 #include "standings/statistichewindow.h"
 
 #include "core/comando.h"
+#include "core/idfinestre.h"
 #include "core/stato.h"
 #include "core/utilita.h"
 #include "platform/griglia.h"
@@ -20,7 +21,6 @@
 
 namespace {
 
-const QString ID = QStringLiteral("Form4");
 const QString TITOLO_GIORNATA = QStringLiteral("Statistiche della giornata");
 const QString TITOLO_CAMPIONATO = QStringLiteral("Statistiche del campionato");
 constexpr int CONTESTO_GUIDA = 20;
@@ -56,7 +56,7 @@ void AltezzaPerRighe(Griglia* g, int righe)
 
 }  // namespace
 
-StatisticheWindow::StatisticheWindow(QWidget* parent) : Finestra(ID, parent)
+StatisticheWindow::StatisticheWindow(QWidget* parent) : Finestra(Id, parent)
 {
     impostaAspetto(TITOLO_CAMPIONATO, QStringLiteral("statistiche"), CONTESTO_GUIDA);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/idfinestre.h"
 #include "platform/finestre.h"
 #include "standings/statistichequeries.h"
 
@@ -14,6 +15,8 @@ class QLabel;
 class StatisticheWindow : public Finestra {
     Q_OBJECT
 public:
+    static inline const QString& Id = IdFinestra::Statistiche;
+
     explicit StatisticheWindow(QWidget* parent = nullptr);
 
     void carica() override;

@@ -119,7 +119,6 @@ private slots:
     void rifiuti_data();
     void rifiuti();
     void erroreInScritturaNonLasciaNulla();
-    void nessunCampionatoAperto();
 };
 
 void TstCalendarioAutomatico::calendarioCompleto_data()
@@ -135,7 +134,7 @@ void TstCalendarioAutomatico::calendarioCompleto()
     Campionato c(nomiSquadre(n));
     MessaggiDiTest messaggi;
 
-    QVERIFY(CreaCalendarioAutomatico());
+    QVERIFY(CostruisciCalendarioAutomatico(EstrazioneCasuale, false).creato);
     VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     QCOMPARE(stato().GiornateInserite, 0);  // the callers reread the championship
     QCOMPARE(Valore("SELECT GIORNATEINS FROM CAMPIONATO").toInt(), n - 1);
@@ -197,7 +196,7 @@ void TstCalendarioAutomatico::rotazione()
     CartellaTemporanea cartella;
     Campionato c({"Enna", "Bari", "Fano", "Alba", "Dora", "Como"});
     MessaggiDiTest messaggi;
-    QVERIFY(CreaCalendarioAutomatico(estrai(k, 6)));
+    QVERIFY(CostruisciCalendarioAutomatico(estrai(k, 6), false).creato);
     VERIFICA_NESSUN_MESSAGGIO_INATTESO();
 
     // Every pairing of the template, with positions replaced by teams, is in its round.
@@ -229,7 +228,7 @@ void TstCalendarioAutomatico::ordineBinario()
     for (int g = 3; g <= 5; ++g) righe << QVariantList{g, 1, 2} << QVariantList{g, 3, 4} << QVariantList{g, 5, 6};
     scriviModello(cartella.file("S6.DTA"), righe);
     MessaggiDiTest messaggi;
-    QVERIFY(CreaCalendarioAutomatico(estrai(1, 6)));
+    QVERIFY(CostruisciCalendarioAutomatico(estrai(1, 6), false).creato);
 
     auto giornata = [](int g) {
         QStringList r;
@@ -308,15 +307,10 @@ void TstCalendarioAutomatico::rifiuti()
         scriviModello(modello, righe);
 
     const QByteArray prima = c.impronta();
-    MessaggiDiTest messaggi;
-    messaggi.ok();
-    QVERIFY(!CreaCalendarioAutomatico(estrai(1, n)));
-    VERIFICA_NESSUN_MESSAGGIO_INATTESO();
-    QCOMPARE(messaggi.quanti(), 1);
-    QCOMPARE(messaggi.ultimo().titolo, titolo);
-    QVERIFY2(messaggi.ultimo().testo.startsWith(testo), qPrintable(messaggi.ultimo().testo));
-    QCOMPARE(messaggi.ultimo().icona, Messaggio::Icona::Critica);
-    QCOMPARE(messaggi.ultimo().pulsanti, Messaggio::Pulsanti::Ok);
+    const EsitoCalendarioAutomatico esito = CostruisciCalendarioAutomatico(estrai(1, n), false);
+    QVERIFY(!esito.creato);
+    QCOMPARE(esito.titolo, titolo);
+    QVERIFY2(esito.testo.startsWith(testo), qPrintable(esito.testo));
     QCOMPARE(c.impronta(), prima);
     QCOMPARE(Valore("SELECT COUNT(*) FROM PARTITA").toInt(), 0);
 }
@@ -328,43 +322,18 @@ void TstCalendarioAutomatico::erroreInScritturaNonLasciaNulla()
     Esegui("CREATE TRIGGER blocca BEFORE INSERT ON PARTITA WHEN NEW.GIORNATANUM = 5 "
            "BEGIN SELECT RAISE(ABORT, 'disco pieno'); END");
     const QByteArray prima = c.impronta();
-    MessaggiDiTest messaggi;
-    messaggi.ok();
-    QVERIFY(!CreaCalendarioAutomatico(estrai(2, 8)));
-    VERIFICA_NESSUN_MESSAGGIO_INATTESO();
-    QCOMPARE(messaggi.ultimo().titolo, QString("Creazione automatica del calendario"));
-    QVERIFY(messaggi.ultimo().testo.startsWith("Impossibile creare il calendario: il file del campionato non è stato "
-                                               "modificato.\rdisco pieno"));
+    const EsitoCalendarioAutomatico esito = CostruisciCalendarioAutomatico(estrai(2, 8), false);
+    QVERIFY(!esito.creato);
+    QCOMPARE(esito.titolo, QString("Creazione automatica del calendario"));
+    QVERIFY2(esito.testo.startsWith("Impossibile creare il calendario: il file del campionato non è stato "
+                                    "modificato.\r"),
+             qPrintable(esito.testo));
     QCOMPARE(c.impronta(), prima);
 
     // Once the cause is gone the same file takes the calendar.
     Esegui("DROP TRIGGER blocca");
-    QVERIFY(CreaCalendarioAutomatico(estrai(2, 8)));
+    QVERIFY(CostruisciCalendarioAutomatico(estrai(2, 8), false).creato);
     QCOMPARE(Valore("SELECT COUNT(*) FROM PARTITA").toInt(), 28);
-}
-
-void TstCalendarioAutomatico::nessunCampionatoAperto()
-{
-    CartellaTemporanea cartella;
-    AzzeraStato();
-    {
-        MessaggiDiTest messaggi;
-        messaggi.no();
-        QVERIFY(!CreaCalendarioAutomatico(estrai(1, 6)));
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
-        QCOMPARE(messaggi.ultimo().titolo, QString("Golvarno"));
-        QVERIFY(messaggi.ultimo().testo.startsWith("Occorre aprire un file"));
-    }
-
-    // Yes: the championship opened from the question gets its calendar.
-    std::unique_ptr<Campionato> aperto;
-    ImpostaComandoApri([&aperto] { aperto = std::make_unique<Campionato>(nomiSquadre(6)); });
-    AzzeraStato();
-    MessaggiDiTest messaggi;
-    messaggi.si();
-    QVERIFY(CreaCalendarioAutomatico(estrai(1, 6)));
-    VERIFICA_NESSUN_MESSAGGIO_INATTESO();
-    QCOMPARE(Valore("SELECT COUNT(*) FROM PARTITA").toInt(), 15);
 }
 
 QTEST_MAIN(TstCalendarioAutomatico)
