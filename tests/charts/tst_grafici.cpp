@@ -87,11 +87,7 @@ class TestGrafici : public QObject {
 
     std::unique_ptr<AmbienteTest> amb_;
 
-    AmbienteTest& ambiente()
-    {
-        amb_ = std::make_unique<AmbienteTest>(RegistraFinestreGrafici);
-        return *amb_;
-    }
+    AmbienteTest& ambiente() { return *(amb_ = std::make_unique<AmbienteTest>(RegistraFinestreGrafici)); }
     static Grafico* grafico(Finestra* w) { return w->findChild<Grafico*>(QStringLiteral("Chart1")); }
     static ComboCodici* squadre(Finestra* w) { return w->findChild<ComboCodici*>(QStringLiteral("Combo1")); }
 
@@ -103,229 +99,189 @@ private slots:
         amb_.reset();
     }
 
-    void stopERetiPerGiornata_data();
-    void stopERetiPerGiornata();
-    void andamento_data();
-    void andamento();
-    void andamentoPreselezione();
-    void classifica();
-    void risultati();
-    void copia();
-    void erroriDelFile();
-};
-
-void TestGrafici::stopERetiPerGiornata_data()
-{
-    QTest::addColumn<int>("numero");
-    QTest::addColumn<int>("finoA");  // every round played up to this one of the leg below (0: none; -1: no calendar)
-    QTest::addColumn<bool>("finoAndata");
-    QTest::addColumn<int>("giornataStop");
-    QTest::addColumn<bool>("andataStop");
-
-    QTest::newRow("nessun calendario") << 6 << -1 << true << 6 << false;
-    QTest::newRow("nulla giocato") << 6 << 0 << true << 1 << true;
-    QTest::newRow("giornate 1-5 giocate") << 8 << 5 << true << 6 << true;
-    QTest::newRow("giocata la 5 ma non la 4") << 8 << 3 << true << 4 << true;
-    QTest::newRow("andata completa, ritorno non iniziato") << 6 << 5 << true << 1 << false;
-    QTest::newRow("andata completa e ritorno 1-2") << 6 << 2 << false << 3 << false;
-    QTest::newRow("tutto giocato") << 6 << 5 << false << 6 << false;
-    // Five teams: five rounds a leg, each with a team resting; the last round of each leg is drawn.
-    QTest::newRow("tutto giocato, squadre dispari") << 5 << 5 << false << 6 << false;
-    QTest::newRow("dispari, ritorno fino alla 4") << 5 << 4 << false << 5 << false;
-}
-
-void TestGrafici::stopERetiPerGiornata()
-{
-    QFETCH(int, numero);
-    QFETCH(int, finoA);
-    QFETCH(bool, finoAndata);
-    QFETCH(int, giornataStop);
-    QFETCH(bool, andataStop);
-    AmbienteTest& a = ambiente();
-    FixtureCampionato f = a.nuovo(numero);
-    if (finoA < 0) f.senzaCalendario();
-    // A postponed match of a played round adds nothing.
-    if (finoA > 0) f.giocaFinoA(finoA, finoAndata).rinviata(2, 1, true);
-    if (QByteArray(QTest::currentDataTag()).contains("la 5")) f.gioca(5, true);
-    const DatiFixture d = a.apri(f);
-    stato().GiornataCorrente = 99;
-    stato().Andata = false;
-
-    auto* w = a.mostra<GraficoGolPerGiornataWindow>(GraficoGolPerGiornataWindow::Id);
-    const GiornataStop atteso{giornataStop, andataStop};
-    QCOMPARE(w->stop(), atteso);
-    // The search leaves the hand-over variables alone.
-    QCOMPARE(stato().GiornataCorrente, 99);
-    QCOMPARE(stato().Andata, false);
-
-    const int perGirone = numero % 2 ? numero : numero - 1;
-    const Grafico* g = grafico(w);
-    QCOMPARE(g->tipo(), Grafico::Tipo::Barre);
-    QVERIFY(NumerateDispari(g, 2 * perGirone));
-    QCOMPARE(ValoriDi(g), RetiAttese(d, atteso, perGirone));
-}
-
-void TestGrafici::andamento_data()
-{
-    QTest::addColumn<int>("numero");
-    QTest::addColumn<int>("finoA");
-    QTest::addColumn<bool>("finoAndata");
-
-    QTest::newRow("andata alla 3, una partita rinviata") << 6 << 3 << true;
-    QTest::newRow("ritorno alla 2, una partita rinviata") << 6 << 2 << false;
-    QTest::newRow("dispari, stagione finita") << 5 << 5 << false;
-}
-
-void TestGrafici::andamento()
-{
-    QFETCH(int, numero);
-    QFETCH(int, finoA);
-    QFETCH(bool, finoAndata);
-    AmbienteTest& a = ambiente();
-    // A name with an apostrophe among them.
-    const QStringList nomi =
-        QStringList{"Ancona", "Bari", "Cagliari", "Citta' di Castello", "Empoli", "Foggia"}.mid(0, numero);
-    const DatiFixture d = a.apri(a.nuovo(numero).squadre(nomi).giocaFinoA(finoA, finoAndata).rinviata(2, 1, true));
-    auto* w = a.mostra<GraficoAndamentoWindow>(GraficoAndamentoWindow::Id);
-    Grafico* g = grafico(w);
-    QCOMPARE(g->tipo(), Grafico::Tipo::Linee);
-    QCOMPARE(g->titoloX(), QStringLiteral("Giornate"));
-    QCOMPARE(g->titoloY(), QStringLiteral("Punti"));
-    // One row per match of a team, whatever the number of teams.
-    QVERIFY(NumerateDispari(g, 2 * (numero - 1)));
-
-    // Every team in turn: its own points, and nothing left of the team before.
-    for (int i = squadre(w)->count() - 1; i >= 0; --i) {
-        squadre(w)->setCurrentIndex(i);
-        const QString squadra = squadre(w)->currentText();
-        QCOMPARE(w->windowTitle(), "Grafico di andamento: " + squadra);
-        QCOMPARE(ValoriDi(g), AndamentoAtteso(d, squadra, w->stop(), g->righe()));
+    void stopERetiPerGiornata_data()
+    {
+        // finoA: every round played up to this one of the leg below (0: none; -1: no calendar).
+        QTest::addColumn<int>("numero");
+        QTest::addColumn<int>("finoA");
+        QTest::addColumn<bool>("finoAndata");
+        QTest::addColumn<int>("giornataStop");
+        QTest::addColumn<bool>("andataStop");
+        QTest::newRow("nessun calendario") << 6 << -1 << true << 6 << false;
+        QTest::newRow("nulla giocato") << 6 << 0 << true << 1 << true;
+        QTest::newRow("giornate 1-5 giocate") << 8 << 5 << true << 6 << true;
+        QTest::newRow("giocata la 5 ma non la 4") << 8 << 3 << true << 4 << true;
+        QTest::newRow("andata completa, ritorno non iniziato") << 6 << 5 << true << 1 << false;
+        QTest::newRow("andata completa e ritorno 1-2") << 6 << 2 << false << 3 << false;
+        QTest::newRow("tutto giocato") << 6 << 5 << false << 6 << false;
+        // Five teams: five rounds a leg, each with a team resting; the last round of each leg is drawn.
+        QTest::newRow("tutto giocato, squadre dispari") << 5 << 5 << false << 6 << false;
+        QTest::newRow("dispari, ritorno fino alla 4") << 5 << 4 << false << 5 << false;
     }
-    // The postponed match repeats the total before it.
-    if (numero == 6) {
-        squadre(w)->setCurrentText(d.partita(2, 1)->sq1);
-        QCOMPARE(g->valore(2, 1), g->valore(1, 1));
-    } else {
-        for (int r = 1; r <= g->righe(); ++r) QVERIFY(g->valore(r, 1).has_value());
+
+    void stopERetiPerGiornata()
+    {
+        QFETCH(int, numero);
+        QFETCH(int, finoA);
+        QFETCH(bool, finoAndata);
+        QFETCH(int, giornataStop);
+        QFETCH(bool, andataStop);
+        AmbienteTest& a = ambiente();
+        FixtureCampionato f = a.nuovo(numero);
+        if (finoA < 0) f.senzaCalendario();
+        // A postponed match of a played round adds nothing.
+        if (finoA > 0) f.giocaFinoA(finoA, finoAndata).rinviata(2, 1, true);
+        if (QByteArray(QTest::currentDataTag()).contains("la 5")) f.gioca(5, true);
+        const DatiFixture d = a.apri(f);
+        stato().GiornataCorrente = 99;
+        stato().Andata = false;
+        auto* w = a.mostra<GraficoGolPerGiornataWindow>(GraficoGolPerGiornataWindow::Id);
+        const GiornataStop atteso{giornataStop, andataStop};
+        QCOMPARE(w->stop(), atteso);
+        // The search leaves the hand-over variables alone.
+        QCOMPARE(stato().GiornataCorrente, 99);
+        QCOMPARE(stato().Andata, false);
+
+        const int perGirone = numero % 2 ? numero : numero - 1;
+        const Grafico* g = grafico(w);
+        QVERIFY(NumerateDispari(g, 2 * perGirone));
+        QCOMPARE(ValoriDi(g), RetiAttese(d, atteso, perGirone));
     }
-}
 
-void TestGrafici::andamentoPreselezione()
-{
-    // A name differing only in case chooses no team: nothing is drawn.
-    AmbienteTest& a = ambiente();
-    a.apri(a.nuovo(4).giocaFinoA(1, false));
-    auto* w = a.mostra<GraficoAndamentoWindow>(GraficoAndamentoWindow::Id, "bari");
-    QCOMPARE(squadre(w)->currentIndex(), -1);
-    QCOMPARE(w->windowTitle(), QStringLiteral("Grafico di andamento: "));
-    QCOMPARE(ValoriDi(grafico(w)), Valori(6));
-}
-
-void TestGrafici::classifica()
-{
-    AmbienteTest& a = ambiente();
-    const QStringList nomi{"Bar", "Castelfranco Veneto", "Dolomiti", "Empoli", "Foggia", "Genova"};
-    a.apri(a.nuovo(6).squadre(nomi).giocaFinoA(2, true).penalita("Empoli", 20));
-    Esegui("DELETE FROM PuntiSquadre");
-
-    // From the main window's command: the whole season is rebuilt and the request cleared.
-    stato().RicalcolaClassifica = true;
-    auto* w = a.mostra<GraficoClassificaWindow>(GraficoClassificaWindow::Id);
-    QVERIFY(!stato().RicalcolaClassifica);
-    const Grafico* g = grafico(w);
-    QCOMPARE(g->tipo(), Grafico::Tipo::Barre);
-    QCOMPARE(g->righe(), 6);
-    Query q("SELECT Nome, Punti FROM PuntiSquadre ORDER BY Punti DESC, Giocate, DiffReti DESC, TotaleFatti DESC, "
-            "TotaleVinte DESC, rowid");
-    for (int r = 1; q.next(); ++r) {
-        QCOMPARE(g->etichettaRiga(r), q.testo(0).left(5));
-        QCOMPARE(g->valore(r, 1), double(q.intero(1)));
+    void andamento_data()
+    {
+        QTest::addColumn<int>("numero");
+        QTest::addColumn<int>("finoA");
+        QTest::addColumn<bool>("finoAndata");
+        QTest::newRow("andata alla 3, una partita rinviata") << 6 << 3 << true;
+        QTest::newRow("ritorno alla 2, una partita rinviata") << 6 << 2 << false;
+        QTest::newRow("dispari, stagione finita") << 5 << 5 << false;
     }
-    QCOMPARE(g->etichettaRiga(6), QStringLiteral("Empol"));  // last, below zero
-    QVERIFY(*g->valore(6, 1) < 0);
-    w->chiudi();
 
-    // From the league table (no request): the table as it stands, e.g. a span of rounds.
-    Esegui("UPDATE PuntiSquadre SET Punti = 40 WHERE Nome = 'Genova'");
-    w = a.mostra<GraficoClassificaWindow>(GraficoClassificaWindow::Id);
-    QCOMPARE(grafico(w)->etichettaRiga(1), QStringLiteral("Genov"));
-    QCOMPARE(grafico(w)->valore(1, 1), 40.0);
-    w->chiudi();
+    void andamento()
+    {
+        QFETCH(int, numero);
+        QFETCH(int, finoA);
+        QFETCH(bool, finoAndata);
+        AmbienteTest& a = ambiente();
+        // A name with an apostrophe among them.
+        const QStringList nomi =
+            QStringList{"Ancona", "Bari", "Cagliari", "Citta' di Castello", "Empoli", "Foggia"}.mid(0, numero);
+        const DatiFixture d = a.apri(a.nuovo(numero).squadre(nomi).giocaFinoA(finoA, finoAndata).rinviata(2, 1, true));
+        auto* w = a.mostra<GraficoAndamentoWindow>(GraficoAndamentoWindow::Id);
+        Grafico* g = grafico(w);
+        // One row per match of a team, whatever the number of teams.
+        QVERIFY(NumerateDispari(g, 2 * (numero - 1)));
 
-    // A request that fails to rebuild is reported, the window does not stay, and the request is gone.
-    Esegui("DROP TABLE Partita");
-    stato().RicalcolaClassifica = true;
-    a.messaggi().ok();
-    QVERIFY(!a.mostra<GraficoClassificaWindow>(GraficoClassificaWindow::Id));
-    QVERIFY(!AmbienteTest::caricata(GraficoClassificaWindow::Id));
-    QVERIFY(!stato().RicalcolaClassifica);
-    QCOMPARE(a.messaggi().ultimo().titolo, QStringLiteral("Grafico della classifica"));
-}
-
-void TestGrafici::risultati()
-{
-    AmbienteTest& a = ambiente();
-    const QStringList nomi{"Ancona", "Bari", "Cagliari", "L'Aquila"};
-    FixtureCampionato f = a.nuovo(4).squadre(nomi).giocaFinoA(2, false).rinviata(1, 2, true);
-    const DatiFixture d = a.apri(f);
-    // A return leg's score typed but not registered as played counts nothing.
-    Esegui("UPDATE Partita SET G1R = 4, G2R = 0 WHERE DispRit = 0");
-    auto* w = a.mostra<GraficoRisultatiWindow>(GraficoRisultatiWindow::Id);
-    const Grafico* g = grafico(w);
-    QCOMPARE(g->righe(), 1);
-    QCOMPARE(g->etichettaRiga(1), QStringLiteral("Risultati"));
-    QCOMPARE(g->serie(), 6);
-    QVERIFY(g->legenda());
-    QCOMPARE(squadre(w)->currentText(), QStringLiteral("Ancona"));
-
-    for (const QString& squadra : nomi) {
-        squadre(w)->setCurrentText(squadra);
-        QCOMPARE(w->windowTitle(), "Grafico dei risultati: " + squadra);
-        const Valori attesi = RisultatiAttesi(d, squadra);
-        for (int k = 1; k <= 6; ++k) {
-            QCOMPARE(g->valore(1, k), attesi[k - 1]);
-            QVERIFY(g->etichettaSerie(k).endsWith(QStringLiteral(" (%1)").arg(*attesi[k - 1])));
+        // Every team in turn: its own points, and nothing left of the team before.
+        for (int i = squadre(w)->count() - 1; i >= 0; --i) {
+            squadre(w)->setCurrentIndex(i);
+            QCOMPARE(ValoriDi(g), AndamentoAtteso(d, squadre(w)->currentText(), w->stop(), g->righe()));
+        }
+        // The postponed match repeats the total before it.
+        if (numero == 6) {
+            squadre(w)->setCurrentText(d.partita(2, 1)->sq1);
+            QCOMPARE(g->valore(2, 1), g->valore(1, 1));
+        } else {
+            for (int r = 1; r <= g->righe(); ++r) QVERIFY(g->valore(r, 1).has_value());
         }
     }
-}
 
-void TestGrafici::copia()
-{
-    AmbienteTest& a = ambiente();
-    const DatiFixture d = a.apri(a.nuovo(4).risultato(1, 1, true, 1, 2));
-    // The away team of that match: one win away.
-    auto* w = a.mostra<GraficoRisultatiWindow>(GraficoRisultatiWindow::Id, d.partita(1, 1)->sq2);
-    a.messaggi().ok();
-    w->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    void andamentoPreselezione()
+    {
+        // A name differing only in case chooses no team: nothing is drawn.
+        AmbienteTest& a = ambiente();
+        a.apri(a.nuovo(4).giocaFinoA(1, false));
+        auto* w = a.mostra<GraficoAndamentoWindow>(GraficoAndamentoWindow::Id, "bari");
+        QCOMPARE(squadre(w)->currentIndex(), -1);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Grafico di andamento: "));
+        QCOMPARE(ValoriDi(grafico(w)), Valori(6));
+    }
 
-    const QMimeData* dati = QGuiApplication::clipboard()->mimeData();
-    QVERIFY(dati && dati->hasImage());
-    QVERIFY(!qvariant_cast<QImage>(dati->imageData()).isNull());
-    QCOMPARE(dati->text(),
-             QStringLiteral("\tVittorie in casa (0)\tVittorie in trasferta (1)\tPareggi in casa (0)\t"
-                            "Pareggi in trasferta (0)\tSconfitte in casa (0)\tSconfitte in trasferta (0)\n"
-                            "Risultati\t0\t1\t0\t0\t0\t0\n"));
-    const Messaggio::Richiesta box = a.messaggi().ultimo();
-    QCOMPARE(box.titolo, QStringLiteral("Copia grafico"));
-    QCOMPARE(box.icona, Messaggio::Icona::Informazione);
-    QVERIFY(box.testo.startsWith("Sia i dati che l'immagine del grafico sono stati copiati"));
-}
+    void classifica()
+    {
+        AmbienteTest& a = ambiente();
+        const QStringList nomi{"Bar", "Castelfranco Veneto", "Dolomiti", "Empoli", "Foggia", "Genova"};
+        a.apri(a.nuovo(6).squadre(nomi).giocaFinoA(2, true).penalita("Empoli", 20));
+        Esegui("DELETE FROM PuntiSquadre");
 
-void TestGrafici::erroriDelFile()
-{
-    AmbienteTest& a = ambiente();
-    a.apri(a.nuovo(6).giocaFinoA(3, true));
-    auto* w = a.mostra<GraficoAndamentoWindow>(GraficoAndamentoWindow::Id, "Bari");
-    const Valori prima = ValoriDi(grafico(w));
+        // From the main window's command: the whole season is rebuilt and the request cleared.
+        stato().RicalcolaClassifica = true;
+        auto* w = a.mostra<GraficoClassificaWindow>(GraficoClassificaWindow::Id);
+        QVERIFY(!stato().RicalcolaClassifica);
+        const Grafico* g = grafico(w);
+        Query q("SELECT Nome, Punti FROM PuntiSquadre ORDER BY Punti DESC, Giocate, DiffReti DESC, TotaleFatti DESC, "
+                "TotaleVinte DESC, rowid");
+        for (int r = 1; q.next(); ++r) {
+            QCOMPARE(g->etichettaRiga(r), q.testo(0).left(5));
+            QCOMPARE(g->valore(r, 1), double(q.intero(1)));
+        }
+        QCOMPARE(g->etichettaRiga(6), QStringLiteral("Empol"));  // last, below zero
+        QVERIFY(*g->valore(6, 1) < 0);
+        w->chiudi();
 
-    // A drawing that cannot read leaves the chart as it was.
-    Esegui("DROP TABLE Partita");
-    a.messaggi().ok();
-    squadre(w)->setCurrentText("Cagliari");
-    QCOMPARE(a.messaggi().quanti(), 1);
-    QCOMPARE(ValoriDi(grafico(w)), prima);
-    QCOMPARE(w->windowTitle(), QStringLiteral("Grafico di andamento: Bari"));
-}
+        // From the league table (no request): the table as it stands, e.g. a span of rounds.
+        Esegui("UPDATE PuntiSquadre SET Punti = 40 WHERE Nome = 'Genova'");
+        w = a.mostra<GraficoClassificaWindow>(GraficoClassificaWindow::Id);
+        QCOMPARE(grafico(w)->etichettaRiga(1), QStringLiteral("Genov"));
+        QCOMPARE(grafico(w)->valore(1, 1), 40.0);
+        w->chiudi();
+
+        // A request that fails to rebuild is reported, the window does not stay, and the request is gone.
+        Esegui("DROP TABLE Partita");
+        stato().RicalcolaClassifica = true;
+        a.messaggi().ok();
+        QVERIFY(!a.mostra<GraficoClassificaWindow>(GraficoClassificaWindow::Id));
+        QVERIFY(!AmbienteTest::caricata(GraficoClassificaWindow::Id));
+        QVERIFY(!stato().RicalcolaClassifica);
+    }
+
+    void risultati()
+    {
+        AmbienteTest& a = ambiente();
+        const QStringList nomi{"Ancona", "Bari", "Cagliari", "L'Aquila"};
+        const DatiFixture d = a.apri(a.nuovo(4).squadre(nomi).giocaFinoA(2, false).rinviata(1, 2, true));
+        // A return leg's score typed but not registered as played counts nothing.
+        Esegui("UPDATE Partita SET G1R = 4, G2R = 0 WHERE DispRit = 0");
+        auto* w = a.mostra<GraficoRisultatiWindow>(GraficoRisultatiWindow::Id);
+        const Grafico* g = grafico(w);
+        for (const QString& squadra : nomi) {
+            squadre(w)->setCurrentText(squadra);
+            const Valori attesi = RisultatiAttesi(d, squadra);
+            for (int k = 1; k <= 6; ++k) {
+                QCOMPARE(g->valore(1, k), attesi[k - 1]);
+                QVERIFY(g->etichettaSerie(k).endsWith(QStringLiteral(" (%1)").arg(*attesi[k - 1])));
+            }
+        }
+    }
+
+    // The copy is the chart's own; here, that the button copies this chart and tells the user.
+    void copia()
+    {
+        AmbienteTest& a = ambiente();
+        const DatiFixture d = a.apri(a.nuovo(4).risultato(1, 1, true, 1, 2));
+        auto* w = a.mostra<GraficoRisultatiWindow>(GraficoRisultatiWindow::Id, d.partita(1, 1)->sq2);
+        a.messaggi().ok();
+        w->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        QCOMPARE(QGuiApplication::clipboard()->mimeData()->text().section('\n', 1), "Risultati\t0\t1\t0\t0\t0\t0\n");
+        QCOMPARE(a.messaggi().ultimo().icona, Messaggio::Icona::Informazione);
+    }
+
+    void erroriDelFile()
+    {
+        AmbienteTest& a = ambiente();
+        a.apri(a.nuovo(6).giocaFinoA(3, true));
+        auto* w = a.mostra<GraficoAndamentoWindow>(GraficoAndamentoWindow::Id, "Bari");
+        const Valori prima = ValoriDi(grafico(w));
+        // A drawing that cannot read leaves the chart as it was.
+        Esegui("DROP TABLE Partita");
+        a.messaggi().ok();
+        squadre(w)->setCurrentText("Cagliari");
+        QCOMPARE(a.messaggi().quanti(), 1);
+        QCOMPARE(ValoriDi(grafico(w)), prima);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Grafico di andamento: Bari"));
+    }
+};
 
 QTEST_MAIN(TestGrafici)
 #include "tst_grafici.moc"
