@@ -47,13 +47,13 @@ CalendarioAutomaticoDialog::CalendarioAutomaticoDialog(QWidget* parent) : Finest
     auto* frame1 = new QGroupBox(QStringLiteral("Dopo la creazione"), this);
     frame1->setObjectName(QStringLiteral("Frame1"));
     auto* v = new QVBoxLayout(frame1);
-    check2_ = new QCheckBox(QStringLiteral("Controlla il calendario prima di accettarlo"), frame1);
-    check2_->setObjectName(QStringLiteral("Check2"));
-    check2_->setChecked(true);
-    check1_ = new QCheckBox(QStringLiteral("Inserisci date ed orari delle giornate"), frame1);
-    check1_->setObjectName(QStringLiteral("Check1"));
-    v->addWidget(check2_);
-    v->addWidget(check1_);
+    controlla_ = new QCheckBox(QStringLiteral("Controlla il calendario prima di accettarlo"), frame1);
+    controlla_->setObjectName(QStringLiteral("Check2"));
+    controlla_->setChecked(true);
+    inserisciDate_ = new QCheckBox(QStringLiteral("Inserisci date ed orari delle giornate"), frame1);
+    inserisciDate_->setObjectName(QStringLiteral("Check1"));
+    v->addWidget(controlla_);
+    v->addWidget(inserisciDate_);
     principale->addWidget(frame1);
     principale->addStretch();
 
@@ -88,8 +88,8 @@ void CalendarioAutomaticoDialog::crea()
     if (!creato) return;
     if (!EseguiComando(C::TitoloAutomatico, [] { RileggiCampionato(); })) return;
 
-    const bool controlla = check2_->isChecked();
-    const bool date = check1_->isChecked();
+    const bool controlla = controlla_->isChecked();
+    const bool date = inserisciDate_->isChecked();
     const QPointer<CalendarioAutomaticoDialog> io(this);
     Finestre& f = Finestre::istanza();
     if (controlla) f.mostraModale(IdFinestra::ControlloCalendario);

@@ -18,6 +18,6 @@ public:
 private:
     void crea();
 
-    QCheckBox* check1_ = nullptr;  // "Inserisci date ed orari delle giornate"
-    QCheckBox* check2_ = nullptr;  // "Controlla il calendario prima di accettarlo"
+    QCheckBox* inserisciDate_ = nullptr;  // "Inserisci date ed orari delle giornate"
+    QCheckBox* controlla_ = nullptr;      // "Controlla il calendario prima di accettarlo"
 };

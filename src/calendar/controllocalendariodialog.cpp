@@ -51,8 +51,8 @@ ControlloCalendarioDialog::ControlloCalendarioDialog(QWidget* parent) : Finestra
              ->allo([this] { chiudi(); })},
         this));
 
-    label1_ = C::intestazione(QStringLiteral("Label1"), this);
-    principale->addWidget(label1_);
+    intestazione_ = C::intestazione(QStringLiteral("Label1"), this);
+    principale->addWidget(intestazione_);
     auto* nota = new QLabel(QStringLiteral("Incontri del girone di andata: la prima squadra gioca in casa. "
                                            "Nel ritorno le squadre si scambiano il campo."),
                             this);
@@ -60,18 +60,18 @@ ControlloCalendarioDialog::ControlloCalendarioDialog(QWidget* parent) : Finestra
     nota->setWordWrap(true);
     principale->addWidget(nota);
 
-    list1_ = new QListWidget(this);
-    list1_->setObjectName(QStringLiteral("List1"));
-    list1_->setSelectionMode(QAbstractItemView::NoSelection);
-    list1_->setFocusPolicy(Qt::NoFocus);
-    const QFontMetrics fm(list1_->font());
-    list1_->setMinimumHeight(RIGHE_VISIBILI * (fm.height() + 4) + 2 * list1_->frameWidth() + 4);
-    list1_->setMinimumWidth(fm.horizontalAdvance(QLatin1Char('x')) * 64);
-    principale->addWidget(list1_, 1);
+    incontri_ = new QListWidget(this);
+    incontri_->setObjectName(QStringLiteral("List1"));
+    incontri_->setSelectionMode(QAbstractItemView::NoSelection);
+    incontri_->setFocusPolicy(Qt::NoFocus);
+    const QFontMetrics fm(incontri_->font());
+    incontri_->setMinimumHeight(RIGHE_VISIBILI * (fm.height() + 4) + 2 * incontri_->frameWidth() + 4);
+    incontri_->setMinimumWidth(fm.horizontalAdvance(QLatin1Char('x')) * 64);
+    principale->addWidget(incontri_, 1);
 
-    label2_ = new QLabel(this);
-    label2_->setObjectName(QStringLiteral("Label2"));
-    principale->addWidget(label2_);
+    riposa_ = new QLabel(this);
+    riposa_->setObjectName(QStringLiteral("Label2"));
+    principale->addWidget(riposa_);
 }
 
 void ControlloCalendarioDialog::carica()
@@ -89,16 +89,16 @@ void ControlloCalendarioDialog::mostraGiornata(int numero)
     DatiGiornata g;
     if (numero > 0 && !EseguiComando(C::TitoloControllo, [&] { g = GiornateCalendarioQueries::leggi(numero); })) return;
     numero_ = numero;
-    list1_->clear();
+    incontri_->clear();
     if (numero <= 0) {
-        label1_->setText(QStringLiteral("Nessuna giornata registrata nel calendario"));
-        label2_->clear();
+        intestazione_->setText(QStringLiteral("Nessuna giornata registrata nel calendario"));
+        riposa_->clear();
         return;
     }
-    label1_->setText(QStringLiteral("Giornata n. %1").arg(numero));
-    for (const DatiIncontro& i : g.incontri) list1_->addItem(C::incontro(i.sq1, i.sq2));
-    label2_->setText(g.riposa.isEmpty() ? QString() : QStringLiteral("Riposa: ") + g.riposa);
-    label2_->setVisible(!g.riposa.isEmpty());
+    intestazione_->setText(QStringLiteral("Giornata n. %1").arg(numero));
+    for (const DatiIncontro& i : g.incontri) incontri_->addItem(C::incontro(i.sq1, i.sq2));
+    riposa_->setText(g.riposa.isEmpty() ? QString() : QStringLiteral("Riposa: ") + g.riposa);
+    riposa_->setVisible(!g.riposa.isEmpty());
 }
 
 void ControlloCalendarioDialog::sposta(int verso)

@@ -25,8 +25,8 @@ private:
     void sposta(int verso);
     void ricrea();
 
-    QLabel* label1_ = nullptr;  // the match day on show
-    QLabel* label2_ = nullptr;  // the resting team, when there is one
-    QListWidget* list1_ = nullptr;
+    QLabel* intestazione_ = nullptr;  // the match day on show
+    QLabel* riposa_ = nullptr;        // the resting team, when there is one
+    QListWidget* incontri_ = nullptr;
     int numero_ = 0;
 };

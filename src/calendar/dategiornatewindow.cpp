@@ -55,10 +55,10 @@ DateGiornateWindow::DateGiornateWindow(QWidget* parent) : Finestra(Id, parent)
                                 QStringLiteral("Passare alla giornata successiva"), this, QStringLiteral("successivo"))
                        ->allo([this] { sposta(+1); }),
                    QStringLiteral("Command2"), this);
-    label1_ = C::intestazione(QStringLiteral("Label1"), this);
-    label1_->setAlignment(Qt::AlignCenter);
+    intestazione_ = C::intestazione(QStringLiteral("Label1"), this);
+    intestazione_->setAlignment(Qt::AlignCenter);
     testa->addWidget(command1);
-    testa->addWidget(label1_, 1);
+    testa->addWidget(intestazione_, 1);
     testa->addWidget(command2);
     principale->addLayout(testa);
 
@@ -66,8 +66,8 @@ DateGiornateWindow::DateGiornateWindow(QWidget* parent) : Finestra(Id, parent)
     auto* frame1 = new QGroupBox(QStringLiteral("Date della giornata"), this);
     frame1->setObjectName(QStringLiteral("Frame1"));
     auto* g1 = new QGridLayout(frame1);
-    text1_ = casella(QStringLiteral("Text1"), CARATTERI_DATA);
-    text2_ = casella(QStringLiteral("Text2"), CARATTERI_DATA);
+    dataAndata_ = casella(QStringLiteral("Text1"), CARATTERI_DATA);
+    dataRitorno_ = casella(QStringLiteral("Text2"), CARATTERI_DATA);
     QPushButton* command3 =
         PulsanteDa(Azione::crea(QStringLiteral("Copia in tutte le partite"),
                                 QStringLiteral("Dare a tutte le partite dell'andata la data della giornata"), this)
@@ -79,11 +79,11 @@ DateGiornateWindow::DateGiornateWindow(QWidget* parent) : Finestra(Id, parent)
                        ->allo([this] { copiaData(false); }),
                    QStringLiteral("Command4"), frame1);
     g1->addWidget(new QLabel(QStringLiteral("Andata:"), frame1), 0, 0);
-    g1->addWidget(text1_, 0, 1);
+    g1->addWidget(dataAndata_, 0, 1);
     g1->addWidget(command3, 0, 2);
     g1->setColumnMinimumWidth(3, 24);
     g1->addWidget(new QLabel(QStringLiteral("Ritorno:"), frame1), 0, 4);
-    g1->addWidget(text2_, 0, 5);
+    g1->addWidget(dataRitorno_, 0, 5);
     g1->addWidget(command4, 0, 6);
     g1->setColumnStretch(7, 1);
     principale->addWidget(frame1);
@@ -104,9 +104,9 @@ DateGiornateWindow::DateGiornateWindow(QWidget* parent) : Finestra(Id, parent)
     griglia_->setColumnMinimumWidth(3, 16);
     griglia_->setColumnStretch(0, 1);
     v2->addLayout(griglia_);
-    label2_ = new QLabel(frame2);
-    label2_->setObjectName(QStringLiteral("Label2"));
-    v2->addWidget(label2_);
+    riposa_ = new QLabel(frame2);
+    riposa_->setObjectName(QStringLiteral("Label2"));
+    v2->addWidget(riposa_);
     v2->addStretch();
     principale->addWidget(frame2, 1);
 
@@ -155,12 +155,12 @@ void DateGiornateWindow::mostraGiornata(int numero)
     g.numero = numero;
     if (numero > 0 && !EseguiComando(C::TitoloDate, [&] { g = GiornateCalendarioQueries::leggi(numero); })) return;
     giornata_ = g;
-    label1_->setText(numero > 0 ? QStringLiteral("Giornata n. %1").arg(numero)
-                                : QStringLiteral("Nessuna giornata registrata nel calendario"));
-    text1_->setText(g.dataAnd);
-    text2_->setText(g.dataRit);
+    intestazione_->setText(numero > 0 ? QStringLiteral("Giornata n. %1").arg(numero)
+                                      : QStringLiteral("Nessuna giornata registrata nel calendario"));
+    dataAndata_->setText(g.dataAnd);
+    dataRitorno_->setText(g.dataRit);
 
-    QWidget* frame = label2_->parentWidget();
+    QWidget* frame = riposa_->parentWidget();
     while (righe_.size() < g.incontri.size()) {
         const int r = int(righe_.size());
         const QString n = QString::number(r + 1);
@@ -193,9 +193,9 @@ void DateGiornateWindow::mostraGiornata(int numero)
         riga.dataRit->setText(i.date.DataRit);
         riga.hRit->setText(i.date.HRit);
     }
-    label2_->setText(QStringLiteral("Riposa: ") + g.riposa);
-    label2_->setVisible(!g.riposa.isEmpty());
-    for (QLineEdit* e : {text1_, text2_}) e->setEnabled(g.registrata);
+    riposa_->setText(QStringLiteral("Riposa: ") + g.riposa);
+    riposa_->setVisible(!g.riposa.isEmpty());
+    for (QLineEdit* e : {dataAndata_, dataRitorno_}) e->setEnabled(g.registrata);
     // The rows were added after the window took its size: its frame grows to hold them.
     TestataGiornata::adattaCornice(this);
 }
@@ -208,8 +208,8 @@ bool DateGiornateWindow::modificata() const
 DatiGiornata DateGiornateWindow::digitata() const
 {
     DatiGiornata g = giornata_;
-    g.dataAnd = text1_->text();
-    g.dataRit = text2_->text();
+    g.dataAnd = dataAndata_->text();
+    g.dataRit = dataRitorno_->text();
     for (int r = 0; r < g.incontri.size() && r < righe_.size(); ++r) {
         TipoDataOrario& d = g.incontri[r].date;
         d.DataAnd = righe_[r].dataAnd->text();
@@ -240,7 +240,7 @@ void DateGiornateWindow::sposta(int verso)
 
 void DateGiornateWindow::copiaData(bool andata)
 {
-    const QString data = (andata ? text1_ : text2_)->text().trimmed();
+    const QString data = (andata ? dataAndata_ : dataRitorno_)->text().trimmed();
     if (data.isEmpty()) {
         Messaggio::errore(QStringLiteral("Scrivere prima la data della giornata nel girone di %1.")
                               .arg(andata ? QStringLiteral("andata") : QStringLiteral("ritorno")),

@@ -48,10 +48,10 @@ private:
     // Saves the day when it has changes; false when the save failed (the user has been told).
     bool salvaSeServe();
 
-    QLabel* label1_ = nullptr;    // the match day on show
-    QLabel* label2_ = nullptr;    // the resting team
-    QLineEdit* text1_ = nullptr;  // the day's first-leg date
-    QLineEdit* text2_ = nullptr;  // the day's return-leg date
+    QLabel* intestazione_ = nullptr;    // the match day on show
+    QLabel* riposa_ = nullptr;          // the resting team
+    QLineEdit* dataAndata_ = nullptr;   // the day's first-leg date
+    QLineEdit* dataRitorno_ = nullptr;  // the day's return-leg date
     QGridLayout* griglia_ = nullptr;
     QVector<RigaDate> righe_;
     DatiGiornata giornata_;  // as read, or last saved

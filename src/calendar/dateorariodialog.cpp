@@ -41,13 +41,13 @@ DateOrarioDialog::DateOrarioDialog(const QString& incontro, QWidget* parent) : Q
     label1->setFont(f);
     principale->addWidget(label1);
 
-    text1_ = casella(QStringLiteral("Text1"));
-    text2_ = casella(QStringLiteral("Text2"));
-    text3_ = casella(QStringLiteral("Text3"));
-    text4_ = casella(QStringLiteral("Text4"));
+    dataAndata_ = casella(QStringLiteral("Text1"));
+    oraAndata_ = casella(QStringLiteral("Text2"));
+    dataRitorno_ = casella(QStringLiteral("Text3"));
+    oraRitorno_ = casella(QStringLiteral("Text4"));
     const QList<std::tuple<QString, QString, QLineEdit*, QLineEdit*>> gironi{
-        {QStringLiteral("Frame1"), QStringLiteral("Girone di andata"), text1_, text2_},
-        {QStringLiteral("Frame2"), QStringLiteral("Girone di ritorno"), text3_, text4_}};
+        {QStringLiteral("Frame1"), QStringLiteral("Girone di andata"), dataAndata_, oraAndata_},
+        {QStringLiteral("Frame2"), QStringLiteral("Girone di ritorno"), dataRitorno_, oraRitorno_}};
     for (const auto& [nome, titolo, data, ora] : gironi) {
         auto* frame = new QGroupBox(titolo, this);
         frame->setObjectName(nome);
@@ -71,10 +71,10 @@ DateOrarioDialog::DateOrarioDialog(const QString& incontro, QWidget* parent) : Q
     connect(pulsanti, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     if (const TipoDataOrario* d = voce()) {
-        text1_->setText(d->DataAnd);
-        text2_->setText(d->HAnd);
-        text3_->setText(d->DataRit);
-        text4_->setText(d->HRit);
+        dataAndata_->setText(d->DataAnd);
+        oraAndata_->setText(d->HAnd);
+        dataRitorno_->setText(d->DataRit);
+        oraRitorno_->setText(d->HRit);
     }
 }
 
@@ -90,10 +90,10 @@ QLineEdit* DateOrarioDialog::casella(const QString& nome)
 void DateOrarioDialog::accept()
 {
     if (TipoDataOrario* d = voce()) {
-        d->DataAnd = text1_->text().trimmed();
-        d->HAnd = text2_->text().trimmed();
-        d->DataRit = text3_->text().trimmed();
-        d->HRit = text4_->text().trimmed();
+        d->DataAnd = dataAndata_->text().trimmed();
+        d->HAnd = oraAndata_->text().trimmed();
+        d->DataRit = dataRitorno_->text().trimmed();
+        d->HRit = oraRitorno_->text().trimmed();
     }
     QDialog::accept();
 }

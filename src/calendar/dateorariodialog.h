@@ -18,8 +18,8 @@ public:
 private:
     QLineEdit* casella(const QString& nome);
 
-    QLineEdit* text1_ = nullptr;  // first-leg date
-    QLineEdit* text2_ = nullptr;  // first-leg time
-    QLineEdit* text3_ = nullptr;  // return-leg date
-    QLineEdit* text4_ = nullptr;  // return-leg time
+    QLineEdit* dataAndata_ = nullptr;   // first-leg date
+    QLineEdit* oraAndata_ = nullptr;    // first-leg time
+    QLineEdit* dataRitorno_ = nullptr;  // return-leg date
+    QLineEdit* oraRitorno_ = nullptr;   // return-leg time
 };

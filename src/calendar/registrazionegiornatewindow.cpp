@@ -76,12 +76,12 @@ RegistrazioneGiornateWindow::RegistrazioneGiornateWindow(QWidget* parent) : Fine
         this));
 
     auto* testa = new QHBoxLayout;
-    label1_ = C::intestazione(QStringLiteral("Label1"), this);
-    label2_ = new QLabel(this);
-    label2_->setObjectName(QStringLiteral("Label2"));
-    testa->addWidget(label1_);
+    intestazione_ = C::intestazione(QStringLiteral("Label1"), this);
+    statoGiornata_ = new QLabel(this);
+    statoGiornata_->setObjectName(QStringLiteral("Label2"));
+    testa->addWidget(intestazione_);
     testa->addSpacing(12);
-    testa->addWidget(label2_, 1, Qt::AlignBottom);
+    testa->addWidget(statoGiornata_, 1, Qt::AlignBottom);
     principale->addLayout(testa);
 
     auto* frame1 = new QGroupBox(QStringLiteral("Incontri della giornata"), this);
@@ -250,10 +250,10 @@ bool RegistrazioneGiornateWindow::modificata() const
 void RegistrazioneGiornateWindow::aggiornaStato()
 {
     const int inserite = stato().GiornateInserite;
-    label1_->setText(QStringLiteral("Giornata n. %1").arg(numero_));
-    label2_->setText(nuova_
-                         ? QStringLiteral("Nuova giornata: non ancora registrata nel calendario")
-                         : QStringLiteral("Giornata registrata nel calendario (%1 giornate in tutto)").arg(inserite));
+    intestazione_->setText(QStringLiteral("Giornata n. %1").arg(numero_));
+    statoGiornata_->setText(
+        nuova_ ? QStringLiteral("Nuova giornata: non ancora registrata nel calendario")
+               : QStringLiteral("Giornata registrata nel calendario (%1 giornate in tutto)").arg(inserite));
     elimina_->impostaDisponibile(!nuova_ && numero_ == inserite);
     // A day not registered yet has no dates to edit there.
     date_->impostaDisponibile(!nuova_);

@@ -59,9 +59,9 @@ private:
     void modificaDate(int riga);
     void apriDateGiornata();
 
-    QLabel* label1_ = nullptr;   // the match day on show
-    QLabel* label2_ = nullptr;   // new or registered
-    Azione* elimina_ = nullptr;  // the last day only
+    QLabel* intestazione_ = nullptr;   // the match day on show
+    QLabel* statoGiornata_ = nullptr;  // new or registered
+    Azione* elimina_ = nullptr;        // the last day only
     QGridLayout* griglia_ = nullptr;
     QVector<RigaIncontro> righe_;
     QWidget* rigaRiposa_ = nullptr;

@@ -65,14 +65,14 @@ TabellinoWindow::TabellinoWindow(QWidget* parent) : Finestra(Id, parent)
     auto* corpo = new QHBoxLayout;
     principale->addLayout(corpo, 1);
 
-    frame1_ = new QGroupBox(this);
-    frame1_->setObjectName(QStringLiteral("Frame1"));
-    auto* l1 = new QVBoxLayout(frame1_);
-    list1_ = new QListWidget(frame1_);
-    list1_->setObjectName(QStringLiteral("List1"));
-    list1_->setToolTip(QStringLiteral("Scegliere la partita di cui modificare il tabellino"));
-    l1->addWidget(list1_);
-    corpo->addWidget(frame1_);
+    riquadroPartite_ = new QGroupBox(this);
+    riquadroPartite_->setObjectName(QStringLiteral("Frame1"));
+    auto* l1 = new QVBoxLayout(riquadroPartite_);
+    partite_ = new QListWidget(riquadroPartite_);
+    partite_->setObjectName(QStringLiteral("List1"));
+    partite_->setToolTip(QStringLiteral("Scegliere la partita di cui modificare il tabellino"));
+    l1->addWidget(partite_);
+    corpo->addWidget(riquadroPartite_);
 
     auto* destra = new QVBoxLayout;
     corpo->addLayout(destra, 1);
@@ -138,19 +138,19 @@ TabellinoWindow::TabellinoWindow(QWidget* parent) : Finestra(Id, parent)
     pulsanti->addWidget(PulsanteDa(guida, QStringLiteral("Command3"), this));
     principale->addLayout(pulsanti);
 
-    connect(list1_, &QListWidget::currentRowChanged, this, [this](int riga) { partitaScelta(riga); });
+    connect(partite_, &QListWidget::currentRowChanged, this, [this](int riga) { partitaScelta(riga); });
 
-    SvuotaTabellino();
+    svuotaTabellino();
 }
 
 void TabellinoWindow::carica()
 {
     // The list is as wide as the longest pairing of the championship.
     int nome = 0;
-    for (const TipoSquadra& s : stato().Squadre) nome = qMax(nome, list1_->fontMetrics().horizontalAdvance(s.Nome));
-    const int larghezza = 2 * nome + list1_->fontMetrics().horizontalAdvance(QStringLiteral(" - ")) +
-                          list1_->verticalScrollBar()->sizeHint().width() + 4 * list1_->frameWidth() + 12;
-    list1_->setMinimumWidth(qMax(larghezza, 200));
+    for (const TipoSquadra& s : stato().Squadre) nome = qMax(nome, partite_->fontMetrics().horizontalAdvance(s.Nome));
+    const int larghezza = 2 * nome + partite_->fontMetrics().horizontalAdvance(QStringLiteral(" - ")) +
+                          partite_->verticalScrollBar()->sizeHint().width() + 4 * partite_->frameWidth() + 12;
+    partite_->setMinimumWidth(qMax(larghezza, 200));
 }
 
 void TabellinoWindow::attiva()
@@ -160,7 +160,7 @@ void TabellinoWindow::attiva()
     if (codPart_ != 0 && modificato() && file_ == s.PercorsoCampionato) {
         // The edits in progress stay while the same match is asked for.
         if (s.GiornataCorrente == giornata_ && s.Andata == andata_ && s.CodPartitaCorrente == codPart_) return;
-        if (!ConfermaAbbandono()) {
+        if (!confermaAbbandono()) {
             // Cancelled: the editor keeps its match, and the match sheet follows it.
             s.GiornataCorrente = giornata_;
             s.Andata = andata_;
@@ -172,19 +172,19 @@ void TabellinoWindow::attiva()
     file_ = s.PercorsoCampionato;
     giornata_ = s.GiornataCorrente;
     andata_ = s.Andata;
-    CaricaElencoPartite();
+    caricaElencoPartite();
     int codice = s.CodPartitaCorrente;
     // A match of another day opens the day's first match.
     if (!codici_.contains(codice)) codice = codici_.value(0, 0);
     if (codice != 0) s.CodPartitaCorrente = codice;
-    CaricaTabellino(codice);
+    caricaTabellino(codice);
 }
 
 bool TabellinoWindow::scarica()
 {
     // Once another championship has replaced the file, the edits have nowhere to go: nothing to ask.
     if (file_ != stato().PercorsoCampionato) return true;
-    return codPart_ == 0 || !modificato() || ConfermaAbbandono();
+    return codPart_ == 0 || !modificato() || confermaAbbandono();
 }
 
 bool TabellinoWindow::modificato() const
@@ -194,24 +194,24 @@ bool TabellinoWindow::modificato() const
     return false;
 }
 
-void TabellinoWindow::CaricaElencoPartite()
+void TabellinoWindow::caricaElencoPartite()
 {
-    frame1_->setTitle(QStringLiteral("Giornata n° %1 - girone di %2")
-                          .arg(giornata_)
-                          .arg(andata_ ? QStringLiteral("andata") : QStringLiteral("ritorno")));
+    riquadroPartite_->setTitle(QStringLiteral("Giornata n° %1 - girone di %2")
+                                   .arg(giornata_)
+                                   .arg(andata_ ? QStringLiteral("andata") : QStringLiteral("ritorno")));
     QVector<PartitaTabellino> partite;
     EseguiComando(TITOLO, [&] { partite = TabellinoQueries::partite(giornata_, andata_); });
     riempimento_ = true;
-    list1_->clear();
+    partite_->clear();
     codici_.clear();
     for (const PartitaTabellino& p : partite) {
-        list1_->addItem(p.casa + QStringLiteral(" - ") + p.ospite);
+        partite_->addItem(p.casa + QStringLiteral(" - ") + p.ospite);
         codici_.append(p.codPart);
     }
     riempimento_ = false;
 }
 
-void TabellinoWindow::CaricaTabellino(int codPart)
+void TabellinoWindow::caricaTabellino(int codPart)
 {
     std::optional<DatiTabellino> dati;
     if (codPart != 0) {
@@ -220,7 +220,7 @@ void TabellinoWindow::CaricaTabellino(int codPart)
         CursoreNormale();
     }
     if (!dati) {
-        SvuotaTabellino();
+        svuotaTabellino();
         return;
     }
     codPart_ = codPart;
@@ -243,7 +243,7 @@ void TabellinoWindow::CaricaTabellino(int codPart)
     aggiornaTitolo();
 }
 
-void TabellinoWindow::SvuotaTabellino()
+void TabellinoWindow::svuotaTabellino()
 {
     codPart_ = 0;
     casa_.clear();
@@ -290,7 +290,7 @@ bool TabellinoWindow::salvaTabellino()
     return true;
 }
 
-bool TabellinoWindow::ConfermaAbbandono()
+bool TabellinoWindow::confermaAbbandono()
 {
     const Messaggio::Risposta r =
         Messaggio::mostra(QStringLiteral("Il tabellino della partita ") + casa_ + QStringLiteral(" - ") + ospite_ +
@@ -305,7 +305,7 @@ void TabellinoWindow::partitaScelta(int riga)
     if (riempimento_ || riga < 0 || riga >= codici_.size()) return;
     const int codice = codici_[riga];
     if (codice == codPart_) return;
-    if (codPart_ != 0 && modificato() && !ConfermaAbbandono()) {
+    if (codPart_ != 0 && modificato() && !confermaAbbandono()) {
         selezionaRiga(int(codici_.indexOf(codPart_)));
         return;
     }
@@ -313,13 +313,13 @@ void TabellinoWindow::partitaScelta(int riga)
     s.GiornataCorrente = giornata_;
     s.Andata = andata_;
     s.CodPartitaCorrente = codice;
-    CaricaTabellino(codice);
+    caricaTabellino(codice);
 }
 
 void TabellinoWindow::selezionaRiga(int riga)
 {
     riempimento_ = true;
-    list1_->setCurrentRow(riga);
+    partite_->setCurrentRow(riga);
     riempimento_ = false;
 }
 

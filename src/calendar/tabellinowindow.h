@@ -32,18 +32,18 @@ public:
     bool modificato() const;
 
 private:
-    void CaricaElencoPartite();
-    void CaricaTabellino(int codPart);
-    void SvuotaTabellino();
+    void caricaElencoPartite();
+    void caricaTabellino(int codPart);
+    void svuotaTabellino();
     bool salvaTabellino();
     // With unsaved changes: asks whether to save them. False when the user cancels (or the save fails).
-    bool ConfermaAbbandono();
+    bool confermaAbbandono();
     void partitaScelta(int riga);
     void selezionaRiga(int riga);
     void aggiornaTitolo();
 
-    QGroupBox* frame1_ = nullptr;  // the match day's list, captioned with day and leg
-    QListWidget* list1_ = nullptr;
+    QGroupBox* riquadroPartite_ = nullptr;  // the match day's list, captioned with day and leg
+    QListWidget* partite_ = nullptr;
     QVector<QLineEdit*> caselle_;  // in the order of TabellinoQueries::campi()
     QLabel* testaCasa_ = nullptr;
     QLabel* testaOspite_ = nullptr;

@@ -63,7 +63,7 @@ FinestraPrincipale::FinestraPrincipale(QWidget* parent) : QMainWindow(parent)
     } else {
         resize(1024, 720);
     }
-    MDIForm_Load();
+    caricamento();
 }
 
 FinestraPrincipale::~FinestraPrincipale()
@@ -72,7 +72,7 @@ FinestraPrincipale::~FinestraPrincipale()
     ImpostaTitoloPrincipale({});
 }
 
-void FinestraPrincipale::MDIForm_Load()
+void FinestraPrincipale::caricamento()
 {
     Stato& s = stato();
     s.PrimaAttivazione = true;
@@ -97,7 +97,7 @@ void FinestraPrincipale::MDIForm_Load()
     s.BmpEspulsoPresente = EsisteFile(FileProgramma(QStringLiteral("Espulso!.Bmp")));
 }
 
-void FinestraPrincipale::MDIForm_Activate()
+void FinestraPrincipale::attivazione()
 {
     Stato& s = stato();
     if (s.PrimaAttivazione) {
@@ -135,7 +135,7 @@ void FinestraPrincipale::accodaAttivazione()
         this,
         [this] {
             attivazioneInCoda_ = false;
-            MDIForm_Activate();
+            attivazione();
         },
         Qt::QueuedConnection);
 }

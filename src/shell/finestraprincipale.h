@@ -23,7 +23,7 @@ public:
 
     // Runs every time the main window becomes the active window; the first time it reads the
     // settings and may show the introduction.
-    void MDIForm_Activate();
+    void attivazione();
 
     // Runs the menu command of the toolbar button with that index, as a click on the button does.
     void eseguiPulsante(int indice);
@@ -34,7 +34,7 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
-    void MDIForm_Load();
+    void caricamento();
     void creaMenu();
     void creaBarra();
     void aggiornaTitolo(const QString& titolo);

@@ -60,10 +60,10 @@ InformazioniSocietarieWindow::InformazioniSocietarieWindow(QWidget* parent) : Fi
     auto* principale = new QVBoxLayout(this);
     auto* squadra = new QHBoxLayout;
     squadra->addWidget(Etichetta(QStringLiteral("Label1"), QStringLiteral("Squadra"), this));
-    combo1_ = new ComboCodici(this);
-    combo1_->setObjectName(QStringLiteral("Combo1"));
-    combo1_->setMinimumContentsLength(20);
-    squadra->addWidget(combo1_, 1);
+    squadre_ = new ComboCodici(this);
+    squadre_->setObjectName(QStringLiteral("Combo1"));
+    squadre_->setMinimumContentsLength(20);
+    squadra->addWidget(squadre_, 1);
     principale->addLayout(squadra);
 
     const auto aggiungi = [this](QFormLayout* modulo, QWidget* parent, const Campo& c) {
@@ -75,9 +75,9 @@ InformazioniSocietarieWindow::InformazioniSocietarieWindow(QWidget* parent) : Fi
     QGroupBox* frame1 = Riquadro(QStringLiteral("Frame1"), QStringLiteral("Dati tecnici"), this);
     auto* m1 = new QFormLayout(frame1);
     for (const Campo& c : TECNICI) aggiungi(m1, frame1, c);
-    text3_ = Casella(QStringLiteral("Text3"), QString(), frame1, 0, 60);
+    penalita_ = Casella(QStringLiteral("Text3"), QString(), frame1, 0, 60);
     Spinner* spinner = nullptr;
-    m1->addRow(QStringLiteral("Punti di penalità"), ConSpinner(text3_, QStringLiteral("UpDown1"), frame1, &spinner));
+    m1->addRow(QStringLiteral("Punti di penalità"), ConSpinner(penalita_, QStringLiteral("UpDown1"), frame1, &spinner));
     // Down gives the value less 1, or 0 when it is not above 0; up stops at the largest penalty.
     spinner->impostaMinimo(0);
     spinner->impostaRiportaAlMinimo(true);
@@ -87,24 +87,24 @@ InformazioniSocietarieWindow::InformazioniSocietarieWindow(QWidget* parent) : Fi
     QGroupBox* frame2 = Riquadro(QStringLiteral("Frame2"), QStringLiteral("Note e recapiti"), this);
     auto* m2 = new QFormLayout(frame2);
     for (const Campo& c : RECAPITI) aggiungi(m2, frame2, c);
-    text10_ = new QPlainTextEdit(frame2);
-    text10_->setObjectName(QStringLiteral("Text10"));
-    text10_->setTabChangesFocus(true);
-    text10_->setFixedHeight(text10_->fontMetrics().lineSpacing() * 4 + 12);
-    m2->addRow(QStringLiteral("Note"), text10_);
+    note_ = new QPlainTextEdit(frame2);
+    note_->setObjectName(QStringLiteral("Text10"));
+    note_->setTabChangesFocus(true);
+    note_->setFixedHeight(note_->fontMetrics().lineSpacing() * 4 + 12);
+    m2->addRow(QStringLiteral("Note"), note_);
     principale->addWidget(frame2, 1);
     // The notes column holds at most LUNGHEZZA_NOTE characters.
-    connect(text10_, &QPlainTextEdit::textChanged, this, [this] {
-        const QString t = text10_->toPlainText();
+    connect(note_, &QPlainTextEdit::textChanged, this, [this] {
+        const QString t = note_->toPlainText();
         if (t.size() <= LUNGHEZZA_NOTE) return;
-        text10_->setPlainText(t.left(LUNGHEZZA_NOTE));
-        text10_->moveCursor(QTextCursor::End);
+        note_->setPlainText(t.left(LUNGHEZZA_NOTE));
+        note_->moveCursor(QTextCursor::End);
     });
 
     QPushButton* command4 = Pulsante(
         QStringLiteral("Command4"),
         Azione::crea(QStringLiteral("Salva modifiche"), QStringLiteral("Salva le modifiche apportate ai dati"), this)
-            ->allo([this] { SalvaInfoSocietarie(); }),
+            ->allo([this] { salvaInfoSocietarie(); }),
         this);
     QPushButton* command2 =
         Pulsante(QStringLiteral("Command2"),
@@ -120,7 +120,7 @@ InformazioniSocietarieWindow::InformazioniSocietarieWindow(QWidget* parent) : Fi
         this);
     principale->addLayout(RigaPulsanti({command4, command2, command3}));
 
-    connect(combo1_, &ComboCodici::click, this, [this] { CaricaInfoSocietarie(); });
+    connect(squadre_, &ComboCodici::click, this, [this] { caricaInfoSocietarie(); });
 }
 
 void InformazioniSocietarieWindow::carica()
@@ -129,49 +129,49 @@ void InformazioniSocietarieWindow::carica()
     if (s.SquadraCorrente.isEmpty() && s.NumeroSquadre > 0 && s.Squadre.size() > 1)
         s.SquadraCorrente = s.Squadre[1].Nome;
     {
-        ComboCodici::SenzaClick guardia(combo1_);
-        combo1_->svuota();
+        ComboCodici::SenzaClick guardia(squadre_);
+        squadre_->svuota();
         for (int i = 1; i <= s.NumeroSquadre && i < s.Squadre.size(); ++i)
-            combo1_->aggiungi(s.Squadre[i].Nome, s.Squadre[i].Codice.toInt());
+            squadre_->aggiungi(s.Squadre[i].Nome, s.Squadre[i].Codice.toInt());
         // A name missing from the list shows the first team.
-        if (!combo1_->selezionaTesto(s.SquadraCorrente) && combo1_->count() > 0) combo1_->setCurrentIndex(0);
+        if (!squadre_->selezionaTesto(s.SquadraCorrente) && squadre_->count() > 0) squadre_->setCurrentIndex(0);
     }
     // A championship without teams shows an empty window.
-    if (combo1_->currentIndex() >= 0) CaricaInfoSocietarie();
+    if (squadre_->currentIndex() >= 0) caricaInfoSocietarie();
 }
 
-void InformazioniSocietarieWindow::CaricaInfoSocietarie()
+void InformazioniSocietarieWindow::caricaInfoSocietarie()
 {
-    if (combo1_->currentIndex() < 0) return;
+    if (squadre_->currentIndex() < 0) return;
     CursoreAttesa();
-    setWindowTitle(TITOLO + QStringLiteral(": ") + combo1_->testo());
+    setWindowTitle(TITOLO + QStringLiteral(": ") + squadre_->testo());
     const bool letti = EseguiComando(
         TITOLO,
         [&] {
             Query q(QStringLiteral("SELECT %1, PENALITA, NOTE FROM SQUADRA WHERE CODICE = ?").arg(colonne().join(", ")),
-                    {combo1_->codiceCorrente()});
+                    {squadre_->codiceCorrente()});
             if (q.next()) {
                 for (int i = 0; i < caselle_.size(); ++i) caselle_[i]->setText(NullInVuoto(q.valore(i)));
-                text3_->setText(NullInVuoto(q.valore(int(caselle_.size()))));
-                text10_->setPlainText(NullInVuoto(q.valore(int(caselle_.size()) + 1)));
+                penalita_->setText(NullInVuoto(q.valore(int(caselle_.size()))));
+                note_->setPlainText(NullInVuoto(q.valore(int(caselle_.size()) + 1)));
             }
         },
         [this](const QString& motivo) {
-            return QStringLiteral("Impossibile leggere i dati della squadra ") + combo1_->testo() +
+            return QStringLiteral("Impossibile leggere i dati della squadra ") + squadre_->testo() +
                    QStringLiteral("\r\r") + motivo;
         });
     if (letti) CursoreNormale();
 }
 
-void InformazioniSocietarieWindow::SalvaInfoSocietarie()
+void InformazioniSocietarieWindow::salvaInfoSocietarie()
 {
-    if (combo1_->currentIndex() < 0) return;
+    if (squadre_->currentIndex() < 0) return;
     // The standings subtract the penalty from the team's points: it stays within -999..999.
-    const int penalita = Val(text3_->text());
+    const int penalita = Val(penalita_->text());
     if (penalita < -PenalitaMassima || penalita > PenalitaMassima) {
         Messaggio::errore(QStringLiteral("Attenzione: i punti di penalità vanno indicati con un numero da -999 a 999."),
                           TITOLO);
-        text3_->setFocus();
+        penalita_->setFocus();
         return;
     }
     QStringList assegnazioni;
@@ -180,7 +180,7 @@ void InformazioniSocietarieWindow::SalvaInfoSocietarie()
         assegnazioni << colonne()[i] + QStringLiteral(" = ?");
         valori << VuotoInSpazio(caselle_[i]->text());
     }
-    valori << VuotoInSpazio(text10_->toPlainText()) << penalita << combo1_->codiceCorrente();
+    valori << VuotoInSpazio(note_->toPlainText()) << penalita << squadre_->codiceCorrente();
     CursoreAttesa();
     const bool salvati = EseguiComando(
         TITOLO,
@@ -193,7 +193,7 @@ void InformazioniSocietarieWindow::SalvaInfoSocietarie()
                 throw ErroreDatabase(QStringLiteral("La squadra non è più nel file: i dati non sono stati salvati."));
         },
         [this](const QString& motivo) {
-            return QStringLiteral("Impossibile salvare i dati della squadra ") + combo1_->testo() +
+            return QStringLiteral("Impossibile salvare i dati della squadra ") + squadre_->testo() +
                    QStringLiteral("\r\r") + motivo;
         });
     if (salvati) CursoreNormale();

@@ -23,12 +23,12 @@ public:
     static constexpr int PenalitaMassima = 999;
 
 private:
-    void CaricaInfoSocietarie();
-    void SalvaInfoSocietarie();
+    void caricaInfoSocietarie();
+    void salvaInfoSocietarie();
 
-    ComboCodici* combo1_ = nullptr;  // the teams, each with its SQUADRA.CODICE
+    ComboCodici* squadre_ = nullptr;  // the teams, each with its SQUADRA.CODICE
     // The text boxes in the order of colonne(): Allenatore, Presidente, Citta, Sede, Campo, Colori, Tel, Fax.
     QVector<QLineEdit*> caselle_;
-    QLineEdit* text3_ = nullptr;        // penalty points
-    QPlainTextEdit* text10_ = nullptr;  // notes
+    QLineEdit* penalita_ = nullptr;   // penalty points
+    QPlainTextEdit* note_ = nullptr;  // notes
 };

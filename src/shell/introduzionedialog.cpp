@@ -91,17 +91,17 @@ IntroduzioneDialog::IntroduzioneDialog(QWidget* parent) : Finestra(Id, parent)
     panel5->setFrameShadow(QFrame::Raised);
     panel5->setAutoFillBackground(true);
     auto* basso = new QHBoxLayout(panel5);
-    check1_ = new QCheckBox(QStringLiteral("Non visualizzare questa finestra all'apertura di Golvarno"), panel5);
-    check1_->setObjectName(QStringLiteral("Check1"));
-    basso->addWidget(check1_);
+    nonMostrare_ = new QCheckBox(QStringLiteral("Non visualizzare questa finestra all'apertura di Golvarno"), panel5);
+    nonMostrare_->setObjectName(QStringLiteral("Check1"));
+    basso->addWidget(nonMostrare_);
     principale->addWidget(panel5);
     // Only the user's clicks count, not the box set from the settings on loading.
-    connect(check1_, &QCheckBox::clicked, this, [this] { cliccato_ = true; });
+    connect(nonMostrare_, &QCheckBox::clicked, this, [this] { cliccato_ = true; });
 }
 
 void IntroduzioneDialog::carica()
 {
-    check1_->setChecked(!stato().MostraPrimiPassi);
+    nonMostrare_->setChecked(!stato().MostraPrimiPassi);
     cliccato_ = false;
 }
 
@@ -123,15 +123,15 @@ void IntroduzioneDialog::scegli(int azione)
         Guida::apri(contestoGuida());
     else
         stato().AzioneIniziale = azione;
-    SalvaPrimiPassi();
+    salvaPrimiPassi();
     chiudi();
 }
 
-void IntroduzioneDialog::SalvaPrimiPassi()
+void IntroduzioneDialog::salvaPrimiPassi()
 {
     Stato& s = stato();
     if (!cliccato_ || !EsisteFile(s.PercorsoImpostazioni)) return;
-    const bool mostra = !check1_->isChecked();
+    const bool mostra = !nonMostrare_->isChecked();
     EseguiComando(
         QStringLiteral("Golvarno 2000"),
         [&] {

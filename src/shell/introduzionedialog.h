@@ -23,8 +23,8 @@ protected:
 
 private:
     void scegli(int azione);  // 1 open, 2 create, 0 help
-    void SalvaPrimiPassi();
+    void salvaPrimiPassi();
 
-    QCheckBox* check1_ = nullptr;
+    QCheckBox* nonMostrare_ = nullptr;
     bool cliccato_ = false;  // the user clicked the check box since loading
 };

@@ -44,15 +44,15 @@ NuovaStagioneWizard::NuovaStagioneWizard(QWidget* parent) : Finestra(Id, parent)
         {QStringLiteral("Image1"), QStringLiteral("Label6"), QStringLiteral("Label7"), QStringLiteral("Label8"),
          QStringLiteral("Label9"), QStringLiteral("DI"), 4, QStringLiteral("Command1"), QStringLiteral("Command2"),
          QStringLiteral("Command3"), QStringLiteral("Command4")});
-    label7_ = scheletro.numero;
+    numeroFase_ = scheletro.numero;
     fasi_ = scheletro.pagine;
     indietro_ = scheletro.indietro;
     avanti_ = scheletro.avanti;
-    frame1_ = costruisciFaseFile();
-    frame2_ = costruisciFaseEliminate();
-    frame3_ = costruisciFaseNuove();
-    frame4_ = costruisciFaseRiepilogo();
-    for (QGroupBox* f : {frame1_, frame2_, frame3_, frame4_}) fasi_->addWidget(f);
+    faseFile_ = costruisciFaseFile();
+    faseEliminate_ = costruisciFaseEliminate();
+    faseNuove_ = costruisciFaseNuove();
+    faseRiepilogo_ = costruisciFaseRiepilogo();
+    for (QGroupBox* f : {faseFile_, faseEliminate_, faseNuove_, faseRiepilogo_}) fasi_->addWidget(f);
 
     indietro_->allo([this] { indietro(); });
     avanti_->allo([this] { avanti(); });
@@ -64,15 +64,15 @@ QGroupBox* NuovaStagioneWizard::costruisciFaseFile()
 {
     QGroupBox* f = Riquadro(QStringLiteral("Frame1"), QStringLiteral("Dati del nuovo campionato"), fasi_);
     auto* g = new QGridLayout(f);
-    text1_ = Casella(QStringLiteral("Text1"), QString(), f);
-    text2_ = Casella(QStringLiteral("Text2"), QStringLiteral("GVN"), f, 0, 60);
-    text3_ = Casella(QStringLiteral("Text3"), QString(), f, LunghezzaDenominazione);
+    nomeFile_ = Casella(QStringLiteral("Text1"), QString(), f);
+    estensione_ = Casella(QStringLiteral("Text2"), QStringLiteral("GVN"), f, 0, 60);
+    denominazione_ = Casella(QStringLiteral("Text3"), QString(), f, LunghezzaDenominazione);
     g->addWidget(new QLabel(QStringLiteral("Nome"), f), 0, 0);
-    g->addWidget(text1_, 0, 1);
+    g->addWidget(nomeFile_, 0, 1);
     g->addWidget(new QLabel(QStringLiteral("Estensione"), f), 0, 2);
-    g->addWidget(text2_, 0, 3);
+    g->addWidget(estensione_, 0, 3);
     g->addWidget(new QLabel(QStringLiteral("Denominazione"), f), 1, 0);
-    g->addWidget(text3_, 1, 1, 1, 3);
+    g->addWidget(denominazione_, 1, 1, 1, 3);
     g->setColumnStretch(1, 1);
     g->setRowStretch(2, 1);
     return f;
@@ -87,7 +87,7 @@ QGroupBox* NuovaStagioneWizard::costruisciFaseEliminate()
         auto* c = new QCheckBox(f);
         c->setObjectName(QStringLiteral("Check1_%1").arg(i));
         g->addWidget(c, i % 10, i / 10);
-        check1_.append(c);
+        eliminare_.append(c);
     }
     g->setRowStretch(10, 1);
     g->setColumnStretch(0, 1);
@@ -101,9 +101,9 @@ QGroupBox* NuovaStagioneWizard::costruisciFaseNuove()
     auto* v = new QVBoxLayout(f);
     auto* conta = new QHBoxLayout;
     conta->addWidget(Etichetta(QStringLiteral("Label5"), QStringLiteral("Numero di squadre da inserire:"), f));
-    text5_ = Casella(QStringLiteral("Text5"), QStringLiteral("0"), f, 0, 50);
+    numeroNuove_ = Casella(QStringLiteral("Text5"), QStringLiteral("0"), f, 0, 50);
     Spinner* spinner = nullptr;
-    conta->addWidget(ConSpinner(text5_, QStringLiteral("UpDown1"), f, &spinner));
+    conta->addWidget(ConSpinner(numeroNuove_, QStringLiteral("UpDown1"), f, &spinner));
     spinner->impostaMinimo(0);
     spinner->impostaMassimo(MassimoNuove);
     v->addLayout(conta);
@@ -121,14 +121,14 @@ QGroupBox* NuovaStagioneWizard::costruisciFaseNuove()
         }
         g->addWidget(numero, i % 6, (i / 6) * 2);
         g->addWidget(nome, i % 6, (i / 6) * 2 + 1);
-        label4_.append(numero);
-        text4_.append(nome);
+        etichetteNuove_.append(numero);
+        nomiNuove_.append(nome);
     }
     g->setColumnStretch(1, 1);
     g->setColumnStretch(3, 1);
     v->addLayout(g);
     v->addStretch();
-    connect(text5_, &QLineEdit::textChanged, this, [this] { mostraCaselleNuove(); });
+    connect(numeroNuove_, &QLineEdit::textChanged, this, [this] { mostraCaselleNuove(); });
     return f;
 }
 
@@ -137,13 +137,13 @@ QGroupBox* NuovaStagioneWizard::costruisciFaseRiepilogo()
     QGroupBox* f = Riquadro(QStringLiteral("Frame4"), QStringLiteral("Confermare dati immessi"), fasi_);
     auto* v = new QVBoxLayout(f);
     auto* g = new QGridLayout;
-    text6_ = Casella(QStringLiteral("Text6"), QString(), f);
-    text7_ = Casella(QStringLiteral("Text7"), QString(), f);
-    for (QLineEdit* e : {text6_, text7_}) e->setReadOnly(true);
+    riepilogoFile_ = Casella(QStringLiteral("Text6"), QString(), f);
+    riepilogoDenominazione_ = Casella(QStringLiteral("Text7"), QString(), f);
+    for (QLineEdit* e : {riepilogoFile_, riepilogoDenominazione_}) e->setReadOnly(true);
     g->addWidget(new QLabel(QStringLiteral("Nome campionato"), f), 0, 0);
-    g->addWidget(text6_, 0, 1);
+    g->addWidget(riepilogoFile_, 0, 1);
     g->addWidget(new QLabel(QStringLiteral("Denominazione"), f), 1, 0);
-    g->addWidget(text7_, 1, 1);
+    g->addWidget(riepilogoDenominazione_, 1, 1);
     v->addLayout(g);
 
     auto* elenchi = new QHBoxLayout;
@@ -156,8 +156,8 @@ QGroupBox* NuovaStagioneWizard::costruisciFaseRiepilogo()
         elenchi->addLayout(colonna, 1);
         return l;
     };
-    list1_ = elenco(QStringLiteral("List1"), QStringLiteral("Squadre da eliminare"));
-    list2_ = elenco(QStringLiteral("List2"), QStringLiteral("Squadre da inserire"));
+    riepilogoEliminate_ = elenco(QStringLiteral("List1"), QStringLiteral("Squadre da eliminare"));
+    riepilogoNuove_ = elenco(QStringLiteral("List2"), QStringLiteral("Squadre da inserire"));
     v->addLayout(elenchi, 1);
 
     QLabel* nota =
@@ -184,25 +184,25 @@ void NuovaStagioneWizard::carica()
     CursoreAttesa();
     for (int i = 0; i < MassimoSquadre; ++i) {
         const bool presente = i + 1 <= s.NumeroSquadre && i + 1 < s.Squadre.size();
-        check1_[i]->setVisible(presente);
-        check1_[i]->setChecked(false);
-        check1_[i]->setText(presente ? TestoSenzaTastoRapido(s.Squadre[i + 1].Nome) : QString());
+        eliminare_[i]->setVisible(presente);
+        eliminare_[i]->setChecked(false);
+        eliminare_[i]->setText(presente ? TestoSenzaTastoRapido(s.Squadre[i + 1].Nome) : QString());
     }
-    for (QLineEdit* e : text4_) e->clear();
-    text3_->clear();
+    for (QLineEdit* e : nomiNuove_) e->clear();
+    denominazione_->clear();
     CursoreNormale();
-    MostraFaseNuovoFile();
+    mostraFaseNuovoFile();
 }
 
-int NuovaStagioneWizard::fase() const { return Val(label7_->text()); }
+int NuovaStagioneWizard::fase() const { return Val(numeroFase_->text()); }
 
 void NuovaStagioneWizard::avanti()
 {
     switch (fase()) {
-    case 1: ControllaNomeFile(); break;
-    case 2: MostraFaseNuoveSquadre(); break;
-    case 3: ControllaNuoveSquadre(); break;
-    case 4: CompletaNuovaStagione(); break;
+    case 1: controllaNomeFile(); break;
+    case 2: mostraFaseNuoveSquadre(); break;
+    case 3: controllaNuoveSquadre(); break;
+    case 4: completaNuovaStagione(); break;
     default: break;
     }
 }
@@ -210,9 +210,9 @@ void NuovaStagioneWizard::avanti()
 void NuovaStagioneWizard::indietro()
 {
     switch (fase()) {
-    case 2: MostraFaseNuovoFile(); break;
-    case 3: ControllaNomeFile(); break;
-    case 4: MostraFaseNuoveSquadre(); break;
+    case 2: mostraFaseNuovoFile(); break;
+    case 3: controllaNomeFile(); break;
+    case 4: mostraFaseNuoveSquadre(); break;
     default: break;
     }
 }
@@ -220,13 +220,13 @@ void NuovaStagioneWizard::indietro()
 void NuovaStagioneWizard::mostraPagina(QGroupBox* frame, const QString& numero)
 {
     fasi_->setCurrentWidget(frame);
-    label7_->setText(numero);
+    numeroFase_->setText(numero);
 }
 
-void NuovaStagioneWizard::MostraFaseNuovoFile()
+void NuovaStagioneWizard::mostraFaseNuovoFile()
 {
     indietro_->impostaDisponibile(false);
-    mostraPagina(frame1_, QStringLiteral("1"));
+    mostraPagina(faseFile_, QStringLiteral("1"));
 }
 
 // The new file goes beside the open championship.
@@ -235,10 +235,10 @@ QString NuovaStagioneWizard::percorsoNuovoFile() const
     return QFileInfo(stato().PercorsoCampionato).absoluteDir().filePath(NomeNuovoFile);
 }
 
-void NuovaStagioneWizard::ControllaNomeFile()
+void NuovaStagioneWizard::controllaNomeFile()
 {
-    const QString nome = text1_->text();
-    const QString estensione = text2_->text();
+    const QString nome = nomeFile_->text();
+    const QString estensione = estensione_->text();
     QString problema;
     if (nome.contains(QLatin1Char('.')))
         problema = QStringLiteral("Attenzione: l'estensione del nuovo file va inserita nel riquadro Estensione.");
@@ -261,41 +261,41 @@ void NuovaStagioneWizard::ControllaNomeFile()
     indietro_->impostaDisponibile(true);
     avanti_->setText(QStringLiteral("Avanti"));
     avanti_->setToolTip(QStringLiteral("Vai alla fase successiva"));
-    mostraPagina(frame2_, QStringLiteral("2"));
+    mostraPagina(faseEliminate_, QStringLiteral("2"));
 }
 
-void NuovaStagioneWizard::MostraFaseNuoveSquadre()
+void NuovaStagioneWizard::mostraFaseNuoveSquadre()
 {
-    mostraPagina(frame3_, QStringLiteral("3"));
+    mostraPagina(faseNuove_, QStringLiteral("3"));
     avanti_->setText(QStringLiteral("Avanti"));
     avanti_->setToolTip(QStringLiteral("Vai alla fase successiva"));
     int spuntate = 0;
-    for (int i = 0; i < stato().NumeroSquadre && i < int(check1_.size()); ++i)
-        if (check1_[i]->isChecked()) ++spuntate;
+    for (int i = 0; i < stato().NumeroSquadre && i < int(eliminare_.size()); ++i)
+        if (eliminare_[i]->isChecked()) ++spuntate;
     // As many new teams as those that leave, up to the twelve name boxes.
-    text5_->setText(QString::number(std::min(spuntate, int(MassimoNuove))));
+    numeroNuove_->setText(QString::number(std::min(spuntate, int(MassimoNuove))));
     mostraCaselleNuove();
-    frame3_->setTitle(QStringLiteral("Nuove squadre da inserire"));
+    faseNuove_->setTitle(QStringLiteral("Nuove squadre da inserire"));
 }
 
 void NuovaStagioneWizard::mostraCaselleNuove()
 {
-    const int n = std::clamp(Val(text5_->text()), 0, int(MassimoNuove));
+    const int n = std::clamp(Val(numeroNuove_->text()), 0, int(MassimoNuove));
     for (int i = 0; i < MassimoNuove; ++i) {
-        text4_[i]->setVisible(i < n);
-        label4_[i]->setVisible(i < n);
+        nomiNuove_[i]->setVisible(i < n);
+        etichetteNuove_[i]->setVisible(i < n);
     }
 }
 
-void NuovaStagioneWizard::ControllaNuoveSquadre()
+void NuovaStagioneWizard::controllaNuoveSquadre()
 {
     const auto rifiuta = [](const QString& testo, QLineEdit* box) {
         Messaggio::errore(testo, TITOLO);
         box->setFocus();
     };
-    const int numeroDaInserire = Val(text5_->text());
+    const int numeroDaInserire = Val(numeroNuove_->text());
     if (numeroDaInserire < 0 || numeroDaInserire > MassimoNuove)
-        return rifiuta(QStringLiteral("Attenzione: si possono inserire da 0 a 12 nuove squadre."), text5_);
+        return rifiuta(QStringLiteral("Attenzione: si possono inserire da 0 a 12 nuove squadre."), numeroNuove_);
 
     const Stato& s = stato();
     QStringList restanti;
@@ -303,7 +303,7 @@ void NuovaStagioneWizard::ControllaNuoveSquadre()
     QVector<int> codici;
     // Every team counts: one without a box (the wizard refuses such a championship on loading) stays.
     for (int i = 0; i < s.NumeroSquadre && i + 1 < s.Squadre.size(); ++i) {
-        if (i < int(check1_.size()) && check1_[i]->isChecked()) {
+        if (i < int(eliminare_.size()) && eliminare_[i]->isChecked()) {
             eliminate << s.Squadre[i + 1].Nome;
             codici << s.Squadre[i + 1].Codice.toInt();
         } else {
@@ -313,13 +313,13 @@ void NuovaStagioneWizard::ControllaNuoveSquadre()
 
     QStringList nuove;
     for (int i = 0; i < numeroDaInserire; ++i) {
-        const QString nome = text4_[i]->text();
+        const QString nome = nomiNuove_[i]->text();
         if (nome.isEmpty())
             return rifiuta(QStringLiteral("Hai dimenticato di inserire il nome della ") + QString::number(i + 1) +
                                QStringLiteral("a squadra da inserire!"),
-                           text4_[i]);
+                           nomiNuove_[i]);
         if (const QString problema = ProblemaNomeSquadra(nome, restanti + nuove); !problema.isEmpty())
-            return rifiuta(problema, text4_[i]);
+            return rifiuta(problema, nomiNuove_[i]);
         nuove << nome;
     }
 
@@ -327,28 +327,28 @@ void NuovaStagioneWizard::ControllaNuoveSquadre()
     if (squadre < 4 || squadre > 20)
         return rifiuta(QStringLiteral("Attenzione: il nuovo campionato avrebbe ") + QString::number(squadre) +
                            QStringLiteral(" squadre. Si possono iscrivere da 4 fino a 20 squadre."),
-                       text5_);
+                       numeroNuove_);
 
     SquadreDaInserire = nuove;
     SquadreDaEliminare = eliminate;
     codiciDaEliminare_ = codici;
-    MostraRiepilogo();
+    mostraRiepilogo();
 }
 
-void NuovaStagioneWizard::MostraRiepilogo()
+void NuovaStagioneWizard::mostraRiepilogo()
 {
-    list1_->clear();
-    list2_->clear();
+    riepilogoEliminate_->clear();
+    riepilogoNuove_->clear();
     avanti_->setText(QStringLiteral("Fatto"));
     avanti_->setToolTip(QStringLiteral("Crea il nuovo campionato!"));
-    mostraPagina(frame4_, QStringLiteral("4"));
-    text6_->setText(NomeNuovoFile);
-    text7_->setText(text3_->text());
-    list1_->addItems(SquadreDaEliminare);
-    list2_->addItems(SquadreDaInserire);
+    mostraPagina(faseRiepilogo_, QStringLiteral("4"));
+    riepilogoFile_->setText(NomeNuovoFile);
+    riepilogoDenominazione_->setText(denominazione_->text());
+    riepilogoEliminate_->addItems(SquadreDaEliminare);
+    riepilogoNuove_->addItems(SquadreDaInserire);
 }
 
-void NuovaStagioneWizard::CompletaNuovaStagione()
+void NuovaStagioneWizard::completaNuovaStagione()
 {
     // The windows of the championship in use close before it is copied, so that what they save on
     // closing is in the copy; when one stays open, so does this wizard.
@@ -356,7 +356,7 @@ void NuovaStagioneWizard::CompletaNuovaStagione()
 
     const QString percorso = percorsoNuovoFile();
     DatiNuovaStagione dati;
-    dati.denominazione = text3_->text();
+    dati.denominazione = denominazione_->text();
     dati.codiciDaEliminare = codiciDaEliminare_;
     dati.squadreDaInserire = SquadreDaInserire;
 

@@ -39,34 +39,34 @@ private:
     int fase() const;
     void avanti();
     void indietro();
-    void MostraFaseNuovoFile();
-    void ControllaNomeFile();
-    void MostraFaseNuoveSquadre();
-    void ControllaNuoveSquadre();
-    void MostraRiepilogo();
-    void CompletaNuovaStagione();
+    void mostraFaseNuovoFile();
+    void controllaNomeFile();
+    void mostraFaseNuoveSquadre();
+    void controllaNuoveSquadre();
+    void mostraRiepilogo();
+    void completaNuovaStagione();
     void mostraCaselleNuove();
     void mostraPagina(QGroupBox* frame, const QString& numero);
     QString percorsoNuovoFile() const;
 
-    QLabel* label7_ = nullptr;  // the current step, "1" to "4"
+    QLabel* numeroFase_ = nullptr;  // the current step, "1" to "4"
     QStackedWidget* fasi_ = nullptr;
-    QGroupBox* frame1_ = nullptr;
-    QGroupBox* frame2_ = nullptr;
-    QGroupBox* frame3_ = nullptr;
-    QGroupBox* frame4_ = nullptr;
+    QGroupBox* faseFile_ = nullptr;
+    QGroupBox* faseEliminate_ = nullptr;
+    QGroupBox* faseNuove_ = nullptr;
+    QGroupBox* faseRiepilogo_ = nullptr;
 
-    QLineEdit* text1_ = nullptr;  // new file name
-    QLineEdit* text2_ = nullptr;  // its extension
-    QLineEdit* text3_ = nullptr;  // the new championship's name
-    QVector<QCheckBox*> check1_;  // one per team of the open championship
-    QLineEdit* text5_ = nullptr;  // number of new teams
-    QVector<QLabel*> label4_;
-    QVector<QLineEdit*> text4_;  // new team names
-    QLineEdit* text6_ = nullptr;
-    QLineEdit* text7_ = nullptr;
-    QListWidget* list1_ = nullptr;
-    QListWidget* list2_ = nullptr;
+    QLineEdit* nomeFile_ = nullptr;       // new file name
+    QLineEdit* estensione_ = nullptr;     // its extension
+    QLineEdit* denominazione_ = nullptr;  // the new championship's name
+    QVector<QCheckBox*> eliminare_;       // one per team of the open championship
+    QLineEdit* numeroNuove_ = nullptr;    // number of new teams
+    QVector<QLabel*> etichetteNuove_;
+    QVector<QLineEdit*> nomiNuove_;  // new team names
+    QLineEdit* riepilogoFile_ = nullptr;
+    QLineEdit* riepilogoDenominazione_ = nullptr;
+    QListWidget* riepilogoEliminate_ = nullptr;
+    QListWidget* riepilogoNuove_ = nullptr;
 
     Azione* indietro_ = nullptr;
     Azione* avanti_ = nullptr;  // Avanti / Fatto

@@ -42,23 +42,23 @@ NuovoCampionatoWizard::NuovoCampionatoWizard(QWidget* parent) : Finestra(Id, par
         {QStringLiteral("Image4"), QStringLiteral("Label12"), QStringLiteral("Label11"), QStringLiteral("Label10"),
          QStringLiteral("Label9"), QStringLiteral("di"), 2, QStringLiteral("Command1"), QStringLiteral("Command4"),
          QStringLiteral("Command2"), QStringLiteral("Command3")});
-    label11_ = scheletro.numero;
+    numeroFase_ = scheletro.numero;
     fasi_ = scheletro.pagine;
     indietro_ = scheletro.indietro;
     avanti_ = scheletro.avanti;
-    frame1_ = Riquadro(QStringLiteral("Frame1"), QStringLiteral("Informazioni generali"), fasi_);
-    frame2_ = Riquadro(QStringLiteral("Frame2"), QStringLiteral("Squadre iscritte"), fasi_);
-    costruisciFaseDati(frame1_);
-    costruisciFaseSquadre(frame2_);
-    fasi_->addWidget(frame1_);
-    fasi_->addWidget(frame2_);
+    faseDati_ = Riquadro(QStringLiteral("Frame1"), QStringLiteral("Informazioni generali"), fasi_);
+    faseSquadre_ = Riquadro(QStringLiteral("Frame2"), QStringLiteral("Squadre iscritte"), fasi_);
+    costruisciFaseDati(faseDati_);
+    costruisciFaseSquadre(faseSquadre_);
+    fasi_->addWidget(faseDati_);
+    fasi_->addWidget(faseSquadre_);
 
-    indietro_->allo([this] { MostraFaseDatiGenerali(); });
+    indietro_->allo([this] { mostraFaseDatiGenerali(); });
     avanti_->allo([this] { avanti(); });
     scheletro.annulla->allo([this] { chiudi(); });
     scheletro.guida->allo([this] { Guida::apri(contestoGuida()); });
 
-    MostraFaseDatiGenerali();
+    mostraFaseDatiGenerali();
 }
 
 void NuovoCampionatoWizard::costruisciFaseDati(QGroupBox* frame1)
@@ -67,44 +67,44 @@ void NuovoCampionatoWizard::costruisciFaseDati(QGroupBox* frame1)
 
     auto* frame3 = Riquadro(QStringLiteral("Frame3"), QStringLiteral("Dati del campionato"), frame1);
     auto* g3 = new QGridLayout(frame3);
-    text1_ = Casella(QStringLiteral("Text1"), QString(), frame3);
-    text2_ = Casella(QStringLiteral("Text2"), QStringLiteral("GVN"), frame3, 0, 60);
-    text3_ = Casella(QStringLiteral("Text3"), QString(), frame3, LunghezzaDenominazione);
+    nomeFile_ = Casella(QStringLiteral("Text1"), QString(), frame3);
+    estensione_ = Casella(QStringLiteral("Text2"), QStringLiteral("GVN"), frame3, 0, 60);
+    denominazione_ = Casella(QStringLiteral("Text3"), QString(), frame3, LunghezzaDenominazione);
     g3->addWidget(new QLabel(QStringLiteral("Nome del file"), frame3), 0, 0);
-    g3->addWidget(text1_, 0, 1);
+    g3->addWidget(nomeFile_, 0, 1);
     g3->addWidget(new QLabel(QStringLiteral("Estensione"), frame3), 0, 2);
-    g3->addWidget(text2_, 0, 3);
+    g3->addWidget(estensione_, 0, 3);
     g3->addWidget(new QLabel(QStringLiteral("Denominazione del campionato"), frame3), 1, 0);
-    g3->addWidget(text3_, 1, 1, 1, 3);
+    g3->addWidget(denominazione_, 1, 1, 1, 3);
     g3->setColumnStretch(1, 1);
     v->addWidget(frame3);
 
     auto* sotto = new QHBoxLayout;
     auto* frame4 = Riquadro(QStringLiteral("Frame4"), QStringLiteral("Proprietà del campionato"), frame1);
     auto* g4 = new QGridLayout(frame4);
-    text4_ = Casella(QStringLiteral("Text4"), QStringLiteral("16"), frame4, 0, 50);
+    numeroSquadre_ = Casella(QStringLiteral("Text4"), QStringLiteral("16"), frame4, 0, 50);
     g4->addWidget(new QLabel(QStringLiteral("Squadre iscritte"), frame4), 0, 0);
-    g4->addWidget(ConSpinner(text4_, QStringLiteral("UpDown1"), frame4), 0, 1);
+    g4->addWidget(ConSpinner(numeroSquadre_, QStringLiteral("UpDown1"), frame4), 0, 1);
     g4->addWidget(new QLabel(QStringLiteral("Numerazione maglie:"), frame4), 1, 0, 1, 2);
-    option1_ = new QRadioButton(QStringLiteral("Numerazione tradizionale"), frame4);
-    option1_->setObjectName(QStringLiteral("Option1"));
-    option2_ = new QRadioButton(QStringLiteral("Numero personale per ogni giocatore"), frame4);
-    option2_->setObjectName(QStringLiteral("Option2"));
-    option1_->setChecked(true);
-    g4->addWidget(option1_, 2, 0, 1, 2);
-    g4->addWidget(option2_, 3, 0, 1, 2);
+    numerazioneTradizionale_ = new QRadioButton(QStringLiteral("Numerazione tradizionale"), frame4);
+    numerazioneTradizionale_->setObjectName(QStringLiteral("Option1"));
+    numerazioneCorrente_ = new QRadioButton(QStringLiteral("Numero personale per ogni giocatore"), frame4);
+    numerazioneCorrente_->setObjectName(QStringLiteral("Option2"));
+    numerazioneTradizionale_->setChecked(true);
+    g4->addWidget(numerazioneTradizionale_, 2, 0, 1, 2);
+    g4->addWidget(numerazioneCorrente_, 3, 0, 1, 2);
     g4->setRowStretch(4, 1);
     sotto->addWidget(frame4, 3);
 
     auto* frame5 = Riquadro(QStringLiteral("Frame5"), QStringLiteral("Punti da assegnare"), frame1);
     auto* g5 = new QGridLayout(frame5);
-    text5_ = Casella(QStringLiteral("Text5"), QStringLiteral("3"), frame5, 0, 50);
-    text6_ = Casella(QStringLiteral("Text6"), QStringLiteral("1"), frame5, 0, 50);
-    text7_ = Casella(QStringLiteral("Text7"), QStringLiteral("0"), frame5, 0, 50);
+    puntiVittoria_ = Casella(QStringLiteral("Text5"), QStringLiteral("3"), frame5, 0, 50);
+    puntiPareggio_ = Casella(QStringLiteral("Text6"), QStringLiteral("1"), frame5, 0, 50);
+    puntiSconfitta_ = Casella(QStringLiteral("Text7"), QStringLiteral("0"), frame5, 0, 50);
     const QList<std::tuple<QString, QLineEdit*, QString>> punti{
-        {QStringLiteral("Vittoria"), text5_, QStringLiteral("UpDown2")},
-        {QStringLiteral("Pareggio"), text6_, QStringLiteral("UpDown3")},
-        {QStringLiteral("Sconfitta"), text7_, QStringLiteral("UpDown4")}};
+        {QStringLiteral("Vittoria"), puntiVittoria_, QStringLiteral("UpDown2")},
+        {QStringLiteral("Pareggio"), puntiPareggio_, QStringLiteral("UpDown3")},
+        {QStringLiteral("Sconfitta"), puntiSconfitta_, QStringLiteral("UpDown4")}};
     int riga = 0;
     for (const auto& [testo, box, spinner] : punti) {
         g5->addWidget(new QLabel(testo, frame5), riga, 0);
@@ -146,34 +146,34 @@ void NuovoCampionatoWizard::costruisciFaseSquadre(QGroupBox* frame2)
     v->addStretch();
 }
 
-void NuovoCampionatoWizard::attiva() { MostraFaseDatiGenerali(); }
+void NuovoCampionatoWizard::attiva() { mostraFaseDatiGenerali(); }
 
-int NuovoCampionatoWizard::numeroSquadre() const { return Val(text4_->text()); }
+int NuovoCampionatoWizard::numeroSquadre() const { return Val(numeroSquadre_->text()); }
 
-void NuovoCampionatoWizard::MostraFaseDatiGenerali()
+void NuovoCampionatoWizard::mostraFaseDatiGenerali()
 {
-    fasi_->setCurrentWidget(frame1_);
+    fasi_->setCurrentWidget(faseDati_);
     indietro_->impostaDisponibile(false);
     avanti_->setText(QStringLiteral("Avanti"));
     avanti_->setToolTip(QStringLiteral("Vai alla fase successiva"));
-    label11_->setText(QStringLiteral("1"));
+    numeroFase_->setText(QStringLiteral("1"));
 }
 
-void NuovoCampionatoWizard::MostraFaseSquadre()
+void NuovoCampionatoWizard::mostraFaseSquadre()
 {
-    fasi_->setCurrentWidget(frame2_);
+    fasi_->setCurrentWidget(faseSquadre_);
     avanti_->setToolTip(QStringLiteral("Crea il nuovo campionato!"));
     const int n = numeroSquadre();
     for (int i = 0; i < Righe; ++i) righe_[i]->setVisible(i < n);
     indietro_->impostaDisponibile(true);
     avanti_->setText(QStringLiteral("Fatto"));
-    label11_->setText(QStringLiteral("2"));
+    numeroFase_->setText(QStringLiteral("2"));
 }
 
 void NuovoCampionatoWizard::avanti()
 {
-    if (label11_->text() == QLatin1String("1")) {
-        if (controllaDatiGenerali()) MostraFaseSquadre();
+    if (numeroFase_->text() == QLatin1String("1")) {
+        if (controllaDatiGenerali()) mostraFaseSquadre();
     } else {
         fatto();
     }
@@ -186,29 +186,29 @@ bool NuovoCampionatoWizard::controllaDatiGenerali()
         box->setFocus();
         return false;
     };
-    const QString nome = text1_->text();
+    const QString nome = nomeFile_->text();
     if (nome.isEmpty())
         return rifiuta(QStringLiteral("Attenzione: non è stato inserito il nome del file."),
-                       QStringLiteral("Nome del file non correttto."), text1_);
+                       QStringLiteral("Nome del file non correttto."), nomeFile_);
     if (nome.contains(QLatin1Char('.')))
         return rifiuta(QStringLiteral("L'estensione del file va inserita nel riquadro a sinistra della dicitura "
                                       "'Estensione'."),
-                       QStringLiteral("Nome del file non corretto."), text1_);
+                       QStringLiteral("Nome del file non corretto."), nomeFile_);
     if (nome.contains(QLatin1Char('*')) || nome.contains(QLatin1Char('?')))
         return rifiuta(QStringLiteral("Non si possono usare caratteri come * o ?  nell'indicare il nome del file."),
-                       QStringLiteral("Nome del file non corretto."), text1_);
-    const QString file = nome + QLatin1Char('.') + text2_->text();
+                       QStringLiteral("Nome del file non corretto."), nomeFile_);
+    const QString file = nome + QLatin1Char('.') + estensione_->text();
     if (QFileInfo::exists(file) || QFileInfo(file).isSymLink())
         return rifiuta(QStringLiteral("Attenzione: il file ") + file +
                            QStringLiteral("\resiste già. Occorre cambiare il nome del file."),
-                       QStringLiteral("Creazione di un nuovo file"), text1_);
+                       QStringLiteral("Creazione di un nuovo file"), nomeFile_);
     const int squadre = numeroSquadre();
     if (squadre > 20 || squadre < 4)
         return rifiuta(QStringLiteral("Attenzione: il numero di squadre partecipanti al campionato non è corretto. "
                                       "Si possono iscrivere da 4 fino a 20 squadre."),
-                       QStringLiteral("Errore di definizione"), text4_);
+                       QStringLiteral("Errore di definizione"), numeroSquadre_);
     // The championship keeps its points per result in 0..255.
-    for (QLineEdit* box : {text5_, text6_, text7_}) {
+    for (QLineEdit* box : {puntiVittoria_, puntiPareggio_, puntiSconfitta_}) {
         const int punti = Val(box->text());
         if (punti < 0 || punti > PuntiMassimi)
             return rifiuta(QStringLiteral("Attenzione: i punti da assegnare per una vittoria, un pareggio o una "
@@ -245,13 +245,13 @@ void NuovoCampionatoWizard::fatto()
 {
     if (!controllaSquadre()) return;
 
-    const QString percorso = text1_->text() + QLatin1Char('.') + text2_->text();
+    const QString percorso = nomeFile_->text() + QLatin1Char('.') + estensione_->text();
     DatiNuovoCampionato dati;
-    dati.denominazione = text3_->text();
-    dati.puntiVittoria = Val(text5_->text());
-    dati.puntiPareggio = Val(text6_->text());
-    dati.puntiSconfitta = Val(text7_->text());
-    dati.numerazione = option1_->isChecked() ? 1 : 2;
+    dati.denominazione = denominazione_->text();
+    dati.puntiVittoria = Val(puntiVittoria_->text());
+    dati.puntiPareggio = Val(puntiPareggio_->text());
+    dati.puntiSconfitta = Val(puntiSconfitta_->text());
+    dati.numerazione = numerazioneTradizionale_->isChecked() ? 1 : 2;
     for (int i = 0; i < numeroSquadre(); ++i) dati.squadre << nomi_[i]->text();
 
     // The windows of the championship in use close first; when one stays open, so does this wizard.

@@ -29,28 +29,28 @@ private:
     void costruisciFaseDati(QGroupBox* frame1);
     void costruisciFaseSquadre(QGroupBox* frame2);
 
-    void MostraFaseDatiGenerali();
-    void MostraFaseSquadre();
+    void mostraFaseDatiGenerali();
+    void mostraFaseSquadre();
     void avanti();
     bool controllaDatiGenerali();
     bool controllaSquadre();
     void fatto();
     int numeroSquadre() const;
 
-    QLabel* label11_ = nullptr;  // the current step, "1" or "2"
+    QLabel* numeroFase_ = nullptr;  // the current step, "1" or "2"
     QStackedWidget* fasi_ = nullptr;
-    QGroupBox* frame1_ = nullptr;
-    QGroupBox* frame2_ = nullptr;
+    QGroupBox* faseDati_ = nullptr;
+    QGroupBox* faseSquadre_ = nullptr;
 
-    QLineEdit* text1_ = nullptr;  // file name
-    QLineEdit* text2_ = nullptr;  // extension
-    QLineEdit* text3_ = nullptr;  // championship name
-    QLineEdit* text4_ = nullptr;  // number of teams
-    QRadioButton* option1_ = nullptr;
-    QRadioButton* option2_ = nullptr;
-    QLineEdit* text5_ = nullptr;  // points for a win
-    QLineEdit* text6_ = nullptr;  // a draw
-    QLineEdit* text7_ = nullptr;  // a loss
+    QLineEdit* nomeFile_ = nullptr;       // file name
+    QLineEdit* estensione_ = nullptr;     // extension
+    QLineEdit* denominazione_ = nullptr;  // championship name
+    QLineEdit* numeroSquadre_ = nullptr;  // number of teams
+    QRadioButton* numerazioneTradizionale_ = nullptr;
+    QRadioButton* numerazioneCorrente_ = nullptr;
+    QLineEdit* puntiVittoria_ = nullptr;   // points for a win
+    QLineEdit* puntiPareggio_ = nullptr;   // a draw
+    QLineEdit* puntiSconfitta_ = nullptr;  // a loss
 
     QVector<QWidget*> righe_;   // Shape1(i): label and name box of row i + 1
     QVector<QLineEdit*> nomi_;  // Text8(i)

@@ -38,17 +38,18 @@ OpzioniDialog::OpzioniDialog(QWidget* parent) : Finestra(Id, parent)
     auto* principale = new QVBoxLayout(this);
     QGroupBox* frame1 = Riquadro(QStringLiteral("Frame1"), QStringLiteral("Giocatori"), this);
     auto* v1 = new QVBoxLayout(frame1);
-    option1_ = opzione(QStringLiteral("Option1"), QStringLiteral("Visualizzare solo il cognome"), frame1);
-    option2_ = opzione(QStringLiteral("Option2"), QStringLiteral("Visualizzare nome e cognome"), frame1);
-    option3_ = opzione(QStringLiteral("Option3"), QStringLiteral("Visualizzare iniziale del nome e cognome"), frame1);
-    for (QRadioButton* o : {option1_, option2_, option3_}) v1->addWidget(o);
+    nomeCognome_ = opzione(QStringLiteral("Option1"), QStringLiteral("Visualizzare solo il cognome"), frame1);
+    cognomeNome_ = opzione(QStringLiteral("Option2"), QStringLiteral("Visualizzare nome e cognome"), frame1);
+    soloCognome_ =
+        opzione(QStringLiteral("Option3"), QStringLiteral("Visualizzare iniziale del nome e cognome"), frame1);
+    for (QRadioButton* o : {nomeCognome_, cognomeNome_, soloCognome_}) v1->addWidget(o);
     principale->addWidget(frame1);
 
     QGroupBox* frame2 = Riquadro(QStringLiteral("Frame2"), QStringLiteral("Voti"), this);
     auto* v2 = new QVBoxLayout(frame2);
-    check1_ = new QCheckBox(QStringLiteral("Visualizzare i voti nelle schede delle partite"), frame2);
-    check1_->setObjectName(QStringLiteral("Check1"));
-    v2->addWidget(check1_);
+    mostraVoti_ = new QCheckBox(QStringLiteral("Visualizzare i voti nelle schede delle partite"), frame2);
+    mostraVoti_->setObjectName(QStringLiteral("Check1"));
+    v2->addWidget(mostraVoti_);
     principale->addWidget(frame2);
     principale->addStretch();
 
@@ -75,17 +76,17 @@ OpzioniDialog::OpzioniDialog(QWidget* parent) : Finestra(Id, parent)
 void OpzioniDialog::carica()
 {
     const Stato& s = stato();
-    option1_->setChecked(true);
-    if (s.FormatoNome == 2) option2_->setChecked(true);
-    if (s.FormatoNome == 3) option3_->setChecked(true);
-    check1_->setChecked(s.MostraVoti);
+    nomeCognome_->setChecked(true);
+    if (s.FormatoNome == 2) cognomeNome_->setChecked(true);
+    if (s.FormatoNome == 3) soloCognome_->setChecked(true);
+    mostraVoti_->setChecked(s.MostraVoti);
 }
 
 void OpzioniDialog::ok()
 {
     Stato& s = stato();
-    s.FormatoNome = option3_->isChecked() ? 3 : option2_->isChecked() ? 2 : 1;
-    s.MostraVoti = check1_->isChecked();
+    s.FormatoNome = soloCognome_->isChecked() ? 3 : cognomeNome_->isChecked() ? 2 : 1;
+    s.MostraVoti = mostraVoti_->isChecked();
     if (EsisteFile(s.PercorsoImpostazioni)) {
         EseguiComando(
             QStringLiteral("Golvarno 2000"),

@@ -20,8 +20,8 @@ public:
 private:
     void ok();
 
-    QRadioButton* option1_ = nullptr;
-    QRadioButton* option2_ = nullptr;
-    QRadioButton* option3_ = nullptr;
-    QCheckBox* check1_ = nullptr;
+    QRadioButton* nomeCognome_ = nullptr;
+    QRadioButton* cognomeNome_ = nullptr;
+    QRadioButton* soloCognome_ = nullptr;
+    QCheckBox* mostraVoti_ = nullptr;
 };

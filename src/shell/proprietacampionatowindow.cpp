@@ -45,31 +45,31 @@ ProprietaCampionatoWindow::ProprietaCampionatoWindow(QWidget* parent) : Finestra
     auto* v1 = new QVBoxLayout(frame1);
     auto* nome = new QHBoxLayout;
     nome->addWidget(Etichetta(QStringLiteral("Label1"), QStringLiteral("Denominazione"), frame1));
-    text4_ = Casella(QStringLiteral("Text4"), QString(), frame1, LunghezzaDenominazione);
-    nome->addWidget(text4_, 1);
+    denominazione_ = Casella(QStringLiteral("Text4"), QString(), frame1, LunghezzaDenominazione);
+    nome->addWidget(denominazione_, 1);
     v1->addLayout(nome);
 
     auto* riquadri = new QHBoxLayout;
     QGroupBox* frame2 = Riquadro(QStringLiteral("Frame2"), QStringLiteral("Numerazione"), frame1);
     auto* v2 = new QVBoxLayout(frame2);
-    option1_ = new QRadioButton(QStringLiteral("Tradizionale"), frame2);
-    option1_->setObjectName(QStringLiteral("Option1"));
-    option2_ = new QRadioButton(QStringLiteral("Numero di maglia personale"), frame2);
-    option2_->setObjectName(QStringLiteral("Option2"));
-    v2->addWidget(option1_);
-    v2->addWidget(option2_);
+    numerazioneTradizionale_ = new QRadioButton(QStringLiteral("Tradizionale"), frame2);
+    numerazioneTradizionale_->setObjectName(QStringLiteral("Option1"));
+    numerazioneCorrente_ = new QRadioButton(QStringLiteral("Numero di maglia personale"), frame2);
+    numerazioneCorrente_->setObjectName(QStringLiteral("Option2"));
+    v2->addWidget(numerazioneTradizionale_);
+    v2->addWidget(numerazioneCorrente_);
     v2->addStretch();
     riquadri->addWidget(frame2, 1);
 
     QGroupBox* frame3 = Riquadro(QStringLiteral("Frame3"), QStringLiteral("Punteggi"), frame1);
     auto* g3 = new QGridLayout(frame3);
-    text1_ = Casella(QStringLiteral("Text1"), QString(), frame3, 0, 50);
-    text2_ = Casella(QStringLiteral("Text2"), QString(), frame3, 0, 50);
-    text3_ = Casella(QStringLiteral("Text3"), QString(), frame3, 0, 50);
+    puntiVittoria_ = Casella(QStringLiteral("Text1"), QString(), frame3, 0, 50);
+    puntiPareggio_ = Casella(QStringLiteral("Text2"), QString(), frame3, 0, 50);
+    puntiSconfitta_ = Casella(QStringLiteral("Text3"), QString(), frame3, 0, 50);
     const QList<std::tuple<QString, QString, QLineEdit*, QString>> punti{
-        {QStringLiteral("Label2"), QStringLiteral("Vittoria"), text1_, QStringLiteral("UpDown1")},
-        {QStringLiteral("Label3"), QStringLiteral("Pareggio"), text2_, QStringLiteral("UpDown2")},
-        {QStringLiteral("Label4"), QStringLiteral("Sconfitta"), text3_, QStringLiteral("UpDown3")}};
+        {QStringLiteral("Label2"), QStringLiteral("Vittoria"), puntiVittoria_, QStringLiteral("UpDown1")},
+        {QStringLiteral("Label3"), QStringLiteral("Pareggio"), puntiPareggio_, QStringLiteral("UpDown2")},
+        {QStringLiteral("Label4"), QStringLiteral("Sconfitta"), puntiSconfitta_, QStringLiteral("UpDown3")}};
     int riga = 0;
     for (const auto& [etichetta, testo, box, nomeSpinner] : punti) {
         g3->addWidget(Etichetta(etichetta, testo, frame3), riga, 0);
@@ -86,9 +86,9 @@ ProprietaCampionatoWindow::ProprietaCampionatoWindow(QWidget* parent) : Finestra
     // The teams, and their rename.
     QGroupBox* frame4 = Riquadro(QStringLiteral("Frame4"), QStringLiteral("Squadre"), this);
     auto* v4 = new QVBoxLayout(frame4);
-    list1_ = new QListWidget(frame4);
-    list1_->setObjectName(QStringLiteral("List1"));
-    v4->addWidget(list1_, 1);
+    squadre_ = new QListWidget(frame4);
+    squadre_->setObjectName(QStringLiteral("List1"));
+    v4->addWidget(squadre_, 1);
     QPushButton* command1 = Pulsante(
         QStringLiteral("Command1"),
         Azione::crea(QStringLiteral("Rinomina"), QStringLiteral("Cambia il nome della squadra selezionata"), this)
@@ -122,20 +122,20 @@ void ProprietaCampionatoWindow::carica()
 {
     CursoreAttesa();
     const Stato& s = stato();
-    text4_->setText(s.Denominazione);
-    (s.NumerazioneTradizionale ? option1_ : option2_)->setChecked(true);
-    text1_->setText(QString::number(s.PuntiVittoria));
-    text2_->setText(QString::number(s.PuntiPareggio));
-    text3_->setText(QString::number(s.PuntiSconfitta));
-    list1_->clear();
-    for (int i = 1; i <= s.NumeroSquadre && i < s.Squadre.size(); ++i) list1_->addItem(s.Squadre[i].Nome);
+    denominazione_->setText(s.Denominazione);
+    (s.NumerazioneTradizionale ? numerazioneTradizionale_ : numerazioneCorrente_)->setChecked(true);
+    puntiVittoria_->setText(QString::number(s.PuntiVittoria));
+    puntiPareggio_->setText(QString::number(s.PuntiPareggio));
+    puntiSconfitta_->setText(QString::number(s.PuntiSconfitta));
+    squadre_->clear();
+    for (int i = 1; i <= s.NumeroSquadre && i < s.Squadre.size(); ++i) squadre_->addItem(s.Squadre[i].Nome);
     CursoreNormale();
 }
 
 void ProprietaCampionatoWindow::salva()
 {
     // The championship keeps its points per result in 0..255.
-    for (QLineEdit* box : {text1_, text2_, text3_}) {
+    for (QLineEdit* box : {puntiVittoria_, puntiPareggio_, puntiSconfitta_}) {
         const int punti = Val(box->text());
         if (punti < 0 || punti > PuntiMassimi) {
             Messaggio::errore(QStringLiteral("Attenzione: i punti da assegnare per una vittoria, un pareggio o una "
@@ -151,8 +151,9 @@ void ProprietaCampionatoWindow::salva()
         [&] {
             const Query q("UPDATE CAMPIONATO SET DENOM = ?, PUNTIVIT = ?, PUNTIX = ?, PUNTISC = ?, NUMERAZIONE = ? "
                           "WHERE CODCAMP = (SELECT MIN(CODCAMP) FROM CAMPIONATO)",
-                          {VuotoInSpazio(text4_->text()), Val(text1_->text()), Val(text2_->text()), Val(text3_->text()),
-                           option1_->isChecked() ? 1 : 2});
+                          {VuotoInSpazio(denominazione_->text()), Val(puntiVittoria_->text()),
+                           Val(puntiPareggio_->text()), Val(puntiSconfitta_->text()),
+                           numerazioneTradizionale_->isChecked() ? 1 : 2});
             // A file without the championship's row has nowhere to keep them: the edits stay on screen.
             if (q.righeToccate() == 0)
                 throw ErroreDatabase(QStringLiteral("Il file non contiene i dati generali del campionato: le "
@@ -172,19 +173,19 @@ void ProprietaCampionatoWindow::salva()
 QString ProprietaCampionatoWindow::problemaNuovoNome(const QString& nuovo, int posizione) const
 {
     QStringList altri;
-    for (int i = 0; i < list1_->count(); ++i)
-        if (i != posizione) altri << list1_->item(i)->text();
+    for (int i = 0; i < squadre_->count(); ++i)
+        if (i != posizione) altri << squadre_->item(i)->text();
     return ProblemaNomeSquadra(nuovo, altri);
 }
 
 void ProprietaCampionatoWindow::rinomina()
 {
-    QListWidgetItem* voce = list1_->currentItem();
+    QListWidgetItem* voce = squadre_->currentItem();
     if (!voce || !voce->isSelected()) {
         Messaggio::errore(QStringLiteral("Selezionare una squadra da rinominare!"), TITOLO);
         return;
     }
-    const int posizione = list1_->row(voce);
+    const int posizione = squadre_->row(voce);
     const QString vecchio = voce->text();
     if (!Messaggio::conferma(QStringLiteral("Cambiare il nome della squadra ") + vecchio + QStringLiteral(" ?"),
                              TITOLO))

@@ -26,11 +26,11 @@ private:
     // Rewrites the name in every table that holds it, in one transaction.
     static void scriviNuovoNome(int codice, const QString& vecchio, const QString& nuovo);
 
-    QLineEdit* text4_ = nullptr;  // name
-    QRadioButton* option1_ = nullptr;
-    QRadioButton* option2_ = nullptr;
-    QLineEdit* text1_ = nullptr;  // points for a win
-    QLineEdit* text2_ = nullptr;  // a draw
-    QLineEdit* text3_ = nullptr;  // a loss
-    QListWidget* list1_ = nullptr;
+    QLineEdit* denominazione_ = nullptr;  // name
+    QRadioButton* numerazioneTradizionale_ = nullptr;
+    QRadioButton* numerazioneCorrente_ = nullptr;
+    QLineEdit* puntiVittoria_ = nullptr;   // points for a win
+    QLineEdit* puntiPareggio_ = nullptr;   // a draw
+    QLineEdit* puntiSconfitta_ = nullptr;  // a loss
+    QListWidget* squadre_ = nullptr;
 };

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "core/idfinestre.h"
 #include "platform/finestre.h"
 
 class Griglia;
 class QLabel;
-class QPushButton;
 
 // Form40: the season almanac. The championship's name and number of teams, and its season figures
 // side by side for the first leg, the return leg and both together: match days and matches played,
@@ -13,16 +13,16 @@ class QPushButton;
 class AlmanaccoWindow : public Finestra {
     Q_OBJECT
 public:
+    static inline const QString& Id = IdFinestra::Almanacco;
+
     explicit AlmanaccoWindow(QWidget* parent = nullptr);
 
     void carica() override;
 
 private:
-    void CalcolaAlmanacco();
-    void aggiornaComandi();
+    void calcolaAlmanacco();
 
-    QLabel* label2_ = nullptr;  // the championship's name
-    QLabel* label4_ = nullptr;  // the number of teams
-    Griglia* grid1_ = nullptr;
-    QPushButton* command2_ = nullptr;
+    QLabel* denominazione_ = nullptr;
+    QLabel* squadre_ = nullptr;  // the number of teams
+    Griglia* griglia_ = nullptr;
 };

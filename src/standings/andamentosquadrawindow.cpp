@@ -42,27 +42,27 @@ AndamentoSquadraWindow::AndamentoSquadraWindow(QWidget* parent) : Finestra(Id, p
     auto* label1 = new QLabel(QStringLiteral("Squadra"), frame1);
     label1->setObjectName(QStringLiteral("Label1"));
     scelta->addWidget(label1);
-    combo1_ = new ComboCodici(frame1);
-    combo1_->setObjectName(QStringLiteral("Combo1"));
-    combo1_->setToolTip(QStringLiteral("Selezionare la squadra"));
-    QFont grassetto = combo1_->font();
+    squadre_ = new ComboCodici(frame1);
+    squadre_->setObjectName(QStringLiteral("Combo1"));
+    squadre_->setToolTip(QStringLiteral("Selezionare la squadra"));
+    QFont grassetto = squadre_->font();
     grassetto.setBold(true);
-    combo1_->setFont(grassetto);
-    combo1_->setMinimumContentsLength(24);
-    combo1_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    label1->setBuddy(combo1_);
-    scelta->addWidget(combo1_);
+    squadre_->setFont(grassetto);
+    squadre_->setMinimumContentsLength(24);
+    squadre_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    label1->setBuddy(squadre_);
+    scelta->addWidget(squadre_);
     scelta->addStretch(1);
     riquadro->addLayout(scelta);
 
-    grid1_ = new Griglia(frame1);
-    grid1_->setObjectName(QStringLiteral("Grid1"));
-    grid1_->impostaColonne(COLONNE);
-    grid1_->impostaSelezioneRiga(false);
-    grid1_->impostaAllineamentoColonna(0, Griglia::Allineamento::Destra);
-    for (int c = 1; c < COLONNE; ++c) grid1_->impostaAllineamentoColonna(c, Griglia::Allineamento::Centro);
-    for (int c = 0; c < COLONNE; ++c) grid1_->impostaLarghezzaColonna(c, LARGHEZZE[c]);
-    riquadro->addWidget(grid1_, 1);
+    griglia_ = new Griglia(frame1);
+    griglia_->setObjectName(QStringLiteral("Grid1"));
+    griglia_->impostaColonne(COLONNE);
+    griglia_->impostaSelezioneRiga(false);
+    griglia_->impostaAllineamentoColonna(0, Griglia::Allineamento::Destra);
+    for (int c = 1; c < COLONNE; ++c) griglia_->impostaAllineamentoColonna(c, Griglia::Allineamento::Centro);
+    for (int c = 0; c < COLONNE; ++c) griglia_->impostaLarghezzaColonna(c, LARGHEZZE[c]);
+    riquadro->addWidget(griglia_, 1);
     tutto->addWidget(frame1, 1);
 
     auto* pulsanti = new QHBoxLayout;
@@ -78,9 +78,9 @@ AndamentoSquadraWindow::AndamentoSquadraWindow(QWidget* parent) : Finestra(Id, p
     pulsanti->addStretch(1);
     tutto->addLayout(pulsanti);
 
-    connect(combo1_, &ComboCodici::click, this, [this] {
-        CalcolaAndamento();
-        MostraAndamento();
+    connect(squadre_, &ComboCodici::click, this, [this] {
+        calcolaAndamento();
+        mostraAndamento();
     });
     connect(command2, &QPushButton::clicked, this, [this] { chiudi(); });
     connect(command3, &QPushButton::clicked, this, [] { Guida::apri(CONTESTO_GUIDA); });
@@ -90,25 +90,25 @@ void AndamentoSquadraWindow::carica()
 {
     const Stato& s = stato();
     {
-        ComboCodici::SenzaClick caricamento(combo1_);
-        for (int i = 1; i < s.Squadre.size(); ++i) combo1_->aggiungi(s.Squadre[i].Nome);
+        ComboCodici::SenzaClick caricamento(squadre_);
+        for (int i = 1; i < s.Squadre.size(); ++i) squadre_->aggiungi(s.Squadre[i].Nome);
         // The team asked for, compared exactly; the first team when none is asked for.
-        int scelta = s.SquadraCorrente.isEmpty() && combo1_->count() > 0 ? 0 : -1;
-        for (int i = 0; i < combo1_->count() && !s.SquadraCorrente.isEmpty(); ++i)
-            if (combo1_->itemText(i) == s.SquadraCorrente) {
+        int scelta = s.SquadraCorrente.isEmpty() && squadre_->count() > 0 ? 0 : -1;
+        for (int i = 0; i < squadre_->count() && !s.SquadraCorrente.isEmpty(); ++i)
+            if (squadre_->itemText(i) == s.SquadraCorrente) {
                 scelta = i;
                 break;
             }
-        combo1_->setCurrentIndex(scelta);
+        squadre_->setCurrentIndex(scelta);
     }
-    CalcolaAndamento();
-    MostraAndamento();
+    calcolaAndamento();
+    mostraAndamento();
 }
 
-void AndamentoSquadraWindow::CalcolaAndamento()
+void AndamentoSquadraWindow::calcolaAndamento()
 {
     CursoreAttesa();
-    squadraAndamento_ = combo1_->testo();
+    squadraAndamento_ = squadre_->testo();
     const Stato& s = stato();
     ContatoriAndamento c;
     const bool letto = EseguiComando(TITOLO, [&] {
@@ -119,10 +119,10 @@ void AndamentoSquadraWindow::CalcolaAndamento()
     CursoreNormale();
 }
 
-void AndamentoSquadraWindow::MostraAndamento()
+void AndamentoSquadraWindow::mostraAndamento()
 {
     CursoreAttesa();
-    setWindowTitle(TITOLO + QStringLiteral(": ") + combo1_->testo());
+    setWindowTitle(TITOLO + QStringLiteral(": ") + squadre_->testo());
 
     // A count that could not read the file shows its labels without figures.
     QVector<QStringList> righe;
@@ -132,23 +132,23 @@ void AndamentoSquadraWindow::MostraAndamento()
         for (const QString& e : AndamentoSquadraQueries::EtichetteAndamento()) righe << QStringList{e};
     }
 
-    grid1_->impostaRidisegno(false);
-    grid1_->impostaRigheFisse(0);
-    grid1_->impostaRighe(0);
-    grid1_->aggiungiRiga(GRUPPI);
-    grid1_->aggiungiRiga(SOTTOGRUPPI);
-    for (const QStringList& r : righe) grid1_->aggiungiRiga(r.join('\t'));
-    grid1_->impostaUnisciRiga0(true);
+    griglia_->impostaRidisegno(false);
+    griglia_->impostaRigheFisse(0);
+    griglia_->impostaRighe(0);
+    griglia_->aggiungiRiga(GRUPPI);
+    griglia_->aggiungiRiga(SOTTOGRUPPI);
+    for (const QStringList& r : righe) griglia_->aggiungiRiga(r.join('\t'));
+    griglia_->impostaUnisciRiga0(true);
     for (int c = 0; c < COLONNE; ++c) {
-        grid1_->impostaGrassetto(0, c, true);
-        grid1_->impostaGrassetto(1, c, true);
-        grid1_->impostaAllineamento(0, c, Griglia::Allineamento::Centro);
+        griglia_->impostaGrassetto(0, c, true);
+        griglia_->impostaGrassetto(1, c, true);
+        griglia_->impostaAllineamento(0, c, Griglia::Allineamento::Centro);
     }
-    for (int r = 2; r < grid1_->righe(); ++r) {
-        grid1_->impostaColoreTesto(r, 0, QColor(0, 0, 255));
-        for (int c = PRIMA_TOTALE; c < COLONNE; ++c) grid1_->impostaColoreSfondo(r, c, QColor(255, 255, 0));
+    for (int r = 2; r < griglia_->righe(); ++r) {
+        griglia_->impostaColoreTesto(r, 0, QColor(0, 0, 255));
+        for (int c = PRIMA_TOTALE; c < COLONNE; ++c) griglia_->impostaColoreSfondo(r, c, QColor(255, 255, 0));
     }
-    grid1_->impostaRigheFisse(2);
-    grid1_->impostaRidisegno(true);
+    griglia_->impostaRigheFisse(2);
+    griglia_->impostaRidisegno(true);
     CursoreNormale();
 }

@@ -23,16 +23,16 @@ public:
     void carica() override;
 
     // The team counted last (the text of the team list at that moment).
-    QString SquadraAndamento() const { return squadraAndamento_; }
+    QString squadraAndamento() const { return squadraAndamento_; }
     // The counters of the last count; none when it could not read the file.
     const std::optional<ContatoriAndamento>& contatori() const { return contatori_; }
 
 private:
-    void CalcolaAndamento();
-    void MostraAndamento();
+    void calcolaAndamento();
+    void mostraAndamento();
 
-    ComboCodici* combo1_ = nullptr;
-    Griglia* grid1_ = nullptr;
+    ComboCodici* squadre_ = nullptr;
+    Griglia* griglia_ = nullptr;
     QString squadraAndamento_;
     std::optional<ContatoriAndamento> contatori_;
 };

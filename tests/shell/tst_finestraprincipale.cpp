@@ -135,7 +135,7 @@ private slots:
         FinestraDiTest::registra("Form9");
         if (effetto == "apri") messaggi->file(QString());  // the user cancels the open dialog
 
-        mdi.MDIForm_Activate();
+        mdi.attivazione();
         QCOMPARE(FinestraDiTest::diario().contains("Form49 carica"), introduzione);
         QCOMPARE(stato().AzioneIniziale, 0);
         QCOMPARE(messaggi->quanti(), effetto == "apri" ? 1 : 0);
@@ -151,7 +151,7 @@ private slots:
         FinestraDiTest::diario().clear();
         if (primiPassi != 1) scriviPrimiPassi(cartella.file("golvarno.def"), primiPassi == 0 ? -1 : 0);
         const bool primiPassiLetti = stato().MostraPrimiPassi;
-        mdi.MDIForm_Activate();
+        mdi.attivazione();
         QVERIFY(FinestraDiTest::diario().isEmpty());
         QCOMPARE(stato().MostraPrimiPassi, primiPassiLetti);
         QCOMPARE(messaggi->quanti(), effetto == "apri" ? 1 : 0);
@@ -164,7 +164,7 @@ private slots:
         CartellaTemporanea cartella;
         FinestraPrincipale mdi;
         stato().MostraPrimiPassi = false;
-        mdi.MDIForm_Activate();
+        mdi.attivazione();
         QVERIFY(stato().MostraPrimiPassi);
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();

@@ -155,7 +155,7 @@ void TestAndamentoSquadra::conteggio()
 
     auto* w = a.mostra<AndamentoSquadraWindow>(ID, squadra);
     QVERIFY(w);
-    QCOMPARE(w->SquadraAndamento(), squadra);
+    QCOMPARE(w->squadraAndamento(), squadra);
     QVERIFY(w->contatori().has_value());
     QCOMPARE(DaContatori(*w->contatori()), attesi);
     QCOMPARE(figure(griglia(w)), AndamentoSquadraQueries::TabellaAndamento(AContatori(attesi)));
@@ -189,7 +189,7 @@ void TestAndamentoSquadra::stagioneNota()
         squadre(w)->setCurrentIndex(i);
         const QString squadra = squadre(w)->currentText();
         QCOMPARE(w->windowTitle(), "Statistiche sull'andamento: " + squadra);
-        QCOMPARE(w->SquadraAndamento(), squadra);
+        QCOMPARE(w->squadraAndamento(), squadra);
         const Quarti attesi = Conta(d, squadra);
         QCOMPARE(DaContatori(*w->contatori()), attesi);
         QCOMPARE(g->righe(), 12);
@@ -206,7 +206,7 @@ void TestAndamentoSquadra::preselezione()
     QCOMPARE(DaContatori(*w->contatori()), Conta(d, "Cagliari"));
     // Shown again while open: it keeps its team.
     QCOMPARE(a.mostra<AndamentoSquadraWindow>(ID, "Bari"), w);
-    QCOMPARE(w->SquadraAndamento(), QStringLiteral("Cagliari"));
+    QCOMPARE(w->squadraAndamento(), QStringLiteral("Cagliari"));
 
     // A name that is not in the list: no team chosen and a table of zeros.
     w->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
