@@ -23,7 +23,6 @@ Q_DECLARE_METATYPE(Partite)
 namespace {
 
 const QString ID = IdFinestra::ConfrontoTabelle;
-const QString TITOLO = QStringLiteral("Confronto tabella di marcia");
 
 Giornate G(std::initializer_list<std::pair<int, const char*>> giornate)
 {
@@ -98,40 +97,34 @@ void TestConfrontoTabelle::righe_data()
     QTest::addColumn<QStringList>("attese");
 
     // Teams "Bari" (first) and "Como" (second) throughout.
+    // clang-format off
     QTest::newRow("squadre pari") << G({{1, ""}, {2, ""}, {3, ""}})
-                                  << Partite{P(1, "Bari", "Como", "2-1", "0-0"), P(2, "Asti", "Bari", "0-3"),
-                                             P(2, "Como", "Doria", "1-1"), P(3, "Bari", "Doria", "", "2-0"),
-                                             P(3, "Asti", "Como", "", "1-2")}
-                                  << QStringList{VUOTA, "A|1||Bari|Como|2 - 1|||Bari|Como|2 - 1 VCSO",
-                                                 "A|2||Asti|Bari|0 - 3|||Como|Doria|1 - 1 VOPC",
-                                                 "A|3||Bari|Doria|N.D.|||Asti|Como|N.D. -C-O", VUOTA,
-                                                 "R|1||Como|Bari|0 - 0|||Como|Bari|0 - 0 POPC",
-                                                 "R|2||Bari|Asti|N.D.|||Doria|Como|N.D. -C-O",
-                                                 // Return leg: SQ2 at home, its goals first; Bari wins away.
-                                                 "R|3||Doria|Bari|0 - 2|||Como|Asti|2 - 1 VOVC"};
-    QTest::newRow("squadre dispari, riposo alla prima")
-        << G({{1, "Bari"}, {2, "Como"}}) << Partite{P(1, "Como", "Asti", "0-2", "1-1"), P(2, "Asti", "Bari", "1-1")}
-        << QStringList{
-               VUOTA, "A|1||Turno di riposo|||||Como|Asti|0 - 2 --SC", "A|2||Asti|Bari|1 - 1|||Turno di riposo|| PO--",
-               VUOTA, "R|1||Turno di riposo|||||Asti|Como|1 - 1 --PO", "R|2||Bari|Asti|N.D.|||Turno di riposo|| -C--"};
+        << Partite{P(1, "Bari", "Como", "2-1", "0-0"), P(2, "Asti", "Bari", "0-3"), P(2, "Como", "Doria", "1-1"),
+                   P(3, "Bari", "Doria", "", "2-0"), P(3, "Asti", "Como", "", "1-2")}
+        << QStringList{VUOTA, "A|1||Bari|Como|2 - 1|||Bari|Como|2 - 1 VCSO", "A|2||Asti|Bari|0 - 3|||Como|Doria|1 - 1 VOPC",
+                       "A|3||Bari|Doria|N.D.|||Asti|Como|N.D. -C-O", VUOTA, "R|1||Como|Bari|0 - 0|||Como|Bari|0 - 0 POPC",
+                       "R|2||Bari|Asti|N.D.|||Doria|Como|N.D. -C-O",
+                       // Return leg: SQ2 at home, its goals first; Bari wins away.
+                       "R|3||Doria|Bari|0 - 2|||Como|Asti|2 - 1 VOVC"};
+    QTest::newRow("squadre dispari, riposo alla prima") << G({{1, "Bari"}, {2, "Como"}})
+        << Partite{P(1, "Como", "Asti", "0-2", "1-1"), P(2, "Asti", "Bari", "1-1")}
+        << QStringList{VUOTA, "A|1||Turno di riposo|||||Como|Asti|0 - 2 --SC", "A|2||Asti|Bari|1 - 1|||Turno di riposo|| PO--",
+                       VUOTA, "R|1||Turno di riposo|||||Asti|Como|1 - 1 --PO", "R|2||Bari|Asti|N.D.|||Turno di riposo|| -C--"};
     QTest::newRow("senza giornata 1") << G({{2, ""}, {3, ""}}) << Partite{P(2, "Bari", "Como", "1-0")}
-                                      << QStringList{"A|2||Bari|Como|1 - 0|||Bari|Como|1 - 0 VCSO", "A|3||||||||| ----",
-                                                     "R|2||Como|Bari|N.D.|||Como|Bari|N.D. -O-C", "R|3||||||||| ----"};
+        << QStringList{"A|2||Bari|Como|1 - 0|||Bari|Como|1 - 0 VCSO", "A|3||||||||| ----",
+                       "R|2||Como|Bari|N.D.|||Como|Bari|N.D. -O-C", "R|3||||||||| ----"};
     QTest::newRow("senza giornate") << Giornate{} << Partite{P(1, "Bari", "Como")} << QStringList{VUOTA};
     // A score missing from a played leg shows what is there and gives no outcome.
     QTest::newRow("gol mancanti") << G({{1, ""}}) << Partite{P(1, "Bari", "Como", "2-", "-1")}
-                                  << QStringList{VUOTA, "A|1||Bari|Como|2 - |||Bari|Como|2 -  -C-O", VUOTA,
-                                                 "R|1||Como|Bari|1 - |||Como|Bari|1 -  -O-C"};
+        << QStringList{VUOTA, "A|1||Bari|Como|2 - |||Bari|Como|2 -  -C-O", VUOTA, "R|1||Como|Bari|1 - |||Como|Bari|1 -  -O-C"};
     // Names are the file's: a pairing or a rest written in other letter case is the team's.
     QTest::newRow("maiuscole") << G({{1, "COMO"}, {2, ""}}) << Partite{P(2, "bari", "Asti", "0-1")}
-                               << QStringList{
-                                      VUOTA, "A|1|||||||Turno di riposo|| ----", "A|2||bari|Asti|0 - 1||||| SC--",
-                                      VUOTA, "R|1|||||||Turno di riposo|| ----", "R|2||Asti|bari|N.D.||||| -O--"};
+        << QStringList{VUOTA, "A|1|||||||Turno di riposo|| ----", "A|2||bari|Asti|0 - 1||||| SC--",
+                       VUOTA, "R|1|||||||Turno di riposo|| ----", "R|2||Asti|bari|N.D.||||| -O--"};
     // Only the first pairing of a round counts.
-    QTest::newRow("due partite nella giornata")
-        << G({{1, ""}}) << Partite{P(1, "Asti", "Bari", "1-0"), P(1, "Bari", "Como", "3-3")}
-        << QStringList{VUOTA, "A|1||Asti|Bari|1 - 0|||Bari|Como|3 - 3 SOPO", VUOTA,
-                       "R|1||Bari|Asti|N.D.|||Como|Bari|N.D. -C-C"};
+    QTest::newRow("due partite nella giornata") << G({{1, ""}}) << Partite{P(1, "Asti", "Bari", "1-0"), P(1, "Bari", "Como", "3-3")}
+        << QStringList{VUOTA, "A|1||Asti|Bari|1 - 0|||Bari|Como|3 - 3 SOPO", VUOTA, "R|1||Bari|Asti|N.D.|||Como|Bari|N.D. -C-C"};
+    // clang-format on
 }
 
 void TestConfrontoTabelle::righe()
@@ -149,7 +142,6 @@ void TestConfrontoTabelle::rifiuti()
     AmbienteTest a(RegistraFinestreConfronti);
     a.apri(a.nuovo(4).giocaTutto());
     auto* w = a.mostra<ConfrontoTabelleWindow>(ID);
-    QCOMPARE(w->windowTitle(), QStringLiteral("Confronti:"));
     QCOMPARE(combo(w, 1)->currentIndex(), -1);
     QVERIFY(!griglia(w)->isVisible());
 
@@ -163,10 +155,7 @@ void TestConfrontoTabelle::rifiuti()
         a.messaggi().ok();
         confronta(w, c.a, c.b);
         QCOMPARE(a.messaggi().ultimo().testo, c.testo);
-        QCOMPARE(a.messaggi().ultimo().titolo, TITOLO);
-        QCOMPARE(a.messaggi().ultimo().icona, Messaggio::Icona::Critica);
         QVERIFY(!griglia(w)->isVisible());
-        QCOMPARE(w->windowTitle(), QStringLiteral("Confronti:"));
     }
     // The order the other comparisons use: two empty lists are no choice.
     const ControlloDueSquadre vuotePrima{ControlloDueSquadre::Ordine::VuotePrima, "", "", ""};
@@ -182,7 +171,6 @@ void TestConfrontoTabelle::rifiuti()
     Esegui("DROP TABLE Partita");
     a.messaggi().ok();
     confronta(w, "Cagliari", "Ancona");
-    QCOMPARE(a.messaggi().ultimo().titolo, TITOLO);
     QCOMPARE(w->windowTitle(), QStringLiteral("Confronti: Bari vs Ancona"));
     QCOMPARE(griglia(w)->testo(0, 2), QStringLiteral("Bari"));
 }
@@ -209,19 +197,8 @@ void TestConfrontoTabelle::confrontoSulFile()
     QCOMPARE(w->windowTitle(), "Confronti: " + sq1 + " vs " + altra);
 
     const Griglia* g = griglia(w);
-    QCOMPARE(g->righeFisse(), 2);
     QCOMPARE(g->righe(), 2 + 2 * (5 + 1));
-    QStringList titoli{"Gir.", "Num."};
-    for (int i = 0; i < 4; ++i) titoli << sq1;
-    titoli << " ";
-    for (int i = 0; i < 4; ++i) titoli << altra;
-    QStringList sottotitoli{"", "", "", "Locali", "Ospiti", "Ris.", "", "", "Locali", "Ospiti", "Ris."};
-    for (int c = 0; c < 11; ++c) {
-        QCOMPARE(g->testo(0, c), titoli[c]);
-        QCOMPARE(g->testo(1, c), sottotitoli[c]);
-        QCOMPARE(g->coloreSfondo(1, c), QColor(192, 192, 192));
-    }
-    QVERIFY(g->unisciRiga0() && g->grassetto(0, 2) && g->grassetto(0, 7));
+    QCOMPARE(QStringList({g->testo(0, 2), g->testo(0, 7), g->testo(1, 8)}), QStringList({sq1, altra, "Locali"}));
 
     // Every row against the file: the team's own name in bold, its outcome as its picture.
     const QImage bitmap[] = {QImage(), QPixmap(FileProgramma("MicroV.Bmp")).toImage(), QImage(),
@@ -234,8 +211,6 @@ void TestConfrontoTabelle::confrontoSulFile()
         for (const GiornataFixture& giornata : d.giornate) {
             QCOMPARE(g->testo(r, 0), andata ? "A" : "R");
             QCOMPARE(g->testo(r, 1), QString::number(giornata.numero));
-            QVERIFY(g->grassetto(r, 1));
-            QCOMPARE(g->coloreSfondo(r, 6), QColor(192, 192, 192));
             for (int k = 0; k < 2; ++k) {
                 const QString squadra = k == 0 ? sq1 : altra;
                 const int casa = k == 0 ? 3 : 8;
@@ -273,10 +248,6 @@ void TestConfrontoTabelle::confrontoSulFile()
     QFont grassetto = g->font();
     grassetto.setBold(true);
     QVERIFY(QFontMetrics(grassetto).horizontalAdvance(nomi[3]) < g->larghezzaColonnaPx(3));
-    QWidget* c = w->contenitore();
-    c->resize(c->sizeHint());
-    QTest::qWait(50);
-    AmbienteTest::foto(c, "Form25.png");
 }
 
 void TestConfrontoTabelle::vediGiornata()
