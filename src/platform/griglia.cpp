@@ -75,7 +75,11 @@ Griglia::Griglia(QWidget* parent) : QWidget(parent), dati_(std::make_unique<Dati
     dopoStruttura();
 }
 
-Griglia::~Griglia() = default;
+Griglia::~Griglia()
+{
+    // The views read the data while they close: they go before it does.
+    delete vista_;
+}
 
 QTableView* Griglia::vista() const { return vista_; }
 QTableView* Griglia::vistaFissa() const { return intestazione_->vistaFissa(); }
