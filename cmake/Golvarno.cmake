@@ -1,7 +1,9 @@
-# golvarno_library(<folder> <deps...>)
+# golvarno_library(<folder> <deps...> [PRIVATE <deps...>])
 # Builds src/<folder>/*.cpp (and its .qrc files) into the static library golvarno_<folder>.
-# A folder that holds no source yet makes no library.
+# The deps before PRIVATE are the ones its headers expose (its users build against them too); those
+# after PRIVATE only its sources use. A folder that holds no source yet makes no library.
 function(golvarno_library folder)
+    cmake_parse_arguments(L "" "" "PRIVATE" ${ARGN})
     file(GLOB _src CONFIGURE_DEPENDS
         ${PROJECT_SOURCE_DIR}/src/${folder}/*.cpp
         ${PROJECT_SOURCE_DIR}/src/${folder}/*.h
@@ -19,7 +21,7 @@ function(golvarno_library folder)
     endif()
     add_library(${_target} STATIC ${_src})
     target_include_directories(${_target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-    target_link_libraries(${_target} PUBLIC ${ARGN})
+    target_link_libraries(${_target} PUBLIC ${L_UNPARSED_ARGUMENTS} PRIVATE ${L_PRIVATE})
     if(NOT folder STREQUAL "platform" AND NOT folder STREQUAL "core" AND NOT folder STREQUAL "shell")
         set(GOLVARNO_FEATURE_LIBS ${GOLVARNO_FEATURE_LIBS} ${_target} PARENT_SCOPE)
     endif()
