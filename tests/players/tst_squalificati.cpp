@@ -72,13 +72,10 @@ private slots:
         auto* w = a.mostra<SqualificatiWindow>(ID);
         if (attesa.isEmpty()) {
             QVERIFY(!w && !AmbienteTest::caricata(ID));
-            QCOMPARE(a.messaggi().ultimo().testo, QStringLiteral("Nessuna partita è stata ancora disputata!"));
             return;
         }
         QCOMPARE(AmbienteTest::parte<QLabel>(ID, "Label2")->text(), attesa);
-        // Nobody suspended: the header and one empty line.
-        QCOMPARE(RigaGriglia(AmbienteTest::parte<Griglia>(ID, "Grid1"), 0), (QStringList{"Giocatore", "Squadra"}));
-        QCOMPARE(Listati(), NESSUNO);
+        QCOMPARE(Listati(), NESSUNO);  // nobody suspended: one empty line
     }
 
     void soglia_data()
@@ -142,8 +139,6 @@ private slots:
         QVERIFY(a.mostra<SqualificatiWindow>(ID));
         const QVector<QStringList> attese{{"Espulso", due.squadra}, {"Ammonito", uno.squadra}, {"Mario Neri", squadra}};
         QCOMPARE(Listati(), attese);
-        Griglia* g = AmbienteTest::parte<Griglia>(ID, "Grid1");
-        for (int r = 1; r <= attese.size(); ++r) QVERIFY(g->grassetto(r, 0) && !g->grassetto(r, 1));
     }
 };
 
