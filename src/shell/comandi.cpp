@@ -394,5 +394,6 @@ void Comandi::esegui(const QString& nome)
 {
     const Comando* c = trova(nome);
     if (!c) return;
-    EseguiComando(QStringLiteral("Golvarno 2000"), [c] { svolgi(*c); });
+    // A failure of the data is told under the command's own caption: what the user was doing.
+    EseguiComando(QString(c->testo).remove(QLatin1Char('&')), [c] { svolgi(*c); });
 }

@@ -57,8 +57,8 @@ public:
     static bool disponibile(const Comando& c);
 
     // Runs a command as its menu item does: the check for an open championship, the hand-over
-    // variables, then the window or the command's own work. A database failure is reported to
-    // the user and ends the command.
+    // variables, then the window or the command's own work. A database failure ends the command and
+    // is reported to the user under the command's caption.
     static void esegui(const QString& nome);
 
     // The program's version, shown by the version box.
