@@ -5,6 +5,7 @@
 #include "core/idfinestre.h"
 #include "core/stato.h"
 #include "core/utilita.h"
+#include "platform/azione.h"
 #include "platform/guida.h"
 #include "platform/icone.h"
 #include "platform/messaggio.h"
@@ -66,8 +67,11 @@ IntroduzioneDialog::IntroduzioneDialog(QWidget* parent) : Finestra(Id, parent)
     for (const Scelta& s : elenco) {
         auto* riga = new QHBoxLayout;
         riga->setSpacing(12);
-        auto* pannello = new Pannello(Icona(QString::fromLatin1(s.icona)), QString(), -1, this);
-        pannello->setObjectName(QString::fromLatin1(s.pannello));
+        const int azione = s.azione;
+        Pannello* pannello =
+            PannelloIconaDa(Azione::crea(QString::fromUtf8(s.testo), QString(), this, QString::fromLatin1(s.icona))
+                                ->allo([this, azione] { scegli(azione); }),
+                            -1, QString::fromLatin1(s.pannello), this);
         pannello->impostaLatoIcona(LATO_ICONA);
         pannello->setCursor(Qt::PointingHandCursor);
         pannello->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -76,8 +80,6 @@ IntroduzioneDialog::IntroduzioneDialog(QWidget* parent) : Finestra(Id, parent)
         etichetta->setCursor(Qt::PointingHandCursor);
         etichetta->setProperty(AZIONE, s.azione);
         etichetta->installEventFilter(this);
-        const int azione = s.azione;
-        connect(pannello, &Pannello::clicked, this, [this, azione] { scegli(azione); });
         riga->addWidget(pannello);
         riga->addWidget(etichetta, 1);
         scelte->addLayout(riga);

@@ -4,6 +4,7 @@
 #include "core/idfinestre.h"
 #include "core/stato.h"
 #include "core/utilita.h"
+#include "platform/azione.h"
 #include "platform/combocodici.h"
 #include "platform/griglia.h"
 #include "platform/guida.h"
@@ -66,15 +67,15 @@ AndamentoSquadraWindow::AndamentoSquadraWindow(QWidget* parent) : Finestra(Id, p
     tutto->addWidget(frame1, 1);
 
     auto* pulsanti = new QHBoxLayout;
-    auto* command2 = new QPushButton(Icona(QStringLiteral("chiudi")), QStringLiteral("Chiudi"), this);
-    command2->setObjectName(QStringLiteral("Command2"));
-    command2->setToolTip(QStringLiteral("Chiudi questa finestra"));
-    auto* command3 = new QPushButton(Icona(QStringLiteral("guida")), QStringLiteral("Help"), this);
-    command3->setObjectName(QStringLiteral("Command3"));
-    command3->setToolTip(QStringLiteral("Guida di Golvarno"));
     pulsanti->addStretch(1);
-    pulsanti->addWidget(command2);
-    pulsanti->addWidget(command3);
+    pulsanti->addWidget(PulsanteDa(
+        Azione::crea(QStringLiteral("Chiudi"), QStringLiteral("Chiudi questa finestra"), this, QStringLiteral("chiudi"))
+            ->allo([this] { chiudi(); }),
+        QStringLiteral("Command2"), this));
+    pulsanti->addWidget(PulsanteDa(
+        Azione::crea(QStringLiteral("Help"), QStringLiteral("Guida di Golvarno"), this, QStringLiteral("guida"))
+            ->allo([] { Guida::apri(CONTESTO_GUIDA); }),
+        QStringLiteral("Command3"), this));
     pulsanti->addStretch(1);
     tutto->addLayout(pulsanti);
 
@@ -82,8 +83,6 @@ AndamentoSquadraWindow::AndamentoSquadraWindow(QWidget* parent) : Finestra(Id, p
         calcolaAndamento();
         mostraAndamento();
     });
-    connect(command2, &QPushButton::clicked, this, [this] { chiudi(); });
-    connect(command3, &QPushButton::clicked, this, [] { Guida::apri(CONTESTO_GUIDA); });
 }
 
 void AndamentoSquadraWindow::carica()

@@ -2,6 +2,7 @@
 
 #include "core/idfinestre.h"
 #include "core/stato.h"
+#include "platform/azione.h"
 #include "platform/guida.h"
 #include "platform/icone.h"
 #include "platform/messaggio.h"
@@ -95,15 +96,21 @@ ClassificaParzialeDialog::ClassificaParzialeDialog(QWidget* parent) : Finestra(I
     QGroupBox* frameDa = Riquadro(QStringLiteral("DA"), 1, da_, spinnerDa_, daAndata_, daRitorno_, this);
     QGroupBox* frameA = Riquadro(QStringLiteral("A"), 2, a_, spinnerA_, aAndata_, aRitorno_, this);
 
-    auto* ok = new QPushButton(QStringLiteral("Ok"), this);
-    ok->setObjectName(QStringLiteral("Command1"));
-    ok->setToolTip(QStringLiteral("Calcola la classifica impostata"));
-    auto* annulla = new QPushButton(QStringLiteral("Annulla"), this);
-    annulla->setObjectName(QStringLiteral("Command2"));
-    annulla->setToolTip(QStringLiteral("Abbandonare l'operazione"));
-    auto* aiuto = new QPushButton(QStringLiteral("Help"), this);
-    aiuto->setObjectName(QStringLiteral("Command3"));
-    aiuto->setToolTip(QStringLiteral("Richiama la guida di Golvarno"));
+    QPushButton* ok = PulsanteDa(
+        Azione::crea(QStringLiteral("Ok"), QStringLiteral("Calcola la classifica impostata"), this)->allo([this] {
+            conferma();
+        }),
+        QStringLiteral("Command1"), this);
+    QPushButton* annulla = PulsanteDa(
+        Azione::crea(QStringLiteral("Annulla"), QStringLiteral("Abbandonare l'operazione"), this)->allo([this] {
+            chiudi();
+        }),
+        QStringLiteral("Command2"), this);
+    QPushButton* aiuto = PulsanteDa(
+        Azione::crea(QStringLiteral("Help"), QStringLiteral("Richiama la guida di Golvarno"), this)->allo([] {
+            Guida::apri(CONTESTO_GUIDA);
+        }),
+        QStringLiteral("Command3"), this);
 
     auto* riquadri = new QHBoxLayout;
     riquadri->addWidget(frameDa);
@@ -120,10 +127,6 @@ ClassificaParzialeDialog::ClassificaParzialeDialog(QWidget* parent) : Finestra(I
     tutto->addSpacing(6);
     tutto->addLayout(pulsanti);
     tutto->setSizeConstraint(QLayout::SetMinimumSize);
-
-    connect(ok, &QPushButton::clicked, this, &ClassificaParzialeDialog::conferma);
-    connect(annulla, &QPushButton::clicked, this, &Finestra::chiudi);
-    connect(aiuto, &QPushButton::clicked, this, [] { Guida::apri(CONTESTO_GUIDA); });
 }
 
 void ClassificaParzialeDialog::carica()

@@ -4,6 +4,7 @@
 #include "core/idfinestre.h"
 #include "core/stato.h"
 #include "core/utilita.h"
+#include "platform/azione.h"
 #include "platform/griglia.h"
 #include "platform/guida.h"
 #include "platform/icone.h"
@@ -86,15 +87,19 @@ StatisticheWindow::StatisticheWindow(QWidget* parent) : Finestra(Id, parent)
     auto* l2 = new QVBoxLayout(riquadroPrimati_);
     l2->addWidget(primati_);
 
-    auto* chiudi = new QPushButton(QStringLiteral("Chiudi"), this);
-    chiudi->setObjectName(QStringLiteral("Command1"));
-    chiudi->setToolTip(QStringLiteral("Chiudere questa finestra"));
-    auto* guida = new QPushButton(QStringLiteral("Guida"), this);
-    guida->setObjectName(QStringLiteral("Command2"));
-    guida->setToolTip(QStringLiteral("Richiamare la guida di Golvarno"));
+    QPushButton* chiusura = PulsanteDa(
+        Azione::crea(QStringLiteral("Chiudi"), QStringLiteral("Chiudere questa finestra"), this)->allo([this] {
+            chiudi();
+        }),
+        QStringLiteral("Command1"), this);
+    QPushButton* guida = PulsanteDa(
+        Azione::crea(QStringLiteral("Guida"), QStringLiteral("Richiamare la guida di Golvarno"), this)->allo([] {
+            Guida::apri(CONTESTO_GUIDA);
+        }),
+        QStringLiteral("Command2"), this);
     auto* pulsanti = new QHBoxLayout;
     pulsanti->addStretch(1);
-    for (QPushButton* b : {chiudi, guida}) {
+    for (QPushButton* b : {chiusura, guida}) {
         b->setMinimumWidth(100);
         pulsanti->addWidget(b);
     }
@@ -106,9 +111,6 @@ StatisticheWindow::StatisticheWindow(QWidget* parent) : Finestra(Id, parent)
     tutto->addWidget(intestazione_);
     tutto->addLayout(riquadri, 1);
     tutto->addLayout(pulsanti);
-
-    connect(chiudi, &QPushButton::clicked, this, &Finestra::chiudi);
-    connect(guida, &QPushButton::clicked, this, [] { Guida::apri(CONTESTO_GUIDA); });
 }
 
 void StatisticheWindow::carica()
