@@ -2,8 +2,9 @@
 
 // What the tests of the main window's commands stand on: the test environment without its stand-in
 // main window, and the program's own main window, the introduction and the championship card turned
-// off. One instance per test function.
+// off. One instance per test function. Also the settings file read and written behind the program.
 
+#include "core/database.h"
 #include "shell/aperturacampionato.h"
 #include "shell/finestraprincipale.h"
 #include "support/ambientetest.h"
@@ -33,6 +34,7 @@ public:
     AmbienteMdi(const AmbienteMdi&) = delete;
     AmbienteMdi& operator=(const AmbienteMdi&) = delete;
 
+    AmbienteTest& ambiente() { return ambiente_; }
     MessaggiDiTest& messaggi() const { return ambiente_.messaggi(); }
 
     // Runs a command from its menu item.
@@ -44,3 +46,34 @@ public:
         esegui(QStringLiteral("ApriCampionato"));
     }
 };
+
+// Runs `sql` on the settings file in use (stato().PercorsoImpostazioni) through a connection of its own:
+// the first value of its first row, if any.
+inline QVariant SulleImpostazioni(const QString& sql, const QVariantList& valori = {})
+{
+    QVariant v;
+    {
+        Query q(sql, valori, ApriConnessione(QStringLiteral("prova"), stato().PercorsoImpostazioni, false, false));
+        if (q.sql().isSelect() && q.next()) v = q.valore(0);
+    }
+    ChiudiConnessione(QStringLiteral("prova"));
+    return v;
+}
+
+// The settings row as "VisualizzaPrimiPassi ViewOption VisualizzaVoti VisualizzaScheda"; "" without a row.
+inline QString RigaImpostazioni()
+{
+    return SulleImpostazioni(QStringLiteral("SELECT VisualizzaPrimiPassi || ' ' || ViewOption || ' ' || "
+                                            "VisualizzaVoti || ' ' || VisualizzaScheda FROM Impostazioni"))
+        .toString();
+}
+
+// Replaces the settings row with `riga` (the four fields above); no row when `riga` is empty.
+inline void ScriviRigaImpostazioni(const QVariantList& riga)
+{
+    SulleImpostazioni(QStringLiteral("DELETE FROM Impostazioni"));
+    if (!riga.isEmpty())
+        SulleImpostazioni(QStringLiteral("INSERT INTO Impostazioni (VisualizzaPrimiPassi, ViewOption, VisualizzaVoti, "
+                                         "VisualizzaScheda) VALUES (?, ?, ?, ?)"),
+                          riga);
+}

@@ -7,7 +7,6 @@
 #include <memory>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -21,18 +20,17 @@ class TestConversioneFile : public QObject {
     Q_OBJECT
 
     std::unique_ptr<AmbienteMdi> amb_;
-    std::unique_ptr<QTemporaryDir> dir;
 
     QString vecchio(const QString& nome)
     {
-        const QString percorso = dir->filePath(nome);
+        const QString percorso = amb_->ambiente().percorso(nome);
         VecchioFormato::creaStagione(percorso, 6);
         return percorso;
     }
 
     QString aperto(const QString& nome = "in uso.GVN")
     {
-        const QString percorso = dir->filePath(nome);
+        const QString percorso = amb_->ambiente().percorso(nome);
         FixtureCampionato(percorso).denominazione("In uso").squadre(6).crea();
         amb_->apri(percorso);
         amb_->messaggi().svuota();
@@ -45,18 +43,14 @@ class TestConversioneFile : public QObject {
         amb_->esegui("AggiornaFiles");
     }
 
-    QStringList files() const { return QDir(dir->path()).entryList(QDir::Files, QDir::Name); }
+    QStringList files() const { return QDir::current().entryList(QDir::Files, QDir::Name); }
 
 private slots:
-    void init()
-    {
-        dir = std::make_unique<QTemporaryDir>();
-        amb_ = std::make_unique<AmbienteMdi>();
-    }
+    void init() { amb_ = std::make_unique<AmbienteMdi>(); }
     void cleanup()
     {
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
         amb_.reset();
-        dir.reset();
     }
 
     void nomeCopia_data()
@@ -65,19 +59,14 @@ private slots:
         QTest::addColumn<QString>("nome");
         QTest::addColumn<QStringList>("esistenti");
         QTest::addColumn<QString>("atteso");
-        QTest::newRow("semplice") << ""
-                                  << "Serie A.GVN" << QStringList{} << "Serie A 2000.GVN";
-        QTest::newRow("2000 preso") << ""
-                                    << "Serie A.GVN" << QStringList{"Serie A 2000.GVN"} << "Serie A 2001.GVN";
-        QTest::newRow("due presi") << ""
-                                   << "Serie A.GVN" << QStringList{"Serie A 2000.GVN", "Serie A 2001.GVN"}
-                                   << "Serie A 2002.GVN";
-        QTest::newRow("due punti") << ""
-                                   << "Serie A 98.99.GVN" << QStringList{} << "Serie A 98 2000.99.GVN";
-        QTest::newRow("punto nella cartella") << "Dati.old"
-                                              << "Serie A.GVN" << QStringList{} << "Serie A 2000.GVN";
-        QTest::newRow("senza punto") << ""
-                                     << "Serie A" << QStringList{} << "Serie A 2000";
+        // clang-format off
+        QTest::newRow("semplice") << "" << "Serie A.GVN" << QStringList{} << "Serie A 2000.GVN";
+        QTest::newRow("2000 preso") << "" << "Serie A.GVN" << QStringList{"Serie A 2000.GVN"} << "Serie A 2001.GVN";
+        QTest::newRow("due presi") << "" << "Serie A.GVN" << QStringList{"Serie A 2000.GVN", "Serie A 2001.GVN"} << "Serie A 2002.GVN";
+        QTest::newRow("due punti") << "" << "Serie A 98.99.GVN" << QStringList{} << "Serie A 98 2000.99.GVN";
+        QTest::newRow("punto nella cartella") << "Dati.old" << "Serie A.GVN" << QStringList{} << "Serie A 2000.GVN";
+        QTest::newRow("senza punto") << "" << "Serie A" << QStringList{} << "Serie A 2000";
+        // clang-format on
     }
     void nomeCopia()
     {
@@ -85,7 +74,7 @@ private slots:
         QFETCH(QString, nome);
         QFETCH(QStringList, esistenti);
         QFETCH(QString, atteso);
-        QDir base(dir->path());
+        QDir base = QDir::current();
         QVERIFY(cartella.isEmpty() || base.mkpath(cartella));
         const QDir qui(base.filePath(cartella.isEmpty() ? "." : cartella));
         for (const QString& e : esistenti) {
@@ -100,7 +89,7 @@ private slots:
     {
         const QString v = vecchio("Serie A.GVN");
         const QByteArray prima = AmbienteTest::impronta(v);
-        const QString copia = dir->filePath("Serie A 2000.GVN");
+        const QString copia = amb_->ambiente().percorso("Serie A 2000.GVN");
         amb_->messaggi().si().si();
         converti(v);
         const auto& m = amb_->messaggi().mostrati();
@@ -115,7 +104,6 @@ private slots:
         QCOMPARE(m[2].titolo, QStringLiteral("Conversione completata"));
         QCOMPARE(m[2].testo, SUCCESSO);
         QCOMPARE(m[2].icona, Messaggio::Icona::Esclamazione);
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
 
         QCOMPARE(AmbienteTest::impronta(v), prima);
         QCOMPARE(stato().PercorsoCampionato, copia);
@@ -135,9 +123,8 @@ private slots:
         // Converting it again gives the next name.
         amb_->messaggi().si().no();
         converti(v);
-        QVERIFY(QFile::exists(dir->filePath("Serie A 2001.GVN")));
+        QVERIFY(QFile::exists(amb_->ambiente().percorso("Serie A 2001.GVN")));
         QCOMPARE(AmbienteTest::impronta(v), prima);
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
     void nonAprireLaCopia_data()
@@ -155,7 +142,7 @@ private slots:
         FinestraDiTest::registra("Form6", [rifiuta](FinestraDiTest& f) { f.rifiutaScarico = rifiuta; });
         Finestre::istanza().mostra("Form6");
         const QString v = vecchio("vecchio.GVN");
-        const QString copia = dir->filePath("vecchio 2000.GVN");
+        const QString copia = amb_->ambiente().percorso("vecchio 2000.GVN");
         if (rifiuta)
             amb_->messaggi().si().si().ok();
         else
@@ -174,78 +161,42 @@ private slots:
         QCOMPARE(amb_->mdi.windowTitle(), QStringLiteral("Golvarno 2000 - In uso"));
         QVERIFY(Finestre::istanza().visibile("Form6"));
         QCOMPARE(Valore("SELECT Denom FROM Campionato").toString(), QStringLiteral("In uso"));
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
         FinestraDiTest::di("Form6")->rifiutaScarico = false;
     }
 
-    void annullaONo_data()
-    {
-        QTest::addColumn<bool>("annulla");
-        QTest::newRow("annulla") << true;
-        QTest::newRow("no") << false;
-    }
-    void annullaONo()
-    {
-        QFETCH(bool, annulla);
-        const QString v = vecchio("vecchio.GVN");
-        const QStringList prima = files();
-        if (!annulla) amb_->messaggi().no();
-        converti(annulla ? QString() : v);
-        QCOMPARE(files(), prima);
-        QCOMPARE(amb_->messaggi().quanti(), annulla ? 1 : 2);
-        QVERIFY(!stato().CampionatoAperto);
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
-    }
-
-    // The file in use is refused, under whatever form of its path.
-    void fileInUso_data()
-    {
-        QTest::addColumn<QString>("forma");
-        QTest::newRow("uguale") << "uguale";
-        QTest::newRow("con ./") << "punto";
-        QTest::newRow("collegamento") << "link";
-    }
-    void fileInUso()
-    {
-        QFETCH(QString, forma);
-        const QString a = aperto("in uso.GVN");
-        QString scelto = a;
-        if (forma == "punto") scelto = dir->path() + "/./in uso.GVN";
-        if (forma == "link") {
-            scelto = dir->filePath("collegamento.GVN");
-            QVERIFY(QFile::link(a, scelto));
-        }
-        const QStringList prima = files();
-        amb_->messaggi().ok();
-        converti(scelto);
-        QCOMPARE(amb_->messaggi().ultimo().titolo, QStringLiteral("Conversione impossibile"));
-        QCOMPARE(amb_->messaggi().ultimo().testo,
-                 QStringLiteral("Attenzione: non si può convertire il file attualmente in "
-                                "uso. Esso è già utilizzabile con Golvarno 2000 !"));
-        QCOMPARE(amb_->messaggi().ultimo().icona, Messaggio::Icona::Critica);
-        QCOMPARE(files(), prima);
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
-    }
-
-    // A file that cannot be converted leaves no copy, never reports success, and keeps what was open.
-    void fileNonConvertibile_data()
+    // Nothing converted leaves no copy, never reports success and keeps the championship in use: the dialog
+    // cancelled, the question answered No, the file in use under any form of its path, a file that is not
+    // of the older version, a conversion that fails halfway.
+    void nienteConvertito_data()
     {
         QTest::addColumn<QString>("tipo");
-        QTest::newRow("non un database") << "testo";
-        QTest::newRow("gia convertito") << "attuale";
-        QTest::newRow("passaggio fallito") << "blocco";
+        QTest::addColumn<QString>("titolo");  // of the last box
+        // clang-format off
+        QTest::newRow("annullato") << "annulla" << "Selezionare il file da aggiornare";
+        QTest::newRow("risposta no") << "no" << "Conversione file";
+        QTest::newRow("in uso") << "uguale" << "Conversione impossibile";
+        QTest::newRow("in uso, con ./") << "punto" << "Conversione impossibile";
+        QTest::newRow("in uso, collegamento") << "link" << "Conversione impossibile";
+        QTest::newRow("non un database") << "testo" << "Conversione file";
+        QTest::newRow("gia convertito") << "attuale" << "Conversione file";
+        QTest::newRow("passaggio fallito") << "blocco" << "Conversione file";
+        // clang-format on
     }
-    void fileNonConvertibile()
+    void nienteConvertito()
     {
         QFETCH(QString, tipo);
-        const QString a = aperto();
-        const QString scelto = dir->filePath("da convertire.GVN");
-        if (tipo == "attuale") {
-            FixtureCampionato(scelto).squadre(4).crea();
-        } else if (tipo == "blocco") {
-            // A file that passes the check but whose minutes cannot be rewritten: its own index refuses 50 -> 105
-            // while the row holding 105 is not converted yet.
-            VecchioFormato::creaStagione(scelto, 6);
+        QFETCH(QString, titolo);
+        const QString a = aperto("in uso.GVN");
+        QString scelto = amb_->ambiente().percorso("da convertire.GVN");
+        if (tipo == "annulla") scelto.clear();
+        if (tipo == "no" || tipo == "blocco") VecchioFormato::creaStagione(scelto, 6);
+        if (tipo == "uguale") scelto = a;
+        if (tipo == "punto") scelto = QDir::currentPath() + "/./in uso.GVN";
+        if (tipo == "link") QVERIFY(QFile::link(a, scelto));
+        if (tipo == "attuale") FixtureCampionato(scelto).squadre(4).crea();
+        if (tipo == "blocco") {
+            // It passes the check but its minutes cannot be rewritten: its own index refuses 50 -> 105 while
+            // the row holding 105 is not converted yet.
             {
                 QSqlDatabase db = ApriConnessione("blocco", scelto, false, false);
                 Esegui("INSERT INTO Presenze (Girone, Giornata, Squadra, Titolare, Riga, Sostituito, Note) "
@@ -254,24 +205,27 @@ private slots:
                 Esegui("CREATE UNIQUE INDEX blocco ON Presenze (Sostituito) WHERE Note = 'blocco'", {}, db);
             }
             ChiudiConnessione("blocco");
-        } else {
+        }
+        if (tipo == "testo") {
             QFile f(scelto);
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write("non è un campionato");
         }
         const QStringList prima = files();
         // A file found unfit is refused before the confirmation; a pass that fails, after it.
-        if (tipo == "blocco") amb_->messaggi().si();
-        amb_->messaggi().ok();
+        if (tipo == "no" || tipo == "blocco")
+            amb_->messaggi().risposta(tipo == "no" ? Messaggio::Risposta::No : Messaggio::Risposta::Si);
+        if (tipo != "annulla" && tipo != "no") amb_->messaggi().ok();
         converti(scelto);
-        QCOMPARE(amb_->messaggi().ultimo().titolo, QStringLiteral("Conversione file"));
-        QCOMPARE(amb_->messaggi().ultimo().icona, Messaggio::Icona::Critica);
-        QVERIFY(amb_->messaggi().ultimo().testo.contains(scelto));
+        QCOMPARE(amb_->messaggi().ultimo().titolo, titolo);
+        if (tipo != "annulla" && tipo != "no") {
+            QCOMPARE(amb_->messaggi().ultimo().icona, Messaggio::Icona::Critica);
+            if (titolo == "Conversione file") QVERIFY(amb_->messaggi().ultimo().testo.contains(scelto));
+        }
         for (const auto& m : amb_->messaggi().mostrati()) QVERIFY(m.testo != SUCCESSO);
         QCOMPARE(files(), prima);
         QCOMPARE(stato().PercorsoCampionato, a);
         QCOMPARE(DbCampionato().databaseName(), a);
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 };
 

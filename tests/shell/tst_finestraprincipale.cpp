@@ -1,46 +1,24 @@
-#include "core/database.h"
-#include "core/stato.h"
-#include "platform/finestre.h"
+#include "ambientemdi.h"
 #include "platform/guida.h"
 #include "platform/pannello.h"
 #include "shell/comandi.h"
-#include "shell/finestraprincipale.h"
-#include "support/cartellatemporanea.h"
-#include "support/finestraditest.h"
-#include "support/seammessaggi.h"
 
-#include <memory>
-#include <QAction>
 #include <QMdiArea>
-#include <QMenu>
-#include <QMenuBar>
 #include <QScreen>
-#include <QSqlDatabase>
 #include <QTest>
 #include <QToolBar>
 
-namespace {
-
-const QString MANCA_GUIDA = QStringLiteral(
-    "Attenzione: non è stato trovato il file della guida (GOLVARNO.HLP)\r\rLa guida non sarà quindi disponibile. "
-    "Contattare l'autore per ulteriori informazioni e chiarimenti.");
-
-void scriviPrimiPassi(const QString& def, int valore)
-{
-    {
-        QSqlDatabase db = ApriConnessione("prova", def, false, false);
-        Esegui("UPDATE Impostazioni SET VisualizzaPrimiPassi = ?", {valore}, db);
-    }
-    ChiudiConnessione("prova");
-}
-
-}  // namespace
-
-// The main window: loading, the first activation, its menus and toolbar, its close box.
+// The main window: loading, the first activation, its toolbar and commands' availability, its close box.
 class TestFinestraPrincipale : public QObject {
     Q_OBJECT
 
     std::unique_ptr<MessaggiDiTest> messaggi;
+
+    static void mostra(FinestraPrincipale& mdi)
+    {
+        mdi.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&mdi));
+    }
 
 private slots:
     void init()
@@ -52,6 +30,7 @@ private slots:
     }
     void cleanup()
     {
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
         Finestre::istanza().azzera();
         messaggi.reset();
     }
@@ -73,30 +52,15 @@ private slots:
         CartellaTemporanea cartella{CartellaTemporanea::Omissioni(omissioni)};
         if (!guida) messaggi->ok();
         FinestraPrincipale mdi;
-
-        if (guida) {
-            QCOMPARE(messaggi->quanti(), 0);
-            QCOMPARE(stato().PercorsoGuida, cartella.file("golvarno.hlp"));
-            QCOMPARE(Guida::file(), cartella.file("golvarno.hlp"));
-        } else {
-            QCOMPARE(messaggi->quanti(), 1);
-            const auto r = messaggi->ultimo();
-            QCOMPARE(r.testo, MANCA_GUIDA);
-            QCOMPARE(r.titolo, QStringLiteral("Golvarno 2000"));
-            QCOMPARE(r.icona, Messaggio::Icona::Critica);
-            QCOMPARE(r.pulsanti, Messaggio::Pulsanti::Ok);
-            QVERIFY(stato().PercorsoGuida.isEmpty());
-            QVERIFY(!Guida::disponibile());
-        }
+        QCOMPARE(messaggi->quanti(), guida ? 0 : 1);
+        if (!guida) QVERIFY(messaggi->ultimo().testo.startsWith("Attenzione: non è stato trovato il file della guida"));
+        QCOMPARE(stato().PercorsoGuida, guida ? cartella.file("golvarno.hlp") : QString());
+        QCOMPARE(Guida::disponibile(), guida);
         QCOMPARE(stato().PercorsoImpostazioni, cartella.file("golvarno.def"));
         QCOMPARE(stato().BmpAmmonitoPresente, bitmap);
         QCOMPARE(stato().BmpEspulsoPresente, bitmap);
-        QCOMPARE(stato().IdEvidenziato, -1);
         QVERIFY(stato().PrimaAttivazione);
-        QCOMPARE(mdi.objectName(), QStringLiteral("MDI1"));
-        QCOMPARE(mdi.windowTitle(), QStringLiteral("Golvarno 2000"));
         QCOMPARE(Finestre::istanza().area(), mdi.area());
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
     // The introduction is shown only when the settings ask for it; its choice is carried out once.
@@ -119,12 +83,11 @@ private slots:
         QFETCH(bool, introduzione);
         QFETCH(QString, effetto);
         CartellaTemporanea cartella;
+        FinestraPrincipale mdi;
         if (primiPassi == 1)
             QVERIFY(cartella.rimuovi("golvarno.def"));
         else
-            scriviPrimiPassi(cartella.file("golvarno.def"), primiPassi);
-        FinestraPrincipale mdi;
-
+            SulleImpostazioni("UPDATE Impostazioni SET VisualizzaPrimiPassi = ?", {primiPassi});
         // The introduction records the choice and closes.
         FinestraDiTest::registra("Form49", [scelta](FinestraDiTest& w) {
             w.durante_attiva = [scelta](FinestraDiTest& f) {
@@ -139,23 +102,18 @@ private slots:
         QCOMPARE(FinestraDiTest::diario().contains("Form49 carica"), introduzione);
         QCOMPARE(stato().AzioneIniziale, 0);
         QCOMPARE(messaggi->quanti(), effetto == "apri" ? 1 : 0);
-        if (effetto == "apri") {
-            QCOMPARE(messaggi->ultimo().tipo, Messaggio::Richiesta::Tipo::ApriFile);
-            QCOMPARE(messaggi->ultimo().titolo, QStringLiteral("Apri un campionato"));
-            QVERIFY(!stato().CampionatoAperto);
-        }
+        if (effetto == "apri") QCOMPARE(messaggi->ultimo().tipo, Messaggio::Richiesta::Tipo::ApriFile);
         QCOMPARE(Finestre::istanza().visibile("Form9"), effetto == "Form9");
         QVERIFY(!stato().PrimaAttivazione);
 
         // Later activations read nothing again and show nothing.
         FinestraDiTest::diario().clear();
-        if (primiPassi != 1) scriviPrimiPassi(cartella.file("golvarno.def"), primiPassi == 0 ? -1 : 0);
+        if (primiPassi != 1) SulleImpostazioni("UPDATE Impostazioni SET VisualizzaPrimiPassi = ?", {-1 - primiPassi});
         const bool primiPassiLetti = stato().MostraPrimiPassi;
         mdi.attivazione();
         QVERIFY(FinestraDiTest::diario().isEmpty());
         QCOMPARE(stato().MostraPrimiPassi, primiPassiLetti);
         QCOMPARE(messaggi->quanti(), effetto == "apri" ? 1 : 0);
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
     // Without the introduction window in this build, nothing is shown and the settings are read.
@@ -167,48 +125,42 @@ private slots:
         mdi.attivazione();
         QVERIFY(stato().MostraPrimiPassi);
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
+    // The toolbar's buttons follow its table left to right, each lit by its own id; a button whose
+    // command's window is not registered is disabled with the command, and a click runs the command.
     void barraDegliStrumenti()
     {
         CartellaTemporanea cartella;
         FinestraPrincipale mdi;
         auto* barra = mdi.findChild<QToolBar*>("Toolbar1");
-        QVERIFY(barra);
-        QVERIFY(!barra->isMovable());
+        QVERIFY(barra && !barra->isMovable());
         QCOMPARE(mdi.toolBarArea(barra), Qt::TopToolBarArea);
-
-        const QList<int> ordine{0, 1, 15, 2, 3, 4, 5, 10, 7, 6, 9, 11, 13, 16, 17, 18};
-        const QStringList suggerimenti{"Aprire un campionato",
-                                       "Crea un nuovo campionato",
-                                       "Scheda del campionato",
-                                       "Registra le giornate di campionato",
-                                       "Calendario del campionato",
-                                       "Classifica del campionato",
-                                       "Inserisci i risultati del prossimo turno",
-                                       "Prossimo turno da disputare",
-                                       "Rosa di una squadra",
-                                       "Tabella di marcia di una squadra",
-                                       "Grafico dell'andamento di una squadra",
-                                       "Formazioni e marcatori",
-                                       "Statistiche sul campionato",
-                                       "Confronta tabelle di marcia",
-                                       "Confronta grafici di andamento",
-                                       "Richiama guida di Golvarno"};
         const QList<Pannello*>& pulsanti = mdi.pulsanti();
-        QCOMPARE(pulsanti.size(), ordine.size());
-        mdi.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&mdi));
-        for (int i = 0; i < ordine.size(); ++i) {
+        QCOMPARE(pulsanti.size(), Comandi::barra().size());
+        mostra(mdi);
+        for (int i = 0; i < pulsanti.size(); ++i) {
             Pannello* p = pulsanti[i];
-            QCOMPARE(p->idEvidenzia(), 140 + ordine[i]);
-            QCOMPARE(p->toolTip(), suggerimenti[i]);
+            QCOMPARE(p->idEvidenzia(), 140 + Comandi::barra()[i].indice);
+            QCOMPARE(p->toolTip(), Comandi::barra()[i].suggerimento);
             QVERIFY(!p->icona().isNull());
-            QCOMPARE(Pannello::perId(140 + ordine[i]), p);
+            QCOMPARE(Pannello::perId(p->idEvidenzia()), p);
             if (i > 0) QVERIFY(p->geometry().left() > pulsanti[i - 1]->geometry().right());
         }
-        QCOMPARE(Comandi::barra().size(), ordine.size());
+
+        QAction* classifica = mdi.azione("ClassificaGenerale");
+        Pannello* pulsante = Pannello::perId(144);
+        QVERIFY(!classifica->isEnabled() && !pulsante->isEnabled());
+        QVERIFY(mdi.azione("ApriCampionato")->isEnabled() && pulsanti.at(0)->isEnabled());
+        FinestraDiTest::registra("Form6");
+        QVERIFY(classifica->isEnabled() && pulsante->isEnabled());
+        QVERIFY(!mdi.azione("ClassificaParziale")->isEnabled());
+        stato().CampionatoAperto = true;
+        QTest::mouseClick(pulsante, Qt::LeftButton, {}, pulsante->rect().center());
+        QVERIFY(Finestre::istanza().visibile("Form6"));
+        QVERIFY(stato().ClassificaCompleta);
+        Finestre::istanza().azzera();
+        QVERIFY(!classifica->isEnabled() && !pulsante->isEnabled());
     }
 
     // The mouse over a toolbar button lights it; over the window's empty area, nothing is lit.
@@ -217,55 +169,14 @@ private slots:
         CartellaTemporanea cartella;
         FinestraPrincipale mdi;
         FinestraDiTest::registra("Form6");
-        mdi.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&mdi));
-        Pannello* p = mdi.pulsanti().at(5);  // index 4, the league table
+        mostra(mdi);
+        Pannello* p = Pannello::perId(144);
         QTest::mouseMove(p, p->rect().center());
         QTRY_COMPARE(stato().IdEvidenziato, 144);
         QVERIFY(p->acceso());
         QTest::mouseMove(mdi.area()->viewport(), mdi.area()->viewport()->rect().center());
         QTRY_COMPARE(stato().IdEvidenziato, -1);
         QVERIFY(!p->acceso());
-    }
-
-    // A command is offered only when its window exists in this build, and becomes available as
-    // soon as the window is registered; its toolbar button follows.
-    void disponibilita()
-    {
-        CartellaTemporanea cartella;
-        FinestraPrincipale mdi;
-        QAction* classifica = mdi.azione("ClassificaGenerale");
-        Pannello* pulsante = mdi.pulsanti().at(5);
-        QCOMPARE(pulsante->idEvidenzia(), 144);
-        QVERIFY(!classifica->isEnabled());
-        QVERIFY(!pulsante->isEnabled());
-        QVERIFY(mdi.azione("ApriCampionato")->isEnabled());
-        QVERIFY(mdi.azione("Versione")->isEnabled());
-        QVERIFY(mdi.pulsanti().at(0)->isEnabled());
-
-        FinestraDiTest::registra("Form6");
-        QVERIFY(classifica->isEnabled());
-        QVERIFY(pulsante->isEnabled());
-        QVERIFY(!mdi.azione("ClassificaParziale")->isEnabled());
-
-        Finestre::istanza().azzera();
-        QVERIFY(!classifica->isEnabled());
-        QVERIFY(!pulsante->isEnabled());
-    }
-
-    void pulsanteEseguiIlComando()
-    {
-        CartellaTemporanea cartella;
-        FinestraPrincipale mdi;
-        FinestraDiTest::registra("Form6");
-        stato().CampionatoAperto = true;
-        mdi.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&mdi));
-        Pannello* pulsante = mdi.pulsanti().at(5);
-        QTest::mouseClick(pulsante, Qt::LeftButton, {}, pulsante->rect().center());
-        QVERIFY(Finestre::istanza().visibile("Form6"));
-        QVERIFY(stato().ClassificaCompleta);
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
     // The main window takes most of the screen; a new child that grows past the visible area of the main
@@ -277,8 +188,7 @@ private slots:
         const QRect schermo = mdi.screen()->availableGeometry();
         QVERIFY(schermo.contains(mdi.geometry()));
         QVERIFY(mdi.width() >= schermo.width() * 0.9 && mdi.height() >= schermo.height() * 0.9);
-        mdi.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&mdi));
+        mostra(mdi);
         const QSize vista = mdi.area()->viewport()->size();
         FinestraDiTest::registra("Form6");
         FinestraDiTest::registra("Form7", [vista](FinestraDiTest& w) {
@@ -289,14 +199,14 @@ private slots:
         QVERIFY(QRect(QPoint(), vista).contains(Finestre::istanza().finestra("Form7")->contenitore()->geometry()));
     }
 
+    // The close box and "Esci" unload the children through their own unload step (what they hold unsaved
+    // is saved or asked about); one refusal keeps the program open.
     void chiusura_data()
     {
         QTest::addColumn<bool>("esci");
         QTest::newRow("casella di chiusura") << false;
         QTest::newRow("Esci da Golvarno") << true;
     }
-    // The close box and "Esci" unload the children through their own unload step (what they hold unsaved
-    // is saved or asked about); one refusal keeps the program open.
     void chiusura()
     {
         QFETCH(bool, esci);
@@ -304,8 +214,7 @@ private slots:
         FinestraPrincipale mdi;
         FinestraDiTest::registra("Form6");
         FinestraDiTest::registra("Form7", [](FinestraDiTest& w) { w.rifiutaScarico = true; });
-        mdi.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&mdi));
+        mostra(mdi);
         Finestre::istanza().mostra("Form6");
         Finestre::istanza().mostra("Form7");
         const auto chiudi = [&] {
@@ -313,15 +222,11 @@ private slots:
             Comandi::esegui("Esci");
             return !mdi.isVisible();
         };
-
         QVERIFY(!chiudi());
-        QVERIFY(mdi.isVisible());
-        QVERIFY(Finestre::istanza().caricata("Form7"));
-
+        QVERIFY(mdi.isVisible() && Finestre::istanza().caricata("Form7"));
         FinestraDiTest::di("Form7")->rifiutaScarico = false;
         QVERIFY(chiudi());
-        QVERIFY(!Finestre::istanza().caricata("Form6"));
-        QVERIFY(!Finestre::istanza().caricata("Form7"));
+        QVERIFY(!Finestre::istanza().caricata("Form6") && !Finestre::istanza().caricata("Form7"));
         QVERIFY(FinestraDiTest::diario().contains("Form6 scarica"));
         QVERIFY(FinestraDiTest::diario().contains("Form7 scarica"));
     }

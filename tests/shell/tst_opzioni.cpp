@@ -1,5 +1,4 @@
-#include "support/ambientetest.h"
-
+#include "ambientemdi.h"
 #include "shell/finestrecampionato.h"
 #include "shell/opzionidialog.h"
 
@@ -13,35 +12,6 @@ class TestOpzioni : public QObject {
     Q_OBJECT
 
     std::unique_ptr<AmbienteTest> amb_;
-
-    static QString def() { return stato().PercorsoImpostazioni; }
-
-    // The settings file's first row, or its table emptied (`riga` empty).
-    static void scriviRiga(const QVariantList& riga)
-    {
-        {
-            QSqlDatabase db = ApriConnessione("prova", def(), false, false);
-            Esegui("DELETE FROM Impostazioni", {}, db);
-            if (!riga.isEmpty())
-                Esegui("INSERT INTO Impostazioni (VisualizzaPrimiPassi, ViewOption, VisualizzaVoti, VisualizzaScheda) "
-                       "VALUES (?, ?, ?, ?)",
-                       riga, db);
-        }
-        ChiudiConnessione("prova");
-    }
-    static QVariantList rigaLetta()
-    {
-        QVariantList r;
-        {
-            QSqlDatabase db = ApriConnessione("prova", def(), true, false);
-            Query q("SELECT VisualizzaPrimiPassi, ViewOption, VisualizzaVoti, VisualizzaScheda FROM Impostazioni", {},
-                    db);
-            if (q.next())
-                for (int i = 0; i < 4; ++i) r << q.intero(i);
-        }
-        ChiudiConnessione("prova");
-        return r;
-    }
 
     OpzioniDialog* apri(int formato, bool voti)
     {
@@ -60,7 +30,7 @@ private slots:
         amb_ = std::make_unique<AmbienteTest>(RegistraFinestreCampionato);
         stato().MostraPrimiPassi = false;
         stato().MostraSchedaCampionato = true;
-        scriviRiga({-1, 1, -1, 0});  // what is in force need not be what the file holds
+        ScriviRigaImpostazioni({-1, 1, -1, 0});  // what is in force need not be what the file holds
     }
     void cleanup()
     {
@@ -90,72 +60,50 @@ private slots:
         QCOMPARE(w->findChild<QCheckBox*>("Check1")->isChecked(), voti);
     }
 
-    // "Ok" applies the choice and writes all four settings, the two it does not show as they are in force.
-    void ok_data()
+    // "Ok" applies the choice and writes all four settings, the two it does not show as they are in force;
+    // without the file, or its row, the choice still applies for the rest of the run. "Annulla" changes nothing.
+    void chiusura_data()
     {
+        QTest::addColumn<QString>("file");  // "riga", "senza riga", "senza file"
+        QTest::addColumn<QString>("pulsante");
         QTest::addColumn<QString>("opzione");
         QTest::addColumn<bool>("voti");
-        QTest::addColumn<int>("formato");
-        QTest::newRow("cognome") << "Option1" << true << 1;
-        QTest::newRow("nome e cognome") << "Option2" << false << 2;
-        QTest::newRow("iniziale") << "Option3" << true << 3;
+        QTest::addColumn<int>("formato");   // in force afterwards
+        QTest::addColumn<QString>("riga");  // the file's row afterwards
+        // clang-format off
+        QTest::newRow("ok, cognome") << "riga" << "Command1" << "Option1" << true << 1 << "0 1 -1 -1";
+        QTest::newRow("ok, nome e cognome") << "riga" << "Command1" << "Option2" << false << 2 << "0 2 0 -1";
+        QTest::newRow("ok, iniziale") << "riga" << "Command1" << "Option3" << true << 3 << "0 3 -1 -1";
+        QTest::newRow("annulla") << "riga" << "Command2" << "Option2" << true << 3 << "-1 1 -1 0";
+        QTest::newRow("file senza riga") << "senza riga" << "Command1" << "Option2" << true << 2 << "";
+        QTest::newRow("senza file") << "senza file" << "Command1" << "Option2" << true << 2 << "";
+        // clang-format on
     }
-    void ok()
+    void chiusura()
     {
+        QFETCH(QString, file);
+        QFETCH(QString, pulsante);
         QFETCH(QString, opzione);
         QFETCH(bool, voti);
         QFETCH(int, formato);
-        OpzioniDialog* w = apri(1, !voti);
+        QFETCH(QString, riga);
+        if (file == "senza riga") ScriviRigaImpostazioni({});
+        if (file == "senza file") QVERIFY(amb_->cartella().rimuovi("golvarno.def"));
+        OpzioniDialog* w = apri(3, !voti);
         w->findChild<QRadioButton*>(opzione)->setChecked(true);
         w->findChild<QCheckBox*>("Check1")->setChecked(voti);
-        clic(w, "Command1");
+        if (file == "senza file") amb_->messaggi().ok();
+        clic(w, pulsante);
+        QVERIFY(!AmbienteTest::caricata("Form46"));
         QCOMPARE(stato().FormatoNome, formato);
-        QCOMPARE(stato().MostraVoti, voti);
-        QCOMPARE(rigaLetta(), (QVariantList{0, formato, voti ? -1 : 0, -1}));
-        QVERIFY(!AmbienteTest::caricata("Form46"));
-    }
-
-    void annulla()
-    {
-        OpzioniDialog* w = apri(2, true);
-        w->findChild<QRadioButton*>("Option3")->setChecked(true);
-        w->findChild<QCheckBox*>("Check1")->setChecked(false);
-        clic(w, "Command2");
-        QCOMPARE(stato().FormatoNome, 2);
-        QVERIFY(stato().MostraVoti);
-        QCOMPARE(rigaLetta(), (QVariantList{-1, 1, -1, 0}));
-        QVERIFY(!AmbienteTest::caricata("Form46"));
-    }
-
-    // Without the settings file the choice still applies for the rest of the run.
-    void senzaFile()
-    {
-        QVERIFY(amb_->cartella().rimuovi("golvarno.def"));
-        OpzioniDialog* w = apri(1, true);
-        w->findChild<QRadioButton*>("Option3")->setChecked(true);
-        amb_->messaggi().ok();
-        clic(w, "Command1");
-        QCOMPARE(amb_->messaggi().quanti(), 1);
-        const auto m = amb_->messaggi().ultimo();
-        QCOMPARE(m.testo,
-                 QString("Attenzione: manca il file GOLVARNO.DEF \r\rNon è possibile salvare le impostazioni."));
-        QCOMPARE(m.titolo, QString("Golvarno 2000"));
-        QCOMPARE(m.icona, Messaggio::Icona::Nessuna);
-        QCOMPARE(m.pulsanti, Messaggio::Pulsanti::Ok);
-        QCOMPARE(stato().FormatoNome, 3);
-        QVERIFY(!AmbienteTest::caricata("Form46"));
-        QVERIFY(!QFile::exists(def()));
-    }
-
-    void fileSenzaRiga()
-    {
-        scriviRiga({});
-        OpzioniDialog* w = apri(1, true);
-        w->findChild<QRadioButton*>("Option2")->setChecked(true);
-        clic(w, "Command1");
-        QCOMPARE(stato().FormatoNome, 2);
-        QCOMPARE(rigaLetta(), QVariantList());
-        QVERIFY(!AmbienteTest::caricata("Form46"));
+        QCOMPARE(stato().MostraVoti, pulsante == "Command1" ? voti : !voti);
+        if (file == "senza file") {
+            QCOMPARE(amb_->messaggi().ultimo().testo,
+                     "Attenzione: manca il file GOLVARNO.DEF \r\rNon è possibile salvare le impostazioni.");
+            QVERIFY(!QFile::exists(stato().PercorsoImpostazioni));
+        } else {
+            QCOMPARE(RigaImpostazioni(), riga);
+        }
     }
 };
 
