@@ -7,6 +7,9 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <initializer_list>
+#include <utility>
+
 // What the tests of the substitution and goal editors share: reading and typing into the window's
 // controls by name.
 class ControlliEditore {
@@ -30,6 +33,16 @@ protected:
         } else {
             parte<QLineEdit>(nome)->setText(t);
         }
+    }
+    // Several controls at once, in order: {name, text}.
+    void scrivi(std::initializer_list<std::pair<const char*, QString>> valori) const
+    {
+        for (const auto& [nome, t] : valori) scrivi(QString::fromLatin1(nome), t);
+    }
+    // Which of two exclusive boxes is ticked: 1, 2, or 0 for neither.
+    int quale(const QString& primo, const QString& secondo) const
+    {
+        return spuntato(primo) ? 1 : spuntato(secondo) ? 2 : 0;
     }
     void scegli(const QString& nome, int codice) const
     {
