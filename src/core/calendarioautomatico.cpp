@@ -102,14 +102,14 @@ void ordinaPerCasa(QVector<Coppia>& coppie)
 QSqlQuery prepara(QSqlDatabase db, const QString& sql)
 {
     QSqlQuery q(db);
-    if (!q.prepare(sql)) throw ErroreDatabase(q.lastError().text());
+    if (!q.prepare(sql)) throw ErroreDatabase(q.lastError(), sql);
     return q;
 }
 
 void esegui(QSqlQuery& q, const QVariantList& valori)
 {
     for (int i = 0; i < valori.size(); ++i) q.bindValue(i, valori[i]);
-    if (!q.exec()) throw ErroreDatabase(q.lastError().text());
+    if (!q.exec()) throw ErroreDatabase(q.lastError(), q.lastQuery());
 }
 
 // Writes the rounds and their pairings, and the round count in the first CAMPIONATO row; with

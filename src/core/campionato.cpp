@@ -164,7 +164,7 @@ QSqlDatabase apriPerVerifica(const QString& nome, const QString& percorso)
     QString opzioni = QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000");
     if (!QFileInfo(percorso).isWritable()) opzioni += QStringLiteral(";QSQLITE_OPEN_READONLY");
     db.setConnectOptions(opzioni);
-    if (!db.open()) throw ErroreDatabase(db.lastError().text());
+    if (!db.open()) throw ErroreDatabase(db.lastError());
     return db;
 }
 
@@ -273,7 +273,10 @@ QString VerificaFileCampionato(const QString& percorso, bool formatoAttuale)
             if (motivo.isEmpty()) motivo = verificaConteggi(db);
         }
     } catch (const ErroreDatabase& e) {
-        motivo = QStringLiteral("Il file è danneggiato (%1).").arg(primaRiga(e.testo()));
+        // A file in use, read-only or out of reach is not a damaged file: the user is told which.
+        const bool danneggiato =
+            e.tipo() == ErroreDatabase::Tipo::Danneggiato || e.tipo() == ErroreDatabase::Tipo::Generico;
+        motivo = danneggiato ? QStringLiteral("Il file è danneggiato (%1).").arg(primaRiga(e.testo())) : e.testo();
     }
     ChiudiConnessione(conn);
     return motivo;

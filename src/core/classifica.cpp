@@ -212,10 +212,10 @@ void scriviClassifica(const QVector<QVariantList>& righe)
             QStringLiteral("INSERT INTO PUNTISQUADRE (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
                            "?, ?, ?)")
                 .arg(CAMPI_CLASSIFICA)))
-        throw ErroreDatabase(ins.lastError().text());
+        throw ErroreDatabase(ins.lastError(), ins.lastQuery());
     for (const QVariantList& r : righe) {
         for (int j = 0; j < r.size(); ++j) ins.bindValue(j, r[j]);
-        if (!ins.exec()) throw ErroreDatabase(ins.lastError().text());
+        if (!ins.exec()) throw ErroreDatabase(ins.lastError(), ins.lastQuery());
     }
     t.commit();
 }

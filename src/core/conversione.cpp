@@ -138,13 +138,13 @@ void collegaSostituzioni(QSqlDatabase db)
 
     QSqlQuery aggiorna(db);
     if (!aggiorna.prepare("UPDATE PRESENZE SET CHIHASOST = ? WHERE rowid = ?"))
-        throw ErroreDatabase(aggiorna.lastError().text());
+        throw ErroreDatabase(aggiorna.lastError(), aggiorna.lastQuery());
     for (auto it = chiHaSost.cbegin(); it != chiHaSost.cend(); ++it) {
         const QVariant& era = prima.value(it.key());
         if (it.value().isNull() == era.isNull() && it.value() == era) continue;
         aggiorna.bindValue(0, it.value());
         aggiorna.bindValue(1, it.key());
-        if (!aggiorna.exec()) throw ErroreDatabase(aggiorna.lastError().text());
+        if (!aggiorna.exec()) throw ErroreDatabase(aggiorna.lastError(), aggiorna.lastQuery());
     }
 }
 
