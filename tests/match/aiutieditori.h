@@ -3,6 +3,7 @@
 #include "platform/combocodici.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QLineEdit>
 #include <QStringList>
 #include <QWidget>
@@ -10,17 +11,17 @@
 #include <initializer_list>
 #include <utility>
 
-// What the tests of the substitution and goal editors share: reading and typing into the window's
-// controls by name.
+// What the tests of the match windows share: reading and typing into the window's controls by name.
 class ControlliEditore {
 protected:
     QWidget* finestra_ = nullptr;
 
     template <typename T = QWidget> T* parte(const QString& nome) const { return finestra_->findChild<T*>(nome); }
     ComboCodici* combo(const QString& nome) const { return parte<ComboCodici>(nome); }
-    // The text shown by a picker or a box.
+    // The text shown by a picker, a box or a label.
     QString testo(const QString& nome) const
     {
+        if (auto* l = parte<QLabel>(nome)) return l->text();
         auto* c = combo(nome);
         return c ? c->currentText() : parte<QLineEdit>(nome)->text();
     }

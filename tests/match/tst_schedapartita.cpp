@@ -1,7 +1,9 @@
 #include "match/finestrepartita.h"
+#include "support/aiutigriglia.h"
 #include "support/ambientetest.h"
 #include "support/finestraditest.h"
 
+#include "aiutieditori.h"
 #include "core/database.h"
 #include "core/idfinestre.h"
 #include "match/schedapartitawindow.h"
@@ -31,15 +33,13 @@ QImage Carta(bool rosso, bool bitmap)
 }  // namespace
 
 // The match sheet: navigation between days and legs, what each tab shows, and its two deletes.
-class TestSchedaPartita : public QObject {
+class TestSchedaPartita : public QObject, ControlliEditore {
     Q_OBJECT
 
     std::unique_ptr<AmbienteTest> amb_;
     DatiFixture d_;
     SchedaPartitaWindow* w_ = nullptr;
 
-    template <typename T = QWidget> T* parte(const QString& nome) const { return w_->findChild<T*>(nome); }
-    QString testo(const QString& etichetta) const { return parte<QLabel>(etichetta)->text(); }
     void clic(const QString& pulsante) const { parte<QPushButton>(pulsante)->click(); }
 
     // Teams and calendar; the windows the sheet opens stood in for.
@@ -52,7 +52,8 @@ class TestSchedaPartita : public QObject {
     SchedaPartitaWindow* mostra(int giornata, bool andata, int codPart)
     {
         stato().CodPartitaCorrente = codPart;
-        return w_ = amb_->mostra<SchedaPartitaWindow>(ID, giornata, andata);
+        finestra_ = w_ = amb_->mostra<SchedaPartitaWindow>(ID, giornata, andata);
+        return w_;
     }
     // The match list the sheet must offer: home team of the leg first, sorted by it.
     QStringList elencoAtteso(int giornata, bool andata) const
@@ -68,20 +69,7 @@ class TestSchedaPartita : public QObject {
         for (auto* x : p) t << x->casa(andata) + " - " + x->ospite(andata);
         return t;
     }
-    QStringList voci(const QString& combo) const
-    {
-        QStringList t;
-        auto* c = parte<ComboCodici>(combo);
-        for (int i = 0; i < c->count(); ++i) t << c->itemText(i);
-        return t;
-    }
-    QVector<QStringList> righe(const QString& griglia) const
-    {
-        QVector<QStringList> r;
-        auto* g = parte<Griglia>(griglia);
-        for (int i = 1; i < g->righe(); ++i) r << QStringList{g->testo(i, 0), g->testo(i, 1), g->testo(i, 2)};
-        return r;
-    }
+    QVector<QStringList> righe(const QString& griglia) const { return RigheGriglia(parte<Griglia>(griglia), 1); }
     static int reti(int giocatore)
     {
         return Valore("SELECT Reti FROM Giocatore WHERE Codice = ?", {giocatore}).toInt();
@@ -131,15 +119,13 @@ private slots:
                      std::tuple(giornata, andata, codice));
             return;
         }
-        const QStringList attesi = elencoAtteso(nuovaGiornata, nuovaAndata);
-        QCOMPARE(voci("Combo3"), attesi);
-        QCOMPARE(parte<ComboCodici>("Combo3")->currentIndex(), 0);
-        QCOMPARE(parte<ComboCodici>("Combo1")->currentText(), QString::number(nuovaGiornata));
-        QCOMPARE(parte<ComboCodici>("Combo2")->currentIndex(), nuovaAndata ? 0 : 1);
-        QCOMPARE(std::tuple(s.GiornataCorrente, s.Andata), std::tuple(nuovaGiornata, nuovaAndata));
-        const PartitaFixture* p = d_.partitaDiCodice(s.CodPartitaCorrente);
-        QCOMPARE(p->casa(nuovaAndata) + " - " + p->ospite(nuovaAndata), testo("Label3"));
-        QCOMPARE(testo("Label3"), attesi[0]);
+        // The day's first match, in the lists, the header and the hand-over variables.
+        QCOMPARE(voci("Combo3"), elencoAtteso(nuovaGiornata, nuovaAndata));
+        QCOMPARE(std::tuple(testo("Combo1"), combo("Combo2")->currentIndex(), combo("Combo3")->currentIndex()),
+                 std::tuple(QString::number(nuovaGiornata), nuovaAndata ? 0 : 1, 0));
+        QCOMPARE(std::tuple(s.GiornataCorrente, s.Andata, s.CodPartitaCorrente),
+                 std::tuple(nuovaGiornata, nuovaAndata, combo("Combo3")->codiceCorrente()));
+        QCOMPARE(testo("Label3"), voci("Combo3")[0]);
     }
 
     // The header: the leg's teams, score and fields, "Non disputata" whatever the goals, the caption.
