@@ -84,201 +84,198 @@ class TestConfrontoTabelle : public QObject {
 
 private slots:
     void cleanup() { VERIFICA_NESSUN_MESSAGGIO_INATTESO(); }
-    void righe_data();
-    void righe();
-    void rifiuti();
-    void confrontoSulFile();
-    void vediGiornata();
-};
 
-void TestConfrontoTabelle::righe_data()
-{
-    QTest::addColumn<Giornate>("giornate");
-    QTest::addColumn<Partite>("partite");
-    QTest::addColumn<QStringList>("attese");
+    void righe_data()
+    {
+        QTest::addColumn<Giornate>("giornate");
+        QTest::addColumn<Partite>("partite");
+        QTest::addColumn<QStringList>("attese");
 
-    // Teams "Bari" (first) and "Como" (second) throughout.
-    // clang-format off
-    QTest::newRow("squadre pari") << G({{1, ""}, {2, ""}, {3, ""}})
-        << Partite{P(1, "Bari", "Como", "2-1", "0-0"), P(2, "Asti", "Bari", "0-3"), P(2, "Como", "Doria", "1-1"),
-                   P(3, "Bari", "Doria", "", "2-0"), P(3, "Asti", "Como", "", "1-2")}
-        << QStringList{VUOTA, "A|1||Bari|Como|2 - 1|||Bari|Como|2 - 1 VCSO", "A|2||Asti|Bari|0 - 3|||Como|Doria|1 - 1 VOPC",
-                       "A|3||Bari|Doria|N.D.|||Asti|Como|N.D. -C-O", VUOTA, "R|1||Como|Bari|0 - 0|||Como|Bari|0 - 0 POPC",
-                       "R|2||Bari|Asti|N.D.|||Doria|Como|N.D. -C-O",
-                       // Return leg: SQ2 at home, its goals first; Bari wins away.
-                       "R|3||Doria|Bari|0 - 2|||Como|Asti|2 - 1 VOVC"};
-    QTest::newRow("squadre dispari, riposo alla prima") << G({{1, "Bari"}, {2, "Como"}})
-        << Partite{P(1, "Como", "Asti", "0-2", "1-1"), P(2, "Asti", "Bari", "1-1")}
-        << QStringList{VUOTA, "A|1||Turno di riposo|||||Como|Asti|0 - 2 --SC", "A|2||Asti|Bari|1 - 1|||Turno di riposo|| PO--",
-                       VUOTA, "R|1||Turno di riposo|||||Asti|Como|1 - 1 --PO", "R|2||Bari|Asti|N.D.|||Turno di riposo|| -C--"};
-    QTest::newRow("senza giornata 1") << G({{2, ""}, {3, ""}}) << Partite{P(2, "Bari", "Como", "1-0")}
-        << QStringList{"A|2||Bari|Como|1 - 0|||Bari|Como|1 - 0 VCSO", "A|3||||||||| ----",
-                       "R|2||Como|Bari|N.D.|||Como|Bari|N.D. -O-C", "R|3||||||||| ----"};
-    QTest::newRow("senza giornate") << Giornate{} << Partite{P(1, "Bari", "Como")} << QStringList{VUOTA};
-    // A score missing from a played leg shows what is there and gives no outcome.
-    QTest::newRow("gol mancanti") << G({{1, ""}}) << Partite{P(1, "Bari", "Como", "2-", "-1")}
-        << QStringList{VUOTA, "A|1||Bari|Como|2 - |||Bari|Como|2 -  -C-O", VUOTA, "R|1||Como|Bari|1 - |||Como|Bari|1 -  -O-C"};
-    // Names are the file's: a pairing or a rest written in other letter case is the team's.
-    QTest::newRow("maiuscole") << G({{1, "COMO"}, {2, ""}}) << Partite{P(2, "bari", "Asti", "0-1")}
-        << QStringList{VUOTA, "A|1|||||||Turno di riposo|| ----", "A|2||bari|Asti|0 - 1||||| SC--",
-                       VUOTA, "R|1|||||||Turno di riposo|| ----", "R|2||Asti|bari|N.D.||||| -O--"};
-    // Only the first pairing of a round counts.
-    QTest::newRow("due partite nella giornata") << G({{1, ""}}) << Partite{P(1, "Asti", "Bari", "1-0"), P(1, "Bari", "Como", "3-3")}
-        << QStringList{VUOTA, "A|1||Asti|Bari|1 - 0|||Bari|Como|3 - 3 SOPO", VUOTA, "R|1||Bari|Asti|N.D.|||Como|Bari|N.D. -C-C"};
-    // clang-format on
-}
+        // Teams "Bari" (first) and "Como" (second) throughout.
+        // clang-format off
+        QTest::newRow("squadre pari") << G({{1, ""}, {2, ""}, {3, ""}})
+            << Partite{P(1, "Bari", "Como", "2-1", "0-0"), P(2, "Asti", "Bari", "0-3"), P(2, "Como", "Doria", "1-1"),
+                       P(3, "Bari", "Doria", "", "2-0"), P(3, "Asti", "Como", "", "1-2")}
+            << QStringList{VUOTA, "A|1||Bari|Como|2 - 1|||Bari|Como|2 - 1 VCSO", "A|2||Asti|Bari|0 - 3|||Como|Doria|1 - 1 VOPC",
+                           "A|3||Bari|Doria|N.D.|||Asti|Como|N.D. -C-O", VUOTA, "R|1||Como|Bari|0 - 0|||Como|Bari|0 - 0 POPC",
+                           "R|2||Bari|Asti|N.D.|||Doria|Como|N.D. -C-O",
+                           // Return leg: SQ2 at home, its goals first; Bari wins away.
+                           "R|3||Doria|Bari|0 - 2|||Como|Asti|2 - 1 VOVC"};
+        QTest::newRow("squadre dispari, riposo alla prima") << G({{1, "Bari"}, {2, "Como"}})
+            << Partite{P(1, "Como", "Asti", "0-2", "1-1"), P(2, "Asti", "Bari", "1-1")}
+            << QStringList{VUOTA, "A|1||Turno di riposo|||||Como|Asti|0 - 2 --SC", "A|2||Asti|Bari|1 - 1|||Turno di riposo|| PO--",
+                           VUOTA, "R|1||Turno di riposo|||||Asti|Como|1 - 1 --PO", "R|2||Bari|Asti|N.D.|||Turno di riposo|| -C--"};
+        QTest::newRow("senza giornata 1") << G({{2, ""}, {3, ""}}) << Partite{P(2, "Bari", "Como", "1-0")}
+            << QStringList{"A|2||Bari|Como|1 - 0|||Bari|Como|1 - 0 VCSO", "A|3||||||||| ----",
+                           "R|2||Como|Bari|N.D.|||Como|Bari|N.D. -O-C", "R|3||||||||| ----"};
+        QTest::newRow("senza giornate") << Giornate{} << Partite{P(1, "Bari", "Como")} << QStringList{VUOTA};
+        // A score missing from a played leg shows what is there and gives no outcome.
+        QTest::newRow("gol mancanti") << G({{1, ""}}) << Partite{P(1, "Bari", "Como", "2-", "-1")}
+            << QStringList{VUOTA, "A|1||Bari|Como|2 - |||Bari|Como|2 -  -C-O", VUOTA, "R|1||Como|Bari|1 - |||Como|Bari|1 -  -O-C"};
+        // Names are the file's: a pairing or a rest written in other letter case is the team's.
+        QTest::newRow("maiuscole") << G({{1, "COMO"}, {2, ""}}) << Partite{P(2, "bari", "Asti", "0-1")}
+            << QStringList{VUOTA, "A|1|||||||Turno di riposo|| ----", "A|2||bari|Asti|0 - 1||||| SC--",
+                           VUOTA, "R|1|||||||Turno di riposo|| ----", "R|2||Asti|bari|N.D.||||| -O--"};
+        // Only the first pairing of a round counts.
+        QTest::newRow("due partite nella giornata") << G({{1, ""}}) << Partite{P(1, "Asti", "Bari", "1-0"), P(1, "Bari", "Como", "3-3")}
+            << QStringList{VUOTA, "A|1||Asti|Bari|1 - 0|||Bari|Como|3 - 3 SOPO", VUOTA, "R|1||Bari|Asti|N.D.|||Como|Bari|N.D. -C-C"};
+        // clang-format on
+    }
 
-void TestConfrontoTabelle::righe()
-{
-    QFETCH(Giornate, giornate);
-    QFETCH(Partite, partite);
-    QFETCH(QStringList, attese);
-    QStringList ottenute;
-    for (const RigaConfronto& r : RigheConfronto(giornate, partite, "Bari", "Como")) ottenute << Descrivi(r);
-    QCOMPARE(ottenute, attese);
-}
+    void righe()
+    {
+        QFETCH(Giornate, giornate);
+        QFETCH(Partite, partite);
+        QFETCH(QStringList, attese);
+        QStringList ottenute;
+        for (const RigaConfronto& r : RigheConfronto(giornate, partite, "Bari", "Como")) ottenute << Descrivi(r);
+        QCOMPARE(ottenute, attese);
+    }
 
-void TestConfrontoTabelle::rifiuti()
-{
-    AmbienteTest a(RegistraFinestreConfronti);
-    a.apri(a.nuovo(4).giocaTutto());
-    auto* w = a.mostra<ConfrontoTabelleWindow>(ID);
-    QCOMPARE(combo(w, 1)->currentIndex(), -1);
-    QVERIFY(!griglia(w)->isVisible());
-
-    struct Caso {
-        QString a, b, testo;
-    };
-    const Caso casi[] = {{"", "", "Il confronto va effettuato tra 2 squadre diverse!"},
-                         {"Bari", "", "Bisogna selezionare 2 squadre!"},
-                         {"Bari", "Bari", "Il confronto va effettuato tra 2 squadre diverse!"}};
-    for (const Caso& c : casi) {
-        a.messaggi().ok();
-        confronta(w, c.a, c.b);
-        QCOMPARE(a.messaggi().ultimo().testo, c.testo);
+    void rifiuti()
+    {
+        AmbienteTest a(RegistraFinestreConfronti);
+        a.apri(a.nuovo(4).giocaTutto());
+        auto* w = a.mostra<ConfrontoTabelleWindow>(ID);
+        QCOMPARE(combo(w, 1)->currentIndex(), -1);
         QVERIFY(!griglia(w)->isVisible());
-    }
-    // The order the other comparisons use: two empty lists are no choice.
-    const ControlloDueSquadre vuotePrima{ControlloDueSquadre::Ordine::VuotePrima, "", "", ""};
-    QCOMPARE(vuotePrima.esito("", ""), ControlloDueSquadre::Esito::Vuote);
-    QCOMPARE(vuotePrima.esito("Bari", "Bari"), ControlloDueSquadre::Esito::Uguali);
-    // A refusal after a comparison keeps it on show.
-    confronta(w, "Bari", "Ancona");
-    a.messaggi().ok();
-    confronta(w, "Bari", "Bari");
-    QCOMPARE(w->windowTitle(), QStringLiteral("Confronti: Bari vs Ancona"));
-    QCOMPARE(griglia(w)->righe(), 2 + 2 * (3 + 1));
-    // A file that cannot be read: one message, and the comparison shown stays.
-    Esegui("DROP TABLE Partita");
-    a.messaggi().ok();
-    confronta(w, "Cagliari", "Ancona");
-    QCOMPARE(w->windowTitle(), QStringLiteral("Confronti: Bari vs Ancona"));
-    QCOMPARE(griglia(w)->testo(0, 2), QStringLiteral("Bari"));
-}
 
-void TestConfrontoTabelle::confrontoSulFile()
-{
-    AmbienteTest a(RegistraFinestreConfronti);
-    // Names of 30 characters.
-    QStringList nomi;
-    for (const QString& n : FixtureCampionato::nomiPredefiniti().mid(0, 6))
-        nomi << (n + QStringLiteral(" Associazione Sportiva Calcio")).left(30);
-    const DatiFixture d = a.apri(FixtureCampionato(a.percorso("lunghi.GVN"))
-                                     .squadre(nomi)
-                                     .giocaFinoA(2, false)
-                                     .risultato(1, 1, false, 0, 2)
-                                     .risultato(2, 1, true, 1, 1));
-    // Without the draw's bitmap draws show no picture, wins and losses theirs.
-    a.cartella().rimuovi("MicroP.Bmp");
-    auto* w = a.mostra<ConfrontoTabelleWindow>(ID);
-    const PartitaFixture* p = d.partita(1, 1);
-    const QString sq1 = p->sq1;
-    const QString altra = d.partita(1, 2)->sq1;
-    confronta(w, sq1, altra);
-    QCOMPARE(w->windowTitle(), "Confronti: " + sq1 + " vs " + altra);
-
-    const Griglia* g = griglia(w);
-    QCOMPARE(QStringList({g->testo(0, 2), g->testo(0, 7), g->testo(1, 8)}), QStringList({sq1, altra, "Locali"}));
-
-    // Every row against the rows worked out from what the fixture wrote (the rules are checked above): the
-    // team's own name in bold, its outcome as its picture.
-    Giornate giornate;
-    for (const GiornataFixture& x : d.giornate) giornate << GiornataConfronto{x.numero, QString::number(x.numero), ""};
-    Partite partite;
-    for (const PartitaFixture& x : d.partite) {
-        partite << PartitaConfronto{x.giornata, x.sq1, x.sq2, x.disputataAnd, x.disputataRit};
-        partite.last().g1a = x.g1a, partite.last().g2a = x.g2a, partite.last().g1r = x.g1r, partite.last().g2r = x.g2r;
-    }
-    const QVector<RigaConfronto> attese = RigheConfronto(giornate, partite, sq1, altra);
-    QCOMPARE(g->righe(), 2 + attese.size());
-    const QImage bitmap[] = {QImage(), QPixmap(FileProgramma("MicroV.Bmp")).toImage(), QImage(),
-                             QPixmap(FileProgramma("MicroS.Bmp")).toImage()};
-    QVERIFY(!bitmap[1].isNull() && !bitmap[3].isNull());
-    int pareggi = 0;
-    for (int r = 2; r < g->righe(); ++r) {
-        const RigaConfronto& x = attese[r - 2];
-        QCOMPARE(RigaGriglia(g, r), x.celle());
-        for (int k = 0; k < 2; ++k) {
-            const SquadraInRiga& c = x.squadre[k];
-            QCOMPARE(g->grassetto(r, 3 + 5 * k), c.partita && c.inCasa);
-            QCOMPARE(g->grassetto(r, 4 + 5 * k), c.partita && !c.inCasa);
-            QCOMPARE(g->immagine(r, 2 + 5 * k).toImage(), bitmap[int(c.esito)]);
-            pareggi += c.esito == SquadraInRiga::Esito::Pareggio;
+        struct Caso {
+            QString a, b, testo;
+        };
+        const Caso casi[] = {{"", "", "Il confronto va effettuato tra 2 squadre diverse!"},
+                             {"Bari", "", "Bisogna selezionare 2 squadre!"},
+                             {"Bari", "Bari", "Il confronto va effettuato tra 2 squadre diverse!"}};
+        for (const Caso& c : casi) {
+            a.messaggi().ok();
+            confronta(w, c.a, c.b);
+            QCOMPARE(a.messaggi().ultimo().testo, c.testo);
+            QVERIFY(!griglia(w)->isVisible());
         }
+        // The order the other comparisons use: two empty lists are no choice.
+        const ControlloDueSquadre vuotePrima{ControlloDueSquadre::Ordine::VuotePrima, "", "", ""};
+        QCOMPARE(vuotePrima.esito("", ""), ControlloDueSquadre::Esito::Vuote);
+        QCOMPARE(vuotePrima.esito("Bari", "Bari"), ControlloDueSquadre::Esito::Uguali);
+        // A refusal after a comparison keeps it on show.
+        confronta(w, "Bari", "Ancona");
+        a.messaggi().ok();
+        confronta(w, "Bari", "Bari");
+        QCOMPARE(w->windowTitle(), QStringLiteral("Confronti: Bari vs Ancona"));
+        QCOMPARE(griglia(w)->righe(), 2 + 2 * (3 + 1));
+        // A file that cannot be read: one message, and the comparison shown stays.
+        Esegui("DROP TABLE Partita");
+        a.messaggi().ok();
+        confronta(w, "Cagliari", "Ancona");
+        QCOMPARE(w->windowTitle(), QStringLiteral("Confronti: Bari vs Ancona"));
+        QCOMPARE(griglia(w)->testo(0, 2), QStringLiteral("Bari"));
     }
-    // Among them a draw, and the first team's away win in the return leg of round 1.
-    QVERIFY(pareggi > 0);
-    QCOMPARE(g->testo(2 + 5 + 2, 5), QStringLiteral("0 - 2"));
-    // The comparison leaves the last round of the return leg current.
-    QCOMPARE(g->rigaCorrente(), g->righe() - 1);
-    // The longest name fits its column in bold.
-    QFont grassetto = g->font();
-    grassetto.setBold(true);
-    QVERIFY(QFontMetrics(grassetto).horizontalAdvance(nomi[3]) < g->larghezzaColonnaPx(3));
-}
 
-void TestConfrontoTabelle::vediGiornata()
-{
-    AmbienteTest a(RegistraFinestreConfronti);
-    a.apri(a.nuovo(5).giocaFinoA(2, true));
-    auto* w = a.mostra<ConfrontoTabelleWindow>(ID);
-    auto* vedi = w->findChild<QPushButton*>(QStringLiteral("Command1"));
-    // Without the calendar viewer the command waits for it.
-    QVERIFY(!vedi->isEnabled());
-    FinestraDiTest::registra(IdFinestra::Calendario);
-    QVERIFY(vedi->isEnabled());
+    void confrontoSulFile()
+    {
+        AmbienteTest a(RegistraFinestreConfronti);
+        // Names of 30 characters.
+        QStringList nomi;
+        for (const QString& n : FixtureCampionato::nomiPredefiniti().mid(0, 6))
+            nomi << (n + QStringLiteral(" Associazione Sportiva Calcio")).left(30);
+        const DatiFixture d = a.apri(FixtureCampionato(a.percorso("lunghi.GVN"))
+                                         .squadre(nomi)
+                                         .giocaFinoA(2, false)
+                                         .risultato(1, 1, false, 0, 2)
+                                         .risultato(2, 1, true, 1, 1));
+        // Without the draw's bitmap draws show no picture, wins and losses theirs.
+        a.cartella().rimuovi("MicroP.Bmp");
+        auto* w = a.mostra<ConfrontoTabelleWindow>(ID);
+        const PartitaFixture* p = d.partita(1, 1);
+        const QString sq1 = p->sq1;
+        const QString altra = d.partita(1, 2)->sq1;
+        confronta(w, sq1, altra);
+        QCOMPARE(w->windowTitle(), "Confronti: " + sq1 + " vs " + altra);
 
-    // Before any comparison: nothing.
-    vedi->click();
-    QVERIFY(!Finestre::istanza().caricata(IdFinestra::Calendario));
+        const Griglia* g = griglia(w);
+        QCOMPARE(QStringList({g->testo(0, 2), g->testo(0, 7), g->testo(1, 8)}), QStringList({sq1, altra, "Locali"}));
 
-    confronta(w, "Ancona", "Cagliari");
-    Griglia* g = griglia(w);
-    QCOMPARE(g->righe(), 2 + 2 * (5 + 1));
-    // Right after the comparison: the last round of the return leg.
-    vedi->click();
-    QVERIFY(Finestre::istanza().visibile(IdFinestra::Calendario));
-    QCOMPARE(stato().Andata, false);
-    QCOMPARE(stato().GiornataCorrente, 5);
+        // Every row against the rows worked out from what the fixture wrote (the rules are checked above): the
+        // team's own name in bold, its outcome as its picture.
+        Giornate giornate;
+        for (const GiornataFixture& x : d.giornate)
+            giornate << GiornataConfronto{x.numero, QString::number(x.numero), ""};
+        Partite partite;
+        for (const PartitaFixture& x : d.partite) {
+            partite << PartitaConfronto{x.giornata, x.sq1, x.sq2, x.disputataAnd, x.disputataRit};
+            partite.last().g1a = x.g1a, partite.last().g2a = x.g2a, partite.last().g1r = x.g1r,
+            partite.last().g2r = x.g2r;
+        }
+        const QVector<RigaConfronto> attese = RigheConfronto(giornate, partite, sq1, altra);
+        QCOMPARE(g->righe(), 2 + attese.size());
+        const QImage bitmap[] = {QImage(), QPixmap(FileProgramma("MicroV.Bmp")).toImage(), QImage(),
+                                 QPixmap(FileProgramma("MicroS.Bmp")).toImage()};
+        QVERIFY(!bitmap[1].isNull() && !bitmap[3].isNull());
+        int pareggi = 0;
+        for (int r = 2; r < g->righe(); ++r) {
+            const RigaConfronto& x = attese[r - 2];
+            QCOMPARE(RigaGriglia(g, r), x.celle());
+            for (int k = 0; k < 2; ++k) {
+                const SquadraInRiga& c = x.squadre[k];
+                QCOMPARE(g->grassetto(r, 3 + 5 * k), c.partita && c.inCasa);
+                QCOMPARE(g->grassetto(r, 4 + 5 * k), c.partita && !c.inCasa);
+                QCOMPARE(g->immagine(r, 2 + 5 * k).toImage(), bitmap[int(c.esito)]);
+                pareggi += c.esito == SquadraInRiga::Esito::Pareggio;
+            }
+        }
+        // Among them a draw, and the first team's away win in the return leg of round 1.
+        QVERIFY(pareggi > 0);
+        QCOMPARE(g->testo(2 + 5 + 2, 5), QStringLiteral("0 - 2"));
+        // The comparison leaves the last round of the return leg current.
+        QCOMPARE(g->rigaCorrente(), g->righe() - 1);
+        // The longest name fits its column in bold.
+        QFont grassetto = g->font();
+        grassetto.setBold(true);
+        QVERIFY(QFontMetrics(grassetto).horizontalAdvance(nomi[3]) < g->larghezzaColonnaPx(3));
+    }
 
-    // The blank rows open nothing; a round of either leg opens that round (rest rows too); so does a double click.
-    const int casi[][3] = {{2, -1, 0}, {3, 1, 1}, {6, 4, 1}, {8, -1, 0}, {9, 1, 0}, {11, 3, 0}};  // row, round, leg
-    for (const auto& c : casi) {
-        stato().GiornataCorrente = -1;
-        stato().Andata = !c[2];
-        clic(g, c[0]);
-        QCOMPARE(g->rigaCorrente(), c[0]);
+    void vediGiornata()
+    {
+        AmbienteTest a(RegistraFinestreConfronti);
+        a.apri(a.nuovo(5).giocaFinoA(2, true));
+        auto* w = a.mostra<ConfrontoTabelleWindow>(ID);
+        auto* vedi = w->findChild<QPushButton*>(QStringLiteral("Command1"));
+        // Without the calendar viewer the command waits for it.
+        QVERIFY(!vedi->isEnabled());
+        FinestraDiTest::registra(IdFinestra::Calendario);
+        QVERIFY(vedi->isEnabled());
+
+        // Before any comparison: nothing.
         vedi->click();
-        QCOMPARE(stato().GiornataCorrente, c[1]);
-        if (c[1] > 0) QCOMPARE(stato().Andata, bool(c[2]));
+        QVERIFY(!Finestre::istanza().caricata(IdFinestra::Calendario));
+
+        confronta(w, "Ancona", "Cagliari");
+        Griglia* g = griglia(w);
+        QCOMPARE(g->righe(), 2 + 2 * (5 + 1));
+        // Right after the comparison: the last round of the return leg.
+        vedi->click();
+        QVERIFY(Finestre::istanza().visibile(IdFinestra::Calendario));
+        QCOMPARE(stato().Andata, false);
+        QCOMPARE(stato().GiornataCorrente, 5);
+
+        // The blank rows open nothing; a round of either leg opens that round (rest rows too); so does a double click.
+        const int casi[][3] = {{2, -1, 0}, {3, 1, 1}, {6, 4, 1}, {8, -1, 0}, {9, 1, 0}, {11, 3, 0}};  // row, round, leg
+        for (const auto& c : casi) {
+            stato().GiornataCorrente = -1;
+            stato().Andata = !c[2];
+            clic(g, c[0]);
+            QCOMPARE(g->rigaCorrente(), c[0]);
+            vedi->click();
+            QCOMPARE(stato().GiornataCorrente, c[1]);
+            if (c[1] > 0) QCOMPARE(stato().Andata, bool(c[2]));
+        }
+        stato().GiornataCorrente = -1;
+        clic(g, 7);
+        QTest::mouseDClick(g->vista()->viewport(), Qt::LeftButton, {},
+                           g->vista()->visualRect(g->vista()->model()->index(7 - 2, 3)).center());
+        QCOMPARE(stato().GiornataCorrente, 5);
+        QCOMPARE(stato().Andata, true);
     }
-    stato().GiornataCorrente = -1;
-    clic(g, 7);
-    QTest::mouseDClick(g->vista()->viewport(), Qt::LeftButton, {},
-                       g->vista()->visualRect(g->vista()->model()->index(7 - 2, 3)).center());
-    QCOMPARE(stato().GiornataCorrente, 5);
-    QCOMPARE(stato().Andata, true);
-}
+};
 
 QTEST_MAIN(TestConfrontoTabelle)
 #include "tst_confrontotabelle.moc"
