@@ -51,15 +51,8 @@ private slots:
     void init()
     {
         amb_ = std::make_unique<AmbienteTest>(RegistraFinestreCampionato);
-        dati_ = FixtureCampionato(amb_->percorso("serie.GVN")).squadre(nomi()).penalita("Lazio", 3).crea();
-        {
-            QSqlDatabase db = ApriConnessione("prepara", dati_.percorso, false, false);
-            Esegui("UPDATE SQUADRA SET ALLENATORE = 'Sarri', CITTA = 'Roma', NOTE = 'Biancocelesti' "
-                   "WHERE NOME = 'Lazio'",
-                   {}, db);
-        }
-        ChiudiConnessione("prepara");
-        QVERIFY(ApriFileComeCampionato(dati_.percorso));
+        dati_ = amb_->apri(amb_->nuovo().squadre(nomi()).penalita("Lazio", 3));
+        Esegui("UPDATE SQUADRA SET ALLENATORE = 'Sarri', CITTA = 'Roma', NOTE = 'Biancocelesti' WHERE NOME = 'Lazio'");
     }
     void cleanup()
     {
@@ -72,12 +65,9 @@ private slots:
     {
         QTest::addColumn<QString>("corrente");
         QTest::addColumn<QString>("mostrata");
-        QTest::newRow("nessuna") << ""
-                                 << "Genoa";
-        QTest::newRow("Lazio") << "Lazio"
-                               << "Lazio";
-        QTest::newRow("assente") << "Inesistente"
-                                 << "Genoa";
+        QTest::newRow("nessuna") << "" << QString("Genoa");
+        QTest::newRow("Lazio") << "Lazio" << QString("Lazio");
+        QTest::newRow("assente") << "Inesistente" << QString("Genoa");
     }
     void squadraMostrata()
     {
@@ -105,6 +95,14 @@ private slots:
         QCOMPARE(box("Text3")->text(), QString("3"));
         QCOMPARE(note()->toPlainText(), QString("Biancocelesti"));
         QCOMPARE(box("Text2")->text(), QString());
+        // Typed changes are dropped when another team is chosen.
+        box("Text1")->setText("Altro");
+        box("Text3")->setText("9");
+        scegli("Roma");
+        scegli("Lazio");
+        QCOMPARE(box("Text1")->text(), QString("Sarri"));
+        QCOMPARE(box("Text3")->text(), QString("3"));
+        QCOMPARE(Valore("SELECT ALLENATORE FROM SQUADRA WHERE NOME = 'Lazio'").toString(), QString("Sarri"));
     }
 
     void salvaERilegge()
@@ -136,57 +134,25 @@ private slots:
         QCOMPARE(w_->windowTitle(), QString("Informazioni societarie: Napoli"));
     }
 
-    void penalitaVuotaSalvaZero()
-    {
-        w_ = apri("Lazio");
-        box("Text3")->clear();
-        salva();
-        QCOMPARE(Valore("SELECT PENALITA FROM SQUADRA WHERE NOME = 'Lazio'").toInt(), 0);
-        QVERIFY(!Valore("SELECT PENALITA FROM SQUADRA WHERE NOME = 'Lazio'").isNull());
-    }
-
-    // Typed changes are dropped when another team is chosen.
-    void cambioSquadraScartaModifiche()
-    {
-        w_ = apri("Lazio");
-        box("Text1")->setText("Altro");
-        box("Text3")->setText("9");
-        scegli("Roma");
-        scegli("Lazio");
-        QCOMPARE(box("Text1")->text(), QString("Sarri"));
-        QCOMPARE(box("Text3")->text(), QString("3"));
-        QCOMPARE(Valore("SELECT ALLENATORE FROM SQUADRA WHERE NOME = 'Lazio'").toString(), QString("Sarri"));
-    }
-
-    void spinnerPenalita_data()
-    {
-        QTest::addColumn<QString>("prima");
-        QTest::addColumn<int>("verso");
-        QTest::addColumn<QString>("dopo");
-        QTest::newRow("giu su 0") << "0" << -1 << "0";
-        QTest::newRow("giu su -3") << "-3" << -1 << "0";
-        QTest::newRow("giu su 2") << "2" << -1 << "1";
-        QTest::newRow("giu su vuoto") << "" << -1 << "0";
-        QTest::newRow("su su vuoto") << "" << 1 << "1";
-        QTest::newRow("su su 998") << "998" << 1 << "999";
-        QTest::newRow("su su 999") << "999" << 1 << "999";
-    }
+    // The penalty's spinner steps its box between 0 and 999, a negative penalty going up to 0.
     void spinnerPenalita()
     {
-        QFETCH(QString, prima);
-        QFETCH(int, verso);
-        QFETCH(QString, dopo);
         w_ = apri("");
         auto* s = w_->findChild<Spinner*>("UpDown1");
-        box("Text3")->setText(prima);
-        verso > 0 ? s->su() : s->giu();
-        QCOMPARE(box("Text3")->text(), dopo);
+        QCOMPARE(s->compagno(), box("Text3"));
+        box("Text3")->setText("-3");
+        s->giu();
+        QCOMPARE(box("Text3")->text(), "0");
+        box("Text3")->setText("999");
+        s->su();
+        QCOMPARE(box("Text3")->text(), "999");
     }
 
     void penalitaFuoriLimiti_data()
     {
         QTest::addColumn<QString>("penalita");
         QTest::addColumn<bool>("accettata");
+        QTest::newRow("vuota: 0") << "" << true;
         QTest::newRow("999") << "999" << true;
         QTest::newRow("-999") << "-999" << true;
         QTest::newRow("1000") << "1000" << false;
@@ -205,6 +171,7 @@ private slots:
         const int scritta = Valore("SELECT PENALITA FROM SQUADRA WHERE NOME = 'Lazio'").toInt();
         if (accettata) {
             QCOMPARE(scritta, penalita.toInt());
+            QVERIFY(!Valore("SELECT PENALITA FROM SQUADRA WHERE NOME = 'Lazio'").isNull());
             return;
         }
         QCOMPARE(amb_->messaggi().ultimo().testo,

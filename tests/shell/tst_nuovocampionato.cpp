@@ -63,11 +63,9 @@ private slots:
     {
         QCOMPARE(w_->windowTitle(), QString("Creazione di un nuovo campionato"));
         QCOMPARE(fase(), QString("1"));
-        QCOMPARE(box("Text2")->text(), QString("GVN"));
-        QCOMPARE(box("Text4")->text(), QString("16"));
-        QCOMPARE(box("Text5")->text(), QString("3"));
-        QCOMPARE(box("Text6")->text(), QString("1"));
-        QCOMPARE(box("Text7")->text(), QString("0"));
+        QStringList valori;
+        for (const char* nome : {"Text2", "Text4", "Text5", "Text6", "Text7"}) valori << box(nome)->text();
+        QCOMPARE(valori, (QStringList{"GVN", "16", "3", "1", "0"}));
         QVERIFY(w_->findChild<QRadioButton*>("Option1")->isChecked());
         QVERIFY(!pulsante("Command1")->isEnabled());
         QCOMPARE(pulsante("Command4")->text(), QString("Avanti"));
@@ -89,103 +87,33 @@ private slots:
         const QString numero = "Attenzione: il numero di squadre partecipanti al campionato non è corretto. Si possono "
                                "iscrivere da 4 fino a 20 squadre.";
         const QString stelle = "Non si possono usare caratteri come * o ?  nell'indicare il nome del file.";
-        QTest::newRow("nome vuoto") << ""
-                                    << "3"
-                                    << "3"
-                                    << "Attenzione: non è stato inserito il nome del file."
-                                    << "Nome del file non correttto."
-                                    << "Text1";
-        QTest::newRow("punto") << "serie.a"
-                               << "16"
-                               << "3"
-                               << "L'estensione del file va inserita nel riquadro a sinistra della dicitura "
-                                  "'Estensione'."
-                               << "Nome del file non corretto."
-                               << "Text1";
-        QTest::newRow("asterisco") << "se*rie"
-                                   << "16"
-                                   << "3" << stelle << "Nome del file non corretto."
-                                   << "Text1";
-        QTest::newRow("punto interrogativo") << "serie?"
-                                             << "16"
-                                             << "3" << stelle << "Nome del file non corretto."
-                                             << "Text1";
-        QTest::newRow("file esistente") << "esiste"
-                                        << "16"
-                                        << "3"
-                                        << "Attenzione: il file esiste.GVN\resiste già. Occorre cambiare il nome del "
-                                           "file."
-                                        << "Creazione di un nuovo file"
-                                        << "Text1";
-        // The first failing check is the only one reported.
-        QTest::newRow("punto e 3 squadre") << "serie.a"
-                                           << "3"
-                                           << "300"
-                                           << "L'estensione del file va inserita nel riquadro a sinistra della "
-                                              "dicitura 'Estensione'."
-                                           << "Nome del file non corretto."
-                                           << "Text1";
-        QTest::newRow("file esistente e 21 squadre") << "esiste"
-                                                     << "21"
-                                                     << "3"
-                                                     << "Attenzione: il file esiste.GVN\resiste già. Occorre cambiare "
-                                                        "il nome del file."
-                                                     << "Creazione di un nuovo file"
-                                                     << "Text1";
-        QTest::newRow("21 squadre e punti 300") << "serie"
-                                                << "21"
-                                                << "300" << numero << "Errore di definizione"
-                                                << "Text4";
-        QTest::newRow("3 squadre") << "serie"
-                                   << "3"
-                                   << "3" << numero << "Errore di definizione"
-                                   << "Text4";
-        QTest::newRow("21 squadre") << "serie"
-                                    << "21"
-                                    << "3" << numero << "Errore di definizione"
-                                    << "Text4";
-        QTest::newRow("squadre vuoto") << "serie"
-                                       << ""
-                                       << "3" << numero << "Errore di definizione"
-                                       << "Text4";
-        QTest::newRow("squadre lettere") << "serie"
-                                         << "sedici"
-                                         << "3" << numero << "Errore di definizione"
-                                         << "Text4";
-        QTest::newRow("4 squadre") << "serie"
-                                   << "4"
-                                   << "3"
-                                   << ""
-                                   << ""
-                                   << "";
-        QTest::newRow("20 squadre") << "serie"
-                                    << "20"
-                                    << "3"
-                                    << ""
-                                    << ""
-                                    << "";
-        QTest::newRow("numero e parole") << "serie"
-                                         << "12 squadre"
-                                         << "3"
-                                         << ""
-                                         << ""
-                                         << "";
+        const QString punto = "L'estensione del file va inserita nel riquadro a sinistra della dicitura 'Estensione'.";
+        const QString esiste = "Attenzione: il file esiste.GVN\resiste già. Occorre cambiare il nome del file.";
         const QString punti = "Attenzione: i punti da assegnare per una vittoria, un pareggio o una sconfitta vanno "
                               "indicati con un numero da 0 a 255.";
-        QTest::newRow("punti 256") << "serie"
-                                   << "16"
-                                   << "256" << punti << "Errore di definizione"
-                                   << "Text5";
-        QTest::newRow("punti negativi") << "serie"
-                                        << "16"
-                                        << "-1" << punti << "Errore di definizione"
-                                        << "Text5";
-        QTest::newRow("punti 255") << "serie"
-                                   << "16"
-                                   << "255"
-                                   << ""
-                                   << ""
-                                   << "";
+        const QString nome = "Nome del file non corretto.", nuovo = "Creazione di un nuovo file",
+                      def = "Errore di definizione";
+        // clang-format off
+        QTest::newRow("nome vuoto") << "" << "3" << "3" << "Attenzione: non è stato inserito il nome del file." << "Nome del file non correttto." << "Text1";
+        QTest::newRow("punto") << "serie.a" << "16" << "3" << punto << nome << "Text1";
+        QTest::newRow("asterisco") << "se*rie" << "16" << "3" << stelle << nome << "Text1";
+        QTest::newRow("punto interrogativo") << "serie?" << "16" << "3" << stelle << nome << "Text1";
+        QTest::newRow("file esistente") << "esiste" << "16" << "3" << esiste << nuovo << "Text1";
+        // The first failing check is the only one reported.
+        QTest::newRow("punto e 3 squadre") << "serie.a" << "3" << "300" << punto << nome << "Text1";
+        QTest::newRow("file esistente e 21 squadre") << "esiste" << "21" << "3" << esiste << nuovo << "Text1";
+        QTest::newRow("21 squadre e punti 300") << "serie" << "21" << "300" << numero << def << "Text4";
+        QTest::newRow("3 squadre") << "serie" << "3" << "3" << numero << def << "Text4";
+        QTest::newRow("21 squadre") << "serie" << "21" << "3" << numero << def << "Text4";
+        QTest::newRow("squadre vuoto") << "serie" << "" << "3" << numero << def << "Text4";
+        QTest::newRow("squadre lettere") << "serie" << "sedici" << "3" << numero << def << "Text4";
+        QTest::newRow("4 squadre") << "serie" << "4" << "3" << "" << "" << "";
+        QTest::newRow("20 squadre") << "serie" << "20" << "3" << "" << "" << "";
+        QTest::newRow("numero e parole") << "serie" << "12 squadre" << "3" << "" << "" << "";
+        QTest::newRow("punti 256") << "serie" << "16" << "256" << punti << def << "Text5";
+        QTest::newRow("punti negativi") << "serie" << "16" << "-1" << punti << def << "Text5";
+        QTest::newRow("punti 255") << "serie" << "16" << "255" << "" << "" << "";
+        // clang-format on
     }
     void controlliPasso1()
     {
@@ -278,15 +206,11 @@ private slots:
         QTest::addColumn<bool>("tradizionale");
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("denomScritta");
-        QTest::newRow("valori di progetto") << "GVN"
-                                            << "Serie A" << true << "serie.GVN"
-                                            << "Serie A";
-        QTest::newRow("nome vuoto, numeri personali") << "GVN"
-                                                      << "" << false << "serie.GVN"
-                                                      << " ";
-        QTest::newRow("estensione vuota") << ""
-                                          << "Serie A" << true << "serie."
-                                          << "Serie A";
+        // clang-format off
+        QTest::newRow("valori di progetto") << "GVN" << "Serie A" << true << "serie.GVN" << "Serie A";
+        QTest::newRow("nome vuoto, numeri personali") << "GVN" << "" << false << "serie.GVN" << " ";
+        QTest::newRow("estensione vuota") << "" << "Serie A" << true << "serie." << "Serie A";
+        // clang-format on
     }
     void fattoScriveIlCampionato()
     {
@@ -323,28 +247,14 @@ private slots:
         QCOMPARE(stato().Squadre[1].Nome, QString("Atalanta"));
         QVERIFY(!AmbienteTest::caricata("Form9"));
 
-        Query c("SELECT GIORNATEINS, NUMSQUADRE, PUNTIVIT, PUNTIX, PUNTISC, DENOM, NUMERAZIONE, CODCAMP "
-                "FROM CAMPIONATO");
-        QVERIFY(c.next());
-        QCOMPARE(c.intero(0), 0);
-        QCOMPARE(c.intero(1), 6);
-        QCOMPARE(c.intero(2), 2);
-        QCOMPARE(c.intero(3), 1);
-        QCOMPARE(c.intero(4), 0);
-        QCOMPARE(c.testo(5), denomScritta);
-        QCOMPARE(c.intero(6), tradizionale ? 1 : 2);
-        QCOMPARE(c.intero(7), 1);
-        QVERIFY(!c.next());
-
-        Query s("SELECT CODICE, NOME, CITTA, PENALITA FROM SQUADRA ORDER BY CODICE");
-        for (int i = 0; i < 6; ++i) {
-            QVERIFY(s.next());
-            QCOMPARE(s.intero(0), i + 1);
-            QCOMPARE(s.testo(1), nomi[i]);
-            QVERIFY(s.nullo("CITTA"));
-            QVERIFY(s.nullo("PENALITA"));
-        }
-        QVERIFY(!s.next());
+        QCOMPARE(Valore("SELECT GIORNATEINS || '|' || NUMSQUADRE || '|' || PUNTIVIT || '|' || PUNTIX || '|' || PUNTISC "
+                        "|| '|' || DENOM || '|' || NUMERAZIONE || '|' || CODCAMP || '|' || COUNT(*) FROM CAMPIONATO")
+                     .toString(),
+                 QStringLiteral("0|6|2|1|0|%1|%2|1|1").arg(denomScritta).arg(tradizionale ? 1 : 2));
+        QCOMPARE(Valore("SELECT GROUP_CONCAT(CODICE || NOME || IFNULL(CITTA, '') || IFNULL(PENALITA, ''), ',') "
+                        "FROM (SELECT * FROM SQUADRA ORDER BY CODICE)")
+                     .toString(),
+                 "1Torino,2Atalanta,3Milan,4Bologna,5Udinese,6Como");
         for (const char* t : {"PARTITA", "GIORNATA", "GIOCATORE", "RETI", "PRESENZE", "PUNTISQUADRE"})
             QCOMPARE(Valore(QStringLiteral("SELECT COUNT(*) FROM %1").arg(t)).toInt(), 0);
     }
@@ -439,37 +349,16 @@ private slots:
         QCOMPARE(box("Text1")->text(), QString("serie"));
     }
 
-    // The spinners step by 1 with no bounds of their own: the checks refuse what is out of range.
-    void spinner_data()
-    {
-        QTest::addColumn<QString>("spinner");
-        QTest::addColumn<QString>("prima");
-        QTest::addColumn<int>("verso");
-        QTest::addColumn<QString>("dopo");
-        QTest::newRow("squadre su") << "UpDown1"
-                                    << "16" << 1 << "17";
-        QTest::newRow("squadre giu") << "UpDown1"
-                                     << "16" << -1 << "15";
-        QTest::newRow("squadre oltre 20") << "UpDown1"
-                                          << "20" << 1 << "21";
-        QTest::newRow("vittoria lettere giu") << "UpDown2"
-                                              << "tre" << -1 << "-1";
-        QTest::newRow("pareggio lettere su") << "UpDown3"
-                                             << "uno" << 1 << "1";
-        QTest::newRow("sconfitta giu") << "UpDown4"
-                                       << "0" << -1 << "-1";
-    }
+    // Each spinner steps its own box by 1 with no bounds of its own: the checks refuse what is out of range.
     void spinner()
     {
-        QFETCH(QString, spinner);
-        QFETCH(QString, prima);
-        QFETCH(int, verso);
-        QFETCH(QString, dopo);
-        auto* s = w_->findChild<Spinner*>(spinner);
-        QVERIFY(s);
-        s->compagno()->setText(prima);
-        verso > 0 ? s->su() : s->giu();
-        QCOMPARE(s->compagno()->text(), dopo);
+        for (int i = 1; i <= 4; ++i) {
+            auto* s = w_->findChild<Spinner*>(QStringLiteral("UpDown%1").arg(i));
+            QCOMPARE(s->compagno(), box(QStringLiteral("Text%1").arg(i + 3)));
+            s->compagno()->setText(i == 1 ? "20" : "0");
+            i == 1 ? s->su() : s->giu();
+            QCOMPARE(s->compagno()->text(), i == 1 ? "21" : "-1");
+        }
     }
 };
 
