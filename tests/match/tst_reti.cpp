@@ -194,7 +194,8 @@ private slots:
         QTest::newRow("vuoto, secondo tempo") << false << "" << true << -1 << false << 100 << 250;
         QTest::newRow("10 s.t., testa") << true << "10" << true << 3 << false << 110 << 3;
         QTest::newRow("45,5, autorete") << false << "45,5" << false << 5 << true << 45 << 7;
-        QTest::newRow("120") << true << "120" << false << 1 << false << -1 << 0;
+        QTest::newRow("99 s.t.") << true << "99" << true << 1 << false << 199 << 1;
+        QTest::newRow("100") << true << "100" << false << 1 << false << -1 << 0;
         QTest::newRow("-1") << true << "-1" << true << 1 << false << -1 << 0;
     }
     // What a new goal stores, in the match and leg shown whatever the caller moved to since; a minute outside
