@@ -20,6 +20,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyleOptionComboBox>
+#include <QtMath>
 #include <QVBoxLayout>
 
 using C = CostruzioneCalendario;
@@ -35,6 +37,42 @@ QString dataEOra(const QString& data, const QString& ora)
     if (ora.isEmpty()) return data;
     return (data.isEmpty() ? QString() : data + QLatin1Char(' ')) + QStringLiteral("ore ") + ora;
 }
+
+// A list of the championship's teams, as wide as its longest name. The window measures each name once for all
+// its lists and sets the width here: a list sized to its contents by itself would measure its items again at
+// every change and build its drop-down before it is ever opened.
+class ListaSquadre : public ComboCodici {
+public:
+    using ComboCodici::ComboCodici;
+
+    // The width of the widest text of the list, in px.
+    void impostaLarghezzaTesti(int px)
+    {
+        if (px == testi_) return;
+        testi_ = px;
+        updateGeometry();
+    }
+
+    // As a list sized to its contents: the longest name, or minimumContentsLength() characters when wider, with
+    // the frame and the arrow; no smaller than those characters, or than the longest name when none are set.
+    QSize sizeHint() const override { return conCornice(qMax(testi_, minimoCaratteri())); }
+    QSize minimumSizeHint() const override
+    {
+        return conCornice(minimumContentsLength() > 0 ? minimoCaratteri() : testi_);
+    }
+
+private:
+    int minimoCaratteri() const { return minimumContentsLength() * fontMetrics().horizontalAdvance(QLatin1Char('X')); }
+    QSize conCornice(int testo) const
+    {
+        QStyleOptionComboBox o;
+        initStyleOption(&o);
+        const int riga = qMax(qCeil(QFontMetricsF(fontMetrics()).height()), 14) + 2;
+        return style()->sizeFromContents(QStyle::CT_ComboBox, &o, QSize(testo, riga), this);
+    }
+
+    int testi_ = 0;
+};
 
 }  // namespace
 
@@ -109,9 +147,8 @@ RegistrazioneGiornateWindow::RegistrazioneGiornateWindow(QWidget* parent) : Fine
     h->setContentsMargins(0, 6, 0, 0);
     auto* label3 = new QLabel(QStringLiteral("Squadra che riposa:"), rigaRiposa_);
     label3->setObjectName(QStringLiteral("Label3"));
-    riposa_ = new ComboCodici(rigaRiposa_);
+    riposa_ = new ListaSquadre(rigaRiposa_);
     riposa_->setObjectName(QStringLiteral("ComboRiposa"));
-    riposa_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     h->addWidget(label3);
     h->addWidget(riposa_);
     h->addStretch();
@@ -164,9 +201,9 @@ void RegistrazioneGiornateWindow::costruisciRighe()
         RigaIncontro riga;
         auto* numero = new QLabel(indice + QLatin1Char('.'), frame);
         numero->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        riga.casa = new ComboCodici(frame);
+        riga.casa = new ListaSquadre(frame);
         riga.casa->setObjectName(QStringLiteral("ComboCasa") + indice);
-        riga.ospite = new ComboCodici(frame);
+        riga.ospite = new ListaSquadre(frame);
         riga.ospite->setObjectName(QStringLiteral("ComboOspite") + indice);
         riga.date = PulsanteDa(Azione::crea(QStringLiteral("Date..."),
                                             QStringLiteral("Date ed orari dell'incontro nei due gironi"), this,
@@ -180,10 +217,7 @@ void RegistrazioneGiornateWindow::costruisciRighe()
         riga.riepilogo->setFont(piccolo);
         riga.riepilogo->setMinimumWidth(
             QFontMetrics(piccolo).horizontalAdvance(QStringLiteral("Ritorno: 00/00/0000 ore 00:00")));
-        for (ComboCodici* c : {riga.casa, riga.ospite}) {
-            c->setMinimumContentsLength(16);
-            c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-        }
+        for (ComboCodici* c : {riga.casa, riga.ospite}) c->setMinimumContentsLength(16);
         griglia_->addWidget(numero, r + 1, 0);
         griglia_->addWidget(riga.casa, r + 1, 1);
         griglia_->addWidget(new QLabel(QStringLiteral("-"), frame), r + 1, 2);
@@ -207,6 +241,15 @@ void RegistrazioneGiornateWindow::riempiSquadre(ComboCodici* combo, const QStrin
     // A name of the file that is not among the teams is shown as it is, not lost.
     if (indice < 0) indice = combo->aggiungi(scelta, -1);
     combo->setCurrentIndex(indice);
+    int larghezza = 0;
+    for (int i = 0; i < combo->count(); ++i) {
+        const QString nome = combo->itemText(i);
+        auto it = larghezzeNomi_.constFind(nome);
+        if (it == larghezzeNomi_.constEnd())
+            it = larghezzeNomi_.insert(nome, combo->fontMetrics().boundingRect(nome).width());
+        larghezza = qMax(larghezza, *it);
+    }
+    static_cast<ListaSquadre*>(combo)->impostaLarghezzaTesti(larghezza);
 }
 
 void RegistrazioneGiornateWindow::attiva()

@@ -4,6 +4,8 @@
 #include "core/idfinestre.h"
 #include "platform/finestre.h"
 
+#include <QHash>
+
 class Azione;
 class ComboCodici;
 class Pannello;
@@ -71,4 +73,5 @@ private:
     DatiGiornata mostrata_;   // the page as shown, before the user's edits
     int numero_ = 0;
     bool nuova_ = true;
+    mutable QHash<QString, int> larghezzeNomi_;  // px of each team name in the lists, measured once
 };

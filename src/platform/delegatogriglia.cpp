@@ -2,7 +2,46 @@
 
 #include "platform/modellogriglia.h"
 
+#include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
+#include <vector>
+
+namespace {
+
+// The metrics of one font and the widths of the texts measured in it.
+struct MisureCarattere {
+    QFont carattere;
+    QFontMetricsF metriche;
+    QHash<QString, qreal> larghezze;
+};
+
+// A grid uses a handful of fonts (plain and bold, perhaps one more): a short list, searched in order.
+MisureCarattere& misure(const QFont& carattere)
+{
+    static std::vector<std::unique_ptr<MisureCarattere>> elenco;
+    for (const auto& m : elenco)
+        if (m->carattere == carattere) return *m;
+    // Fonts that came and went (a changed setting) do not pile up.
+    constexpr size_t MASSIMO_CARATTERI = 16;
+    if (elenco.size() >= MASSIMO_CARATTERI) elenco.erase(elenco.begin());
+    elenco.push_back(std::make_unique<MisureCarattere>(MisureCarattere{carattere, QFontMetricsF(carattere), {}}));
+    return *elenco.back();
+}
+
+}  // namespace
+
+qreal DelegatoGriglia::larghezzaTesto(const QFont& carattere, const QString& testo)
+{
+    MisureCarattere& m = misure(carattere);
+    if (const auto it = m.larghezze.constFind(testo); it != m.larghezze.constEnd()) return *it;
+    // A bound on what is kept: a long session measuring ever new texts starts afresh.
+    constexpr qsizetype MASSIMO_TESTI = 50000;
+    if (m.larghezze.size() >= MASSIMO_TESTI) m.larghezze.clear();
+    const qreal larghezza = m.metriche.horizontalAdvance(testo);
+    m.larghezze.insert(testo, larghezza);
+    return larghezza;
+}
 
 void DelegatoGriglia::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
@@ -36,7 +75,10 @@ void DelegatoGriglia::paint(QPainter* painter, const QStyleOptionViewItem& optio
         painter->setPen(colore);
         const QRect area = option.rect.adjusted(Margine, 0, -Margine, 0);
         const auto allineamento = Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt());
-        const QString visibile = QFontMetrics(carattere).elidedText(testo, Qt::ElideRight, area.width());
+        // Cut only a text that does not fit (the test elidedText makes first, on the width kept).
+        const QString visibile = larghezzaTesto(carattere, testo) <= area.width()
+                                     ? testo
+                                     : QFontMetrics(carattere).elidedText(testo, Qt::ElideRight, area.width());
         painter->setClipRect(option.rect);
         painter->drawText(area, int(allineamento | Qt::AlignVCenter) | Qt::TextSingleLine, visibile);
     }

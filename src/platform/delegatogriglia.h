@@ -11,6 +11,10 @@ public:
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
+    // The width of `testo` written on one line in `carattere`, in px (as QFontMetricsF gives it). Each text is
+    // measured once per font and kept for the run: a grid draws and sizes the same texts over and over.
+    static qreal larghezzaTesto(const QFont& carattere, const QString& testo);
+
     static constexpr int LatoImmagine = 16;  // the largest side of a cell picture, in px
     static constexpr int Margine = 2;        // text padding left and right, in px
 };
