@@ -4,6 +4,7 @@ set -euo pipefail
 radice="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$radice/scripts/prepara.sh"
 installa_mancanti
+controlla_formato "$radice"
 compila "$radice"
 cd "$radice/build"
 set +e

@@ -137,7 +137,8 @@ void calendario(benchmark::State& state)
         state.PauseTiming();
         svuotaCalendario();
         state.ResumeTiming();
-        if (!CreaCalendarioAutomatico([] { return 0.37; })) state.SkipWithError("calendario non creato");
+        if (!CostruisciCalendarioAutomatico([] { return 0.37; }, false).creato)
+            state.SkipWithError("calendario non creato");
         CursoreNormale();
     }
 }

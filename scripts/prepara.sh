@@ -1,7 +1,7 @@
 # Shared by run.sh and test.sh: installs the missing Debian packages, then configures and builds into build/.
 # Sourced, not run.
 
-PACCHETTI=(qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite libxkbcommon-dev qt6-translations-l10n
+PACCHETTI=(clang-format qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite libxkbcommon-dev qt6-translations-l10n
            cmake ninja-build g++ fonts-dejavu-core xvfb xauth libbenchmark-dev)
 
 installa_mancanti() {
@@ -33,6 +33,21 @@ installa_mancanti() {
 
 compila() {
     local radice="$1"
-    cmake -S "$radice" -B "$radice/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo || return 1
+    cmake -S "$radice" -B "$radice/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGOLVARNO_WERROR=ON || return 1
     cmake --build "$radice/build" --parallel || return 1
+}
+
+# Every tracked source file of src/, tools/, bench/ and tests/ must match the formatter configuration
+# (.clang-format at the root); the files that do not are listed and the check fails.
+controlla_formato() {
+    local radice="$1"
+    local diversi=()
+    while IFS= read -r -d '' f; do
+        clang-format --dry-run --Werror "$radice/$f" >/dev/null 2>&1 || diversi+=("$f")
+    done < <(git -C "$radice" ls-files -z -- 'src/*.cpp' 'src/*.h' 'tools/*.cpp' 'tools/*.h' 'bench/*.cpp' 'bench/*.h' \
+                 'tests/*.cpp' 'tests/*.h')
+    [ ${#diversi[@]} -eq 0 ] && return 0
+    echo "File non formattati secondo .clang-format (clang-format -i per sistemarli):" >&2
+    printf '  %s\n' "${diversi[@]}" >&2
+    return 1
 }

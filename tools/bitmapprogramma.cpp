@@ -10,7 +10,8 @@ namespace {
 const QColor kBianco(255, 255, 255);
 
 // A playing card seen slightly tilted, as the referee holds it up.
-void Cartellino(QPainter& p, const QColor& colore) {
+void Cartellino(QPainter& p, const QColor& colore)
+{
     p.save();
     p.translate(8, 8);
     p.rotate(12);
@@ -28,7 +29,8 @@ void Cartellino(QPainter& p, const QColor& colore) {
 }
 
 // A round mark with a white sign on it.
-void Esito(QPainter& p, const QColor& colore, QChar segno) {
+void Esito(QPainter& p, const QColor& colore, QChar segno)
+{
     p.setPen(QPen(colore.darker(140), 0.8));
     p.setBrush(colore);
     p.drawEllipse(QRectF(1.5, 1.5, 13, 13));
@@ -50,14 +52,16 @@ void Esito(QPainter& p, const QColor& colore, QChar segno) {
     }
 }
 
-} // namespace
+}  // namespace
 
-QStringList NomiBitmapProgramma() {
+QStringList NomiBitmapProgramma()
+{
     return {QStringLiteral("Ammonito!.Bmp"), QStringLiteral("Espulso!.Bmp"), QStringLiteral("MicroV.Bmp"),
             QStringLiteral("MicroP.Bmp"), QStringLiteral("MicroS.Bmp")};
 }
 
-QImage DisegnaBitmapProgramma(const QString& nome, int lato) {
+QImage DisegnaBitmapProgramma(const QString& nome, int lato)
+{
     if (!NomiBitmapProgramma().contains(nome) || lato < 1) return {};
     QImage img(lato, lato, QImage::Format_RGB32);
     img.fill(kBianco);
@@ -78,7 +82,8 @@ QImage DisegnaBitmapProgramma(const QString& nome, int lato) {
     return img;
 }
 
-bool GeneraBitmapProgramma(const QString& cartella, QString* errore) {
+bool GeneraBitmapProgramma(const QString& cartella, QString* errore)
+{
     const QDir dir(cartella);
     for (const QString& nome : NomiBitmapProgramma()) {
         const QString percorso = dir.filePath(nome);

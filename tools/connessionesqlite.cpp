@@ -4,13 +4,15 @@
 #include <QUuid>
 
 ConnessioneSqlite::ConnessioneSqlite(const QString& percorso)
-    : nome_("golvarno_gen_" + QUuid::createUuid().toString(QUuid::Id128)), percorso_(percorso) {
+    : nome_("golvarno_gen_" + QUuid::createUuid().toString(QUuid::Id128)), percorso_(percorso)
+{
     QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", nome_);
     db.setDatabaseName(percorso);
     aperta_ = db.open();
 }
 
-ConnessioneSqlite::~ConnessioneSqlite() {
+ConnessioneSqlite::~ConnessioneSqlite()
+{
     {
         QSqlDatabase db = QSqlDatabase::database(nome_, false);
         if (db.isOpen()) db.close();
@@ -18,10 +20,9 @@ ConnessioneSqlite::~ConnessioneSqlite() {
     QSqlDatabase::removeDatabase(nome_);
 }
 
-QSqlDatabase ConnessioneSqlite::db() const {
-    return QSqlDatabase::database(nome_, false);
-}
+QSqlDatabase ConnessioneSqlite::db() const { return QSqlDatabase::database(nome_, false); }
 
-QString ConnessioneSqlite::errore(const QString& testo) const {
+QString ConnessioneSqlite::errore(const QString& testo) const
+{
     return percorso_ + ": " + (testo.isEmpty() ? db().lastError().text() : testo);
 }

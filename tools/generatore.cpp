@@ -12,14 +12,16 @@
 
 namespace {
 
-bool fallito(QString* errore, const QString& testo) {
+bool fallito(QString* errore, const QString& testo)
+{
     if (errore) *errore = testo;
     return false;
 }
 
-} // namespace
+}  // namespace
 
-bool GeneraImpostazioni(const QString& percorso, QString* errore) {
+bool GeneraImpostazioni(const QString& percorso, QString* errore)
+{
     if (QFile::exists(percorso) && !QFile::remove(percorso))
         return fallito(errore, percorso + ": impossibile sostituire il file");
     ConnessioneSqlite c(percorso);
@@ -33,7 +35,8 @@ bool GeneraImpostazioni(const QString& percorso, QString* errore) {
     return true;
 }
 
-bool GeneraCartellaProgramma(const QString& cartella, QString* errore) {
+bool GeneraCartellaProgramma(const QString& cartella, QString* errore)
+{
     if (!QDir().mkpath(cartella)) return fallito(errore, "impossibile creare " + cartella);
     const QDir dir(cartella);
     if (!GeneraImpostazioni(dir.filePath(NomeFileImpostazioni()), errore)) return false;

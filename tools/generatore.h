@@ -13,9 +13,5 @@ bool GeneraCartellaProgramma(const QString& cartella, QString* errore = nullptr)
 bool GeneraImpostazioni(const QString& percorso, QString* errore = nullptr);
 
 // The names the program looks the settings database and the help file up by.
-inline QString NomeFileImpostazioni() {
-    return QStringLiteral("golvarno.def");
-}
-inline QString NomeFileGuida() {
-    return QStringLiteral("golvarno.hlp");
-}
+inline QString NomeFileImpostazioni() { return QStringLiteral("golvarno.def"); }
+inline QString NomeFileGuida() { return QStringLiteral("golvarno.hlp"); }

@@ -10,7 +10,8 @@ namespace {
 // In rotation r, position m meets position r + 1, and the moving positions r + k and r - k
 // (k = 1 .. m/2 - 1, modulo m - 1) meet each other. The still position alternates home and
 // away; in the other pairs the home side alternates with k.
-QVector<Accoppiamento> GironePari(int m) {
+QVector<Accoppiamento> GironePari(int m)
+{
     QVector<Accoppiamento> partite;
     const int giri = m - 1;
     partite.reserve(giri * (m / 2));
@@ -33,9 +34,10 @@ QVector<Accoppiamento> GironePari(int m) {
     return partite;
 }
 
-} // namespace
+}  // namespace
 
-QVector<Accoppiamento> GironeAllItaliana(int n) {
+QVector<Accoppiamento> GironeAllItaliana(int n)
+{
     if (n < 2) return {};
     if (n % 2 == 0) return GironePari(n);
     QVector<Accoppiamento> partite;
@@ -44,7 +46,8 @@ QVector<Accoppiamento> GironeAllItaliana(int n) {
     return partite;
 }
 
-int RiposaNelGirone(int n, int giornata) {
+int RiposaNelGirone(int n, int giornata)
+{
     if (n < 2 || n % 2 == 0 || giornata < 1 || giornata > n) return 0;
     for (const Accoppiamento& p : GironePari(n + 1)) {
         if (p.giornata != giornata) continue;

@@ -396,20 +396,20 @@ senza guida.</dd>
 )"},
 };
 
-QString Escape(const QString& testo) {
-    return testo.toHtmlEscaped();
-}
+QString Escape(const QString& testo) { return testo.toHtmlEscaped(); }
 
-} // namespace
+}  // namespace
 
-QVector<ArgomentoGuida> ArgomentiGuida() {
+QVector<ArgomentoGuida> ArgomentiGuida()
+{
     QVector<ArgomentoGuida> argomenti;
     for (const Voce& v : kVoci)
         argomenti.append({v.contesto, QString::fromUtf8(v.titolo), QString::fromUtf8(v.testo).trimmed()});
     return argomenti;
 }
 
-QString DocumentoGuida() {
+QString DocumentoGuida()
+{
     const QVector<ArgomentoGuida> argomenti = ArgomentiGuida();
     QString html;
     html += QStringLiteral("<!DOCTYPE html>\n<html lang=\"it\">\n<head>\n<meta charset=\"utf-8\">\n"
@@ -437,7 +437,8 @@ QString DocumentoGuida() {
     return html;
 }
 
-bool GeneraGuida(const QString& percorso, QString* errore) {
+bool GeneraGuida(const QString& percorso, QString* errore)
+{
     QFile::remove(percorso);
     QSaveFile f(percorso);
     if (!f.open(QIODevice::WriteOnly) || f.write(DocumentoGuida().toUtf8()) < 0 || !f.commit()) {

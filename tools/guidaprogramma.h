@@ -9,8 +9,8 @@
 
 struct ArgomentoGuida {
     int contesto = 0;
-    QString titolo; // plain text
-    QString testo;  // HTML body of the topic, without its heading
+    QString titolo;  // plain text
+    QString testo;   // HTML body of the topic, without its heading
 };
 
 // The topics in the order they appear in the document.

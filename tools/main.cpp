@@ -4,7 +4,8 @@
 #include <cstdio>
 #include <QCoreApplication>
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     // Drawing the bitmaps needs only QImage, so no GUI connection is opened at build time.
     QCoreApplication app(argc, argv);
     if (argc != 2) {

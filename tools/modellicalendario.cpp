@@ -7,18 +7,17 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-QVector<int> SquadreConModello() {
+QVector<int> SquadreConModello()
+{
     QVector<int> n;
-    for (int i = 6; i <= 20; i += 2)
-        n.append(i);
+    for (int i = 6; i <= 20; i += 2) n.append(i);
     return n;
 }
 
-QString NomeModelloCalendario(int n) {
-    return QStringLiteral("S%1.DTA").arg(n);
-}
+QString NomeModelloCalendario(int n) { return QStringLiteral("S%1.DTA").arg(n); }
 
-bool GeneraModelloCalendario(const QString& percorso, int n, QString* errore) {
+bool GeneraModelloCalendario(const QString& percorso, int n, QString* errore)
+{
     auto fallito = [errore](const QString& testo) {
         if (errore) *errore = testo;
         return false;

@@ -31,16 +31,18 @@ const QColor cartellaScuro(196, 136, 27);
 const QColor oro(240, 190, 40);
 const QColor oroScuro(180, 128, 10);
 const QColor bianco(255, 255, 255);
-} // namespace Col
+}  // namespace Col
 
-QPen Tratto(const QColor& c, qreal w = 1.6) {
+QPen Tratto(const QColor& c, qreal w = 1.6)
+{
     QPen pen(c, w);
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
     return pen;
 }
 
-void Pieno(QPainter& p, const QColor& riempimento, const QColor& contorno, qreal w = 1.2) {
+void Pieno(QPainter& p, const QColor& riempimento, const QColor& contorno, qreal w = 1.2)
+{
     p.setBrush(riempimento);
     if (contorno.isValid())
         p.setPen(Tratto(contorno, w));
@@ -49,7 +51,8 @@ void Pieno(QPainter& p, const QColor& riempimento, const QColor& contorno, qreal
 }
 
 // A sheet of paper with the top right corner folded.
-void Foglio(QPainter& p, const QRectF& r, qreal piega = 6) {
+void Foglio(QPainter& p, const QRectF& r, qreal piega = 6)
+{
     QPainterPath f;
     f.moveTo(r.left(), r.top());
     f.lineTo(r.right() - piega, r.top());
@@ -68,13 +71,14 @@ void Foglio(QPainter& p, const QRectF& r, qreal piega = 6) {
 }
 
 // Text lines on a sheet.
-void Righe(QPainter& p, qreal x1, qreal x2, qreal y, int quante, qreal passo = 3.5, const QColor& c = Col::grigio) {
+void Righe(QPainter& p, qreal x1, qreal x2, qreal y, int quante, qreal passo = 3.5, const QColor& c = Col::grigio)
+{
     p.setPen(Tratto(c, 1.3));
-    for (int i = 0; i < quante; ++i)
-        p.drawLine(QPointF(x1, y + i * passo), QPointF(x2 - (i % 2) * 3, y + i * passo));
+    for (int i = 0; i < quante; ++i) p.drawLine(QPointF(x1, y + i * passo), QPointF(x2 - (i % 2) * 3, y + i * passo));
 }
 
-void Freccia(QPainter& p, QPointF da, QPointF a, const QColor& c, qreal w = 2.6, qreal punta = 5) {
+void Freccia(QPainter& p, QPointF da, QPointF a, const QColor& c, qreal w = 2.6, qreal punta = 5)
+{
     const QLineF l(da, a);
     const qreal ang = qDegreesToRadians(l.angle());
     const QPointF dir(qCos(ang), -qSin(ang));
@@ -88,7 +92,8 @@ void Freccia(QPainter& p, QPointF da, QPointF a, const QColor& c, qreal w = 2.6,
     p.drawPolygon(testa);
 }
 
-void Cartella(QPainter& p, bool aperta) {
+void Cartella(QPainter& p, bool aperta)
+{
     QPainterPath dietro;
     dietro.moveTo(3, 8);
     dietro.lineTo(3, 26);
@@ -114,7 +119,8 @@ void Cartella(QPainter& p, bool aperta) {
 }
 
 // Head and shoulders, the head centred at (cx, cy).
-void Persona(QPainter& p, qreal cx, qreal cy, const QColor& c, qreal s = 1.0) {
+void Persona(QPainter& p, qreal cx, qreal cy, const QColor& c, qreal s = 1.0)
+{
     Pieno(p, c, c.darker(130), 1.0);
     p.drawEllipse(QPointF(cx, cy), 4.6 * s, 4.6 * s);
     QPainterPath busto;
@@ -125,7 +131,8 @@ void Persona(QPainter& p, qreal cx, qreal cy, const QColor& c, qreal s = 1.0) {
     p.drawPath(busto);
 }
 
-QPolygonF Poligono(QPointF c, qreal r, int lati, qreal angoloIniziale) {
+QPolygonF Poligono(QPointF c, qreal r, int lati, qreal angoloIniziale)
+{
     QPolygonF poly;
     for (int i = 0; i < lati; ++i) {
         const qreal a = qDegreesToRadians(angoloIniziale + i * 360.0 / lati);
@@ -134,7 +141,8 @@ QPolygonF Poligono(QPointF c, qreal r, int lati, qreal angoloIniziale) {
     return poly;
 }
 
-void Pallone(QPainter& p, QPointF c, qreal r) {
+void Pallone(QPainter& p, QPointF c, qreal r)
+{
     Pieno(p, Col::carta, Col::inchiostro, 1.2);
     p.drawEllipse(c, r, r);
     p.save();
@@ -145,8 +153,7 @@ void Pallone(QPainter& p, QPointF c, qreal r) {
     // corners, joined to it by the seams.
     const QPolygonF centro = Poligono(c, r * 0.36, 5, -90);
     p.setPen(Tratto(Col::inchiostro, qMax(0.8, r * 0.08)));
-    for (int i = 0; i < 5; ++i)
-        p.drawLine(centro[i], c + (centro[i] - c) * (0.64 / 0.36));
+    for (int i = 0; i < 5; ++i) p.drawLine(centro[i], c + (centro[i] - c) * (0.64 / 0.36));
     Pieno(p, Col::inchiostro, QColor());
     p.drawPolygon(centro);
     for (int i = 0; i < 5; ++i) {
@@ -161,7 +168,8 @@ void Pallone(QPainter& p, QPointF c, qreal r) {
 }
 
 // A card held up, tilted to the right.
-void Cartellino(QPainter& p, const QColor& c) {
+void Cartellino(QPainter& p, const QColor& c)
+{
     p.save();
     p.translate(16, 16);
     p.rotate(12);
@@ -176,7 +184,8 @@ void Cartellino(QPainter& p, const QColor& c) {
 }
 
 // A round badge with a white sign: 'V' tick, 'P' equals, 'S' cross, 'P'lus, question mark 'H'.
-void Distintivo(QPainter& p, const QColor& c, char segno, QPointF centro = {16, 16}, qreal r = 13) {
+void Distintivo(QPainter& p, const QColor& c, char segno, QPointF centro = {16, 16}, qreal r = 13)
+{
     Pieno(p, c, c.darker(140), 1.2);
     p.drawEllipse(centro, r, r);
     const qreal k = r / 13.0;
@@ -224,7 +233,8 @@ void Distintivo(QPainter& p, const QColor& c, char segno, QPointF centro = {16, 
 }
 
 // A page of a wall calendar.
-void PaginaCalendario(QPainter& p, const QRectF& r) {
+void PaginaCalendario(QPainter& p, const QRectF& r)
+{
     Pieno(p, Col::carta, Col::bordo);
     p.drawRoundedRect(r, 2, 2);
     QPainterPath testa;
@@ -249,7 +259,8 @@ void PaginaCalendario(QPainter& p, const QRectF& r) {
 }
 
 // One digit of a seven-segment display in `r`.
-void Cifra(QPainter& p, int n, const QRectF& r, const QColor& c) {
+void Cifra(QPainter& p, int n, const QRectF& r, const QColor& c)
+{
     static const int segmenti[10] = {0x3F, 0x06, 0x5B, 0x4F, 0x66, 0x6D, 0x7D, 0x07, 0x7F, 0x6F};
     const qreal x1 = r.left(), x2 = r.right(), y1 = r.top(), y3 = r.bottom(), y2 = (y1 + y3) / 2;
     const QLineF tratti[7] = {{x1, y1, x2, y1}, {x2, y1, x2, y2}, {x2, y2, x2, y3}, {x1, y3, x2, y3},
@@ -260,13 +271,15 @@ void Cifra(QPainter& p, int n, const QRectF& r, const QColor& c) {
 }
 
 // Axes of a chart.
-void Assi(QPainter& p) {
+void Assi(QPainter& p)
+{
     p.setPen(Tratto(Col::inchiostro, 1.6));
     p.drawLine(QPointF(4, 4), QPointF(4, 27.5));
     p.drawLine(QPointF(4, 27.5), QPointF(29, 27.5));
 }
 
-void Maglia(QPainter& p, QPointF c, qreal s, const QColor& colore, const QColor& fascia) {
+void Maglia(QPainter& p, QPointF c, qreal s, const QColor& colore, const QColor& fascia)
+{
     p.save();
     p.translate(c);
     p.scale(s, s);
@@ -297,7 +310,8 @@ void Maglia(QPainter& p, QPointF c, qreal s, const QColor& colore, const QColor&
     p.restore();
 }
 
-void Coppa(QPainter& p) {
+void Coppa(QPainter& p)
+{
     Pieno(p, Col::oro, Col::oroScuro, 1.2);
     p.setBrush(Qt::NoBrush);
     p.setPen(Tratto(Col::oroScuro, 2.2));
@@ -317,7 +331,8 @@ void Coppa(QPainter& p) {
     p.drawEllipse(QRectF(11, 6, 3, 7));
 }
 
-void Stella(QPainter& p, QPointF c, qreal r, const QColor& colore) {
+void Stella(QPainter& p, QPointF c, qreal r, const QColor& colore)
+{
     QPolygonF s;
     for (int i = 0; i < 10; ++i) {
         const qreal a = qDegreesToRadians(-90 + i * 36.0);
@@ -328,7 +343,8 @@ void Stella(QPainter& p, QPointF c, qreal r, const QColor& colore) {
     p.drawPolygon(s);
 }
 
-void Ingranaggio(QPainter& p, QPointF c, qreal r, const QColor& colore) {
+void Ingranaggio(QPainter& p, QPointF c, qreal r, const QColor& colore)
+{
     QPainterPath g;
     const int denti = 8;
     for (int i = 0; i < denti * 4; ++i) {
@@ -347,7 +363,8 @@ void Ingranaggio(QPainter& p, QPointF c, qreal r, const QColor& colore) {
     p.drawPath(g);
 }
 
-void Matita(QPainter& p, QPointF punta, qreal lunghezza = 16) {
+void Matita(QPainter& p, QPointF punta, qreal lunghezza = 16)
+{
     p.save();
     p.translate(punta);
     p.rotate(-45);
@@ -364,7 +381,8 @@ void Matita(QPainter& p, QPointF punta, qreal lunghezza = 16) {
     p.restore();
 }
 
-void Lente(QPainter& p, QPointF c, qreal r) {
+void Lente(QPainter& p, QPointF c, qreal r)
+{
     p.setPen(Tratto(Col::inchiostro, 3.4));
     const QPointF dir(0.707, 0.707);
     p.drawLine(c + dir * r, c + dir * (r + 8));
@@ -375,7 +393,8 @@ void Lente(QPainter& p, QPointF c, qreal r) {
 }
 
 // Rows of a table with a result mark at the end of each.
-void Tabella(QPainter& p, const QRectF& r, const QList<QColor>& segni) {
+void Tabella(QPainter& p, const QRectF& r, const QList<QColor>& segni)
+{
     Pieno(p, Col::carta, Col::bordo);
     p.drawRoundedRect(r, 1.5, 1.5);
     Pieno(p, Col::blu, QColor());
@@ -392,7 +411,8 @@ void Tabella(QPainter& p, const QRectF& r, const QList<QColor>& segni) {
 
 using Disegno = std::function<void(QPainter&)>;
 
-const QList<QPair<QString, Disegno>>& Disegni() {
+const QList<QPair<QString, Disegno>>& Disegni()
+{
     static const QList<QPair<QString, Disegno>> elenco = {
         // The main toolbar.
         {"apri",
@@ -463,8 +483,7 @@ const QList<QPair<QString, Disegno>>& Disegni() {
              p.drawPolyline(QPolygonF() << QPointF(6, 23) << QPointF(11, 17) << QPointF(15, 20) << QPointF(21, 11)
                                         << QPointF(27, 6));
              Pieno(p, Col::blu, QColor());
-             for (QPointF pt : {QPointF(11, 17), QPointF(15, 20), QPointF(21, 11)})
-                 p.drawEllipse(pt, 1.8, 1.8);
+             for (QPointF pt : {QPointF(11, 17), QPointF(15, 20), QPointF(21, 11)}) p.drawEllipse(pt, 1.8, 1.8);
          }},
         {"formazioni",
          [](QPainter& p) {
@@ -478,11 +497,9 @@ const QList<QPair<QString, Disegno>>& Disegni() {
              p.drawRect(QRectF(10.5, 4, 11, 4.5));
              p.drawRect(QRectF(10.5, 23.5, 11, 4.5));
              Pieno(p, Col::rosso, Col::bianco, 0.8);
-             for (QPointF pt : {QPointF(9, 11), QPointF(16, 12), QPointF(23, 11)})
-                 p.drawEllipse(pt, 1.8, 1.8);
+             for (QPointF pt : {QPointF(9, 11), QPointF(16, 12), QPointF(23, 11)}) p.drawEllipse(pt, 1.8, 1.8);
              Pieno(p, Col::blu, Col::bianco, 0.8);
-             for (QPointF pt : {QPointF(9, 21), QPointF(16, 20), QPointF(23, 21)})
-                 p.drawEllipse(pt, 1.8, 1.8);
+             for (QPointF pt : {QPointF(9, 21), QPointF(16, 20), QPointF(23, 21)}) p.drawEllipse(pt, 1.8, 1.8);
          }},
         {"statistiche",
          [](QPainter& p) {
@@ -576,10 +593,8 @@ const QList<QPair<QString, Disegno>>& Disegni() {
         {"marcatori",
          [](QPainter& p) {
              p.setPen(Tratto(Col::grigio, 0.8));
-             for (qreal x = 5; x <= 27; x += 3.2)
-                 p.drawLine(QPointF(x, 6), QPointF(x, 27));
-             for (qreal y = 6; y <= 27; y += 3.2)
-                 p.drawLine(QPointF(3, y), QPointF(29, y));
+             for (qreal x = 5; x <= 27; x += 3.2) p.drawLine(QPointF(x, 6), QPointF(x, 27));
+             for (qreal y = 6; y <= 27; y += 3.2) p.drawLine(QPointF(3, y), QPointF(29, y));
              p.setPen(Tratto(Col::inchiostro, 2.6));
              p.setBrush(Qt::NoBrush);
              p.drawPolyline(QPolygonF() << QPointF(3, 28) << QPointF(3, 4.5) << QPointF(29, 4.5) << QPointF(29, 28));
@@ -697,8 +712,7 @@ const QList<QPair<QString, Disegno>>& Disegni() {
              secchio.closeSubpath();
              p.drawPath(secchio);
              p.setPen(Tratto(Col::grigio, 1.5));
-             for (qreal x : {12.5, 16.0, 19.5})
-                 p.drawLine(QPointF(x, 12.5), QPointF(x, 26));
+             for (qreal x : {12.5, 16.0, 19.5}) p.drawLine(QPointF(x, 12.5), QPointF(x, 26));
              Pieno(p, Col::rosso, Col::rossoScuro, 1.2);
              p.drawRoundedRect(QRectF(5, 5.5, 22, 3.5), 1.2, 1.2);
              p.drawRoundedRect(QRectF(12.5, 2.5, 7, 3), 1, 1);
@@ -764,13 +778,13 @@ const QList<QPair<QString, Disegno>>& Disegni() {
     return elenco;
 }
 
-} // namespace
+}  // namespace
 
-bool DisegnaIcona(QPainter& p, const QString& nome) {
+bool DisegnaIcona(QPainter& p, const QString& nome)
+{
     static const QHash<QString, Disegno> perNome = [] {
         QHash<QString, Disegno> h;
-        for (const auto& [n, d] : Disegni())
-            h.insert(n, d);
+        for (const auto& [n, d] : Disegni()) h.insert(n, d);
         return h;
     }();
     const auto it = perNome.constFind(nome);
@@ -782,9 +796,9 @@ bool DisegnaIcona(QPainter& p, const QString& nome) {
     return true;
 }
 
-QStringList NomiDisegniIcone() {
+QStringList NomiDisegniIcone()
+{
     QStringList nomi;
-    for (const auto& voce : Disegni())
-        nomi.append(voce.first);
+    for (const auto& voce : Disegni()) nomi.append(voce.first);
     return nomi;
 }

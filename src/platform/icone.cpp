@@ -12,7 +12,8 @@ namespace {
 
 // Draws `nome` into a transparent square image of `lato` device pixels; greyed and faded
 // for a disabled control.
-QImage Disegna(const QString& nome, QSize dimensione, QIcon::Mode modo) {
+QImage Disegna(const QString& nome, QSize dimensione, QIcon::Mode modo)
+{
     QImage img(dimensione, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     {
@@ -42,7 +43,8 @@ class MotoreIcona : public QIconEngine {
 public:
     explicit MotoreIcona(const QString& nome) : nome_(nome) {}
 
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override
+    {
         const qreal dpr = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
         painter->drawPixmap(rect, disegno((QSizeF(rect.size()) * dpr).toSize(), mode, dpr));
     }
@@ -50,12 +52,14 @@ public:
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override { return disegno(size, mode, 1.0); }
 
     // QIcon asks for `size` already in device pixels.
-    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State, qreal scale) override {
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State, qreal scale) override
+    {
         return disegno(size, mode, scale);
     }
 
     QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
         return {QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(48, 48), QSize(64, 64)};
     }
     QString key() const override { return QStringLiteral("golvarno"); }
@@ -64,7 +68,8 @@ public:
 
 private:
     // The drawing at `pixel` device pixels, cached, for a screen of ratio `dpr`.
-    QPixmap disegno(const QSize& pixel, QIcon::Mode mode, qreal dpr) const {
+    QPixmap disegno(const QSize& pixel, QIcon::Mode mode, qreal dpr) const
+    {
         if (pixel.isEmpty()) return {};
         const QString chiave = QStringLiteral("golvarno-icona:%1:%2x%3:%4")
                                    .arg(nome_)
@@ -83,9 +88,10 @@ private:
     QString nome_;
 };
 
-} // namespace
+}  // namespace
 
-QIcon Icona(const QString& nome) {
+QIcon Icona(const QString& nome)
+{
     static QHash<QString, QIcon> cache;
     const auto it = cache.constFind(nome);
     if (it != cache.constEnd()) return *it;
@@ -95,12 +101,11 @@ QIcon Icona(const QString& nome) {
     return icona;
 }
 
-QPixmap PixmapIcona(const QString& nome, int lato) {
+QPixmap PixmapIcona(const QString& nome, int lato)
+{
     const QIcon icona = Icona(nome);
     if (icona.isNull() || lato < 1) return {};
     return icona.pixmap(QSize(lato, lato), 1.0);
 }
 
-QStringList NomiIcone() {
-    return NomiDisegniIcone();
-}
+QStringList NomiIcone() { return NomiDisegniIcone(); }

@@ -45,7 +45,7 @@ private:
     int tipo_ = 0;
     Lato lati_[2];
     QLabel* nomi_[2] = {nullptr, nullptr};  // Label1, Label2
-    QAction* avvia_ = nullptr;  // the start button's command
+    QAction* avvia_ = nullptr;              // the start button's command
     QLabel* label5_ = nullptr;
     QStackedLayout* posto_ = nullptr;  // Label5, Frame2 or Frame3
     QWidget* frame2_ = nullptr;

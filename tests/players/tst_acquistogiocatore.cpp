@@ -52,8 +52,8 @@ private slots:
     {
         a_ = std::make_unique<AmbienteTest>(RegistraFinestreGiocatori);
         d_ = a_->apri(a_->nuovo(4));
-        for (const QString& g : {"Rossi|Mario|Ancona", "Verdi|Luca|Ancona", "Bianchi|Carlo|Bari", "Abate||Bari",
-                                 "Zola|Gianfranco|Dolomiti"}) {
+        for (const QString g : {"Rossi|Mario|Ancona", "Verdi|Luca|Ancona", "Bianchi|Carlo|Bari", "Abate||Bari",
+                                "Zola|Gianfranco|Dolomiti"}) {
             const QStringList c = g.split('|');
             cod_[c[0]] = NuovoGiocatore(c[0], c[1], d_.codici.value(c[2]));
         }

@@ -39,7 +39,7 @@ class TestSchedeGiocatori : public QObject {
     }
     void scrivi()
     {
-        for (const QString& g :
+        for (const QString g :
              {"Rossi Andrea Ancona", "Rossi Mario Ancona", "Verdi Luca Ancona", "D'Amico Paolo Ancona",
               "Bianchi Carlo Bari", "Zanetti Javier Bari", "9Nove Nino Dolomiti"}) {
             const QStringList p = g.split(' ');
@@ -288,7 +288,7 @@ private slots:
         QVERIFY(ritratto.scaled(60, 80).save("immagini/nuova.bmp"));
         CliccaNodo(albero(w), TUTTE);
         const QString cartella = QDir::current().filePath("immagini");
-        for (const QString& scelta : {"rotta.bmp", "", "nuova.bmp"}) {
+        for (const QString scelta : {"rotta.bmp", "", "nuova.bmp"}) {
             if (scelta == "rotta.bmp") a_->messaggi().ok();
             ConSceltaImmagine(
                 [&](SceltaImmagineDialog* s) {

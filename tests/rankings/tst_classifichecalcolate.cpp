@@ -91,8 +91,8 @@ private slots:
             a.apri(a.nuovo().squadre({"Ancona", "Bari", "Cagliari", "Dolomiti", "Empoli", "Sant'Elia"}).rose(25));
         // Five players of known names; Neri has since moved from Cagliari to Dolomiti.
         QHash<QString, int> g;
-        for (const QString& x : {"Andrea Rossi Ancona 0", " Bianchi Bari 0", "Carlo verdi Bari 1",
-                                 "Dario Neri Cagliari 0", "Elio Bruni Empoli 0"}) {
+        for (const QString x : {"Andrea Rossi Ancona 0", " Bianchi Bari 0", "Carlo verdi Bari 1",
+                                "Dario Neri Cagliari 0", "Elio Bruni Empoli 0"}) {
             const QStringList n = x.split(' ');
             g[n[1]] = d.rosa(n[2])[n[3].toInt()]->codice;
             Esegui("UPDATE Giocatore SET Nome = ?, Cognome = ? WHERE Codice = ?", {n[0], n[1], g[n[1]]});

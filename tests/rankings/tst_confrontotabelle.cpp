@@ -36,7 +36,7 @@ Giornate G(std::initializer_list<std::pair<int, const char*>> giornate)
 PartitaConfronto P(int giornata, const QString& sq1, const QString& sq2, const QString& andata = {},
                    const QString& ritorno = {})
 {
-    PartitaConfronto p{giornata, sq1, sq2, !andata.isEmpty(), !ritorno.isEmpty()};
+    PartitaConfronto p{giornata, sq1, sq2, !andata.isEmpty(), !ritorno.isEmpty(), {}, {}, {}, {}};
     const auto gol = [](const QString& testo, int i) {
         const QString n = testo.section('-', i, i);
         return n.isEmpty() ? QVariant() : QVariant(n.toInt());
@@ -201,7 +201,7 @@ private slots:
             giornate << GiornataConfronto{x.numero, QString::number(x.numero), ""};
         Partite partite;
         for (const PartitaFixture& x : d.partite) {
-            partite << PartitaConfronto{x.giornata, x.sq1, x.sq2, x.disputataAnd, x.disputataRit};
+            partite << PartitaConfronto{x.giornata, x.sq1, x.sq2, x.disputataAnd, x.disputataRit, {}, {}, {}, {}};
             partite.last().g1a = x.g1a, partite.last().g2a = x.g2a, partite.last().g1r = x.g1r,
             partite.last().g2r = x.g2r;
         }

@@ -90,7 +90,7 @@ private slots:
         };
         rinomina(m[0].codice, "Andrea", "Rossi");
         rinomina(m[1].codice, QVariant(QMetaType(QMetaType::QString)), "Bianchi");
-        GiocatoreFixture* senzaTipo =
+        const auto senzaTipo =
             std::find_if(d.giocatori.begin(), d.giocatori.end(), [](const GiocatoreFixture& g) { return g.reti == 0; });
         for (int tipo : {TIPO_AUTORETE, TIPO_NON_INDICATO})
             Esegui("INSERT INTO Reti (CodPart, CodGiocatore, Girone, Squadra, Tipo) VALUES (?, ?, 1, ?, ?)",

@@ -12,13 +12,15 @@
 namespace {
 
 // The folder set by the innermost CartellaTemporanea alive ("" : none, the executable's own).
-QString& cartellaAttuale() {
+QString& cartellaAttuale()
+{
     static QString cartella;
     return cartella;
 }
 
 // The generator runs once per test program; each folder is then a copy of its output.
-const QString& cartellaCampione() {
+const QString& cartellaCampione()
+{
     static QTemporaryDir campione;
     static const bool pronta = [] {
         if (!campione.isValid()) qFatal("CartellaTemporanea: impossibile creare una cartella temporanea");
@@ -31,16 +33,16 @@ const QString& cartellaCampione() {
     return percorso;
 }
 
-} // namespace
+}  // namespace
 
-CartellaTemporanea::CartellaTemporanea(Omissioni omissioni, const QList<int>& senzaModelli) {
+CartellaTemporanea::CartellaTemporanea(Omissioni omissioni, const QList<int>& senzaModelli)
+{
     if (!dir_.isValid()) qFatal("CartellaTemporanea: impossibile creare una cartella temporanea");
     QStringList esclusi;
     if (omissioni & SenzaGuida) esclusi << NomeFileGuida();
     if (omissioni & SenzaImpostazioni) esclusi << NomeFileImpostazioni();
     if (omissioni & SenzaBitmap) esclusi << NomiBitmapProgramma();
-    for (int n : senzaModelli)
-        esclusi << NomeModelloCalendario(n);
+    for (int n : senzaModelli) esclusi << NomeModelloCalendario(n);
 
     const QDir campione(cartellaCampione());
     for (const QString& nome : campione.entryList(QDir::Files)) {
@@ -55,19 +57,14 @@ CartellaTemporanea::CartellaTemporanea(Omissioni omissioni, const QList<int>& se
     ImpostaCartellaProgramma(dir_.path());
 }
 
-CartellaTemporanea::~CartellaTemporanea() {
+CartellaTemporanea::~CartellaTemporanea()
+{
     cartellaAttuale() = precedente_;
     ImpostaCartellaProgramma(precedente_);
 }
 
-QString CartellaTemporanea::percorso() const {
-    return dir_.path();
-}
+QString CartellaTemporanea::percorso() const { return dir_.path(); }
 
-QString CartellaTemporanea::file(const QString& nome) const {
-    return QDir(dir_.path()).filePath(nome);
-}
+QString CartellaTemporanea::file(const QString& nome) const { return QDir(dir_.path()).filePath(nome); }
 
-bool CartellaTemporanea::rimuovi(const QString& nome) const {
-    return QFile::remove(file(nome));
-}
+bool CartellaTemporanea::rimuovi(const QString& nome) const { return QFile::remove(file(nome)); }

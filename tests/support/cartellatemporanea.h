@@ -19,9 +19,9 @@ class CartellaTemporanea {
 public:
     enum Omissione {
         Nessuna = 0,
-        SenzaGuida = 1,        // golvarno.hlp
-        SenzaImpostazioni = 2, // golvarno.def
-        SenzaBitmap = 4,       // the five .Bmp files
+        SenzaGuida = 1,         // golvarno.hlp
+        SenzaImpostazioni = 2,  // golvarno.def
+        SenzaBitmap = 4,        // the five .Bmp files
     };
     Q_DECLARE_FLAGS(Omissioni, Omissione)
 
