@@ -17,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTreeWidget>
 
 namespace {
@@ -387,7 +386,7 @@ private slots:
         QCOMPARE(QStringList({casella(2), casella(16), casella(19)}), QStringList({"99", "", ""}));
     }
 
-    // The largest championship, long names, every tab of both legs.
+    // The largest championship with a long name holding an "&", in both legs.
     void campionatoPiuGrande()
     {
         apri(amb_->piuGrande());
@@ -397,21 +396,12 @@ private slots:
              {"UPDATE Partita SET Sq1 = ? WHERE Sq1 = ?", "UPDATE Partita SET Sq2 = ? WHERE Sq2 = ?",
               "UPDATE Presenze SET Squadra = ? WHERE Squadra = ?", "UPDATE Reti SET Squadra = ? WHERE Squadra = ?"})
             Esegui(t, {lunga, p->sq1});
-        Esegui("UPDATE Giocatore SET Nome = 'Massimiliano', Cognome = 'Castellamontesi De Cristofaro'");
-        stato().FormatoNome = 2;
-        stato().BmpAmmonitoPresente = stato().BmpEspulsoPresente = true;
         for (bool andata : {true, false}) {
             mostra(7, andata, p->codPart);
             QCOMPARE(w_->squadre()[andata ? 0 : 1].nome, lunga);
             // The "&" of a name shows as itself on the frames.
             QCOMPARE(parte<QGroupBox>(andata ? "Frame1" : "Frame2")->title(), "Polisportiva Sampierdarenese &&");
             QCOMPARE(w_->squadre()[0].sostituzioni.size(), 3);
-            QWidget* c = w_->contenitore();
-            c->resize(c->sizeHint());
-            for (int i = 0; i < 5; ++i) {
-                parte<QTabWidget>("SSTab1")->setCurrentIndex(i);
-                AmbienteTest::foto(c, QString("scheda_%1_%2.png").arg(andata ? "andata" : "ritorno").arg(i));
-            }
         }
     }
 };
