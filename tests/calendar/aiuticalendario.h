@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <QApplication>
+#include <QSqlRecord>
 #include <QTest>
 #include <QTimer>
 
@@ -19,6 +20,26 @@ inline QVariant CampoPartita(int codPart, const QString& campo)
 {
     Query q(QStringLiteral("SELECT %1 FROM PARTITA WHERE CODPART = ?").arg(campo), {codPart});
     return q.next() ? q.valore(0) : QVariant();
+}
+
+// The rows of a query, one text each: its fields joined by "|", Null as "NULL".
+inline QStringList Righe(const QString& sql, const QVariantList& valori = {})
+{
+    QStringList righe;
+    Query q(sql, valori);
+    while (q.next()) {
+        QStringList v;
+        for (int i = 0; i < q.sql().record().count(); ++i)
+            v << (q.valore(i).isNull() ? QStringLiteral("NULL") : q.valore(i).toString());
+        righe << v.join(QLatin1Char('|'));
+    }
+    return righe;
+}
+
+// Fields of the PARTITA row of `codPart` ("G1A, G2A") as Righe() writes them; "" without the row.
+inline QString CampiPartita(int codPart, const QString& campi)
+{
+    return Righe(QStringLiteral("SELECT %1 FROM PARTITA WHERE CODPART = ?").arg(campi), {codPart}).value(0);
 }
 
 // A played flag of the GIORNATA row of `giornata` ("DispAnd" or "DispRit").

@@ -53,7 +53,16 @@ QString Titolo(QWidget* w) { return w->findChild<QLabel*>(QStringLiteral("Titolo
 class TestCalendario : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<AmbienteTest> a_;
+
 private slots:
+    void init() { a_ = std::make_unique<AmbienteTest>(RegistraFinestreRisultati); }
+    void cleanup()
+    {
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+        a_.reset();
+    }
+
     void mostraLaGiornata_data()
     {
         QTest::addColumn<int>("squadre");
@@ -68,9 +77,8 @@ private slots:
         QFETCH(int, squadre);
         QFETCH(int, giornata);
         QFETCH(bool, andata);
-        AmbienteTest a(RegistraFinestreRisultati);
-        const DatiFixture d = a.apri(a.nuovo(squadre).giocaFinoA(2, false).rinviata(2, 1, true));
-        auto* w = a.mostra<CalendarioWindow>(QStringLiteral("Form2"), giornata, andata);
+        const DatiFixture d = a_->apri(a_->nuovo(squadre).giocaFinoA(2, false).rinviata(2, 1, true));
+        auto* w = a_->mostra<CalendarioWindow>(QStringLiteral("Form2"), giornata, andata);
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QStringLiteral("Calendario del campionato"));
         QCOMPARE(Titolo(w), QStringLiteral("Giornata n° %1 - girone di %2")
@@ -83,38 +91,34 @@ private slots:
         QCOMPARE(w->findChild<QLabel*>(QStringLiteral("Riposa"))->text(),
                  riposa.isEmpty() ? QString() : QStringLiteral("Riposa: ") + riposa);
         QVERIFY(!w->findChild<QLabel*>(QStringLiteral("Nota"))->isVisible());
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
     // Dates and times typed in results entry, and results saved there, show at the next activation.
     void segueLaGiornataCorrente()
     {
-        AmbienteTest a(RegistraFinestreRisultati);
-        const DatiFixture d = a.apri(a.nuovo(6));
-        auto* w = a.mostra<CalendarioWindow>(QStringLiteral("Form2"), 1, true);
+        const DatiFixture d = a_->apri(a_->nuovo(6));
+        auto* w = a_->mostra<CalendarioWindow>(QStringLiteral("Form2"), 1, true);
         QCOMPARE(w->giornataMostrata(), (GiornataGirone{1, true}));
         Esegui(QStringLiteral("UPDATE Partita SET DispRit = -1, G1R = 0, G2R = 5, DataRit = '3/3', HRit = '20:45' "
                               "WHERE CodPart = ?"),
                {PartiteOrdinate(d, 3, false)[0].codPart});
-        QCOMPARE(a.mostra<CalendarioWindow>(QStringLiteral("Form2"), 3, false), w);
+        QCOMPARE(a_->mostra<CalendarioWindow>(QStringLiteral("Form2"), 3, false), w);
         QCOMPARE(w->giornataMostrata(), (GiornataGirone{3, false}));
         QCOMPARE(Titolo(w), QStringLiteral("Giornata n° 3 - girone di ritorno"));
         const PartitaFixture p = PartiteOrdinate(d, 3, false)[0];
         QCOMPARE(Didascalie(w, 0), (QStringList{p.sq2, "-", p.sq1, "5 - 0", "3/3", "20:45"}));
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
     // The arrows move in season order and hand the day over; the ends disable them.
     void navigazione()
     {
-        AmbienteTest a(RegistraFinestreRisultati);
-        a.apri(a.nuovo(6));
-        auto* w = a.mostra<CalendarioWindow>(QStringLiteral("Form2"), 1, true);
+        a_->apri(a_->nuovo(6));
+        auto* w = a_->mostra<CalendarioWindow>(QStringLiteral("Form2"), 1, true);
         QVERIFY(!Bottone(w, Precedente)->isEnabled());
         Clicca(w, Successiva);
         QCOMPARE(w->giornataMostrata(), (GiornataGirone{2, true}));
         QCOMPARE(stato().GiornataCorrente, 2);
-        a.mostra<CalendarioWindow>(QStringLiteral("Form2"), 5, true);
+        a_->mostra<CalendarioWindow>(QStringLiteral("Form2"), 5, true);
         Clicca(w, Successiva);
         QCOMPARE(w->giornataMostrata(), (GiornataGirone{1, false}));
         QVERIFY(!stato().Andata);
@@ -126,29 +130,25 @@ private slots:
         QVERIFY(!stato().Andata);
         QVERIFY(!Bottone(w, Successiva)->isEnabled());
         QVERIFY(Bottone(w, Precedente)->isEnabled());
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
     // Results entry opens on the day on show.
     void versoInserimentoRisultati()
     {
-        AmbienteTest a(RegistraFinestreRisultati);
-        a.apri(a.nuovo(6));
-        auto* w = a.mostra<CalendarioWindow>(QStringLiteral("Form2"), 4, false);
+        a_->apri(a_->nuovo(6));
+        auto* w = a_->mostra<CalendarioWindow>(QStringLiteral("Form2"), 4, false);
         Clicca(w, Risultati);
         auto* r = qobject_cast<InserimentoRisultatiWindow*>(Finestre::istanza().finestra(QStringLiteral("Form5")));
         QVERIFY(r);
         QCOMPARE(r->giornataMostrata(), (GiornataGirone{4, false}));
         QCOMPARE(Finestre::istanza().finestraAttiva(), r);
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
     // The match sheet, the statistics and the partial table wait for their windows, then get the day.
     void finestreDellaGiornata()
     {
-        AmbienteTest a(RegistraFinestreRisultati);
-        const DatiFixture d = a.apri(a.nuovo(8).giocaFinoA(2, true));
-        auto* w = a.mostra<CalendarioWindow>(QStringLiteral("Form2"), 2, true);
+        const DatiFixture d = a_->apri(a_->nuovo(8).giocaFinoA(2, true));
+        auto* w = a_->mostra<CalendarioWindow>(QStringLiteral("Form2"), 2, true);
         for (int i : {Tabellino, Statistiche, Classifica}) QVERIFY(!Bottone(w, i)->isEnabled());
         for (const char* id : {"Form3", "Form4", "Form6"}) FinestraDiTest::registra(QLatin1String(id));
         for (int i : {Tabellino, Statistiche, Classifica}) QVERIFY(Bottone(w, i)->isEnabled());
@@ -158,7 +158,7 @@ private slots:
         Clicca(w, Tabellino);
         QCOMPARE(stato().CodPartitaCorrente, p[0].codPart);
         QVERIFY(Finestre::istanza().visibile(QStringLiteral("Form3")));
-        a.mostra<CalendarioWindow>(QStringLiteral("Form2"), 2, true);
+        a_->mostra<CalendarioWindow>(QStringLiteral("Form2"), 2, true);
         QTest::mouseClick(w->findChild<QLabel*>(QStringLiteral("Label3_2")), Qt::LeftButton);
         QCOMPARE(w->incontroScelto(), 2);
         Clicca(w, Tabellino);
@@ -167,7 +167,7 @@ private slots:
         QVERIFY(stato().Andata);
 
         // Shown again on the same day, the choice stays; on another day it goes.
-        a.mostra<CalendarioWindow>(QStringLiteral("Form2"), 2, true);
+        a_->mostra<CalendarioWindow>(QStringLiteral("Form2"), 2, true);
         QCOMPARE(w->incontroScelto(), 2);
         Clicca(w, CambioGirone);
         QCOMPARE(w->incontroScelto(), -1);
@@ -179,7 +179,7 @@ private slots:
         QVERIFY(!stato().Andata);
         QVERIFY(Finestre::istanza().visibile(QStringLiteral("Form4")));
 
-        a.mostra<CalendarioWindow>(QStringLiteral("Form2"), 3, false);
+        a_->mostra<CalendarioWindow>(QStringLiteral("Form2"), 3, false);
         stato().ClassificaCompleta = true;
         Clicca(w, Classifica);
         const Stato& s = stato();
@@ -189,15 +189,13 @@ private slots:
         QCOMPARE(s.ParzAGirone, 2);
         QVERIFY(!s.ClassificaCompleta);
         QVERIFY(Finestre::istanza().visibile(QStringLiteral("Form6")));
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
     void calendarioVuoto()
     {
-        AmbienteTest a(RegistraFinestreRisultati);
-        a.apri(a.nuovo(6).senzaCalendario());
+        a_->apri(a_->nuovo(6).senzaCalendario());
         FinestraDiTest::registra(QStringLiteral("Form3"));
-        auto* w = a.mostra<CalendarioWindow>(QStringLiteral("Form2"), 1, true);
+        auto* w = a_->mostra<CalendarioWindow>(QStringLiteral("Form2"), 1, true);
         QVERIFY(w);
         QCOMPARE(RigheMostrate(w), 0);
         QVERIFY(w->findChild<QLabel*>(QStringLiteral("Nota"))->isVisible());
@@ -205,17 +203,15 @@ private slots:
             QVERIFY(!Bottone(w, i)->isEnabled());
         w->apriTabellino();
         QVERIFY(!Finestre::istanza().caricata(QStringLiteral("Form3")));
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
     // Pairing panels and their captions light as 20 + index, the picture showing only while lit;
     // the command panels as 1030 + index.
     void evidenzia()
     {
-        AmbienteTest a(RegistraFinestreRisultati);
-        a.apri(a.nuovo().squadre(NomiLunghi()).giocaFinoA(1, true));
+        a_->apri(a_->nuovo().squadre(NomiLunghi()).giocaFinoA(1, true));
         Esegui(QStringLiteral("UPDATE Partita SET DataAnd = '28/09/2025', HAnd = '15:00'"));
-        auto* w = a.mostra<CalendarioWindow>(QStringLiteral("Form2"), 1, true);
+        auto* w = a_->mostra<CalendarioWindow>(QStringLiteral("Form2"), 1, true);
         QCOMPARE(RigheMostrate(w), 10);
         for (int i = 0; i < 10; ++i) {
             auto* p = w->findChild<Pannello*>(QStringLiteral("SSPanel1_%1").arg(i));
@@ -241,7 +237,7 @@ private slots:
 
         // Every pairing fits at the window's natural size, the columns lined up under their headings.
         auto* sotto = qobject_cast<QMdiSubWindow*>(w->parentWidget());
-        QVERIFY(sotto->width() <= a.area()->width());
+        QVERIFY(sotto->width() <= a_->area()->width());
         for (int i = 0; i < 10; ++i) {
             auto* ora = w->findChild<QLabel*>(QStringLiteral("Label6_%1").arg(i));
             QVERIFY(w->rect().contains(QRect(ora->mapTo(w, QPoint(0, 0)), ora->size())));
@@ -252,7 +248,6 @@ private slots:
             Evidenzia(22);
             AmbienteTest::foto(w, QStringLiteral("form2.png"));
         }
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 };
 

@@ -28,7 +28,16 @@ class TestCalendarioAutomaticoDialog : public QObject {
         c->setChecked(valore);
     }
 
+    std::unique_ptr<AmbienteTest> a_;
+
 private slots:
+    void init() { a_ = std::make_unique<AmbienteTest>(RegistraFinestreCostruzioneCalendario); }
+    void cleanup()
+    {
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+        a_.reset();
+    }
+
     void creaSeiSquadre_data()
     {
         QTest::addColumn<bool>("controlla");
@@ -42,10 +51,9 @@ private slots:
     {
         QFETCH(bool, controlla);
         QFETCH(bool, date);
-        AmbienteTest a(RegistraFinestreCostruzioneCalendario);
-        a.apri(a.nuovo(6).senzaCalendario());
+        a_->apri(a_->nuovo(6).senzaCalendario());
         QCOMPARE(stato().GiornateInserite, 0);
-        QVERIFY(a.mostra<CalendarioAutomaticoDialog>(QStringLiteral("Form37")));
+        QVERIFY(a_->mostra<CalendarioAutomaticoDialog>(QStringLiteral("Form37")));
         QCOMPARE(Finestre::istanza().finestra(QStringLiteral("Form37"))->windowTitle(),
                  QStringLiteral("Creazione automatica del calendario"));
         spunta(QStringLiteral("Check2"), controlla);
@@ -78,7 +86,6 @@ private slots:
         QCOMPARE(AmbienteTest::caricata(QStringLiteral("Form39")), false);
         QCOMPARE(Finestre::istanza().visibile(QStringLiteral("Form38")), date);
         QVERIFY(!AmbienteTest::caricata(QStringLiteral("Form37")));
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
     // Every refusal of the builder leaves the file as it was; the dialog stays open and opens nothing.
@@ -99,25 +106,25 @@ private slots:
         QFETCH(bool, calendario);
         QFETCH(bool, senzaModello);
         QFETCH(QString, titolo);
-        AmbienteTest a(RegistraFinestreCostruzioneCalendario, CartellaTemporanea::Nessuna,
-                       senzaModello ? QList<int>{squadre} : QList<int>{});
-        FixtureCampionato f = a.nuovo(squadre);
+        a_ = std::make_unique<AmbienteTest>(RegistraFinestreCostruzioneCalendario, CartellaTemporanea::Nessuna,
+                                            senzaModello ? QList<int>{squadre} : QList<int>{});
+        FixtureCampionato f = a_->nuovo(squadre);
         if (!calendario) f.senzaCalendario();
-        const DatiFixture d = a.apri(f);
+        const DatiFixture d = a_->apri(f);
         const int inserite = stato().GiornateInserite;
         ChiudiDbCampionato();
         const QByteArray prima = AmbienteTest::impronta(d.percorso);
         ApriDbCampionato(d.percorso);
 
-        a.mostra<CalendarioAutomaticoDialog>(QStringLiteral("Form37"));
+        a_->mostra<CalendarioAutomaticoDialog>(QStringLiteral("Form37"));
         spunta(QStringLiteral("Check1"), true);
         spunta(QStringLiteral("Check2"), true);
-        a.messaggi().ok();
+        a_->messaggi().ok();
         cliccaCrea();
 
-        QCOMPARE(a.messaggi().quanti(), 1);
-        QCOMPARE(a.messaggi().ultimo().titolo, titolo);
-        QCOMPARE(a.messaggi().ultimo().icona, Messaggio::Icona::Critica);
+        QCOMPARE(a_->messaggi().quanti(), 1);
+        QCOMPARE(a_->messaggi().ultimo().titolo, titolo);
+        QCOMPARE(a_->messaggi().ultimo().icona, Messaggio::Icona::Critica);
         QVERIFY(!Cursore::inAttesa());
         QVERIFY(Finestre::istanza().visibile(QStringLiteral("Form37")));
         QVERIFY(!AmbienteTest::caricata(QStringLiteral("Form39")));
@@ -125,22 +132,19 @@ private slots:
         QCOMPARE(stato().GiornateInserite, inserite);
         ChiudiDbCampionato();
         QCOMPARE(AmbienteTest::impronta(d.percorso), prima);
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
     // With no championship open the builder asks to open one; declining leaves the dialog as it was.
     void senzaCampionato()
     {
-        AmbienteTest a(RegistraFinestreCostruzioneCalendario);
-        a.mostra<CalendarioAutomaticoDialog>(QStringLiteral("Form37"));
-        a.messaggi().no();
+        a_->mostra<CalendarioAutomaticoDialog>(QStringLiteral("Form37"));
+        a_->messaggi().no();
         cliccaCrea();
-        QCOMPARE(a.messaggi().quanti(), 1);
-        QVERIFY(a.messaggi().ultimo().testo.startsWith(QStringLiteral("Occorre aprire un file")));
+        QCOMPARE(a_->messaggi().quanti(), 1);
+        QVERIFY(a_->messaggi().ultimo().testo.startsWith(QStringLiteral("Occorre aprire un file")));
         QVERIFY(Finestre::istanza().visibile(QStringLiteral("Form37")));
         QVERIFY(!AmbienteTest::caricata(QStringLiteral("Form39")));
         QVERIFY(!Cursore::inAttesa());
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 };
 

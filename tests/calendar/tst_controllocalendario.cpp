@@ -37,21 +37,29 @@ class TestControlloCalendario : public QObject {
         return r;
     }
 
+    std::unique_ptr<AmbienteTest> a_;
+
 private slots:
+    void init() { a_ = std::make_unique<AmbienteTest>(RegistraFinestreCostruzioneCalendario); }
+    void cleanup()
+    {
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+        a_.reset();
+    }
+
     void navigazione()
     {
-        AmbienteTest a(RegistraFinestreCostruzioneCalendario);
-        a.apri(a.nuovo(6));
-        auto* w = a.mostra<ControlloCalendarioDialog>(QStringLiteral("Form39"));
+        a_->apri(a_->nuovo(6));
+        auto* w = a_->mostra<ControlloCalendarioDialog>(QStringLiteral("Form39"));
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QStringLiteral("Controllo giornate del calendario"));
         QCOMPARE(intestazione(), QStringLiteral("Giornata n. 1"));
         QCOMPARE(elenco(), giornata(1));
 
-        a.messaggi().ok();
+        a_->messaggi().ok();
         Premi(PRECEDENTE);
-        QCOMPARE(a.messaggi().ultimo().testo, QStringLiteral("Questa è la prima giornata del campionato!"));
-        QCOMPARE(a.messaggi().ultimo().titolo, QStringLiteral("Controllo del calendario"));
+        QCOMPARE(a_->messaggi().ultimo().testo, QStringLiteral("Questa è la prima giornata del campionato!"));
+        QCOMPARE(a_->messaggi().ultimo().titolo, QStringLiteral("Controllo del calendario"));
         QCOMPARE(w->giornata(), 1);
 
         for (int g = 2; g <= 5; ++g) {
@@ -59,14 +67,13 @@ private slots:
             QCOMPARE(w->giornata(), g);
             QCOMPARE(elenco(), giornata(g));
         }
-        a.messaggi().ok();
+        a_->messaggi().ok();
         Premi(SUCCESSIVA);
-        QCOMPARE(a.messaggi().ultimo().testo, QStringLiteral("Questa è l'ultima giornata inserita nel calendario!"));
+        QCOMPARE(a_->messaggi().ultimo().testo, QStringLiteral("Questa è l'ultima giornata inserita nel calendario!"));
         QCOMPARE(w->giornata(), 5);
         Premi(PRECEDENTE);
         QCOMPARE(intestazione(), QStringLiteral("Giornata n. 4"));
-        QCOMPARE(a.messaggi().quanti(), 2);
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+        QCOMPARE(a_->messaggi().quanti(), 2);
     }
 
     void ricrea_data()
@@ -84,12 +91,11 @@ private slots:
         QFETCH(bool, conferma);
         QFETCH(QString, modello);
         QFETCH(bool, ricreato);
-        AmbienteTest a(RegistraFinestreCostruzioneCalendario);
-        const DatiFixture d = a.apri(a.nuovo(6));
+        const DatiFixture d = a_->apri(a_->nuovo(6));
         if (modello == QStringLiteral("-")) {
-            QVERIFY(a.cartella().rimuovi(QStringLiteral("S6.DTA")));
+            QVERIFY(a_->cartella().rimuovi(QStringLiteral("S6.DTA")));
         } else if (!modello.isEmpty()) {
-            QFile f(a.cartella().file(QStringLiteral("S6.DTA")));
+            QFile f(a_->cartella().file(QStringLiteral("S6.DTA")));
             QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
             f.write(modello.toUtf8());
         }
@@ -99,18 +105,18 @@ private slots:
         const QByteArray impronta = AmbienteTest::impronta(d.percorso);
         ApriDbCampionato(d.percorso);
 
-        auto* w = a.mostra<ControlloCalendarioDialog>(QStringLiteral("Form39"));
+        auto* w = a_->mostra<ControlloCalendarioDialog>(QStringLiteral("Form39"));
         Premi(SUCCESSIVA);
         Premi(SUCCESSIVA);
         QCOMPARE(w->giornata(), 3);
         stato().GiornateInserite = 0;
         stato().GiornataCorrente = 4;
 
-        a.messaggi().risposta(conferma ? Messaggio::Risposta::Si : Messaggio::Risposta::No);
-        if (conferma) a.messaggi().ok();  // the success report, or the builder's refusal
+        a_->messaggi().risposta(conferma ? Messaggio::Risposta::Si : Messaggio::Risposta::No);
+        if (conferma) a_->messaggi().ok();  // the success report, or the builder's refusal
         Premi(RICREA);
 
-        const Messaggio::Richiesta domanda = a.messaggi().mostrati().first();
+        const Messaggio::Richiesta domanda = a_->messaggi().mostrati().first();
         QCOMPARE(domanda.testo, QStringLiteral("Confermi di voler riformulare (sempre automaticamente) il calendario "
                                                "del campionato?\r\r(Verranno cancellati tutte le giornate fissate e "
                                                "visualizzabili ora)"));
@@ -120,11 +126,11 @@ private slots:
         QVERIFY(!Cursore::inAttesa());
 
         if (ricreato) {
-            QCOMPARE(a.messaggi().ultimo().testo,
+            QCOMPARE(a_->messaggi().ultimo().testo,
                      QStringLiteral("Queste sono le giornate stabilite nel nuovo calendario "
                                     "creato automaticamente."));
-            QCOMPARE(a.messaggi().ultimo().titolo, QStringLiteral("Controllo del calendario"));
-            QCOMPARE(a.messaggi().ultimo().icona, Messaggio::Icona::Informazione);
+            QCOMPARE(a_->messaggi().ultimo().titolo, QStringLiteral("Controllo del calendario"));
+            QCOMPARE(a_->messaggi().ultimo().icona, Messaggio::Icona::Informazione);
             QCOMPARE(Conta("GIORNATA"), 5);
             QCOMPARE(Conta("PARTITA"), 15);
             QCOMPARE(Valore("SELECT MIN(CODPART) FROM PARTITA").toInt(), ultimoCodice + 1);
@@ -134,9 +140,9 @@ private slots:
             QCOMPARE(elenco(), giornata(1));
         } else {
             // Nothing told of a success, the old calendar untouched, the day on show kept.
-            for (const Messaggio::Richiesta& m : a.messaggi().mostrati())
+            for (const Messaggio::Richiesta& m : a_->messaggi().mostrati())
                 QVERIFY(!m.testo.startsWith(QStringLiteral("Queste sono le giornate")));
-            if (conferma) QCOMPARE(a.messaggi().ultimo().icona, Messaggio::Icona::Critica);
+            if (conferma) QCOMPARE(a_->messaggi().ultimo().icona, Messaggio::Icona::Critica);
             QCOMPARE(Accoppiamenti(), prima);
             QCOMPARE(stato().GiornateInserite, 0);
             QCOMPARE(stato().GiornataCorrente, 4);
@@ -144,7 +150,6 @@ private slots:
             ChiudiDbCampionato();
             QCOMPARE(AmbienteTest::impronta(d.percorso), impronta);
         }
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 };
 

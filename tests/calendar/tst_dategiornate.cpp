@@ -58,7 +58,16 @@ class TestDateGiornate : public QObject {
         return r;
     }
 
+    std::unique_ptr<AmbienteTest> a_;
+
 private slots:
+    void init() { a_ = std::make_unique<AmbienteTest>(RegistraFinestreCostruzioneCalendario); }
+    void cleanup()
+    {
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
+        a_.reset();
+    }
+
     // The four texts of a pairing go through the dialog into the file, show in the dates window, come
     // back changed from it, and show again in the dialog.
     void giroCompleto_data()
@@ -77,8 +86,7 @@ private slots:
     {
         QFETCH(QStringList, primi);
         QFETCH(QStringList, secondi);
-        AmbienteTest a(RegistraFinestreCostruzioneCalendario);
-        const DatiFixture d = a.apri(a.nuovo(6));
+        const DatiFixture d = a_->apri(a_->nuovo(6));
         const int codice = d.partita(2, 1)->codPart;
         const QString form10 = QStringLiteral("Form10");
         const QString form38 = QStringLiteral("Form38");
@@ -86,7 +94,7 @@ private slots:
 
         // In the match-day entry, through its dialog.
         stato().GiornataCorrente = 2;
-        auto* registrazione = a.mostra<RegistrazioneGiornateWindow>(form10);
+        auto* registrazione = a_->mostra<RegistrazioneGiornateWindow>(form10);
         QStringList visteNelDialogo;
         QuandoModale([&](QWidget* dialogo) {
             for (int i = 0; i < 4; ++i) {
@@ -106,7 +114,7 @@ private slots:
         QVERIFY(!AmbienteTest::caricata(form10));
 
         // In the dates window, which saves when it moves to another day.
-        auto* date = a.mostra<DateGiornateWindow>(form38);
+        auto* date = a_->mostra<DateGiornateWindow>(form38);
         QCOMPARE(date->giornata(), 1);
         premi(form38, QStringLiteral("Command2"));
         QCOMPARE(date->giornata(), 2);
@@ -121,7 +129,7 @@ private slots:
 
         // And back in the dialog.
         stato().GiornataCorrente = 2;
-        a.mostra<RegistrazioneGiornateWindow>(form10);
+        a_->mostra<RegistrazioneGiornateWindow>(form10);
         visteNelDialogo.clear();
         QuandoModale([&](QWidget* dialogo) {
             for (const QString& n : nomiDialogo) visteNelDialogo << dialogo->findChild<QLineEdit*>(n)->text();
@@ -130,23 +138,21 @@ private slots:
         premi(form10, QStringLiteral("CommandDate1"));
         QCOMPARE(visteNelDialogo, secondi);
         QVERIFY(!qobject_cast<RegistrazioneGiornateWindow*>(Finestre::istanza().finestra(form10))->modificata());
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
     void copiaDataGiornata()
     {
-        AmbienteTest a(RegistraFinestreCostruzioneCalendario);
-        const DatiFixture d = a.apri(a.nuovo(8));
+        const DatiFixture d = a_->apri(a_->nuovo(8));
         const QString form38 = QStringLiteral("Form38");
-        auto* w = a.mostra<DateGiornateWindow>(form38);
+        auto* w = a_->mostra<DateGiornateWindow>(form38);
         QCOMPARE(w->windowTitle(), QStringLiteral("Date ed orari delle giornate"));
-        a.messaggi().ok();
+        a_->messaggi().ok();
         premi(form38, QStringLiteral("Command1"));
-        QCOMPARE(a.messaggi().ultimo().testo, QStringLiteral("Questa è la prima giornata del campionato!"));
+        QCOMPARE(a_->messaggi().ultimo().testo, QStringLiteral("Questa è la prima giornata del campionato!"));
         for (int g = 2; g <= 7; ++g) premi(form38, QStringLiteral("Command2"));
-        a.messaggi().ok();
+        a_->messaggi().ok();
         premi(form38, QStringLiteral("Command2"));
-        QCOMPARE(a.messaggi().ultimo().testo, QStringLiteral("Questa è l'ultima giornata inserita nel calendario!"));
+        QCOMPARE(a_->messaggi().ultimo().testo, QStringLiteral("Questa è l'ultima giornata inserita nel calendario!"));
         QCOMPARE(w->giornata(), 7);
         QVERIFY(!w->modificata());
 
@@ -156,10 +162,10 @@ private slots:
             QCOMPARE(casella(form38, QStringLiteral("DataAnd%1").arg(r))->text(), QStringLiteral("domenica 3 giugno"));
             QCOMPARE(casella(form38, QStringLiteral("DataRit%1").arg(r))->text(), QString());
         }
-        a.messaggi().ok();
+        a_->messaggi().ok();
         premi(form38, QStringLiteral("Command4"));
-        QCOMPARE(a.messaggi().ultimo().testo, QStringLiteral("Scrivere prima la data della giornata nel girone di "
-                                                             "ritorno."));
+        QCOMPARE(a_->messaggi().ultimo().testo, QStringLiteral("Scrivere prima la data della giornata nel girone di "
+                                                               "ritorno."));
         scrivi(casella(form38, QStringLiteral("HAnd3")), QStringLiteral("20:45"));
 
         // Closing saves.
@@ -172,16 +178,14 @@ private slots:
             QCOMPARE(memorizzate(d.partita(7, r)->codPart),
                      (QStringList{"domenica 3 giugno", r == 3 ? "20:45" : " ", " ", " "}));
         QCOMPARE(Valore("SELECT COUNT(*) FROM PARTITA WHERE DATAAND <> ' '").toInt(), 4);
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
     // A save writes the dates the user changed, and keeps those saved elsewhere since the day was read.
     void soloLeDateCambiate()
     {
-        AmbienteTest a(RegistraFinestreCostruzioneCalendario);
-        const DatiFixture d = a.apri(a.nuovo(6));
+        const DatiFixture d = a_->apri(a_->nuovo(6));
         const QString form38 = QStringLiteral("Form38");
-        a.mostra<DateGiornateWindow>(form38);
+        a_->mostra<DateGiornateWindow>(form38);
         scrivi(casella(form38, QStringLiteral("HAnd1")), QStringLiteral("18:00"));
         Esegui("UPDATE PARTITA SET DATAAND = 'sabato' WHERE CODPART = ?", {d.partita(1, 2)->codPart});
         Esegui("UPDATE GIORNATA SET DATARIT = 'maggio' WHERE NUMERO = 1");
@@ -189,16 +193,14 @@ private slots:
         QCOMPARE(memorizzate(d.partita(1, 1)->codPart), (QStringList{" ", "18:00", " ", " "}));
         QCOMPARE(memorizzate(d.partita(1, 2)->codPart), (QStringList{"sabato", " ", " ", " "}));
         QCOMPARE(Valore("SELECT DATARIT FROM GIORNATA WHERE NUMERO = 1").toString(), QStringLiteral("maggio"));
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
     // The match-day entry opens the dates window on its own day; a day not registered yet has none.
     void apertaDallaGiornata()
     {
-        AmbienteTest a(RegistraFinestreCostruzioneCalendario);
-        a.apri(a.nuovo(5).senzaCalendario());
+        a_->apri(a_->nuovo(5).senzaCalendario());
         stato().GiornataCorrente = 1;
-        auto* registrazione = a.mostra<RegistrazioneGiornateWindow>(QStringLiteral("Form10"));
+        auto* registrazione = a_->mostra<RegistrazioneGiornateWindow>(QStringLiteral("Form10"));
         QVERIFY(!Pannello::perId(125)->isEnabled());
         const QStringList squadre{"Ancona", "Bari", "Cagliari", "Dolomiti", "Empoli"};
         for (int r = 1; r <= 2; ++r)
@@ -216,7 +218,6 @@ private slots:
         QVERIFY(date && date->isVisible());
         QCOMPARE(date->giornata(), 1);
         QVERIFY(casella(QStringLiteral("Form38"), QStringLiteral("Text1"))->isEnabled());
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
     // The largest championship with names of 30 characters: each window opens at a size that holds it
@@ -230,24 +231,21 @@ private slots:
     void apertaPerIntero()
     {
         QFETCH(QString, id);
-        AmbienteTest a(RegistraFinestreCostruzioneCalendario);
-        a.apri(a.nuovo().squadre(NomiLunghi()));
+        a_->apri(a_->nuovo().squadre(NomiLunghi()));
         Esegui(QStringLiteral("UPDATE PARTITA SET DATAAND = '28/09/2025', HAND = '15:00'"));
         stato().GiornataCorrente = 1;
         QVERIFY(Finestre::istanza().mostra(id));
         QVERIFY(AmbienteTest::contenuta(id));
-        QVERIFY(AmbienteTest::cornice(id)->width() <= a.area()->width());
+        QVERIFY(AmbienteTest::cornice(id)->width() <= a_->area()->width());
         AmbienteTest::foto(AmbienteTest::cornice(id), id + QStringLiteral(".png"));
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 
     // Coming back to the window shows the pairings as stored now, unless it holds changes of its own.
     void attivazione()
     {
-        AmbienteTest a(RegistraFinestreCostruzioneCalendario);
-        const DatiFixture d = a.apri(a.nuovo(6));
+        const DatiFixture d = a_->apri(a_->nuovo(6));
         const QString form38 = QStringLiteral("Form38");
-        a.mostra<DateGiornateWindow>(form38);
+        a_->mostra<DateGiornateWindow>(form38);
         auto* incontro = AmbienteTest::parte<QLabel>(form38, QStringLiteral("Incontro1"));
         QCOMPARE(incontro->text(), d.partita(1, 1)->sq1 + " - " + d.partita(1, 1)->sq2);
         Esegui("UPDATE PARTITA SET SQ1 = 'Zara', DATAAND = '5 maggio' WHERE CODPART = ?", {d.partita(1, 1)->codPart});
@@ -260,7 +258,6 @@ private slots:
         Finestre::istanza().finestra(form38)->attiva();
         QCOMPARE(incontro->text(), QStringLiteral("Zara - ") + d.partita(1, 1)->sq2);
         QCOMPARE(casella(form38, QStringLiteral("HAnd1"))->text(), QStringLiteral("18"));
-        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
     }
 };
 

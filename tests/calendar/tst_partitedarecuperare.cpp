@@ -1,6 +1,6 @@
 #include "aiuticalendario.h"
 #include "calendar/finestreconsultazione.h"
-#include "support/ambientetest.h"
+#include "support/aiutigriglia.h"
 #include "support/finestraditest.h"
 
 #include "calendar/partitedarecuperarewindow.h"
@@ -24,11 +24,7 @@ class TestPartiteDaRecuperare : public QObject {
     QStringList righe() const
     {
         QStringList r;
-        for (int i = 1; i < griglia()->righe(); ++i) {
-            QStringList celle;
-            for (int c = 0; c < griglia()->colonne(); ++c) celle << griglia()->testo(i, c);
-            r << celle.join('|');
-        }
+        for (const QStringList& celle : RigheGriglia(griglia(), 1)) r << celle.join('|');
         return r;
     }
     QString riga(int giornata, int r, bool andata, const QString& data = QString()) const
@@ -99,14 +95,12 @@ private slots:
         QTest::addColumn<QString>("finestra");
         QTest::addColumn<int>("riga");
         QTest::addColumn<bool>("andata");
-        QTest::newRow("risultati, andata") << "Command1"
-                                           << "Form5" << 2 << true;
-        QTest::newRow("risultati, ritorno") << "Command1"
-                                            << "Form5" << 3 << false;
-        QTest::newRow("scheda, andata") << "Command2"
-                                        << "Form3" << 1 << true;
-        QTest::newRow("scheda, ritorno") << "Command2"
-                                         << "Form3" << 3 << false;
+        // clang-format off
+        QTest::newRow("risultati, andata") << "Command1" << "Form5" << 2 << true;
+        QTest::newRow("risultati, ritorno") << "Command1" << "Form5" << 3 << false;
+        QTest::newRow("scheda, andata") << "Command2" << "Form3" << 1 << true;
+        QTest::newRow("scheda, ritorno") << "Command2" << "Form3" << 3 << false;
+        // clang-format on
     }
     void comandi()
     {

@@ -207,67 +207,44 @@ private slots:
             w_->findChild<QWidget*>("Frame1")->property("title").toString().contains(andata ? "andata" : "ritorno"));
     }
 
-    // Choosing another match with unsaved changes: Yes saves, No drops them, Cancel stays.
-    void cambioPartitaConModifiche_data()
+    // Choosing another match, or closing, with unsaved changes: Yes saves, No drops them, Cancel stays.
+    void domandaSulleModifiche_data()
     {
+        QTest::addColumn<bool>("chiude");
         QTest::addColumn<int>("risposta");
         QTest::addColumn<bool>("salvato");
-        QTest::addColumn<bool>("cambiata");
-        QTest::newRow("si") << int(Messaggio::Risposta::Si) << true << true;
-        QTest::newRow("no") << int(Messaggio::Risposta::No) << false << true;
-        QTest::newRow("annulla") << int(Messaggio::Risposta::Annulla) << false << false;
+        QTest::addColumn<bool>("esce");  // another match shown, or the editor closed
+        for (bool chiude : {false, true}) {
+            const char* c = chiude ? "chiusura" : "altra partita";
+            QTest::addRow("%s, si", c) << chiude << int(Messaggio::Risposta::Si) << true << true;
+            QTest::addRow("%s, no", c) << chiude << int(Messaggio::Risposta::No) << false << true;
+            QTest::addRow("%s, annulla", c) << chiude << int(Messaggio::Risposta::Annulla) << false << false;
+        }
     }
-    void cambioPartitaConModifiche()
+    void domandaSulleModifiche()
     {
+        QFETCH(bool, chiude);
         QFETCH(int, risposta);
         QFETCH(bool, salvato);
-        QFETCH(bool, cambiata);
+        QFETCH(bool, esce);
         const auto partite = giornata(2, false);
         w_ = apri(2, false, partite[0]->codPart);
         box(1)->setText("Rizzoli");
         box(6)->setText("9");
-
         amb_->messaggi().risposta(Messaggio::Risposta(risposta));
-        scegli(1);
-        QCOMPARE(amb_->messaggi().quanti(), 1);
+        chiude ? clic("Command2") : scegli(1);
         QCOMPARE(amb_->messaggi().ultimo().pulsanti, Messaggio::Pulsanti::SiNoAnnulla);
         QCOMPARE(amb_->messaggi().ultimo().titolo, QString("Tabellino della partita"));
         QVERIFY(amb_->messaggi().ultimo().testo.contains(partite[0]->casa(false) + " - " + partite[0]->ospite(false)));
-
-        QCOMPARE(CampoPartita(partite[0]->codPart, "ARBITROR").toString(), salvato ? QString("Rizzoli") : QString());
-        QCOMPARE(CampoPartita(partite[0]->codPart, "TIRI2R").toString(), salvato ? QString("9") : QString());
-        const PartitaFixture* mostrata = cambiata ? partite[1] : partite[0];
-        QCOMPARE(lista()->currentRow(), cambiata ? 1 : 0);
+        QCOMPARE(CampiPartita(partite[0]->codPart, "ARBITROR, TIRI2R"), salvato ? "Rizzoli|9" : "NULL|NULL");
+        QCOMPARE(Finestre::istanza().caricata("Form11"), !(chiude && esce));
+        if (chiude && esce) return;
+        const PartitaFixture* mostrata = esce ? partite[1] : partite[0];
+        QCOMPARE(lista()->currentRow(), esce ? 1 : 0);
         QCOMPARE(stato().CodPartitaCorrente, mostrata->codPart);
         QCOMPARE(testa("Label19"), mostrata->casa(false));
-        QCOMPARE(box(1)->text(), cambiata ? QString() : QString("Rizzoli"));
-        QCOMPARE(w_->modificato(), !cambiata);
-    }
-
-    // Closing with unsaved changes: Yes saves and closes, No closes without saving, Cancel stays open.
-    void chiusuraConModifiche_data()
-    {
-        QTest::addColumn<int>("risposta");
-        QTest::addColumn<bool>("salvato");
-        QTest::addColumn<bool>("chiusa");
-        QTest::newRow("si") << int(Messaggio::Risposta::Si) << true << true;
-        QTest::newRow("no") << int(Messaggio::Risposta::No) << false << true;
-        QTest::newRow("annulla") << int(Messaggio::Risposta::Annulla) << false << false;
-    }
-    void chiusuraConModifiche()
-    {
-        QFETCH(int, risposta);
-        QFETCH(bool, salvato);
-        QFETCH(bool, chiusa);
-        const PartitaFixture* p = dati_.partita(1, 2);
-        w_ = apri(1, true, p->codPart);
-        box(5)->setText("30.000");
-        amb_->messaggi().risposta(Messaggio::Risposta(risposta));
-        clic("Command2");
-        QCOMPARE(amb_->messaggi().quanti(), 1);
-        QCOMPARE(CampoPartita(p->codPart, "SPETTATORIA").toString(), salvato ? QString("30.000") : QString());
-        QCOMPARE(Finestre::istanza().caricata("Form11"), !chiusa);
-        if (!chiusa) QCOMPARE(box(5)->text(), QString("30.000"));
+        QCOMPARE(box(1)->text(), esce ? QString() : QString("Rizzoli"));
+        QCOMPARE(w_->modificato(), !esce);
     }
 
     // Without changes neither switching match nor closing asks anything.
@@ -339,11 +316,9 @@ private slots:
         QVERIFY(w_->modificato());
     }
 
-    // Opening another championship: the question comes while the old file is still open, so Yes saves
-    // there; once the new file is in, the edits are dropped without asking and nothing of them is ever
-    // written into the new file, where the same match code names another match.
-    // Closing the editor for another championship asks about the unsaved report first:
-    // Yes saves it into its own file, No drops it, Cancel keeps the editor and the championship in use.
+    // Opening another championship asks about the unsaved report while the old file is still open: Yes saves
+    // it there, No drops it, Cancel keeps the editor and the championship in use. Nothing of it is ever written
+    // into the new file, where the same match code names another match.
     void altroCampionatoAperto_data()
     {
         QTest::addColumn<int>("risposta");

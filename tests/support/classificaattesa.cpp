@@ -68,3 +68,15 @@ QVector<SquadraAttesa> ClassificaAttesa(int da, int a)
     });
     return t;
 }
+
+QString CampiSalvati(const QString& nome)
+{
+    Query q(QStringLiteral("SELECT GIOCATE, PUNTI, VINTEINCASA, PERSEINCASA, XINCASA, VINTEFUORI, PERSEFUORI, XFUORI, "
+                           "GFATTICASA, GSUBITICASA, GFATTIFUORI, GSUBITIFUORI, DIFFRETI, TOTALEFATTI, TOTALEVINTE, "
+                           "TOTALESUBITI, MEDIAINGLESE FROM PUNTISQUADRE WHERE NOME = ?"),
+            {nome});
+    if (!q.next()) return QStringLiteral("assente");
+    QStringList v;
+    for (int i = 0; i < 17; ++i) v << QString::number(q.intero(i));
+    return v.join(QLatin1Char(' '));
+}

@@ -25,3 +25,6 @@ struct SquadraAttesa {
 // wins (ties keep the name order). `da` and `a` bound a span in season order as girone * 100 + giornata
 // (101 the first leg of round 1, 201 the return leg of round 1), both included; 0 and 0 the whole season.
 QVector<SquadraAttesa> ClassificaAttesa(int da = 0, int a = 0);
+
+// The team's PUNTISQUADRE row as SquadraAttesa::campi() writes it; "assente" without a row.
+QString CampiSalvati(const QString& nome);
