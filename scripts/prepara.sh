@@ -1,7 +1,7 @@
 # Shared by run.sh and test.sh: installs the missing Debian packages, then configures and builds into build/.
 # Sourced, not run.
 
-PACCHETTI=(clang-format qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite libxkbcommon-dev qt6-translations-l10n
+PACCHETTI=(clang-format libsqlite3-dev qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite libxkbcommon-dev qt6-translations-l10n
            cmake ninja-build g++ fonts-dejavu-core xvfb xauth libbenchmark-dev)
 
 installa_mancanti() {
