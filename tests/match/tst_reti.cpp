@@ -57,88 +57,6 @@ private slots:
         amb_.reset();
     }
 
-    void apertura_data()
-    {
-        QTest::addColumn<int>("chiave");  // -1, -2, or 0: the away team's third goal, 1: another match's goal
-        QTest::addColumn<bool>("andata");
-        QTest::addColumn<int>("lato");
-        QTest::addColumn<QString>("titolo");
-        QTest::newRow("nuovo in casa") << -1 << true << 0 << "Inserimento di un nuovo gol";
-        QTest::newRow("nuovo ospite, ritorno") << -2 << false << 1 << "Inserimento di un nuovo gol";
-        QTest::newRow("terzo gol ospite") << 0 << true << 1 << "3° gol segnato";
-        QTest::newRow("gol di un'altra partita") << 1 << true << 0 << "Inserimento di un nuovo gol";
-    }
-    // The team and goal handed over; the goals by minute, none first; a key of no goal of the leg: a new one.
-    void apertura()
-    {
-        QFETCH(int, chiave);
-        QFETCH(bool, andata);
-        QFETCH(int, lato);
-        QFETCH(QString, titolo);
-        apri();
-        const QString ospite = p_->ospite(andata), casa = p_->casa(andata);
-        const int girone = andata ? 1 : 2;
-        const int terzo = rete(0, ospite, 110, 1, girone);
-        rete(0, ospite, QVariant(), 1, girone);
-        rete(0, ospite, 30, 1, girone);
-        rete(a_, p_->sq1, 20, 1, 3 - girone);  // the other leg
-        const int altra = rete(0, ospite, 10, 1, girone, d_.partita(2, 1));
-        mostra(chiave == 0 ? terzo : chiave == 1 ? altra : chiave, andata);
-        QCOMPARE(testo("Text1"), casa + " - " + ospite);
-        QCOMPARE(testo("Combo1"), lato == 0 ? casa : ospite);
-        QCOMPARE(testo("Text6"), titolo);
-        QCOMPARE(w_->chiavi().size(), lato == 0 ? 0 : 3);
-        QCOMPARE(w_->chiavi().value(2), lato == 0 ? 0 : terzo);
-        for (const char* b : {"Command1", "Command2", "Command3"}) QCOMPARE(attivo(b), chiave == 0);
-        QCOMPARE(combo("Combo2")->count(), 25);
-        // Switching team: that team's first goal, or a new one.
-        combo("Combo1")->setCurrentIndex(1 - lato);
-        QCOMPARE(testo("Text6"), lato == 0 ? "1° gol segnato" : "Inserimento di un nuovo gol");
-    }
-
-    void scheda_data()
-    {
-        QTest::addColumn<QVariant>("minuto");
-        QTest::addColumn<int>("tipo");
-        QTest::addColumn<int>("marcatore");   // 0 of the squad, 1 moved to another team, 2 typed (-1)
-        QTest::addColumn<QString>("atteso");  // scorer | minute | half (1, 2) | kind | own goal (0, 1)
-        QTest::newRow("145") << QVariant(145) << 3 << 0 << "A Aaaa|45|2|Colpo di testa|0";
-        QTest::newRow("100, autorete") << QVariant(100) << 7 << 1 << "Andrea Aaaa|0|2||1";
-        QTest::newRow("0, 250") << QVariant(0) << 250 << 2 << "(Giocatore non disponibile)|0|1||0";
-        QTest::newRow("nullo, tacco") << QVariant(QMetaType::fromType<int>()) << 8 << 0 << "A Aaaa||1|Colpo di tacco|0";
-    }
-    // A goal as shown with name style 3: minute and half, kind or own goal, the scorer wherever he plays now.
-    void scheda()
-    {
-        QFETCH(QVariant, minuto);
-        QFETCH(int, tipo);
-        QFETCH(int, marcatore);
-        QFETCH(QString, atteso);
-        apri();
-        if (marcatore == 1)
-            Esegui("UPDATE Giocatore SET CodSquadra = ? WHERE Codice = ?", {d_.codici.value(p_->sq2), a_});
-        const int r = rete(marcatore == 2 ? -1 : a_, p_->sq1, minuto, tipo);
-        rete(b_, p_->sq1, 199);
-        Esegui("UPDATE Reti SET Note = 'Dal limite' WHERE Codice = ?", {r});
-        stato().FormatoNome = 3;
-        mostra(r);
-        const auto mostrato = [this] {
-            return QStringList{testo("Combo2"), testo("Text3"), QString::number(quale("Option1", "Option2")),
-                               testo("Combo3"), QString::number(spuntato("Check1"))}
-                .join('|');
-        };
-        QCOMPARE(mostrato(), atteso);
-        QCOMPARE(parte<QPlainTextEdit>("Text5")->toPlainText(), "Dal limite");
-        // Shown again after another goal: the same text, no second entry for a player who moved.
-        const int voci = combo("Combo2")->count();
-        w_->Successivo();
-        QCOMPARE(testo("Combo2"), "B Bbbb");
-        QVERIFY(!spuntato("Check1"));
-        w_->Precedente();
-        QCOMPARE(mostrato(), atteso);
-        QCOMPARE(combo("Combo2")->count(), voci);
-    }
-
     // The tally over one sequence: each stored goal of a scorer found counts 1, own goals too; never below 0.
     void tally()
     {
@@ -260,8 +178,6 @@ private slots:
         w_->Elimina();
         QCOMPARE(w_->chiavi(), QVector<int>({r1, r3}));
         QVERIFY(!campo(r2, "Codice").isValid());
-        QCOMPARE(testo("Text6"), "2° gol segnato");
-        QCOMPARE(testo("Combo2"), "Bbbb");
         QCOMPARE(tally(a_).toInt(), 2);
         amb_->messaggi().ok();
         w_->Successivo();
@@ -269,13 +185,10 @@ private slots:
         amb_->messaggi().si();
         w_->Elimina();
         QCOMPARE(w_->chiavi(), QVector<int>({r1}));
-        QCOMPARE(testo("Text6"), "1° gol segnato");
         amb_->messaggi().si();
         w_->Elimina();
         QVERIFY(w_->chiavi().isEmpty() && !w_->reteSalvata());
         QCOMPARE(testo("Text6"), "Inserimento di un nuovo gol");
-        for (const char* b : {"Command1", "Command2", "Command3"}) QVERIFY(!attivo(b));
-        QVERIFY(attivo("Command4") && attivo("Command5"));
         QCOMPARE(Valore("SELECT COUNT(*) FROM Reti").toInt(), 0);
         // A save of a goal deleted elsewhere says so and leaves a new goal.
         scrivi("Combo2", "Forestiero");
