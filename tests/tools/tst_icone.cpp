@@ -16,16 +16,13 @@ private slots:
                              "stampa copia cerca cartella_aperta cartella_chiusa ammonito espulso vittoria pareggio "
                              "sconfitta sostituzione sfondo";
         for (const QString& n : nomi.split(' ')) QVERIFY2(!Icona(n).isNull(), qPrintable(n));
-        QHash<QByteArray, QString> visti;
+        QList<QImage> visti;
         for (const QString& nome : NomiIcone()) {
-            const QImage img = PixmapIcona(nome, 32).toImage().convertToFormat(QImage::Format_ARGB32);
-            const QByteArray chiave(reinterpret_cast<const char*>(img.constBits()), img.sizeInBytes());
-            QVERIFY2(!visti.contains(chiave), qPrintable(nome + " = " + visti.value(chiave)));
-            visti.insert(chiave, nome);
+            const QImage img = PixmapIcona(nome, 32).toImage();
+            QVERIFY2(!visti.contains(img), qPrintable(nome));
+            visti << img;
         }
-        QVERIFY(Icona("inesistente").isNull());
-        QVERIFY(Icona("Apri").isNull());  // names are exact
-        QVERIFY(PixmapIcona("apri", 0).isNull());
+        QVERIFY(Icona("inesistente").isNull() && Icona("Apri").isNull() && PixmapIcona("apri", 0).isNull());
     }
 
     // At device pixel ratio 2 the icon is drawn with twice the pixels, not scaled up; disabled, it is grey.
@@ -38,11 +35,8 @@ private slots:
         QCOMPARE(fine, PixmapIcona("calendario", 64).toImage());
         const QImage spento = Icona("salva").pixmap(QSize(32, 32), QIcon::Disabled).toImage();
         QVERIFY(spento != Icona("salva").pixmap(QSize(32, 32)).toImage());
-        for (int y = 0; y < 32; ++y)
-            for (int x = 0; x < 32; ++x) {
-                const QRgb c = spento.pixel(x, y);
-                QVERIFY(qRed(c) == qGreen(c) && qGreen(c) == qBlue(c));
-            }
+        for (int i = 0; i < 32 * 32; ++i)
+            QCOMPARE(qGray(spento.pixel(i % 32, i / 32)), qRed(spento.pixel(i % 32, i / 32)));
     }
 };
 
