@@ -1,5 +1,3 @@
-#include "support/fixturecampionato.h"
-
 #include "core/cercagiornate.h"
 #include "core/database.h"
 #include "core/schema.h"
@@ -97,14 +95,14 @@ private slots:
         calendario(ordine, andate, ritorni);
 
         QCOMPARE(GiornataDaGiocare(), esitoDaGiocare);
-        QCOMPARE(stato().GiornataCorrente, daGiocare < 0 ? 77 : daGiocare);
-        QCOMPARE(stato().Andata, daGiocare < 0 ? false : daGiocareAndata);
+        QCOMPARE(QPair(stato().GiornataCorrente, stato().Andata),
+                 daGiocare < 0 ? QPair(77, false) : QPair(daGiocare, daGiocareAndata));
 
         stato().GiornataCorrente = 77;
         stato().Andata = false;
         QCOMPARE(UltimaGiornataGiocata(), esitoUltima);
-        QCOMPARE(stato().GiornataCorrente, ultima < 0 ? 77 : ultima);
-        QCOMPARE(stato().Andata, ultima < 0 ? false : ultimaAndata);
+        QCOMPARE(QPair(stato().GiornataCorrente, stato().Andata),
+                 ultima < 0 ? QPair(77, false) : QPair(ultima, ultimaAndata));
     }
 
     // Only 0 is "not played"; only -1 is "played" (a flag written as 1 is neither).
@@ -113,26 +111,9 @@ private slots:
         calendario({1, 2, 3}, {1, 2, 3}, {});
         Esegui("UPDATE GIORNATA SET DISPAND = 1 WHERE NUMERO = 2");
         Esegui("UPDATE GIORNATA SET DISPRIT = NULL WHERE NUMERO = 1");
-        QCOMPARE(GiornataDaGiocare(), 1);
-        QCOMPARE(stato().GiornataCorrente, 2);
-        QCOMPARE(stato().Andata, false);
+        QVERIFY(GiornataDaGiocare() == 1 && stato().GiornataCorrente == 2 && !stato().Andata);
         Esegui("UPDATE GIORNATA SET DISPAND = 1 WHERE NUMERO = 3");
-        QCOMPARE(UltimaGiornataGiocata(), 1);
-        QCOMPARE(stato().GiornataCorrente, 1);
-        QCOMPARE(stato().Andata, true);
-    }
-
-    // On a real calendar the finders agree with the played legs the fixture wrote.
-    void suUnCampionatoVero()
-    {
-        ChiudiDbCampionato();
-        FixtureCampionato(dir_.filePath("vero.GVN")).squadre(8).giocaFinoA(3, false).creaEApri();
-        QCOMPARE(GiornataDaGiocare(), 1);
-        QCOMPARE(stato().GiornataCorrente, 4);
-        QCOMPARE(stato().Andata, false);
-        QCOMPARE(UltimaGiornataGiocata(), 1);
-        QCOMPARE(stato().GiornataCorrente, 3);
-        QCOMPARE(stato().Andata, false);
+        QVERIFY(UltimaGiornataGiocata() == 1 && stato().GiornataCorrente == 1 && stato().Andata);
     }
 
     void senzaCampionatoAperto()
