@@ -5,6 +5,7 @@
 #include "core/utilita.h"
 #include "platform/albero.h"
 #include "platform/azione.h"
+#include "platform/delegatogriglia.h"
 #include "platform/icone.h"
 #include "platform/messaggio.h"
 #include "players/alberosquadre.h"
@@ -12,6 +13,7 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTreeWidget>
@@ -22,6 +24,27 @@ namespace {
 const QString TITOLO = QStringLiteral("Selezionare un giocatore");
 constexpr int RUOLO_CODICE = Qt::UserRole;
 constexpr int NESSUN_GIOCATORE = -1;
+
+// The width resizeColumnToContents gives column `c` of a flat list: its heading or its widest cell. The view is
+// asked only for the cells whose text comes within a few px of the widest (each text measured once, as the grid
+// cells measure it), not for every row of a list of hundreds.
+int LarghezzaContenuto(const QTreeWidget* elenco, int c)
+{
+    const QFont carattere = elenco->font();
+    const int righe = elenco->topLevelItemCount();
+    QVector<qreal> testi(righe);
+    qreal massimo = 0;
+    for (int r = 0; r < righe; ++r) {
+        testi[r] = DelegatoGriglia::larghezzaTesto(carattere, elenco->topLevelItem(r)->text(c));
+        massimo = qMax(massimo, testi[r]);
+    }
+    constexpr qreal TOLLERANZA = 4;  // px: the view lays the text out on its own, to a rounding
+    int serve = 0;
+    for (int r = 0; r < righe; ++r)
+        if (testi[r] >= massimo - TOLLERANZA)
+            serve = qMax(serve, elenco->sizeHintForIndex(elenco->model()->index(r, c)).width());
+    return qMax(serve, elenco->header()->isHidden() ? 0 : elenco->header()->sectionSizeHint(c));
+}
 
 }  // namespace
 
@@ -79,8 +102,7 @@ void SceltaGiocatoreDialog::carica()
     // The columns fit every name of the whole list, which the window opens with.
     int larghezza = 0;
     for (int c = 0; c < elenco_->columnCount(); ++c) {
-        elenco_->resizeColumnToContents(c);
-        elenco_->setColumnWidth(c, elenco_->columnWidth(c) + 12);
+        elenco_->setColumnWidth(c, LarghezzaContenuto(elenco_, c) + 12);
         larghezza += elenco_->columnWidth(c);
     }
     elenco_->setMinimumWidth(larghezza + elenco_->verticalScrollBar()->sizeHint().width() + 2 * elenco_->frameWidth());
