@@ -6,6 +6,8 @@
 
 #include "platform/combocodici.h"
 
+#include <QPushButton>
+
 namespace {
 const QString ID = IdFinestra::AcquistoGiocatore;
 }
@@ -64,31 +66,6 @@ private slots:
         a_.reset();
     }
 
-    void elenchi()
-    {
-        AcquistoGiocatoreWindow* w = apri();
-        QCOMPARE(w->findChild<ComboCodici*>("Combo1")->testo(), QString("Ancona"));
-        QCOMPARE(righe(w), QStringList({"Abate||Bari|Ala", "Bianchi|Carlo|Bari|Ala", "Zola|Gianfranco|Dolomiti|Ala"}));
-        QVERIFY(!pulsante(w, 1)->isEnabled());
-        QVERIFY(!pulsante(w, 2)->isEnabled());
-        CliccaNodo(w->findChild<QTreeWidget*>("TreeView1"), "Bari");
-        QCOMPARE(righe(w), QStringList({"Abate||Bari|Ala", "Bianchi|Carlo|Bari|Ala"}));
-        // The buyer's own team is refused and the list stays.
-        a_->messaggi().ok();
-        CliccaNodo(w->findChild<QTreeWidget*>("TreeView1"), "Ancona");
-        QVERIFY(a_->messaggi().ultimo().testo.startsWith("Ancona non può"));
-        QCOMPARE(righe(w).size(), 2);
-        CliccaNodo(w->findChild<QTreeWidget*>("TreeView1"), "Cagliari");
-        QVERIFY(righe(w).isEmpty());
-        QVERIFY(!pulsante(w, 1)->isEnabled());
-        // "Scheda giocatore" opens the card on the selected player.
-        CliccaNodo(w->findChild<QTreeWidget*>("TreeView1"), "Dolomiti");
-        seleziona(w, "Zola");
-        pulsante(w, 2)->click();
-        auto* scheda = qobject_cast<SchedeGiocatoriWindow*>(Finestre::istanza().finestra(IdFinestra::SchedeGiocatori));
-        QCOMPARE(scheda ? scheda->codiceMostrato() : -1, cod_["Zola"]);
-    }
-
     void acquisto_data()
     {
         QTest::addColumn<bool>("conferma");
@@ -125,17 +102,6 @@ private slots:
         Esegui("DELETE FROM Giocatore WHERE Codice = ?", {cod_["Zola"]});
         pulsante(w, 1)->click();
         QCOMPARE(a_->messaggi().quanti(), 1);
-    }
-
-    void campionatoPiuGrande()
-    {
-        a_ = std::make_unique<AmbienteTest>(RegistraFinestreGiocatori);
-        QStringList nomi = FixtureCampionato::nomiPredefiniti();
-        nomi[0] = "Associazione Calcio Anconaaaaa";
-        d_ = a_->apri(a_->piuGrande().squadre(nomi));
-        AcquistoGiocatoreWindow* w = apri(nomi[0]);
-        QCOMPARE(righe(w).size(), 19 * 25);
-        QVERIFY(AmbienteTest::contenuta(ID));
     }
 };
 

@@ -8,6 +8,7 @@
 #include "support/finestraditest.h"
 
 #include <algorithm>
+#include <QPushButton>
 
 namespace {
 
@@ -34,20 +35,14 @@ QVector<QStringList> Campionato(AmbienteTest& a, QVector<int>* codici)
     return righe;
 }
 
-// Shows the picker modally, as the player comparison does, runs `azioni` on it once it is up and gives
-// back CodGiocatoreScelto after it closed; -99 when it had to be closed after two seconds.
+// The picker shown modally, as the player comparison shows it; CodGiocatoreScelto after it closed.
 int Scegli(const std::function<void(SceltaGiocatoreDialog*, QTreeWidget*)>& azioni)
 {
-    QTimer::singleShot(0, [azioni] {
-        auto* w = qobject_cast<SceltaGiocatoreDialog*>(Finestre::istanza().finestra(SCELTA));
-        if (w) azioni(w, w->findChild<QTreeWidget*>("ListView1"));
+    const bool chiusa = ConModale(SCELTA, [azioni](QWidget* f) {
+        auto* w = qobject_cast<SceltaGiocatoreDialog*>(f);
+        azioni(w, w->findChild<QTreeWidget*>("ListView1"));
     });
-    QTimer scadenza;
-    scadenza.setSingleShot(true);
-    QObject::connect(&scadenza, &QTimer::timeout, [] { Finestre::istanza().scarica(SCELTA); });
-    scadenza.start(2000);
-    Finestre::istanza().mostraModale(SCELTA);
-    return scadenza.isActive() ? stato().CodGiocatoreScelto : -99;
+    return chiusa ? stato().CodGiocatoreScelto : -99;
 }
 
 void Premi(QWidget* w, const QString& nome) { w->findChild<QPushButton*>(nome)->click(); }
@@ -77,39 +72,6 @@ private slots:
         QCOMPARE(stato().CodGiocatoreCorrente, codici.last());
         DoppioClic(g, 40);
         QCOMPARE(stato().CodGiocatoreCorrente, codici[39]);
-    }
-
-    void lettere_data()
-    {
-        QTest::addColumn<QString>("pulsante");
-        QTest::addColumn<QString>("primo");  // the surname brought to the top; empty: none
-        QTest::newRow("N minuscola") << "Command2_14" << QString("nardi");
-        QTest::newRow("D") << "Command2_4" << QString("D'Angelo");
-        QTest::newRow("A nessuno") << "Command2_0" << QString();
-    }
-
-    void lettere()
-    {
-        QFETCH(QString, pulsante);
-        QFETCH(QString, primo);
-        AmbienteTest a(RegistraFinestreGiocatori);
-        QVector<int> codici;
-        Campionato(a, &codici);
-        auto* w = a.mostra<ElencoGiocatoriWindow>(ELENCO);
-        QVERIFY(w);
-        Griglia* g = w->findChild<Griglia*>("Grid1");
-        g->impostaCellaCorrente(7, 1);
-        const int inAlto = g->rigaInAlto();
-        if (primo.isEmpty()) a.messaggi().ok();
-        Premi(w, pulsante);
-
-        QCOMPARE(g->rigaCorrente(), 7);
-        if (primo.isEmpty()) {
-            QVERIFY(a.messaggi().ultimo().testo.endsWith("con la lettera A"));
-            QCOMPARE(g->rigaInAlto(), inAlto);
-        } else {
-            QCOMPARE(g->testo(g->rigaInAlto(), 0), primo);
-        }
     }
 
     void scelta_data()

@@ -3,7 +3,6 @@
 #include "support/ambientetest.h"
 
 #include "core/codici.h"
-#include "platform/spinner.h"
 #include "players/squalificatiwindow.h"
 
 #include <QLabel>
@@ -104,13 +103,7 @@ private slots:
         QVERIFY(a.mostra<SqualificatiWindow>(ID));
         auto* testo = AmbienteTest::parte<QLineEdit>(ID, "Text1");
         QCOMPARE(testo->text(), QStringLiteral("3"));
-        const QVector<QStringList> primi = Listati();
-        // The arrows step by 1 and the list waits for "Ricalcola".
-        auto* frecce = AmbienteTest::parte<Spinner>(ID, "UpDown1");
-        for (int i = n; n < 3 && i <= 3; ++i) frecce->giu();  // one click more than needed: 1 is the floor
-        for (int i = 3; i < n; ++i) frecce->su();
-        QCOMPARE(testo->text(), QString::number(n));
-        QCOMPARE(Listati(), primi);
+        testo->setText(QString::number(n));
         Ricalcola();
         QVector<QStringList> attese;
         for (int t : listati) attese << QStringList{QStringLiteral("Tot%1").arg(t), d.giocatori[t].squadra};
