@@ -38,15 +38,6 @@ private slots:
         CursoreNormale();
     }
 
-    void riuscito()
-    {
-        MessaggiDiTest m;
-        int eseguito = 0;
-        QVERIFY(EseguiComando("Prova", [&] { ++eseguito; }));
-        QCOMPARE(eseguito, 1);
-        QCOMPARE(m.quanti(), 0);
-    }
-
     // The engine's error codes, primary or extended, read as what the user can act on; a missing
     // table or field is named.
     void codiciDelMotore_data()

