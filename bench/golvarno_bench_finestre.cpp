@@ -36,6 +36,7 @@
 #include <cstring>
 #include <map>
 #include <memory>
+#include <optional>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -75,17 +76,29 @@ struct Ambiente {
 };
 Ambiente* ambiente = nullptr;
 
-// Notices the first paint of anything inside a widget named `nome` (a window, its MDI frame, the main window).
+// Notices the first paint of anything inside a widget named `nome` (a window, its MDI frame, the main window)
+// and when that paint pass ended: the first event after it that is not a paint (a pass paints the widget, then
+// its children, with nothing else in between).
 class Disegno : public QObject {
 public:
     explicit Disegno(const QString& nome) : nome_(nome) { qApp->installEventFilter(this); }
     ~Disegno() override { qApp->removeEventFilter(this); }
     bool dipinto() const { return dipinto_; }
+    std::optional<Orologio::time_point> fine() const { return fine_; }
+    void finisci()
+    {
+        if (dipinto_ && !fine_) fine_ = Orologio::now();
+    }
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override
     {
-        if (dipinto_ || e->type() != QEvent::Paint) return false;
+        if (fine_) return false;
+        if (dipinto_) {
+            if (e->type() != QEvent::Paint) finisci();
+            return false;
+        }
+        if (e->type() != QEvent::Paint) return false;
         for (QObject* x = o; x; x = x->parent())
             if (x->objectName() == nome_) {
                 dipinto_ = true;
@@ -97,19 +110,21 @@ protected:
 private:
     QString nome_;
     bool dipinto_ = false;
+    std::optional<Orologio::time_point> fine_;
 };
 
-// Runs the event loop until `d` has seen a paint; the paint in progress then ends (children included)
-// before processEvents returns. False after ATTESA_MASSIMA_MS with nothing painted.
-bool attendiDisegno(const Disegno& d)
+// Runs the event loop until `d` has seen a paint; the time the first paint pass ended, or nothing after
+// ATTESA_MASSIMA_MS with nothing painted.
+std::optional<Orologio::time_point> attendiDisegno(Disegno& d)
 {
     QElapsedTimer attesa;
     attesa.start();
     while (!d.dipinto()) {
-        if (attesa.elapsed() > ATTESA_MASSIMA_MS) return false;
+        if (attesa.elapsed() > ATTESA_MASSIMA_MS) return std::nullopt;
         QCoreApplication::processEvents(QEventLoop::AllEvents);
     }
-    return true;
+    d.finisci();
+    return d.fine();
 }
 
 // Deleted windows gone, every pending paint done: the next measure starts from a quiet program.
@@ -199,8 +214,9 @@ double aperturaSingola(const QString& id, QString* errore)
     Disegno disegno(id);
     const auto inizio = Orologio::now();
     Finestra* w = apri(id);
-    const bool dipinta = w && attendiDisegno(disegno);
-    const double ms = millisecondi(Orologio::now() - inizio);
+    const auto fine = w ? attendiDisegno(disegno) : std::nullopt;
+    const bool dipinta = fine.has_value();
+    const double ms = dipinta ? millisecondi(*fine - inizio) : -1;
     if (w) ambiente->titoli.insert(id, w->windowTitle());
     // GOLVARNO_FOTO=<folder>: a picture of each window as first painted, to look at or compare.
     if (const QString cartella = qEnvironmentVariable("GOLVARNO_FOTO"); w && dipinta && !cartella.isEmpty())
@@ -253,8 +269,9 @@ void comandoApri(benchmark::State& state)
         Disegno disegno(IdFinestra::SchedaCampionato);
         const auto inizio = Orologio::now();
         AperturaCampionato::ApriCampionato_Click();
-        const bool dipinta = attendiDisegno(disegno);
-        const double ms = millisecondi(Orologio::now() - inizio);
+        const auto fine = attendiDisegno(disegno);
+        const bool dipinta = fine.has_value();
+        const double ms = dipinta ? millisecondi(*fine - inizio) : -1;
         stato().MostraSchedaCampionato = false;
         if (!dipinta || !SeamMessaggi::inattesi().isEmpty()) {
             state.SkipWithError("la scheda del campionato non è stata disegnata");
@@ -288,8 +305,9 @@ void avvio(benchmark::State& state)
         const auto inizio = Orologio::now();
         auto f = std::make_unique<FinestraPrincipale>();
         f->show();
-        const bool dipinta = attendiDisegno(disegno);
-        const double ms = millisecondi(Orologio::now() - inizio);
+        const auto fine = attendiDisegno(disegno);
+        const bool dipinta = fine.has_value();
+        const double ms = dipinta ? millisecondi(*fine - inizio) : -1;
         f.reset();
         quiete();
         if (!dipinta) {
@@ -325,8 +343,9 @@ void avvioVuoto(benchmark::State& state)
         }
         if (const QScreen* schermo = f->screen()) f->resize(schermo->availableGeometry().size() * 0.92);
         f->show();
-        const bool dipinta = attendiDisegno(disegno);
-        const double ms = millisecondi(Orologio::now() - inizio);
+        const auto fine = attendiDisegno(disegno);
+        const bool dipinta = fine.has_value();
+        const double ms = dipinta ? millisecondi(*fine - inizio) : -1;
         f.reset();
         quiete();
         if (!dipinta) {
