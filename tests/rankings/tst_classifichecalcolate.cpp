@@ -1,5 +1,4 @@
 #include "rankings/finestreconfronti.h"
-#include "shell/ambientemdi.h"
 #include "support/ambientetest.h"
 
 #include "core/idfinestre.h"
@@ -29,16 +28,9 @@ Righe Mostrato(Finestra* w)
     return r;
 }
 
-int Somma(const Righe& r, int da = 1)
-{
-    int n = 0;
-    for (int i = da; i < r.size(); ++i) n += r[i][0].section(' ', 0, 0).toInt();
-    return n;
-}
-
 }  // namespace
 
-// The nine rankings on a known file, beyond a byte, and through the main window's commands on a real one.
+// The nine rankings on a known file, and beyond a byte.
 class TestClassificheCalcolate : public QObject {
     Q_OBJECT
 
@@ -158,50 +150,6 @@ private slots:
         QVERIFY(!a.mostra<Finestra>(ID));
         QCOMPARE(a.messaggi().ultimo().titolo, "Classifica dei giocatori che hanno ricevuto più ammonizioni");
         QVERIFY(!AmbienteTest::caricata(ID));
-    }
-
-    void comandi()
-    {
-        AmbienteMdi m;
-        RegistraFinestreConfronti();
-        m.mdi.resize(1000, 700);
-        m.mdi.show();
-        // The largest championship.
-        const QString file = QDir::current().filePath("serie.GVN");
-        const DatiFixture d = FixtureCampionato::piuGrande(file).creaEApri();
-        ChiudiDbCampionato();
-        m.apri(file);
-        QVERIFY(stato().CampionatoAperto);
-        const QByteArray impronta = AmbienteTest::impronta(file);
-
-        const auto reti = [&d](int tipo) {
-            return int(
-                std::count_if(d.reti.begin(), d.reti.end(), [tipo](const ReteFixture& r) { return r.tipo == tipo; }));
-        };
-        // Each ranking's total against what the fixture wrote.
-        const QList<int> totali{reti(5),     d.ammonizioni + d.espulsioni, reti(7), d.presenze, d.ammonizioni,
-                                d.espulsioni};
-        const QStringList comandi =
-            QString("MenuClassificaRigori ClassificaFairPlay ClassificaAutogol ClassificaPresenze "
-                    "ClassificaAmmonizioni ClassificaEspulsioni MediaVoto TopTen DreamTeam")
-                .split(' ');
-        for (int tipo = 1; tipo <= 9; ++tipo) {
-            m.esegui(comandi[tipo - 1]);
-            Finestra* w = Finestre::istanza().finestra(ID);
-            QVERIFY(w && w->isVisible());
-            const Righe r = Mostrato(w);
-            QCOMPARE(r.size(), tipo <= 3 ? 20 : tipo == 9 ? 12 : r.size());
-            if (tipo <= 6) QCOMPARE(Somma(r, tipo <= 3 ? 0 : 1), totali[tipo - 1]);
-        }
-        QCOMPARE(AmbienteTest::impronta(file), impronta);
-
-        // Back to a team ranking: the list again, no grid. The same command twice computes afresh.
-        m.esegui("MenuClassificaRigori");
-        QCOMPARE(Mostrato(Finestre::istanza().finestra(ID)).size(), 20);
-        m.esegui("ClassificaAmmonizioni");
-        Esegui("INSERT INTO Presenze (CodGiocatore, Ammonito) SELECT -1, 1 FROM Giocatore");
-        m.esegui("ClassificaAmmonizioni");
-        QCOMPARE(Mostrato(Finestre::istanza().finestra(ID)).value(1), (QStringList{"500", ND, ""}));
     }
 };
 

@@ -7,12 +7,7 @@
 #include "platform/grafico.h"
 #include "platform/griglia.h"
 
-#include <algorithm>
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QImage>
 #include <QLabel>
-#include <QMimeData>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -111,20 +106,12 @@ private slots:
     void modiEScelte();
     void confronto_data();
     void confronto();
-    void campionatoPiuGrande();
 };
 
 void TestConfrontoGiocatori::modiEScelte()
 {
     Prova p(1, 6);
-    const QStringList pulsanti{"Visualizza dati sui voti", "Visualizza grafico sulle pagelle",
-                               "Visualizza dati sulle reti segnate", "Visualizza grafico sulle reti segnate"};
-    for (int tipo = 1; tipo <= 4; ++tipo) {
-        p.apri(tipo);
-        QCOMPARE(p.w->findChild<QPushButton*>("Command3")->text(), pulsanti[tipo - 1]);
-        QCOMPARE(Testo(p.w, "Label5"), " Selezionare 2 giocatori e premere " + pulsanti[tipo - 1]);
-        QCOMPARE(Testo(p.w, "Label1") + Testo(p.w, "Label2"), "  Rossi Carlo Bianchi");
-    }
+    QCOMPARE(Testo(p.w, "Label1") + Testo(p.w, "Label2"), "  Rossi Carlo Bianchi");
     // "Annulla" or the close box, also with an earlier pick left in CodGiocatoreScelto, and a code that no
     // player has, leave the side as it was.
     for (std::optional<int> codice : {std::optional<int>(), std::optional<int>(999999)}) {
@@ -140,8 +127,6 @@ void TestConfrontoGiocatori::modiEScelte()
     Premi(w, "Command3");
     const Messaggio::Richiesta m = p.a.messaggi().ultimo();
     QCOMPARE(m.testo + m.titolo, "Bisogna selezionare due giocatori!Confronti giocatori");
-    QCOMPARE(m.icona, Messaggio::Icona::Critica);
-    QCOMPARE(w->windowTitle(), "Confronti giocatori");
     QVERIFY(!w->findChild<QWidget*>("Frame3")->isVisibleTo(w));
 }
 
@@ -191,63 +176,7 @@ void TestConfrontoGiocatori::confronto()
         Premi(p.w, "Command3");
         QCOMPARE(Mostrato(p.w), attese);
     }
-    const Griglia* g = p.w->griglia();
-    if (tipo % 2) {
-        QVERIFY(g->righeFisse() == 1 && g->grassetto(0, 1) && g->grassetto(0, 2) && !g->grassetto(1, 1));
-        QVERIFY(g->allineamentoColonna(0) == Griglia::Allineamento::Destra &&
-                g->allineamentoColonna(2) == Griglia::Allineamento::Centro);
-        return;
-    }
-    const Grafico* c = p.w->grafico();
-    const bool reti = tipo == 4;
-    QCOMPARE(c->righe(), squadre % 2 ? 2 * squadre : 2 * (squadre - 1));
-    QCOMPARE(c->tipo(), reti ? Grafico::Tipo::Linee : Grafico::Tipo::Barre);
-    QVERIFY(!c->scalaAutomatica() && !c->legenda() && c->minimoScala() == 0);
-    QCOMPARE(c->massimoScala() * 100 + c->divisioniScala(), reti ? 3015 : 1010);
-    QVERIFY(c->coloreSerie(1) == Qt::red && c->coloreSerie(2) == Qt::blue);
-    for (int r = 1; r <= c->righe(); ++r) QCOMPARE(c->etichettaRiga(r), r % 2 ? QString::number(r) : QString());
-}
-
-void TestConfrontoGiocatori::campionatoPiuGrande()
-{
-    // The largest championship with long names, against a count of the goals written into it.
-    Prova p(3, 20);
-    Esegui("UPDATE Giocatore SET Nome = 'Massimiliano', Cognome = Cognome || ' Della Valle Santangelo'");
-    // The scorer of the first goal, and of the first own goal.
-    p.codici[0] = p.d.reti.first().codGiocatore;
-    p.codici[1] = std::find_if(p.d.reti.begin(), p.d.reti.end(), [](auto& r) { return r.tipo == 7; })->codGiocatore;
-    const auto conta = [&](int lato, int tipo) {
-        return int(std::count_if(p.d.reti.begin(), p.d.reti.end(), [&](const ReteFixture& r) {
-            return r.codGiocatore == p.codici[lato] && (tipo ? r.tipo == tipo : r.tipo != 7);
-        }));
-    };
-    for (int tipo = 1; tipo <= 4; ++tipo) {
-        p.apri(tipo);
-        AmbienteTest::foto(p.w->contenitore(), QString("Form34-%1-vuota.png").arg(tipo));
-        Premi(p.w, "Command3");
-        for (int lato = 0; lato < 2; ++lato) {
-            const int tipi[] = {0, 1, 2, 3, 4, 5, 6, 8, 250};
-            for (int i = 0; tipo == 3 && i < 9; ++i)
-                QCOMPARE(p.w->griglia()->testo(i + 1, lato + 1), QString::number(conta(lato, tipi[i])));
-            if (tipo == 4) QCOMPARE(p.w->grafico()->valore(38, lato + 1), double(conta(lato, 0)));
-        }
-        AmbienteTest::foto(p.w->contenitore(), QString("Form34-%1.png").arg(tipo));
-    }
-
-    // The chart copied: a picture and the data, a heading line and a line per round; then the box.
-    p.a.messaggi().ok();
-    Premi(p.w, "Command4");
-    const QMimeData* dati = QGuiApplication::clipboard()->mimeData();
-    QVERIFY(dati && dati->hasImage() && !qvariant_cast<QImage>(dati->imageData()).isNull());
-    QVERIFY(dati->text().startsWith("\tMassimiliano ") && dati->text().count('\n') == 39);
-    QCOMPARE(p.a.messaggi().ultimo().titolo, "Copia grafico");
-    // A file that cannot be read: one message, and the chart and caption stay as they were.
-    const QString prima = Mostrato(p.w);
-    Esegui("DROP TABLE Reti");
-    p.a.messaggi().ok();
-    Premi(p.w, "Command3");
-    QCOMPARE(p.a.messaggi().quanti(), 2);
-    QCOMPARE(Mostrato(p.w), prima);
+    if (tipo % 2 == 0) QCOMPARE(p.w->grafico()->righe(), squadre % 2 ? 2 * squadre : 2 * (squadre - 1));
 }
 
 QTEST_MAIN(TestConfrontoGiocatori)

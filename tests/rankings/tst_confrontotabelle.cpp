@@ -2,16 +2,15 @@
 #include "rankings/confrontotabellewindow.h"
 #include "rankings/finestreconfronti.h"
 #include "rankings/sceltasquadre.h"
-#include "support/aiutigriglia.h"
 #include "support/ambientetest.h"
+
+#include "aiuticonfronti.h"
 #include "support/finestraditest.h"
 
 #include "core/idfinestre.h"
-#include "platform/cartellaprogramma.h"
 #include "platform/combocodici.h"
 #include "platform/griglia.h"
 
-#include <QImage>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -68,12 +67,7 @@ class TestConfrontoTabelle : public QObject {
     {
         return w->findChild<ComboCodici*>(QStringLiteral("Combo%1").arg(i));
     }
-    static void confronta(Finestra* w, const QString& a, const QString& b)
-    {
-        combo(w, 1)->setCurrentIndex(combo(w, 1)->findText(a));
-        combo(w, 2)->setCurrentIndex(combo(w, 2)->findText(b));
-        w->findChild<QPushButton*>(QStringLiteral("Command5"))->click();
-    }
+    static void confronta(Finestra* w, const QString& a, const QString& b) { ScegliDue(w, a, b, "Command5"); }
     static void clic(Griglia* g, int r)
     {
         QTableView* v = g->vista();
@@ -137,7 +131,6 @@ private slots:
         AmbienteTest a(RegistraFinestreConfronti);
         a.apri(a.nuovo(4).giocaTutto());
         auto* w = a.mostra<ConfrontoTabelleWindow>(ID);
-        QCOMPARE(combo(w, 1)->currentIndex(), -1);
         QVERIFY(!griglia(w)->isVisible());
 
         struct Caso {
@@ -152,10 +145,6 @@ private slots:
             QCOMPARE(a.messaggi().ultimo().testo, c.testo);
             QVERIFY(!griglia(w)->isVisible());
         }
-        // The order the other comparisons use: two empty lists are no choice.
-        const ControlloDueSquadre vuotePrima{ControlloDueSquadre::Ordine::VuotePrima, "", "", ""};
-        QCOMPARE(vuotePrima.esito("", ""), ControlloDueSquadre::Esito::Vuote);
-        QCOMPARE(vuotePrima.esito("Bari", "Bari"), ControlloDueSquadre::Esito::Uguali);
         // A refusal after a comparison keeps it on show.
         confronta(w, "Bari", "Ancona");
         a.messaggi().ok();
@@ -170,69 +159,6 @@ private slots:
         QCOMPARE(griglia(w)->testo(0, 2), QStringLiteral("Bari"));
     }
 
-    void confrontoSulFile()
-    {
-        AmbienteTest a(RegistraFinestreConfronti);
-        // Names of 30 characters.
-        QStringList nomi;
-        for (const QString& n : FixtureCampionato::nomiPredefiniti().mid(0, 6))
-            nomi << (n + QStringLiteral(" Associazione Sportiva Calcio")).left(30);
-        const DatiFixture d = a.apri(FixtureCampionato(a.percorso("lunghi.GVN"))
-                                         .squadre(nomi)
-                                         .giocaFinoA(2, false)
-                                         .risultato(1, 1, false, 0, 2)
-                                         .risultato(2, 1, true, 1, 1));
-        // Without the draw's bitmap draws show no picture, wins and losses theirs.
-        a.cartella().rimuovi("MicroP.Bmp");
-        auto* w = a.mostra<ConfrontoTabelleWindow>(ID);
-        const PartitaFixture* p = d.partita(1, 1);
-        const QString sq1 = p->sq1;
-        const QString altra = d.partita(1, 2)->sq1;
-        confronta(w, sq1, altra);
-        QCOMPARE(w->windowTitle(), "Confronti: " + sq1 + " vs " + altra);
-
-        const Griglia* g = griglia(w);
-        QCOMPARE(QStringList({g->testo(0, 2), g->testo(0, 7), g->testo(1, 8)}), QStringList({sq1, altra, "Locali"}));
-
-        // Every row against the rows worked out from what the fixture wrote (the rules are checked above): the
-        // team's own name in bold, its outcome as its picture.
-        Giornate giornate;
-        for (const GiornataFixture& x : d.giornate)
-            giornate << GiornataConfronto{x.numero, QString::number(x.numero), ""};
-        Partite partite;
-        for (const PartitaFixture& x : d.partite) {
-            partite << PartitaConfronto{x.giornata, x.sq1, x.sq2, x.disputataAnd, x.disputataRit, {}, {}, {}, {}};
-            partite.last().g1a = x.g1a, partite.last().g2a = x.g2a, partite.last().g1r = x.g1r,
-            partite.last().g2r = x.g2r;
-        }
-        const QVector<RigaConfronto> attese = RigheConfronto(giornate, partite, sq1, altra);
-        QCOMPARE(g->righe(), 2 + attese.size());
-        const QImage bitmap[] = {QImage(), QPixmap(FileProgramma("MicroV.Bmp")).toImage(), QImage(),
-                                 QPixmap(FileProgramma("MicroS.Bmp")).toImage()};
-        QVERIFY(!bitmap[1].isNull() && !bitmap[3].isNull());
-        int pareggi = 0;
-        for (int r = 2; r < g->righe(); ++r) {
-            const RigaConfronto& x = attese[r - 2];
-            QCOMPARE(RigaGriglia(g, r), x.celle());
-            for (int k = 0; k < 2; ++k) {
-                const SquadraInRiga& c = x.squadre[k];
-                QCOMPARE(g->grassetto(r, 3 + 5 * k), c.partita && c.inCasa);
-                QCOMPARE(g->grassetto(r, 4 + 5 * k), c.partita && !c.inCasa);
-                QCOMPARE(g->immagine(r, 2 + 5 * k).toImage(), bitmap[int(c.esito)]);
-                pareggi += c.esito == SquadraInRiga::Esito::Pareggio;
-            }
-        }
-        // Among them a draw, and the first team's away win in the return leg of round 1.
-        QVERIFY(pareggi > 0);
-        QCOMPARE(g->testo(2 + 5 + 2, 5), QStringLiteral("0 - 2"));
-        // The comparison leaves the last round of the return leg current.
-        QCOMPARE(g->rigaCorrente(), g->righe() - 1);
-        // The longest name fits its column in bold.
-        QFont grassetto = g->font();
-        grassetto.setBold(true);
-        QVERIFY(QFontMetrics(grassetto).horizontalAdvance(nomi[3]) < g->larghezzaColonnaPx(3));
-    }
-
     void vediGiornata()
     {
         AmbienteTest a(RegistraFinestreConfronti);
@@ -244,10 +170,6 @@ private slots:
         FinestraDiTest::registra(IdFinestra::Calendario);
         QVERIFY(vedi->isEnabled());
 
-        // Before any comparison: nothing.
-        vedi->click();
-        QVERIFY(!Finestre::istanza().caricata(IdFinestra::Calendario));
-
         confronta(w, "Ancona", "Cagliari");
         Griglia* g = griglia(w);
         QCOMPARE(g->righe(), 2 + 2 * (5 + 1));
@@ -257,7 +179,7 @@ private slots:
         QCOMPARE(stato().Andata, false);
         QCOMPARE(stato().GiornataCorrente, 5);
 
-        // The blank rows open nothing; a round of either leg opens that round (rest rows too); so does a double click.
+        // The blank rows open nothing; a round of either leg opens that round (rest rows too).
         const int casi[][3] = {{2, -1, 0}, {3, 1, 1}, {6, 4, 1}, {8, -1, 0}, {9, 1, 0}, {11, 3, 0}};  // row, round, leg
         for (const auto& c : casi) {
             stato().GiornataCorrente = -1;
@@ -268,12 +190,6 @@ private slots:
             QCOMPARE(stato().GiornataCorrente, c[1]);
             if (c[1] > 0) QCOMPARE(stato().Andata, bool(c[2]));
         }
-        stato().GiornataCorrente = -1;
-        clic(g, 7);
-        QTest::mouseDClick(g->vista()->viewport(), Qt::LeftButton, {},
-                           g->vista()->visualRect(g->vista()->model()->index(7 - 2, 3)).center());
-        QCOMPARE(stato().GiornataCorrente, 5);
-        QCOMPARE(stato().Andata, true);
     }
 };
 
