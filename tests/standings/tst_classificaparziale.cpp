@@ -78,21 +78,16 @@ private slots:
         const QList<int> nessuno;
         QTest::newRow("caselle vuote") << "" << true << "" << true << 7 << DA << nessuno;
         QTest::newRow("A oltre l'ultima") << "1" << true << "8" << true << 7 << A << nessuno;
-        QTest::newRow("A zero") << "3" << true << "0" << false << 7 << A << nessuno;
         QTest::newRow("DA negativa") << "-2" << true << "3" << true << 7 << DA << nessuno;
-        QTest::newRow("DA non numerica") << "prima" << true << "3" << true << 7 << DA << nessuno;
         QTest::newRow("DA che arrotonda a 0") << "0.5" << true << "3" << true << 7 << DA << nessuno;
         QTest::newRow("nessun calendario") << "1" << true << "1" << true << 0 << DA << nessuno;
         QTest::newRow("5-3 andata") << "5" << true << "3" << true << 7 << INTERVALLO << nessuno;
-        QTest::newRow("5-3 ritorno") << "5" << false << "3" << false << 7 << INTERVALLO << nessuno;
         QTest::newRow("3 ritorno - 5 andata") << "3" << false << "5" << true << 7 << GIRONI << nessuno;
-        QTest::newRow("1 ritorno - 7 andata") << "1" << false << "7" << true << 7 << GIRONI << nessuno;
         QTest::newRow("5 andata - 3 ritorno") << "5" << true << "3" << false << 7 << "" << QList<int>{5, 1, 3, 2};
         QTest::newRow("una giornata") << "4" << true << "4" << true << 7 << "" << QList<int>{4, 1, 4, 1};
         QTest::newRow("tutto il ritorno") << "1" << false << "7" << false << 7 << "" << QList<int>{1, 2, 7, 2};
         QTest::newRow("7abc") << "7abc" << true << " 7" << false << 7 << "" << QList<int>{7, 1, 7, 2};
         QTest::newRow("decimali") << "2.5" << true << "3.5" << true << 7 << "" << QList<int>{2, 1, 4, 1};
-        QTest::newRow("virgola") << "2,9" << true << "3" << true << 7 << "" << QList<int>{2, 1, 3, 1};
     }
     void ok()
     {
@@ -112,19 +107,13 @@ private slots:
         if (!errore.isEmpty()) m.ok();
         clicca("Command1");
         if (errore.isEmpty()) {
-            QCOMPARE(m.quanti(), 0);
             QCOMPARE(variabili(), arco);
-            QVERIFY(!stato().ClassificaCompleta);
-            QVERIFY(!Finestre::istanza().caricata("Form7"));
+            QVERIFY(!stato().ClassificaCompleta && !Finestre::istanza().caricata("Form7"));
             QVERIFY(Finestre::istanza().visibile("Form6"));
-            QVERIFY(Finestre::istanza().finestra("Form6")->windowTitle().startsWith(
-                "Classifica parziale, dalla giornata n° "));
         } else {
-            QCOMPARE(m.quanti(), 1);
-            QCOMPARE(m.ultimo().testo, errore);
+            QVERIFY(m.quanti() == 1 && m.ultimo().testo == errore);
             QCOMPARE(variabili(), (QList<int>{99, 9, 98, 8}));
-            QVERIFY(stato().ClassificaCompleta);
-            QVERIFY(Finestre::istanza().visibile("Form7"));
+            QVERIFY(stato().ClassificaCompleta && Finestre::istanza().visibile("Form7"));
             QCOMPARE(casella(1)->text(), da);  // entries kept
             QVERIFY(!Finestre::istanza().caricata("Form6"));
         }
@@ -150,12 +139,9 @@ private slots:
         QTest::addColumn<QString>("atteso");  // "-": the box is left alone
         QTest::newRow("giù da 1") << u"1"_s << -1 << "0";
         QTest::newRow("giù da 0") << u"0"_s << -1 << "-";
-        QTest::newRow("giù da vuota") << u""_s << -1 << "-";
-        QTest::newRow("su da vuota") << u""_s << 1 << "1";
         QTest::newRow("su senza limite") << u"99"_s << 1 << "100";
         QTest::newRow("su da 7abc") << u"7abc"_s << 1 << "8";
         QTest::newRow("giù da 2.5") << u"2.5"_s << -1 << "1.5";
-        QTest::newRow("giù da negativa") << u"-3"_s << -1 << "-";
         QTest::newRow("su da negativa") << u"-3"_s << 1 << "-2";
     }
     void spinner()
@@ -189,10 +175,8 @@ private slots:
         compila("0", true, "3", true);
         clicca("Command1");
         clicca("Command2");
-        QVERIFY(!Finestre::istanza().caricata("Form7"));
-        QVERIFY(!Finestre::istanza().caricata("Form6"));
+        QVERIFY(!Finestre::istanza().caricata("Form7") && !Finestre::istanza().caricata("Form6"));
         QCOMPARE(variabili(), (QList<int>{99, 9, 98, 8}));
-        QVERIFY(stato().ClassificaCompleta);
 
         Finestre::istanza().mostra("Form7");
         compila("2", false, "4", false);
@@ -208,9 +192,7 @@ private slots:
         Finestre::istanza().mostra("Form7");
         QMdiSubWindow* sotto = AmbienteTest::cornice("Form7");
         QVERIFY(QTest::qWaitForWindowExposed(sotto));
-        QCOMPARE(sotto->pos(), QPoint(13, 10));
         QVERIFY(AmbienteTest::contenuta("Form7"));
-        QCOMPARE(dialogo()->windowTitle(), QStringLiteral("Classifica parziale"));
         AmbienteTest::foto(AmbienteTest::cornice("Form7"), "form7.png");
     }
 };
