@@ -421,7 +421,8 @@ private slots:
                 QVERIFY(amb_->messaggi().ultimo().testo.endsWith("Il campionato in uso resta aperto."));
         }
         QCOMPARE(AmbienteTest::caricata("Form36"), caso != "annulla");
-        QCOMPARE(QDir::current().entryList({"stagione*", "manca*"}), QStringList());
+        QCOMPARE(QDir::current().entryList({"*stagione*"}, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList());
         QCOMPARE(stato().PercorsoCampionato, dati_.percorso);
         QCOMPARE(Valore("SELECT COUNT(*) FROM RETI").toInt(), int(dati_.reti.size()));
         QCOMPARE(AmbienteTest::impronta(dati_.percorso), impronta_);
