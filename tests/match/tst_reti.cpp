@@ -57,6 +57,22 @@ private slots:
         amb_.reset();
     }
 
+    void apertura_data()
+    {
+        QTest::addColumn<bool>("altraPartita");
+        QTest::newRow("gol dell'ospite") << false;
+        QTest::newRow("gol di un'altra partita") << true;
+    }
+    // A goal handed over opens on its team; a key of no goal of the leg opens a new goal of the home team.
+    void apertura()
+    {
+        QFETCH(bool, altraPartita);
+        apri();
+        mostra(rete(0, p_->sq2, 10, 1, 1, altraPartita ? d_.partita(2, 1) : nullptr));
+        QCOMPARE(testo("Combo1"), altraPartita ? p_->sq1 : p_->sq2);
+        QCOMPARE(w_->chiavi().size(), altraPartita ? 0 : 1);
+    }
+
     // The tally over one sequence: each stored goal of a scorer found counts 1, own goals too; never below 0.
     void tally()
     {

@@ -116,6 +116,22 @@ private slots:
         QCOMPARE(testo("Label3"), voci("Combo3")[0]);
     }
 
+    // Each activation follows the hand-over triple without being told the day changed, also a match handed
+    // over with another day.
+    void attivazione()
+    {
+        apri(amb_->nuovo(6));
+        mostra(1, true, d_.partita(1, 1)->codPart);
+        for (auto [consegnata, g, r, andata] :
+             {std::tuple(3, 3, 2, true), std::tuple(3, 3, 2, false), std::tuple(4, 2, 3, false)}) {
+            const PartitaFixture* p = d_.partita(g, r);
+            mostra(consegnata, andata, p->codPart);
+            QCOMPARE(testo("Label3"), p->casa(andata) + " - " + p->ospite(andata));
+            QCOMPARE(voci("Combo3"), elencoAtteso(g, andata));
+            QCOMPARE(stato().GiornataCorrente, g);
+        }
+    }
+
     // Goals: own goals counted for the other team, minute order, delete with the tally kept at 0 or more.
     void reti()
     {
