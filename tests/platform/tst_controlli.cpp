@@ -104,6 +104,7 @@ private slots:
         QTest::newRow("intero giu") << "5" << false << -1 << "4,5";
         QTest::newRow("punto decimale") << "7.5" << false << -1 << "7";
         QTest::newRow("fermo a 10") << "10" << false << 1 << "10";
+        QTest::newRow("verso il 10") << "9,5" << false << 1 << "10";
         QTest::newRow("fermo a 3") << "3" << false << -1 << "3";
         QTest::newRow("fuori griglia") << "4,2" << false << -1 << "3,7";
     }
