@@ -5,6 +5,7 @@
 #include "players/nuovogiocatorewindow.h"
 #include "support/finestraditest.h"
 
+#include <QImage>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -105,6 +106,48 @@ private slots:
         Premi(2);
         QCOMPARE(Giocatori(), numero < 0 ? 0 : 1);
         if (numero >= 0) QCOMPARE(Riga(w->codiceSalvato())[3].toInt(), numero);
+    }
+
+    void foto()
+    {
+        AmbienteTest a(RegistraFinestreGiocatori);
+        a.apri(a.nuovo(4));
+        QImage immagine(40, 50, QImage::Format_RGB32);
+        immagine.fill(Qt::darkGreen);
+        const QString foto = a.percorso("foto.bmp"), rotta = a.percorso("rotta.bmp");
+        immagine.save(foto, "BMP");
+        QFile f(rotta);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("non un'immagine") > 0);
+        f.close();
+
+        // The photo command waits for the picker, which stands in here: it hands over `scelta` and closes.
+        Finestre::istanza().registra(IdFinestra::SceltaImmagine, nullptr);
+        auto* w = a.mostra<NuovoGiocatoreWindow>(ID, "Bari");
+        QVERIFY(!Attivo(1));
+        QString scelta = foto;
+        FinestraDiTest::registra(IdFinestra::SceltaImmagine, [&scelta](FinestraDiTest& f) {
+            f.durante_carica = [&scelta](FinestraDiTest& t) {
+                stato().PercorsoImmagine = scelta;
+                t.chiudi();
+            };
+        });
+        Premi(1);
+        QCOMPARE(w->foto(), foto);
+        // Cancelled, then a file that is no picture: the photo chosen before stays, and is saved.
+        scelta.clear();
+        Premi(1);
+        scelta = rotta;
+        a.messaggi().ok();
+        Premi(1);
+        QCOMPARE(a.messaggi().ultimo().icona, Messaggio::Icona::Critica);
+        Casella(2)->setText("Neri");
+        Premi(2);
+        QCOMPARE(Riga(w->codiceSalvato())[8], foto);
+        // Saved again without choosing: the photo stays.
+        scelta.clear();
+        Premi(1);
+        Premi(2);
+        QCOMPARE(Riga(w->codiceSalvato())[8], foto);
     }
 };
 

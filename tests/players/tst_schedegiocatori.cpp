@@ -6,6 +6,8 @@
 #include "support/finestraditest.h"
 
 #include <QDir>
+#include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -241,6 +243,36 @@ private slots:
         QStringList viste;
         for (int n = 11; n <= 28; ++n) viste << testo(w, n);
         QCOMPARE(viste.join('|'), attese);
+    }
+
+    // The photo command: nothing chosen, or a file that is no picture, keeps the stored photo.
+    void fotoScelta()
+    {
+        scrivi();
+        const int codice = cod_["Rossi"];
+        const QString prima = QDir::current().filePath("prima.bmp");
+        QVERIFY(QImage(4, 4, QImage::Format_RGB32).save(prima) && QImage(4, 4, QImage::Format_RGB32).save("nuova.bmp"));
+        Esegui("UPDATE Giocatore SET Foto = ? WHERE Codice = ?", {prima, codice});
+        QFile rotta("rotta.bmp");
+        QVERIFY(rotta.open(QIODevice::WriteOnly) && rotta.write("non un'immagine") > 0);
+        rotta.close();
+        QString scelta;
+        Finestre::istanza().registra(IdFinestra::SceltaImmagine, nullptr);
+        FinestraDiTest::registra(IdFinestra::SceltaImmagine, [&scelta](FinestraDiTest& f) {
+            f.durante_carica = [&scelta](FinestraDiTest& t) {
+                stato().PercorsoImmagine = scelta;
+                t.chiudi();
+            };
+        });
+        SchedeGiocatoriWindow* w = apri(codice);
+        for (const QString& s :
+             {QString(), QDir::current().filePath("rotta.bmp"), QDir::current().filePath("nuova.bmp")}) {
+            scelta = s;
+            if (s.endsWith("rotta.bmp")) a_->messaggi().ok();
+            w->findChild<QPushButton*>("Command1")->click();
+            QCOMPARE(Valore("SELECT Foto FROM Giocatore WHERE Codice = ?", {codice}).toString(),
+                     s.endsWith("nuova.bmp") ? s : prima);
+        }
     }
 };
 
