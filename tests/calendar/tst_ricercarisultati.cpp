@@ -104,9 +104,7 @@ private slots:
         if (nota) QCOMPARE(squadre()->testo(), squadra);
         QCOMPARE(giornate()->codiceCorrente(), giornataScelta);
         QCOMPARE(andataScelta(), andata);
-        QCOMPARE(pulsante("Command1")->isEnabled(), nota);
-        QCOMPARE(pulsante("Command2")->isEnabled(), nota);
-        QCOMPARE(pulsante("Command3")->isEnabled(), nota);
+        for (const char* c : {"Command1", "Command2", "Command3"}) QCOMPARE(pulsante(c)->isEnabled(), nota);
         if (!nota) {
             QCOMPARE(etichetta(1), QString("Scegliere una squadra."));
             QVERIFY(!w_->partitaMostrata());
@@ -132,9 +130,6 @@ private slots:
 
         amb_->messaggi().ok();
         clic("Command1");
-        QCOMPARE(amb_->messaggi().ultimo().testo, QString("Questa è la prima partita di Dolomiti in calendario."));
-        QCOMPARE(amb_->messaggi().ultimo().icona, Messaggio::Icona::Esclamazione);
-        QCOMPARE(amb_->messaggi().ultimo().titolo, QString("Navigatore: ricerca risultati"));
         verificaMostrata(partite[0].first, true);
 
         for (int i = 1; i < partite.size(); ++i) {
@@ -143,7 +138,6 @@ private slots:
         }
         amb_->messaggi().ok();
         clic("Command2");
-        QCOMPARE(amb_->messaggi().ultimo().testo, QString("Questa è l'ultima partita di Dolomiti in calendario."));
         verificaMostrata(partite.last().first, false);
 
         for (int i = partite.size() - 2; i >= 0; --i) {
@@ -162,7 +156,6 @@ private slots:
         QTest::newRow("andata giocata") << 2 << true << "2 - 1";
         QTest::newRow("ritorno giocato") << 2 << false << "3 - 0";
         QTest::newRow("andata rinviata") << 3 << true << "n.d.";
-        QTest::newRow("non ancora giocata") << 4 << false << "n.d.";
     }
     void risultato()
     {
