@@ -2,6 +2,7 @@
 #include "rankings/confrontotabellewindow.h"
 #include "rankings/finestreconfronti.h"
 #include "rankings/sceltasquadre.h"
+#include "support/aiutigriglia.h"
 #include "support/ambientetest.h"
 
 #include "aiuticonfronti.h"
@@ -129,7 +130,7 @@ private slots:
     void rifiuti()
     {
         AmbienteTest a(RegistraFinestreConfronti);
-        a.apri(a.nuovo(4).giocaTutto());
+        const DatiFixture d = a.apri(a.nuovo(4).giocaTutto());
         auto* w = a.mostra<ConfrontoTabelleWindow>(ID);
         QVERIFY(!griglia(w)->isVisible());
 
@@ -147,6 +148,18 @@ private slots:
         }
         // A refusal after a comparison keeps it on show.
         confronta(w, "Bari", "Ancona");
+        // Its rows are the rules' rows from the file's rounds and pairings.
+        Giornate giornate;
+        for (const GiornataFixture& x : d.giornate)
+            giornate << GiornataConfronto{x.numero, QString::number(x.numero), ""};
+        Partite partite;
+        for (const PartitaFixture& x : d.partite) {
+            partite << PartitaConfronto{x.giornata, x.sq1, x.sq2, x.disputataAnd, x.disputataRit, {}, {}, {}, {}};
+            partite.last().g1a = x.g1a, partite.last().g2a = x.g2a, partite.last().g1r = x.g1r,
+            partite.last().g2r = x.g2r;
+        }
+        const QVector<RigaConfronto> attese = RigheConfronto(giornate, partite, "Bari", "Ancona");
+        for (int r = 2; r < griglia(w)->righe(); ++r) QCOMPARE(RigaGriglia(griglia(w), r), attese[r - 2].celle());
         a.messaggi().ok();
         confronta(w, "Bari", "Bari");
         QCOMPARE(w->windowTitle(), QStringLiteral("Confronti: Bari vs Ancona"));
