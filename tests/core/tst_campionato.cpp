@@ -199,9 +199,8 @@ private slots:
             QCOMPARE(messaggi.ultimo().contestoGuida, guida ? 50 : -1);
             VERIFICA_NESSUN_MESSAGGIO_INATTESO();
         }
-        QCOMPARE(stato().CampionatoCreato, 0);
+        QVERIFY(stato().CampionatoCreato == 0 && !Finestre::istanza().caricata("Form53"));
         QCOMPARE(Finestre::istanza().visibile("Form37"), si);
-        QVERIFY(!Finestre::istanza().caricata("Form53"));
 
         // Loaded again (after a change of properties): no question, the card instead.
         {
@@ -228,8 +227,7 @@ private slots:
         FinestraCheSalva::fileAlloScarico().clear();
 
         const DatiFixture secondo = apri(FixtureCampionato(percorso()).squadre({"Como", "Lecco"}));
-        QVERIFY(!Finestre::istanza().caricata("Form1"));
-        QVERIFY(!Finestre::istanza().caricata("Form5"));
+        QVERIFY(!Finestre::istanza().caricata("Form1") && !Finestre::istanza().caricata("Form5"));
         QVERIFY(Finestre::istanza().caricata("Form2"));
         QCOMPARE(FinestraCheSalva::fileAlloScarico(), QStringList{primo.percorso});
         QCOMPARE(DbCampionato().databaseName(), secondo.percorso);
@@ -370,10 +368,8 @@ private slots:
         QCOMPARE(messaggi.quanti(), 1);
         QVERIFY(messaggi.ultimo().testo.startsWith("Impossibile leggere il campionato del file\r" + secondo));
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
-        QCOMPARE(DbCampionato().databaseName(), primo.percorso);
-        QCOMPARE(stato().PercorsoCampionato, primo.percorso);
-        QCOMPARE(stato().Denominazione, QStringLiteral("In uso"));
-        QCOMPARE(nomiSquadre().size(), primo.squadre.size());
+        QVERIFY(DbCampionato().databaseName() == primo.percorso && stato().PercorsoCampionato == primo.percorso);
+        QVERIFY(stato().Denominazione == "In uso" && nomiSquadre().size() == primo.squadre.size());
         QCOMPARE(Valore("SELECT Denom FROM Campionato").toString(), QStringLiteral("In uso"));
     }
 
@@ -407,32 +403,19 @@ private slots:
         });
         const QString domanda = QStringLiteral("Occorre aprire un file con i dati di un campionato per poter lavorare!"
                                                "\r\rSi desidera aprire un file ora?");
-        {
-            MessaggiDiTest messaggi;
-            messaggi.no();
-            QVERIFY(!VerificaCampionatoAperto());
-            QCOMPARE(aperture, 0);
-            QCOMPARE(messaggi.ultimo().testo, domanda);
-            VERIFICA_NESSUN_MESSAGGIO_INATTESO();
-        }
-        {
-            MessaggiDiTest messaggi;
-            messaggi.si();  // then the open dialog is cancelled
-            QVERIFY(!VerificaCampionatoAperto());
-            QCOMPARE(aperture, 1);
-            VERIFICA_NESSUN_MESSAGGIO_INATTESO();
-        }
-        {
-            MessaggiDiTest messaggi;
-            messaggi.si();
-            scelta = file;
-            QVERIFY(VerificaCampionatoAperto());
-            QCOMPARE(aperture, 2);
-            QCOMPARE(stato().PercorsoCampionato, file);
-            QVERIFY(VerificaCampionatoAperto());  // never asks again
-            QCOMPARE(messaggi.quanti(), 1);
-            VERIFICA_NESSUN_MESSAGGIO_INATTESO();
-        }
+        MessaggiDiTest messaggi;
+        messaggi.no().si().si();  // the second Yes is followed by a cancelled open dialog
+        QVERIFY(!VerificaCampionatoAperto());
+        QCOMPARE(aperture, 0);
+        QCOMPARE(messaggi.ultimo().testo, domanda);
+        QVERIFY(!VerificaCampionatoAperto());
+        QCOMPARE(aperture, 1);
+        scelta = file;
+        QVERIFY(VerificaCampionatoAperto());
+        QVERIFY(aperture == 2 && stato().PercorsoCampionato == file);
+        QVERIFY(VerificaCampionatoAperto());  // never asks again
+        QCOMPARE(messaggi.quanti(), 3);
+        VERIFICA_NESSUN_MESSAGGIO_INATTESO();
         ImpostaComandoApri({});
     }
 };
