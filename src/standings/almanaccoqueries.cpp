@@ -61,14 +61,16 @@ DatiAlmanacco AlmanaccoQueries::CalcolaAlmanacco()
         if (q.next()) d.rigori = Figura(q, 0);
     }
     {
-        // Booked: a card code from 1 to 100; sent off: above 100.
+        // Booked: a card code from 1 to 100; sent off: above 100. The rows without a card (nearly all of them) are
+        // passed over by the one comparison of the WHERE clause.
         const int andata = GironePresenze(true), ritorno = GironePresenze(false);
         Query q(QStringLiteral("SELECT SUM(CASE WHEN Girone = ? AND Ammonito BETWEEN ? AND ? THEN 1 ELSE 0 END), "
                                "SUM(CASE WHEN Girone = ? AND Ammonito BETWEEN ? AND ? THEN 1 ELSE 0 END), "
                                "SUM(CASE WHEN Girone = ? AND Ammonito > ? THEN 1 ELSE 0 END), "
-                               "SUM(CASE WHEN Girone = ? AND Ammonito > ? THEN 1 ELSE 0 END) FROM Presenze"),
+                               "SUM(CASE WHEN Girone = ? AND Ammonito > ? THEN 1 ELSE 0 END) FROM Presenze "
+                               "WHERE Ammonito >= ?"),
                 {andata, CARTELLINO_GIALLO, CARTELLINO_ROSSO - 1, ritorno, CARTELLINO_GIALLO, CARTELLINO_ROSSO - 1,
-                 andata, CARTELLINO_ROSSO - 1, ritorno, CARTELLINO_ROSSO - 1});
+                 andata, CARTELLINO_ROSSO - 1, ritorno, CARTELLINO_ROSSO - 1, CARTELLINO_GIALLO});
         if (q.next()) {
             d.ammonizioni = Figura(q, 0);
             d.espulsioni = Figura(q, 2);
