@@ -11,8 +11,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
-// The match report editor: the leg's fields behind each box (home team first), blanks, the length
-// of the boxes, and the question about unsaved changes.
+// The match report editor: the leg's fields behind each box (home team first), blanks, and the question
+// about unsaved changes.
 class TestTabellino : public QObject {
     Q_OBJECT
 
@@ -117,27 +117,6 @@ private slots:
         w_ = amb_->mostra<TabellinoWindow>("Form11");
         for (int i = 1; i <= 17; ++i) QCOMPARE(box(i)->text(), QString());
         QVERIFY(!w_->modificato());
-    }
-
-    // The boxes take no more than their fields hold: 200 characters for the match data, 4 for figures.
-    void lunghezzaDeiCampi_data()
-    {
-        QTest::addColumn<int>("casella");
-        QTest::addColumn<int>("lunghezza");
-        QTest::newRow("arbitro") << 1 << 200;
-        QTest::newRow("tiri di casa") << 6 << 4;
-    }
-    void lunghezzaDeiCampi()
-    {
-        QFETCH(int, casella);
-        QFETCH(int, lunghezza);
-        const PartitaFixture* p = dati_.partita(1, 1);
-        w_ = apri(1, true, p->codPart);
-        box(casella)->setFocus();
-        QTest::keyClicks(box(casella), QString(lunghezza + 5, QLatin1Char('7')));
-        QCOMPARE(box(casella)->text(), QString(lunghezza, QLatin1Char('7')));
-        clic("Command1");
-        QCOMPARE(CampoPartita(p->codPart, colonne(true)[casella - 1]).toString().size(), lunghezza);
     }
 
     // A stored text longer than its field shows cut, and the cut alone is not an unsaved change.

@@ -28,7 +28,6 @@ private slots:
         // Only the stored true value (-1) counts as set.
         QTest::newRow("vero come 1") << 0 << QVariantList{1, 1, 1, 1} << true << false << 1 << false << false;
         QTest::newRow("campi vuoti") << 0 << QVariantList{QVariant(), QVariant(), QVariant(), QVariant()} << true << false << 1 << false << false;
-        QTest::newRow("stile 0") << 0 << QVariantList{-1, 0, -1, -1} << true << true << 1 << true << true;
         QTest::newRow("stile 4") << 0 << QVariantList{-1, 4, -1, -1} << true << true << 1 << true << true;
         QTest::newRow("senza file") << 1 << QVariantList{} << false << true << 1 << true << true;
         QTest::newRow("senza riga") << 2 << QVariantList{} << false << true << 1 << true << true;
