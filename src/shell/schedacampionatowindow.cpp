@@ -7,6 +7,7 @@
 #include "core/stato.h"
 #include "core/utilita.h"
 #include "platform/azione.h"
+#include "platform/delegatogriglia.h"
 #include "platform/guida.h"
 #include "platform/icone.h"
 #include "platform/messaggio.h"
@@ -43,11 +44,12 @@ struct Attesa {
 // (The view's own hint looks only at the rows on screen.)
 int LarghezzaNecessaria(const QTreeWidget* t, int c)
 {
-    const QFontMetrics fm(t->font());
+    const QFont carattere = t->font();
     const int margini = 2 * (t->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, t) + 1) + 8;
     int massimo = 0;
     for (QTreeWidgetItemIterator it(const_cast<QTreeWidget*>(t)); *it; ++it) {
-        int w = fm.horizontalAdvance((*it)->text(c)) + margini;
+        // Each text measured once, as the grid cells measure it: the card is built afresh at every opening.
+        int w = qRound(DelegatoGriglia::larghezzaTesto(carattere, (*it)->text(c))) + margini;
         if (!(*it)->icon(c).isNull()) w += t->iconSize().width() + 4;
         if (c == 0) {
             int livello = t->rootIsDecorated() ? 1 : 0;
