@@ -284,54 +284,53 @@ private slots:
         if (avviso) QVERIFY(a_->messaggi().ultimo().testo.startsWith(QStringLiteral("Tutte le 5 giornate")));
     }
 
+    // A change not saved when moving to another day or closing: Annulla stays, No leaves it unsaved, Sì saves.
+    void spostamenti_data()
+    {
+        QTest::addColumn<int>("pulsante");
+        QTest::addColumn<int>("risposta");
+        QTest::addColumn<int>("giornataDopo");  // 0: closed
+        // clang-format off
+        QTest::newRow("successiva, annulla") << SUCCESSIVA << int(Messaggio::Risposta::Annulla) << 4;
+        QTest::newRow("successiva, no") << SUCCESSIVA << int(Messaggio::Risposta::No) << 5;
+        QTest::newRow("successiva, sì") << SUCCESSIVA << int(Messaggio::Risposta::Si) << 5;
+        QTest::newRow("precedente, sì") << PRECEDENTE << int(Messaggio::Risposta::Si) << 3;
+        QTest::newRow("chiudi, annulla") << CHIUDI << int(Messaggio::Risposta::Annulla) << 4;
+        QTest::newRow("chiudi, no") << CHIUDI << int(Messaggio::Risposta::No) << 0;
+        // clang-format on
+    }
     void spostamenti()
     {
+        QFETCH(int, pulsante);
+        QFETCH(int, risposta);
+        QFETCH(int, giornataDopo);
         const DatiFixture d = a_->apri(a_->nuovo(6));
+        const PartitaFixture* p = d.partita(4, 1);
+        auto* w = apriSu(4);
+        scegli(1, p->sq2, p->sq1);
+        a_->messaggi().risposta(Messaggio::Risposta(risposta));
+        Premi(pulsante);
+        QCOMPARE(AmbienteTest::caricata(QStringLiteral("Form10")), giornataDopo != 0);
+        if (giornataDopo) QCOMPARE(w->giornata(), giornataDopo);
+        if (giornataDopo) QCOMPARE(w->modificata(), giornataDopo == 4);
+        const bool salvata = risposta == int(Messaggio::Risposta::Si);
+        QCOMPARE(Valore("SELECT SQ1 FROM PARTITA WHERE CODPART = ?", {p->codPart}).toString(),
+                 salvata ? p->sq2 : p->sq1);
+    }
+
+    // The ends of the calendar: nothing before the first day, nothing after the last, no new day past a full one.
+    void estremi()
+    {
+        a_->apri(a_->nuovo(6));
         auto* w = apriSu(1);
-        a_->messaggi().ok();
+        a_->messaggi().ok().ok().ok();
         Premi(PRECEDENTE);
         QCOMPARE(w->giornata(), 1);
-
-        // A change not saved: Annulla stays, No leaves it behind unsaved.
-        const QStringList prima = Accoppiamenti();
-        scegli(1, d.partita(1, 1)->sq2, d.partita(1, 1)->sq1);
-        a_->messaggi().annulla();
-        Premi(SUCCESSIVA);
-        QCOMPARE(w->giornata(), 1);
-        QVERIFY(w->modificata());
-        a_->messaggi().no();
-        Premi(SUCCESSIVA);
-        QCOMPARE(w->giornata(), 2);
-        QVERIFY(!w->modificata());
-        QCOMPARE(Accoppiamenti(), prima);
-
-        // Sì saves before moving on.
-        scegli(1, d.partita(2, 1)->sq2, d.partita(2, 1)->sq1);
-        a_->messaggi().si();
-        Premi(SUCCESSIVA);
-        QCOMPARE(w->giornata(), 3);
-        QCOMPARE(Valore("SELECT SQ1 FROM PARTITA WHERE CODPART = ?", {d.partita(2, 1)->codPart}).toString(),
-                 d.partita(2, 1)->sq2);
-
-        Premi(SUCCESSIVA);
-        Premi(SUCCESSIVA);
+        for (int g = 2; g <= 6; ++g) Premi(SUCCESSIVA);
         QCOMPARE(w->giornata(), 5);
-        a_->messaggi().ok().ok();  // the last day, and no new day past the full calendar
-        Premi(SUCCESSIVA);
         Premi(NUOVA);
         QCOMPARE(w->giornata(), 5);
         QVERIFY(!w->nuova());
-
-        // Closing with a change not saved asks too.
-        scegli(3, d.partita(5, 3)->sq2, d.partita(5, 3)->sq1);
-        a_->messaggi().annulla();
-        Premi(CHIUDI);
-        QVERIFY(AmbienteTest::caricata(QStringLiteral("Form10")));
-        a_->messaggi().no();
-        Premi(CHIUDI);
-        QVERIFY(!AmbienteTest::caricata(QStringLiteral("Form10")));
-        QCOMPARE(Valore("SELECT SQ1 FROM PARTITA WHERE CODPART = ?", {d.partita(5, 3)->codPart}).toString(),
-                 d.partita(5, 3)->sq1);
     }
 
     void elimina_data()
