@@ -171,21 +171,6 @@ private slots:
         QCOMPARE(Valore("SELECT COUNT(*) FROM PARTITA WHERE DATAAND <> ' '").toInt(), 4);
     }
 
-    // A save writes the dates the user changed, and keeps those saved elsewhere since the day was read.
-    void soloLeDateCambiate()
-    {
-        const DatiFixture d = a_->apri(a_->nuovo(6));
-        const QString form38 = QStringLiteral("Form38");
-        a_->mostra<DateGiornateWindow>(form38);
-        scrivi(casella(form38, QStringLiteral("HAnd1")), QStringLiteral("18:00"));
-        Esegui("UPDATE PARTITA SET DATAAND = 'sabato' WHERE CODPART = ?", {d.partita(1, 2)->codPart});
-        Esegui("UPDATE GIORNATA SET DATARIT = 'maggio' WHERE NUMERO = 1");
-        premi(form38, QStringLiteral("Command5"));
-        QCOMPARE(memorizzate(d.partita(1, 1)->codPart), (QStringList{" ", "18:00", " ", " "}));
-        QCOMPARE(memorizzate(d.partita(1, 2)->codPart), (QStringList{"sabato", " ", " ", " "}));
-        QCOMPARE(Valore("SELECT DATARIT FROM GIORNATA WHERE NUMERO = 1").toString(), QStringLiteral("maggio"));
-    }
-
     // The match-day entry opens the dates window on its own day; a day not registered yet has none.
     void apertaDallaGiornata()
     {
@@ -211,7 +196,8 @@ private slots:
         QVERIFY(casella(QStringLiteral("Form38"), QStringLiteral("Text1"))->isEnabled());
     }
 
-    // Coming back to the window shows the pairings as stored now, unless it holds changes of its own.
+    // Coming back to the window shows the pairings as stored now, unless it holds changes of its own; a save
+    // then writes the dates the user changed and keeps those saved elsewhere since the day was read.
     void attivazione()
     {
         const DatiFixture d = a_->apri(a_->nuovo(6));
@@ -229,6 +215,12 @@ private slots:
         Finestre::istanza().finestra(form38)->attiva();
         QCOMPARE(incontro->text(), QStringLiteral("Zara - ") + d.partita(1, 1)->sq2);
         QCOMPARE(casella(form38, QStringLiteral("HAnd1"))->text(), QStringLiteral("18"));
+        Esegui("UPDATE PARTITA SET DATAAND = 'sabato' WHERE CODPART = ?", {d.partita(1, 2)->codPart});
+        Esegui("UPDATE GIORNATA SET DATARIT = 'maggio' WHERE NUMERO = 1");
+        premi(form38, QStringLiteral("Command5"));
+        QCOMPARE(memorizzate(d.partita(1, 1)->codPart), (QStringList{"5 maggio", "18", " ", " "}));
+        QCOMPARE(memorizzate(d.partita(1, 2)->codPart), (QStringList{"sabato", " ", " ", " "}));
+        QCOMPARE(Valore("SELECT DATARIT FROM GIORNATA WHERE NUMERO = 1").toString(), QStringLiteral("maggio"));
     }
 };
 
