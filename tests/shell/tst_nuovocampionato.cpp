@@ -290,17 +290,7 @@ private slots:
         QCOMPARE(QDir::current().entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
     }
 
-    void annullaNonLasciaFile()
-    {
-        vaiAlPasso2("serie", 4);
-        nomina(4);
-        QTest::mouseClick(pulsante("Command2"), Qt::LeftButton);
-        QVERIFY(!AmbienteTest::caricata("Form9"));
-        QVERIFY(!QFile::exists(amb_->percorso("serie.GVN")));
-        QVERIFY(!stato().CampionatoAperto);
-    }
-
-    // Back to step 1 by "Indietro" and by a new activation; the rows keep their text.
+    // Back to step 1 by "Indietro" and by a new activation; the rows keep their text. Annulla leaves no file.
     void ritornoAlPasso1()
     {
         vaiAlPasso2("serie", 10);
@@ -316,6 +306,10 @@ private slots:
         QCOMPARE(amb_->mostra<NuovoCampionatoWizard>("Form9"), w_);
         QCOMPARE(fase(), QString("1"));
         QCOMPARE(box("Text1")->text(), QString("serie"));
+        QTest::mouseClick(pulsante("Command2"), Qt::LeftButton);
+        QVERIFY(!AmbienteTest::caricata("Form9"));
+        QVERIFY(!QFile::exists(amb_->percorso("serie.GVN")));
+        QVERIFY(!stato().CampionatoAperto);
     }
 };
 
