@@ -23,7 +23,7 @@
 namespace {
 
 const QString TITOLO = QStringLiteral("Confronti giocatori");
-constexpr int CONTESTO_GUIDA = 47;  // the help topic of the player comparison
+constexpr int CONTESTO_GUIDA = 47;         // the help topic of the player comparison
 constexpr int NESSUNA_SCELTA = -1;         // CodGiocatoreScelto when the picker was left without a pick
 constexpr int LARGHEZZA_COLONNA = 2500;    // twips
 const QPoint POSIZIONE(50 / 15, 50 / 15);  // 50 twips from the main window's top left corner
