@@ -6,27 +6,18 @@
 // The budget is one frame (16 ms at 60 Hz); each window's figure is the median of its repetitions.
 // Not a test: run it by hand (build/bin/golvarno_bench_finestre), offscreen unless told otherwise.
 
-#include "calendar/finestreconsultazione.h"
-#include "calendar/finestrecostruzionecalendario.h"
-#include "calendar/finestrerisultati.h"
-#include "charts/finestregrafici.h"
 #include "core/campionato.h"
 #include "core/database.h"
 #include "core/idfinestre.h"
 #include "core/stato.h"
-#include "match/finestrepartita.h"
 #include "platform/finestre.h"
 #include "platform/messaggio.h"
-#include "players/finestregiocatori.h"
-#include "rankings/finestreconfronti.h"
 #include "shell/aperturacampionato.h"
 #include "shell/comandi.h"
 #include "shell/finestraprincipale.h"
-#include "shell/finestrecampionato.h"
 #include "shell/impostazioni.h"
 #include "shell/schedacampionatowindow.h"
-#include "standings/finestreclassifica.h"
-#include "standings/finestresquadra.h"
+#include "shell/tuttelefinestre.h"
 #include "support/cartellatemporanea.h"
 #include "support/fixturecampionato.h"
 
@@ -388,20 +379,7 @@ void prepara()
     stato().MostraSchedaCampionato = false;
 }
 
-void registraTutte()
-{
-    RegistraFinestreCampionato();
-    RegistraSchedaCampionato();
-    RegistraFinestreCostruzioneCalendario();
-    RegistraFinestreConsultazione();
-    RegistraFinestreRisultati();
-    RegistraFinestreClassifica();
-    RegistraFinestreSquadra();
-    RegistraFinestreGiocatori();
-    RegistraFinestrePartita();
-    RegistraFinestreConfronti();
-    RegistraFinestreGrafici();
-}
+void registraTutte() { RegistraTutteLeFinestre(); }
 
 // The offscreen platform's notice that it cannot raise a window says nothing about the measures.
 QtMessageHandler predefinito = nullptr;

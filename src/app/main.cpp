@@ -1,15 +1,5 @@
-#include "calendar/finestreconsultazione.h"
-#include "calendar/finestrecostruzionecalendario.h"
-#include "calendar/finestrerisultati.h"
-#include "charts/finestregrafici.h"
-#include "match/finestrepartita.h"
-#include "players/finestregiocatori.h"
-#include "rankings/finestreconfronti.h"
 #include "shell/finestraprincipale.h"
-#include "shell/finestrecampionato.h"
-#include "shell/schedacampionatowindow.h"
-#include "standings/finestreclassifica.h"
-#include "standings/finestresquadra.h"
+#include "shell/tuttelefinestre.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -29,17 +19,7 @@ int main(int argc, char** argv)
         QApplication::installTranslator(&traduzioneQt);
 
     // Every window of the program, by folder; a command whose window is not registered stays disabled.
-    RegistraFinestreCampionato();
-    RegistraSchedaCampionato();
-    RegistraFinestreCostruzioneCalendario();
-    RegistraFinestreConsultazione();
-    RegistraFinestreRisultati();
-    RegistraFinestreClassifica();
-    RegistraFinestreSquadra();
-    RegistraFinestreGiocatori();
-    RegistraFinestrePartita();
-    RegistraFinestreConfronti();
-    RegistraFinestreGrafici();
+    RegistraTutteLeFinestre();
 
     FinestraPrincipale finestra;
     finestra.show();
