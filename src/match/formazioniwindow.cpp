@@ -23,8 +23,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTabWidget>
+#include <QtMath>
 #include <QVBoxLayout>
+
+#include <functional>
+#include <utility>
 
 namespace {
 
@@ -43,14 +49,68 @@ void MostraTesto(QComboBox* c, const QString& testo)
     if (i < 0) c->setEditText(testo);
 }
 
-ComboCodici* ComboScrivibile(const QString& nome, int lunghezza, QWidget* parent)
+// An editable list as wide as minimumContentsLength() characters and an icon, whatever it holds. Asking Qt for that
+// size policy would build the drop-down of each of the window's 44 lists before any of them is opened.
+class ComboLarghezzaFissa : public ComboCodici {
+public:
+    using ComboCodici::ComboCodici;
+
+    QSize sizeHint() const override
+    {
+        const QFontMetrics fm = fontMetrics();
+        const QSize icona = iconSize();
+        const QSize testo(minimumContentsLength() * fm.horizontalAdvance(QLatin1Char('X')) + icona.width() + 4,
+                          qMax(qMax(qCeil(QFontMetricsF(fm).height()), 14) + 2, icona.height() + 2));
+        QStyleOptionComboBox o;
+        initStyleOption(&o);
+        return style()->sizeFromContents(QStyle::CT_ComboBox, &o, testo, this);
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+};
+
+// The line edit of an editable list. `primoUso` runs once, before its first focus, key or typed text: the list's
+// completer is built there, as few of the window's lists are ever typed into.
+class TestoLista : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+    std::function<void()> primoUso;
+
+protected:
+    void focusInEvent(QFocusEvent* e) override
+    {
+        prepara();
+        QLineEdit::focusInEvent(e);
+    }
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        prepara();
+        QLineEdit::keyPressEvent(e);
+    }
+    void inputMethodEvent(QInputMethodEvent* e) override
+    {
+        prepara();
+        QLineEdit::inputMethodEvent(e);
+    }
+
+private:
+    void prepara()
+    {
+        if (primoUso) std::exchange(primoUso, nullptr)();
+    }
+};
+
+// An editable list without a completer. `segnaposto` is set on its line edit while the list takes it, so that
+// Qt does not build a default completer of its own for each list, and taken off again.
+ComboCodici* ComboScrivibile(const QString& nome, int lunghezza, QCompleter* segnaposto, QWidget* parent)
 {
-    auto* c = new ComboCodici(parent);
+    auto* c = new ComboLarghezzaFissa(parent);
     c->setObjectName(nome);
     // A line edit of our own makes it editable without building its list's popup until it is opened.
-    auto* e = new QLineEdit(c);
+    auto* e = new TestoLista(c);
     e->setMaxLength(lunghezza);
+    e->setCompleter(segnaposto);
     c->setLineEdit(e);
+    e->setCompleter(nullptr);
     c->setInsertPolicy(QComboBox::NoInsert);  // Enter never adds the typed text to the list
     return c;
 }
@@ -157,6 +217,7 @@ void FormazioniWindow::costruisciLato(int lato)
         Etichetta(primo ? QStringLiteral("Label2") : QStringLiteral("Label4"), QStringLiteral("Pagelle"), l.pagina), 0,
         3, 1, 2);
     const QStringList voti = VociVoto();
+    QCompleter segnaposto;
     for (int i = 0; i < RIGHE_TITOLARI; ++i) {
         Riga r;
         const QString n = QString::number(i + 1);
@@ -167,25 +228,27 @@ void FormazioniWindow::costruisciLato(int lato)
         r.espulso->setObjectName(QStringLiteral("Check%1_%2").arg(primo ? 2 : 4).arg(i));
         r.espulso->setAccessibleName(QStringLiteral("Espulso, riga ") + n);
 
-        r.giocatore = ComboScrivibile(QStringLiteral("Combo%1_%2").arg(primo ? 4 : 2).arg(i), LUNGHEZZA_NOME, l.pagina);
+        r.giocatore = ComboScrivibile(QStringLiteral("Combo%1_%2").arg(primo ? 4 : 2).arg(i), LUNGHEZZA_NOME,
+                                      &segnaposto, l.pagina);
         r.giocatore->setAccessibleName(QStringLiteral("Titolare, riga ") + n);
         r.giocatore->setMinimumContentsLength(32);
-        r.giocatore->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         r.giocatore->setMaxVisibleItems(15);
         // Typing part of a name offers the squad players who have it.
-        auto* completa = new QCompleter(r.giocatore->model(), r.giocatore);
-        completa->setCaseSensitivity(Qt::CaseInsensitive);
-        completa->setFilterMode(Qt::MatchContains);
-        completa->setCompletionMode(QCompleter::PopupCompletion);
-        r.giocatore->setCompleter(completa);
+        static_cast<TestoLista*>(r.giocatore->lineEdit())->primoUso = [c = r.giocatore] {
+            auto* completa = new QCompleter(c->model(), c);
+            completa->setCaseSensitivity(Qt::CaseInsensitive);
+            completa->setFilterMode(Qt::MatchContains);
+            completa->setCompletionMode(QCompleter::PopupCompletion);
+            c->setCompleter(completa);
+        };
 
-        r.voto = ComboScrivibile(QStringLiteral("Combo%1_%2").arg(primo ? 1 : 5).arg(i), LUNGHEZZA_VOTO, l.pagina);
+        // No completer: "6" must stay 6, never become "6,5".
+        r.voto = ComboScrivibile(QStringLiteral("Combo%1_%2").arg(primo ? 1 : 5).arg(i), LUNGHEZZA_VOTO, &segnaposto,
+                                 l.pagina);
         r.voto->setAccessibleName(QStringLiteral("Voto, riga ") + n);
-        r.voto->setCompleter(nullptr);  // "6" must stay 6, never become "6,5"
         r.voto->addItems(voti);
         r.voto->setMaxVisibleItems(voti.size());
         r.voto->setMinimumContentsLength(4);
-        r.voto->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         r.voto->setCurrentIndex(-1);
         r.frecce = new Spinner(r.voto->lineEdit(), l.pagina);
         r.frecce->setObjectName(QStringLiteral("UpDown%1_%2").arg(primo ? 1 : 2).arg(i));
