@@ -3,7 +3,9 @@
 #include "core/codici.h"
 #include "core/database.h"
 
+#include <algorithm>
 #include <cmath>
+#include <QSet>
 
 namespace {
 
@@ -45,19 +47,36 @@ Lato LatoDi(const PartitaEditore& p, int lato) { return {p.codPart, p.giornata, 
 Elenchi elenchi(const Lato& l, int formatoNome)
 {
     Elenchi e;
-    const int girone = GironePresenze(l.andata);
-    Query esce(QStringLiteral("SELECT g.Codice, g.Nome, g.Cognome FROM Giocatore g INNER JOIN Presenze p ON "
-                              "g.Codice = p.CodGiocatore WHERE p.Squadra = ? AND p.Girone = ? AND p.CodPartita = ? "
-                              "AND p.Titolare BETWEEN -1 AND 0 ORDER BY g.Cognome, g.Nome, g.Codice"),
-               {l.squadra, girone, l.codPart});
-    while (esce.next())
-        e.esce.append(
-            {esce.intero(0), NomeGiocatoreElenco(esce.testo(1), esce.testo(2), formatoNome, GiunturaIniziale::Punto)});
-    e.entra = RosaSquadra(l.squadra, formatoNome, GiunturaIniziale::Punto, MatchGirone{l.codPart, l.andata});
-    Query chiavi(QStringLiteral("SELECT Codice FROM Presenze WHERE CodPartita = ? AND Girone = ? AND Titolare = 0 "
-                                "AND Squadra = ? ORDER BY Riga DESC, Codice"),
-                 {l.codPart, girone, l.squadra});
-    while (chiavi.next()) e.chiavi.append(chiavi.intero(0));
+    // The team's rows of this match and leg in one read, by the player's surname, first name and key;
+    // the replaced players, the starters left out of the squad and the substitutions' keys come from them.
+    Query righe(QStringLiteral("SELECT p.Codice, p.Titolare, p.Riga, p.CodGiocatore, g.Codice, g.Nome, g.Cognome "
+                               "FROM Presenze p LEFT JOIN Giocatore g ON g.Codice = p.CodGiocatore WHERE p.Squadra = ? "
+                               "AND p.Girone = ? AND p.CodPartita = ? ORDER BY g.Cognome, g.Nome, g.Codice"),
+                {l.squadra, GironePresenze(l.andata), l.codPart});
+    struct Sostituzione {
+        bool senzaRiga;
+        int riga, codice;
+    };
+    QVector<Sostituzione> sostituzioni;
+    QSet<int> titolari;
+    while (righe.next()) {
+        if (righe.valore(1).isNull()) continue;
+        const int titolare = righe.intero(1);
+        if (titolare == VERO && !righe.valore(3).isNull()) titolari.insert(righe.intero(3));
+        if (titolare == 0) sostituzioni.append({righe.valore(2).isNull(), righe.intero(2), righe.intero(0)});
+        if ((titolare == VERO || titolare == 0) && !righe.valore(4).isNull())
+            e.esce.append({righe.intero(4),
+                           NomeGiocatoreElenco(righe.testo(5), righe.testo(6), formatoNome, GiunturaIniziale::Punto)});
+    }
+    for (const VoceGiocatore& v : RosaSquadra(l.squadra, formatoNome, GiunturaIniziale::Punto))
+        if (!titolari.contains(v.codice)) e.entra.append(v);
+    // In order of entry: RIGA -1, -2, ... (a row without one last), then by key.
+    std::sort(sostituzioni.begin(), sostituzioni.end(), [](const Sostituzione& a, const Sostituzione& b) {
+        if (a.senzaRiga != b.senzaRiga) return b.senzaRiga;
+        if (a.riga != b.riga) return a.riga > b.riga;
+        return a.codice < b.codice;
+    });
+    for (const Sostituzione& s : sostituzioni) e.chiavi.append(s.codice);
     return e;
 }
 

@@ -153,8 +153,9 @@ void SostituzioniWindow::carica()
     voto_->svuota();
     for (const QString& v : VociVoto(StileSenzaVoto::Minuscolo)) voto_->aggiungi(v);
     AggiornaSostituzioni(chiave);
-    // A key that is no substitution of this match and leg: a new one of the home team.
-    if (chiave >= 0 && selezionata_ < 0) {
+    // A key that is no substitution of this match and leg: a new one of the home team (read again
+    // only when the away team's lists are showing).
+    if (chiave >= 0 && selezionata_ < 0 && lato_ != 0) {
         {
             ComboCodici::SenzaClick guardia(squadra_);
             squadra_->setCurrentIndex(0);
