@@ -103,202 +103,193 @@ private slots:
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
         a_.reset();
     }
-    void tabellaDiMarcia_data();
-    void tabellaDiMarcia();
-    void sceltaSquadra();
-    void risultatoSenzaGol();
-    void senzaBitmap();
-    void schedaPartita();
-    void comandiDellaSquadra();
-    void erroreDelFile();
-    void campionatoPiuGrande();
-};
 
-void TestCalendarioSquadra::tabellaDiMarcia_data()
-{
-    QTest::addColumn<QString>("squadra");
-    for (const QString& s : FixtureCampionato::nomiPredefiniti().mid(0, 5)) QTest::newRow(qPrintable(s)) << s;
-}
-
-void TestCalendarioSquadra::tabellaDiMarcia()
-{
-    QFETCH(QString, squadra);
-    AmbienteTest& a = *a_;
-    const DatiFixture d = a.apri(Stagione(a));
-    ScriviDate();
-    auto* w = a.mostra<CalendarioSquadraWindow>(ID, squadra);
-    QCOMPARE(w->windowTitle(), "Tabella di marcia: " + squadra);
-    const Griglia* g = griglia(w);
-    const QVector<Attesa> attese = Attese(d, squadra);
-    QCOMPARE(RigaGriglia(g, 0), INTESTAZIONE);
-    QCOMPARE(g->righe(), attese.size() + 1);
-    for (int i = 0; i < attese.size(); ++i) {
-        const int r = i + 1;
-        QCOMPARE(RigaGriglia(g, r), attese[i].celle);
-        for (int c : {5, 6}) QCOMPARE(g->grassetto(r, c), g->testo(r, c) == squadra);
-        if (attese[i].esito)
-            QCOMPARE(g->immagine(r, 4).toImage(), Bitmap(attese[i].esito));
-        else
-            QVERIFY(g->immagine(r, 4).isNull());
+    void tabellaDiMarcia_data()
+    {
+        QTest::addColumn<QString>("squadra");
+        for (const QString& s : FixtureCampionato::nomiPredefiniti().mid(0, 5)) QTest::newRow(qPrintable(s)) << s;
     }
-}
 
-void TestCalendarioSquadra::sceltaSquadra()
-{
-    AmbienteTest& a = *a_;
-    const DatiFixture d = a.apri(Stagione(a));
-    ScriviDate();
-    // The menu hands over no team: the first team of the list.
-    auto* w = a.mostra<CalendarioSquadraWindow>(ID);
-    QCOMPARE(w->squadra(), QStringLiteral("Ancona"));
+    void tabellaDiMarcia()
+    {
+        QFETCH(QString, squadra);
+        AmbienteTest& a = *a_;
+        const DatiFixture d = a.apri(Stagione(a));
+        ScriviDate();
+        auto* w = a.mostra<CalendarioSquadraWindow>(ID, squadra);
+        QCOMPARE(w->windowTitle(), "Tabella di marcia: " + squadra);
+        const Griglia* g = griglia(w);
+        const QVector<Attesa> attese = Attese(d, squadra);
+        QCOMPARE(RigaGriglia(g, 0), INTESTAZIONE);
+        QCOMPARE(g->righe(), attese.size() + 1);
+        for (int i = 0; i < attese.size(); ++i) {
+            const int r = i + 1;
+            QCOMPARE(RigaGriglia(g, r), attese[i].celle);
+            for (int c : {5, 6}) QCOMPARE(g->grassetto(r, c), g->testo(r, c) == squadra);
+            if (attese[i].esito)
+                QCOMPARE(g->immagine(r, 4).toImage(), Bitmap(attese[i].esito));
+            else
+                QVERIFY(g->immagine(r, 4).isNull());
+        }
+    }
 
-    // Picking another team refills rows, bold cells and caption.
-    squadre(w)->setCurrentIndex(3);
-    QCOMPARE(w->windowTitle(), QStringLiteral("Tabella di marcia: Dolomiti"));
-    const QVector<Attesa> attese = Attese(d, "Dolomiti");
-    const Griglia* g = griglia(w);
-    QCOMPARE(g->righe(), attese.size() + 1);
-    for (int i = 0; i < attese.size(); ++i) QCOMPARE(RigaGriglia(g, i + 1), attese[i].celle);
+    void sceltaSquadra()
+    {
+        AmbienteTest& a = *a_;
+        const DatiFixture d = a.apri(Stagione(a));
+        ScriviDate();
+        // The menu hands over no team: the first team of the list.
+        auto* w = a.mostra<CalendarioSquadraWindow>(ID);
+        QCOMPARE(w->squadra(), QStringLiteral("Ancona"));
 
-    // Shown again while open, from a window that hands over another team: it keeps its own.
-    QCOMPARE(a.mostra<CalendarioSquadraWindow>(ID, "Bari"), w);
-    QCOMPARE(w->squadra(), QStringLiteral("Dolomiti"));
-    QCOMPARE(g->righe(), attese.size() + 1);
+        // Picking another team refills rows, bold cells and caption.
+        squadre(w)->setCurrentIndex(3);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Tabella di marcia: Dolomiti"));
+        const QVector<Attesa> attese = Attese(d, "Dolomiti");
+        const Griglia* g = griglia(w);
+        QCOMPARE(g->righe(), attese.size() + 1);
+        for (int i = 0; i < attese.size(); ++i) QCOMPARE(RigaGriglia(g, i + 1), attese[i].celle);
 
-    // A team that is not in the list: the first team, never an empty schedule.
-    Finestre::istanza().scarica(ID);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    w = a.mostra<CalendarioSquadraWindow>(ID, "Inesistente");
-    QCOMPARE(w->squadra(), QStringLiteral("Ancona"));
-    QCOMPARE(griglia(w)->righe(), Attese(d, "Ancona").size() + 1);
-    // Names are matched exactly: "bari" is not preselected as "Bari".
-    Finestre::istanza().scarica(ID);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(a.mostra<CalendarioSquadraWindow>(ID, "bari")->squadra(), QStringLiteral("Ancona"));
-}
+        // Shown again while open, from a window that hands over another team: it keeps its own.
+        QCOMPARE(a.mostra<CalendarioSquadraWindow>(ID, "Bari"), w);
+        QCOMPARE(w->squadra(), QStringLiteral("Dolomiti"));
+        QCOMPARE(g->righe(), attese.size() + 1);
 
-void TestCalendarioSquadra::risultatoSenzaGol()
-{
-    AmbienteTest& a = *a_;
-    const DatiFixture d = a.apri(a.nuovo(4).giocaFinoA(1, true).risultato(1, 1, true, 2, 0));
-    const PartitaFixture* p = d.partita(1, 1);
-    // A played leg with a score missing shows what is there and no picture.
-    Esegui("UPDATE Partita SET G2A = NULL WHERE CodPart = ?", {p->codPart});
-    const Griglia* g = griglia(a.mostra<CalendarioSquadraWindow>(ID, p->sq1));
-    QCOMPARE(g->testo(2, 7), QStringLiteral("2 - "));
-    QVERIFY(g->immagine(2, 4).isNull());
+        // A team that is not in the list: the first team, never an empty schedule.
+        Finestre::istanza().scarica(ID);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        w = a.mostra<CalendarioSquadraWindow>(ID, "Inesistente");
+        QCOMPARE(w->squadra(), QStringLiteral("Ancona"));
+        QCOMPARE(griglia(w)->righe(), Attese(d, "Ancona").size() + 1);
+        // Names are matched exactly: "bari" is not preselected as "Bari".
+        Finestre::istanza().scarica(ID);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(a.mostra<CalendarioSquadraWindow>(ID, "bari")->squadra(), QStringLiteral("Ancona"));
+    }
 
-    // A championship without match days: the heading and one blank row.
-    a.apri(a.nuovo(4).senzaCalendario());
-    g = griglia(a.mostra<CalendarioSquadraWindow>(ID));
-    QCOMPARE(RigheGriglia(g, 0), (QVector<QStringList>{INTESTAZIONE, QStringList(8, QString())}));
-}
+    void risultatoSenzaGol()
+    {
+        AmbienteTest& a = *a_;
+        const DatiFixture d = a.apri(a.nuovo(4).giocaFinoA(1, true).risultato(1, 1, true, 2, 0));
+        const PartitaFixture* p = d.partita(1, 1);
+        // A played leg with a score missing shows what is there and no picture.
+        Esegui("UPDATE Partita SET G2A = NULL WHERE CodPart = ?", {p->codPart});
+        const Griglia* g = griglia(a.mostra<CalendarioSquadraWindow>(ID, p->sq1));
+        QCOMPARE(g->testo(2, 7), QStringLiteral("2 - "));
+        QVERIFY(g->immagine(2, 4).isNull());
 
-void TestCalendarioSquadra::senzaBitmap()
-{
-    a_ = std::make_unique<AmbienteTest>(RegistraFinestreSquadra, CartellaTemporanea::SenzaBitmap);
-    AmbienteTest& a = *a_;
-    const DatiFixture d = a.apri(a.nuovo(4).giocaTutto());
-    auto* w = a.mostra<CalendarioSquadraWindow>(ID);
-    const Griglia* g = griglia(w);
-    QCOMPARE(g->righe(), 1 + 2 * (3 + 1));
-    for (int r = 1; r < g->righe(); ++r) QVERIFY(g->immagine(r, 4).isNull());
-    QVERIFY(g->testo(2, 7).contains(" - "));
-}
+        // A championship without match days: the heading and one blank row.
+        a.apri(a.nuovo(4).senzaCalendario());
+        g = griglia(a.mostra<CalendarioSquadraWindow>(ID));
+        QCOMPARE(RigheGriglia(g, 0), (QVector<QStringList>{INTESTAZIONE, QStringList(8, QString())}));
+    }
 
-void TestCalendarioSquadra::schedaPartita()
-{
-    AmbienteTest& a = *a_;
-    const DatiFixture d = a.apri(Stagione(a));
-    const QString squadra = d.giornate[0].riposa;  // rests on match day 1: row 1 is a rest row
-    auto* w = a.mostra<CalendarioSquadraWindow>(ID, squadra);
-    Griglia* g = griglia(w);
+    void senzaBitmap()
+    {
+        a_ = std::make_unique<AmbienteTest>(RegistraFinestreSquadra, CartellaTemporanea::SenzaBitmap);
+        AmbienteTest& a = *a_;
+        const DatiFixture d = a.apri(a.nuovo(4).giocaTutto());
+        auto* w = a.mostra<CalendarioSquadraWindow>(ID);
+        const Griglia* g = griglia(w);
+        QCOMPARE(g->righe(), 1 + 2 * (3 + 1));
+        for (int r = 1; r < g->righe(); ++r) QVERIFY(g->immagine(r, 4).isNull());
+        QVERIFY(g->testo(2, 7).contains(" - "));
+    }
 
-    // No match sheet yet: its command waits for it.
-    QVERIFY(!pannello(w, 0)->isEnabled());
-    FinestraDiTest::registra("Form3");
-    QVERIFY(pannello(w, 0)->isEnabled());
+    void schedaPartita()
+    {
+        AmbienteTest& a = *a_;
+        const DatiFixture d = a.apri(Stagione(a));
+        const QString squadra = d.giornate[0].riposa;  // rests on match day 1: row 1 is a rest row
+        auto* w = a.mostra<CalendarioSquadraWindow>(ID, squadra);
+        Griglia* g = griglia(w);
 
-    // A rest row opens nothing.
-    stato().CodPartitaCorrente = 0;
-    DoppioClic(g, 1);
-    QVERIFY(!Finestre::istanza().caricata("Form3"));
+        // No match sheet yet: its command waits for it.
+        QVERIFY(!pannello(w, 0)->isEnabled());
+        FinestraDiTest::registra("Form3");
+        QVERIFY(pannello(w, 0)->isEnabled());
 
-    // A return-leg pairing: return leg, its match day and its match.
-    int riga = 0;
-    for (int r = g->righe() - 1; r > 0 && !riga; --r)
-        if (g->testo(r, 0) == "Ritorno" && g->testo(r, 5) != "Turno di riposo") riga = r;
-    QVERIFY(riga > 0);
-    stato().Andata = true;
-    DoppioClic(g, riga);
-    QVERIFY(Finestre::istanza().visibile("Form3"));
-    QCOMPARE(stato().Andata, false);
-    QCOMPARE(stato().GiornataCorrente, g->testo(riga, 1).toInt());
-    const PartitaFixture* p = d.partitaDiCodice(stato().CodPartitaCorrente);
-    QVERIFY(p && p->giornata == stato().GiornataCorrente && p->casa(false) == g->testo(riga, 5));
+        // A rest row opens nothing.
+        stato().CodPartitaCorrente = 0;
+        DoppioClic(g, 1);
+        QVERIFY(!Finestre::istanza().caricata("Form3"));
 
-    // The panel opens the first-leg pairing of the current row.
-    g->impostaRigaCorrente(2);
-    QCOMPARE(g->testo(2, 0), QStringLiteral("Andata"));
-    pannello(w, 0)->clicked();
-    QCOMPARE(stato().Andata, true);
-    QCOMPARE(stato().GiornataCorrente, g->testo(2, 1).toInt());
-    QCOMPARE(d.partitaDiCodice(stato().CodPartitaCorrente)->casa(true), g->testo(2, 5));
-}
+        // A return-leg pairing: return leg, its match day and its match.
+        int riga = 0;
+        for (int r = g->righe() - 1; r > 0 && !riga; --r)
+            if (g->testo(r, 0) == "Ritorno" && g->testo(r, 5) != "Turno di riposo") riga = r;
+        QVERIFY(riga > 0);
+        stato().Andata = true;
+        DoppioClic(g, riga);
+        QVERIFY(Finestre::istanza().visibile("Form3"));
+        QCOMPARE(stato().Andata, false);
+        QCOMPARE(stato().GiornataCorrente, g->testo(riga, 1).toInt());
+        const PartitaFixture* p = d.partitaDiCodice(stato().CodPartitaCorrente);
+        QVERIFY(p && p->giornata == stato().GiornataCorrente && p->casa(false) == g->testo(riga, 5));
 
-void TestCalendarioSquadra::comandiDellaSquadra()
-{
-    AmbienteTest& a = *a_;
-    a.apri(a.nuovo(6).giocaFinoA(2, true));
-    auto* w = a.mostra<CalendarioSquadraWindow>(ID, "Cagliari");
-    QVERIFY(!pannello(w, 1)->isEnabled() && !pannello(w, 3)->isEnabled() && pannello(w, 2)->isEnabled());
-    FinestraDiTest::registra("Form23");
-    FinestraDiTest::registra("Form13");
+        // The panel opens the first-leg pairing of the current row.
+        g->impostaRigaCorrente(2);
+        QCOMPARE(g->testo(2, 0), QStringLiteral("Andata"));
+        pannello(w, 0)->clicked();
+        QCOMPARE(stato().Andata, true);
+        QCOMPARE(stato().GiornataCorrente, g->testo(2, 1).toInt());
+        QCOMPARE(d.partitaDiCodice(stato().CodPartitaCorrente)->casa(true), g->testo(2, 5));
+    }
 
-    stato().SquadraCorrente.clear();
-    pannello(w, 1)->clicked();
-    QVERIFY(Finestre::istanza().visibile("Form23"));
-    QCOMPARE(stato().SquadraCorrente, QStringLiteral("Cagliari"));
+    void comandiDellaSquadra()
+    {
+        AmbienteTest& a = *a_;
+        a.apri(a.nuovo(6).giocaFinoA(2, true));
+        auto* w = a.mostra<CalendarioSquadraWindow>(ID, "Cagliari");
+        QVERIFY(!pannello(w, 1)->isEnabled() && !pannello(w, 3)->isEnabled() && pannello(w, 2)->isEnabled());
+        FinestraDiTest::registra("Form23");
+        FinestraDiTest::registra("Form13");
 
-    stato().SquadraCorrente.clear();
-    stato().Andata = false;
-    stato().GiornataCorrente = 4;
-    pannello(w, 3)->clicked();
-    QVERIFY(Finestre::istanza().visibile("Form13"));
-    QVERIFY(stato().SquadraCorrente == "Cagliari" && stato().Andata && stato().GiornataCorrente == 1);
+        stato().SquadraCorrente.clear();
+        pannello(w, 1)->clicked();
+        QVERIFY(Finestre::istanza().visibile("Form23"));
+        QCOMPARE(stato().SquadraCorrente, QStringLiteral("Cagliari"));
 
-    // The trend statistics open on the schedule's team.
-    stato().SquadraCorrente.clear();
-    pannello(w, 2)->clicked();
-    Finestra* andamento = Finestre::istanza().finestra("Form22");
-    QVERIFY(andamento && Finestre::istanza().visibile("Form22"));
-    QCOMPARE(andamento->windowTitle(), QStringLiteral("Statistiche sull'andamento: Cagliari"));
-    QVERIFY(Finestre::istanza().visibile(ID));  // the schedule stays open
-}
+        stato().SquadraCorrente.clear();
+        stato().Andata = false;
+        stato().GiornataCorrente = 4;
+        pannello(w, 3)->clicked();
+        QVERIFY(Finestre::istanza().visibile("Form13"));
+        QVERIFY(stato().SquadraCorrente == "Cagliari" && stato().Andata && stato().GiornataCorrente == 1);
 
-void TestCalendarioSquadra::erroreDelFile()
-{
-    AmbienteTest& a = *a_;
-    a.apri(a.nuovo(4).giocaTutto());
-    auto* w = a.mostra<CalendarioSquadraWindow>(ID);
-    Esegui("DROP TABLE Partita");
-    a.messaggi().ok();
-    squadre(w)->setCurrentIndex(1);
-    QCOMPARE(a.messaggi().quanti(), 1);
-    QCOMPARE(a.messaggi().ultimo().titolo, QStringLiteral("Tabella di marcia"));
-    // The failed fill shows only the heading: no rows of the team shown before.
-    QCOMPARE(griglia(w)->righe(), 1);
-    QCOMPARE(w->windowTitle(), QStringLiteral("Tabella di marcia: Bari"));
-}
+        // The trend statistics open on the schedule's team.
+        stato().SquadraCorrente.clear();
+        pannello(w, 2)->clicked();
+        Finestra* andamento = Finestre::istanza().finestra("Form22");
+        QVERIFY(andamento && Finestre::istanza().visibile("Form22"));
+        QCOMPARE(andamento->windowTitle(), QStringLiteral("Statistiche sull'andamento: Cagliari"));
+        QVERIFY(Finestre::istanza().visibile(ID));  // the schedule stays open
+    }
 
-void TestCalendarioSquadra::campionatoPiuGrande()
-{
-    AmbienteTest& a = *a_;
-    const DatiFixture d = a.apri(a.piuGrande());
-    auto* w = a.mostra<CalendarioSquadraWindow>(ID, "Verona");
-    QCOMPARE(griglia(w)->righe(), 1 + 2 * (19 + 1));
-    QVERIFY(!ScorreDiLato(w, "Form21"));
-}
+    void erroreDelFile()
+    {
+        AmbienteTest& a = *a_;
+        a.apri(a.nuovo(4).giocaTutto());
+        auto* w = a.mostra<CalendarioSquadraWindow>(ID);
+        Esegui("DROP TABLE Partita");
+        a.messaggi().ok();
+        squadre(w)->setCurrentIndex(1);
+        QCOMPARE(a.messaggi().quanti(), 1);
+        QCOMPARE(a.messaggi().ultimo().titolo, QStringLiteral("Tabella di marcia"));
+        // The failed fill shows only the heading: no rows of the team shown before.
+        QCOMPARE(griglia(w)->righe(), 1);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Tabella di marcia: Bari"));
+    }
+
+    void campionatoPiuGrande()
+    {
+        AmbienteTest& a = *a_;
+        const DatiFixture d = a.apri(a.piuGrande());
+        auto* w = a.mostra<CalendarioSquadraWindow>(ID, "Verona");
+        QCOMPARE(griglia(w)->righe(), 1 + 2 * (19 + 1));
+        QVERIFY(!ScorreDiLato(w, "Form21"));
+    }
+};
 
 QTEST_MAIN(TestCalendarioSquadra)
 #include "tst_calendariosquadra.moc"
