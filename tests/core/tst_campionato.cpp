@@ -90,12 +90,19 @@ private slots:
         titoli_.clear();
     }
 
-    // Teams come in name order regardless of case, numbered from 1, with their keys as text.
+    // Teams come in name order regardless of case, numbered from 1, with their keys as text. The hand-over
+    // variables survive an opening; only the selected team is emptied.
     void squadreInOrdineDiNome()
     {
+        Stato& s = stato();
+        s.GiornataCorrente = 5, s.Andata = true, s.CodPartitaCorrente = 40000, s.CodGiocatoreCorrente = 12;
+        s.CodRete = -2, s.ClassificaCompleta = true, s.TipoClassifica = 9, s.SquadraCorrente = "Bari";
         const DatiFixture d =
             apri(FixtureCampionato(percorso()).squadre({"Zeta", "alfa", "Beta", "delta"}).denominazione("Serie A"));
-        Stato& s = stato();
+        QCOMPARE(s.SquadraCorrente, QString());
+        QCOMPARE(QList<int>({s.GiornataCorrente, s.Andata, s.CodPartitaCorrente, s.CodGiocatoreCorrente, s.CodRete,
+                             s.ClassificaCompleta, s.TipoClassifica}),
+                 QList<int>({5, 1, 40000, 12, -2, 1, 9}));
         QCOMPARE(s.NumeroSquadre, 4);
         QCOMPARE(nomiSquadre(), (QStringList{"alfa", "Beta", "delta", "Zeta"}));
         QCOMPARE(s.NomiSquadre, (QVector<QString>{QString(), "alfa", "Beta", "delta", "Zeta"}));
@@ -126,19 +133,6 @@ private slots:
         stato().NumerazioneTradizionale = prima;
         apri(FixtureCampionato(percorso()).numerazione(codice));
         QCOMPARE(stato().NumerazioneTradizionale, tradizionale);
-    }
-
-    // The hand-over variables survive an opening; only the selected team is emptied.
-    void variabiliDiPassaggio()
-    {
-        Stato& s = stato();
-        s.GiornataCorrente = 5, s.Andata = true, s.CodPartitaCorrente = 40000, s.CodGiocatoreCorrente = 12;
-        s.CodRete = -2, s.ClassificaCompleta = true, s.TipoClassifica = 9, s.SquadraCorrente = "Bari";
-        apri(FixtureCampionato(percorso()));
-        QCOMPARE(s.SquadraCorrente, QString());
-        QCOMPARE(QList<int>({s.GiornataCorrente, s.Andata, s.CodPartitaCorrente, s.CodGiocatoreCorrente, s.CodRete,
-                             s.ClassificaCompleta, s.TipoClassifica}),
-                 QList<int>({5, 1, 40000, 12, -2, 1, 9}));
     }
 
     // Nothing of the championship opened before survives a file without its CAMPIONATO row.
