@@ -262,54 +262,45 @@ private slots:
         }
     }
 
-    // Opening another championship: the page goes into its own file, or the opening stops and the new file
-    // is never touched.
+    // Opening another championship: a page on screen goes into its own file, or the opening stops and the
+    // new file is never touched; a window loaded but hidden outlives the opening and, shown again, reads the
+    // new file and never saves its old page into it.
     void altroCampionato_data()
     {
-        QTest::addColumn<bool>("valida");
-        QTest::newRow("pagina valida: salvata nel suo file") << true;
-        QTest::newRow("salvataggio fermato: mai nel nuovo file") << false;
+        QTest::addColumn<QString>("caso");
+        QTest::newRow("pagina valida: salvata nel suo file") << "valida";
+        QTest::newRow("salvataggio fermato: mai nel nuovo file") << "fermata";
+        QTest::newRow("finestra nascosta: riletta dal nuovo file") << "nascosta";
     }
     void altroCampionato()
     {
-        QFETCH(bool, valida);
+        QFETCH(QString, caso);
         const DatiFixture primo = a_->apri(a_->nuovo(6));
         const DatiFixture b = a_->nuovo(8).crea();
         const QByteArray improntaB = AmbienteTest::impronta(b.percorso);
-        mostra(1, true);
-        scrivi(0, "3", "0", valida);
-        if (!valida) a_->messaggi().annulla();  // "was it played?" Annulla: the page stays
+        auto* w = mostra(1, true);
+        scrivi(0, "3", "0", caso != "fermata");
+        if (caso == "fermata") a_->messaggi().annulla();  // "was it played?" Annulla: the page stays
+        if (caso == "nascosta") w->nascondi();
         const QByteArray improntaA = AmbienteTest::impronta(primo.percorso);
-        QCOMPARE(ApriFileComeCampionato(b.percorso), valida);
-        QCOMPARE(stato().NumeroSquadre, valida ? 8 : 6);
-        QCOMPARE(AmbienteTest::caricata(ID), !valida);
+        QCOMPARE(ApriFileComeCampionato(b.percorso), caso != "fermata");
+        QCOMPARE(stato().NumeroSquadre, caso == "fermata" ? 6 : 8);
+        QCOMPARE(AmbienteTest::caricata(ID), caso != "valida");
         QCOMPARE(AmbienteTest::impronta(b.percorso), improntaB);
-        if (valida) {
+        if (caso == "valida") {
             ApriDbCampionato(primo.percorso);
             QCOMPARE(CampoPartita(PartiteOrdinate(primo, 1, true)[0].codPart, "G1A").toInt(), 3);
-        } else {
+        } else if (caso == "fermata") {
             QCOMPARE(DbCampionato().databaseName(), primo.percorso);
             QCOMPARE(AmbienteTest::impronta(primo.percorso), improntaA);
+        } else {
+            mostra(1, true);
+            QCOMPARE(casa(0), PartiteOrdinate(b, 1, true)[0].casa(true));
+            QVERIFY(casella("GolCasa", 3));
+            QVERIFY(!w->modificata());
+            clicca(Chiudi);
+            QCOMPARE(AmbienteTest::impronta(b.percorso), improntaB);
         }
-    }
-
-    // A window loaded but hidden outlives the opening of another championship: shown again, it reads
-    // the new file and never saves its old page into it.
-    void paginaRiletta()
-    {
-        a_->apri(a_->nuovo(6));
-        auto* w = mostra(1, true);
-        scrivi(0, "1", "0", true);
-        w->nascondi();
-        const DatiFixture b = a_->apri(a_->nuovo(8));
-        const QByteArray improntaB = AmbienteTest::impronta(b.percorso);
-        QVERIFY(AmbienteTest::caricata(ID));
-        mostra(1, true);
-        QCOMPARE(casa(0), PartiteOrdinate(b, 1, true)[0].casa(true));
-        QVERIFY(casella("GolCasa", 3));
-        QVERIFY(!w->modificata());
-        clicca(Chiudi);
-        QCOMPARE(AmbienteTest::impronta(b.percorso), improntaB);
     }
 
     // A pairing removed from the file behind the window's back, or a write that fails on the page's second
