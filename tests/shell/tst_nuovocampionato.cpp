@@ -58,17 +58,6 @@ private slots:
         amb_.reset();
     }
 
-    void valoriIniziali()
-    {
-        QCOMPARE(fase(), QString("1"));
-        QStringList valori;
-        for (const char* nome : {"Text2", "Text4", "Text5", "Text6", "Text7"}) valori << box(nome)->text();
-        QCOMPARE(valori, (QStringList{"GVN", "16", "3", "1", "0"}));
-        QVERIFY(w_->findChild<QRadioButton*>("Option1")->isChecked());
-        QVERIFY(!pulsante("Command1")->isEnabled());
-        QCOMPARE(nome(1)->maxLength(), 30);
-    }
-
     void controlliPasso1_data()
     {
         QTest::addColumn<QString>("file");
@@ -279,9 +268,17 @@ private slots:
         QCOMPARE(stato().Squadre[4].Nome, QString("Squadra 4"));
     }
 
-    // Back to step 1 by "Indietro" and by a new activation; the rows keep their text. Annulla leaves no file.
+    // The values a new wizard offers; back to step 1 by "Indietro" and by a new activation, the rows keep
+    // their text. Annulla leaves no file.
     void ritornoAlPasso1()
     {
+        QCOMPARE(fase(), QString("1"));
+        QStringList valori;
+        for (const char* nome : {"Text2", "Text4", "Text5", "Text6", "Text7"}) valori << box(nome)->text();
+        QCOMPARE(valori, (QStringList{"GVN", "16", "3", "1", "0"}));
+        QVERIFY(w_->findChild<QRadioButton*>("Option1")->isChecked());
+        QVERIFY(!pulsante("Command1")->isEnabled());
+        QCOMPARE(nome(1)->maxLength(), 30);
         vaiAlPasso2("serie", 10);
         nomina(12);
         QVERIFY(!nome(11)->isVisibleTo(w_));
