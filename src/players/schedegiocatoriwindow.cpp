@@ -236,7 +236,7 @@ QWidget* SchedeGiocatoriWindow::paginaStatistiche()
                                   {22, "Sinistro"},
                                   {23, "Testa"},
                                   {24, "Autogol"},
-                                  {25, "Non spec."}});
+                                  {25, "Non specificato"}});
     QGroupBox* frame5 = riquadro(QStringLiteral("Frame5"), QStringLiteral("Pagelle"),
                                  {{26, "Voto medio"}, {27, "Voto più alto"}, {28, "Voto più basso"}});
     auto* l = new QGridLayout(pagina);
