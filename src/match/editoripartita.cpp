@@ -21,7 +21,8 @@ namespace {
 
 constexpr int MINUTO_MASSIMO = 99;
 constexpr int LATO_PULSANTE = 26;
-constexpr int CARATTERI_NOME = 34;  // a first name and a long surname
+constexpr int CARATTERI_NOME = 34;   // a first name and a long surname
+constexpr int LUNGHEZZA_NOME = 255;  // PRESENZE.NOME
 
 }  // namespace
 
@@ -61,8 +62,16 @@ QVector<VoceGiocatore> RosaSquadra(const QString& squadra, int formatoNome, Giun
 
 std::optional<int> CodiceMinutoDaTesto(const QString& testo, bool secondoTempo)
 {
-    const int minuto = Val(testo);
-    if (minuto < 0 || minuto > MINUTO_MASSIMO) return std::nullopt;
+    const QString t = testo.trimmed();
+    int minuto = 0;
+    if (!t.isEmpty()) {
+        for (const QChar c : t)
+            if (c < QLatin1Char('0') || c > QLatin1Char('9')) return std::nullopt;
+        bool ok = false;
+        minuto = t.toInt(&ok);
+        if (!ok) return std::nullopt;
+    }
+    if (minuto > MINUTO_MASSIMO) return std::nullopt;
     return CodiceMinuto(minuto, secondoTempo);
 }
 
@@ -95,7 +104,7 @@ Azione* AzioneEditore(const QString& testo, const QString& icona, const QString&
     return a;
 }
 
-bool PrimaDelNuovo(const QString& domanda, const QString& titolo, const std::function<bool()>& salva)
+bool SalvarePrima(const QString& domanda, const QString& titolo, const std::function<bool()>& salva)
 {
     const auto risposta =
         Messaggio::mostra(domanda, Messaggio::Pulsanti::SiNoAnnulla, Messaggio::Icona::Domanda, titolo);
@@ -120,6 +129,7 @@ ComboCodici* SceltaGiocatore(const QString& nome, const QString& descrizione, QW
     c->setObjectName(nome);
     c->setModificabile(true);
     c->setAccessibleName(descrizione);
+    c->lineEdit()->setMaxLength(LUNGHEZZA_NOME);
     c->setMinimumContentsLength(CARATTERI_NOME);
     c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     return c;
@@ -254,4 +264,13 @@ void SvuotaScelta(ComboCodici* combo)
     ComboCodici::SenzaClick guardia(combo);
     combo->setCurrentIndex(-1);
     combo->setEditText(QString());
+}
+
+GiocatoreMostrato Mostrato(const ComboCodici* combo, int codice) { return {codice, combo->currentText()}; }
+
+bool Invariato(const ComboCodici* combo, const GiocatoreMostrato& m)
+{
+    if (combo->currentText() != m.testo) return false;
+    const int i = combo->currentIndex();
+    return i < 0 || combo->itemText(i) != m.testo || combo->codice(i) == m.codice;
 }

@@ -56,9 +56,9 @@ struct MatchGirone {
 QVector<VoceGiocatore> RosaSquadra(const QString& squadra, int formatoNome, GiunturaIniziale giuntura,
                                    std::optional<MatchGirone> senzaTitolariDi = std::nullopt);
 
-// The minute typed in a box, as the code stored for its half: the leading whole number ("45,5" 45),
-// 0 when the box is empty or does not start with a number, plus 100 in the second half. Nothing when
-// the minute is outside 0..99, which the code could not hold apart from the other half.
+// The minute typed in a box, as the code stored for its half: the whole number typed, 0 when the box is
+// empty, plus 100 in the second half. Nothing for anything but a whole number of 0..99 ("45+2", "45,5",
+// "100"), which the code could not hold apart from the other half.
 std::optional<int> CodiceMinutoDaTesto(const QString& testo, bool secondoTempo);
 
 // The strip at the top: "Partita:", the match, "Squadra" and the team picker.
@@ -77,10 +77,10 @@ QFrame* CreaStriscia(const QString& nome, QWidget* parent);
 Azione* AzioneEditore(const QString& testo, const QString& icona, const QString& suggerimento, QObject* parent,
                       std::function<void()> fare);
 
-// "New" while a record not saved yet is shown: asks `domanda` (Yes, No, Cancel). True when the blank
-// record may follow: No, or Yes and `salva` wrote the record; a save refused or failed keeps the
+// "New", or closing, while a record not saved yet is shown: asks `domanda` (Yes, No, Cancel). True when
+// the editor may go on: No, or Yes and `salva` wrote the record; a save refused or failed keeps the
 // record, so nothing typed is lost.
-bool PrimaDelNuovo(const QString& domanda, const QString& titolo, const std::function<bool()>& salva);
+bool SalvarePrima(const QString& domanda, const QString& titolo, const std::function<bool()>& salva);
 
 // A label of a record's field, with its buddy.
 QLabel* EtichettaCampo(const QString& nome, const QString& testo, QWidget* buddy, QWidget* parent,
@@ -131,3 +131,14 @@ int GiocatoreScelto(const ComboCodici* combo);
 bool MostraGiocatore(ComboCodici* combo, int codice, const QString& altrimenti);
 // No entry chosen and no text.
 void SvuotaScelta(ComboCodici* combo);
+
+// What a player picker showed for a stored record: the stored player's code and the text.
+struct GiocatoreMostrato {
+    int codice = GIOCATORE_NON_IN_ROSA;
+    QString testo;
+};
+// What the picker shows now, for the stored player `codice`.
+GiocatoreMostrato Mostrato(const ComboCodici* combo, int codice);
+// Whether the picker still shows it: the same text, with no other player's entry chosen. The stored
+// player then stays as stored, also one who is in no entry (moved to another club, or deleted).
+bool Invariato(const ComboCodici* combo, const GiocatoreMostrato& m);

@@ -15,10 +15,8 @@ void Togli(const QVariant& codGiocatore)
     Esegui(QStringLiteral("UPDATE Giocatore SET Reti = Reti - 1 WHERE Reti > 0 AND Codice = ?"), {codGiocatore});
 }
 
-QVariantList Campi(const PartitaEditore& p, const RetiQueries::Dati& d)
-{
-    return {d.codGiocatore, d.minuto, d.tipo, d.note, p.codPart, GironeReti(p.andata), d.squadra};
-}
+// Team names compare as the file compares them, ignoring case.
+bool StessaSquadra(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
 }  // namespace
 
@@ -31,9 +29,9 @@ std::array<QVector<int>, 2> reti(const PartitaEditore& p)
             {p.codPart, GironeReti(p.andata)});
     while (q.next()) {
         const QString squadra = q.testo(1);
-        if (squadra == p.squadra1)
+        if (StessaSquadra(squadra, p.squadra1))
             r[0].append(q.intero(0));
-        else if (squadra == p.squadra2)
+        else if (StessaSquadra(squadra, p.squadra2))
             r[1].append(q.intero(0));
     }
     return r;
@@ -63,11 +61,12 @@ Scheda scheda(int codice)
 int inserisci(const PartitaEditore& p, const Dati& d)
 {
     Transazione t;
+    const int giocatore = d.codGiocatore.value_or(GIOCATORE_NON_IN_ROSA);
     Query q(QStringLiteral("INSERT INTO Reti (CodGiocatore, Minuto, Tipo, Note, CodPart, Girone, Squadra) "
                            "VALUES (?, ?, ?, ?, ?, ?, ?)"),
-            Campi(p, d));
+            {giocatore, d.minuto, d.tipo, d.note, p.codPart, GironeReti(p.andata), d.squadra});
     const int codice = q.ultimoId().toInt();
-    Accredita(d.codGiocatore);
+    Accredita(giocatore);
     t.commit();
     return codice;
 }
@@ -77,11 +76,18 @@ bool modifica(const PartitaEditore& p, int codice, const Dati& d)
     Transazione t;
     const QVariant prima = Valore(QStringLiteral("SELECT CodGiocatore FROM Reti WHERE Codice = ?"), {codice});
     if (!prima.isValid()) return false;
-    if (!prima.isNull()) Togli(prima);
-    Esegui(QStringLiteral("UPDATE Reti SET CodGiocatore = ?, Minuto = ?, Tipo = ?, Note = ?, CodPart = ?, Girone = ?, "
-                          "Squadra = ? WHERE Codice = ?"),
-           Campi(p, d) << codice);
-    Accredita(d.codGiocatore);
+    QVariantList campi{d.minuto, d.tipo, d.note, p.codPart, GironeReti(p.andata), d.squadra};
+    QString marcatore;
+    // The tallies move only with the goal: a scorer kept keeps his tally as it is.
+    if (d.codGiocatore && (prima.isNull() || prima.toInt() != *d.codGiocatore)) {
+        if (!prima.isNull()) Togli(prima);
+        Accredita(*d.codGiocatore);
+        marcatore = QStringLiteral(", CodGiocatore = ?");
+        campi << *d.codGiocatore;
+    }
+    Esegui(QStringLiteral("UPDATE Reti SET Minuto = ?, Tipo = ?, Note = ?, CodPart = ?, Girone = ?, Squadra = ?") +
+               marcatore + QStringLiteral(" WHERE Codice = ?"),
+           campi << codice);
     t.commit();
     return true;
 }

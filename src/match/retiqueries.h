@@ -3,6 +3,7 @@
 #include "match/editoripartita.h"
 
 #include <array>
+#include <optional>
 #include <QString>
 #include <QVariant>
 #include <QVector>
@@ -32,16 +33,17 @@ Scheda scheda(int codice);
 // What a save writes.
 struct Dati {
     QString squadra;
-    int codGiocatore = -1;  // -1: a name typed outside the squad
-    int minuto = 0;         // minute code
+    // The scorer, -1 for a name typed outside the squad; nothing: the one stored stays (edits only).
+    std::optional<int> codGiocatore;
+    int minuto = 0;  // minute code
     int tipo = TIPO_NON_INDICATO;
     QString note;
 };
 
 // Adds a goal and credits its scorer, in one transaction; returns its key.
 int inserisci(const PartitaEditore& p, const Dati& d);
-// Rewrites a stored goal in one transaction: its stored scorer loses it, the scorer saved gets it.
-// False, writing nothing, when the goal is gone.
+// Rewrites a stored goal in one transaction: when its scorer changes, the stored one loses it and the
+// one saved gets it. False, writing nothing, when the goal is gone.
 bool modifica(const PartitaEditore& p, int codice, const Dati& d);
 
 }  // namespace RetiQueries

@@ -20,13 +20,17 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextCursor>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
 const QString TITOLO = QStringLiteral("Schede dei gol");
 constexpr int CONTESTO_GUIDA = 44;
+constexpr int LUNGHEZZA_NOTE = 250;  // RETI.NOTE
 constexpr int TIPI[] = {TIPO_DESTRO, TIPO_SINISTRO,   TIPO_TESTA, TIPO_PUNIZIONE,
                         TIPO_RIGORE, TIPO_ROVESCIATA, TIPO_TACCO};
 
@@ -90,6 +94,7 @@ RetiWindow::RetiWindow(QWidget* parent) : Finestra(Id, parent)
     note_->setAccessibleName(QStringLiteral("Descrizione"));
     note_->setTabChangesFocus(true);
     note_->setFixedHeight(note_->fontMetrics().lineSpacing() * 3 + 12);
+    connect(note_, &QPlainTextEdit::textChanged, this, [this] { limitaNote(); });
 
     auto* griglia = new QGridLayout(frame);
     griglia->setHorizontalSpacing(8);
@@ -193,6 +198,8 @@ void RetiWindow::AzzeraScheda()
     svuotaRecord();
     abilitaRecord(false);
     intestazione_->setText(QStringLiteral("Inserimento di un nuovo gol"));
+    marcatoreMostrato_ = {};
+    mostrati_ = valori();
 }
 
 void RetiWindow::CaricaScheda()
@@ -203,20 +210,61 @@ void RetiWindow::CaricaScheda()
     intestazione_->setText(QString::number(selezionata_ + 1) + QStringLiteral("° gol segnato"));
     const int codice = liste_[lato_].value(selezionata_, -1);
     RetiQueries::Scheda s;
-    if (!EseguiComando(TITOLO, [&] { s = RetiQueries::scheda(codice); }) || !s.trovata) return;
-    if (!s.giocatoreTrovato) {
-        marcatore_->setEditText(QStringLiteral("(Giocatore non disponibile)"));
-    } else if (!MostraGiocatore(marcatore_, s.codGiocatore, QString())) {
-        // He plays for another team now: his whole name, kept in the picker so that a save keeps him.
-        ComboCodici::SenzaClick guardia(marcatore_);
-        marcatore_->setCurrentIndex(marcatore_->aggiungi(s.nome + QLatin1Char(' ') + s.cognome, s.codGiocatore));
+    if (EseguiComando(TITOLO, [&] { s = RetiQueries::scheda(codice); }) && s.trovata) {
+        if (!s.giocatoreTrovato) {
+            marcatore_->setEditText(QStringLiteral("(Giocatore non disponibile)"));
+        } else if (!MostraGiocatore(marcatore_, s.codGiocatore, QString())) {
+            // He plays for another team now: his whole name, kept in the picker so that a save keeps him.
+            ComboCodici::SenzaClick guardia(marcatore_);
+            marcatore_->setCurrentIndex(marcatore_->aggiungi(s.nome + QLatin1Char(' ') + s.cognome, s.codGiocatore));
+        }
+        minuto_->mostra(s.minuto, true);
+        if (Autorete(s.tipo))
+            autorete_->setChecked(true);
+        else
+            tipo_->setCurrentIndex(tipo_->trovaCodice(s.tipo));
+        notePrima_ = s.note;
+        note_->setPlainText(s.note);
     }
-    minuto_->mostra(s.minuto, true);
-    if (Autorete(s.tipo))
-        autorete_->setChecked(true);
-    else
-        tipo_->setCurrentIndex(tipo_->trovaCodice(s.tipo));
-    note_->setPlainText(s.note);
+    marcatoreMostrato_ = Mostrato(marcatore_, s.giocatoreTrovato ? s.codGiocatore : GIOCATORE_NON_IN_ROSA);
+    mostrati_ = valori();
+}
+
+QStringList RetiWindow::valori() const
+{
+    auto si = [](bool b) { return b ? QStringLiteral("1") : QStringLiteral("0"); };
+    return {marcatore_->currentText(),
+            minuto_->testo()->text(),
+            si(minuto_->primo()->isChecked()),
+            si(minuto_->secondo()->isChecked()),
+            QString::number(tipo_->currentIndex()),
+            si(autorete_->isChecked()),
+            note_->toPlainText()};
+}
+
+bool RetiWindow::modificata() const { return valori() != mostrati_; }
+
+bool RetiWindow::scarica()
+{
+    if (!partita_.trovata || !modificata()) return true;
+    return SalvarePrima(QStringLiteral("I dati di questo gol non sono stati salvati. Salvare prima di chiudere la "
+                                       "finestra?"),
+                        TITOLO, [this] { return Salva(); });
+}
+
+void RetiWindow::limitaNote()
+{
+    // What is typed or pasted beyond the column's length is cut where it went in; a longer description
+    // read from the file stays whole until it is shortened.
+    const int oltre = int(note_->toPlainText().size()) - std::max(LUNGHEZZA_NOTE, int(notePrima_.size()));
+    if (oltre > 0) {
+        QTextCursor c = note_->textCursor();
+        const int inizio = std::max(0, c.position() - oltre);
+        c.setPosition(inizio);
+        c.setPosition(inizio + oltre, QTextCursor::KeepAnchor);
+        c.removeSelectedText();
+    }
+    notePrima_ = note_->toPlainText();
 }
 
 void RetiWindow::Precedente() { sposta(-1); }
@@ -239,9 +287,9 @@ void RetiWindow::sposta(int verso)
 
 void RetiWindow::Nuovo()
 {
-    if (reteSalvata_ || PrimaDelNuovo(QStringLiteral("I dati di questo gol non sono stati salvati. Salvare prima di "
-                                                     "inserire una nuova rete?"),
-                                      TITOLO, [this] { return Salva(); }))
+    if (reteSalvata_ || SalvarePrima(QStringLiteral("I dati di questo gol non sono stati salvati. Salvare prima di "
+                                                    "inserire una nuova rete?"),
+                                     TITOLO, [this] { return Salva(); }))
         AzzeraScheda();
 }
 
@@ -259,7 +307,16 @@ bool RetiWindow::Salva()
     }
     RetiQueries::Dati d;
     d.squadra = partita_.squadra(lato_);
-    d.codGiocatore = GiocatoreScelto(marcatore_);
+    // A scorer shown as stored stays as stored; a name that matches no player is saved without one
+    // only when the user says so, as the file has no room for his name.
+    if (!reteSalvata_ || !Invariato(marcatore_, marcatoreMostrato_)) {
+        d.codGiocatore = GiocatoreScelto(marcatore_);
+        if (*d.codGiocatore == GIOCATORE_NON_IN_ROSA &&
+            !Messaggio::conferma(marcatore_->currentText() + QStringLiteral(" non è nella rosa di ") + d.squadra +
+                                     QStringLiteral(": salvare il gol senza marcatore?"),
+                                 TITOLO))
+            return false;
+    }
     d.minuto = *minuto;
     d.tipo = autorete_->isChecked() ? TIPO_AUTORETE
                                     : (tipo_->currentIndex() >= 0 ? tipo_->codiceCorrente() : TIPO_NON_INDICATO);
@@ -277,15 +334,18 @@ bool RetiWindow::Salva()
             lista.removeAt(selezionata_);
             selezionata_ = -1;
             AzzeraScheda();
+            return false;
         }
-        return presente;
+    } else {
+        int codice = 0;
+        if (!EseguiComando(TITOLO, [&] { codice = RetiQueries::inserisci(partita_, d); })) return false;
+        lista.append(codice);
+        selezionata_ = int(lista.size()) - 1;
+        reteSalvata_ = true;
+        abilitaRecord(true);
     }
-    int codice = 0;
-    if (!EseguiComando(TITOLO, [&] { codice = RetiQueries::inserisci(partita_, d); })) return false;
-    lista.append(codice);
-    selezionata_ = int(lista.size()) - 1;
-    reteSalvata_ = true;
-    abilitaRecord(true);
+    marcatoreMostrato_ = Mostrato(marcatore_, d.codGiocatore.value_or(marcatoreMostrato_.codice));
+    mostrati_ = valori();
     return true;
 }
 

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <memory>
+#include <QStringList>
 #include <QVector>
 
 class Azione;
@@ -28,6 +29,8 @@ public:
     ~RetiWindow() override;
 
     void carica() override;
+    // Closing with a goal typed or changed and not saved asks first.
+    bool scarica() override;
 
     // The record commands.
     void Precedente();
@@ -43,6 +46,8 @@ public:
     const QVector<int>& chiavi() const { return liste_[lato_]; }
     int selezionata() const { return selezionata_; }
     bool reteSalvata() const { return reteSalvata_; }
+    // Whether the record differs from what was shown, loaded or saved last.
+    bool modificata() const;
 
 private:
     void CaricaMarcatori();
@@ -52,6 +57,8 @@ private:
     void sposta(int verso);
     void abilitaRecord(bool abilita);
     void svuotaRecord();
+    QStringList valori() const;
+    void limitaNote();
 
     PartitaEditore partita_;
     int lato_ = 0;
@@ -59,6 +66,9 @@ private:
     int selezionata_ = -1;               // in the team's list
     bool reteSalvata_ = false;
     bool caricamento_ = false;
+    GiocatoreMostrato marcatoreMostrato_;  // the scorer of the stored goal shown
+    QStringList mostrati_;                 // the record as shown, loaded or saved last
+    QString notePrima_;                    // the description before its last change
 
     ComboCodici* squadra_ = nullptr;     // Combo1
     QLineEdit* incontro_ = nullptr;      // Text1

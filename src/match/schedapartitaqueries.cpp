@@ -4,7 +4,10 @@
 #include "core/database.h"
 #include "core/utilita.h"
 
+#include <optional>
 #include <QHash>
+#include <QMultiHash>
+#include <QSet>
 
 namespace {
 
@@ -36,6 +39,15 @@ QString VotoSostituto(const QVariant& voto, bool mostra)
     if (!mostra || voto.isNull()) return QString();
     const double v = voto.toDouble();
     return TestoVoto(v == VOTO_NON_DATO ? SENZA_VOTO : v, StileSenzaVoto::Minuscolo);
+}
+
+// The rows that the links lead to from a row, following CHIHASOST (`collegamento`: a row's link, or
+// nothing) until a row has none or one comes round again.
+template <typename Collegamento> QSet<int> Giro(int codice, Collegamento collegamento)
+{
+    QSet<int> giro;
+    for (std::optional<int> l = collegamento(codice); l && !giro.contains(*l); l = collegamento(*l)) giro.insert(*l);
+    return giro;
 }
 
 }  // namespace
@@ -116,8 +128,9 @@ std::array<SquadraInCampo, 2> squadre(const DatiPartita& partita, bool andata, c
                 "LEFT JOIN Presenze u ON u.Codice = p.ChiHaSost LEFT JOIN Giocatore gu ON gu.Codice = u.CodGiocatore "
                 "WHERE p.CodPartita = ? AND p.Girone = ? ORDER BY p.Riga DESC, p.Codice"),
             {partita.codPart, GironePresenze(andata)});
-    QHash<int, QString> entratoPer;  // replaced row's key -> who came on for him
-    QVector<QPair<int, int>> posto;  // (team, index) of each substitution read, to link them afterwards
+    QHash<int, int> collegamenti;                  // a substitute's row -> the replaced row
+    QMultiHash<int, QPair<int, QString>> entrati;  // replaced row -> (row, name) of who came on for him
+    QVector<QPair<int, int>> posto;                // (team, index) of each substitution read, to link them afterwards
     while (q.next()) {
         const int t = lato(q.testo("Squadra"));
         if (t < 0) continue;
@@ -148,15 +161,22 @@ std::array<SquadraInCampo, 2> squadre(const DatiPartita& partita, bool andata, c
                 const int minuto = q.intero("USOSTITUITO");
                 if (minuto > 0) r.minuto = TestoMinuto(minuto);
                 r.esce = NomePresenza(q, QStringLiteral("GU"), q.testo("UNOME"), aspetto.formatoNome);
-                entratoPer.insert(q.intero("UCOD"), r.entra);
+                entrati.insert(q.intero("UCOD"), {r.codice, r.entra});
             }
+            if (!q.nullo("ChiHaSost")) collegamenti.insert(r.codice, q.intero("ChiHaSost"));
             sq.sostituzioni.append(r);
             posto.append({t, int(sq.sostituzioni.size()) - 1});
         }
     }
+    auto collegamento = [&](int codice) {
+        const auto l = collegamenti.constFind(codice);
+        return l == collegamenti.constEnd() ? std::nullopt : std::optional<int>(*l);
+    };
     for (const auto& [t, i] : posto) {
         RigaSostituzione& r = s[t].sostituzioni[i];
-        r.sostituitoDa = entratoPer.value(r.codice);
+        const QSet<int> giro = Giro(r.codice, collegamento);
+        for (const auto& [codice, entra] : entrati.values(r.codice))
+            if (codice != r.codice && !giro.contains(codice)) r.sostituitoDa = entra;
     }
 
     // Goals in order of minute (those without one first), an own goal in the grid of the team it counts for.
@@ -188,13 +208,24 @@ void eliminaRete(int codice)
     t.commit();
 }
 
+bool sostituitoDopo(int codice)
+{
+    const QSet<int> giro = Giro(codice, [](int riga) {
+        const QVariant l = Valore(QStringLiteral("SELECT ChiHaSost FROM Presenze WHERE Codice = ?"), {riga});
+        return l.isValid() && !l.isNull() ? std::optional<int>(l.toInt()) : std::nullopt;
+    });
+    Query q(QStringLiteral("SELECT Codice FROM Presenze WHERE ChiHaSost = ? AND Codice <> ?"), {codice, codice});
+    while (q.next())
+        if (!giro.contains(q.intero(0))) return true;
+    return false;
+}
+
 EsitoSostituzione eliminaSostituzione(int codice)
 {
     Transazione t;
     const QVariant esce = Valore(QStringLiteral("SELECT ChiHaSost FROM Presenze WHERE Codice = ?"), {codice});
     if (!esce.isValid()) return EsitoSostituzione::Mancante;
-    if (Valore(QStringLiteral("SELECT Codice FROM Presenze WHERE ChiHaSost = ?"), {codice}).isValid())
-        return EsitoSostituzione::SostituitoDopo;
+    if (sostituitoDopo(codice)) return EsitoSostituzione::SostituitoDopo;
     if (!esce.isNull()) Esegui(QStringLiteral("UPDATE Presenze SET Sostituito = 0 WHERE Codice = ?"), {esce});
     Esegui(QStringLiteral("DELETE FROM Presenze WHERE Codice = ?"), {codice});
     t.commit();

@@ -86,6 +86,11 @@ std::array<SquadraInCampo, 2> squadre(const DatiPartita& partita, bool andata, c
 // A goal no longer in the file changes nothing.
 void eliminaRete(int codice);
 
+// Whether the entering player of a substitution was replaced himself by a later substitution: a row
+// other than his own linked to his, that his own links do not lead back to (a row linked to itself, or
+// a loop of links as older conversions left, replaced no one).
+bool sostituitoDopo(int codice);
+
 enum class EsitoSostituzione { Eliminata, Mancante, SostituitoDopo };
 // Deletes the entering player's row of a substitution and gives the replaced player back his
 // place (SOSTITUITO 0), in one transaction. Refused (SostituitoDopo) while the entering player was

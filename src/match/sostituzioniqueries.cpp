@@ -2,6 +2,7 @@
 
 #include "core/codici.h"
 #include "core/database.h"
+#include "match/schedapartitaqueries.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,29 +14,31 @@ const QString SENZA_VOTO_TESTO = QStringLiteral("s.v.");
 
 QVariant Nullo() { return QVariant(QMetaType::fromType<int>()); }
 
-// The row of a player of the team's match and leg other than `tranne`; invalid when there is none.
-QVariant RigaDelGiocatore(const SostituzioniQueries::Lato& l, int codGiocatore, int tranne)
+// The row of who went off among the team's rows of the match and leg other than `tranne`: the row of
+// the player picked, else the first whose stored name is the one typed; nothing when there is none.
+std::optional<int> RigaUscito(const SostituzioniQueries::Lato& l, const SostituzioniQueries::Giocatore& g, int tranne)
 {
-    return Valore(QStringLiteral("SELECT Codice FROM Presenze WHERE CodPartita = ? AND Girone = ? AND Squadra = ? "
-                                 "AND CodGiocatore = ? AND Codice <> ? ORDER BY Codice LIMIT 1"),
-                  {l.codPart, GironePresenze(l.andata), l.squadra, codGiocatore, tranne});
+    Query q(QStringLiteral("SELECT Codice, CodGiocatore, Nome FROM Presenze WHERE CodPartita = ? AND Girone = ? "
+                           "AND Squadra = ? AND Codice <> ? ORDER BY Codice"),
+            {l.codPart, GironePresenze(l.andata), l.squadra, tranne});
+    const QString nome = g.nome.trimmed();
+    while (q.next()) {
+        const bool trovato = g.codGiocatore != GIOCATORE_NON_IN_ROSA
+                                 ? !q.nullo("CodGiocatore") && q.intero(1) == g.codGiocatore
+                                 : q.testo(2).trimmed().compare(nome, Qt::CaseInsensitive) == 0;
+        if (trovato) return q.intero(0);
+    }
+    return std::nullopt;
 }
 
-// Links the substitution `codice` to the replaced player's row and writes the minute there. The row
-// is the one of the player picked (none when he has no row here any more: no link rather than a stale
-// one), or, typed, the earlier one (`prima`, Null for none). An earlier row that is no longer the
-// replaced one gets its place back.
-void Collega(const SostituzioniQueries::Lato& l, int codice, const SostituzioniQueries::Dati& d, const QVariant& prima)
+// Links the substitution `codice` to the replaced player's row `esce` and writes the minute there; the
+// earlier replaced row `prima` (Null for none) gets its place back when it is another.
+void Collega(int codice, int esce, std::optional<int> minuto, const QVariant& prima)
 {
-    QVariant esce = prima;
-    if (d.codGiocatoreEsce) esce = RigaDelGiocatore(l, *d.codGiocatoreEsce, codice);
-    const bool trovata = !esce.isNull();
-    if (!prima.isNull() && (!trovata || esce.toInt() != prima.toInt()))
+    if (!prima.isNull() && prima.toInt() != esce)
         Esegui(QStringLiteral("UPDATE Presenze SET Sostituito = 0 WHERE Codice = ?"), {prima});
-    if (trovata) Esegui(QStringLiteral("UPDATE Presenze SET Sostituito = ? WHERE Codice = ?"), {d.minuto, esce});
-    if (trovata || d.codGiocatoreEsce)
-        Esegui(QStringLiteral("UPDATE Presenze SET ChiHaSost = ? WHERE Codice = ?"),
-               {trovata ? esce : Nullo(), codice});
+    if (minuto) Esegui(QStringLiteral("UPDATE Presenze SET Sostituito = ? WHERE Codice = ?"), {*minuto, esce});
+    Esegui(QStringLiteral("UPDATE Presenze SET ChiHaSost = ? WHERE Codice = ?"), {esce, codice});
 }
 
 }  // namespace
@@ -83,10 +86,11 @@ Elenchi elenchi(const Lato& l, int formatoNome)
 Scheda scheda(int codice)
 {
     Scheda s;
-    Query q(QStringLiteral("SELECT p.Squadra, p.Ammonito, p.CodGiocatore, p.Nome, p.Voto, u.Codice AS UCOD, "
-                           "u.CodGiocatore AS UGIOC, u.Nome AS UNOME, u.Sostituito AS USOST FROM Presenze p "
-                           "LEFT JOIN Presenze u ON u.Codice = p.ChiHaSost WHERE p.Codice = ?"),
-            {codice});
+    Query q(
+        QStringLiteral("SELECT p.Squadra, p.Ammonito, p.CodGiocatore, p.Nome, p.Voto, u.Codice AS UCOD, "
+                       "u.CodGiocatore AS UGIOC, u.Nome AS UNOME, u.Sostituito AS USOST FROM Presenze p "
+                       "LEFT JOIN Presenze u ON u.Codice = p.ChiHaSost AND u.Codice <> p.Codice WHERE p.Codice = ?"),
+        {codice});
     if (!q.primo()) return s;
     s.trovata = true;
     s.squadra = q.testo("Squadra");
@@ -121,9 +125,12 @@ bool LeggiVoto(const QString& testo, std::optional<double>& voto)
     return true;
 }
 
-int inserisci(const Lato& l, const Dati& d)
+Esito inserisci(const Lato& l, const Dati& d, int& codice)
 {
     Transazione t;
+    const std::optional<int> esce = d.uscito ? RigaUscito(l, *d.uscito, -1) : std::nullopt;
+    if (!esce) return Esito::UscitoMancante;
+    const Giocatore entrato = d.entrato.value_or(Giocatore());
     const int girone = GironePresenze(l.andata);
     const int minima = Valore(QStringLiteral("SELECT MIN(Riga) FROM Presenze WHERE CodPartita = ? AND Girone = ? "
                                              "AND Squadra = ? AND Titolare = 0"),
@@ -132,46 +139,52 @@ int inserisci(const Lato& l, const Dati& d)
     const int cartellino = CodiceCartellino(d.ammonito, d.espulso);
     Query q(QStringLiteral("INSERT INTO Presenze (CodPartita, Giornata, Riga, Squadra, Titolare, Sostituito, "
                            "CodGiocatore, Nome, Ammonito, Voto, Girone) VALUES (?, ?, ?, ?, 0, 0, ?, ?, ?, ?, ?)"),
-            {l.codPart, l.giornata, std::min(minima, 0) - 1, l.squadra, d.codGiocatore, d.nome,
+            {l.codPart, l.giornata, std::min(minima, 0) - 1, l.squadra, entrato.codGiocatore, entrato.nome,
              cartellino == NESSUN_CARTELLINO ? Nullo() : QVariant(cartellino),
              d.voto ? QVariant(*d.voto) : QVariant(QMetaType::fromType<double>()), girone});
-    const int codice = q.ultimoId().toInt();
-    Collega(l, codice, d, QVariant());
+    codice = q.ultimoId().toInt();
+    Collega(codice, *esce, d.minuto, QVariant());
     t.commit();
-    return codice;
+    return Esito::Salvata;
 }
 
-bool modifica(const Lato& l, int codice, const Dati& d)
+Esito modifica(const Lato& l, int codice, const Dati& d)
 {
     Transazione t;
-    const QVariant prima = Valore(QStringLiteral("SELECT ChiHaSost FROM Presenze WHERE Codice = ?"), {codice});
-    if (!prima.isValid()) return false;
-    QVariantList parametri{l.codPart,
-                           l.giornata,
-                           GironePresenze(l.andata),
-                           l.squadra,
-                           d.codGiocatore,
-                           d.nome,
+    QVariant prima = Valore(QStringLiteral("SELECT ChiHaSost FROM Presenze WHERE Codice = ?"), {codice});
+    if (!prima.isValid()) return Esito::Mancante;
+    // A link of the row to itself is no replaced player.
+    if (!prima.isNull() && prima.toInt() == codice) prima = QVariant();
+    std::optional<int> esce;
+    if (d.uscito) {
+        if (!(esce = RigaUscito(l, *d.uscito, codice))) return Esito::UscitoMancante;
+    } else if (d.minuto) {
+        // The link kept takes the minute: its row must still be there.
+        if (prima.isNull() || !Valore(QStringLiteral("SELECT 1 FROM Presenze WHERE Codice = ?"), {prima}).isValid())
+            return Esito::UscitoMancante;
+        esce = prima.toInt();
+    }
+    QVariantList parametri{l.codPart, l.giornata, GironePresenze(l.andata), l.squadra,
                            CodiceCartellino(d.ammonito, d.espulso)};
-    QString voto;
+    QString campi;
+    if (d.entrato) {
+        campi = QStringLiteral(", CodGiocatore = ?, Nome = ?");
+        parametri << d.entrato->codGiocatore << d.entrato->nome;
+    }
     if (d.voto) {
-        voto = QStringLiteral(", Voto = ?");
+        campi += QStringLiteral(", Voto = ?");
         parametri << *d.voto;
     }
     parametri << codice;
     Esegui(QStringLiteral("UPDATE Presenze SET CodPartita = ?, Giornata = ?, Girone = ?, Squadra = ?, Titolare = 0, "
-                          "CodGiocatore = ?, Nome = ?, Ammonito = ?") +
-               voto + QStringLiteral(" WHERE Codice = ?"),
+                          "Ammonito = ?") +
+               campi + QStringLiteral(" WHERE Codice = ?"),
            parametri);
-    // A link of the row to itself is no replaced player.
-    Collega(l, codice, d, prima.isNull() || prima.toInt() == codice ? QVariant() : prima);
+    if (esce) Collega(codice, *esce, d.minuto, prima);
     t.commit();
-    return true;
+    return Esito::Salvata;
 }
 
-bool sostituitoPiuTardi(int codice)
-{
-    return Valore(QStringLiteral("SELECT 1 FROM Presenze WHERE ChiHaSost = ?"), {codice}).isValid();
-}
+bool sostituitoPiuTardi(int codice) { return SchedaPartitaQueries::sostituitoDopo(codice); }
 
 }  // namespace SostituzioniQueries

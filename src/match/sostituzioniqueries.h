@@ -41,36 +41,52 @@ struct Scheda {
     int codGiocatore = 0;    // the entering player
     QString nome;            // the name stored with his row
     QVariant voto;           // Null when none
-    bool collegata = false;  // CHIHASOST leads to a row
+    bool collegata = false;  // CHIHASOST leads to a row other than its own
     int codGiocatoreEsce = 0;
     QString nomeEsce;
     QVariant sostituito;  // the replaced row's SOSTITUITO
 };
 Scheda scheda(int codice);
 
+// A player as the editor names him: the one picked (his GIOCATORE.CODICE), or a name typed (-1).
+struct Giocatore {
+    int codGiocatore = -1;
+    QString nome;
+};
+
 // What a save writes.
 struct Dati {
-    int codGiocatore = -1;  // -1: a name typed outside the squad
-    QString nome;
+    // Who came on, a name typed outside the squad stored as it is; nothing: the one stored stays,
+    // code and name (edits only).
+    std::optional<Giocatore> entrato;
     bool ammonito = false, espulso = false;
     std::optional<double> voto;  // nothing: VOTO left as it is
-    // The replaced player picked (his GIOCATORE.CODICE); nothing: typed, no new link.
-    std::optional<int> codGiocatoreEsce;
-    int minuto = 0;  // minute code
+    // Who went off: the row of the player picked, else the row whose stored name is the name typed
+    // (ignoring case), among the team's rows of this match and leg. Nothing: the stored link stays
+    // (edits only), also no link.
+    std::optional<Giocatore> uscito;
+    // The minute code for the replaced player's row; nothing when there is none to write (a link
+    // kept that leads to no row).
+    std::optional<int> minuto;
+};
+
+enum class Esito {
+    Salvata,
+    Mancante,        // the substitution is no longer in the file
+    UscitoMancante,  // no row of the match for who went off, or the row linked is gone
 };
 
 // A rating as typed: empty (nothing, VOTO left as it is), "s.v." (250) or a number with comma or
 // point. False for any other text.
 bool LeggiVoto(const QString& testo, std::optional<double>& voto);
 
-// Adds a substitution in one transaction and returns its key. Its RIGA is one below the team's lowest
-// substitute's (-1 for the first).
-int inserisci(const Lato& lato, const Dati& d);
-// Rewrites a stored substitution in one transaction; false, writing nothing, when its row is gone.
-// The replaced row picked is linked and gets the minute; an earlier replaced row gets its place back.
-// Typed rather than picked, the earlier link stays and gets the minute. The entering player's own
-// SOSTITUITO (the minute he went off himself later) is kept.
-bool modifica(const Lato& lato, int codice, const Dati& d);
+// Adds a substitution in one transaction and sets `codice` to its key. Its RIGA is one below the team's
+// lowest substitute's (-1 for the first). Anything but Salvata writes nothing.
+Esito inserisci(const Lato& lato, const Dati& d, int& codice);
+// Rewrites a stored substitution in one transaction; anything but Salvata writes nothing. The replaced
+// row is linked and gets the minute; an earlier replaced row gets its place back. The entering player's
+// own SOSTITUITO (the minute he went off himself later) is kept.
+Esito modifica(const Lato& lato, int codice, const Dati& d);
 
 // Whether the entering player of a substitution was replaced himself later.
 bool sostituitoPiuTardi(int codice);

@@ -146,7 +146,8 @@ void SostituzioniWindow::carica()
         if (chiave >= 0) {
             SostituzioniQueries::Scheda scheda;
             EseguiComando(TITOLO, [&] { scheda = SostituzioniQueries::scheda(chiave); });
-            lato = scheda.trovata && scheda.squadra == partita_.squadra2 ? 1 : 0;
+            // Team names compare as the file compares them, ignoring case.
+            lato = scheda.trovata && scheda.squadra.compare(partita_.squadra2, Qt::CaseInsensitive) == 0 ? 1 : 0;
         }
         squadra_->setCurrentIndex(lato);
     }
@@ -206,6 +207,9 @@ void SostituzioniWindow::AzzeraScheda()
     ammonito_->setChecked(false);
     espulso_->setChecked(false);
     intestazione_->setText(QStringLiteral("Nuova sostituzione"));
+    entraMostrato_ = esceMostrato_ = {};
+    collegata_ = false;
+    mostrati_ = valori();
 }
 
 void SostituzioniWindow::CaricaScheda()
@@ -220,25 +224,75 @@ void SostituzioniWindow::CaricaScheda()
     minuto_->azzera(false);
     SostituzioniQueries::Scheda s;
     const int codice = chiavi_.value(selezionata_, -1);
-    if (!EseguiComando(TITOLO, [&] { s = SostituzioniQueries::scheda(codice); }) || !s.trovata) return;
-    if (Espulso(s.cartellino))
-        espulso_->setChecked(true);
-    else if (Ammonito(s.cartellino))
-        ammonito_->setChecked(true);
-    MostraGiocatore(entra_, s.codGiocatore, s.nome);
-    if (!s.voto.isNull()) {
-        const double voto = s.voto.toDouble();
-        if (voto == SENZA_VOTO)
-            voto_->setCurrentIndex(0);
-        else
-            voto_->setEditText(TestoVoto(voto, StileSenzaVoto::Minuscolo));
+    if (EseguiComando(TITOLO, [&] { s = SostituzioniQueries::scheda(codice); }) && s.trovata) {
+        if (Espulso(s.cartellino))
+            espulso_->setChecked(true);
+        else if (Ammonito(s.cartellino))
+            ammonito_->setChecked(true);
+        MostraGiocatore(entra_, s.codGiocatore, s.nome);
+        if (!s.voto.isNull()) {
+            const double voto = s.voto.toDouble();
+            if (voto == SENZA_VOTO)
+                voto_->setCurrentIndex(0);
+            else
+                voto_->setEditText(TestoVoto(voto, StileSenzaVoto::Minuscolo));
+        }
+        if (s.collegata) {
+            MostraGiocatore(esce_, s.codGiocatoreEsce, s.nomeEsce);
+            minuto_->mostra(s.sostituito, false);
+        } else {
+            esce_->setEditText(NON_SPECIFICATO);
+        }
     }
-    if (!s.collegata) {
-        esce_->setEditText(NON_SPECIFICATO);
+    // A player shown by the name stored with his row (moved to another club, deleted, or typed in)
+    // keeps his code while that name shows.
+    entraMostrato_ = Mostrato(entra_, s.codGiocatore);
+    esceMostrato_ = Mostrato(esce_, s.codGiocatoreEsce);
+    collegata_ = s.collegata;
+    mostrati_ = valori();
+}
+
+QStringList SostituzioniWindow::valori() const
+{
+    auto si = [](bool b) { return b ? QStringLiteral("1") : QStringLiteral("0"); };
+    return {entra_->currentText(),
+            esce_->currentText(),
+            minuto_->testo()->text(),
+            si(minuto_->primo()->isChecked()),
+            si(minuto_->secondo()->isChecked()),
+            voto_->currentText(),
+            si(ammonito_->isChecked()),
+            si(espulso_->isChecked())};
+}
+
+bool SostituzioniWindow::modificata() const { return valori() != mostrati_; }
+
+bool SostituzioniWindow::scarica()
+{
+    if (!partita_.trovata || !modificata()) return true;
+    return SalvarePrima(QStringLiteral("Attenzione: i dati di questa sostituzione non sono stati salvati. Salvare "
+                                       "prima di chiudere la finestra?"),
+                        TITOLO, [this] { return Salva(); });
+}
+
+void SostituzioniWindow::rinfrescaElenchi()
+{
+    SostituzioniQueries::Elenchi elenchi;
+    if (!EseguiComando(TITOLO, [&] {
+            elenchi = SostituzioniQueries::elenchi(SostituzioniQueries::LatoDi(partita_, lato_), stato().FormatoNome);
+        }))
         return;
+    // Each picker keeps what it shows: the same player's entry, else the same text.
+    for (const auto& [combo, voci] : {std::pair(esce_, &elenchi.esce), std::pair(entra_, &elenchi.entra)}) {
+        const QString testo = combo->currentText();
+        const int i = combo->currentIndex();
+        const int codice = i >= 0 && combo->itemText(i) == testo ? combo->codice(i) : GIOCATORE_NON_IN_ROSA;
+        RiempiGiocatori(combo, *voci);
+        MostraGiocatore(combo, codice, testo);
     }
-    MostraGiocatore(esce_, s.codGiocatoreEsce, s.nomeEsce);
-    minuto_->mostra(s.sostituito, false);
+    const int chiave = chiavi_.value(selezionata_, -1);
+    chiavi_ = elenchi.chiavi;
+    selezionata_ = schedaSalvata_ ? int(chiavi_.indexOf(chiave)) : -1;
 }
 
 void SostituzioniWindow::squadraScelta()
@@ -270,9 +324,9 @@ void SostituzioniWindow::sposta(int verso)
 
 void SostituzioniWindow::Nuova()
 {
-    if (schedaSalvata_ || PrimaDelNuovo(QStringLiteral("Attenzione: questa sostituzione non è stata salvata. Salvare "
-                                                       "prima di inserirne una nuova?"),
-                                        TITOLO, [this] { return Salva(); }))
+    if (schedaSalvata_ || SalvarePrima(QStringLiteral("Attenzione: questa sostituzione non è stata salvata. Salvare "
+                                                      "prima di inserirne una nuova?"),
+                                       TITOLO, [this] { return Salva(); }))
         AzzeraScheda();
 }
 
@@ -299,33 +353,61 @@ bool SostituzioniWindow::Salva()
         return false;
     }
     d.minuto = *minuto;
-    d.codGiocatore = GiocatoreScelto(entra_);
-    d.nome = entra_->currentText();
     d.ammonito = ammonito_->isChecked();
     d.espulso = espulso_->isChecked();
-    const int esce = GiocatoreScelto(esce_);
-    if (esce != GIOCATORE_NON_IN_ROSA) d.codGiocatoreEsce = esce;
+    // A player shown as stored stays as stored; one picked or typed replaces him.
+    const bool stessoEntrato = schedaSalvata_ && Invariato(entra_, entraMostrato_);
+    if (!stessoEntrato) d.entrato = SostituzioniQueries::Giocatore{GiocatoreScelto(entra_), entra_->currentText()};
+    const bool stessoUscito = schedaSalvata_ && Invariato(esce_, esceMostrato_);
+    if (!stessoUscito) d.uscito = SostituzioniQueries::Giocatore{GiocatoreScelto(esce_), esce_->currentText()};
+    if (stessoUscito && !collegata_) {
+        // No replaced row to hold a minute: one typed needs who went off.
+        if (!minuto_->testo()->text().trimmed().isEmpty()) {
+            Messaggio::errore(QStringLiteral("Occorre specificare il giocatore che è uscito!"), TITOLO_SALVA);
+            return false;
+        }
+        d.minuto.reset();
+    }
     const SostituzioniQueries::Lato lato = SostituzioniQueries::LatoDi(partita_, lato_);
 
-    if (schedaSalvata_) {
-        const int codice = chiavi_.value(selezionata_, -1);
-        bool presente = false;
-        if (!EseguiComando(TITOLO_SALVA, [&] { presente = SostituzioniQueries::modifica(lato, codice, d); }))
-            return false;
-        if (!presente) {
-            Messaggio::avvisa(QStringLiteral("Questa sostituzione non c'è più: è stata eliminata in un'altra "
-                                             "finestra.\rI dati non sono stati salvati."),
-                              TITOLO_SALVA);
-            AggiornaSostituzioni(lato_ == 0 ? -1 : -2);
-        }
-        return presente;
+    int codice = chiavi_.value(selezionata_, -1);
+    auto esito = SostituzioniQueries::Esito::Mancante;
+    if (!EseguiComando(TITOLO_SALVA, [&] {
+            esito = schedaSalvata_ ? SostituzioniQueries::modifica(lato, codice, d)
+                                   : SostituzioniQueries::inserisci(lato, d, codice);
+        }))
+        return false;
+    if (esito == SostituzioniQueries::Esito::Mancante) {
+        Messaggio::avvisa(QStringLiteral("Questa sostituzione non c'è più: è stata eliminata in un'altra "
+                                         "finestra.\rI dati non sono stati salvati."),
+                          TITOLO_SALVA);
+        AggiornaSostituzioni(lato_ == 0 ? -1 : -2);
+        return false;
     }
-    int codice = 0;
-    if (!EseguiComando(TITOLO_SALVA, [&] { codice = SostituzioniQueries::inserisci(lato, d); })) return false;
-    chiavi_.append(codice);
-    selezionata_ = int(chiavi_.size()) - 1;
-    schedaSalvata_ = true;
-    abilitaRecord(true);
+    if (esito == SostituzioniQueries::Esito::UscitoMancante) {
+        Messaggio::errore(esce_->currentText() + QStringLiteral(" non risulta tra i giocatori di ") + lato.squadra +
+                              QStringLiteral(" in questa partita: la sostituzione non è stata salvata.\rScegliere "
+                                             "il giocatore uscito dall'elenco."),
+                          TITOLO_SALVA);
+        rinfrescaElenchi();
+        return false;
+    }
+    if (!schedaSalvata_) {
+        chiavi_.append(codice);
+        selezionata_ = int(chiavi_.size()) - 1;
+        schedaSalvata_ = true;
+        abilitaRecord(true);
+    }
+    if (d.entrato) entraMostrato_ = Mostrato(entra_, d.entrato->codGiocatore);
+    if (d.uscito) {
+        esceMostrato_ = Mostrato(esce_, d.uscito->codGiocatore);
+        collegata_ = true;
+    }
+    // The player who just came on may go off in the next substitution.
+    rinfrescaElenchi();
+    entraMostrato_.testo = entra_->currentText();
+    esceMostrato_.testo = esce_->currentText();
+    mostrati_ = valori();
     return true;
 }
 

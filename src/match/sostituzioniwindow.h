@@ -5,6 +5,7 @@
 #include "platform/finestre.h"
 
 #include <memory>
+#include <QStringList>
 #include <QVector>
 
 class Azione;
@@ -26,6 +27,8 @@ public:
     ~SostituzioniWindow() override;
 
     void carica() override;
+    // Closing with a substitution typed or changed and not saved asks first.
+    bool scarica() override;
 
     // The record commands.
     void Precedente();
@@ -41,6 +44,8 @@ public:
     const QVector<int>& chiavi() const { return chiavi_; }
     int selezionata() const { return selezionata_; }
     bool schedaSalvata() const { return schedaSalvata_; }
+    // Whether the record differs from what was shown, loaded or saved last.
+    bool modificata() const;
 
 private:
     void AggiornaSostituzioni(int chiave);
@@ -50,6 +55,8 @@ private:
     void sposta(int verso);
     void abilitaRecord(bool abilita);
     void rifiutaEliminazione();
+    void rinfrescaElenchi();
+    QStringList valori() const;
 
     PartitaEditore partita_;
     int lato_ = 0;
@@ -57,6 +64,10 @@ private:
     int selezionata_ = -1;
     bool schedaSalvata_ = false;
     bool caricamento_ = false;
+    // What the stored record showed of who came on and who went off, and whether its link led to a row.
+    GiocatoreMostrato entraMostrato_, esceMostrato_;
+    bool collegata_ = false;
+    QStringList mostrati_;  // the record as shown, loaded or saved last
 
     ComboCodici* squadra_ = nullptr;     // Combo4
     QLineEdit* incontro_ = nullptr;      // Text3

@@ -7,6 +7,7 @@
 #include "match/retiwindow.h"
 
 #include <QPlainTextEdit>
+#include <QTextCursor>
 
 // The goal editor: the goal handed over, what a goal shows, saves and refusals, the goal tally, deletes.
 class TestReti : public QObject, ControlliEditore {
@@ -60,20 +61,26 @@ private slots:
     void apertura_data()
     {
         QTest::addColumn<bool>("altraPartita");
-        QTest::newRow("gol dell'ospite") << false;
-        QTest::newRow("gol di un'altra partita") << true;
+        QTest::addColumn<bool>("minuscole");  // its team written in small letters
+        QTest::newRow("gol dell'ospite") << false << false;
+        QTest::newRow("gol dell'ospite, squadra in minuscolo") << false << true;
+        QTest::newRow("gol di un'altra partita") << true << false;
     }
-    // A goal handed over opens on its team; a key of no goal of the leg opens a new goal of the home team.
+    // A goal handed over opens on its team, named in any letter case; a key of no goal of the leg opens a new
+    // goal of the home team.
     void apertura()
     {
         QFETCH(bool, altraPartita);
+        QFETCH(bool, minuscole);
         apri();
-        mostra(rete(0, p_->sq2, 10, 1, 1, altraPartita ? d_.partita(2, 1) : nullptr));
+        mostra(rete(0, minuscole ? p_->sq2.toLower() : p_->sq2, 10, 1, 1, altraPartita ? d_.partita(2, 1) : nullptr));
         QCOMPARE(testo("Combo1"), altraPartita ? p_->sq1 : p_->sq2);
         QCOMPARE(w_->chiavi().size(), altraPartita ? 0 : 1);
+        QCOMPARE(w_->reteSalvata(), !altraPartita);
     }
 
     // The tally over one sequence: each stored goal of a scorer found counts 1, own goals too; never below 0.
+    // A name of no player is asked about first, and then kept as long as it shows.
     void tally()
     {
         apri();
@@ -95,6 +102,13 @@ private slots:
         QVERIFY(w_->Salva());
         QCOMPARE(QVariantList({tally(b_).toInt(), campo(r, "Tipo").toInt()}), QVariantList({1, 5}));
         scrivi("Combo2", "Sconosciuto");
+        amb_->messaggi().no();
+        QVERIFY(!w_->Salva());
+        QCOMPARE(amb_->messaggi().ultimo().testo,
+                 "Sconosciuto non è nella rosa di " + p_->sq1 + ": salvare il gol senza marcatore?");
+        QCOMPARE(QVariantList({tally(b_).toInt(), campo(r, "CodGiocatore").toInt(), testo("Combo2")}),
+                 QVariantList({1, b_, "Sconosciuto"}));
+        amb_->messaggi().si();
         for (int i = 0; i < 2; ++i) QVERIFY(w_->Salva());
         QCOMPARE(QVariantList({tally(b_).toInt(), campo(r, "CodGiocatore").toInt()}), QVariantList({0, -1}));
         // A failure leaves the file and the window as they were.
@@ -113,6 +127,18 @@ private slots:
         Esegui("DROP TRIGGER blocco");
         QVERIFY(w_->Salva());
         QCOMPARE(tally(a_).toInt(), 1);
+        // Taken away from a scorer whose tally is already 0: it stays 0.
+        Esegui("UPDATE Giocatore SET Reti = 0 WHERE Codice = ?", {a_});
+        scegli("Combo2", b_);
+        QVERIFY(w_->Salva());
+        QCOMPARE(QVariantList({tally(a_).toInt(), tally(b_).toInt()}), QVariantList({0, 1}));
+        // A scorer deleted since stays as stored while his goal is saved again.
+        Esegui("DELETE FROM Giocatore WHERE Codice = ?", {b_});
+        w_->Precedente();
+        w_->Successivo();
+        scrivi("Text3", "80");
+        QVERIFY(w_->Salva());
+        QCOMPARE(campo(w_->chiavi().last(), "CodGiocatore").toInt(), b_);
     }
 
     void valori_data()
@@ -127,13 +153,15 @@ private slots:
         QTest::newRow("vuoto, primo tempo") << true << "" << false << -1 << false << 0 << 250;
         QTest::newRow("vuoto, secondo tempo") << false << "" << true << -1 << false << 100 << 250;
         QTest::newRow("10 s.t., testa") << true << "10" << true << 3 << false << 110 << 3;
-        QTest::newRow("45,5, autorete") << false << "45,5" << false << 5 << true << 45 << 7;
+        QTest::newRow("45, autorete") << false << "45" << false << 5 << true << 45 << 7;
         QTest::newRow("99 s.t.") << true << "99" << true << 1 << false << 199 << 1;
         QTest::newRow("100") << true << "100" << false << 1 << false << -1 << 0;
         QTest::newRow("-1") << true << "-1" << true << 1 << false << -1 << 0;
+        QTest::newRow("45+2") << true << "45+2" << false << 1 << false << -1 << 0;
+        QTest::newRow("45,5") << false << "45,5" << true << 1 << false << -1 << 0;
     }
-    // What a new goal stores, in the match and leg shown whatever the caller moved to since; a minute outside
-    // 0..99 refused before writing, "save first?" then staying on the record.
+    // What a new goal stores, in the match and leg shown whatever the caller moved to since; a minute that is
+    // no whole number of 0..99 refused before writing, "save first?" then staying on the record.
     void valori()
     {
         QFETCH(bool, andata);
@@ -208,6 +236,7 @@ private slots:
         QCOMPARE(Valore("SELECT COUNT(*) FROM Reti").toInt(), 0);
         // A save of a goal deleted elsewhere says so and leaves a new goal.
         scrivi("Combo2", "Forestiero");
+        amb_->messaggi().si();
         QVERIFY(w_->Salva());
         Esegui("DELETE FROM Reti");
         amb_->messaggi().ok();
@@ -215,6 +244,54 @@ private slots:
         QVERIFY(amb_->messaggi().ultimo().testo.contains("eliminato in un'altra finestra"));
         QVERIFY(w_->chiavi().isEmpty() && !w_->reteSalvata());
         QCOMPARE(Valore("SELECT COUNT(*) FROM Reti").toInt(), 0);
+    }
+
+    // The description holds 250 characters: more typed or pasted is cut where it went in; a longer one read
+    // from the file stays whole.
+    void descrizione()
+    {
+        apri();
+        const int r = rete(a_, p_->sq1, 10);
+        Esegui("UPDATE Reti SET Note = ? WHERE Codice = ?", {QString(300, 'x'), r});
+        mostra(r);
+        auto* note = parte<QPlainTextEdit>("Text5");
+        note->insertPlainText("yy");
+        QCOMPARE(note->toPlainText(), QString(300, 'x'));
+        w_->Nuovo();
+        note->insertPlainText(QString(240, 'a'));
+        note->moveCursor(QTextCursor::Start);
+        note->insertPlainText(QString(20, 'b'));
+        QCOMPARE(note->toPlainText(), QString(10, 'b') + QString(240, 'a'));
+    }
+
+    void chiusura_data()
+    {
+        QTest::addColumn<bool>("nuovo");
+        QTest::addColumn<int>("risposta");  // -1: nothing changed, nothing asked
+        QTest::addColumn<bool>("chiusa");
+        QTest::addColumn<int>("salvato");  // the minute stored afterwards, 0 for no goal
+        using R = Messaggio::Risposta;
+        QTest::newRow("nuovo, sì") << true << int(R::Si) << true << 30;
+        QTest::newRow("nuovo, no") << true << int(R::No) << true << 0;
+        QTest::newRow("modificato, annulla") << false << int(R::Annulla) << false << 10;
+        QTest::newRow("invariato") << false << -1 << true << 10;
+    }
+    // Closing with a goal typed or changed asks first: Yes saves and closes, No closes, Cancel stays.
+    void chiusura()
+    {
+        QFETCH(bool, nuovo);
+        QFETCH(int, risposta);
+        QFETCH(bool, chiusa);
+        QFETCH(int, salvato);
+        apri();
+        mostra(nuovo ? -1 : rete(a_, p_->sq1, 10));
+        if (nuovo) scegli("Combo2", a_);
+        if (risposta >= 0) {
+            scrivi("Text3", "30");
+            amb_->messaggi().risposta(Messaggio::Risposta(risposta));
+        }
+        QCOMPARE(Finestre::istanza().scaricaSubito(IdFinestra::Reti), chiusa);
+        QCOMPARE(Valore("SELECT MAX(Minuto) FROM Reti").toInt(), salvato);
     }
 };
 

@@ -223,6 +223,24 @@ private slots:
         QCOMPARE(sostituito(cambi[0].first), 0);
         QVERIFY(!Valore("SELECT 1 FROM Presenze WHERE Codice = ?", {cambi[1].first}).isValid());
         QCOMPARE(elenco->topLevelItemCount(), 2);
+
+        // Team 2: a row linked to itself and two rows linked to each other replaced no one; each is deleted.
+        QVector<int> altri;
+        Query r("SELECT Codice FROM Presenze WHERE CodPartita = ? AND Girone = -1 AND Titolare = 0 AND Squadra = ? "
+                "ORDER BY Riga DESC",
+                {p->codPart, p->sq2});
+        while (r.next()) altri << r.intero(0);
+        Esegui("UPDATE Presenze SET ChiHaSost = Codice WHERE Codice = ?", {altri[0]});
+        Esegui("UPDATE Presenze SET ChiHaSost = ? WHERE Codice = ?", {altri[2], altri[1]});
+        Esegui("UPDATE Presenze SET ChiHaSost = ? WHERE Codice = ?", {altri[1], altri[2]});
+        mostra(1, true, p->codPart);
+        auto* elenco2 = parte<QTreeWidget>("ListView2");
+        for (int i = 0; i < 3; ++i) {
+            elenco2->setCurrentItem(elenco2->topLevelItem(0));
+            amb_->messaggi().si();
+            clic("Command13");
+        }
+        QCOMPARE(elenco2->topLevelItemCount(), 0);
     }
 };
 

@@ -160,8 +160,8 @@ private slots:
         QCOMPARE(campo(nuova, "ChiHaSost").toInt(), riga2);
         QCOMPARE(campo(nuova, "Voto").toDouble(), 6.5);
         QCOMPARE(campo(nuova, "Ammonito").toInt(), 0);
-        // Typed names: the player who came on stored by name, the replaced one kept with the new minute.
-        scrivi({{"Combo2", "Scritto a mano"}, {"Combo3", "Chiunque"}, {"Text6", "12,5"}});
+        // A name typed for the player who came on is stored as typed; the replaced one shown keeps his link.
+        scrivi({{"Combo2", "Scritto a mano"}, {"Text6", "12"}});
         spunta("Option1");
         scrivi("Combo1", "s.v.");
         QVERIFY(w_->Salva());
@@ -181,9 +181,13 @@ private slots:
         QTest::newRow("voto") << "Uno|Due|buono|10" << "Il voto deve essere";
         QTest::newRow("minuto 120") << "Uno|Due|6|120" << "Il minuto della sostituzione";
         QTest::newRow("minuto negativo") << "Uno|Due||-5" << "Il minuto della sostituzione";
+        QTest::newRow("minuto 45+2") << "Uno|Due|6|45+2" << "Il minuto della sostituzione";
+        QTest::newRow("minuto 12,5") << "Uno|Due|6|12,5" << "Il minuto della sostituzione";
+        QTest::newRow("uscito sconosciuto") << "Uno|Due|6|10" << "Due non risulta tra i giocatori di";
         // clang-format on
     }
-    // Refused before anything is written; Yes to "save first?" then stays on the record.
+    // Refused before anything is written, also who went off when no row of the match has his name; Yes to
+    // "save first?" then stays on the record.
     void rifiuti()
     {
         QFETCH(QString, scritti);
@@ -245,13 +249,153 @@ private slots:
         QCOMPARE(testo("Text5"), "Nuova sostituzione");
         for (const char* b : {"Command1", "Command2", "Command3"}) QVERIFY(!attivo(b));
         // A save of a substitution deleted elsewhere says so and leaves a blank record.
-        scrivi({{"Combo2", "Uno"}, {"Combo3", "Due"}});
+        scrivi("Combo2", "Uno");
+        combo("Combo3")->setCurrentIndex(0);
         QVERIFY(w_->Salva());
         Esegui("DELETE FROM Presenze WHERE Codice = ?", {w_->chiavi()[0]});
         amb_->messaggi().ok();
         QVERIFY(!w_->Salva());
         QVERIFY(amb_->messaggi().ultimo().testo.contains("eliminata in un'altra finestra"));
         QVERIFY(w_->chiavi().isEmpty() && !w_->schedaSalvata());
+    }
+
+    void giocatoriConservati_data()
+    {
+        QTest::addColumn<QString>("sql");  // on the first substitution: its row, the replaced row; the other team
+        QTest::newRow("entrato in un'altra squadra") << "UPDATE Giocatore SET CodSquadra = :squadra WHERE Codice = "
+                                                        "(SELECT CodGiocatore FROM Presenze WHERE Codice = :riga)";
+        QTest::newRow("uscito scritto a mano")
+            << "UPDATE Presenze SET CodGiocatore = -1, Nome = 'Rossi' WHERE Codice = :uscito";
+        QTest::newRow("senza uscito") << "UPDATE Presenze SET ChiHaSost = NULL WHERE Codice = :riga";
+        QTest::newRow("collegata a sé") << "UPDATE Presenze SET ChiHaSost = Codice WHERE Codice = :riga";
+    }
+    // A player shown by the name stored with his row keeps his code and link when another field is saved.
+    void giocatoriConservati()
+    {
+        QFETCH(QString, sql);
+        apri();
+        const int riga = cambi(p_->sq1)[0], uscito = campo(riga, "ChiHaSost").toInt();
+        Esegui(sql.replace(":riga", QString::number(riga))
+                   .replace(":uscito", QString::number(uscito))
+                   .replace(":squadra", QString::number(d_.codici.value(p_->sq2))));
+        const QString righe = "SELECT group_concat(ifnull(CodGiocatore, '') || '|' || Nome || '|' || "
+                              "ifnull(ChiHaSost, '') || '|' || Sostituito) FROM Presenze WHERE Codice IN (?, ?)";
+        const QVariant prima = Valore(righe, {riga, uscito});
+        mostra(riga);
+        scrivi("Combo1", "7");
+        QVERIFY(w_->Salva());
+        QCOMPARE(Valore(righe, {riga, uscito}), prima);
+        QCOMPARE(campo(riga, "Voto").toInt(), 7);
+    }
+
+    // After a save the player who came on may go off at once; who went off is a row of the match, found by the
+    // name typed too, else the save is refused and nothing is written.
+    void catene()
+    {
+        apri();
+        mostra(-1);
+        const auto [riga, giocatore] = titolare();
+        combo("Combo2")->setCurrentIndex(0);
+        const int entrato = combo("Combo2")->codiceCorrente();
+        scegli("Combo3", giocatore);
+        scrivi("Text6", "20");
+        QVERIFY(w_->Salva());
+        const int prima = w_->chiavi().last();
+        w_->Nuova();
+        combo("Combo2")->setCurrentIndex(1);
+        scegli("Combo3", entrato);
+        scrivi("Text6", "35");
+        QVERIFY(w_->Salva());
+        QCOMPARE(campo(w_->chiavi().last(), "ChiHaSost").toInt(), prima);
+        QCOMPARE(campo(prima, "Sostituito").toInt(), 35);
+
+        const auto [scritto, _] = titolare(0);
+        Esegui("UPDATE Presenze SET CodGiocatore = -1, Nome = 'Scritto a Mano' WHERE Codice = ?", {scritto});
+        w_->Nuova();
+        scrivi({{"Combo2", "Uno"}, {"Combo3", "scritto a mano"}, {"Text6", "25"}});
+        QVERIFY(w_->Salva());
+        QCOMPARE(campo(w_->chiavi().last(), "ChiHaSost").toInt(), scritto);
+
+        const auto [cancellata, altro] = titolare(0);
+        w_->Nuova();
+        scrivi("Combo2", "Due");
+        scegli("Combo3", altro);
+        Esegui("DELETE FROM Presenze WHERE Codice = ?", {cancellata});
+        const QByteArray impronta = AmbienteTest::impronta(d_.percorso);
+        amb_->messaggi().ok();
+        QVERIFY(!w_->Salva());
+        QVERIFY(amb_->messaggi().ultimo().testo.contains("non risulta tra i giocatori di " + p_->sq1));
+        QCOMPARE(AmbienteTest::impronta(d_.percorso), impronta);
+        QVERIFY(!w_->schedaSalvata() && !voci("Combo3").contains(testo("Combo3")));
+    }
+
+    // A new or edited substitution whose save fails at its last step leaves nothing of it, in the file or the window.
+    void salvataggioInterrotto()
+    {
+        apri();
+        const QVector<int> c = cambi(p_->sq1);
+        Esegui("CREATE TRIGGER blocco BEFORE UPDATE OF ChiHaSost ON Presenze BEGIN SELECT RAISE(ABORT, 'x'); END");
+        const QByteArray impronta = AmbienteTest::impronta(d_.percorso);
+        mostra(c[0]);
+        for (int i = 0; i < 2; ++i) {
+            if (i == 1) w_->Nuova();
+            combo("Combo2")->setCurrentIndex(0);
+            scegli("Combo3", titolare().second);
+            amb_->messaggi().ok();
+            QVERIFY(!w_->Salva());
+            QCOMPARE(AmbienteTest::impronta(d_.percorso), impronta);
+            QCOMPARE(w_->chiavi(), c);
+        }
+        QVERIFY(!w_->schedaSalvata());
+    }
+
+    // Rows linked to themselves or to each other replaced no one: each can be deleted.
+    void collegamentiCircolari()
+    {
+        apri();
+        const QVector<int> c = cambi(p_->sq1);
+        Esegui("UPDATE Presenze SET ChiHaSost = Codice WHERE Codice = ?", {c[0]});
+        Esegui("UPDATE Presenze SET ChiHaSost = ? WHERE Codice = ?", {c[2], c[1]});
+        Esegui("UPDATE Presenze SET ChiHaSost = ? WHERE Codice = ?", {c[1], c[2]});
+        mostra(c[0]);
+        for (int i = 0; i < 3; ++i) {
+            amb_->messaggi().si();
+            w_->Elimina();
+        }
+        QVERIFY(cambi(p_->sq1).isEmpty());
+    }
+
+    void chiusura_data()
+    {
+        QTest::addColumn<bool>("nuova");
+        QTest::addColumn<int>("risposta");  // -1: nothing changed, nothing asked
+        QTest::addColumn<QString>("esce");  // typed; empty: a starter picked
+        QTest::addColumn<bool>("chiusa");
+        using R = Messaggio::Risposta;
+        QTest::newRow("nuova, sì") << true << int(R::Si) << "" << true;
+        QTest::newRow("nuova, sì, rifiutata") << true << int(R::Si) << "Nessuno" << false;
+        QTest::newRow("modificata, annulla") << false << int(R::Annulla) << "" << false;
+        QTest::newRow("invariata") << false << -1 << "" << true;
+    }
+    // Closing with a substitution typed or changed asks first: Yes saves and closes, Cancel or a refused save
+    // stays with what was typed.
+    void chiusura()
+    {
+        QFETCH(bool, nuova);
+        QFETCH(int, risposta);
+        QFETCH(QString, esce);
+        QFETCH(bool, chiusa);
+        apri();
+        mostra(nuova ? -1 : cambi(p_->sq1)[0]);
+        if (risposta >= 0) {
+            scrivi("Combo2", "Uno");
+            if (nuova) esce.isEmpty() ? scegli("Combo3", titolare().second) : scrivi("Combo3", esce);
+            amb_->messaggi().risposta(Messaggio::Risposta(risposta));
+            if (!esce.isEmpty()) amb_->messaggi().ok();
+        }
+        QCOMPARE(Finestre::istanza().scaricaSubito(IdFinestra::Sostituzioni), chiusa);
+        QCOMPARE(Valore("SELECT COUNT(*) FROM Presenze WHERE Nome = 'Uno'").toInt(), chiusa && risposta >= 0 ? 1 : 0);
+        if (!chiusa) QCOMPARE(testo("Combo2"), "Uno");
     }
 };
 
