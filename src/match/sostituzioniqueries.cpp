@@ -9,8 +9,6 @@
 
 namespace {
 
-const QString SENZA_VOTO_TESTO = QStringLiteral("s.v.");
-
 QVariant Nullo() { return QVariant(QMetaType::fromType<int>()); }
 
 // The row of a player of the team's match and leg other than `tranne`; invalid when there is none.
@@ -103,22 +101,6 @@ Scheda scheda(int codice)
         s.sostituito = minuto.toString().isEmpty() ? QVariant() : minuto;
     }
     return s;
-}
-
-bool LeggiVoto(const QString& testo, std::optional<double>& voto)
-{
-    const QString t = testo.trimmed();
-    voto.reset();
-    if (t.isEmpty()) return true;
-    if (t.compare(SENZA_VOTO_TESTO, Qt::CaseInsensitive) == 0) {
-        voto = SENZA_VOTO;
-        return true;
-    }
-    bool ok = false;
-    const double v = QString(t).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
-    if (!ok || !std::isfinite(v)) return false;
-    voto = v;
-    return true;
 }
 
 int inserisci(const Lato& l, const Dati& d)

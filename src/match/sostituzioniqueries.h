@@ -59,10 +59,6 @@ struct Dati {
     int minuto = 0;  // minute code
 };
 
-// A rating as typed: empty (nothing, VOTO left as it is), "s.v." (250) or a number with comma or
-// point. False for any other text.
-bool LeggiVoto(const QString& testo, std::optional<double>& voto);
-
 // Adds a substitution in one transaction and returns its key. Its RIGA is one below the team's lowest
 // substitute's (-1 for the first).
 int inserisci(const Lato& lato, const Dati& d);
