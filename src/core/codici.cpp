@@ -3,6 +3,7 @@
 #include "core/database.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 
 bool Disputata(const QVariant& flag)
 {
@@ -46,6 +47,21 @@ QStringList VociVoto(StileSenzaVoto stile)
 }
 
 bool VotoValido(double voto) { return voto >= 1.0 && voto <= 10.0; }
+
+VotoScritto LeggiVotoScritto(const QString& testo)
+{
+    const QString t = testo.trimmed();
+    if (t.isEmpty()) return {};
+    if (t.compare(TestoVoto(SENZA_VOTO), Qt::CaseInsensitive) == 0) return {SENZA_VOTO, {}};
+    // Digits only: no sign, exponent, "nan" or "inf" that a number conversion would take.
+    static const QRegularExpression cifre(QStringLiteral("^[0-9]{1,2}([.,][0-9]+)?$"));
+    if (cifre.match(t).hasMatch()) {
+        const double v = QString(t).replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
+        if (v >= VOTO_MINIMO && v <= VOTO_MASSIMO) return {v, {}};
+    }
+    return {std::nullopt,
+            QStringLiteral("Il voto deve essere un numero da 3 a 10, per esempio 6,5, oppure \"S.V.\" (senza voto).")};
+}
 
 int CodiceMinuto(int minuto, bool secondoTempo) { return secondoTempo ? minuto + 100 : minuto; }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -39,6 +40,15 @@ QString TestoVoto(double voto, StileSenzaVoto stile = StileSenzaVoto::Maiuscolo)
 QStringList VociVoto(StileSenzaVoto stile = StileSenzaVoto::Maiuscolo);
 // A rating that the rating lists and averages count ("Voto between 1 and 10"): 250 is left out.
 bool VotoValido(double voto);
+// A rating typed in a rating box, read by the one rule of every editor: an empty box is no rating to write,
+// "S.V." in any case is 250, a number from 3 to 10 in digits with a decimal comma or point is itself.
+// Any other text ("11", "1e3", "250", "sei") is refused, with the reason to show.
+struct VotoScritto {
+    std::optional<double> voto;  // nothing for an empty box or a refused text
+    QString rifiuto;             // empty when the text is a rating
+    bool valido() const { return rifiuto.isEmpty(); }
+};
+VotoScritto LeggiVotoScritto(const QString& testo);
 
 // --- Minute code (RETI.MINUTO, PRESENZE.SOSTITUITO): the minute within its half, + 100 in the second half.
 int CodiceMinuto(int minuto, bool secondoTempo);

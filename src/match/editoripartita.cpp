@@ -238,11 +238,16 @@ void RiempiGiocatori(ComboCodici* combo, const QVector<VoceGiocatore>& voci)
 
 int GiocatoreScelto(const ComboCodici* combo)
 {
-    const QString testo = combo->currentText();
-    const int i = combo->currentIndex();
-    if (i >= 0 && combo->itemText(i) == testo) return combo->codice(i);
-    const int uguale = combo->findText(testo, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    return uguale >= 0 ? combo->codice(uguale) : GIOCATORE_NON_IN_ROSA;
+    const QString testo = combo->currentText().trimmed();
+    if (testo.isEmpty()) return GIOCATORE_NON_IN_ROSA;
+    const int scelta = combo->currentIndex();
+    for (const Qt::CaseSensitivity maiuscole : {Qt::CaseSensitive, Qt::CaseInsensitive}) {
+        auto uguale = [&](int i) { return combo->itemText(i).trimmed().compare(testo, maiuscole) == 0; };
+        if (scelta >= 0 && uguale(scelta)) return combo->codice(scelta);
+        for (int i = 0; i < combo->count(); ++i)
+            if (uguale(i)) return combo->codice(i);
+    }
+    return GIOCATORE_NON_IN_ROSA;
 }
 
 bool MostraGiocatore(ComboCodici* combo, int codice, const QString& altrimenti)
@@ -257,6 +262,13 @@ bool MostraGiocatore(ComboCodici* combo, int codice, const QString& altrimenti)
     }
     combo->setEditText(altrimenti);
     return false;
+}
+
+void MostraGiocatoreSalvato(ComboCodici* combo, int codice, const QString& nome)
+{
+    if (MostraGiocatore(combo, codice, nome) || codice == GIOCATORE_NON_IN_ROSA || nome.trimmed().isEmpty()) return;
+    ComboCodici::SenzaClick guardia(combo);
+    combo->setCurrentIndex(combo->aggiungi(nome, codice));
 }
 
 void SvuotaScelta(ComboCodici* combo)

@@ -123,12 +123,18 @@ private:
 
 // Fills a player picker (its typed text is cleared).
 void RiempiGiocatori(ComboCodici* combo, const QVector<VoceGiocatore>& voci);
-// The player picked: the chosen entry while its text is the one shown, else the first entry with
-// exactly that text; -1 (a name typed outside the list) when none.
+// The player picked: the entry whose text is the one shown (blanks around it aside), the chosen entry
+// first, then the first in the list; names compare ignoring case, as the file compares them, when no
+// entry has exactly that text. -1 (a name typed outside the list) when none.
 int GiocatoreScelto(const ComboCodici* combo);
 // Shows a player: his entry when the picker has one, else `altrimenti` as typed text. False when
 // no entry has his code.
 bool MostraGiocatore(ComboCodici* combo, int codice, const QString& altrimenti);
+// Shows a player as stored with a record: as MostraGiocatore, but a player no longer in the list (sold
+// to another club, or deleted) gets an entry of his own under the stored `nome`, at the end, so that
+// GiocatoreScelto keeps his code while it is shown. A name typed in (-1) or stored without a name shows
+// as text.
+void MostraGiocatoreSalvato(ComboCodici* combo, int codice, const QString& nome);
 // No entry chosen and no text.
 void SvuotaScelta(ComboCodici* combo);
 

@@ -52,7 +52,7 @@ std::array<SquadraFormazione, 2> carica(const DatiPartita& partita, bool andata,
                           g.intero(3)});
     }
 
-    Query p(QStringLiteral("SELECT Squadra, Riga, CodGiocatore, Nome, Ammonito, Voto FROM Presenze "
+    Query p(QStringLiteral("SELECT Squadra, Riga, CodGiocatore, Nome, Ammonito, Voto, NumMaglia FROM Presenze "
                            "WHERE CodPartita = ? AND Girone = ? AND Titolare = ? AND Riga BETWEEN 1 AND ? "
                            "ORDER BY Codice"),
             {partita.codPart, GironePresenze(andata), VERO, RIGHE_TITOLARI});
@@ -62,20 +62,9 @@ std::array<SquadraFormazione, 2> carica(const DatiPartita& partita, bool andata,
         std::optional<TitolareSalvato>& r = s[t].titolari[p.intero(1) - 1];
         if (r) continue;
         r = TitolareSalvato{p.nullo("CodGiocatore") ? GIOCATORE_NON_IN_ROSA : p.intero(2), p.testo(3), p.intero(4),
-                            p.valore(5)};
+                            p.valore(5), p.valore(6)};
     }
     return s;
-}
-
-VotoLetto LeggiVoto(const QString& testo)
-{
-    const QString t = testo.trimmed();
-    if (t.isEmpty()) return {TipoVoto::Vuoto, 0};
-    if (t.compare(TestoVoto(SENZA_VOTO), Qt::CaseInsensitive) == 0) return {TipoVoto::SenzaVoto, SENZA_VOTO};
-    bool ok = false;
-    const double v = QString(t).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
-    if (!ok || v < VOTO_MINIMO || v > VOTO_MASSIMO) return {TipoVoto::NonValido, 0};
-    return {TipoVoto::Numero, v};
 }
 
 QVector<ScritturaTitolare> salva(const ChiaveFormazioni& k, const QVector<ScritturaTitolare>& righe)
@@ -108,10 +97,9 @@ QVector<ScritturaTitolare> salva(const ChiaveFormazioni& k, const QVector<Scritt
             campi << QStringLiteral("NumMaglia");
             valori << *r.numMaglia;
         }
-        const VotoLetto voto = LeggiVoto(r.voto);
-        if (voto.tipo == TipoVoto::SenzaVoto || voto.tipo == TipoVoto::Numero) {
+        if (const std::optional<double> voto = LeggiVotoScritto(r.voto).voto) {
             campi << QStringLiteral("Voto");
-            valori << voto.valore;
+            valori << *voto;
         }
         if (chiave >= 0) {
             valori << chiave;

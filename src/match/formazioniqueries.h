@@ -27,8 +27,9 @@ struct GiocatoreInRosa {
 struct TitolareSalvato {
     int codGiocatore = GIOCATORE_NON_IN_ROSA;
     QString nome;
-    int ammonito = 0;  // Null reads 0
-    QVariant voto;     // Null when no rating was typed
+    int ammonito = 0;    // Null reads 0
+    QVariant voto;       // Null when no rating was typed
+    QVariant numMaglia;  // NUMMAGLIA, Null when none
 };
 
 struct SquadraFormazione {
@@ -42,8 +43,8 @@ struct SquadraFormazione {
 // write the same values.
 struct RigaFormazione {
     QString nome;                              // empty: no player in the row
-    int codGiocatore = GIOCATORE_NON_IN_ROSA;  // the squad player's code, -1 for a name typed in
-    std::optional<int> numMaglia;              // the squad player's shirt number; none for a typed name
+    int codGiocatore = GIOCATORE_NON_IN_ROSA;  // the player's code, -1 for a name typed in
+    std::optional<QVariant> numMaglia;         // the shirt number to write (Null included); none: left as stored
     int ammonito = 0;                          // the card code to write
     QString voto;                              // as shown: empty keeps the stored rating
 
@@ -72,19 +73,9 @@ namespace FormazioniQueries {
 // The squads are found by name in the team list.
 std::array<SquadraFormazione, 2> carica(const DatiPartita& partita, bool andata, int formatoNome);
 
-// How a rating box's text is read.
-enum class TipoVoto { Vuoto, SenzaVoto, Numero, NonValido };
-struct VotoLetto {
-    TipoVoto tipo = TipoVoto::Vuoto;
-    double valore = 0;  // the number to store (250 for no rating)
-};
-// "" keeps the stored rating; "S.V." (any case) is 250; a number from 3 to 10 with a decimal comma or
-// point is itself; anything else (a word, a number out of range) is not valid.
-VotoLetto LeggiVoto(const QString& testo);
-
 // Writes the rows in one transaction. A starter is found by match, team, leg and RIGA (the first by
 // key) and updated in place, keeping its key, its SOSTITUITO and the substitutes' links to it;
-// otherwise a new row is added. A rating that is not valid leaves VOTO as stored.
+// otherwise a new row is added. A rating box that is empty or refused (LeggiVotoScritto) leaves VOTO as stored.
 // An empty row deletes its stored starter only while nothing refers to it (SOSTITUITO 0 and no
 // substitute's CHIHASOST): the rows that stay are returned.
 QVector<ScritturaTitolare> salva(const ChiaveFormazioni& chiave, const QVector<ScritturaTitolare>& righe);

@@ -253,8 +253,7 @@ void FormazioniWindow::costruisciLato(int lato)
         r.frecce = new Spinner(r.voto->lineEdit(), l.pagina);
         r.frecce->setObjectName(QStringLiteral("UpDown%1_%2").arg(primo ? 1 : 2).arg(i));
         r.frecce->impostaPasso([](const QString& testo, int verso) {
-            return Spinner::passoVoto(
-                testo, verso, FormazioniQueries::LeggiVoto(testo).tipo == FormazioniQueries::TipoVoto::SenzaVoto);
+            return Spinner::passoVoto(testo, verso, LeggiVotoScritto(testo).voto == SENZA_VOTO);
         });
 
         g->addWidget(r.ammonito, i + 1, 0, Qt::AlignCenter);
@@ -411,24 +410,40 @@ void FormazioniWindow::mostraRiga(int lato, int indice)
     r.voto->setEditText(QString());
     SvuotaScelta(r.giocatore);
     if (!t) return;
-    // A name typed in, or a player who left the squad, shows the name stored with the row.
-    MostraGiocatore(r.giocatore, t->codGiocatore, t->nome);
+    // A name typed in shows as text; a player who left the squad keeps an entry of his own in this row.
+    MostraGiocatoreSalvato(r.giocatore, t->codGiocatore, t->nome);
     if (!t->voto.isNull()) MostraTesto(r.voto, TestoVoto(t->voto.toDouble()));
 }
 
 RigaFormazione FormazioniWindow::riga(int lato, int indice) const
 {
     const Riga& r = lati_[lato].righe[indice];
+    const std::optional<TitolareSalvato>& t = squadre_[lato].titolari[indice];
     RigaFormazione d;
     const int codice = GiocatoreScelto(r.giocatore);
-    d.nome = r.giocatore->currentText().trimmed();
+    const QString mostrato = r.giocatore->currentText().trimmed();
+    d.nome = mostrato;
+    bool inRosa = false;
     if (codice != GIOCATORE_NON_IN_ROSA)
         for (const GiocatoreInRosa& g : squadre_[lato].rosa)
             if (g.codice == codice) {
                 d.nome = g.nome;
                 d.codGiocatore = g.codice;
-                d.numMaglia = g.numero;
+                d.numMaglia = QVariant(g.numero);
+                inRosa = true;
             }
+    // While the row shows the player stored with it, his code and shirt stay as stored, also when he has left
+    // the squad since (his stored name is then the one shown): only a player picked or a name typed in
+    // replaces them.
+    const bool salvato =
+        t && !mostrato.isEmpty() &&
+        (t->codGiocatore == GIOCATORE_NON_IN_ROSA ? r.giocatore->currentIndex() < 0 && mostrato == t->nome.trimmed()
+                                                  : codice == t->codGiocatore);
+    if (salvato) {
+        d.codGiocatore = t->codGiocatore;
+        d.numMaglia = t->numMaglia;
+        if (!inRosa || t->codGiocatore == GIOCATORE_NON_IN_ROSA) d.nome = t->nome;
+    }
     d.ammonito = CodiceCartellino(r.ammonito->isChecked(), r.espulso->isChecked());
     d.voto = r.voto->currentText().trimmed();
     return d;
@@ -449,6 +464,7 @@ bool FormazioniWindow::ArchiviaFormazioni()
     if (!partita_.trovata) return true;
     QVector<ScritturaTitolare> righe;
     QStringList votiRifiutati;
+    QString motivo;
     for (int lato = 0; lato < 2; ++lato)
         for (int i = 0; i < RIGHE_TITOLARI; ++i) {
             const RigaFormazione ora = riga(lato, i);
@@ -456,11 +472,13 @@ bool FormazioniWindow::ArchiviaFormazioni()
             // An empty row that was empty is nothing to write, whatever its boxes show.
             if (ora == prima || (ora.vuota() && prima.vuota())) continue;
             righe.append({lato, i + 1, ora});
-            if (!ora.vuota() && FormazioniQueries::LeggiVoto(ora.voto).tipo == FormazioniQueries::TipoVoto::NonValido)
-                votiRifiutati << QStringLiteral("%1, riga %2 (%3): \"%4\"")
-                                     .arg(squadre_[lato].nome)
-                                     .arg(i + 1)
-                                     .arg(ora.nome, ora.voto);
+            const VotoScritto voto = LeggiVotoScritto(ora.voto);
+            if (ora.vuota() || voto.valido()) continue;
+            motivo = voto.rifiuto;
+            votiRifiutati << QStringLiteral("%1, riga %2 (%3): \"%4\"")
+                                 .arg(squadre_[lato].nome)
+                                 .arg(i + 1)
+                                 .arg(ora.nome, ora.voto);
         }
     if (righe.isEmpty()) return true;
     const ChiaveFormazioni chiave{
@@ -477,14 +495,14 @@ bool FormazioniWindow::ArchiviaFormazioni()
         const QString nomePrima = letta.nome;
         letta = w.dati;
         // A rating refused leaves the one stored, which an empty box keeps.
-        if (FormazioniQueries::LeggiVoto(w.dati.voto).tipo == FormazioniQueries::TipoVoto::NonValido)
-            letta.voto.clear();
+        if (!LeggiVotoScritto(w.dati.voto).valido()) letta.voto.clear();
         for (ScritturaTitolare& x : rimaste)
             if (x.lato == w.lato && x.riga == w.riga) x.dati.nome = nomePrima;
     }
     if (!votiRifiutati.isEmpty())
-        Messaggio::avvisa(QStringLiteral("Questi voti non sono numeri da 3 a 10 e non sono stati salvati: per questi "
-                                         "giocatori resta il voto registrato prima.\r\r") +
+        Messaggio::avvisa(motivo +
+                              QStringLiteral("\r\rQuesti voti non sono stati salvati: per questi giocatori resta il "
+                                             "voto registrato prima.\r\r") +
                               votiRifiutati.join(QLatin1Char('\r')),
                           TITOLO);
     if (!rimaste.isEmpty()) {

@@ -5,12 +5,9 @@
 #include "match/schedapartitaqueries.h"
 
 #include <algorithm>
-#include <cmath>
 #include <QSet>
 
 namespace {
-
-const QString SENZA_VOTO_TESTO = QStringLiteral("s.v.");
 
 QVariant Nullo() { return QVariant(QMetaType::fromType<int>()); }
 
@@ -107,22 +104,6 @@ Scheda scheda(int codice)
         s.sostituito = minuto.toString().isEmpty() ? QVariant() : minuto;
     }
     return s;
-}
-
-bool LeggiVoto(const QString& testo, std::optional<double>& voto)
-{
-    const QString t = testo.trimmed();
-    voto.reset();
-    if (t.isEmpty()) return true;
-    if (t.compare(SENZA_VOTO_TESTO, Qt::CaseInsensitive) == 0) {
-        voto = SENZA_VOTO;
-        return true;
-    }
-    bool ok = false;
-    const double v = QString(t).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
-    if (!ok || !std::isfinite(v)) return false;
-    voto = v;
-    return true;
 }
 
 Esito inserisci(const Lato& l, const Dati& d, int& codice)

@@ -76,10 +76,6 @@ enum class Esito {
     UscitoMancante,  // no row of the match for who went off, or the row linked is gone
 };
 
-// A rating as typed: empty (nothing, VOTO left as it is), "s.v." (250) or a number with comma or
-// point. False for any other text.
-bool LeggiVoto(const QString& testo, std::optional<double>& voto);
-
 // Adds a substitution in one transaction and sets `codice` to its key. Its RIGA is one below the team's
 // lowest substitute's (-1 for the first). Anything but Salvata writes nothing.
 Esito inserisci(const Lato& lato, const Dati& d, int& codice);

@@ -30,13 +30,12 @@ const QString TITOLO_SALVA = QStringLiteral("Inserimento sostituzione");
 const QString NON_SPECIFICATO = QStringLiteral("(Non specificato)");
 constexpr int CONTESTO_GUIDA = 41;
 
-// The rating arrows: no rating (empty, "s.v." or no number at all) goes to 5 or 6, any number moves by
+// The rating arrows: no rating (empty, "s.v." or a text that is no rating) goes to 5 or 6, a rating moves by
 // half a point within 3..10.
 std::optional<QString> PassoVoto(const QString& testo, int verso)
 {
-    std::optional<double> voto;
-    const bool numero = SostituzioniQueries::LeggiVoto(testo, voto) && voto && *voto != SENZA_VOTO;
-    return Spinner::passoVoto(testo, verso, !numero);
+    const std::optional<double> voto = LeggiVotoScritto(testo).voto;
+    return Spinner::passoVoto(testo, verso, !voto || *voto == SENZA_VOTO);
 }
 
 }  // namespace
@@ -341,11 +340,12 @@ bool SostituzioniWindow::Salva()
         return false;
     }
     SostituzioniQueries::Dati d;
-    if (!SostituzioniQueries::LeggiVoto(voto_->currentText(), d.voto)) {
-        Messaggio::errore(QStringLiteral("Il voto deve essere un numero (per esempio 6,5) oppure \"s.v.\"!"),
-                          TITOLO_SALVA);
+    const VotoScritto voto = LeggiVotoScritto(voto_->currentText());
+    if (!voto.valido()) {
+        Messaggio::errore(voto.rifiuto, TITOLO_SALVA);
         return false;
     }
+    d.voto = voto.voto;
     const std::optional<int> minuto = minuto_->codice();
     if (!minuto) {
         Messaggio::errore(QStringLiteral("Il minuto della sostituzione va indicato da 0 a 99 all'interno del tempo!"),

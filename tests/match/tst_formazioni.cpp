@@ -16,6 +16,7 @@
 namespace {
 
 const QString ID = IdFinestra::Formazioni;
+const QString VOTO_RIFIUTATO = "Il voto deve essere un numero da 3 a 10, per esempio 6,5, oppure \"S.V.\"";
 
 // A starter's row as stored.
 struct Salvato {
@@ -102,7 +103,7 @@ private slots:
 
     void riga_data()
     {
-        QTest::addColumn<QString>("chi");  // "rosa", "scritto", "partito"
+        QTest::addColumn<QString>("chi");  // "rosa", "scritto", "scritto come in rosa", "partito"
         QTest::addColumn<QVariant>("ammonito");
         QTest::addColumn<QVariant>("votoSalvato");
         QTest::addColumn<bool>("giallo");
@@ -115,9 +116,12 @@ private slots:
         QTest::newRow("cartellino Null, 100, voto 7")
             << "rosa" << QVariant(QMetaType(QMetaType::Int)) << QVariant(7) << false << false << "7";
         QTest::newRow("100 è ammonito") << "rosa" << QVariant(100) << QVariant(9.5) << true << false << "9,5";
+        QTest::newRow("scritto come in rosa, ammonito")
+            << "scritto come in rosa" << QVariant(1) << QVariant(6) << true << false << "6";
     }
-    // A stored starter in its row: squad player picked, typed or departed name shown as typed, card codes,
-    // ratings; the other rows empty.
+    // A stored starter in its row: squad player picked, typed name shown as typed, a player who moved club
+    // picked under his stored name; card codes, ratings; the other rows empty. A rating typed in his row,
+    // then a move, keeps his code and shirt as stored.
     void riga()
     {
         QFETCH(QString, chi);
@@ -130,14 +134,15 @@ private slots:
         const PartitaFixture* p = d_.partita(1, 2);
         Esegui("DELETE FROM Presenze WHERE CodPartita = ? AND Squadra = ? AND Riga <> 3", {p->codPart, p->sq1});
         const int partito = codiceRosa(p->sq2, 0);  // a player of the other team
-        const int cod = chi == "rosa" ? codiceRosa(p->sq1, 4) : chi == "scritto" ? -1 : partito;
-        Esegui("UPDATE Presenze SET CodGiocatore = ?, Nome = 'Nome salvato', Ammonito = ?, Voto = ? "
+        const int cod = chi == "rosa" ? codiceRosa(p->sq1, 4) : chi == "partito" ? partito : -1;
+        const QString nome = chi == "scritto come in rosa" ? cognome(codiceRosa(p->sq1, 4)).toLower() : "Nome salvato";
+        Esegui("UPDATE Presenze SET CodGiocatore = ?, Nome = ?, NumMaglia = 77, Ammonito = ?, Voto = ? "
                "WHERE CodPartita = ? AND Squadra = ? AND Riga = 3",
-               {cod, ammonito, votoSalvato, p->codPart, p->sq1});
+               {cod, nome, ammonito, votoSalvato, p->codPart, p->sq1});
         mostra(1, true, p->codPart);
-        QComboBox* c = giocatore(0, 2);
-        QCOMPARE(c->currentText(), chi == "rosa" ? cognome(cod) : "Nome salvato");
-        QCOMPARE(c->currentIndex() >= 0, chi == "rosa");
+        auto* c = static_cast<ComboCodici*>(giocatore(0, 2));
+        QCOMPARE(c->currentText(), chi == "rosa" ? cognome(cod) : nome);
+        QCOMPARE(c->currentIndex() >= 0 ? c->codiceCorrente() : -1, cod);
         QCOMPARE(casella(0, false, 2)->isChecked(), giallo);
         QCOMPARE(casella(0, true, 2)->isChecked(), rosso);
         QCOMPARE(voto(0, 2)->currentText(), votoMostrato);
@@ -145,6 +150,14 @@ private slots:
         const QByteArray prima = AmbienteTest::impronta(d_.percorso);
         Finestre::istanza().scarica(ID);
         QCOMPARE(AmbienteTest::impronta(d_.percorso), prima);
+
+        mostra(1, true, p->codPart);
+        voto(0, 2)->lineEdit()->clear();
+        QTest::keyClicks(voto(0, 2)->lineEdit(), "8");
+        const QString mostrato = giocatore(0, 2)->currentText();
+        w_->AllaGiornataSuccessiva();
+        QCOMPARE(titolari(p->codPart, p->sq1, true)[3].dati(),
+                 QString("%1|%2|77|%3|8").arg(cod).arg(mostrato).arg(CodiceCartellino(giallo, rosso)));
     }
 
     void salvataggio_data()
@@ -153,8 +166,9 @@ private slots:
         QTest::newRow("andata") << true;
         QTest::newRow("ritorno") << false;
     }
-    // Rows 1, 2 and 5 of team 1 and a typed name of team 2 stored with the codes; a second save adds nothing;
-    // another player on a saved row keeps its key and links; an empty rating keeps the stored one.
+    // Rows 1, 2 and 5 of team 1 and a typed name of team 2 stored with the codes, a squad name typed in another
+    // case as that player; a second save adds nothing; another player on a saved row keeps its key and links;
+    // an empty rating keeps the stored one.
     void salvataggio()
     {
         QFETCH(bool, andata);
@@ -171,6 +185,8 @@ private slots:
         giocatore(0, 4)->setCurrentIndex(10);
         giocatore(0, 4)->setEditText(cognome(c));
         scrivi(1, 0, "Mario Sconosciuto", "7");
+        const int x = codiceRosa(sq2, 3);
+        scrivi(1, 1, " " + cognome(x).toUpper() + " ");
         parte<QTabWidget>("SSTab1")->setCurrentIndex(1);
         QVERIFY(w_->ArchiviaFormazioni());
         const int g = GironePresenze(andata);
@@ -182,8 +198,10 @@ private slots:
         QCOMPARE(uno[5].dati(), QString("%1|%2|%3|101|-").arg(c).arg(cognome(c), uno[5].numMaglia.toString()));
         for (const Salvato& s : uno)
             QCOMPARE(QList<int>({s.girone, s.titolare, s.giornata, s.sostituito}), QList<int>({g, -1, 2, 0}));
-        QCOMPARE(due.keys(), QList<int>({1}));
+        QCOMPARE(due.keys(), QList<int>({1, 2}));
         QCOMPARE(due[1].dati(), "-1|Mario Sconosciuto|-|0|7");
+        const QString numX = Valore("SELECT Numero FROM Giocatore WHERE Codice = ?", {x}).toString();
+        QCOMPARE(due[2].dati(), QString("%1|%2|%3|0|-").arg(x).arg(cognome(x), numX));
 
         // Row 1 went off and a substitute points at it; another player goes into the row.
         const int chiave = uno[1].codice;
@@ -201,6 +219,26 @@ private slots:
         QCOMPARE(std::pair(uno[1].codice, uno[1].sostituito), std::pair(chiave, 170));
         QCOMPARE(uno[1].dati(), "-1|Scritto a mano|44|1|250");
         QCOMPARE(Valore("SELECT COUNT(*) FROM Presenze WHERE ChiHaSost = ?", {chiave}).toInt(), 1);
+    }
+
+    // Every rating typed follows one rule: a number from 3 to 10 with a comma or a point, or "S.V." in any case;
+    // any other text is refused with the substitution editor's reason, row by row, and nothing of it is stored.
+    void voti()
+    {
+        apri(amb_->nuovo(4).rose(25));
+        const PartitaFixture* p = d_.partita(1, 1);
+        mostra(1, true, p->codPart);
+        const QStringList scritti{"6,5", "7.5", " s.v. ", "10", "3", "11", "2,5", "1e3", "nan", "250", "sei"};
+        for (int i = 0; i < RIGHE_TITOLARI; ++i) scrivi(0, i, cognome(codiceRosa(p->sq1, i)), scritti[i]);
+        amb_->messaggi().ok();
+        QVERIFY(w_->ArchiviaFormazioni());
+        QStringList salvati;
+        for (const Salvato& t : titolari(p->codPart, p->sq1, true))
+            salvati << (t.voto.isNull() ? "-" : t.voto.toString());
+        QCOMPARE(salvati, QStringList({"6.5", "7.5", "250", "10", "3", "-", "-", "-", "-", "-", "-"}));
+        const QString avviso = amb_->messaggi().ultimo().testo;
+        QVERIFY(avviso.startsWith(VOTO_RIFIUTATO));
+        for (int i = 1; i <= RIGHE_TITOLARI; ++i) QCOMPARE(avviso.contains(QString("riga %1 (").arg(i)), i > 5);
     }
 
     // Clearing a row removes its starter, unless he went off or a substitute's row points at him.

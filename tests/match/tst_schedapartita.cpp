@@ -132,6 +132,55 @@ private slots:
         }
     }
 
+    // The header and the notes tab show the leg chosen, home team first: in the return leg SQ2's goals, then
+    // SQ1's, and SQ2's figures in the left column; choosing the other leg changes every box.
+    void tabellinoENote()
+    {
+        apri(amb_->nuovo(4));
+        const PartitaFixture* p = d_.partita(2, 1);
+        // Each figure names its field: its initial, team and leg ("T1A" is TIRI1A).
+        QStringList assegna;
+        QVariantList valori;
+        for (const char* squadraGirone : {"1A", "2A", "1R", "2R"})
+            for (const char* campo : {"Tiri", "TiriPorta", "Offside", "Falli", "Possesso", "Corner"}) {
+                assegna << QString(campo) + squadraGirone + " = ?";
+                valori << QString(campo).left(campo == QString("TiriPorta") ? 5 : 1) + squadraGirone;
+            }
+        for (const char* girone : {"A", "R"})
+            for (const char* campo : {"Arbitro", "Guardalinee", "CondClimatiche", "Terreno", "Spettatori"}) {
+                assegna << QString(campo) + girone + " = ?";
+                valori << QString(campo) + " " + girone;
+            }
+        Esegui("UPDATE Partita SET DispAnd = -1, DispRit = -1, G1A = 2, G2A = 0, G1R = 1, G2R = 3, " +
+                   assegna.join(", ") + " WHERE CodPart = ?",
+               valori << p->codPart);
+        mostra(2, true, p->codPart);
+        for (const bool andata : {true, false}) {
+            if (!andata) combo("Combo2")->setCurrentIndex(1);
+            const QString casa = andata ? "1A" : "2R", ospite = andata ? "2A" : "1R", g = andata ? " A" : " R";
+            QCOMPARE(
+                QStringList({testo("Label3"), testo("Label4"), testo("Label12"), w_->windowTitle()}),
+                QStringList({p->casa(andata) + " - " + p->ospite(andata), andata ? "2 - 0" : "3 - 1", "Arbitro" + g,
+                             "Schede delle partite: " + p->casa(andata) + " - " + p->ospite(andata)}));
+            QCOMPARE(QStringList({testo("Label19"), testo("Label20")}),
+                     QStringList({p->casa(andata), p->ospite(andata)}));
+            QStringList sinistra, destra, note;
+            for (int i = 0; i < 6; ++i) {
+                sinistra << testo(QString("Text%1").arg(i == 0 ? 2 : 4 + 2 * i));
+                destra << testo(QString("Text%1").arg(i == 0 ? 5 : 5 + 2 * i));
+            }
+            for (int i = 16; i <= 19; ++i) note << testo(QString("Text%1").arg(i));
+            auto figure = [](const QString& squadraGirone) {
+                QStringList f;
+                for (const char* iniziale : {"T", "TiriP", "O", "F", "P", "C"}) f << iniziale + squadraGirone;
+                return f;
+            };
+            QCOMPARE(sinistra, figure(casa));
+            QCOMPARE(destra, figure(ospite));
+            QCOMPARE(note, QStringList({"Guardalinee" + g, "CondClimatiche" + g, "Terreno" + g, "Spettatori" + g}));
+        }
+    }
+
     // Goals: own goals counted for the other team, minute order, delete with the tally kept at 0 or more.
     void reti()
     {

@@ -8,6 +8,10 @@
 
 #include <algorithm>
 
+namespace {
+const QString VOTO_RIFIUTATO = "Il voto deve essere un numero da 3 a 10, per esempio 6,5, oppure \"S.V.\"";
+}  // namespace
+
 // The substitution editor: pickers, what a stored substitution shows, saves, refusals and deletes.
 class TestSostituzioni : public QObject, ControlliEditore {
     Q_OBJECT
@@ -178,7 +182,10 @@ private slots:
         // clang-format off
         QTest::newRow("entrato") << "|Uno|6|10" << "Occorre specificare il giocatore entrato!";
         QTest::newRow("uscito") << "Uno||6|10" << "Occorre specificare il giocatore che è uscito!";
-        QTest::newRow("voto") << "Uno|Due|buono|10" << "Il voto deve essere";
+        QTest::newRow("voto") << "Uno|Due|buono|10" << VOTO_RIFIUTATO;
+        QTest::newRow("voto 11") << "Uno|Due|11|10" << VOTO_RIFIUTATO;
+        QTest::newRow("voto 1e3") << "Uno|Due|1e3|10" << VOTO_RIFIUTATO;
+        QTest::newRow("voto 250") << "Uno|Due|250|10" << VOTO_RIFIUTATO;
         QTest::newRow("minuto 120") << "Uno|Due|6|120" << "Il minuto della sostituzione";
         QTest::newRow("minuto negativo") << "Uno|Due||-5" << "Il minuto della sostituzione";
         QTest::newRow("minuto 45+2") << "Uno|Due|6|45+2" << "Il minuto della sostituzione";
