@@ -179,8 +179,8 @@ void MarcatoriWindow::CaricaMarcatori(bool dettagliata)
     grid1_->impostaRigheFisse(0);
     grid1_->impostaRighe(0);
     impostaColonne(dettagliata);
-    for (const RigaMarcatori& r : righe_) grid1_->aggiungiRiga(r.celle.join(QLatin1Char('\t')));
-    grid1_->aggiungiRiga(INTESTAZIONE.mid(0, grid1_->colonne()).join(QLatin1Char('\t')), 0);
+    for (const RigaMarcatori& r : righe_) grid1_->aggiungiRiga(r.celle);
+    grid1_->aggiungiRiga(INTESTAZIONE, 0);
     grid1_->impostaRigheFisse(1);
     for (int c = 0; c < grid1_->colonne(); ++c) {
         grid1_->impostaColoreSfondo(0, c, GRIGIO);

@@ -63,7 +63,7 @@ private slots:
         QTest::newRow("primi 15, cognome") << "" << false << false << 1 << QStringList{"Rossi", "Bianchi"};
         QTest::newRow("tutti, nome e cognome") << "" << true << false << 2 << QStringList{"Andrea Rossi", " Bianchi"};
         QTest::newRow("dettagliata, tutti") << "" << true << true << 1 << QStringList{"Rossi", "Bianchi"};
-        QTest::newRow("una squadra, tutti") << "Cagliari Associazione Sportiva" << true << true << 1 << QStringList{};
+        QTest::newRow("una squadra, tutti") << "Cagliari\tAssociazione Sportiva" << true << true << 1 << QStringList{};
         QTest::newRow("una squadra, primi 15") << "Bari" << false << false << 1 << QStringList{};
     }
 
@@ -76,7 +76,8 @@ private slots:
         QFETCH(QStringList, nomi);
         AmbienteTest a(RegistraFinestreConfronti);
         QStringList squadre = FixtureCampionato::nomiPredefiniti().mid(0, 6);
-        squadre[2] = "Cagliari Associazione Sportiva";
+        // A name read from a file may hold a tab: it stays in its cell.
+        squadre[2] = "Cagliari\tAssociazione Sportiva";
         DatiFixture d =
             a.apri(FixtureCampionato(a.percorso("m.GVN")).squadre(squadre).rose(25).formazioni().giocaFinoA(5, false));
         // The two top scorers get known names; a player without goals gets an own goal and one of no kind.
