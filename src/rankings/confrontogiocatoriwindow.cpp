@@ -169,6 +169,8 @@ void ConfrontoGiocatoriWindow::scegli(int lato)
     if (!nome) return;
     lati_[lato] = {codice, *nome};
     nomi_[lato]->setText(*nome);
+    // Screen readers hear the side and its player, not the side alone.
+    nomi_[lato]->setAccessibleName(QStringLiteral("Giocatore %1: %2").arg(QString::number(lato + 1), nome->trimmed()));
 }
 
 void ConfrontoGiocatoriWindow::visualizza()
