@@ -9,6 +9,7 @@
 #include "platform/griglia.h"
 
 #include <algorithm>
+#include <QTableView>
 #include <QTest>
 #include <QToolButton>
 
@@ -167,6 +168,29 @@ private slots:
         a.messaggi().ok();
         opzione(w, 2)->click();
         QCOMPARE(griglia(w)->righe(), 2);
+    }
+
+    // The window opens as its list needs: the grid no wider than its columns, every row of the first list
+    // in sight where the area has room; the detailed list widens the window to show whole.
+    void misure()
+    {
+        AmbienteTest a(RegistraFinestreConfronti);
+        const DatiFixture d = a.apri(a.piuGrande());
+        auto* w = a.mostra<MarcatoriWindow>(ID, d.squadre[0]);
+        Griglia* g = griglia(w);
+        QVERIFY(g->righe() > 20);
+        QTableView* v = g->vista();
+        QVERIFY(v->visualRect(v->model()->index(v->model()->rowCount() - 1, 0)).bottom() < v->viewport()->height());
+        AmbienteTest::foto(AmbienteTest::cornice(ID), "form20.png");
+        const int larghezza = AmbienteTest::cornice(ID)->width();
+        for (int i : {2, 1}) {
+            opzione(w, i)->click();
+            QCOMPARE(g->width(), g->sizeHint().width());
+            QVERIFY(AmbienteTest::contenuta(ID));
+            AmbienteTest::foto(AmbienteTest::cornice(ID), QStringLiteral("form20-%1.png").arg(i));
+        }
+        // Back to the simple list, back to the width it opened with.
+        QCOMPARE(AmbienteTest::cornice(ID)->width(), larghezza);
     }
 
     void limiti()
