@@ -181,6 +181,7 @@ private slots:
         QVERIFY(g->righe() > 20);
         QTableView* v = g->vista();
         QVERIFY(v->visualRect(v->model()->index(v->model()->rowCount() - 1, 0)).bottom() < v->viewport()->height());
+        QCOMPARE(g->width(), g->sizeHint().width());
         AmbienteTest::foto(AmbienteTest::cornice(ID), "form20.png");
         const int larghezza = AmbienteTest::cornice(ID)->width();
         for (int i : {2, 1}) {
