@@ -36,7 +36,7 @@ PartiteDaRecuperareWindow::PartiteDaRecuperareWindow(QWidget* parent) : Finestra
     griglia_->setObjectName(QStringLiteral("Grid1"));
     griglia_->impostaColonne(COLONNE);
     griglia_->impostaRigheFisse(1);
-    griglia_->aggiungiRiga(QStringLiteral("Girone\tGiornata\tData\tCasa\tOspite"));
+    griglia_->aggiungiRiga({"Girone", "Giornata", "Data", "Casa", "Ospite"});
     for (int c = 0; c < COLONNE; ++c) griglia_->impostaGrassetto(0, c, true);
     griglia_->impostaAllineamentoColonna(GIRONE, Griglia::Allineamento::Centro);
     griglia_->impostaAllineamentoColonna(GIORNATA, Griglia::Allineamento::Centro);
@@ -102,8 +102,7 @@ void PartiteDaRecuperareWindow::caricaElenco()
     int corrente = partite_.isEmpty() ? 0 : 1;
     for (int i = 0; i < partite_.size(); ++i) {
         const PartitaGirone& p = partite_[i];
-        griglia_->aggiungiRiga(
-            QStringList{p.girone(), QString::number(p.giornata), p.data, p.casa, p.ospite}.join('\t'));
+        griglia_->aggiungiRiga({p.girone(), QString::number(p.giornata), p.data, p.casa, p.ospite});
         if (p.codPart == codPrima && p.andata == andataPrima) corrente = i + 1;
     }
     griglia_->impostaRidisegno(true);

@@ -38,6 +38,21 @@ QString dataEOra(const QString& data, const QString& ora)
     return (data.isEmpty() ? QString() : data + QLatin1Char(' ')) + QStringLiteral("ore ") + ora;
 }
 
+// A stored day read with fewer pairings than rows lost some elsewhere: a row left empty there is a match no
+// longer in the calendar, not one the user left incomplete. The reason, or empty text.
+QString incontroSparito(const DatiGiornata& memorizzata, const DatiGiornata& digitata)
+{
+    if (!memorizzata.registrata) return QString();
+    for (qsizetype r = memorizzata.incontri.size(); r < digitata.incontri.size(); ++r)
+        if (digitata.incontri[r].sq1.isEmpty() && digitata.incontri[r].sq2.isEmpty())
+            return QStringLiteral("Attenzione: l'incontro n. %1 non è più nel calendario della giornata n. %2: la "
+                                  "giornata non è stata salvata.\rIndicare di nuovo le due squadre dell'incontro per "
+                                  "registrarlo.")
+                .arg(r + 1)
+                .arg(memorizzata.numero);
+    return QString();
+}
+
 // A list of the championship's teams, as wide as its longest name. The window measures each name once for all
 // its lists and sets the width here: a list sized to its contents by itself would measure its items again at
 // every change and build its drop-down before it is ever opened.
@@ -377,7 +392,8 @@ bool RegistrazioneGiornateWindow::salva()
 {
     const int squadre = stato().NumeroSquadre;
     const DatiGiornata digitata = this->digitata();
-    QString problema = GiornateCalendarioQueries::problema(digitata, squadre);
+    QString problema = incontroSparito(giornata_, digitata);
+    if (problema.isEmpty()) problema = GiornateCalendarioQueries::problema(digitata, squadre);
     if (!problema.isEmpty()) {
         Messaggio::errore(problema, C::TitoloRegistrazione);
         return false;

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlQuery>
 #include <QUuid>
 
@@ -140,6 +141,28 @@ QString SqlCreaTabella(const TabellaSchema& t)
     return QStringLiteral("CREATE TABLE %1 (%2)").arg(t.nome, campi.join(", "));
 }
 
+namespace {
+
+// The temporary name under which a new file is written beside `nome`.
+QString NomeTemporaneo(const QString& nome)
+{
+    return QStringLiteral(".%1.%2.tmp").arg(nome, QUuid::createUuid().toString(QUuid::Id128));
+}
+
+// Removes what an earlier creation of `nome` left in `cartella` when the program stopped half-way: its
+// temporary files and their journals, nothing else (a link under such a name stays too).
+void RimuoviAvanzi(const QDir& cartella, const QString& nome)
+{
+    const QRegularExpression avanzo(QStringLiteral("^\\.") + QRegularExpression::escape(nome) +
+                                    QStringLiteral("\\.[0-9a-fA-F]{32}\\.tmp(-journal)?$"));
+    for (const QFileInfo& f : cartella.entryInfoList(QDir::Files | QDir::Hidden | QDir::System))
+        if (f.isFile() && !f.isSymLink() && avanzo.match(f.fileName()).hasMatch() &&
+            !QFile::remove(f.absoluteFilePath()))
+            qWarning("file temporaneo non rimosso: %s", qUtf8Printable(f.absoluteFilePath()));
+}
+
+}  // namespace
+
 void CostruisciFileAccanto(const QString& percorso, const std::function<void(const QString&)>& costruisci)
 {
     const QFileInfo info(percorso);
@@ -148,8 +171,8 @@ void CostruisciFileAccanto(const QString& percorso, const std::function<void(con
     if (!info.absoluteDir().exists())
         throw ErroreDatabase(QStringLiteral("La cartella %1 non esiste.").arg(info.absolutePath()));
 
-    const QString temporaneo = info.absoluteDir().filePath(
-        QStringLiteral(".%1.%2.tmp").arg(info.fileName(), QUuid::createUuid().toString(QUuid::Id128)));
+    RimuoviAvanzi(info.absoluteDir(), info.fileName());
+    const QString temporaneo = info.absoluteDir().filePath(NomeTemporaneo(info.fileName()));
     try {
         costruisci(temporaneo);
         if (!QFile::rename(temporaneo, percorso))

@@ -592,9 +592,9 @@ void SchedaPartitaWindow::CaricaTabReti()
         g->impostaRidisegno(false);
         g->impostaRigheFisse(0);
         g->impostaRighe(0);
-        for (const RigaRete& r : sq.reti) g->aggiungiRiga(r.minuto + '\t' + r.marcatore + '\t' + r.tipo);
-        if (sq.reti.isEmpty()) g->aggiungiRiga(QString());
-        g->aggiungiRiga(QStringLiteral("Minuto\tMarcatore\tNote"), 0);
+        for (const RigaRete& r : sq.reti) g->aggiungiRiga({r.minuto, r.marcatore, r.tipo});
+        if (sq.reti.isEmpty()) g->aggiungiRiga({});
+        g->aggiungiRiga({"Minuto", "Marcatore", "Note"}, 0);
         g->impostaRigheFisse(1);
         for (int c = 0; c < 3; ++c) g->impostaGrassetto(0, c, true);
         QFont grassetto = g->font();

@@ -127,14 +127,13 @@ void Griglia::impostaRigheFisse(int n)
 
 // ---- rows ----
 
-void Griglia::aggiungiRiga(const QString& testoTab, int indice)
+void Griglia::aggiungiRiga(const QStringList& celle, int indice)
 {
     const int n0 = righe();
     if (indice < 0 || indice > n0) indice = n0;
 
     QList<CellaGriglia> riga(dati_->colonne);
-    const QStringList parti = testoTab.split(QLatin1Char('\t'));
-    for (int c = 0; c < dati_->colonne && c < parti.size(); ++c) riga[c].testo = parti[c];
+    for (int c = 0; c < dati_->colonne && c < celle.size(); ++c) riga[c].testo = celle[c];
 
     const int f0 = dati_->fisseEffettive();
     const Banda banda = bandaDopo(n0 + 1);

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QPixmap>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 class QModelIndex;
@@ -47,9 +48,9 @@ public:
     int righeFisse() const;
     void impostaRigheFisse(int n);
 
-    // Adds a row from a text whose cells are separated by tabs: missing cells stay empty, extra
-    // ones are dropped. indice -1 (or beyond the last row) appends; otherwise the row is inserted there.
-    void aggiungiRiga(const QString& testoTab, int indice = -1);
+    // Adds a row of cells, each text shown as it stands in its own cell: missing cells stay empty,
+    // extra ones are dropped. indice -1 (or beyond the last row) appends; otherwise the row is inserted there.
+    void aggiungiRiga(const QStringList& celle, int indice = -1);
     void rimuoviRiga(int riga);
     // Empties every cell (text, picture, look) and keeps rows, columns, widths and alignments of columns.
     void svuota();

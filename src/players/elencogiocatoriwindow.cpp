@@ -92,11 +92,11 @@ void ElencoGiocatoriWindow::riempi()
     QVector<GiocatoreElenco> giocatori;
     EseguiComando(TITOLO, [&] { giocatori = ElencoGiocatoriQueries::giocatori(); });
     for (const GiocatoreElenco& g : giocatori) {
-        grid1_->aggiungiRiga(QStringList{g.cognome, g.nome, g.squadra, g.ruolo}.join(QLatin1Char('\t')));
+        grid1_->aggiungiRiga({g.cognome, g.nome, g.squadra, g.ruolo});
         codici_ << g.codice;
     }
-    grid1_->aggiungiRiga(QStringLiteral("Cognome\tNome\tSquadra\tRuolo"), 0);
-    if (grid1_->righe() == 1) grid1_->aggiungiRiga(QString());
+    grid1_->aggiungiRiga({"Cognome", "Nome", "Squadra", "Ruolo"}, 0);
+    if (grid1_->righe() == 1) grid1_->aggiungiRiga({});
     grid1_->impostaRigheFisse(1);
     for (int c = 0; c < COLONNE; ++c) grid1_->impostaAllineamento(0, c, Griglia::Allineamento::Centro);
     for (int r = 1; r <= codici_.size(); ++r)

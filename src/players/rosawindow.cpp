@@ -26,8 +26,8 @@ constexpr int BASE_EVIDENZIA = 70;
 
 enum Colonna { MAGLIA, COGNOME, NOME, RUOLO, NAZIONE, PRESENZE, RETI, NASCITA, LUOGO, ALTEZZA, PESO, COLONNE };
 constexpr int LARGHEZZE[COLONNE] = {800, 2000, 2000, 2000, 500, 500, 500, 800, 800, 800, 800};  // twips
-const QString INTESTAZIONE =
-    QStringLiteral("Maglia n°\tCognome\tNome\tRuolo\tNaz.\tPres.\tReti\tNato il\tNato A\tAltezza\tPeso");
+const QStringList INTESTAZIONE{"Maglia n°", "Cognome", "Nome",   "Ruolo",   "Naz.", "Pres.",
+                               "Reti",      "Nato il", "Nato A", "Altezza", "Peso"};
 
 // A grey caption box of the tool strips.
 QLabel* Didascalia(const QString& nome, const QString& testo, QWidget* parent)
@@ -184,9 +184,9 @@ void RosaWindow::riempi()
     griglia_->impostaRigheFisse(0);
     griglia_->impostaRighe(0);
     griglia_->aggiungiRiga(INTESTAZIONE);
-    for (const GiocatoreRosa& g : giocatori_) griglia_->aggiungiRiga(g.celle().join(QLatin1Char('\t')));
+    for (const GiocatoreRosa& g : giocatori_) griglia_->aggiungiRiga(g.celle());
     // An empty squad keeps one empty row under the heading.
-    if (giocatori_.isEmpty()) griglia_->aggiungiRiga(QString());
+    if (giocatori_.isEmpty()) griglia_->aggiungiRiga({});
     griglia_->impostaRigheFisse(1);
     for (int r = 1; r <= giocatori_.size(); ++r) {
         griglia_->impostaGrassetto(r, COGNOME, true);

@@ -115,9 +115,9 @@ void SqualificatiWindow::ricalcola()
     }
     giornata_->setText(ultima ? ultima->testo() : QString());
 
-    for (const Squalificato& s : elenco) grid1_->aggiungiRiga(s.nome + QLatin1Char('\t') + s.squadra);
-    grid1_->aggiungiRiga(QStringLiteral("Giocatore\tSquadra"), 0);
-    if (grid1_->righe() == 1) grid1_->aggiungiRiga(QString());
+    for (const Squalificato& s : elenco) grid1_->aggiungiRiga({s.nome, s.squadra});
+    grid1_->aggiungiRiga({"Giocatore", "Squadra"}, 0);
+    if (grid1_->righe() == 1) grid1_->aggiungiRiga({});
     grid1_->impostaRigheFisse(1);
     for (int r = 1; r <= elenco.size(); ++r) grid1_->impostaGrassetto(r, 0, true);
     for (int c = 0; c < 2; ++c) grid1_->impostaAllineamento(0, c, Griglia::Allineamento::Centro);

@@ -169,6 +169,8 @@ void ConfrontoGiocatoriWindow::scegli(int lato)
     if (!nome) return;
     lati_[lato] = {codice, *nome};
     nomi_[lato]->setText(*nome);
+    // Screen readers hear the side and its player, not the side alone.
+    nomi_[lato]->setAccessibleName(QStringLiteral("Giocatore %1: %2").arg(QString::number(lato + 1), nome->trimmed()));
 }
 
 void ConfrontoGiocatoriWindow::visualizza()
@@ -200,8 +202,8 @@ void ConfrontoGiocatoriWindow::CaricaDati(const QString& titolo)
     grid1_->impostaRidisegno(false);
     grid1_->impostaRigheFisse(0);
     grid1_->impostaRighe(0);
-    grid1_->aggiungiRiga(QStringList{QString(), lati_[0].nome, lati_[1].nome}.join(QLatin1Char('\t')));
-    for (const QStringList& r : righe) grid1_->aggiungiRiga(r.join(QLatin1Char('\t')));
+    grid1_->aggiungiRiga({QString(), lati_[0].nome, lati_[1].nome});
+    for (const QStringList& r : righe) grid1_->aggiungiRiga(r);
     QStringList etichette;
     for (const QStringList& r : righe) etichette << r.value(0);
     for (int c = 0; c < 3; ++c) grid1_->impostaLarghezzaColonna(c, LARGHEZZA_COLONNA);

@@ -35,10 +35,7 @@ const ControlloDueSquadre CONTROLLO{ControlloDueSquadre::Ordine::VuotePrima,
                                     QStringLiteral("Bisogna selezionare due squadre!"),
                                     QStringLiteral("Bisogna selezionare due squadre diverse!"), TITOLO};
 
-QString RigaSquadra(const TotaliSquadra& t, Statistica s)
-{
-    return (QStringList{t.squadra} + CelleStatistica(t, s)).join(QLatin1Char('\t'));
-}
+QStringList RigaSquadra(const TotaliSquadra& t, Statistica s) { return QStringList{t.squadra} + CelleStatistica(t, s); }
 
 }  // namespace
 
@@ -133,15 +130,15 @@ void ConfrontoStatisticoWindow::AggiungiSquadre(const TotaliSquadra& a, const To
     grid1_->impostaRigheFisse(0);
     grid1_->impostaRighe(0);
     grid1_->aggiungiRiga(
-        QStringLiteral("\tAndata\tAndata\tAndata\t\tRitorno\tRitorno\tRitorno\t\tTotale\tTotale\tTotale"));
-    grid1_->aggiungiRiga(QStringLiteral("\tC\tF\tT\t\tC\tF\tT\t\tC\tF\tT"));
+        {"", "Andata", "Andata", "Andata", "", "Ritorno", "Ritorno", "Ritorno", "", "Totale", "Totale", "Totale"});
+    grid1_->aggiungiRiga({"", "C", "F", "T", "", "C", "F", "T", "", "C", "F", "T"});
     for (int k = 0; k < STATISTICHE; ++k) {
         const Statistica s = Statistica(k);
-        grid1_->aggiungiRiga(EtichettaStatistica(s));
+        grid1_->aggiungiRiga({EtichettaStatistica(s)});
         grid1_->aggiungiRiga(RigaSquadra(a, s));
         grid1_->aggiungiRiga(RigaSquadra(b, s));
     }
-    grid1_->aggiungiRiga(QString());
+    grid1_->aggiungiRiga({});
     grid1_->impostaUnisciRiga0(true);
     grid1_->impostaRigheFisse(RIGHE_INTESTAZIONE);
 

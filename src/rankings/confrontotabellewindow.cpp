@@ -146,14 +146,14 @@ void ConfrontoTabelleWindow::CaricaConfronto(const QString& a, const QString& b)
     grid1_->impostaRidisegno(false);
     grid1_->impostaRigheFisse(0);
     grid1_->impostaRighe(0);
-    for (const RigaConfronto& r : righe_) grid1_->aggiungiRiga(r.celle().join(QLatin1Char('\t')));
+    for (const RigaConfronto& r : righe_) grid1_->aggiungiRiga(r.celle());
 
     QStringList titoli{QStringLiteral("Gir."), QStringLiteral("Num.")};
     for (int i = 0; i < 4; ++i) titoli << a;
     titoli << QStringLiteral(" ");
     for (int i = 0; i < 4; ++i) titoli << b;
-    grid1_->aggiungiRiga(titoli.join(QLatin1Char('\t')), 0);
-    grid1_->aggiungiRiga(QStringLiteral("\t\t\tLocali\tOspiti\tRis.\t\t\tLocali\tOspiti\tRis."), 1);
+    grid1_->aggiungiRiga(titoli, 0);
+    grid1_->aggiungiRiga({"", "", "", "Locali", "Ospiti", "Ris.", "", "", "Locali", "Ospiti", "Ris."}, 1);
     grid1_->impostaUnisciRiga0(true);
     grid1_->impostaRigheFisse(RIGHE_INTESTAZIONE);
     for (int c : {ESITO_A, ESITO_B}) {

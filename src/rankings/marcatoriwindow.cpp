@@ -13,6 +13,9 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -98,7 +101,8 @@ MarcatoriWindow::MarcatoriWindow(QWidget* parent) : Finestra(IdFinestra::Marcato
     auto* riquadro = new QVBoxLayout(frame1_);
     grid1_ = new Griglia(frame1_);
     grid1_->setObjectName(QStringLiteral("Grid1"));
-    riquadro->addWidget(grid1_);
+    // The grid is as wide as the list on show: the frame holds no empty cells beside it.
+    riquadro->addWidget(grid1_, 0, Qt::AlignLeft);
 
     auto* pulsanti = new QHBoxLayout;
     pulsanti->addStretch(1);
@@ -109,9 +113,6 @@ MarcatoriWindow::MarcatoriWindow(QWidget* parent) : Finestra(IdFinestra::Marcato
     tutto->addWidget(frame1_, 1);
     tutto->addLayout(pulsanti);
 
-    // The window is as wide as the detailed list, so that both forms show without scrolling sideways.
-    impostaColonne(true);
-    grid1_->setMinimumWidth(grid1_->sizeHint().width());
     grid1_->setMinimumHeight(grid1_->sizeHint().height() * 3 / 2);
 
     for (ComboCodici* c : {combo1_, combo2_})
@@ -143,6 +144,34 @@ void MarcatoriWindow::carica()
     combo1_->setCurrentIndex(scelta);
     Caricamento = false;
     AggiornaMarcatori();
+}
+
+void MarcatoriWindow::adattaLarghezza()
+{
+    auto* sotto = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (!sotto) return;
+    // Back to the width it had before a wider list widened it, unless the user has changed it since.
+    if (allargata_ && sotto->width() == allargata_->second) sotto->resize(allargata_->first, sotto->height());
+    allargata_.reset();
+    const QMargins m = frame1_->layout()->contentsMargins();
+    const int manca = grid1_->width() - (frame1_->contentsRect().width() - m.left() - m.right());
+    if (manca <= 0) return;
+    allargata_ = {sotto->width(), sotto->width() + manca};
+    sotto->resize(allargata_->second, sotto->height());
+}
+
+void MarcatoriWindow::showEvent(QShowEvent* e)
+{
+    Finestra::showEvent(e);
+    auto* sotto = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (adattata_ || !sotto || !sotto->mdiArea()) return;
+    adattata_ = true;
+    // The window opens tall enough for every row of its first list, as far as the area has room.
+    const int cornice = 2 * grid1_->vista()->frameWidth();
+    const int riga = (grid1_->sizeHint().height() - cornice) / 12;
+    const int manca = cornice + grid1_->righe() * riga - grid1_->height();
+    const int spazio = sotto->mdiArea()->viewport()->height() - sotto->height();
+    if (manca > 0 && spazio > 0) sotto->resize(sotto->width(), sotto->height() + qMin(manca, spazio));
 }
 
 void MarcatoriWindow::AggiornaMarcatori()
@@ -179,8 +208,8 @@ void MarcatoriWindow::CaricaMarcatori(bool dettagliata)
     grid1_->impostaRigheFisse(0);
     grid1_->impostaRighe(0);
     impostaColonne(dettagliata);
-    for (const RigaMarcatori& r : righe_) grid1_->aggiungiRiga(r.celle.join(QLatin1Char('\t')));
-    grid1_->aggiungiRiga(INTESTAZIONE.mid(0, grid1_->colonne()).join(QLatin1Char('\t')), 0);
+    for (const RigaMarcatori& r : righe_) grid1_->aggiungiRiga(r.celle);
+    grid1_->aggiungiRiga(INTESTAZIONE, 0);
     grid1_->impostaRigheFisse(1);
     for (int c = 0; c < grid1_->colonne(); ++c) {
         grid1_->impostaColoreSfondo(0, c, GRIGIO);
@@ -197,6 +226,8 @@ void MarcatoriWindow::CaricaMarcatori(bool dettagliata)
         }
     AllargaColonna(grid1_, GIOCATORE, nomi, true);
     AllargaColonna(grid1_, SQUADRA, squadre, false);
+    grid1_->setFixedWidth(grid1_->sizeHint().width());
+    adattaLarghezza();
     grid1_->impostaRidisegno(true);
     CursoreNormale();
 }

@@ -3,7 +3,9 @@
 #include "platform/finestre.h"
 #include "rankings/marcatoriqueries.h"
 
+#include <optional>
 #include <QVector>
+#include <utility>
 
 class ComboCodici;
 class Griglia;
@@ -25,10 +27,15 @@ public:
     // How many times the list was filled (one at loading, one per choice).
     int riempimenti() const { return riempimenti_; }
 
+protected:
+    void showEvent(QShowEvent* e) override;
+
 private:
     void AggiornaMarcatori();
     void CaricaMarcatori(bool dettagliata);
     void impostaColonne(bool dettagliata);
+    // Each list shows whole across: a list wider than the window widens it, until a narrower one follows.
+    void adattaLarghezza();
 
     bool Caricamento = false;
     QToolButton* option1_ = nullptr;
@@ -39,4 +46,6 @@ private:
     Griglia* grid1_ = nullptr;
     QVector<RigaMarcatori> righe_;
     int riempimenti_ = 0;
+    bool adattata_ = false;                         // the first showing has fitted the window to its list
+    std::optional<std::pair<int, int>> allargata_;  // the sub-window's width before and after a list widened it
 };

@@ -2,7 +2,18 @@
 
 #include "core/database.h"
 #include "core/utilita.h"
-#include "rankings/confrontotabellequeries.h"
+
+namespace {
+
+// A leg's result, home goals first, or "N.D." while it is not played. A goal value left empty counts 0,
+// as the statistical comparison counts it.
+QString Risultato(bool disputata, int golCasa, int golOspite)
+{
+    if (!disputata) return QStringLiteral("N.D.");
+    return QStringLiteral("%1 - %2").arg(golCasa).arg(golOspite);
+}
+
+}  // namespace
 
 std::optional<ScontroDiretto> ScontriDirettiQueries::cerca(const QString& a, const QString& b)
 {
@@ -20,8 +31,8 @@ std::optional<ScontroDiretto> ScontriDirettiQueries::cerca(const QString& a, con
     s.orarioAndata = NullInVuoto(q.valore(5));
     s.dataRitorno = NullInVuoto(q.valore(6));
     s.orarioRitorno = NullInVuoto(q.valore(7));
-    s.risultatoAndata = TestoRisultato(q.intero(8) == VERO, q.valore(10), q.valore(11));
+    s.risultatoAndata = Risultato(q.intero(8) == VERO, q.intero(10), q.intero(11));
     // In the return leg SQ2 is at home: its goals come first.
-    s.risultatoRitorno = TestoRisultato(q.intero(9) == VERO, q.valore(13), q.valore(12));
+    s.risultatoRitorno = Risultato(q.intero(9) == VERO, q.intero(13), q.intero(12));
     return s;
 }

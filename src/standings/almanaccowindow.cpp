@@ -108,8 +108,8 @@ void AlmanaccoWindow::calcolaAlmanacco()
     griglia_->impostaRidisegno(false);
     griglia_->impostaRigheFisse(0);
     griglia_->impostaRighe(0);
-    griglia_->aggiungiRiga(QStringLiteral("\tAndata\tRitorno\tTotale"));
-    for (const QStringList& r : righe) griglia_->aggiungiRiga(r.join('\t'));
+    griglia_->aggiungiRiga({"", "Andata", "Ritorno", "Totale"});
+    for (const QStringList& r : righe) griglia_->aggiungiRiga(r);
     griglia_->impostaRigheFisse(1);
     for (int r = 0; r < griglia_->righe(); ++r) {
         griglia_->impostaGrassetto(r, 0, true);

@@ -24,9 +24,9 @@ constexpr int COLONNE = 12;
 constexpr int LARGHEZZE[COLONNE] = {2100, 700, 700, 700, 100, 700, 700, 700, 100, 700, 700, 700};  // twips
 constexpr int PRIMA_TOTALE = 9;  // the season's columns 9 to 11 stand out in yellow
 
-const QString GRUPPI =
-    QStringLiteral("\tAndata\tAndata\tAndata\t\tRitorno\tRitorno\tRitorno\t\tTotale\tTotale\tTotale");
-const QString SOTTOGRUPPI = QStringLiteral("\tC\tF\tT\t\tC\tF\tT\t\tC\tF\tT");
+const QStringList GRUPPI{"",        "Andata",  "Andata", "Andata", "",       "Ritorno",
+                         "Ritorno", "Ritorno", "",       "Totale", "Totale", "Totale"};
+const QStringList SOTTOGRUPPI{"", "C", "F", "T", "", "C", "F", "T", "", "C", "F", "T"};
 
 }  // namespace
 
@@ -136,7 +136,7 @@ void AndamentoSquadraWindow::mostraAndamento()
     griglia_->impostaRighe(0);
     griglia_->aggiungiRiga(GRUPPI);
     griglia_->aggiungiRiga(SOTTOGRUPPI);
-    for (const QStringList& r : righe) griglia_->aggiungiRiga(r.join('\t'));
+    for (const QStringList& r : righe) griglia_->aggiungiRiga(r);
     griglia_->impostaUnisciRiga0(true);
     for (int c = 0; c < COLONNE; ++c) {
         griglia_->impostaGrassetto(0, c, true);

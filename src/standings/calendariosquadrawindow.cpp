@@ -24,7 +24,7 @@ constexpr int BASE_EVIDENZIA = 100;
 enum Colonna { GIRONE, GIORNATA, DATA, ORA, ESITO, LOCALI, OSPITI, RISULTATO, COLONNE };
 constexpr int LARGHEZZE[COLONNE] = {700, 700, 1000, 800, 300, 1900, 1900, 900};  // twips
 
-const QString INTESTAZIONE = QStringLiteral("Girone\tGiornata\tData\tOra\t \tLocali\tOspiti\tRisultato");
+const QStringList INTESTAZIONE{"Girone", "Giornata", "Data", "Ora", " ", "Locali", "Ospiti", "Risultato"};
 
 // A bitmap of the program folder, or a null picture when it is missing or unreadable.
 QPixmap Bitmap(const QString& nome)
@@ -154,7 +154,7 @@ void CalendarioSquadraWindow::caricaTabellaDiMarcia()
     griglia_->impostaRidisegno(false);
     griglia_->impostaRigheFisse(0);
     griglia_->impostaRighe(0);
-    for (const RigaTabellaDiMarcia& r : righe_) griglia_->aggiungiRiga(r.celle().join('\t'));
+    for (const RigaTabellaDiMarcia& r : righe_) griglia_->aggiungiRiga(r.celle());
     griglia_->aggiungiRiga(INTESTAZIONE, 0);
     griglia_->impostaRigheFisse(1);
     for (int i = 0; i < righe_.size(); ++i) {

@@ -186,7 +186,7 @@ void ClassificaWindow::riempi(const QVector<RigaClassifica>& righe)
                                 numero(r.vinteFuori),   numero(r.xFuori),
                                 numero(r.perseFuori),   numero(r.gFattiFuori),
                                 numero(r.gSubitiFuori)};
-        griglia_->aggiungiRiga(celle.join(QLatin1Char('\t')));
+        griglia_->aggiungiRiga(celle);
         const int riga = griglia_->righe() - 1;
         griglia_->impostaGrassetto(riga, ColSquadra, true);
         griglia_->impostaGrassetto(riga, ColPunti, true);

@@ -189,7 +189,7 @@ void StatisticheWindow::svuota()
 
 void StatisticheWindow::aggiungiVoce(const QString& voce, int totale, const QString& perPartita)
 {
-    cifre_->aggiungiRiga(voce + QLatin1Char('\t') + QString::number(totale) + QLatin1Char('\t') + perPartita);
+    cifre_->aggiungiRiga({voce, QString::number(totale), perPartita});
 }
 
 void StatisticheWindow::mostraRisultati(const RisultatiPartite& r)
@@ -221,9 +221,8 @@ void StatisticheWindow::mostraCampionato(const StatisticheCampionato& s)
     for (int r = 1; r < cifre_->righe(); ++r) cifre_->impostaGrassetto(r, 0, true);
     for (const Primato& p : s.primati) {
         const bool tenuto = !p.squadre.isEmpty();
-        primati_->aggiungiRiga(p.nome + QLatin1Char('\t') +
-                               (tenuto ? p.squadre.join(QStringLiteral(", ")) : QStringLiteral("-")) +
-                               QLatin1Char('\t') + (tenuto ? p.testoValore() : QString()));
+        primati_->aggiungiRiga({p.nome, tenuto ? p.squadre.join(QStringLiteral(", ")) : QStringLiteral("-"),
+                                tenuto ? p.testoValore() : QString()});
         primati_->impostaGrassetto(primati_->righe() - 1, 0, true);
     }
     cifre_->impostaRidisegno(true);

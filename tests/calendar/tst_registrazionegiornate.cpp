@@ -188,6 +188,30 @@ private slots:
         QCOMPARE(AmbienteTest::impronta(d.percorso), prima);
     }
 
+    // A pairing deleted elsewhere leaves its row empty once the day is read again: saving names it as gone
+    // from the calendar and writes nothing; typed again, it is stored anew.
+    void incontroEliminatoAltrove()
+    {
+        const DatiFixture d = a_->apri(a_->nuovo(6));
+        const PartitaFixture* p = d.partita(2, 3);
+        auto* w = apriSu(2);
+        Esegui("DELETE FROM PARTITA WHERE CODPART = ?", {p->codPart});
+        w->attiva();
+        scegli(1, d.partita(2, 1)->sq2, d.partita(2, 1)->sq1);
+        const QStringList prima = Accoppiamenti();
+        a_->messaggi().ok();
+        Premi(SALVA);
+        QCOMPARE(a_->messaggi().ultimo().testo,
+                 QStringLiteral("Attenzione: l'incontro n. 3 non è più nel calendario della giornata n. 2: la "
+                                "giornata non è stata salvata.\rIndicare di nuovo le due squadre dell'incontro per "
+                                "registrarlo."));
+        QCOMPARE(Accoppiamenti(), prima);
+        scegli(3, p->sq1, p->sq2);
+        Premi(SALVA);
+        QCOMPARE(Righe("SELECT SQ1, SQ2 FROM PARTITA WHERE GIORNATANUM = 2 AND RIGA = 3"),
+                 QStringList{p->sq1 + "|" + p->sq2});
+    }
+
     void controlli_data()
     {
         QTest::addColumn<QStringList>("squadre");  // home and away of rows 1 and 2, then the resting team

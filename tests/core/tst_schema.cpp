@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUuid>
 
 namespace {
 
@@ -203,6 +204,34 @@ private slots:
             QCOMPARE(Valore("SELECT DENOM FROM CAMPIONATO", {}, db).toString(), QStringLiteral("Serie A"));
         }
         ChiudiConnessione("completo");
+    }
+
+    // What a crash while creating a name left beside it goes with the next creation of that name; files of
+    // other names, and anything that only looks like such a leftover, stay.
+    void avanziDiUnaCreazioneInterrotta()
+    {
+        QTemporaryDir cartella;
+        const auto scrivi = [&](const QString& nome) {
+            QFile f(cartella.filePath(nome));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("x");
+        };
+        const auto id = [] { return QUuid::createUuid().toString(QUuid::Id128); };
+        const QString avanzo = ".Serie A (2).GVN." + id() + ".tmp";
+        const QStringList restano{".Serie A (2).GVN.tmp",
+                                  ".Serie A (2).GVN." + id() + ".tmp.bak",
+                                  ".Serie AA (2).GVN." + id() + ".tmp",
+                                  ".serie a (2).GVN." + id() + ".tmp",
+                                  "Serie A (2).GVN." + id() + ".tmp",
+                                  ".Serie A (2).GVN.12345.tmp"};
+        for (const QString& nome : restano + QStringList{avanzo, avanzo + "-journal"}) scrivi(nome);
+        const QString collegamento = ".Serie A (2).GVN." + id() + ".tmp";
+        QVERIFY(QFile::link(cartella.filePath(restano[0]), cartella.filePath(collegamento)));
+
+        CreaFileCampionato(cartella.filePath("Serie A (2).GVN"));
+        QStringList attesi = restano + QStringList{collegamento, "Serie A (2).GVN"};
+        attesi.sort(Qt::CaseInsensitive);
+        QCOMPARE(filesIn(cartella.path()), attesi);
     }
 
     void creaFileSenzaToccareIlCampionatoAperto()

@@ -79,9 +79,9 @@ private slots:
         Griglia& g = m.g;
 
         g.impostaRidisegno(false);
-        for (int i = 1; i <= 400; ++i) g.aggiungiRiga(QStringLiteral("riga %1\t%1").arg(i));
-        g.aggiungiRiga(QStringLiteral("Squadra\tAndata\tAndata\tAndata\t\tRitorno\tRitorno"), 0);
-        if (fisse == 2) g.aggiungiRiga(QStringLiteral("\tC\tF\tT\t\tC\tF"), 1);
+        for (int i = 1; i <= 400; ++i) g.aggiungiRiga({QStringLiteral("riga %1").arg(i), QString::number(i)});
+        g.aggiungiRiga({"Squadra", "Andata", "Andata", "Andata", "", "Ritorno", "Ritorno"}, 0);
+        if (fisse == 2) g.aggiungiRiga({"", "C", "F", "T", "", "C", "F"}, 1);
         g.impostaUnisciRiga0(unisci);
         g.impostaRigheFisse(fisse);
         g.impostaRidisegno(true);
@@ -119,27 +119,31 @@ private slots:
         if (fisse == 2) QCOMPARE(fissa->columnSpan(1, 1), 1);
     }
 
-    void righeDaTesto_data()
+    void righeDaCelle_data()
     {
-        QTest::addColumn<QStringList>("righe");
+        QTest::addColumn<QList<QStringList>>("righe");
         QTest::addColumn<QList<int>>("indici");
         QTest::addColumn<QStringList>("atteso");
 
-        QTest::newRow("campi mancanti restano vuoti")
-            << QStringList{"a\tb\tc", "d", "", "\t\te"} << QList<int>{-1, -1, -1, -1}
+        QTest::newRow("celle mancanti restano vuote")
+            << QList<QStringList>{{"a", "b", "c"}, {"d"}, {}, {"", "", "e"}} << QList<int>{-1, -1, -1, -1}
             << QStringList{"a|b|c", "d||", "||", "||e"};
-        QTest::newRow("campi in più scartati")
-            << QStringList{"a\tb\tc\td\te"} << QList<int>{-1} << QStringList{"a|b|c"};
+        QTest::newRow("celle in più scartate")
+            << QList<QStringList>{{"a", "b", "c", "d", "e"}} << QList<int>{-1} << QStringList{"a|b|c"};
+        // A name read from a file may hold tabs: it stays in its own cell and moves no other.
+        QTest::newRow("tabulazione dentro una cella")
+            << QList<QStringList>{{"7", "Rossi\tMario", "Milan"}, {"\t", "", "\tInter\t"}} << QList<int>{-1, 0}
+            << QStringList{"\t||\tInter\t", "7|Rossi\tMario|Milan"};
         QTest::newRow("inserite in testa, in mezzo, in coda")
-            << QStringList{"1", "3", "0", "2", "4"} << QList<int>{-1, -1, 0, 2, 4}
+            << QList<QStringList>{{"1"}, {"3"}, {"0"}, {"2"}, {"4"}} << QList<int>{-1, -1, 0, 2, 4}
             << QStringList{"0||", "1||", "2||", "3||", "4||"};
         QTest::newRow("indice oltre la fine aggiunge in coda")
-            << QStringList{"1", "2"} << QList<int>{-1, 9} << QStringList{"1||", "2||"};
+            << QList<QStringList>{{"1"}, {"2"}} << QList<int>{-1, 9} << QStringList{"1||", "2||"};
     }
 
-    void righeDaTesto()
+    void righeDaCelle()
     {
-        QFETCH(QStringList, righe);
+        QFETCH(QList<QStringList>, righe);
         QFETCH(QList<int>, indici);
         QFETCH(QStringList, atteso);
         Griglia g;
@@ -174,9 +178,15 @@ private slots:
             // a list with a heading inserted at 0 after the fill
             [&] { g.impostaRigheFisse(0); },
             [&] { g.impostaRighe(0); },
-            [&] { g.aggiungiRiga(QStringLiteral("a\t1")); },
-            [&] { g.aggiungiRiga(QStringLiteral("b\t2")); },
-            [&] { g.aggiungiRiga(QStringLiteral("Nome\tN."), 0); },
+            [&] {
+                g.aggiungiRiga({"a", "1"});
+            },
+            [&] {
+                g.aggiungiRiga({"b", "2"});
+            },
+            [&] {
+                g.aggiungiRiga({"Nome", "N."}, 0);
+            },
             [&] { g.impostaRigheFisse(1); },
             // a row removed inside the scrolling rows, then the fixed one
             [&] { g.rimuoviRiga(2); },
@@ -184,9 +194,15 @@ private slots:
             // the table cut back to row 0, rows added, a second heading inserted at 1 under fixed rows
             [&] { g.impostaRighe(1); },
             [&] { g.impostaRigheFisse(2); },
-            [&] { g.aggiungiRiga(QStringLiteral("x\t9")); },
-            [&] { g.aggiungiRiga(QStringLiteral("y\t8")); },
-            [&] { g.aggiungiRiga(QStringLiteral("\tC"), 1); },
+            [&] {
+                g.aggiungiRiga({"x", "9"});
+            },
+            [&] {
+                g.aggiungiRiga({"y", "8"});
+            },
+            [&] {
+                g.aggiungiRiga({"", "C"}, 1);
+            },
             [&] { g.impostaTesto(0, 1, QStringLiteral("Andata")); },
             [&] { g.impostaTesto(3, 0, QStringLiteral("z")); },
             [&] { g.rimuoviRiga(1); },
@@ -194,7 +210,7 @@ private slots:
             [&] { g.impostaRighe(3); },
             [&] { g.impostaRighe(1); },
             [&] { g.impostaRighe(0); },
-            [&] { g.aggiungiRiga(QStringLiteral("ultima")); },
+            [&] { g.aggiungiRiga({"ultima"}); },
         };
         for (int i = 0; i < passi.size(); ++i) {
             g.impostaRidisegno(ridisegno);
@@ -237,7 +253,7 @@ private slots:
                 !sotto->index(1, 1).data(Qt::UserRole + 1).toBool());
 
         // The look belongs to the cell: a row inserted above carries it down.
-        g.aggiungiRiga(QStringLiteral("nuova"), 1);
+        g.aggiungiRiga({"nuova"}, 1);
         QVERIFY(g.grassetto(3, 0));
         QCOMPARE(g.immagine(2, 1).toImage(), vittoria.toImage());
         QVERIFY(g.immagine(1, 1).isNull());
@@ -276,7 +292,7 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
         Griglia g;
         g.impostaColonne(1);
-        g.aggiungiRiga(testo);
+        g.aggiungiRiga({testo});
         g.impostaAllineamentoColonna(0, colonna);
         g.impostaAllineamento(0, 0, cella);
         const int a = g.vista()->model()->index(0, 0).data(Qt::TextAlignmentRole).toInt();
@@ -288,8 +304,8 @@ private slots:
     {
         Griglia g;
         g.impostaColonne(2);
-        g.aggiungiRiga(QStringLiteral("a\tb"));
-        g.aggiungiRiga(QStringLiteral("c\td"));
+        g.aggiungiRiga({"a", "b"});
+        g.aggiungiRiga({"c", "d"});
         g.impostaGrassetto(1, 1, true);
         g.impostaImmagine(0, 0, quadrato(Qt::red));
         g.impostaAllineamentoColonna(1, Griglia::Allineamento::Destra);
@@ -306,9 +322,9 @@ private slots:
     {
         Griglia g;
         g.impostaColonne(3);
-        g.aggiungiRiga(QStringLiteral("Pres.\tGiocatore\tSquadra"));
+        g.aggiungiRiga({"Pres.", "Giocatore", "Squadra"});
         g.impostaRigheFisse(1);
-        g.aggiungiRiga(QStringLiteral("12\tRossi\tMilan"));
+        g.aggiungiRiga({"12", "Rossi", "Milan"});
         g.impostaLarghezzaColonna(0, 600);
 
         g.impostaColonne(4);
@@ -317,7 +333,7 @@ private slots:
         g.impostaTesto(1, 3, QStringLiteral("7,5"));
         g.impostaColonne(2);
         QCOMPARE(mostrato(g), (QStringList{"Pres.|Giocatore", "12|Rossi"}));
-        g.aggiungiRiga(QStringLiteral("3\tBianchi\tInter"));
+        g.aggiungiRiga({"3", "Bianchi", "Inter"});
         QCOMPARE(contenuto(g).last(), QStringLiteral("3|Bianchi"));
     }
 
@@ -340,8 +356,8 @@ private slots:
         // A refill with the redraw off keeps them (the views are rebuilt then).
         g.impostaRidisegno(false);
         g.impostaRighe(0);
-        g.aggiungiRiga(QStringLiteral("a"));
-        g.aggiungiRiga(QStringLiteral("b"));
+        g.aggiungiRiga({"a"});
+        g.aggiungiRiga({"b"});
         g.impostaRidisegno(true);
         for (int c = 0; c < 3; ++c) QCOMPARE(g.vistaFissa()->columnWidth(c), g.vista()->columnWidth(c));
         QCOMPARE(g.vista()->columnWidth(0), g.larghezzaColonnaPx(0));
@@ -361,8 +377,8 @@ private slots:
         QSignalSpy scelte(&g, &Griglia::rigaSelezionata);
 
         g.impostaRidisegno(false);
-        for (int i = 0; i < 50; ++i) g.aggiungiRiga(QStringLiteral("r%1").arg(i));
-        g.aggiungiRiga(QStringLiteral("Titolo"), 0);
+        for (int i = 0; i < 50; ++i) g.aggiungiRiga({QStringLiteral("r%1").arg(i)});
+        g.aggiungiRiga({"Titolo"}, 0);
         g.impostaRigheFisse(1);
         g.impostaRidisegno(true);
         QCOMPARE(g.rigaCorrente(), 0);  // fills leave it alone
@@ -401,7 +417,7 @@ private slots:
     {
         GrigliaMostrata m(2);
         Griglia& g = m.g;
-        for (int i = 0; i < 6; ++i) g.aggiungiRiga(QStringLiteral("r%1\t%1").arg(i));
+        for (int i = 0; i < 6; ++i) g.aggiungiRiga({QStringLiteral("r%1").arg(i), QString::number(i)});
         g.impostaRigheFisse(1);
         QSignalSpy scelte(&g, &Griglia::rigaSelezionata);
         QSignalSpy doppi(&g, &Griglia::doppioClic);
@@ -435,8 +451,8 @@ private slots:
         GrigliaMostrata m(2, 300, 150);
         Griglia& g = m.g;
         g.impostaRidisegno(false);
-        g.aggiungiRiga(QStringLiteral("Giocatore\tSquadra"));
-        for (int i = 1; i <= 60; ++i) g.aggiungiRiga(QStringLiteral("g%1\ts").arg(i));
+        g.aggiungiRiga({"Giocatore", "Squadra"});
+        for (int i = 1; i <= 60; ++i) g.aggiungiRiga({QStringLiteral("g%1").arg(i), "s"});
         g.impostaRigheFisse(1);
         g.impostaRigaInAlto(20);  // asked while the redraw is off: done when it is back on
         g.impostaRidisegno(true);
@@ -471,17 +487,17 @@ private slots:
         QFETCH(QStringList, nomi);
         GrigliaMostrata m(5);
         Griglia& g = m.g;
-        for (int i = 1; i <= 3; ++i) g.aggiungiRiga(QStringLiteral("%1\triga %1").arg(i));
+        for (int i = 1; i <= 3; ++i) g.aggiungiRiga({QString::number(i), QStringLiteral("riga %1").arg(i)});
         if (caso == "due") {
             g.impostaRidisegno(false);
-            g.aggiungiRiga(QStringLiteral("Squadra\tAndata\tAndata\t\tRitorno"), 0);
-            g.aggiungiRiga(QStringLiteral("\tV\tP\t\tV"), 1);
+            g.aggiungiRiga({"Squadra", "Andata", "Andata", "", "Ritorno"}, 0);
+            g.aggiungiRiga({"", "V", "P", "", "V"}, 1);
             g.impostaUnisciRiga0(true);
             g.impostaRigheFisse(2);
             g.impostaRidisegno(true);
         } else if (caso == "aggiunta") {
             g.impostaRigheFisse(1);
-            g.aggiungiRiga(QStringLiteral("Pos.\tSquadra\tPunti"), 0);
+            g.aggiungiRiga({"Pos.", "Squadra", "Punti"}, 0);
         }
         const QStringList prima = mostrato(g);
 

@@ -7,6 +7,7 @@
 #include "platform/grafico.h"
 #include "platform/griglia.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -22,6 +23,14 @@ std::optional<int> scelta;
 
 void Premi(Finestra* w, const QString& nome) { w->findChild<QPushButton*>(nome)->click(); }
 QString Testo(Finestra* w, const QString& nome) { return w->findChild<QLabel*>(nome)->text(); }
+// The two sides as a screen reader names them.
+QString NomiLetti(Finestra* w)
+{
+    QStringList n;
+    for (const char* l : {"Label1", "Label2"})
+        n << QAccessible::queryAccessibleInterface(w->findChild<QLabel*>(l))->text(QAccessible::Name);
+    return n.join("; ");
+}
 void Scegli(Finestra* w, int lato, std::optional<int> codice)
 {
     scelta = codice;
@@ -112,6 +121,7 @@ void TestConfrontoGiocatori::modiEScelte()
 {
     Prova p(1, 6);
     QCOMPARE(Testo(p.w, "Label1") + Testo(p.w, "Label2"), "  Rossi Carlo Bianchi");
+    QCOMPARE(NomiLetti(p.w), "Giocatore 1: Rossi; Giocatore 2: Carlo Bianchi");
     // "Annulla" or the close box, also with an earlier pick left in CodGiocatoreScelto, and a code that no
     // player has, leave the side as it was.
     for (std::optional<int> codice : {std::optional<int>(), std::optional<int>(999999)}) {
@@ -123,6 +133,7 @@ void TestConfrontoGiocatori::modiEScelte()
     Finestre::istanza().scarica(ID);
     Finestra* w = p.a.mostra<Finestra>(ID);
     Scegli(w, 2, p.codici[0]);
+    QCOMPARE(NomiLetti(w), "Giocatore 1; Giocatore 2: Rossi");
     p.a.messaggi().ok();
     Premi(w, "Command3");
     const Messaggio::Richiesta m = p.a.messaggi().ultimo();

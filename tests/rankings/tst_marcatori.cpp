@@ -9,6 +9,7 @@
 #include "platform/griglia.h"
 
 #include <algorithm>
+#include <QTableView>
 #include <QTest>
 #include <QToolButton>
 
@@ -63,7 +64,7 @@ private slots:
         QTest::newRow("primi 15, cognome") << "" << false << false << 1 << QStringList{"Rossi", "Bianchi"};
         QTest::newRow("tutti, nome e cognome") << "" << true << false << 2 << QStringList{"Andrea Rossi", " Bianchi"};
         QTest::newRow("dettagliata, tutti") << "" << true << true << 1 << QStringList{"Rossi", "Bianchi"};
-        QTest::newRow("una squadra, tutti") << "Cagliari Associazione Sportiva" << true << true << 1 << QStringList{};
+        QTest::newRow("una squadra, tutti") << "Cagliari\tAssociazione Sportiva" << true << true << 1 << QStringList{};
         QTest::newRow("una squadra, primi 15") << "Bari" << false << false << 1 << QStringList{};
     }
 
@@ -76,7 +77,8 @@ private slots:
         QFETCH(QStringList, nomi);
         AmbienteTest a(RegistraFinestreConfronti);
         QStringList squadre = FixtureCampionato::nomiPredefiniti().mid(0, 6);
-        squadre[2] = "Cagliari Associazione Sportiva";
+        // A name read from a file may hold a tab: it stays in its cell.
+        squadre[2] = "Cagliari\tAssociazione Sportiva";
         DatiFixture d =
             a.apri(FixtureCampionato(a.percorso("m.GVN")).squadre(squadre).rose(25).formazioni().giocaFinoA(5, false));
         // The two top scorers get known names; a player without goals gets an own goal and one of no kind.
@@ -166,6 +168,30 @@ private slots:
         a.messaggi().ok();
         opzione(w, 2)->click();
         QCOMPARE(griglia(w)->righe(), 2);
+    }
+
+    // The window opens as its list needs: the grid no wider than its columns, every row of the first list
+    // in sight where the area has room; the detailed list widens the window to show whole.
+    void misure()
+    {
+        AmbienteTest a(RegistraFinestreConfronti);
+        const DatiFixture d = a.apri(a.piuGrande());
+        auto* w = a.mostra<MarcatoriWindow>(ID, d.squadre[0]);
+        Griglia* g = griglia(w);
+        QVERIFY(g->righe() > 20);
+        QTableView* v = g->vista();
+        QVERIFY(v->visualRect(v->model()->index(v->model()->rowCount() - 1, 0)).bottom() < v->viewport()->height());
+        QCOMPARE(g->width(), g->sizeHint().width());
+        AmbienteTest::foto(AmbienteTest::cornice(ID), "form20.png");
+        const int larghezza = AmbienteTest::cornice(ID)->width();
+        for (int i : {2, 1}) {
+            opzione(w, i)->click();
+            QCOMPARE(g->width(), g->sizeHint().width());
+            QVERIFY(AmbienteTest::contenuta(ID));
+            AmbienteTest::foto(AmbienteTest::cornice(ID), QStringLiteral("form20-%1.png").arg(i));
+        }
+        // Back to the simple list, back to the width it opened with.
+        QCOMPARE(AmbienteTest::cornice(ID)->width(), larghezza);
     }
 
     void limiti()

@@ -74,6 +74,11 @@ void TestScontriDiretti::ricerca()
     cerca(w, p->sq2, p->sq1);
     QCOMPARE(mostrato(w)[2], p->sq1 + " - " + p->sq2);
     QCOMPARE(mostrato(w)[7], QStringLiteral("3 - 1"));
+    // A goal value left empty in a played leg counts 0, as in the statistical comparison.
+    Esegui("UPDATE PARTITA SET DISPAND = -1, G1A = NULL, G2A = 0, G2R = '' WHERE CODPART = ?", {p->codPart});
+    cerca(w, p->sq1, p->sq2);
+    QCOMPARE(mostrato(w)[3], QStringLiteral("0 - 0"));
+    QCOMPARE(mostrato(w)[7], QStringLiteral("0 - 1"));
 
     // Refusals change nothing on show; a pairing not in the calendar hides the frames.
     struct Caso {
