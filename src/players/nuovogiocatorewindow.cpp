@@ -10,6 +10,7 @@
 #include "platform/icone.h"
 #include "platform/messaggio.h"
 #include "players/nuovogiocatorequeries.h"
+#include "players/sceltaimmaginedialog.h"
 
 #include <cmath>
 #include <QGridLayout>
@@ -193,14 +194,9 @@ void NuovoGiocatoreWindow::scegliFoto()
                           TITOLO);
         return;
     }
-    const QPixmap foto(percorso);
-    if (foto.isNull()) {
-        Messaggio::errore(QStringLiteral("Il file con l'immagine prescelta per il giocatore:\r\r%1\r\r non è nel "
-                                         "formato corretto (BMP).\r\rImpossibile visualizzare l'immagine.")
-                              .arg(percorso),
-                          TITOLO);
-        return;
-    }
+    // A file that is not a picture, or a picture too large to show, is refused: the photo stays as it was.
+    const QPixmap foto = CaricaFotoScelta(percorso);
+    if (foto.isNull()) return;
     foto_ = percorso;
     immagine_->setPixmap(foto.scaled(LATO_FOTO, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }

@@ -368,11 +368,17 @@ void SchedeGiocatoriWindow::mostraFoto(const QString& percorso)
                           QStringLiteral("File immagine mancante"));
         return;
     }
-    const QPixmap immagine(percorso);
-    if (immagine.isNull()) {
+    QPixmap immagine;
+    QSize lato;
+    const EsitoImmagine esito = CaricaImmagine(percorso, &immagine, &lato);
+    if (esito != EsitoImmagine::Caricata) {
+        const QString perche =
+            esito == EsitoImmagine::TroppoGrande
+                ? QStringLiteral(" è troppo grande (%1 x %2 punti).").arg(lato.width()).arg(lato.height())
+                : QStringLiteral(" non è nel formato corretto (BMP).");
         Messaggio::errore(QStringLiteral("Il file con l'immagine prescelta per il giocatore:\r\r") + percorso +
-                              QStringLiteral("\r\r non è nel formato corretto (BMP).\r\rImpossibile visualizzare "
-                                             "l'immagine."),
+                              QStringLiteral("\r\r") + perche +
+                              QStringLiteral("\r\rImpossibile visualizzare l'immagine."),
                           QStringLiteral("Scheda del giocatore"));
         return;
     }
