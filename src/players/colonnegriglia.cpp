@@ -3,7 +3,10 @@
 #include "platform/delegatogriglia.h"
 #include "platform/griglia.h"
 
+#include <QHeaderView>
 #include <QtMath>
+#include <QTreeWidget>
+#include <QVector>
 
 void AllargaColonneAlTesto(Griglia* griglia)
 {
@@ -21,4 +24,24 @@ void AllargaColonneAlTesto(Griglia* griglia)
         }
         if (serve > griglia->larghezzaColonnaPx(c)) griglia->impostaLarghezzaColonnaPx(c, serve);
     }
+}
+
+// The view is asked only for the cells whose text comes within a few px of the widest (each text measured once, as
+// the grid cells measure it), not for every row of a list of hundreds.
+int LarghezzaContenuto(const QTreeWidget* elenco, int c)
+{
+    const QFont carattere = elenco->font();
+    const int righe = elenco->topLevelItemCount();
+    QVector<qreal> testi(righe);
+    qreal massimo = 0;
+    for (int r = 0; r < righe; ++r) {
+        testi[r] = DelegatoGriglia::larghezzaTesto(carattere, elenco->topLevelItem(r)->text(c));
+        massimo = qMax(massimo, testi[r]);
+    }
+    constexpr qreal TOLLERANZA = 4;  // px: the view lays the text out on its own, to a rounding
+    int serve = 0;
+    for (int r = 0; r < righe; ++r)
+        if (testi[r] >= massimo - TOLLERANZA)
+            serve = qMax(serve, elenco->sizeHintForIndex(elenco->model()->index(r, c)).width());
+    return qMax(serve, elenco->header()->isHidden() ? 0 : elenco->header()->sectionSizeHint(c));
 }

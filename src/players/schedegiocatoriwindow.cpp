@@ -100,7 +100,6 @@ SchedeGiocatoriWindow::SchedeGiocatoriWindow(QWidget* parent) : Finestra(Id, par
     frame1->setObjectName(QStringLiteral("Frame1"));
     albero_ = new Albero(frame1);
     albero_->setObjectName(QStringLiteral("TreeView1"));
-    albero_->setMinimumHeight(360);
     auto* l1 = new QVBoxLayout(frame1);
     l1->addWidget(albero_);
 
@@ -260,7 +259,7 @@ QWidget* SchedeGiocatoriWindow::paginaStatistiche()
 void SchedeGiocatoriWindow::carica()
 {
     CaricaAlberoSquadre(albero_);
-    albero_->setMinimumWidth(albero_->larghezzaNecessaria());
+    AdattaAlberoSquadre(albero_);
 
     const int richiesto = stato().CodGiocatoreCorrente;
     std::optional<DatiGiocatore> giocatore;

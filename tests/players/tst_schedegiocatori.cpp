@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
 
 namespace {
@@ -99,6 +100,16 @@ private slots:
         for (int i = 0; i < 7; ++i) premi(w, 1);
         QCOMPARE(testo(w, 2), QString("Zanetti"));
         QCOMPARE(a_->messaggi().ultimo().testo, FINE.arg("l'ultimo", COMPLETO));
+    }
+
+    // The team tree of the largest championship shows whole, without scrolling.
+    void alberoIntero()
+    {
+        a_ = std::make_unique<AmbienteTest>(RegistraFinestreGiocatori);
+        d_ = a_->apri(a_->nuovo(20));
+        SchedeGiocatoriWindow* w = apri();
+        QTest::qWait(1);  // laid out
+        QCOMPARE(albero(w)->verticalScrollBar()->maximum(), 0);
     }
 
     void salti_data()
