@@ -256,8 +256,11 @@ void SceltaImmagineDialog::riempiFigli(QTreeWidgetItem* nodo)
     if (!nodo || nodo->data(0, RUOLO_PERCORSO + 1).toBool()) return;
     nodo->setData(0, RUOLO_PERCORSO + 1, true);
     const QString percorso = nodo->data(0, RUOLO_PERCORSO).toString();
-    const QStringList sotto =
-        QDir(percorso).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
+    // Folders only, links followed: a link to a pipe passes the folders' filter, and is no folder.
+    QStringList sotto;
+    for (const QFileInfo& f : QDir(percorso).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot,
+                                                           QDir::Name | QDir::IgnoreCase | QDir::LocaleAware))
+        if (f.isDir()) sotto << f.fileName();
     for (const QString& nome : sotto) {
         auto* figlio = new QTreeWidgetItem(nodo, {nome});
         figlio->setData(0, RUOLO_PERCORSO, ConSeparatore(percorso) + nome);

@@ -9,6 +9,7 @@
 #include <QImageReader>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTreeWidget>
 #include <sys/stat.h>
 
 // The image picker: the file it hands back, or nothing.
@@ -78,6 +79,9 @@ private slots:
             QStringList elencati;
             for (int r = 0; r < file->count(); ++r) elencati << file->item(r)->text();
             QCOMPARE(elencati, (QStringList{"alla grande.bmp", "grande.bmp"}));
+            auto* cartelle = w->findChild<QTreeWidget*>("Dir1")->currentItem();
+            QCOMPARE(cartelle->childCount(), 1);
+            QCOMPARE(cartelle->child(0)->text(0), QString("cartella.bmp"));
             file->setCurrentRow(1);
             w->findChild<QPushButton*>("Command3")->click();
             w->findChild<QPushButton*>("Command2")->click();
