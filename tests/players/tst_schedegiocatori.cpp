@@ -282,7 +282,6 @@ private slots:
         const QString maglia = "Il numero di maglia va scritto in cifre, come numero intero da 0 a 32767.";
         QTest::newRow("lettere") << "abc" << false << maglia;
         QTest::newRow("troppo grande") << "999999" << false << maglia;
-        QTest::newRow("negativo") << "-99999" << false << maglia;
         QTest::newRow("giocatore eliminato") << "10" << true
                                              << "Il giocatore non è più nel file del campionato: i dati non sono "
                                                 "stati salvati.";
