@@ -3,6 +3,7 @@
 #include "platform/delegatogriglia.h"
 #include "platform/griglia.h"
 
+#include <QHash>
 #include <QHeaderView>
 #include <QtMath>
 #include <QTreeWidget>
@@ -26,22 +27,26 @@ void AllargaColonneAlTesto(Griglia* griglia)
     }
 }
 
-// The view is asked only for the cells whose text comes within a few px of the widest (each text measured once, as
-// the grid cells measure it), not for every row of a list of hundreds.
+// Each distinct text is measured once (names repeat across a list of hundreds), as the grid cells measure it; the
+// view is asked only for the first cell of each text that comes within a few px of the widest.
 int LarghezzaContenuto(const QTreeWidget* elenco, int c)
 {
     const QFont carattere = elenco->font();
-    const int righe = elenco->topLevelItemCount();
-    QVector<qreal> testi(righe);
+    QHash<QString, qreal> misure;
+    QVector<int> prime;  // the first row of each distinct text
     qreal massimo = 0;
-    for (int r = 0; r < righe; ++r) {
-        testi[r] = DelegatoGriglia::larghezzaTesto(carattere, elenco->topLevelItem(r)->text(c));
-        massimo = qMax(massimo, testi[r]);
+    for (int r = 0; r < elenco->topLevelItemCount(); ++r) {
+        const QString testo = elenco->topLevelItem(r)->text(c);
+        if (misure.contains(testo)) continue;
+        const qreal larghezza = DelegatoGriglia::larghezzaTesto(carattere, testo);
+        misure.insert(testo, larghezza);
+        prime << r;
+        massimo = qMax(massimo, larghezza);
     }
     constexpr qreal TOLLERANZA = 4;  // px: the view lays the text out on its own, to a rounding
     int serve = 0;
-    for (int r = 0; r < righe; ++r)
-        if (testi[r] >= massimo - TOLLERANZA)
+    for (int r : prime)
+        if (misure.value(elenco->topLevelItem(r)->text(c)) >= massimo - TOLLERANZA)
             serve = qMax(serve, elenco->sizeHintForIndex(elenco->model()->index(r, c)).width());
     return qMax(serve, elenco->header()->isHidden() ? 0 : elenco->header()->sectionSizeHint(c));
 }
