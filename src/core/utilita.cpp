@@ -46,7 +46,9 @@ bool Pari(long long v) { return Pari(QString::number(v)); }
 bool EsisteFile(const QString& percorso)
 {
     if (percorso.isEmpty()) return false;
-    if (QFileInfo(percorso).isDir()) return false;
+    // Only a regular file, links followed, is opened: opening a pipe waits for a writer that may never come,
+    // and a device or a socket is no file to read.
+    if (!QFileInfo(percorso).isFile()) return false;
     QFile f(percorso);
     if (!f.open(QIODevice::ReadOnly)) return false;
     f.close();

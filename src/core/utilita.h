@@ -22,7 +22,8 @@ double Media(int a, int b);
 bool Pari(const QString& v);
 bool Pari(long long v);
 
-// True when the file can be opened for reading (a folder, a missing file or an empty path: false).
+// True when the path leads, through any links, to a regular file that can be opened for reading. A folder,
+// a pipe, a device, a socket, a missing file or an empty path: false, without opening anything.
 bool EsisteFile(const QString& percorso);
 
 // The number at the start of a text, blanks skipped: "12abc" 12, " 7" 7, "abc" 0, "-3" -3.

@@ -36,7 +36,8 @@ std::optional<GiocatoreAcquistabile> AcquistoGiocatoreQueries::giocatore(int cod
     return r.first();
 }
 
-void AcquistoGiocatoreQueries::trasferisci(int codice, int acquirente)
+bool AcquistoGiocatoreQueries::trasferisci(int codice, int acquirente)
 {
-    Esegui(QStringLiteral("UPDATE Giocatore SET CodSquadra = ? WHERE Codice = ?"), {acquirente, codice});
+    const Query q(QStringLiteral("UPDATE Giocatore SET CodSquadra = ? WHERE Codice = ?"), {acquirente, codice});
+    return q.righeToccate() > 0;
 }

@@ -21,6 +21,7 @@ public:
     static QVector<GiocatoreAcquistabile> diSquadra(int squadra);
     // A player by key; nothing when he is gone.
     static std::optional<GiocatoreAcquistabile> giocatore(int codice);
-    // Moves the player into the buying team; nothing else of his changes.
-    static void trasferisci(int codice, int acquirente);
+    // Moves the player into the buying team; nothing else of his changes. False when no row has the key any
+    // more (deleted meanwhile): nothing was written.
+    static bool trasferisci(int codice, int acquirente);
 };

@@ -11,11 +11,13 @@
 #include "platform/messaggio.h"
 #include "players/acquistogiocatorequeries.h"
 #include "players/alberosquadre.h"
+#include "players/colonnegriglia.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -64,8 +66,7 @@ AcquistoGiocatoreWindow::AcquistoGiocatoreWindow(QWidget* parent) : Finestra(Id,
     ImpostaElencoARighe(elenco_, {QStringLiteral("Cognome"), QStringLiteral("Nome"), QStringLiteral("Squadra"),
                                   QStringLiteral("Ruolo")});
     elenco_->header()->setStretchLastSection(false);
-    elenco_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    elenco_->setMinimumSize(4 * elenco_->fontMetrics().horizontalAdvance(QString(18, QLatin1Char('n'))), 320);
+    elenco_->setMinimumHeight(320);
     auto* l2 = new QVBoxLayout(frame2);
     l2->addWidget(elenco_);
 
@@ -126,8 +127,12 @@ void AcquistoGiocatoreWindow::carica()
         combo1_->setCurrentIndex(scelta);
     }
     CaricaAlberoSquadre(albero_);
-    albero_->setMinimumWidth(albero_->larghezzaNecessaria());
+    AdattaAlberoSquadre(albero_);
     ElencaGiocatoriAcquistabili();
+    // The list opens on the players of every other team: as wide as their names need, so none is cut.
+    int larghezza = 0;
+    for (int l : larghezze_) larghezza += l;
+    elenco_->setMinimumWidth(larghezza + elenco_->verticalScrollBar()->sizeHint().width() + 2 * elenco_->frameWidth());
 }
 
 void AcquistoGiocatoreWindow::nodoCliccato()
@@ -162,7 +167,7 @@ void AcquistoGiocatoreWindow::ElencaGiocatoriAcquistabili()
     elenco_->addTopLevelItems(righe);
     // A long list shows its last rows, as they were added.
     if (!righe.isEmpty()) elenco_->scrollToItem(righe.last());
-    adattaColonne();
+    misuraColonne();
     CursoreNormale();
 }
 
@@ -179,7 +184,8 @@ void AcquistoGiocatoreWindow::AcquistaGiocatore()
     const QString acquirente = combo1_->testo();
     const int codAcquirente = combo1_->codiceCorrente();
     std::optional<GiocatoreAcquistabile> g;
-    if (!EseguiComando(TITOLO, [&] { g = AcquistoGiocatoreQueries::giocatore(codice); }) || !g) return;
+    if (!EseguiComando(TITOLO, [&] { g = AcquistoGiocatoreQueries::giocatore(codice); })) return;
+    if (!g) return giocatoreAssente(codice);
     // A player of the buyer's own (listed before the buyer was changed) cannot be bought again.
     if (g->codSquadra == codAcquirente) {
         Messaggio::informa(acquirente + QStringLiteral(" non può acquistare giocatori che già le appartengono!"),
@@ -190,13 +196,29 @@ void AcquistoGiocatoreWindow::AcquistaGiocatore()
                                  g->cognome + QStringLiteral(" a ") + acquirente + QStringLiteral(" ?"),
                              TITOLO))
         return;
-    if (!EseguiComando(TITOLO, [&] { AcquistoGiocatoreQueries::trasferisci(codice, codAcquirente); })) return;
+    bool trasferito = false;
+    if (!EseguiComando(TITOLO, [&] { trasferito = AcquistoGiocatoreQueries::trasferisci(codice, codAcquirente); }))
+        return;
+    if (!trasferito) return giocatoreAssente(codice);
+    togliDallElenco(codice);
+    Messaggio::avvisa(QStringLiteral("Acquisto effettuato!"), TITOLO);
+}
+
+void AcquistoGiocatoreWindow::giocatoreAssente(int codice)
+{
+    // Deleted meanwhile by another window: said, and he leaves the list.
+    togliDallElenco(codice);
+    Messaggio::errore(
+        QStringLiteral("Il giocatore non è più nel file del campionato: l'acquisto non è stato effettuato."), TITOLO);
+}
+
+void AcquistoGiocatoreWindow::togliDallElenco(int codice)
+{
     for (int i = 0; i < elenco_->topLevelItemCount(); ++i)
         if (elenco_->topLevelItem(i)->data(0, RUOLO_CODICE).toInt() == codice) {
             delete elenco_->takeTopLevelItem(i);
             break;
         }
-    Messaggio::avvisa(QStringLiteral("Acquisto effettuato!"), TITOLO);
 }
 
 void AcquistoGiocatoreWindow::apriScheda()
@@ -207,11 +229,35 @@ void AcquistoGiocatoreWindow::apriScheda()
     Finestre::istanza().mostra(IdFinestra::SchedeGiocatori);
 }
 
+void AcquistoGiocatoreWindow::misuraColonne()
+{
+    constexpr int MARGINE = 12;  // px around the text
+    const QFontMetrics metrica = elenco_->fontMetrics();
+    // A name from a file may be of any length: a column grows at most to a name as long as its field.
+    const int limite = metrica.horizontalAdvance(QString(32, QLatin1Char('n')));
+    int squadre = 0;
+    const Stato& s = stato();
+    for (int n = 1; n < s.Squadre.size(); ++n) squadre = qMax(squadre, metrica.horizontalAdvance(s.Squadre[n].Nome));
+    for (int c = 0; c < 4; ++c) {
+        int serve = LarghezzaContenuto(elenco_, c);
+        if (c == 2) serve = qMax(serve, squadre);
+        larghezze_[c] = qMax(larghezze_[c], qMin(serve + MARGINE, limite));
+    }
+    adattaColonne();
+}
+
 void AcquistoGiocatoreWindow::adattaColonne()
 {
-    // Four columns of equal width across the list.
-    const int larghezza = elenco_->viewport()->width() / 4;
-    for (int c = 0; c < 4; ++c) elenco_->setColumnWidth(c, larghezza);
+    int totale = 0;
+    for (int l : larghezze_) totale += l;
+    const int spazio = elenco_->viewport()->width() - totale;
+    int dati = 0;
+    for (int c = 0; c < 4; ++c) {
+        int l = larghezze_[c];
+        if (spazio > 0 && totale > 0) l += c < 3 ? spazio * larghezze_[c] / totale : spazio - dati;
+        if (spazio > 0 && c < 3) dati += l - larghezze_[c];
+        elenco_->setColumnWidth(c, l);
+    }
 }
 
 void AcquistoGiocatoreWindow::resizeEvent(QResizeEvent* e)

@@ -25,8 +25,13 @@ private:
     void nodoCliccato();
     void ElencaGiocatoriAcquistabili();
     void AcquistaGiocatore();
+    void giocatoreAssente(int codice);
+    void togliDallElenco(int codice);
     void apriScheda();
     int codiceSelezionato() const;
+    // Each column as wide as its widest text so far (the team column for every team's name), within a bound.
+    void misuraColonne();
+    // The columns across the list: the room beyond what their texts need shared out in proportion.
     void adattaColonne();
 
     ComboCodici* combo1_ = nullptr;
@@ -34,6 +39,7 @@ private:
     QTreeWidget* elenco_ = nullptr;
     Azione* acquista_ = nullptr;
     Azione* scheda_ = nullptr;
+    int larghezze_[4] = {};  // what each column's texts need, px
 
 protected:
     void resizeEvent(QResizeEvent* e) override;

@@ -18,6 +18,14 @@ void CaricaAlberoSquadre(Albero* albero)
     albero->seleziona(radice);
 }
 
+void AdattaAlberoSquadre(Albero* albero)
+{
+    albero->setMinimumWidth(albero->larghezzaNecessaria());
+    int nodi = albero->topLevelItemCount();
+    for (int i = 0; i < albero->topLevelItemCount(); ++i) nodi += albero->topLevelItem(i)->childCount();
+    albero->setMinimumHeight(nodi * albero->sizeHintForRow(0) + 2 * albero->frameWidth() + 4);
+}
+
 std::optional<int> SquadraDelNodo(const QTreeWidgetItem* nodo)
 {
     if (!nodo || Albero::chiave(nodo) == RADICE) return std::nullopt;

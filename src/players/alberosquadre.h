@@ -10,5 +10,9 @@ class QTreeWidgetItem;
 // The root is open and selected.
 void CaricaAlberoSquadre(Albero* albero);
 
+// Once the tree is built: wide enough for every team's name and tall enough for every node, so that the
+// tree of the largest championship shows whole, without scrolling.
+void AdattaAlberoSquadre(Albero* albero);
+
 // The team code that a node stands for; nothing for the root (every team).
 std::optional<int> SquadraDelNodo(const QTreeWidgetItem* nodo);

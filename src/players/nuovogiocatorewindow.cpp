@@ -3,15 +3,15 @@
 #include "core/comando.h"
 #include "core/listasquadre.h"
 #include "core/stato.h"
-#include "core/utilita.h"
 #include "platform/azione.h"
 #include "platform/combocodici.h"
 #include "platform/guida.h"
 #include "platform/icone.h"
 #include "platform/messaggio.h"
+#include "players/numeromaglia.h"
 #include "players/nuovogiocatorequeries.h"
+#include "players/sceltaimmaginedialog.h"
 
-#include <cmath>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -29,8 +29,6 @@ constexpr int CONTESTO_GUIDA = 30;
 constexpr int LUNGHEZZA_NOTE = 200;
 constexpr int LUNGHEZZA_FOTO = 250;
 constexpr int LUNGHEZZA_RUOLO = 20;
-constexpr int NUMERO_MINIMO = -32768;  // the range of the shirt number's column
-constexpr int NUMERO_MASSIMO = 32767;
 const QSize LATO_FOTO(120, 150);
 
 enum Casella { NOME, COGNOME, NUMERO, NASCITA, LUOGO, NAZIONE, ALTEZZA, PESO, CASELLE };
@@ -193,14 +191,9 @@ void NuovoGiocatoreWindow::scegliFoto()
                           TITOLO);
         return;
     }
-    const QPixmap foto(percorso);
-    if (foto.isNull()) {
-        Messaggio::errore(QStringLiteral("Il file con l'immagine prescelta per il giocatore:\r\r%1\r\r non è nel "
-                                         "formato corretto (BMP).\r\rImpossibile visualizzare l'immagine.")
-                              .arg(percorso),
-                          TITOLO);
-        return;
-    }
+    // A file that is not a picture, or a picture too large to show, is refused: the photo stays as it was.
+    const QPixmap foto = CaricaFotoScelta(percorso);
+    if (foto.isNull()) return;
     foto_ = percorso;
     immagine_->setPixmap(foto.scaled(LATO_FOTO, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
@@ -213,14 +206,9 @@ void NuovoGiocatoreWindow::salva()
                           TITOLO + QLatin1Char('.'));
         return;
     }
-    // The number read from the start of the box, refused when the column cannot hold it.
-    const QString numero = caselle_[NUMERO]->text();
-    const double valore = std::trunc(ValDecimale(numero));
-    if (valore < NUMERO_MINIMO || valore > NUMERO_MASSIMO) {
-        Messaggio::errore(QStringLiteral("Il numero di maglia deve essere compreso tra %1 e %2.")
-                              .arg(NUMERO_MINIMO)
-                              .arg(NUMERO_MASSIMO),
-                          TITOLO);
+    const std::optional<int> numero = NumeroMagliaDaTesto(caselle_[NUMERO]->text());
+    if (!numero) {
+        Messaggio::errore(TestoNumeroMagliaErrato(), TITOLO);
         caselle_[NUMERO]->setFocus();
         return;
     }
@@ -228,7 +216,7 @@ void NuovoGiocatoreWindow::salva()
     d.nome = caselle_[NOME]->text();
     d.cognome = caselle_[COGNOME]->text();
     d.ruolo = ruolo_->testo();
-    d.numero = Val(numero);
+    d.numero = *numero;
     d.dataNascita = caselle_[NASCITA]->text();
     d.luogoNascita = caselle_[LUOGO]->text();
     d.nazione = caselle_[NAZIONE]->text();

@@ -5,10 +5,10 @@
 #include "core/utilita.h"
 #include "platform/albero.h"
 #include "platform/azione.h"
-#include "platform/delegatogriglia.h"
 #include "platform/icone.h"
 #include "platform/messaggio.h"
 #include "players/alberosquadre.h"
+#include "players/colonnegriglia.h"
 #include "players/elencogiocatoriqueries.h"
 
 #include <QGroupBox>
@@ -24,27 +24,6 @@ namespace {
 const QString TITOLO = QStringLiteral("Selezionare un giocatore");
 constexpr int RUOLO_CODICE = Qt::UserRole;
 constexpr int NESSUN_GIOCATORE = -1;
-
-// The width resizeColumnToContents gives column `c` of a flat list: its heading or its widest cell. The view is
-// asked only for the cells whose text comes within a few px of the widest (each text measured once, as the grid
-// cells measure it), not for every row of a list of hundreds.
-int LarghezzaContenuto(const QTreeWidget* elenco, int c)
-{
-    const QFont carattere = elenco->font();
-    const int righe = elenco->topLevelItemCount();
-    QVector<qreal> testi(righe);
-    qreal massimo = 0;
-    for (int r = 0; r < righe; ++r) {
-        testi[r] = DelegatoGriglia::larghezzaTesto(carattere, elenco->topLevelItem(r)->text(c));
-        massimo = qMax(massimo, testi[r]);
-    }
-    constexpr qreal TOLLERANZA = 4;  // px: the view lays the text out on its own, to a rounding
-    int serve = 0;
-    for (int r = 0; r < righe; ++r)
-        if (testi[r] >= massimo - TOLLERANZA)
-            serve = qMax(serve, elenco->sizeHintForIndex(elenco->model()->index(r, c)).width());
-    return qMax(serve, elenco->header()->isHidden() ? 0 : elenco->header()->sectionSizeHint(c));
-}
 
 }  // namespace
 
@@ -93,10 +72,7 @@ void SceltaGiocatoreDialog::carica()
     stato().CodGiocatoreScelto = NESSUN_GIOCATORE;
     CursoreAttesa();
     CaricaAlberoSquadre(albero_);
-    albero_->setMinimumWidth(albero_->larghezzaNecessaria());
-    // Tall enough for every team of the largest championship.
-    const int nodi = 1 + (albero_->topLevelItemCount() > 0 ? albero_->topLevelItem(0)->childCount() : 0);
-    albero_->setMinimumHeight(nodi * albero_->sizeHintForRow(0) + 2 * albero_->frameWidth() + 4);
+    AdattaAlberoSquadre(albero_);
     CursoreNormale();
     elenca();
     // The columns fit every name of the whole list, which the window opens with.

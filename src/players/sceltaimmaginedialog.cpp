@@ -29,21 +29,21 @@ const QString SELEZIONARE = QStringLiteral("Selezionare un file!");
 constexpr int RUOLO_PERCORSO = Qt::UserRole;
 constexpr int LATO_ANTEPRIMA = 220;
 
-// A picture file as a picture; null when it is missing or not a picture.
-QPixmap Carica(const QString& percorso)
-{
-    if (!EsisteFile(percorso)) return {};
-    QImageReader lettore(percorso);
-    lettore.setAutoTransform(true);
-    return QPixmap::fromImage(lettore.read());
-}
-
 void MessaggioNonValido()
 {
     Messaggio::errore(QStringLiteral("L'immagine selezionata non ha un formato valido. Golvarno può visualizzare "
                                      "soltanto immagini in formato Bitmap (BMP).\r\rNon selezionare questo file "
                                      "perché non verrà visualizzata."),
                       QStringLiteral("File non valido"));
+}
+
+void MessaggioTroppoGrande(const QSize& lato)
+{
+    Messaggio::errore(QStringLiteral("L'immagine selezionata è troppo grande (%1 x %2 punti): Golvarno non può "
+                                     "visualizzarla.\r\rNon selezionare questo file perché non verrà visualizzata.")
+                          .arg(lato.width())
+                          .arg(lato.height()),
+                      QStringLiteral("Immagine troppo grande"));
 }
 
 QString ConSeparatore(const QString& cartella)
@@ -53,11 +53,35 @@ QString ConSeparatore(const QString& cartella)
 
 }  // namespace
 
+EsitoImmagine CaricaImmagine(const QString& percorso, QPixmap* immagine, QSize* lato)
+{
+    *immagine = QPixmap();
+    if (!EsisteFile(percorso)) return EsitoImmagine::Mancante;
+    QImageReader lettore(percorso);
+    lettore.setAutoTransform(true);
+    const QSize dichiarato = lettore.size();
+    if (lato) *lato = dichiarato;
+    const QImage letta = lettore.read();
+    if (!letta.isNull()) {
+        *immagine = QPixmap::fromImage(letta);
+        return EsitoImmagine::Caricata;
+    }
+    // The loader refuses a picture whose pixels would take more memory than it allows.
+    const qint64 limite = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
+    const qint64 serve = qint64(dichiarato.width()) * dichiarato.height() * 4;
+    if (dichiarato.isValid() && limite > 0 && serve > limite) return EsitoImmagine::TroppoGrande;
+    return EsitoImmagine::NonValida;
+}
+
 QPixmap CaricaFotoScelta(const QString& percorso)
 {
     if (percorso.isEmpty()) return {};
-    QPixmap foto = Carica(percorso);
-    if (foto.isNull()) MessaggioNonValido();
+    QPixmap foto;
+    QSize lato;
+    if (CaricaImmagine(percorso, &foto, &lato) == EsitoImmagine::TroppoGrande)
+        MessaggioTroppoGrande(lato);
+    else if (foto.isNull())
+        MessaggioNonValido();
     return foto;
 }
 
@@ -232,8 +256,11 @@ void SceltaImmagineDialog::riempiFigli(QTreeWidgetItem* nodo)
     if (!nodo || nodo->data(0, RUOLO_PERCORSO + 1).toBool()) return;
     nodo->setData(0, RUOLO_PERCORSO + 1, true);
     const QString percorso = nodo->data(0, RUOLO_PERCORSO).toString();
-    const QStringList sotto =
-        QDir(percorso).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
+    // Folders only, links followed: a link to a pipe passes the folders' filter, and is no folder.
+    QStringList sotto;
+    for (const QFileInfo& f : QDir(percorso).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot,
+                                                           QDir::Name | QDir::IgnoreCase | QDir::LocaleAware))
+        if (f.isDir()) sotto << f.fileName();
     for (const QString& nome : sotto) {
         auto* figlio = new QTreeWidgetItem(nodo, {nome});
         figlio->setData(0, RUOLO_PERCORSO, ConSeparatore(percorso) + nome);
@@ -245,9 +272,12 @@ void SceltaImmagineDialog::riempiFigli(QTreeWidgetItem* nodo)
 void SceltaImmagineDialog::mostraFile()
 {
     file1_->clear();
-    // Name filters ignore the letter case: "foto.BMP" is listed as well.
-    file1_->addItems(QDir(cartella_).entryList({QStringLiteral("*.bmp")}, QDir::Files,
-                                               QDir::Name | QDir::IgnoreCase | QDir::LocaleAware));
+    // Name filters ignore the letter case: "foto.BMP" is listed as well. Only regular files, links followed: a
+    // pipe or a device named .bmp is no picture, and reading it could wait for ever.
+    const QFileInfoList voci = QDir(cartella_).entryInfoList({QStringLiteral("*.bmp")}, QDir::Files,
+                                                             QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
+    for (const QFileInfo& f : voci)
+        if (f.isFile()) file1_->addItem(f.fileName());
     file1_->setCurrentRow(-1);
 }
 
@@ -281,10 +311,7 @@ void SceltaImmagineDialog::anteprima()
         Messaggio::errore(SELEZIONARE, TITOLO_MESSAGGI);
         return;
     }
-    const QPixmap foto = Carica(percorso);
-    if (foto.isNull()) {
-        MessaggioNonValido();
-        return;
-    }
+    const QPixmap foto = CaricaFotoScelta(percorso);
+    if (foto.isNull()) return;
     image1_->setPixmap(AdattaAlRiquadro(foto, image1_->contentsRect().size()));
 }

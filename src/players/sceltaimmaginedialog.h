@@ -50,9 +50,17 @@ private:
     bool costruzione_ = false;  // the tree is being built or moved by the program
 };
 
+// What became of loading a picture file.
+enum class EsitoImmagine { Caricata, Mancante, NonValida, TroppoGrande };
+// Loads a picture from a file. Only a regular file is opened (EsisteFile): anything else is Mancante. A
+// picture too large for the loader is told apart from a file that is no picture; `lato` gets the size the
+// file declares (invalid when it declares none). `immagine` is null unless Caricata.
+EsitoImmagine CaricaImmagine(const QString& percorso, QPixmap* immagine, QSize* lato = nullptr);
+
 // The photo chosen for a player, loaded to check that it is a picture. A file that will not load is
-// refused with the "File non valido" message and a null picture comes back: the caller then keeps
-// the photo it had. An empty path (no file chosen) gives a null picture without any message.
+// refused with the "File non valido" message, a picture too large with its own, and a null picture comes
+// back: the caller then keeps the photo it had. An empty path (no file chosen) gives a null picture
+// without any message.
 // Both photo commands (player card, new player) pass the picker's PercorsoImmagine through it before
 // they store or show the path.
 QPixmap CaricaFotoScelta(const QString& percorso);

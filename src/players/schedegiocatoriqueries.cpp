@@ -139,17 +139,19 @@ TestiStatistiche SchedeGiocatoriQueries::testi(const StatisticheGiocatore& s)
     return t;
 }
 
-void SchedeGiocatoriQueries::salva(const DatiGiocatore& g)
+bool SchedeGiocatoriQueries::salva(const DatiGiocatore& g)
 {
-    Esegui(
+    const Query q(
         QStringLiteral("UPDATE Giocatore SET Nome = ?, Cognome = ?, Ruolo = ?, Numero = ?, DataNasc = ?, "
                        "LuogoNasc = ?, Nazione = ?, Altezza = ?, Peso = ? WHERE Codice = ?"),
         {g.nome, g.cognome, g.ruolo, g.numero, g.dataNascita, g.luogoNascita, g.nazione, g.altezza, g.peso, g.codice});
+    return q.righeToccate() > 0;
 }
 
-void SchedeGiocatoriQueries::salvaFoto(int codice, const QString& percorso)
+bool SchedeGiocatoriQueries::salvaFoto(int codice, const QString& percorso)
 {
-    Esegui(QStringLiteral("UPDATE Giocatore SET Foto = ? WHERE Codice = ?"), {percorso, codice});
+    const Query q(QStringLiteral("UPDATE Giocatore SET Foto = ? WHERE Codice = ?"), {percorso, codice});
+    return q.righeToccate() > 0;
 }
 
 void SchedeGiocatoriQueries::elimina(int codice)

@@ -64,9 +64,10 @@ public:
     static StatisticheGiocatore statistiche(int codice);
     static TestiStatistiche testi(const StatisticheGiocatore& s);
 
-    // The nine personal fields of the card (not the team, the photo, the notes or the goals), by key.
-    static void salva(const DatiGiocatore& g);
-    static void salvaFoto(int codice, const QString& percorso);
+    // The nine personal fields of the card (not the team, the photo, the notes or the goals), by key. Both
+    // return false when no row has the key any more (deleted meanwhile): nothing was written.
+    static bool salva(const DatiGiocatore& g);
+    static bool salvaFoto(int codice, const QString& percorso);
     // Only the player's row: his appearances and goals stay recorded.
     static void elimina(int codice);
 

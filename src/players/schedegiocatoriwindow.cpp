@@ -9,6 +9,7 @@
 #include "platform/icone.h"
 #include "platform/messaggio.h"
 #include "players/alberosquadre.h"
+#include "players/numeromaglia.h"
 #include "players/sceltaimmaginedialog.h"
 
 #include <QFormLayout>
@@ -30,6 +31,9 @@ constexpr int CONTESTO_GUIDA = 34;
 constexpr int BASE_EVIDENZIA = 90;
 constexpr int LARGHEZZA_FOTO = 150;
 constexpr int ALTEZZA_FOTO = 190;
+// The boxes of the personal data that "Salva" writes: first name, surname, role, date and place of birth,
+// nationality, height, weight and shirt number.
+constexpr int CAMPI_SALVATI[] = {1, 2, 4, 5, 6, 7, 8, 9, 10};
 
 // The end-of-list texts: for the whole championship, or for the selected team.
 QString TestoFineElenco(bool primo, bool tutti)
@@ -38,6 +42,12 @@ QString TestoFineElenco(bool primo, bool tutti)
         .arg(primo ? QStringLiteral("il primo") : QStringLiteral("l'ultimo"),
              tutti ? QStringLiteral("completo dei giocatori di tutte le squadre iscritte al campionato")
                    : QStringLiteral("dei giocatori della rosa della squadra selezionata"));
+}
+
+// A player deleted meanwhile by another window: what was not done.
+QString GiocatoreNonPiuNelFile(const QString& conseguenza)
+{
+    return QStringLiteral("Il giocatore non è più nel file del campionato: %1.").arg(conseguenza);
 }
 
 QLineEdit* Casella(const QString& nome, QWidget* parent, int lunghezza = 0)
@@ -90,7 +100,6 @@ SchedeGiocatoriWindow::SchedeGiocatoriWindow(QWidget* parent) : Finestra(Id, par
     frame1->setObjectName(QStringLiteral("Frame1"));
     albero_ = new Albero(frame1);
     albero_->setObjectName(QStringLiteral("TreeView1"));
-    albero_->setMinimumHeight(360);
     auto* l1 = new QVBoxLayout(frame1);
     l1->addWidget(albero_);
 
@@ -250,7 +259,7 @@ QWidget* SchedeGiocatoriWindow::paginaStatistiche()
 void SchedeGiocatoriWindow::carica()
 {
     CaricaAlberoSquadre(albero_);
-    albero_->setMinimumWidth(albero_->larghezzaNecessaria());
+    AdattaAlberoSquadre(albero_);
 
     const int richiesto = stato().CodGiocatoreCorrente;
     std::optional<DatiGiocatore> giocatore;
@@ -286,11 +295,17 @@ void SchedeGiocatoriWindow::apriElenco(std::optional<int> squadra)
 {
     elenco_.clear();
     indice_ = -1;
+    nodoElenco_ = albero_->selezionato();
     if (!EseguiComando(TITOLO, [&] { elenco_ = SchedeGiocatoriQueries::elenco(squadra); })) elenco_.clear();
 }
 
 void SchedeGiocatoriWindow::nodoCliccato()
 {
+    // Data typed and not saved: the question first; Cancel leaves the list and its node as they were.
+    if (!lasciaScheda(QStringLiteral("passare a un altro giocatore"))) {
+        albero_->seleziona(nodoElenco_);
+        return;
+    }
     // A click always reads the list again, also on the node already selected.
     CursoreAttesa();
     apriElenco(SquadraDelNodo(albero_->selezionato()));
@@ -298,14 +313,37 @@ void SchedeGiocatoriWindow::nodoCliccato()
     CursoreNormale();
 }
 
-void SchedeGiocatoriWindow::mostra(int indice)
+void SchedeGiocatoriWindow::mostra(int indice, int verso)
 {
-    indice_ = indice;
-    if (indice_ < 0 || indice_ >= elenco_.size()) return statoVuoto();
-    CaricaScheda();
+    while (indice >= 0 && indice < elenco_.size()) {
+        indice_ = indice;
+        const Esito esito = CaricaScheda();
+        if (esito == Esito::Mostrata) return;
+        if (esito == Esito::Errore) break;
+        // Deleted meanwhile by another window: his key leaves the list, and the next one on the way is tried,
+        // turning back at the end of the list.
+        elenco_.removeAt(indice);
+        if (verso < 0) --indice;
+        if (indice < 0 || indice >= elenco_.size()) {
+            verso = -verso;
+            indice = verso < 0 ? int(elenco_.size()) - 1 : 0;
+        }
+    }
+    indice_ = -1;
+    statoVuoto();
 }
 
-void SchedeGiocatoriWindow::CaricaScheda()
+void SchedeGiocatoriWindow::vaiA(int indice, int verso)
+{
+    // The player shown already: he stays as he is, with whatever was typed.
+    if (indice == indice_ && modificata()) return;
+    if (!lasciaScheda(QStringLiteral("passare a un altro giocatore"))) return;
+    CursoreAttesa();
+    mostra(indice, verso);
+    CursoreNormale();
+}
+
+SchedeGiocatoriWindow::Esito SchedeGiocatoriWindow::CaricaScheda()
 {
     const int codice = codiceMostrato();
     std::optional<DatiGiocatore> g;
@@ -314,11 +352,9 @@ void SchedeGiocatoriWindow::CaricaScheda()
         g = SchedeGiocatoriQueries::giocatore(codice);
         if (g) s = SchedeGiocatoriQueries::statistiche(codice);
     });
-    // A player deleted meanwhile by another window, or a file that cannot be read: nothing to show.
-    if (!letto || !g) {
-        indice_ = -1;
-        return statoVuoto();
-    }
+    // A file that cannot be read: nothing to show. A player deleted meanwhile: the caller moves on.
+    if (!letto) return Esito::Errore;
+    if (!g) return Esito::Assente;
 
     foto_->clear();
     impostaComandiScheda(true);
@@ -346,6 +382,7 @@ void SchedeGiocatoriWindow::CaricaScheda()
     testi_[9]->setText(g->peso);
     for (QLineEdit* t : testi_)
         if (t) t->setCursorPosition(0);
+    caricati_ = datiMostrati();
 
     const TestiStatistiche t = SchedeGiocatoriQueries::testi(s);
     const QString* valori[] = {&t.daTitolare, &t.panchine, &t.sostituzioni, &t.presenze, &t.ammonizioni,
@@ -356,6 +393,7 @@ void SchedeGiocatoriWindow::CaricaScheda()
 
     // The photo last: its messages come over a card already filled.
     mostraFoto(g->foto);
+    return Esito::Mostrata;
 }
 
 void SchedeGiocatoriWindow::mostraFoto(const QString& percorso)
@@ -368,11 +406,17 @@ void SchedeGiocatoriWindow::mostraFoto(const QString& percorso)
                           QStringLiteral("File immagine mancante"));
         return;
     }
-    const QPixmap immagine(percorso);
-    if (immagine.isNull()) {
+    QPixmap immagine;
+    QSize lato;
+    const EsitoImmagine esito = CaricaImmagine(percorso, &immagine, &lato);
+    if (esito != EsitoImmagine::Caricata) {
+        const QString perche =
+            esito == EsitoImmagine::TroppoGrande
+                ? QStringLiteral(" è troppo grande (%1 x %2 punti).").arg(lato.width()).arg(lato.height())
+                : QStringLiteral(" non è nel formato corretto (BMP).");
         Messaggio::errore(QStringLiteral("Il file con l'immagine prescelta per il giocatore:\r\r") + percorso +
-                              QStringLiteral("\r\r non è nel formato corretto (BMP).\r\rImpossibile visualizzare "
-                                             "l'immagine."),
+                              QStringLiteral("\r\r") + perche +
+                              QStringLiteral("\r\rImpossibile visualizzare l'immagine."),
                           QStringLiteral("Scheda del giocatore"));
         return;
     }
@@ -401,9 +445,7 @@ void SchedeGiocatoriWindow::sposta(int passo)
     // Past either end of the list: the message, and the card stays on its player.
     if (nuovo < 0 || nuovo >= elenco_.size())
         return Messaggio::errore(TestoFineElenco(passo < 0, radiceSelezionata()), TITOLO_MESSAGGI);
-    CursoreAttesa();
-    mostra(nuovo);
-    CursoreNormale();
+    vaiA(nuovo, passo);
 }
 
 void SchedeGiocatoriWindow::ApriNuovoGiocatore()
@@ -424,7 +466,7 @@ void SchedeGiocatoriWindow::RicercaGiocatore()
         QStringLiteral("Inserire il cognome (o parte di esso) del giocatore desiderato."), TITOLO_RICERCA);
     if (inizio.isEmpty()) return;
     const int trovato = SchedeGiocatoriQueries::cerca(elenco_, inizio);
-    if (trovato >= 0) return mostra(trovato);
+    if (trovato >= 0) return vaiA(trovato);
     Messaggio::errore(
         radiceSelezionata()
             ? QStringLiteral("Il giocatore richiesto non figura nella rosa di nessuna squadra iscritta al "
@@ -436,34 +478,67 @@ void SchedeGiocatoriWindow::RicercaGiocatore()
 void SchedeGiocatoriWindow::saltaAllaLettera(QChar lettera)
 {
     const int trovato = SchedeGiocatoriQueries::cercaLettera(elenco_, lettera);
-    if (trovato < 0) return;
-    CursoreAttesa();
-    mostra(trovato);
-    CursoreNormale();
+    if (trovato >= 0) vaiA(trovato);
 }
 
-void SchedeGiocatoriWindow::SalvaScheda()
+bool SchedeGiocatoriWindow::SalvaScheda()
 {
-    if (indice_ < 0) return;
+    if (indice_ < 0) return false;
+    const std::optional<int> numero = NumeroMagliaDaTesto(testi_[10]->text());
+    if (!numero) {
+        Messaggio::errore(TestoNumeroMagliaErrato(), TITOLO);
+        testi_[10]->setFocus();
+        return false;
+    }
     DatiGiocatore g;
     g.codice = codiceMostrato();
     g.nome = testi_[1]->text();
     g.cognome = testi_[2]->text();
     g.ruolo = testi_[4]->text();
-    g.numero = Val(testi_[10]->text());
+    g.numero = *numero;
     g.dataNascita = testi_[5]->text();
     g.luogoNascita = testi_[6]->text();
     g.nazione = testi_[7]->text();
     g.altezza = testi_[8]->text();
     g.peso = testi_[9]->text();
+    bool scritto = false;
     CursoreAttesa();
-    if (EseguiComando(TITOLO, [&] { SchedeGiocatoriQueries::salva(g); })) {
-        // The list keeps its order until it is read again; a search finds the surname as saved.
-        elenco_[indice_].cognome = g.cognome;
-        setWindowTitle(TITOLO + QStringLiteral(": ") + g.nome + QStringLiteral(" ") + g.cognome);
-    }
+    if (!EseguiComando(TITOLO, [&] { scritto = SchedeGiocatoriQueries::salva(g); })) return false;
     CursoreNormale();
+    // Deleted meanwhile by another window: nothing was written, and the card keeps what was typed.
+    if (!scritto) {
+        Messaggio::errore(GiocatoreNonPiuNelFile(QStringLiteral("i dati non sono stati salvati")), TITOLO);
+        return false;
+    }
+    // The list keeps its order until it is read again; a search finds the surname as saved.
+    elenco_[indice_].cognome = g.cognome;
+    caricati_ = datiMostrati();
+    setWindowTitle(TITOLO + QStringLiteral(": ") + g.nome + QStringLiteral(" ") + g.cognome);
+    return true;
 }
+
+QStringList SchedeGiocatoriWindow::datiMostrati() const
+{
+    QStringList dati;
+    for (int n : CAMPI_SALVATI) dati << testi_[n]->text();
+    return dati;
+}
+
+bool SchedeGiocatoriWindow::modificata() const { return indice_ >= 0 && datiMostrati() != caricati_; }
+
+bool SchedeGiocatoriWindow::lasciaScheda(const QString& dopo)
+{
+    if (!modificata()) return true;
+    const auto risposta = Messaggio::mostra(
+        QStringLiteral("I dati del giocatore %1 %2 sono stati modificati e non sono stati salvati. Salvare le "
+                       "modifiche prima di %3?")
+            .arg(caricati_.value(0), caricati_.value(1), dopo),
+        Messaggio::Pulsanti::SiNoAnnulla, Messaggio::Icona::Domanda, TITOLO);
+    if (risposta == Messaggio::Risposta::Annulla) return false;
+    return risposta == Messaggio::Risposta::No || SalvaScheda();
+}
+
+bool SchedeGiocatoriWindow::scarica() { return lasciaScheda(QStringLiteral("chiudere la finestra")); }
 
 void SchedeGiocatoriWindow::EliminaGiocatore()
 {
@@ -477,7 +552,7 @@ void SchedeGiocatoriWindow::EliminaGiocatore()
     // The player before him; for the first of the list, the new first one.
     const int eliminato = indice_;
     elenco_.removeAt(eliminato);
-    mostra(elenco_.isEmpty() ? -1 : qMax(0, eliminato - 1));
+    mostra(qMax(0, eliminato - 1), -1);
 }
 
 void SchedeGiocatoriWindow::cambiaFoto()
@@ -490,6 +565,9 @@ void SchedeGiocatoriWindow::cambiaFoto()
     // A file that is not a picture is refused before it is stored: the photo stays as it was.
     const QPixmap immagine = CaricaFotoScelta(percorso);
     if (immagine.isNull()) return;
-    if (!EseguiComando(TITOLO, [&] { SchedeGiocatoriQueries::salvaFoto(codice, percorso); })) return;
+    bool scritto = false;
+    if (!EseguiComando(TITOLO, [&] { scritto = SchedeGiocatoriQueries::salvaFoto(codice, percorso); })) return;
+    if (!scritto)
+        return Messaggio::errore(GiocatoreNonPiuNelFile(QStringLiteral("la foto non è stata salvata")), TITOLO);
     foto_->setPixmap(AdattaAlRiquadro(immagine, foto_->contentsRect().size()));
 }

@@ -1,11 +1,14 @@
 #include "core/utilita.h"
 #include "platform/cursore.h"
 
+#include <fcntl.h>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
+#include <unistd.h>
 
 class TestUtilita : public QObject {
     Q_OBJECT
@@ -102,6 +105,19 @@ private slots:
         QVERIFY(f.setPermissions(QFileDevice::WriteOwner));
         if (QFile(f.fileName()).open(QIODevice::ReadOnly) == false)  // root can read anything
             QVERIFY(!EsisteFile(f.fileName()));
+        QVERIFY(f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+
+        // Links are followed to what they lead to; a pipe, straight or through a link, is never opened. The test
+        // holds it open for writing, so that a check that did open it would come back (true) instead of waiting.
+        const QString pipe = dir.filePath("pipe.bmp");
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        const int scrittore = ::open(QFile::encodeName(pipe).constData(), O_RDWR | O_NONBLOCK);
+        QVERIFY(scrittore >= 0 && QFile::link(pipe, dir.filePath("al tubo.bmp")) &&
+                QFile::link(f.fileName(), dir.filePath("al file.bmp")) &&
+                QFile::link(dir.filePath("manca.txt"), dir.filePath("a niente.bmp")));
+        QVERIFY(!EsisteFile(pipe) && !EsisteFile(dir.filePath("al tubo.bmp")));
+        QVERIFY(EsisteFile(dir.filePath("al file.bmp")) && !EsisteFile(dir.filePath("a niente.bmp")));
+        ::close(scrittore);
     }
 
     void cursoreNonSiAnnida()

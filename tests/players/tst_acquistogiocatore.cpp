@@ -1,4 +1,5 @@
 #include "aiutigiocatori.h"
+#include "players/acquistogiocatorequeries.h"
 #include "players/acquistogiocatorewindow.h"
 #include "players/finestregiocatori.h"
 #include "players/schedegiocatoriwindow.h"
@@ -7,6 +8,7 @@
 #include "platform/combocodici.h"
 
 #include <QPushButton>
+#include <QScrollBar>
 
 namespace {
 const QString ID = IdFinestra::AcquistoGiocatore;
@@ -88,6 +90,20 @@ private slots:
         QCOMPARE(Valore("SELECT Reti FROM Giocatore WHERE Codice = ?", {cod_["Abate"]}).toInt(), 3);
     }
 
+    // Every column is wide enough for its longest text, names of thirty characters included; the team tree
+    // shows every team.
+    void tuttoInVista()
+    {
+        NuovoGiocatore("Castellamonte Delle Grazie Xy", "Pierfrancesco Massimilianoabc", d_.codici.value("Bari"));
+        AcquistoGiocatoreWindow* w = apri();
+        QTest::qWait(1);  // laid out
+        for (int c = 0; c < 4; ++c)
+            for (int r = 0; r < elenco(w)->topLevelItemCount(); ++r)
+                QVERIFY(elenco(w)->columnWidth(c) >=
+                        elenco(w)->sizeHintForIndex(elenco(w)->model()->index(r, c)).width());
+        QCOMPARE(w->findChild<QTreeWidget*>("TreeView1")->verticalScrollBar()->maximum(), 0);
+    }
+
     void acquirenteCambiato()
     {
         AcquistoGiocatoreWindow* w = apri();
@@ -97,11 +113,15 @@ private slots:
         pulsante(w, 1)->click();
         QVERIFY(a_->messaggi().ultimo().testo.startsWith("Bari non può"));
         QCOMPARE(squadraDi("Bianchi"), d_.codici.value("Bari"));
-        // A player deleted meanwhile: nothing happens.
+        // A player deleted meanwhile: said, and he leaves the list; the transfer itself tells a row it did not find.
         seleziona(w, "Zola");
         Esegui("DELETE FROM Giocatore WHERE Codice = ?", {cod_["Zola"]});
+        a_->messaggi().ok();
         pulsante(w, 1)->click();
-        QCOMPARE(a_->messaggi().quanti(), 1);
+        QCOMPARE(a_->messaggi().ultimo().testo,
+                 QString("Il giocatore non è più nel file del campionato: l'acquisto non è stato effettuato."));
+        QVERIFY(elenco(w)->findItems("Zola", Qt::MatchExactly).isEmpty());
+        QVERIFY(!AcquistoGiocatoreQueries::trasferisci(cod_["Zola"], d_.codici.value("Ancona")));
     }
 };
 

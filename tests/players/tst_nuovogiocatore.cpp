@@ -87,7 +87,10 @@ private slots:
         QTest::addColumn<QString>("testo");
         QTest::addColumn<int>("numero");  // -1: refused
         QTest::newRow("cifre e lettere") << " 1 2abc" << 12;
-        QTest::newRow("lettera") << "a7" << 0;
+        QTest::newRow("vuota") << "  " << 0;
+        // Refused, as on the player card: the stored number is never wiped by a typing slip.
+        QTest::newRow("lettera") << "a7" << -1;
+        QTest::newRow("negativo") << "-5" << -1;
         QTest::newRow("massimo") << "32767" << 32767;
         QTest::newRow("troppo grande") << "32768" << -1;
         QTest::newRow("enorme") << "99999999999999999999" << -1;
@@ -106,6 +109,9 @@ private slots:
         Premi(2);
         QCOMPARE(Giocatori(), numero < 0 ? 0 : 1);
         if (numero >= 0) QCOMPARE(Riga(w->codiceSalvato())[3].toInt(), numero);
+        if (numero < 0)
+            QVERIFY(a.messaggi().ultimo().testo.startsWith(
+                "Il numero di maglia va scritto in cifre, come numero intero da 0 a 32767."));
     }
 
     void foto()

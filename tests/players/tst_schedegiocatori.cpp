@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
 
 namespace {
@@ -101,6 +102,16 @@ private slots:
         QCOMPARE(a_->messaggi().ultimo().testo, FINE.arg("l'ultimo", COMPLETO));
     }
 
+    // The team tree of the largest championship shows whole, without scrolling.
+    void alberoIntero()
+    {
+        a_ = std::make_unique<AmbienteTest>(RegistraFinestreGiocatori);
+        d_ = a_->apri(a_->nuovo(20));
+        SchedeGiocatoriWindow* w = apri();
+        QTest::qWait(1);  // laid out
+        QCOMPARE(albero(w)->verticalScrollBar()->maximum(), 0);
+    }
+
     void salti_data()
     {
         QTest::addColumn<QString>("nodo");
@@ -163,6 +174,134 @@ private slots:
         QCOMPARE(letti.join('|'),
                  QString("Marione||Punta|12|1/2/1980|Roma|Italia|1,80|75||%1|nota|3").arg(d_.codici.value("Ancona")));
         QCOMPARE(Valore("SELECT COUNT(*) FROM Giocatore WHERE Cognome = 'Verdi'").toInt(), 1);
+    }
+
+    // Typed data are never dropped unseen: every way of leaving the player asks first. Yes saves and moves on
+    // (a refused save stays), No moves on without saving, Cancel stays with the typed text.
+    void domandaPrimaDiLasciare_data()
+    {
+        QTest::addColumn<QString>("mossa");
+        QTest::addColumn<QString>("risposta");  // "si", "no", "annulla"; "si!" : Yes, with a shirt number refused
+        QTest::addColumn<QString>("dopo");      // the surname shown afterwards, "" : the window closed
+        // clang-format off
+        QTest::newRow("successivo, sì") << "successivo" << "si" << "Rossi";
+        QTest::newRow("lettera, no") << "#V" << "no" << "Verdi";
+        QTest::newRow("albero, annulla") << "Bari" << "annulla" << "D'Amico";
+        QTest::newRow("ricerca, maglia rifiutata") << "?ver" << "si!" << "D'Amico";
+        QTest::newRow("chiusura, annulla") << "chiudi" << "annulla" << "D'Amico";
+        QTest::newRow("chiusura, no") << "chiudi" << "no" << "";
+        // clang-format on
+    }
+    void domandaPrimaDiLasciare()
+    {
+        QFETCH(QString, mossa);
+        QFETCH(QString, risposta);
+        QFETCH(QString, dopo);
+        scrivi();
+        const int codice = cod_["D'Amico"];
+        SchedeGiocatoriWindow* w = apri(codice);
+        auto* nome = w->findChild<QLineEdit*>("Text1");
+        // Moving and coming back with nothing typed asks nothing.
+        premi(w, 1);
+        premi(w, 0);
+        nome->setText("Paolino");
+        if (risposta == "si!") w->findChild<QLineEdit*>("Text10")->setText("abc");
+        // The search asks for its text before the question.
+        if (mossa.startsWith('?')) a_->messaggi().testo(mossa.mid(1));
+        a_->messaggi().risposta(risposta == "no"        ? Messaggio::Risposta::No
+                                : risposta == "annulla" ? Messaggio::Risposta::Annulla
+                                                        : Messaggio::Risposta::Si);
+        if (risposta == "si!") a_->messaggi().ok();
+        if (mossa == "successivo") {
+            premi(w, 1);
+        } else if (mossa == "chiudi") {
+            w->chiudi();
+        } else if (mossa.startsWith('#')) {
+            w->findChild<QPushButton*>(QStringLiteral("Command2_%1").arg(mossa[1].unicode() - 'A'))->click();
+        } else if (mossa == "Bari") {
+            CliccaNodo(albero(w), mossa);
+        } else {
+            premi(w, 6);
+        }
+        const auto domanda = a_->messaggi().mostrati().value(risposta == "si!" ? a_->messaggi().quanti() - 2
+                                                                               : a_->messaggi().quanti() - 1);
+        QCOMPARE(domanda.testo, QString("I dati del giocatore Paolo D'Amico sono stati modificati e non sono stati "
+                                        "salvati. Salvare le modifiche prima di %1?")
+                                    .arg(mossa == "chiudi" ? "chiudere la finestra" : "passare a un altro giocatore"));
+        QCOMPARE(domanda.pulsanti, Messaggio::Pulsanti::SiNoAnnulla);
+        QCOMPARE(Valore("SELECT Nome FROM Giocatore WHERE Codice = ?", {codice}).toString(),
+                 risposta == "si" ? "Paolino" : "Paolo");
+        QCOMPARE(AmbienteTest::caricata(ID), !dopo.isEmpty());
+        if (dopo.isEmpty()) return;
+        QCOMPARE(testo(w, 2), dopo);
+        if (dopo == "D'Amico") {
+            QCOMPARE(nome->text(), QString("Paolino"));
+            QCOMPARE(albero(w)->selezionato()->text(0), QString("Ancona"));
+        }
+    }
+
+    // Players deleted meanwhile by another window: the nearest remaining one is shown, on the way of the move;
+    // the empty state only when nobody is left.
+    void eliminatiAltrove_data()
+    {
+        QTest::addColumn<QString>("da");
+        QTest::addColumn<QStringList>("eliminati");
+        QTest::addColumn<int>("pulsante");  // 0 previous, 1 next
+        QTest::addColumn<QString>("dopo");  // the surname shown, "" : the empty state
+        QTest::addColumn<int>("rimasti");
+        QTest::newRow("successivo") << "D'Amico" << QStringList{"Rossi"} << 1 << "Verdi" << 2;
+        QTest::newRow("precedente") << "Verdi" << QStringList{"Rossi"} << 0 << "D'Amico" << 2;
+        QTest::newRow("dopo di lui nessuno") << "Rossi" << QStringList{"Verdi"} << 1 << "Rossi" << 3;
+        QTest::newRow("nessuno") << "D'Amico" << QStringList{"Rossi", "Verdi", "D'Amico"} << 1 << "" << 0;
+    }
+    void eliminatiAltrove()
+    {
+        QFETCH(QString, da);
+        QFETCH(QStringList, eliminati);
+        QFETCH(int, pulsante);
+        QFETCH(QString, dopo);
+        QFETCH(int, rimasti);
+        scrivi();
+        SchedeGiocatoriWindow* w = apri(cod_[da]);
+        for (const QString& e : eliminati) Esegui("DELETE FROM Giocatore WHERE Cognome = ?", {e});
+        premi(w, pulsante);
+        if (dopo.isEmpty())
+            QVERIFY(vuota(w));
+        else
+            QCOMPARE(testo(w, 2), dopo);
+        QCOMPARE(w->elenco().size(), rimasti);
+    }
+
+    // A save that cannot be done writes nothing and keeps the typed text on the card: a shirt number that is
+    // not one, or a player deleted meanwhile.
+    void salvataggioNonRiuscito_data()
+    {
+        QTest::addColumn<QString>("maglia");
+        QTest::addColumn<bool>("eliminato");
+        QTest::addColumn<QString>("messaggio");
+        const QString maglia = "Il numero di maglia va scritto in cifre, come numero intero da 0 a 32767.";
+        QTest::newRow("lettere") << "abc" << false << maglia;
+        QTest::newRow("troppo grande") << "999999" << false << maglia;
+        QTest::newRow("giocatore eliminato") << "10" << true
+                                             << "Il giocatore non è più nel file del campionato: i dati non sono "
+                                                "stati salvati.";
+    }
+    void salvataggioNonRiuscito()
+    {
+        QFETCH(QString, maglia);
+        QFETCH(bool, eliminato);
+        QFETCH(QString, messaggio);
+        scrivi();
+        const int codice = cod_["Verdi"];
+        SchedeGiocatoriWindow* w = apri(codice);
+        w->findChild<QLineEdit*>("Text1")->setText("Luchino");
+        w->findChild<QLineEdit*>("Text10")->setText(maglia);
+        if (eliminato) Esegui("UPDATE Giocatore SET Codice = Codice + 1000 WHERE Codice = ?", {codice});
+        a_->messaggi().ok();
+        premi(w, 5);
+        QVERIFY(a_->messaggi().ultimo().testo.startsWith(messaggio));
+        QCOMPARE(Valore("SELECT Nome || Numero FROM Giocatore WHERE Cognome = 'Verdi'").toString(), QString("Luca7"));
+        QCOMPARE(testo(w, 1) + testo(w, 10), "Luchino" + maglia);
     }
 
     void eliminazione_data()
@@ -273,6 +412,15 @@ private slots:
             QCOMPARE(Valore("SELECT Foto FROM Giocatore WHERE Codice = ?", {codice}).toString(),
                      s.endsWith("nuova.bmp") ? s : prima);
         }
+        // The player deleted meanwhile: said, and nothing written.
+        Esegui("UPDATE Giocatore SET Codice = Codice + 1000 WHERE Codice = ?", {codice});
+        scelta = prima;
+        a_->messaggi().ok();
+        w->findChild<QPushButton*>("Command1")->click();
+        QCOMPARE(a_->messaggi().ultimo().testo,
+                 QString("Il giocatore non è più nel file del campionato: la foto non è stata salvata."));
+        QCOMPARE(Valore("SELECT Foto FROM Giocatore WHERE Codice = ?", {codice + 1000}).toString(),
+                 QDir::current().filePath("nuova.bmp"));
     }
 };
 
