@@ -112,6 +112,14 @@ bool SalvarePrima(const QString& domanda, const QString& titolo, const std::func
     return risposta == Messaggio::Risposta::No || salva();
 }
 
+int SceltaRinviata(ComboCodici* squadra, int mostrata)
+{
+    const int scelta = squadra->currentIndex();
+    ComboCodici::SenzaClick guardia(squadra);
+    squadra->setCurrentIndex(mostrata);
+    return scelta;
+}
+
 QLabel* EtichettaCampo(const QString& nome, const QString& testo, QWidget* buddy, QWidget* parent, bool grassetto)
 {
     auto* l = new QLabel(testo, parent);

@@ -82,6 +82,10 @@ Azione* AzioneEditore(const QString& testo, const QString& icona, const QString&
 // record, so nothing typed is lost.
 bool SalvarePrima(const QString& domanda, const QString& titolo, const std::function<bool()>& salva);
 
+// The team picker's new choice, put back to `mostrata` (the team on show) without a click until the
+// record on show may be left.
+int SceltaRinviata(ComboCodici* squadra, int mostrata);
+
 // A label of a record's field, with its buddy.
 QLabel* EtichettaCampo(const QString& nome, const QString& testo, QWidget* buddy, QWidget* parent,
                        bool grassetto = false);

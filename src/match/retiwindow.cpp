@@ -168,7 +168,14 @@ void RetiWindow::CaricaMarcatori()
 void RetiWindow::squadraScelta()
 {
     if (caricamento_) return;
-    lato_ = squadra_->currentIndex() == 1 ? 1 : 0;
+    // The team on show stays until the goal being edited is saved or dropped.
+    const int scelta = SceltaRinviata(squadra_, lato_);
+    if (!lascia(QStringLiteral("passare all'altra squadra"))) return;
+    {
+        ComboCodici::SenzaClick guardia(squadra_);
+        squadra_->setCurrentIndex(scelta);
+    }
+    lato_ = scelta == 1 ? 1 : 0;
     CaricaMarcatori();
     if (liste_[lato_].isEmpty()) {
         AzzeraScheda();
@@ -244,13 +251,15 @@ QStringList RetiWindow::valori() const
 
 bool RetiWindow::modificata() const { return valori() != mostrati_; }
 
-bool RetiWindow::scarica()
+bool RetiWindow::lascia(const QString& perFare)
 {
     if (!partita_.trovata || !modificata()) return true;
-    return SalvarePrima(QStringLiteral("I dati di questo gol non sono stati salvati. Salvare prima di chiudere la "
-                                       "finestra?"),
+    return SalvarePrima(QStringLiteral("I dati di questo gol non sono stati salvati. Salvare prima di ") + perFare +
+                            QLatin1Char('?'),
                         TITOLO, [this] { return Salva(); });
 }
+
+bool RetiWindow::scarica() { return lascia(QStringLiteral("chiudere la finestra")); }
 
 void RetiWindow::limitaNote()
 {
@@ -273,7 +282,7 @@ void RetiWindow::Successivo() { sposta(1); }
 
 void RetiWindow::sposta(int verso)
 {
-    if (!reteSalvata_) return;
+    if (!reteSalvata_ || !lascia(QStringLiteral("passare a un altro gol"))) return;
     const int i = selezionata_ + verso;
     if (i < 0 || i >= liste_[lato_].size()) {
         Messaggio::errore(verso < 0 ? QStringLiteral("Questo è il primo gol segnato!")
@@ -287,9 +296,10 @@ void RetiWindow::sposta(int verso)
 
 void RetiWindow::Nuovo()
 {
-    if (reteSalvata_ || SalvarePrima(QStringLiteral("I dati di questo gol non sono stati salvati. Salvare prima di "
-                                                    "inserire una nuova rete?"),
-                                     TITOLO, [this] { return Salva(); }))
+    if (reteSalvata_ ? lascia(QStringLiteral("inserire una nuova rete"))
+                     : SalvarePrima(QStringLiteral("I dati di questo gol non sono stati salvati. Salvare prima di "
+                                                   "inserire una nuova rete?"),
+                                    TITOLO, [this] { return Salva(); }))
         AzzeraScheda();
 }
 

@@ -53,6 +53,9 @@ private:
     void CaricaMarcatori();
     void AzzeraScheda();
     void CaricaScheda();
+    // Before the record on show gives way to another (`perFare`: what the user asked for): its edits
+    // are saved or dropped as the user says. False keeps it: Cancel, or a save refused.
+    bool lascia(const QString& perFare);
     void squadraScelta();
     void sposta(int verso);
     void abilitaRecord(bool abilita);

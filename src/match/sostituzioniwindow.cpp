@@ -266,13 +266,16 @@ QStringList SostituzioniWindow::valori() const
 
 bool SostituzioniWindow::modificata() const { return valori() != mostrati_; }
 
-bool SostituzioniWindow::scarica()
+bool SostituzioniWindow::lascia(const QString& perFare)
 {
     if (!partita_.trovata || !modificata()) return true;
     return SalvarePrima(QStringLiteral("Attenzione: i dati di questa sostituzione non sono stati salvati. Salvare "
-                                       "prima di chiudere la finestra?"),
+                                       "prima di ") +
+                            perFare + QLatin1Char('?'),
                         TITOLO, [this] { return Salva(); });
 }
+
+bool SostituzioniWindow::scarica() { return lascia(QStringLiteral("chiudere la finestra")); }
 
 void SostituzioniWindow::rinfrescaElenchi()
 {
@@ -297,8 +300,15 @@ void SostituzioniWindow::rinfrescaElenchi()
 void SostituzioniWindow::squadraScelta()
 {
     if (caricamento_) return;
-    // A record being edited is dropped, as a change of team starts a new one.
-    AggiornaSostituzioni(squadra_->currentIndex() == 0 ? -1 : -2);
+    // The team on show stays until the record being edited is saved or dropped: a change of team starts
+    // a new record.
+    const int scelta = SceltaRinviata(squadra_, lato_);
+    if (!lascia(QStringLiteral("passare all'altra squadra"))) return;
+    {
+        ComboCodici::SenzaClick guardia(squadra_);
+        squadra_->setCurrentIndex(scelta);
+    }
+    AggiornaSostituzioni(scelta == 0 ? -1 : -2);
 }
 
 void SostituzioniWindow::Precedente() { sposta(-1); }
@@ -311,6 +321,7 @@ void SostituzioniWindow::sposta(int verso)
         Messaggio::errore(QStringLiteral("Questa sostituzione non è ancora stata salvata"), TITOLO);
         return;
     }
+    if (!lascia(QStringLiteral("passare a un'altra sostituzione"))) return;
     // With none selected, next goes to the first.
     const int i = selezionata_ + verso;
     if (i >= 0 && i < chiavi_.size())
@@ -323,9 +334,10 @@ void SostituzioniWindow::sposta(int verso)
 
 void SostituzioniWindow::Nuova()
 {
-    if (schedaSalvata_ || SalvarePrima(QStringLiteral("Attenzione: questa sostituzione non è stata salvata. Salvare "
-                                                      "prima di inserirne una nuova?"),
-                                       TITOLO, [this] { return Salva(); }))
+    if (schedaSalvata_ ? lascia(QStringLiteral("inserirne una nuova"))
+                       : SalvarePrima(QStringLiteral("Attenzione: questa sostituzione non è stata salvata. Salvare "
+                                                     "prima di inserirne una nuova?"),
+                                      TITOLO, [this] { return Salva(); }))
         AzzeraScheda();
 }
 

@@ -117,6 +117,7 @@ private slots:
         amb_->messaggi().ok();
         QVERIFY(!w_->Salva());
         QCOMPARE(campo(r, "CodGiocatore").toInt(), -1);
+        amb_->messaggi().no();  // the change is dropped
         w_->Nuovo();
         scegli("Combo2", a_);
         amb_->messaggi().ok();
@@ -292,6 +293,38 @@ private slots:
         }
         QCOMPARE(Finestre::istanza().scaricaSubito(IdFinestra::Reti), chiusa);
         QCOMPARE(Valore("SELECT MAX(Minuto) FROM Reti").toInt(), salvato);
+    }
+
+    void altroGol_data()
+    {
+        QTest::addColumn<bool>("squadra");  // the other team chosen; else "Successivo"
+        QTest::addColumn<int>("risposta");
+        QTest::addColumn<int>("salvato");  // the first goal's minute afterwards
+        QTest::addColumn<bool>("lasciato");
+        using R = Messaggio::Risposta;
+        QTest::newRow("successivo, sì") << false << int(R::Si) << 30 << true;
+        QTest::newRow("successivo, annulla") << false << int(R::Annulla) << 10 << false;
+        QTest::newRow("squadra, no") << true << int(R::No) << 10 << true;
+        QTest::newRow("squadra, annulla") << true << int(R::Annulla) << 10 << false;
+    }
+    // Browsing, or choosing the other team, with a goal changed asks first, as closing does; Cancel stays
+    // on the goal and its team with what was typed.
+    void altroGol()
+    {
+        QFETCH(bool, squadra);
+        QFETCH(int, risposta);
+        QFETCH(int, salvato);
+        QFETCH(bool, lasciato);
+        apri();
+        const int r = rete(a_, p_->sq1, 10);
+        rete(b_, p_->sq1, 20);
+        mostra(r);
+        scrivi("Text3", "30");
+        amb_->messaggi().risposta(Messaggio::Risposta(risposta));
+        squadra ? combo("Combo1")->setCurrentIndex(1) : w_->Successivo();
+        QCOMPARE(campo(r, "Minuto").toInt(), salvato);
+        QCOMPARE(testo("Combo1"), squadra && lasciato ? p_->sq2 : p_->sq1);
+        QCOMPARE(testo("Text3"), !lasciato ? "30" : squadra ? "" : "20");
     }
 };
 

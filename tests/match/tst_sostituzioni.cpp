@@ -345,7 +345,10 @@ private slots:
         const QByteArray impronta = AmbienteTest::impronta(d_.percorso);
         mostra(c[0]);
         for (int i = 0; i < 2; ++i) {
-            if (i == 1) w_->Nuova();
+            if (i == 1) {
+                amb_->messaggi().no();  // the change is dropped
+                w_->Nuova();
+            }
             combo("Combo2")->setCurrentIndex(0);
             scegli("Combo3", titolare().second);
             amb_->messaggi().ok();
@@ -403,6 +406,23 @@ private slots:
         QCOMPARE(Finestre::istanza().scaricaSubito(IdFinestra::Sostituzioni), chiusa);
         QCOMPARE(Valore("SELECT COUNT(*) FROM Presenze WHERE Nome = 'Uno'").toInt(), chiusa && risposta >= 0 ? 1 : 0);
         if (!chiusa) QCOMPARE(testo("Combo2"), "Uno");
+    }
+    // Browsing, or choosing the other team, with a substitution changed asks first, as closing does.
+    void altraSostituzione()
+    {
+        apri();
+        const QVector<int> c = cambi(p_->sq1);
+        mostra(c[0]);
+        scrivi("Combo2", "Uno");
+        amb_->messaggi().annulla().annulla();
+        w_->Successiva();
+        combo("Combo4")->setCurrentIndex(1);  // Cancel again: the same team and record
+        QCOMPARE(QVariantList({testo("Combo4"), testo("Combo2"), w_->selezionata()}),
+                 QVariantList({p_->sq1, "Uno", 0}));
+        amb_->messaggi().si();
+        combo("Combo4")->setCurrentIndex(1);
+        QCOMPARE(QVariantList({testo("Combo4"), Valore("SELECT COUNT(*) FROM Presenze WHERE Nome = 'Uno'").toInt()}),
+                 QVariantList({p_->sq2, 1}));
     }
 };
 
