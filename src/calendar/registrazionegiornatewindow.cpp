@@ -343,14 +343,9 @@ DatiGiornata RegistrazioneGiornateWindow::digitata() const
 bool RegistrazioneGiornateWindow::puoLasciare()
 {
     if (!modificata()) return true;
-    switch (Messaggio::mostra(QStringLiteral("Le modifiche alla giornata n. %1 non sono state salvate.\r"
-                                             "Salvarle ora?")
-                                  .arg(numero_),
-                              Messaggio::Pulsanti::SiNoAnnulla, Messaggio::Icona::Domanda, C::TitoloRegistrazione)) {
-    case Messaggio::Risposta::Si: return salva();
-    case Messaggio::Risposta::No: return true;
-    default: return false;
-    }
+    return Messaggio::salvarePrima(
+        QStringLiteral("Le modifiche alla giornata n. %1 non sono state salvate.\rSalvarle ora?").arg(numero_),
+        C::TitoloRegistrazione, [this] { return salva(); });
 }
 
 void RegistrazioneGiornateWindow::sposta(int verso)

@@ -292,12 +292,9 @@ bool TabellinoWindow::salvaTabellino()
 
 bool TabellinoWindow::confermaAbbandono()
 {
-    const Messaggio::Risposta r =
-        Messaggio::mostra(QStringLiteral("Il tabellino della partita ") + casa_ + QStringLiteral(" - ") + ospite_ +
-                              QStringLiteral(" è stato modificato.\rSalvare le modifiche?"),
-                          Messaggio::Pulsanti::SiNoAnnulla, Messaggio::Icona::Domanda, TITOLO);
-    if (r == Messaggio::Risposta::Si) return salvaTabellino();
-    return r == Messaggio::Risposta::No;
+    return Messaggio::salvarePrima(QStringLiteral("Il tabellino della partita ") + casa_ + QStringLiteral(" - ") +
+                                       ospite_ + QStringLiteral(" è stato modificato.\rSalvare le modifiche?"),
+                                   TITOLO, [this] { return salvaTabellino(); });
 }
 
 void TabellinoWindow::partitaScelta(int riga)

@@ -104,14 +104,6 @@ Azione* AzioneEditore(const QString& testo, const QString& icona, const QString&
     return a;
 }
 
-bool SalvarePrima(const QString& domanda, const QString& titolo, const std::function<bool()>& salva)
-{
-    const auto risposta =
-        Messaggio::mostra(domanda, Messaggio::Pulsanti::SiNoAnnulla, Messaggio::Icona::Domanda, titolo);
-    if (risposta == Messaggio::Risposta::Annulla) return false;
-    return risposta == Messaggio::Risposta::No || salva();
-}
-
 int SceltaRinviata(ComboCodici* squadra, int mostrata)
 {
     const int scelta = squadra->currentIndex();

@@ -77,11 +77,6 @@ QFrame* CreaStriscia(const QString& nome, QWidget* parent);
 Azione* AzioneEditore(const QString& testo, const QString& icona, const QString& suggerimento, QObject* parent,
                       std::function<void()> fare);
 
-// "New", or closing, while a record not saved yet is shown: asks `domanda` (Yes, No, Cancel). True when
-// the editor may go on: No, or Yes and `salva` wrote the record; a save refused or failed keeps the
-// record, so nothing typed is lost.
-bool SalvarePrima(const QString& domanda, const QString& titolo, const std::function<bool()>& salva);
-
 // The team picker's new choice, put back to `mostrata` (the team on show) without a click until the
 // record on show may be left.
 int SceltaRinviata(ComboCodici* squadra, int mostrata);

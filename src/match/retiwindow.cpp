@@ -254,9 +254,9 @@ bool RetiWindow::modificata() const { return valori() != mostrati_; }
 bool RetiWindow::lascia(const QString& perFare)
 {
     if (!partita_.trovata || !modificata()) return true;
-    return SalvarePrima(QStringLiteral("I dati di questo gol non sono stati salvati. Salvare prima di ") + perFare +
-                            QLatin1Char('?'),
-                        TITOLO, [this] { return Salva(); });
+    return Messaggio::salvarePrima(QStringLiteral("I dati di questo gol non sono stati salvati. Salvare prima di ") +
+                                       perFare + QLatin1Char('?'),
+                                   TITOLO, [this] { return Salva(); });
 }
 
 bool RetiWindow::scarica() { return lascia(QStringLiteral("chiudere la finestra")); }
@@ -296,10 +296,11 @@ void RetiWindow::sposta(int verso)
 
 void RetiWindow::Nuovo()
 {
-    if (reteSalvata_ ? lascia(QStringLiteral("inserire una nuova rete"))
-                     : SalvarePrima(QStringLiteral("I dati di questo gol non sono stati salvati. Salvare prima di "
-                                                   "inserire una nuova rete?"),
-                                    TITOLO, [this] { return Salva(); }))
+    if (reteSalvata_
+            ? lascia(QStringLiteral("inserire una nuova rete"))
+            : Messaggio::salvarePrima(QStringLiteral("I dati di questo gol non sono stati salvati. Salvare prima di "
+                                                     "inserire una nuova rete?"),
+                                      TITOLO, [this] { return Salva(); }))
         AzzeraScheda();
 }
 

@@ -269,10 +269,11 @@ bool SostituzioniWindow::modificata() const { return valori() != mostrati_; }
 bool SostituzioniWindow::lascia(const QString& perFare)
 {
     if (!partita_.trovata || !modificata()) return true;
-    return SalvarePrima(QStringLiteral("Attenzione: i dati di questa sostituzione non sono stati salvati. Salvare "
-                                       "prima di ") +
-                            perFare + QLatin1Char('?'),
-                        TITOLO, [this] { return Salva(); });
+    return Messaggio::salvarePrima(
+        QStringLiteral("Attenzione: i dati di questa sostituzione non sono stati salvati. Salvare "
+                       "prima di ") +
+            perFare + QLatin1Char('?'),
+        TITOLO, [this] { return Salva(); });
 }
 
 bool SostituzioniWindow::scarica() { return lascia(QStringLiteral("chiudere la finestra")); }
@@ -334,8 +335,9 @@ void SostituzioniWindow::sposta(int verso)
 
 void SostituzioniWindow::Nuova()
 {
-    if (schedaSalvata_ ? lascia(QStringLiteral("inserirne una nuova"))
-                       : SalvarePrima(QStringLiteral("Attenzione: questa sostituzione non è stata salvata. Salvare "
+    if (schedaSalvata_
+            ? lascia(QStringLiteral("inserirne una nuova"))
+            : Messaggio::salvarePrima(QStringLiteral("Attenzione: questa sostituzione non è stata salvata. Salvare "
                                                      "prima di inserirne una nuova?"),
                                       TITOLO, [this] { return Salva(); }))
         AzzeraScheda();

@@ -178,6 +178,15 @@ bool Messaggio::conferma(const QString& testo, const QString& titolo)
     return mostra(testo, Pulsanti::SiNo, Icona::Domanda, titolo) == Risposta::Si;
 }
 
+bool Messaggio::salvarePrima(const QString& domanda, const QString& titolo, const std::function<bool()>& salva)
+{
+    switch (mostra(domanda, Pulsanti::SiNoAnnulla, Icona::Domanda, titolo)) {
+    case Risposta::Si: return salva();
+    case Risposta::No: return true;
+    default: return false;
+    }
+}
+
 QString Messaggio::input(const QString& prompt, const QString& titolo, const QString& predefinito, bool* annullato)
 {
     if (annullato) *annullato = false;

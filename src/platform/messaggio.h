@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -39,6 +40,9 @@ public:
     static void errore(const QString& testo, const QString& titolo);    // OK, stop icon
     static void avvisa(const QString& testo, const QString& titolo);    // OK, exclamation icon
     static bool conferma(const QString& testo, const QString& titolo);  // Yes/No, question icon: true on Yes
+    // Unsaved edits before the window moves on or closes: asks `domanda` (Yes, No, Cancel). True when it
+    // may go on: No, or Yes and `salva` wrote them; Cancel, or a save refused or failed, keeps them.
+    static bool salvarePrima(const QString& domanda, const QString& titolo, const std::function<bool()>& salva);
 
     // An input box; returns the typed text, or an empty text and *annullato = true on cancel.
     static QString input(const QString& prompt, const QString& titolo, const QString& predefinito = QString(),

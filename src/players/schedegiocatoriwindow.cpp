@@ -529,13 +529,11 @@ bool SchedeGiocatoriWindow::modificata() const { return indice_ >= 0 && datiMost
 bool SchedeGiocatoriWindow::lasciaScheda(const QString& dopo)
 {
     if (!modificata()) return true;
-    const auto risposta = Messaggio::mostra(
+    return Messaggio::salvarePrima(
         QStringLiteral("I dati del giocatore %1 %2 sono stati modificati e non sono stati salvati. Salvare le "
                        "modifiche prima di %3?")
             .arg(caricati_.value(0), caricati_.value(1), dopo),
-        Messaggio::Pulsanti::SiNoAnnulla, Messaggio::Icona::Domanda, TITOLO);
-    if (risposta == Messaggio::Risposta::Annulla) return false;
-    return risposta == Messaggio::Risposta::No || SalvaScheda();
+        TITOLO, [this] { return SalvaScheda(); });
 }
 
 bool SchedeGiocatoriWindow::scarica() { return lasciaScheda(QStringLiteral("chiudere la finestra")); }
