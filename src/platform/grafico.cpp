@@ -79,6 +79,9 @@ Grafico::Grafico(QWidget* parent) : QWidget(parent)
 
     vista_ = new QChartView(chart_, this);
     vista_->setRenderHint(QPainter::Antialiasing);
+    // The chart's items do not all mark what they leave when they move or go (axis labels, markers):
+    // every change repaints the whole view, or pieces of the previous drawing stay on screen.
+    vista_->setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(vista_);

@@ -12,6 +12,7 @@
 #include <QMimeData>
 #include <QPieSeries>
 #include <QPieSlice>
+#include <QScreen>
 #include <QTest>
 #include <QValueAxis>
 
@@ -41,6 +42,40 @@ void righePerGiornata(Grafico& g, int righe)
 }
 
 QValueAxis* asseValori(const Grafico& g) { return qobject_cast<QValueAxis*>(g.chart()->axes(Qt::Vertical).value(0)); }
+
+// A chart of one of the kinds the windows draw, shaped by `n`, so that two drawings differ all over.
+void disegnoDiProva(Grafico& g, Grafico::Tipo tipo, int n)
+{
+    g.impostaTipo(tipo);
+    g.impostaSerie(tipo == Grafico::Tipo::Torta ? 3 : 2);
+    g.impostaLegenda(tipo != Grafico::Tipo::Barre);
+    g.impostaTitolo(QStringLiteral("Disegno %1").arg(n));
+    if (tipo == Grafico::Tipo::Torta)
+        g.impostaRighe(1);
+    else
+        righePerGiornata(g, n % 2 ? 38 : 6);
+    for (int s = 1; s <= g.serie(); ++s) {
+        g.impostaEtichettaSerie(s, QStringLiteral("Serie %1 del disegno %2").arg(s).arg(n));
+        for (int r = 1; r <= g.righe(); ++r) g.impostaValore(r, s, (r * (s + n)) % (7 * n));
+    }
+    if (n % 2)
+        g.impostaScalaFissa(0, 30, 15);
+    else
+        g.impostaScalaAutomatica();
+    g.aggiorna();
+}
+
+// What the screen holds of a shown widget (its window's backing store), not a fresh rendering of it.
+QImage sulloSchermo(QWidget& w)
+{
+    QTest::qWait(50);  // the chart lays itself out, then the window paints what changed
+    QCoreApplication::processEvents();
+    const QPoint origine = w.mapTo(w.window(), QPoint());
+    return w.screen()
+        ->grabWindow(w.window()->winId(), origine.x(), origine.y(), w.width(), w.height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
 
 }  // namespace
 
@@ -248,6 +283,34 @@ private slots:
         g.impostaValore(7, 1, 1);
         g.impostaValore(1, 4, 1);
         QVERIFY(g.valore(7, 1) == std::nullopt && g.righe() == 6 && g.serie() == 3);
+    }
+
+    void ridisegnoSenzaResti_data()
+    {
+        QTest::addColumn<Grafico::Tipo>("prima");
+        QTest::addColumn<Grafico::Tipo>("dopo");
+        QTest::newRow("linee, altri valori") << Grafico::Tipo::Linee << Grafico::Tipo::Linee;
+        QTest::newRow("barre, poi linee") << Grafico::Tipo::Barre << Grafico::Tipo::Linee;
+    }
+
+    void ridisegnoSenzaResti()
+    {
+        // A chart drawn again shows on screen exactly what a chart drawn afresh shows: nothing of the
+        // previous drawing stays behind.
+        QFETCH(Grafico::Tipo, prima);
+        QFETCH(Grafico::Tipo, dopo);
+        Grafico ridisegnato;
+        Grafico nuovo;
+        disegnoDiProva(ridisegnato, prima, 1);
+        disegnoDiProva(nuovo, dopo, 2);
+        for (Grafico* g : {&ridisegnato, &nuovo}) {
+            g->resize(700, 420);
+            g->show();
+            QVERIFY(QTest::qWaitForWindowExposed(g));
+        }
+        sulloSchermo(ridisegnato);
+        disegnoDiProva(ridisegnato, dopo, 2);
+        QCOMPARE(sulloSchermo(ridisegnato), sulloSchermo(nuovo));
     }
 
     void copiaNegliAppunti()
