@@ -82,6 +82,9 @@ Grafico::Grafico(QWidget* parent) : QWidget(parent)
     // The chart's items do not all mark what they leave when they move or go (axis labels, markers):
     // every change repaints the whole view, or pieces of the previous drawing stay on screen.
     vista_->setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
+    // A chart's few hundred items all move at every layout: keeping them in a spatial index costs more than
+    // looking through them.
+    vista_->scene()->setItemIndexMethod(QGraphicsScene::NoIndex);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(vista_);
@@ -256,9 +259,17 @@ void Grafico::cambiato()
 {
     if (programmato_) return;
     programmato_ = true;
-    QTimer::singleShot(0, this, [this] {
-        if (programmato_) aggiorna();
-    });
+    // A chart out of sight is drawn when it shows: laying out one that nobody sees costs as much as a drawing.
+    if (isVisible())
+        QTimer::singleShot(0, this, [this] {
+            if (programmato_) aggiorna();
+        });
+}
+
+void Grafico::showEvent(QShowEvent* e)
+{
+    QWidget::showEvent(e);
+    if (programmato_) aggiorna();
 }
 
 void Grafico::ricostruisci()

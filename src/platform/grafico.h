@@ -17,7 +17,8 @@ class QValueAxis;
 // a bar is absent. Row labels may repeat or be empty; every row keeps its place and its label.
 // The table keeps what was written until it is written again or cut back: resizing keeps the
 // values of the rows and series that remain, and new ones start empty, labelled "R<n>" and "C<n>".
-// Changes are drawn together when control returns to the event loop, or at once by aggiorna().
+// Changes are drawn together when control returns to the event loop (a hidden chart: when it shows), or at
+// once by aggiorna().
 class Grafico : public QWidget {
     Q_OBJECT
 public:
@@ -89,6 +90,9 @@ public:
 
     // The drawn chart, for tests.
     QChart* chart() const;
+
+protected:
+    void showEvent(QShowEvent* e) override;
 
 private:
     void cambiato();

@@ -285,6 +285,21 @@ private slots:
         QVERIFY(g.valore(7, 1) == std::nullopt && g.righe() == 6 && g.serie() == 3);
     }
 
+    void graficoNascostoDisegnatoQuandoCompare()
+    {
+        // A chart out of sight (a window's page not shown yet) draws what it was given once it shows.
+        Grafico g;
+        g.impostaTipo(Grafico::Tipo::Linee);
+        righePerGiornata(g, 4);
+        for (int r = 1; r <= 4; ++r) g.impostaValore(r, 1, r);
+        QCoreApplication::processEvents();
+        g.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g));
+        auto* linea = qobject_cast<QLineSeries*>(g.chart()->series().value(0));
+        QVERIFY(linea && g.chart()->series().size() == 1);
+        QCOMPARE(linea->points(), (QList<QPointF>{{0, 1}, {1, 2}, {2, 3}, {3, 4}}));
+    }
+
     void ridisegnoSenzaResti_data()
     {
         QTest::addColumn<Grafico::Tipo>("prima");
