@@ -10,6 +10,7 @@
 class QCategoryAxis;
 class QChart;
 class QChartView;
+class QGraphicsLineItem;
 class QValueAxis;
 
 // A chart of a table of values: rows (the categories, e.g. the rounds) by series (e.g. the teams).
@@ -101,6 +102,7 @@ private:
     void disegnaAssi();
     QStringList etichetteAsse() const;
     void inclinaEtichette(const QRectF& area);
+    void disponiTacche(const QRectF& area);
     QString testoDati() const;
     bool rigaValida(int riga, const char* operazione) const;
     bool serieValida(int serie, const char* operazione) const;
@@ -109,6 +111,8 @@ private:
     QChart* chart_ = nullptr;
     QCategoryAxis* asseX_ = nullptr;  // kept for the life of the chart; hidden under a pie
     QValueAxis* asseY_ = nullptr;
+    QList<int> righeSenzaEtichetta_;    // rows (from 0) whose tick is drawn by the chart, not the axis
+    QList<QGraphicsLineItem*> tacche_;  // those ticks, owned by the chart
     Tipo tipo_ = Tipo::Barre;
     QStringList etichetteRighe_;
     QStringList etichetteSerie_ = {QStringLiteral("C1")};
