@@ -126,12 +126,15 @@ ValoriPerGiornata RetiSquadraPerGiornata(const QString& squadra, bool fatti, con
 
 CartelliniPerGiornata ContaCartelliniPerGiornata(const GiornataStop& stop, int giornatePerGirone)
 {
+    // Only the appearances with a card are read, and counted here: grouping them in the query would sort them.
     QHash<ChiaveGiornata, QPair<int, int>> conti;
-    Query q(QStringLiteral("SELECT Giornata, Girone, %1, %2 FROM Presenze WHERE Girone IN (?, ?) "
-                           "GROUP BY Giornata, Girone")
-                .arg(AMMONIZIONI, ESPULSIONI),
+    Query q(QStringLiteral("SELECT Giornata, Girone, Ammonito > 100 FROM Presenze "
+                           "WHERE Ammonito >= 1 AND Girone IN (?, ?)"),
             {GironePresenze(true), GironePresenze(false)});
-    while (q.next()) conti[{q.intero(0), q.intero(1) == GironePresenze(true)}] = {q.intero(2), q.intero(3)};
+    while (q.next()) {
+        QPair<int, int>& conto = conti[{q.intero(0), q.intero(1) == GironePresenze(true)}];
+        ++(q.intero(2) ? conto.second : conto.first);
+    }
     return {PerGiornata(stop, giornatePerGirone,
                         [&](int g, bool a) {
                             return conti.value({g, a}).first;

@@ -9,6 +9,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QClipboard>
+#include <QGraphicsLineItem>
 #include <QGuiApplication>
 #include <QHash>
 #include <QLegendMarker>
@@ -44,6 +45,8 @@ int decimali(double passo)
 }
 
 constexpr QChar SpazioInvisibile(0x200B);  // zero-width space
+constexpr double LUNGHEZZA_TACCA = 4;      // the category axis's ticks, in pixels
+constexpr double LIVELLO_ASSI = 3;         // the level Qt Charts stacks the axes at: above the grid, below the series
 
 }  // namespace
 
@@ -75,10 +78,19 @@ Grafico::Grafico(QWidget* parent) : QWidget(parent)
     chart_->addAxis(asseX_, Qt::AlignBottom);
     chart_->addAxis(asseY_, Qt::AlignLeft);
 
-    connect(chart_, &QChart::plotAreaChanged, this, &Grafico::inclinaEtichette);
+    connect(chart_, &QChart::plotAreaChanged, this, [this](const QRectF& area) {
+        inclinaEtichette(area);
+        disponiTacche(area);
+    });
 
     vista_ = new QChartView(chart_, this);
     vista_->setRenderHint(QPainter::Antialiasing);
+    // The chart's items do not all mark what they leave when they move or go (axis labels, markers):
+    // every change repaints the whole view, or pieces of the previous drawing stay on screen.
+    vista_->setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
+    // A chart's few hundred items all move at every layout: keeping them in a spatial index costs more than
+    // looking through them.
+    vista_->scene()->setItemIndexMethod(QGraphicsScene::NoIndex);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(vista_);
@@ -253,9 +265,17 @@ void Grafico::cambiato()
 {
     if (programmato_) return;
     programmato_ = true;
-    QTimer::singleShot(0, this, [this] {
-        if (programmato_) aggiorna();
-    });
+    // A chart out of sight is drawn when it shows: laying out one that nobody sees costs as much as a drawing.
+    if (isVisible())
+        QTimer::singleShot(0, this, [this] {
+            if (programmato_) aggiorna();
+        });
+}
+
+void Grafico::showEvent(QShowEvent* e)
+{
+    QWidget::showEvent(e);
+    if (programmato_) aggiorna();
 }
 
 void Grafico::ricostruisci()
@@ -267,6 +287,7 @@ void Grafico::ricostruisci()
         disegnaTorta();
     else
         disegnaAssi();
+    disponiTacche(chart_->plotArea());
 }
 
 void Grafico::disegnaTorta()
@@ -280,6 +301,7 @@ void Grafico::disegnaTorta()
     }
     asseX_->setVisible(false);
     asseY_->setVisible(false);
+    righeSenzaEtichetta_.clear();
     chart_->addSeries(torta);
 }
 
@@ -291,8 +313,15 @@ void Grafico::disegnaAssi()
     for (const QString& etichetta : asseX->categoriesLabels()) asseX->remove(etichetta);
     asseX->setRange(-0.5, qMax(1, righe()) - 0.5);
     asseX->setStartValue(-0.5);
+    // The axis lays every label out as a rich-text document, a cost that grows with the rows: a row without a
+    // label (but the first, which starts the axis) gets its tick drawn by disponiTacche() instead.
     const QStringList etichette = etichetteAsse();
-    for (int r = 0; r < etichette.size(); ++r) asseX->append(etichette[r], r);
+    righeSenzaEtichetta_.clear();
+    for (int r = 0; r < etichette.size(); ++r)
+        if (r == 0 || !etichetteRighe_[r].isEmpty())
+            asseX->append(etichette[r], r);
+        else
+            righeSenzaEtichetta_.append(r);
     asseX->setTitleText(titoloX_);
     asseX->setVisible(true);
     asseY->setTitleText(titoloY_);
@@ -386,6 +415,28 @@ void Grafico::inclinaEtichette(const QRectF& area)
     stretto = stretto || precedente > (righe() - 0.5) * posto + 4;
     const int angolo = stretto ? -90 : 0;
     if (asseX_->labelsAngle() != angolo) asseX_->setLabelsAngle(angolo);
+}
+
+void Grafico::disponiTacche(const QRectF& area)
+{
+    // The ticks of the rows left off the axis, placed as the axis places its own: from the plot's bottom edge
+    // taken down to the whole pixel, LUNGHEZZA_TACCA long, in the axis line's pen, at the row's place on the
+    // axis's scale.
+    const int n = asseX_->isVisible() && asseX_->isLineVisible() ? int(righeSenzaEtichetta_.size()) : 0;
+    while (tacche_.size() < n) {
+        tacche_.append(new QGraphicsLineItem(chart_));
+        tacche_.last()->setZValue(LIVELLO_ASSI);  // drawn after the axis line, as the axis draws its own
+    }
+    for (int i = 0; i < tacche_.size(); ++i) tacche_[i]->setVisible(i < n);
+    if (n == 0) return;
+    const QPen penna = asseX_->linePen();
+    const double scala = area.width() / (asseX_->max() - asseX_->min());
+    const double alto = int(area.bottom());
+    for (int i = 0; i < n; ++i) {
+        const double x = (righeSenzaEtichetta_[i] - asseX_->min()) * scala + area.left();
+        tacche_[i]->setPen(penna);
+        tacche_[i]->setLine(x, alto, x, alto + LUNGHEZZA_TACCA);
+    }
 }
 
 QStringList Grafico::etichetteAsse() const

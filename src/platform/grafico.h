@@ -10,6 +10,7 @@
 class QCategoryAxis;
 class QChart;
 class QChartView;
+class QGraphicsLineItem;
 class QValueAxis;
 
 // A chart of a table of values: rows (the categories, e.g. the rounds) by series (e.g. the teams).
@@ -17,7 +18,8 @@ class QValueAxis;
 // a bar is absent. Row labels may repeat or be empty; every row keeps its place and its label.
 // The table keeps what was written until it is written again or cut back: resizing keeps the
 // values of the rows and series that remain, and new ones start empty, labelled "R<n>" and "C<n>".
-// Changes are drawn together when control returns to the event loop, or at once by aggiorna().
+// Changes are drawn together when control returns to the event loop (a hidden chart: when it shows), or at
+// once by aggiorna().
 class Grafico : public QWidget {
     Q_OBJECT
 public:
@@ -90,6 +92,9 @@ public:
     // The drawn chart, for tests.
     QChart* chart() const;
 
+protected:
+    void showEvent(QShowEvent* e) override;
+
 private:
     void cambiato();
     void ricostruisci();
@@ -97,6 +102,7 @@ private:
     void disegnaAssi();
     QStringList etichetteAsse() const;
     void inclinaEtichette(const QRectF& area);
+    void disponiTacche(const QRectF& area);
     QString testoDati() const;
     bool rigaValida(int riga, const char* operazione) const;
     bool serieValida(int serie, const char* operazione) const;
@@ -105,6 +111,8 @@ private:
     QChart* chart_ = nullptr;
     QCategoryAxis* asseX_ = nullptr;  // kept for the life of the chart; hidden under a pie
     QValueAxis* asseY_ = nullptr;
+    QList<int> righeSenzaEtichetta_;    // rows (from 0) whose tick is drawn by the chart, not the axis
+    QList<QGraphicsLineItem*> tacche_;  // those ticks, owned by the chart
     Tipo tipo_ = Tipo::Barre;
     QStringList etichetteRighe_;
     QStringList etichetteSerie_ = {QStringLiteral("C1")};

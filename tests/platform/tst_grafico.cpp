@@ -12,6 +12,7 @@
 #include <QMimeData>
 #include <QPieSeries>
 #include <QPieSlice>
+#include <QScreen>
 #include <QTest>
 #include <QValueAxis>
 
@@ -19,16 +20,19 @@ namespace {
 
 using Valori = QList<std::optional<double>>;
 
-// The labels under the category axis as the user reads them, left to right.
+// The labels under the category axis as the user reads them, one per row (empty where the axis has none);
+// a label standing anywhere but under a row of its own gives a list naming it.
 QStringList etichetteAsse(const Grafico& g)
 {
     auto* asse = qobject_cast<QCategoryAxis*>(g.chart()->axes(Qt::Horizontal).value(0));
     if (!asse) return {};
-    QStringList etichette;
+    QStringList etichette(g.righe());
     for (const QString& e : asse->categoriesLabels()) {
-        QString visibile = e;
-        visibile.remove(QChar(0x200B));
-        etichette.append(visibile);
+        const double x = asse->endValue(e);
+        const auto r = qsizetype(x);
+        if (r != x || r < 0 || r >= etichette.size() || !etichette[r].isEmpty())
+            return {QStringLiteral("fuori posto: ") + e};
+        etichette[r] = QString(e).remove(QChar(0x200B));
     }
     return etichette;
 }
@@ -41,6 +45,32 @@ void righePerGiornata(Grafico& g, int righe)
 }
 
 QValueAxis* asseValori(const Grafico& g) { return qobject_cast<QValueAxis*>(g.chart()->axes(Qt::Vertical).value(0)); }
+
+// A round-by-round chart of the kind `tipo`, its values and title shaped by `n`; the even rows unlabelled, or
+// labelled with an invisible character.
+void giornate(Grafico& g, Grafico::Tipo tipo, int righe, int n = 1, bool pariInvisibili = false)
+{
+    g.impostaTipo(tipo);
+    g.impostaLegenda(tipo == Grafico::Tipo::Linee);
+    g.impostaTitoliAssi(QStringLiteral("Giornate"), QStringLiteral("Reti %1").arg(n));
+    g.impostaRighe(righe);
+    for (int r = 1; r <= righe; ++r) {
+        g.impostaEtichettaRiga(r, r % 2 ? QString::number(r) : pariInvisibili ? QString(QChar(0x200B)) : QString());
+        g.impostaValore(r, 1, (r * n) % (7 * n));
+    }
+}
+
+// What the screen holds of a shown widget (its window's backing store), not a fresh rendering of it.
+QImage sulloSchermo(QWidget& w)
+{
+    QTest::qWait(50);  // the chart lays itself out, then the window paints what changed
+    QCoreApplication::processEvents();
+    const QPoint origine = w.mapTo(w.window(), QPoint());
+    return w.screen()
+        ->grabWindow(w.window()->winId(), origine.x(), origine.y(), w.width(), w.height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
 
 }  // namespace
 
@@ -76,11 +106,6 @@ private slots:
         }
         g.aggiorna();
         QCOMPARE(etichetteAsse(g), etichette);
-
-        // Each label stands under its own row.
-        auto* asse = qobject_cast<QCategoryAxis*>(g.chart()->axes(Qt::Horizontal).value(0));
-        const QStringList grezze = asse->categoriesLabels();
-        for (int r = 0; r < grezze.size(); ++r) QCOMPARE(asse->endValue(grezze[r]), double(r));
     }
 
     void lineaInterrottaDoveMancaIlValore_data()
@@ -248,6 +273,68 @@ private slots:
         g.impostaValore(7, 1, 1);
         g.impostaValore(1, 4, 1);
         QVERIFY(g.valore(7, 1) == std::nullopt && g.righe() == 6 && g.serie() == 3);
+    }
+
+    void ridisegnoSenzaResti_data()
+    {
+        QTest::addColumn<Grafico::Tipo>("prima");
+        QTest::addColumn<Grafico::Tipo>("dopo");
+        QTest::newRow("linee, altri valori") << Grafico::Tipo::Linee << Grafico::Tipo::Linee;
+        QTest::newRow("barre, poi linee") << Grafico::Tipo::Barre << Grafico::Tipo::Linee;
+    }
+
+    void ridisegnoSenzaResti()
+    {
+        // A chart drawn again shows on screen exactly what a chart drawn afresh shows, nothing of the previous
+        // drawing left behind; a chart given its drawing while out of sight draws it when it shows.
+        QFETCH(Grafico::Tipo, prima);
+        QFETCH(Grafico::Tipo, dopo);
+        Grafico ridisegnato;
+        Grafico nuovo;
+        giornate(ridisegnato, prima, 38);
+        giornate(nuovo, dopo, 6, 2);
+        QCoreApplication::processEvents();
+        for (Grafico* g : {&ridisegnato, &nuovo}) {
+            g->resize(700, 420);
+            g->show();
+            QVERIFY(QTest::qWaitForWindowExposed(g));
+        }
+        sulloSchermo(ridisegnato);
+        giornate(ridisegnato, dopo, 6, 2);
+        ridisegnato.aggiorna();
+        QCOMPARE(sulloSchermo(ridisegnato), sulloSchermo(nuovo));
+    }
+
+    void tacchePariComeQuelleDellAsse_data()
+    {
+        QTest::addColumn<Grafico::Tipo>("tipo");
+        QTest::addColumn<int>("righe");
+        QTest::addColumn<QSize>("dimensione");
+        QTest::addColumn<int>("angolo");  // of the row labels
+        QTest::newRow("38 giornate, barre") << Grafico::Tipo::Barre << 38 << QSize(700, 420) << 0;
+        QTest::newRow("38 giornate, linee, etichette verticali")
+            << Grafico::Tipo::Linee << 38 << QSize(360, 300) << -90;
+    }
+
+    void tacchePariComeQuelleDellAsse()
+    {
+        // A row without a label keeps its tick, just as the axis draws the tick of a labelled row: unlabelled even
+        // rows look exactly like even rows labelled with an invisible character.
+        QFETCH(Grafico::Tipo, tipo);
+        QFETCH(int, righe);
+        QFETCH(QSize, dimensione);
+        QFETCH(int, angolo);
+        QImage immagini[2];
+        for (const bool invisibili : {false, true}) {
+            Grafico g;
+            giornate(g, tipo, righe, 1, invisibili);
+            g.resize(dimensione);
+            g.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&g));
+            immagini[invisibili] = sulloSchermo(g);
+            QCOMPARE(g.chart()->axes(Qt::Horizontal).value(0)->labelsAngle(), angolo);
+        }
+        QCOMPARE(immagini[false], immagini[true]);
     }
 
     void copiaNegliAppunti()
