@@ -8,7 +8,6 @@
 #include <QRegularExpression>
 #include <QSqlDriver>
 #include <QSqlError>
-#include <QSqlRecord>
 #include <QThread>
 #include <QTimer>
 #include <sqlite3.h>
@@ -184,6 +183,8 @@ void Query::esegui(const QString& sql, const QVariantList& parametri)
     if (!q_.prepare(sql)) throw ErroreDatabase(q_.lastError(), sql);
     for (const QVariant& p : parametri) q_.addBindValue(p);
     if (!q_.exec()) throw ErroreDatabase(q_.lastError(), sql);
+    // Before the first row: the columns alone, without values.
+    colonne_ = q_.record();
 }
 
 bool Query::next() { return q_.next(); }
@@ -192,8 +193,11 @@ bool Query::primo() { return q_.next(); }
 
 int Query::indice(const QString& campo) const
 {
-    const int i = q_.record().indexOf(campo);
+    for (const auto& [nome, i] : trovate_)
+        if (nome == campo) return i;
+    const int i = colonne_.indexOf(campo);
     if (i < 0) throw ErroreDatabase(QStringLiteral("Campo %1 non trovato.").arg(campo));
+    trovate_.append({campo, i});
     return i;
 }
 

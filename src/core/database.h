@@ -4,9 +4,12 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QString>
 #include <QVariant>
+#include <QVarLengthArray>
 #include <stdexcept>
+#include <utility>
 
 // A failure of the database engine: the operation stops and the user is told.
 // testo() is the reason in plain Italian, the only part the user ever sees; istruzione() is the
@@ -93,6 +96,11 @@ private:
     void esegui(const QString& sql, const QVariantList& parametri);
     int indice(const QString& campo) const;
     QSqlQuery q_;
+    // The columns of the result, read once after running it (QSqlQuery::record() copies every value of
+    // the current row on each call), and the columns found by name so far: a loop over the rows asks
+    // for the same few names on every row.
+    QSqlRecord colonne_;
+    mutable QVarLengthArray<std::pair<QString, int>, 12> trovate_;
 };
 
 // Runs a statement that returns no rows.
