@@ -409,9 +409,11 @@ void FormazioniWindow::mostraRiga(int lato, int indice)
     r.espulso->setChecked(t && Espulso(t->ammonito));
     r.voto->setCurrentIndex(-1);
     r.voto->setEditText(QString());
-    SvuotaScelta(r.giocatore);
-    if (!t) return;
-    // A name typed in, or a player who left the squad, shows the name stored with the row.
+    if (!t) {
+        SvuotaScelta(r.giocatore);
+        return;
+    }
+    // A name typed in, or a player who left the squad, shows the name stored with the row (the list emptied first).
     MostraGiocatore(r.giocatore, t->codGiocatore, t->nome);
     if (!t->voto.isNull()) MostraTesto(r.voto, TestoVoto(t->voto.toDouble()));
 }
