@@ -54,6 +54,11 @@ bool DbCampionatoAperto();
 // Opens `percorso` as the championship connection (closing the one open before).
 // Throws ErroreDatabase when the engine cannot open it. Does not validate the content.
 void ApriDbCampionato(const QString& percorso);
+// Makes the open connection `nome` (made with QSqlDatabase::addDatabase) the championship connection, with the
+// program's settings, in place of the one open before: a file just checked on a connection of its own is used
+// as it stands, its tables already known to the engine and its pages already read.
+// Throws ErroreDatabase (the connection removed) when it is not open.
+void AdottaDbCampionato(const QString& nome);
 void ChiudiDbCampionato();
 
 // Opens an SQLite file on a connection of its own, named `nome`, with the program's settings
