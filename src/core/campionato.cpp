@@ -243,7 +243,11 @@ void CaricaCampionato()
 
 void RileggiCampionato() { applicaRigaCampionato(leggiRigaCampionato(), false); }
 
-QString VerificaFileCampionato(const QString& percorso, bool formatoAttuale)
+namespace {
+
+// VerificaFileCampionato; with `tenuta` a file that passes stays open on the check's connection, whose name is
+// put there (and nothing is left open when it does not pass).
+QString verifica(const QString& percorso, bool formatoAttuale, QString* tenuta)
 {
     // Only a regular file: opening a pipe or a device to read it would wait for ever.
     if (!QFileInfo(percorso).isFile() || !EsisteFile(percorso))
@@ -278,8 +282,18 @@ QString VerificaFileCampionato(const QString& percorso, bool formatoAttuale)
             e.tipo() == ErroreDatabase::Tipo::Danneggiato || e.tipo() == ErroreDatabase::Tipo::Generico;
         motivo = danneggiato ? QStringLiteral("Il file è danneggiato (%1).").arg(primaRiga(e.testo())) : e.testo();
     }
-    ChiudiConnessione(conn);
+    if (tenuta && motivo.isEmpty())
+        *tenuta = conn;
+    else
+        ChiudiConnessione(conn);
     return motivo;
+}
+
+}  // namespace
+
+QString VerificaFileCampionato(const QString& percorso, bool formatoAttuale)
+{
+    return verifica(percorso, formatoAttuale, nullptr);
 }
 
 namespace {
@@ -338,16 +352,21 @@ bool ApriComeCampionato(const QString& percorso, const QString& titolo)
 
 bool ApriECaricaCampionato(const QString& percorso, const QString& titolo, bool creato, const QString& eccetto)
 {
-    const QString motivo = VerificaFileCampionato(percorso);
+    // The file checked stays open on the check's connection, which becomes the championship connection.
+    QString verificata;
+    const QString motivo = verifica(percorso, true, &verificata);
     if (!motivo.isEmpty()) return rifiutaFile(percorso, motivo, titolo);
-    if (stato().CampionatoAperto && !ChiudiFinestre(eccetto)) return false;
+    if (stato().CampionatoAperto && !ChiudiFinestre(eccetto)) {
+        ChiudiConnessione(verificata);
+        return false;
+    }
 
     // The new file is read whole on the championship connection before it replaces anything of the
     // championship in use; when it cannot be, the file in use is opened again.
     const QString precedente = DbCampionatoAperto() ? DbCampionato().databaseName() : QString();
     LetturaCampionato l;
     try {
-        ApriDbCampionato(percorso);
+        AdottaDbCampionato(verificata);
         l = leggiCampionato();
     } catch (const ErroreDatabase& e) {
         ripristina(precedente);

@@ -8,13 +8,19 @@
 #include <QRegularExpression>
 #include <QSqlDriver>
 #include <QSqlError>
-#include <QSqlRecord>
 #include <QThread>
 #include <QTimer>
 #include <sqlite3.h>
 
 namespace {
 const char* const NOME_CAMPIONATO = "DbCampionato";
+
+// The name of the championship connection: NOME_CAMPIONATO, or the connection adopted by AdottaDbCampionato.
+QString& nomeCampionato()
+{
+    static QString nome = QString::fromLatin1(NOME_CAMPIONATO);
+    return nome;
+}
 
 // How long a statement waits for a file that another program holds.
 constexpr int ATTESA_FILE_IN_USO_MS = 2000;
@@ -56,6 +62,15 @@ void installaAttesa(const QSqlDatabase& db)
     if (!h.isValid() || qstrcmp(h.typeName(), "sqlite3*") != 0) return;
     if (sqlite3* motore = *static_cast<sqlite3* const*>(h.constData()))
         sqlite3_busy_handler(motore, attendiFile, nullptr);
+}
+
+// The program's settings of a connection: the wait for a file in use, the rollback journal, synchronous FULL.
+void impostaConnessione(const QSqlDatabase& db)
+{
+    installaAttesa(db);
+    QSqlQuery q(db);
+    q.exec("PRAGMA journal_mode=DELETE");
+    q.exec("PRAGMA synchronous=FULL");
 }
 }  // namespace
 
@@ -129,11 +144,11 @@ QString ErroreDatabase::motivo(Tipo tipo)
 
 QSqlDatabase DbCampionato()
 {
-    if (!QSqlDatabase::contains(NOME_CAMPIONATO)) return QSqlDatabase();
-    return QSqlDatabase::database(NOME_CAMPIONATO, false);
+    if (!QSqlDatabase::contains(nomeCampionato())) return QSqlDatabase();
+    return QSqlDatabase::database(nomeCampionato(), false);
 }
 
-bool DbCampionatoAperto() { return QSqlDatabase::contains(NOME_CAMPIONATO) && DbCampionato().isOpen(); }
+bool DbCampionatoAperto() { return QSqlDatabase::contains(nomeCampionato()) && DbCampionato().isOpen(); }
 
 QSqlDatabase ApriConnessione(const QString& nome, const QString& percorso, bool soloLettura, bool crea)
 {
@@ -149,10 +164,7 @@ QSqlDatabase ApriConnessione(const QString& nome, const QString& percorso, bool 
         QSqlDatabase::removeDatabase(nome);
         throw ErroreDatabase(e, QStringLiteral("(apertura di %1)").arg(percorso));
     }
-    installaAttesa(db);
-    QSqlQuery q(db);
-    q.exec("PRAGMA journal_mode=DELETE");
-    q.exec("PRAGMA synchronous=FULL");
+    impostaConnessione(db);
     return db;
 }
 
@@ -166,9 +178,32 @@ void ChiudiConnessione(const QString& nome)
     QSqlDatabase::removeDatabase(nome);
 }
 
-void ApriDbCampionato(const QString& percorso) { ApriConnessione(NOME_CAMPIONATO, percorso, false, false); }
+void ApriDbCampionato(const QString& percorso)
+{
+    ChiudiDbCampionato();
+    ApriConnessione(NOME_CAMPIONATO, percorso, false, false);
+}
 
-void ChiudiDbCampionato() { ChiudiConnessione(NOME_CAMPIONATO); }
+void AdottaDbCampionato(const QString& nome)
+{
+    {
+        const QSqlDatabase db = QSqlDatabase::contains(nome) ? QSqlDatabase::database(nome, false) : QSqlDatabase();
+        if (!db.isOpen()) {
+            ChiudiConnessione(nome);
+            throw ErroreDatabase(ErroreDatabase::motivo(ErroreDatabase::Tipo::NonAccessibile),
+                                 ErroreDatabase::Tipo::NonAccessibile);
+        }
+    }
+    if (nome != nomeCampionato()) ChiudiDbCampionato();
+    impostaConnessione(QSqlDatabase::database(nome, false));
+    nomeCampionato() = nome;
+}
+
+void ChiudiDbCampionato()
+{
+    ChiudiConnessione(nomeCampionato());
+    nomeCampionato() = QString::fromLatin1(NOME_CAMPIONATO);
+}
 
 Query::Query(const QString& sql, std::initializer_list<QVariant> parametri, QSqlDatabase db) : q_(db)
 {
@@ -184,6 +219,8 @@ void Query::esegui(const QString& sql, const QVariantList& parametri)
     if (!q_.prepare(sql)) throw ErroreDatabase(q_.lastError(), sql);
     for (const QVariant& p : parametri) q_.addBindValue(p);
     if (!q_.exec()) throw ErroreDatabase(q_.lastError(), sql);
+    // Before the first row: the columns alone, without values.
+    colonne_ = q_.record();
 }
 
 bool Query::next() { return q_.next(); }
@@ -192,8 +229,11 @@ bool Query::primo() { return q_.next(); }
 
 int Query::indice(const QString& campo) const
 {
-    const int i = q_.record().indexOf(campo);
+    for (const auto& [nome, i] : trovate_)
+        if (nome == campo) return i;
+    const int i = colonne_.indexOf(campo);
     if (i < 0) throw ErroreDatabase(QStringLiteral("Campo %1 non trovato.").arg(campo));
+    trovate_.append({campo, i});
     return i;
 }
 

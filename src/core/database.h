@@ -4,9 +4,12 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QString>
 #include <QVariant>
+#include <QVarLengthArray>
 #include <stdexcept>
+#include <utility>
 
 // A failure of the database engine: the operation stops and the user is told.
 // testo() is the reason in plain Italian, the only part the user ever sees; istruzione() is the
@@ -51,6 +54,11 @@ bool DbCampionatoAperto();
 // Opens `percorso` as the championship connection (closing the one open before).
 // Throws ErroreDatabase when the engine cannot open it. Does not validate the content.
 void ApriDbCampionato(const QString& percorso);
+// Makes the open connection `nome` (made with QSqlDatabase::addDatabase) the championship connection, with the
+// program's settings, in place of the one open before: a file just checked on a connection of its own is used
+// as it stands, its tables already known to the engine and its pages already read.
+// Throws ErroreDatabase (the connection removed) when it is not open.
+void AdottaDbCampionato(const QString& nome);
 void ChiudiDbCampionato();
 
 // Opens an SQLite file on a connection of its own, named `nome`, with the program's settings
@@ -93,6 +101,11 @@ private:
     void esegui(const QString& sql, const QVariantList& parametri);
     int indice(const QString& campo) const;
     QSqlQuery q_;
+    // The columns of the result, read once after running it (QSqlQuery::record() copies every value of
+    // the current row on each call), and the columns found by name so far: a loop over the rows asks
+    // for the same few names on every row.
+    QSqlRecord colonne_;
+    mutable QVarLengthArray<std::pair<QString, int>, 12> trovate_;
 };
 
 // Runs a statement that returns no rows.

@@ -232,7 +232,10 @@ void RiempiGiocatori(ComboCodici* combo, const QVector<VoceGiocatore>& voci)
 {
     ComboCodici::SenzaClick guardia(combo);
     combo->svuota();
-    for (const VoceGiocatore& v : voci) combo->aggiungi(v.testo, v.codice);
+    QVector<std::pair<QString, qint32>> elenco;
+    elenco.reserve(voci.size());
+    for (const VoceGiocatore& v : voci) elenco.append({v.testo, v.codice});
+    combo->aggiungiTutti(elenco);
     SvuotaScelta(combo);
 }
 

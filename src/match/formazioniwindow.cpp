@@ -408,8 +408,10 @@ void FormazioniWindow::mostraRiga(int lato, int indice)
     r.espulso->setChecked(t && Espulso(t->ammonito));
     r.voto->setCurrentIndex(-1);
     r.voto->setEditText(QString());
-    SvuotaScelta(r.giocatore);
-    if (!t) return;
+    if (!t) {
+        SvuotaScelta(r.giocatore);
+        return;
+    }
     // A name typed in shows as text; a player who left the squad keeps an entry of his own in this row.
     MostraGiocatoreSalvato(r.giocatore, t->codGiocatore, t->nome);
     if (!t->voto.isNull()) MostraTesto(r.voto, TestoVoto(t->voto.toDouble()));

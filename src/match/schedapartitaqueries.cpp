@@ -50,6 +50,25 @@ template <typename Collegamento> QSet<int> Giro(int codice, Collegamento collega
     return giro;
 }
 
+// The fields of a match that partita() reads for a leg: the leg's own ones only (the row has some sixty).
+QString selezionePartita(bool andata)
+{
+    const QString g = andata ? QStringLiteral("A") : QStringLiteral("R");
+    QStringList campi{QStringLiteral("CodPart"),
+                      QStringLiteral("GiornataNum"),
+                      QStringLiteral("Sq1"),
+                      QStringLiteral("Sq2"),
+                      andata ? QStringLiteral("DataAnd") : QStringLiteral("DataRit"),
+                      andata ? QStringLiteral("HAnd") : QStringLiteral("HRit"),
+                      andata ? QStringLiteral("DispAnd") : QStringLiteral("DispRit")};
+    for (const char* campo : {"Arbitro", "G1", "G2", "Guardalinee", "CondClimatiche", "Terreno", "Spettatori", "Tiri1",
+                              "Tiri2", "TiriPorta1", "TiriPorta2", "Offside1", "Offside2", "Falli1", "Falli2",
+                              "Possesso1", "Possesso2", "Corner1", "Corner2"})
+        campi << QLatin1String(campo) + g;
+    return QStringLiteral("SELECT ") + campi.join(QStringLiteral(", ")) +
+           QStringLiteral(" FROM Partita WHERE CodPart = ?");
+}
+
 }  // namespace
 
 QString DatiPartita::risultato() const
@@ -81,7 +100,8 @@ QVector<VocePartita> partite(int giornata, bool andata)
 DatiPartita partita(int codPart, bool andata)
 {
     DatiPartita d;
-    Query q(QStringLiteral("SELECT * FROM Partita WHERE CodPart = ?"), {codPart});
+    static const QString selezione[2] = {selezionePartita(false), selezionePartita(true)};
+    Query q(selezione[andata ? 1 : 0], {codPart});
     if (!q.primo()) return d;
     const QString g = andata ? QStringLiteral("A") : QStringLiteral("R");
     // The figures' 1 and 2 are SQ1 and SQ2 in both legs; SQ2 is at home in the return leg.

@@ -1,5 +1,7 @@
 #include "platform/combocodici.h"
 
+#include <QStandardItemModel>
+
 namespace {
 constexpr int RUOLO_CODICE = Qt::UserRole;
 }
@@ -28,6 +30,25 @@ int ComboCodici::aggiungi(const QString& testo, qint32 codice)
 {
     addItem(testo, QVariant::fromValue<qint32>(codice));
     return count() - 1;
+}
+
+void ComboCodici::aggiungiTutti(const QVector<std::pair<QString, qint32>>& voci)
+{
+    auto* modello = qobject_cast<QStandardItemModel*>(model());
+    const int quante = int(qMin(qsizetype(maxCount() - count()), voci.size()));
+    if (!modello || rootModelIndex().isValid() || modelColumn() != 0) {
+        for (int i = 0; i < quante; ++i) aggiungi(voci[i].first, voci[i].second);
+        return;
+    }
+    if (quante <= 0) return;
+    QList<QStandardItem*> elementi;
+    elementi.reserve(quante);
+    for (int i = 0; i < quante; ++i) {
+        auto* e = new QStandardItem(voci[i].first);
+        e->setData(QVariant::fromValue<qint32>(voci[i].second), RUOLO_CODICE);
+        elementi.append(e);
+    }
+    modello->invisibleRootItem()->appendRows(elementi);
 }
 
 qint32 ComboCodici::codice(int indice) const

@@ -2,6 +2,8 @@
 
 #include <QComboBox>
 #include <QString>
+#include <QVector>
+#include <utility>
 
 // A drop-down list whose items carry a 32-bit code each (the key of the row they show).
 // Pick-only by default; setModificabile(true) lets the user type as well (typed text is never
@@ -17,6 +19,8 @@ public:
 
     // Adds an item at the end and returns its index.
     int aggiungi(const QString& testo, qint32 codice = 0);
+    // Adds items at the end, as aggiungi() one by one would (the list hears of them at once).
+    void aggiungiTutti(const QVector<std::pair<QString, qint32>>& voci);
     void svuota() { clear(); }
 
     qint32 codice(int indice) const;  // 0 for an index out of range

@@ -2,9 +2,11 @@
 
 #include "platform/modellogriglia.h"
 
+#include <memory>
 #include <QFontMetricsF>
 #include <QHash>
 #include <QPainter>
+#include <QTextLayout>
 #include <vector>
 
 namespace {
@@ -27,6 +29,111 @@ MisureCarattere& misure(const QFont& carattere)
     if (elenco.size() >= MASSIMO_CARATTERI) elenco.erase(elenco.begin());
     elenco.push_back(std::make_unique<MisureCarattere>(MisureCarattere{carattere, QFontMetricsF(carattere), {}}));
     return *elenco.back();
+}
+
+// A text laid out on one line as QPainter::drawText lays it out, kept to be drawn again: in a grid the same texts
+// come back on every paint (numbers, names), and laying one out costs several times drawing it.
+struct TestoDisposto {
+    QTextLayout disposizione;
+    qreal altezza = 0;      // of the line
+    qreal larghezza = 0;    // the line's natural width
+    qreal avanzamento = 0;  // the line's advance
+};
+
+// The texts laid out in one font on devices of one resolution.
+struct DisposizioniCarattere {
+    QFont carattere;
+    int dpi;
+    QHash<QString, std::shared_ptr<TestoDisposto>> testi;
+};
+
+// `testo` laid out left to right in `carattere` (a painter's font, made for its device) at `dpi`.
+const TestoDisposto& disposto(const QFont& carattere, int dpi, const QString& testo)
+{
+    static std::vector<std::unique_ptr<DisposizioniCarattere>> elenco;
+    DisposizioniCarattere* d = nullptr;
+    for (const auto& x : elenco)
+        if (x->dpi == dpi && x->carattere == carattere) {
+            d = x.get();
+            break;
+        }
+    if (!d) {
+        constexpr size_t MASSIMO_CARATTERI = 8;
+        if (elenco.size() >= MASSIMO_CARATTERI) elenco.erase(elenco.begin());
+        elenco.push_back(std::make_unique<DisposizioniCarattere>(DisposizioniCarattere{carattere, dpi, {}}));
+        d = elenco.back().get();
+    }
+    if (const auto it = d->testi.constFind(testo); it != d->testi.constEnd()) return **it;
+    // A bound on what is kept (a few hundred bytes a text): a long session starts afresh now and then.
+    constexpr qsizetype MASSIMO_TESTI = 3000;
+    if (d->testi.size() >= MASSIMO_TESTI) d->testi.clear();
+    auto t = std::make_shared<TestoDisposto>();
+    t->disposizione.setText(testo);
+    t->disposizione.setFont(carattere);
+    QTextOption opzione;
+    opzione.setTextDirection(Qt::LeftToRight);
+    opzione.setAlignment(Qt::AlignLeft);
+    t->disposizione.setTextOption(opzione);
+    t->disposizione.setCacheEnabled(true);
+    t->disposizione.beginLayout();
+    QTextLine riga = t->disposizione.createLine();
+    riga.setLineWidth(0x01000000);
+    riga.setPosition(QPointF(0, 0));
+    t->disposizione.endLayout();
+    t->altezza = riga.ascent() + riga.descent();
+    t->larghezza = riga.naturalTextWidth();
+    t->avanzamento = riga.horizontalAdvance();
+    d->testi.insert(testo, t);
+    return *t;
+}
+
+// Whether drawText would lay `testo` out on one line as it stands: no characters it changes or breaks at.
+bool testoSemplice(const QString& testo)
+{
+    for (const QChar c : testo)
+        if (c.unicode() < 0x20 || c.unicode() == 0x9c || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            return false;
+    return true;
+}
+
+// painter->drawText(area, Qt::TextSingleLine | Qt::AlignVCenter | horizontal alignment, testo) with the text laid
+// out once for all.
+void scriviTesto(QPainter* painter, const QRect& area, Qt::Alignment allineamento, const QString& testo)
+{
+    if (testo.isEmpty()) return;
+    // Anything but a plain text on one line, left to right, drawn unturned: drawText itself.
+    const bool altroAllineamento =
+        allineamento & (Qt::AlignJustify | Qt::AlignTop | Qt::AlignBottom | Qt::AlignBaseline);
+    if (painter->layoutDirection() != Qt::LeftToRight || altroAllineamento || !testoSemplice(testo) ||
+        painter->transform().type() > QTransform::TxScale || !painter->device()) {
+        painter->drawText(area, int(allineamento | Qt::AlignVCenter) | Qt::TextSingleLine, testo);
+        return;
+    }
+    // Placed and clipped as drawText places a single line (the same layout, drawn at the same point).
+    const TestoDisposto& t = disposto(painter->font(), painter->device()->logicalDpiY(), testo);
+    const QRectF r(area);
+    const Qt::Alignment orizzontale = allineamento & Qt::AlignHorizontal_Mask;
+    qreal yoff = (r.height() - t.altezza) / 2;
+    if (const qreal scala = painter->transform().m22(); scala != 0) yoff = -qRound(-yoff * scala) / scala;
+    qreal xoff = 0;
+    if (orizzontale & Qt::AlignRight) {
+        xoff = r.width() - t.larghezza;
+    } else if (orizzontale & Qt::AlignHCenter) {
+        xoff = (r.width() - t.larghezza) / 2;
+        if (const qreal scala = painter->transform().m11(); scala != 0) xoff = qRound(xoff * scala) / scala;
+    }
+    const bool ritaglio = !r.contains(QRectF(r.x() + xoff, r.y() + yoff, t.larghezza, t.altezza));
+    if (ritaglio) {
+        painter->save();
+        painter->setClipRect(r, Qt::IntersectClip);
+    }
+    xoff = 0;
+    if (orizzontale & Qt::AlignRight)
+        xoff = r.width() - t.avanzamento;
+    else if (orizzontale & Qt::AlignHCenter)
+        xoff = (r.width() - t.avanzamento) / 2;
+    t.disposizione.lineAt(0).draw(painter, QPointF(r.x() + xoff, r.y() + yoff));
+    if (ritaglio) painter->restore();
 }
 
 }  // namespace
@@ -80,7 +187,7 @@ void DelegatoGriglia::paint(QPainter* painter, const QStyleOptionViewItem& optio
                                      ? testo
                                      : QFontMetrics(carattere).elidedText(testo, Qt::ElideRight, area.width());
         painter->setClipRect(option.rect);
-        painter->drawText(area, int(allineamento | Qt::AlignVCenter) | Qt::TextSingleLine, visibile);
+        scriviTesto(painter, area, allineamento, visibile);
     }
     painter->restore();
 }

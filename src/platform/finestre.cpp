@@ -55,6 +55,30 @@ private:
     QEventLoop* ciclo_;
 };
 
+// While a child frame appears: the window inside it asks to be painted as soon as it is shown, before the
+// frame marks its own border and caption. Otherwise the frame (which fills its background) is painted
+// first on its own, then everything inside it once more with the window's own request.
+class PrimoDisegnoUnico : public QObject {
+public:
+    explicit PrimoDisegnoUnico(QWidget* w) : w_(w) { w_->installEventFilter(this); }
+    ~PrimoDisegnoUnico() override
+    {
+        if (w_) w_->removeEventFilter(this);
+    }
+    PrimoDisegnoUnico(const PrimoDisegnoUnico&) = delete;
+    PrimoDisegnoUnico& operator=(const PrimoDisegnoUnico&) = delete;
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (o == w_ && e->type() == QEvent::Show) w_->update();
+        return false;
+    }
+
+private:
+    QPointer<QWidget> w_;
+};
+
 void installaTastoGuida()
 {
     static QPointer<TastoGuida> filtro;
@@ -207,7 +231,10 @@ Finestra* Finestre::mostra(const QString& id)
         inserisciNellArea(w);
         QWidget* sotto = w->contenitore();
         if (w->isHidden()) w->show();
-        sotto->show();  // the area may activate it now: attiva() runs from its signal
+        {
+            PrimoDisegnoUnico unico(w);
+            sotto->show();  // the area may activate it now: attiva() runs from its signal
+        }
         if (!guardia) return nullptr;
         area_->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(sotto));
         sotto->raise();

@@ -14,6 +14,7 @@
 #include "players/colonnegriglia.h"
 
 #include <QGroupBox>
+#include <QHash>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
@@ -157,9 +158,13 @@ void AcquistoGiocatoreWindow::ElencaGiocatoriAcquistabili()
                             : AcquistoGiocatoreQueries::esclusaSquadra(combo1_->codiceCorrente());
     });
     const QIcon icona = Icona(QStringLiteral("giocatore"));
+    // The team names by code, looked up once for the whole list.
+    QHash<int, QString> nomiSquadre;
+    for (const GiocatoreAcquistabile& g : giocatori)
+        if (!nomiSquadre.contains(g.codSquadra)) nomiSquadre.insert(g.codSquadra, NomeSquadra(g.codSquadra));
     QList<QTreeWidgetItem*> righe;
     for (const GiocatoreAcquistabile& g : giocatori) {
-        auto* riga = new QTreeWidgetItem({g.cognome, g.nome, NomeSquadra(g.codSquadra), g.ruolo});
+        auto* riga = new QTreeWidgetItem({g.cognome, g.nome, nomiSquadre.value(g.codSquadra), g.ruolo});
         riga->setIcon(0, icona);
         riga->setData(0, RUOLO_CODICE, g.codice);
         righe << riga;

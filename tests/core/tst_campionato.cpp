@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QMainWindow>
 #include <QMdiArea>
+#include <QSqlDatabase>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
@@ -240,6 +241,7 @@ private slots:
         QVERIFY(!ApriFileComeCampionato(secondo));
         QVERIFY(Finestre::istanza().visibile("Form5"));
         QVERIFY(DbCampionato().databaseName() == primo.percorso && stato().PercorsoCampionato == primo.percorso);
+        QCOMPARE(QSqlDatabase::connectionNames(), QStringList{DbCampionato().connectionName()});  // nothing left open
         QCOMPARE(stato().NumeroSquadre, int(primo.squadre.size()));
         VERIFICA_NESSUN_MESSAGGIO_INATTESO();
         FinestraDiTest::di("Form5")->rifiutaScarico = false;
@@ -365,6 +367,7 @@ private slots:
         QVERIFY(DbCampionato().databaseName() == primo.percorso && stato().PercorsoCampionato == primo.percorso);
         QVERIFY(stato().Denominazione == "In uso" && nomiSquadre().size() == primo.squadre.size());
         QCOMPARE(Valore("SELECT Denom FROM Campionato").toString(), QStringLiteral("In uso"));
+        QCOMPARE(QSqlDatabase::connectionNames(), QStringList{DbCampionato().connectionName()});
     }
 
     // Opening the file already open loads it again and closes its windows.
@@ -380,6 +383,9 @@ private slots:
         QVERIFY(!Finestre::istanza().caricata("Form1"));
         QCOMPARE(stato().Squadre[1].Nome, QStringLiteral("Aaa"));
         QCOMPARE(stato().NumeroSquadre, 7);
+        // One connection to the file, with the program's settings: the rollback journal, synchronous FULL.
+        QCOMPARE(QSqlDatabase::connectionNames(), QStringList{DbCampionato().connectionName()});
+        QVERIFY(Valore("PRAGMA journal_mode").toString() == "delete" && Valore("PRAGMA synchronous").toInt() == 2);
         apri(FixtureCampionato(percorso()).squadre(QStringList{}));
         QVERIFY(stato().NumeroSquadre == 0 && stato().Squadre.size() == 1 && stato().NomiSquadre.size() == 1);
     }

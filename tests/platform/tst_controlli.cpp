@@ -175,6 +175,20 @@ private slots:
         combo.setCurrentIndex(-1);
         QCOMPARE(clic.size(), 3);
         QCOMPARE(combo.codiceCorrente(), 0);
+
+        // Items added all at once: as added one by one (texts, codes, the first one current, one click, the limit).
+        ComboCodici uno, tutti;
+        for (ComboCodici* c : {&uno, &tutti}) c->setMaxCount(3);
+        QSignalSpy clicUno(&uno, &ComboCodici::click), clicTutti(&tutti, &ComboCodici::click);
+        const QVector<std::pair<QString, qint32>> voci{{"Inter", 70000}, {"Juventus", -1}, {"Milan", 3}, {"Roma", 4}};
+        for (const auto& [testo, codice] : voci) uno.aggiungi(testo, codice);
+        tutti.aggiungiTutti(voci);
+        for (ComboCodici* c : {&uno, &tutti}) c->aggiungiTutti({{"Lazio", 5}});
+        QCOMPARE(tutti.count(), uno.count());
+        for (int i = 0; i < uno.count(); ++i)
+            QVERIFY(tutti.itemText(i) == uno.itemText(i) && tutti.codice(i) == uno.codice(i));
+        QCOMPARE(tutti.currentIndex(), uno.currentIndex());
+        QCOMPARE(clicTutti.size(), clicUno.size());
     }
 
     void comboClickDellUtente()

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QHash>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMdiArea>
@@ -31,6 +32,29 @@ void rispondiAlBox(QMessageBox::StandardButton pulsante, int ritardo = 0)
             if (QAbstractButton* b = box->button(pulsante)) b->click();
     });
 }
+
+// Counts the paint events each widget gets in the first paint pass from its creation on (the pass ends at the
+// first event that is not a paint).
+class DisegniContati : public QObject {
+public:
+    DisegniContati() { qApp->installEventFilter(this); }
+    ~DisegniContati() override { qApp->removeEventFilter(this); }
+    int volte(QObject* o) const { return volte_.value(o); }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint && !finito_)
+            ++volte_[o];
+        else if (!volte_.isEmpty())
+            finito_ = true;
+        return false;
+    }
+
+private:
+    QHash<QObject*, int> volte_;
+    bool finito_ = false;
+};
 
 }  // namespace
 
@@ -268,6 +292,23 @@ private slots:
 
         cliccaDentro("Form2");
         QCOMPARE(diario(), QStringList({"Form1 attiva", "Form2 attiva"}));
+    }
+
+    void primoDisegnoSenzaRipetizioni()
+    {
+        // Opening a child paints its frame, the window and what it holds once each, also over another child
+        // (windows with nothing to take the focus, which would ask for its own paint first).
+        for (const char* id : {"Form4", "Form5"}) {
+            FinestraDiTest::registra(QString::fromLatin1(id), [](FinestraDiTest& w) { w.pulsanteChiudi()->hide(); });
+            QCoreApplication::processEvents();
+            DisegniContati disegni;
+            Finestra* w = registro().mostra(QString::fromLatin1(id));
+            QVERIFY(w);
+            QTRY_VERIFY(disegni.volte(w) > 0);
+            QCOMPARE(disegni.volte(cornice(QString::fromLatin1(id))), 1);
+            QCOMPARE(disegni.volte(w), 1);
+            QCOMPARE(disegni.volte(w->findChild<QLabel*>()), 1);
+        }
     }
 
     void modaleFinoAllaChiusura()
