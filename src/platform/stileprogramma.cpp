@@ -34,13 +34,13 @@ QRegion raggiungibile(const QPainter* p, const QRect& r)
 // Draws `disegna` (the base style drawing an element over `r`) once per piece of what the painter reaches of `r`,
 // clipped to it. The pieces do not overlap, so every pixel is drawn once, as when the element is drawn whole. For
 // elements that set no clip of their own: one that replaced the clip would be drawn whole in every piece.
-template <typename F> void aPezzi(QPainter* p, const QRect& r, F disegna)
+template <typename F> void aPezzi(QPainter* p, const QRect& r, StileProgramma::Taglio taglio, F disegna)
 {
-    if (!p || !p->isActive() || !spostamentoIntero(p) || StileProgramma::pezzi(r).size() == 1) return disegna();
+    if (!p || !p->isActive() || !spostamentoIntero(p) || StileProgramma::pezzi(r, taglio).size() == 1) return disegna();
     const QRegion area = raggiungibile(p, r);
     if (area.rectCount() > MASSIMO_PARTI) return disegna();
     for (const QRect& parte : area)
-        for (const QRect& pezzo : StileProgramma::pezzi(parte)) {
+        for (const QRect& pezzo : StileProgramma::pezzi(parte, taglio)) {
             p->save();
             p->setClipRect(pezzo, Qt::IntersectClip);
             disegna();
@@ -108,9 +108,9 @@ void StileProgramma::installa()
     QApplication::setStyle(new StileProgramma);
 }
 
-QList<QRect> StileProgramma::pezzi(const QRect& r)
+QList<QRect> StileProgramma::pezzi(const QRect& r, Taglio taglio)
 {
-    const bool alto = r.height() >= SOGLIA, largo = r.width() >= SOGLIA;
+    const bool alto = r.height() >= SOGLIA, largo = r.width() >= SOGLIA && taglio == Taglio::Cornice;
     if (!alto && !largo) return {r};
     QList<QRect> parti;
     const auto colonne = [&parti](const QRect& s) {
@@ -140,8 +140,10 @@ void StileProgramma::drawPrimitive(PrimitiveElement elemento, const QStyleOption
                                    const QWidget* widget) const
 {
     const auto disegna = [&] { QProxyStyle::drawPrimitive(elemento, opzione, p, widget); };
-    if (opzione && (elemento == PE_FrameTabWidget || elemento == PE_FrameGroupBox))
-        aPezzi(p, opzione->rect, disegna);
+    if (opzione && elemento == PE_FrameTabWidget)
+        aPezzi(p, opzione->rect, Taglio::Cornice, disegna);
+    else if (opzione && elemento == PE_FrameGroupBox)
+        aPezzi(p, opzione->rect, Taglio::Righe, disegna);
     else
         disegna();
 }
@@ -151,7 +153,7 @@ void StileProgramma::drawControl(ControlElement elemento, const QStyleOption* op
 {
     const auto disegna = [&] { QProxyStyle::drawControl(elemento, opzione, p, widget); };
     if (opzione && elemento == CE_ToolBar)
-        aPezzi(p, opzione->rect, disegna);
+        aPezzi(p, opzione->rect, Taglio::Cornice, disegna);
     else
         disegna();
 }

@@ -16,12 +16,14 @@ public:
     // Makes it the application's style; the application owns it. Once is enough, further calls do nothing.
     static void installa();
 
-    // The pieces `r` is drawn in: `r` itself when a fill inside it stays on the window's thread; otherwise
-    // pieces of at most PEZZO rows (or, along a top or bottom edge and in a bar, columns) that cover `r`
-    // exactly once.
-    static QList<QRect> pezzi(const QRect& r);
+    // How an element is cut: a frame or bar draws lines along its edges (short columns along the top and bottom
+    // edges, bands of rows elsewhere; a bar, columns); a stretched picture only needs bands of rows.
+    enum class Taglio { Cornice, Righe };
+    // The pieces `r` is drawn in: `r` itself when no fill inside it reaches the threads; otherwise pieces of at most
+    // PEZZO rows or columns that cover `r` exactly once.
+    static QList<QRect> pezzi(const QRect& r, Taglio taglio = Taglio::Cornice);
     static constexpr int SOGLIA = 96;  // spans from which the raster engine shares a fill among its threads
-    static constexpr int PEZZO = 64;   // the longest side of a piece
+    static constexpr int PEZZO = 80;   // the longest side of a piece: with a corner of BORDO, still under SOGLIA
     static constexpr int BORDO = 8;    // the strip along the top and bottom edges where frames draw their lines
 
     void drawPrimitive(PrimitiveElement elemento, const QStyleOption* opzione, QPainter* p,
