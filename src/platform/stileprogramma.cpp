@@ -32,8 +32,9 @@ QRegion raggiungibile(const QPainter* p, const QRect& r)
 }
 
 // Draws `disegna` (the base style drawing an element over `r`) once per piece of what the painter reaches of `r`,
-// clipped to it. The pieces do not overlap, so every pixel is drawn once, as when the element is drawn whole. For
-// elements that set no clip of their own: one that replaced the clip would be drawn whole in every piece.
+// clipped to it. The pieces do not overlap, so every pixel is drawn once, as when the element is drawn whole; being
+// clips on the same device, they leave each line where the device puts it. For elements that set no clip of their
+// own: one that replaced the clip would be drawn whole in every piece.
 template <typename F> void aPezzi(QPainter* p, const QRect& r, StileProgramma::Taglio taglio, F disegna)
 {
     if (!p || !p->isActive() || !spostamentoIntero(p) || StileProgramma::pezzi(r, taglio).size() == 1) return disegna();
