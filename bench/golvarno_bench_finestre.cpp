@@ -13,6 +13,7 @@
 #include "core/stato.h"
 #include "platform/finestre.h"
 #include "platform/messaggio.h"
+#include "platform/stileprogramma.h"
 #include "shell/aperturacampionato.h"
 #include "shell/comandi.h"
 #include "shell/finestraprincipale.h"
@@ -465,6 +466,7 @@ int main(int argc, char** argv)
         }
     }
     QApplication app(argc, argv);
+    StileProgramma::installa();
     predefinito = qInstallMessageHandler(messaggiQt);
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     const bool ripetizioni = ripetizioniDate(argc, argv);

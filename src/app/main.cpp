@@ -1,3 +1,4 @@
+#include "platform/stileprogramma.h"
 #include "shell/finestraprincipale.h"
 #include "shell/tuttelefinestre.h"
 
@@ -10,6 +11,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Golvarno 2000"));
+    StileProgramma::installa();
 
     // Every text the user sees is Italian, Qt's own dialogs and buttons included.
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));

@@ -161,6 +161,11 @@ void DateGiornateWindow::mostraGiornata(int numero)
     dataRitorno_->setText(g.dataRit);
 
     QWidget* frame = riposa_->parentWidget();
+    // Rows made and shown one by one on a window on screen would each lay the whole window out again: its
+    // layouts wait until every row is there, then the window is laid out once.
+    const bool nuoveRighe = righe_.size() < g.incontri.size();
+    if (nuoveRighe)
+        for (QLayout* l : {layout(), frame->layout()}) l->setEnabled(false);
     while (righe_.size() < g.incontri.size()) {
         const int r = int(righe_.size());
         const QString n = QString::number(r + 1);
@@ -195,6 +200,11 @@ void DateGiornateWindow::mostraGiornata(int numero)
     }
     riposa_->setText(QStringLiteral("Riposa: ") + g.riposa);
     riposa_->setVisible(!g.riposa.isEmpty());
+    if (nuoveRighe)
+        for (QLayout* l : {frame->layout(), layout()}) {
+            l->setEnabled(true);
+            l->invalidate();
+        }
     for (QLineEdit* e : {dataAndata_, dataRitorno_}) e->setEnabled(g.registrata);
     // The rows were added after the window took its size: its frame grows to hold them.
     TestataGiornata::adattaCornice(this);

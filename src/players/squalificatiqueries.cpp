@@ -67,28 +67,31 @@ bool SqualificatiQueries::raggiungeSoglia(int ammonizioni, int soglia)
 QVector<Squalificato> SqualificatiQueries::squalificati(const UltimaGiornataDisputata& ultima,
                                                         int ammonizioniPerSqualifica, int formatoNome)
 {
-    const QVariantList giornata{ultima.numero, GironePresenze(ultima.andata)};
-    const QString delGiorno =
-        QStringLiteral("FROM Presenze WHERE Giornata = ? AND Girone = ? AND Ammonito >= 1 ORDER BY Codice");
-
-    // The cards of the match day, and the names of the squad players among them.
-    Query q(QStringLiteral("SELECT CodGiocatore, Nome, Squadra, Ammonito ") + delGiorno, giornata);
-    const QVector<Riga> delGiornoRighe = Righe(q);
+    // The cards of the match day, with the squad player's name where the row has one.
+    Query q(
+        QStringLiteral("SELECT p.CodGiocatore, p.Nome, p.Squadra, p.Ammonito, p.Ammonito BETWEEN 1 AND 100, "
+                       "g.Codice, g.Nome, g.Cognome FROM Presenze p LEFT JOIN Giocatore g ON g.Codice = "
+                       "p.CodGiocatore WHERE p.Giornata = ? AND p.Girone = ? AND p.Ammonito >= 1 ORDER BY p.Codice"),
+        {ultima.numero, GironePresenze(ultima.andata)});
+    QVector<Riga> delGiornoRighe;
     QHash<int, QString> nomi;
-    Query g(QStringLiteral("SELECT Codice, Nome, Cognome FROM Giocatore WHERE Codice IN "
-                           "(SELECT CodGiocatore FROM Presenze WHERE Giornata = ? AND Girone = ? AND Ammonito >= 1)"),
-            giornata);
-    while (g.next())
-        nomi.insert(g.intero(0), NomeGiocatoreElenco(NullInVuoto(g.valore(1)), NullInVuoto(g.valore(2)), formatoNome,
-                                                     GiunturaIniziale::Punto));
+    QVariantList ammoniti;  // the players booked on the day, by code
+    while (q.next()) {
+        delGiornoRighe.append({q.valore(0), NullInVuoto(q.valore(1)), NullInVuoto(q.valore(2)), q.intero(3)});
+        if (q.intero(4) == 1 && !q.valore(0).isNull()) ammoniti.append(q.valore(0));
+        if (!q.valore(5).isNull())
+            nomi.insert(q.intero(5), NomeGiocatoreElenco(NullInVuoto(q.valore(6)), NullInVuoto(q.valore(7)),
+                                                         formatoNome, GiunturaIniziale::Punto));
+    }
 
     // Every booking of whoever was booked on the match day, over the whole file: the total per player
     // and the row written last (its name and team are shown).
+    QStringList segnaposti(ammoniti.size(), QStringLiteral("?"));
     Query s(QStringLiteral("SELECT CodGiocatore, Nome, Squadra, Ammonito FROM Presenze "
                            "WHERE Ammonito BETWEEN 1 AND 100 AND (CodGiocatore IS NULL OR CodGiocatore < 1 OR "
-                           "CodGiocatore IN (SELECT CodGiocatore FROM Presenze WHERE Giornata = ? AND Girone = ? "
-                           "AND Ammonito BETWEEN 1 AND 100)) ORDER BY Codice"),
-            giornata);
+                           "CodGiocatore IN (%1)) ORDER BY Codice")
+                .arg(segnaposti.join(QStringLiteral(", "))),
+            ammoniti);
     QHash<QString, int> totali;
     QHash<QString, Riga> ultime;
     for (const Riga& r : Righe(s)) {

@@ -2,6 +2,7 @@
 
 #include "core/campionato.h"
 #include "core/database.h"
+#include "platform/stileprogramma.h"
 #include "support/finestraditest.h"
 
 #include <QCoreApplication>
@@ -44,6 +45,7 @@ void AmbienteTest::monta(Registrazione registra, CartellaTemporanea::Omissioni o
     // The previous environment goes before anything of the new one is built: its windows, file, folders
     // and seam would otherwise outlive the registrations and folder set up here.
     if (attuale_) attuale_->smonta();
+    StileProgramma::installa();  // the windows drawn as the program draws them
     AzzeraStato();
     ChiudiDbCampionato();
     Finestre::istanza().azzera();
