@@ -239,14 +239,8 @@ void RetiWindow::CaricaScheda()
 
 QStringList RetiWindow::valori() const
 {
-    auto si = [](bool b) { return b ? QStringLiteral("1") : QStringLiteral("0"); };
-    return {marcatore_->currentText(),
-            minuto_->testo()->text(),
-            si(minuto_->primo()->isChecked()),
-            si(minuto_->secondo()->isChecked()),
-            QString::number(tipo_->currentIndex()),
-            si(autorete_->isChecked()),
-            note_->toPlainText()};
+    return ValoriMostrati(
+        {marcatore_, minuto_->testo(), minuto_->primo(), minuto_->secondo(), tipo_, autorete_, note_});
 }
 
 bool RetiWindow::modificata() const { return valori() != mostrati_; }

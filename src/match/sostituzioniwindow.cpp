@@ -253,15 +253,8 @@ void SostituzioniWindow::CaricaScheda()
 
 QStringList SostituzioniWindow::valori() const
 {
-    auto si = [](bool b) { return b ? QStringLiteral("1") : QStringLiteral("0"); };
-    return {entra_->currentText(),
-            esce_->currentText(),
-            minuto_->testo()->text(),
-            si(minuto_->primo()->isChecked()),
-            si(minuto_->secondo()->isChecked()),
-            voto_->currentText(),
-            si(ammonito_->isChecked()),
-            si(espulso_->isChecked())};
+    return ValoriMostrati(
+        {entra_, esce_, minuto_->testo(), minuto_->primo(), minuto_->secondo(), voto_, ammonito_, espulso_});
 }
 
 bool SostituzioniWindow::modificata() const { return valori() != mostrati_; }

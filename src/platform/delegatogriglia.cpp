@@ -1,35 +1,14 @@
 #include "platform/delegatogriglia.h"
 
+#include "platform/memoriatesti.h"
 #include "platform/modellogriglia.h"
 
 #include <memory>
 #include <QFontMetricsF>
-#include <QHash>
 #include <QPainter>
 #include <QTextLayout>
-#include <vector>
 
 namespace {
-
-// The metrics of one font and the widths of the texts measured in it.
-struct MisureCarattere {
-    QFont carattere;
-    QFontMetricsF metriche;
-    QHash<QString, qreal> larghezze;
-};
-
-// A grid uses a handful of fonts (plain and bold, perhaps one more): a short list, searched in order.
-MisureCarattere& misure(const QFont& carattere)
-{
-    static std::vector<std::unique_ptr<MisureCarattere>> elenco;
-    for (const auto& m : elenco)
-        if (m->carattere == carattere) return *m;
-    // Fonts that came and went (a changed setting) do not pile up.
-    constexpr size_t MASSIMO_CARATTERI = 16;
-    if (elenco.size() >= MASSIMO_CARATTERI) elenco.erase(elenco.begin());
-    elenco.push_back(std::make_unique<MisureCarattere>(MisureCarattere{carattere, QFontMetricsF(carattere), {}}));
-    return *elenco.back();
-}
 
 // A text laid out on one line as QPainter::drawText lays it out, kept to be drawn again: in a grid the same texts
 // come back on every paint (numbers, names), and laying one out costs several times drawing it.
@@ -40,51 +19,33 @@ struct TestoDisposto {
     qreal avanzamento = 0;  // the line's advance
 };
 
-// The texts laid out in one font on devices of one resolution.
-struct DisposizioniCarattere {
-    QFont carattere;
-    int dpi;
-    QHash<QString, std::shared_ptr<TestoDisposto>> testi;
-};
-
 // `testo` laid out left to right in `carattere` (a painter's font, made for its device) at `dpi`.
-const TestoDisposto& disposto(const QFont& carattere, int dpi, const QString& testo)
+std::shared_ptr<TestoDisposto> disposto(const QFont& carattere, int dpi, const QString& testo)
 {
-    static std::vector<std::unique_ptr<DisposizioniCarattere>> elenco;
-    DisposizioniCarattere* d = nullptr;
-    for (const auto& x : elenco)
-        if (x->dpi == dpi && x->carattere == carattere) {
-            d = x.get();
-            break;
-        }
-    if (!d) {
-        constexpr size_t MASSIMO_CARATTERI = 8;
-        if (elenco.size() >= MASSIMO_CARATTERI) elenco.erase(elenco.begin());
-        elenco.push_back(std::make_unique<DisposizioniCarattere>(DisposizioniCarattere{carattere, dpi, {}}));
-        d = elenco.back().get();
-    }
-    if (const auto it = d->testi.constFind(testo); it != d->testi.constEnd()) return **it;
-    // A bound on what is kept (a few hundred bytes a text): a long session starts afresh now and then.
-    constexpr qsizetype MASSIMO_TESTI = 3000;
-    if (d->testi.size() >= MASSIMO_TESTI) d->testi.clear();
-    auto t = std::make_shared<TestoDisposto>();
-    t->disposizione.setText(testo);
-    t->disposizione.setFont(carattere);
-    QTextOption opzione;
-    opzione.setTextDirection(Qt::LeftToRight);
-    opzione.setAlignment(Qt::AlignLeft);
-    t->disposizione.setTextOption(opzione);
-    t->disposizione.setCacheEnabled(true);
-    t->disposizione.beginLayout();
-    QTextLine riga = t->disposizione.createLine();
-    riga.setLineWidth(0x01000000);
-    riga.setPosition(QPointF(0, 0));
-    t->disposizione.endLayout();
-    t->altezza = riga.ascent() + riga.descent();
-    t->larghezza = riga.naturalTextWidth();
-    t->avanzamento = riga.horizontalAdvance();
-    d->testi.insert(testo, t);
-    return *t;
+    // A few hundred bytes a text.
+    static MemoriaTesti<std::shared_ptr<TestoDisposto>> memoria(8, 3000);
+    return memoria.valore(
+        carattere, testo,
+        [](const QFont& f, const QString& t) {
+            auto d = std::make_shared<TestoDisposto>();
+            d->disposizione.setText(t);
+            d->disposizione.setFont(f);
+            QTextOption opzione;
+            opzione.setTextDirection(Qt::LeftToRight);
+            opzione.setAlignment(Qt::AlignLeft);
+            d->disposizione.setTextOption(opzione);
+            d->disposizione.setCacheEnabled(true);
+            d->disposizione.beginLayout();
+            QTextLine riga = d->disposizione.createLine();
+            riga.setLineWidth(0x01000000);
+            riga.setPosition(QPointF(0, 0));
+            d->disposizione.endLayout();
+            d->altezza = riga.ascent() + riga.descent();
+            d->larghezza = riga.naturalTextWidth();
+            d->avanzamento = riga.horizontalAdvance();
+            return d;
+        },
+        dpi);
 }
 
 // Whether drawText would lay `testo` out on one line as it stands: no characters it changes or breaks at.
@@ -110,7 +71,8 @@ void scriviTesto(QPainter* painter, const QRect& area, Qt::Alignment allineament
         return;
     }
     // Placed and clipped as drawText places a single line (the same layout, drawn at the same point).
-    const TestoDisposto& t = disposto(painter->font(), painter->device()->logicalDpiY(), testo);
+    const std::shared_ptr<TestoDisposto> tenuto = disposto(painter->font(), painter->device()->logicalDpiY(), testo);
+    const TestoDisposto& t = *tenuto;
     const QRectF r(area);
     const Qt::Alignment orizzontale = allineamento & Qt::AlignHorizontal_Mask;
     qreal yoff = (r.height() - t.altezza) / 2;
@@ -140,14 +102,9 @@ void scriviTesto(QPainter* painter, const QRect& area, Qt::Alignment allineament
 
 qreal DelegatoGriglia::larghezzaTesto(const QFont& carattere, const QString& testo)
 {
-    MisureCarattere& m = misure(carattere);
-    if (const auto it = m.larghezze.constFind(testo); it != m.larghezze.constEnd()) return *it;
-    // A bound on what is kept: a long session measuring ever new texts starts afresh.
-    constexpr qsizetype MASSIMO_TESTI = 50000;
-    if (m.larghezze.size() >= MASSIMO_TESTI) m.larghezze.clear();
-    const qreal larghezza = m.metriche.horizontalAdvance(testo);
-    m.larghezze.insert(testo, larghezza);
-    return larghezza;
+    static MemoriaTesti<qreal> memoria(16, 50000);
+    return memoria.valore(carattere, testo,
+                          [](const QFont& f, const QString& t) { return QFontMetricsF(f).horizontalAdvance(t); });
 }
 
 void DelegatoGriglia::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const

@@ -1,14 +1,13 @@
 #include "platform/pannello.h"
 
 #include "platform/evidenziatore.h"
+#include "platform/memoriatesti.h"
 
-#include <memory>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QHash>
 #include <QPainter>
 #include <QPainterPath>
-#include <vector>
 
 namespace {
 
@@ -160,31 +159,10 @@ QSize Pannello::dimensioneTesto() const
     if (text().isEmpty()) return QSize(0, 0);
     // Each caption is measured once per font for the run: layouts ask a panel's size several times, and every
     // window has panels with the same captions.
-    struct Misure {
-        QFont carattere;
-        QHash<QString, QSize> dimensioni;
-    };
-    static std::vector<std::unique_ptr<Misure>> elenco;
-    const QFont carattere = font();
-    Misure* m = nullptr;
-    for (const auto& x : elenco)
-        if (x->carattere == carattere) {
-            m = x.get();
-            break;
-        }
-    if (!m) {
-        constexpr size_t MASSIMO_CARATTERI = 8;
-        if (elenco.size() >= MASSIMO_CARATTERI) elenco.erase(elenco.begin());
-        elenco.push_back(std::make_unique<Misure>(Misure{carattere, {}}));
-        m = elenco.back().get();
-    }
-    const QString testo = text();
-    if (const auto it = m->dimensioni.constFind(testo); it != m->dimensioni.constEnd()) return *it;
-    constexpr qsizetype MASSIMO_TESTI = 2000;
-    if (m->dimensioni.size() >= MASSIMO_TESTI) m->dimensioni.clear();
-    const QSize d = fontMetrics().boundingRect(QRect(0, 0, 2000, 2000), Qt::AlignLeft | Qt::AlignTop, testo).size();
-    m->dimensioni.insert(testo, d);
-    return d;
+    static MemoriaTesti<QSize> memoria(8, 2000);
+    return memoria.valore(font(), text(), [](const QFont& f, const QString& t) {
+        return QFontMetrics(f).boundingRect(QRect(0, 0, 2000, 2000), Qt::AlignLeft | Qt::AlignTop, t).size();
+    });
 }
 
 QSize Pannello::sizeHint() const
