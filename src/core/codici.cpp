@@ -63,6 +63,17 @@ VotoScritto LeggiVotoScritto(const QString& testo)
             QStringLiteral("Il voto deve essere un numero da 3 a 10, per esempio 6,5, oppure \"S.V.\" (senza voto).")};
 }
 
+std::optional<int> InteroScritto(const QString& testo, int massimo)
+{
+    qint64 numero = 0;
+    for (const QChar c : testo.trimmed()) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return std::nullopt;
+        numero = numero * 10 + (c.unicode() - '0');
+        if (numero > massimo) return std::nullopt;
+    }
+    return int(numero);
+}
+
 int CodiceMinuto(int minuto, bool secondoTempo) { return secondoTempo ? minuto + 100 : minuto; }
 
 bool SecondoTempo(int codice) { return codice >= 100; }

@@ -65,17 +65,9 @@ QVector<VoceGiocatore> RosaSquadra(const QString& squadra, int formatoNome, Giun
 
 std::optional<int> CodiceMinutoDaTesto(const QString& testo, bool secondoTempo)
 {
-    const QString t = testo.trimmed();
-    int minuto = 0;
-    if (!t.isEmpty()) {
-        for (const QChar c : t)
-            if (c < QLatin1Char('0') || c > QLatin1Char('9')) return std::nullopt;
-        bool ok = false;
-        minuto = t.toInt(&ok);
-        if (!ok) return std::nullopt;
-    }
-    if (minuto > MINUTO_MASSIMO) return std::nullopt;
-    return CodiceMinuto(minuto, secondoTempo);
+    const std::optional<int> minuto = InteroScritto(testo, MINUTO_MASSIMO);
+    if (!minuto) return std::nullopt;
+    return CodiceMinuto(*minuto, secondoTempo);
 }
 
 QLineEdit* CasellaDidascalia(const QString& nome, const QString& testo, QWidget* parent)

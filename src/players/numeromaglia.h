@@ -3,11 +3,11 @@
 #include <optional>
 #include <QString>
 
-// The shirt number typed in a player's box, as the player card and the new-player window store it: an
-// empty box (or one of blanks) is 0, no number; otherwise the whole number the text starts with, blanks
-// skipped ("10", "12abc" 12, "7,5" 7), up to NUMERO_MAGLIA_MASSIMO. Nothing for a text that does not start
-// with a digit ("abc", "-5") or a number above the largest: the window refuses it with
-// TestoNumeroMagliaErrato(), so a stored number is never wiped by a typing slip.
+// The shirt number typed in a player's box, as the player card and the new-player window store it, by the
+// rule of every whole number typed (InteroScritto): an empty box (or one of blanks) is 0, no number; digits
+// with blanks around them are the number, up to NUMERO_MAGLIA_MASSIMO. Nothing for any other text ("12abc",
+// "7,5", "-5") or a larger number: the window refuses it with TestoNumeroMagliaErrato() and stores nothing,
+// so a stored number is never changed by a typing slip.
 constexpr int NUMERO_MAGLIA_MASSIMO = 32767;  // the largest the column holds
 std::optional<int> NumeroMagliaDaTesto(const QString& testo);
 QString TestoNumeroMagliaErrato();

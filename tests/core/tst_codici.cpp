@@ -79,6 +79,15 @@ private slots:
             QCOMPARE(TestoMinutoRete(v), QStringLiteral("N.s."));
     }
 
+    // Whole numbers typed: digits with blanks around them, nothing else, never above the largest.
+    void interiScritti()
+    {
+        for (const auto& [testo, atteso] : {std::pair{" 12 ", 12}, {"", 0}, {"\t", 0}, {"99", 99}, {"007", 7}})
+            QCOMPARE(InteroScritto(testo, 99).value_or(-1), atteso);
+        for (const char* testo : {"12abc", "7,5", "45+2", "1 2", "-5", "+3", "100", "99999999999999999999", "٣"})
+            QVERIFY2(!InteroScritto(testo, 99), testo);
+    }
+
     void reti()
     {
         for (int t = 0; t <= 9; ++t) QCOMPARE(Autorete(t), t == TIPO_AUTORETE);

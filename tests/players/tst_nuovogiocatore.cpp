@@ -86,9 +86,11 @@ private slots:
     {
         QTest::addColumn<QString>("testo");
         QTest::addColumn<int>("numero");  // -1: refused
-        QTest::newRow("cifre e lettere") << " 1 2abc" << 12;
+        QTest::newRow("cifre tra spazi") << " 12 " << 12;
         QTest::newRow("vuota") << "  " << 0;
         // Refused, as on the player card: the stored number is never wiped by a typing slip.
+        QTest::newRow("cifre e lettere") << " 1 2abc" << -1;
+        QTest::newRow("virgola") << "7,5" << -1;
         QTest::newRow("lettera") << "a7" << -1;
         QTest::newRow("negativo") << "-5" << -1;
         QTest::newRow("massimo") << "32767" << 32767;

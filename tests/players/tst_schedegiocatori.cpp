@@ -157,7 +157,7 @@ private slots:
         const int codice = cod_["Rossi"];
         SchedeGiocatoriWindow* w = apri(codice);
         const int caselle[] = {1, 2, 4, 10, 5, 6, 7, 8, 9};
-        const QStringList nuovi = QString("Marione||Punta|12abc|1/2/1980|Roma|Italia|1,80|75").split('|');
+        const QStringList nuovi = QString("Marione||Punta| 12 |1/2/1980|Roma|Italia|1,80|75").split('|');
         for (int i = 0; i < 9; ++i)
             w->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(caselle[i]))->setText(nuovi[i]);
         // Another window moves on meanwhile: the card still writes its own player.
@@ -281,6 +281,7 @@ private slots:
         QTest::addColumn<QString>("messaggio");
         const QString maglia = "Il numero di maglia va scritto in cifre, come numero intero da 0 a 32767.";
         QTest::newRow("lettere") << "abc" << false << maglia;
+        QTest::newRow("cifre e lettere") << "12abc" << false << maglia;
         QTest::newRow("troppo grande") << "999999" << false << maglia;
         QTest::newRow("giocatore eliminato") << "10" << true
                                              << "Il giocatore non è più nel file del campionato: i dati non sono "
