@@ -124,6 +124,7 @@ NuovoGiocatoreWindow::NuovoGiocatoreWindow(QWidget* parent) : Finestra(Id, paren
     salva->conSuggerimento(QStringLiteral("Salvare i dati inseriti"))->allo([this] { this->salva(); });
     nuovo_ = new Azione(QStringLiteral("Nuovo"), Icona(QStringLiteral("aggiungi")), this);
     nuovo_->conSuggerimento(QStringLiteral("Inserire un nuovo giocatore"))->allo([this] {
+        if (!lasciaScheda(QStringLiteral("inserire un nuovo giocatore"))) return;
         pulisciScheda();
         caselle_[NOME]->setFocus();
     });
@@ -175,7 +176,27 @@ void NuovoGiocatoreWindow::pulisciScheda()
     stato().PercorsoImmagine.clear();
     codice_ = 0;
     nuovo_->impostaDisponibile(false);
+    salvati_ = datiMostrati();
 }
+
+QStringList NuovoGiocatoreWindow::datiMostrati() const
+{
+    QStringList dati;
+    for (const QLineEdit* e : caselle_) dati << e->text();
+    dati << ruolo_->testo() << note_->toPlainText() << foto_;
+    if (codice_ != 0) dati << QString::number(squadra_->codiceCorrente());
+    return dati;
+}
+
+bool NuovoGiocatoreWindow::lasciaScheda(const QString& dopo)
+{
+    if (datiMostrati() == salvati_) return true;
+    return Messaggio::salvarePrima(
+        QStringLiteral("I dati del giocatore non sono stati salvati. Salvare prima di %1?").arg(dopo), TITOLO,
+        [this] { return salva(); });
+}
+
+bool NuovoGiocatoreWindow::scarica() { return lasciaScheda(QStringLiteral("chiudere la finestra")); }
 
 void NuovoGiocatoreWindow::scegliFoto()
 {
@@ -198,19 +219,19 @@ void NuovoGiocatoreWindow::scegliFoto()
     immagine_->setPixmap(foto.scaled(LATO_FOTO, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
-void NuovoGiocatoreWindow::salva()
+bool NuovoGiocatoreWindow::salva()
 {
     if (caselle_[COGNOME]->text().isEmpty()) {
         Messaggio::errore(QStringLiteral("E' necessario inserire almeno il cognome del giocatore!\r"
                                          "Gli altri dati possono essere facoltativi."),
                           TITOLO + QLatin1Char('.'));
-        return;
+        return false;
     }
     const std::optional<int> numero = NumeroMagliaDaTesto(caselle_[NUMERO]->text());
     if (!numero) {
         Messaggio::errore(TestoNumeroMagliaErrato(), TITOLO);
         caselle_[NUMERO]->setFocus();
-        return;
+        return false;
     }
     DatiNuovoGiocatore d;
     d.nome = caselle_[NOME]->text();
@@ -229,7 +250,9 @@ void NuovoGiocatoreWindow::salva()
     if (!EseguiComando(TITOLO, [&] {
             codice = codice_ == 0 ? NuovoGiocatoreQueries::inserisci(d) : NuovoGiocatoreQueries::aggiorna(codice_, d);
         }))
-        return;
+        return false;
     codice_ = codice;
     nuovo_->impostaDisponibile(true);
+    salvati_ = datiMostrati();
+    return true;
 }

@@ -116,6 +116,46 @@ private slots:
                 "Il numero di maglia va scritto in cifre, come numero intero da 0 a 32767."));
     }
 
+    // What was typed after a save is not dropped unseen: closing (also through Esci) and "Nuovo" ask first.
+    // Yes saves and goes on, a refused save stays, No goes on without saving, Cancel stays.
+    void domandaPrimaDiLasciare_data()
+    {
+        QTest::addColumn<QString>("mossa");
+        QTest::addColumn<QString>("maglia");  // typed with the new surname: "x" makes Yes a refused save
+        QTest::addColumn<int>("risposta");
+        QTest::addColumn<QString>("dopo");  // the surname stored | on screen, empty when the window closed
+        using R = Messaggio::Risposta;
+        QTest::newRow("chiudi, sì") << "chiudi"
+                                    << "" << int(R::Si) << "Bianchi|";
+        QTest::newRow("chiudi, sì rifiutato") << "chiudi"
+                                              << "x" << int(R::Si) << "Rossi|Bianchi";
+        QTest::newRow("esci, annulla") << "esci"
+                                       << "" << int(R::Annulla) << "Rossi|Bianchi";
+        QTest::newRow("nuovo, no") << "nuovo"
+                                   << "" << int(R::No) << "Rossi|";
+    }
+    void domandaPrimaDiLasciare()
+    {
+        QFETCH(QString, mossa);
+        QFETCH(QString, maglia);
+        QFETCH(int, risposta);
+        QFETCH(QString, dopo);
+        AmbienteTest a(RegistraFinestreGiocatori);
+        a.apri(a.nuovo(4));
+        auto* w = a.mostra<NuovoGiocatoreWindow>(ID, "Bari");
+        Casella(2)->setText("Rossi");
+        Premi(2);
+        Casella(2)->setText("Bianchi");
+        Casella(3)->setText(maglia);
+        a.messaggi().risposta(Messaggio::Risposta(risposta));
+        if (!maglia.isEmpty()) a.messaggi().ok();
+        mossa == "chiudi" ? w->chiudi() : mossa == "esci" ? void(Finestre::istanza().scaricaTutte()) : Premi(3);
+        QVERIFY(a.messaggi().mostrati().value(0).testo.endsWith(
+            mossa == "nuovo" ? "prima di inserire un nuovo giocatore?" : "prima di chiudere la finestra?"));
+        const QString schermo = AmbienteTest::caricata(ID) ? Casella(2)->text() : QString();
+        QCOMPARE(Valore("SELECT Cognome FROM Giocatore").toString() + '|' + schermo, dopo);
+    }
+
     void foto()
     {
         AmbienteTest a(RegistraFinestreGiocatori);
