@@ -139,15 +139,16 @@ std::array<SquadraInCampo, 2> squadre(const DatiPartita& partita, bool andata, c
 
     // Every row of the match and leg at once, with its player and, for a substitute, the replaced
     // player's row and player. Substitutes come in order of entry (RIGA -1, -2, ...).
-    Query q(QStringLiteral(
-                "SELECT p.Codice, p.Squadra, p.Titolare, p.Riga, p.NumMaglia, p.Nome, p.Ammonito, p.Voto, "
-                "p.ChiHaSost, g.Codice AS GCOD, g.Nome AS GNOME, g.Cognome AS GCOGNOME, u.Codice AS UCOD, "
-                "u.Sostituito AS USOSTITUITO, u.Nome AS UNOME, gu.Codice AS GUCOD, gu.Nome AS GUNOME, "
-                "gu.Cognome AS GUCOGNOME "
-                "FROM Presenze p LEFT JOIN Giocatore g ON g.Codice = p.CodGiocatore "
-                "LEFT JOIN Presenze u ON u.Codice = p.ChiHaSost LEFT JOIN Giocatore gu ON gu.Codice = u.CodGiocatore "
-                "WHERE p.CodPartita = ? AND p.Girone = ? ORDER BY p.Riga DESC, p.Codice"),
-            {partita.codPart, GironePresenze(andata)});
+    static const QString sql =
+        QStringLiteral("SELECT p.Codice, p.Squadra, p.Titolare, p.Riga, p.NumMaglia, p.Nome, p.Ammonito, p.Voto, "
+                       "p.ChiHaSost, g.Codice AS GCOD, g.Nome AS GNOME, g.Cognome AS GCOGNOME, u.Codice AS UCOD, "
+                       "u.Sostituito AS USOSTITUITO, u.Nome AS UNOME, gu.Codice AS GUCOD, gu.Nome AS GUNOME, "
+                       "gu.Cognome AS GUCOGNOME "
+                       "FROM Presenze p LEFT JOIN Giocatore g ON g.Codice = p.CodGiocatore LEFT JOIN Presenze u ON ") +
+        condizioneUscito(QStringLiteral("p"), QStringLiteral("u")) +
+        QStringLiteral(" LEFT JOIN Giocatore gu ON gu.Codice = u.CodGiocatore "
+                       "WHERE p.CodPartita = ? AND p.Girone = ? ORDER BY p.Riga DESC, p.Codice");
+    Query q(sql, {partita.codPart, GironePresenze(andata)});
     QHash<int, int> collegamenti;                  // a substitute's row -> the replaced row
     QMultiHash<int, QPair<int, QString>> entrati;  // replaced row -> (row, name) of who came on for him
     QVector<QPair<int, int>> posto;                // (team, index) of each substitution read, to link them afterwards
@@ -226,6 +227,11 @@ void eliminaRete(int codice)
            {codice});
     Esegui(QStringLiteral("DELETE FROM Reti WHERE Codice = ?"), {codice});
     t.commit();
+}
+
+QString condizioneUscito(const QString& entrato, const QString& uscito)
+{
+    return QStringLiteral("%2.Codice = %1.ChiHaSost AND %2.Codice <> %1.Codice").arg(entrato, uscito);
 }
 
 bool sostituitoDopo(int codice)

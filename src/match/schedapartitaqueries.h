@@ -86,6 +86,11 @@ std::array<SquadraInCampo, 2> squadre(const DatiPartita& partita, bool andata, c
 // A goal no longer in the file changes nothing.
 void eliminaRete(int codice);
 
+// The join condition from a substitute's PRESENZE row (alias `entrato`) to the row of the player he
+// replaced (alias `uscito`): the row his CHIHASOST names, unless it is his own (a row linked to itself, as
+// older conversions left, replaced no one).
+QString condizioneUscito(const QString& entrato, const QString& uscito);
+
 // Whether the entering player of a substitution was replaced himself by a later substitution: a row
 // other than his own linked to his, that his own links do not lead back to (a row linked to itself, or
 // a loop of links as older conversions left, replaced no one).

@@ -83,11 +83,12 @@ Elenchi elenchi(const Lato& l, int formatoNome)
 Scheda scheda(int codice)
 {
     Scheda s;
-    Query q(
-        QStringLiteral("SELECT p.Squadra, p.Ammonito, p.CodGiocatore, p.Nome, p.Voto, u.Codice AS UCOD, "
-                       "u.CodGiocatore AS UGIOC, u.Nome AS UNOME, u.Sostituito AS USOST FROM Presenze p "
-                       "LEFT JOIN Presenze u ON u.Codice = p.ChiHaSost AND u.Codice <> p.Codice WHERE p.Codice = ?"),
-        {codice});
+    Query q(QStringLiteral("SELECT p.Squadra, p.Ammonito, p.CodGiocatore, p.Nome, p.Voto, u.Codice AS UCOD, "
+                           "u.CodGiocatore AS UGIOC, u.Nome AS UNOME, u.Sostituito AS USOST FROM Presenze p "
+                           "LEFT JOIN Presenze u ON ") +
+                SchedaPartitaQueries::condizioneUscito(QStringLiteral("p"), QStringLiteral("u")) +
+                QStringLiteral(" WHERE p.Codice = ?"),
+            {codice});
     if (!q.primo()) return s;
     s.trovata = true;
     s.squadra = q.testo("Squadra");

@@ -279,11 +279,12 @@ private slots:
                 "ORDER BY Riga DESC",
                 {p->codPart, p->sq2});
         while (r.next()) altri << r.intero(0);
-        Esegui("UPDATE Presenze SET ChiHaSost = Codice WHERE Codice = ?", {altri[0]});
+        Esegui("UPDATE Presenze SET ChiHaSost = Codice, Sostituito = 160 WHERE Codice = ?", {altri[0]});
         Esegui("UPDATE Presenze SET ChiHaSost = ? WHERE Codice = ?", {altri[2], altri[1]});
         Esegui("UPDATE Presenze SET ChiHaSost = ? WHERE Codice = ?", {altri[1], altri[2]});
         mostra(1, true, p->codPart);
         auto* elenco2 = parte<QTreeWidget>("ListView2");
+        QCOMPARE(elenco2->topLevelItem(0)->text(2) + elenco2->topLevelItem(0)->text(3), QString());
         for (int i = 0; i < 3; ++i) {
             elenco2->setCurrentItem(elenco2->topLevelItem(0));
             amb_->messaggi().si();
