@@ -74,6 +74,41 @@ QLabel* Etichetta(const QString& nome, QWidget* parent, const QString& testo = Q
     return l;
 }
 
+}  // namespace
+
+// A player's name in a line-up row: as wide as the layout gives it, whatever the name's length; a name
+// longer than that is cut with "…", and the whole name shows under the mouse.
+class SchedaPartitaWindow::NomeInRiga : public QLabel {
+public:
+    NomeInRiga(const QString& nome, int larghezza, QWidget* parent) : QLabel(parent)
+    {
+        setObjectName(nome);
+        setTextFormat(Qt::PlainText);
+        setMinimumWidth(larghezza);
+    }
+    void impostaNome(const QString& nome)
+    {
+        nome_ = nome;
+        setToolTip(nome);
+        taglia();
+    }
+    QSize sizeHint() const override { return {minimumWidth(), QLabel::sizeHint().height()}; }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void resizeEvent(QResizeEvent* e) override
+    {
+        QLabel::resizeEvent(e);
+        taglia();
+    }
+
+private:
+    void taglia() { setText(fontMetrics().elidedText(nome_, Qt::ElideRight, contentsRect().width())); }
+    QString nome_;
+};
+
+namespace {
+
 void Grassetto(QWidget* w, bool grassetto = true)
 {
     QFont f = w->font();
@@ -231,8 +266,8 @@ void SchedaPartitaWindow::costruisciFormazioni(QWidget* pagina)
             r.numero = Etichetta(QStringLiteral("%1_%2").arg(nomi[1]).arg(i), l.formazione);
             r.numero->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             r.numero->setMinimumWidth(larghezzaNumero);
-            r.nome = Etichetta(QStringLiteral("%1_%2").arg(nomi[2]).arg(i), l.formazione);
-            r.nome->setMinimumWidth(fontMetrics().averageCharWidth() * 24);
+            r.nome = new NomeInRiga(QStringLiteral("%1_%2").arg(nomi[2]).arg(i), fontMetrics().averageCharWidth() * 24,
+                                    l.formazione);
             r.voto = Etichetta(QStringLiteral("%1_%2").arg(nomi[3]).arg(i), l.formazione);
             r.voto->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             r.voto->setMinimumWidth(larghezzaVoto);
@@ -550,7 +585,7 @@ void SchedaPartitaWindow::CaricaTabFormazioni()
             const RigaTitolare& r = sq.titolari.value(i);
             const RigaControlli& c = l.righe[i];
             c.numero->setText(r.numero);
-            c.nome->setText(r.nome);
+            c.nome->impostaNome(r.nome);
             c.voto->setText(r.voto);
             const QPixmap carta = carte.di(r.cartellino);
             c.cartellino->setPixmap(carta);

@@ -38,11 +38,12 @@ public:
     void AllaGiornataSuccessiva();
 
 private:
+    class NomeInRiga;
     // One team's controls of the line-up tab.
     struct RigaControlli {
         QLabel* cartellino;
         QLabel* numero;
-        QLabel* nome;
+        NomeInRiga* nome;
         QLabel* voto;
     };
     struct Lato {

@@ -11,7 +11,9 @@
 #include "platform/griglia.h"
 
 #include <algorithm>
+#include <QLabel>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTreeWidget>
 
 namespace {
@@ -229,7 +231,8 @@ private slots:
         QCOMPARE(righe("Grid1"), R({{"10 s.t.", "Primo", "Tiro dx"}}));
     }
 
-    // Substitutions: links shown, delete gives the player back his place in one go, chains refused.
+    // Substitutions: links shown, delete gives the player back his place in one go, chains refused. A name
+    // longer than its line-up column is cut with "…" and shown whole under the mouse.
     void sostituzioni()
     {
         apri(amb_->nuovo(4).rose(25).formazioni(3, 3).giocaFinoA(1, true));
@@ -247,7 +250,16 @@ private slots:
         Esegui("UPDATE Presenze SET ChiHaSost = 999999 WHERE Codice = ?", {cambi[2].first});
         Esegui("UPDATE Presenze SET ChiHaSost = ? WHERE Codice = ?", {cambi[0].first, cambi[1].first});
         Esegui("UPDATE Presenze SET Sostituito = 170 WHERE Codice = ?", {cambi[0].first});
+        const QString lungo = "Dell'Acqua Bianchi Santamaria Visconti Sforza di Caravaggio e Borromeo";
+        Esegui(
+            "UPDATE Giocatore SET Cognome = ? WHERE Codice = (SELECT CodGiocatore FROM Presenze WHERE CodPartita = ? "
+            "AND Girone = -1 AND Titolare = -1 AND Riga = 1 AND Squadra = ?)",
+            {lungo, p->codPart, p->sq1});
         mostra(1, true, p->codPart);
+        parte<QTabWidget>("SSTab1")->setCurrentIndex(1);
+        auto* nome = parte<QLabel>("Label5_0");
+        QVERIFY(nome->text().endsWith("…") && nome->fontMetrics().horizontalAdvance(nome->text()) <= nome->width());
+        QCOMPARE(nome->toolTip(), lungo);
         auto* elenco = parte<QTreeWidget>("ListView1");
         QCOMPARE(elenco->topLevelItemCount(), 3);
         QCOMPARE(elenco->topLevelItem(1)->text(2), "70 s.t.");
