@@ -4,8 +4,7 @@
 
 namespace {
 
-constexpr char16_t INIZIO_ISOLATO = 0x2068;  // FIRST STRONG ISOLATE
-constexpr char16_t FINE_ISOLATO = 0x2069;    // POP DIRECTIONAL ISOLATE
+constexpr char16_t FINE_ISOLATO = 0x2069;  // POP DIRECTIONAL ISOLATE
 
 // Below the first right-to-left script, past the C1 codes: neither a control nor a change of direction.
 bool Semplice(QChar c)
@@ -59,5 +58,8 @@ QString TestoInRiga(const QString& testo)
     }
     if (!isolare) return riga;
     riga += QString(aperti, QChar(FINE_ISOLATO));
-    return QChar(INIZIO_ISOLATO) + riga + QChar(FINE_ISOLATO);
+    // In front, a LEFT-TO-RIGHT MARK and the FIRST STRONG ISOLATE. The mark keeps the line left to right where its
+    // direction is taken from its first letter without skipping isolates, as the text documents of selectable labels
+    // do: "<name> - Foggia" stays in that order.
+    return QStringLiteral("\u200E\u2068") + riga + QChar(FINE_ISOLATO);
 }
