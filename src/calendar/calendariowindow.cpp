@@ -9,6 +9,7 @@
 #include "platform/guida.h"
 #include "platform/icone.h"
 #include "platform/pannello.h"
+#include "platform/testoinriga.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -197,7 +198,8 @@ void CalendarioWindow::mostra(GiornataGirone g)
         righe_[i].pannello->setVisible(usata);
         if (!usata) continue;
         const IncontroGiornata& m = incontri[i];
-        const QStringList testi{m.casa, QStringLiteral("-"), m.ospite, m.risultato(), m.data, m.ora};
+        const QStringList testi{
+            TestoInRiga(m.casa), QStringLiteral("-"), TestoInRiga(m.ospite), m.risultato(), m.data, m.ora};
         for (int c = 0; c < COLONNE; ++c) righe_[i].didascalie[c]->setText(testi[c]);
     }
     for (QLabel* l : intestazioni_) l->parentWidget()->setVisible(!incontri.isEmpty());

@@ -11,6 +11,7 @@
 #include "platform/azione.h"
 #include "platform/icone.h"
 #include "platform/messaggio.h"
+#include "platform/testoinriga.h"
 
 #include <QFontMetrics>
 #include <QHBoxLayout>
@@ -97,7 +98,7 @@ void ControlloCalendarioDialog::mostraGiornata(int numero)
     }
     intestazione_->setText(QStringLiteral("Giornata n. %1").arg(numero));
     for (const DatiIncontro& i : g.incontri) incontri_->addItem(C::incontro(i.sq1, i.sq2));
-    riposa_->setText(g.riposa.isEmpty() ? QString() : QStringLiteral("Riposa: ") + g.riposa);
+    riposa_->setText(g.riposa.isEmpty() ? QString() : QStringLiteral("Riposa: ") + TestoInRiga(g.riposa));
     riposa_->setVisible(!g.riposa.isEmpty());
 }
 

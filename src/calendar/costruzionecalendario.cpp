@@ -6,6 +6,7 @@
 #include "platform/icone.h"
 #include "platform/messaggio.h"
 #include "platform/pannello.h"
+#include "platform/testoinriga.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -29,7 +30,7 @@ int CostruzioneCalendario::giornataVicina(const QVector<int>& numeri, int numero
 
 QString CostruzioneCalendario::incontro(const QString& sq1, const QString& sq2)
 {
-    return sq1 + QStringLiteral(" - ") + sq2;
+    return TestoInRiga(sq1) + QStringLiteral(" - ") + TestoInRiga(sq2);
 }
 
 QHBoxLayout* CostruzioneCalendario::strisciaPannelli(int base, const QList<QAction*>& comandi, QWidget* parent)

@@ -30,7 +30,7 @@ public:
     // The number in `numeri` (ascending) just before (`verso` < 0) or just after `numero`; 0 when none.
     static int giornataVicina(const QVector<int>& numeri, int numero, int verso);
 
-    // "SQ1 - SQ2".
+    // "SQ1 - SQ2", each name on one line (TestoInRiga).
     static QString incontro(const QString& sq1, const QString& sq2);
 
     // The tool strip: a panel per command (picture above its caption), highlight ids `base` + index,

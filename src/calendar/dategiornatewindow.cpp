@@ -9,6 +9,7 @@
 #include "platform/guida.h"
 #include "platform/icone.h"
 #include "platform/messaggio.h"
+#include "platform/testoinriga.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -198,7 +199,7 @@ void DateGiornateWindow::mostraGiornata(int numero)
         riga.dataRit->setText(i.date.DataRit);
         riga.hRit->setText(i.date.HRit);
     }
-    riposa_->setText(QStringLiteral("Riposa: ") + g.riposa);
+    riposa_->setText(QStringLiteral("Riposa: ") + TestoInRiga(g.riposa));
     riposa_->setVisible(!g.riposa.isEmpty());
     if (nuoveRighe)
         for (QLayout* l : {frame->layout(), layout()}) {

@@ -10,6 +10,7 @@
 #include "platform/azione.h"
 #include "platform/messaggio.h"
 #include "platform/spinner.h"
+#include "platform/testoinriga.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -251,8 +252,8 @@ void InserimentoRisultatiWindow::riempiRighe()
     for (int i = 0; i < righe_.size() && i < pagina_.incontri.size(); ++i) {
         const IncontroGiornata& m = pagina_.incontri[i];
         const Riga& riga = righe_[i];
-        riga.casa->setText(m.casa);
-        riga.ospite->setText(m.ospite);
+        riga.casa->setText(TestoInRiga(m.casa));
+        riga.ospite->setText(TestoInRiga(m.ospite));
         // Typing takes two digits, but a score stored in the file is shown whole, never cut.
         for (const auto& [box, gol] : {std::pair{riga.golCasa, m.golCasa}, std::pair{riga.golOspite, m.golOspite}}) {
             box->setMaxLength(qMax(2, int(gol.size())));

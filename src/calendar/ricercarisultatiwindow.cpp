@@ -10,6 +10,7 @@
 #include "platform/guida.h"
 #include "platform/icone.h"
 #include "platform/messaggio.h"
+#include "platform/testoinriga.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -221,7 +222,7 @@ void RicercaRisultatiWindow::mostraPosizione()
         giornata_->setText(QStringLiteral("Giornata n° %1 - girone di %2").arg(p->giornata).arg(girone));
         data_->setText(p->data.isEmpty() ? QStringLiteral("(Data non specificata)")
                                          : QStringLiteral("Data: ") + p->data);
-        incontro_->setText(p->casa + QStringLiteral(" - ") + p->ospite);
+        incontro_->setText(TestoInRiga(p->casa) + QStringLiteral(" - ") + TestoInRiga(p->ospite));
         risultato_->setText(p->risultato());
     } else if (squadra().isEmpty() || posizione_.giornata <= 0) {
         giornata_->setText(posizione_.giornata <= 0 ? QStringLiteral("Nessuna giornata registrata nel calendario.")
@@ -232,7 +233,7 @@ void RicercaRisultatiWindow::mostraPosizione()
     } else {
         giornata_->setText(QStringLiteral("Giornata n° %1 - girone di %2").arg(posizione_.giornata).arg(girone));
         data_->clear();
-        incontro_->setText(squadra() + QStringLiteral(" non gioca in questa giornata"));
+        incontro_->setText(TestoInRiga(squadra()) + QStringLiteral(" non gioca in questa giornata"));
         risultato_->clear();
     }
     aggiornaControlli();

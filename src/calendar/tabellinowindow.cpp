@@ -11,6 +11,7 @@
 #include "platform/guida.h"
 #include "platform/icone.h"
 #include "platform/messaggio.h"
+#include "platform/testoinriga.h"
 
 #include <QFormLayout>
 #include <QGridLayout>
@@ -205,7 +206,7 @@ void TabellinoWindow::caricaElencoPartite()
     partite_->clear();
     codici_.clear();
     for (const PartitaTabellino& p : partite) {
-        partite_->addItem(p.casa + QStringLiteral(" - ") + p.ospite);
+        partite_->addItem(TestoInRiga(p.casa) + QStringLiteral(" - ") + TestoInRiga(p.ospite));
         codici_.append(p.codPart);
     }
     riempimento_ = false;
@@ -226,8 +227,8 @@ void TabellinoWindow::caricaTabellino(int codPart)
     codPart_ = codPart;
     casa_ = dati->casa;
     ospite_ = dati->ospite;
-    testaCasa_->setText(casa_);
-    testaOspite_->setText(ospite_);
+    testaCasa_->setText(TestoInRiga(casa_));
+    testaOspite_->setText(TestoInRiga(ospite_));
     // Long names need more room than the window took when it opened.
     TestataGiornata::adattaCornice(this);
     for (int i = 0; i < caselle_.size(); ++i) {
@@ -322,5 +323,7 @@ void TabellinoWindow::selezionaRiga(int riga)
 
 void TabellinoWindow::aggiornaTitolo()
 {
-    setWindowTitle(codPart_ == 0 ? TITOLO : TITOLO + QStringLiteral(": ") + casa_ + QStringLiteral(" - ") + ospite_);
+    setWindowTitle(codPart_ == 0 ? TITOLO
+                                 : TITOLO + QStringLiteral(": ") + TestoInRiga(casa_) + QStringLiteral(" - ") +
+                                       TestoInRiga(ospite_));
 }

@@ -3,6 +3,7 @@
 #include "core/idfinestre.h"
 #include "platform/azione.h"
 #include "platform/guida.h"
+#include "platform/testoinriga.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -45,7 +46,7 @@ TestataGiornata::TestataGiornata(const QVector<QAction*>& comandi, int baseEvide
 void TestataGiornata::mostra(GiornataGirone g, const QString& riposa)
 {
     titolo_->setText(NavigazioneGiornate::titolo(g));
-    riposa_->setText(riposa.isEmpty() ? QString() : QStringLiteral("Riposa: ") + riposa);
+    riposa_->setText(riposa.isEmpty() ? QString() : QStringLiteral("Riposa: ") + TestoInRiga(riposa));
 }
 
 QVector<QAction*> TestataGiornata::comandiFinali(QWidget* finestra, std::function<void()> classificaParziale,

@@ -137,7 +137,7 @@ void FinestraGrafico::riempiSquadre(ComboCodici* lista)
     for (int i = 1; i < s.Squadre.size(); ++i) lista->aggiungi(s.Squadre[i].Nome, s.Squadre[i].Codice.toInt());
     int scelta = s.SquadraCorrente.isEmpty() && lista->count() > 0 ? 0 : -1;
     for (int i = 0; i < lista->count() && !s.SquadraCorrente.isEmpty(); ++i)
-        if (lista->itemText(i) == s.SquadraCorrente) {
+        if (lista->testo(i) == s.SquadraCorrente) {
             scelta = i;
             break;
         }

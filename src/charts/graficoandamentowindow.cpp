@@ -2,6 +2,7 @@
 
 #include "core/stato.h"
 #include "platform/grafico.h"
+#include "platform/testoinriga.h"
 
 namespace {
 
@@ -42,10 +43,10 @@ bool GraficoAndamentoWindow::disegna()
             punti = GraficiQueries::AndamentoSquadra(nome, stop(), s.PuntiVittoria, s.PuntiPareggio, s.PuntiSconfitta);
         }))
         return false;
-    setWindowTitle(QStringLiteral("Grafico di andamento: ") + nome);
+    setWindowTitle(QStringLiteral("Grafico di andamento: ") + TestoInRiga(nome));
     Grafico* g = grafico();
     g->svuotaValori();
-    g->impostaEtichettaSerie(1, nome);
+    g->impostaEtichettaSerie(1, TestoInRiga(nome));
     scriviSerie(1, punti);
     g->aggiorna();
     return true;

@@ -7,6 +7,7 @@
 #include "platform/combocodici.h"
 #include "platform/grafico.h"
 #include "platform/icone.h"
+#include "platform/testoinriga.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -71,7 +72,7 @@ bool GraficoGiocatoreWindow::prepara()
     const Stato& s = stato();
     QTreeWidgetItem* radice = albero_->aggiungi(nullptr, RADICE, QStringLiteral("Tutte le squadre"));
     for (int n = 1; n < s.Squadre.size(); ++n)
-        albero_->aggiungi(radice, QStringLiteral("S%1").arg(n), s.Squadre[n].Nome, s.Squadre[n].Codice);
+        albero_->aggiungi(radice, QStringLiteral("S%1").arg(n), TestoInRiga(s.Squadre[n].Nome), s.Squadre[n].Codice);
     radice->setExpanded(true);
     albero_->seleziona(radice);
     albero_->setMinimumWidth(albero_->larghezzaNecessaria());
@@ -121,7 +122,7 @@ bool GraficoGiocatoreWindow::disegnaPerGiornata(Tipo tipo, int codice)
     const QString figura = tipo == Reti ? QStringLiteral("Reti") : QStringLiteral("Voto");
     setWindowTitle((tipo == Reti ? QStringLiteral("Grafico delle reti segnate da: ")
                                  : QStringLiteral("Grafico dei voti assegnati a: ")) +
-                   combo1_->testo());
+                   TestoInRiga(combo1_->testo()));
     Grafico* g = grafico();
     g->impostaTipo(tipo == Reti ? Grafico::Tipo::Linee : Grafico::Tipo::Barre);
     g->impostaSerie(1);
@@ -142,7 +143,7 @@ bool GraficoGiocatoreWindow::disegnaCartellini(int codice)
 {
     GraficiQueries::CartelliniGiocatore c;
     if (!leggi([&] { c = GraficiQueries::ContaCartelliniGiocatore(codice); })) return false;
-    setWindowTitle(QStringLiteral("Grafico delle ammonioni ed espulsioni di: ") + combo1_->testo());
+    setWindowTitle(QStringLiteral("Grafico delle ammonioni ed espulsioni di: ") + TestoInRiga(combo1_->testo()));
     Grafico* g = grafico();
     g->impostaTipo(Grafico::Tipo::Torta);
     g->impostaLegenda(true);

@@ -4,6 +4,7 @@
 #include "core/stato.h"
 #include "platform/combocodici.h"
 #include "platform/grafico.h"
+#include "platform/testoinriga.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -60,7 +61,8 @@ bool GraficoGolWindow::disegna()
                 GraficiQueries::RetiSquadraPerGiornata(nome, fatti, stop(), GiornatePerGirone(stato().NumeroSquadre));
         }))
         return false;
-    setWindowTitle((fatti ? QStringLiteral("Grafico reti segnate: ") : QStringLiteral("Grafico reti subite: ")) + nome);
+    setWindowTitle((fatti ? QStringLiteral("Grafico reti segnate: ") : QStringLiteral("Grafico reti subite: ")) +
+                   TestoInRiga(nome));
     impostaRigheNumerate(righePerGiornata());
     grafico()->impostaEtichettaSerie(1, combo2_->currentText());
     scriviSerie(1, reti);

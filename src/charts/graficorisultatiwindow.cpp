@@ -1,6 +1,7 @@
 #include "charts/graficorisultatiwindow.h"
 
 #include "platform/grafico.h"
+#include "platform/testoinriga.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ bool GraficoRisultatiWindow::disegna()
     const QString nome = squadra();
     GraficiQueries::RisultatiSquadra r;
     if (!leggi([&] { r = GraficiQueries::ContaRisultati(nome); })) return false;
-    setWindowTitle(QStringLiteral("Grafico dei risultati: ") + nome);
+    setWindowTitle(QStringLiteral("Grafico dei risultati: ") + TestoInRiga(nome));
     const std::pair<const char*, int> colonne[] = {
         {"Vittorie in casa (", r.vinteCasa},  {"Vittorie in trasferta (", r.vinteFuori},
         {"Pareggi in casa (", r.pareggiCasa}, {"Pareggi in trasferta (", r.pareggiFuori},

@@ -9,6 +9,7 @@
 #include "core/utilita.h"
 #include "platform/finestre.h"
 #include "platform/messaggio.h"
+#include "platform/testoinriga.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -220,7 +221,7 @@ QString verificaCampi(QSqlDatabase db)
 
 void ImpostaTitoloPrincipale(std::function<void(const QString&)> aggiorna) { agganciaTitolo() = std::move(aggiorna); }
 
-QString TitoloPrincipale() { return QStringLiteral("Golvarno 2000 - ") + stato().Denominazione; }
+QString TitoloPrincipale() { return QStringLiteral("Golvarno 2000 - ") + TestoInRiga(stato().Denominazione); }
 
 bool ChiudiFinestre(const QString& eccetto)
 {

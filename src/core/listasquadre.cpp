@@ -11,7 +11,7 @@ void RiempiListaSquadre(ComboCodici* lista, const QString& scelta)
     for (int i = 1; i < s.Squadre.size(); ++i) lista->aggiungi(s.Squadre[i].Nome, s.Squadre[i].Codice.toInt());
     int indice = lista->count() > 0 ? 0 : -1;
     for (int i = 0; i < lista->count(); ++i)
-        if (lista->itemText(i) == scelta) {
+        if (lista->testo(i) == scelta) {
             indice = i;
             break;
         }

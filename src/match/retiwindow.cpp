@@ -10,6 +10,7 @@
 #include "platform/guida.h"
 #include "platform/icone.h"
 #include "platform/messaggio.h"
+#include "platform/testoinriga.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -143,7 +144,7 @@ void RetiWindow::carica()
         squadra_->aggiungi(partita_.squadra2);
         squadra_->setCurrentIndex(lato);
     }
-    incontro_->setText(partita_.squadra1 + QStringLiteral(" - ") + partita_.squadra2);
+    incontro_->setText(TestoInRiga(partita_.squadra1) + QStringLiteral(" - ") + TestoInRiga(partita_.squadra2));
     incontro_->setCursorPosition(0);
     lato_ = lato;
     CaricaMarcatori();

@@ -3,6 +3,7 @@
 #include "core/codici.h"
 #include "core/database.h"
 #include "core/utilita.h"
+#include "platform/testoinriga.h"
 
 #include <optional>
 #include <QHash>
@@ -93,7 +94,8 @@ QVector<VocePartita> partite(int giornata, bool andata)
                 : QStringLiteral("SELECT CodPart, Sq2, Sq1 FROM Partita WHERE GiornataNum = ? ORDER BY Sq2, CodPart"),
             {giornata});
     QVector<VocePartita> voci;
-    while (q.next()) voci.append({q.intero(0), q.testo(1) + QStringLiteral(" - ") + q.testo(2)});
+    while (q.next())
+        voci.append({q.intero(0), TestoInRiga(q.testo(1)) + QStringLiteral(" - ") + TestoInRiga(q.testo(2))});
     return voci;
 }
 

@@ -16,6 +16,7 @@
 #include "platform/icone.h"
 #include "platform/messaggio.h"
 #include "platform/testocomandi.h"
+#include "platform/testoinriga.h"
 
 #include <algorithm>
 #include <QEvent>
@@ -562,7 +563,7 @@ void SchedaPartitaWindow::mostraTestata()
         setWindowTitle(TITOLO);
         return;
     }
-    const QString incontro = p.casa + QStringLiteral(" - ") + p.ospite;
+    const QString incontro = TestoInRiga(p.casa) + QStringLiteral(" - ") + TestoInRiga(p.ospite);
     titolo_->setText(incontro);
     risultato_->setText(p.risultato());
     // The editors write an empty date or time as one blank: that is no date either.
@@ -580,7 +581,7 @@ void SchedaPartitaWindow::CaricaTabFormazioni()
     for (int lato = 0; lato < 2; ++lato) {
         const SquadraInCampo& sq = squadre_[lato];
         Lato& l = lati_[lato];
-        l.formazione->setTitle(TestoSenzaTastoRapido(sq.nome));
+        l.formazione->setTitle(TestoSenzaTastoRapido(TestoInRiga(sq.nome)));
         for (int i = 0; i < RIGHE_FORMAZIONE; ++i) {
             const RigaTitolare& r = sq.titolari.value(i);
             const RigaControlli& c = l.righe[i];
@@ -600,7 +601,7 @@ void SchedaPartitaWindow::CaricaSostituzioni()
     for (int lato = 0; lato < 2; ++lato) {
         const SquadraInCampo& sq = squadre_[lato];
         Lato& l = lati_[lato];
-        l.cambi->setTitle(TestoSenzaTastoRapido(sq.nome));
+        l.cambi->setTitle(TestoSenzaTastoRapido(TestoInRiga(sq.nome)));
         l.elencoCambi->clear();
         for (const RigaSostituzione& r : sq.sostituzioni) {
             auto* voce = new QTreeWidgetItem(l.elencoCambi, {r.entra, r.voto, r.minuto, r.esce});
@@ -623,7 +624,7 @@ void SchedaPartitaWindow::CaricaTabReti()
         const SquadraInCampo& sq = squadre_[lato];
         Lato& l = lati_[lato];
         Griglia* g = l.reti;
-        l.marcatori->setTitle(TestoSenzaTastoRapido(sq.nome));
+        l.marcatori->setTitle(TestoSenzaTastoRapido(TestoInRiga(sq.nome)));
         g->impostaRidisegno(false);
         g->impostaRigheFisse(0);
         g->impostaRighe(0);
@@ -669,7 +670,7 @@ void SchedaPartitaWindow::CaricaTabNote()
     const DatiPartita& p = partita_;
     for (int i = 0; i < note_.size(); ++i) note_[i]->setText(p.note.value(i));
     for (int lato = 0; lato < 2; ++lato) {
-        testeStatistiche_[lato]->setText(squadre_[lato].nome);
+        testeStatistiche_[lato]->setText(TestoInRiga(squadre_[lato].nome));
         for (int i = 0; i < statistiche_[lato].size(); ++i)
             statistiche_[lato][i]->setText(p.statistiche[lato].value(i));
     }

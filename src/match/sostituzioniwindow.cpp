@@ -12,6 +12,7 @@
 #include "platform/icone.h"
 #include "platform/messaggio.h"
 #include "platform/spinner.h"
+#include "platform/testoinriga.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -139,7 +140,7 @@ void SostituzioniWindow::carica()
         ComboCodici::SenzaClick guardia(squadra_);
         squadra_->aggiungi(partita_.squadra1);
         squadra_->aggiungi(partita_.squadra2);
-        incontro_->setText(partita_.squadra1 + QStringLiteral(" - ") + partita_.squadra2);
+        incontro_->setText(TestoInRiga(partita_.squadra1) + QStringLiteral(" - ") + TestoInRiga(partita_.squadra2));
         incontro_->setCursorPosition(0);
         int lato = chiave == -1 ? 0 : 1;
         if (chiave >= 0) {

@@ -1,13 +1,36 @@
 #include "platform/combocodici.h"
 
+#include "platform/testoinriga.h"
+
 #include <QStandardItemModel>
 
 namespace {
 constexpr int RUOLO_CODICE = Qt::UserRole;
-}
+
+// The items keep the text they were given (the edit role: what an editable list puts in its box when the item is
+// chosen, and what a search by text compares) and show it on one line (the display role).
+class ModelloVoci : public QStandardItemModel {
+public:
+    using QStandardItemModel::QStandardItemModel;
+
+    QVariant data(const QModelIndex& indice, int ruolo) const override
+    {
+        if (ruolo != Qt::DisplayRole) return QStandardItemModel::data(indice, ruolo);
+        const QVariant testo = QStandardItemModel::data(indice, Qt::EditRole);
+        return testo.isNull() ? testo : QVariant(TestoInRiga(testo.toString()));
+    }
+    QModelIndexList match(const QModelIndex& inizio, int ruolo, const QVariant& valore, int quanti,
+                          Qt::MatchFlags modo) const override
+    {
+        return QStandardItemModel::match(inizio, ruolo == Qt::DisplayRole ? int(Qt::EditRole) : ruolo, valore, quanti,
+                                         modo);
+    }
+};
+}  // namespace
 
 ComboCodici::ComboCodici(QWidget* parent) : QComboBox(parent)
 {
+    setModel(new ModelloVoci(this));
     setInsertPolicy(QComboBox::NoInsert);
     setSizeAdjustPolicy(QComboBox::AdjustToContentsOnFirstShow);
     connect(this, &QComboBox::currentIndexChanged, this, [this] { emettiClick(); });
@@ -69,10 +92,15 @@ int ComboCodici::trovaCodice(qint32 codice) const
     return -1;
 }
 
+QString ComboCodici::testo(int indice) const
+{
+    return indice < 0 || indice >= count() ? QString() : itemData(indice, Qt::EditRole).toString();
+}
+
 int ComboCodici::trovaTesto(const QString& testo) const
 {
     for (int i = 0; i < count(); ++i)
-        if (itemText(i).compare(testo, Qt::CaseInsensitive) == 0) return i;
+        if (this->testo(i).compare(testo, Qt::CaseInsensitive) == 0) return i;
     return -1;
 }
 

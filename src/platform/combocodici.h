@@ -17,6 +17,10 @@ public:
 
     void setModificabile(bool modificabile);
 
+    // An item keeps the text it was given (a name as stored) and shows it on one line (TestoInRiga):
+    // testo(), trovaTesto(), selezionaTesto(), impostaTesto() and findText() work with the text as given.
+    // itemText() and currentText() are the shown text in a pick-only list; in an editable one they are the
+    // text as given, and the box holds the chosen item's text as given, or what the user typed.
     // Adds an item at the end and returns its index.
     int aggiungi(const QString& testo, qint32 codice = 0);
     // Adds items at the end, as aggiungi() one by one would (the list hears of them at once).
@@ -34,9 +38,11 @@ public:
     bool selezionaCodice(qint32 codice);
     bool selezionaTesto(const QString& testo);
 
-    // The text shown: the chosen item's, or what was typed. impostaTesto() selects the item with
-    // that text in a pick-only list (false when there is none) and sets the typed text otherwise.
-    QString testo() const { return currentText(); }
+    // The chosen item's text as given (empty when none), or in an editable list what its box holds.
+    // impostaTesto() selects the item with that text in a pick-only list (false when there is none)
+    // and sets the box's text otherwise.
+    QString testo() const { return isEditable() ? currentText() : testo(currentIndex()); }
+    QString testo(int indice) const;  // an item's text as given; empty for an index out of range
     bool impostaTesto(const QString& testo);
 
     // While a guard lives, click() is not emitted (guards nest).

@@ -121,7 +121,7 @@ void AcquistoGiocatoreWindow::carica()
         // The team handed over, compared exactly; the first team when it names none of the list.
         int scelta = combo1_->count() > 0 ? 0 : -1;
         for (int i = 0; i < combo1_->count(); ++i)
-            if (combo1_->itemText(i) == s.SquadraCorrente) {
+            if (combo1_->testo(i) == s.SquadraCorrente) {
                 scelta = i;
                 break;
             }
@@ -139,7 +139,7 @@ void AcquistoGiocatoreWindow::carica()
 void AcquistoGiocatoreWindow::nodoCliccato()
 {
     QTreeWidgetItem* nodo = albero_->selezionato();
-    if (nodo && nodo->text(0) == combo1_->testo()) {
+    if (nodo && NomeSquadraDelNodo(nodo) == combo1_->testo()) {
         Messaggio::informa(combo1_->testo() + QStringLiteral(" non può acquistare giocatori che già le appartengono!"),
                            TITOLO);
         return;

@@ -10,6 +10,7 @@
 #include "platform/guida.h"
 #include "platform/icone.h"
 #include "platform/messaggio.h"
+#include "platform/testoinriga.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -199,7 +200,7 @@ void RosaWindow::riempi()
         griglia_->impostaCellaCorrente(0, PESO);
     else
         griglia_->impostaCellaCorrente(int(giocatori_.size()), NOME);
-    setWindowTitle(TITOLO + QStringLiteral(": ") + squadra());
+    setWindowTitle(TITOLO + QStringLiteral(": ") + TestoInRiga(squadra()));
     aggiornaComandi();
     CursoreNormale();
 }

@@ -8,6 +8,7 @@
 #include "platform/guida.h"
 #include "platform/icone.h"
 #include "platform/messaggio.h"
+#include "platform/testoinriga.h"
 #include "players/alberosquadre.h"
 #include "players/numeromaglia.h"
 #include "players/sceltaimmaginedialog.h"
@@ -364,7 +365,7 @@ SchedeGiocatoriWindow::Esito SchedeGiocatoriWindow::CaricaScheda()
 
     testi_[1]->setText(g->nome);
     testi_[2]->setText(g->cognome);
-    setWindowTitle(TITOLO + QStringLiteral(": ") + g->nome + QStringLiteral(" ") + g->cognome);
+    setWindowTitle(TITOLO + QStringLiteral(": ") + TestoInRiga(g->nome + QStringLiteral(" ") + g->cognome));
     QString squadra;
     const Stato& st = stato();
     for (int n = 1; n < st.Squadre.size(); ++n)
@@ -456,7 +457,7 @@ void SchedeGiocatoriWindow::ApriNuovoGiocatore()
     else if (radiceSelezionata())
         s.SquadraCorrente = s.Squadre.size() > 1 ? s.Squadre[1].Nome : QString();
     else
-        s.SquadraCorrente = albero_->selezionato()->text(0);
+        s.SquadraCorrente = NomeSquadraDelNodo(albero_->selezionato());
     Finestre::istanza().mostra(IdFinestra::NuovoGiocatore);
 }
 
@@ -513,7 +514,7 @@ bool SchedeGiocatoriWindow::SalvaScheda()
     // The list keeps its order until it is read again; a search finds the surname as saved.
     elenco_[indice_].cognome = g.cognome;
     caricati_ = datiMostrati();
-    setWindowTitle(TITOLO + QStringLiteral(": ") + g.nome + QStringLiteral(" ") + g.cognome);
+    setWindowTitle(TITOLO + QStringLiteral(": ") + TestoInRiga(g.nome + QStringLiteral(" ") + g.cognome));
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include "platform/guida.h"
 #include "platform/icone.h"
 #include "platform/messaggio.h"
+#include "platform/testoinriga.h"
 #include "players/rosaqueries.h"
 #include "players/rosawindow.h"
 
@@ -85,7 +86,7 @@ void VenditaGiocatoreWindow::carica()
         return;
     }
     // Always first name and surname, whatever the style of players' names.
-    giocatore_->setText(g->nome + QLatin1Char(' ') + g->cognome);
+    giocatore_->setText(TestoInRiga(g->nome + QLatin1Char(' ') + g->cognome));
     // Every team but the player's own, in the list's order.
     ComboCodici::SenzaClick caricamento(squadre_);
     for (int i = 1; i < s.Squadre.size(); ++i) {

@@ -3,6 +3,7 @@
 #include "core/codici.h"
 #include "core/database.h"
 #include "core/utilita.h"
+#include "platform/testoinriga.h"
 
 #include <algorithm>
 #include <cmath>
@@ -91,7 +92,8 @@ Classifica Squadre(int tipo, const QVector<TipoSquadra>& squadre)
     for (int i = 1; i < squadre.size(); ++i) {
         const TipoSquadra& s = squadre[i];
         const int n = conteggi.value(s.Nome.toCaseFolded());
-        voci << Voce{double(n), s.Nome, Val(s.Codice), {QString::number(n) + QStringLiteral("   ") + s.Nome}};
+        voci << Voce{
+            double(n), s.Nome, Val(s.Codice), {QString::number(n) + QStringLiteral("   ") + TestoInRiga(s.Nome)}};
     }
     Classifica c;
     c.squadre = true;
@@ -170,8 +172,9 @@ Classifica TopTen(int formatoNome)
         QString partita;
         // The home team of the rating's leg first.
         if (!q.valore(5).isNull())
-            partita = q.intero(8) == GironePresenze(true) ? q.testo(6) + QStringLiteral(" - ") + q.testo(7)
-                                                          : q.testo(7) + QStringLiteral(" - ") + q.testo(6);
+            partita = q.intero(8) == GironePresenze(true)
+                          ? TestoInRiga(q.testo(6)) + QStringLiteral(" - ") + TestoInRiga(q.testo(7))
+                          : TestoInRiga(q.testo(7)) + QStringLiteral(" - ") + TestoInRiga(q.testo(6));
         voci << Voce{voto, nome, q.intero(1), {TestoMedia(voto), nome, partita}};
     }
     c.righe = Celle(voci);

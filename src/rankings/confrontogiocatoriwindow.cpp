@@ -9,6 +9,7 @@
 #include "platform/griglia.h"
 #include "platform/icone.h"
 #include "platform/messaggio.h"
+#include "platform/testoinriga.h"
 #include "rankings/aiutifinestre.h"
 #include "rankings/confrontogiocatoriqueries.h"
 
@@ -168,9 +169,10 @@ void ConfrontoGiocatoriWindow::scegli(int lato)
     // A code that no player has (removed meanwhile) leaves the side as it was.
     if (!nome) return;
     lati_[lato] = {codice, *nome};
-    nomi_[lato]->setText(*nome);
+    nomi_[lato]->setText(TestoInRiga(*nome));
     // Screen readers hear the side and its player, not the side alone.
-    nomi_[lato]->setAccessibleName(QStringLiteral("Giocatore %1: %2").arg(QString::number(lato + 1), nome->trimmed()));
+    nomi_[lato]->setAccessibleName(
+        QStringLiteral("Giocatore %1: %2").arg(QString::number(lato + 1), TestoInRiga(nome->trimmed())));
 }
 
 void ConfrontoGiocatoriWindow::visualizza()
@@ -198,7 +200,7 @@ void ConfrontoGiocatoriWindow::CaricaDati(const QString& titolo)
         }))
         return;
     CursoreAttesa();
-    setWindowTitle(titolo + lati_[0].nome + QStringLiteral(" vs ") + lati_[1].nome);
+    setWindowTitle(titolo + TestoInRiga(lati_[0].nome) + QStringLiteral(" vs ") + TestoInRiga(lati_[1].nome));
     grid1_->impostaRidisegno(false);
     grid1_->impostaRigheFisse(0);
     grid1_->impostaRighe(0);
@@ -239,7 +241,7 @@ void ConfrontoGiocatoriWindow::CaricaGrafico(bool reti)
     CursoreAttesa();
     setWindowTitle(
         (reti ? QStringLiteral("Grafico dei gol segnati: ") : QStringLiteral("Grafico dei voti assegnati: ")) +
-        lati_[0].nome + QStringLiteral(" vs ") + lati_[1].nome);
+        TestoInRiga(lati_[0].nome) + QStringLiteral(" vs ") + TestoInRiga(lati_[1].nome));
     chart1_->impostaTipo(reti ? Grafico::Tipo::Linee : Grafico::Tipo::Barre);
     chart1_->impostaSerie(2);
     chart1_->impostaLegenda(false);

@@ -6,6 +6,7 @@
 #include "platform/azione.h"
 #include "platform/combocodici.h"
 #include "platform/griglia.h"
+#include "platform/testoinriga.h"
 #include "rankings/aiutifinestre.h"
 #include "rankings/sceltasquadre.h"
 
@@ -125,7 +126,8 @@ void ConfrontoStatisticoWindow::VisualizzaConfronto()
 void ConfrontoStatisticoWindow::AggiungiSquadre(const TotaliSquadra& a, const TotaliSquadra& b)
 {
     CursoreAttesa();
-    setWindowTitle(TITOLO + QStringLiteral(": ") + a.squadra + QStringLiteral(" vs ") + b.squadra);
+    setWindowTitle(TITOLO + QStringLiteral(": ") + TestoInRiga(a.squadra) + QStringLiteral(" vs ") +
+                   TestoInRiga(b.squadra));
     grid1_->impostaRidisegno(false);
     grid1_->impostaRigheFisse(0);
     grid1_->impostaRighe(0);

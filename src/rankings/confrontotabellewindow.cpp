@@ -8,6 +8,7 @@
 #include "platform/cartellaprogramma.h"
 #include "platform/combocodici.h"
 #include "platform/griglia.h"
+#include "platform/testoinriga.h"
 #include "rankings/aiutifinestre.h"
 #include "rankings/sceltasquadre.h"
 
@@ -142,7 +143,7 @@ void ConfrontoTabelleWindow::VisualizzaConfronto()
 void ConfrontoTabelleWindow::CaricaConfronto(const QString& a, const QString& b)
 {
     CursoreAttesa();
-    setWindowTitle(QStringLiteral("Confronti: ") + a + QStringLiteral(" vs ") + b);
+    setWindowTitle(QStringLiteral("Confronti: ") + TestoInRiga(a) + QStringLiteral(" vs ") + TestoInRiga(b));
     grid1_->impostaRidisegno(false);
     grid1_->impostaRigheFisse(0);
     grid1_->impostaRighe(0);

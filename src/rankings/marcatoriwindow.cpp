@@ -137,7 +137,7 @@ void MarcatoriWindow::carica()
     // The team handed over, compared exactly; all teams when none is, or when it is not in the list.
     int scelta = 0;
     for (int i = 1; i < combo1_->count() && !s.SquadraCorrente.isEmpty(); ++i)
-        if (combo1_->itemText(i) == s.SquadraCorrente) {
+        if (combo1_->testo(i) == s.SquadraCorrente) {
             scelta = i;
             break;
         }

@@ -11,6 +11,7 @@
 #include "platform/icone.h"
 #include "platform/messaggio.h"
 #include "platform/spinner.h"
+#include "platform/testoinriga.h"
 #include "shell/controllifinestre.h"
 
 #include <QFormLayout>
@@ -144,7 +145,7 @@ void InformazioniSocietarieWindow::caricaInfoSocietarie()
 {
     if (squadre_->currentIndex() < 0) return;
     CursoreAttesa();
-    setWindowTitle(TITOLO + QStringLiteral(": ") + squadre_->testo());
+    setWindowTitle(TITOLO + QStringLiteral(": ") + TestoInRiga(squadre_->testo()));
     const bool letti = EseguiComando(
         TITOLO,
         [&] {

@@ -10,6 +10,7 @@
 #include "platform/messaggio.h"
 #include "platform/spinner.h"
 #include "platform/testocomandi.h"
+#include "platform/testoinriga.h"
 #include "shell/controllifinestre.h"
 #include "shell/creazionecampionato.h"
 #include "shell/nomisquadre.h"
@@ -186,7 +187,7 @@ void NuovaStagioneWizard::carica()
         const bool presente = i + 1 <= s.NumeroSquadre && i + 1 < s.Squadre.size();
         eliminare_[i]->setVisible(presente);
         eliminare_[i]->setChecked(false);
-        eliminare_[i]->setText(presente ? TestoSenzaTastoRapido(s.Squadre[i + 1].Nome) : QString());
+        eliminare_[i]->setText(presente ? TestoSenzaTastoRapido(TestoInRiga(s.Squadre[i + 1].Nome)) : QString());
     }
     for (QLineEdit* e : nomiNuove_) e->clear();
     denominazione_->clear();
@@ -344,8 +345,8 @@ void NuovaStagioneWizard::mostraRiepilogo()
     mostraPagina(faseRiepilogo_, QStringLiteral("4"));
     riepilogoFile_->setText(NomeNuovoFile);
     riepilogoDenominazione_->setText(denominazione_->text());
-    riepilogoEliminate_->addItems(SquadreDaEliminare);
-    riepilogoNuove_->addItems(SquadreDaInserire);
+    for (const QString& nome : SquadreDaEliminare) riepilogoEliminate_->addItem(TestoInRiga(nome));
+    for (const QString& nome : SquadreDaInserire) riepilogoNuove_->addItem(TestoInRiga(nome));
 }
 
 void NuovaStagioneWizard::completaNuovaStagione()

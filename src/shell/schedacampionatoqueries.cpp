@@ -6,6 +6,7 @@
 #include "core/stato.h"
 #include "core/utilita.h"
 #include "platform/elencoordinato.h"
+#include "platform/testoinriga.h"
 
 VistaScheda SchedaCampionatoQueries::vista(Vista v)
 {
@@ -121,7 +122,7 @@ QVector<QStringList> SchedaCampionatoQueries::turno(int giornata, bool andata)
     QVector<QStringList> righe;
     Query q(sql, {giornata});
     while (q.next()) {
-        const QString partita = q.testo(0) + QStringLiteral(" - ") + q.testo(1);
+        const QString partita = TestoInRiga(q.testo(0)) + QStringLiteral(" - ") + TestoInRiga(q.testo(1));
         const bool giocata = q.intero(2) == VERO;  // any other value, Null included: not played
         const QString risultato = giocata ? q.testo(3) + QStringLiteral(" - ") + q.testo(4) : QStringLiteral("n.d.");
         righe.append({partita, risultato});

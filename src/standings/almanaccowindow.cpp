@@ -8,6 +8,7 @@
 #include "platform/griglia.h"
 #include "platform/guida.h"
 #include "platform/icone.h"
+#include "platform/testoinriga.h"
 #include "standings/almanaccoqueries.h"
 
 #include <QFormLayout>
@@ -93,7 +94,7 @@ void AlmanaccoWindow::calcolaAlmanacco()
 {
     CursoreAttesa();
     const Stato& s = stato();
-    denominazione_->setText(s.Denominazione);
+    denominazione_->setText(TestoInRiga(s.Denominazione));
     squadre_->setText(QString::number(s.NumeroSquadre));
 
     // Figures that could not be read are left blank rather than shown as zeros.

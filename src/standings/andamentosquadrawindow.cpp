@@ -9,6 +9,7 @@
 #include "platform/griglia.h"
 #include "platform/guida.h"
 #include "platform/icone.h"
+#include "platform/testoinriga.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -94,7 +95,7 @@ void AndamentoSquadraWindow::carica()
         // The team asked for, compared exactly; the first team when none is asked for.
         int scelta = s.SquadraCorrente.isEmpty() && squadre_->count() > 0 ? 0 : -1;
         for (int i = 0; i < squadre_->count() && !s.SquadraCorrente.isEmpty(); ++i)
-            if (squadre_->itemText(i) == s.SquadraCorrente) {
+            if (squadre_->testo(i) == s.SquadraCorrente) {
                 scelta = i;
                 break;
             }
@@ -121,7 +122,7 @@ void AndamentoSquadraWindow::calcolaAndamento()
 void AndamentoSquadraWindow::mostraAndamento()
 {
     CursoreAttesa();
-    setWindowTitle(TITOLO + QStringLiteral(": ") + squadre_->testo());
+    setWindowTitle(TITOLO + QStringLiteral(": ") + TestoInRiga(squadre_->testo()));
 
     // A count that could not read the file shows its labels without figures.
     QVector<QStringList> righe;

@@ -9,6 +9,7 @@
 #include "platform/griglia.h"
 #include "platform/guida.h"
 #include "platform/icone.h"
+#include "platform/testoinriga.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -111,7 +112,7 @@ void CalendarioSquadraWindow::carica()
         // The team asked for, compared exactly; the first team when none is asked for or it is not listed.
         int scelta = squadre_->count() > 0 ? 0 : -1;
         for (int i = 0; i < squadre_->count() && !s.SquadraCorrente.isEmpty(); ++i)
-            if (squadre_->itemText(i) == s.SquadraCorrente) {
+            if (squadre_->testo(i) == s.SquadraCorrente) {
                 scelta = i;
                 break;
             }
@@ -144,7 +145,7 @@ void CalendarioSquadraWindow::caricaTabellaDiMarcia()
 {
     CursoreAttesa();
     const QString nome = squadra();
-    setWindowTitle(TITOLO + QStringLiteral(": ") + nome);
+    setWindowTitle(TITOLO + QStringLiteral(": ") + TestoInRiga(nome));
 
     QVector<RigaTabellaDiMarcia> righe;
     if (!nome.isEmpty() && !EseguiComando(TITOLO, [&] { righe = CalendarioSquadraQueries::tabellaDiMarcia(nome); }))

@@ -3,6 +3,7 @@
 #include "platform/elencoordinato.h"
 #include "platform/pannello.h"
 #include "platform/spinner.h"
+#include "platform/testoinriga.h"
 
 #include <optional>
 #include <QAbstractItemView>
@@ -49,6 +50,49 @@ private:
     };
 
 private slots:
+    void testoInRiga_data()
+    {
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<QString>("atteso");
+        // clang-format off
+        QTest::newRow("inversione nel nome") << QStringLiteral("Bari\u202Eocsid") << QStringLiteral("\u200E\u2068Bari\u202Eocsid\u2069");
+        QTest::newRow("a capo") << "Inter\r\nMilano" << "Inter  Milano";
+        QTest::newRow("tabulazione") << "Roma\tFC" << "Roma FC";
+        QTest::newRow("altri controlli") << QStringLiteral("A\u0001B\u007FC\u0085D\u009FE\u2028F\u2029") << "A B C D E F ";
+        QTest::newRow("lettere da destra") << QStringLiteral("\u05D1\u05D9\u05EA\u05E8 10") << QStringLiteral("\u200E\u2068\u05D1\u05D9\u05EA\u05E8 10\u2069");
+        QTest::newRow("fuori dal piano base") << QStringLiteral("\U00010900 \U0001F600") << QStringLiteral("\u200E\u2068\U00010900 \U0001F600\u2069");
+        QTest::newRow("chiusura che esce dal nome") << QStringLiteral("A\u2069\u202EB") << QStringLiteral("\u200E\u2068A\u202EB\u2069");
+        QTest::newRow("isolato lasciato aperto") << QStringLiteral("\u2067AB") << QStringLiteral("\u200E\u2068\u2067AB\u2069\u2069");
+        QTest::newRow("nome pulito") << QStringLiteral("Società Sportiva \U0001F600") << QStringLiteral("Società Sportiva \U0001F600");
+        QTest::newRow("vuoto") << "" << "";
+        // clang-format on
+    }
+    void testoInRiga()
+    {
+        QFETCH(QString, testo);
+        QFETCH(QString, atteso);
+        QCOMPARE(TestoInRiga(testo), atteso);
+    }
+
+    // A list shows each name on one line and keeps it as stored: chosen, looked for and read back.
+    void comboNomiSuUnaRiga()
+    {
+        const QString inverso = QStringLiteral("Bari\u202Eocsid"), aCapo = QStringLiteral("Como\nFC");
+        for (const bool modificabile : {false, true}) {
+            ComboCodici combo;
+            combo.setModificabile(modificabile);
+            combo.aggiungiTutti({{inverso, 1}});
+            combo.aggiungi(aCapo, 2);
+            QCOMPARE(combo.view()->model()->index(0, 0).data().toString(),
+                     QStringLiteral("\u200E\u2068Bari\u202Eocsid\u2069"));
+            QVERIFY(combo.selezionaTesto(QStringLiteral("COMO\nfc")));
+            QCOMPARE(combo.currentText(), modificabile ? aCapo : QStringLiteral("Como FC"));
+            QCOMPARE(combo.testo(), aCapo);
+            QCOMPARE(combo.findText(inverso), 0);
+            QVERIFY(combo.impostaTesto(inverso) && combo.testo() == inverso);
+        }
+    }
+
     void spinnerInteri_data()
     {
         QTest::addColumn<Limiti>("limiti");

@@ -8,10 +8,14 @@
 #include "core/idfinestre.h"
 #include "platform/combocodici.h"
 
+#include <algorithm>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 
 namespace {
 
@@ -37,10 +41,28 @@ class TestScontriDiretti : public QObject {
         for (int i : {3, 4, 5, 6, 10, 9, 8, 7}) t << w->findChild<QLabel*>(QStringLiteral("Label%1").arg(i))->text();
         return t;
     }
+    // The label holds one line with `nome` whole and, laid out as a selectable label lays out its text, shows
+    // `nome` and the " - " beside it left to right.
+    static bool inOrdine(const QLabel* l, const QString& nome)
+    {
+        const QString t = l->text();
+        const qsizetype n = t.indexOf(nome), s = t.indexOf(QStringLiteral(" - "));
+        if (n < 0 || s < 0 ||
+            std::any_of(t.begin(), t.end(), [](QChar c) { return c.category() == QChar::Other_Control; }))
+            return false;
+        QTextDocument documento(t);
+        documento.setDefaultFont(l->font());
+        documento.size();
+        const QTextLine riga = documento.firstBlock().layout()->lineAt(0);
+        for (qsizetype i = qMin(n, s) + 1; i < qMax(n + nome.size(), s + 3); ++i)
+            if (riga.cursorToX(int(i)) <= riga.cursorToX(int(i - 1))) return false;
+        return true;
+    }
 
 private slots:
     void cleanup() { VERIFICA_NESSUN_MESSAGGIO_INATTESO(); }
     void ricerca();
+    void nomiSuUnaRiga();
     void schedaPartita();
 };
 
@@ -96,6 +118,27 @@ void TestScontriDiretti::ricerca()
         cerca(w, c.a, c.b);
         QCOMPARE(a.messaggi().ultimo().testo, c.testo);
         QCOMPARE(cornici(w), c.a != "D'Alfa");
+    }
+}
+
+// A name that turns the text around, reads from the right or breaks the line stays within itself: the other name
+// reads as it is, in its place.
+void TestScontriDiretti::nomiSuUnaRiga()
+{
+    AmbienteTest a(RegistraFinestreConfronti);
+    const QString aCapo = QStringLiteral("Como\nFC");
+    const QStringList altri{QStringLiteral("Bari\u202Eocsid"), QStringLiteral("\u05D1\u05D9\u05EA\u05E8 10")};
+    a.apri(
+        FixtureCampionato(a.percorso("righe.GVN")).squadre(altri + QStringList{aCapo, "Empoli"}).giocaFinoA(3, true));
+    auto* w = a.mostra<ScontriDirettiWindow>(ID);
+    for (const QString& altro : altri) {
+        cerca(w, altro, aCapo);
+        QVERIFY(cornici(w));
+        for (const char* l : {"Label5", "Label8"}) {
+            const QLabel* squadre = w->findChild<QLabel*>(QLatin1String(l));
+            QVERIFY2(inOrdine(squadre, QStringLiteral("Como FC")), qPrintable(squadre->text()));
+            QVERIFY(squadre->text().contains(altro));
+        }
     }
 }
 

@@ -1,0 +1,65 @@
+#include "platform/testoinriga.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr char16_t FINE_ISOLATO = 0x2069;  // POP DIRECTIONAL ISOLATE
+
+// Below the first right-to-left script, past the C1 codes: neither a control nor a change of direction.
+bool Semplice(QChar c)
+{
+    return (c.unicode() >= 0x20 && c.unicode() < 0x7F) || (c.unicode() >= 0xA0 && c.unicode() < 0x590);
+}
+
+}  // namespace
+
+QString TestoInRiga(const QString& testo)
+{
+    if (std::all_of(testo.cbegin(), testo.cend(), Semplice)) return testo;
+    QString riga;
+    riga.reserve(testo.size() + 2);
+    int aperti = 0;        // isolates opened inside the text and not closed yet
+    bool isolare = false;  // the text can turn the text around it
+    for (qsizetype i = 0; i < testo.size();) {
+        const qsizetype inizio = i;
+        char32_t c = testo.at(i++).unicode();
+        if (QChar::isHighSurrogate(c) && i < testo.size() && testo.at(i).isLowSurrogate())
+            c = QChar::surrogateToUcs4(char16_t(c), testo.at(i++).unicode());
+        switch (QChar::category(c)) {
+        case QChar::Other_Control:
+        case QChar::Separator_Line:
+        case QChar::Separator_Paragraph: riga += QLatin1Char(' '); continue;
+        default: break;
+        }
+        switch (QChar::direction(c)) {
+        case QChar::DirLRI:
+        case QChar::DirRLI:
+        case QChar::DirFSI:
+            ++aperti;
+            isolare = true;
+            break;
+        case QChar::DirPDI:
+            isolare = true;
+            if (aperti == 0) continue;
+            --aperti;
+            break;
+        case QChar::DirR:
+        case QChar::DirAL:
+        case QChar::DirAN:
+        case QChar::DirLRE:
+        case QChar::DirRLE:
+        case QChar::DirLRO:
+        case QChar::DirRLO:
+        case QChar::DirPDF: isolare = true; break;
+        default: break;
+        }
+        riga += QStringView(testo).sliced(inizio, i - inizio);
+    }
+    if (!isolare) return riga;
+    riga += QString(aperti, QChar(FINE_ISOLATO));
+    // In front, a LEFT-TO-RIGHT MARK and the FIRST STRONG ISOLATE. The mark keeps the line left to right where its
+    // direction is taken from its first letter without skipping isolates, as the text documents of selectable labels
+    // do: "<name> - Foggia" stays in that order.
+    return QStringLiteral("\u200E\u2068") + riga + QChar(FINE_ISOLATO);
+}
