@@ -586,7 +586,7 @@ void SchedaPartitaWindow::CaricaTabFormazioni()
             const RigaTitolare& r = sq.titolari.value(i);
             const RigaControlli& c = l.righe[i];
             c.numero->setText(r.numero);
-            c.nome->impostaNome(r.nome);
+            c.nome->impostaNome(TestoInRiga(r.nome));
             c.voto->setText(r.voto);
             const QPixmap carta = carte.di(r.cartellino);
             c.cartellino->setPixmap(carta);
