@@ -297,21 +297,24 @@ private slots:
 
     void altroGol_data()
     {
-        QTest::addColumn<bool>("squadra");  // the other team chosen; else "Successivo"
+        QTest::addColumn<bool>("squadra");    // the other team picked from its list; else "Successivo"
+        QTest::addColumn<QString>("minuto");  // typed over the first goal's 10
         QTest::addColumn<int>("risposta");
         QTest::addColumn<int>("salvato");  // the first goal's minute afterwards
         QTest::addColumn<bool>("lasciato");
         using R = Messaggio::Risposta;
-        QTest::newRow("successivo, sì") << false << int(R::Si) << 30 << true;
-        QTest::newRow("successivo, annulla") << false << int(R::Annulla) << 10 << false;
-        QTest::newRow("squadra, no") << true << int(R::No) << 10 << true;
-        QTest::newRow("squadra, annulla") << true << int(R::Annulla) << 10 << false;
+        QTest::newRow("successivo, sì") << false << "30" << int(R::Si) << 30 << true;
+        QTest::newRow("successivo, annulla") << false << "30" << int(R::Annulla) << 10 << false;
+        QTest::newRow("squadra, no") << true << "30" << int(R::No) << 10 << true;
+        QTest::newRow("squadra, annulla") << true << "30" << int(R::Annulla) << 10 << false;
+        QTest::newRow("squadra, sì rifiutato") << true << "45+2" << int(R::Si) << 10 << false;
     }
-    // Browsing, or choosing the other team, with a goal changed asks first, as closing does; Cancel stays
-    // on the goal and its team with what was typed.
+    // Browsing, or picking the other team, with a goal changed asks once first, as closing does; Cancel or a
+    // refused save stays on the goal and its team with what was typed.
     void altroGol()
     {
         QFETCH(bool, squadra);
+        QFETCH(QString, minuto);
         QFETCH(int, risposta);
         QFETCH(int, salvato);
         QFETCH(bool, lasciato);
@@ -319,12 +322,16 @@ private slots:
         const int r = rete(a_, p_->sq1, 10);
         rete(b_, p_->sq1, 20);
         mostra(r);
-        scrivi("Text3", "30");
+        scrivi("Text3", minuto);
         amb_->messaggi().risposta(Messaggio::Risposta(risposta));
-        squadra ? combo("Combo1")->setCurrentIndex(1) : w_->Successivo();
+        const bool rifiutato = risposta == int(Messaggio::Risposta::Si) && !lasciato;
+        if (rifiutato) amb_->messaggi().ok();
+        squadra ? scegliConMouse("Combo1", 1) : w_->Successivo();
+        QCOMPARE(amb_->messaggi().quanti(), rifiutato ? 2 : 1);
         QCOMPARE(campo(r, "Minuto").toInt(), salvato);
         QCOMPARE(testo("Combo1"), squadra && lasciato ? p_->sq2 : p_->sq1);
-        QCOMPARE(testo("Text3"), !lasciato ? "30" : squadra ? "" : "20");
+        QCOMPARE(testo("Text3"), !lasciato ? minuto : squadra ? "" : "20");
+        if (!lasciato) QVERIFY(w_->reteSalvata() && w_->selezionata() == 0);
     }
 };
 

@@ -407,20 +407,27 @@ private slots:
         QCOMPARE(Valore("SELECT COUNT(*) FROM Presenze WHERE Nome = 'Uno'").toInt(), chiusa && risposta >= 0 ? 1 : 0);
         if (!chiusa) QCOMPARE(testo("Combo2"), "Uno");
     }
-    // Browsing, or choosing the other team, with a substitution changed asks first, as closing does.
+    // Browsing, or picking the other team, with a substitution changed asks once first, as closing does; Cancel
+    // or a refused save stays on the record and its team with what was typed.
     void altraSostituzione()
     {
         apri();
         const QVector<int> c = cambi(p_->sq1);
         mostra(c[0]);
+        const QString minuto = testo("Text6");
         scrivi("Combo2", "Uno");
         amb_->messaggi().annulla().annulla();
         w_->Successiva();
-        combo("Combo4")->setCurrentIndex(1);  // Cancel again: the same team and record
-        QCOMPARE(QVariantList({testo("Combo4"), testo("Combo2"), w_->selezionata()}),
-                 QVariantList({p_->sq1, "Uno", 0}));
+        scegliConMouse("Combo4", 1);
+        scrivi("Text6", "45+2");
+        amb_->messaggi().si().ok();
+        scegliConMouse("Combo4", 1);
+        QCOMPARE(amb_->messaggi().quanti(), 4);
+        QCOMPARE(QVariantList({testo("Combo4"), testo("Combo2"), testo("Text6"), w_->selezionata()}),
+                 QVariantList({p_->sq1, "Uno", "45+2", 0}));
+        scrivi("Text6", minuto);
         amb_->messaggi().si();
-        combo("Combo4")->setCurrentIndex(1);
+        scegliConMouse("Combo4", 1);
         QCOMPARE(QVariantList({testo("Combo4"), Valore("SELECT COUNT(*) FROM Presenze WHERE Nome = 'Uno'").toInt()}),
                  QVariantList({p_->sq2, 1}));
     }
