@@ -78,6 +78,13 @@ std::optional<int> CodiceMinutoDaTesto(const QString& testo, bool secondoTempo)
     return CodiceMinuto(minuto, secondoTempo);
 }
 
+std::optional<QVariant> VotoDaSalvare(const QString& prima, const QString& ora)
+{
+    if (const std::optional<double> voto = LeggiVotoScritto(ora).voto) return QVariant(*voto);
+    if (ora.trimmed().isEmpty() && !prima.trimmed().isEmpty()) return QVariant(QMetaType::fromType<double>());
+    return std::nullopt;
+}
+
 QLineEdit* CasellaDidascalia(const QString& nome, const QString& testo, QWidget* parent)
 {
     auto* t = new QLineEdit(testo, parent);

@@ -63,6 +63,11 @@ QVector<VoceGiocatore> RosaSquadra(const QString& squadra, int formatoNome, Giun
 // "100"), which the code could not hold apart from the other half.
 std::optional<int> CodiceMinutoDaTesto(const QString& testo, bool secondoTempo);
 
+// What a save writes to VOTO from a rating box that showed `prima` when its record was loaded or saved last
+// and shows `ora`: the rating typed; Null when the box that showed one was emptied; nothing (VOTO left as
+// stored) for a box that stays empty, or a text that is no rating.
+std::optional<QVariant> VotoDaSalvare(const QString& prima, const QString& ora);
+
 // The strip at the top: "Partita:", the match, "Squadra" and the team picker.
 struct StrisciaPartita {
     QWidget* barra = nullptr;

@@ -208,6 +208,7 @@ void SostituzioniWindow::AzzeraScheda()
     intestazione_->setText(QStringLiteral("Nuova sostituzione"));
     entraMostrato_ = esceMostrato_ = {};
     collegata_ = false;
+    votoMostrato_.clear();
     mostrati_ = valori();
 }
 
@@ -248,6 +249,7 @@ void SostituzioniWindow::CaricaScheda()
     entraMostrato_ = Mostrato(entra_, s.codGiocatore);
     esceMostrato_ = Mostrato(esce_, s.codGiocatoreEsce);
     collegata_ = s.collegata;
+    votoMostrato_ = voto_->currentText();
     mostrati_ = valori();
 }
 
@@ -352,7 +354,7 @@ bool SostituzioniWindow::Salva()
         Messaggio::errore(voto.rifiuto, TITOLO_SALVA);
         return false;
     }
-    d.voto = voto.voto;
+    d.voto = VotoDaSalvare(votoMostrato_, voto_->currentText());
     const std::optional<int> minuto = minuto_->codice();
     if (!minuto) {
         Messaggio::errore(QStringLiteral("Il minuto della sostituzione va indicato da 0 a 99 all'interno del tempo!"),
@@ -414,6 +416,7 @@ bool SostituzioniWindow::Salva()
     rinfrescaElenchi();
     entraMostrato_.testo = entra_->currentText();
     esceMostrato_.testo = esce_->currentText();
+    votoMostrato_ = voto_->currentText();
     mostrati_ = valori();
     return true;
 }

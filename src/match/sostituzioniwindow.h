@@ -70,6 +70,7 @@ private:
     // What the stored record showed of who came on and who went off, and whether its link led to a row.
     GiocatoreMostrato entraMostrato_, esceMostrato_;
     bool collegata_ = false;
+    QString votoMostrato_;  // the rating shown when the record was loaded or saved last
     QStringList mostrati_;  // the record as shown, loaded or saved last
 
     ComboCodici* squadra_ = nullptr;     // Combo4
