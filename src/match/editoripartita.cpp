@@ -27,6 +27,21 @@ constexpr int LATO_PULSANTE = 26;
 constexpr int CARATTERI_NOME = 34;   // a first name and a long surname
 constexpr int LUNGHEZZA_NOME = 255;  // PRESENZE.NOME
 
+// The entry whose text is the one shown (see GiocatoreScelto); -1 when none.
+int VoceNominata(const ComboCodici* combo)
+{
+    const QString testo = combo->currentText().trimmed();
+    if (testo.isEmpty()) return -1;
+    const int scelta = combo->currentIndex();
+    for (const Qt::CaseSensitivity maiuscole : {Qt::CaseSensitive, Qt::CaseInsensitive}) {
+        auto uguale = [&](int i) { return combo->itemText(i).trimmed().compare(testo, maiuscole) == 0; };
+        if (scelta >= 0 && uguale(scelta)) return scelta;
+        for (int i = 0; i < combo->count(); ++i)
+            if (uguale(i)) return i;
+    }
+    return -1;
+}
+
 }  // namespace
 
 PartitaEditore LeggiPartitaEditore()
@@ -249,18 +264,13 @@ void RiempiGiocatori(ComboCodici* combo, const QVector<VoceGiocatore>& voci)
     SvuotaScelta(combo);
 }
 
-int GiocatoreScelto(const ComboCodici* combo)
+int GiocatoreScelto(const ComboCodici* combo) { return GiocatoreNominato(combo).codice; }
+
+VoceGiocatore GiocatoreNominato(const ComboCodici* combo)
 {
-    const QString testo = combo->currentText().trimmed();
-    if (testo.isEmpty()) return GIOCATORE_NON_IN_ROSA;
-    const int scelta = combo->currentIndex();
-    for (const Qt::CaseSensitivity maiuscole : {Qt::CaseSensitive, Qt::CaseInsensitive}) {
-        auto uguale = [&](int i) { return combo->itemText(i).trimmed().compare(testo, maiuscole) == 0; };
-        if (scelta >= 0 && uguale(scelta)) return combo->codice(scelta);
-        for (int i = 0; i < combo->count(); ++i)
-            if (uguale(i)) return combo->codice(i);
-    }
-    return GIOCATORE_NON_IN_ROSA;
+    const int i = VoceNominata(combo);
+    if (i < 0) return {GIOCATORE_NON_IN_ROSA, combo->currentText().trimmed()};
+    return {combo->codice(i), combo->itemText(i)};
 }
 
 bool MostraGiocatore(ComboCodici* combo, int codice, const QString& altrimenti)

@@ -133,6 +133,9 @@ void RiempiGiocatori(ComboCodici* combo, const QVector<VoceGiocatore>& voci);
 // first, then the first in the list; names compare ignoring case, as the file compares them, when no
 // entry has exactly that text. -1 (a name typed outside the list) when none.
 int GiocatoreScelto(const ComboCodici* combo);
+// The player named in a picker as a save stores him: the entry GiocatoreScelto finds, under the entry's own
+// text; else -1 and the name typed, blanks around it aside (empty for blanks only).
+VoceGiocatore GiocatoreNominato(const ComboCodici* combo);
 // Shows a player: his entry when the picker has one, else `altrimenti` as typed text. False when
 // no entry has his code.
 bool MostraGiocatore(ComboCodici* combo, int codice, const QString& altrimenti);

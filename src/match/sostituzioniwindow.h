@@ -51,6 +51,8 @@ private:
     void AggiornaSostituzioni(int chiave);
     void AzzeraScheda();
     void CaricaScheda();
+    // The heading of the stored substitution shown: its place in order of entry.
+    void intestazioneSalvata();
     // Before the record on show gives way to another (`perFare`: what the user asked for): its edits
     // are saved or dropped as the user says. False keeps it: Cancel, or a save refused.
     bool lascia(const QString& perFare);

@@ -88,7 +88,7 @@ private slots:
         scegli("Combo2", a_);
         QVERIFY(w_->Salva());
         const int r = w_->chiavi().last();
-        QCOMPARE(tally(a_).toInt(), 1);
+        QCOMPARE(QVariantList({tally(a_).toInt(), testo("Text6")}), QVariantList({1, "1° gol segnato"}));
         QVERIFY(w_->Salva());  // unchanged
         QCOMPARE(tally(a_).toInt(), 1);
         scegli("Combo2", b_);
@@ -203,9 +203,13 @@ private slots:
             QVariantList({q.intero(0), q.intero(1), q.testo(2), q.intero(3), q.intero(4), q.intero(5), q.testo(6)}),
             QVariantList(
                 {p_->codPart, andata ? 1 : 2, p_->ospite(andata), giocatore, codiceMinuto, codiceTipo, "Nota"}));
-        // An empty scorer is refused.
-        amb_->messaggi().ok();
-        QVERIFY(!w_->Salva());
+        // An empty scorer, or one of blanks, is refused.
+        for (const char* vuoto : {"", "   "}) {
+            scrivi("Combo2", vuoto);
+            amb_->messaggi().ok();
+            QVERIFY(!w_->Salva());
+            QCOMPARE(amb_->messaggi().ultimo().testo, "Attenzione: occorre indicare il nome del marcatore!");
+        }
     }
 
     // Browsing and deleting: the following goal takes the place, the last gives way, the only one leaves a new one.

@@ -142,7 +142,7 @@ private slots:
         QCOMPARE(w_->selezionata(), 3);
         const int nuova = w_->chiavi().last();
         QVERIFY(w_->schedaSalvata() && attivo("Command1") && attivo("Command3"));
-        QCOMPARE(testo("Text5"), "Nuova sostituzione");
+        QCOMPARE(testo("Text5"), "4a sostituzione effettuata");
         Query q("SELECT Riga, Titolare, Sostituito, CodGiocatore, Nome, Ammonito, Voto, Girone, Giornata, Squadra, "
                 "ChiHaSost, CodPartita FROM Presenze WHERE Codice = ?",
                 {nuova});
@@ -173,6 +173,12 @@ private slots:
                                campo(nuova, "Voto").toInt(), campo(nuova, "ChiHaSost").toInt()}),
                  QVariantList({-1, "Scritto a mano", 250, riga2}));
         QCOMPARE(campo(riga2, "Sostituito").toInt(), 12);
+        // A squad player's name typed in another case is stored as that player, in the squad's spelling.
+        const QString rosa = voci("Combo2")[1];
+        scrivi("Combo2", " " + rosa.toUpper() + " ");
+        QVERIFY(w_->Salva());
+        QCOMPARE(QVariantList({campo(nuova, "CodGiocatore").toInt(), campo(nuova, "Nome").toString()}),
+                 QVariantList({combo("Combo2")->codice(1), rosa}));
     }
 
     void rifiuti_data()
@@ -182,6 +188,8 @@ private slots:
         // clang-format off
         QTest::newRow("entrato") << "|Uno|6|10" << "Occorre specificare il giocatore entrato!";
         QTest::newRow("uscito") << "Uno||6|10" << "Occorre specificare il giocatore che è uscito!";
+        QTest::newRow("entrato di spazi") << "   |Uno|6|10" << "Occorre specificare il giocatore entrato!";
+        QTest::newRow("uscito di spazi") << "Uno|   |6|10" << "Occorre specificare il giocatore che è uscito!";
         QTest::newRow("voto") << "Uno|Due|buono|10" << VOTO_RIFIUTATO;
         QTest::newRow("voto 11") << "Uno|Due|11|10" << VOTO_RIFIUTATO;
         QTest::newRow("voto 1e3") << "Uno|Due|1e3|10" << VOTO_RIFIUTATO;
