@@ -20,9 +20,11 @@ class TestReti : public QObject, ControlliEditore {
     int a_ = 0, b_ = 0;
 
     // Day 1's first match played in both legs, without goals; a and b two players of its first team.
-    void apri()
+    void apri(const QStringList& squadre = {})
     {
-        d_ = amb_->apri(amb_->nuovo(4).rose(25).giocaFinoA(2, false));
+        FixtureCampionato f = amb_->nuovo(4);
+        if (!squadre.isEmpty()) f.squadre(squadre);
+        d_ = amb_->apri(f.rose(25).giocaFinoA(2, false));
         p_ = d_.partita(1, 1);
         a_ = d_.rosa(p_->sq1)[0]->codice;
         b_ = d_.rosa(p_->sq1)[1]->codice;
@@ -67,16 +69,23 @@ private slots:
         QTest::newRow("gol di un'altra partita") << true << false;
     }
     // A goal handed over opens on its team, named in any letter case; a key of no goal of the leg opens a new
-    // goal of the home team.
+    // goal of the home team. The match shows whole, long names too.
     void apertura()
     {
         QFETCH(bool, altraPartita);
         QFETCH(bool, minuscole);
-        apri();
+        apri({"Società Sportiva Lazio Roma", "FC Internazionale Milano", "Associazione Calcio Fiorentina",
+              "Unione Calcio Sampdoria Genova"});
         mostra(rete(0, minuscole ? p_->sq2.toLower() : p_->sq2, 10, 1, 1, altraPartita ? d_.partita(2, 1) : nullptr));
         QCOMPARE(testo("Combo1"), altraPartita ? p_->sq1 : p_->sq2);
         QCOMPARE(w_->chiavi().size(), altraPartita ? 0 : 1);
         QCOMPARE(w_->reteSalvata(), !altraPartita);
+        // Its end shows without scrolling its start away.
+        auto* partita = parte<QLineEdit>("Text1");
+        partita->end(false);
+        partita->grab();  // scrolled as it is painted
+        QVERIFY(partita->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x() >=
+                partita->fontMetrics().horizontalAdvance(partita->text()));
     }
 
     // The tally over one sequence: each stored goal of a scorer found counts 1, own goals too; never below 0.
