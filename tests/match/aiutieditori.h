@@ -54,9 +54,8 @@ protected:
     // Picks an entry as a user does: a click on its row in the list's pop-up.
     void scegliConMouse(const QString& nome, int riga) const
     {
-        ComboCodici* c = combo(nome);
-        c->showPopup();
-        QAbstractItemView* lista = c->view();
+        combo(nome)->showPopup();
+        QAbstractItemView* lista = combo(nome)->view();
         QVERIFY(QTest::qWaitForWindowExposed(lista->window()));
         QTest::mouseClick(lista->viewport(), Qt::LeftButton, {},
                           lista->visualRect(lista->model()->index(riga, 0)).center());

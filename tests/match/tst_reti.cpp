@@ -19,12 +19,15 @@ class TestReti : public QObject, ControlliEditore {
     const PartitaFixture* p_ = nullptr;
     int a_ = 0, b_ = 0;
 
-    // Day 1's first match played in both legs, without goals; a and b two players of its first team.
-    void apri(const QStringList& squadre = {})
+    // Day 1's first match of four teams with long names, played in both legs, without goals; a and b two players
+    // of its first team.
+    void apri()
     {
-        FixtureCampionato f = amb_->nuovo(4);
-        if (!squadre.isEmpty()) f.squadre(squadre);
-        d_ = amb_->apri(f.rose(25).giocaFinoA(2, false));
+        d_ = amb_->apri(amb_->nuovo(4)
+                            .squadre({"Società Sportiva Lazio Roma", "FC Internazionale Milano",
+                                      "Associazione Calcio Fiorentina", "Unione Calcio Sampdoria Genova"})
+                            .rose(25)
+                            .giocaFinoA(2, false));
         p_ = d_.partita(1, 1);
         a_ = d_.rosa(p_->sq1)[0]->codice;
         b_ = d_.rosa(p_->sq1)[1]->codice;
@@ -69,13 +72,12 @@ private slots:
         QTest::newRow("gol di un'altra partita") << true << false;
     }
     // A goal handed over opens on its team, named in any letter case; a key of no goal of the leg opens a new
-    // goal of the home team. The match shows whole, long names too.
+    // goal of the home team. The match's long names show whole.
     void apertura()
     {
         QFETCH(bool, altraPartita);
         QFETCH(bool, minuscole);
-        apri({"Società Sportiva Lazio Roma", "FC Internazionale Milano", "Associazione Calcio Fiorentina",
-              "Unione Calcio Sampdoria Genova"});
+        apri();
         mostra(rete(0, minuscole ? p_->sq2.toLower() : p_->sq2, 10, 1, 1, altraPartita ? d_.partita(2, 1) : nullptr));
         QCOMPARE(testo("Combo1"), altraPartita ? p_->sq1 : p_->sq2);
         QCOMPARE(w_->chiavi().size(), altraPartita ? 0 : 1);
@@ -344,7 +346,6 @@ private slots:
         QCOMPARE(campo(r, "Minuto").toInt(), salvato);
         QCOMPARE(testo("Combo1"), squadra && lasciato ? p_->sq2 : p_->sq1);
         QCOMPARE(testo("Text3"), !lasciato ? minuto : squadra ? "" : "20");
-        if (!lasciato) QVERIFY(w_->reteSalvata() && w_->selezionata() == 0);
     }
 };
 
