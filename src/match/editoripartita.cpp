@@ -18,14 +18,44 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QToolButton>
 
 namespace {
 
 constexpr int MINUTO_MASSIMO = 99;
 constexpr int LATO_PULSANTE = 26;
-constexpr int CARATTERI_NOME = 34;   // a first name and a long surname
-constexpr int LUNGHEZZA_NOME = 255;  // PRESENZE.NOME
+constexpr int CARATTERI_NOME = 34;     // a first name and a long surname
+constexpr int LUNGHEZZA_NOME = 255;    // PRESENZE.NOME
+constexpr int CARATTERI_SQUADRA = 30;  // SQUADRA.NOME
+constexpr int MARGINE_TESTO = 2;       // a line edit's own room either side of its text
+
+// The width of a line edit that shows `testo` whole in its font: the text, its room, the frame.
+int LarghezzaPer(const QLineEdit* casella, const QString& testo)
+{
+    QStyleOptionFrame o;
+    o.initFrom(casella);
+    o.lineWidth = casella->hasFrame() ? casella->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &o, casella) : 0;
+    const QFontMetrics fm = casella->fontMetrics();
+    const QSize contenuto(fm.horizontalAdvance(testo) + 2 * MARGINE_TESTO, fm.height());
+    return casella->style()->sizeFromContents(QStyle::CT_LineEdit, &o, contenuto, casella).width();
+}
+
+// The entry whose text is the one shown (see GiocatoreScelto); -1 when none.
+int VoceNominata(const ComboCodici* combo)
+{
+    const QString testo = combo->currentText().trimmed();
+    if (testo.isEmpty()) return -1;
+    const int scelta = combo->currentIndex();
+    for (const Qt::CaseSensitivity maiuscole : {Qt::CaseSensitive, Qt::CaseInsensitive}) {
+        auto uguale = [&](int i) { return combo->itemText(i).trimmed().compare(testo, maiuscole) == 0; };
+        if (scelta >= 0 && uguale(scelta)) return scelta;
+        for (int i = 0; i < combo->count(); ++i)
+            if (uguale(i)) return i;
+    }
+    return -1;
+}
 
 }  // namespace
 
@@ -68,6 +98,13 @@ std::optional<int> CodiceMinutoDaTesto(const QString& testo, bool secondoTempo)
     const std::optional<int> minuto = InteroScritto(testo, MINUTO_MASSIMO);
     if (!minuto) return std::nullopt;
     return CodiceMinuto(*minuto, secondoTempo);
+}
+
+std::optional<QVariant> VotoDaSalvare(const QString& prima, const QString& ora)
+{
+    if (const std::optional<double> voto = LeggiVotoScritto(ora).voto) return QVariant(*voto);
+    if (ora.trimmed().isEmpty() && !prima.trimmed().isEmpty()) return QVariant(QMetaType::fromType<double>());
+    return std::nullopt;
 }
 
 QLineEdit* CasellaDidascalia(const QString& nome, const QString& testo, QWidget* parent)
@@ -142,7 +179,8 @@ StrisciaPartita CreaStrisciaPartita(const QString& nomePartita, const QString& n
     grassetto.setBold(true);
     s.partita->setFont(grassetto);
     // Two team names of 30 characters side by side.
-    s.partita->setMinimumWidth(QFontMetrics(grassetto).horizontalAdvance(QString(40, QLatin1Char('n'))));
+    const QString nome(CARATTERI_SQUADRA, QLatin1Char('n'));
+    s.partita->setMinimumWidth(LarghezzaPer(s.partita, nome + QStringLiteral(" - ") + nome));
     s.partita->setAccessibleName(QStringLiteral("Partita"));
     QLineEdit* squadra = CasellaDidascalia(QStringLiteral("Text4"), QStringLiteral("Squadra"), s.barra);
     squadra->setFixedWidth(squadra->fontMetrics().horizontalAdvance(squadra->text()) + 12);
@@ -150,7 +188,7 @@ StrisciaPartita CreaStrisciaPartita(const QString& nomePartita, const QString& n
     s.squadra->setObjectName(nomeSquadra);
     s.squadra->setAccessibleName(QStringLiteral("Squadra"));
     s.squadra->setStyleSheet(QStringLiteral("QComboBox { background: rgb(224, 224, 224); }"));
-    s.squadra->setMinimumContentsLength(30);
+    s.squadra->setMinimumContentsLength(CARATTERI_SQUADRA);
     s.squadra->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     riga->addWidget(didascalia);
     riga->addSpacing(4);
@@ -234,18 +272,13 @@ void RiempiGiocatori(ComboCodici* combo, const QVector<VoceGiocatore>& voci)
     SvuotaScelta(combo);
 }
 
-int GiocatoreScelto(const ComboCodici* combo)
+int GiocatoreScelto(const ComboCodici* combo) { return GiocatoreNominato(combo).codice; }
+
+VoceGiocatore GiocatoreNominato(const ComboCodici* combo)
 {
-    const QString testo = combo->currentText().trimmed();
-    if (testo.isEmpty()) return GIOCATORE_NON_IN_ROSA;
-    const int scelta = combo->currentIndex();
-    for (const Qt::CaseSensitivity maiuscole : {Qt::CaseSensitive, Qt::CaseInsensitive}) {
-        auto uguale = [&](int i) { return combo->itemText(i).trimmed().compare(testo, maiuscole) == 0; };
-        if (scelta >= 0 && uguale(scelta)) return combo->codice(scelta);
-        for (int i = 0; i < combo->count(); ++i)
-            if (uguale(i)) return combo->codice(i);
-    }
-    return GIOCATORE_NON_IN_ROSA;
+    const int i = VoceNominata(combo);
+    if (i < 0) return {GIOCATORE_NON_IN_ROSA, combo->currentText().trimmed()};
+    return {combo->codice(i), combo->itemText(i)};
 }
 
 bool MostraGiocatore(ComboCodici* combo, int codice, const QString& altrimenti)

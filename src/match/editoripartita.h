@@ -63,6 +63,11 @@ QVector<VoceGiocatore> RosaSquadra(const QString& squadra, int formatoNome, Giun
 // "100"), which the code could not hold apart from the other half.
 std::optional<int> CodiceMinutoDaTesto(const QString& testo, bool secondoTempo);
 
+// What a save writes to VOTO from a rating box that showed `prima` when its record was loaded or saved last
+// and shows `ora`: the rating typed; Null when the box that showed one was emptied; nothing (VOTO left as
+// stored) for a box that stays empty, or a text that is no rating.
+std::optional<QVariant> VotoDaSalvare(const QString& prima, const QString& ora);
+
 // The strip at the top: "Partita:", the match, "Squadra" and the team picker.
 struct StrisciaPartita {
     QWidget* barra = nullptr;
@@ -128,6 +133,9 @@ void RiempiGiocatori(ComboCodici* combo, const QVector<VoceGiocatore>& voci);
 // first, then the first in the list; names compare ignoring case, as the file compares them, when no
 // entry has exactly that text. -1 (a name typed outside the list) when none.
 int GiocatoreScelto(const ComboCodici* combo);
+// The player named in a picker as a save stores him: the entry GiocatoreScelto finds, under the entry's own
+// text; else -1 and the name typed, blanks around it aside (empty for blanks only).
+VoceGiocatore GiocatoreNominato(const ComboCodici* combo);
 // Shows a player: his entry when the picker has one, else `altrimenti` as typed text. False when
 // no entry has his code.
 bool MostraGiocatore(ComboCodici* combo, int codice, const QString& altrimenti);

@@ -97,9 +97,9 @@ QVector<ScritturaTitolare> salva(const ChiaveFormazioni& k, const QVector<Scritt
             campi << QStringLiteral("NumMaglia");
             valori << *r.numMaglia;
         }
-        if (const std::optional<double> voto = LeggiVotoScritto(r.voto).voto) {
+        if (w.voto) {
             campi << QStringLiteral("Voto");
-            valori << *voto;
+            valori << *w.voto;
         }
         if (chiave >= 0) {
             valori << chiave;

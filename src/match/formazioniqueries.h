@@ -46,7 +46,7 @@ struct RigaFormazione {
     int codGiocatore = GIOCATORE_NON_IN_ROSA;  // the player's code, -1 for a name typed in
     std::optional<QVariant> numMaglia;         // the shirt number to write (Null included); none: left as stored
     int ammonito = 0;                          // the card code to write
-    QString voto;                              // as shown: empty keeps the stored rating
+    QString voto;                              // as shown
 
     bool vuota() const { return nome.isEmpty(); }
     bool operator==(const RigaFormazione&) const = default;
@@ -65,6 +65,7 @@ struct ScritturaTitolare {
     int lato = 0;  // 0 team 1, 1 team 2
     int riga = 1;  // RIGA, 1..11
     RigaFormazione dati;
+    std::optional<QVariant> voto;  // what VOTO becomes (Null included); nothing: left as stored
 };
 
 namespace FormazioniQueries {
@@ -75,7 +76,7 @@ std::array<SquadraFormazione, 2> carica(const DatiPartita& partita, bool andata,
 
 // Writes the rows in one transaction. A starter is found by match, team, leg and RIGA (the first by
 // key) and updated in place, keeping its key, its SOSTITUITO and the substitutes' links to it;
-// otherwise a new row is added. A rating box that is empty or refused (LeggiVotoScritto) leaves VOTO as stored.
+// otherwise a new row is added. VOTO is written only when the row says what it becomes.
 // An empty row deletes its stored starter only while nothing refers to it (SOSTITUITO 0 and no
 // substitute's CHIHASOST): the rows that stay are returned.
 QVector<ScritturaTitolare> salva(const ChiaveFormazioni& chiave, const QVector<ScritturaTitolare>& righe);

@@ -474,7 +474,7 @@ bool FormazioniWindow::ArchiviaFormazioni()
             const RigaFormazione& prima = lati_[lato].lette[i];
             // An empty row that was empty is nothing to write, whatever its boxes show.
             if (ora == prima || (ora.vuota() && prima.vuota())) continue;
-            righe.append({lato, i + 1, ora});
+            righe.append({lato, i + 1, ora, VotoDaSalvare(prima.voto, ora.voto)});
             const VotoScritto voto = LeggiVotoScritto(ora.voto);
             if (ora.vuota() || voto.valido()) continue;
             motivo = voto.rifiuto;
@@ -496,9 +496,10 @@ bool FormazioniWindow::ArchiviaFormazioni()
     for (const ScritturaTitolare& w : righe) {
         RigaFormazione& letta = lati_[w.lato].lette[w.riga - 1];
         const QString nomePrima = letta.nome;
+        const QString votoPrima = letta.voto;
         letta = w.dati;
-        // A rating refused leaves the one stored, which an empty box keeps.
-        if (!LeggiVotoScritto(w.dati.voto).valido()) letta.voto.clear();
+        // A rating refused leaves the one stored, which the box is then measured against.
+        if (!LeggiVotoScritto(w.dati.voto).valido()) letta.voto = votoPrima;
         for (ScritturaTitolare& x : rimaste)
             if (x.lato == w.lato && x.riga == w.riga) x.dati.nome = nomePrima;
     }

@@ -215,7 +215,7 @@ void RetiWindow::CaricaScheda()
     reteSalvata_ = true;
     abilitaRecord(true);
     svuotaRecord();
-    intestazione_->setText(QString::number(selezionata_ + 1) + QStringLiteral("° gol segnato"));
+    intestazioneSalvata();
     const int codice = liste_[lato_].value(selezionata_, -1);
     RetiQueries::Scheda s;
     if (EseguiComando(TITOLO, [&] { s = RetiQueries::scheda(codice); }) && s.trovata) {
@@ -236,6 +236,11 @@ void RetiWindow::CaricaScheda()
     }
     marcatoreMostrato_ = Mostrato(marcatore_, s.giocatoreTrovato ? s.codGiocatore : GIOCATORE_NON_IN_ROSA);
     mostrati_ = valori();
+}
+
+void RetiWindow::intestazioneSalvata()
+{
+    intestazione_->setText(QString::number(selezionata_ + 1) + QStringLiteral("° gol segnato"));
 }
 
 QStringList RetiWindow::valori() const
@@ -301,7 +306,7 @@ void RetiWindow::Nuovo()
 
 bool RetiWindow::Salva()
 {
-    if (marcatore_->currentText().isEmpty()) {
+    if (GiocatoreNominato(marcatore_).testo.isEmpty()) {
         Messaggio::errore(QStringLiteral("Attenzione: occorre indicare il nome del marcatore!"), TITOLO);
         return false;
     }
@@ -350,6 +355,7 @@ bool RetiWindow::Salva()
         reteSalvata_ = true;
         abilitaRecord(true);
     }
+    intestazioneSalvata();
     marcatoreMostrato_ = Mostrato(marcatore_, d.codGiocatore.value_or(marcatoreMostrato_.codice));
     mostrati_ = valori();
     return true;

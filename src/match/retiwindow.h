@@ -53,6 +53,8 @@ private:
     void CaricaMarcatori();
     void AzzeraScheda();
     void CaricaScheda();
+    // The heading of the stored goal shown: its place in the team's list.
+    void intestazioneSalvata();
     // Before the record on show gives way to another (`perFare`: what the user asked for): its edits
     // are saved or dropped as the user says. False keeps it: Cancel, or a save refused.
     bool lascia(const QString& perFare);

@@ -123,7 +123,7 @@ Esito inserisci(const Lato& l, const Dati& d, int& codice)
                            "CodGiocatore, Nome, Ammonito, Voto, Girone) VALUES (?, ?, ?, ?, 0, 0, ?, ?, ?, ?, ?)"),
             {l.codPart, l.giornata, std::min(minima, 0) - 1, l.squadra, entrato.codGiocatore, entrato.nome,
              cartellino == NESSUN_CARTELLINO ? Nullo() : QVariant(cartellino),
-             d.voto ? QVariant(*d.voto) : QVariant(QMetaType::fromType<double>()), girone});
+             d.voto.value_or(QVariant(QMetaType::fromType<double>())), girone});
     codice = q.ultimoId().toInt();
     Collega(codice, *esce, d.minuto, QVariant());
     t.commit();

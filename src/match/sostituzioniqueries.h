@@ -60,7 +60,7 @@ struct Dati {
     // code and name (edits only).
     std::optional<Giocatore> entrato;
     bool ammonito = false, espulso = false;
-    std::optional<double> voto;  // nothing: VOTO left as it is
+    std::optional<QVariant> voto;  // what VOTO becomes (Null included); nothing: left as it is
     // Who went off: the row of the player picked, else the row whose stored name is the name typed
     // (ignoring case), among the team's rows of this match and leg. Nothing: the stored link stays
     // (edits only), also no link.

@@ -209,13 +209,14 @@ void SostituzioniWindow::AzzeraScheda()
     intestazione_->setText(QStringLiteral("Nuova sostituzione"));
     entraMostrato_ = esceMostrato_ = {};
     collegata_ = false;
+    votoMostrato_.clear();
     mostrati_ = valori();
 }
 
 void SostituzioniWindow::CaricaScheda()
 {
     schedaSalvata_ = true;
-    intestazione_->setText(QString::number(selezionata_ + 1) + QStringLiteral("a sostituzione effettuata"));
+    intestazioneSalvata();
     ammonito_->setChecked(false);
     espulso_->setChecked(false);
     SvuotaScelta(voto_);
@@ -249,7 +250,13 @@ void SostituzioniWindow::CaricaScheda()
     entraMostrato_ = Mostrato(entra_, s.codGiocatore);
     esceMostrato_ = Mostrato(esce_, s.codGiocatoreEsce);
     collegata_ = s.collegata;
+    votoMostrato_ = voto_->currentText();
     mostrati_ = valori();
+}
+
+void SostituzioniWindow::intestazioneSalvata()
+{
+    intestazione_->setText(QString::number(selezionata_ + 1) + QStringLiteral("a sostituzione effettuata"));
 }
 
 QStringList SostituzioniWindow::valori() const
@@ -339,11 +346,12 @@ void SostituzioniWindow::Nuova()
 
 bool SostituzioniWindow::Salva()
 {
-    if (entra_->currentText().isEmpty()) {
+    const VoceGiocatore entrato = GiocatoreNominato(entra_), uscito = GiocatoreNominato(esce_);
+    if (entrato.testo.isEmpty()) {
         Messaggio::errore(QStringLiteral("Occorre specificare il giocatore entrato!"), TITOLO_SALVA);
         return false;
     }
-    if (esce_->currentText().isEmpty()) {
+    if (uscito.testo.isEmpty()) {
         Messaggio::errore(QStringLiteral("Occorre specificare il giocatore che è uscito!"), TITOLO_SALVA);
         return false;
     }
@@ -353,7 +361,7 @@ bool SostituzioniWindow::Salva()
         Messaggio::errore(voto.rifiuto, TITOLO_SALVA);
         return false;
     }
-    d.voto = voto.voto;
+    d.voto = VotoDaSalvare(votoMostrato_, voto_->currentText());
     const std::optional<int> minuto = minuto_->codice();
     if (!minuto) {
         Messaggio::errore(QStringLiteral("Il minuto della sostituzione va indicato da 0 a 99 all'interno del tempo!"),
@@ -363,11 +371,12 @@ bool SostituzioniWindow::Salva()
     d.minuto = *minuto;
     d.ammonito = ammonito_->isChecked();
     d.espulso = espulso_->isChecked();
-    // A player shown as stored stays as stored; one picked or typed replaces him.
+    // A player shown as stored stays as stored; one picked or typed replaces him, a squad player under the
+    // squad's spelling.
     const bool stessoEntrato = schedaSalvata_ && Invariato(entra_, entraMostrato_);
-    if (!stessoEntrato) d.entrato = SostituzioniQueries::Giocatore{GiocatoreScelto(entra_), entra_->currentText()};
+    if (!stessoEntrato) d.entrato = SostituzioniQueries::Giocatore{entrato.codice, entrato.testo};
     const bool stessoUscito = schedaSalvata_ && Invariato(esce_, esceMostrato_);
-    if (!stessoUscito) d.uscito = SostituzioniQueries::Giocatore{GiocatoreScelto(esce_), esce_->currentText()};
+    if (!stessoUscito) d.uscito = SostituzioniQueries::Giocatore{uscito.codice, uscito.testo};
     if (stessoUscito && !collegata_) {
         // No replaced row to hold a minute: one typed needs who went off.
         if (!minuto_->testo()->text().trimmed().isEmpty()) {
@@ -413,8 +422,10 @@ bool SostituzioniWindow::Salva()
     }
     // The player who just came on may go off in the next substitution.
     rinfrescaElenchi();
+    intestazioneSalvata();
     entraMostrato_.testo = entra_->currentText();
     esceMostrato_.testo = esce_->currentText();
+    votoMostrato_ = voto_->currentText();
     mostrati_ = valori();
     return true;
 }

@@ -51,6 +51,8 @@ private:
     void AggiornaSostituzioni(int chiave);
     void AzzeraScheda();
     void CaricaScheda();
+    // The heading of the stored substitution shown: its place in order of entry.
+    void intestazioneSalvata();
     // Before the record on show gives way to another (`perFare`: what the user asked for): its edits
     // are saved or dropped as the user says. False keeps it: Cancel, or a save refused.
     bool lascia(const QString& perFare);
@@ -70,6 +72,7 @@ private:
     // What the stored record showed of who came on and who went off, and whether its link led to a row.
     GiocatoreMostrato entraMostrato_, esceMostrato_;
     bool collegata_ = false;
+    QString votoMostrato_;  // the rating shown when the record was loaded or saved last
     QStringList mostrati_;  // the record as shown, loaded or saved last
 
     ComboCodici* squadra_ = nullptr;     // Combo4

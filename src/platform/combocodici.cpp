@@ -33,7 +33,12 @@ ComboCodici::ComboCodici(QWidget* parent) : QComboBox(parent)
     setModel(new ModelloVoci(this));
     setInsertPolicy(QComboBox::NoInsert);
     setSizeAdjustPolicy(QComboBox::AdjustToContentsOnFirstShow);
-    connect(this, &QComboBox::currentIndexChanged, this, [this] { emettiClick(); });
+    connect(this, &QComboBox::currentIndexChanged, this, [this] {
+        // Once the index has moved, an activation that follows is no pick of the item shown when the list
+        // opened, also when the click's handler has put the list back on that item.
+        indicePrimaDellaLista_ = -2;
+        emettiClick();
+    });
     // Picking from the list the item already chosen changes no index, yet it is a click.
     connect(this, &QComboBox::activated, this, [this](int indice) {
         const bool stesso = indice == indicePrimaDellaLista_;

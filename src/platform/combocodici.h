@@ -67,5 +67,5 @@ private:
     void emettiClick();
 
     int sospensioni_ = 0;
-    int indicePrimaDellaLista_ = -2;  // the item chosen when the list was opened
+    int indicePrimaDellaLista_ = -2;  // the item chosen when the list was opened, until the index moves
 };

@@ -3,9 +3,11 @@
 #include "platform/combocodici.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStringList>
+#include <QTest>
 #include <QWidget>
 
 #include <initializer_list>
@@ -48,6 +50,15 @@ protected:
     void scegli(const QString& nome, int codice) const
     {
         combo(nome)->setCurrentIndex(combo(nome)->trovaCodice(codice));
+    }
+    // Picks an entry as a user does: a click on its row in the list's pop-up.
+    void scegliConMouse(const QString& nome, int riga) const
+    {
+        combo(nome)->showPopup();
+        QAbstractItemView* lista = combo(nome)->view();
+        QVERIFY(QTest::qWaitForWindowExposed(lista->window()));
+        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {},
+                          lista->visualRect(lista->model()->index(riga, 0)).center());
     }
     void spunta(const QString& nome, bool si = true) const { parte<QAbstractButton>(nome)->setChecked(si); }
     bool spuntato(const QString& nome) const { return parte<QAbstractButton>(nome)->isChecked(); }

@@ -168,7 +168,7 @@ private slots:
     }
     // Rows 1, 2 and 5 of team 1 and a typed name of team 2 stored with the codes, a squad name typed in another
     // case as that player; a second save adds nothing; another player on a saved row keeps its key and links;
-    // an empty rating keeps the stored one.
+    // a rating box emptied takes the stored rating away.
     void salvataggio()
     {
         QFETCH(bool, andata);
@@ -217,7 +217,7 @@ private slots:
         QCOMPARE(righePresenze(), righe);
         uno = titolari(p->codPart, sq1, andata);
         QCOMPARE(std::pair(uno[1].codice, uno[1].sostituito), std::pair(chiave, 170));
-        QCOMPARE(uno[1].dati(), "-1|Scritto a mano|44|1|250");
+        QCOMPARE(uno[1].dati(), "-1|Scritto a mano|44|1|-");
         QCOMPARE(Valore("SELECT COUNT(*) FROM Presenze WHERE ChiHaSost = ?", {chiave}).toInt(), 1);
     }
 

@@ -19,10 +19,15 @@ class TestReti : public QObject, ControlliEditore {
     const PartitaFixture* p_ = nullptr;
     int a_ = 0, b_ = 0;
 
-    // Day 1's first match played in both legs, without goals; a and b two players of its first team.
+    // Day 1's first match of four teams with long names, played in both legs, without goals; a and b two players
+    // of its first team.
     void apri()
     {
-        d_ = amb_->apri(amb_->nuovo(4).rose(25).giocaFinoA(2, false));
+        d_ = amb_->apri(amb_->nuovo(4)
+                            .squadre({"Società Sportiva Lazio Roma", "FC Internazionale Milano",
+                                      "Associazione Calcio Fiorentina", "Unione Calcio Sampdoria Genova"})
+                            .rose(25)
+                            .giocaFinoA(2, false));
         p_ = d_.partita(1, 1);
         a_ = d_.rosa(p_->sq1)[0]->codice;
         b_ = d_.rosa(p_->sq1)[1]->codice;
@@ -67,7 +72,7 @@ private slots:
         QTest::newRow("gol di un'altra partita") << true << false;
     }
     // A goal handed over opens on its team, named in any letter case; a key of no goal of the leg opens a new
-    // goal of the home team.
+    // goal of the home team. The match's long names show whole.
     void apertura()
     {
         QFETCH(bool, altraPartita);
@@ -77,6 +82,12 @@ private slots:
         QCOMPARE(testo("Combo1"), altraPartita ? p_->sq1 : p_->sq2);
         QCOMPARE(w_->chiavi().size(), altraPartita ? 0 : 1);
         QCOMPARE(w_->reteSalvata(), !altraPartita);
+        // Its end shows without scrolling its start away.
+        auto* partita = parte<QLineEdit>("Text1");
+        partita->end(false);
+        partita->grab();  // scrolled as it is painted
+        QVERIFY(partita->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x() >=
+                partita->fontMetrics().horizontalAdvance(partita->text()));
     }
 
     // The tally over one sequence: each stored goal of a scorer found counts 1, own goals too; never below 0.
@@ -88,7 +99,7 @@ private slots:
         scegli("Combo2", a_);
         QVERIFY(w_->Salva());
         const int r = w_->chiavi().last();
-        QCOMPARE(tally(a_).toInt(), 1);
+        QCOMPARE(QVariantList({tally(a_).toInt(), testo("Text6")}), QVariantList({1, "1° gol segnato"}));
         QVERIFY(w_->Salva());  // unchanged
         QCOMPARE(tally(a_).toInt(), 1);
         scegli("Combo2", b_);
@@ -203,9 +214,13 @@ private slots:
             QVariantList({q.intero(0), q.intero(1), q.testo(2), q.intero(3), q.intero(4), q.intero(5), q.testo(6)}),
             QVariantList(
                 {p_->codPart, andata ? 1 : 2, p_->ospite(andata), giocatore, codiceMinuto, codiceTipo, "Nota"}));
-        // An empty scorer is refused.
-        amb_->messaggi().ok();
-        QVERIFY(!w_->Salva());
+        // An empty scorer, or one of blanks, is refused.
+        for (const char* vuoto : {"", "   "}) {
+            scrivi("Combo2", vuoto);
+            amb_->messaggi().ok();
+            QVERIFY(!w_->Salva());
+            QCOMPARE(amb_->messaggi().ultimo().testo, "Attenzione: occorre indicare il nome del marcatore!");
+        }
     }
 
     // Browsing and deleting: the following goal takes the place, the last gives way, the only one leaves a new one.
@@ -297,21 +312,24 @@ private slots:
 
     void altroGol_data()
     {
-        QTest::addColumn<bool>("squadra");  // the other team chosen; else "Successivo"
+        QTest::addColumn<bool>("squadra");    // the other team picked from its list; else "Successivo"
+        QTest::addColumn<QString>("minuto");  // typed over the first goal's 10
         QTest::addColumn<int>("risposta");
         QTest::addColumn<int>("salvato");  // the first goal's minute afterwards
         QTest::addColumn<bool>("lasciato");
         using R = Messaggio::Risposta;
-        QTest::newRow("successivo, sì") << false << int(R::Si) << 30 << true;
-        QTest::newRow("successivo, annulla") << false << int(R::Annulla) << 10 << false;
-        QTest::newRow("squadra, no") << true << int(R::No) << 10 << true;
-        QTest::newRow("squadra, annulla") << true << int(R::Annulla) << 10 << false;
+        QTest::newRow("successivo, sì") << false << "30" << int(R::Si) << 30 << true;
+        QTest::newRow("successivo, annulla") << false << "30" << int(R::Annulla) << 10 << false;
+        QTest::newRow("squadra, no") << true << "30" << int(R::No) << 10 << true;
+        QTest::newRow("squadra, annulla") << true << "30" << int(R::Annulla) << 10 << false;
+        QTest::newRow("squadra, sì rifiutato") << true << "45+2" << int(R::Si) << 10 << false;
     }
-    // Browsing, or choosing the other team, with a goal changed asks first, as closing does; Cancel stays
-    // on the goal and its team with what was typed.
+    // Browsing, or picking the other team, with a goal changed asks once first, as closing does; Cancel or a
+    // refused save stays on the goal and its team with what was typed.
     void altroGol()
     {
         QFETCH(bool, squadra);
+        QFETCH(QString, minuto);
         QFETCH(int, risposta);
         QFETCH(int, salvato);
         QFETCH(bool, lasciato);
@@ -319,12 +337,15 @@ private slots:
         const int r = rete(a_, p_->sq1, 10);
         rete(b_, p_->sq1, 20);
         mostra(r);
-        scrivi("Text3", "30");
+        scrivi("Text3", minuto);
         amb_->messaggi().risposta(Messaggio::Risposta(risposta));
-        squadra ? combo("Combo1")->setCurrentIndex(1) : w_->Successivo();
+        const bool rifiutato = risposta == int(Messaggio::Risposta::Si) && !lasciato;
+        if (rifiutato) amb_->messaggi().ok();
+        squadra ? scegliConMouse("Combo1", 1) : w_->Successivo();
+        QCOMPARE(amb_->messaggi().quanti(), rifiutato ? 2 : 1);
         QCOMPARE(campo(r, "Minuto").toInt(), salvato);
         QCOMPARE(testo("Combo1"), squadra && lasciato ? p_->sq2 : p_->sq1);
-        QCOMPARE(testo("Text3"), !lasciato ? "30" : squadra ? "" : "20");
+        QCOMPARE(testo("Text3"), !lasciato ? minuto : squadra ? "" : "20");
     }
 };
 

@@ -142,7 +142,7 @@ private slots:
         QCOMPARE(w_->selezionata(), 3);
         const int nuova = w_->chiavi().last();
         QVERIFY(w_->schedaSalvata() && attivo("Command1") && attivo("Command3"));
-        QCOMPARE(testo("Text5"), "Nuova sostituzione");
+        QCOMPARE(testo("Text5"), "4a sostituzione effettuata");
         Query q("SELECT Riga, Titolare, Sostituito, CodGiocatore, Nome, Ammonito, Voto, Girone, Giornata, Squadra, "
                 "ChiHaSost, CodPartita FROM Presenze WHERE Codice = ?",
                 {nuova});
@@ -153,7 +153,7 @@ private slots:
                      {-4, 0, 0, entra, combo("Combo2")->currentText(), 101, 6.5, -1, 1, p_->sq1, riga1, p_->codPart}));
         QCOMPARE(campo(riga1, "Sostituito").toInt(), 130);
 
-        // Another replaced player, no cards, an empty minute of the second half, the rating left as it is.
+        // Another replaced player, no cards, an empty minute of the second half, the rating taken away.
         scegli("Combo3", giocatore2);
         scrivi({{"Text6", ""}, {"Combo1", ""}});
         spunta("Check1", false);
@@ -162,7 +162,7 @@ private slots:
         QCOMPARE(campo(riga1, "Sostituito").toInt(), 0);
         QCOMPARE(campo(riga2, "Sostituito").toInt(), 100);
         QCOMPARE(campo(nuova, "ChiHaSost").toInt(), riga2);
-        QCOMPARE(campo(nuova, "Voto").toDouble(), 6.5);
+        QVERIFY(campo(nuova, "Voto").isNull());
         QCOMPARE(campo(nuova, "Ammonito").toInt(), 0);
         // A name typed for the player who came on is stored as typed; the replaced one shown keeps his link.
         scrivi({{"Combo2", "Scritto a mano"}, {"Text6", "12"}});
@@ -173,6 +173,12 @@ private slots:
                                campo(nuova, "Voto").toInt(), campo(nuova, "ChiHaSost").toInt()}),
                  QVariantList({-1, "Scritto a mano", 250, riga2}));
         QCOMPARE(campo(riga2, "Sostituito").toInt(), 12);
+        // A squad player's name typed in another case is stored as that player, in the squad's spelling.
+        const QString rosa = voci("Combo2")[1];
+        scrivi("Combo2", " " + rosa.toUpper() + " ");
+        QVERIFY(w_->Salva());
+        QCOMPARE(QVariantList({campo(nuova, "CodGiocatore").toInt(), campo(nuova, "Nome").toString()}),
+                 QVariantList({combo("Combo2")->codice(1), rosa}));
     }
 
     void rifiuti_data()
@@ -182,6 +188,8 @@ private slots:
         // clang-format off
         QTest::newRow("entrato") << "|Uno|6|10" << "Occorre specificare il giocatore entrato!";
         QTest::newRow("uscito") << "Uno||6|10" << "Occorre specificare il giocatore che è uscito!";
+        QTest::newRow("entrato di spazi") << "   |Uno|6|10" << "Occorre specificare il giocatore entrato!";
+        QTest::newRow("uscito di spazi") << "Uno|   |6|10" << "Occorre specificare il giocatore che è uscito!";
         QTest::newRow("voto") << "Uno|Due|buono|10" << VOTO_RIFIUTATO;
         QTest::newRow("voto 11") << "Uno|Due|11|10" << VOTO_RIFIUTATO;
         QTest::newRow("voto 1e3") << "Uno|Due|1e3|10" << VOTO_RIFIUTATO;
@@ -407,20 +415,27 @@ private slots:
         QCOMPARE(Valore("SELECT COUNT(*) FROM Presenze WHERE Nome = 'Uno'").toInt(), chiusa && risposta >= 0 ? 1 : 0);
         if (!chiusa) QCOMPARE(testo("Combo2"), "Uno");
     }
-    // Browsing, or choosing the other team, with a substitution changed asks first, as closing does.
+    // Browsing, or picking the other team, with a substitution changed asks once first, as closing does; Cancel
+    // or a refused save stays on the record and its team with what was typed.
     void altraSostituzione()
     {
         apri();
         const QVector<int> c = cambi(p_->sq1);
         mostra(c[0]);
+        const QString minuto = testo("Text6");
         scrivi("Combo2", "Uno");
         amb_->messaggi().annulla().annulla();
         w_->Successiva();
-        combo("Combo4")->setCurrentIndex(1);  // Cancel again: the same team and record
-        QCOMPARE(QVariantList({testo("Combo4"), testo("Combo2"), w_->selezionata()}),
-                 QVariantList({p_->sq1, "Uno", 0}));
+        scegliConMouse("Combo4", 1);
+        scrivi("Text6", "45+2");
+        amb_->messaggi().si().ok();
+        scegliConMouse("Combo4", 1);
+        QCOMPARE(amb_->messaggi().quanti(), 4);
+        QCOMPARE(QVariantList({testo("Combo4"), testo("Combo2"), testo("Text6"), w_->selezionata()}),
+                 QVariantList({p_->sq1, "Uno", "45+2", 0}));
+        scrivi("Text6", minuto);
         amb_->messaggi().si();
-        combo("Combo4")->setCurrentIndex(1);
+        scegliConMouse("Combo4", 1);
         QCOMPARE(QVariantList({testo("Combo4"), Valore("SELECT COUNT(*) FROM Presenze WHERE Nome = 'Uno'").toInt()}),
                  QVariantList({p_->sq2, 1}));
     }

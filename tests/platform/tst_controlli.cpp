@@ -255,6 +255,15 @@ private slots:
         QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, voce.center());
         QCOMPARE(combo.currentIndex(), 1);
         QCOMPARE(clic.size(), 2);
+        // A list that its click puts back on the item shown was picked once, not picked again.
+        connect(&combo, &ComboCodici::click, &combo, [&combo] {
+            ComboCodici::SenzaClick guardia(&combo);
+            combo.setCurrentIndex(1);
+        });
+        combo.showPopup();
+        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {},
+                          lista->visualRect(lista->model()->index(2, 0)).center());
+        QCOMPARE(QList<int>({combo.currentIndex(), int(clic.size())}), QList<int>({1, 3}));
     }
 
     void comboModificabile()
