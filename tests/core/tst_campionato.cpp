@@ -136,18 +136,22 @@ private slots:
         QCOMPARE(stato().NumerazioneTradizionale, tradizionale);
     }
 
-    // Nothing of the championship opened before survives a file without its CAMPIONATO row.
+    // A file without its CAMPIONATO row has no name and no points to give: it is refused with the reason, and the
+    // championship opened before stays whole.
     void senzaRigaCampionato()
     {
         apri(FixtureCampionato(percorso()).denominazione("Serie A").numerazione(1));
         QVERIFY(stato().NumerazioneTradizionale);
-        apri(FixtureCampionato(percorso()).squadre({"Roma", "Lazio"}).senzaRigaCampionato());
+        const QString file =
+            FixtureCampionato(percorso()).squadre({"Roma", "Lazio"}).senzaRigaCampionato().crea().percorso;
+        MessaggiDiTest messaggi;
+        messaggi.ok();
+        QVERIFY(!ApriFileComeCampionato(file));
+        QVERIFY(messaggi.ultimo().testo.startsWith("Impossibile aprire il file\r" + file +
+                                                   "\r\rNel file mancano i dati generali del campionato"));
         const Stato& s = stato();
-        QCOMPARE(QList<int>({s.PuntiVittoria, s.PuntiPareggio, s.PuntiSconfitta, s.GiornateInserite}),
-                 QList<int>({0, 0, 0, 0}));
-        QVERIFY(s.Denominazione.isEmpty() && !s.NumerazioneTradizionale);
-        QCOMPARE(nomiSquadre(), (QStringList{"Lazio", "Roma"}));
-        QCOMPARE(titoli_.last(), QStringLiteral("Golvarno 2000 - "));
+        QVERIFY(s.PuntiVittoria == 3 && s.NumerazioneTradizionale && s.PercorsoCampionato != file);
+        QCOMPARE(titoli_.last(), QStringLiteral("Golvarno 2000 - Serie A"));
     }
 
     // After the calendar builder: points, name and match days follow the file; teams and numbering do not.
