@@ -227,8 +227,13 @@ bool ChiudiFinestre(const QString& eccetto)
     CursoreAttesa();
     bool chiuse = true;
     Finestre& registro = Finestre::istanza();
+    // The first window that stays (its user cancelled) stops the closing: the championship is not replaced, so
+    // the windows after it are neither asked nor closed.
     for (const QString& id : registro.registrate())
-        if (id != eccetto && registro.visibile(id) && !registro.scaricaSubito(id)) chiuse = false;
+        if (id != eccetto && registro.visibile(id) && !registro.scaricaSubito(id)) {
+            chiuse = false;
+            break;
+        }
     CursoreNormale();
     return chiuse;
 }

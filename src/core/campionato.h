@@ -21,7 +21,8 @@ void RileggiCampionato();
 
 // Closes every visible window except the main window and `eccetto` (a window that goes on working,
 // such as a wizard that is about to open its new file); loaded hidden windows stay loaded.
-// False when a window refused to close (its user cancelled): the caller must not replace the championship.
+// False when a window refused to close (its user cancelled): the windows after it stay as they are, and the
+// caller must not replace the championship.
 bool ChiudiFinestre(const QString& eccetto = QString());
 
 // The main window's caption: the main window installs the hook; the loading routines call it with

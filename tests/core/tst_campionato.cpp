@@ -233,17 +233,21 @@ private slots:
         QCOMPARE(nomiSquadre(), (QStringList{"Como", "Lecco"}));
     }
 
-    // A window whose user cancels its closing keeps the championship in use: nothing is replaced.
+    // A window whose user cancels its closing keeps the championship in use: nothing is replaced, and the windows
+    // after it are not asked to close.
     void finestraCheNonSiChiudeTrattieneIlCampionato()
     {
         const DatiFixture primo = apri(FixtureCampionato(percorso()));
         FinestraDiTest::registra("Form5", [](FinestraDiTest& f) { f.rifiutaScarico = true; });
+        FinestraDiTest::registra("Form6");
         Finestre::istanza().mostra("Form5");
+        Finestre::istanza().mostra("Form6");
         const QString secondo = FixtureCampionato(percorso()).squadre({"Como", "Lecco"}).crea().percorso;
 
         MessaggiDiTest messaggi;
         QVERIFY(!ApriFileComeCampionato(secondo));
         QVERIFY(Finestre::istanza().visibile("Form5"));
+        QVERIFY(Finestre::istanza().visibile("Form6") && FinestraDiTest::di("Form6")->scaricamenti == 0);
         QVERIFY(DbCampionato().databaseName() == primo.percorso && stato().PercorsoCampionato == primo.percorso);
         QCOMPARE(QSqlDatabase::connectionNames(), QStringList{DbCampionato().connectionName()});  // nothing left open
         QCOMPARE(stato().NumeroSquadre, int(primo.squadre.size()));
