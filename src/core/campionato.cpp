@@ -228,8 +228,13 @@ bool ChiudiFinestre(const QString& eccetto)
     CursoreAttesa();
     bool chiuse = true;
     Finestre& registro = Finestre::istanza();
+    // The first window that stays (its user cancelled) stops the closing: the championship is not replaced, so
+    // the windows after it are neither asked nor closed.
     for (const QString& id : registro.registrate())
-        if (id != eccetto && registro.visibile(id) && !registro.scaricaSubito(id)) chiuse = false;
+        if (id != eccetto && registro.visibile(id) && !registro.scaricaSubito(id)) {
+            chiuse = false;
+            break;
+        }
     CursoreNormale();
     return chiuse;
 }
@@ -275,6 +280,10 @@ QString verifica(const QString& percorso, bool formatoAttuale, QString* tenuta)
             motivo = MotivoTrigger();
         else {
             if (formatoAttuale) motivo = verificaCampi(db);
+            // Without its general data every table would give 0 points and no match day would count as registered.
+            if (motivo.isEmpty() && !Valore("SELECT 1 FROM Campionato LIMIT 1", {}, db).isValid())
+                motivo = QStringLiteral("Nel file mancano i dati generali del campionato (la denominazione, i punti "
+                                        "per vittoria, pareggio e sconfitta, le giornate registrate).");
             if (motivo.isEmpty()) motivo = verificaConteggi(db);
         }
     } catch (const ErroreDatabase& e) {

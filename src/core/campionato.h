@@ -9,7 +9,8 @@
 // one was open before, reads the points, name, match days and numbering from CAMPIONATO and the teams
 // (in name order) from SQUADRA, updates the main caption, then either offers to build the calendar of a
 // file just created (CampionatoCreato = 1) or shows the championship card when the settings ask for it.
-// A file without a CAMPIONATO row loads 0 points, no name, no match days and personal numbering.
+// A file without a CAMPIONATO row (refused by the opening) would load 0 points, no name, no match days and
+// personal numbering.
 // Throws ErroreDatabase when the file cannot be read: the whole file is read before anything of the
 // state changes, so the state is then left as it was.
 void CaricaCampionato();
@@ -20,7 +21,8 @@ void RileggiCampionato();
 
 // Closes every visible window except the main window and `eccetto` (a window that goes on working,
 // such as a wizard that is about to open its new file); loaded hidden windows stay loaded.
-// False when a window refused to close (its user cancelled): the caller must not replace the championship.
+// False when a window refused to close (its user cancelled): the windows after it stay as they are, and the
+// caller must not replace the championship.
 bool ChiudiFinestre(const QString& eccetto = QString());
 
 // The main window's caption: the main window installs the hook; the loading routines call it with
@@ -34,8 +36,8 @@ QString TitoloPrincipale();
 // hold the eight tables of a championship and no trigger, and have counts the windows can trust: the
 // match days registered (GIORNATEINS) no more than the match days present, and no match day with more
 // pairings than half the teams. With `formatoAttuale` also every field of the current layout (a file of
-// the previous version is pointed to the conversion command). The check never writes to the file,
-// except for rolling back a transaction that a crash left unfinished.
+// the previous version is pointed to the conversion command). A file without its CAMPIONATO row is refused
+// too. The check never writes to the file, except for rolling back a transaction that a crash left unfinished.
 QString VerificaFileCampionato(const QString& percorso, bool formatoAttuale = true);
 
 // Opens `percorso` as the championship in use, replacing DbCampionato and PercorsoCampionato.

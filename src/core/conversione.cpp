@@ -70,9 +70,14 @@ QSet<QString> campiDi(const QString& tabella, QSqlDatabase db)
     return campi;
 }
 
+// The numeric value of a field: files written by other programs may hold numbers as text, which the engine
+// would compare as text, greater than any number and never equal to one.
+QString numerico(const QString& campo) { return QStringLiteral("CAST(%1 AS NUMERIC)").arg(campo); }
+
 void convertiMinuti(const QString& tabella, const QString& campo, QSqlDatabase db)
 {
-    Esegui(QStringLiteral("UPDATE %1 SET %2 = %2 - 45 + 100 WHERE %2 > 45").arg(tabella, campo), {}, db);
+    Esegui(QStringLiteral("UPDATE %1 SET %2 = %3 - 45 + 100 WHERE %3 > 45").arg(tabella, campo, numerico(campo)), {},
+           db);
 }
 
 void collegaPresenze(QSqlDatabase db)
@@ -83,14 +88,16 @@ void collegaPresenze(QSqlDatabase db)
     Esegui("CREATE TEMP TABLE PARTITE_SQUADRA (GIORNATA INTEGER, SQUADRA TEXT COLLATE NOCASE, CODPART INTEGER, "
            "PRIMARY KEY (GIORNATA, SQUADRA))",
            {}, db);
-    Esegui("INSERT OR IGNORE INTO temp.PARTITE_SQUADRA SELECT GIORNATANUM, SQUADRA, CODPART FROM "
-           "(SELECT GIORNATANUM, SQ1 AS SQUADRA, CODPART, rowid AS R, 1 AS LATO FROM PARTITA UNION ALL "
-           "SELECT GIORNATANUM, SQ2, CODPART, rowid, 2 FROM PARTITA) "
-           "WHERE GIORNATANUM IS NOT NULL AND SQUADRA IS NOT NULL ORDER BY R, LATO",
+    Esegui(QStringLiteral("INSERT OR IGNORE INTO temp.PARTITE_SQUADRA SELECT %1, SQUADRA, CODPART FROM "
+                          "(SELECT GIORNATANUM, SQ1 AS SQUADRA, CODPART, rowid AS R, 1 AS LATO FROM PARTITA UNION ALL "
+                          "SELECT GIORNATANUM, SQ2, CODPART, rowid, 2 FROM PARTITA) "
+                          "WHERE GIORNATANUM IS NOT NULL AND SQUADRA IS NOT NULL ORDER BY R, LATO")
+               .arg(numerico("GIORNATANUM")),
            {}, db);
-    Esegui("UPDATE PRESENZE SET CODPARTITA = COALESCE((SELECT P.CODPART FROM temp.PARTITE_SQUADRA P "
-           "WHERE P.GIORNATA = PRESENZE.GIORNATA AND P.SQUADRA = PRESENZE.SQUADRA), CODPARTITA), "
-           "GIRONE = CASE WHEN GIRONE = 1 THEN -1 ELSE 0 END",
+    Esegui(QStringLiteral("UPDATE PRESENZE SET CODPARTITA = COALESCE((SELECT P.CODPART FROM temp.PARTITE_SQUADRA P "
+                          "WHERE P.GIORNATA = %1 AND P.SQUADRA = PRESENZE.SQUADRA), CODPARTITA), "
+                          "GIRONE = CASE WHEN %2 = 1 THEN -1 ELSE 0 END")
+               .arg(numerico("PRESENZE.GIORNATA"), numerico("GIRONE")),
            {}, db);
     Esegui("DROP TABLE temp.PARTITE_SQUADRA", {}, db);
 }
@@ -105,7 +112,8 @@ void collegaSostituzioni(QSqlDatabase db)
     // The database builds the group, so that team names compare as it compares them.
     const QString colonne =
         QStringLiteral("SELECT rowid, CODICE, CASE WHEN GIRONE IS NULL OR GIORNATA IS NULL OR SQUADRA IS NULL THEN '' "
-                       "ELSE GIRONE || '|' || GIORNATA || '|' || lower(SQUADRA) END, CHIHASOST FROM PRESENZE ");
+                       "ELSE %1 || '|' || %2 || '|' || lower(SQUADRA) END, CHIHASOST FROM PRESENZE ")
+            .arg(numerico("GIRONE"), numerico("GIORNATA"));
     QHash<qint64, QVariant> chiHaSost;  // the field by row, as the pairing goes on
     auto leggi = [&db, &chiHaSost](const QString& sql) {
         QVector<Presenza> righe;
@@ -116,8 +124,10 @@ void collegaSostituzioni(QSqlDatabase db)
         }
         return righe;
     };
-    const QVector<Presenza> entrati = leggi(colonne + "WHERE TITOLARE = 0 ORDER BY RIGA, rowid");
-    const QVector<Presenza> sostituiti = leggi(colonne + "WHERE SOSTITUITO <> 0 ORDER BY SOSTITUITO, rowid");
+    const QVector<Presenza> entrati =
+        leggi(colonne + QStringLiteral("WHERE %1 = 0 ORDER BY %2, rowid").arg(numerico("TITOLARE"), numerico("RIGA")));
+    const QVector<Presenza> sostituiti =
+        leggi(colonne + QStringLiteral("WHERE %1 <> 0 ORDER BY %1, rowid").arg(numerico("SOSTITUITO")));
     const QHash<qint64, QVariant> prima = chiHaSost;
 
     QHash<QString, QVector<const Presenza*>> perGruppo;

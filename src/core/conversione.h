@@ -25,7 +25,9 @@ QString ConvertiFile(const QString& vecchio, const QString& copia);
 // Adds the four fields to the file at `percorso`, on a connection of its own (one transaction).
 void AggiornaStruttura(const QString& percorso);
 
-// The data passes, each in one transaction on `db`, in the order ConvertiFile runs them.
+// The data passes, each in one transaction on `db`, in the order ConvertiFile runs them. They compare and order
+// the numbers they read (rounds, legs, minutes, rows, starter flags) by their numeric value, also where the
+// file holds them as text.
 
 // Links each PRESENZE row to the first PARTITA row of its round that names its team, when there
 // is one, and turns GIRONE 1 into -1 and any other value, an empty one included, into 0.

@@ -100,10 +100,13 @@ ErroreDatabase::ErroreDatabase(const QSqlError& errore, const QString& istruzion
 ErroreDatabase::Tipo ErroreDatabase::tipoDi(const QSqlError& errore)
 {
     bool numero = false;
-    // Extended codes carry the primary code in their low byte.
-    const int codice = errore.nativeErrorCode().toInt(&numero) & 0xff;
+    const int esteso = errore.nativeErrorCode().toInt(&numero);
     if (!numero) return Tipo::Generico;
-    switch (codice) {
+    // A journal left by an interrupted save, which the engine must play back before reading the file and cannot:
+    // the file is read-only, or the folder does not let it delete the journal.
+    if (esteso == SQLITE_READONLY_ROLLBACK || esteso == SQLITE_IOERR_DELETE) return Tipo::SalvataggioInterrotto;
+    // Extended codes carry the primary code in their low byte.
+    switch (esteso & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED: return Tipo::FileInUso;
     case SQLITE_READONLY: return Tipo::SoloLettura;
@@ -137,6 +140,10 @@ QString ErroreDatabase::motivo(Tipo tipo)
     case Tipo::DatiMancanti:
         return QStringLiteral("Nel file mancano dati che il programma si aspetta di trovare: il file può essere di "
                               "un'altra versione.");
+    case Tipo::SalvataggioInterrotto:
+        return QStringLiteral("Il file è rimasto a metà di un salvataggio interrotto e, prima di poterlo usare, va "
+                              "riportato allo stato precedente: il file, o la cartella che lo contiene, è di sola "
+                              "lettura e non lo permette. Rendere scrivibili il file e la cartella, poi riprovare.");
     case Tipo::Generico: break;
     }
     return QStringLiteral("Il motore dei dati non ha potuto completare l'operazione.");
@@ -279,10 +286,12 @@ QVariant Valore(const QString& sql, std::initializer_list<QVariant> parametri, Q
     return q.valore(0);
 }
 
+// BEGIN and COMMIT run as statements of their own: the driver's transaction calls report a failure without the
+// engine's code, so that the user would not learn why a save failed.
 Transazione::Transazione(QSqlDatabase db) : db_(db)
 {
     if (!db_.isOpen()) throw ErroreDatabase(QStringLiteral("Nessun database aperto."));
-    if (!db_.transaction()) throw ErroreDatabase(db_.lastError(), QStringLiteral("BEGIN"));
+    Esegui(QStringLiteral("BEGIN"), {}, db_);
     attiva_ = true;
 }
 
@@ -294,11 +303,12 @@ Transazione::~Transazione()
 void Transazione::commit()
 {
     if (!attiva_) return;
-    if (!db_.commit()) {
-        const QSqlError e = db_.lastError();
+    try {
+        Esegui(QStringLiteral("COMMIT"), {}, db_);
+    } catch (const ErroreDatabase&) {
         db_.rollback();
         attiva_ = false;
-        throw ErroreDatabase(e, QStringLiteral("COMMIT"));
+        throw;
     }
     attiva_ = false;
 }

@@ -27,6 +27,9 @@ public:
         NonAccessibile,    // the file cannot be opened (missing, or its folder is not accessible)
         LetturaScrittura,  // the disk failed to read or write
         DatiMancanti,      // a table or field the program reads is not in the file
+        // a save was interrupted and the file must be put back as it was before it can be read, but the file
+        // or its folder cannot be written
+        SalvataggioInterrotto,
     };
 
     explicit ErroreDatabase(const QString& testo, Tipo tipo = Tipo::Generico);

@@ -4,12 +4,15 @@
 #include "core/database.h"
 #include "core/stato.h"
 
+#include <cerrno>
+#include <fcntl.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSqlQuery>
 #include <QUuid>
+#include <unistd.h>
 
 namespace {
 
@@ -150,15 +153,39 @@ QString NomeTemporaneo(const QString& nome)
 }
 
 // Removes what an earlier creation of `nome` left in `cartella` when the program stopped half-way: its
-// temporary files and their journals, nothing else (a link under such a name stays too).
+// temporary files and their journals, named exactly as NomeTemporaneo names them (lower-case hex digits), nothing
+// else (a link under such a name stays too).
 void RimuoviAvanzi(const QDir& cartella, const QString& nome)
 {
     const QRegularExpression avanzo(QStringLiteral("^\\.") + QRegularExpression::escape(nome) +
-                                    QStringLiteral("\\.[0-9a-fA-F]{32}\\.tmp(-journal)?$"));
+                                    QStringLiteral("\\.[0-9a-f]{32}\\.tmp(-journal)?$"));
     for (const QFileInfo& f : cartella.entryInfoList(QDir::Files | QDir::Hidden | QDir::System))
         if (f.isFile() && !f.isSymLink() && avanzo.match(f.fileName()).hasMatch() &&
             !QFile::remove(f.absoluteFilePath()))
             qWarning("file temporaneo non rimosso: %s", qUtf8Printable(f.absoluteFilePath()));
+}
+
+// Creates `percorso` empty, for the engine to write into. The engine, failing to create a file, only says that it
+// cannot open it: a folder that cannot be written, or a full disk, is told here as such.
+void CreaVuoto(const QString& percorso)
+{
+    const int fd = ::open(QFile::encodeName(percorso).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd >= 0) {
+        ::close(fd);
+        return;
+    }
+    const int errore = errno;
+    const QString cartella = QDir::toNativeSeparators(QFileInfo(percorso).absolutePath());
+    qWarning("file non creato: %s (errno %d)", qUtf8Printable(percorso), errore);
+    if (errore == EACCES || errore == EPERM || errore == EROFS)
+        throw ErroreDatabase(QStringLiteral("Nella cartella %1 non si possono scrivere file: la cartella è di sola "
+                                            "lettura, o non si ha il permesso di scriverci.")
+                                 .arg(cartella),
+                             ErroreDatabase::Tipo::SoloLettura);
+    if (errore == ENOSPC || errore == EDQUOT)
+        throw ErroreDatabase(ErroreDatabase::motivo(ErroreDatabase::Tipo::DiscoPieno),
+                             ErroreDatabase::Tipo::DiscoPieno);
+    throw ErroreDatabase(QStringLiteral("Impossibile creare un file nella cartella %1.").arg(cartella));
 }
 
 }  // namespace
@@ -173,6 +200,7 @@ void CostruisciFileAccanto(const QString& percorso, const std::function<void(con
 
     RimuoviAvanzi(info.absoluteDir(), info.fileName());
     const QString temporaneo = info.absoluteDir().filePath(NomeTemporaneo(info.fileName()));
+    CreaVuoto(temporaneo);
     try {
         costruisci(temporaneo);
         if (!QFile::rename(temporaneo, percorso))

@@ -34,10 +34,11 @@ void CreaDatabase();
 void CreaFileCampionato(const QString& percorso, const std::function<void(QSqlDatabase)>& riempi = {});
 
 // Writes a new file at `percorso` under a temporary name beside it and gives it its name only once it is
-// complete: `costruisci` writes and commits the whole file at the temporary path it is given. Refuses an
-// empty path, an existing file and a missing folder; on any failure the temporary file is removed and the
-// failure passed on (ErroreDatabase). A crash leaves at most a hidden temporary file and its journal, never a
-// half-made file under the user's name; the next creation of that name removes them.
+// complete: `costruisci` writes and commits the whole file at the temporary path it is given (created empty
+// beforehand). Refuses an empty path, an existing file, a missing folder and one that cannot be written; on any
+// failure the temporary file is removed and the failure passed on (ErroreDatabase). A crash leaves at most a
+// hidden temporary file and its journal, never a half-made file under the user's name; the next creation of that
+// name removes them.
 void CostruisciFileAccanto(const QString& percorso, const std::function<void(const QString&)>& costruisci);
 
 // The eight tables are present (a quick check that a file is a championship file).

@@ -162,18 +162,35 @@ void InformazioniSocietarieWindow::caricaInfoSocietarie()
                    QStringLiteral("\r\r") + motivo;
         });
     if (letti) CursoreNormale();
+    caricati_ = datiMostrati();
 }
 
-void InformazioniSocietarieWindow::salvaInfoSocietarie()
+QStringList InformazioniSocietarieWindow::datiMostrati() const
 {
-    if (squadre_->currentIndex() < 0) return;
+    QStringList dati;
+    for (const QLineEdit* e : caselle_) dati << e->text();
+    return dati << penalita_->text() << note_->toPlainText();
+}
+
+bool InformazioniSocietarieWindow::scarica()
+{
+    if (squadre_->currentIndex() < 0 || datiMostrati() == caricati_) return true;
+    return Messaggio::salvarePrima(QStringLiteral("I dati della squadra %1 sono stati modificati e non sono stati "
+                                                  "salvati. Salvare le modifiche prima di chiudere la finestra?")
+                                       .arg(squadre_->testo()),
+                                   TITOLO, [this] { return salvaInfoSocietarie(); });
+}
+
+bool InformazioniSocietarieWindow::salvaInfoSocietarie()
+{
+    if (squadre_->currentIndex() < 0) return false;
     // The standings subtract the penalty from the team's points: it stays within -999..999.
     const int penalita = Val(penalita_->text());
     if (penalita < -PenalitaMassima || penalita > PenalitaMassima) {
         Messaggio::errore(QStringLiteral("Attenzione: i punti di penalità vanno indicati con un numero da -999 a 999."),
                           TITOLO);
         penalita_->setFocus();
-        return;
+        return false;
     }
     QStringList assegnazioni;
     QVariantList valori;
@@ -197,5 +214,8 @@ void InformazioniSocietarieWindow::salvaInfoSocietarie()
             return QStringLiteral("Impossibile salvare i dati della squadra ") + squadre_->testo() +
                    QStringLiteral("\r\r") + motivo;
         });
-    if (salvati) CursoreNormale();
+    if (!salvati) return false;
+    CursoreNormale();
+    caricati_ = datiMostrati();
+    return true;
 }

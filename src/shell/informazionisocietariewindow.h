@@ -19,16 +19,22 @@ public:
     explicit InformazioniSocietarieWindow(QWidget* parent = nullptr);
 
     void carica() override;
+    // Data typed and not saved: asks whether to save them first (false: the user stays).
+    bool scarica() override;
 
     static constexpr int PenalitaMassima = 999;
 
 private:
     void caricaInfoSocietarie();
-    void salvaInfoSocietarie();
+    // False when the data were refused or could not be written.
+    bool salvaInfoSocietarie();
+    // The boxes' texts, in the order of caselle_, then the penalty and the notes.
+    QStringList datiMostrati() const;
 
     ComboCodici* squadre_ = nullptr;  // the teams, each with its SQUADRA.CODICE
     // The text boxes in the order of colonne(): Allenatore, Presidente, Citta, Sede, Campo, Colori, Tel, Fax.
     QVector<QLineEdit*> caselle_;
     QLineEdit* penalita_ = nullptr;   // penalty points
     QPlainTextEdit* note_ = nullptr;  // notes
+    QStringList caricati_;            // the data as loaded or last saved
 };

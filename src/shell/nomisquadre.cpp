@@ -40,12 +40,32 @@ QString ProblemaNomeSquadra(const QString& nome, const QStringList& altri)
     return QString();
 }
 
+QStringList NomiAltreSquadre(int codice)
+{
+    QStringList nomi;
+    Query q("SELECT NOME FROM SQUADRA WHERE CODICE <> ?", {codice});
+    while (q.next()) nomi << q.testo(0);
+    return nomi;
+}
+
 QString RinominaSquadra(int codice, const QString& vecchio, const QString& nuovo)
 {
     Transazione t;
-    // The team may have gone from the file since its name was read: then nothing is renamed at all.
-    if (Query("UPDATE SQUADRA SET NOME = ? WHERE CODICE = ?", {nuovo, codice}).righeToccate() == 0)
-        return QStringLiteral("La squadra %1 non è più nel file: il nome non è stato cambiato.").arg(vecchio);
+    // Only while the file still gives the team the name shown: another copy of the program may have renamed it
+    // since, and the other tables then hold its new name. Nothing is renamed otherwise.
+    if (Query("UPDATE SQUADRA SET NOME = ? WHERE CODICE = ? AND NOME = ? COLLATE BINARY", {nuovo, codice, vecchio})
+            .righeToccate() == 0) {
+        const QVariant registrato = Valore("SELECT NOME FROM SQUADRA WHERE CODICE = ?", {codice});
+        if (!registrato.isValid())
+            return QStringLiteral("La squadra %1 non è più nel file: il nome non è stato cambiato.").arg(vecchio);
+        return QStringLiteral("Nel file la squadra %1 ora si chiama %2: è stata rinominata altrove, per esempio da "
+                              "un'altra copia del programma aperta sullo stesso file. Il nome non è stato cambiato; "
+                              "riaprire il campionato per vedere i nomi attuali.")
+            .arg(vecchio, registrato.toString());
+    }
+    // The names in the file, not those read when the list was filled.
+    if (const QString problema = ProblemaNomeSquadra(nuovo, NomiAltreSquadre(codice)); !problema.isEmpty())
+        return problema;
     Esegui("UPDATE PARTITA SET SQ1 = ? WHERE SQ1 = ?", {nuovo, vecchio});
     Esegui("UPDATE PARTITA SET SQ2 = ? WHERE SQ2 = ?", {nuovo, vecchio});
     Esegui("UPDATE GIORNATA SET RIPOSA = ? WHERE RIPOSA = ?", {nuovo, vecchio});

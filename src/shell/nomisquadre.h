@@ -33,8 +33,13 @@ int PrimoNomeDoppio(const QStringList& nomi);
 // True when `nome` equals one of `altri`, ignoring case.
 bool NomeGiaUsato(const QString& nome, const QStringList& altri);
 
+// The names of the teams in the file other than team `codice`.
+QStringList NomiAltreSquadre(int codice);
+
 // Gives team `codice` the name `nuovo` in place of `vecchio` wherever the file names it: the team
 // itself, both sides of the pairings, the resting team of the match days, the appearances and the
-// goals, in one transaction. Returns why it renamed nothing (the team is no longer in the file), or ""
+// goals, in one transaction. Only while the file still names the team `vecchio` (exactly), and only a
+// name that ProblemaNomeSquadra accepts against the other names in the file. Returns why it renamed
+// nothing (the team is no longer in the file, it was renamed elsewhere, the name is refused), or ""
 // when done. Throws ErroreDatabase when the file fails, having changed nothing.
 QString RinominaSquadra(int codice, const QString& vecchio, const QString& nuovo);

@@ -30,6 +30,8 @@ const QString TITOLO = QStringLiteral("Proprietà del campionato");
 const QString TITOLO_RINOMINA = QStringLiteral("Rinominare una squadra");
 constexpr int CONTESTO_GUIDA = 52;
 
+QString rileggere(const QString& motivo) { return QStringLiteral("Impossibile rileggere il campionato.\r\r") + motivo; }
+
 }  // namespace
 
 ProprietaCampionatoWindow::ProprietaCampionatoWindow(QWidget* parent) : Finestra(Id, parent)
@@ -129,10 +131,33 @@ void ProprietaCampionatoWindow::carica()
     puntiSconfitta_->setText(QString::number(s.PuntiSconfitta));
     squadre_->clear();
     for (int i = 1; i <= s.NumeroSquadre && i < s.Squadre.size(); ++i) squadre_->addItem(s.Squadre[i].Nome);
+    caricate_ = impostazioniMostrate();
     CursoreNormale();
 }
 
+QStringList ProprietaCampionatoWindow::impostazioniMostrate() const
+{
+    return {denominazione_->text(), numerazioneTradizionale_->isChecked() ? QStringLiteral("1") : QStringLiteral("2"),
+            puntiVittoria_->text(), puntiPareggio_->text(), puntiSconfitta_->text()};
+}
+
+bool ProprietaCampionatoWindow::scarica()
+{
+    if (impostazioniMostrate() == caricate_) return true;
+    return Messaggio::salvarePrima(QStringLiteral("Le proprietà del campionato sono state modificate e non sono state "
+                                                  "salvate. Salvare le modifiche prima di chiudere la finestra?"),
+                                   TITOLO, [this] { return scriviImpostazioni(); });
+}
+
 void ProprietaCampionatoWindow::salva()
+{
+    if (!scriviImpostazioni()) return;
+    // The reload closes this window with every other one and applies the new settings everywhere.
+    EseguiComando(
+        TITOLO, [] { CaricaCampionato(); }, rileggere);
+}
+
+bool ProprietaCampionatoWindow::scriviImpostazioni()
 {
     // The championship keeps its points per result in 0..255.
     for (QLineEdit* box : {puntiVittoria_, puntiPareggio_, puntiSconfitta_}) {
@@ -142,7 +167,7 @@ void ProprietaCampionatoWindow::salva()
                                              "sconfitta vanno indicati con un numero da 0 a 255."),
                               TITOLO);
             box->setFocus();
-            return;
+            return false;
         }
     }
     CursoreAttesa();
@@ -162,20 +187,15 @@ void ProprietaCampionatoWindow::salva()
         [](const QString& motivo) {
             return QStringLiteral("Impossibile salvare le proprietà del campionato.\r\r") + motivo;
         });
-    if (!salvate) return;
-    CursoreNormale();
-    // The reload closes this window with every other one and applies the new settings everywhere.
-    EseguiComando(
-        TITOLO, [] { CaricaCampionato(); },
-        [](const QString& motivo) { return QStringLiteral("Impossibile rileggere il campionato.\r\r") + motivo; });
-}
-
-QString ProprietaCampionatoWindow::problemaNuovoNome(const QString& nuovo, int posizione) const
-{
-    QStringList altri;
-    for (int i = 0; i < squadre_->count(); ++i)
-        if (i != posizione) altri << squadre_->item(i)->text();
-    return ProblemaNomeSquadra(nuovo, altri);
+    if (!salvate) return false;
+    caricate_ = impostazioniMostrate();
+    // The shared state follows what was saved (name, points and caption as the file now has them, and the
+    // numbering), also when the settings are saved on closing and the other windows stay open.
+    stato().NumerazioneTradizionale = numerazioneTradizionale_->isChecked();
+    if (EseguiComando(
+            TITOLO, [] { RileggiCampionato(); }, rileggere))
+        CursoreNormale();
+    return true;
 }
 
 void ProprietaCampionatoWindow::rinomina()
@@ -185,14 +205,25 @@ void ProprietaCampionatoWindow::rinomina()
         Messaggio::errore(QStringLiteral("Selezionare una squadra da rinominare!"), TITOLO);
         return;
     }
-    const int posizione = squadre_->row(voce);
-    const QString vecchio = voce->text();
+    Stato& s = stato();
+    const int indice = squadre_->row(voce) + 1;
+    if (indice >= s.Squadre.size()) return;
+    // The name as read from the file, which the rename compares with the one stored now.
+    const QString vecchio = s.Squadre[indice].Nome;
+    const int codice = s.Squadre[indice].Codice.toInt();
     if (!Messaggio::conferma(QStringLiteral("Cambiare il nome della squadra ") + vecchio + QStringLiteral(" ?"),
                              TITOLO))
         return;
     const QString nuovo = Messaggio::input(QStringLiteral("Inserire il nuovo nome per ") + vecchio, TITOLO_RINOMINA);
     if (nuovo.isEmpty()) return;
-    const QString problema = problemaNuovoNome(nuovo, posizione);
+    const auto nonRinominata = [&vecchio](const QString& motivo) {
+        return QStringLiteral("Impossibile rinominare la squadra ") + vecchio + QStringLiteral("\r\r") + motivo;
+    };
+    // Checked against the names in the file, which another copy of the program may have changed.
+    QString problema;
+    if (!EseguiComando(
+            TITOLO_RINOMINA, [&] { problema = ProblemaNomeSquadra(nuovo, NomiAltreSquadre(codice)); }, nonRinominata))
+        return;
     if (!problema.isEmpty()) {
         Messaggio::errore(problema, TITOLO_RINOMINA);
         return;
@@ -202,17 +233,10 @@ void ProprietaCampionatoWindow::rinomina()
                              TITOLO_RINOMINA))
         return;
 
-    Stato& s = stato();
-    const int indice = posizione + 1;
-    if (indice >= s.Squadre.size()) return;
-    const auto nonRinominata = [&vecchio](const QString& motivo) {
-        return QStringLiteral("Impossibile rinominare la squadra ") + vecchio + QStringLiteral("\r\r") + motivo;
-    };
     CursoreAttesa();
     QString rifiuto;
     if (!EseguiComando(
-            TITOLO_RINOMINA, [&] { rifiuto = RinominaSquadra(s.Squadre[indice].Codice.toInt(), vecchio, nuovo); },
-            nonRinominata))
+            TITOLO_RINOMINA, [&] { rifiuto = RinominaSquadra(codice, vecchio, nuovo); }, nonRinominata))
         return;
     if (!rifiuto.isEmpty()) {
         CursoreNormale();

@@ -17,12 +17,16 @@ public:
     explicit ProprietaCampionatoWindow(QWidget* parent = nullptr);
 
     void carica() override;
+    // Settings typed and not saved: asks whether to save them first (false: the user stays).
+    bool scarica() override;
 
 private:
     void salva();
+    // Checks and writes the settings shown; the shared state follows them. False when refused or failed.
+    bool scriviImpostazioni();
+    // The settings as shown: name, numbering, points for a win, a draw, a loss.
+    QStringList impostazioniMostrate() const;
     void rinomina();
-    // The refusal of `nuovo` as the new name of the team in position `posizione` of the list, or "".
-    QString problemaNuovoNome(const QString& nuovo, int posizione) const;
     // Rewrites the name in every table that holds it, in one transaction.
     static void scriviNuovoNome(int codice, const QString& vecchio, const QString& nuovo);
 
@@ -33,4 +37,5 @@ private:
     QLineEdit* puntiPareggio_ = nullptr;   // a draw
     QLineEdit* puntiSconfitta_ = nullptr;  // a loss
     QListWidget* squadre_ = nullptr;
+    QStringList caricate_;  // the settings as loaded or last saved
 };

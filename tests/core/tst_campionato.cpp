@@ -136,18 +136,22 @@ private slots:
         QCOMPARE(stato().NumerazioneTradizionale, tradizionale);
     }
 
-    // Nothing of the championship opened before survives a file without its CAMPIONATO row.
+    // A file without its CAMPIONATO row has no name and no points to give: it is refused with the reason, and the
+    // championship opened before stays whole.
     void senzaRigaCampionato()
     {
         apri(FixtureCampionato(percorso()).denominazione("Serie A").numerazione(1));
         QVERIFY(stato().NumerazioneTradizionale);
-        apri(FixtureCampionato(percorso()).squadre({"Roma", "Lazio"}).senzaRigaCampionato());
+        const QString file =
+            FixtureCampionato(percorso()).squadre({"Roma", "Lazio"}).senzaRigaCampionato().crea().percorso;
+        MessaggiDiTest messaggi;
+        messaggi.ok();
+        QVERIFY(!ApriFileComeCampionato(file));
+        QVERIFY(messaggi.ultimo().testo.startsWith("Impossibile aprire il file\r" + file +
+                                                   "\r\rNel file mancano i dati generali del campionato"));
         const Stato& s = stato();
-        QCOMPARE(QList<int>({s.PuntiVittoria, s.PuntiPareggio, s.PuntiSconfitta, s.GiornateInserite}),
-                 QList<int>({0, 0, 0, 0}));
-        QVERIFY(s.Denominazione.isEmpty() && !s.NumerazioneTradizionale);
-        QCOMPARE(nomiSquadre(), (QStringList{"Lazio", "Roma"}));
-        QCOMPARE(titoli_.last(), QStringLiteral("Golvarno 2000 - "));
+        QVERIFY(s.PuntiVittoria == 3 && s.NumerazioneTradizionale && s.PercorsoCampionato != file);
+        QCOMPARE(titoli_.last(), QStringLiteral("Golvarno 2000 - Serie A"));
     }
 
     // After the calendar builder: points, name and match days follow the file; teams and numbering do not.
@@ -229,17 +233,21 @@ private slots:
         QCOMPARE(nomiSquadre(), (QStringList{"Como", "Lecco"}));
     }
 
-    // A window whose user cancels its closing keeps the championship in use: nothing is replaced.
+    // A window whose user cancels its closing keeps the championship in use: nothing is replaced, and the windows
+    // after it are not asked to close.
     void finestraCheNonSiChiudeTrattieneIlCampionato()
     {
         const DatiFixture primo = apri(FixtureCampionato(percorso()));
         FinestraDiTest::registra("Form5", [](FinestraDiTest& f) { f.rifiutaScarico = true; });
+        FinestraDiTest::registra("Form6");
         Finestre::istanza().mostra("Form5");
+        Finestre::istanza().mostra("Form6");
         const QString secondo = FixtureCampionato(percorso()).squadre({"Como", "Lecco"}).crea().percorso;
 
         MessaggiDiTest messaggi;
         QVERIFY(!ApriFileComeCampionato(secondo));
         QVERIFY(Finestre::istanza().visibile("Form5"));
+        QVERIFY(Finestre::istanza().visibile("Form6") && FinestraDiTest::di("Form6")->scaricamenti == 0);
         QVERIFY(DbCampionato().databaseName() == primo.percorso && stato().PercorsoCampionato == primo.percorso);
         QCOMPARE(QSqlDatabase::connectionNames(), QStringList{DbCampionato().connectionName()});  // nothing left open
         QCOMPARE(stato().NumeroSquadre, int(primo.squadre.size()));

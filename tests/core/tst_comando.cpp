@@ -52,6 +52,10 @@ private slots:
         QTest::newRow("sola lettura") << u"8"_s << "" << Tipo::SoloLettura << "";
         QTest::newRow("cartella di sola lettura") << u"1544"_s << "" << Tipo::SoloLettura << "";
         QTest::newRow("lettura dal disco") << u"266"_s << "" << Tipo::LetturaScrittura << "";
+        QTest::newRow("salvataggio interrotto, file di sola lettura")
+            << u"776"_s << "" << Tipo::SalvataggioInterrotto << "";
+        QTest::newRow("salvataggio interrotto, cartella di sola lettura")
+            << u"2570"_s << "" << Tipo::SalvataggioInterrotto << "";
         QTest::newRow("danneggiato") << u"11"_s << "" << Tipo::Danneggiato << "";
         QTest::newRow("disco pieno") << u"13"_s << "" << Tipo::DiscoPieno << "";
         QTest::newRow("non apribile") << u"14"_s << "" << Tipo::NonAccessibile << "";
@@ -86,6 +90,7 @@ private slots:
         QTest::newRow("aperto in sola lettura") << "sola lettura" << Tipo::SoloLettura;
         QTest::newRow("non un database") << "testo" << Tipo::Danneggiato;
         QTest::newRow("spazio finito") << "pieno" << Tipo::DiscoPieno;
+        QTest::newRow("letto da un'altra connessione al commit") << "commit" << Tipo::FileInUso;
         QTest::newRow("errore di sintassi") << "sintassi" << Tipo::Generico;
     }
     void guastiDelFile()
@@ -102,9 +107,12 @@ private slots:
         } else {
             conTabella("b", file);
         }
-        if (caso != "bloccato") ChiudiConnessione("b");
+        if (caso != "bloccato" && caso != "commit") ChiudiConnessione("b");
         QSqlDatabase db = ApriConnessione("a", file, caso == "sola lettura", false);
         if (caso == "bloccato") Esegui("BEGIN EXCLUSIVE", {}, QSqlDatabase::database("b"));
+        // Another connection in the middle of a read: the save waits for it at its commit, then gives up.
+        if (caso == "commit") Esegui("BEGIN", {}, QSqlDatabase::database("b"));
+        if (caso == "commit") Valore("SELECT 1 FROM Prova", {}, QSqlDatabase::database("b"));
         if (caso == "pieno") Esegui("PRAGMA max_page_count = 3", {}, db);
         if (caso == "sintassi") sql = "INSERT INTO Prova VALUES (";
 
@@ -115,7 +123,9 @@ private slots:
         CursoreAttesa();
         QVERIFY(!EseguiComando("Salvataggio", [&] {
             try {
+                Transazione t(db);
                 Esegui(sql, {}, db);
+                t.commit();
             } catch (const ErroreDatabase& e) {
                 letto = e.tipo();
                 istruzione = e.istruzione();
@@ -123,7 +133,7 @@ private slots:
             }
         }));
         QCOMPARE(letto, tipo);
-        QCOMPARE(istruzione, sql);
+        QCOMPARE(istruzione, caso == "commit" ? "COMMIT" : sql);
         QCOMPARE(m.ultimo().titolo, QString("Salvataggio"));
         QCOMPARE(m.ultimo().icona, Messaggio::Icona::Critica);
         QCOMPARE(m.ultimo().testo, TestoErroreDati(ErroreDatabase::motivo(tipo)));

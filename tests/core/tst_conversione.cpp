@@ -93,6 +93,7 @@ void TstConversione::minuti_data()
     QTest::newRow("90") << QVariant(90) << "145";
     QTest::newRow("0") << QVariant(0) << "0";
     QTest::newRow("vuoto") << QVariant() << "NULL";
+    QTest::newRow("30 come testo") << QVariant("30") << "30";  // compared by its numeric value
 }
 
 void TstConversione::minuti()
@@ -102,7 +103,7 @@ void TstConversione::minuti()
     const QString percorso = dir_.filePath(QStringLiteral("minuti %1.gvn").arg(QTest::currentDataTag()));
     qint64 presenza = 0, rete = 0;
     {
-        VecchioFormato f(percorso);
+        VecchioFormato f(percorso, true);
         const qint64 codPart = f.partita(1, "Alba", "Bari");
         presenza = f.presenza(1, 1, "Alba", -1, 5, vecchio);
         rete = f.rete(codPart, 2, "Bari", vecchio);
@@ -118,7 +119,7 @@ void TstConversione::minuti()
 void TstConversione::presenze()
 {
     const QString percorso = dir_.filePath("presenze.gvn");
-    VecchioFormato f(percorso);
+    VecchioFormato f(percorso, true);
     const qint64 p1 = f.partita(1, "Alba", "Sant'Elia");
     const qint64 p2 = f.partita(1, "Bari", "Como");
     const qint64 p3 = f.partita(2, "Como", "Alba");
@@ -136,6 +137,8 @@ void TstConversione::presenze()
         {2, 3, "Alba", "77", "0"},            // no match that round: keeps its value
         {1, QVariant(), "Bari", "77", "-1"},  // empty round: keeps its value
         {1, 2, "Dora", "77", "-1"},           // a team without matches
+        // leg and round held as text
+        {"1", "1", "Bari", QString::number(p2), "-1"},
     };
     QVector<qint64> righe;
     for (const auto& c : casi) righe << f.presenza(c.girone, c.giornata, c.squadra, -1, 1, 0, 77);
@@ -150,7 +153,7 @@ void TstConversione::presenze()
 void TstConversione::sostituzioni()
 {
     const QString percorso = dir_.filePath("sostituzioni.gvn");
-    VecchioFormato f(percorso);
+    VecchioFormato f(percorso, true);
     // Alba, round 4, first leg: two players replaced, the later one stored first. The substitutes are
     // paired in ascending RIGA (-2 before -1), whatever their stored order; a third one is left over.
     const qint64 tardi = f.presenza(-1, 4, "Alba", -1, 3, 170);
@@ -170,6 +173,12 @@ void TstConversione::sostituzioni()
     const qint64 c = f.presenza(-1, 6, "Alba", -1, 7, 115);
     const qint64 t1 = f.presenza(-1, 6, "Alba", 0, -1, 135);
     const qint64 t2 = f.presenza(-1, 6, "Alba", 0, -2);
+    // Round 7, every value held as text: compared and ordered by its numeric value.
+    const qint64 trenta = f.presenza(-1, 7, "Alba", "-1", 3, "30");
+    const qint64 nove = f.presenza(-1, 7, "Alba", "-1", 8, "9");
+    const qint64 zero = f.presenza(-1, 7, "Alba", "-1", 2, "0");
+    const qint64 entraPrima = f.presenza(-1, 7, "Alba", "0", -2);
+    const qint64 entraDopo = f.presenza(-1, 7, "Alba", "0", -1);
 
     AggiornaStruttura(percorso);
     CollegaSostituzioni(f.db());
@@ -179,8 +188,10 @@ void TstConversione::sostituzioni()
     QCOMPARE(chi(ritornoEntrato), QString::number(ritornoSost));
     QCOMPARE(chi(bariEntrato), QString::number(baria));
     QCOMPARE(chi(t2), QString::number(c));
-    for (qint64 sostituito : {presto, tardi, ritornoSost, c}) QCOMPARE(chi(sostituito), QString("-1"));
-    for (qint64 libero : {inPiu, senzaSostituto, titolare, t1}) QCOMPARE(chi(libero), QString("NULL"));
+    QCOMPARE(chi(entraPrima), QString::number(nove));
+    QCOMPARE(chi(entraDopo), QString::number(trenta));
+    for (qint64 sostituito : {presto, tardi, ritornoSost, c, nove, trenta}) QCOMPARE(chi(sostituito), QString("-1"));
+    for (qint64 libero : {inPiu, senzaSostituto, titolare, t1, zero}) QCOMPARE(chi(libero), QString("NULL"));
 }
 
 void TstConversione::fileCompleto()

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUuid>
@@ -184,6 +185,21 @@ private slots:
         stato().PercorsoCampionato.clear();
         QVERIFY_THROWS_EXCEPTION(ErroreDatabase, CreaDatabase());
         QCOMPARE(filesIn(dir_.path()), prima);
+
+        // A folder that cannot be written is called so (also made immutable: permissions do not bind every user).
+        QTemporaryDir chiusa;
+        QFile::setPermissions(chiusa.path(), QFile::ReadOwner | QFile::ExeOwner);
+        QProcess::execute("chattr", {"+i", chiusa.path()});
+        stato().PercorsoCampionato = chiusa.filePath("nuovo.GVN");
+        QString motivo;
+        try {
+            CreaDatabase();
+        } catch (const ErroreDatabase& e) {
+            motivo = e.testo();
+        }
+        QProcess::execute("chattr", {"-i", chiusa.path()});
+        QVERIFY2(motivo.startsWith("Nella cartella " + chiusa.path() + " non si possono scrivere file"),
+                 qPrintable(motivo));
     }
 
     // A file takes its name only when complete: while its first rows are written nothing stands under that
@@ -223,7 +239,8 @@ private slots:
                                   ".Serie AA (2).GVN." + id() + ".tmp",
                                   ".serie a (2).GVN." + id() + ".tmp",
                                   "Serie A (2).GVN." + id() + ".tmp",
-                                  ".Serie A (2).GVN.12345.tmp"};
+                                  ".Serie A (2).GVN.12345.tmp",
+                                  ".Serie A (2).GVN." + id().toUpper() + ".tmp"};
         for (const QString& nome : restano + QStringList{avanzo, avanzo + "-journal"}) scrivi(nome);
         const QString collegamento = ".Serie A (2).GVN." + id() + ".tmp";
         QVERIFY(QFile::link(cartella.filePath(restano[0]), cartella.filePath(collegamento)));

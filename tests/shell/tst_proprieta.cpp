@@ -1,6 +1,8 @@
 #include "support/ambientetest.h"
 
+#include "core/campionato.h"
 #include "shell/finestrecampionato.h"
+#include "shell/informazionisocietariewindow.h"
 #include "shell/proprietacampionatowindow.h"
 #include "support/fixturecampionato.h"
 
@@ -187,6 +189,9 @@ private slots:
         QTest::newRow("no alla conferma") << nessuna << QStringList{"si", "AS Roma", "no"} << "";
         QTest::newRow("errore nell'ultima tabella") << "CREATE TRIGGER blocca BEFORE UPDATE ON RETI BEGIN SELECT RAISE(FAIL, 'no'); END" << QStringList{"si", "AS Roma", "si"} << "Impossibile rinominare la squadra Roma\r\r";
         QTest::newRow("squadra non più nel file") << "DELETE FROM SQUADRA WHERE NOME = 'Roma'" << QStringList{"si", "AS Roma", "si"} << "Impossibile rinominare la squadra Roma\r\r";
+        // Another copy of the program on the same file renamed it, or took the new name, since the list was read.
+        QTest::newRow("rinominata altrove") << "UPDATE SQUADRA SET NOME = 'Torino' WHERE NOME = 'Roma'" << QStringList{"si", "AS Roma", "si"} << "Impossibile rinominare la squadra Roma\r\rNel file la squadra Roma ora si chiama Torino";
+        QTest::newRow("nome preso altrove") << "UPDATE SQUADRA SET NOME = 'AS Roma' WHERE NOME = 'Genoa'" << QStringList{"si", "AS Roma"} << "Attenzione: il nome AS Roma è già usato da un'altra squadra.";
         // clang-format on
     }
     void rinominaRifiutata()
@@ -220,14 +225,50 @@ private slots:
         QCOMPARE(lista()->item(3)->text(), QString("Roma"));
     }
 
-    void chiudiNonScrive()
+    // Typed settings or club data are never dropped without a question: the window's button, its close box, the
+    // exit and the opening of another championship ask once (Yes saves, No drops, Cancel keeps what was typed).
+    void chiusura_data()
     {
-        const QByteArray prima = AmbienteTest::impronta(dati_.percorso);
-        box("Text4")->setText("Altro");
-        clic("Command3");
-        QVERIFY(!AmbienteTest::caricata("Form41"));
-        QCOMPARE(AmbienteTest::impronta(dati_.percorso), prima);
-        QCOMPARE(stato().Denominazione, QString("Serie A"));
+        QTest::addColumn<QString>("finestra");
+        QTest::addColumn<QString>("modo");
+        QTest::addColumn<int>("risposta");
+        QTest::newRow("proprietà, Chiudi, no") << "Form41"
+                                               << "Command3" << int(Messaggio::Risposta::No);
+        QTest::newRow("proprietà, casella, sì") << "Form41"
+                                                << "casella" << int(Messaggio::Risposta::Si);
+        QTest::newRow("proprietà, Esci, annulla") << "Form41"
+                                                  << "esci" << int(Messaggio::Risposta::Annulla);
+        QTest::newRow("proprietà, apertura, annulla") << "Form41"
+                                                      << "apri" << int(Messaggio::Risposta::Annulla);
+        QTest::newRow("società, Chiudi, sì") << "Form43"
+                                             << "Command2" << int(Messaggio::Risposta::Si);
+        QTest::newRow("società, casella, no") << "Form43"
+                                              << "casella" << int(Messaggio::Risposta::No);
+    }
+    void chiusura()
+    {
+        QFETCH(QString, finestra);
+        QFETCH(QString, modo);
+        QFETCH(int, risposta);
+        const bool si = risposta == int(Messaggio::Risposta::Si), resta = risposta == int(Messaggio::Risposta::Annulla);
+        Finestra* f =
+            finestra == "Form41" ? static_cast<Finestra*>(w_) : amb_->mostra<InformazioniSocietarieWindow>("Form43");
+        auto* casella = f->findChild<QLineEdit*>(finestra == "Form41" ? "Text4" : "Text1");  // name, or coach
+        const QString sql = finestra == "Form41" ? "SELECT DENOM FROM CAMPIONATO"
+                                                 : "SELECT ALLENATORE FROM SQUADRA WHERE NOME = 'Genoa'";
+        const QString prima = Valore(sql).toString();
+        casella->setText("Altro");
+        amb_->messaggi().risposta(Messaggio::Risposta(risposta));
+        if (modo.startsWith("Command")) QTest::mouseClick(f->findChild<QPushButton*>(modo), Qt::LeftButton);
+        if (modo == "casella") f->contenitore()->close();
+        if (modo == "esci" || modo == "apri")
+            QCOMPARE(modo == "esci" ? Finestre::istanza().scaricaTutte() : ChiudiFinestre(), !resta);
+        QCOMPARE(amb_->messaggi().quanti(), 1);
+        QVERIFY(amb_->messaggi().ultimo().testo.endsWith("Salvare le modifiche prima di chiudere la finestra?"));
+        QVERIFY(AmbienteTest::caricata(finestra) == resta && (!resta || casella->text() == "Altro"));
+        QCOMPARE(Valore(sql).toString(), si ? "Altro" : prima);
+        if (finestra == "Form41")
+            QCOMPARE(TitoloPrincipale(), si ? "Golvarno 2000 - Altro" : "Golvarno 2000 - Serie A");
     }
 };
 

@@ -17,7 +17,7 @@ bool aggiuntoDopo(const QString& tabella, const QString& campo)
 
 }  // namespace
 
-VecchioFormato::VecchioFormato(const QString& percorso)
+VecchioFormato::VecchioFormato(const QString& percorso, bool numeriSenzaTipo)
     : connessione_(QStringLiteral("vecchio_") + QUuid::createUuid().toString(QUuid::Id128))
 {
     if (QFileInfo::exists(percorso)) throw ErroreDatabase(QStringLiteral("Il file %1 esiste già.").arg(percorso));
@@ -25,6 +25,8 @@ VecchioFormato::VecchioFormato(const QString& percorso)
     Transazione t(d);
     for (TabellaSchema tab : SchemaCampionato()) {
         tab.campi.removeIf([&tab](const CampoSchema& c) { return aggiuntoDopo(tab.nome, c.nome); });
+        for (CampoSchema& c : tab.campi)
+            if (numeriSenzaTipo && c.tipo != "COUNTER" && !c.tipo.startsWith("VARCHAR")) c.tipo.clear();
         Esegui(SqlCreaTabella(tab), {}, d);
     }
     t.commit();
@@ -61,8 +63,9 @@ qint64 VecchioFormato::partita(int giornata, const QString& sq1, const QString& 
                                  {"G2R", 2}});
 }
 
-qint64 VecchioFormato::presenza(const QVariant& girone, const QVariant& giornata, const QString& squadra, int titolare,
-                                int riga, const QVariant& sostituito, const QVariant& codPartita)
+qint64 VecchioFormato::presenza(const QVariant& girone, const QVariant& giornata, const QString& squadra,
+                                const QVariant& titolare, int riga, const QVariant& sostituito,
+                                const QVariant& codPartita)
 {
     return inserisci("PRESENZE", {{"GIRONE", girone},
                                   {"GIORNATA", giornata},

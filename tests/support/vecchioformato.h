@@ -11,8 +11,10 @@
 // The file stays open on a connection of its own until chiudi() or the destructor.
 class VecchioFormato {
 public:
-    // Creates the file; it must not exist. Throws ErroreDatabase.
-    explicit VecchioFormato(const QString& percorso);
+    // Creates the file; it must not exist. Throws ErroreDatabase. `numeriSenzaTipo` declares the numeric
+    // fields without a type, as files written by other programs may have them: a number given as text is
+    // then stored as text.
+    explicit VecchioFormato(const QString& percorso, bool numeriSenzaTipo = false);
     ~VecchioFormato();
     VecchioFormato(const VecchioFormato&) = delete;
     VecchioFormato& operator=(const VecchioFormato&) = delete;
@@ -26,8 +28,8 @@ public:
     qint64 squadra(const QString& nome);
     qint64 partita(int giornata, const QString& sq1, const QString& sq2);  // its CODPART
     // A line-up row; returns its CODICE.
-    qint64 presenza(const QVariant& girone, const QVariant& giornata, const QString& squadra, int titolare, int riga,
-                    const QVariant& sostituito = 0, const QVariant& codPartita = 0);
+    qint64 presenza(const QVariant& girone, const QVariant& giornata, const QString& squadra, const QVariant& titolare,
+                    int riga, const QVariant& sostituito = 0, const QVariant& codPartita = 0);
     qint64 rete(qint64 codPart, int girone, const QString& squadra, const QVariant& minuto);
 
     // A whole old season: `squadre` teams (even), a double round robin fully played, each leg with
