@@ -190,6 +190,11 @@ private slots:
         QTemporaryDir chiusa;
         QFile::setPermissions(chiusa.path(), QFile::ReadOwner | QFile::ExeOwner);
         QProcess::execute("chattr", {"+i", chiusa.path()});
+        if (QFile prova(chiusa.filePath("prova")); prova.open(QIODevice::WriteOnly)) {
+            prova.remove();
+            QProcess::execute("chattr", {"-i", chiusa.path()});
+            QSKIP("Here no folder can be made read-only for this user");
+        }
         stato().PercorsoCampionato = chiusa.filePath("nuovo.GVN");
         QString motivo;
         try {
