@@ -63,14 +63,23 @@ VotoScritto LeggiVotoScritto(const QString& testo)
             QStringLiteral("Il voto deve essere un numero da 3 a 10, per esempio 6,5, oppure \"S.V.\" (senza voto).")};
 }
 
-std::optional<int> InteroScritto(const QString& testo, int massimo)
+std::optional<int> InteroScritto(const QString& testo, int massimo, int minimo)
 {
+    QStringView cifre = QStringView(testo).trimmed();
+    const bool negativo = minimo < 0 && cifre.startsWith(QLatin1Char('-'));
+    if (negativo) {
+        cifre = cifre.sliced(1);
+        if (cifre.isEmpty()) return std::nullopt;
+    }
+    const qint64 limite = negativo ? -qint64(minimo) : qint64(massimo);
     qint64 numero = 0;
-    for (const QChar c : testo.trimmed()) {
+    for (const QChar c : cifre) {
         if (c < QLatin1Char('0') || c > QLatin1Char('9')) return std::nullopt;
         numero = numero * 10 + (c.unicode() - '0');
-        if (numero > massimo) return std::nullopt;
+        if (numero > limite) return std::nullopt;
     }
+    if (negativo) numero = -numero;
+    if (numero < minimo) return std::nullopt;
     return int(numero);
 }
 

@@ -1,5 +1,6 @@
 #include "shell/informazionisocietariewindow.h"
 
+#include "core/codici.h"
 #include "core/comando.h"
 #include "core/database.h"
 #include "core/idfinestre.h"
@@ -185,8 +186,8 @@ bool InformazioniSocietarieWindow::salvaInfoSocietarie()
 {
     if (squadre_->currentIndex() < 0) return false;
     // The standings subtract the penalty from the team's points: it stays within -999..999.
-    const int penalita = Val(penalita_->text());
-    if (penalita < -PenalitaMassima || penalita > PenalitaMassima) {
+    const std::optional<int> penalita = InteroScritto(penalita_->text(), PenalitaMassima, -PenalitaMassima);
+    if (!penalita) {
         Messaggio::errore(QStringLiteral("Attenzione: i punti di penalità vanno indicati con un numero da -999 a 999."),
                           TITOLO);
         penalita_->setFocus();
@@ -198,7 +199,7 @@ bool InformazioniSocietarieWindow::salvaInfoSocietarie()
         assegnazioni << colonne()[i] + QStringLiteral(" = ?");
         valori << VuotoInSpazio(caselle_[i]->text());
     }
-    valori << VuotoInSpazio(note_->toPlainText()) << penalita << squadre_->codiceCorrente();
+    valori << VuotoInSpazio(note_->toPlainText()) << *penalita << squadre_->codiceCorrente();
     CursoreAttesa();
     const bool salvati = EseguiComando(
         TITOLO,

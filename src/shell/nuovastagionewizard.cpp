@@ -1,5 +1,6 @@
 #include "shell/nuovastagionewizard.h"
 
+#include "core/codici.h"
 #include "core/comando.h"
 #include "core/database.h"
 #include "core/idfinestre.h"
@@ -294,9 +295,10 @@ void NuovaStagioneWizard::controllaNuoveSquadre()
         Messaggio::errore(testo, TITOLO);
         box->setFocus();
     };
-    const int numeroDaInserire = Val(numeroNuove_->text());
-    if (numeroDaInserire < 0 || numeroDaInserire > MassimoNuove)
+    const std::optional<int> quante = InteroScritto(numeroNuove_->text(), MassimoNuove);
+    if (!quante)
         return rifiuta(QStringLiteral("Attenzione: si possono inserire da 0 a 12 nuove squadre."), numeroNuove_);
+    const int numeroDaInserire = *quante;
 
     const Stato& s = stato();
     QStringList restanti;

@@ -1,5 +1,6 @@
 #include "shell/nuovocampionatowizard.h"
 
+#include "core/codici.h"
 #include "core/comando.h"
 #include "core/database.h"
 #include "core/idfinestre.h"
@@ -148,7 +149,8 @@ void NuovoCampionatoWizard::costruisciFaseSquadre(QGroupBox* frame2)
 
 void NuovoCampionatoWizard::attiva() { mostraFaseDatiGenerali(); }
 
-int NuovoCampionatoWizard::numeroSquadre() const { return Val(numeroSquadre_->text()); }
+// Anything but a whole number typed in the box counts as no team: the check refuses it.
+int NuovoCampionatoWizard::numeroSquadre() const { return InteroScritto(numeroSquadre_->text(), Righe).value_or(0); }
 
 void NuovoCampionatoWizard::mostraFaseDatiGenerali()
 {
@@ -209,8 +211,7 @@ bool NuovoCampionatoWizard::controllaDatiGenerali()
                        QStringLiteral("Errore di definizione"), numeroSquadre_);
     // The championship keeps its points per result in 0..255.
     for (QLineEdit* box : {puntiVittoria_, puntiPareggio_, puntiSconfitta_}) {
-        const int punti = Val(box->text());
-        if (punti < 0 || punti > PuntiMassimi)
+        if (!InteroScritto(box->text(), PuntiMassimi))
             return rifiuta(QStringLiteral("Attenzione: i punti da assegnare per una vittoria, un pareggio o una "
                                           "sconfitta vanno indicati con un numero da 0 a 255."),
                            QStringLiteral("Errore di definizione"), box);
@@ -248,9 +249,10 @@ void NuovoCampionatoWizard::fatto()
     const QString percorso = nomeFile_->text() + QLatin1Char('.') + estensione_->text();
     DatiNuovoCampionato dati;
     dati.denominazione = denominazione_->text();
-    dati.puntiVittoria = Val(puntiVittoria_->text());
-    dati.puntiPareggio = Val(puntiPareggio_->text());
-    dati.puntiSconfitta = Val(puntiSconfitta_->text());
+    // The points were checked with the general data.
+    dati.puntiVittoria = InteroScritto(puntiVittoria_->text(), PuntiMassimi).value_or(0);
+    dati.puntiPareggio = InteroScritto(puntiPareggio_->text(), PuntiMassimi).value_or(0);
+    dati.puntiSconfitta = InteroScritto(puntiSconfitta_->text(), PuntiMassimi).value_or(0);
     dati.numerazione = numerazioneTradizionale_->isChecked() ? 1 : 2;
     for (int i = 0; i < numeroSquadre(); ++i) dati.squadre << nomi_[i]->text();
 

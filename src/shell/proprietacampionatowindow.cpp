@@ -1,6 +1,7 @@
 #include "shell/proprietacampionatowindow.h"
 
 #include "core/campionato.h"
+#include "core/codici.h"
 #include "core/comando.h"
 #include "core/database.h"
 #include "core/idfinestre.h"
@@ -160,15 +161,17 @@ void ProprietaCampionatoWindow::salva()
 bool ProprietaCampionatoWindow::scriviImpostazioni()
 {
     // The championship keeps its points per result in 0..255.
+    QVariantList punti;
     for (QLineEdit* box : {puntiVittoria_, puntiPareggio_, puntiSconfitta_}) {
-        const int punti = Val(box->text());
-        if (punti < 0 || punti > PuntiMassimi) {
+        const std::optional<int> p = InteroScritto(box->text(), PuntiMassimi);
+        if (!p) {
             Messaggio::errore(QStringLiteral("Attenzione: i punti da assegnare per una vittoria, un pareggio o una "
                                              "sconfitta vanno indicati con un numero da 0 a 255."),
                               TITOLO);
             box->setFocus();
             return false;
         }
+        punti << *p;
     }
     CursoreAttesa();
     const bool salvate = EseguiComando(
@@ -176,9 +179,8 @@ bool ProprietaCampionatoWindow::scriviImpostazioni()
         [&] {
             const Query q("UPDATE CAMPIONATO SET DENOM = ?, PUNTIVIT = ?, PUNTIX = ?, PUNTISC = ?, NUMERAZIONE = ? "
                           "WHERE CODCAMP = (SELECT MIN(CODCAMP) FROM CAMPIONATO)",
-                          {VuotoInSpazio(denominazione_->text()), Val(puntiVittoria_->text()),
-                           Val(puntiPareggio_->text()), Val(puntiSconfitta_->text()),
-                           numerazioneTradizionale_->isChecked() ? 1 : 2});
+                          QVariantList{VuotoInSpazio(denominazione_->text())}
+                              << punti << (numerazioneTradizionale_->isChecked() ? 1 : 2));
             // A file without the championship's row has nowhere to keep them: the edits stay on screen.
             if (q.righeToccate() == 0)
                 throw ErroreDatabase(QStringLiteral("Il file non contiene i dati generali del campionato: le "

@@ -140,6 +140,8 @@ private slots:
         QTest::newRow("-999") << "-999" << true;
         QTest::newRow("1000") << "1000" << false;
         QTest::newRow("-1000") << "-1000" << false;
+        QTest::newRow("3abc") << "3abc" << false;
+        QTest::newRow("- 3") << "- 3" << false;
     }
     void penalitaFuoriLimiti()
     {

@@ -154,6 +154,7 @@ private slots:
         QTest::newRow("come una squadra che esce") << QStringList{"Roma"} << "1" << QStringList{"Roma"} << "";
         QTest::newRow("solo spazi") << QStringList{} << "1" << QStringList{"  "} << "Attenzione: il nome di una squadra non può essere fatto di soli spazi.";
         QTest::newRow("oltre 12") << QStringList{} << "13" << QStringList{} << "Attenzione: si possono inserire da 0 a 12 nuove squadre.";
+        QTest::newRow("1 e lettere") << QStringList{} << "1a" << QStringList{"Empoli"} << "Attenzione: si possono inserire da 0 a 12 nuove squadre.";
         QTest::newRow("troppo poche") << QStringList{"Roma", "Lazio", "Genoa"} << "0" << QStringList{} << "Attenzione: il nuovo campionato avrebbe 3 squadre. Si possono iscrivere da 4 fino a 20 squadre.";
         QTest::newRow("quattro") << QStringList{"Roma", "Lazio"} << "0" << QStringList{} << "";
         // clang-format on

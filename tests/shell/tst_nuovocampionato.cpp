@@ -87,7 +87,8 @@ private slots:
         QTest::newRow("squadre lettere") << "serie" << "sedici" << "3" << numero << "Text4";
         QTest::newRow("4 squadre") << "serie" << "4" << "3" << "" << "";
         QTest::newRow("20 squadre") << "serie" << "20" << "3" << "" << "";
-        QTest::newRow("numero e parole") << "serie" << "12 squadre" << "3" << "" << "";
+        QTest::newRow("numero e parole") << "serie" << "12 squadre" << "3" << numero << "Text4";
+        QTest::newRow("punti 3,5") << "serie" << "16" << "3,5" << punti << "Text5";
         QTest::newRow("punti 256") << "serie" << "16" << "256" << punti << "Text5";
         QTest::newRow("punti 255") << "serie" << "16" << "255" << "" << "";
         // clang-format on

@@ -85,7 +85,9 @@ private slots:
         // clang-format off
         QTest::newRow("tradizionale") << "Serie B" << "3" << true << "Serie B" << 3;
         QTest::newRow("personale") << "Serie B" << "3" << false << "Serie B" << 3;
-        QTest::newRow("lettere") << "Serie B" << "tre" << true << "Serie B" << 0;
+        QTest::newRow("lettere") << "Serie B" << "tre" << true << "" << -1;
+        QTest::newRow("numero e lettere") << "Serie B" << "3abc" << true << "" << -1;
+        QTest::newRow("spazi attorno") << "Serie B" << " 3 " << true << "Serie B" << 3;
         QTest::newRow("nome vuoto") << "" << "3" << true << " " << 3;
         QTest::newRow("255") << "Serie B" << "255" << true << "Serie B" << 255;
         QTest::newRow("256") << "Serie B" << "256" << true << "" << -1;
