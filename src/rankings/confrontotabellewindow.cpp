@@ -106,9 +106,9 @@ void ConfrontoTabelleWindow::carica()
     RiempiSenzaScelta(combo1_);
     RiempiSenzaScelta(combo2_);
     // The result pictures are looked for once: a bitmap added later shows after the window is opened again.
-    vittoria_ = QPixmap(FileProgramma(QStringLiteral("MicroV.Bmp")));
-    pareggio_ = QPixmap(FileProgramma(QStringLiteral("MicroP.Bmp")));
-    sconfitta_ = QPixmap(FileProgramma(QStringLiteral("MicroS.Bmp")));
+    vittoria_ = CaricaBitmap(FileProgramma(QStringLiteral("MicroV.Bmp")));
+    pareggio_ = CaricaBitmap(FileProgramma(QStringLiteral("MicroP.Bmp")));
+    sconfitta_ = CaricaBitmap(FileProgramma(QStringLiteral("MicroS.Bmp")));
     impostaLarghezze();
     // Room for the whole season of a large championship before the first comparison.
     grid1_->setMinimumWidth(grid1_->sizeHint().width());

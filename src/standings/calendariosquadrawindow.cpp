@@ -26,13 +26,6 @@ constexpr int LARGHEZZE[COLONNE] = {700, 700, 1000, 800, 300, 1900, 1900, 900}; 
 
 const QStringList INTESTAZIONE{"Girone", "Giornata", "Data", "Ora", " ", "Locali", "Ospiti", "Risultato"};
 
-// A bitmap of the program folder, or a null picture when it is missing or unreadable.
-QPixmap Bitmap(const QString& nome)
-{
-    const QString percorso = FileProgramma(nome);
-    return EsisteFile(percorso) ? QPixmap(percorso) : QPixmap();
-}
-
 }  // namespace
 
 CalendarioSquadraWindow::CalendarioSquadraWindow(QWidget* parent) : Finestra(Id, parent)
@@ -119,9 +112,9 @@ void CalendarioSquadraWindow::carica()
     }
     impostaLarghezze();
     // The result pictures are looked for once: a bitmap added later shows after the window is opened again.
-    vittoria_ = Bitmap(QStringLiteral("MicroV.Bmp"));
-    pareggio_ = Bitmap(QStringLiteral("MicroP.Bmp"));
-    sconfitta_ = Bitmap(QStringLiteral("MicroS.Bmp"));
+    vittoria_ = CaricaBitmap(FileProgramma(QStringLiteral("MicroV.Bmp")));
+    pareggio_ = CaricaBitmap(FileProgramma(QStringLiteral("MicroP.Bmp")));
+    sconfitta_ = CaricaBitmap(FileProgramma(QStringLiteral("MicroS.Bmp")));
     caricaTabellaDiMarcia();
 }
 
