@@ -123,14 +123,10 @@ QString CalendarioSquadraWindow::squadra() const { return squadre_->testo(); }
 void CalendarioSquadraWindow::impostaLarghezze()
 {
     for (int c = 0; c < COLONNE; ++c) griglia_->impostaLarghezzaColonna(c, LARGHEZZE[c]);
-    // The team columns also fit the longest name in bold.
-    QFont grassetto = griglia_->font();
-    grassetto.setBold(true);
-    const QFontMetrics fm(grassetto);
-    int nome = 0;
-    for (int i = 1; i < stato().Squadre.size(); ++i) nome = qMax(nome, fm.horizontalAdvance(stato().Squadre[i].Nome));
-    for (int c : {LOCALI, OSPITI})
-        if (nome + 12 > griglia_->larghezzaColonnaPx(c)) griglia_->impostaLarghezzaColonnaPx(c, nome + 12);
+    // The team columns also fit the longest name in bold, up to the grid's limit for a text.
+    QStringList nomi;
+    for (int i = 1; i < stato().Squadre.size(); ++i) nomi << stato().Squadre[i].Nome;
+    for (int c : {LOCALI, OSPITI}) griglia_->adattaColonnaAlTesto(c, nomi, true);
 }
 
 void CalendarioSquadraWindow::caricaTabellaDiMarcia()
