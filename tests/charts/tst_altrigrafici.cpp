@@ -180,8 +180,10 @@ private slots:
         stato().Squadre[2].Codice = "70000";
         Esegui("UPDATE Giocatore SET Nome = NULL WHERE Codice = ?", {d.rosa("Bari")[0]->codice});
         Esegui("DELETE FROM Giocatore WHERE CodSquadra = ?", {d.codici["Cagliari"]});
+        stato().Squadre[4].Nome += QString(300, 'x');  // cut in the tree, which stays narrow
         auto* w = a.mostra<GraficoGiocatoreWindow>(GraficoGiocatoreWindow::Id);
         auto* albero = Parte<Albero>(w, "TreeView1");
+        QVERIFY(albero->minimumWidth() < albero->fontMetrics().horizontalAdvance(QString(60, 'n')));
         auto* lista = Parte<ComboCodici>(w, "Combo1");
         QTreeWidgetItem* radice = albero->topLevelItem(0);
         QCOMPARE(albero->selezionato(), radice);
