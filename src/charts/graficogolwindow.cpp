@@ -38,7 +38,10 @@ GraficoGolWindow::GraficoGolWindow(QWidget* parent) : FinestraGrafico(Id, Assett
     label2->setBuddy(combo2_);
     rigaScelte()->insertWidget(rigaScelte()->count() - 1, label2);
     rigaScelte()->insertWidget(rigaScelte()->count() - 1, combo2_);
-    connect(combo2_, &ComboCodici::click, this, [this] { disegna(); });
+    connect(combo2_, &ComboCodici::click, this, [this] {
+        stato().GolFatti = combo2_->currentIndex() == RETI_SEGNATE;
+        disegna();
+    });
 
     grafico()->impostaTipo(Grafico::Tipo::Barre);
     grafico()->impostaTitoliAssi(QStringLiteral("Giornate"), QStringLiteral("Reti"));
@@ -49,6 +52,17 @@ bool GraficoGolWindow::prepara()
     ComboCodici::SenzaClick caricamento(combo2_);
     combo2_->setCurrentIndex(stato().GolFatti ? RETI_SEGNATE : RETI_SUBITE);
     return true;
+}
+
+void GraficoGolWindow::attiva()
+{
+    const int figura = stato().GolFatti ? RETI_SEGNATE : RETI_SUBITE;
+    if (combo2_->currentIndex() == figura) return;
+    {
+        ComboCodici::SenzaClick comando(combo2_);
+        combo2_->setCurrentIndex(figura);
+    }
+    disegna();
 }
 
 bool GraficoGolWindow::disegna()

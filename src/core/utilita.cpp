@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QPixmap>
 
 QString NullInVuoto(const QVariant& v)
 {
@@ -53,6 +54,13 @@ bool EsisteFile(const QString& percorso)
     if (!f.open(QIODevice::ReadOnly)) return false;
     f.close();
     return true;
+}
+
+QPixmap CaricaBitmap(const QString& percorso)
+{
+    QPixmap immagine;
+    if (EsisteFile(percorso)) immagine.load(percorso);
+    return immagine;
 }
 
 namespace {

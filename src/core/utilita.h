@@ -3,6 +3,8 @@
 #include <QString>
 #include <QVariant>
 
+class QPixmap;
+
 // Small conversions every window uses.
 
 // A field value as text: Null gives the empty text; numbers in the Italian format (6,5).
@@ -25,6 +27,10 @@ bool Pari(long long v);
 // True when the path leads, through any links, to a regular file that can be opened for reading. A folder,
 // a pipe, a device, a socket, a missing file or an empty path: false, without opening anything.
 bool EsisteFile(const QString& percorso);
+
+// A picture read from a file that EsisteFile admits; anything else, or a file that holds no picture, gives a
+// null picture. Every picture of the program folder or named by the championship file is read through it.
+QPixmap CaricaBitmap(const QString& percorso);
 
 // The number at the start of a text, blanks skipped: "12abc" 12, " 7" 7, "abc" 0, "-3" -3.
 int Val(const QString& testo);

@@ -57,7 +57,8 @@ private:
     {
         const bool presente = rosso ? stato().BmpEspulsoPresente : stato().BmpAmmonitoPresente;
         QPixmap p;
-        if (presente) p.load(FileProgramma(rosso ? QStringLiteral("Espulso!.Bmp") : QStringLiteral("Ammonito!.Bmp")));
+        if (presente)
+            p = CaricaBitmap(FileProgramma(rosso ? QStringLiteral("Espulso!.Bmp") : QStringLiteral("Ammonito!.Bmp")));
         if (p.isNull())
             return PixmapIcona(rosso ? QStringLiteral("espulso") : QStringLiteral("ammonito"), LATO_CARTELLINO);
         return p.width() > LATO_CARTELLINO || p.height() > LATO_CARTELLINO

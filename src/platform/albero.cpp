@@ -1,5 +1,6 @@
 #include "platform/albero.h"
 
+#include "platform/delegatogriglia.h"
 #include "platform/icone.h"
 
 #include <QHeaderView>
@@ -7,6 +8,7 @@
 #include <QMouseEvent>
 #include <QScopedValueRollback>
 #include <QStyle>
+#include <QtMath>
 
 namespace {
 constexpr int RUOLO_CHIAVE = Qt::UserRole;
@@ -69,12 +71,14 @@ void Albero::seleziona(QTreeWidgetItem* nodo)
 
 int Albero::larghezzaNecessaria() const
 {
+    const int limite = qCeil(DelegatoGriglia::larghezzaMassimaTesto(font()));
     int massimo = 0;
     for (QTreeWidgetItemIterator it(const_cast<Albero*>(this)); *it; ++it) {
         int livello = rootIsDecorated() ? 1 : 0;
         for (const QTreeWidgetItem* p = (*it)->parent(); p; p = p->parent()) ++livello;
-        massimo = qMax(massimo, livello * indentation() + iconSize().width() + 16 +
-                                    fontMetrics().horizontalAdvance((*it)->text(0)));
+        // A name from a file counts for about 32 characters at most: a longer one is cut with "…".
+        const int testo = qMin(fontMetrics().horizontalAdvance((*it)->text(0)), limite);
+        massimo = qMax(massimo, livello * indentation() + iconSize().width() + 16 + testo);
     }
     return massimo + 2 * frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
 }

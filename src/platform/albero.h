@@ -26,7 +26,7 @@ public:
     void seleziona(QTreeWidgetItem* nodo);
     QTreeWidgetItem* selezionato() const { return currentItem(); }
 
-    // Wide enough for every node's text (at its depth), beside a vertical scroll bar.
+    // Wide enough for every node's text (at its depth), each up to about 32 characters, beside a vertical scroll bar.
     int larghezzaNecessaria() const;
 
 signals:

@@ -4,9 +4,12 @@
 #include "platform/modellogriglia.h"
 
 #include <memory>
+#include <QAbstractItemView>
 #include <QFontMetricsF>
+#include <QHelpEvent>
 #include <QPainter>
 #include <QTextLayout>
+#include <QToolTip>
 
 namespace {
 
@@ -107,6 +110,70 @@ qreal DelegatoGriglia::larghezzaTesto(const QFont& carattere, const QString& tes
                           [](const QFont& f, const QString& t) { return QFontMetricsF(f).horizontalAdvance(t); });
 }
 
+qreal DelegatoGriglia::larghezzaMassimaTesto(const QFont& carattere)
+{
+    return larghezzaTesto(carattere, QString(32, QLatin1Char('n')));
+}
+
+namespace {
+
+// The text of a cell and the font it is drawn in, and whether it is cut in `area`.
+struct TestoCella {
+    QString testo;
+    QFont carattere;
+    bool tagliato(const QRect& area) const
+    {
+        return !testo.isEmpty() && DelegatoGriglia::larghezzaTesto(carattere, testo) > area.width();
+    }
+};
+
+TestoCella TestoDi(const QStyleOptionViewItem& option, const QModelIndex& index)
+{
+    TestoCella t{index.data(Qt::DisplayRole).toString(), option.font};
+    t.carattere.setBold(index.data(ModelloGriglia::RuoloGrassetto).toBool());
+    return t;
+}
+
+QRect AreaTesto(const QRect& cella)
+{
+    return cella.adjusted(DelegatoGriglia::Margine, 0, -DelegatoGriglia::Margine, 0);
+}
+
+// A cell's text as its tooltip: plain text, whatever it holds, that wraps within the screen, also inside a word too
+// long for a line (a break is allowed after every 40 characters without a blank).
+QString Suggerimento(const QString& testo)
+{
+    constexpr int TRATTO = 40;
+    QString diviso;
+    int seguiti = 0;
+    for (const QChar c : testo) {
+        seguiti = c.isSpace() ? 0 : seguiti + 1;
+        if (seguiti > TRATTO) {
+            diviso += QChar(0x200B);  // zero width space
+            seguiti = 1;
+        }
+        diviso += c;
+    }
+    return QStringLiteral("<p>") + diviso.toHtmlEscaped() + QStringLiteral("</p>");
+}
+
+}  // namespace
+
+bool DelegatoGriglia::helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                                const QModelIndex& index)
+{
+    if (!event || event->type() != QEvent::ToolTip || !index.isValid())
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    const TestoCella t = TestoDi(option, index);
+    if (!t.tagliato(AreaTesto(option.rect))) {
+        QToolTip::hideText();
+        event->ignore();
+        return false;
+    }
+    QToolTip::showText(event->globalPos(), Suggerimento(t.testo), view->viewport(), option.rect);
+    return true;
+}
+
 void DelegatoGriglia::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     const bool selezionata = option.state & QStyle::State_Selected;
@@ -128,21 +195,18 @@ void DelegatoGriglia::paint(QPainter* painter, const QStyleOptionViewItem& optio
         painter->drawPixmap(dove, immagine);
     }
 
-    const QString testo = index.data(Qt::DisplayRole).toString();
-    if (!testo.isEmpty()) {
-        QFont carattere = option.font;
-        carattere.setBold(index.data(ModelloGriglia::RuoloGrassetto).toBool());
-        painter->setFont(carattere);
+    const TestoCella t = TestoDi(option, index);
+    if (!t.testo.isEmpty()) {
+        painter->setFont(t.carattere);
         QColor colore = index.data(Qt::ForegroundRole).value<QColor>();
         if (selezionata) colore = pal.color(QPalette::Active, QPalette::HighlightedText);
         if (!colore.isValid()) colore = pal.color(QPalette::Text);
         painter->setPen(colore);
-        const QRect area = option.rect.adjusted(Margine, 0, -Margine, 0);
+        const QRect area = AreaTesto(option.rect);
         const auto allineamento = Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt());
         // Cut only a text that does not fit (the test elidedText makes first, on the width kept).
-        const QString visibile = larghezzaTesto(carattere, testo) <= area.width()
-                                     ? testo
-                                     : QFontMetrics(carattere).elidedText(testo, Qt::ElideRight, area.width());
+        const QString visibile =
+            !t.tagliato(area) ? t.testo : QFontMetrics(t.carattere).elidedText(t.testo, Qt::ElideRight, area.width());
         painter->setClipRect(option.rect);
         scriviTesto(painter, area, allineamento, visibile);
     }

@@ -10,10 +10,16 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    // The tooltip of a cell whose text is cut shows the whole text; other cells have none.
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override;
 
     // The width of `testo` written on one line in `carattere`, in px (as QFontMetricsF gives it). Each text is
     // measured once per font and kept for the run: a grid draws and sizes the same texts over and over.
     static qreal larghezzaTesto(const QFont& carattere, const QString& testo);
+    // The widest text a column sized to its texts makes room for: about 32 characters of `carattere`. A name from a
+    // file may be of any length; beyond this it is cut.
+    static qreal larghezzaMassimaTesto(const QFont& carattere);
 
     static constexpr int LatoImmagine = 16;  // the largest side of a cell picture, in px
     static constexpr int Margine = 2;        // text padding left and right, in px

@@ -208,6 +208,16 @@ void Finestre::inserisciNellArea(Finestra* w)
         esterna.setWidth(qMax(esterna.width(), perTitolo));
     }
     sotto->resize(esterna.expandedTo(sotto->minimumSizeHint()));
+    sotto->installEventFilter(this);
+}
+
+bool Finestre::eventFilter(QObject* o, QEvent* e)
+{
+    if (e->type() == QEvent::Resize && area_) {
+        auto* sotto = qobject_cast<QMdiSubWindow*>(o);
+        if (sotto && sotto->mdiArea() == area_ && sotto->isVisible()) tieniInVista(sotto);
+    }
+    return QObject::eventFilter(o, e);
 }
 
 Finestra* Finestre::carica(const QString& id) { return creaSeServe(id); }
@@ -279,6 +289,7 @@ void Finestre::mostraModale(const QString& id)
         if (!sopra.isValid() && w->screen()) sopra = w->screen()->availableGeometry();
         if (sopra.isValid()) w->move(sopra.center() - QPoint(w->width() / 2, w->height() / 2));
     }
+    tieniSulloSchermo(w);
     w->show();
     w->raise();
     w->activateWindow();
@@ -356,12 +367,31 @@ bool Finestre::scaricaSubito(const QString& id)
 void Finestre::tieniInVista(QWidget* sotto)
 {
     const QRect vista = area_->viewport()->rect();
+    // No larger than the area, whatever it holds (names of any length from a file): a window that asks for more
+    // gets the area and shows the rest of its grids by scrolling.
+    if (area_->isVisible() && !vista.isEmpty() && (sotto->width() > vista.width() || sotto->height() > vista.height()))
+        sotto->resize(sotto->size().boundedTo(vista.size()));
     const QRect g = sotto->geometry();
     // Moved left and up as far as needed, never past the top left corner (a window larger than the area
     // shows its caption and its top left part).
     const int x = std::clamp(g.x(), 0, std::max(0, vista.width() - g.width()));
     const int y = std::clamp(g.y(), 0, std::max(0, vista.height() - g.height()));
     if (QPoint(x, y) != g.topLeft()) sotto->move(x, y);
+}
+
+void Finestre::tieniSulloSchermo(QWidget* w)
+{
+    const QScreen* schermo = w->screen();
+    if (!schermo) return;
+    const QRect lavoro = schermo->availableGeometry();
+    // The frame the system puts around the window counts too.
+    const QSize cornice = w->frameGeometry().size() - w->size();
+    const QSize lato = w->size().boundedTo(lavoro.size() - cornice);
+    if (lato != w->size()) w->resize(lato);
+    const QRect g = w->frameGeometry();
+    const int x = std::clamp(g.x(), lavoro.left(), std::max(lavoro.left(), lavoro.right() + 1 - g.width()));
+    const int y = std::clamp(g.y(), lavoro.top(), std::max(lavoro.top(), lavoro.bottom() + 1 - g.height()));
+    if (QPoint(x, y) != g.topLeft()) w->move(x, y);
 }
 
 void Finestre::attivaDavanti()

@@ -108,6 +108,9 @@ signals:
     void registrazioneCambiata(const QString& id);
     void finestraScaricata(const QString& id);
 
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+
 private:
     Finestre();
     Finestra* creaSeServe(const QString& id);
@@ -115,8 +118,11 @@ private:
     void attivazione(Finestra* w);
     void sottoFinestraAttivata(QMdiSubWindow* sotto);
     void attivaDavanti();
-    // Moves a child frame that reaches out of the area's visible part back into it.
+    // Keeps a child frame within the area's visible part: no larger than it, moved back into it. It runs when
+    // the frame appears and whenever it is resized, by its window or by the user.
     void tieniInVista(QWidget* sotto);
+    // A modal window, no larger than the screen's work area and wholly on it.
+    static void tieniSulloSchermo(QWidget* w);
     Finestra* davanti() const;
 
     QHash<QString, Fabbrica> fabbriche_;

@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QTableView>
+#include <QtMath>
 #include <QVBoxLayout>
 
 namespace {
@@ -16,6 +17,7 @@ constexpr int TwipsPerPixel = 15;
 constexpr int LarghezzaIniziale = 960;  // twips, a new column
 // Width of a digit, in px, of the font the twips widths were designed for.
 constexpr double CifraDiProgetto = 6.0;
+constexpr int MargineTesto = 12;  // px around a text a column is sized to
 
 }  // namespace
 
@@ -277,6 +279,24 @@ void Griglia::impostaLarghezzaColonnaPx(int colonna, int px)
     }
     larghezzeTwips_[colonna] = -1;
     applicaLarghezza(colonna, qMax(0, px));
+}
+
+void Griglia::adattaColonnaAlTesto(int colonna, const QStringList& testi, bool grassetto)
+{
+    if (testi.isEmpty()) return;
+    QFont carattere = vista_->font();
+    carattere.setBold(grassetto);
+    qreal testo = 0;
+    for (const QString& t : testi) testo = qMax(testo, DelegatoGriglia::larghezzaTesto(carattere, t));
+    const int px = qMin(qCeil(testo) + MargineTesto, larghezzaMassimaTesto(grassetto));
+    if (px > larghezzaColonnaPx(colonna)) impostaLarghezzaColonnaPx(colonna, px);
+}
+
+int Griglia::larghezzaMassimaTesto(bool grassetto) const
+{
+    QFont carattere = vista_->font();
+    carattere.setBold(grassetto);
+    return qCeil(DelegatoGriglia::larghezzaMassimaTesto(carattere)) + MargineTesto;
 }
 
 double Griglia::scalaTwips() const

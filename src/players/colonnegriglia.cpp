@@ -11,19 +11,11 @@
 
 void AllargaColonneAlTesto(Griglia* griglia)
 {
-    constexpr int MARGINE = 12;  // px around the text
-    QFont nero = griglia->font();
-    nero.setBold(true);
-    const QFont normale = griglia->font();
     for (int c = 0; c < griglia->colonne(); ++c) {
-        int serve = 0;
-        for (int r = griglia->righeFisse(); r < griglia->righe(); ++r) {
-            // Measured as the cells draw them, so that each text is measured once for both.
-            const qreal testo =
-                DelegatoGriglia::larghezzaTesto(griglia->grassetto(r, c) ? nero : normale, griglia->testo(r, c));
-            serve = qMax(serve, qRound(testo) + MARGINE);
-        }
-        if (serve > griglia->larghezzaColonnaPx(c)) griglia->impostaLarghezzaColonnaPx(c, serve);
+        QStringList testi[2];  // in the grid's font, in bold
+        for (int r = griglia->righeFisse(); r < griglia->righe(); ++r)
+            testi[griglia->grassetto(r, c)] << griglia->testo(r, c);
+        for (bool grassetto : {false, true}) griglia->adattaColonnaAlTesto(c, testi[grassetto], grassetto);
     }
 }
 
@@ -48,5 +40,6 @@ int LarghezzaContenuto(const QTreeWidget* elenco, int c)
     for (int r : prime)
         if (misure.value(elenco->topLevelItem(r)->text(c)) >= massimo - TOLLERANZA)
             serve = qMax(serve, elenco->sizeHintForIndex(elenco->model()->index(r, c)).width());
+    serve = qMin(serve, qCeil(DelegatoGriglia::larghezzaMassimaTesto(carattere)));
     return qMax(serve, elenco->header()->isHidden() ? 0 : elenco->header()->sectionSizeHint(c));
 }

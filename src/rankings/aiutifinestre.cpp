@@ -4,11 +4,9 @@
 #include "platform/azione.h"
 #include "platform/combocodici.h"
 #include "platform/finestre.h"
-#include "platform/griglia.h"
 #include "platform/guida.h"
 
 #include <QBoxLayout>
-#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -24,18 +22,6 @@ void AggiungiChiudiHelp(Finestra* finestra, QBoxLayout* riga, const QString& nom
                       ->allo([contestoGuida] { Guida::apri(contestoGuida); });
     riga->addWidget(PulsanteDa(chiudi, nomeChiudi, finestra));
     riga->addWidget(PulsanteDa(guida, nomeHelp, finestra));
-}
-
-void AllargaColonna(Griglia* griglia, int colonna, const QStringList& testi, bool grassetto)
-{
-    QFont font = griglia->font();
-    font.setBold(grassetto);
-    const QFontMetrics fm(font);
-    int px = 0;
-    for (const QString& t : testi) px = qMax(px, fm.horizontalAdvance(t));
-    // The cell's margins on both sides.
-    px += 12;
-    if (px > griglia->larghezzaColonnaPx(colonna)) griglia->impostaLarghezzaColonnaPx(colonna, px);
 }
 
 ComboCodici* ElencoSquadre(const QString& nome, const QString& accessibile, QWidget* parent)

@@ -5,7 +5,6 @@
 
 class ComboCodici;
 class Finestra;
-class Griglia;
 class QAction;
 class QBoxLayout;
 class QHBoxLayout;
@@ -17,9 +16,6 @@ class QWidget;
 // "Chiudi" unloads the window, "Help" opens the help at `contestoGuida`.
 void AggiungiChiudiHelp(Finestra* finestra, QBoxLayout* riga, const QString& nomeChiudi, const QString& nomeHelp,
                         int contestoGuida);
-
-// Widens a grid column, never narrows it, so that the widest of `testi` fits in the grid's font, bold when asked.
-void AllargaColonna(Griglia* griglia, int colonna, const QStringList& testi, bool grassetto);
 
 // A pick-only team list of the windows that compare two teams: light grey, wide enough for a name of 30
 // characters; `nome` is its objectName, `accessibile` what accessibility tools read.

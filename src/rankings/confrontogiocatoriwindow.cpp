@@ -209,8 +209,8 @@ void ConfrontoGiocatoriWindow::CaricaDati(const QString& titolo)
     QStringList etichette;
     for (const QStringList& r : righe) etichette << r.value(0);
     for (int c = 0; c < 3; ++c) grid1_->impostaLarghezzaColonna(c, LARGHEZZA_COLONNA);
-    AllargaColonna(grid1_, 0, etichette, false);
-    for (int c = 1; c < 3; ++c) AllargaColonna(grid1_, c, {lati_[c - 1].nome}, true);
+    grid1_->adattaColonnaAlTesto(0, etichette, false);
+    for (int c = 1; c < 3; ++c) grid1_->adattaColonnaAlTesto(c, {lati_[c - 1].nome}, true);
     grid1_->impostaAllineamentoColonna(0, Griglia::Allineamento::Destra);
     for (int c = 1; c < 3; ++c) {
         grid1_->impostaAllineamentoColonna(c, Griglia::Allineamento::Centro);

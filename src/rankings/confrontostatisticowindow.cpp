@@ -94,12 +94,13 @@ void ConfrontoStatisticoWindow::carica()
     // The names and the statistics' labels fit the first column; the figures theirs.
     QStringList nomi;
     for (int i = 0; i < combo1_->count(); ++i) nomi << combo1_->itemText(i);
-    AllargaColonna(grid1_, NOME, nomi, false);
+    grid1_->adattaColonnaAlTesto(NOME, nomi, false);
     QStringList etichette;
     for (int k = 0; k < STATISTICHE; ++k) etichette << EtichettaStatistica(Statistica(k));
-    AllargaColonna(grid1_, NOME, etichette, true);
+    grid1_->adattaColonnaAlTesto(NOME, etichette, true);
     for (int c = 1; c < COLONNE; ++c)
-        if (c != 4 && c != 8) AllargaColonna(grid1_, c, {QStringLiteral("Ritorno"), QStringLiteral("0,6667")}, true);
+        if (c != 4 && c != 8)
+            grid1_->adattaColonnaAlTesto(c, {QStringLiteral("Ritorno"), QStringLiteral("0,6667")}, true);
     // Room for the whole comparison where the screen has it, for twelve rows at least.
     grid1_->setMinimumWidth(grid1_->sizeHint().width());
     const int dodici = grid1_->sizeHint().height();

@@ -107,12 +107,12 @@ void ConfrontoTabelleWindow::carica()
     RiempiSenzaScelta(combo1_);
     RiempiSenzaScelta(combo2_);
     // The result pictures are looked for once: a bitmap added later shows after the window is opened again.
-    vittoria_ = QPixmap(FileProgramma(QStringLiteral("MicroV.Bmp")));
-    pareggio_ = QPixmap(FileProgramma(QStringLiteral("MicroP.Bmp")));
-    sconfitta_ = QPixmap(FileProgramma(QStringLiteral("MicroS.Bmp")));
+    vittoria_ = CaricaBitmap(FileProgramma(QStringLiteral("MicroV.Bmp")));
+    pareggio_ = CaricaBitmap(FileProgramma(QStringLiteral("MicroP.Bmp")));
+    sconfitta_ = CaricaBitmap(FileProgramma(QStringLiteral("MicroS.Bmp")));
     impostaLarghezze();
-    // Room for the whole season of a large championship before the first comparison.
-    grid1_->setMinimumWidth(grid1_->sizeHint().width());
+    // Room for the whole season of a large championship before the first comparison. The width is the one the
+    // columns ask for, not a minimum: in a narrower area the grid scrolls sideways.
     grid1_->setMinimumHeight(grid1_->sizeHint().height() * 3 / 2);
     grid1_->setVisible(false);
 }
@@ -123,10 +123,10 @@ void ConfrontoTabelleWindow::impostaLarghezze()
     // The team columns fit the longest name in bold; the narrow ones their headings and widest contents.
     QStringList nomi;
     for (int i = 1; i < stato().Squadre.size(); ++i) nomi << stato().Squadre[i].Nome;
-    for (int c : {CASA_A, OSPITE_A, CASA_B, OSPITE_B}) AllargaColonna(grid1_, c, nomi, true);
-    AllargaColonna(grid1_, GIRONE, {QStringLiteral("Gir.")}, false);
-    AllargaColonna(grid1_, GIORNATA, {QStringLiteral("Num.")}, false);
-    for (int c : {RIS_A, RIS_B}) AllargaColonna(grid1_, c, {QStringLiteral("10 - 10")}, false);
+    for (int c : {CASA_A, OSPITE_A, CASA_B, OSPITE_B}) grid1_->adattaColonnaAlTesto(c, nomi, true);
+    grid1_->adattaColonnaAlTesto(GIRONE, {QStringLiteral("Gir.")}, false);
+    grid1_->adattaColonnaAlTesto(GIORNATA, {QStringLiteral("Num.")}, false);
+    for (int c : {RIS_A, RIS_B}) grid1_->adattaColonnaAlTesto(c, {QStringLiteral("10 - 10")}, false);
 }
 
 void ConfrontoTabelleWindow::VisualizzaConfronto()

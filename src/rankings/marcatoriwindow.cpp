@@ -217,15 +217,15 @@ void MarcatoriWindow::CaricaMarcatori(bool dettagliata)
     }
     for (int r = 1; r < grid1_->righe(); ++r) grid1_->impostaGrassetto(r, GIOCATORE, true);
 
-    // Long names widen their columns rather than being cut.
+    // Long names widen their columns, up to the grid's limit for a text.
     QStringList nomi, squadre;
     for (const RigaMarcatori& r : righe_)
         if (!r.separatore) {
             nomi << r.celle[GIOCATORE];
             squadre << r.celle[SQUADRA];
         }
-    AllargaColonna(grid1_, GIOCATORE, nomi, true);
-    AllargaColonna(grid1_, SQUADRA, squadre, false);
+    grid1_->adattaColonnaAlTesto(GIOCATORE, nomi, true);
+    grid1_->adattaColonnaAlTesto(SQUADRA, squadre, false);
     grid1_->setFixedWidth(grid1_->sizeHint().width());
     adattaLarghezza();
     grid1_->impostaRidisegno(true);

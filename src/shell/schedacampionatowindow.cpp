@@ -271,13 +271,21 @@ void SchedaCampionatoWindow::preparaVista(SchedaCampionatoQueries::Vista v)
 void SchedaCampionatoWindow::adattaColonne()
 {
     // Each column takes its share of the list's width; a column too narrow for its header or cells
-    // takes what it lacks from the columns with room to spare, so nothing is cut short.
+    // takes what it lacks from the room the shares leave free, then from the columns with room to spare,
+    // so nothing is cut short while the list has room.
     const int n = int(vista_.colonne.size());
     const int larghezza = elenco_->viewport()->width();
     QVector<int> w(n), minimo(n);
+    int libero = larghezza;
     for (int i = 0; i < n; ++i) {
         w[i] = larghezza * vista_.colonne[i].parti / vista_.totaleParti;
         minimo[i] = qMax(LarghezzaNecessaria(elenco_, i), elenco_->header()->sectionSizeHint(i));
+        libero -= w[i];
+    }
+    for (int i = 0; i < n && libero > 0; ++i) {
+        const int preso = qBound(0, minimo[i] - w[i], libero);
+        w[i] += preso;
+        libero -= preso;
     }
     for (int i = 0; i < n; ++i) {
         for (int j = 0; j < n && w[i] < minimo[i]; ++j) {
@@ -294,16 +302,15 @@ void SchedaCampionatoWindow::adattaColonne()
 void SchedaCampionatoWindow::aggiungiRighe(const QVector<QStringList>& righe)
 {
     const QIcon icona = Icona(QStringLiteral("pallone"));
-    QTreeWidgetItem* ultima = nullptr;
     for (const QStringList& r : righe) {
         auto* riga = new QTreeWidgetItem(elenco_, r);
         riga->setIcon(0, icona);
         for (int i = 0; i < vista_.colonne.size(); ++i)
             if (vista_.colonne[i].centrata) riga->setTextAlignment(i, Qt::AlignCenter);
-        ultima = riga;
     }
     adattaColonne();
-    if (ultima) elenco_->scrollToItem(ultima);
+    // Every view shows its list from the first row: the leader, the first team, the first pairing.
+    elenco_->scrollToTop();
 }
 
 // --- The views

@@ -27,13 +27,6 @@ constexpr int LARGHEZZE[COLONNE] = {700, 700, 1000, 800, 300, 1900, 1900, 900}; 
 
 const QStringList INTESTAZIONE{"Girone", "Giornata", "Data", "Ora", " ", "Locali", "Ospiti", "Risultato"};
 
-// A bitmap of the program folder, or a null picture when it is missing or unreadable.
-QPixmap Bitmap(const QString& nome)
-{
-    const QString percorso = FileProgramma(nome);
-    return EsisteFile(percorso) ? QPixmap(percorso) : QPixmap();
-}
-
 }  // namespace
 
 CalendarioSquadraWindow::CalendarioSquadraWindow(QWidget* parent) : Finestra(Id, parent)
@@ -120,9 +113,9 @@ void CalendarioSquadraWindow::carica()
     }
     impostaLarghezze();
     // The result pictures are looked for once: a bitmap added later shows after the window is opened again.
-    vittoria_ = Bitmap(QStringLiteral("MicroV.Bmp"));
-    pareggio_ = Bitmap(QStringLiteral("MicroP.Bmp"));
-    sconfitta_ = Bitmap(QStringLiteral("MicroS.Bmp"));
+    vittoria_ = CaricaBitmap(FileProgramma(QStringLiteral("MicroV.Bmp")));
+    pareggio_ = CaricaBitmap(FileProgramma(QStringLiteral("MicroP.Bmp")));
+    sconfitta_ = CaricaBitmap(FileProgramma(QStringLiteral("MicroS.Bmp")));
     caricaTabellaDiMarcia();
 }
 
@@ -131,14 +124,10 @@ QString CalendarioSquadraWindow::squadra() const { return squadre_->testo(); }
 void CalendarioSquadraWindow::impostaLarghezze()
 {
     for (int c = 0; c < COLONNE; ++c) griglia_->impostaLarghezzaColonna(c, LARGHEZZE[c]);
-    // The team columns also fit the longest name in bold.
-    QFont grassetto = griglia_->font();
-    grassetto.setBold(true);
-    const QFontMetrics fm(grassetto);
-    int nome = 0;
-    for (int i = 1; i < stato().Squadre.size(); ++i) nome = qMax(nome, fm.horizontalAdvance(stato().Squadre[i].Nome));
-    for (int c : {LOCALI, OSPITI})
-        if (nome + 12 > griglia_->larghezzaColonnaPx(c)) griglia_->impostaLarghezzaColonnaPx(c, nome + 12);
+    // The team columns also fit the longest name in bold, up to the grid's limit for a text.
+    QStringList nomi;
+    for (int i = 1; i < stato().Squadre.size(); ++i) nomi << stato().Squadre[i].Nome;
+    for (int c : {LOCALI, OSPITI}) griglia_->adattaColonnaAlTesto(c, nomi, true);
 }
 
 void CalendarioSquadraWindow::caricaTabellaDiMarcia()

@@ -199,17 +199,18 @@ void ClassificaWindow::riempi(const QVector<RigaClassifica>& righe)
 
 void ClassificaWindow::dimensiona()
 {
-    // Wide enough for the longest team name; tall enough for every team without scrolling.
+    // Wide enough for the longest team name (up to the grid's limit for a text); tall enough for every team
+    // without scrolling.
     const Stato& s = stato();
     QFont grassetto = griglia_->vista()->font();
     grassetto.setBold(true);
     const QFontMetrics fm(grassetto);
-    int nome = fm.horizontalAdvance(QStringLiteral("Squadra"));
-    for (int i = 1; i <= s.NumeroSquadre && i < s.Squadre.size(); ++i)
-        nome = qMax(nome, fm.horizontalAdvance(s.Squadre[i].Nome));
+    QStringList nomi{QStringLiteral("Squadra")};
+    for (int i = 1; i <= s.NumeroSquadre && i < s.Squadre.size(); ++i) nomi << s.Squadre[i].Nome;
     const int cifre = fm.horizontalAdvance(QStringLiteral("-000")) + 10;
     griglia_->impostaLarghezzaColonnaPx(ColPosizione, fm.horizontalAdvance(QStringLiteral("Pos.")) + 12);
-    griglia_->impostaLarghezzaColonnaPx(ColSquadra, qMax(120, nome + 16));
+    griglia_->impostaLarghezzaColonnaPx(ColSquadra, 120);
+    griglia_->adattaColonnaAlTesto(ColSquadra, nomi, true);
     griglia_->impostaLarghezzaColonnaPx(ColPunti, fm.horizontalAdvance(QStringLiteral("Punti")) + 14);
     for (int c = ColGiocate; c < NumeroColonne; ++c) griglia_->impostaLarghezzaColonnaPx(c, cifre);
     griglia_->impostaLarghezzaColonnaPx(ColMediaInglese,
@@ -218,7 +219,6 @@ void ClassificaWindow::dimensiona()
     const int righe = qMax(s.NumeroSquadre, 4) + 2;
     const QTableView* v = griglia_->vista();
     griglia_->setMinimumHeight(righe * v->verticalHeader()->defaultSectionSize() + 2 * v->frameWidth() + 2);
-    griglia_->setMinimumWidth(griglia_->sizeHint().width());
 }
 
 void ClassificaWindow::apriGrafico()

@@ -131,11 +131,12 @@ void StatisticheWindow::dimensiona()
     cifre_->impostaLarghezzaColonnaPx(1, fm.horizontalAdvance(QStringLiteral("Totale")) + 24);
     cifre_->impostaLarghezzaColonnaPx(2, fm.horizontalAdvance(QStringLiteral("Per partita")) + 24);
     primati_->impostaLarghezzaColonnaPx(0, fm.horizontalAdvance(QStringLiteral("Miglior rendimento fuori casa")) + 20);
-    // Room for two long team names, as on a tie.
+    // Room for two long team names, as on a tie, each up to the grid's limit for a text.
     const Stato& s = stato();
     int nome = fm.horizontalAdvance(QStringLiteral("Squadra"));
     for (int i = 1; i <= s.NumeroSquadre && i < s.Squadre.size(); ++i)
         nome = qMax(nome, fm.horizontalAdvance(s.Squadre[i].Nome));
+    nome = qMin(nome, primati_->larghezzaMassimaTesto(true));
     primati_->impostaLarghezzaColonnaPx(1, qMax(200, 2 * nome + fm.horizontalAdvance(QStringLiteral(", ")) + 16));
     primati_->impostaLarghezzaColonnaPx(2, fm.horizontalAdvance(QStringLiteral("100 gol subiti")) + 16);
     for (Griglia* g : {cifre_, primati_}) g->setMinimumWidth(g->sizeHint().width());

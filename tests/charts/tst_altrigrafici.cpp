@@ -103,6 +103,15 @@ private slots:
         Parte<ComboCodici>(w, "Combo2")->setCurrentIndex(fatti ? 1 : 0);
         QCOMPARE(w->windowTitle(), (fatti ? "Grafico reti subite: " : "Grafico reti segnate: ") + rinviata);
         QCOMPARE(Valori(g), GolAttesi(d, rinviata, !fatti, w->stop(), 5));
+        // Brought forward, it keeps the figure picked; the command of a figure, while it is open, shows that one.
+        auto* figura = Parte<ComboCodici>(w, "Combo2");
+        for (const bool comando : {false, true}) {
+            if (comando) stato().GolFatti = fatti;
+            QCOMPARE(a.mostra<GraficoGolWindow>(GraficoGolWindow::Id), w);
+            const bool segnate = comando ? fatti : !fatti;
+            QCOMPARE(figura->currentIndex() == 0, segnate);
+            QCOMPARE(Valori(g), GolAttesi(d, rinviata, segnate, w->stop(), 5));
+        }
     }
 
     void confronto_data()
@@ -171,8 +180,10 @@ private slots:
         stato().Squadre[2].Codice = "70000";
         Esegui("UPDATE Giocatore SET Nome = NULL WHERE Codice = ?", {d.rosa("Bari")[0]->codice});
         Esegui("DELETE FROM Giocatore WHERE CodSquadra = ?", {d.codici["Cagliari"]});
+        stato().Squadre[4].Nome += QString(300, 'x');  // cut in the tree, which stays narrow
         auto* w = a.mostra<GraficoGiocatoreWindow>(GraficoGiocatoreWindow::Id);
         auto* albero = Parte<Albero>(w, "TreeView1");
+        QVERIFY(albero->minimumWidth() < albero->fontMetrics().horizontalAdvance(QString(60, 'n')));
         auto* lista = Parte<ComboCodici>(w, "Combo1");
         QTreeWidgetItem* radice = albero->topLevelItem(0);
         QCOMPARE(albero->selezionato(), radice);

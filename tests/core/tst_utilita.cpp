@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QPixmap>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
@@ -117,6 +119,10 @@ private slots:
                 QFile::link(dir.filePath("manca.txt"), dir.filePath("a niente.bmp")));
         QVERIFY(!EsisteFile(pipe) && !EsisteFile(dir.filePath("al tubo.bmp")));
         QVERIFY(EsisteFile(dir.filePath("al file.bmp")) && !EsisteFile(dir.filePath("a niente.bmp")));
+        // Pictures are read only from what it admits: a pipe gives none, as does a file that holds no picture.
+        QVERIFY(QImage(4, 4, QImage::Format_RGB32).save(dir.filePath("vera.bmp")));
+        QVERIFY(CaricaBitmap(pipe).isNull() && CaricaBitmap(f.fileName()).isNull());
+        QCOMPARE(CaricaBitmap(dir.filePath("vera.bmp")).size(), QSize(4, 4));
         ::close(scrittore);
     }
 

@@ -2,11 +2,14 @@
 #include "platform/modellogriglia.h"
 
 #include <QApplication>
+#include <QHelpEvent>
 #include <QImage>
 #include <QPainter>
 #include <QStandardItemModel>
 #include <QStyleOptionViewItem>
+#include <QTableView>
 #include <QTest>
+#include <QToolTip>
 
 namespace {
 
@@ -110,6 +113,20 @@ void TestDelegatoGriglia::taglio()
     for (int volta = 0; volta < 2; ++volta)
         QCOMPARE(cella(testo, grassetto, a, larghezza, altezza), cellaAttesa(testo, grassetto, a, larghezza, altezza));
     QCOMPARE(DelegatoGriglia::larghezzaTesto(f, testo), QFontMetricsF(f).horizontalAdvance(testo));
+
+    // A cut text is shown whole in the cell's tooltip, and only a cut one.
+    QStandardItemModel modello(1, 1);
+    modello.setData(modello.index(0, 0), testo, Qt::DisplayRole);
+    modello.setData(modello.index(0, 0), grassetto, ModelloGriglia::RuoloGrassetto);
+    QTableView vista;
+    vista.setModel(&modello);
+    QStyleOptionViewItem o;
+    o.rect = QRect(0, 0, larghezza, altezza);
+    o.font = QApplication::font();
+    QHelpEvent domanda(QEvent::ToolTip, QPoint(1, 1), vista.viewport()->mapToGlobal(QPoint(1, 1)));
+    QCOMPARE(DelegatoGriglia().helpEvent(&domanda, &vista, o, modello.index(0, 0)), scarto < 0);
+    QCOMPARE(QToolTip::text().contains(testo.toHtmlEscaped()), scarto < 0);
+    QToolTip::hideText();
 }
 
 QTEST_MAIN(TestDelegatoGriglia)

@@ -12,6 +12,7 @@
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -342,6 +343,33 @@ private slots:
         QVERIFY(cornice("Form1"));
         QCOMPARE(registro().finestra("Form1")->windowModality(), Qt::NonModal);
         QCOMPARE(FinestraDiTest::di("Form1")->caricamenti, 1);
+    }
+
+    // However much a window asks for, at its opening or later (a name of any length in its caption or its
+    // grid), its frame stays within the area, wholly in sight; a modal window within the screen.
+    void finestreEntroLArea()
+    {
+        const QRect area = area_->viewport()->rect();
+        FinestraDiTest::registra("Form7", [](FinestraDiTest& w) { w.resize(5000, 3000); });
+        FinestraDiTest::registra("Form8", [](FinestraDiTest& w) { w.setWindowTitle(QString(2000, 'W')); });
+        for (const char* id : {"Form7", "Form8", "Form1"}) {
+            registro().mostra(QString::fromLatin1(id));
+            if (QString(id) == "Form1") cornice(id)->setGeometry(area.width() - 100, 10, 4 * area.width(), 100);
+            QVERIFY2(area.contains(cornice(id)->geometry()), id);
+        }
+        // A modal window that grew while hidden, shown again.
+        FinestraDiTest::registra("Form9");
+        QTimer::singleShot(0, [] { registro().finestra("Form9")->nascondi(); });
+        registro().mostraModale("Form9");
+        registro().finestra("Form9")->resize(40000, 200);
+        bool sulloSchermo = false;
+        QTimer::singleShot(0, [&sulloSchermo] {
+            auto* w = FinestraDiTest::di("Form9");
+            sulloSchermo = w->screen()->availableGeometry().contains(w->frameGeometry());
+            w->pulsanteChiudi()->click();
+        });
+        registro().mostraModale("Form9");
+        QVERIFY(sulloSchermo);
     }
 
     void tastoF1ApreLaGuidaAlContesto()

@@ -349,6 +349,17 @@ private slots:
 
         QVERIFY(g.larghezzaColonna(0) == 1500 && g.larghezzaColonnaPx(2) == 40 && g.larghezzaColonnaPx(1) == 0);
         QVERIFY(g.larghezzaColonnaPx(0) >= 100);  // at least 1 px per 15 twips
+        // Sized to its texts: the longest in its font, up to about 32 characters; never narrower than it was.
+        QFont grassetto = g.vista()->font();
+        grassetto.setBold(true);
+        const QFontMetrics fm(grassetto);
+        g.adattaColonnaAlTesto(1, {"Rossi", "Bianchi"}, true);
+        QVERIFY(g.larghezzaColonnaPx(1) > fm.horizontalAdvance("Bianchi"));
+        g.adattaColonnaAlTesto(1, {QString(500, 'W')}, true);
+        const int massima = g.larghezzaColonnaPx(1);
+        QVERIFY(massima > fm.horizontalAdvance(QString(30, 'n')) && massima < fm.horizontalAdvance(QString(40, 'n')));
+        g.adattaColonnaAlTesto(2, {"1"});
+        QCOMPARE(g.larghezzaColonnaPx(2), 40);
         for (int c = 0; c < 3; ++c) {
             QCOMPARE(g.vista()->columnWidth(c), g.larghezzaColonnaPx(c));
             QCOMPARE(g.vistaFissa()->columnWidth(c), g.larghezzaColonnaPx(c));

@@ -12,9 +12,13 @@
 #include "platform/combocodici.h"
 #include "platform/griglia.h"
 
+#include <fcntl.h>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 using Giornate = QVector<GiornataConfronto>;
 using Partite = QVector<PartitaConfronto>;
@@ -134,7 +138,17 @@ private slots:
         const DatiFixture d = a.apri(FixtureCampionato(a.percorso("t.GVN"))
                                          .squadre({"Ancona", "Bari", "Cagliari\tCalcio", "Dolomiti"})
                                          .giocaTutto());
+        // The win picture is a pipe in the program folder, with a picture in it: never opened. (Its writer lets go
+        // after a while, so that a window that did open it goes on, showing that picture.)
+        QFile disegno(a.cartella().file("MicroP.Bmp"));
+        QVERIFY(a.cartella().rimuovi("MicroV.Bmp") && disegno.open(QIODevice::ReadOnly));
+        const QByteArray tubo = QFile::encodeName(a.cartella().file("MicroV.Bmp"));
+        QCOMPARE(::mkfifo(tubo.constData(), 0600), 0);
+        const int fd = ::open(tubo.constData(), O_RDWR | O_NONBLOCK);
+        QVERIFY(fd >= 0 && ::write(fd, disegno.readAll().constData(), disegno.size()) == disegno.size());
+        std::thread scrittore([fd] { std::this_thread::sleep_for(std::chrono::seconds(1)), ::close(fd); });
         auto* w = a.mostra<ConfrontoTabelleWindow>(ID);
+        scrittore.join();
         QVERIFY(!griglia(w)->isVisible());
 
         struct Caso {
@@ -162,7 +176,14 @@ private slots:
             partite.last().g2r = x.g2r;
         }
         const QVector<RigaConfronto> attese = RigheConfronto(giornate, partite, "Bari", "Ancona");
-        for (int r = 2; r < griglia(w)->righe(); ++r) QCOMPARE(RigaGriglia(griglia(w), r), attese[r - 2].celle());
+        for (int r = 2; r < griglia(w)->righe(); ++r) {
+            QCOMPARE(RigaGriglia(griglia(w), r), attese[r - 2].celle());
+            for (int k = 0; k < 2; ++k) {
+                const SquadraInRiga::Esito e = attese[r - 2].squadre[k].esito;
+                const bool disegnata = e == SquadraInRiga::Esito::Pareggio || e == SquadraInRiga::Esito::Sconfitta;
+                QCOMPARE(!griglia(w)->immagine(r, k == 0 ? 2 : 7).isNull(), disegnata);
+            }
+        }
         a.messaggi().ok();
         confronta(w, "Bari", "Bari");
         QCOMPARE(w->windowTitle(), QStringLiteral("Confronti: Bari vs Ancona"));

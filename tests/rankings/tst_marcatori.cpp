@@ -192,6 +192,14 @@ private slots:
         }
         // Back to the simple list, back to the width it opened with.
         QCOMPARE(AmbienteTest::cornice(ID)->width(), larghezza);
+        // A surname of 500 characters and a team name of 300: cut, and the window stays within the area.
+        Esegui("UPDATE Giocatore SET Cognome = ? WHERE Reti > 0", {QString(500, 'x')});
+        stato().Squadre[1].Nome = QString(300, 'y');
+        for (int i : {2, 1}) {
+            opzione(w, i)->click();
+            QVERIFY(a.area()->viewport()->rect().contains(AmbienteTest::cornice(ID)->geometry()));
+            QVERIFY(AmbienteTest::contenuta(ID));
+        }
     }
 
     void limiti()

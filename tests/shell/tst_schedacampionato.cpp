@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -199,6 +200,7 @@ private slots:
         QTest::newRow("prossimo, ritorno") << "ritorno" << "P" << 3 << false << false;
         QTest::newRow("ultimo, niente giocato") << "parziale" << "U" << 1 << true << false;
         QTest::newRow("prossimo, campionato finito") << "tutto" << "P" << 7 << false << true;
+        QTest::newRow("prossimo, venti squadre dai nomi lunghi") << "lunghi" << "P" << 3 << true << false;
         // clang-format on
     }
     void turni()
@@ -214,12 +216,22 @@ private slots:
         // Two results of match day 1 typed in, the day itself not played yet.
         if (caso == "parziale") f.risultato(1, 1, true, 2, 0).risultato(1, 3, true, 1, 1);
         if (caso == "tutto") f.giocaTutto();
+        QStringList lunghi;
+        for (const QString& n : FixtureCampionato::nomiPredefiniti()) lunghi << "Calcio " + n + " 1913";
+        if (caso == "lunghi") f.squadre(lunghi).giocaFinoA(2, true);
         const DatiFixture d = amb_->apri(f);
         scheda();
+        // The card opens on its first team, its scroll bar at the top.
+        QCOMPARE(elenco()->itemAt(QPoint(0, 0)), elenco()->topLevelItem(0));
+        QCOMPARE(elenco()->verticalScrollBar()->value(), 0);
         if (finito) amb_->messaggi().ok();
         cliccaNodo(chiave);
         if (finito) QCOMPARE(amb_->messaggi().ultimo().titolo, QStringLiteral("Campionato finito"));
         QCOMPARE(righe(), attese(d, giornata, andata));
+        // Every column holds its texts whole: the list has room for them.
+        for (int r = 0; r < elenco()->topLevelItemCount(); ++r)
+            for (int c = 0; c < elenco()->columnCount(); ++c)
+                QVERIFY(elenco()->sizeHintForIndex(elenco()->model()->index(r, c)).width() <= elenco()->columnWidth(c));
         QCOMPARE(stato().GiornataCorrente, giornata);
         QCOMPARE(stato().Andata, andata);
     }
