@@ -198,9 +198,10 @@ void CalendarioWindow::mostra(GiornataGirone g)
         righe_[i].pannello->setVisible(usata);
         if (!usata) continue;
         const IncontroGiornata& m = incontri[i];
-        const QStringList testi{
-            TestoInRiga(m.casa), QStringLiteral("-"), TestoInRiga(m.ospite), m.risultato(), m.data, m.ora};
+        const QStringList testi{m.casa, QStringLiteral("-"), m.ospite, m.risultato(), m.data, m.ora};
         for (int c = 0; c < COLONNE; ++c) righe_[i].didascalie[c]->setText(testi[c]);
+        MostraNome(righe_[i].didascalie[0], m.casa);
+        MostraNome(righe_[i].didascalie[2], m.ospite);
     }
     for (QLabel* l : intestazioni_) l->parentWidget()->setVisible(!incontri.isEmpty());
     nota_->setVisible(incontri.isEmpty());

@@ -252,8 +252,8 @@ void InserimentoRisultatiWindow::riempiRighe()
     for (int i = 0; i < righe_.size() && i < pagina_.incontri.size(); ++i) {
         const IncontroGiornata& m = pagina_.incontri[i];
         const Riga& riga = righe_[i];
-        riga.casa->setText(TestoInRiga(m.casa));
-        riga.ospite->setText(TestoInRiga(m.ospite));
+        MostraNome(riga.casa, m.casa);
+        MostraNome(riga.ospite, m.ospite);
         // Typing takes two digits, but a score stored in the file is shown whole, never cut.
         for (const auto& [box, gol] : {std::pair{riga.golCasa, m.golCasa}, std::pair{riga.golOspite, m.golOspite}}) {
             box->setMaxLength(qMax(2, int(gol.size())));

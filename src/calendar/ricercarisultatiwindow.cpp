@@ -137,8 +137,10 @@ void RicercaRisultatiWindow::carica()
 {
     const Stato& s = stato();
     // Room for the longest pairing, so that the window keeps its width while stepping.
+    const QFontMetrics fm = incontro_->fontMetrics();
     int nome = 0;
-    for (const TipoSquadra& t : s.Squadre) nome = qMax(nome, incontro_->fontMetrics().horizontalAdvance(t.Nome));
+    for (const TipoSquadra& t : s.Squadre)
+        nome = qMax(nome, qMin(fm.horizontalAdvance(t.Nome), LarghezzaMassimaNome(fm)));
     incontro_->setMinimumWidth(2 * nome + incontro_->fontMetrics().horizontalAdvance(QStringLiteral(" - ")) + 8);
 
     impostazione_ = true;
@@ -222,7 +224,11 @@ void RicercaRisultatiWindow::mostraPosizione()
         giornata_->setText(QStringLiteral("Giornata n° %1 - girone di %2").arg(p->giornata).arg(girone));
         data_->setText(p->data.isEmpty() ? QStringLiteral("(Data non specificata)")
                                          : QStringLiteral("Data: ") + p->data);
-        incontro_->setText(TestoInRiga(p->casa) + QStringLiteral(" - ") + TestoInRiga(p->ospite));
+        bool casa = false;
+        bool ospite = false;
+        const QFontMetrics fm = incontro_->fontMetrics();
+        incontro_->setText(NomeInRiga(fm, p->casa, &casa) + QStringLiteral(" - ") + NomeInRiga(fm, p->ospite, &ospite));
+        incontro_->setToolTip(casa || ospite ? p->casa + QStringLiteral(" - ") + p->ospite : QString());
         risultato_->setText(p->risultato());
     } else if (squadra().isEmpty() || posizione_.giornata <= 0) {
         giornata_->setText(posizione_.giornata <= 0 ? QStringLiteral("Nessuna giornata registrata nel calendario.")
@@ -233,7 +239,8 @@ void RicercaRisultatiWindow::mostraPosizione()
     } else {
         giornata_->setText(QStringLiteral("Giornata n° %1 - girone di %2").arg(posizione_.giornata).arg(girone));
         data_->clear();
-        incontro_->setText(TestoInRiga(squadra()) + QStringLiteral(" non gioca in questa giornata"));
+        MostraNome(incontro_, squadra());
+        incontro_->setText(incontro_->text() + QStringLiteral(" non gioca in questa giornata"));
         risultato_->clear();
     }
     aggiornaControlli();

@@ -147,8 +147,11 @@ TabellinoWindow::TabellinoWindow(QWidget* parent) : Finestra(Id, parent)
 void TabellinoWindow::carica()
 {
     // The list is as wide as the longest pairing of the championship.
+    // A name longer than a window is laid out for is cut with "…" (its entry's tooltip holds it whole).
+    const QFontMetrics fm = partite_->fontMetrics();
     int nome = 0;
-    for (const TipoSquadra& s : stato().Squadre) nome = qMax(nome, partite_->fontMetrics().horizontalAdvance(s.Nome));
+    for (const TipoSquadra& s : stato().Squadre)
+        nome = qMax(nome, qMin(fm.horizontalAdvance(s.Nome), LarghezzaMassimaNome(fm)));
     const int larghezza = 2 * nome + partite_->fontMetrics().horizontalAdvance(QStringLiteral(" - ")) +
                           partite_->verticalScrollBar()->sizeHint().width() + 4 * partite_->frameWidth() + 12;
     partite_->setMinimumWidth(qMax(larghezza, 200));
@@ -206,7 +209,9 @@ void TabellinoWindow::caricaElencoPartite()
     partite_->clear();
     codici_.clear();
     for (const PartitaTabellino& p : partite) {
-        partite_->addItem(TestoInRiga(p.casa) + QStringLiteral(" - ") + TestoInRiga(p.ospite));
+        const QFontMetrics fm = partite_->fontMetrics();
+        partite_->addItem(NomeInRiga(fm, p.casa) + QStringLiteral(" - ") + NomeInRiga(fm, p.ospite));
+        partite_->item(partite_->count() - 1)->setToolTip(p.casa + QStringLiteral(" - ") + p.ospite);
         codici_.append(p.codPart);
     }
     riempimento_ = false;

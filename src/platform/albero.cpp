@@ -1,14 +1,13 @@
 #include "platform/albero.h"
 
-#include "platform/delegatogriglia.h"
 #include "platform/icone.h"
+#include "platform/testoinriga.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
 #include <QStyle>
-#include <QtMath>
 
 namespace {
 constexpr int RUOLO_CHIAVE = Qt::UserRole;
@@ -71,7 +70,7 @@ void Albero::seleziona(QTreeWidgetItem* nodo)
 
 int Albero::larghezzaNecessaria() const
 {
-    const int limite = qCeil(DelegatoGriglia::larghezzaMassimaTesto(font()));
+    const int limite = LarghezzaMassimaNome(fontMetrics());
     int massimo = 0;
     for (QTreeWidgetItemIterator it(const_cast<Albero*>(this)); *it; ++it) {
         int livello = rootIsDecorated() ? 1 : 0;

@@ -3,6 +3,8 @@
 #include "platform/testoinriga.h"
 
 #include <QStandardItemModel>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 namespace {
 constexpr int RUOLO_CODICE = Qt::UserRole;
@@ -136,6 +138,28 @@ void ComboCodici::showPopup()
 {
     indicePrimaDellaLista_ = currentIndex();
     QComboBox::showPopup();
+}
+
+QSize ComboCodici::sizeHint() const { return entroNome(QComboBox::sizeHint()); }
+
+QSize ComboCodici::minimumSizeHint() const { return entroNome(QComboBox::minimumSizeHint()); }
+
+QSize ComboCodici::entroNome(QSize misura) const
+{
+    if (sizeAdjustPolicy() == QComboBox::AdjustToMinimumContentsLengthWithIcon) return misura;
+    const QFontMetrics fm = fontMetrics();
+    int testo = qMax(LarghezzaMassimaNome(fm), minimumContentsLength() * fm.horizontalAdvance(QLatin1Char('X')));
+    for (int i = 0; i < count(); ++i)
+        if (!itemIcon(i).isNull()) {
+            testo += iconSize().width() + 4;
+            break;
+        }
+    QStyleOptionComboBox opzione;
+    initStyleOption(&opzione);
+    const int massimo =
+        style()->sizeFromContents(QStyle::CT_ComboBox, &opzione, QSize(testo, fm.height()), this).width();
+    if (misura.width() > massimo) misura.setWidth(massimo);
+    return misura;
 }
 
 void ComboCodici::emettiClick()

@@ -59,12 +59,17 @@ public:
     bool clickSospeso() const { return sospensioni_ > 0; }
 
     void showPopup() override;
+    // A list sized to its items grows at most to a name of CaratteriNomeMassimi characters (longer ones show cut
+    // with "…"); one sized by the window (setMinimumContentsLength) keeps that size.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 signals:
     void click();
 
 private:
     void emettiClick();
+    QSize entroNome(QSize misura) const;
 
     int sospensioni_ = 0;
     int indicePrimaDellaLista_ = -2;  // the item chosen when the list was opened, until the index moves

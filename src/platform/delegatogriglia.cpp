@@ -2,6 +2,7 @@
 
 #include "platform/memoriatesti.h"
 #include "platform/modellogriglia.h"
+#include "platform/testoinriga.h"
 
 #include <memory>
 #include <QAbstractItemView>
@@ -112,7 +113,7 @@ qreal DelegatoGriglia::larghezzaTesto(const QFont& carattere, const QString& tes
 
 qreal DelegatoGriglia::larghezzaMassimaTesto(const QFont& carattere)
 {
-    return larghezzaTesto(carattere, QString(32, QLatin1Char('n')));
+    return larghezzaTesto(carattere, QString(CaratteriNomeMassimi, QLatin1Char('n')));
 }
 
 namespace {

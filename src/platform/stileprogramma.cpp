@@ -153,6 +153,19 @@ void StileProgramma::drawControl(ControlElement elemento, const QStyleOption* op
                                  const QWidget* widget) const
 {
     const auto disegna = [&] { QProxyStyle::drawControl(elemento, opzione, p, widget); };
+    const auto* elenco = qstyleoption_cast<const QStyleOptionComboBox*>(opzione);
+    if (elenco && elemento == CE_ComboBoxLabel && !elenco->editable) {
+        // The chosen item of a list narrower than its text shows it cut with "…", not cut in the middle of a letter.
+        const QRect campo = subControlRect(CC_ComboBox, elenco, SC_ComboBoxEditField, widget);
+        const int icona = elenco->currentIcon.isNull() ? 0 : elenco->iconSize.width() + 4;
+        const int spazio = campo.width() - icona - 2;
+        if (elenco->fontMetrics.horizontalAdvance(elenco->currentText) > spazio) {
+            QStyleOptionComboBox tagliato = *elenco;
+            tagliato.currentText = elenco->fontMetrics.elidedText(elenco->currentText, Qt::ElideRight, spazio);
+            QProxyStyle::drawControl(elemento, &tagliato, p, widget);
+            return;
+        }
+    }
     if (opzione && elemento == CE_ToolBar)
         aPezzi(p, opzione->rect, Taglio::Cornice, disegna);
     else

@@ -1,6 +1,7 @@
 #include "platform/testoinriga.h"
 
 #include <algorithm>
+#include <QFontMetrics>
 
 namespace {
 
@@ -12,7 +13,32 @@ bool Semplice(QChar c)
     return (c.unicode() >= 0x20 && c.unicode() < 0x7F) || (c.unicode() >= 0xA0 && c.unicode() < 0x590);
 }
 
+// Every control character (and line or paragraph separator) as a blank; nothing else changed.
+QString SenzaControlli(const QString& testo)
+{
+    QString riga = testo;
+    for (QChar& c : riga)
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
+            c.category() == QChar::Separator_Paragraph)
+            c = QLatin1Char(' ');
+    return riga;
+}
+
 }  // namespace
+
+int LarghezzaMassimaNome(const QFontMetrics& fm)
+{
+    return fm.horizontalAdvance(QString(CaratteriNomeMassimi, QLatin1Char('n')));
+}
+
+QString NomeInRiga(const QFontMetrics& fm, const QString& nome, bool* tagliato)
+{
+    // Cut before it is set apart, so that the cut cannot take away the mark that closes it.
+    const QString pulito = SenzaControlli(nome);
+    const QString corto = fm.elidedText(pulito, Qt::ElideRight, LarghezzaMassimaNome(fm));
+    if (tagliato) *tagliato = corto != pulito;
+    return TestoInRiga(corto);
+}
 
 QString TestoInRiga(const QString& testo)
 {

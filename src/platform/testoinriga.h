@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QFontMetrics;
+
 // A text from the data (a team's, a player's or a championship's name) for a display on one line: a caption, a
 // label, a list entry, or one of several names put together in such a text ("Bari - Como").
 //  - every control character (tab, line feed, the C0 and C1 codes, the line and paragraph separators) shows as a
@@ -12,3 +14,20 @@
 //    A direction mark that would close the isolate early is dropped, one left open is closed at the end.
 // Any other text comes back as it is. Put each name through it on its own, never the text put together.
 QString TestoInRiga(const QString& testo);
+
+// Where a widget does not cut a long text by itself (a label, a tick box, a list entry, a drop-down list's size), a
+// name from the data takes at most about this many characters of its font: longer ones are cut with "…".
+inline constexpr int CaratteriNomeMassimi = 32;
+// That width in `fm`: CaratteriNomeMassimi letters "n".
+int LarghezzaMassimaNome(const QFontMetrics& fm);
+// TestoInRiga(nome), cut with "…" where it is wider than LarghezzaMassimaNome(fm); *tagliato tells whether it was
+// (the caller then shows the whole name in the widget's tooltip).
+QString NomeInRiga(const QFontMetrics& fm, const QString& nome, bool* tagliato = nullptr);
+// A name in a widget that shows one text (a label, a tick box): NomeInRiga of its font, and the whole name as its
+// tooltip when cut (no tooltip otherwise).
+template <typename Widget> void MostraNome(Widget* w, const QString& nome)
+{
+    bool tagliato = false;
+    w->setText(NomeInRiga(w->fontMetrics(), nome, &tagliato));
+    w->setToolTip(tagliato ? nome : QString());
+}

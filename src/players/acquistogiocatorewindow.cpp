@@ -9,6 +9,7 @@
 #include "platform/guida.h"
 #include "platform/icone.h"
 #include "platform/messaggio.h"
+#include "platform/testoinriga.h"
 #include "players/acquistogiocatorequeries.h"
 #include "players/alberosquadre.h"
 #include "players/colonnegriglia.h"
@@ -239,7 +240,7 @@ void AcquistoGiocatoreWindow::misuraColonne()
     constexpr int MARGINE = 12;  // px around the text
     const QFontMetrics metrica = elenco_->fontMetrics();
     // A name from a file may be of any length: a column grows at most to a name as long as its field.
-    const int limite = metrica.horizontalAdvance(QString(32, QLatin1Char('n')));
+    const int limite = LarghezzaMassimaNome(metrica);
     int squadre = 0;
     const Stato& s = stato();
     for (int n = 1; n < s.Squadre.size(); ++n) squadre = qMax(squadre, metrica.horizontalAdvance(s.Squadre[n].Nome));

@@ -5,6 +5,7 @@
 #include "core/stato.h"
 #include "core/utilita.h"
 #include "platform/griglia.h"
+#include "platform/testoinriga.h"
 #include "rankings/aiutifinestre.h"
 #include "rankings/classifichecalcolatequeries.h"
 
@@ -96,10 +97,17 @@ void ClassificheCalcolateWindow::carica()
 
 void ClassificheCalcolateWindow::riempiElenco(const Classifica& c)
 {
-    for (const QStringList& riga : c.righe) list2_->addItem(riga.value(0));
-    // Every team and the longest line in view, without scroll bars.
+    for (const QStringList& riga : c.righe) {
+        auto* voce = new QListWidgetItem(riga.value(0), list2_);
+        voce->setToolTip(riga.value(0));
+    }
+    // Every team and the longest line in view, without scroll bars; a name longer than a window is laid out for is
+    // cut with "…".
     const int cornice = 2 * list2_->frameWidth() + 8;
-    list2_->setMinimumWidth(qMax(list2_->sizeHintForColumn(0) + cornice, LARGHEZZA_POSTO / 15));
+    const QFontMetrics fm = list2_->fontMetrics();
+    const int riga =
+        qMin(list2_->sizeHintForColumn(0), fm.horizontalAdvance(QStringLiteral("00   ")) + LarghezzaMassimaNome(fm));
+    list2_->setMinimumWidth(qMax(riga + cornice, LARGHEZZA_POSTO / 15));
     list2_->setMinimumHeight(list2_->sizeHintForRow(0) * list2_->count() + cornice);
 }
 

@@ -188,7 +188,10 @@ void NuovaStagioneWizard::carica()
         const bool presente = i + 1 <= s.NumeroSquadre && i + 1 < s.Squadre.size();
         eliminare_[i]->setVisible(presente);
         eliminare_[i]->setChecked(false);
-        eliminare_[i]->setText(presente ? TestoSenzaTastoRapido(TestoInRiga(s.Squadre[i + 1].Nome)) : QString());
+        bool tagliato = false;
+        const QString nome = presente ? s.Squadre[i + 1].Nome : QString();
+        eliminare_[i]->setText(TestoSenzaTastoRapido(NomeInRiga(eliminare_[i]->fontMetrics(), nome, &tagliato)));
+        eliminare_[i]->setToolTip(tagliato ? nome : QString());
     }
     for (QLineEdit* e : nomiNuove_) e->clear();
     denominazione_->clear();

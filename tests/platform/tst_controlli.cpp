@@ -74,6 +74,22 @@ private slots:
         QCOMPARE(TestoInRiga(testo), atteso);
     }
 
+    // A name far longer than a window is laid out for is cut with "…" before it is set apart; a list of such names
+    // asks for no more room than one of about 32 characters.
+    void nomiTagliati()
+    {
+        const QFontMetrics fm(QApplication::font());
+        bool tagliato = true;
+        QCOMPARE(NomeInRiga(fm, "Como\nFC", &tagliato), QString("Como FC"));
+        QVERIFY(!tagliato);
+        const QString corto = NomeInRiga(fm, QStringLiteral("\u202E") + QString(300, 'm'), &tagliato);
+        QVERIFY(tagliato && corto.contains(QChar(0x2026)) && corto.endsWith(QChar(0x2069)));
+        QVERIFY(fm.horizontalAdvance(corto) <= LarghezzaMassimaNome(fm));
+        ComboCodici combo;
+        combo.aggiungi(QString(300, 'm'));
+        QVERIFY(combo.sizeHint().width() < LarghezzaMassimaNome(combo.fontMetrics()) + 60);
+    }
+
     // A list shows each name on one line and keeps it as stored: chosen, looked for and read back.
     void comboNomiSuUnaRiga()
     {

@@ -1,7 +1,10 @@
 #include "ambientemdi.h"
+#include "core/idfinestre.h"
 #include "platform/guida.h"
 #include "platform/pannello.h"
 #include "shell/comandi.h"
+#include "shell/tuttelefinestre.h"
+#include "support/fixturecampionato.h"
 
 #include <QMdiArea>
 #include <QScreen>
@@ -168,6 +171,81 @@ private slots:
         Finestre::istanza().mostra("Form6")->contenitore()->resize(vista / 2);
         Finestre::istanza().mostra("Form7");
         QVERIFY(QRect(QPoint(), vista).contains(Finestre::istanza().finestra("Form7")->contenitore()->geometry()));
+    }
+
+    // Names of any length from a file: no window opens wider than it does with everyday names, or than the area
+    // (modal ones: the screen), so its caption and its buttons stay in reach.
+    void nomiLunghiEntroLArea()
+    {
+        CartellaTemporanea cartella;
+        AmbienteMdi amb;
+        RegistraTutteLeFinestre();
+        mostra(amb.mdi);
+        QTemporaryDir dir;
+        const DatiFixture d = FixtureCampionato(dir.filePath("lunghi.GVN"))
+                                  .squadre(QStringList{"Ancona", "Bari", "Como", "Empoli", "Genoa", "Lecce"})
+                                  .giocaFinoA(3, true)
+                                  .rose(15)
+                                  .formazioni()
+                                  .crea();
+        const GiocatoreFixture* bomber = d.rosa("Ancona").first();
+        for (const GiocatoreFixture* g : d.rosa("Ancona"))
+            if (g->reti > bomber->reti) bomber = g;
+        // The pickers and the calendar check stand on their own, above the main window.
+        const QStringList modali{IdFinestra::SceltaGiocatore, IdFinestra::SceltaImmagine, IdFinestra::Introduzione,
+                                 IdFinestra::ControlloCalendario};
+        // Every window opened as its command opens it, on the first team, its first match and its top scorer.
+        const auto larghezze = [&](const QString& squadra) {
+            QHash<QString, int> l;
+            if (!ApriFileComeCampionato(d.percorso)) return l;
+            for (const QString& id : Finestre::istanza().registrate()) {
+                Stato& s = stato();
+                s.SquadraCorrente = squadra;
+                s.GiornataCorrente = 1;
+                s.Andata = true;
+                s.CodPartitaCorrente = d.partite.first().codPart;
+                s.CodGiocatoreCorrente = bomber->codice;
+                s.ClassificaCompleta = true;
+                s.ParzDaGiornata = s.ParzDaGirone = s.ParzAGirone = 1;
+                s.ParzAGiornata = 3;
+                s.TipoClassifica = s.TipoConfrontoGiocatori = s.TipoGraficoGiocatore = 1;
+                const bool modale = modali.contains(id);
+                Finestra* w = modale ? Finestre::istanza().carica(id) : Finestre::istanza().mostra(id);
+                if (!w) continue;
+                if (modale) w->adjustSize();
+                QCoreApplication::processEvents();
+                l.insert(id, modale ? w->frameGeometry().width() : w->contenitore()->width());
+                Finestre::istanza().scaricaSubito(id);
+                amb.messaggi().svuota();
+            }
+            return l;
+        };
+        // Names as long as a window is laid out for, then far longer.
+        const auto rinomina = [&](const QString& da, const QString& a, const QString& cognome) {
+            {
+                QSqlDatabase db = ApriConnessione("lunghi", d.percorso, false, false);
+                for (const char* sql :
+                     {"UPDATE SQUADRA SET NOME = ? WHERE NOME = ?", "UPDATE PARTITA SET SQ1 = ? WHERE SQ1 = ?",
+                      "UPDATE PARTITA SET SQ2 = ? WHERE SQ2 = ?", "UPDATE PRESENZE SET SQUADRA = ? WHERE SQUADRA = ?",
+                      "UPDATE RETI SET SQUADRA = ? WHERE SQUADRA = ?"})
+                    Query(sql, {a, da}, db);
+                Query("UPDATE GIOCATORE SET COGNOME = ? WHERE CODICE = ?", {cognome, bomber->codice}, db);
+                Query("UPDATE PRESENZE SET NOME = ? WHERE CODGIOCATORE = ?", {cognome, bomber->codice}, db);
+            }
+            ChiudiConnessione("lunghi");
+            return larghezze(a);
+        };
+        const QHash<QString, int> brevi = rinomina("Ancona", "A" + QString(31, 'm'), QString(32, 'm'));
+        const QHash<QString, int> lunghe = rinomina("A" + QString(31, 'm'), "A" + QString(299, 'm'), QString(500, 'm'));
+        QCOMPARE(lunghe.size(), brevi.size());
+        QVERIFY2(brevi.size() > 40, qPrintable(QStringList(brevi.keys()).join(" ")));
+        const int area = amb.mdi.area()->viewport()->width();
+        const int schermo = amb.mdi.screen()->availableGeometry().width();
+        QStringList larghe;
+        for (auto i = lunghe.cbegin(); i != lunghe.cend(); ++i)
+            if (i.value() > qMax(modali.contains(i.key()) ? schermo : area, brevi.value(i.key())))
+                larghe << QString("%1 %2 (%3)").arg(i.key()).arg(i.value()).arg(brevi.value(i.key()));
+        QVERIFY2(larghe.isEmpty(), qPrintable(larghe.join(", ") + QString(" > %1").arg(area)));
     }
 
     // The close box and "Esci" unload the children through their own unload step (what they hold unsaved
