@@ -2,6 +2,7 @@
 
 #include "platform/guida.h"
 #include "platform/icone.h"
+#include "platform/testoinriga.h"
 
 #include <algorithm>
 #include <QApplication>
@@ -203,8 +204,11 @@ void Finestre::inserisciNellArea(Finestra* w)
     // that asked for none gets at least the width its caption needs.
     QSize esterna = dimensione.grownBy(sotto->contentsMargins());
     if (!dimensionata) {
-        const int perTitolo =
-            sotto->fontMetrics().horizontalAdvance(w->windowTitle()) + 6 * sotto->contentsMargins().top();
+        // A caption with names of any length counts for about three names of the longest a window is laid out
+        // for: the frame cuts the rest with "…".
+        const QFontMetrics fm = sotto->fontMetrics();
+        const int perTitolo = qMin(fm.horizontalAdvance(w->windowTitle()), 3 * LarghezzaMassimaNome(fm)) +
+                              6 * sotto->contentsMargins().top();
         esterna.setWidth(qMax(esterna.width(), perTitolo));
     }
     sotto->resize(esterna.expandedTo(sotto->minimumSizeHint()));

@@ -357,6 +357,8 @@ private slots:
             if (QString(id) == "Form1") cornice(id)->setGeometry(area.width() - 100, 10, 4 * area.width(), 100);
             QVERIFY2(area.contains(cornice(id)->geometry()), id);
         }
+        // A long caption asks for no more room than a caption of three long names: the frame cuts the rest.
+        QVERIFY(cornice("Form8")->width() < area.width());
         // A modal window that grew while hidden, shown again.
         FinestraDiTest::registra("Form9");
         QTimer::singleShot(0, [] { registro().finestra("Form9")->nascondi(); });
