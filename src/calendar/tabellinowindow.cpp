@@ -11,6 +11,7 @@
 #include "platform/guida.h"
 #include "platform/icone.h"
 #include "platform/messaggio.h"
+#include "platform/suggerimentotagliati.h"
 #include "platform/testoinriga.h"
 
 #include <QFormLayout>
@@ -71,6 +72,7 @@ TabellinoWindow::TabellinoWindow(QWidget* parent) : Finestra(Id, parent)
     auto* l1 = new QVBoxLayout(riquadroPartite_);
     partite_ = new QListWidget(riquadroPartite_);
     partite_->setObjectName(QStringLiteral("List1"));
+    SuggerisciTestiTagliati(partite_);
     partite_->setToolTip(QStringLiteral("Scegliere la partita di cui modificare il tabellino"));
     l1->addWidget(partite_);
     corpo->addWidget(riquadroPartite_);
@@ -211,7 +213,6 @@ void TabellinoWindow::caricaElencoPartite()
     for (const PartitaTabellino& p : partite) {
         const QFontMetrics fm = partite_->fontMetrics();
         partite_->addItem(NomeInRiga(fm, p.casa) + QStringLiteral(" - ") + NomeInRiga(fm, p.ospite));
-        partite_->item(partite_->count() - 1)->setToolTip(p.casa + QStringLiteral(" - ") + p.ospite);
         codici_.append(p.codPart);
     }
     riempimento_ = false;

@@ -1,6 +1,7 @@
 #include "platform/albero.h"
 
 #include "platform/icone.h"
+#include "platform/suggerimentotagliati.h"
 #include "platform/testoinriga.h"
 
 #include <QHeaderView>
@@ -123,4 +124,5 @@ void ImpostaElencoARighe(QTreeWidget* elenco, const QStringList& intestazioni)
     elenco->setSelectionMode(QAbstractItemView::SingleSelection);
     elenco->setHeaderLabels(intestazioni);
     elenco->header()->setSectionsMovable(false);
+    SuggerisciTestiTagliati(elenco);
 }

@@ -46,5 +46,6 @@ private:
 };
 
 // Makes a tree widget a list of rows under column headings: no tree lines, one row chosen at a time and
-// marked across all its columns, a 16-pixel picture per row, headings that cannot be moved.
+// marked across all its columns, a 16-pixel picture per row, headings that cannot be moved, the whole text of a
+// cut entry in its tooltip.
 void ImpostaElencoARighe(QTreeWidget* elenco, const QStringList& intestazioni);

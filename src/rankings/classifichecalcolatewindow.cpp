@@ -5,6 +5,7 @@
 #include "core/stato.h"
 #include "core/utilita.h"
 #include "platform/griglia.h"
+#include "platform/suggerimentotagliati.h"
 #include "platform/testoinriga.h"
 #include "rankings/aiutifinestre.h"
 #include "rankings/classifichecalcolatequeries.h"
@@ -44,6 +45,7 @@ ClassificheCalcolateWindow::ClassificheCalcolateWindow(QWidget* parent)
 
     list2_ = new QListWidget(this);
     list2_->setObjectName(QStringLiteral("List2"));
+    SuggerisciTestiTagliati(list2_);
     list2_->setAccessibleName(QStringLiteral("Classifica delle squadre"));
     QPalette p = list2_->palette();
     p.setColor(QPalette::Base, GRIGIO_CHIARO);
@@ -97,10 +99,7 @@ void ClassificheCalcolateWindow::carica()
 
 void ClassificheCalcolateWindow::riempiElenco(const Classifica& c)
 {
-    for (const QStringList& riga : c.righe) {
-        auto* voce = new QListWidgetItem(riga.value(0), list2_);
-        voce->setToolTip(riga.value(0));
-    }
+    for (const QStringList& riga : c.righe) list2_->addItem(riga.value(0));
     // Every team and the longest line in view, without scroll bars; a name longer than a window is laid out for is
     // cut with "…".
     const int cornice = 2 * list2_->frameWidth() + 8;

@@ -11,6 +11,7 @@
 #include "platform/guida.h"
 #include "platform/icone.h"
 #include "platform/messaggio.h"
+#include "platform/suggerimentotagliati.h"
 #include "shell/impostazioni.h"
 
 #include <QCheckBox>
@@ -90,6 +91,7 @@ SchedaCampionatoWindow::SchedaCampionatoWindow(QWidget* parent) : Finestra(Id, p
     intestazione_->setFont(grassetto);
     elenco_ = new QTreeWidget(cornice2);
     elenco_->setObjectName(QStringLiteral("ListView1"));
+    SuggerisciTestiTagliati(elenco_);
     elenco_->setRootIsDecorated(false);
     elenco_->setUniformRowHeights(true);
     elenco_->setAllColumnsShowFocus(true);

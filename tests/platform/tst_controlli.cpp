@@ -1,4 +1,5 @@
 #include "core/utilita.h"
+#include "platform/albero.h"
 #include "platform/combocodici.h"
 #include "platform/elencoordinato.h"
 #include "platform/pannello.h"
@@ -9,10 +10,13 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QHBoxLayout>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
+#include <QToolTip>
+#include <QTreeWidget>
 
 namespace {
 
@@ -88,6 +92,20 @@ private slots:
         ComboCodici combo;
         combo.aggiungi(QString(300, 'm'));
         QVERIFY(combo.sizeHint().width() < LarghezzaMassimaNome(combo.fontMetrics()) + 60);
+
+        // In a list of rows the tooltip of a cut entry holds its whole text; a whole entry has none.
+        QTreeWidget elenco;
+        ImpostaElencoARighe(&elenco, {"Squadra"});
+        elenco.addTopLevelItems({new QTreeWidgetItem({"Bari"}), new QTreeWidgetItem({QString(300, 'm')})});
+        elenco.resize(200, 200);
+        elenco.show();
+        for (int i = 0; i < 2; ++i) {
+            const QPoint punto = elenco.visualItemRect(elenco.topLevelItem(i)).center();
+            QHelpEvent domanda(QEvent::ToolTip, punto, elenco.viewport()->mapToGlobal(punto));
+            QCoreApplication::sendEvent(elenco.viewport(), &domanda);
+            QCOMPARE(QToolTip::text(), i == 1 ? QString(300, 'm') : QString());
+            QToolTip::hideText();
+        }
     }
 
     // A list shows each name on one line and keeps it as stored: chosen, looked for and read back.

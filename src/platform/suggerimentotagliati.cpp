@@ -1,0 +1,38 @@
+#include "platform/suggerimentotagliati.h"
+
+#include <QAbstractItemView>
+#include <QHelpEvent>
+#include <QStyledItemDelegate>
+#include <QToolTip>
+
+namespace {
+
+class DelegatoTagliati : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    bool helpEvent(QHelpEvent* evento, QAbstractItemView* vista, const QStyleOptionViewItem& opzione,
+                   const QModelIndex& indice) override
+    {
+        if (!evento || evento->type() != QEvent::ToolTip || !indice.isValid() || indice.data(Qt::ToolTipRole).isValid())
+            return QStyledItemDelegate::helpEvent(evento, vista, opzione, indice);
+        QStyleOptionViewItem o = opzione;
+        initStyleOption(&o, indice);
+        const QStyle* stile = o.widget ? o.widget->style() : vista->style();
+        const QRect area = stile->subElementRect(QStyle::SE_ItemViewItemText, &o, o.widget);
+        if (o.text.isEmpty() || o.fontMetrics.horizontalAdvance(o.text) <= area.width()) {
+            QToolTip::hideText();
+            evento->ignore();
+            return false;
+        }
+        QToolTip::showText(evento->globalPos(), o.text, vista->viewport(), opzione.rect);
+        return true;
+    }
+};
+
+}  // namespace
+
+void SuggerisciTestiTagliati(QAbstractItemView* vista)
+{
+    if (vista) vista->setItemDelegate(new DelegatoTagliati(vista));
+}
