@@ -169,7 +169,7 @@ void ConfrontoGiocatoriWindow::scegli(int lato)
     // A code that no player has (removed meanwhile) leaves the side as it was.
     if (!nome) return;
     lati_[lato] = {codice, *nome};
-    nomi_[lato]->setText(TestoInRiga(*nome));
+    MostraNome(nomi_[lato], *nome);
     // Screen readers hear the side and its player, not the side alone.
     nomi_[lato]->setAccessibleName(
         QStringLiteral("Giocatore %1: %2").arg(QString::number(lato + 1), TestoInRiga(nome->trimmed())));
