@@ -72,13 +72,15 @@ PartiteDaRecuperareWindow::PartiteDaRecuperareWindow(QWidget* parent) : Finestra
 void PartiteDaRecuperareWindow::carica()
 {
     const QFontMetrics fm(griglia_->font());
-    int nome = fm.horizontalAdvance(QStringLiteral("Ospite"));
-    for (const TipoSquadra& s : stato().Squadre) nome = qMax(nome, fm.horizontalAdvance(s.Nome));
+    QStringList nomi;
+    for (const TipoSquadra& s : stato().Squadre) nomi << s.Nome;
     griglia_->impostaLarghezzaColonnaPx(GIRONE, fm.horizontalAdvance(QStringLiteral("Ritorno")) + 24);
     griglia_->impostaLarghezzaColonnaPx(GIORNATA, fm.horizontalAdvance(QStringLiteral("Giornata")) + 24);
     griglia_->impostaLarghezzaColonnaPx(DATA, fm.horizontalAdvance(QStringLiteral("00/00/0000")) + 36);
-    griglia_->impostaLarghezzaColonnaPx(CASA, nome + 24);
-    griglia_->impostaLarghezzaColonnaPx(OSPITE, nome + 24);
+    for (int c : {CASA, OSPITE}) {
+        griglia_->impostaLarghezzaColonnaPx(c, fm.horizontalAdvance(QStringLiteral("Ospite")) + 24);
+        griglia_->adattaColonnaAlTesto(c, nomi);
+    }
 }
 
 void PartiteDaRecuperareWindow::attiva() { caricaElenco(); }

@@ -655,7 +655,9 @@ void SchedaPartitaWindow::adattaMarcatori(int lato)
     g->impostaLarghezzaColonna(1, LARGHEZZE_RETI[1]);
     const int progetto = g->larghezzaColonnaPx(1);
     const int resto = g->sizeHint().width() - progetto;  // the other columns, the frame and the scroll bar
-    g->impostaLarghezzaColonnaPx(1, std::max({progetto, lati_[lato].nomeMassimo + 12, g->width() - resto}));
+    // The longest scorer's name counts for a long name at most: a longer one is cut with "…".
+    const int nome = std::min(lati_[lato].nomeMassimo + 12, g->larghezzaMassimaTesto(true));
+    g->impostaLarghezzaColonnaPx(1, std::max({progetto, nome, g->width() - resto}));
 }
 
 bool SchedaPartitaWindow::eventFilter(QObject* o, QEvent* e)

@@ -205,24 +205,20 @@ void RosaWindow::riempi()
     CursoreNormale();
 }
 
-// The columns of names, role and birth date as wide as their longest text, never narrower than designed;
-// a long place of birth is cut short rather than widen the window further.
+// The columns of names, role and birth date as wide as their longest text (up to the width of a long name), never
+// narrower than designed; a long place of birth is cut short rather than widen the window further.
 void RosaWindow::adattaColonne()
 {
-    QFont grassetto = griglia_->font();
-    grassetto.setBold(true);
-    const QFontMetrics normale(griglia_->font()), nero(grassetto);
-    QVector<int> larghezze(COLONNE, 0);
+    QVector<QStringList> testi(COLONNE);
     for (const GiocatoreRosa& g : giocatori_) {
-        larghezze[COGNOME] = qMax(larghezze[COGNOME], nero.horizontalAdvance(g.cognome));
-        larghezze[NOME] = qMax(larghezze[NOME], nero.horizontalAdvance(g.nome));
-        larghezze[RUOLO] = qMax(larghezze[RUOLO], normale.horizontalAdvance(g.ruolo));
-        larghezze[NASCITA] = qMax(larghezze[NASCITA], normale.horizontalAdvance(g.dataNascita));
+        testi[COGNOME] << g.cognome;
+        testi[NOME] << g.nome;
+        testi[RUOLO] << g.ruolo;
+        testi[NASCITA] << g.dataNascita;
     }
     for (int c = 0; c < COLONNE; ++c) {
         griglia_->impostaLarghezzaColonna(c, LARGHEZZE[c]);
-        if (larghezze[c] + 12 > griglia_->larghezzaColonnaPx(c))
-            griglia_->impostaLarghezzaColonnaPx(c, larghezze[c] + 12);
+        griglia_->adattaColonnaAlTesto(c, testi[c], c == COGNOME || c == NOME);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "ambientemdi.h"
 #include "core/idfinestre.h"
+#include "platform/griglia.h"
 #include "platform/guida.h"
 #include "platform/pannello.h"
 #include "shell/comandi.h"
@@ -195,6 +196,7 @@ private slots:
         const QStringList modali{IdFinestra::SceltaGiocatore, IdFinestra::SceltaImmagine, IdFinestra::Introduzione,
                                  IdFinestra::ControlloCalendario};
         // Every window opened as its command opens it, on the first team, its first match and its top scorer.
+        QHash<QString, int> colonne;
         const auto larghezze = [&](const QString& squadra) {
             QHash<QString, int> l;
             if (!ApriFileComeCampionato(d.percorso)) return l;
@@ -215,6 +217,10 @@ private slots:
                 if (modale) w->adjustSize();
                 QCoreApplication::processEvents();
                 l.insert(id, modale ? w->frameGeometry().width() : w->contenitore()->width());
+                // And the widest column of its grids.
+                for (const Griglia* g : w->findChildren<Griglia*>())
+                    for (int c = 0; c < g->colonne(); ++c)
+                        colonne[id] = qMax(colonne.value(id), g->larghezzaColonnaPx(c));
                 Finestre::istanza().scaricaSubito(id);
                 amb.messaggi().svuota();
             }
@@ -236,6 +242,7 @@ private slots:
             return larghezze(a);
         };
         const QHash<QString, int> brevi = rinomina("Ancona", "A" + QString(31, 'm'), QString(32, 'm'));
+        const QHash<QString, int> colonneBrevi = std::exchange(colonne, {});
         const QHash<QString, int> lunghe = rinomina("A" + QString(31, 'm'), "A" + QString(299, 'm'), QString(500, 'm'));
         QCOMPARE(lunghe.size(), brevi.size());
         QVERIFY2(brevi.size() > 40, qPrintable(QStringList(brevi.keys()).join(" ")));
@@ -245,6 +252,10 @@ private slots:
         for (auto i = lunghe.cbegin(); i != lunghe.cend(); ++i)
             if (i.value() > qMax(modali.contains(i.key()) ? schermo : area, brevi.value(i.key())))
                 larghe << QString("%1 %2 (%3)").arg(i.key()).arg(i.value()).arg(brevi.value(i.key()));
+        for (auto i = colonne.cbegin(); i != colonne.cend(); ++i)
+            if (i.value() > colonneBrevi.value(i.key()))
+                larghe
+                    << QString("%1: colonna di %2 (%3)").arg(i.key()).arg(i.value()).arg(colonneBrevi.value(i.key()));
         QVERIFY2(larghe.isEmpty(), qPrintable(larghe.join(", ") + QString(" > %1").arg(area)));
     }
 
