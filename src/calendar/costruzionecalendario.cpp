@@ -28,10 +28,7 @@ int CostruzioneCalendario::giornataVicina(const QVector<int>& numeri, int numero
     return vicina;
 }
 
-QString CostruzioneCalendario::incontro(const QString& sq1, const QString& sq2)
-{
-    return TestoInRiga(sq1) + QStringLiteral(" - ") + TestoInRiga(sq2);
-}
+QString CostruzioneCalendario::incontro(const QString& sq1, const QString& sq2) { return IncontroInRiga(sq1, sq2); }
 
 QHBoxLayout* CostruzioneCalendario::strisciaPannelli(int base, const QList<QAction*>& comandi, QWidget* parent)
 {

@@ -329,7 +329,5 @@ void TabellinoWindow::selezionaRiga(int riga)
 
 void TabellinoWindow::aggiornaTitolo()
 {
-    setWindowTitle(codPart_ == 0 ? TITOLO
-                                 : TITOLO + QStringLiteral(": ") + TestoInRiga(casa_) + QStringLiteral(" - ") +
-                                       TestoInRiga(ospite_));
+    setWindowTitle(codPart_ == 0 ? TITOLO : TITOLO + QStringLiteral(": ") + IncontroInRiga(casa_, ospite_));
 }

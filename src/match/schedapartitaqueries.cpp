@@ -94,8 +94,7 @@ QVector<VocePartita> partite(int giornata, bool andata)
                 : QStringLiteral("SELECT CodPart, Sq2, Sq1 FROM Partita WHERE GiornataNum = ? ORDER BY Sq2, CodPart"),
             {giornata});
     QVector<VocePartita> voci;
-    while (q.next())
-        voci.append({q.intero(0), TestoInRiga(q.testo(1)) + QStringLiteral(" - ") + TestoInRiga(q.testo(2))});
+    while (q.next()) voci.append({q.intero(0), IncontroInRiga(q.testo(1), q.testo(2))});
     return voci;
 }
 

@@ -11,6 +11,7 @@
 #include "platform/azione.h"
 #include "platform/cartellaprogramma.h"
 #include "platform/combocodici.h"
+#include "platform/etichettanome.h"
 #include "platform/griglia.h"
 #include "platform/guida.h"
 #include "platform/icone.h"
@@ -75,41 +76,6 @@ QLabel* Etichetta(const QString& nome, QWidget* parent, const QString& testo = Q
     l->setTextFormat(Qt::PlainText);
     return l;
 }
-
-}  // namespace
-
-// A player's name in a line-up row: as wide as the layout gives it, whatever the name's length; a name
-// longer than that is cut with "…", and the whole name shows under the mouse.
-class SchedaPartitaWindow::NomeInRiga : public QLabel {
-public:
-    NomeInRiga(const QString& nome, int larghezza, QWidget* parent) : QLabel(parent)
-    {
-        setObjectName(nome);
-        setTextFormat(Qt::PlainText);
-        setMinimumWidth(larghezza);
-    }
-    void impostaNome(const QString& nome)
-    {
-        nome_ = nome;
-        setToolTip(nome);
-        taglia();
-    }
-    QSize sizeHint() const override { return {minimumWidth(), QLabel::sizeHint().height()}; }
-    QSize minimumSizeHint() const override { return sizeHint(); }
-
-protected:
-    void resizeEvent(QResizeEvent* e) override
-    {
-        QLabel::resizeEvent(e);
-        taglia();
-    }
-
-private:
-    void taglia() { setText(fontMetrics().elidedText(nome_, Qt::ElideRight, contentsRect().width())); }
-    QString nome_;
-};
-
-namespace {
 
 void Grassetto(QWidget* w, bool grassetto = true)
 {
@@ -268,8 +234,8 @@ void SchedaPartitaWindow::costruisciFormazioni(QWidget* pagina)
             r.numero = Etichetta(QStringLiteral("%1_%2").arg(nomi[1]).arg(i), l.formazione);
             r.numero->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             r.numero->setMinimumWidth(larghezzaNumero);
-            r.nome = new NomeInRiga(QStringLiteral("%1_%2").arg(nomi[2]).arg(i), fontMetrics().averageCharWidth() * 24,
-                                    l.formazione);
+            r.nome = new EtichettaNome(fontMetrics().averageCharWidth() * 24, l.formazione);
+            r.nome->setObjectName(QStringLiteral("%1_%2").arg(nomi[2]).arg(i));
             r.voto = Etichetta(QStringLiteral("%1_%2").arg(nomi[3]).arg(i), l.formazione);
             r.voto->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             r.voto->setMinimumWidth(larghezzaVoto);
@@ -564,7 +530,7 @@ void SchedaPartitaWindow::mostraTestata()
         setWindowTitle(TITOLO);
         return;
     }
-    const QString incontro = TestoInRiga(p.casa) + QStringLiteral(" - ") + TestoInRiga(p.ospite);
+    const QString incontro = IncontroInRiga(p.casa, p.ospite);
     titolo_->setText(incontro);
     risultato_->setText(p.risultato());
     // The editors write an empty date or time as one blank: that is no date either.
@@ -587,7 +553,7 @@ void SchedaPartitaWindow::CaricaTabFormazioni()
             const RigaTitolare& r = sq.titolari.value(i);
             const RigaControlli& c = l.righe[i];
             c.numero->setText(r.numero);
-            c.nome->impostaNome(TestoInRiga(r.nome));
+            c.nome->impostaNome(r.nome);
             c.voto->setText(r.voto);
             const QPixmap carta = carte.di(r.cartellino);
             c.cartellino->setPixmap(carta);

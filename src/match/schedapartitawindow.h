@@ -8,6 +8,7 @@
 
 class Azione;
 class ComboCodici;
+class EtichettaNome;
 class Griglia;
 class QGroupBox;
 class QLabel;
@@ -38,12 +39,11 @@ public:
     void AllaGiornataSuccessiva();
 
 private:
-    class NomeInRiga;
     // One team's controls of the line-up tab.
     struct RigaControlli {
         QLabel* cartellino;
         QLabel* numero;
-        NomeInRiga* nome;
+        EtichettaNome* nome;
         QLabel* voto;
     };
     struct Lato {

@@ -26,16 +26,21 @@ QString SenzaControlli(const QString& testo)
 
 }  // namespace
 
+QString IncontroInRiga(const QString& casa, const QString& ospite)
+{
+    return TestoInRiga(casa) + QStringLiteral(" - ") + TestoInRiga(ospite);
+}
+
 int LarghezzaMassimaNome(const QFontMetrics& fm)
 {
     return fm.horizontalAdvance(QString(CaratteriNomeMassimi, QLatin1Char('n')));
 }
 
-QString NomeInRiga(const QFontMetrics& fm, const QString& nome, bool* tagliato)
+QString NomeInRiga(const QFontMetrics& fm, const QString& nome, bool* tagliato, int larghezza)
 {
     // Cut before it is set apart, so that the cut cannot take away the mark that closes it.
     const QString pulito = SenzaControlli(nome);
-    const QString corto = fm.elidedText(pulito, Qt::ElideRight, LarghezzaMassimaNome(fm));
+    const QString corto = fm.elidedText(pulito, Qt::ElideRight, larghezza < 0 ? LarghezzaMassimaNome(fm) : larghezza);
     if (tagliato) *tagliato = corto != pulito;
     return TestoInRiga(corto);
 }

@@ -15,14 +15,17 @@ class QFontMetrics;
 // Any other text comes back as it is. Put each name through it on its own, never the text put together.
 QString TestoInRiga(const QString& testo);
 
+// A pairing "home - away" for a one-line text, each name on one line and set apart on its own.
+QString IncontroInRiga(const QString& casa, const QString& ospite);
+
 // Where a widget does not cut a long text by itself (a label, a tick box, a list entry, a drop-down list's size), a
 // name from the data takes at most about this many characters of its font: longer ones are cut with "…".
 inline constexpr int CaratteriNomeMassimi = 32;
 // That width in `fm`: CaratteriNomeMassimi letters "n".
 int LarghezzaMassimaNome(const QFontMetrics& fm);
-// TestoInRiga(nome), cut with "…" where it is wider than LarghezzaMassimaNome(fm); *tagliato tells whether it was
-// (the caller then shows the whole name in the widget's tooltip).
-QString NomeInRiga(const QFontMetrics& fm, const QString& nome, bool* tagliato = nullptr);
+// TestoInRiga(nome), cut with "…" where it is wider than `larghezza` (-1: LarghezzaMassimaNome(fm)); *tagliato
+// tells whether it was (the caller then shows the whole name in the widget's tooltip).
+QString NomeInRiga(const QFontMetrics& fm, const QString& nome, bool* tagliato = nullptr, int larghezza = -1);
 // A name in a widget that shows one text (a label, a tick box): NomeInRiga of its font, and the whole name as its
 // tooltip when cut (no tooltip otherwise).
 template <typename Widget> void MostraNome(Widget* w, const QString& nome)

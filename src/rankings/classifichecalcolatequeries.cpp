@@ -172,9 +172,8 @@ Classifica TopTen(int formatoNome)
         QString partita;
         // The home team of the rating's leg first.
         if (!q.valore(5).isNull())
-            partita = q.intero(8) == GironePresenze(true)
-                          ? TestoInRiga(q.testo(6)) + QStringLiteral(" - ") + TestoInRiga(q.testo(7))
-                          : TestoInRiga(q.testo(7)) + QStringLiteral(" - ") + TestoInRiga(q.testo(6));
+            partita = q.intero(8) == GironePresenze(true) ? IncontroInRiga(q.testo(6), q.testo(7))
+                                                          : IncontroInRiga(q.testo(7), q.testo(6));
         voci << Voce{voto, nome, q.intero(1), {TestoMedia(voto), nome, partita}};
     }
     c.righe = Celle(voci);

@@ -147,11 +147,11 @@ void ScontriDirettiWindow::VisualizzaRisultati()
     giornata_ = s->giornata;
     andata_.data->setText(s->dataAndata);
     andata_.orario->setText(s->orarioAndata);
-    andata_.squadre->setText(TestoInRiga(s->sq1) + QStringLiteral(" - ") + TestoInRiga(s->sq2));
+    andata_.squadre->setText(IncontroInRiga(s->sq1, s->sq2));
     andata_.risultato->setText(s->risultatoAndata);
     ritorno_.data->setText(s->dataRitorno);
     ritorno_.orario->setText(s->orarioRitorno);
-    ritorno_.squadre->setText(TestoInRiga(s->sq2) + QStringLiteral(" - ") + TestoInRiga(s->sq1));
+    ritorno_.squadre->setText(IncontroInRiga(s->sq2, s->sq1));
     ritorno_.risultato->setText(s->risultatoRitorno);
     pagine_->setCurrentIndex(1);
     CursoreNormale();

@@ -122,7 +122,7 @@ QVector<QStringList> SchedaCampionatoQueries::turno(int giornata, bool andata)
     QVector<QStringList> righe;
     Query q(sql, {giornata});
     while (q.next()) {
-        const QString partita = TestoInRiga(q.testo(0)) + QStringLiteral(" - ") + TestoInRiga(q.testo(1));
+        const QString partita = IncontroInRiga(q.testo(0), q.testo(1));
         const bool giocata = q.intero(2) == VERO;  // any other value, Null included: not played
         const QString risultato = giocata ? q.testo(3) + QStringLiteral(" - ") + q.testo(4) : QStringLiteral("n.d.");
         righe.append({partita, risultato});
