@@ -86,7 +86,7 @@ void VenditaGiocatoreWindow::carica()
         return;
     }
     // Always first name and surname, whatever the style of players' names.
-    giocatore_->setText(TestoInRiga(g->nome + QLatin1Char(' ') + g->cognome));
+    MostraNome(giocatore_, g->nome + QLatin1Char(' ') + g->cognome);
     // Every team but the player's own, in the list's order.
     ComboCodici::SenzaClick caricamento(squadre_);
     for (int i = 1; i < s.Squadre.size(); ++i) {
