@@ -233,8 +233,8 @@ void TabellinoWindow::caricaTabellino(int codPart)
     codPart_ = codPart;
     casa_ = dati->casa;
     ospite_ = dati->ospite;
-    testaCasa_->setText(TestoInRiga(casa_));
-    testaOspite_->setText(TestoInRiga(ospite_));
+    MostraNome(testaCasa_, casa_);
+    MostraNome(testaOspite_, ospite_);
     // Long names need more room than the window took when it opened.
     TestataGiornata::adattaCornice(this);
     for (int i = 0; i < caselle_.size(); ++i) {
@@ -255,8 +255,8 @@ void TabellinoWindow::svuotaTabellino()
     codPart_ = 0;
     casa_.clear();
     ospite_.clear();
-    testaCasa_->setText(QStringLiteral("Casa"));
-    testaOspite_->setText(QStringLiteral("Ospiti"));
+    MostraNome(testaCasa_, QStringLiteral("Casa"));
+    MostraNome(testaOspite_, QStringLiteral("Ospiti"));
     for (QLineEdit* e : caselle_) {
         e->clear();
         e->setEnabled(false);

@@ -42,6 +42,12 @@ int LarghezzaPer(const QLineEdit* casella, const QString& testo)
     return casella->style()->sizeFromContents(QStyle::CT_LineEdit, &o, contenuto, casella).width();
 }
 
+// A name longer than its picker's box shows from its first letter, as the lists show it.
+void MostraInizio(ComboCodici* combo)
+{
+    if (QLineEdit* riga = combo->lineEdit()) riga->setCursorPosition(0);
+}
+
 // The entry whose text is the one shown (see GiocatoreScelto); -1 when none.
 int VoceNominata(const ComboCodici* combo)
 {
@@ -287,12 +293,12 @@ bool MostraGiocatore(ComboCodici* combo, int codice, const QString& altrimenti)
     SvuotaScelta(combo);
     // A name typed in (-1) has no entry, whatever the picker holds.
     const int i = codice == GIOCATORE_NON_IN_ROSA ? -1 : combo->trovaCodice(codice);
-    if (i >= 0) {
+    if (i >= 0)
         combo->setCurrentIndex(i);
-        return true;
-    }
-    combo->setEditText(altrimenti);
-    return false;
+    else
+        combo->setEditText(altrimenti);
+    MostraInizio(combo);
+    return i >= 0;
 }
 
 void MostraGiocatoreSalvato(ComboCodici* combo, int codice, const QString& nome)
@@ -300,6 +306,7 @@ void MostraGiocatoreSalvato(ComboCodici* combo, int codice, const QString& nome)
     if (MostraGiocatore(combo, codice, nome) || codice == GIOCATORE_NON_IN_ROSA || nome.trimmed().isEmpty()) return;
     ComboCodici::SenzaClick guardia(combo);
     combo->setCurrentIndex(combo->aggiungi(nome, codice));
+    MostraInizio(combo);
 }
 
 void SvuotaScelta(ComboCodici* combo)

@@ -384,7 +384,8 @@ void FormazioniWindow::CaricaFormazioni(int codPart)
     }
     squadre_ = squadre;
     for (int lato = 0; lato < 2; ++lato) {
-        if (partita_.trovata) schede_->setTabText(lato, TestoSenzaTastoRapido(TestoInRiga(squadre_[lato].nome)));
+        if (partita_.trovata)
+            schede_->setTabText(lato, TestoSenzaTastoRapido(NomeInRiga(schede_->fontMetrics(), squadre_[lato].nome)));
         QVector<VoceGiocatore> voci;
         for (const GiocatoreInRosa& g : squadre_[lato].rosa) voci.append({g.codice, g.nome});
         for (int i = 0; i < RIGHE_TITOLARI; ++i) {
