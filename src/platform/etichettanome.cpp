@@ -26,5 +26,5 @@ void EtichettaNome::taglia()
 {
     bool tagliato = false;
     setText(NomeInRiga(fontMetrics(), nome_, &tagliato, contentsRect().width()));
-    setToolTip(tagliato ? nome_ : QString());
+    setToolTip(tagliato ? SuggerimentoTesto(nome_) : QString());
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <QFontMetrics>
+#include <QLabel>
+#include <QTextDocument>
 
 namespace {
 
@@ -25,6 +27,16 @@ QString SenzaControlli(const QString& testo)
 }
 
 }  // namespace
+
+QString SuggerimentoTesto(const QString& testo)
+{
+    return Qt::mightBeRichText(testo) ? Qt::convertFromPlainText(testo, Qt::WhiteSpaceNormal) : testo;
+}
+
+void TestoSemplice(QObject* w)
+{
+    if (auto* etichetta = qobject_cast<QLabel*>(w)) etichetta->setTextFormat(Qt::PlainText);
+}
 
 QString IncontroInRiga(const QString& casa, const QString& ospite)
 {

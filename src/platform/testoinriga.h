@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QObject;
+
 class QFontMetrics;
 
 // A text from the data (a team's, a player's or a championship's name) for a display on one line: a caption, a
@@ -26,11 +28,20 @@ int LarghezzaMassimaNome(const QFontMetrics& fm);
 // TestoInRiga(nome), cut with "…" where it is wider than `larghezza` (-1: LarghezzaMassimaNome(fm)); *tagliato
 // tells whether it was (the caller then shows the whole name in the widget's tooltip).
 QString NomeInRiga(const QFontMetrics& fm, const QString& nome, bool* tagliato = nullptr, int larghezza = -1);
-// A name in a widget that shows one text (a label, a tick box): NomeInRiga of its font, and the whole name as its
-// tooltip when cut (no tooltip otherwise).
+// A text from the data as a tooltip, shown as it stands: Qt reads a tooltip that looks like markup ("<b>", "<img
+// src=...>", "&lt;") as rich text, so such a text is handed over escaped. Any other text comes back as it is.
+QString SuggerimentoTesto(const QString& testo);
+
+// A label shows a name as plain text: in Qt's automatic format a name that looks like markup would be read as rich
+// text (a tag changes how it looks, an image tag opens the file it names). Other widgets show their text plain.
+void TestoSemplice(QObject* w);
+
+// A name in a widget that shows one text (a label, a tick box): NomeInRiga of its font, shown as plain text, and the
+// whole name as its tooltip when cut (no tooltip otherwise).
 template <typename Widget> void MostraNome(Widget* w, const QString& nome)
 {
     bool tagliato = false;
+    TestoSemplice(w);
     w->setText(NomeInRiga(w->fontMetrics(), nome, &tagliato));
-    w->setToolTip(tagliato ? nome : QString());
+    w->setToolTip(tagliato ? SuggerimentoTesto(nome) : QString());
 }
