@@ -367,8 +367,7 @@ void VerificaFileDaConvertire(const QString& percorso)
                         "Il file %1 non è un campionato della versione 4: manca il campo %2 della tabella %3.")
                         .arg(percorso, campo, it.key()));
     }
-    if (const QString motivo = valoreNonNumerico(c->db()); !motivo.isEmpty())
-        throw ErroreDatabase(QStringLiteral("Il file %1 non si può convertire. %2").arg(percorso, motivo));
+    if (const QString motivo = valoreNonNumerico(c->db()); !motivo.isEmpty()) throw ErroreDatabase(motivo);
 }
 
 QString ConvertiFile(const QString& vecchio, const QString& copia)
