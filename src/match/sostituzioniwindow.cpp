@@ -304,7 +304,7 @@ void SostituzioniWindow::squadraScelta()
     if (caricamento_) return;
     // The team on show stays until the record being edited is saved or dropped: a change of team starts
     // a new record.
-    const int scelta = SceltaRinviata(squadra_, lato_);
+    const int scelta = squadra_->rinviaScelta(lato_);
     if (!lascia(QStringLiteral("passare all'altra squadra"))) return;
     {
         ComboCodici::SenzaClick guardia(squadra_);
