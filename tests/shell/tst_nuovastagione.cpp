@@ -151,6 +151,7 @@ private slots:
         QTest::newRow("apostrofo") << QStringList{} << "1" << QStringList{"L'Aquila"} << "Attenzione: bisogna cambiare il nome di: L'Aquila\rNon è possibile usare l'apostrofo ' per indicare il nome di una squadra";
         QTest::newRow("come una squadra che resta") << QStringList{"Roma"} << "1" << QStringList{"LAZIO"} << "Attenzione: il nome LAZIO" + doppio;
         QTest::newRow("due nuove uguali") << QStringList{} << "2" << QStringList{"Empoli", "empoli"} << "Attenzione: il nome empoli" + doppio;
+        QTest::newRow("come una squadra che resta, con spazi") << QStringList{} << "1" << QStringList{" Lazio  "} << "Attenzione: il nome  Lazio  " + doppio;
         QTest::newRow("come una squadra che esce") << QStringList{"Roma"} << "1" << QStringList{"Roma"} << "";
         QTest::newRow("solo spazi") << QStringList{} << "1" << QStringList{"  "} << "Attenzione: il nome di una squadra non può essere fatto di soli spazi.";
         QTest::newRow("oltre 12") << QStringList{} << "13" << QStringList{} << "Attenzione: si possono inserire da 0 a 12 nuove squadre.";
