@@ -169,6 +169,7 @@ private slots:
         QTest::newRow("vuota: 0") << "" << true;
         QTest::newRow("999") << "999" << true;
         QTest::newRow("-999") << "-999" << true;
+        QTest::newRow("+3") << "+3" << true;
         QTest::newRow("1000") << "1000" << false;
         QTest::newRow("-1000") << "-1000" << false;
         QTest::newRow("3abc") << "3abc" << false;
