@@ -16,6 +16,8 @@
 #include "shell/creazionecampionato.h"
 #include "shell/nomisquadre.h"
 
+#include <algorithm>
+#include <limits>
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
@@ -285,7 +287,9 @@ void NuovaStagioneWizard::mostraFaseNuoveSquadre()
 
 void NuovaStagioneWizard::mostraCaselleNuove()
 {
-    const int n = std::clamp(Val(numeroNuove_->text()), 0, int(MassimoNuove));
+    // The count read as the check reads it (anything but a whole number shows no box), within the boxes.
+    const int n =
+        std::min(InteroScritto(numeroNuove_->text(), std::numeric_limits<int>::max()).value_or(0), int(MassimoNuove));
     for (int i = 0; i < MassimoNuove; ++i) {
         nomiNuove_[i]->setVisible(i < n);
         etichetteNuove_[i]->setVisible(i < n);
