@@ -129,11 +129,25 @@ void InserimentoRisultatiWindow::attiva()
         if (!modificata()) mostraPagina(richiesta, false);
         return;
     }
-    if (!vaiA(richiesta)) {
-        // The page being entered stays: the hand-over names what is on show.
-        s.GiornataCorrente = pagina_.giornata;
-        s.Andata = pagina_.andata;
+    // A save refused: the page being entered stays.
+    if (!vaiA(richiesta)) consegnaPagina();
+}
+
+void InserimentoRisultatiWindow::attivaDallUtente()
+{
+    if (!mostrata_ || !paginaDelFileAperto()) {
+        attiva();
+        return;
     }
+    // The user's click goes into the page on show, whichever day another window moved on to meanwhile.
+    if (!modificata()) mostraPagina(giornataMostrata(), false);
+    consegnaPagina();
+}
+
+void InserimentoRisultatiWindow::consegnaPagina() const
+{
+    stato().GiornataCorrente = pagina_.giornata;
+    stato().Andata = pagina_.andata;
 }
 
 bool InserimentoRisultatiWindow::scarica()
@@ -288,10 +302,11 @@ void InserimentoRisultatiWindow::mostraPagina(GiornataGirone g, bool primoPunteg
     riempiRighe();
     aggiornaComandi();
     TestataGiornata::adattaCornice(this);
-    // Typing starts on the first score, unless another window is in front.
-    if (!righe_.isEmpty() && (primoPunteggio || nuoveRighe) &&
-        (!isVisible() || Finestre::istanza().finestraAttiva() == this))
-        righe_.first().golCasa->setFocus();
+    // Typing starts on the first score, or where the cursor was, replacing what the box shows; unless another
+    // window is in front. A click that brought the window forward then puts the cursor where it was.
+    if (righe_.isEmpty() || (isVisible() && Finestre::istanza().finestraAttiva() != this)) return;
+    QWidget* cursore = primoPunteggio || nuoveRighe ? righe_.first().golCasa : focusWidget();
+    if (cursore && tabella_->isAncestorOf(cursore)) CursoreNellaCasella(cursore);
 }
 
 bool InserimentoRisultatiWindow::vaiA(GiornataGirone g)
