@@ -12,6 +12,7 @@
 #include "platform/spinner.h"
 #include "platform/testoinriga.h"
 
+#include <algorithm>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -146,8 +147,15 @@ void InserimentoRisultatiWindow::attivaDallUtente()
 
 void InserimentoRisultatiWindow::consegnaPagina() const
 {
-    stato().GiornataCorrente = pagina_.giornata;
-    stato().Andata = pagina_.andata;
+    Stato& s = stato();
+    s.GiornataCorrente = pagina_.giornata;
+    s.Andata = pagina_.andata;
+    // A match of another day left in the hand-over would take the match sheet there: the day's first match
+    // stands for the page.
+    const auto& incontri = pagina_.incontri;
+    const auto consegnata = [&s](const IncontroGiornata& m) { return m.codPart == s.CodPartitaCorrente; };
+    if (!incontri.isEmpty() && std::none_of(incontri.cbegin(), incontri.cend(), consegnata))
+        s.CodPartitaCorrente = incontri.first().codPart;
 }
 
 bool InserimentoRisultatiWindow::scarica()
@@ -313,8 +321,7 @@ bool InserimentoRisultatiWindow::vaiA(GiornataGirone g)
 {
     if (!salvaSeModificata()) return false;
     mostraPagina(g);
-    stato().GiornataCorrente = g.giornata;
-    stato().Andata = g.andata;
+    consegnaPagina();
     return true;
 }
 

@@ -66,9 +66,10 @@ private:
     // Reads match day `g` and shows it, dropping whatever the page held; typing starts on the first
     // score when `primoPunteggio`, else where the cursor was, over the box's text.
     void mostraPagina(GiornataGirone g, bool primoPunteggio = true);
-    // Saves a changed page, then shows `g` and hands it over in GiornataCorrente and Andata.
+    // Saves a changed page, then shows `g` and hands it over.
     bool vaiA(GiornataGirone g);
-    // The day on show, handed over to the other windows.
+    // The day on show, handed over to the other windows in GiornataCorrente and Andata, with CodPartitaCorrente
+    // on one of its matches (the first, unless it names one already).
     void consegnaPagina() const;
     bool salvaSeModificata();
     // Checks every row whose result the user changed: where a score stands without the played box it

@@ -370,10 +370,12 @@ private slots:
         FinestraDiTest::registra(QStringLiteral("Form3"));
         a_->mostra<Finestra>(QStringLiteral("Form3"));
         stato().GiornataCorrente = 1;
+        stato().CodPartitaCorrente = PartiteOrdinate(d, 1, true)[2].codPart;
         const QString giocate = Righe("SELECT G1A, G2A FROM Partita WHERE GiornataNum <> 2").join(' ');
         QTest::mouseClick(casella("GolCasa", 1), Qt::LeftButton);
         QCOMPARE(w->giornataMostrata(), (GiornataGirone{2, true}));
-        QCOMPARE(stato().GiornataCorrente, 2);
+        QCOMPARE(std::tuple(stato().GiornataCorrente, stato().Andata, stato().CodPartitaCorrente),
+                 std::tuple(2, true, p[0].codPart));
         QCOMPARE(QApplication::focusWidget(), casella("GolCasa", 1));
         QTest::keyClicks(casella("GolCasa", 1), "1");
         QTest::keyClick(casella("GolCasa", 1), Qt::Key_Tab);
