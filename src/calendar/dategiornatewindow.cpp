@@ -107,6 +107,7 @@ DateGiornateWindow::DateGiornateWindow(QWidget* parent) : Finestra(Id, parent)
     v2->addLayout(griglia_);
     riposa_ = new QLabel(frame2);
     riposa_->setObjectName(QStringLiteral("Label2"));
+    TestoSemplice(riposa_);
     v2->addWidget(riposa_);
     v2->addStretch();
     principale->addWidget(frame2, 1);
@@ -173,6 +174,7 @@ void DateGiornateWindow::mostraGiornata(int numero)
         RigaDate riga;
         riga.incontro = new QLabel(frame);
         riga.incontro->setObjectName(QStringLiteral("Incontro") + n);
+        TestoSemplice(riga.incontro);
         riga.dataAnd = casella(QStringLiteral("DataAnd") + n, CARATTERI_DATA);
         riga.hAnd = casella(QStringLiteral("HAnd") + n, CARATTERI_ORA);
         riga.dataRit = casella(QStringLiteral("DataRit") + n, CARATTERI_DATA);

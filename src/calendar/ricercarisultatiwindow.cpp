@@ -228,7 +228,8 @@ void RicercaRisultatiWindow::mostraPosizione()
         bool ospite = false;
         const QFontMetrics fm = incontro_->fontMetrics();
         incontro_->setText(NomeInRiga(fm, p->casa, &casa) + QStringLiteral(" - ") + NomeInRiga(fm, p->ospite, &ospite));
-        incontro_->setToolTip(casa || ospite ? p->casa + QStringLiteral(" - ") + p->ospite : QString());
+        incontro_->setToolTip(casa || ospite ? SuggerimentoTesto(p->casa + QStringLiteral(" - ") + p->ospite)
+                                             : QString());
         risultato_->setText(p->risultato());
     } else if (squadra().isEmpty() || posizione_.giornata <= 0) {
         giornata_->setText(posizione_.giornata <= 0 ? QStringLiteral("Nessuna giornata registrata nel calendario.")

@@ -36,9 +36,11 @@ QLabel* Etichetta(const QString& nome, const QString& testo, QWidget* parent)
     return l;
 }
 
+// A label for a value read from the file (a date, a time, the teams, a result), shown as it is written.
 QLabel* Valore(const QString& nome, int punti, const QString& colore, QWidget* parent)
 {
     QLabel* l = Etichetta(nome, QString(), parent);
+    TestoSemplice(l);
     QFont f = l->font();
     if (punti > 0) f.setPointSize(punti);
     f.setBold(true);

@@ -10,7 +10,6 @@
 #include "platform/icone.h"
 #include "platform/messaggio.h"
 #include "platform/spinner.h"
-#include "platform/testocomandi.h"
 #include "platform/testoinriga.h"
 #include "shell/controllifinestre.h"
 #include "shell/creazionecampionato.h"
@@ -190,10 +189,7 @@ void NuovaStagioneWizard::carica()
         const bool presente = i + 1 <= s.NumeroSquadre && i + 1 < s.Squadre.size();
         eliminare_[i]->setVisible(presente);
         eliminare_[i]->setChecked(false);
-        bool tagliato = false;
-        const QString nome = presente ? s.Squadre[i + 1].Nome : QString();
-        eliminare_[i]->setText(TestoSenzaTastoRapido(NomeInRiga(eliminare_[i]->fontMetrics(), nome, &tagliato)));
-        eliminare_[i]->setToolTip(tagliato ? nome : QString());
+        MostraNome(eliminare_[i], presente ? s.Squadre[i + 1].Nome : QString());
     }
     for (QLineEdit* e : nomiNuove_) e->clear();
     denominazione_->clear();
