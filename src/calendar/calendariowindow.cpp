@@ -144,6 +144,7 @@ CalendarioWindow::Riga CalendarioWindow::nuovaRiga(int indice)
     for (int c = 0; c < COLONNE; ++c) {
         auto* l = new QLabel(r.pannello);
         l->setObjectName(QStringLiteral("Label%1_%2").arg(c + 1).arg(indice));
+        TestoSemplice(l);
         l->setAlignment(Allineamento(c));
         Evidenziatore::assegnaId(l, id);
         h->addWidget(l);

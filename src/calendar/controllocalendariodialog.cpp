@@ -76,6 +76,7 @@ ControlloCalendarioDialog::ControlloCalendarioDialog(QWidget* parent) : Finestra
 
     riposa_ = new QLabel(this);
     riposa_->setObjectName(QStringLiteral("Label2"));
+    TestoSemplice(riposa_);
     principale->addWidget(riposa_);
 }
 

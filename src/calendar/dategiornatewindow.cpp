@@ -108,6 +108,7 @@ DateGiornateWindow::DateGiornateWindow(QWidget* parent) : Finestra(Id, parent)
     v2->addLayout(griglia_);
     riposa_ = new QLabel(frame2);
     riposa_->setObjectName(QStringLiteral("Label2"));
+    TestoSemplice(riposa_);
     v2->addWidget(riposa_);
     v2->addStretch();
     principale->addWidget(frame2, 1);

@@ -13,6 +13,7 @@
 #include "platform/spinner.h"
 #include "platform/testoinriga.h"
 
+#include <algorithm>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -130,11 +131,32 @@ void InserimentoRisultatiWindow::attiva()
         if (!modificata()) mostraPagina(richiesta, false);
         return;
     }
-    if (!vaiA(richiesta)) {
-        // The page being entered stays: the hand-over names what is on show.
-        s.GiornataCorrente = pagina_.giornata;
-        s.Andata = pagina_.andata;
+    // A save refused: the page being entered stays.
+    if (!vaiA(richiesta)) consegnaPagina();
+}
+
+void InserimentoRisultatiWindow::attivaDallUtente()
+{
+    if (!mostrata_ || !paginaDelFileAperto()) {
+        attiva();
+        return;
     }
+    // The user's click goes into the page on show, whichever day another window moved on to meanwhile.
+    if (!modificata()) mostraPagina(giornataMostrata(), false);
+    consegnaPagina();
+}
+
+void InserimentoRisultatiWindow::consegnaPagina() const
+{
+    Stato& s = stato();
+    s.GiornataCorrente = pagina_.giornata;
+    s.Andata = pagina_.andata;
+    // A match of another day left in the hand-over would take the match sheet there: the day's first match
+    // stands for the page.
+    const auto& incontri = pagina_.incontri;
+    const auto consegnata = [&s](const IncontroGiornata& m) { return m.codPart == s.CodPartitaCorrente; };
+    if (!incontri.isEmpty() && std::none_of(incontri.cbegin(), incontri.cend(), consegnata))
+        s.CodPartitaCorrente = incontri.first().codPart;
 }
 
 bool InserimentoRisultatiWindow::scarica()
@@ -294,18 +316,18 @@ void InserimentoRisultatiWindow::mostraPagina(GiornataGirone g, bool primoPunteg
     riempiRighe();
     aggiornaComandi();
     TestataGiornata::adattaCornice(this);
-    // Typing starts on the first score, unless another window is in front.
-    if (!righe_.isEmpty() && (primoPunteggio || nuoveRighe) &&
-        (!isVisible() || Finestre::istanza().finestraAttiva() == this))
-        righe_.first().golCasa->setFocus();
+    // Typing starts on the first score, or where the cursor was, replacing what the box shows; unless another
+    // window is in front. A click that brought the window forward then puts the cursor where it was.
+    if (righe_.isEmpty() || (isVisible() && Finestre::istanza().finestraAttiva() != this)) return;
+    QWidget* cursore = primoPunteggio || nuoveRighe ? righe_.first().golCasa : focusWidget();
+    if (cursore && tabella_->isAncestorOf(cursore)) CursoreNellaCasella(cursore);
 }
 
 bool InserimentoRisultatiWindow::vaiA(GiornataGirone g)
 {
     if (!salvaSeModificata()) return false;
     mostraPagina(g);
-    stato().GiornataCorrente = g.giornata;
-    stato().Andata = g.andata;
+    consegnaPagina();
     return true;
 }
 

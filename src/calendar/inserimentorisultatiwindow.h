@@ -17,11 +17,13 @@ class QValidator;
 class TestataGiornata;
 
 // Results entry, "Inserimento risultati": the scores, played boxes, dates and times of one match day
-// in one leg. Each activation shows match day GiornataCorrente of leg Andata, read afresh unless the
-// page holds edits not saved yet; moving to another day or leg, opening the partial table and closing
-// save a changed page first. What the user changed is all that is written: a row left alone is never
-// rewritten. Saving checks every changed row before writing any: a score without "Disputata?" asks
-// whether the match was played (Sì ticks it, No stores it as not played, Annulla stays on the page),
+// in one leg. Shown by a command, it moves to match day GiornataCorrente of leg Andata; brought forward
+// by the user it keeps the day on show and hands it over in GiornataCorrente and Andata. Either way the
+// page is read afresh unless it holds edits not saved yet; moving to another day or leg, opening the
+// partial table and closing save a changed page first. A page read puts the cursor on its first score
+// (or leaves it where it was), with the box's text selected. What the user changed is all that is
+// written: a row left alone is never rewritten. Saving checks every changed row before writing any: a score without
+// "Disputata?" asks whether the match was played (Sì ticks it, No stores it as not played, Annulla stays on the page),
 // a match ticked as played with a score missing is refused. A page is only ever saved into the
 // championship file it was read from.
 class InserimentoRisultatiWindow : public Finestra {
@@ -33,6 +35,7 @@ public:
 
     void carica() override;
     void attiva() override;
+    void attivaDallUtente() override;
     bool scarica() override;
 
     // The match day and leg on show.
@@ -62,10 +65,13 @@ private:
     // Puts the pairings read into the rows, and takes them as the page before any edit.
     void riempiRighe();
     // Reads match day `g` and shows it, dropping whatever the page held; typing starts on the first
-    // score when `primoPunteggio`.
+    // score when `primoPunteggio`, else where the cursor was, over the box's text.
     void mostraPagina(GiornataGirone g, bool primoPunteggio = true);
-    // Saves a changed page, then shows `g` and hands it over in GiornataCorrente and Andata.
+    // Saves a changed page, then shows `g` and hands it over.
     bool vaiA(GiornataGirone g);
+    // The day on show, handed over to the other windows in GiornataCorrente and Andata, with CodPartitaCorrente
+    // on one of its matches (the first, unless it names one already).
+    void consegnaPagina() const;
     bool salvaSeModificata();
     // Checks every row whose result the user changed: where a score stands without the played box it
     // asks, then ticks the box (Sì) or clears the scores (No).

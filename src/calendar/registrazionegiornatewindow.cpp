@@ -13,6 +13,7 @@
 #include "platform/icone.h"
 #include "platform/messaggio.h"
 #include "platform/pannello.h"
+#include "platform/testoinriga.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -227,6 +228,7 @@ void RegistrazioneGiornateWindow::costruisciRighe()
                                QStringLiteral("CommandDate") + indice, frame);
         riga.riepilogo = new QLabel(frame);
         riga.riepilogo->setObjectName(QStringLiteral("LabelDate") + indice);
+        TestoSemplice(riga.riepilogo);
         QFont piccolo = riga.riepilogo->font();
         piccolo.setPointSizeF(piccolo.pointSizeF() * 0.9);
         riga.riepilogo->setFont(piccolo);

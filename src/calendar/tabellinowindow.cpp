@@ -168,10 +168,7 @@ void TabellinoWindow::attiva()
         if (s.GiornataCorrente == giornata_ && s.Andata == andata_ && s.CodPartitaCorrente == codPart_) return;
         if (!confermaAbbandono()) {
             // Cancelled: the editor keeps its match, and the match sheet follows it.
-            s.GiornataCorrente = giornata_;
-            s.Andata = andata_;
-            s.CodPartitaCorrente = codPart_;
-            s.GiornataCambiata = true;
+            consegnaPartita();
             return;
         }
     }
@@ -184,6 +181,30 @@ void TabellinoWindow::attiva()
     if (!codici_.contains(codice)) codice = codici_.value(0, 0);
     if (codice != 0) s.CodPartitaCorrente = codice;
     caricaTabellino(codice);
+}
+
+void TabellinoWindow::attivaDallUtente()
+{
+    if (codPart_ == 0 || file_ != stato().PercorsoCampionato) {
+        attiva();
+        return;
+    }
+    // The user's click goes into the match on show, whichever match another window moved on to meanwhile: read as
+    // stored now unless it holds edits, and handed over.
+    if (!modificato()) {
+        caricaElencoPartite();
+        caricaTabellino(codPart_);
+    }
+    if (codPart_ != 0) consegnaPartita();
+}
+
+void TabellinoWindow::consegnaPartita() const
+{
+    Stato& s = stato();
+    s.GiornataCorrente = giornata_;
+    s.Andata = andata_;
+    s.CodPartitaCorrente = codPart_;
+    s.GiornataCambiata = true;
 }
 
 bool TabellinoWindow::scarica()

@@ -15,8 +15,9 @@ class Azione;
 // Form11: the match report editor. It lists the matches of the match day GiornataCorrente in the leg
 // Andata and edits the report of the leg of one of them (CodPartitaCorrente): referee, linesmen,
 // weather, pitch, spectators and six figures per team, the home team of the leg first. Choosing
-// another match sets CodPartitaCorrente, so the match sheet follows it. Unsaved changes are never
-// dropped silently: switching match, following another match on activation, or closing asks first.
+// another match sets CodPartitaCorrente, so the match sheet follows it. Shown by a command it follows
+// the match handed over; brought forward by the user it keeps its match and hands that over. Unsaved
+// changes are never dropped silently: switching match, following another match, or closing asks first.
 class TabellinoWindow : public Finestra {
     Q_OBJECT
 public:
@@ -26,6 +27,7 @@ public:
 
     void carica() override;
     void attiva() override;
+    void attivaDallUtente() override;
     bool scarica() override;
 
     // True when a box differs from what was read or last saved.
@@ -33,6 +35,8 @@ public:
 
 private:
     void caricaElencoPartite();
+    // The match on show, handed over to the other windows (the match sheet reloads its lists).
+    void consegnaPartita() const;
     void caricaTabellino(int codPart);
     void svuotaTabellino();
     bool salvaTabellino();

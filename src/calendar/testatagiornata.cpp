@@ -36,6 +36,7 @@ TestataGiornata::TestataGiornata(const QVector<QAction*>& comandi, int baseEvide
     titolo_->setFont(grande);
     riposa_ = new QLabel(this);
     riposa_->setObjectName(QStringLiteral("Riposa"));
+    TestoSemplice(riposa_);
     auto* intestazione = new QHBoxLayout;
     intestazione->addWidget(titolo_);
     intestazione->addStretch(1);

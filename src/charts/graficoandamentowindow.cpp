@@ -46,7 +46,7 @@ bool GraficoAndamentoWindow::disegna()
     setWindowTitle(QStringLiteral("Grafico di andamento: ") + TestoInRiga(nome));
     Grafico* g = grafico();
     g->svuotaValori();
-    g->impostaEtichettaSerie(1, TestoInRiga(nome));
+    g->impostaEtichettaSerie(1, nome);
     scriviSerie(1, punti);
     g->aggiorna();
     return true;

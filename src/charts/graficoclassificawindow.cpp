@@ -3,7 +3,6 @@
 #include "core/classifica.h"
 #include "core/stato.h"
 #include "platform/grafico.h"
-#include "platform/testoinriga.h"
 
 namespace {
 
@@ -48,7 +47,7 @@ bool GraficoClassificaWindow::disegna()
     for (int r = 1; r <= g->righe(); ++r) g->impostaEtichettaRiga(r, QString());
     g->svuotaValori();
     for (int r = 0; r < righe.size(); ++r) {
-        g->impostaEtichettaRiga(r + 1, TestoInRiga(righe[r].nome.left(LETTERE_ETICHETTA)));
+        g->impostaEtichettaRiga(r + 1, righe[r].nome.left(LETTERE_ETICHETTA));
         g->impostaValore(r + 1, 1, righe[r].punti);
     }
     g->aggiorna();

@@ -6,7 +6,6 @@
 #include "platform/grafico.h"
 #include "platform/icone.h"
 #include "platform/messaggio.h"
-#include "platform/testoinriga.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -99,7 +98,7 @@ bool GraficoConfrontoAndamentoWindow::disegna()
     Grafico* g = grafico();
     g->svuotaValori();
     for (int c = 1; c <= squadreConfrontate_; ++c) {
-        g->impostaEtichettaSerie(c, TestoInRiga(liste_[c - 1]->testo()));
+        g->impostaEtichettaSerie(c, liste_[c - 1]->testo());
         scriviSerie(c, andamenti[c - 1]);
     }
     g->aggiorna();

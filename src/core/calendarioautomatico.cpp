@@ -161,10 +161,16 @@ EsitoCalendarioAutomatico CostruisciCalendarioAutomatico(const SorgenteCasuale& 
                                           "calendario. E' impossibile quindi creare il calendario automaticamente."),
                            "Calendario già presente");
 
-        const bool previsto = n >= 6 && n <= 20 && n % 2 == 0;
-        const QString nomeModello = previsto ? QStringLiteral("S%1.DTA").arg(n) : QString();
+        // Templates are made for an even number of teams from 6 to 20: any other count is no fault of the program.
+        if (n < 6 || n > 20 || n % 2 != 0)
+            return rifiuto(QStringLiteral("Il calendario automatico si può creare solo per un numero pari di squadre, "
+                                          "da 6 a 20, e questo campionato ne ha %1.\rIl calendario si può inserire "
+                                          "giornata per giornata dal menu Campionato, Giornate, Registra incontri.")
+                               .arg(n),
+                           TITOLO_IMPOSSIBILE);
+        const QString nomeModello = QStringLiteral("S%1.DTA").arg(n);
         const QString percorso = FileProgramma(nomeModello);
-        if (!previsto || !EsisteFile(percorso))
+        if (!EsisteFile(percorso))
             return rifiuto(QStringLiteral("Attenzione: manca il file contenente i dati per creare automaticamente il "
                                           "calendario del campionato. Impossibile creare il calendario: contattare "
                                           "l'autore del programma o installare tutti i files del programma"),

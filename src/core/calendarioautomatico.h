@@ -19,7 +19,8 @@ struct EsitoCalendarioAutomatico {
     QString testo;
 };
 
-// Builds the whole calendar of the open championship from the template for its number of teams, the
+// Builds the whole calendar of the open championship from the template for its number of teams (an even
+// number from 6 to 20; any other count is refused with the way to enter the calendar by hand), the
 // teams in name order rotated so that a team drawn at random takes position 1, and writes it in one
 // transaction. Without `sostituisci` a calendar already begun is refused; with it, the template is
 // checked first, then every GIORNATA and PARTITA row is deleted and the new calendar written in the

@@ -67,7 +67,7 @@ std::optional<int> InteroScritto(const QString& testo, int massimo, int minimo)
 {
     QStringView cifre = QStringView(testo).trimmed();
     const bool negativo = minimo < 0 && cifre.startsWith(QLatin1Char('-'));
-    if (negativo) {
+    if (negativo || (minimo < 0 && cifre.startsWith(QLatin1Char('+')))) {
         cifre = cifre.sliced(1);
         if (cifre.isEmpty()) return std::nullopt;
     }

@@ -53,8 +53,8 @@ VotoScritto LeggiVotoScritto(const QString& testo);
 // --- Whole numbers typed in a box (shirt numbers, minutes, points, penalties, counts), read by one rule:
 // digits only, blanks around them allowed; an empty box (or one of blanks) is 0. Nothing for any other text
 // ("12abc", "7,5", "45+2", "1 2") or for a number outside minimo..massimo: the window refuses it with its own
-// message. A minus sign right before the digits is taken only where `minimo` is below 0 ("-5" is refused
-// elsewhere).
+// message. A sign right before the digits, minus or plus, is taken only where `minimo` is below 0 ("-5" and
+// "+5" are refused elsewhere).
 std::optional<int> InteroScritto(const QString& testo, int massimo, int minimo = 0);
 
 // --- Minute code (RETI.MINUTO, PRESENZE.SOSTITUITO): the minute within its half, + 100 in the second half.

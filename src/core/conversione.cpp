@@ -1,13 +1,16 @@
 #include "core/conversione.h"
 
 #include "core/schema.h"
+#include "platform/testoinriga.h"
 
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QRegularExpression>
 #include <QSet>
 #include <QSqlError>
 #include <QUuid>
@@ -70,9 +73,161 @@ QSet<QString> campiDi(const QString& tabella, QSqlDatabase db)
     return campi;
 }
 
+// The blanks around a number written as text, as the engine skips them when it reads one.
+const char* const SPAZI_SQL = "char(32, 9, 10, 11, 12, 13)";
+
 // The numeric value of a field: files written by other programs may hold numbers as text, which the engine
-// would compare as text, greater than any number and never equal to one.
-QString numerico(const QString& campo) { return QStringLiteral("CAST(%1 AS NUMERIC)").arg(campo); }
+// would compare as text, greater than any number and never equal to one. An empty or blank text is an empty
+// value (Null), as the old program read an empty field.
+QString numerico(const QString& campo)
+{
+    return QStringLiteral("CAST(NULLIF(trim(%1, %2), '') AS NUMERIC)").arg(campo, QLatin1String(SPAZI_SQL));
+}
+
+// A text field's value, Null when it is empty or blank.
+QString testoNonVuoto(const QString& campo)
+{
+    return QStringLiteral("CASE WHEN trim(%1, %2) <> '' THEN %1 END").arg(campo, QLatin1String(SPAZI_SQL));
+}
+
+// The fields of the current layout that hold a number: the counter first, so that the other fields' rows can be
+// named by it.
+QVector<CampoSchema> campiNumerici(const TabellaSchema& t)
+{
+    QVector<CampoSchema> campi;
+    for (const CampoSchema& c : t.campi)
+        if (c.tipo == QLatin1String("COUNTER"))
+            campi.prepend(c);
+        else if (!c.tipo.startsWith(QLatin1String("VARCHAR")))
+            campi.append(c);
+    return campi;
+}
+
+enum class Numero { Si, No, NonIntero };
+
+// What a value that the file does not hold as a whole number is (`tipo` as the engine's typeof names it), for a
+// field of whole numbers or, with `decimale`, of decimals (the rating). A whole number may be stored as a decimal
+// or as text, blanks around it; an empty or blank text is an empty value. Only plain decimal notation is read as
+// a number: the conversion then turns the text into that number with the engine's own reading (numerico).
+Numero valoreNumerico(const QVariant& v, const QString& tipo, bool decimale)
+{
+    static const QRegularExpression numero(
+        QStringLiteral("^[ \\t\\n\\v\\f\\r]*[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)[ \\t\\n\\v\\f\\r]*$"));
+    static const QRegularExpression vuoto(QStringLiteral("^[ \\t\\n\\v\\f\\r]*$"));
+    double d = 0;
+    if (tipo == QLatin1String("real")) {
+        d = v.toDouble();
+    } else if (tipo == QLatin1String("text")) {
+        const QString testo = v.toString();
+        if (vuoto.match(testo).hasMatch()) return Numero::Si;
+        if (!numero.match(testo).hasMatch()) return Numero::No;
+        d = testo.trimmed().toDouble();
+    } else {
+        return Numero::No;  // a blob
+    }
+    // A whole number up to 15 digits, which the engine reads back as a whole number.
+    return decimale || (std::trunc(d) == d && std::abs(d) < 1e15) ? Numero::Si : Numero::NonIntero;
+}
+
+// How a message names the row `rowid` of `t`: by its counter when the file has one and the row holds a value
+// there, else by its place among the rows.
+QString rigaDi(const TabellaSchema& t, const QString& campo, qint64 rowid, QSqlDatabase db)
+{
+    const CampoSchema& contatore = campiNumerici(t).constFirst();
+    if (contatore.tipo == QLatin1String("COUNTER") && contatore.nome != campo &&
+        campiDi(t.nome, db).contains(contatore.nome)) {
+        const QString chiave =
+            Valore(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(contatore.nome, t.nome), {rowid}, db)
+                .toString()
+                .trimmed();
+        if (!chiave.isEmpty()) return QStringLiteral("nella riga con %1 %2").arg(contatore.nome, chiave);
+    }
+    return QStringLiteral("nella riga n. %1")
+        .arg(Valore(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE rowid <= ?").arg(t.nome), {rowid}, db).toLongLong());
+}
+
+// A value read from the file, on one line and cut with "…" when long, for a message.
+QString valoreInBreve(const QString& valore)
+{
+    const int massimo = 30;
+    const QString riga = TestoInRiga(valore);
+    return riga.size() > massimo ? riga.left(massimo) + QStringLiteral("…") : riga;
+}
+
+// The number fields of the current layout that `t` has in the file, with the types of value the conversion
+// rewrites in each: text, and for whole numbers a decimal too.
+struct CampoDaRileggere {
+    QString nome;
+    bool decimale = false;  // the rating
+    QString daRileggere;    // SQL: the value is one to rewrite
+};
+QVector<CampoDaRileggere> campiDaRileggere(const TabellaSchema& t, QSqlDatabase db)
+{
+    const QSet<QString> presenti = campiDi(t.nome, db);
+    QVector<CampoDaRileggere> campi;
+    for (const CampoSchema& c : campiNumerici(t))
+        if (presenti.contains(c.nome)) {
+            const bool decimale = c.tipo == QLatin1String("CURRENCY");
+            campi.append({c.nome, decimale,
+                          QStringLiteral("typeof(%1) IN ('text'%2)")
+                              .arg(c.nome, decimale ? QString() : QStringLiteral(", 'real'"))});
+        }
+    return campi;
+}
+
+// The first value of a number field that is no number of that field's kind, told as the reason to refuse the
+// file; empty when every one is a number. Only reads.
+QString valoreNonNumerico(QSqlDatabase db)
+{
+    for (const TabellaSchema& t : SchemaCampionato()) {
+        const QVector<CampoDaRileggere> campi = campiDaRileggere(t, db);
+        if (campi.isEmpty()) continue;
+        QStringList colonne, condizioni;
+        for (const CampoDaRileggere& c : campi) {
+            colonne << QStringLiteral("%1, typeof(%1)").arg(c.nome);
+            condizioni << QStringLiteral("typeof(%1) NOT IN ('integer', 'null')").arg(c.nome);
+        }
+        Query q(QStringLiteral("SELECT rowid, %1 FROM %2 WHERE %3 ORDER BY rowid")
+                    .arg(colonne.join(QStringLiteral(", ")), t.nome, condizioni.join(QStringLiteral(" OR "))),
+                {}, db);
+        while (q.next())
+            for (int i = 0; i < campi.size(); ++i) {
+                const CampoDaRileggere& c = campi[i];
+                const QVariant valore = q.valore(1 + 2 * i);
+                const QString tipo = q.testo(2 + 2 * i);
+                if (tipo == QLatin1String("integer") || tipo == QLatin1String("null")) continue;
+                const Numero n = valoreNumerico(valore, tipo, c.decimale);
+                if (n == Numero::Si) continue;
+                return QStringLiteral("Nella tabella %1, %2, il campo %3 contiene «%4», che non è un numero%5: il "
+                                      "campo può contenere solo un numero%6, o restare vuoto.")
+                    .arg(t.nome, rigaDi(t, c.nome, q.valore(0).toLongLong(), db), c.nome,
+                         valoreInBreve(valore.toString()),
+                         n == Numero::NonIntero ? QStringLiteral(" intero") : QString(),
+                         c.decimale ? QString() : QStringLiteral(" intero"));
+            }
+    }
+    return QString();
+}
+
+// Every number field holds its value as a number: a number written as text becomes that number, a whole number
+// stored as a decimal a whole number, and an empty or blank text an empty value. The file was checked before
+// (valoreNonNumerico): any other value is a number of its field.
+void numeriComeNumeri(QSqlDatabase db)
+{
+    for (const TabellaSchema& t : SchemaCampionato()) {
+        const QVector<CampoDaRileggere> campi = campiDaRileggere(t, db);
+        if (campi.isEmpty()) continue;
+        QStringList assegnazioni, condizioni;
+        for (const CampoDaRileggere& c : campi) {
+            assegnazioni
+                << QStringLiteral("%1 = CASE WHEN %2 THEN %3 ELSE %1 END").arg(c.nome, c.daRileggere, numerico(c.nome));
+            condizioni << c.daRileggere;
+        }
+        Esegui(QStringLiteral("UPDATE %1 SET %2 WHERE %3")
+                   .arg(t.nome, assegnazioni.join(QStringLiteral(", ")), condizioni.join(QStringLiteral(" OR "))),
+               {}, db);
+    }
+}
 
 void convertiMinuti(const QString& tabella, const QString& campo, QSqlDatabase db)
 {
@@ -88,11 +243,11 @@ void collegaPresenze(QSqlDatabase db)
     Esegui("CREATE TEMP TABLE PARTITE_SQUADRA (GIORNATA INTEGER, SQUADRA TEXT COLLATE NOCASE, CODPART INTEGER, "
            "PRIMARY KEY (GIORNATA, SQUADRA))",
            {}, db);
-    Esegui(QStringLiteral("INSERT OR IGNORE INTO temp.PARTITE_SQUADRA SELECT %1, SQUADRA, CODPART FROM "
-                          "(SELECT GIORNATANUM, SQ1 AS SQUADRA, CODPART, rowid AS R, 1 AS LATO FROM PARTITA UNION ALL "
-                          "SELECT GIORNATANUM, SQ2, CODPART, rowid, 2 FROM PARTITA) "
-                          "WHERE GIORNATANUM IS NOT NULL AND SQUADRA IS NOT NULL ORDER BY R, LATO")
-               .arg(numerico("GIORNATANUM")),
+    Esegui(QStringLiteral("INSERT OR IGNORE INTO temp.PARTITE_SQUADRA SELECT GIORNATA, SQUADRA, CODPART FROM "
+                          "(SELECT %1 AS GIORNATA, %2 AS SQUADRA, CODPART, rowid AS R, 1 AS LATO FROM PARTITA UNION "
+                          "ALL SELECT %1, %3, CODPART, rowid, 2 FROM PARTITA) "
+                          "WHERE GIORNATA IS NOT NULL AND SQUADRA IS NOT NULL ORDER BY R, LATO")
+               .arg(numerico("GIORNATANUM"), testoNonVuoto("SQ1"), testoNonVuoto("SQ2")),
            {}, db);
     Esegui(QStringLiteral("UPDATE PRESENZE SET CODPARTITA = COALESCE((SELECT P.CODPART FROM temp.PARTITE_SQUADRA P "
                           "WHERE P.GIORNATA = %1 AND P.SQUADRA = PRESENZE.SQUADRA), CODPARTITA), "
@@ -111,9 +266,9 @@ void collegaSostituzioni(QSqlDatabase db)
     };
     // The database builds the group, so that team names compare as it compares them.
     const QString colonne =
-        QStringLiteral("SELECT rowid, CODICE, CASE WHEN GIRONE IS NULL OR GIORNATA IS NULL OR SQUADRA IS NULL THEN '' "
-                       "ELSE %1 || '|' || %2 || '|' || lower(SQUADRA) END, CHIHASOST FROM PRESENZE ")
-            .arg(numerico("GIRONE"), numerico("GIORNATA"));
+        QStringLiteral("SELECT rowid, CODICE, COALESCE(%1 || '|' || %2 || '|' || lower(%3), ''), CHIHASOST "
+                       "FROM PRESENZE ")
+            .arg(numerico("GIRONE"), numerico("GIORNATA"), testoNonVuoto("SQUADRA"));
     QHash<qint64, QVariant> chiHaSost;  // the field by row, as the pairing goes on
     auto leggi = [&db, &chiHaSost](const QString& sql) {
         QVector<Presenza> righe;
@@ -212,6 +367,7 @@ void VerificaFileDaConvertire(const QString& percorso)
                         "Il file %1 non è un campionato della versione 4: manca il campo %2 della tabella %3.")
                         .arg(percorso, campo, it.key()));
     }
+    if (const QString motivo = valoreNonNumerico(c->db()); !motivo.isEmpty()) throw ErroreDatabase(motivo);
 }
 
 QString ConvertiFile(const QString& vecchio, const QString& copia)
@@ -233,6 +389,7 @@ QString ConvertiFile(const QString& vecchio, const QString& copia)
             Esegui(QStringLiteral("PRAGMA journal_mode=OFF"), {}, nuovo.db());
             inTransazione(nuovo.db(), [](QSqlDatabase db) {
                 aggiungiCampi(db);
+                numeriComeNumeri(db);
                 collegaPresenze(db);
                 collegaSostituzioni(db);
                 convertiMinuti("PRESENZE", "SOSTITUITO", db);

@@ -12,12 +12,17 @@
 QString InserisciPrimaDelPunto(const QString& s, const QString& t);
 
 // Checks that `percorso` is a championship file of the previous version that the passes can
-// convert: an SQLite database with the eight tables and the fields the passes read, and none of
-// the four fields added since. Only reads the file. Throws ErroreDatabase with an Italian text.
+// convert: an SQLite database with the eight tables and the fields the passes read, none of the
+// four fields added since, and in every number field a number of that field's kind or nothing
+// (a number written as text, or an empty text, included). Only reads the file. Throws
+// ErroreDatabase with an Italian text that names the table, the field and the row of a value that
+// is no number.
 void VerificaFileDaConvertire(const QString& percorso);
 
 // Copies the old file `vecchio` into the new file `copia` (which must not exist) and converts the
-// copy: AggiornaStruttura, then the four data passes on a connection of its own, in this order.
+// copy: AggiornaStruttura, every number field's value stored as a number (a number written as text
+// becomes that number, an empty text an empty value), then the four data passes on a connection of
+// its own, in this order. Refuses a file that VerificaFileDaConvertire refuses before writing anything.
 // The old file is only read and the open championship is not touched. On any failure the copy is
 // deleted and ErroreDatabase is thrown with an Italian text. Returns `copia`.
 QString ConvertiFile(const QString& vecchio, const QString& copia);
@@ -27,7 +32,7 @@ void AggiornaStruttura(const QString& percorso);
 
 // The data passes, each in one transaction on `db`, in the order ConvertiFile runs them. They compare and order
 // the numbers they read (rounds, legs, minutes, rows, starter flags) by their numeric value, also where the
-// file holds them as text.
+// file holds them as text; an empty or blank text, in a number or a team name, is an empty value.
 
 // Links each PRESENZE row to the first PARTITA row of its round that names its team, when there
 // is one, and turns GIRONE 1 into -1 and any other value, an empty one included, into 0.

@@ -143,14 +143,6 @@ Azione* AzioneEditore(const QString& testo, const QString& icona, const QString&
     return a;
 }
 
-int SceltaRinviata(ComboCodici* squadra, int mostrata)
-{
-    const int scelta = squadra->currentIndex();
-    ComboCodici::SenzaClick guardia(squadra);
-    squadra->setCurrentIndex(mostrata);
-    return scelta;
-}
-
 QLabel* EtichettaCampo(const QString& nome, const QString& testo, QWidget* buddy, QWidget* parent, bool grassetto)
 {
     auto* l = new QLabel(testo, parent);

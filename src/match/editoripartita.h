@@ -84,10 +84,6 @@ QFrame* CreaStriscia(const QString& nome, QWidget* parent);
 Azione* AzioneEditore(const QString& testo, const QString& icona, const QString& suggerimento, QObject* parent,
                       std::function<void()> fare);
 
-// The team picker's new choice, put back to `mostrata` (the team on show) without a click until the
-// record on show may be left.
-int SceltaRinviata(ComboCodici* squadra, int mostrata);
-
 // A label of a record's field, with its buddy.
 QLabel* EtichettaCampo(const QString& nome, const QString& testo, QWidget* buddy, QWidget* parent,
                        bool grassetto = false);

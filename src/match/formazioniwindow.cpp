@@ -396,6 +396,9 @@ void FormazioniWindow::CaricaFormazioni(int codPart)
         lati_[lato].pagina->setEnabled(partita_.trovata);
     }
     schede_->setCurrentIndex(0);
+    // The box holding the cursor shows another match's row now: what is typed replaces it.
+    if (QWidget* cursore = focusWidget(); cursore && cursore->hasFocus() && schede_->isAncestorOf(cursore))
+        CursoreNellaCasella(cursore);
     sostituzioni_->impostaDisponibile(partita_.trovata);
     reti_->impostaDisponibile(partita_.trovata);
     sincronizzaStato();

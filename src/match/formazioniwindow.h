@@ -19,7 +19,9 @@ class Spinner;
 // The window keeps its own copy of the match, match day and leg it shows and saves against it; the
 // rows are saved when the user moves to another match, match day or leg, before the substitution
 // editor opens and when the window closes. A save writes the rows changed since they were read.
-// Shown again with another match handed over, it saves its rows and follows the hand-over.
+// Shown again by a command with another match handed over, it saves its rows and follows the hand-over;
+// brought forward by the user, it keeps its match and hands that over. A move to another match with the
+// cursor in a row leaves the row's new text selected, so that typing replaces it.
 class FormazioniWindow : public Finestra {
     Q_OBJECT
 public:
@@ -27,6 +29,7 @@ public:
 
     void carica() override;
     void attiva() override;
+    void attivaDallUtente() override { sincronizzaStato(); }
     bool scarica() override;
 
     // The match on show, its match day and leg (tests and the commands).

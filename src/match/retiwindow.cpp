@@ -170,7 +170,7 @@ void RetiWindow::squadraScelta()
 {
     if (caricamento_) return;
     // The team on show stays until the goal being edited is saved or dropped.
-    const int scelta = SceltaRinviata(squadra_, lato_);
+    const int scelta = squadra_->rinviaScelta(lato_);
     if (!lascia(QStringLiteral("passare all'altra squadra"))) return;
     {
         ComboCodici::SenzaClick guardia(squadra_);

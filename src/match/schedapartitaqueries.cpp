@@ -235,17 +235,21 @@ QString condizioneUscito(const QString& entrato, const QString& uscito)
     return QStringLiteral("%2.Codice = %1.ChiHaSost AND %2.Codice <> %1.Codice").arg(entrato, uscito);
 }
 
-bool sostituitoDopo(int codice)
+std::optional<int> entratoAlPostoDi(int codice, int tranne)
 {
     const QSet<int> giro = Giro(codice, [](int riga) {
         const QVariant l = Valore(QStringLiteral("SELECT ChiHaSost FROM Presenze WHERE Codice = ?"), {riga});
         return l.isValid() && !l.isNull() ? std::optional<int>(l.toInt()) : std::nullopt;
     });
-    Query q(QStringLiteral("SELECT Codice FROM Presenze WHERE ChiHaSost = ? AND Codice <> ?"), {codice, codice});
+    Query q(QStringLiteral("SELECT Codice FROM Presenze WHERE ChiHaSost = ? AND Codice <> ? AND Codice <> ? "
+                           "ORDER BY Riga DESC, Codice"),
+            {codice, codice, tranne});
     while (q.next())
-        if (!giro.contains(q.intero(0))) return true;
-    return false;
+        if (!giro.contains(q.intero(0))) return q.intero(0);
+    return std::nullopt;
 }
+
+bool sostituitoDopo(int codice) { return entratoAlPostoDi(codice).has_value(); }
 
 EsitoSostituzione eliminaSostituzione(int codice)
 {
@@ -253,7 +257,8 @@ EsitoSostituzione eliminaSostituzione(int codice)
     const QVariant esce = Valore(QStringLiteral("SELECT ChiHaSost FROM Presenze WHERE Codice = ?"), {codice});
     if (!esce.isValid()) return EsitoSostituzione::Mancante;
     if (sostituitoDopo(codice)) return EsitoSostituzione::SostituitoDopo;
-    if (!esce.isNull()) Esegui(QStringLiteral("UPDATE Presenze SET Sostituito = 0 WHERE Codice = ?"), {esce});
+    if (!esce.isNull() && !entratoAlPostoDi(esce.toInt(), codice))
+        Esegui(QStringLiteral("UPDATE Presenze SET Sostituito = 0 WHERE Codice = ?"), {esce});
     Esegui(QStringLiteral("DELETE FROM Presenze WHERE Codice = ?"), {codice});
     t.commit();
     return EsitoSostituzione::Eliminata;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -91,15 +92,19 @@ void eliminaRete(int codice);
 // older conversions left, replaced no one).
 QString condizioneUscito(const QString& entrato, const QString& uscito);
 
-// Whether the entering player of a substitution was replaced himself by a later substitution: a row
-// other than his own linked to his, that his own links do not lead back to (a row linked to itself, or
-// a loop of links as older conversions left, replaced no one).
+// Who came on for the player of row `codice`: a row other than his own and than `tranne` linked to his,
+// that his own links do not lead back to (a row linked to itself, or a loop of links as older conversions
+// left, replaced no one). Nothing when no one did.
+std::optional<int> entratoAlPostoDi(int codice, int tranne = -1);
+
+// Whether the entering player of a substitution was replaced himself by a later substitution.
 bool sostituitoDopo(int codice);
 
 enum class EsitoSostituzione { Eliminata, Mancante, SostituitoDopo };
 // Deletes the entering player's row of a substitution and gives the replaced player back his
-// place (SOSTITUITO 0), in one transaction. Refused (SostituitoDopo) while the entering player was
-// replaced himself by a later substitution, whose minute would be lost otherwise.
+// place (SOSTITUITO 0) unless another substitute is still linked to his row (older files may hold two
+// links to one row: the minute is that one's too), in one transaction. Refused (SostituitoDopo) while the
+// entering player was replaced himself by a later substitution, whose minute would be lost otherwise.
 EsitoSostituzione eliminaSostituzione(int codice);
 
 }  // namespace SchedaPartitaQueries

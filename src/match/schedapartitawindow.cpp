@@ -578,8 +578,8 @@ void SchedaPartitaWindow::CaricaSostituzioni()
             if (!carta.isNull()) voce->setIcon(ENTRA, QIcon(carta));
             voce->setData(ENTRA, Qt::UserRole, r.codice);
             // A long name is cut short in its column: the whole one shows under the mouse.
-            voce->setToolTip(ENTRA, r.entra);
-            voce->setToolTip(ESCE, r.esce);
+            voce->setToolTip(ENTRA, SuggerimentoTesto(r.entra));
+            voce->setToolTip(ESCE, SuggerimentoTesto(r.esce));
             for (int c : {VOTO, MINUTO}) voce->setTextAlignment(c, Qt::AlignCenter);
         }
         // A row is always selected while there are rows, so that modify and delete have one to act on.

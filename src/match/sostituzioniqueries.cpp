@@ -28,11 +28,33 @@ std::optional<int> RigaUscito(const SostituzioniQueries::Lato& l, const Sostituz
     return std::nullopt;
 }
 
+// A player goes off once: the substitution other than `codice` that took off the player of row `esce`
+// already, named in style `formatoNome`; nothing when none did.
+std::optional<SostituzioniQueries::UscitaPrecedente> UscitoPrima(int esce, int codice, int formatoNome)
+{
+    const std::optional<int> entrato = SchedaPartitaQueries::entratoAlPostoDi(esce, codice);
+    if (!entrato) return std::nullopt;
+    Query q(QStringLiteral("SELECT p.Nome, g.Codice AS GCOD, g.Nome AS GNOME, g.Cognome AS GCOGNOME, "
+                           "u.Sostituito FROM Presenze p LEFT JOIN Giocatore g ON g.Codice = p.CodGiocatore, "
+                           "Presenze u WHERE p.Codice = ? AND u.Codice = ?"),
+            {*entrato, esce});
+    SostituzioniQueries::UscitaPrecedente u;
+    u.codice = *entrato;
+    if (q.primo()) {
+        u.entrato = q.nullo("GCOD") ? q.testo("Nome")
+                                    : NomeGiocatoreElenco(q.testo("GNOME"), q.testo("GCOGNOME"), formatoNome,
+                                                          GiunturaIniziale::Punto);
+        u.minuto = q.intero("Sostituito");
+    }
+    return u;
+}
+
 // Links the substitution `codice` to the replaced player's row `esce` and writes the minute there; the
-// earlier replaced row `prima` (Null for none) gets its place back when it is another.
+// earlier replaced row `prima` (Null for none), when it is another, gets its place back unless another
+// substitute is still linked to it.
 void Collega(int codice, int esce, std::optional<int> minuto, const QVariant& prima)
 {
-    if (!prima.isNull() && prima.toInt() != esce)
+    if (!prima.isNull() && prima.toInt() != esce && !SchedaPartitaQueries::entratoAlPostoDi(prima.toInt(), codice))
         Esegui(QStringLiteral("UPDATE Presenze SET Sostituito = 0 WHERE Codice = ?"), {prima});
     if (minuto) Esegui(QStringLiteral("UPDATE Presenze SET Sostituito = ? WHERE Codice = ?"), {*minuto, esce});
     Esegui(QStringLiteral("UPDATE Presenze SET ChiHaSost = ? WHERE Codice = ?"), {esce, codice});
@@ -107,11 +129,15 @@ Scheda scheda(int codice)
     return s;
 }
 
-Esito inserisci(const Lato& l, const Dati& d, int& codice)
+Esito inserisci(const Lato& l, const Dati& d, int& codice, UscitaPrecedente* prima)
 {
     Transazione t;
     const std::optional<int> esce = d.uscito ? RigaUscito(l, *d.uscito, -1) : std::nullopt;
     if (!esce) return Esito::UscitoMancante;
+    if (const auto u = UscitoPrima(*esce, -1, d.formatoNome)) {
+        if (prima) *prima = *u;
+        return Esito::GiaUscito;
+    }
     const Giocatore entrato = d.entrato.value_or(Giocatore());
     const int girone = GironePresenze(l.andata);
     const int minima = Valore(QStringLiteral("SELECT MIN(Riga) FROM Presenze WHERE CodPartita = ? AND Girone = ? "
@@ -130,7 +156,7 @@ Esito inserisci(const Lato& l, const Dati& d, int& codice)
     return Esito::Salvata;
 }
 
-Esito modifica(const Lato& l, int codice, const Dati& d)
+Esito modifica(const Lato& l, int codice, const Dati& d, UscitaPrecedente* uscita)
 {
     Transazione t;
     QVariant prima = Valore(QStringLiteral("SELECT ChiHaSost FROM Presenze WHERE Codice = ?"), {codice});
@@ -140,6 +166,12 @@ Esito modifica(const Lato& l, int codice, const Dati& d)
     std::optional<int> esce;
     if (d.uscito) {
         if (!(esce = RigaUscito(l, *d.uscito, codice))) return Esito::UscitoMancante;
+        // The player this substitution took off already may stay (older files may link him twice).
+        if (prima.isNull() || prima.toInt() != *esce)
+            if (const auto u = UscitoPrima(*esce, codice, d.formatoNome)) {
+                if (uscita) *uscita = *u;
+                return Esito::GiaUscito;
+            }
     } else if (d.minuto) {
         // The link kept takes the minute: its row must still be there.
         if (prima.isNull() || !Valore(QStringLiteral("SELECT 1 FROM Presenze WHERE Codice = ?"), {prima}).isValid())

@@ -68,21 +68,33 @@ struct Dati {
     // The minute code for the replaced player's row; nothing when there is none to write (a link
     // kept that leads to no row).
     std::optional<int> minuto;
+    // How a refusal names the players (FormatoNome).
+    int formatoNome = 1;
 };
 
 enum class Esito {
     Salvata,
     Mancante,        // the substitution is no longer in the file
     UscitoMancante,  // no row of the match for who went off, or the row linked is gone
+    GiaUscito,       // who went off had gone off already, in another substitution
+};
+
+// The substitution that took a player off already: who came on for him, named as the pickers name him,
+// and the minute code of the change (0 when none was given).
+struct UscitaPrecedente {
+    int codice = 0;  // the key of that substitution
+    QString entrato;
+    int minuto = 0;
 };
 
 // Adds a substitution in one transaction and sets `codice` to its key. Its RIGA is one below the team's
-// lowest substitute's (-1 for the first). Anything but Salvata writes nothing.
-Esito inserisci(const Lato& lato, const Dati& d, int& codice);
+// lowest substitute's (-1 for the first). Anything but Salvata writes nothing; GiaUscito fills `prima`.
+Esito inserisci(const Lato& lato, const Dati& d, int& codice, UscitaPrecedente* prima = nullptr);
 // Rewrites a stored substitution in one transaction; anything but Salvata writes nothing. The replaced
-// row is linked and gets the minute; an earlier replaced row gets its place back. The entering player's
-// own SOSTITUITO (the minute he went off himself later) is kept.
-Esito modifica(const Lato& lato, int codice, const Dati& d);
+// row is linked and gets the minute; an earlier replaced row gets its place back, unless another
+// substitute is still linked to it. The entering player's own SOSTITUITO (the minute he went off himself
+// later) is kept.
+Esito modifica(const Lato& lato, int codice, const Dati& d, UscitaPrecedente* prima = nullptr);
 
 // Whether the entering player of a substitution was replaced himself later.
 bool sostituitoPiuTardi(int codice);

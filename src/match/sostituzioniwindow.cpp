@@ -304,7 +304,7 @@ void SostituzioniWindow::squadraScelta()
     if (caricamento_) return;
     // The team on show stays until the record being edited is saved or dropped: a change of team starts
     // a new record.
-    const int scelta = SceltaRinviata(squadra_, lato_);
+    const int scelta = squadra_->rinviaScelta(lato_);
     if (!lascia(QStringLiteral("passare all'altra squadra"))) return;
     {
         ComboCodici::SenzaClick guardia(squadra_);
@@ -371,6 +371,7 @@ bool SostituzioniWindow::Salva()
     d.minuto = *minuto;
     d.ammonito = ammonito_->isChecked();
     d.espulso = espulso_->isChecked();
+    d.formatoNome = stato().FormatoNome;
     // A player shown as stored stays as stored; one picked or typed replaces him, a squad player under the
     // squad's spelling.
     const bool stessoEntrato = schedaSalvata_ && Invariato(entra_, entraMostrato_);
@@ -389,11 +390,24 @@ bool SostituzioniWindow::Salva()
 
     int codice = chiavi_.value(selezionata_, -1);
     auto esito = SostituzioniQueries::Esito::Mancante;
+    SostituzioniQueries::UscitaPrecedente prima;
     if (!EseguiComando(TITOLO_SALVA, [&] {
-            esito = schedaSalvata_ ? SostituzioniQueries::modifica(lato, codice, d)
-                                   : SostituzioniQueries::inserisci(lato, d, codice);
+            esito = schedaSalvata_ ? SostituzioniQueries::modifica(lato, codice, d, &prima)
+                                   : SostituzioniQueries::inserisci(lato, d, codice, &prima);
         }))
         return false;
+    if (esito == SostituzioniQueries::Esito::GiaUscito) {
+        // Named as the sheet lists it: the minute, who came on, and its place in order of entry.
+        QString uscita = esce_->currentText() + QStringLiteral(" è già uscito dal campo");
+        if (prima.minuto > 0) uscita += QStringLiteral(" al ") + TestoMinuto(prima.minuto);
+        uscita += QStringLiteral(", sostituito da ") + prima.entrato;
+        if (const int n = int(chiavi_.indexOf(prima.codice)); n >= 0)
+            uscita += QStringLiteral(" (%1a sostituzione effettuata)").arg(n + 1);
+        Messaggio::errore(uscita + QStringLiteral(".\rUn giocatore uscito non può uscire di nuovo: la sostituzione "
+                                                  "non è stata salvata."),
+                          TITOLO_SALVA);
+        return false;
+    }
     if (esito == SostituzioniQueries::Esito::Mancante) {
         Messaggio::avvisa(QStringLiteral("Questa sostituzione non c'è più: è stata eliminata in un'altra "
                                          "finestra.\rI dati non sono stati salvati."),

@@ -39,7 +39,7 @@ QTreeWidgetItem* Albero::aggiungi(QTreeWidgetItem* padre, const QString& chiave,
     auto* n = padre ? new QTreeWidgetItem(padre, {testo}) : new QTreeWidgetItem(this, {testo});
     n->setData(0, RUOLO_CHIAVE, chiave);
     n->setData(0, RUOLO_ETICHETTA, etichetta);
-    n->setToolTip(0, testo);
+    n->setToolTip(0, SuggerimentoTesto(testo));
     n->setIcon(0, Icona(QStringLiteral("cartella_chiusa")));
     if (padre) padre->setExpanded(true);
     return n;

@@ -127,6 +127,14 @@ bool ComboCodici::selezionaTesto(const QString& testo)
     return true;
 }
 
+int ComboCodici::rinviaScelta(int mostrata)
+{
+    const int scelta = currentIndex();
+    SenzaClick guardia(this);
+    setCurrentIndex(mostrata);
+    return scelta;
+}
+
 bool ComboCodici::impostaTesto(const QString& testo)
 {
     if (!isEditable()) return selezionaTesto(testo);

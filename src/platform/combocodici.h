@@ -58,6 +58,11 @@ public:
     };
     bool clickSospeso() const { return sospensioni_ > 0; }
 
+    // A choice the window cannot follow yet (edits on show to save or drop first): puts the list back on
+    // `mostrata`, the item on show, without a click, and returns the item chosen, for the window to select
+    // once it may. A pick from the list's pop-up then asks once: the put-back is no second pick.
+    int rinviaScelta(int mostrata);
+
     void showPopup() override;
     // A list sized to its items grows at most to a name of CaratteriNomeMassimi characters (longer ones show cut
     // with "…"); one sized by the window (setMinimumContentsLength) keeps that size.

@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QStyle>
 
@@ -238,6 +239,9 @@ Finestra* Finestre::mostra(const QString& id)
         return w;
     }
     const QPointer<Finestra> guardia(w);
+    // Whatever activates it from here on (the area's signal included) is this command's doing.
+    const auto ripristina = qScopeGuard([this, prima = richiesta_] { richiesta_ = prima; });
+    richiesta_ = w;
     const bool eraVisibile = visibile(id);
     const bool giaAttiva = eraVisibile && ultimaAttiva_ == w;
     if (!eraVisibile && ultimaAttiva_ == w) ultimaAttiva_ = nullptr;
@@ -465,7 +469,10 @@ void Finestre::attivazione(Finestra* w)
 {
     if (!w || ultimaAttiva_ == w) return;
     ultimaAttiva_ = w;
-    w->attiva();
+    if (w == richiesta_)
+        w->attiva();
+    else
+        w->attivaDallUtente();
 }
 
 void Finestre::sottoFinestraAttivata(QMdiSubWindow* sotto)

@@ -12,10 +12,15 @@ class QMdiArea;
 class QMdiSubWindow;
 
 // Base of every child window. The window id (e.g. "Form6") is its objectName.
-// The registry calls carica() once when the window is created, attiva() each time it becomes
-// the active child (also right after loading, and again when it is shown while already active),
-// and scarica() when it is unloaded. Closing the window (its close box, or QWidget::close())
-// unloads it through the registry.
+// The registry calls carica() once when the window is created, and scarica() when it is unloaded.
+// Each time the window becomes the active child it runs one of two hooks, by who brought it there:
+//  - attiva() when a command shows it (Finestre::mostra, also right after loading, and again when it is
+//    shown while already active): the command has set the hand-over variables for it;
+//  - attivaDallUtente() when the user brings it forward (a click into it, the area's own switching, the
+//    window left in front when another closes): nothing was handed over for it. A window that follows the
+//    hand-over (a match day, a match) keeps what it shows there and hands that over to the other windows,
+//    so that what the user types goes where the user clicked. By default it runs attiva().
+// Closing the window (its close box, or QWidget::close()) unloads it through the registry.
 class Finestra : public QWidget {
     Q_OBJECT
 public:
@@ -41,6 +46,7 @@ public:
     // Hooks, run by the registry.
     virtual void carica() {}
     virtual void attiva() {}
+    virtual void attivaDallUtente() { attiva(); }
     // Return false to stay loaded (e.g. the user cancelled a save question).
     virtual bool scarica() { return true; }
 
@@ -128,6 +134,7 @@ private:
     QHash<QString, Fabbrica> fabbriche_;
     QHash<QString, QPointer<Finestra>> finestre_;
     QPointer<QMdiArea> area_;
-    QPointer<Finestra> ultimaAttiva_;  // the child whose attiva() ran last
+    QPointer<Finestra> ultimaAttiva_;  // the child whose activation hook ran last
+    QPointer<Finestra> richiesta_;     // the window a command is showing, while Finestre::mostra runs
     QStringList inScarico_;            // windows whose scarica() hook is running
 };

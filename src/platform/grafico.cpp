@@ -1,6 +1,7 @@
 #include "platform/grafico.h"
 
 #include "platform/messaggio.h"
+#include "platform/testoinriga.h"
 
 #include <cmath>
 #include <QBarSeries>
@@ -43,6 +44,12 @@ int decimali(double passo)
     }
     return 2;
 }
+
+// Qt Charts lays out every text it shows (title, axis titles and labels, legend) as markup: a text is handed to it
+// escaped, so that it shows as it is written and no tag in it is read.
+QString Mostrato(const QString& testo) { return testo.toHtmlEscaped(); }
+// A label of a row or a series (a team's or a player's name, as stored): on one line, then escaped.
+QString EtichettaMostrata(const QString& etichetta) { return Mostrato(TestoInRiga(etichetta)); }
 
 constexpr QChar SpazioInvisibile(0x200B);  // zero-width space
 constexpr double LUNGHEZZA_TACCA = 4;      // the category axis's ticks, in pixels
@@ -281,7 +288,7 @@ void Grafico::showEvent(QShowEvent* e)
 void Grafico::ricostruisci()
 {
     chart_->removeAllSeries();
-    chart_->setTitle(titolo_);
+    chart_->setTitle(Mostrato(titolo_));
     chart_->legend()->setVisible(legenda_);
     if (tipo_ == Tipo::Torta)
         disegnaTorta();
@@ -295,7 +302,7 @@ void Grafico::disegnaTorta()
     auto* torta = new QPieSeries;
     for (int s = 0; s < serie(); ++s) {
         const double v = righe() > 0 ? valori_[0][s].value_or(0.0) : 0.0;
-        QPieSlice* fetta = torta->append(etichetteSerie_[s], qMax(0.0, v));
+        QPieSlice* fetta = torta->append(EtichettaMostrata(etichetteSerie_[s]), qMax(0.0, v));
         fetta->setColor(coloreSerie(s + 1));
         fetta->setBorderColor(Qt::white);
     }
@@ -322,16 +329,16 @@ void Grafico::disegnaAssi()
             asseX->append(etichette[r], r);
         else
             righeSenzaEtichetta_.append(r);
-    asseX->setTitleText(titoloX_);
+    asseX->setTitleText(Mostrato(titoloX_));
     asseX->setVisible(true);
-    asseY->setTitleText(titoloY_);
+    asseY->setTitleText(Mostrato(titoloY_));
     asseY->setVisible(true);
 
     if (tipo_ == Tipo::Barre) {
         auto* barre = new QBarSeries;
         barre->setBarWidth(0.7);
         for (int s = 0; s < serie(); ++s) {
-            auto* insieme = new QBarSet(etichetteSerie_[s]);
+            auto* insieme = new QBarSet(EtichettaMostrata(etichetteSerie_[s]));
             insieme->setColor(coloreSerie(s + 1));
             insieme->setBorderColor(coloreSerie(s + 1).darker(130));
             for (int r = 0; r < righe(); ++r) insieme->append(valori_[r][s].value_or(0.0));
@@ -356,7 +363,7 @@ void Grafico::disegnaAssi()
             if (segmenti.isEmpty()) segmenti.append(new QLineSeries);
             for (int i = 0; i < segmenti.size(); ++i) {
                 QLineSeries* linea = segmenti[i];
-                linea->setName(etichetteSerie_[s]);
+                linea->setName(EtichettaMostrata(etichetteSerie_[s]));
                 QPen penna(coloreSerie(s + 1), 2);
                 linea->setPen(penna);
                 linea->setPointsVisible(true);
@@ -406,7 +413,7 @@ void Grafico::inclinaEtichette(const QRectF& area)
     bool stretto = false;
     double precedente = -0.5 * posto - 8;  // right end of the previous label (the axis start, less a little)
     for (int r = 0; r < righe() && !stretto; ++r) {
-        const int larghezza = metrica.horizontalAdvance(etichetteRighe_[r]);
+        const int larghezza = metrica.horizontalAdvance(TestoInRiga(etichetteRighe_[r]));
         if (larghezza == 0) continue;
         const double centro = r * posto;
         stretto = centro - larghezza / 2.0 < precedente + 4;
@@ -447,19 +454,27 @@ QStringList Grafico::etichetteAsse() const
     QHash<QString, int> volte;
     for (const QString& etichetta : etichetteRighe_) {
         const int k = volte[etichetta]++;
-        uniche.append(etichetta + QString(etichetta.isEmpty() ? k + 1 : k, SpazioInvisibile));
+        uniche.append(EtichettaMostrata(etichetta) + QString(etichetta.isEmpty() ? k + 1 : k, SpazioInvisibile));
     }
     return uniche;
 }
 
 QString Grafico::testoDati() const
 {
+    // A label as it is given, but for a tab or a line break in it, which would break up the table.
+    const auto cella = [](QString etichetta) {
+        for (QChar& c : etichetta)
+            if (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r')) c = QLatin1Char(' ');
+        return etichetta;
+    };
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     QStringList righe;
-    righe.append(QLatin1Char('\t') + etichetteSerie_.join(QLatin1Char('\t')));
+    QStringList intestazione{QString()};
+    for (const QString& etichetta : etichetteSerie_) intestazione.append(cella(etichetta));
+    righe.append(intestazione.join(QLatin1Char('\t')));
     for (int r = 0; r < this->righe(); ++r) {
-        QStringList campi{etichetteRighe_[r]};
+        QStringList campi{cella(etichetteRighe_[r])};
         for (const auto& v : valori_[r]) campi.append(v ? locale.toString(*v, 'g', 15) : QString());
         righe.append(campi.join(QLatin1Char('\t')));
     }

@@ -20,6 +20,8 @@ class QValueAxis;
 // values of the rows and series that remain, and new ones start empty, labelled "R<n>" and "C<n>".
 // Changes are drawn together when control returns to the event loop (a hidden chart: when it shows), or at
 // once by aggiorna().
+// Every text shows as it is written, none is read as markup. A row's or a series' label is a name as stored: it shows
+// on one line (TestoInRiga) and is copied as it is.
 class Grafico : public QWidget {
     Q_OBJECT
 public:
@@ -81,7 +83,8 @@ public:
 
     // Puts on the clipboard a picture of the chart and its data as tab-separated text: a heading
     // line (empty cell, then the series' labels), then each row's label and its values
-    // (empty where missing), in the locale's number format.
+    // (empty where missing), in the locale's number format. A tab or a line break in a label is
+    // copied as a blank, so that the table keeps its shape.
     void copia();
 
     // copia(), then the "Copia grafico" box that tells the user what the clipboard now holds.

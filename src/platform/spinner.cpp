@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QToolButton>
@@ -115,4 +116,13 @@ QString Spinner::scriviDecimale(double valore)
     if (s.endsWith(QLatin1Char('.'))) s.chop(1);
     if (s == QLatin1String("-0")) s = QStringLiteral("0");
     return s.replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
+void CursoreNellaCasella(QWidget* casella)
+{
+    if (!casella) return;
+    casella->setFocus(Qt::OtherFocusReason);
+    auto* testo = qobject_cast<QLineEdit*>(casella);
+    if (auto* lista = qobject_cast<QComboBox*>(casella)) testo = lista->lineEdit();
+    if (testo) testo->selectAll();
 }

@@ -69,3 +69,9 @@ private:
     bool riportaAlMinimo_ = false;
     Passo passo_;
 };
+
+// Puts the cursor into a number box (a score, a rating) as the program does when it reads a page or moves to
+// another match: the box takes the focus with its text selected, so that what is typed next replaces the value on
+// show instead of adding to it ("1" typed over a stored "1" is 1, never 11). A box the user clicks keeps the click's
+// cursor. `casella` is a text box or an editable list; any other control only takes the focus.
+void CursoreNellaCasella(QWidget* casella);

@@ -1,5 +1,7 @@
 #include "platform/suggerimentotagliati.h"
 
+#include "platform/testoinriga.h"
+
 #include <QAbstractItemView>
 #include <QHelpEvent>
 #include <QStyledItemDelegate>
@@ -11,6 +13,16 @@ class DelegatoTagliati : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
+protected:
+    // An entry keeps its text as given (a name as stored) and shows it on one line: drawn, measured and in its
+    // tooltip.
+    void initStyleOption(QStyleOptionViewItem* opzione, const QModelIndex& indice) const override
+    {
+        QStyledItemDelegate::initStyleOption(opzione, indice);
+        if (opzione->features & QStyleOptionViewItem::HasDisplay) opzione->text = TestoInRiga(opzione->text);
+    }
+
+public:
     bool helpEvent(QHelpEvent* evento, QAbstractItemView* vista, const QStyleOptionViewItem& opzione,
                    const QModelIndex& indice) override
     {
@@ -25,7 +37,7 @@ public:
             evento->ignore();
             return false;
         }
-        QToolTip::showText(evento->globalPos(), o.text, vista->viewport(), opzione.rect);
+        QToolTip::showText(evento->globalPos(), SuggerimentoTesto(o.text), vista->viewport(), opzione.rect);
         return true;
     }
 };

@@ -1,6 +1,9 @@
 #include "platform/testoinriga.h"
 
+#include "platform/testocomandi.h"
+
 #include <algorithm>
+#include <QAbstractButton>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QTextDocument>
@@ -36,6 +39,11 @@ QString SuggerimentoTesto(const QString& testo)
 void TestoSemplice(QObject* w)
 {
     if (auto* etichetta = qobject_cast<QLabel*>(w)) etichetta->setTextFormat(Qt::PlainText);
+}
+
+QString DidascaliaDi(const QObject* w, const QString& testo)
+{
+    return qobject_cast<const QAbstractButton*>(w) ? TestoSenzaTastoRapido(testo) : testo;
 }
 
 QString IncontroInRiga(const QString& casa, const QString& ospite)

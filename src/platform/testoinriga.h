@@ -43,6 +43,9 @@ QString SuggerimentoTesto(const QString& testo);
 // A label shows a name as plain text: in Qt's automatic format a name that looks like markup would be read as rich
 // text (a tag changes how it looks, an image tag opens the file it names). Other widgets show their text plain.
 void TestoSemplice(QObject* w);
+// `testo` as the caption of `w` that shows it as it stands: on a button or a tick box a "&" would mark the access
+// key, so it is doubled; any other widget takes it as it is.
+QString DidascaliaDi(const QObject* w, const QString& testo);
 
 // A name in a widget that shows one text (a label, a tick box): NomeInRiga of its font, shown as plain text, and the
 // whole name as its tooltip when cut (no tooltip otherwise).
@@ -50,7 +53,7 @@ template <typename Widget> void MostraNome(Widget* w, const QString& nome)
 {
     bool tagliato = false;
     TestoSemplice(w);
-    w->setText(NomeInRiga(w->fontMetrics(), nome, &tagliato));
+    w->setText(DidascaliaDi(w, NomeInRiga(w->fontMetrics(), nome, &tagliato)));
     w->setToolTip(tagliato ? SuggerimentoTesto(nome) : QString());
 }
 
@@ -61,6 +64,6 @@ void MostraIncontro(Widget* w, const QString& casa, const QString& ospite, int l
 {
     bool tagliato = false;
     TestoSemplice(w);
-    w->setText(IncontroInRiga(w->fontMetrics(), casa, ospite, &tagliato, larghezza));
+    w->setText(DidascaliaDi(w, IncontroInRiga(w->fontMetrics(), casa, ospite, &tagliato, larghezza)));
     w->setToolTip(tagliato ? SuggerimentoTesto(IncontroInRiga(casa, ospite)) : QString());
 }

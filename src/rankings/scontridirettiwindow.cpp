@@ -8,6 +8,7 @@
 #include "platform/combocodici.h"
 #include "platform/etichettanome.h"
 #include "platform/messaggio.h"
+#include "platform/testoinriga.h"
 #include "rankings/aiutifinestre.h"
 #include "rankings/sceltasquadre.h"
 #include "rankings/scontridirettiqueries.h"
@@ -36,10 +37,12 @@ QLabel* Etichetta(const QString& nome, const QString& testo, QWidget* parent)
     return l;
 }
 
-// A value of a leg: bold, at `punti` points (0: the window's size), in `colore` (empty: the window's), selectable.
+// A label for a value read from the file (a date, a time, the teams, a result), shown as it is written: bold, at
+// `punti` points (0: the window's size), in `colore` (empty: the window's), selectable.
 template <typename T> T* Valore(T* l, const QString& nome, int punti, const QString& colore)
 {
     l->setObjectName(nome);
+    TestoSemplice(l);
     QFont f = l->font();
     if (punti > 0) f.setPointSize(punti);
     f.setBold(true);

@@ -122,7 +122,7 @@ InformazioniSocietarieWindow::InformazioniSocietarieWindow(QWidget* parent) : Fi
         this);
     principale->addLayout(RigaPulsanti({command4, command2, command3}));
 
-    connect(squadre_, &ComboCodici::click, this, [this] { caricaInfoSocietarie(); });
+    connect(squadre_, &ComboCodici::click, this, [this] { squadraScelta(); });
 }
 
 void InformazioniSocietarieWindow::carica()
@@ -142,9 +142,22 @@ void InformazioniSocietarieWindow::carica()
     if (squadre_->currentIndex() >= 0) caricaInfoSocietarie();
 }
 
+void InformazioniSocietarieWindow::squadraScelta()
+{
+    // The team on show stays until its data typed are saved or dropped.
+    const int scelta = squadre_->rinviaScelta(mostrata_);
+    if (scelta == mostrata_ || !lascia(QStringLiteral("passare a un'altra squadra"))) return;
+    {
+        ComboCodici::SenzaClick guardia(squadre_);
+        squadre_->setCurrentIndex(scelta);
+    }
+    caricaInfoSocietarie();
+}
+
 void InformazioniSocietarieWindow::caricaInfoSocietarie()
 {
-    if (squadre_->currentIndex() < 0) return;
+    mostrata_ = squadre_->currentIndex();
+    if (mostrata_ < 0) return;
     CursoreAttesa();
     setWindowTitle(TITOLO + QStringLiteral(": ") + TestoInRiga(squadre_->testo()));
     const bool letti = EseguiComando(
@@ -173,12 +186,14 @@ QStringList InformazioniSocietarieWindow::datiMostrati() const
     return dati << penalita_->text() << note_->toPlainText();
 }
 
-bool InformazioniSocietarieWindow::scarica()
+bool InformazioniSocietarieWindow::scarica() { return lascia(QStringLiteral("chiudere la finestra")); }
+
+bool InformazioniSocietarieWindow::lascia(const QString& perFare)
 {
     if (squadre_->currentIndex() < 0 || datiMostrati() == caricati_) return true;
     return Messaggio::salvarePrima(QStringLiteral("I dati della squadra %1 sono stati modificati e non sono stati "
-                                                  "salvati. Salvare le modifiche prima di chiudere la finestra?")
-                                       .arg(squadre_->testo()),
+                                                  "salvati. Salvare le modifiche prima di %2?")
+                                       .arg(squadre_->testo(), perFare),
                                    TITOLO, [this] { return salvaInfoSocietarie(); });
 }
 

@@ -26,6 +26,11 @@ public:
 
 private:
     void caricaInfoSocietarie();
+    // Another team picked: the data typed for the team on show are saved or dropped first, as the user says.
+    void squadraScelta();
+    // Before the data on show give way (`perFare`: what the user asked for): true when they may, as
+    // Messaggio::salvarePrima answers, or when nothing was typed.
+    bool lascia(const QString& perFare);
     // False when the data were refused or could not be written.
     bool salvaInfoSocietarie();
     // The boxes' texts, in the order of caselle_, then the penalty and the notes.
@@ -37,4 +42,5 @@ private:
     QLineEdit* penalita_ = nullptr;   // penalty points
     QPlainTextEdit* note_ = nullptr;  // notes
     QStringList caricati_;            // the data as loaded or last saved
+    int mostrata_ = -1;               // the item of the team whose data are on show
 };

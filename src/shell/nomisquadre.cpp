@@ -16,8 +16,9 @@ QString MessaggioNomeDoppio(const QString& nome)
 
 bool NomeGiaUsato(const QString& nome, const QStringList& altri)
 {
+    const QString cercato = nome.trimmed();
     for (const QString& a : altri)
-        if (a.compare(nome, Qt::CaseInsensitive) == 0) return true;
+        if (a.trimmed().compare(cercato, Qt::CaseInsensitive) == 0) return true;
     return false;
 }
 

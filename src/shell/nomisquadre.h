@@ -4,7 +4,8 @@
 #include <QStringList>
 
 // Rules shared by every place where the user types a team name. A team is identified by its name in
-// every table, and names compare ignoring case, so two teams may never share a name.
+// every table, and names compare ignoring case, so two teams may never share a name; nor may two names
+// that differ only by blanks at their ends, which every list would show alike. A name is stored as typed.
 
 // SQUADRA.NOME and the other team-name columns hold at most this many characters.
 constexpr int LunghezzaNomeSquadra = 30;
@@ -27,10 +28,10 @@ QString MessaggioApostrofo(const QString& nome);
 // The refusal of a name that is already in use.
 QString MessaggioNomeDoppio(const QString& nome);
 
-// The index in `nomi` of the first name that repeats an earlier one (ignoring case), or -1.
+// The index in `nomi` of the first name that repeats an earlier one (as NomeGiaUsato), or -1.
 int PrimoNomeDoppio(const QStringList& nomi);
 
-// True when `nome` equals one of `altri`, ignoring case.
+// True when `nome` equals one of `altri`, ignoring case and the blanks at both ends.
 bool NomeGiaUsato(const QString& nome, const QStringList& altri);
 
 // The names of the teams in the file other than team `codice`.

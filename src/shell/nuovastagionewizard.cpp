@@ -10,12 +10,13 @@
 #include "platform/icone.h"
 #include "platform/messaggio.h"
 #include "platform/spinner.h"
-#include "platform/testocomandi.h"
 #include "platform/testoinriga.h"
 #include "shell/controllifinestre.h"
 #include "shell/creazionecampionato.h"
 #include "shell/nomisquadre.h"
 
+#include <algorithm>
+#include <limits>
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
@@ -188,10 +189,7 @@ void NuovaStagioneWizard::carica()
         const bool presente = i + 1 <= s.NumeroSquadre && i + 1 < s.Squadre.size();
         eliminare_[i]->setVisible(presente);
         eliminare_[i]->setChecked(false);
-        bool tagliato = false;
-        const QString nome = presente ? s.Squadre[i + 1].Nome : QString();
-        eliminare_[i]->setText(TestoSenzaTastoRapido(NomeInRiga(eliminare_[i]->fontMetrics(), nome, &tagliato)));
-        eliminare_[i]->setToolTip(tagliato ? nome : QString());
+        MostraNome(eliminare_[i], presente ? s.Squadre[i + 1].Nome : QString());
     }
     for (QLineEdit* e : nomiNuove_) e->clear();
     denominazione_->clear();
@@ -285,7 +283,9 @@ void NuovaStagioneWizard::mostraFaseNuoveSquadre()
 
 void NuovaStagioneWizard::mostraCaselleNuove()
 {
-    const int n = std::clamp(Val(numeroNuove_->text()), 0, int(MassimoNuove));
+    // The count read as the check reads it (anything but a whole number shows no box), within the boxes.
+    const int n =
+        std::min(InteroScritto(numeroNuove_->text(), std::numeric_limits<int>::max()).value_or(0), int(MassimoNuove));
     for (int i = 0; i < MassimoNuove; ++i) {
         nomiNuove_[i]->setVisible(i < n);
         etichetteNuove_[i]->setVisible(i < n);

@@ -12,6 +12,7 @@
 #include "platform/icone.h"
 #include "platform/messaggio.h"
 #include "platform/suggerimentotagliati.h"
+#include "platform/testoinriga.h"
 #include "shell/impostazioni.h"
 
 #include <QCheckBox>
@@ -50,7 +51,7 @@ int LarghezzaNecessaria(const QTreeWidget* t, int c)
     int massimo = 0;
     for (QTreeWidgetItemIterator it(const_cast<QTreeWidget*>(t)); *it; ++it) {
         // Each text measured once, as the grid cells measure it: the card is built afresh at every opening.
-        int w = qRound(DelegatoGriglia::larghezzaTesto(carattere, (*it)->text(c))) + margini;
+        int w = qRound(DelegatoGriglia::larghezzaTesto(carattere, TestoInRiga((*it)->text(c)))) + margini;
         if (!(*it)->icon(c).isNull()) w += t->iconSize().width() + 4;
         if (c == 0) {
             int livello = t->rootIsDecorated() ? 1 : 0;

@@ -358,6 +358,36 @@ private slots:
         QCOMPARE(casella("Data", 0)->text(), modificata ? "" : "sabato");
     }
 
+    // Another window moved the hand-over (the match sheet's next-day arrow): a click into a score brings the window
+    // forward on the page on show, with the cursor where the click was, and hands that page over. A page the program
+    // opens has the first score's text selected: typing replaces the stored score.
+    void clicDopoUnAltraFinestra()
+    {
+        const DatiFixture d = a_->apri(a_->nuovo(6).giocaFinoA(3, true));
+        const QVector<PartitaFixture> p = PartiteOrdinate(d, 2, true);
+        Esegui("UPDATE Partita SET G1A = NULL, G2A = NULL, DispAnd = 0 WHERE CodPart = ?", {p[1].codPart});
+        mostra(2, true);
+        FinestraDiTest::registra(QStringLiteral("Form3"));
+        a_->mostra<Finestra>(QStringLiteral("Form3"));
+        stato().GiornataCorrente = 1;
+        stato().CodPartitaCorrente = PartiteOrdinate(d, 1, true)[2].codPart;
+        const QString giocate = Righe("SELECT G1A, G2A FROM Partita WHERE GiornataNum <> 2").join(' ');
+        QTest::mouseClick(casella("GolCasa", 1), Qt::LeftButton);
+        QCOMPARE(std::tuple(stato().GiornataCorrente, stato().Andata, stato().CodPartitaCorrente),
+                 std::tuple(2, true, p[0].codPart));
+        QTest::keyClicks(QApplication::focusWidget(), "1");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClicks(QApplication::focusWidget(), "0");
+        a_->messaggi().si();  // played
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(CampiPartita(p[1].codPart, "G1A, G2A, DispAnd"), "1|0|-1");
+        QCOMPARE(Righe("SELECT G1A, G2A FROM Partita WHERE GiornataNum <> 2").join(' '), giocate);
+
+        mostra(1, true);
+        QTest::keyClicks(QApplication::focusWidget(), "7");
+        QCOMPARE(casella("GolCasa", 0)->text(), QStringLiteral("7"));
+    }
+
     // A score above 99 stored in the file shows whole, and a row the user did not touch is never written.
     void punteggioOltreNovantanove()
     {

@@ -183,8 +183,8 @@ private slots:
         QCOMPARE(w_->modificato(), !esce);
     }
 
-    // Coming back to the editor after the match sheet moved on: it follows the hand-over variables,
-    // asking first when the match it shows has unsaved changes; the same match keeps the edits.
+    // Shown again after the match sheet moved on: it follows the hand-over variables, asking first when the
+    // match it shows has unsaved changes; the same match keeps the edits.
     void attivazioneSegueLaScheda()
     {
         const auto prima = PartiteOrdinate(dati_, 1, true);
@@ -222,6 +222,21 @@ private slots:
         QCOMPARE(testa("Label19"), seconda[1].casa(false));
         QCOMPARE(box(1)->text(), QString());
         QCOMPARE(amb_->messaggi().quanti(), 2);
+
+        // A click brings it forward after the sheet moved on again: it keeps its match, with the clicked box
+        // taking what is typed, and hands that match over.
+        Finestre::istanza().mostra("Form3");
+        stato().GiornataCorrente = 1;
+        stato().Andata = true;
+        stato().CodPartitaCorrente = prima[2].codPart;
+        stato().GiornataCambiata = false;
+        QTest::mouseClick(box(2), Qt::LeftButton);
+        QTest::keyClicks(QApplication::focusWidget(), "Rocchi");
+        QCOMPARE(testa("Label19"), seconda[1].casa(false));
+        QCOMPARE(box(2)->text(), QString("Rocchi"));
+        QCOMPARE(std::tuple(stato().GiornataCorrente, stato().Andata, stato().CodPartitaCorrente),
+                 std::tuple(2, false, seconda[1].codPart));
+        QVERIFY(stato().GiornataCambiata);
     }
 
     // A match that left the file meanwhile: the save is refused with a message, never reported done.

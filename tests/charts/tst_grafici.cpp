@@ -8,6 +8,9 @@
 #include "platform/combocodici.h"
 #include "platform/grafico.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+
 namespace {
 
 using Valori = QVector<std::optional<double>>;
@@ -140,9 +143,11 @@ private slots:
         QTest::addColumn<int>("numero");
         QTest::addColumn<int>("finoA");
         QTest::addColumn<bool>("finoAndata");
-        QTest::newRow("andata alla 3, una partita rinviata") << 6 << 3 << true;
-        QTest::newRow("ritorno alla 2, una partita rinviata") << 6 << 2 << false;
-        QTest::newRow("dispari, stagione finita") << 5 << 5 << false;
+        QTest::addColumn<QString>("sesta");  // the sixth team's name
+        QTest::newRow("andata alla 3, una partita rinviata") << 6 << 3 << true << "Foggia";
+        QTest::newRow("ritorno alla 2, una partita rinviata") << 6 << 2 << false << "Foggia";
+        QTest::newRow("dispari, stagione finita") << 5 << 5 << false << "Foggia";
+        QTest::newRow("nome da destra a sinistra") << 6 << 3 << true << QString::fromUtf8("מכבי חיפה");
     }
 
     void andamento()
@@ -150,10 +155,11 @@ private slots:
         QFETCH(int, numero);
         QFETCH(int, finoA);
         QFETCH(bool, finoAndata);
+        QFETCH(QString, sesta);
         AmbienteTest& a = ambiente();
         // A name with an apostrophe among them.
         const QStringList nomi =
-            QStringList{"Ancona", "Bari", "Cagliari", "Citta' di Castello", "Empoli", "Foggia"}.mid(0, numero);
+            QStringList{"Ancona", "Bari", "Cagliari", "Citta' di Castello", "Empoli", sesta}.mid(0, numero);
         const DatiFixture d = a.apri(a.nuovo(numero).squadre(nomi).giocaFinoA(finoA, finoAndata).rinviata(2, 1, true));
         auto* w = a.mostra<GraficoAndamentoWindow>(GraficoAndamentoWindow::Id);
         Grafico* g = grafico(w);
@@ -163,11 +169,14 @@ private slots:
         // Every team in turn: its own points, and nothing left of the team before.
         for (int i = squadre(w)->count() - 1; i >= 0; --i) {
             squadre(w)->setCurrentIndex(i);
-            QCOMPARE(ValoriDi(g), AndamentoAtteso(d, squadre(w)->currentText(), w->stop(), g->righe()));
+            QCOMPARE(ValoriDi(g), AndamentoAtteso(d, squadre(w)->testo(), w->stop(), g->righe()));
+            // The copy names the series by the team's name as stored.
+            g->copia();
+            QCOMPARE(QGuiApplication::clipboard()->text().section('\n', 0, 0), "\t" + squadre(w)->testo());
         }
         // The postponed match repeats the total before it.
         if (numero == 6) {
-            squadre(w)->setCurrentText(d.partita(2, 1)->sq1);
+            squadre(w)->selezionaTesto(d.partita(2, 1)->sq1);
             QCOMPARE(g->valore(2, 1), g->valore(1, 1));
         } else {
             for (int r = 1; r <= g->righe(); ++r) QVERIFY(g->valore(r, 1).has_value());

@@ -234,9 +234,11 @@ void TstCalendarioAutomatico::rifiuti_data()
                               "calendario del campionato, non è valido (";
     // clang-format off
     QTest::newRow("giornata già registrata") << 6 << u"giornata"_s << "Calendario già presente" << TESTO_PRESENTE;
-    QTest::newRow("4 squadre") << 4 << "" << impossibile << TESTO_MANCA;
-    QTest::newRow("7 squadre") << 7 << "" << impossibile << TESTO_MANCA;
-    QTest::newRow("22 squadre") << 22 << "" << impossibile << TESTO_MANCA;
+    const QString dispari = "Il calendario automatico si può creare solo per un numero pari di squadre, da 6 a 20, e "
+                            "questo campionato ne ha %1.\rIl calendario si può inserire giornata per giornata";
+    QTest::newRow("4 squadre") << 4 << "" << impossibile << dispari.arg(4);
+    QTest::newRow("7 squadre") << 7 << "" << impossibile << dispari.arg(7);
+    QTest::newRow("22 squadre") << 22 << "" << impossibile << dispari.arg(22);
     QTest::newRow("modello cancellato") << 6 << "cancellato" << impossibile << TESTO_MANCA;
     QTest::newRow("modello non database") << 6 << "testo" << impossibile << nonValido + "il file non è leggibile o non contiene la tabella PARTITE";
     QTest::newRow("modello senza PARTITE") << 6 << "tabella" << impossibile << nonValido + "il file non è leggibile o non contiene la tabella PARTITE";

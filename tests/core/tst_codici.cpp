@@ -87,9 +87,11 @@ private slots:
         for (const char* testo : {"12abc", "7,5", "45+2", "1 2", "-5", "+3", "100", "99999999999999999999", "٣"})
             QVERIFY2(!InteroScritto(testo, 99), testo);
         // A sign only where the range goes below 0.
-        for (const auto& [testo, atteso] : {std::pair{" -5 ", -5}, {"-999", -999}, {"999", 999}, {"-0", 0}})
+        for (const auto& [testo, atteso] :
+             {std::pair{" -5 ", -5}, {"-999", -999}, {"999", 999}, {"-0", 0}, {" +3", 3}, {"+999", 999}})
             QCOMPARE(InteroScritto(testo, 999, -999).value_or(1), atteso);
-        for (const char* testo : {"-", "- 5", "--5", "-1000", "5-"}) QVERIFY2(!InteroScritto(testo, 999, -999), testo);
+        for (const char* testo : {"-", "- 5", "--5", "-1000", "5-", "+", "+ 3", "+-3", "-+3", "++3", "+1000"})
+            QVERIFY2(!InteroScritto(testo, 999, -999), testo);
     }
 
     void reti()

@@ -35,6 +35,19 @@ QStringList campiTabella(QSqlDatabase db, const QString& tabella)
     return c;
 }
 
+// Every value of every table, with the type it is stored with, row by row.
+QStringList contenuto(QSqlDatabase db)
+{
+    QStringList righe;
+    for (const TabellaSchema& t : SchemaCampionato()) {
+        QStringList valori;
+        for (const QString& c : campiTabella(db, t.nome)) valori << u"'%1=' || typeof(%1) || ':' || quote(%1)"_s.arg(c);
+        Query q(u"SELECT %1 FROM %2 ORDER BY rowid"_s.arg(valori.join(" || ' ' || "), t.nome), {}, db);
+        while (q.next()) righe << t.nome + ' ' + q.testo(0);
+    }
+    return righe;
+}
+
 // Runs ConvertiFile and opens the copy on a connection named "copia".
 QSqlDatabase converti(const QString& vecchio, const QString& copia)
 {
@@ -57,6 +70,7 @@ private slots:
     void presenze();
     void sostituzioni();
     void fileCompleto();
+    void numeriInTesto();
     void rifiuti_data();
     void rifiuti();
     void erroreCancellaLaCopia();
@@ -124,6 +138,7 @@ void TstConversione::presenze()
     const qint64 p2 = f.partita(1, "Bari", "Como");
     const qint64 p3 = f.partita(2, "Como", "Alba");
     f.partita(2, "Alba", "Bari");  // a second row of Alba in round 2: the first stored one counts
+    f.inserisci("PARTITA", {{"GIORNATANUM", "abc"}, {"SQ1", "Bari"}, {"SQ2", " "}});  // round read as 0
     // girone, giornata, squadra -> expected CODPARTITA and GIRONE
     const struct {
         QVariant girone, giornata;
@@ -136,6 +151,8 @@ void TstConversione::presenze()
         {1, 2, "Alba", QString::number(p3), "-1"},
         {2, 3, "Alba", "77", "0"},            // no match that round: keeps its value
         {1, QVariant(), "Bari", "77", "-1"},  // empty round: keeps its value
+        {1, "", "Bari", "77", "-1"},          // so does an empty text
+        {1, 0, " ", "77", "-1"},              // and a blank team
         {1, 2, "Dora", "77", "-1"},           // a team without matches
         // leg and round held as text
         {"1", "1", "Bari", QString::number(p2), "-1"},
@@ -226,6 +243,18 @@ void TstConversione::fileCompleto()
     }
 }
 
+// A file that holds its numbers as text, as an import from text files makes it, converts to the same copy,
+// value by value and type by type, as one that holds them as numbers.
+void TstConversione::numeriInTesto()
+{
+    const QString numeri = dir_.filePath("numeri.gvn"), testo = dir_.filePath("testo.gvn");
+    VecchioFormato::creaStagione(numeri, 6);
+    VecchioFormato::creaStagione(testo, 6, true);
+    const QStringList atteso = contenuto(converti(numeri, dir_.filePath("numeri 2000.gvn")));
+    ChiudiConnessione("copia");
+    QCOMPARE(contenuto(converti(testo, dir_.filePath("testo 2000.gvn"))), atteso);
+}
+
 void TstConversione::rifiuti_data()
 {
     QTest::addColumn<QString>("tipo");
@@ -236,6 +265,14 @@ void TstConversione::rifiuti_data()
     QTest::newRow("manca un campo") << u"campo"_s << "manca il campo SOSTITUITO della tabella PRESENZE";
     QTest::newRow("file inesistente") << u"nessuno"_s << "non esiste";
     QTest::newRow("con un trigger") << u"trigger"_s << "(trigger)";
+    QTest::newRow("testo in un campo numerico")
+        << u"abc"_s
+        << "Nella tabella PRESENZE, nella riga con CODICE 2, il campo GIORNATA contiene «abc», che non è "
+           "un numero: il campo può contenere solo un numero intero, o restare vuoto.";
+    QTest::newRow("decimale in un campo intero")
+        << u"decimale"_s
+        << "Nella tabella GIORNATA, nella riga n. 2, il campo NUMERO contiene «2.5», che non è un "
+           "numero intero:";
 }
 
 void TstConversione::rifiuti()
@@ -250,9 +287,15 @@ void TstConversione::rifiuti()
         QFile f(vecchio);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(QByteArray("Questo non è un campionato.\n").repeated(200));
-    } else if (tipo == "tabella" || tipo == "campo" || tipo == "trigger") {
-        VecchioFormato f(vecchio);
-        if (tipo == "tabella")
+    } else if (tipo == "tabella" || tipo == "campo" || tipo == "trigger" || tipo == "abc" || tipo == "decimale") {
+        VecchioFormato f(vecchio, tipo == "abc");
+        if (tipo == "abc") {
+            f.presenza(1, "1", "Alba", -1, 1);
+            f.presenza(1, "abc", "Alba", -1, 2);
+        } else if (tipo == "decimale") {
+            f.inserisci("GIORNATA", {{"NUMERO", 1}});
+            f.inserisci("GIORNATA", {{"NUMERO", "2.5"}});
+        } else if (tipo == "tabella")
             Esegui("DROP TABLE RETI", {}, f.db());
         else if (tipo == "campo")
             Esegui("ALTER TABLE PRESENZE DROP COLUMN SOSTITUITO", {}, f.db());

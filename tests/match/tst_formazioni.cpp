@@ -6,6 +6,7 @@
 #include "core/database.h"
 #include "core/idfinestre.h"
 #include "match/formazioniwindow.h"
+#include "match/schedapartitawindow.h"
 #include "platform/combocodici.h"
 
 #include <QCheckBox>
@@ -321,6 +322,31 @@ private slots:
         QCOMPARE(parte<ComboCodici>("Combo6")->currentText(), QString::number(giornata));
         QCOMPARE(parte<ComboCodici>("Combo7")->currentIndex(), andata ? 0 : 1);
         QCOMPARE(giocatore(0, 3)->currentText(), QString());
+    }
+
+    // The match sheet moved on to another day meanwhile: a click into a row brings the editor forward on its own
+    // match and hands that match over; what is typed is saved there. A move with the cursor in a rating box selects
+    // the new match's rating: typing replaces it.
+    void clicDopoLaScheda()
+    {
+        apri(amb_->nuovo(4).rose(25).formazioni().giocaFinoA(2, true));
+        const PartitaFixture* p = d_.partita(1, 1);
+        Esegui("UPDATE Presenze SET Voto = NULL WHERE CodPartita = ? AND Squadra = ? AND Riga = 1",
+               {p->codPart, p->sq1});
+        mostra(1, true, p->codPart);
+        amb_->mostra<SchedaPartitaWindow>(IdFinestra::SchedaPartita)->AllaGiornataSuccessiva();
+        const QString sql =
+            "SELECT group_concat(Codice || ':' || IFNULL(Voto, '-'), ' ') FROM Presenze WHERE CodPartita <> ?";
+        const QString altrove = Valore(sql, {p->codPart}).toString();
+        QTest::mouseClick(voto(0, 0)->lineEdit(), Qt::LeftButton);
+        QCOMPARE(std::tuple(stato().GiornataCorrente, stato().Andata, stato().CodPartitaCorrente),
+                 std::tuple(1, true, p->codPart));
+        QTest::keyClicks(QApplication::focusWidget(), "8");
+        w_->AllaGiornataSuccessiva();
+        QCOMPARE(titolari(p->codPart, p->sq1, true)[1].voto.toString(), "8");
+        QCOMPARE(Valore(sql, {p->codPart}).toString(), altrove);
+        QTest::keyClicks(QApplication::focusWidget(), "7");
+        QCOMPARE(voto(0, 0)->currentText(), "7");
     }
 
     // Substitutions: refused on an empty tab whatever the other holds, else saved first and handed -1 or -2;

@@ -199,18 +199,22 @@ private slots:
         QTest::newRow("minuto 45+2") << "Uno|Due|6|45+2" << "Il minuto della sostituzione";
         QTest::newRow("minuto 12,5") << "Uno|Due|6|12,5" << "Il minuto della sostituzione";
         QTest::newRow("uscito sconosciuto") << "Uno|Due|6|10" << "Due non risulta tra i giocatori di";
+        QTest::newRow("uscito già sostituito") << "Uno|:uscito|6|10" << ":uscito è già uscito dal campo al ";
         // clang-format on
     }
-    // Refused before anything is written, also who went off when no row of the match has his name; Yes to
-    // "save first?" then stays on the record.
+    // Refused before anything is written, also who went off when no row of the match has his name or when he
+    // went off already (":uscito", in the team's first substitution); Yes to "save first?" then stays on the record.
     void rifiuti()
     {
         QFETCH(QString, scritti);
         QFETCH(QString, messaggio);
-        const QStringList s = scritti.split('|');
         apri();
         mostra(-2);
         QCOMPARE(testo("Combo4"), p_->sq2);
+        const int uscito = campo(campo(cambi(p_->sq2)[0], "ChiHaSost").toInt(), "CodGiocatore").toInt();
+        const QString nome = combo("Combo3")->itemText(combo("Combo3")->trovaCodice(uscito));
+        const QStringList s = scritti.replace(":uscito", nome).split('|');
+        messaggio.replace(":uscito", nome);
         const QByteArray prima = AmbienteTest::impronta(d_.percorso);
         scrivi({{"Combo2", s[0]}, {"Combo3", s[1]}, {"Combo1", s[2]}, {"Text6", s[3]}});
         amb_->messaggi().si().ok();
@@ -365,6 +369,34 @@ private slots:
             QCOMPARE(w_->chiavi(), c);
         }
         QVERIFY(!w_->schedaSalvata());
+    }
+
+    // Older files may link two substitutions to one replaced row: moving or deleting one leaves the minute to the
+    // other, and a player gone off cannot go off again in an edit either.
+    void dueCollegamenti()
+    {
+        apri();
+        const QVector<int> c = cambi(p_->sq1);
+        const int r0 = campo(c[0], "ChiHaSost").toInt(), r1 = campo(c[1], "ChiHaSost").toInt();
+        const int minuto = campo(r0, "Sostituito").toInt();
+        Esegui("UPDATE Presenze SET Sostituito = 0 WHERE Codice = ?", {r1});
+        Esegui("UPDATE Presenze SET ChiHaSost = ? WHERE Codice IN (?, ?)", {r0, c[1], c[2]});
+        mostra(c[1]);
+        scegli("Combo3", campo(r1, "CodGiocatore").toInt());
+        QVERIFY(w_->Salva());
+        QCOMPARE(QVariantList({campo(c[1], "ChiHaSost").toInt(), campo(r0, "Sostituito").toInt()}),
+                 QVariantList({r1, minuto}));
+        w_->Successiva();
+        amb_->messaggi().si();
+        w_->Elimina();
+        QCOMPARE(campo(r0, "Sostituito").toInt(), minuto);
+
+        scegli("Combo3", campo(r0, "CodGiocatore").toInt());
+        const QByteArray impronta = AmbienteTest::impronta(d_.percorso);
+        amb_->messaggi().ok();
+        QVERIFY(!w_->Salva());
+        QVERIFY(amb_->messaggi().ultimo().testo.contains("(1a sostituzione effettuata).\rUn giocatore uscito"));
+        QCOMPARE(AmbienteTest::impronta(d_.percorso), impronta);
     }
 
     // Rows linked to themselves or to each other replaced no one: each can be deleted.

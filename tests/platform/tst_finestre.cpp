@@ -144,14 +144,15 @@ private slots:
         registro().mostra("Form1");
         QCOMPARE(diario(), QStringList({"Form1 attiva", "Form1 attiva"}));
         QCOMPARE(FinestraDiTest::di("Form1")->caricamenti, 1);
-        // Closing one activates the next; showing a hidden one activates it.
+        // Closing one brings the next forward, as the user's doing: no command asked for it. Showing a hidden one
+        // activates it.
         diario().clear();
         registro().scarica("Form1");
         QCOMPARE(registro().finestraAttiva(), registro().finestra("Form2"));
         registro().finestra("Form2")->nascondi();
         registro().mostra("Form2");
         QVERIFY(registro().visibile("Form2"));
-        QCOMPARE(diario(), QStringList({"Form1 scarica", "Form2 attiva", "Form2 attiva"}));
+        QCOMPARE(diario(), QStringList({"Form1 scarica", "Form2 attiva dall'utente", "Form2 attiva"}));
     }
 
     void interrogareNonCreaLaFinestra()
@@ -184,7 +185,8 @@ private slots:
         // Forgotten at once; the handler that asked went on safely; the object goes later.
         QVERIFY(!registro().caricata("Form1"));
         // The click activates Form1 first; once it is gone the child left in front is activated.
-        QCOMPARE(diario(), QStringList({"Form1 attiva", "Form1 scarica", "Form2 attiva", "Form1 dopo chiudi"}));
+        QCOMPARE(diario(), QStringList({"Form1 attiva dall'utente", "Form1 scarica", "Form2 attiva dall'utente",
+                                        "Form1 dopo chiudi"}));
         QVERIFY(w);
         QCOMPARE(w->pulsanteChiudi()->text(), QString("Chiusa"));
         eliminaRinviati();
@@ -269,10 +271,14 @@ private slots:
         registro().mostra("Form2");
         diario().clear();
 
+        // A click brings a window forward as the user's doing; a command shows it as its own.
         cliccaDentro("Form1");
         QCOMPARE(area_->activeSubWindow(), cornice("Form1"));
         cliccaDentro("Form1");
-        QCOMPARE(diario(), QStringList({"Form1 attiva"}));
+        registro().mostra("Form2");
+        cliccaDentro("Form1");
+        const QStringList attese{"Form1 attiva dall'utente", "Form2 attiva", "Form1 attiva dall'utente"};
+        QCOMPARE(diario(), attese);
 
         // A real message box, and the focus coming back afterwards, is no activation.
         rispondiAlBox(QMessageBox::Ok, 50);
@@ -280,7 +286,7 @@ private slots:
         principale_->activateWindow();  // the focus comes back to the main window
         QVERIFY(QTest::qWaitForWindowActive(principale_));
         QCoreApplication::processEvents();
-        QCOMPARE(diario(), QStringList({"Form1 attiva"}));
+        QCOMPARE(diario(), attese);
 
         // Neither is the round trip of the main window to another top-level window.
         QWidget altra;
@@ -289,10 +295,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&altra));
         principale_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(principale_));
-        QCOMPARE(diario(), QStringList({"Form1 attiva"}));
+        QCOMPARE(diario(), attese);
 
         cliccaDentro("Form2");
-        QCOMPARE(diario(), QStringList({"Form1 attiva", "Form2 attiva"}));
+        QCOMPARE(diario(), attese + QStringList({"Form2 attiva dall'utente"}));
     }
 
     void primoDisegnoSenzaRipetizioni()

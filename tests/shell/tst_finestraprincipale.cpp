@@ -1,6 +1,7 @@
 #include "ambientemdi.h"
 #include "core/idfinestre.h"
 #include "platform/combocodici.h"
+#include "platform/grafico.h"
 #include "platform/griglia.h"
 #include "platform/guida.h"
 #include "platform/pannello.h"
@@ -8,9 +9,18 @@
 #include "shell/tuttelefinestre.h"
 #include "support/fixturecampionato.h"
 
+#include <atomic>
+#include <fcntl.h>
+#include <QAbstractAxis>
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QCategoryAxis>
+#include <QChart>
 #include <QGroupBox>
+#include <QHeaderView>
+#include <QHelpEvent>
 #include <QLabel>
+#include <QLegendMarker>
 #include <QMdiArea>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -18,8 +28,81 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QTest>
+#include <QTextDocumentFragment>
+#include <QToolTip>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
+
+// A FIFO that notes every time something opens it for reading, as Qt opens the file that an image tag names. No
+// reader ever waits on it: each one finds a writer that closes at once.
+class Trappola {
+public:
+    explicit Trappola(const QString& percorso) : percorso_(QFile::encodeName(percorso))
+    {
+        if (mkfifo(percorso_.constData(), 0600) != 0) return;
+        guardia_ = std::thread([this] {
+            for (;;) {
+                const int fd = ::open(percorso_.constData(), O_WRONLY);
+                if (fd >= 0) ::close(fd);
+                if (fine_) return;
+                if (fd >= 0)
+                    ++letture_;
+                else if (errno != EINTR)
+                    return;
+            }
+        });
+    }
+    ~Trappola() { letture(); }
+    // Stops watching; how many readers came.
+    int letture()
+    {
+        if (guardia_.joinable()) {
+            fine_ = true;
+            const int fd = ::open(percorso_.constData(), O_RDONLY | O_NONBLOCK);  // lets the writer's open return
+            guardia_.join();
+            if (fd >= 0) ::close(fd);
+        }
+        return letture_;
+    }
+    bool pronta() const { return guardia_.joinable(); }
+
+private:
+    QByteArray percorso_;
+    std::thread guardia_;
+    std::atomic<bool> fine_ = false;
+    std::atomic<int> letture_ = 0;
+};
+
+// The player of `squadra` who scored the most goals (the first of them).
+const GiocatoreFixture* Cannoniere(const DatiFixture& d, const QString& squadra)
+{
+    const GiocatoreFixture* bomber = d.rosa(squadra).first();
+    for (const GiocatoreFixture* g : d.rosa(squadra))
+        if (g->reti > bomber->reti) bomber = g;
+    return bomber;
+}
+
+// A text as Qt shows it where it may read it as markup (a tooltip, a label in the automatic format, a chart's text).
+QString ComeMostrato(const QString& testo, bool markup)
+{
+    QString mostrato = markup ? QTextDocumentFragment::fromHtml(testo).toPlainText() : testo;
+    return mostrato.remove(QChar(0x200B));
+}
+
+// Every text of a chart, as the chart is given it (Qt Charts lays each one out as markup).
+QStringList TestiGrafico(const Grafico* g)
+{
+    QStringList t{g->chart()->title()};
+    for (QAbstractAxis* a : g->chart()->axes()) {
+        t << a->titleText();
+        if (auto* categorie = qobject_cast<QCategoryAxis*>(a)) t << categorie->categoriesLabels();
+    }
+    for (const QLegendMarker* m : g->chart()->legend()->markers()) t << m->label();
+    return t;
+}
 
 // The texts of a window's labels, tick boxes, group titles and tabs that hold a long name (ten "m" in a row), each with
 // whether it shows whole in the room it is drawn in.
@@ -230,9 +313,7 @@ private slots:
                                   .rose(15)
                                   .formazioni()
                                   .crea();
-        const GiocatoreFixture* bomber = d.rosa("Ancona").first();
-        for (const GiocatoreFixture* g : d.rosa("Ancona"))
-            if (g->reti > bomber->reti) bomber = g;
+        const GiocatoreFixture* bomber = Cannoniere(d, "Ancona");
         // The pickers and the calendar check stand on their own, above the main window.
         const QStringList modali{IdFinestra::SceltaGiocatore, IdFinestra::SceltaImmagine, IdFinestra::Introduzione,
                                  IdFinestra::ControlloCalendario};
@@ -317,6 +398,177 @@ private slots:
         for (const QString& id : {IdFinestra::ScontriDiretti, IdFinestra::SchedaPartita, IdFinestra::DateGiornate})
             QVERIFY2(mostrati.value(id).indexOf(casa) >= 0, qPrintable(id));
         QVERIFY(mostrati.value(IdFinestra::ScontriDiretti).indexOf(ospite) >= 0);
+    }
+
+    // Names from the file that look like markup (a tag, an image tag naming a FIFO) show as they are written in every
+    // window and chart that shows them: no label, tooltip or chart reads them as markup, nothing opens the FIFO.
+    void nomiComeTesto()
+    {
+        CartellaTemporanea cartella;
+        AmbienteMdi amb;
+        RegistraTutteLeFinestre();
+        mostra(amb.mdi);
+        QTemporaryDir dir;
+        Trappola fifo(dir.filePath("fifo"));
+        QVERIFY(fifo.pronta());
+        const QString immagine = QString("<img src=\"%1\">").arg(dir.filePath("fifo"));
+        // An odd number of teams: a team rests in each round.
+        const DatiFixture d = FixtureCampionato(dir.filePath("tag.GVN"))
+                                  .squadre(QStringList{"Ancona", "Bari", "Como", "Empoli", "Genoa", "Lecce", "Monza"})
+                                  .giocaFinoA(3, true)
+                                  .rose(15)
+                                  .formazioni()
+                                  .crea();
+        const GiocatoreFixture* bomber = Cannoniere(d, "Ancona");
+        const PartitaFixture* partita = &d.partite.first();
+        while (partita->sq1 != "Ancona" && partita->sq2 != "Ancona") ++partita;
+        // Each name: the part that a cut keeps, and the whole.
+        const QList<std::pair<QString, QString>> nomi{
+            {"<b>Ancona</b>", "<b>Ancona</b>" + immagine},   {"<b>Rossi</b>", "<b>Rossi</b>" + immagine},
+            {"<b>Serie Z</b>", "<b>Serie Z</b>" + immagine}, {"<b>Collina</b>", "<b>Collina</b>" + immagine},
+            {"<b>Zanetti</b>", "<b>Zanetti</b>" + immagine}, {"<b>Natale</b>", "<b>Natale</b>" + immagine},
+            {"<b>Sera</b>", "<b>Sera</b>" + immagine}};
+        {
+            QSqlDatabase db = ApriConnessione("tag", d.percorso, false, false);
+            for (const char* sql :
+                 {"UPDATE SQUADRA SET NOME = ? WHERE NOME = ?", "UPDATE PARTITA SET SQ1 = ? WHERE SQ1 = ?",
+                  "UPDATE PARTITA SET SQ2 = ? WHERE SQ2 = ?", "UPDATE PRESENZE SET SQUADRA = ? WHERE SQUADRA = ?",
+                  "UPDATE RETI SET SQUADRA = ? WHERE SQUADRA = ?"})
+                Query(sql, {nomi[0].second, "Ancona"}, db);
+            Query("UPDATE GIOCATORE SET COGNOME = ? WHERE CODICE = ?", {nomi[1].second, bomber->codice}, db);
+            Query("UPDATE PRESENZE SET NOME = ? WHERE CODGIOCATORE = ?", {nomi[1].second, bomber->codice}, db);
+            Query("UPDATE CAMPIONATO SET DENOM = ?", {nomi[2].second}, db);
+            Query("UPDATE PARTITA SET ARBITROA = ?", {nomi[3].second}, db);
+            Query("UPDATE SQUADRA SET ALLENATORE = ?", {nomi[4].second}, db);
+            for (const char* sql :
+                 {"UPDATE PARTITA SET DATAAND = ?, HAND = ?", "UPDATE GIORNATA SET DATAAND = ?, DATARIT = ?"})
+                Query(sql, {nomi[5].second, nomi[6].second}, db);
+            Query("UPDATE GIORNATA SET RIPOSA = ?", {nomi[0].second}, db);
+        }
+        ChiudiConnessione("tag");
+        QVERIFY(ApriFileComeCampionato(d.percorso));
+
+        QStringList errori;
+        // A text that shows a name shows its tags as written: the part a cut keeps, or in a tooltip the whole name.
+        const auto controlla = [&](const QString& dove, const QString& testo, bool markup, bool intero) {
+            const QString mostrato = ComeMostrato(testo, markup);
+            for (const auto& [parte, tutto] : nomi) {
+                const QString senzaTag = QString(parte).remove("<b>").remove("</b>");
+                if (testo.contains(senzaTag) && !mostrato.contains(intero ? tutto : parte))
+                    errori << QString("%1: «%2»").arg(dove, mostrato);
+            }
+        };
+        const auto esamina = [&](const QString& id, QWidget* w) {
+            QList<QWidget*> controlli = w->findChildren<QWidget*>();
+            controlli << w;
+            for (QWidget* c : controlli) {
+                const QString dove = id + " " + c->objectName();
+                if (!c->toolTip().isEmpty())
+                    controlla(dove + " (suggerimento)", c->toolTip(), Qt::mightBeRichText(c->toolTip()), true);
+                if (auto* l = qobject_cast<QLabel*>(c)) {
+                    // Any text from the file: a label reads it as markup unless told it is plain text.
+                    if (l->textFormat() != Qt::PlainText && Qt::mightBeRichText(l->text()))
+                        errori << QString("%1: «%2» come markup").arg(dove, l->text());
+                    controlla(dove, l->text(), false, false);
+                }
+            }
+            for (QAbstractItemView* v : w->findChildren<QAbstractItemView*>()) {
+                if (qobject_cast<QHeaderView*>(v)) continue;
+                const QAbstractItemModel* m = v->model();
+                QList<QModelIndex> padri{QModelIndex()};
+                while (!padri.isEmpty()) {
+                    const QModelIndex padre = padri.takeFirst();
+                    for (int r = 0; r < m->rowCount(padre); ++r)
+                        for (int col = 0; col < m->columnCount(padre); ++col) {
+                            const QModelIndex i = m->index(r, col, padre);
+                            if (col == 0) padri << i;
+                            const QString dove = QString("%1 %2 [%3, %4]").arg(id, v->objectName()).arg(r).arg(col);
+                            const QString fisso = i.data(Qt::ToolTipRole).toString();
+                            if (!fisso.isEmpty()) controlla(dove, fisso, Qt::mightBeRichText(fisso), true);
+                            const QRect rettangolo = v->visualRect(i);
+                            if (!v->isVisible() || !rettangolo.intersects(v->viewport()->rect()) ||
+                                !i.data().toString().contains("</b>"))
+                                continue;
+                            QHelpEvent e(QEvent::ToolTip, rettangolo.center(),
+                                         v->viewport()->mapToGlobal(rettangolo.center()));
+                            QCoreApplication::sendEvent(v->viewport(), &e);
+                            if (QToolTip::isVisible())
+                                controlla(dove, QToolTip::text(), Qt::mightBeRichText(QToolTip::text()), true);
+                            QToolTip::hideText();
+                        }
+                }
+            }
+            for (const Grafico* g : w->findChildren<Grafico*>())
+                for (const QString& t : TestiGrafico(g)) {
+                    if (t.contains('<')) errori << QString("%1 grafico: «%2»").arg(id, t);
+                    controlla(id + " grafico", t, true, false);
+                }
+        };
+
+        // Every window opened as its command opens it, on the team, its first match and the player; the charts of
+        // the team and of the player drawn.
+        const QStringList modali{IdFinestra::SceltaGiocatore, IdFinestra::SceltaImmagine, IdFinestra::Introduzione,
+                                 IdFinestra::ControlloCalendario};
+        const auto premi = [](Finestra* w, const QString& pulsante) {
+            if (auto* p = w->findChild<QPushButton*>(pulsante)) p->click();
+        };
+        const auto scegli = [](Finestra* w, const QString& lista, const QString& voce) {
+            if (auto* c = w->findChild<ComboCodici*>(lista)) c->selezionaTesto(voce);
+        };
+        const auto apri = [&](const QString& id, const std::function<void(Finestra*)>& fai = {}) {
+            Stato& s = stato();
+            s.SquadraCorrente = nomi[0].second;
+            s.Andata = true;
+            s.GiornataCorrente = partita->giornata;
+            s.CodPartitaCorrente = partita->codPart;
+            s.CodGiocatoreCorrente = bomber->codice;
+            s.ClassificaCompleta = s.RicalcolaClassifica = true;
+            const bool modale = modali.contains(id);
+            Finestra* w = modale ? Finestre::istanza().carica(id) : Finestre::istanza().mostra(id);
+            if (!w) return;
+            if (fai) fai(w);
+            QCoreApplication::processEvents();
+            esamina(id, w);
+            Finestre::istanza().scaricaSubito(id);
+            amb.messaggi().svuota();
+        };
+        stato().TipoClassifica = stato().TipoConfrontoGiocatori = stato().TipoGraficoGiocatore = 1;
+        for (const QString& id : Finestre::istanza().registrate()) apri(id);
+        // The team against another one, in the windows that compare two teams.
+        const QList<std::pair<QString, QString>> confronti{{IdFinestra::ConfrontoTabelle, "Command5"},
+                                                           {IdFinestra::ScontriDiretti, "Command3"},
+                                                           {IdFinestra::ConfrontoStatistico, "Command1"},
+                                                           {IdFinestra::GraficoConfrontoAndamento, "Command1"}};
+        for (const auto& [id, pulsante] : confronti)
+            apri(id, [&](Finestra* w) {
+                scegli(w, "Combo1", nomi[0].second);
+                scegli(w, "Combo2", "Bari");
+                premi(w, pulsante);
+            });
+        for (int tipo : {1, 2, 3}) {
+            stato().TipoGraficoGiocatore = tipo;
+            apri(IdFinestra::GraficoGiocatore, [&](Finestra* w) {
+                w->findChild<ComboCodici*>("Combo1")->selezionaCodice(bomber->codice);
+                premi(w, "Command1");
+            });
+        }
+        // The players' comparison, its picker handing back the player, then another one.
+        QList<int> scelti{bomber->codice, d.rosa("Bari").first()->codice};
+        FinestraDiTest::registra(IdFinestra::SceltaGiocatore, [&](FinestraDiTest& f) {
+            f.durante_attiva = [&](FinestraDiTest& f) {
+                stato().CodGiocatoreScelto = scelti.takeFirst();
+                f.chiudi();
+            };
+        });
+        stato().TipoConfrontoGiocatori = 2;
+        apri(IdFinestra::ConfrontoGiocatori, [&](Finestra* w) {
+            for (const char* p : {"Command1", "Command2", "Command3"}) premi(w, p);
+        });
+
+        const int letture = fifo.letture();
+        errori.removeDuplicates();
+        QVERIFY2(errori.isEmpty(), qPrintable(errori.join("\n")));
+        QCOMPARE(letture, 0);
     }
 
     // The close box and "Esci" unload the children through their own unload step (what they hold unsaved

@@ -5,6 +5,7 @@
 #include "shell/informazionisocietariewindow.h"
 #include "support/fixturecampionato.h"
 
+#include <QAbstractItemView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -93,14 +94,44 @@ private slots:
         QCOMPARE(box("Text3")->text(), QString("3"));
         QCOMPARE(note()->toPlainText(), QString("Biancocelesti"));
         QCOMPARE(box("Text2")->text(), QString());
-        // Typed changes are dropped when another team is chosen.
-        box("Text1")->setText("Altro");
-        box("Text3")->setText("9");
         scegli("Roma");
         scegli("Lazio");
         QCOMPARE(box("Text1")->text(), QString("Sarri"));
-        QCOMPARE(box("Text3")->text(), QString("3"));
-        QCOMPARE(Valore("SELECT ALLENATORE FROM SQUADRA WHERE NOME = 'Lazio'").toString(), QString("Sarri"));
+    }
+
+    void cambioSquadra_data()
+    {
+        QTest::addColumn<int>("risposta");
+        QTest::addColumn<QString>("penalita");
+        using R = Messaggio::Risposta;
+        QTest::newRow("sì") << int(R::Si) << "3";
+        QTest::newRow("sì, penalità rifiutata") << int(R::Si) << "tre";
+        QTest::newRow("no") << int(R::No) << "3";
+        QTest::newRow("annulla") << int(R::Annulla) << "3";
+    }
+    // Another team picked with data typed asks once first, as closing does: Yes saves and moves, No drops and
+    // moves, Cancel or a save refused stays on the team with what was typed, the list back on it.
+    void cambioSquadra()
+    {
+        QFETCH(int, risposta);
+        QFETCH(QString, penalita);
+        w_ = apri("Lazio");
+        box("Text1")->setText("Coach X");
+        box("Text3")->setText(penalita);
+        amb_->messaggi().risposta(Messaggio::Risposta(risposta));
+        const bool rifiutata = penalita != "3", si = risposta == int(Messaggio::Risposta::Si) && !rifiutata;
+        const bool resta = rifiutata || risposta == int(Messaggio::Risposta::Annulla);
+        if (rifiutata) amb_->messaggi().ok();
+        combo()->showPopup();
+        QAbstractItemView* lista = combo()->view();
+        QVERIFY(QTest::qWaitForWindowExposed(lista->window()));
+        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {},
+                          lista->visualRect(lista->model()->index(combo()->trovaTesto("Roma"), 0)).center());
+        QCOMPARE(amb_->messaggi().quanti(), rifiutata ? 2 : 1);
+        QVERIFY(amb_->messaggi().mostrati()[0].testo.endsWith("prima di passare a un'altra squadra?"));
+        QCOMPARE(QStringList({combo()->testo(), box("Text1")->text()}),
+                 QStringList({resta ? "Lazio" : "Roma", resta ? "Coach X" : ""}));
+        QCOMPARE(Valore("SELECT ALLENATORE FROM SQUADRA WHERE NOME = 'Lazio'").toString(), si ? "Coach X" : "Sarri");
     }
 
     void salvaERilegge()
@@ -138,6 +169,7 @@ private slots:
         QTest::newRow("vuota: 0") << "" << true;
         QTest::newRow("999") << "999" << true;
         QTest::newRow("-999") << "-999" << true;
+        QTest::newRow("+3") << "+3" << true;
         QTest::newRow("1000") << "1000" << false;
         QTest::newRow("-1000") << "-1000" << false;
         QTest::newRow("3abc") << "3abc" << false;

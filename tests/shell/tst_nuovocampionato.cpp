@@ -137,6 +137,7 @@ private slots:
         QTest::newRow("riga 3 vuota e apostrofo in 5") << QStringList{"A", "B", "", "D", "L'Aquila"} << "Attenzione: hai dimenticato di inserire il nome di una squadra, precisamente nella riga n.° 3" << 3 << "GVN";
         QTest::newRow("apostrofo") << QStringList{"A", "B", "C", "L'Aquila", "E"} << "Attenzione: bisogna cambiare il nome di: L'Aquila\rNon è possibile usare l'apostrofo" << 4 << "GVN";
         QTest::newRow("nome ripetuto") << QStringList{"Roma", "Lazio", "ROMA", "D", "E"} << "Attenzione: il nome ROMA è già usato da un'altra squadra." << 3 << "GVN";
+        QTest::newRow("nome ripetuto con spazi") << QStringList{"Roma", "Lazio", "D", "Lazio ", "E"} << "Attenzione: il nome Lazio  è già usato da un'altra squadra." << 4 << "GVN";
         QTest::newRow("riga nascosta ignorata") << QStringList{"A", "B", "C", "D", "E", "L'intrusa"} << "" << 0 << "GVN";
         QTest::newRow("solo spazi") << QStringList{"A", "B", "   ", "D", "E"} << "Attenzione: il nome di una squadra non può essere fatto di soli spazi." << 3 << "GVN";
         QTest::newRow("file non creabile") << QStringList{"A", "B", "C", "D", "E"} << "Impossibile creare il file serie.GVN/dentro\r\r" << 0 << "GVN/dentro";

@@ -188,6 +188,7 @@ private slots:
         QTest::newRow("solo spazi") << nessuna << QStringList{"si", "   "} << "Attenzione: il nome di una squadra non può essere fatto di soli spazi.";
         QTest::newRow("troppo lungo") << nessuna << QStringList{"si", QString(31, 'x')} << "Attenzione: il nome di una squadra può contenere al massimo 30 caratteri.";
         QTest::newRow("nome di un'altra squadra") << nessuna << QStringList{"si", "lazio"} << "Attenzione: il nome lazio è già usato da un'altra squadra.";
+        QTest::newRow("nome di un'altra squadra con spazi") << nessuna << QStringList{"si", "Lazio "} << "Attenzione: il nome Lazio  è già usato da un'altra squadra.";
         QTest::newRow("no alla conferma") << nessuna << QStringList{"si", "AS Roma", "no"} << "";
         QTest::newRow("errore nell'ultima tabella") << "CREATE TRIGGER blocca BEFORE UPDATE ON RETI BEGIN SELECT RAISE(FAIL, 'no'); END" << QStringList{"si", "AS Roma", "si"} << "Impossibile rinominare la squadra Roma\r\r";
         QTest::newRow("squadra non più nel file") << "DELETE FROM SQUADRA WHERE NOME = 'Roma'" << QStringList{"si", "AS Roma", "si"} << "Impossibile rinominare la squadra Roma\r\r";

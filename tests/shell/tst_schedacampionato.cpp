@@ -149,6 +149,7 @@ private slots:
         QTest::newRow("squadra sconosciuta") << 1 << "squadra" << Righe{{"001", "Rossi", ""}};
         QTest::newRow("oltre 255") << 1 << "tanti" << Righe{{"1000", "Rossi", "Ancona"}, {"256", "Bianchi", "Bari"}, {"009", "Verdi", "Ancona"}};
         QTest::newRow("nessuna rete") << 1 << "nessuna" << Righe{};
+        QTest::newRow("nomi con tabulazioni e a capo") << 2 << "a capo" << Righe{{"003", "Andrea Ros\tsi", "Anc\tona\n1905"}, {"001", " Bian\nchi", "Bari"}};
         // clang-format on
     }
     void marcatori()
@@ -166,10 +167,27 @@ private slots:
         if (caso == "squadra")
             segna(rossi, 1), Esegui("UPDATE GIOCATORE SET CODSQUADRA = 777 WHERE CODICE = ?", {rossi});
         if (caso == "tanti") segna(bianchi, 256), segna(verdi, 9), segna(rossi, 1000);
+        if (caso == "a capo") {
+            segna(rossi, 3), segna(bianchi, 1);
+            Esegui("UPDATE GIOCATORE SET COGNOME = ? WHERE CODICE = ?", {"Ros\tsi", rossi});
+            Esegui("UPDATE GIOCATORE SET COGNOME = ? WHERE CODICE = ?", {"Bian\nchi", bianchi});
+            Esegui("UPDATE SQUADRA SET NOME = ? WHERE NOME = 'Ancona'", {"Anc\tona\n1905"});
+            CaricaCampionato();
+        }
         stato().FormatoNome = formato;
         scheda();
         cliccaNodo("G");
         QCOMPARE(righe(), attese);
+        // Each name on one line: it takes the room of the same name with blanks in place of its tabs and line feeds.
+        for (int r = 0; r < elenco()->topLevelItemCount(); ++r)
+            for (int c = 1; c < elenco()->columnCount(); ++c) {
+                auto* prova = new QTreeWidgetItem(elenco());
+                prova->setText(c, elenco()->topLevelItem(r)->text(c).replace('\t', ' ').replace('\n', ' '));
+                const int ultima = elenco()->topLevelItemCount() - 1;
+                const QSize attesa = elenco()->sizeHintForIndex(elenco()->model()->index(ultima, c));
+                delete elenco()->takeTopLevelItem(ultima);
+                QCOMPARE(elenco()->sizeHintForIndex(elenco()->model()->index(r, c)), attesa);
+            }
     }
 
     // Twenty scorers: exactly 15 rows; of the four sharing the 14th place only two are shown.

@@ -36,6 +36,13 @@ void FinestraDiTest::attiva()
     if (durante_attiva) durante_attiva(*this);
 }
 
+void FinestraDiTest::attivaDallUtente()
+{
+    ++attivazioni;
+    diario() << id() + QStringLiteral(" attiva dall'utente");
+    if (durante_attiva) durante_attiva(*this);
+}
+
 bool FinestraDiTest::scarica()
 {
     ++scaricamenti;

@@ -17,6 +17,7 @@ public:
 
     void carica() override;
     void attiva() override;
+    void attivaDallUtente() override;
     bool scarica() override;
 
     QPushButton* pulsanteChiudi() const { return chiudi_; }
@@ -26,9 +27,10 @@ public:
     int scaricamenti = 0;
     bool rifiutaScarico = false;
     std::function<void(FinestraDiTest&)> durante_carica;  // run inside carica()
-    std::function<void(FinestraDiTest&)> durante_attiva;  // run inside attiva()
+    std::function<void(FinestraDiTest&)> durante_attiva;  // run inside attiva() and attivaDallUtente()
 
-    // What every test window did, in order ("Form1 carica", "Form2 attiva", "Form1 distrutta").
+    // What every test window did, in order ("Form1 carica", "Form2 attiva", "Form2 attiva dall'utente",
+    // "Form1 distrutta").
     static QStringList& diario();
     // Registers a factory for `id` that builds a FinestraDiTest; `prepara` may configure it.
     static void registra(const QString& id, std::function<void(FinestraDiTest&)> prepara = {});

@@ -15,6 +15,14 @@ bool aggiuntoDopo(const QString& tabella, const QString& campo)
            (tabella == "PRESENZE" && (campo == "VOTO" || campo == "CHIHASOST"));
 }
 
+bool numerico(const QString& tabella, const QString& campo)
+{
+    for (const TabellaSchema& t : SchemaCampionato())
+        for (const CampoSchema& c : t.campi)
+            if (t.nome == tabella && c.nome == campo) return !c.tipo.startsWith("VARCHAR");
+    return false;
+}
+
 }  // namespace
 
 VecchioFormato::VecchioFormato(const QString& percorso, bool numeriSenzaTipo)
@@ -41,10 +49,14 @@ void VecchioFormato::chiudi() { ChiudiConnessione(connessione_); }
 qint64 VecchioFormato::inserisci(const QString& tabella, const QVariantMap& valori)
 {
     QStringList segnaposto;
-    for (qsizetype i = 0; i < valori.size(); ++i) segnaposto << QStringLiteral("?");
+    QVariantList scritti;
+    for (auto it = valori.cbegin(); it != valori.cend(); ++it) {
+        segnaposto << QStringLiteral("?");
+        scritti << (numeriComeTesto_ && numerico(tabella, it.key()) ? QVariant(it.value().toString()) : it.value());
+    }
     Query q(
         QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(tabella, valori.keys().join(", "), segnaposto.join(", ")),
-        valori.values(), db());
+        scritti, db());
     return q.ultimoId().toLongLong();
 }
 
@@ -84,9 +96,10 @@ qint64 VecchioFormato::rete(qint64 codPart, int girone, const QString& squadra, 
                      {{"CODPART", codPart}, {"GIRONE", girone}, {"SQUADRA", squadra}, {"MINUTO", minuto}, {"TIPO", 1}});
 }
 
-int VecchioFormato::creaStagione(const QString& percorso, int squadre)
+int VecchioFormato::creaStagione(const QString& percorso, int squadre, bool numeriComeTesto)
 {
-    VecchioFormato f(percorso);
+    VecchioFormato f(percorso, numeriComeTesto);
+    f.numeriComeTesto_ = numeriComeTesto;
     Transazione t(f.db());
     f.inserisci("CAMPIONATO", {{"GIORNATEINS", squadre - 1},
                                {"NUMSQUADRE", squadre},
@@ -123,7 +136,7 @@ int VecchioFormato::creaStagione(const QString& percorso, int squadre)
                     }
                     for (int r = -1; r >= -3; --r) f.presenza(girone, g, sq, 0, r, 0, 0);
                     presenze += 14;
-                    f.rete(codPart, girone, sq, 20 + 25 * girone);
+                    f.rete(codPart, girone, sq, g == 1 ? QVariant() : QVariant(20 + 25 * girone));
                 }
         }
     }

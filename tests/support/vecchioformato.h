@@ -33,9 +33,12 @@ public:
     qint64 rete(qint64 codPart, int girone, const QString& squadra, const QVariant& minuto);
 
     // A whole old season: `squadre` teams (even), a double round robin fully played, each leg with
-    // 11 starters and 3 substitutions per side and a few goals. Returns the number of PRESENZE rows.
-    static int creaStagione(const QString& percorso, int squadre = 20);
+    // 11 starters and 3 substitutions per side and a few goals (those of round 1 without their minute).
+    // Returns the number of PRESENZE rows. `numeriComeTesto`: the numeric fields are declared without a type
+    // and every number is written as text, an empty one as the empty text, as an import from text files does.
+    static int creaStagione(const QString& percorso, int squadre = 20, bool numeriComeTesto = false);
 
 private:
     QString connessione_;
+    bool numeriComeTesto_ = false;
 };
