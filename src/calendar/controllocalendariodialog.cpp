@@ -17,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QStyle>
 #include <QVBoxLayout>
 
 using C = CostruzioneCalendario;
@@ -67,7 +68,10 @@ ControlloCalendarioDialog::ControlloCalendarioDialog(QWidget* parent) : Finestra
     incontri_->setFocusPolicy(Qt::NoFocus);
     const QFontMetrics fm(incontri_->font());
     incontri_->setMinimumHeight(RIGHE_VISIBILI * (fm.height() + 4) + 2 * incontri_->frameWidth() + 4);
-    incontri_->setMinimumWidth(fm.horizontalAdvance(QLatin1Char('x')) * 64);
+    // Two names as long as a name is shown side by side; longer ones are cut, each on its own.
+    incontri_->setMinimumWidth(2 * LarghezzaMassimaNome(fm) + fm.horizontalAdvance(QLatin1String(SeparatoreIncontro)) +
+                               incontri_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, incontri_) +
+                               2 * incontri_->frameWidth() + 12);
     principale->addWidget(incontri_, 1);
 
     riposa_ = new QLabel(this);
@@ -98,7 +102,11 @@ void ControlloCalendarioDialog::mostraGiornata(int numero)
         return;
     }
     intestazione_->setText(QStringLiteral("Giornata n. %1").arg(numero));
-    for (const DatiIncontro& i : g.incontri) incontri_->addItem(C::incontro(i.sq1, i.sq2));
+    for (const DatiIncontro& i : g.incontri) {
+        bool tagliato = false;
+        auto* voce = new QListWidgetItem(IncontroInRiga(incontri_->fontMetrics(), i.sq1, i.sq2, &tagliato), incontri_);
+        if (tagliato) voce->setToolTip(SuggerimentoTesto(IncontroInRiga(i.sq1, i.sq2)));
+    }
     riposa_->setText(g.riposa.isEmpty() ? QString() : QStringLiteral("Riposa: ") + TestoInRiga(g.riposa));
     riposa_->setVisible(!g.riposa.isEmpty());
 }

@@ -28,8 +28,6 @@ int CostruzioneCalendario::giornataVicina(const QVector<int>& numeri, int numero
     return vicina;
 }
 
-QString CostruzioneCalendario::incontro(const QString& sq1, const QString& sq2) { return IncontroInRiga(sq1, sq2); }
-
 QHBoxLayout* CostruzioneCalendario::strisciaPannelli(int base, const QList<QAction*>& comandi, QWidget* parent)
 {
     auto* striscia = new QHBoxLayout;

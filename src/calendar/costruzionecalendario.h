@@ -30,9 +30,6 @@ public:
     // The number in `numeri` (ascending) just before (`verso` < 0) or just after `numero`; 0 when none.
     static int giornataVicina(const QVector<int>& numeri, int numero, int verso);
 
-    // "SQ1 - SQ2", each name on one line (TestoInRiga).
-    static QString incontro(const QString& sq1, const QString& sq2);
-
     // The tool strip: a panel per command (picture above its caption), highlight ids `base` + index,
     // named "SSPanel1_" + the id's last digit; a null entry leaves a gap between two groups.
     static QHBoxLayout* strisciaPannelli(int base, const QList<QAction*>& comandi, QWidget* parent);

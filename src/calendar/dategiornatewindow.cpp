@@ -6,6 +6,7 @@
 #include "core/idfinestre.h"
 #include "core/utilita.h"
 #include "platform/azione.h"
+#include "platform/etichettanome.h"
 #include "platform/guida.h"
 #include "platform/icone.h"
 #include "platform/messaggio.h"
@@ -172,9 +173,8 @@ void DateGiornateWindow::mostraGiornata(int numero)
         const int r = int(righe_.size());
         const QString n = QString::number(r + 1);
         RigaDate riga;
-        riga.incontro = new QLabel(frame);
+        riga.incontro = new EtichettaIncontro(0, frame);
         riga.incontro->setObjectName(QStringLiteral("Incontro") + n);
-        TestoSemplice(riga.incontro);
         riga.dataAnd = casella(QStringLiteral("DataAnd") + n, CARATTERI_DATA);
         riga.hAnd = casella(QStringLiteral("HAnd") + n, CARATTERI_ORA);
         riga.dataRit = casella(QStringLiteral("DataRit") + n, CARATTERI_DATA);
@@ -195,7 +195,7 @@ void DateGiornateWindow::mostraGiornata(int numero)
             w->setVisible(usata);
         if (!usata) continue;
         const DatiIncontro& i = g.incontri[r];
-        riga.incontro->setText(C::incontro(i.sq1, i.sq2));
+        riga.incontro->impostaIncontro(i.sq1, i.sq2);
         riga.dataAnd->setText(i.date.DataAnd);
         riga.hAnd->setText(i.date.HAnd);
         riga.dataRit->setText(i.date.DataRit);

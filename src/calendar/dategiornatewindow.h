@@ -4,6 +4,7 @@
 #include "core/idfinestre.h"
 #include "platform/finestre.h"
 
+class EtichettaIncontro;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
@@ -32,7 +33,7 @@ public:
 
 private:
     struct RigaDate {
-        QLabel* incontro = nullptr;
+        EtichettaIncontro* incontro = nullptr;
         QLineEdit* dataAnd = nullptr;
         QLineEdit* hAnd = nullptr;
         QLineEdit* dataRit = nullptr;

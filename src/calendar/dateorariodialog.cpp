@@ -1,12 +1,14 @@
 #include "calendar/dateorariodialog.h"
 
 #include "core/stato.h"
+#include "platform/etichettanome.h"
 #include "platform/icone.h"
 
 #include <QDialogButtonBox>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -26,7 +28,7 @@ TipoDataOrario* voce()
 
 }  // namespace
 
-DateOrarioDialog::DateOrarioDialog(const QString& incontro, QWidget* parent) : QDialog(parent)
+DateOrarioDialog::DateOrarioDialog(const QString& casa, const QString& ospite, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("DateOrarioDialog"));
     setWindowTitle(QStringLiteral("Date ed orari dell'incontro"));
@@ -34,12 +36,21 @@ DateOrarioDialog::DateOrarioDialog(const QString& incontro, QWidget* parent) : Q
     setModal(true);
 
     auto* principale = new QVBoxLayout(this);
-    auto* label1 = new QLabel(QStringLiteral("Incontro n. %1: %2").arg(stato().RigaSelezionata).arg(incontro), this);
+    // The pairing after its number; names longer than the dialog has room for are cut.
+    auto* label1 = new QLabel(QStringLiteral("Incontro n. %1:").arg(stato().RigaSelezionata), this);
     label1->setObjectName(QStringLiteral("Label1"));
-    QFont f = label1->font();
-    f.setBold(true);
-    label1->setFont(f);
-    principale->addWidget(label1);
+    auto* incontro = new EtichettaIncontro(0, this);
+    incontro->setObjectName(QStringLiteral("Label2"));
+    auto* titolo = new QHBoxLayout;
+    for (QLabel* l : {label1, static_cast<QLabel*>(incontro)}) {
+        QFont f = l->font();
+        f.setBold(true);
+        l->setFont(f);
+        titolo->addWidget(l);
+    }
+    incontro->impostaIncontro(casa, ospite);
+    titolo->addStretch(1);
+    principale->addLayout(titolo);
 
     dataAndata_ = casella(QStringLiteral("Text1"));
     oraAndata_ = casella(QStringLiteral("Text2"));

@@ -10,8 +10,8 @@ class QLineEdit;
 class DateOrarioDialog : public QDialog {
     Q_OBJECT
 public:
-    // `incontro` names the pairing in the caption ("SQ1 - SQ2").
-    DateOrarioDialog(const QString& incontro, QWidget* parent = nullptr);
+    // `casa` and `ospite` name the pairing in the heading ("SQ1 - SQ2").
+    DateOrarioDialog(const QString& casa, const QString& ospite, QWidget* parent = nullptr);
 
     void accept() override;
 

@@ -8,6 +8,7 @@
 #include "core/stato.h"
 #include "core/utilita.h"
 #include "platform/azione.h"
+#include "platform/etichettanome.h"
 #include "platform/messaggio.h"
 #include "platform/spinner.h"
 #include "platform/testoinriga.h"
@@ -228,18 +229,23 @@ void InserimentoRisultatiWindow::costruisciRighe()
         return e;
     };
 
+    // The names take the room of the page's longest, up to a long name; a window narrower than that cuts them.
+    int nome = 0;
+    for (const IncontroGiornata& m : pagina_.incontri)
+        for (const QString& n : {m.casa, m.ospite}) nome = qMax(nome, fm.horizontalAdvance(NomeInRiga(fm, n)) + 1);
+
     QWidget* precedente = nullptr;
     for (int i = 0; i < quanti; ++i) {
         const int r = i + 1;
         Riga riga;
-        riga.casa = new QLabel(tabella_);
+        riga.casa = new EtichettaNome(nome, tabella_);
         riga.casa->setObjectName(QStringLiteral("Casa%1").arg(i));
         riga.casa->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         QWidget* cellaCasa = nullptr;
         QWidget* cellaOspite = nullptr;
         riga.golCasa = casellaGol(QStringLiteral("GolCasa%1").arg(i), &cellaCasa);
         riga.golOspite = casellaGol(QStringLiteral("GolOspite%1").arg(i), &cellaOspite);
-        riga.ospite = new QLabel(tabella_);
+        riga.ospite = new EtichettaNome(nome, tabella_);
         riga.ospite->setObjectName(QStringLiteral("Ospite%1").arg(i));
         riga.disputata = new QCheckBox(QStringLiteral("Disputata?"), tabella_);
         riga.disputata->setObjectName(QStringLiteral("Disputata%1").arg(i));
@@ -274,8 +280,8 @@ void InserimentoRisultatiWindow::riempiRighe()
     for (int i = 0; i < righe_.size() && i < pagina_.incontri.size(); ++i) {
         const IncontroGiornata& m = pagina_.incontri[i];
         const Riga& riga = righe_[i];
-        MostraNome(riga.casa, m.casa);
-        MostraNome(riga.ospite, m.ospite);
+        riga.casa->impostaNome(m.casa);
+        riga.ospite->impostaNome(m.ospite);
         // Typing takes two digits, but a score stored in the file is shown whole, never cut.
         for (const auto& [box, gol] : {std::pair{riga.golCasa, m.golCasa}, std::pair{riga.golOspite, m.golOspite}}) {
             box->setMaxLength(qMax(2, int(gol.size())));

@@ -8,6 +8,7 @@
 #include <QVector>
 
 class Azione;
+class EtichettaNome;
 class QCheckBox;
 class QVBoxLayout;
 class QLabel;
@@ -51,10 +52,10 @@ public:
 
 private:
     struct Riga {
-        QLabel* casa = nullptr;
+        EtichettaNome* casa = nullptr;
         QLineEdit* golCasa = nullptr;
         QLineEdit* golOspite = nullptr;
-        QLabel* ospite = nullptr;
+        EtichettaNome* ospite = nullptr;
         QCheckBox* disputata = nullptr;
         QLineEdit* data = nullptr;
         QLineEdit* ora = nullptr;

@@ -454,7 +454,7 @@ void RegistrazioneGiornateWindow::modificaDate(int riga)
     Stato& s = stato();
     if (riga + 1 >= s.DateOrariPartite.size()) return;
     s.RigaSelezionata = riga + 1;
-    DateOrarioDialog dialogo(C::incontro(righe_[riga].casa->testo(), righe_[riga].ospite->testo()), this);
+    DateOrarioDialog dialogo(righe_[riga].casa->testo(), righe_[riga].ospite->testo(), this);
     if (dialogo.exec() == QDialog::Accepted) aggiornaRiepilogo(riga);
 }
 

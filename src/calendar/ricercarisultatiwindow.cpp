@@ -224,12 +224,7 @@ void RicercaRisultatiWindow::mostraPosizione()
         giornata_->setText(QStringLiteral("Giornata n° %1 - girone di %2").arg(p->giornata).arg(girone));
         data_->setText(p->data.isEmpty() ? QStringLiteral("(Data non specificata)")
                                          : QStringLiteral("Data: ") + p->data);
-        bool casa = false;
-        bool ospite = false;
-        const QFontMetrics fm = incontro_->fontMetrics();
-        incontro_->setText(NomeInRiga(fm, p->casa, &casa) + QStringLiteral(" - ") + NomeInRiga(fm, p->ospite, &ospite));
-        incontro_->setToolTip(casa || ospite ? SuggerimentoTesto(p->casa + QStringLiteral(" - ") + p->ospite)
-                                             : QString());
+        MostraIncontro(incontro_, p->casa, p->ospite);
         risultato_->setText(p->risultato());
     } else if (squadra().isEmpty() || posizione_.giornata <= 0) {
         giornata_->setText(posizione_.giornata <= 0 ? QStringLiteral("Nessuna giornata registrata nel calendario.")

@@ -232,8 +232,10 @@ void TabellinoWindow::caricaElencoPartite()
     partite_->clear();
     codici_.clear();
     for (const PartitaTabellino& p : partite) {
-        const QFontMetrics fm = partite_->fontMetrics();
-        partite_->addItem(NomeInRiga(fm, p.casa) + QStringLiteral(" - ") + NomeInRiga(fm, p.ospite));
+        bool tagliato = false;
+        auto* voce =
+            new QListWidgetItem(IncontroInRiga(partite_->fontMetrics(), p.casa, p.ospite, &tagliato), partite_);
+        if (tagliato) voce->setToolTip(SuggerimentoTesto(IncontroInRiga(p.casa, p.ospite)));
         codici_.append(p.codPart);
     }
     riempimento_ = false;
@@ -350,5 +352,6 @@ void TabellinoWindow::selezionaRiga(int riga)
 
 void TabellinoWindow::aggiornaTitolo()
 {
-    setWindowTitle(codPart_ == 0 ? TITOLO : TITOLO + QStringLiteral(": ") + IncontroInRiga(casa_, ospite_));
+    setWindowTitle(codPart_ == 0 ? TITOLO
+                                 : TITOLO + QStringLiteral(": ") + IncontroInRiga(fontMetrics(), casa_, ospite_));
 }

@@ -9,6 +9,7 @@
 #include "platform/combocodici.h"
 #include "platform/icone.h"
 #include "platform/messaggio.h"
+#include "platform/testoinriga.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -176,9 +177,9 @@ StrisciaPartita CreaStrisciaPartita(const QString& nomePartita, const QString& n
     QFont grassetto = s.partita->font();
     grassetto.setBold(true);
     s.partita->setFont(grassetto);
-    // Two team names of 30 characters side by side.
-    const QString nome(CARATTERI_SQUADRA, QLatin1Char('n'));
-    s.partita->setMinimumWidth(LarghezzaPer(s.partita, nome + QStringLiteral(" - ") + nome));
+    // Two names as long as a name is shown side by side (MostraIncontro cuts longer ones, each on its own).
+    const QString nome(CaratteriNomeMassimi, QLatin1Char('n'));
+    s.partita->setMinimumWidth(LarghezzaPer(s.partita, nome + QLatin1String(SeparatoreIncontro) + nome));
     s.partita->setAccessibleName(QStringLiteral("Partita"));
     QLineEdit* squadra = CasellaDidascalia(QStringLiteral("Text4"), QStringLiteral("Squadra"), s.barra);
     squadra->setFixedWidth(squadra->fontMetrics().horizontalAdvance(squadra->text()) + 12);

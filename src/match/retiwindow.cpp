@@ -144,7 +144,7 @@ void RetiWindow::carica()
         squadra_->aggiungi(partita_.squadra2);
         squadra_->setCurrentIndex(lato);
     }
-    incontro_->setText(IncontroInRiga(partita_.squadra1, partita_.squadra2));
+    MostraIncontro(incontro_, partita_.squadra1, partita_.squadra2);
     incontro_->setCursorPosition(0);
     lato_ = lato;
     CaricaMarcatori();

@@ -171,9 +171,11 @@ void SchedaPartitaWindow::costruisciTestata(QWidget* pagina)
 {
     auto* v = new QVBoxLayout(pagina);
     auto* riga = new QHBoxLayout;
-    titolo_ = Etichetta(QStringLiteral("Label3"), pagina);
+    // The result follows the teams; names longer than the page has room for are cut.
+    titolo_ = new EtichettaIncontro(0, pagina);
+    titolo_->setObjectName(QStringLiteral("Label3"));
     risultato_ = Etichetta(QStringLiteral("Label4"), pagina);
-    for (QLabel* l : {titolo_, risultato_}) {
+    for (QLabel* l : {static_cast<QLabel*>(titolo_), risultato_}) {
         QFont f = l->font();
         f.setBold(true);
         f.setPointSizeF(f.pointSizeF() * 1.4);
@@ -526,12 +528,12 @@ void SchedaPartitaWindow::mostraTestata()
 {
     const DatiPartita& p = partita_;
     if (!p.trovata) {
-        for (QLabel* l : {titolo_, risultato_, data_, ora_, arbitro_}) l->clear();
+        titolo_->svuota();
+        for (QLabel* l : {risultato_, data_, ora_, arbitro_}) l->clear();
         setWindowTitle(TITOLO);
         return;
     }
-    const QString incontro = IncontroInRiga(p.casa, p.ospite);
-    titolo_->setText(incontro);
+    titolo_->impostaIncontro(p.casa, p.ospite);
     risultato_->setText(p.risultato());
     // The editors write an empty date or time as one blank: that is no date either.
     data_->setText(p.data.trimmed().isEmpty() ? QStringLiteral("(Data non specificata)")
@@ -539,7 +541,7 @@ void SchedaPartitaWindow::mostraTestata()
     ora_->setText(p.ora.trimmed().isEmpty() ? QStringLiteral("(Orario non specificato)")
                                             : QStringLiteral("Ora: ") + p.ora);
     arbitro_->setText(p.arbitro);
-    setWindowTitle(TITOLO + QStringLiteral(": ") + incontro);
+    setWindowTitle(TITOLO + QStringLiteral(": ") + IncontroInRiga(fontMetrics(), p.casa, p.ospite));
 }
 
 void SchedaPartitaWindow::CaricaTabFormazioni()

@@ -8,6 +8,7 @@
 
 class Azione;
 class ComboCodici;
+class EtichettaIncontro;
 class EtichettaNome;
 class Griglia;
 class QGroupBox;
@@ -99,12 +100,12 @@ private:
     ComboCodici* combo2_ = nullptr;  // leg
     ComboCodici* combo3_ = nullptr;  // match
     QTabWidget* schede_ = nullptr;
-    QLabel* titolo_ = nullptr;     // Label3
-    QLabel* risultato_ = nullptr;  // Label4
-    QLabel* data_ = nullptr;       // Label1
-    QLabel* ora_ = nullptr;        // Label2
-    QLabel* arbitro_ = nullptr;    // Label12
-    QVector<QLineEdit*> note_;     // Text16 .. Text19
+    EtichettaIncontro* titolo_ = nullptr;  // Label3
+    QLabel* risultato_ = nullptr;          // Label4
+    QLabel* data_ = nullptr;               // Label1
+    QLabel* ora_ = nullptr;                // Label2
+    QLabel* arbitro_ = nullptr;            // Label12
+    QVector<QLineEdit*> note_;             // Text16 .. Text19
     std::array<QVector<QLineEdit*>, 2> statistiche_;
     std::array<QLabel*, 2> testeStatistiche_{};
     std::array<Lato, 2> lati_;

@@ -140,7 +140,7 @@ void SostituzioniWindow::carica()
         ComboCodici::SenzaClick guardia(squadra_);
         squadra_->aggiungi(partita_.squadra1);
         squadra_->aggiungi(partita_.squadra2);
-        incontro_->setText(IncontroInRiga(partita_.squadra1, partita_.squadra2));
+        MostraIncontro(incontro_, partita_.squadra1, partita_.squadra2);
         incontro_->setCursorPosition(0);
         int lato = chiave == -1 ? 0 : 1;
         if (chiave >= 0) {

@@ -111,9 +111,12 @@ qreal DelegatoGriglia::larghezzaTesto(const QFont& carattere, const QString& tes
                           [](const QFont& f, const QString& t) { return QFontMetricsF(f).horizontalAdvance(t); });
 }
 
-qreal DelegatoGriglia::larghezzaMassimaTesto(const QFont& carattere)
+qreal DelegatoGriglia::larghezzaMassimaTesto(const QFont& carattere, int nomi)
 {
-    return larghezzaTesto(carattere, QString(CaratteriNomeMassimi, QLatin1Char('n')));
+    const QString nome(CaratteriNomeMassimi, QLatin1Char('n'));
+    QStringList testo;
+    for (int i = 0; i < qMax(1, nomi); ++i) testo << nome;
+    return larghezzaTesto(carattere, testo.join(QLatin1String(SeparatoreIncontro)));
 }
 
 namespace {

@@ -17,9 +17,9 @@ public:
     // The width of `testo` written on one line in `carattere`, in px (as QFontMetricsF gives it). Each text is
     // measured once per font and kept for the run: a grid draws and sizes the same texts over and over.
     static qreal larghezzaTesto(const QFont& carattere, const QString& testo);
-    // The widest text a column sized to its texts makes room for: about 32 characters of `carattere`. A name from a
-    // file may be of any length; beyond this it is cut.
-    static qreal larghezzaMassimaTesto(const QFont& carattere);
+    // The widest text a column sized to its texts makes room for: about 32 characters of `carattere` a name, for
+    // `nomi` names joined by " - " (a pairing: 2). A name from a file may be of any length; beyond this it is cut.
+    static qreal larghezzaMassimaTesto(const QFont& carattere, int nomi = 1);
 
     static constexpr int LatoImmagine = 16;  // the largest side of a cell picture, in px
     static constexpr int Margine = 2;        // text padding left and right, in px

@@ -2,6 +2,8 @@
 
 #include "platform/testoinriga.h"
 
+#include <QEvent>
+
 EtichettaNome::EtichettaNome(int larghezza, QWidget* parent) : QLabel(parent)
 {
     setTextFormat(Qt::PlainText);
@@ -27,4 +29,66 @@ void EtichettaNome::taglia()
     bool tagliato = false;
     setText(NomeInRiga(fontMetrics(), nome_, &tagliato, contentsRect().width()));
     setToolTip(tagliato ? SuggerimentoTesto(nome_) : QString());
+}
+
+EtichettaIncontro::EtichettaIncontro(int larghezza, QWidget* parent) : QLabel(parent)
+{
+    setTextFormat(Qt::PlainText);
+    setMinimumWidth(larghezza);
+}
+
+void EtichettaIncontro::impostaIncontro(const QString& casa, const QString& ospite)
+{
+    casa_ = casa;
+    ospite_ = ospite;
+    vuota_ = false;
+    taglia();
+    updateGeometry();
+}
+
+void EtichettaIncontro::svuota()
+{
+    casa_.clear();
+    ospite_.clear();
+    vuota_ = true;
+    clear();
+    setToolTip(QString());
+    updateGeometry();
+}
+
+QSize EtichettaIncontro::sizeHint() const
+{
+    const QSize minimo = minimumSizeHint();
+    if (vuota_) return minimo;
+    const QMargins m = contentsMargins();
+    // A px to spare: the names are measured one by one, the line as a whole.
+    const int testo = fontMetrics().horizontalAdvance(IncontroInRiga(fontMetrics(), casa_, ospite_)) + 2;
+    return {qMax(minimo.width(), testo + m.left() + m.right() + 2 * margin()), minimo.height()};
+}
+
+QSize EtichettaIncontro::minimumSizeHint() const
+{
+    const QMargins m = contentsMargins();
+    return {minimumWidth(), fontMetrics().height() + m.top() + m.bottom() + 2 * margin()};
+}
+
+void EtichettaIncontro::resizeEvent(QResizeEvent* e)
+{
+    QLabel::resizeEvent(e);
+    taglia();
+}
+
+void EtichettaIncontro::changeEvent(QEvent* e)
+{
+    QLabel::changeEvent(e);
+    if (e->type() == QEvent::FontChange) {
+        taglia();
+        updateGeometry();
+    }
+}
+
+void EtichettaIncontro::taglia()
+{
+    if (vuota_) return;
+    MostraIncontro(this, casa_, ospite_, qMax(0, contentsRect().width() - 2 * margin()));
 }

@@ -13,6 +13,7 @@
 #include <QMdiSubWindow>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QStyle>
 
 namespace {
 
@@ -377,8 +378,20 @@ void Finestre::tieniInVista(QWidget* sotto)
     const QRect vista = area_->viewport()->rect();
     // No larger than the area, whatever it holds (names of any length from a file): a window that asks for more
     // gets the area and shows the rest of its grids by scrolling.
-    if (area_->isVisible() && !vista.isEmpty() && (sotto->width() > vista.width() || sotto->height() > vista.height()))
-        sotto->resize(sotto->size().boundedTo(vista.size()));
+    if (area_->isVisible() && !vista.isEmpty()) {
+        QSize lato = sotto->size();
+        if (lato.width() > vista.width()) {
+            // Kept narrower than it is, it scrolls sideways: a window as tall as it asks for also takes the height of
+            // the scroll bar, so that the bar covers none of what it shows.
+            lato.setWidth(vista.width());
+            const int chiesta = sotto->sizeHint().height();
+            if (lato.height() >= chiesta)
+                lato.setHeight(qMax(lato.height(),
+                                    chiesta + sotto->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, sotto)));
+        }
+        lato = lato.boundedTo(vista.size());
+        if (lato != sotto->size()) sotto->resize(lato);
+    }
     const QRect g = sotto->geometry();
     // Moved left and up as far as needed, never past the top left corner (a window larger than the area
     // shows its caption and its top left part).

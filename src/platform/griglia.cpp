@@ -281,22 +281,22 @@ void Griglia::impostaLarghezzaColonnaPx(int colonna, int px)
     applicaLarghezza(colonna, qMax(0, px));
 }
 
-void Griglia::adattaColonnaAlTesto(int colonna, const QStringList& testi, bool grassetto)
+void Griglia::adattaColonnaAlTesto(int colonna, const QStringList& testi, bool grassetto, int nomi)
 {
     if (testi.isEmpty()) return;
     QFont carattere = vista_->font();
     carattere.setBold(grassetto);
     qreal testo = 0;
     for (const QString& t : testi) testo = qMax(testo, DelegatoGriglia::larghezzaTesto(carattere, t));
-    const int px = qMin(qCeil(testo) + MargineTesto, larghezzaMassimaTesto(grassetto));
+    const int px = qMin(qCeil(testo) + MargineTesto, larghezzaMassimaTesto(grassetto, nomi));
     if (px > larghezzaColonnaPx(colonna)) impostaLarghezzaColonnaPx(colonna, px);
 }
 
-int Griglia::larghezzaMassimaTesto(bool grassetto) const
+int Griglia::larghezzaMassimaTesto(bool grassetto, int nomi) const
 {
     QFont carattere = vista_->font();
     carattere.setBold(grassetto);
-    return qCeil(DelegatoGriglia::larghezzaMassimaTesto(carattere)) + MargineTesto;
+    return qCeil(DelegatoGriglia::larghezzaMassimaTesto(carattere, nomi)) + MargineTesto;
 }
 
 double Griglia::scalaTwips() const

@@ -88,9 +88,11 @@ public:
     // A column sized to its texts: it grows, never shrinks, to the widest of `testi` in the grid's font (bold
     // when asked) with the cell's margins, up to larghezzaMassimaTesto(). A longer text, a name from a file of
     // any length, is cut with "…" and shown whole in its cell's tooltip: no text widens a window past the screen.
-    void adattaColonnaAlTesto(int colonna, const QStringList& testi, bool grassetto = false);
-    // The widest, in px, that adattaColonnaAlTesto makes a column: about 32 characters, margins included.
-    int larghezzaMassimaTesto(bool grassetto = false) const;
+    // `nomi`: how many names a text of the column holds (a pairing "Bari - Como": 2).
+    void adattaColonnaAlTesto(int colonna, const QStringList& testi, bool grassetto = false, int nomi = 1);
+    // The widest, in px, that adattaColonnaAlTesto makes a column of `nomi` names: about 32 characters a name,
+    // " - " between two, margins included.
+    int larghezzaMassimaTesto(bool grassetto = false, int nomi = 1) const;
 
     // The current cell. Setting it never scrolls the grid.
     int rigaCorrente() const;

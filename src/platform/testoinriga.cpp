@@ -48,7 +48,7 @@ QString DidascaliaDi(const QObject* w, const QString& testo)
 
 QString IncontroInRiga(const QString& casa, const QString& ospite)
 {
-    return TestoInRiga(casa) + QStringLiteral(" - ") + TestoInRiga(ospite);
+    return TestoInRiga(casa) + QLatin1String(SeparatoreIncontro) + TestoInRiga(ospite);
 }
 
 int LarghezzaMassimaNome(const QFontMetrics& fm)
@@ -63,6 +63,26 @@ QString NomeInRiga(const QFontMetrics& fm, const QString& nome, bool* tagliato, 
     const QString corto = fm.elidedText(pulito, Qt::ElideRight, larghezza < 0 ? LarghezzaMassimaNome(fm) : larghezza);
     if (tagliato) *tagliato = corto != pulito;
     return TestoInRiga(corto);
+}
+
+QString IncontroInRiga(const QFontMetrics& fm, const QString& casa, const QString& ospite, bool* tagliato,
+                       int larghezza)
+{
+    int perCasa = -1, perOspite = -1;
+    if (larghezza >= 0) {
+        const int stanza = qMax(0, larghezza - fm.horizontalAdvance(QLatin1String(SeparatoreIncontro)));
+        const int meta = stanza / 2;
+        // A px more than the rounded width: the cut measures the name to a fraction of a px.
+        const auto serve = [&fm](const QString& nome) { return fm.horizontalAdvance(SenzaControlli(nome)) + 1; };
+        const int serveOspite = serve(ospite);
+        perCasa = serveOspite < meta ? stanza - serveOspite : qMin(meta, serve(casa));
+        perOspite = stanza - perCasa;
+    }
+    bool casaTagliata = false, ospiteTagliato = false;
+    const QString riga = NomeInRiga(fm, casa, &casaTagliata, perCasa) + QLatin1String(SeparatoreIncontro) +
+                         NomeInRiga(fm, ospite, &ospiteTagliato, perOspite);
+    if (tagliato) *tagliato = casaTagliata || ospiteTagliato;
+    return riga;
 }
 
 QString TestoInRiga(const QString& testo)

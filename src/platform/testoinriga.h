@@ -19,6 +19,8 @@ QString TestoInRiga(const QString& testo);
 
 // A pairing "home - away" for a one-line text, each name on one line and set apart on its own.
 QString IncontroInRiga(const QString& casa, const QString& ospite);
+// What stands between the two names of a pairing.
+inline constexpr char SeparatoreIncontro[] = " - ";
 
 // Where a widget does not cut a long text by itself (a label, a tick box, a list entry, a drop-down list's size), a
 // name from the data takes at most about this many characters of its font: longer ones are cut with "…".
@@ -28,6 +30,12 @@ int LarghezzaMassimaNome(const QFontMetrics& fm);
 // TestoInRiga(nome), cut with "…" where it is wider than `larghezza` (-1: LarghezzaMassimaNome(fm)); *tagliato
 // tells whether it was (the caller then shows the whole name in the widget's tooltip).
 QString NomeInRiga(const QFontMetrics& fm, const QString& nome, bool* tagliato = nullptr, int larghezza = -1);
+// A pairing "home - away" within `larghezza` px of `fm`, each name cut on its own (NomeInRiga), so that both show:
+// the room is split between the two names, and a name that needs less than its half leaves the rest to the other.
+// -1: each name within LarghezzaMassimaNome(fm). *tagliato tells whether a name was cut (the caller then shows the
+// whole pairing, IncontroInRiga(casa, ospite), in the widget's tooltip).
+QString IncontroInRiga(const QFontMetrics& fm, const QString& casa, const QString& ospite, bool* tagliato = nullptr,
+                       int larghezza = -1);
 // A text from the data as a tooltip, shown as it stands: Qt reads a tooltip that looks like markup ("<b>", "<img
 // src=...>", "&lt;") as rich text, so such a text is handed over escaped. Any other text comes back as it is.
 QString SuggerimentoTesto(const QString& testo);
@@ -47,4 +55,15 @@ template <typename Widget> void MostraNome(Widget* w, const QString& nome)
     TestoSemplice(w);
     w->setText(DidascaliaDi(w, NomeInRiga(w->fontMetrics(), nome, &tagliato)));
     w->setToolTip(tagliato ? SuggerimentoTesto(nome) : QString());
+}
+
+// The same for a pairing (IncontroInRiga of the widget's font within `larghezza`), the whole pairing as its tooltip
+// when a name is cut.
+template <typename Widget>
+void MostraIncontro(Widget* w, const QString& casa, const QString& ospite, int larghezza = -1)
+{
+    bool tagliato = false;
+    TestoSemplice(w);
+    w->setText(DidascaliaDi(w, IncontroInRiga(w->fontMetrics(), casa, ospite, &tagliato, larghezza)));
+    w->setToolTip(tagliato ? SuggerimentoTesto(IncontroInRiga(casa, ospite)) : QString());
 }

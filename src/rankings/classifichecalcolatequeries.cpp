@@ -158,6 +158,7 @@ Classifica TopTen(int formatoNome)
     c.intestazione = {QStringLiteral("Voto"), QStringLiteral("Giocatore"), QStringLiteral("Partita")};
     c.larghezze = {700, 2200, 2300};
     c.centrate = {0};
+    c.incontri = {2};
     // The ten best ratings and every further one equal to the tenth.
     Query q(QStringLiteral("SELECT p.Voto, p.Codice, g.Codice, g.Nome, g.Cognome, m.CodPart, m.Sq1, m.Sq2, p.Girone "
                            "FROM Presenze p LEFT JOIN Giocatore g ON g.Codice = p.CodGiocatore ") +

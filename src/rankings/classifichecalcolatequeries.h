@@ -18,6 +18,7 @@ struct Classifica {
     QStringList intestazione;
     QList<int> larghezze;
     QList<int> centrate;
+    QList<int> incontri;  // columns of pairings, "home - away"
     // The lines of a team ranking (one cell each) or the grid rows below the heading; a ranking without
     // rows has one empty grid row.
     QVector<QStringList> righe;

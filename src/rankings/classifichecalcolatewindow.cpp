@@ -130,8 +130,8 @@ void ClassificheCalcolateWindow::riempiGriglia(const Classifica& c)
             grid1_->impostaTesto(r + 1, col, c.righe[r].value(col));
             testi << c.righe[r].value(col);
         }
-        // Long names widen their column, up to the grid's limit for a text.
-        grid1_->adattaColonnaAlTesto(col, PiuLunghi(testi), col == NOME);
+        // Long names widen their column, up to the grid's limit for a name, or two in a column of pairings.
+        grid1_->adattaColonnaAlTesto(col, PiuLunghi(testi), col == NOME, c.incontri.contains(col) ? 2 : 1);
     }
     grid1_->impostaRigheFisse(1);
     for (int r = 1; r < grid1_->righe(); ++r) grid1_->impostaGrassetto(r, NOME, true);

@@ -6,6 +6,7 @@
 #include "core/utilita.h"
 #include "platform/azione.h"
 #include "platform/combocodici.h"
+#include "platform/etichettanome.h"
 #include "platform/messaggio.h"
 #include "platform/testoinriga.h"
 #include "rankings/aiutifinestre.h"
@@ -36,10 +37,11 @@ QLabel* Etichetta(const QString& nome, const QString& testo, QWidget* parent)
     return l;
 }
 
-// A label for a value read from the file (a date, a time, the teams, a result), shown as it is written.
-QLabel* Valore(const QString& nome, int punti, const QString& colore, QWidget* parent)
+// A label for a value read from the file (a date, a time, the teams, a result), shown as it is written: bold, at
+// `punti` points (0: the window's size), in `colore` (empty: the window's), selectable.
+template <typename T> T* Valore(T* l, const QString& nome, int punti, const QString& colore)
 {
-    QLabel* l = Etichetta(nome, QString(), parent);
+    l->setObjectName(nome);
     TestoSemplice(l);
     QFont f = l->font();
     if (punti > 0) f.setPointSize(punti);
@@ -95,17 +97,17 @@ ScontriDirettiWindow::Girone ScontriDirettiWindow::creaGirone(const QString& tit
     g.frame = new QGroupBox(titolo, this);
     g.frame->setObjectName(nomi[0]);
     auto* griglia = new QGridLayout(g.frame);
-    g.data = Valore(nomi[3], 0, {}, g.frame);
-    g.orario = Valore(nomi[4], 0, {}, g.frame);
+    g.data = Valore(new QLabel(g.frame), nomi[3], 0, {});
+    g.orario = Valore(new QLabel(g.frame), nomi[4], 0, {});
     griglia->addWidget(Etichetta(nomi[1], QStringLiteral("Data:"), g.frame), 0, 0);
     griglia->addWidget(g.data, 0, 1);
     griglia->addWidget(Etichetta(nomi[2], QStringLiteral("Orario:"), g.frame), 1, 0);
     griglia->addWidget(g.orario, 1, 1);
     griglia->setColumnStretch(1, 1);
 
-    // The result follows the teams at a short distance, however long their names.
-    g.squadre = Valore(nomi[5], 12, {}, g.frame);
-    g.risultato = Valore(nomi[6], 12, QStringLiteral("#FF0000"), g.frame);
+    // The result follows the teams at a short distance; names longer than the frame has room for are cut.
+    g.squadre = Valore(new EtichettaIncontro(0, g.frame), nomi[5], 12, {});
+    g.risultato = Valore(new QLabel(g.frame), nomi[6], 12, QStringLiteral("#FF0000"));
     auto* incontro = new QHBoxLayout;
     incontro->addWidget(g.squadre);
     incontro->addSpacing(7);
@@ -149,11 +151,11 @@ void ScontriDirettiWindow::VisualizzaRisultati()
     giornata_ = s->giornata;
     andata_.data->setText(s->dataAndata);
     andata_.orario->setText(s->orarioAndata);
-    andata_.squadre->setText(IncontroInRiga(s->sq1, s->sq2));
+    andata_.squadre->impostaIncontro(s->sq1, s->sq2);
     andata_.risultato->setText(s->risultatoAndata);
     ritorno_.data->setText(s->dataRitorno);
     ritorno_.orario->setText(s->orarioRitorno);
-    ritorno_.squadre->setText(IncontroInRiga(s->sq2, s->sq1));
+    ritorno_.squadre->impostaIncontro(s->sq2, s->sq1);
     ritorno_.risultato->setText(s->risultatoRitorno);
     pagine_->setCurrentIndex(1);
     CursoreNormale();

@@ -3,6 +3,7 @@
 #include "platform/finestre.h"
 
 class ComboCodici;
+class EtichettaIncontro;
 class QGroupBox;
 class QLabel;
 class QStackedWidget;
@@ -22,7 +23,7 @@ private:
         QGroupBox* frame = nullptr;
         QLabel* data = nullptr;
         QLabel* orario = nullptr;
-        QLabel* squadre = nullptr;
+        EtichettaIncontro* squadre = nullptr;
         QLabel* risultato = nullptr;
     };
 

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStringList>
@@ -20,9 +21,10 @@ protected:
 
     template <typename T = QWidget> T* parte(const QString& nome) const { return finestra_->findChild<T*>(nome); }
     ComboCodici* combo(const QString& nome) const { return parte<ComboCodici>(nome); }
-    // The text shown by a picker, a box or a label.
+    // The text shown by a picker, a box or a label (as laid out: a label may cut a name to its width).
     QString testo(const QString& nome) const
     {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         if (auto* l = parte<QLabel>(nome)) return l->text();
         auto* c = combo(nome);
         return c ? c->currentText() : parte<QLineEdit>(nome)->text();

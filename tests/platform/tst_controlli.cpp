@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QHelpEvent>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
@@ -92,6 +93,19 @@ private slots:
         ComboCodici combo;
         combo.aggiungi(QString(300, 'm'));
         QVERIFY(combo.sizeHint().width() < LarghezzaMassimaNome(combo.fontMetrics()) + 60);
+
+        // A pairing within its room: each name cut on its own, so that both show; a pairing that fits stays whole.
+        const QString lungo(300, 'm'), bari = "Bari";
+        const int stanza = fm.horizontalAdvance(QString(40, 'n'));
+        const QList<std::tuple<QString, QString, QString>> casi{
+            {lungo, bari, "^m+… - Bari$"}, {bari, lungo, "^Bari - m+…$"}, {lungo, lungo, "^m+… - m+…$"}};
+        for (const auto& [casa, ospite, atteso] : casi) {
+            const QString incontro = IncontroInRiga(fm, casa, ospite, &tagliato, stanza);
+            QVERIFY(tagliato && fm.horizontalAdvance(incontro) <= stanza);
+            QVERIFY2(incontro.contains(QRegularExpression(atteso)), qPrintable(incontro));
+        }
+        QCOMPARE(IncontroInRiga(fm, "Bari", "Como\nFC", &tagliato, stanza), QString("Bari - Como FC"));
+        QVERIFY(!tagliato);
 
         // In a list of rows the tooltip of a cut entry holds its whole text; a whole entry has none.
         QTreeWidget elenco;

@@ -360,6 +360,15 @@ private slots:
         QVERIFY(massima > fm.horizontalAdvance(QString(30, 'n')) && massima < fm.horizontalAdvance(QString(40, 'n')));
         g.adattaColonnaAlTesto(2, {"1"});
         QCOMPARE(g.larghezzaColonnaPx(2), 40);
+        // A column of pairings makes room for two names and the separator: an everyday pairing shows whole.
+        const QString incontro = "FC Internazionale Milano - Parma Calcio 1913";
+        const QFontMetrics normale(g.vista()->font());
+        g.adattaColonnaAlTesto(2, {incontro}, false, 2);
+        QVERIFY(g.larghezzaColonnaPx(2) > normale.horizontalAdvance(incontro));
+        g.adattaColonnaAlTesto(2, {QString(500, 'W')}, false, 2);
+        const int coppia = g.larghezzaColonnaPx(2);
+        QVERIFY(coppia > normale.horizontalAdvance(QString(64, 'n')) &&
+                coppia < normale.horizontalAdvance(QString(74, 'n')));
         for (int c = 0; c < 3; ++c) {
             QCOMPARE(g.vista()->columnWidth(c), g.larghezzaColonnaPx(c));
             QCOMPARE(g.vistaFissa()->columnWidth(c), g.larghezzaColonnaPx(c));

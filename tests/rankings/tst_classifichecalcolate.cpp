@@ -5,6 +5,7 @@
 #include "platform/griglia.h"
 
 #include <QListWidget>
+#include <QTableView>
 #include <QTest>
 
 namespace {
@@ -143,7 +144,20 @@ private slots:
             if (tipo == 4) QCOMPARE(r.size(), 501);
         }
 
+        // The top ten's column of pairings makes room for two everyday names and the separator.
+        const QString incontro = "FC Internazionale Milano - Parma Calcio 1913";
+        Esegui("UPDATE Partita SET Sq1 = ?, Sq2 = ? WHERE CodPart = (SELECT MIN(CodPart) FROM Partita)",
+               {incontro.section(" - ", 0, 0), incontro.section(" - ", 1)});
+        Esegui(
+            "INSERT INTO Presenze (CodGiocatore, Voto, CodPartita, Girone) SELECT 1, 8, MIN(CodPart), -1 FROM Partita");
+        stato().TipoClassifica = 8;
+        Finestre::istanza().scarica(ID);
+        const Griglia* g = a.mostra<Finestra>(ID)->findChild<Griglia*>("Grid1");
+        QCOMPARE(g->testo(1, 2), incontro);
+        QVERIFY(g->larghezzaColonnaPx(2) > QFontMetrics(g->vista()->font()).horizontalAdvance(incontro));
+
         // A file that cannot be read: one message, and no window.
+        stato().TipoClassifica = 5;
         Esegui("DROP TABLE Presenze");
         Finestre::istanza().scarica(ID);
         a.messaggi().ok();

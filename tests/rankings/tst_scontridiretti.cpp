@@ -34,9 +34,10 @@ class TestScontriDiretti : public QObject {
         const bool f2 = w->findChild<QGroupBox*>(QStringLiteral("Frame2"))->isVisible();
         return f1 && f2 && !w->findChild<QLabel*>(QStringLiteral("Label15"))->isVisible();
     }
-    // Date, time, teams and result of the first leg, then of the return leg.
+    // Date, time, teams and result of the first leg, then of the return leg, as laid out.
     static QStringList mostrato(Finestra* w)
     {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         QStringList t;
         for (int i : {3, 4, 5, 6, 10, 9, 8, 7}) t << w->findChild<QLabel*>(QStringLiteral("Label%1").arg(i))->text();
         return t;

@@ -12,16 +12,21 @@
 #include <atomic>
 #include <fcntl.h>
 #include <QAbstractAxis>
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLegendMarker>
 #include <QMdiArea>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
+#include <QStyle>
+#include <QTabBar>
 #include <QTest>
 #include <QTextDocumentFragment>
 #include <QToolTip>
@@ -97,6 +102,35 @@ QStringList TestiGrafico(const Grafico* g)
     }
     for (const QLegendMarker* m : g->chart()->legend()->markers()) t << m->label();
     return t;
+}
+
+// The texts of a window's labels, tick boxes, group titles and tabs that hold a long name (ten "m" in a row), each with
+// whether it shows whole in the room it is drawn in.
+QHash<QString, bool> NomiLunghiMostrati(const QWidget* finestra)
+{
+    QHash<QString, bool> testi;
+    const auto verifica = [&](const QWidget* w, const QString& testo, const QRect& dove) {
+        if (!w->isVisible() || !testo.contains(QString(10, 'm'))) return;
+        const QRect inVista = w->visibleRegion().boundingRect();
+        testi[testo] = testi.value(testo, true) && inVista.left() <= dove.left() && inVista.right() >= dove.right();
+    };
+    // Where the text lies in `area`, aligned as its widget draws it.
+    const auto posto = [](const QWidget* w, const QString& testo, const QRect& area, Qt::Alignment a) {
+        const QSize misura(w->fontMetrics().horizontalAdvance(testo), w->fontMetrics().height());
+        return QStyle::alignedRect(w->layoutDirection(), a, misura, area);
+    };
+    for (const QLabel* l : finestra->findChildren<QLabel*>())
+        if (!l->wordWrap()) verifica(l, l->text(), posto(l, l->text(), l->contentsRect(), l->alignment()));
+    for (const QAbstractButton* b : finestra->findChildren<QAbstractButton*>())
+        verifica(b, b->text(), QRect(QPoint(), b->sizeHint()));
+    for (const QGroupBox* g : finestra->findChildren<QGroupBox*>()) {
+        const QString titolo = QString(g->title()).replace("&&", "&");
+        verifica(g, titolo, posto(g, titolo, g->rect().adjusted(8, 0, -8, 0), Qt::AlignLeft));
+    }
+    for (const QTabBar* t : finestra->findChildren<QTabBar*>())
+        for (int i = 0; i < t->count(); ++i)
+            verifica(t, t->tabText(i), posto(t, t->tabText(i), t->tabRect(i), Qt::AlignCenter) | t->tabRect(i));
+    return testi;
 }
 
 }  // namespace
@@ -285,6 +319,8 @@ private slots:
                                  IdFinestra::ControlloCalendario};
         // Every window opened as its command opens it, on the first team, its first match and its top scorer.
         QHash<QString, int> colonne;
+        QHash<QString, QStringList> mostrati;  // by window: the texts with a long name shown whole
+        QStringList nascosti;                  // such texts cut by their widget's room
         const auto larghezze = [&](const QString& squadra) {
             QHash<QString, int> l;
             if (!ApriFileComeCampionato(d.percorso)) return l;
@@ -302,9 +338,18 @@ private slots:
                 const bool modale = modali.contains(id);
                 Finestra* w = modale ? Finestre::istanza().carica(id) : Finestre::istanza().mostra(id);
                 if (!w) continue;
+                if (id == IdFinestra::ScontriDiretti) {
+                    w->findChild<ComboCodici*>("Combo1")->selezionaTesto(squadra);
+                    w->findChild<ComboCodici*>("Combo2")->selezionaTesto("Bari");
+                    w->findChild<QPushButton*>("Command3")->click();
+                }
                 if (modale) w->adjustSize();
                 QCoreApplication::processEvents();
                 l.insert(id, modale ? w->frameGeometry().width() : w->contenitore()->width());
+                // And its texts that hold a long name.
+                const QHash<QString, bool> nomi = NomiLunghiMostrati(w);
+                for (auto i = nomi.cbegin(); i != nomi.cend(); ++i)
+                    (i.value() ? mostrati[id] : nascosti) << id + ": " + (i.value() ? i.key() : i.key().left(60));
                 // And the widest column of its grids.
                 for (const Griglia* g : w->findChildren<Griglia*>())
                     for (int c = 0; c < g->colonne(); ++c)
@@ -331,6 +376,7 @@ private slots:
         };
         const QHash<QString, int> brevi = rinomina("Ancona", "A" + QString(31, 'm'), QString(32, 'm'));
         const QHash<QString, int> colonneBrevi = std::exchange(colonne, {});
+        mostrati.clear();
         const QHash<QString, int> lunghe = rinomina("A" + QString(31, 'm'), "A" + QString(299, 'm'), QString(500, 'm'));
         QCOMPARE(lunghe.size(), brevi.size());
         QVERIFY2(brevi.size() > 40, qPrintable(QStringList(brevi.keys()).join(" ")));
@@ -345,6 +391,13 @@ private slots:
                 larghe
                     << QString("%1: colonna di %2 (%3)").arg(i.key()).arg(i.value()).arg(colonneBrevi.value(i.key()));
         QVERIFY2(larghe.isEmpty(), qPrintable(larghe.join(", ") + QString(" > %1").arg(area)));
+        // Every text with a long name shows within its room; in a pairing the long name is cut with "…" on its own
+        // and the other team shows whole.
+        QVERIFY2(nascosti.isEmpty(), qPrintable(nascosti.join("\n")));
+        const QRegularExpression casa("^\\S+: Am+… - [A-Z][a-z]+$"), ospite("^\\S+: [A-Z][a-z]+ - Am+…$");
+        for (const QString& id : {IdFinestra::ScontriDiretti, IdFinestra::SchedaPartita, IdFinestra::DateGiornate})
+            QVERIFY2(mostrati.value(id).indexOf(casa) >= 0, qPrintable(id));
+        QVERIFY(mostrati.value(IdFinestra::ScontriDiretti).indexOf(ospite) >= 0);
     }
 
     // Names from the file that look like markup (a tag, an image tag naming a FIFO) show as they are written in every
