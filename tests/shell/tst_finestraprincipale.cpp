@@ -85,6 +85,92 @@ const GiocatoreFixture* Cannoniere(const DatiFixture& d, const QString& squadra)
     return bomber;
 }
 
+// A team renamed, and a player's surname changed, everywhere the file holds them.
+void Rinomina(const QString& percorso, const QString& da, const QString& a, int giocatore, const QString& cognome)
+{
+    {
+        QSqlDatabase db = ApriConnessione("rinomina", percorso, false, false);
+        for (const char* sql :
+             {"UPDATE SQUADRA SET NOME = ? WHERE NOME = ?", "UPDATE PARTITA SET SQ1 = ? WHERE SQ1 = ?",
+              "UPDATE PARTITA SET SQ2 = ? WHERE SQ2 = ?", "UPDATE PRESENZE SET SQUADRA = ? WHERE SQUADRA = ?",
+              "UPDATE RETI SET SQUADRA = ? WHERE SQUADRA = ?", "UPDATE GIORNATA SET RIPOSA = ? WHERE RIPOSA = ?"})
+            Query(sql, {a, da}, db);
+        Query("UPDATE GIOCATORE SET COGNOME = ? WHERE CODICE = ?", {cognome, giocatore}, db);
+        Query("UPDATE PRESENZE SET NOME = ? WHERE CODGIOCATORE = ?", {cognome, giocatore}, db);
+    }
+    ChiudiConnessione("rinomina");
+}
+
+// The pickers and the calendar check stand on their own, above the main window.
+bool Modale(const QString& id)
+{
+    return QStringList{IdFinestra::SceltaGiocatore, IdFinestra::SceltaImmagine, IdFinestra::Introduzione,
+                       IdFinestra::ControlloCalendario}
+        .contains(id);
+}
+
+// Every registered window of the open championship, opened as its command opens it on the team `squadra`, the match
+// `p` and the player `giocatore`; then the windows that compare two teams, drawn for that team against "Bari", the
+// player's chart of each kind and the players' comparison. `esamina` sees each before it unloads.
+void ApriOgniFinestra(MessaggiDiTest& messaggi, const QString& squadra, const PartitaFixture& p, int giocatore,
+                      const std::function<void(const QString&, Finestra*)>& esamina)
+{
+    const auto apri = [&](const QString& id, const std::function<void(Finestra*)>& fai = {}, int tipo = 1) {
+        Stato& s = stato();
+        s.SquadraCorrente = squadra;
+        s.GiornataCorrente = p.giornata;
+        s.Andata = true;
+        s.CodPartitaCorrente = p.codPart;
+        s.CodGiocatoreCorrente = giocatore;
+        s.ClassificaCompleta = s.RicalcolaClassifica = true;
+        s.ParzDaGiornata = s.ParzDaGirone = s.ParzAGirone = 1;
+        s.ParzAGiornata = 3;
+        s.TipoClassifica = s.TipoConfrontoGiocatori = s.TipoGraficoGiocatore = tipo;
+        Finestra* w = Modale(id) ? Finestre::istanza().carica(id) : Finestre::istanza().mostra(id);
+        if (!w) return;
+        if (fai) fai(w);
+        if (Modale(id)) w->adjustSize();
+        QCoreApplication::processEvents();
+        esamina(id, w);
+        Finestre::istanza().scaricaSubito(id);
+        messaggi.svuota();
+    };
+    const auto premi = [](Finestra* w, const char* pulsante) { w->findChild<QPushButton*>(pulsante)->click(); };
+    for (const QString& id : Finestre::istanza().registrate()) apri(id);
+    for (const auto& [id, pulsante] : {std::pair{IdFinestra::ConfrontoTabelle, "Command5"},
+                                       {IdFinestra::ScontriDiretti, "Command3"},
+                                       {IdFinestra::ConfrontoStatistico, "Command1"},
+                                       {IdFinestra::GraficoConfrontoAndamento, "Command1"}})
+        apri(id, [&](Finestra* w) {
+            w->findChild<ComboCodici*>("Combo1")->selezionaTesto(squadra);
+            w->findChild<ComboCodici*>("Combo2")->selezionaTesto("Bari");
+            premi(w, pulsante);
+        });
+    for (int tipo : {1, 2, 3})
+        apri(
+            IdFinestra::GraficoGiocatore,
+            [&](Finestra* w) {
+                w->findChild<ComboCodici*>("Combo1")->selezionaCodice(giocatore);
+                premi(w, "Command1");
+            },
+            tipo);
+    // The players' comparison, its picker handing back the player and then the first other one.
+    QList<int> scelti{giocatore, giocatore + 1};
+    FinestraDiTest::registra(IdFinestra::SceltaGiocatore, [&](FinestraDiTest& f) {
+        f.durante_attiva = [&](FinestraDiTest& f) {
+            stato().CodGiocatoreScelto = scelti.takeFirst();
+            f.chiudi();
+        };
+    });
+    apri(
+        IdFinestra::ConfrontoGiocatori,
+        [&](Finestra* w) {
+            for (const char* b : {"Command1", "Command2", "Command3"}) premi(w, b);
+        },
+        2);
+    RegistraTutteLeFinestre();
+}
+
 // A text as Qt shows it where it may read it as markup (a tooltip, a label in the automatic format, a chart's text).
 QString ComeMostrato(const QString& testo, bool markup)
 {
@@ -299,7 +385,8 @@ private slots:
     }
 
     // Names of any length from a file: no window opens wider than it does with everyday names, or than the area
-    // (modal ones: the screen), so its caption and its buttons stay in reach.
+    // (modal ones: the screen), so its caption and its buttons stay in reach; no grid column grows wider; every text
+    // that shows a long name shows within its room, and in a pairing the long name is cut with "…" on its own.
     void nomiLunghiEntroLArea()
     {
         CartellaTemporanea cartella;
@@ -313,86 +400,44 @@ private slots:
                                   .rose(15)
                                   .formazioni()
                                   .crea();
-        const GiocatoreFixture* bomber = Cannoniere(d, "Ancona");
-        // The pickers and the calendar check stand on their own, above the main window.
-        const QStringList modali{IdFinestra::SceltaGiocatore, IdFinestra::SceltaImmagine, IdFinestra::Introduzione,
-                                 IdFinestra::ControlloCalendario};
-        // Every window opened as its command opens it, on the first team, its first match and its top scorer.
+        const int bomber = Cannoniere(d, "Ancona")->codice;
         QHash<QString, int> colonne;
         QHash<QString, QStringList> mostrati;  // by window: the texts with a long name shown whole
         QStringList nascosti;                  // such texts cut by their widget's room
-        const auto larghezze = [&](const QString& squadra) {
+        // Names as long as a window is laid out for, then far longer.
+        const auto larghezze = [&](const QString& da, const QString& a, const QString& cognome) {
             QHash<QString, int> l;
+            Rinomina(d.percorso, da, a, bomber, cognome);
             if (!ApriFileComeCampionato(d.percorso)) return l;
-            for (const QString& id : Finestre::istanza().registrate()) {
-                Stato& s = stato();
-                s.SquadraCorrente = squadra;
-                s.GiornataCorrente = 1;
-                s.Andata = true;
-                s.CodPartitaCorrente = d.partite.first().codPart;
-                s.CodGiocatoreCorrente = bomber->codice;
-                s.ClassificaCompleta = true;
-                s.ParzDaGiornata = s.ParzDaGirone = s.ParzAGirone = 1;
-                s.ParzAGiornata = 3;
-                s.TipoClassifica = s.TipoConfrontoGiocatori = s.TipoGraficoGiocatore = 1;
-                const bool modale = modali.contains(id);
-                Finestra* w = modale ? Finestre::istanza().carica(id) : Finestre::istanza().mostra(id);
-                if (!w) continue;
-                if (id == IdFinestra::ScontriDiretti) {
-                    w->findChild<ComboCodici*>("Combo1")->selezionaTesto(squadra);
-                    w->findChild<ComboCodici*>("Combo2")->selezionaTesto("Bari");
-                    w->findChild<QPushButton*>("Command3")->click();
-                }
-                if (modale) w->adjustSize();
-                QCoreApplication::processEvents();
-                l.insert(id, modale ? w->frameGeometry().width() : w->contenitore()->width());
-                // And its texts that hold a long name.
+            ApriOgniFinestra(amb.messaggi(), a, d.partite.first(), bomber, [&](const QString& id, Finestra* w) {
+                l[id] = qMax(l.value(id), Modale(id) ? w->frameGeometry().width() : w->contenitore()->width());
                 const QHash<QString, bool> nomi = NomiLunghiMostrati(w);
                 for (auto i = nomi.cbegin(); i != nomi.cend(); ++i)
                     (i.value() ? mostrati[id] : nascosti) << id + ": " + (i.value() ? i.key() : i.key().left(60));
-                // And the widest column of its grids.
                 for (const Griglia* g : w->findChildren<Griglia*>())
                     for (int c = 0; c < g->colonne(); ++c)
                         colonne[id] = qMax(colonne.value(id), g->larghezzaColonnaPx(c));
-                Finestre::istanza().scaricaSubito(id);
-                amb.messaggi().svuota();
-            }
+            });
             return l;
         };
-        // Names as long as a window is laid out for, then far longer.
-        const auto rinomina = [&](const QString& da, const QString& a, const QString& cognome) {
-            {
-                QSqlDatabase db = ApriConnessione("lunghi", d.percorso, false, false);
-                for (const char* sql :
-                     {"UPDATE SQUADRA SET NOME = ? WHERE NOME = ?", "UPDATE PARTITA SET SQ1 = ? WHERE SQ1 = ?",
-                      "UPDATE PARTITA SET SQ2 = ? WHERE SQ2 = ?", "UPDATE PRESENZE SET SQUADRA = ? WHERE SQUADRA = ?",
-                      "UPDATE RETI SET SQUADRA = ? WHERE SQUADRA = ?"})
-                    Query(sql, {a, da}, db);
-                Query("UPDATE GIOCATORE SET COGNOME = ? WHERE CODICE = ?", {cognome, bomber->codice}, db);
-                Query("UPDATE PRESENZE SET NOME = ? WHERE CODGIOCATORE = ?", {cognome, bomber->codice}, db);
-            }
-            ChiudiConnessione("lunghi");
-            return larghezze(a);
-        };
-        const QHash<QString, int> brevi = rinomina("Ancona", "A" + QString(31, 'm'), QString(32, 'm'));
+        const QHash<QString, int> brevi = larghezze("Ancona", "A" + QString(31, 'm'), QString(32, 'm'));
         const QHash<QString, int> colonneBrevi = std::exchange(colonne, {});
         mostrati.clear();
-        const QHash<QString, int> lunghe = rinomina("A" + QString(31, 'm'), "A" + QString(299, 'm'), QString(500, 'm'));
+        const QHash<QString, int> lunghe =
+            larghezze("A" + QString(31, 'm'), "A" + QString(299, 'm'), QString(500, 'm'));
         QCOMPARE(lunghe.size(), brevi.size());
         QVERIFY2(brevi.size() > 40, qPrintable(QStringList(brevi.keys()).join(" ")));
         const int area = amb.mdi.area()->viewport()->width();
         const int schermo = amb.mdi.screen()->availableGeometry().width();
         QStringList larghe;
         for (auto i = lunghe.cbegin(); i != lunghe.cend(); ++i)
-            if (i.value() > qMax(modali.contains(i.key()) ? schermo : area, brevi.value(i.key())))
+            if (i.value() > qMax(Modale(i.key()) ? schermo : area, brevi.value(i.key())))
                 larghe << QString("%1 %2 (%3)").arg(i.key()).arg(i.value()).arg(brevi.value(i.key()));
         for (auto i = colonne.cbegin(); i != colonne.cend(); ++i)
             if (i.value() > colonneBrevi.value(i.key()))
                 larghe
                     << QString("%1: colonna di %2 (%3)").arg(i.key()).arg(i.value()).arg(colonneBrevi.value(i.key()));
         QVERIFY2(larghe.isEmpty(), qPrintable(larghe.join(", ") + QString(" > %1").arg(area)));
-        // Every text with a long name shows within its room; in a pairing the long name is cut with "…" on its own
-        // and the other team shows whole.
         QVERIFY2(nascosti.isEmpty(), qPrintable(nascosti.join("\n")));
         const QRegularExpression casa("^\\S+: Am+… - [A-Z][a-z]+$"), ospite("^\\S+: [A-Z][a-z]+ - Am+…$");
         for (const QString& id : {IdFinestra::ScontriDiretti, IdFinestra::SchedaPartita, IdFinestra::DateGiornate})
@@ -419,24 +464,16 @@ private slots:
                                   .rose(15)
                                   .formazioni()
                                   .crea();
-        const GiocatoreFixture* bomber = Cannoniere(d, "Ancona");
+        const int bomber = Cannoniere(d, "Ancona")->codice;
         const PartitaFixture* partita = &d.partite.first();
         while (partita->sq1 != "Ancona" && partita->sq2 != "Ancona") ++partita;
         // Each name: the part that a cut keeps, and the whole.
-        const QList<std::pair<QString, QString>> nomi{
-            {"<b>Ancona</b>", "<b>Ancona</b>" + immagine},   {"<b>Rossi</b>", "<b>Rossi</b>" + immagine},
-            {"<b>Serie Z</b>", "<b>Serie Z</b>" + immagine}, {"<b>Collina</b>", "<b>Collina</b>" + immagine},
-            {"<b>Zanetti</b>", "<b>Zanetti</b>" + immagine}, {"<b>Natale</b>", "<b>Natale</b>" + immagine},
-            {"<b>Sera</b>", "<b>Sera</b>" + immagine}};
+        QList<std::pair<QString, QString>> nomi;
+        for (const char* nome : {"Ancona", "Rossi", "Serie Z", "Collina", "Zanetti", "Natale", "Sera"})
+            nomi.append({QString("<b>%1</b>").arg(nome), QString("<b>%1</b>").arg(nome) + immagine});
+        Rinomina(d.percorso, "Ancona", nomi[0].second, bomber, nomi[1].second);
         {
             QSqlDatabase db = ApriConnessione("tag", d.percorso, false, false);
-            for (const char* sql :
-                 {"UPDATE SQUADRA SET NOME = ? WHERE NOME = ?", "UPDATE PARTITA SET SQ1 = ? WHERE SQ1 = ?",
-                  "UPDATE PARTITA SET SQ2 = ? WHERE SQ2 = ?", "UPDATE PRESENZE SET SQUADRA = ? WHERE SQUADRA = ?",
-                  "UPDATE RETI SET SQUADRA = ? WHERE SQUADRA = ?"})
-                Query(sql, {nomi[0].second, "Ancona"}, db);
-            Query("UPDATE GIOCATORE SET COGNOME = ? WHERE CODICE = ?", {nomi[1].second, bomber->codice}, db);
-            Query("UPDATE PRESENZE SET NOME = ? WHERE CODGIOCATORE = ?", {nomi[1].second, bomber->codice}, db);
             Query("UPDATE CAMPIONATO SET DENOM = ?", {nomi[2].second}, db);
             Query("UPDATE PARTITA SET ARBITROA = ?", {nomi[3].second}, db);
             Query("UPDATE SQUADRA SET ALLENATORE = ?", {nomi[4].second}, db);
@@ -452,26 +489,25 @@ private slots:
         // A text that shows a name shows its tags as written: the part a cut keeps, or in a tooltip the whole name.
         const auto controlla = [&](const QString& dove, const QString& testo, bool markup, bool intero) {
             const QString mostrato = ComeMostrato(testo, markup);
-            for (const auto& [parte, tutto] : nomi) {
-                const QString senzaTag = QString(parte).remove("<b>").remove("</b>");
-                if (testo.contains(senzaTag) && !mostrato.contains(intero ? tutto : parte))
+            for (const auto& [parte, tutto] : nomi)
+                if (testo.contains(QString(parte).remove("<b>").remove("</b>")) &&
+                    !mostrato.contains(intero ? tutto : parte))
                     errori << QString("%1: «%2»").arg(dove, mostrato);
-            }
         };
-        const auto esamina = [&](const QString& id, QWidget* w) {
+        const auto suggerimento = [&](const QString& dove, const QString& testo) {
+            if (!testo.isEmpty()) controlla(dove + " (suggerimento)", testo, Qt::mightBeRichText(testo), true);
+        };
+        ApriOgniFinestra(amb.messaggi(), nomi[0].second, *partita, bomber, [&](const QString& id, Finestra* w) {
             QList<QWidget*> controlli = w->findChildren<QWidget*>();
-            controlli << w;
-            for (QWidget* c : controlli) {
-                const QString dove = id + " " + c->objectName();
-                if (!c->toolTip().isEmpty())
-                    controlla(dove + " (suggerimento)", c->toolTip(), Qt::mightBeRichText(c->toolTip()), true);
+            for (QWidget* c : controlli << w) {
+                suggerimento(id + " " + c->objectName(), c->toolTip());
                 if (auto* l = qobject_cast<QLabel*>(c)) {
-                    // Any text from the file: a label reads it as markup unless told it is plain text.
                     if (l->textFormat() != Qt::PlainText && Qt::mightBeRichText(l->text()))
-                        errori << QString("%1: «%2» come markup").arg(dove, l->text());
-                    controlla(dove, l->text(), false, false);
+                        errori << QString("%1 %2: «%3» come markup").arg(id, l->objectName(), l->text());
+                    controlla(id + " " + l->objectName(), l->text(), false, false);
                 }
             }
+            // Lists and trees: the tooltip each entry has, or the one shown when the pointer rests on it.
             for (QAbstractItemView* v : w->findChildren<QAbstractItemView*>()) {
                 if (qobject_cast<QHeaderView*>(v)) continue;
                 const QAbstractItemModel* m = v->model();
@@ -483,17 +519,14 @@ private slots:
                             const QModelIndex i = m->index(r, col, padre);
                             if (col == 0) padri << i;
                             const QString dove = QString("%1 %2 [%3, %4]").arg(id, v->objectName()).arg(r).arg(col);
-                            const QString fisso = i.data(Qt::ToolTipRole).toString();
-                            if (!fisso.isEmpty()) controlla(dove, fisso, Qt::mightBeRichText(fisso), true);
-                            const QRect rettangolo = v->visualRect(i);
-                            if (!v->isVisible() || !rettangolo.intersects(v->viewport()->rect()) ||
+                            suggerimento(dove, i.data(Qt::ToolTipRole).toString());
+                            const QRect cella = v->visualRect(i);
+                            if (!v->isVisible() || !cella.intersects(v->viewport()->rect()) ||
                                 !i.data().toString().contains("</b>"))
                                 continue;
-                            QHelpEvent e(QEvent::ToolTip, rettangolo.center(),
-                                         v->viewport()->mapToGlobal(rettangolo.center()));
+                            QHelpEvent e(QEvent::ToolTip, cella.center(), v->viewport()->mapToGlobal(cella.center()));
                             QCoreApplication::sendEvent(v->viewport(), &e);
-                            if (QToolTip::isVisible())
-                                controlla(dove, QToolTip::text(), Qt::mightBeRichText(QToolTip::text()), true);
+                            if (QToolTip::isVisible()) suggerimento(dove, QToolTip::text());
                             QToolTip::hideText();
                         }
                 }
@@ -503,68 +536,7 @@ private slots:
                     if (t.contains('<')) errori << QString("%1 grafico: «%2»").arg(id, t);
                     controlla(id + " grafico", t, true, false);
                 }
-        };
-
-        // Every window opened as its command opens it, on the team, its first match and the player; the charts of
-        // the team and of the player drawn.
-        const QStringList modali{IdFinestra::SceltaGiocatore, IdFinestra::SceltaImmagine, IdFinestra::Introduzione,
-                                 IdFinestra::ControlloCalendario};
-        const auto premi = [](Finestra* w, const QString& pulsante) {
-            if (auto* p = w->findChild<QPushButton*>(pulsante)) p->click();
-        };
-        const auto scegli = [](Finestra* w, const QString& lista, const QString& voce) {
-            if (auto* c = w->findChild<ComboCodici*>(lista)) c->selezionaTesto(voce);
-        };
-        const auto apri = [&](const QString& id, const std::function<void(Finestra*)>& fai = {}) {
-            Stato& s = stato();
-            s.SquadraCorrente = nomi[0].second;
-            s.Andata = true;
-            s.GiornataCorrente = partita->giornata;
-            s.CodPartitaCorrente = partita->codPart;
-            s.CodGiocatoreCorrente = bomber->codice;
-            s.ClassificaCompleta = s.RicalcolaClassifica = true;
-            const bool modale = modali.contains(id);
-            Finestra* w = modale ? Finestre::istanza().carica(id) : Finestre::istanza().mostra(id);
-            if (!w) return;
-            if (fai) fai(w);
-            QCoreApplication::processEvents();
-            esamina(id, w);
-            Finestre::istanza().scaricaSubito(id);
-            amb.messaggi().svuota();
-        };
-        stato().TipoClassifica = stato().TipoConfrontoGiocatori = stato().TipoGraficoGiocatore = 1;
-        for (const QString& id : Finestre::istanza().registrate()) apri(id);
-        // The team against another one, in the windows that compare two teams.
-        const QList<std::pair<QString, QString>> confronti{{IdFinestra::ConfrontoTabelle, "Command5"},
-                                                           {IdFinestra::ScontriDiretti, "Command3"},
-                                                           {IdFinestra::ConfrontoStatistico, "Command1"},
-                                                           {IdFinestra::GraficoConfrontoAndamento, "Command1"}};
-        for (const auto& [id, pulsante] : confronti)
-            apri(id, [&](Finestra* w) {
-                scegli(w, "Combo1", nomi[0].second);
-                scegli(w, "Combo2", "Bari");
-                premi(w, pulsante);
-            });
-        for (int tipo : {1, 2, 3}) {
-            stato().TipoGraficoGiocatore = tipo;
-            apri(IdFinestra::GraficoGiocatore, [&](Finestra* w) {
-                w->findChild<ComboCodici*>("Combo1")->selezionaCodice(bomber->codice);
-                premi(w, "Command1");
-            });
-        }
-        // The players' comparison, its picker handing back the player, then another one.
-        QList<int> scelti{bomber->codice, d.rosa("Bari").first()->codice};
-        FinestraDiTest::registra(IdFinestra::SceltaGiocatore, [&](FinestraDiTest& f) {
-            f.durante_attiva = [&](FinestraDiTest& f) {
-                stato().CodGiocatoreScelto = scelti.takeFirst();
-                f.chiudi();
-            };
         });
-        stato().TipoConfrontoGiocatori = 2;
-        apri(IdFinestra::ConfrontoGiocatori, [&](Finestra* w) {
-            for (const char* p : {"Command1", "Command2", "Command3"}) premi(w, p);
-        });
-
         const int letture = fifo.letture();
         errori.removeDuplicates();
         QVERIFY2(errori.isEmpty(), qPrintable(errori.join("\n")));
