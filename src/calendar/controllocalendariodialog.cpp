@@ -11,6 +11,7 @@
 #include "platform/azione.h"
 #include "platform/icone.h"
 #include "platform/messaggio.h"
+#include "platform/suggerimentotagliati.h"
 #include "platform/testoinriga.h"
 
 #include <QFontMetrics>
@@ -102,11 +103,7 @@ void ControlloCalendarioDialog::mostraGiornata(int numero)
         return;
     }
     intestazione_->setText(QStringLiteral("Giornata n. %1").arg(numero));
-    for (const DatiIncontro& i : g.incontri) {
-        bool tagliato = false;
-        auto* voce = new QListWidgetItem(IncontroInRiga(incontri_->fontMetrics(), i.sq1, i.sq2, &tagliato), incontri_);
-        if (tagliato) voce->setToolTip(SuggerimentoTesto(IncontroInRiga(i.sq1, i.sq2)));
-    }
+    for (const DatiIncontro& i : g.incontri) AggiungiIncontro(incontri_, i.sq1, i.sq2);
     riposa_->setText(g.riposa.isEmpty() ? QString() : QStringLiteral("Riposa: ") + TestoInRiga(g.riposa));
     riposa_->setVisible(!g.riposa.isEmpty());
 }

@@ -230,9 +230,9 @@ void InserimentoRisultatiWindow::costruisciRighe()
     };
 
     // The names take the room of the page's longest, up to a long name; a window narrower than that cuts them.
-    int nome = 0;
-    for (const IncontroGiornata& m : pagina_.incontri)
-        for (const QString& n : {m.casa, m.ospite}) nome = qMax(nome, fm.horizontalAdvance(NomeInRiga(fm, n)) + 1);
+    QStringList nomi;
+    for (const IncontroGiornata& m : pagina_.incontri) nomi << m.casa << m.ospite;
+    const int nome = LarghezzaNomi(fm, nomi) + 1;
 
     QWidget* precedente = nullptr;
     for (int i = 0; i < quanti; ++i) {

@@ -72,14 +72,12 @@ PartiteDaRecuperareWindow::PartiteDaRecuperareWindow(QWidget* parent) : Finestra
 void PartiteDaRecuperareWindow::carica()
 {
     const QFontMetrics fm(griglia_->font());
-    QStringList nomi;
-    for (const TipoSquadra& s : stato().Squadre) nomi << s.Nome;
     griglia_->impostaLarghezzaColonnaPx(GIRONE, fm.horizontalAdvance(QStringLiteral("Ritorno")) + 24);
     griglia_->impostaLarghezzaColonnaPx(GIORNATA, fm.horizontalAdvance(QStringLiteral("Giornata")) + 24);
     griglia_->impostaLarghezzaColonnaPx(DATA, fm.horizontalAdvance(QStringLiteral("00/00/0000")) + 36);
     for (int c : {CASA, OSPITE}) {
         griglia_->impostaLarghezzaColonnaPx(c, fm.horizontalAdvance(QStringLiteral("Ospite")) + 24);
-        griglia_->adattaColonnaAlTesto(c, nomi);
+        griglia_->adattaColonnaAlTesto(c, stato().NomiSquadre);
     }
 }
 

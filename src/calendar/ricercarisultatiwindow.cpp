@@ -138,10 +138,8 @@ void RicercaRisultatiWindow::carica()
     const Stato& s = stato();
     // Room for the longest pairing, so that the window keeps its width while stepping.
     const QFontMetrics fm = incontro_->fontMetrics();
-    int nome = 0;
-    for (const TipoSquadra& t : s.Squadre)
-        nome = qMax(nome, qMin(fm.horizontalAdvance(t.Nome), LarghezzaMassimaNome(fm)));
-    incontro_->setMinimumWidth(2 * nome + incontro_->fontMetrics().horizontalAdvance(QStringLiteral(" - ")) + 8);
+    incontro_->setMinimumWidth(2 * LarghezzaNomi(fm, s.NomiSquadre) +
+                               fm.horizontalAdvance(QLatin1String(SeparatoreIncontro)) + 8);
 
     impostazione_ = true;
     squadre_->svuota();

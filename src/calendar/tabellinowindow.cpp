@@ -151,10 +151,8 @@ void TabellinoWindow::carica()
     // The list is as wide as the longest pairing of the championship.
     // A name longer than a window is laid out for is cut with "…" (its entry's tooltip holds it whole).
     const QFontMetrics fm = partite_->fontMetrics();
-    int nome = 0;
-    for (const TipoSquadra& s : stato().Squadre)
-        nome = qMax(nome, qMin(fm.horizontalAdvance(s.Nome), LarghezzaMassimaNome(fm)));
-    const int larghezza = 2 * nome + partite_->fontMetrics().horizontalAdvance(QStringLiteral(" - ")) +
+    const int larghezza = 2 * LarghezzaNomi(fm, stato().NomiSquadre) +
+                          fm.horizontalAdvance(QLatin1String(SeparatoreIncontro)) +
                           partite_->verticalScrollBar()->sizeHint().width() + 4 * partite_->frameWidth() + 12;
     partite_->setMinimumWidth(qMax(larghezza, 200));
 }
@@ -232,10 +230,7 @@ void TabellinoWindow::caricaElencoPartite()
     partite_->clear();
     codici_.clear();
     for (const PartitaTabellino& p : partite) {
-        bool tagliato = false;
-        auto* voce =
-            new QListWidgetItem(IncontroInRiga(partite_->fontMetrics(), p.casa, p.ospite, &tagliato), partite_);
-        if (tagliato) voce->setToolTip(SuggerimentoTesto(IncontroInRiga(p.casa, p.ospite)));
+        AggiungiIncontro(partite_, p.casa, p.ospite);
         codici_.append(p.codPart);
     }
     riempimento_ = false;

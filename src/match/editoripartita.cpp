@@ -11,13 +11,11 @@
 #include "platform/messaggio.h"
 #include "platform/testoinriga.h"
 
-#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -316,19 +314,4 @@ bool Invariato(const ComboCodici* combo, const GiocatoreMostrato& m)
     if (combo->currentText() != m.testo) return false;
     const int i = combo->currentIndex();
     return i < 0 || combo->itemText(i) != m.testo || combo->codice(i) == m.codice;
-}
-
-QStringList ValoriMostrati(std::initializer_list<const QWidget*> controlli)
-{
-    QStringList valori;
-    for (const QWidget* c : controlli)
-        if (const auto* lista = qobject_cast<const QComboBox*>(c))
-            valori << lista->currentText();
-        else if (const auto* casella = qobject_cast<const QLineEdit*>(c))
-            valori << casella->text();
-        else if (const auto* testo = qobject_cast<const QPlainTextEdit*>(c))
-            valori << testo->toPlainText();
-        else if (const auto* pulsante = qobject_cast<const QAbstractButton*>(c))
-            valori << (pulsante->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
-    return valori;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/codici.h"
+#include "platform/valorimostrati.h"
 
 #include <functional>
 #include <initializer_list>
@@ -142,10 +143,6 @@ bool MostraGiocatore(ComboCodici* combo, int codice, const QString& altrimenti);
 void MostraGiocatoreSalvato(ComboCodici* combo, int codice, const QString& nome);
 // No entry chosen and no text.
 void SvuotaScelta(ComboCodici* combo);
-
-// What a record's controls show, one value each (a list's or a box's text, a button's tick): the values
-// taken when the record was loaded or saved tell whether the user has changed it since.
-QStringList ValoriMostrati(std::initializer_list<const QWidget*> controlli);
 
 // What a player picker showed for a stored record: the stored player's code and the text.
 struct GiocatoreMostrato {

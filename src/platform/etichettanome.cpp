@@ -4,37 +4,40 @@
 
 #include <QEvent>
 
-EtichettaNome::EtichettaNome(int larghezza, QWidget* parent) : QLabel(parent)
+EtichettaTagliata::EtichettaTagliata(int larghezza, QWidget* parent) : QLabel(parent)
 {
     setTextFormat(Qt::PlainText);
     setMinimumWidth(larghezza);
+}
+
+void EtichettaTagliata::resizeEvent(QResizeEvent* e)
+{
+    QLabel::resizeEvent(e);
+    ritaglia();
+}
+
+void EtichettaTagliata::changeEvent(QEvent* e)
+{
+    QLabel::changeEvent(e);
+    if (e->type() == QEvent::FontChange) {
+        ritaglia();
+        updateGeometry();
+    }
 }
 
 void EtichettaNome::impostaNome(const QString& nome)
 {
     nome_ = nome;
-    taglia();
+    ritaglia();
 }
 
 QSize EtichettaNome::sizeHint() const { return {minimumWidth(), QLabel::sizeHint().height()}; }
 
-void EtichettaNome::resizeEvent(QResizeEvent* e)
-{
-    QLabel::resizeEvent(e);
-    taglia();
-}
-
-void EtichettaNome::taglia()
+void EtichettaNome::taglia(int larghezza)
 {
     bool tagliato = false;
-    setText(NomeInRiga(fontMetrics(), nome_, &tagliato, contentsRect().width()));
+    setText(NomeInRiga(fontMetrics(), nome_, &tagliato, larghezza));
     setToolTip(tagliato ? SuggerimentoTesto(nome_) : QString());
-}
-
-EtichettaIncontro::EtichettaIncontro(int larghezza, QWidget* parent) : QLabel(parent)
-{
-    setTextFormat(Qt::PlainText);
-    setMinimumWidth(larghezza);
 }
 
 void EtichettaIncontro::impostaIncontro(const QString& casa, const QString& ospite)
@@ -42,7 +45,7 @@ void EtichettaIncontro::impostaIncontro(const QString& casa, const QString& ospi
     casa_ = casa;
     ospite_ = ospite;
     vuota_ = false;
-    taglia();
+    ritaglia();
     updateGeometry();
 }
 
@@ -72,23 +75,7 @@ QSize EtichettaIncontro::minimumSizeHint() const
     return {minimumWidth(), fontMetrics().height() + m.top() + m.bottom() + 2 * margin()};
 }
 
-void EtichettaIncontro::resizeEvent(QResizeEvent* e)
+void EtichettaIncontro::taglia(int larghezza)
 {
-    QLabel::resizeEvent(e);
-    taglia();
-}
-
-void EtichettaIncontro::changeEvent(QEvent* e)
-{
-    QLabel::changeEvent(e);
-    if (e->type() == QEvent::FontChange) {
-        taglia();
-        updateGeometry();
-    }
-}
-
-void EtichettaIncontro::taglia()
-{
-    if (vuota_) return;
-    MostraIncontro(this, casa_, ospite_, qMax(0, contentsRect().width() - 2 * margin()));
+    if (!vuota_) MostraIncontro(this, casa_, ospite_, larghezza);
 }

@@ -461,20 +461,15 @@ QStringList Grafico::etichetteAsse() const
 
 QString Grafico::testoDati() const
 {
-    // A label as it is given, but for a tab or a line break in it, which would break up the table.
-    const auto cella = [](QString etichetta) {
-        for (QChar& c : etichetta)
-            if (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r')) c = QLatin1Char(' ');
-        return etichetta;
-    };
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     QStringList righe;
     QStringList intestazione{QString()};
-    for (const QString& etichetta : etichetteSerie_) intestazione.append(cella(etichetta));
+    // A label as it is given, but for a tab or a line break in it, which would break up the table.
+    for (const QString& etichetta : etichetteSerie_) intestazione.append(SenzaControlli(etichetta));
     righe.append(intestazione.join(QLatin1Char('\t')));
     for (int r = 0; r < this->righe(); ++r) {
-        QStringList campi{cella(etichetteRighe_[r])};
+        QStringList campi{SenzaControlli(etichetteRighe_[r])};
         for (const auto& v : valori_[r]) campi.append(v ? locale.toString(*v, 'g', 15) : QString());
         righe.append(campi.join(QLatin1Char('\t')));
     }

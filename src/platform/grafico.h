@@ -83,8 +83,8 @@ public:
 
     // Puts on the clipboard a picture of the chart and its data as tab-separated text: a heading
     // line (empty cell, then the series' labels), then each row's label and its values
-    // (empty where missing), in the locale's number format. A tab or a line break in a label is
-    // copied as a blank, so that the table keeps its shape.
+    // (empty where missing), in the locale's number format. A tab, a line break or another control
+    // character in a label is copied as a blank, so that the table keeps its shape.
     void copia();
 
     // copia(), then the "Copia grafico" box that tells the user what the clipboard now holds.

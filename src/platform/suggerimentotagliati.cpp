@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QHelpEvent>
+#include <QListWidget>
 #include <QStyledItemDelegate>
 #include <QToolTip>
 
@@ -47,4 +48,12 @@ public:
 void SuggerisciTestiTagliati(QAbstractItemView* vista)
 {
     if (vista) vista->setItemDelegate(new DelegatoTagliati(vista));
+}
+
+QListWidgetItem* AggiungiIncontro(QListWidget* elenco, const QString& casa, const QString& ospite)
+{
+    bool tagliato = false;
+    auto* voce = new QListWidgetItem(IncontroInRiga(elenco->fontMetrics(), casa, ospite, &tagliato), elenco);
+    if (tagliato) voce->setToolTip(SuggerimentoTesto(IncontroInRiga(casa, ospite)));
+    return voce;
 }

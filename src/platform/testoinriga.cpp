@@ -18,18 +18,30 @@ bool Semplice(QChar c)
     return (c.unicode() >= 0x20 && c.unicode() < 0x7F) || (c.unicode() >= 0xA0 && c.unicode() < 0x590);
 }
 
-// Every control character (and line or paragraph separator) as a blank; nothing else changed.
+// A character that would break the line or take a place of its own in it: a control, a line or paragraph separator.
+bool Controllo(char32_t c)
+{
+    const QChar::Category categoria = QChar::category(c);
+    return categoria == QChar::Other_Control || categoria == QChar::Separator_Line ||
+           categoria == QChar::Separator_Paragraph;
+}
+
+}  // namespace
+
 QString SenzaControlli(const QString& testo)
 {
     QString riga = testo;
     for (QChar& c : riga)
-        if (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
-            c.category() == QChar::Separator_Paragraph)
-            c = QLatin1Char(' ');
+        if (Controllo(c.unicode())) c = QLatin1Char(' ');
     return riga;
 }
 
-}  // namespace
+int LarghezzaNomi(const QFontMetrics& fm, const QStringList& nomi)
+{
+    int larghezza = 0;
+    for (const QString& nome : nomi) larghezza = qMax(larghezza, fm.horizontalAdvance(NomeInRiga(fm, nome)));
+    return larghezza;
+}
 
 QString SuggerimentoTesto(const QString& testo)
 {
@@ -97,11 +109,9 @@ QString TestoInRiga(const QString& testo)
         char32_t c = testo.at(i++).unicode();
         if (QChar::isHighSurrogate(c) && i < testo.size() && testo.at(i).isLowSurrogate())
             c = QChar::surrogateToUcs4(char16_t(c), testo.at(i++).unicode());
-        switch (QChar::category(c)) {
-        case QChar::Other_Control:
-        case QChar::Separator_Line:
-        case QChar::Separator_Paragraph: riga += QLatin1Char(' '); continue;
-        default: break;
+        if (Controllo(c)) {
+            riga += QLatin1Char(' ');
+            continue;
         }
         switch (QChar::direction(c)) {
         case QChar::DirLRI:

@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QString>
-
-class QObject;
+#include <QStringList>
 
 class QFontMetrics;
+class QObject;
 
 // A text from the data (a team's, a player's or a championship's name) for a display on one line: a caption, a
 // label, a list entry, or one of several names put together in such a text ("Bari - Como").
@@ -16,6 +16,10 @@ class QFontMetrics;
 //    A direction mark that would close the isolate early is dropped, one left open is closed at the end.
 // Any other text comes back as it is. Put each name through it on its own, never the text put together.
 QString TestoInRiga(const QString& testo);
+
+// The text with every control character (tab, line feed, ...) and line or paragraph separator as a blank, and
+// nothing else changed: a name as stored, kept on its line where direction marks have no place (a copied table).
+QString SenzaControlli(const QString& testo);
 
 // A pairing "home - away" for a one-line text, each name on one line and set apart on its own.
 QString IncontroInRiga(const QString& casa, const QString& ospite);
@@ -30,6 +34,8 @@ int LarghezzaMassimaNome(const QFontMetrics& fm);
 // TestoInRiga(nome), cut with "…" where it is wider than `larghezza` (-1: LarghezzaMassimaNome(fm)); *tagliato
 // tells whether it was (the caller then shows the whole name in the widget's tooltip).
 QString NomeInRiga(const QFontMetrics& fm, const QString& nome, bool* tagliato = nullptr, int larghezza = -1);
+// The widest of `nomi` as NomeInRiga shows them in `fm` (so at most LarghezzaMassimaNome), in px.
+int LarghezzaNomi(const QFontMetrics& fm, const QStringList& nomi);
 // A pairing "home - away" within `larghezza` px of `fm`, each name cut on its own (NomeInRiga), so that both show:
 // the room is split between the two names, and a name that needs less than its half leaves the rest to the other.
 // -1: each name within LarghezzaMassimaNome(fm). *tagliato tells whether a name was cut (the caller then shows the

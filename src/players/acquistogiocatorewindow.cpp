@@ -1,6 +1,7 @@
 #include "players/acquistogiocatorewindow.h"
 
 #include "core/comando.h"
+#include "core/listasquadre.h"
 #include "core/stato.h"
 #include "core/utilita.h"
 #include "platform/albero.h"
@@ -116,18 +117,8 @@ AcquistoGiocatoreWindow::AcquistoGiocatoreWindow(QWidget* parent) : Finestra(Id,
 void AcquistoGiocatoreWindow::carica()
 {
     const Stato& s = stato();
-    {
-        ComboCodici::SenzaClick caricamento(combo1_);
-        for (int n = 1; n < s.Squadre.size(); ++n) combo1_->aggiungi(s.Squadre[n].Nome, Val(s.Squadre[n].Codice));
-        // The team handed over, compared exactly; the first team when it names none of the list.
-        int scelta = combo1_->count() > 0 ? 0 : -1;
-        for (int i = 0; i < combo1_->count(); ++i)
-            if (combo1_->testo(i) == s.SquadraCorrente) {
-                scelta = i;
-                break;
-            }
-        combo1_->setCurrentIndex(scelta);
-    }
+    // The team handed over, compared exactly; the first team when it names none of the list.
+    RiempiListaSquadre(combo1_, s.SquadraCorrente);
     CaricaAlberoSquadre(albero_);
     AdattaAlberoSquadre(albero_);
     ElencaGiocatoriAcquistabili();

@@ -8,6 +8,7 @@
 #include "platform/guida.h"
 #include "platform/icone.h"
 #include "platform/messaggio.h"
+#include "platform/valorimostrati.h"
 #include "players/numeromaglia.h"
 #include "players/nuovogiocatorequeries.h"
 #include "players/sceltaimmaginedialog.h"
@@ -181,9 +182,8 @@ void NuovoGiocatoreWindow::pulisciScheda()
 
 QStringList NuovoGiocatoreWindow::datiMostrati() const
 {
-    QStringList dati;
-    for (const QLineEdit* e : caselle_) dati << e->text();
-    dati << ruolo_->testo() << note_->toPlainText() << foto_;
+    QList<const QWidget*> campi(caselle_.cbegin(), caselle_.cend());
+    QStringList dati = ValoriMostrati(campi << ruolo_ << note_) << foto_;
     if (codice_ != 0) dati << QString::number(squadra_->codiceCorrente());
     return dati;
 }

@@ -121,9 +121,7 @@ void ConfrontoTabelleWindow::impostaLarghezze()
 {
     for (int c = 0; c < COLONNE; ++c) grid1_->impostaLarghezzaColonna(c, LARGHEZZE[c]);
     // The team columns fit the longest name in bold; the narrow ones their headings and widest contents.
-    QStringList nomi;
-    for (int i = 1; i < stato().Squadre.size(); ++i) nomi << stato().Squadre[i].Nome;
-    for (int c : {CASA_A, OSPITE_A, CASA_B, OSPITE_B}) grid1_->adattaColonnaAlTesto(c, nomi, true);
+    for (int c : {CASA_A, OSPITE_A, CASA_B, OSPITE_B}) grid1_->adattaColonnaAlTesto(c, stato().NomiSquadre, true);
     grid1_->adattaColonnaAlTesto(GIRONE, {QStringLiteral("Gir.")}, false);
     grid1_->adattaColonnaAlTesto(GIORNATA, {QStringLiteral("Num.")}, false);
     for (int c : {RIS_A, RIS_B}) grid1_->adattaColonnaAlTesto(c, {QStringLiteral("10 - 10")}, false);

@@ -13,6 +13,7 @@
 #include "platform/messaggio.h"
 #include "platform/spinner.h"
 #include "platform/testoinriga.h"
+#include "platform/valorimostrati.h"
 #include "shell/controllifinestre.h"
 
 #include <QFormLayout>
@@ -181,9 +182,8 @@ void InformazioniSocietarieWindow::caricaInfoSocietarie()
 
 QStringList InformazioniSocietarieWindow::datiMostrati() const
 {
-    QStringList dati;
-    for (const QLineEdit* e : caselle_) dati << e->text();
-    return dati << penalita_->text() << note_->toPlainText();
+    QList<const QWidget*> campi(caselle_.cbegin(), caselle_.cend());
+    return ValoriMostrati(campi << penalita_ << note_);
 }
 
 bool InformazioniSocietarieWindow::scarica() { return lascia(QStringLiteral("chiudere la finestra")); }

@@ -12,6 +12,7 @@
 #include "platform/icone.h"
 #include "platform/messaggio.h"
 #include "platform/spinner.h"
+#include "platform/valorimostrati.h"
 #include "shell/controllifinestre.h"
 #include "shell/nomisquadre.h"
 
@@ -138,8 +139,7 @@ void ProprietaCampionatoWindow::carica()
 
 QStringList ProprietaCampionatoWindow::impostazioniMostrate() const
 {
-    return {denominazione_->text(), numerazioneTradizionale_->isChecked() ? QStringLiteral("1") : QStringLiteral("2"),
-            puntiVittoria_->text(), puntiPareggio_->text(), puntiSconfitta_->text()};
+    return ValoriMostrati({denominazione_, numerazioneTradizionale_, puntiVittoria_, puntiPareggio_, puntiSconfitta_});
 }
 
 bool ProprietaCampionatoWindow::scarica()

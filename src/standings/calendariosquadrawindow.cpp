@@ -1,6 +1,7 @@
 #include "standings/calendariosquadrawindow.h"
 
 #include "core/comando.h"
+#include "core/listasquadre.h"
 #include "core/stato.h"
 #include "core/utilita.h"
 #include "platform/azione.h"
@@ -98,19 +99,8 @@ CalendarioSquadraWindow::CalendarioSquadraWindow(QWidget* parent) : Finestra(Id,
 
 void CalendarioSquadraWindow::carica()
 {
-    const Stato& s = stato();
-    {
-        ComboCodici::SenzaClick caricamento(squadre_);
-        for (int i = 1; i < s.Squadre.size(); ++i) squadre_->aggiungi(s.Squadre[i].Nome);
-        // The team asked for, compared exactly; the first team when none is asked for or it is not listed.
-        int scelta = squadre_->count() > 0 ? 0 : -1;
-        for (int i = 0; i < squadre_->count() && !s.SquadraCorrente.isEmpty(); ++i)
-            if (squadre_->testo(i) == s.SquadraCorrente) {
-                scelta = i;
-                break;
-            }
-        squadre_->setCurrentIndex(scelta);
-    }
+    // The team asked for, compared exactly; the first team when none is asked for or it is not listed.
+    RiempiListaSquadre(squadre_, stato().SquadraCorrente);
     impostaLarghezze();
     // The result pictures are looked for once: a bitmap added later shows after the window is opened again.
     vittoria_ = CaricaBitmap(FileProgramma(QStringLiteral("MicroV.Bmp")));
@@ -125,9 +115,7 @@ void CalendarioSquadraWindow::impostaLarghezze()
 {
     for (int c = 0; c < COLONNE; ++c) griglia_->impostaLarghezzaColonna(c, LARGHEZZE[c]);
     // The team columns also fit the longest name in bold, up to the grid's limit for a text.
-    QStringList nomi;
-    for (int i = 1; i < stato().Squadre.size(); ++i) nomi << stato().Squadre[i].Nome;
-    for (int c : {LOCALI, OSPITI}) griglia_->adattaColonnaAlTesto(c, nomi, true);
+    for (int c : {LOCALI, OSPITI}) griglia_->adattaColonnaAlTesto(c, stato().NomiSquadre, true);
 }
 
 void CalendarioSquadraWindow::caricaTabellaDiMarcia()
