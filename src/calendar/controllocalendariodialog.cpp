@@ -2,6 +2,7 @@
 
 #include "calendar/costruzionecalendario.h"
 #include "calendar/giornatecalendarioqueries.h"
+#include "calendar/testatagiornata.h"
 #include "core/calendarioautomatico.h"
 #include "core/campionato.h"
 #include "core/comando.h"
@@ -77,7 +78,6 @@ ControlloCalendarioDialog::ControlloCalendarioDialog(QWidget* parent) : Finestra
 
     riposa_ = new QLabel(this);
     riposa_->setObjectName(QStringLiteral("Label2"));
-    TestoSemplice(riposa_);
     principale->addWidget(riposa_);
 }
 
@@ -104,7 +104,7 @@ void ControlloCalendarioDialog::mostraGiornata(int numero)
     }
     intestazione_->setText(QStringLiteral("Giornata n. %1").arg(numero));
     for (const DatiIncontro& i : g.incontri) AggiungiIncontro(incontri_, i.sq1, i.sq2);
-    riposa_->setText(g.riposa.isEmpty() ? QString() : QStringLiteral("Riposa: ") + TestoInRiga(g.riposa));
+    TestataGiornata::mostraRiposa(riposa_, g.riposa);
     riposa_->setVisible(!g.riposa.isEmpty());
 }
 

@@ -108,7 +108,6 @@ DateGiornateWindow::DateGiornateWindow(QWidget* parent) : Finestra(Id, parent)
     v2->addLayout(griglia_);
     riposa_ = new QLabel(frame2);
     riposa_->setObjectName(QStringLiteral("Label2"));
-    TestoSemplice(riposa_);
     v2->addWidget(riposa_);
     v2->addStretch();
     principale->addWidget(frame2, 1);
@@ -201,7 +200,7 @@ void DateGiornateWindow::mostraGiornata(int numero)
         riga.dataRit->setText(i.date.DataRit);
         riga.hRit->setText(i.date.HRit);
     }
-    riposa_->setText(QStringLiteral("Riposa: ") + TestoInRiga(g.riposa));
+    TestataGiornata::mostraRiposa(riposa_, g.riposa);
     riposa_->setVisible(!g.riposa.isEmpty());
     if (nuoveRighe)
         for (QLayout* l : {frame->layout(), layout()}) {

@@ -36,7 +36,6 @@ TestataGiornata::TestataGiornata(const QVector<QAction*>& comandi, int baseEvide
     titolo_->setFont(grande);
     riposa_ = new QLabel(this);
     riposa_->setObjectName(QStringLiteral("Riposa"));
-    TestoSemplice(riposa_);
     auto* intestazione = new QHBoxLayout;
     intestazione->addWidget(titolo_);
     intestazione->addStretch(1);
@@ -47,7 +46,13 @@ TestataGiornata::TestataGiornata(const QVector<QAction*>& comandi, int baseEvide
 void TestataGiornata::mostra(GiornataGirone g, const QString& riposa)
 {
     titolo_->setText(NavigazioneGiornate::titolo(g));
-    riposa_->setText(riposa.isEmpty() ? QString() : QStringLiteral("Riposa: ") + TestoInRiga(riposa));
+    mostraRiposa(riposa_, riposa);
+}
+
+void TestataGiornata::mostraRiposa(QLabel* etichetta, const QString& riposa)
+{
+    MostraNome(etichetta, riposa);
+    if (!riposa.isEmpty()) etichetta->setText(QStringLiteral("Riposa: ") + etichetta->text());
 }
 
 QVector<QAction*> TestataGiornata::comandiFinali(QWidget* finestra, std::function<void()> classificaParziale,

@@ -21,6 +21,10 @@ public:
     // The heading of match day `g` and its resting team ("" : none).
     void mostra(GiornataGirone g, const QString& riposa);
 
+    // "Riposa: " and the resting team in `etichetta`, as plain text, a name longer than a window is laid out for
+    // cut with "…" and whole in the tooltip; no text when `riposa` is empty.
+    static void mostraRiposa(QLabel* etichetta, const QString& riposa);
+
     // The last three commands of both strips: partial table up to this day (it needs the league
     // table), close, help.
     static QVector<QAction*> comandiFinali(QWidget* finestra, std::function<void()> classificaParziale,

@@ -395,12 +395,15 @@ private slots:
         mostra(amb.mdi);
         QTemporaryDir dir;
         const DatiFixture d = FixtureCampionato(dir.filePath("lunghi.GVN"))
-                                  .squadre(QStringList{"Ancona", "Bari", "Como", "Empoli", "Genoa", "Lecce"})
+                                  .squadre(QStringList{"Ancona", "Bari", "Como", "Empoli", "Genoa", "Lecce", "Monza"})
                                   .giocaFinoA(3, true)
                                   .rose(15)
                                   .formazioni()
                                   .crea();
         const int bomber = Cannoniere(d, "Ancona")->codice;
+        // The team of the long name is also the one that rests, in every round.
+        Esegui("UPDATE GIORNATA SET RIPOSA = 'Ancona'", {}, ApriConnessione("riposa", d.percorso, false, false));
+        ChiudiConnessione("riposa");
         QHash<QString, int> colonne;
         QHash<QString, QStringList> mostrati;  // by window: the texts with a long name shown whole
         QStringList nascosti;                  // such texts cut by their widget's room
