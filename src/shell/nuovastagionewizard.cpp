@@ -10,6 +10,7 @@
 #include "platform/icone.h"
 #include "platform/messaggio.h"
 #include "platform/spinner.h"
+#include "platform/suggerimentotagliati.h"
 #include "platform/testoinriga.h"
 #include "shell/controllifinestre.h"
 #include "shell/creazionecampionato.h"
@@ -154,6 +155,7 @@ QGroupBox* NuovaStagioneWizard::costruisciFaseRiepilogo()
         auto* colonna = new QVBoxLayout;
         auto* l = new QListWidget(f);
         l->setObjectName(nome);
+        SuggerisciTestiTagliati(l);
         colonna->addWidget(new QLabel(titolo, f));
         colonna->addWidget(l);
         elenchi->addLayout(colonna, 1);
@@ -350,8 +352,8 @@ void NuovaStagioneWizard::mostraRiepilogo()
     mostraPagina(faseRiepilogo_, QStringLiteral("4"));
     riepilogoFile_->setText(NomeNuovoFile);
     riepilogoDenominazione_->setText(denominazione_->text());
-    for (const QString& nome : SquadreDaEliminare) riepilogoEliminate_->addItem(TestoInRiga(nome));
-    for (const QString& nome : SquadreDaInserire) riepilogoNuove_->addItem(TestoInRiga(nome));
+    riepilogoEliminate_->addItems(SquadreDaEliminare);
+    riepilogoNuove_->addItems(SquadreDaInserire);
 }
 
 void NuovaStagioneWizard::completaNuovaStagione()

@@ -12,6 +12,7 @@
 #include "platform/icone.h"
 #include "platform/messaggio.h"
 #include "platform/spinner.h"
+#include "platform/suggerimentotagliati.h"
 #include "platform/valorimostrati.h"
 #include "shell/controllifinestre.h"
 #include "shell/nomisquadre.h"
@@ -92,6 +93,7 @@ ProprietaCampionatoWindow::ProprietaCampionatoWindow(QWidget* parent) : Finestra
     auto* v4 = new QVBoxLayout(frame4);
     squadre_ = new QListWidget(frame4);
     squadre_->setObjectName(QStringLiteral("List1"));
+    SuggerisciTestiTagliati(squadre_);
     v4->addWidget(squadre_, 1);
     QPushButton* command1 = Pulsante(
         QStringLiteral("Command1"),
