@@ -13,7 +13,6 @@
 #include "platform/icone.h"
 #include "platform/messaggio.h"
 #include "platform/spinner.h"
-#include "platform/testocomandi.h"
 #include "platform/testoinriga.h"
 
 #include <QCheckBox>
@@ -384,8 +383,7 @@ void FormazioniWindow::CaricaFormazioni(int codPart)
     }
     squadre_ = squadre;
     for (int lato = 0; lato < 2; ++lato) {
-        if (partita_.trovata)
-            schede_->setTabText(lato, TestoSenzaTastoRapido(NomeInRiga(schede_->fontMetrics(), squadre_[lato].nome)));
+        if (partita_.trovata) schede_->setTabText(lato, NomeInTitolo(schede_->fontMetrics(), squadre_[lato].nome));
         QVector<VoceGiocatore> voci;
         for (const GiocatoreInRosa& g : squadre_[lato].rosa) voci.append({g.codice, g.nome});
         for (int i = 0; i < RIGHE_TITOLARI; ++i) {

@@ -16,7 +16,6 @@
 #include "platform/guida.h"
 #include "platform/icone.h"
 #include "platform/messaggio.h"
-#include "platform/testocomandi.h"
 #include "platform/testoinriga.h"
 
 #include <algorithm>
@@ -550,7 +549,7 @@ void SchedaPartitaWindow::CaricaTabFormazioni()
     for (int lato = 0; lato < 2; ++lato) {
         const SquadraInCampo& sq = squadre_[lato];
         Lato& l = lati_[lato];
-        l.formazione->setTitle(TestoSenzaTastoRapido(NomeInRiga(l.formazione->fontMetrics(), sq.nome)));
+        l.formazione->setTitle(NomeInTitolo(l.formazione->fontMetrics(), sq.nome));
         for (int i = 0; i < RIGHE_FORMAZIONE; ++i) {
             const RigaTitolare& r = sq.titolari.value(i);
             const RigaControlli& c = l.righe[i];
@@ -570,7 +569,7 @@ void SchedaPartitaWindow::CaricaSostituzioni()
     for (int lato = 0; lato < 2; ++lato) {
         const SquadraInCampo& sq = squadre_[lato];
         Lato& l = lati_[lato];
-        l.cambi->setTitle(TestoSenzaTastoRapido(NomeInRiga(l.cambi->fontMetrics(), sq.nome)));
+        l.cambi->setTitle(NomeInTitolo(l.cambi->fontMetrics(), sq.nome));
         l.elencoCambi->clear();
         for (const RigaSostituzione& r : sq.sostituzioni) {
             auto* voce = new QTreeWidgetItem(l.elencoCambi, {r.entra, r.voto, r.minuto, r.esce});
@@ -593,7 +592,7 @@ void SchedaPartitaWindow::CaricaTabReti()
         const SquadraInCampo& sq = squadre_[lato];
         Lato& l = lati_[lato];
         Griglia* g = l.reti;
-        l.marcatori->setTitle(TestoSenzaTastoRapido(NomeInRiga(l.marcatori->fontMetrics(), sq.nome)));
+        l.marcatori->setTitle(NomeInTitolo(l.marcatori->fontMetrics(), sq.nome));
         g->impostaRidisegno(false);
         g->impostaRigheFisse(0);
         g->impostaRighe(0);

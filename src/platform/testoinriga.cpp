@@ -58,6 +58,11 @@ QString DidascaliaDi(const QObject* w, const QString& testo)
     return qobject_cast<const QAbstractButton*>(w) ? TestoSenzaTastoRapido(testo) : testo;
 }
 
+QString NomeInTitolo(const QFontMetrics& fm, const QString& nome)
+{
+    return TestoSenzaTastoRapido(NomeInRiga(fm, nome));
+}
+
 QString IncontroInRiga(const QString& casa, const QString& ospite)
 {
     return TestoInRiga(casa) + QLatin1String(SeparatoreIncontro) + TestoInRiga(ospite);

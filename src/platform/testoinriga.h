@@ -49,6 +49,9 @@ QString SuggerimentoTesto(const QString& testo);
 // A label shows a name as plain text: in Qt's automatic format a name that looks like markup would be read as rich
 // text (a tag changes how it looks, an image tag opens the file it names). Other widgets show their text plain.
 void TestoSemplice(QObject* w);
+// A name as the title of a group box or a tab, where a "&" would mark the access key: NomeInRiga of `fm`, its "&"
+// doubled.
+QString NomeInTitolo(const QFontMetrics& fm, const QString& nome);
 // `testo` as the caption of `w` that shows it as it stands: on a button or a tick box a "&" would mark the access
 // key, so it is doubled; any other widget takes it as it is.
 QString DidascaliaDi(const QObject* w, const QString& testo);
