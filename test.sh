@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test.
+# Installs what is missing, builds the tests' tree under the sanitizers (build-test/), and runs every test.
 set -euo pipefail
 radice="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$radice/scripts/prepara.sh"
 installa_mancanti
 controlla_formato "$radice"
-compila "$radice"
-cd "$radice/build"
+compila_test "$radice"
+cd "$radice/build-test"
 set +e
 ctest --output-on-failure -j "$(nproc)"
 stato=$?

@@ -41,9 +41,13 @@ function(golvarno_add_test name)
     file(MAKE_DIRECTORY ${_rt})
     file(CHMOD ${_rt} DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
     add_test(NAME ${name} COMMAND ${name})
-    set_tests_properties(${name} PROPERTIES
-        TIMEOUT ${T_TIMEOUT}
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=${_rt};LC_ALL=C.UTF-8")
+    set(_env "QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=${_rt};LC_ALL=C.UTF-8")
+    if(GOLVARNO_SANITIZE)
+        # The first report of either sanitizer ends the test with a failure.
+        list(APPEND _env "ASAN_OPTIONS=halt_on_error=1:abort_on_error=0:detect_leaks=1:strict_string_checks=1"
+                         "UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1")
+    endif()
+    set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT} ENVIRONMENT "${_env}")
 endfunction()
 
 # golvarno_tests(<folder> <libs...>): every tests/<folder>/tst_*.cpp is one test executable.

@@ -37,6 +37,15 @@ compila() {
     cmake --build "$radice/build" --parallel || return 1
 }
 
+# The tests' own tree (build-test/): every test runs under AddressSanitizer and UndefinedBehaviorSanitizer, built
+# with few optimizations so that it builds quickly; a sanitizer's report fails the test. No benchmark is built here.
+compila_test() {
+    local radice="$1"
+    cmake -S "$radice" -B "$radice/build-test" -G Ninja -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g1" \
+        -DGOLVARNO_WERROR=ON -DGOLVARNO_SANITIZE=ON || return 1
+    cmake --build "$radice/build-test" --parallel || return 1
+}
+
 # Every tracked source file of src/, tools/, bench/ and tests/ must match the formatter configuration
 # (.clang-format at the root); the files that do not are listed and the check fails.
 controlla_formato() {
