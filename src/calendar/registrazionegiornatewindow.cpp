@@ -455,7 +455,12 @@ void RegistrazioneGiornateWindow::modificaDate(int riga)
     if (riga + 1 >= s.DateOrariPartite.size()) return;
     s.RigaSelezionata = riga + 1;
     DateOrarioDialog dialogo(righe_[riga].casa->testo(), righe_[riga].ospite->testo(), this);
-    if (dialogo.exec() == QDialog::Accepted) aggiornaRiepilogo(riga);
+    int esito = QDialog::Rejected;
+    {
+        CicloModale modale;
+        esito = dialogo.exec();
+    }
+    if (esito == QDialog::Accepted) aggiornaRiepilogo(riga);
 }
 
 void RegistrazioneGiornateWindow::apriDateGiornata()

@@ -14,6 +14,7 @@
 #include <QScopeGuard>
 #include <QScreen>
 #include <QStyle>
+#include <utility>
 
 namespace {
 
@@ -97,7 +98,11 @@ void installaTastoGuida()
 
 Finestra::Finestra(const QString& id, QWidget* parent) : QWidget(parent) { setObjectName(id); }
 
-void Finestra::chiudi() { Finestre::istanza().scarica(id()); }
+void Finestra::chiudi()
+{
+    // Unloaded already (e.g. while a box of its own was up), the id may now name another instance.
+    if (Finestre::istanza().finestra(id()) == this) Finestre::istanza().scarica(id());
+}
 
 QWidget* Finestra::contenitore() const
 {
@@ -313,7 +318,10 @@ void Finestre::mostraModale(const QString& id)
     const auto scaricata = connect(this, &Finestre::finestraScaricata, &ciclo, [&ciclo, id](const QString& x) {
         if (x == id) ciclo.quit();
     });
-    ciclo.exec(QEventLoop::DialogExec);
+    {
+        CicloModale modale;
+        ciclo.exec(QEventLoop::DialogExec);
+    }
     disconnect(scaricata);
     if (guardia) {
         w->removeEventFilter(&attesa);
@@ -367,10 +375,30 @@ bool Finestre::scaricaSubito(const QString& id)
         // As in every MDI program, the child left in front becomes the active one.
         if (!area_->activeSubWindow()) attivaDavanti();
     }
-    c->deleteLater();
-    if (c != w) w->deleteLater();
+    eliminaDopo(c);
+    if (c != w) eliminaDopo(w);
     emit finestraScaricata(id);
     return true;
+}
+
+void Finestre::eliminaDopo(QWidget* w)
+{
+    // Inside a modal loop a deferred deletion would run in that loop, before the code that opened it goes on.
+    if (cicliModali_ > 0)
+        daEliminare_.append(w);
+    else
+        w->deleteLater();
+}
+
+CicloModale::CicloModale() { ++Finestre::istanza().cicliModali_; }
+
+CicloModale::~CicloModale()
+{
+    Finestre& registro = Finestre::istanza();
+    if (--registro.cicliModali_ > 0) return;
+    // Posted from the code that opened the outermost loop: carried out once that code has returned.
+    for (const QPointer<QWidget>& w : std::exchange(registro.daEliminare_, {}))
+        if (w) w->deleteLater();
 }
 
 void Finestre::tieniInVista(QWidget* sotto)
@@ -492,6 +520,7 @@ void Finestre::azzera()
     inScarico_.clear();
     for (const QPointer<Finestra>& w : caricate)
         if (w) delete w->contenitore();
+    for (const QPointer<QWidget>& w : std::exchange(daEliminare_, {})) delete w.data();
     const QStringList ids = fabbriche_.keys();
     fabbriche_.clear();
     for (const QString& id : ids) emit registrazioneCambiata(id);

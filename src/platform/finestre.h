@@ -34,8 +34,8 @@ public:
     // Caption, icon (a name of our icon set) and help context, set together by every window.
     void impostaAspetto(const QString& titolo, const QString& icona, int contesto = -1);
 
-    // Unloads this window through the registry (as Finestre::scarica). Safe from the window's own
-    // handlers: the object stays alive until control returns to the event loop.
+    // Unloads this window through the registry (as Finestre::scarica), when it is still the registry's window of its
+    // id. Safe from the window's own handlers: the object stays alive until control returns to the event loop.
     void chiudi();
 
     // Hides the window without unloading it (it stays loaded, with its contents).
@@ -55,6 +55,19 @@ protected:
 
 private:
     int contestoGuida_ = -1;
+};
+
+// Marks a modal loop of the program (a message box, a modal window, a dialog) while it is open. A window can be
+// unloaded during such a loop (a screen reader presses its close button while a box is up): it is then hidden and
+// forgotten at once as always, but its objects are deleted only once the last modal loop has ended and the code
+// that opened it has returned to the event loop, because that code may be the window's own and run on after the
+// box. So no window has to ask whether it still exists after a box.
+class CicloModale {
+public:
+    CicloModale();
+    ~CicloModale();
+    CicloModale(const CicloModale&) = delete;
+    CicloModale& operator=(const CicloModale&) = delete;
 };
 
 // The window registry: one instance per window id for the whole run.
@@ -118,7 +131,10 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
+    friend class CicloModale;
     Finestre();
+    // Deletes a window's object once control is back in the event loop and no modal loop is open.
+    void eliminaDopo(QWidget* w);
     Finestra* creaSeServe(const QString& id);
     void inserisciNellArea(Finestra* w);
     void attivazione(Finestra* w);
@@ -134,7 +150,9 @@ private:
     QHash<QString, Fabbrica> fabbriche_;
     QHash<QString, QPointer<Finestra>> finestre_;
     QPointer<QMdiArea> area_;
-    QPointer<Finestra> ultimaAttiva_;  // the child whose activation hook ran last
-    QPointer<Finestra> richiesta_;     // the window a command is showing, while Finestre::mostra runs
-    QStringList inScarico_;            // windows whose scarica() hook is running
+    QPointer<Finestra> ultimaAttiva_;       // the child whose activation hook ran last
+    QPointer<Finestra> richiesta_;          // the window a command is showing, while Finestre::mostra runs
+    QStringList inScarico_;                 // windows whose scarica() hook is running
+    int cicliModali_ = 0;                   // modal loops open (CicloModale)
+    QList<QPointer<QWidget>> daEliminare_;  // unloaded while a modal loop was open
 };

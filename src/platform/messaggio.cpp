@@ -1,5 +1,6 @@
 #include "platform/messaggio.h"
 
+#include "platform/finestre.h"
 #include "platform/guida.h"
 
 #include <deque>
@@ -151,7 +152,10 @@ Messaggio::Risposta Messaggio::mostra(const QString& testo, Pulsanti pulsanti, I
         QObject::connect(aiuto, &QAbstractButton::clicked, &box, [contestoGuida] { Guida::apri(contestoGuida); });
     }
 
-    box.exec();
+    {
+        CicloModale modale;
+        box.exec();
+    }
     QAbstractButton* premuto = box.clickedButton();
     for (const auto& [tasto, risp] : tasti)
         if (tasto == premuto) return risp;
@@ -209,6 +213,7 @@ QString Messaggio::input(const QString& prompt, const QString& titolo, const QSt
         return QString();
     }
     bool ok = false;
+    const CicloModale modale;
     const QString testo =
         QInputDialog::getText(genitore(), titolo, perVisualizzare(prompt), QLineEdit::Normal, predefinito, &ok);
     if (!ok) {
@@ -235,6 +240,7 @@ QString Messaggio::apriFile(const QString& titolo, const QString& filtro, const 
         seam().file.pop_front();
         return percorso;
     }
+    const CicloModale modale;
     return QFileDialog::getOpenFileName(genitore(), titolo, nomeIniziale, filtroQt(filtro));
 }
 

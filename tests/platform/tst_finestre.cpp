@@ -3,6 +3,7 @@
 #include "platform/messaggio.h"
 #include "support/finestraditest.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QHash>
@@ -31,6 +32,24 @@ void rispondiAlBox(QMessageBox::StandardButton pulsante, int ritardo = 0)
     QTimer::singleShot(ritardo, [pulsante] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
             if (QAbstractButton* b = box->button(pulsante)) b->click();
+    });
+}
+
+// As a screen reader does while a modal box or window is up: its press action reaches `pulsante` past the
+// modality. Once the click has come, what is in front is answered: a box with its first button, a test window
+// with its own close button.
+void premiDuranteIlModale(QAbstractButton* pulsante)
+{
+    QObject::connect(pulsante, &QAbstractButton::clicked, [] {
+        QTimer::singleShot(0, [] {
+            QWidget* davanti = QApplication::activeModalWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(davanti)) box->buttons().first()->click();
+            if (auto* w = qobject_cast<FinestraDiTest*>(davanti)) w->pulsanteChiudi()->click();
+        });
+    });
+    QTimer::singleShot(0, [pulsante] {
+        QAccessible::queryAccessibleInterface(pulsante)->actionInterface()->doAction(
+            QAccessibleActionInterface::pressAction());
     });
 }
 
@@ -378,6 +397,48 @@ private slots:
         });
         registro().mostraModale("Form9");
         QVERIFY(sulloSchermo);
+    }
+
+    // A window closed while a box or a modal window that its own code opened is up (a screen reader's press reaches
+    // its close button): it is gone from the registry at once, and its code goes on safely after the box, whatever
+    // it does there; the object goes once that code has returned.
+    void chiusuraDuranteUnModale_data()
+    {
+        QTest::addColumn<int>("caso");
+        QTest::newRow("domanda, poi si chiude") << 0;
+        QTest::newRow("errore, poi svuota ciò che mostra") << 1;
+        QTest::newRow("avviso, poi prosegue") << 2;
+        QTest::newRow("finestra modale, poi prosegue") << 3;
+    }
+    void chiusuraDuranteUnModale()
+    {
+        QFETCH(int, caso);
+        auto* w = qobject_cast<FinestraDiTest*>(registro().mostra("Form1"));
+        const QPointer<FinestraDiTest> guardia(w);
+        QString dopo;
+        QEventLoop ciclo;
+        // The window's own code, run from the event loop as a click runs it.
+        QTimer::singleShot(0, w, [&] {
+            premiDuranteIlModale(w->pulsanteChiudi());
+            switch (caso) {
+            case 0:
+                Messaggio::conferma("Proseguire?", "Golvarno");
+                w->chiudi();
+                break;
+            case 1:
+                Messaggio::errore("Impossibile", "Golvarno");
+                w->findChild<QLabel*>()->clear();
+                break;
+            case 2: Messaggio::avvisa("Prima partita", "Golvarno"); break;
+            default: registro().mostraModale("Form2");
+            }
+            dopo = w->pulsanteChiudi()->text();
+            ciclo.quit();
+        });
+        ciclo.exec();
+        QCOMPARE(dopo, QString("Chiusa"));
+        QVERIFY(!registro().caricata("Form1") && area_->subWindowList().isEmpty());
+        QTRY_VERIFY(!guardia);
     }
 
     void tastoF1ApreLaGuidaAlContesto()
