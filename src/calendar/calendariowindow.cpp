@@ -167,6 +167,8 @@ void CalendarioWindow::attiva()
 {
     const Stato& s = stato();
     mostra({s.GiornataCorrente, s.Andata});
+    // A match of another day left in the hand-over would take the match sheet there.
+    NavigazioneGiornate::consegna(giornata_, true);
 }
 
 void CalendarioWindow::mostra(GiornataGirone g)
@@ -276,9 +278,8 @@ void CalendarioWindow::aggiornaComandi()
 
 void CalendarioWindow::vaiA(GiornataGirone g)
 {
-    stato().GiornataCorrente = g.giornata;
-    stato().Andata = g.andata;
     mostra(g);
+    NavigazioneGiornate::consegna(giornata_);
 }
 
 void CalendarioWindow::giornataPrecedente()
@@ -296,8 +297,7 @@ void CalendarioWindow::cambiaGirone() { vaiA({giornata_.giornata, !giornata_.and
 void CalendarioWindow::inserisciRisultati()
 {
     if (!Finestre::istanza().registrata(IdFinestra::InserimentoRisultati)) return;
-    stato().GiornataCorrente = giornata_.giornata;
-    stato().Andata = giornata_.andata;
+    NavigazioneGiornate::consegna(giornata_, true);
     Finestre::istanza().mostra(IdFinestra::InserimentoRisultati);
 }
 
@@ -314,10 +314,8 @@ void CalendarioWindow::apriTabellino()
 void CalendarioWindow::apriStatistiche()
 {
     if (!Finestre::istanza().registrata(IdFinestra::Statistiche)) return;
-    Stato& s = stato();
-    s.GiornataCorrente = giornata_.giornata;
-    s.Andata = giornata_.andata;
-    s.StatGiornata = true;
+    NavigazioneGiornate::consegna(giornata_, true);
+    stato().StatGiornata = true;
     Finestre::istanza().mostra(IdFinestra::Statistiche);
 }
 

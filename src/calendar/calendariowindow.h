@@ -15,8 +15,9 @@ class TestataGiornata;
 // The calendar viewer, "Calendario del campionato": the pairings of one match day in one leg, home
 // team first, with results ("-" when not played), dates, times and the resting team. Each activation
 // shows match day GiornataCorrente of leg Andata; its own navigation hands the day it moves to over
-// in the same variables. From here the user goes on to results entry, the match sheet of the chosen
-// pairing, the statistics of the day and the partial table up to the day on show.
+// in the same variables. The day on show goes with one of its matches in CodPartitaCorrente: the
+// first after a move, or the one handed over already when it is of the day. From here the user goes on to results
+// entry, the match sheet of the chosen pairing, the statistics of the day and the partial table up to the day on show.
 class CalendarioWindow : public Finestra {
     Q_OBJECT
 public:

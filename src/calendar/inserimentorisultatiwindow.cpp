@@ -13,7 +13,6 @@
 #include "platform/spinner.h"
 #include "platform/testoinriga.h"
 
-#include <algorithm>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -22,6 +21,7 @@
 #include <QRegularExpressionValidator>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace {
 
@@ -122,17 +122,18 @@ void InserimentoRisultatiWindow::attiva()
     Stato& s = stato();
     const GiornataGirone richiesta{s.GiornataCorrente, s.Andata};
     // A page of a championship no longer open is dropped, never saved into the file open now.
-    if (!mostrata_ || !paginaDelFileAperto()) {
+    const bool tenuta = mostrata_ && paginaDelFileAperto();
+    if (tenuta && richiesta != giornataMostrata()) {
+        // A save refused: the page being entered stays, and is what the other windows follow.
+        if (!vaiA(richiesta)) NavigazioneGiornate::consegna(pagina_);
+        return;
+    }
+    // Coming back to the day on show: as stored now, unless the page holds edits not saved yet.
+    if (!tenuta)
         mostraPagina(richiesta);
-        return;
-    }
-    if (richiesta == giornataMostrata()) {
-        // Coming back to the day on show: as stored now, unless the page holds edits not saved yet.
-        if (!modificata()) mostraPagina(richiesta, false);
-        return;
-    }
-    // A save refused: the page being entered stays.
-    if (!vaiA(richiesta)) consegnaPagina();
+    else if (!modificata())
+        mostraPagina(richiesta, false);
+    NavigazioneGiornate::consegna(pagina_);
 }
 
 void InserimentoRisultatiWindow::attivaDallUtente()
@@ -141,22 +142,10 @@ void InserimentoRisultatiWindow::attivaDallUtente()
         attiva();
         return;
     }
-    // The user's click goes into the page on show, whichever day another window moved on to meanwhile.
+    // The user's click goes into the page on show, whichever day another window moved on to meanwhile; a match
+    // of this page that another window handed over stays.
     if (!modificata()) mostraPagina(giornataMostrata(), false);
-    consegnaPagina();
-}
-
-void InserimentoRisultatiWindow::consegnaPagina() const
-{
-    Stato& s = stato();
-    s.GiornataCorrente = pagina_.giornata;
-    s.Andata = pagina_.andata;
-    // A match of another day left in the hand-over would take the match sheet there: the day's first match
-    // stands for the page.
-    const auto& incontri = pagina_.incontri;
-    const auto consegnata = [&s](const IncontroGiornata& m) { return m.codPart == s.CodPartitaCorrente; };
-    if (!incontri.isEmpty() && std::none_of(incontri.cbegin(), incontri.cend(), consegnata))
-        s.CodPartitaCorrente = incontri.first().codPart;
+    NavigazioneGiornate::consegna(pagina_, true);
 }
 
 bool InserimentoRisultatiWindow::scarica()
@@ -327,7 +316,7 @@ bool InserimentoRisultatiWindow::vaiA(GiornataGirone g)
 {
     if (!salvaSeModificata()) return false;
     mostraPagina(g);
-    consegnaPagina();
+    NavigazioneGiornate::consegna(pagina_);
     return true;
 }
 

@@ -18,14 +18,15 @@ class TestataGiornata;
 
 // Results entry, "Inserimento risultati": the scores, played boxes, dates and times of one match day
 // in one leg. Shown by a command, it moves to match day GiornataCorrente of leg Andata; brought forward
-// by the user it keeps the day on show and hands it over in GiornataCorrente and Andata. Either way the
-// page is read afresh unless it holds edits not saved yet; moving to another day or leg, opening the
-// partial table and closing save a changed page first. A page read puts the cursor on its first score
-// (or leaves it where it was), with the box's text selected. What the user changed is all that is
-// written: a row left alone is never rewritten. Saving checks every changed row before writing any: a score without
-// "Disputata?" asks whether the match was played (Sì ticks it, No stores it as not played, Annulla stays on the page),
-// a match ticked as played with a score missing is refused. A page is only ever saved into the
-// championship file it was read from.
+// by the user it keeps the day on show. Either way the page is read afresh unless it holds edits not
+// saved yet, and the day on show is handed over whole: GiornataCorrente, Andata and its first match in
+// CodPartitaCorrente (the user's click keeps a match of the day handed over already). Moving to another
+// day or leg, opening the partial table and closing save a changed page first. A page read puts the
+// cursor on its first score (or leaves it where it was), with the box's text selected. What the user
+// changed is all that is written: a row left alone is never rewritten. Saving checks every changed row
+// before writing any: a score without "Disputata?" asks whether the match was played (Sì ticks it, No
+// stores it as not played, Annulla stays on the page), a match ticked as played with a score missing is
+// refused. A page is only ever saved into the championship file it was read from.
 class InserimentoRisultatiWindow : public Finestra {
     Q_OBJECT
 public:
@@ -69,9 +70,6 @@ private:
     void mostraPagina(GiornataGirone g, bool primoPunteggio = true);
     // Saves a changed page, then shows `g` and hands it over.
     bool vaiA(GiornataGirone g);
-    // The day on show, handed over to the other windows in GiornataCorrente and Andata, with CodPartitaCorrente
-    // on one of its matches (the first, unless it names one already).
-    void consegnaPagina() const;
     bool salvaSeModificata();
     // Checks every row whose result the user changed: where a score stands without the played box it
     // asks, then ticks the box (Sì) or clears the scores (No).

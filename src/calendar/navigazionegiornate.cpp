@@ -1,5 +1,7 @@
 #include "calendar/navigazionegiornate.h"
 
+#include "calendar/calendarioqueries.h"
+
 #include "core/database.h"
 #include "core/stato.h"
 
@@ -39,6 +41,13 @@ QString NavigazioneGiornate::titolo(GiornataGirone g)
 QString NavigazioneGiornate::testoCambioGirone(bool andata)
 {
     return andata ? QStringLiteral("Passa al\nritorno") : QStringLiteral("Passa\nall'andata");
+}
+
+void NavigazioneGiornate::consegna(const GiornataCalendario& pagina, bool tieniPartita)
+{
+    QVector<int> partite;
+    for (const IncontroGiornata& m : pagina.incontri) partite.append(m.codPart);
+    ConsegnaGiornata(pagina.giornata, pagina.andata, partite, tieniPartita);
 }
 
 void NavigazioneGiornate::impostaArcoFinoA(GiornataGirone g)

@@ -3,6 +3,8 @@
 #include <optional>
 #include <QString>
 
+struct GiornataCalendario;
+
 // A match day in one leg.
 struct GiornataGirone {
     int giornata = 0;
@@ -26,6 +28,10 @@ public:
     static QString titolo(GiornataGirone g);
     // The caption of the leg switch on a page of that leg: "Passa al\nritorno" or "Passa\nall'andata".
     static QString testoCambioGirone(bool andata);
+
+    // Hands a page over to the other windows: its match day and leg, with its first match (ConsegnaGiornata);
+    // with `tieniPartita` a match of the page handed over already stays.
+    static void consegna(const GiornataCalendario& pagina, bool tieniPartita = false);
 
     // Hands the partial table its span, from match day 1 of the first leg to `g` (ParzDaGiornata,
     // ParzDaGirone, ParzAGiornata, ParzAGirone; legs 1 first, 2 return), and ClassificaCompleta False.

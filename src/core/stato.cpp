@@ -15,3 +15,12 @@ int IndiceSquadra(const QString& nome)
         if (s.Squadre[i].Nome.compare(nome, Qt::CaseInsensitive) == 0) return i;
     return 0;
 }
+
+void ConsegnaGiornata(int giornata, bool andata, const QVector<int>& partite, bool tieniPartita)
+{
+    Stato& s = stato();
+    s.GiornataCorrente = giornata;
+    s.Andata = andata;
+    if (partite.isEmpty() || (tieniPartita && partite.contains(s.CodPartitaCorrente))) return;
+    s.CodPartitaCorrente = partite.first();
+}

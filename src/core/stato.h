@@ -82,3 +82,9 @@ void AzzeraStato();
 
 // The index of a team in `Squadre` by name, ignoring case; 0 when absent.
 int IndiceSquadra(const QString& nome);
+
+// Hands a match day on show over to the other windows, whole: GiornataCorrente and Andata, and CodPartitaCorrente
+// on the first of `partite` (the day's matches in the order shown), so that a window following the hand-over never
+// takes a match of another day into this day and leg. With `tieniPartita` a match of the day handed over already
+// stays. A day without matches leaves CodPartitaCorrente as it is.
+void ConsegnaGiornata(int giornata, bool andata, const QVector<int>& partite, bool tieniPartita = false);

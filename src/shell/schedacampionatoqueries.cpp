@@ -112,12 +112,12 @@ QVector<QStringList> SchedaCampionatoQueries::marcatori(int formatoNome, int qua
     return righe;
 }
 
-QVector<QStringList> SchedaCampionatoQueries::turno(int giornata, bool andata)
+QVector<QStringList> SchedaCampionatoQueries::turno(int giornata, bool andata, QVector<int>* partite)
 {
     // A match day's pairings are stored in ascending RIGA; rowid keeps ties in stored order.
-    const QString sql = andata ? QStringLiteral("SELECT SQ1, SQ2, DISPAND, G1A, G2A FROM PARTITA "
+    const QString sql = andata ? QStringLiteral("SELECT SQ1, SQ2, DISPAND, G1A, G2A, CODPART FROM PARTITA "
                                                 "WHERE GIORNATANUM = ? ORDER BY RIGA, rowid")
-                               : QStringLiteral("SELECT SQ2, SQ1, DISPRIT, G2R, G1R FROM PARTITA "
+                               : QStringLiteral("SELECT SQ2, SQ1, DISPRIT, G2R, G1R, CODPART FROM PARTITA "
                                                 "WHERE GIORNATANUM = ? ORDER BY SQ2, SQ1, rowid");
     QVector<QStringList> righe;
     Query q(sql, {giornata});
@@ -126,6 +126,7 @@ QVector<QStringList> SchedaCampionatoQueries::turno(int giornata, bool andata)
         const bool giocata = q.intero(2) == VERO;  // any other value, Null included: not played
         const QString risultato = giocata ? q.testo(3) + QStringLiteral(" - ") + q.testo(4) : QStringLiteral("n.d.");
         righe.append({partita, risultato});
+        if (partite) partite->append(q.intero(5));
     }
     return righe;
 }

@@ -43,5 +43,6 @@ public:
 
     // The pairings of a match day in one leg, home side first: "Casa - Ospite", result or "n.d.".
     // First leg in calendar order; return leg ordered by the return leg's home team, then its guest.
-    static QVector<QStringList> turno(int giornata, bool andata);
+    // `partite`, when given, receives the pairings' CODPART in the same order.
+    static QVector<QStringList> turno(int giornata, bool andata, QVector<int>* partite = nullptr);
 };

@@ -341,7 +341,11 @@ void SchedaCampionatoWindow::mostraMarcatori()
 
 void SchedaCampionatoWindow::elencaGiornata()
 {
-    aggiungiRighe(SchedaCampionatoQueries::turno(stato().GiornataCorrente, stato().Andata));
+    const Stato& s = stato();
+    QVector<int> partite;
+    aggiungiRighe(SchedaCampionatoQueries::turno(s.GiornataCorrente, s.Andata, &partite));
+    // The day listed is handed over whole, with its first match, for the windows opened afterwards.
+    ConsegnaGiornata(s.GiornataCorrente, s.Andata, partite);
 }
 
 void SchedaCampionatoWindow::chiediCalendario()

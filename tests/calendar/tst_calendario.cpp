@@ -106,15 +106,19 @@ private slots:
         QCOMPARE(Didascalie(w, 0), (QStringList{p.sq2, "-", p.sq1, "5 - 0", "3/3", "20:45"}));
     }
 
-    // The arrows move in season order and hand the day over; the ends disable them.
+    // Shown, or moved by its arrows in season order, the viewer hands the day over with its first match; the ends
+    // disable the arrows.
     void navigazione()
     {
-        a_->apri(a_->nuovo(6));
+        const DatiFixture d = a_->apri(a_->nuovo(6));
+        stato().CodPartitaCorrente = PartiteOrdinate(d, 4, true)[0].codPart;
         auto* w = a_->mostra<CalendarioWindow>(QStringLiteral("Form2"), 1, true);
+        QCOMPARE(stato().CodPartitaCorrente, PartiteOrdinate(d, 1, true)[0].codPart);
         QVERIFY(!Bottone(w, Precedente)->isEnabled());
         Clicca(w, Successiva);
         QCOMPARE(w->giornataMostrata(), (GiornataGirone{2, true}));
         QCOMPARE(stato().GiornataCorrente, 2);
+        QCOMPARE(stato().CodPartitaCorrente, PartiteOrdinate(d, 2, true)[0].codPart);
         a_->mostra<CalendarioWindow>(QStringLiteral("Form2"), 5, true);
         Clicca(w, Successiva);
         QCOMPARE(w->giornataMostrata(), (GiornataGirone{1, false}));

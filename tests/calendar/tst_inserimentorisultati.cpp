@@ -1,6 +1,7 @@
 #include "aiuticalendario.h"
 #include "calendar/finestrerisultati.h"
 #include "calendar/inserimentorisultatiwindow.h"
+#include "core/cercagiornate.h"
 #include "core/classifica.h"
 #include "support/ambientetest.h"
 #include "support/classificaattesa.h"
@@ -386,6 +387,34 @@ private slots:
         mostra(1, true);
         QTest::keyClicks(QApplication::focusWidget(), "7");
         QCOMPARE(casella("GolCasa", 0)->text(), QStringLiteral("7"));
+    }
+
+    // A page the program shows or moves goes over whole, with its first match: the match sheet, left on round 1 by
+    // Tabellini completi, then follows the page and not its old match into another leg.
+    void paginaConsegnata_data()
+    {
+        QTest::addColumn<QString>("azione");
+        QTest::newRow("F4 dopo la scheda") << "F4";
+        QTest::newRow("F4 di nuovo, finestra aperta") << "F4 aperta";
+        QTest::newRow("cambio girone") << "girone";
+    }
+    void paginaConsegnata()
+    {
+        QFETCH(QString, azione);
+        const DatiFixture d = a_->apri(a_->nuovo(20).giocaFinoA(18, false));
+        if (azione != "F4") mostra(19, azione == "girone");
+        const int scheda = azione == "girone" ? 19 : 1;  // the match sheet on that round's third match
+        stato().GiornataCorrente = scheda;
+        stato().Andata = true;
+        stato().CodPartitaCorrente = PartiteOrdinate(d, scheda, true)[2].codPart;
+        if (azione == "girone") {
+            clicca(CambioGirone);
+        } else {
+            QCOMPARE(GiornataDaGiocare(), GIORNATA_TROVATA);
+            mostra(stato().GiornataCorrente, stato().Andata);
+        }
+        QCOMPARE(std::tuple(stato().GiornataCorrente, stato().Andata, stato().CodPartitaCorrente),
+                 std::tuple(19, false, PartiteOrdinate(d, 19, false)[0].codPart));
     }
 
     // A score above 99 stored in the file shows whole, and a row the user did not touch is never written.

@@ -252,6 +252,12 @@ private slots:
                 QVERIFY(elenco()->sizeHintForIndex(elenco()->model()->index(r, c)).width() <= elenco()->columnWidth(c));
         QCOMPARE(stato().GiornataCorrente, giornata);
         QCOMPARE(stato().Andata, andata);
+        // With the day's first pairing as listed.
+        const auto prima = std::find_if(d.partite.cbegin(), d.partite.cend(), [](const PartitaFixture& p) {
+            return p.codPart == stato().CodPartitaCorrente;
+        });
+        QVERIFY(prima != d.partite.cend());
+        QCOMPARE(prima->casa(andata) + " - " + prima->ospite(andata), righe().value(0).value(0));
     }
 
     // A played leg whose goals are Null shows that side empty; only a flag of -1 is played.
