@@ -67,12 +67,20 @@ std::function<void(Stato&)> graficoGiocatore(int tipo)
     return [tipo](Stato& s) { s.TipoGraficoGiocatore = tipo; };
 }
 
+// Match day 1 of the first leg, handed over whole: with its first stored match, so that a window following the
+// hand-over never shows a match of another day in that leg. False when the file has no match on that day.
+bool consegnaPrimaGiornata()
+{
+    Query q(QStringLiteral("SELECT CodPart FROM Partita WHERE GiornataNum = 1 ORDER BY rowid"));
+    QVector<int> partite;
+    if (q.primo()) partite << q.intero(0);
+    ConsegnaGiornata(1, true, partite);
+    return !partite.isEmpty();
+}
+
 std::function<void(Stato&)> primaGiornataAndata()
 {
-    return [](Stato& s) {
-        s.Andata = true;
-        s.GiornataCorrente = 1;
-    };
+    return [](Stato&) { consegnaPrimaGiornata(); };
 }
 
 QVector<Comando> costruisciTabella()
@@ -267,16 +275,11 @@ void ultimoTurno()
 
 void tabellini()
 {
-    Stato& s = stato();
-    s.GiornataCorrente = 1;
-    s.Andata = true;
-    Query q(QStringLiteral("SELECT CodPart FROM Partita WHERE GiornataNum = 1 ORDER BY rowid"));
-    if (!q.primo()) {
+    if (!consegnaPrimaGiornata()) {
         Messaggio::errore(QStringLiteral("Non ci sono partite registrate in questo campionato!"),
                           QStringLiteral("Visualizzazione formazioni"));
         return;
     }
-    s.CodPartitaCorrente = q.intero(0);
     mostraFinestra(IdFinestra::SchedaPartita);
 }
 
