@@ -129,21 +129,25 @@ Numero valoreNumerico(const QVariant& v, const QString& tipo, bool decimale)
     return decimale || (std::trunc(d) == d && std::abs(d) < 1e15) ? Numero::Si : Numero::NonIntero;
 }
 
+// The place of the row `rowid` among the rows of `tabella`, counted from 1.
+qint64 posizione(const QString& tabella, qint64 rowid, QSqlDatabase db)
+{
+    return Valore(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE rowid <= ?").arg(tabella), {rowid}, db).toLongLong();
+}
+
 // How a message names the row `rowid` of `t`: by its counter when the file has one and the row holds a value
 // there, else by its place among the rows.
 QString rigaDi(const TabellaSchema& t, const QString& campo, qint64 rowid, QSqlDatabase db)
 {
-    const CampoSchema& contatore = campiNumerici(t).constFirst();
-    if (contatore.tipo == QLatin1String("COUNTER") && contatore.nome != campo &&
-        campiDi(t.nome, db).contains(contatore.nome)) {
+    const QString contatore = ContatoreDi(t);
+    if (!contatore.isEmpty() && contatore != campo && campiDi(t.nome, db).contains(contatore)) {
         const QString chiave =
-            Valore(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(contatore.nome, t.nome), {rowid}, db)
+            Valore(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(contatore, t.nome), {rowid}, db)
                 .toString()
                 .trimmed();
-        if (!chiave.isEmpty()) return QStringLiteral("nella riga con %1 %2").arg(contatore.nome, chiave);
+        if (!chiave.isEmpty()) return QStringLiteral("nella riga con %1 %2").arg(contatore, chiave);
     }
-    return QStringLiteral("nella riga n. %1")
-        .arg(Valore(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE rowid <= ?").arg(t.nome), {rowid}, db).toLongLong());
+    return QStringLiteral("nella riga n. %1").arg(posizione(t.nome, rowid, db));
 }
 
 // A value read from the file, on one line and cut with "…" when long, for a message.
@@ -165,7 +169,8 @@ QVector<CampoDaRileggere> campiDaRileggere(const TabellaSchema& t, QSqlDatabase 
 {
     const QSet<QString> presenti = campiDi(t.nome, db);
     QVector<CampoDaRileggere> campi;
-    for (const CampoSchema& c : campiNumerici(t))
+    const QVector<CampoSchema> numerici = campiNumerici(t);
+    for (const CampoSchema& c : numerici)
         if (presenti.contains(c.nome)) {
             const bool decimale = c.tipo == QLatin1String("CURRENCY");
             campi.append({c.nome, decimale,
@@ -292,7 +297,8 @@ void collegaSostituzioni(QSqlDatabase db)
     // Each substitute takes the first replaced player of its group not linked yet.
     for (const Presenza& e : entrati) {
         if (e.gruppo.isEmpty()) continue;
-        for (const Presenza* s : perGruppo.value(e.gruppo)) {
+        const QVector<const Presenza*> gruppo = perGruppo.value(e.gruppo);
+        for (const Presenza* s : gruppo) {
             // A substitute who was replaced in turn is in both lists: he never replaced himself.
             if (s->riga == e.riga || !chiHaSost.value(s->riga).isNull()) continue;
             chiHaSost[s->riga] = VERO;
@@ -305,7 +311,7 @@ void collegaSostituzioni(QSqlDatabase db)
     if (!aggiorna.prepare("UPDATE PRESENZE SET CHIHASOST = ? WHERE rowid = ?"))
         throw ErroreDatabase(aggiorna.lastError(), aggiorna.lastQuery());
     for (auto it = chiHaSost.cbegin(); it != chiHaSost.cend(); ++it) {
-        const QVariant& era = prima.value(it.key());
+        const QVariant era = prima.value(it.key());
         if (it.value().isNull() == era.isNull() && it.value() == era) continue;
         aggiorna.bindValue(0, it.value());
         aggiorna.bindValue(1, it.key());

@@ -144,6 +144,13 @@ QString SqlCreaTabella(const TabellaSchema& t)
     return QStringLiteral("CREATE TABLE %1 (%2)").arg(t.nome, campi.join(", "));
 }
 
+QString ContatoreDi(const TabellaSchema& t)
+{
+    for (const CampoSchema& c : t.campi)
+        if (c.tipo == QLatin1String("COUNTER")) return c.nome;
+    return QString();
+}
+
 namespace {
 
 // The temporary name under which a new file is written beside `nome`.

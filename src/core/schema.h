@@ -23,6 +23,9 @@ const QVector<TabellaSchema>& SchemaCampionato();
 // The SQL that creates one table.
 QString SqlCreaTabella(const TabellaSchema& t);
 
+// The name of `t`'s counter (the code field that numbers the table's rows); empty when it has none.
+QString ContatoreDi(const TabellaSchema& t);
+
 // Creates a new, empty championship file at stato().PercorsoCampionato and makes it the open
 // championship (DbCampionato). Refuses a path that already exists; on any failure no file is left
 // behind and ErroreDatabase is thrown.

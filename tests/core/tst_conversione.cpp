@@ -273,6 +273,8 @@ void TstConversione::rifiuti_data()
         << u"decimale"_s
         << "Nella tabella GIORNATA, nella riga n. 2, il campo NUMERO contiene «2.5», che non è un "
            "numero intero:";
+    QTest::newRow("testo nella penalità di una squadra")
+        << u"tre"_s << "Nella tabella SQUADRA, nella riga con CODICE 3, il campo PENALITA contiene «tre»";
 }
 
 void TstConversione::rifiuti()
@@ -301,6 +303,10 @@ void TstConversione::rifiuti()
             Esegui("ALTER TABLE PRESENZE DROP COLUMN SOSTITUITO", {}, f.db());
         else
             Esegui("CREATE TRIGGER t AFTER UPDATE ON PRESENZE BEGIN UPDATE SQUADRA SET NOTE = 'x'; END", {}, f.db());
+    } else if (tipo != "nessuno") {
+        VecchioFormato f(vecchio);
+        for (const char* nome : {"Alba", "Bari", "Como", "Dora"}) f.squadra(nome);
+        if (tipo == "tre") Esegui("UPDATE SQUADRA SET PENALITA = 'tre' WHERE rowid = 3", {}, f.db());
     }
     const QByteArray prima = impronta(vecchio);
     const QString copia = dir.filePath("vecchio 2000.gvn");
