@@ -151,6 +151,29 @@ QString ContatoreDi(const TabellaSchema& t)
     return QString();
 }
 
+bool NumeraNuoveRighe(const QString& tabella, const QString& campo, QSqlDatabase db)
+{
+    // The row's own number: the one field of the primary key, declared exactly INTEGER, in a table with row
+    // numbers. A table WITHOUT ROWID, or a key declared INTEGER PRIMARY KEY DESC, keeps its key in an index of
+    // its own instead, and numbers nothing.
+    int chiavi = 0;
+    bool suo = false;
+    Query q(QStringLiteral("SELECT name, type, pk FROM pragma_table_info(?)"), {tabella}, db);
+    while (q.next())
+        if (q.intero(2) > 0) {
+            ++chiavi;
+            suo = q.testo(0).compare(campo, Qt::CaseInsensitive) == 0 &&
+                  q.testo(1).compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0;
+        }
+    return chiavi == 1 && suo &&
+           !Valore(QStringLiteral("SELECT 1 FROM pragma_index_list(?) WHERE origin = 'pk'"), {tabella}, db).isValid();
+}
+
+QString ValoreNumericoSql(const QString& campo)
+{
+    return QStringLiteral("CAST(NULLIF(trim(%1, char(32, 9, 10, 11, 12, 13)), '') AS NUMERIC)").arg(campo);
+}
+
 namespace {
 
 // The temporary name under which a new file is written beside `nome`.
