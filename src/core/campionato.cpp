@@ -228,14 +228,18 @@ QString verificaCampi(QSqlDatabase db, bool formatoAttuale)
 // The counters that leave a new row without its code (see NumeraNuoveRighe): empty when none.
 QString verificaContatori(QSqlDatabase db)
 {
+    const QStringList tabelle = ContatoriCheNonNumerano(db);
     QStringList fermi;
     for (const TabellaSchema& t : SchemaCampionato())
-        if (const QString c = ContatoreDi(t); !c.isEmpty() && !NumeraNuoveRighe(t.nome, c, db))
-            fermi << t.nome + QLatin1Char('.') + c;
+        if (tabelle.contains(t.nome)) fermi << t.nome + QLatin1Char('.') + ContatoreDi(t);
     if (fermi.isEmpty()) return QString();
-    return QStringLiteral("Nel file i campi %1 non sono contatori: non numerano da sé le righe nuove, che "
-                          "resterebbero senza codice. Il file non è stato creato da Golvarno 2000.")
-        .arg(fermi.join(QStringLiteral(", ")));
+    const QString testo = fermi.size() == 1
+                              ? QStringLiteral("Nel file il campo %1 non è un contatore: non numera da sé le righe "
+                                               "nuove, che resterebbero senza codice.")
+                              : QStringLiteral("Nel file i campi %1 non sono contatori: non numerano da sé le righe "
+                                               "nuove, che resterebbero senza codice.");
+    return testo.arg(fermi.join(QStringLiteral(", "))) +
+           QStringLiteral(" Il file non è stato creato da Golvarno 2000.");
 }
 
 }  // namespace

@@ -215,10 +215,11 @@ QString valoreNonNumerico(QSqlDatabase db)
 // hold them. Empty when every row has a code of its own. Only reads.
 QString codiceVuotoODoppio(QSqlDatabase db)
 {
+    // A counter that numbers the rows itself is never empty nor shared.
+    const QStringList fermi = ContatoriCheNonNumerano(db);
     for (const TabellaSchema& t : SchemaCampionato()) {
         const QString c = ContatoreDi(t);
-        // A counter that numbers the rows itself is never empty nor shared.
-        if (c.isEmpty() || !campiDi(t.nome, db).contains(c) || NumeraNuoveRighe(t.nome, c, db)) continue;
+        if (!fermi.contains(t.nome) || !campiDi(t.nome, db).contains(c)) continue;
         Query q(QStringLiteral("SELECT MIN(R), V FROM (SELECT rowid AS R, %1 AS V FROM %2) GROUP BY V "
                                "HAVING V IS NULL OR COUNT(*) > 1 ORDER BY 1 LIMIT 1")
                     .arg(numerico(c), t.nome),
@@ -523,9 +524,9 @@ void rifaiConContatore(const QString& tabella, const QString& campo, QSqlDatabas
 // Every counter of the copy numbers new rows itself, as in a file the program creates.
 void contatoriCheNumerano(QSqlDatabase db)
 {
+    const QStringList fermi = ContatoriCheNonNumerano(db);
     for (const TabellaSchema& t : SchemaCampionato())
-        if (const QString c = ContatoreDi(t); !c.isEmpty() && !NumeraNuoveRighe(t.nome, c, db))
-            rifaiConContatore(t.nome, c, db);
+        if (fermi.contains(t.nome)) rifaiConContatore(t.nome, ContatoreDi(t), db);
 }
 
 void aggiungiCampi(QSqlDatabase db)

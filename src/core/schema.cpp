@@ -151,22 +151,38 @@ QString ContatoreDi(const TabellaSchema& t)
     return QString();
 }
 
+namespace {
+
+// The tables of the pairs (table, field) bound `coppie` times whose field does not number new rows: it is not the
+// row's own number, the one field of the primary key, declared exactly INTEGER, in a table with row numbers. A
+// table WITHOUT ROWID, or a key declared INTEGER PRIMARY KEY DESC, keeps its key in an index of its own instead, and
+// numbers nothing. One statement for every table, as the opening runs it on each file.
+QString sqlNonNumerano(int coppie)
+{
+    return QStringLiteral("WITH C(T, F) AS (VALUES %1) SELECT T FROM C WHERE NOT ("
+                          "(SELECT COUNT(*) FROM pragma_table_info(C.T) WHERE pk > 0) = 1 AND "
+                          "EXISTS (SELECT 1 FROM pragma_table_info(C.T) WHERE pk > 0 AND name = C.F COLLATE NOCASE "
+                          "AND type = 'INTEGER' COLLATE NOCASE) AND "
+                          "NOT EXISTS (SELECT 1 FROM pragma_index_list(C.T) WHERE origin = 'pk'))")
+        .arg(QStringList(coppie, QStringLiteral("(?, ?)")).join(QStringLiteral(", ")));
+}
+
+}  // namespace
+
 bool NumeraNuoveRighe(const QString& tabella, const QString& campo, QSqlDatabase db)
 {
-    // The row's own number: the one field of the primary key, declared exactly INTEGER, in a table with row
-    // numbers. A table WITHOUT ROWID, or a key declared INTEGER PRIMARY KEY DESC, keeps its key in an index of
-    // its own instead, and numbers nothing.
-    int chiavi = 0;
-    bool suo = false;
-    Query q(QStringLiteral("SELECT name, type, pk FROM pragma_table_info(?)"), {tabella}, db);
-    while (q.next())
-        if (q.intero(2) > 0) {
-            ++chiavi;
-            suo = q.testo(0).compare(campo, Qt::CaseInsensitive) == 0 &&
-                  q.testo(1).compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0;
-        }
-    return chiavi == 1 && suo &&
-           !Valore(QStringLiteral("SELECT 1 FROM pragma_index_list(?) WHERE origin = 'pk'"), {tabella}, db).isValid();
+    return !Valore(sqlNonNumerano(1), {tabella, campo}, db).isValid();
+}
+
+QStringList ContatoriCheNonNumerano(QSqlDatabase db)
+{
+    QVariantList coppie;
+    for (const TabellaSchema& t : SchemaCampionato())
+        if (const QString c = ContatoreDi(t); !c.isEmpty()) coppie << t.nome << c;
+    QStringList tabelle;
+    Query q(sqlNonNumerano(int(coppie.size() / 2)), coppie, db);
+    while (q.next()) tabelle << q.testo(0);
+    return tabelle;
 }
 
 QString ValoreNumericoSql(const QString& campo)

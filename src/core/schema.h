@@ -30,6 +30,9 @@ QString ContatoreDi(const TabellaSchema& t);
 // INTEGER PRIMARY KEY, which holds the row's own number. A field declared as a plain whole number leaves a new
 // row without its code.
 bool NumeraNuoveRighe(const QString& tabella, const QString& campo, QSqlDatabase db);
+// The championship's tables whose counter does not number new rows in `db` (a table missing from the file among
+// them), in creation order.
+QStringList ContatoriCheNonNumerano(QSqlDatabase db);
 
 // The SQL for the numeric value of a field, as files written by other programs may hold numbers as text (which
 // the engine would compare as text, greater than any number and never equal to one): blanks around it are

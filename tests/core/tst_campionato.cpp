@@ -273,7 +273,7 @@ private slots:
         QTest::newRow("giornate") << u"giornate"_s
                                   << "Il file indica 2147483647 giornate registrate, ma ne contiene 5.";
         QTest::newRow("codici senza contatore")
-            << u"contatore"_s << "Nel file i campi GIOCATORE.CODICE non sono contatori: non numerano da sé";
+            << u"contatore"_s << "Nel file il campo GIOCATORE.CODICE non è un contatore: non numera da sé";
         QTest::newRow("partite") << u"partite"_s
                                  << "La giornata 2 del file ha 4 partite, ma con 6 squadre se ne giocano";
     }
