@@ -172,15 +172,22 @@ QSqlDatabase apriPerVerifica(const QString& nome, const QString& percorso)
 // The counts the windows loop over, against the rows they count: empty when they agree.
 QString verificaConteggi(QSqlDatabase db)
 {
-    const qint64 registrate =
-        Valore("SELECT GiornateIns FROM Campionato ORDER BY CodCamp LIMIT 1", {}, db).toLongLong();
-    const qint64 presenti = Valore("SELECT COUNT(DISTINCT Numero) FROM Giornata", {}, db).toLongLong();
+    // Numbers are read by their value: a file of the previous version may hold them as text, and its copy will
+    // hold that value.
+    const qint64 registrate = Valore(QStringLiteral("SELECT %1 FROM Campionato ORDER BY %2 LIMIT 1")
+                                         .arg(ValoreNumericoSql("GiornateIns"), ValoreNumericoSql("CodCamp")),
+                                     {}, db)
+                                  .toLongLong();
+    const qint64 presenti =
+        Valore(QStringLiteral("SELECT COUNT(DISTINCT %1) FROM Giornata").arg(ValoreNumericoSql("Numero")), {}, db)
+            .toLongLong();
     if (registrate < 0 || registrate > presenti)
         return QStringLiteral("Il file indica %1 giornate registrate, ma ne contiene %2.")
             .arg(registrate)
             .arg(presenti);
     const qint64 squadre = Valore("SELECT COUNT(*) FROM Squadra", {}, db).toLongLong();
-    Query q("SELECT GiornataNum, COUNT(*) AS N FROM Partita GROUP BY GiornataNum ORDER BY N DESC, GiornataNum LIMIT 1",
+    Query q(QStringLiteral("SELECT %1 AS G, COUNT(*) AS N FROM Partita GROUP BY G ORDER BY N DESC, G LIMIT 1")
+                .arg(ValoreNumericoSql("GiornataNum")),
             {}, db);
     if (q.next() && q.valore(1).toLongLong() > squadre / 2)
         return QStringLiteral("La giornata %1 del file ha %2 partite, ma con %3 squadre se ne giocano al massimo %4.")
@@ -195,8 +202,8 @@ QString verificaConteggi(QSqlDatabase db)
 QString primaRiga(const QString& testo) { return testo.section(QLatin1Char('\r'), 0, 0).trimmed(); }
 
 // The fields of the current layout missing from the file: empty when none. A file that lacks only
-// fields added since the previous version is of that version.
-QString verificaCampi(QSqlDatabase db)
+// fields added since the previous version is of that version: without `formatoAttuale` it is the one expected.
+QString verificaCampi(QSqlDatabase db, bool formatoAttuale)
 {
     static const QStringList AGGIUNTI{"CAMPIONATO.NUMERAZIONE", "GIOCATORE.FOTO", "PRESENZE.VOTO",
                                       "PRESENZE.CHIHASOST"};
@@ -208,13 +215,31 @@ QString verificaCampi(QSqlDatabase db)
         for (const CampoSchema& c : t.campi)
             if (!presenti.contains(c.nome)) mancanti << t.nome + QLatin1Char('.') + c.nome;
     }
+    if (!formatoAttuale) mancanti.removeIf([](const QString& m) { return AGGIUNTI.contains(m); });
     if (mancanti.isEmpty()) return QString();
-    bool versionePrecedente = true;
+    bool versionePrecedente = formatoAttuale;
     for (const QString& m : mancanti) versionePrecedente = versionePrecedente && AGGIUNTI.contains(m);
     if (versionePrecedente)
         return QStringLiteral("Il file è nel formato della versione 4: convertirlo con il comando "
                               "\"Conversione files versione 4\" del menu File.");
     return QStringLiteral("Nel file mancano i campi %1.").arg(mancanti.join(QStringLiteral(", ")));
+}
+
+// The counters that leave a new row without its code (see NumeraNuoveRighe): empty when none.
+QString verificaContatori(QSqlDatabase db)
+{
+    const QStringList tabelle = ContatoriCheNonNumerano(db);
+    QStringList fermi;
+    for (const TabellaSchema& t : SchemaCampionato())
+        if (tabelle.contains(t.nome)) fermi << t.nome + QLatin1Char('.') + ContatoreDi(t);
+    if (fermi.isEmpty()) return QString();
+    const QString testo = fermi.size() == 1
+                              ? QStringLiteral("Nel file il campo %1 non è un contatore: non numera da sé le righe "
+                                               "nuove, che resterebbero senza codice.")
+                              : QStringLiteral("Nel file i campi %1 non sono contatori: non numerano da sé le righe "
+                                               "nuove, che resterebbero senza codice.");
+    return testo.arg(fermi.join(QStringLiteral(", "))) +
+           QStringLiteral(" Il file non è stato creato da Golvarno 2000.");
 }
 
 }  // namespace
@@ -278,14 +303,8 @@ QString verifica(const QString& percorso, bool formatoAttuale, QString* tenuta)
             motivo = QStringLiteral("Nel file mancano le tabelle %1.").arg(mancanti.join(QStringLiteral(", ")));
         else if (HaTrigger(conn))
             motivo = MotivoTrigger();
-        else {
-            if (formatoAttuale) motivo = verificaCampi(db);
-            // Without its general data every table would give 0 points and no match day would count as registered.
-            if (motivo.isEmpty() && !Valore("SELECT 1 FROM Campionato LIMIT 1", {}, db).isValid())
-                motivo = QStringLiteral("Nel file mancano i dati generali del campionato (la denominazione, i punti "
-                                        "per vittoria, pareggio e sconfitta, le giornate registrate).");
-            if (motivo.isEmpty()) motivo = verificaConteggi(db);
-        }
+        else
+            motivo = VerificaDatiCampionato(db, formatoAttuale);
     } catch (const ErroreDatabase& e) {
         // A file in use, read-only or out of reach is not a damaged file: the user is told which.
         const bool danneggiato =
@@ -300,6 +319,19 @@ QString verifica(const QString& percorso, bool formatoAttuale, QString* tenuta)
 }
 
 }  // namespace
+
+QString VerificaDatiCampionato(QSqlDatabase db, bool formatoAttuale)
+{
+    QString motivo = verificaCampi(db, formatoAttuale);
+    // A copy converted from the previous version gets counters of its own.
+    if (motivo.isEmpty() && formatoAttuale) motivo = verificaContatori(db);
+    // Without its general data every table would give 0 points and no match day would count as registered.
+    if (motivo.isEmpty() && !Valore("SELECT 1 FROM Campionato LIMIT 1", {}, db).isValid())
+        motivo = QStringLiteral("Nel file mancano i dati generali del campionato (la denominazione, i punti "
+                                "per vittoria, pareggio e sconfitta, le giornate registrate).");
+    if (motivo.isEmpty()) motivo = verificaConteggi(db);
+    return motivo;
+}
 
 QString VerificaFileCampionato(const QString& percorso, bool formatoAttuale)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <QSqlDatabase>
 #include <QString>
 
 // Opening a championship: checking and opening its file, loading it into the shared state.
@@ -33,12 +34,17 @@ QString TitoloPrincipale();
 // Why `percorso` cannot be opened as a championship file, in Italian; empty when it can.
 // The file must be a regular, readable file, an SQLite database with a rollback journal (a file in
 // write-ahead-log mode is refused by its header, before it is opened) that passes "PRAGMA quick_check",
-// hold the eight tables of a championship and no trigger, and have counts the windows can trust: the
-// match days registered (GIORNATEINS) no more than the match days present, and no match day with more
-// pairings than half the teams. With `formatoAttuale` also every field of the current layout (a file of
-// the previous version is pointed to the conversion command). A file without its CAMPIONATO row is refused
-// too. The check never writes to the file, except for rolling back a transaction that a crash left unfinished.
+// hold the eight tables of a championship and no trigger, and pass VerificaDatiCampionato.
+// The check never writes to the file, except for rolling back a transaction that a crash left unfinished.
 QString VerificaFileCampionato(const QString& percorso, bool formatoAttuale = true);
+
+// Why the championship in `db` (the eight tables present) cannot be opened, judged on its fields and rows; empty
+// when it can. With `formatoAttuale` the file must have every field of the current layout (a file of the previous
+// version is pointed to the conversion command) and counters that number new rows; without it, every field of the
+// previous version, whose copy gets counters from the conversion. Then it needs its CAMPIONATO row and counts the
+// windows can trust: the match days registered (GIORNATEINS) no more than the match days present, and no match
+// day with more pairings than half the teams, numbers read by their value. Only reads.
+QString VerificaDatiCampionato(QSqlDatabase db, bool formatoAttuale);
 
 // Opens `percorso` as the championship in use, replacing DbCampionato and PercorsoCampionato.
 // The file is checked first: when it fails, the user is told which file could not be opened and why

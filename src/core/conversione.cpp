@@ -1,5 +1,6 @@
 #include "core/conversione.h"
 
+#include "core/campionato.h"
 #include "core/schema.h"
 #include "platform/testoinriga.h"
 
@@ -73,16 +74,11 @@ QSet<QString> campiDi(const QString& tabella, QSqlDatabase db)
     return campi;
 }
 
-// The blanks around a number written as text, as the engine skips them when it reads one.
+// The blanks around a text, as the engine skips them around a number.
 const char* const SPAZI_SQL = "char(32, 9, 10, 11, 12, 13)";
 
-// The numeric value of a field: files written by other programs may hold numbers as text, which the engine
-// would compare as text, greater than any number and never equal to one. An empty or blank text is an empty
-// value (Null), as the old program read an empty field.
-QString numerico(const QString& campo)
-{
-    return QStringLiteral("CAST(NULLIF(trim(%1, %2), '') AS NUMERIC)").arg(campo, QLatin1String(SPAZI_SQL));
-}
+// The numeric value of a field (ValoreNumericoSql).
+QString numerico(const QString& campo) { return ValoreNumericoSql(campo); }
 
 // A text field's value, Null when it is empty or blank.
 QString testoNonVuoto(const QString& campo)
@@ -129,21 +125,25 @@ Numero valoreNumerico(const QVariant& v, const QString& tipo, bool decimale)
     return decimale || (std::trunc(d) == d && std::abs(d) < 1e15) ? Numero::Si : Numero::NonIntero;
 }
 
+// The place of the row `rowid` among the rows of `tabella`, counted from 1.
+qint64 posizione(const QString& tabella, qint64 rowid, QSqlDatabase db)
+{
+    return Valore(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE rowid <= ?").arg(tabella), {rowid}, db).toLongLong();
+}
+
 // How a message names the row `rowid` of `t`: by its counter when the file has one and the row holds a value
 // there, else by its place among the rows.
 QString rigaDi(const TabellaSchema& t, const QString& campo, qint64 rowid, QSqlDatabase db)
 {
-    const CampoSchema& contatore = campiNumerici(t).constFirst();
-    if (contatore.tipo == QLatin1String("COUNTER") && contatore.nome != campo &&
-        campiDi(t.nome, db).contains(contatore.nome)) {
+    const QString contatore = ContatoreDi(t);
+    if (!contatore.isEmpty() && contatore != campo && campiDi(t.nome, db).contains(contatore)) {
         const QString chiave =
-            Valore(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(contatore.nome, t.nome), {rowid}, db)
+            Valore(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(contatore, t.nome), {rowid}, db)
                 .toString()
                 .trimmed();
-        if (!chiave.isEmpty()) return QStringLiteral("nella riga con %1 %2").arg(contatore.nome, chiave);
+        if (!chiave.isEmpty()) return QStringLiteral("nella riga con %1 %2").arg(contatore, chiave);
     }
-    return QStringLiteral("nella riga n. %1")
-        .arg(Valore(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE rowid <= ?").arg(t.nome), {rowid}, db).toLongLong());
+    return QStringLiteral("nella riga n. %1").arg(posizione(t.nome, rowid, db));
 }
 
 // A value read from the file, on one line and cut with "…" when long, for a message.
@@ -165,7 +165,8 @@ QVector<CampoDaRileggere> campiDaRileggere(const TabellaSchema& t, QSqlDatabase 
 {
     const QSet<QString> presenti = campiDi(t.nome, db);
     QVector<CampoDaRileggere> campi;
-    for (const CampoSchema& c : campiNumerici(t))
+    const QVector<CampoSchema> numerici = campiNumerici(t);
+    for (const CampoSchema& c : numerici)
         if (presenti.contains(c.nome)) {
             const bool decimale = c.tipo == QLatin1String("CURRENCY");
             campi.append({c.nome, decimale,
@@ -205,6 +206,44 @@ QString valoreNonNumerico(QSqlDatabase db)
                          n == Numero::NonIntero ? QStringLiteral(" intero") : QString(),
                          c.decimale ? QString() : QStringLiteral(" intero"));
             }
+    }
+    return QString();
+}
+
+// The first counter that is empty or that two rows share, told as the reason to refuse the file: the rows that
+// point to that code would belong to no row, or to either. Codes are compared by their value, as the copy will
+// hold them. Empty when every row has a code of its own. Only reads.
+QString codiceVuotoODoppio(QSqlDatabase db)
+{
+    // A counter that numbers the rows itself is never empty nor shared.
+    const QStringList fermi = ContatoriCheNonNumerano(db);
+    for (const TabellaSchema& t : SchemaCampionato()) {
+        const QString c = ContatoreDi(t);
+        if (!fermi.contains(t.nome) || !campiDi(t.nome, db).contains(c)) continue;
+        Query q(QStringLiteral("SELECT MIN(R), V FROM (SELECT rowid AS R, %1 AS V FROM %2) GROUP BY V "
+                               "HAVING V IS NULL OR COUNT(*) > 1 ORDER BY 1 LIMIT 1")
+                    .arg(numerico(c), t.nome),
+                {}, db);
+        if (!q.next()) continue;
+        const qint64 prima = q.valore(0).toLongLong();
+        const QVariant codice = q.valore(1);
+        if (codice.isNull())
+            return QStringLiteral("Nella tabella %1, nella riga n. %2, il campo %3 è vuoto: ogni riga deve avere il "
+                                  "suo codice.")
+                .arg(t.nome)
+                .arg(posizione(t.nome, prima, db))
+                .arg(c);
+        const qint64 seconda = Valore(QStringLiteral("SELECT rowid FROM %1 WHERE %2 = ? AND rowid > ? ORDER BY rowid "
+                                                     "LIMIT 1")
+                                          .arg(t.nome, numerico(c)),
+                                      {codice, prima}, db)
+                                   .toLongLong();
+        return QStringLiteral("Nella tabella %1 le righe n. %2 e n. %3 hanno lo stesso %4 (%5): ogni riga deve avere "
+                              "un codice diverso.")
+            .arg(t.nome)
+            .arg(posizione(t.nome, prima, db))
+            .arg(posizione(t.nome, seconda, db))
+            .arg(c, codice.toString());
     }
     return QString();
 }
@@ -292,7 +331,8 @@ void collegaSostituzioni(QSqlDatabase db)
     // Each substitute takes the first replaced player of its group not linked yet.
     for (const Presenza& e : entrati) {
         if (e.gruppo.isEmpty()) continue;
-        for (const Presenza* s : perGruppo.value(e.gruppo)) {
+        const QVector<const Presenza*> gruppo = perGruppo.value(e.gruppo);
+        for (const Presenza* s : gruppo) {
             // A substitute who was replaced in turn is in both lists: he never replaced himself.
             if (s->riga == e.riga || !chiHaSost.value(s->riga).isNull()) continue;
             chiHaSost[s->riga] = VERO;
@@ -305,12 +345,188 @@ void collegaSostituzioni(QSqlDatabase db)
     if (!aggiorna.prepare("UPDATE PRESENZE SET CHIHASOST = ? WHERE rowid = ?"))
         throw ErroreDatabase(aggiorna.lastError(), aggiorna.lastQuery());
     for (auto it = chiHaSost.cbegin(); it != chiHaSost.cend(); ++it) {
-        const QVariant& era = prima.value(it.key());
+        const QVariant era = prima.value(it.key());
         if (it.value().isNull() == era.isNull() && it.value() == era) continue;
         aggiorna.bindValue(0, it.value());
         aggiorna.bindValue(1, it.key());
         if (!aggiorna.exec()) throw ErroreDatabase(aggiorna.lastError(), aggiorna.lastQuery());
     }
+}
+
+// A CREATE TABLE statement as the file stores it, cut at its list of columns: each column or table constraint of
+// the list, and what follows the list (WITHOUT ROWID, STRICT).
+struct CreazioneTabella {
+    QStringList parti;
+    QString dopo;
+};
+
+// Reads `sql` so; false when its list cannot be found. Quoted names and texts, and comments, are read past whole.
+bool scomponi(const QString& sql, CreazioneTabella& esito)
+{
+    int livello = 0;
+    qsizetype parte = -1;
+    for (qsizetype i = 0; i < sql.size(); ++i) {
+        const QChar ch = sql[i];
+        const QStringView inizio = QStringView(sql).mid(i, 2);
+        // What closes a quoted name, a text or a comment that starts here, and the length of its opening.
+        QString fine;
+        qsizetype apertura = 1;
+        if (ch == u'\'' || ch == u'"' || ch == u'`')
+            fine = ch;
+        else if (ch == u'[')
+            fine = QStringLiteral("]");
+        else if (inizio == u"--" || inizio == u"/*") {
+            fine = inizio == u"--" ? QStringLiteral("\n") : QStringLiteral("*/");
+            apertura = 2;
+        }
+        if (!fine.isEmpty()) {
+            const qsizetype chiusa = sql.indexOf(fine, i + apertura);
+            if (chiusa < 0) return false;
+            i = chiusa + fine.size() - 1;
+        } else if (ch == u'(') {
+            if (livello++ == 0) parte = i + 1;
+        } else if (ch == u')') {
+            if (--livello < 0) return false;
+            if (livello == 0) {
+                esito.parti << sql.mid(parte, i - parte).trimmed();
+                esito.dopo = sql.mid(i + 1);
+                return true;
+            }
+        } else if (ch == u',' && livello == 1) {
+            esito.parti << sql.mid(parte, i - parte).trimmed();
+            parte = i + 1;
+        }
+    }
+    return false;
+}
+
+// The name a column's definition starts with, after any blanks and comments, without its quotes; `fine` gets the
+// position that follows the name as written. A table constraint starts with its keyword.
+QString nomeIniziale(const QString& parte, qsizetype& fine)
+{
+    qsizetype i = 0;
+    for (;;) {
+        while (i < parte.size() && parte[i].isSpace()) ++i;
+        const QStringView inizio = QStringView(parte).mid(i, 2);
+        if (inizio != u"--" && inizio != u"/*") break;
+        const QString chiude = inizio == u"--" ? QStringLiteral("\n") : QStringLiteral("*/");
+        const qsizetype chiusa = parte.indexOf(chiude, i + 2);
+        if (chiusa < 0) return QString();
+        i = chiusa + chiude.size();
+    }
+    if (i == parte.size()) return QString();
+    const QChar apre = parte[i];
+    if (apre == u'"' || apre == u'`' || apre == u'\'' || apre == u'[') {
+        const QChar chiude = apre == u'[' ? u']' : apre;
+        QString nome;
+        for (++i; i < parte.size(); ++i) {
+            if (parte[i] != chiude) {
+                nome += parte[i];
+            } else if (chiude != u']' && i + 1 < parte.size() && parte[i + 1] == chiude) {
+                nome += chiude;  // a quote written twice stands for itself
+                ++i;
+            } else {
+                fine = i + 1;
+                return nome;
+            }
+        }
+        return QString();
+    }
+    fine = i;
+    while (fine < parte.size() && (parte[fine].isLetterOrNumber() || parte[fine] == u'_' || parte[fine] == u'$'))
+        ++fine;
+    return parte.mid(i, fine - i);
+}
+
+// A name for SQL, in double quotes.
+QString traVirgolette(const QString& nome)
+{
+    return QLatin1Char('"') + QString(nome).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+}
+
+// The declarations of the columns of `tabella` other than `campo`, and its number of rows: what making the table
+// again must keep.
+QStringList dichiarazioni(const QString& tabella, const QString& campo, QSqlDatabase db)
+{
+    QStringList d;
+    Query q(QStringLiteral("SELECT name, type, \"notnull\", quote(dflt_value) FROM pragma_table_info(?)"), {tabella},
+            db);
+    while (q.next())
+        if (q.testo(0).compare(campo, Qt::CaseInsensitive) != 0)
+            d << QStringList{q.testo(0), q.testo(1), q.testo(2), q.testo(3)}.join(QLatin1Char(' '));
+    d << Valore(QStringLiteral("SELECT COUNT(*) FROM %1").arg(tabella), {}, db).toString();
+    return d;
+}
+
+// Makes `tabella`, whose code field `campo` is a plain number, again with `campo` as its INTEGER PRIMARY KEY
+// AUTOINCREMENT, as the program creates its counters: the other columns keep their declarations as written, every
+// row its values (the codes were checked: present and each its own), the table its indexes. Runs in the caller's
+// transaction; a table that cannot be made again so is refused with ErroreDatabase.
+void rifaiConContatore(const QString& tabella, const QString& campo, QSqlDatabase db)
+{
+    const auto impossibile = [&tabella, &campo]() {
+        return ErroreDatabase(QStringLiteral("Nella tabella %1 il campo %2 non è un contatore (non numera da sé le "
+                                             "righe nuove), e la tabella non si può rifare con un contatore.")
+                                  .arg(tabella, campo));
+    };
+    QString nome, sql;
+    {
+        Query q(QStringLiteral("SELECT name, sql FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE"),
+                {tabella}, db);
+        if (!q.next()) throw impossibile();
+        nome = q.testo(0);
+        sql = q.testo(1);
+    }
+    CreazioneTabella creazione;
+    if (!scomponi(sql, creazione)) throw impossibile();
+    int trovate = 0;
+    for (QString& parte : creazione.parti) {
+        qsizetype fine = 0;
+        if (nomeIniziale(parte, fine).compare(campo, Qt::CaseInsensitive) == 0) {
+            parte = parte.left(fine) + QStringLiteral(" INTEGER PRIMARY KEY AUTOINCREMENT");
+            ++trovate;
+        }
+    }
+    if (trovate != 1) throw impossibile();
+
+    QStringList colonne, indici;
+    {
+        Query q(QStringLiteral("SELECT name FROM pragma_table_info(?)"), {nome}, db);
+        while (q.next()) colonne << traVirgolette(q.testo(0));
+    }
+    {
+        Query q(QStringLiteral("SELECT sql FROM sqlite_master WHERE type = 'index' AND tbl_name = ? AND sql IS NOT "
+                               "NULL ORDER BY rowid"),
+                {nome}, db);
+        while (q.next()) indici << q.testo(0);
+    }
+    const QStringList prima = dichiarazioni(nome, campo, db);
+    const QString nuova = QStringLiteral("GOLVARNO_") + QUuid::createUuid().toString(QUuid::Id128);
+    try {
+        Esegui(QStringLiteral("CREATE TABLE %1 (%2)%3")
+                   .arg(nuova, creazione.parti.join(QStringLiteral(", ")), creazione.dopo),
+               {}, db);
+        Esegui(QStringLiteral("INSERT INTO %1 (%2) SELECT %2 FROM %3 ORDER BY rowid")
+                   .arg(nuova, colonne.join(QStringLiteral(", ")), traVirgolette(nome)),
+               {}, db);
+        Esegui(QStringLiteral("DROP TABLE %1").arg(traVirgolette(nome)), {}, db);
+        // Renamed as it stands: a view of the file that names the table finds it again under its name.
+        Esegui(QStringLiteral("PRAGMA legacy_alter_table = ON"), {}, db);
+        Esegui(QStringLiteral("ALTER TABLE %1 RENAME TO %2").arg(nuova, traVirgolette(nome)), {}, db);
+        Esegui(QStringLiteral("PRAGMA legacy_alter_table = OFF"), {}, db);
+        for (const QString& indice : indici) Esegui(indice, {}, db);
+    } catch (const ErroreDatabase&) {
+        throw impossibile();
+    }
+    if (!NumeraNuoveRighe(nome, campo, db) || dichiarazioni(nome, campo, db) != prima) throw impossibile();
+}
+
+// Every counter of the copy numbers new rows itself, as in a file the program creates.
+void contatoriCheNumerano(QSqlDatabase db)
+{
+    const QStringList fermi = ContatoriCheNonNumerano(db);
+    for (const TabellaSchema& t : SchemaCampionato())
+        if (fermi.contains(t.nome)) rifaiConContatore(t.nome, ContatoreDi(t), db);
 }
 
 void aggiungiCampi(QSqlDatabase db)
@@ -368,6 +584,9 @@ void VerificaFileDaConvertire(const QString& percorso)
                         .arg(percorso, campo, it.key()));
     }
     if (const QString motivo = valoreNonNumerico(c->db()); !motivo.isEmpty()) throw ErroreDatabase(motivo);
+    if (const QString motivo = codiceVuotoODoppio(c->db()); !motivo.isEmpty()) throw ErroreDatabase(motivo);
+    // What the opening would refuse in the copy, told as the opening tells it.
+    if (const QString motivo = VerificaDatiCampionato(c->db(), false); !motivo.isEmpty()) throw ErroreDatabase(motivo);
 }
 
 QString ConvertiFile(const QString& vecchio, const QString& copia)
@@ -394,6 +613,8 @@ QString ConvertiFile(const QString& vecchio, const QString& copia)
                 collegaSostituzioni(db);
                 convertiMinuti("PRESENZE", "SOSTITUITO", db);
                 convertiMinuti("RETI", "MINUTO", db);
+                // Last, so that the passes find the rows in the order the old file holds them.
+                contatoriCheNumerano(db);
             });
         });
     } catch (const ErroreDatabase& e) {

@@ -13,16 +13,19 @@ QString InserisciPrimaDelPunto(const QString& s, const QString& t);
 
 // Checks that `percorso` is a championship file of the previous version that the passes can
 // convert: an SQLite database with the eight tables and the fields the passes read, none of the
-// four fields added since, and in every number field a number of that field's kind or nothing
-// (a number written as text, or an empty text, included). Only reads the file. Throws
-// ErroreDatabase with an Italian text that names the table, the field and the row of a value that
-// is no number.
+// four fields added since, in every number field a number of that field's kind or nothing
+// (a number written as text, or an empty text, included), in every counter a code of each row's own,
+// and nothing that the opening of its copy would refuse (VerificaDatiCampionato). Only reads the file.
+// Throws ErroreDatabase with an Italian text that names the table, the field and the row of a value that
+// is no number, of a code that is empty or shared, or the opening's reason.
 void VerificaFileDaConvertire(const QString& percorso);
 
 // Copies the old file `vecchio` into the new file `copia` (which must not exist) and converts the
 // copy: AggiornaStruttura, every number field's value stored as a number (a number written as text
-// becomes that number, an empty text an empty value), then the four data passes on a connection of
-// its own, in this order. Refuses a file that VerificaFileDaConvertire refuses before writing anything.
+// becomes that number, an empty text an empty value), the four data passes, then every counter that
+// the old file declares as a plain number made the table's INTEGER PRIMARY KEY AUTOINCREMENT (the
+// table made again with its other columns, values and indexes), all in one transaction on a connection
+// of its own. Refuses a file that VerificaFileDaConvertire refuses before writing anything.
 // The old file is only read and the open championship is not touched. On any failure the copy is
 // deleted and ErroreDatabase is thrown with an Italian text. Returns `copia`.
 QString ConvertiFile(const QString& vecchio, const QString& copia);

@@ -144,6 +144,52 @@ QString SqlCreaTabella(const TabellaSchema& t)
     return QStringLiteral("CREATE TABLE %1 (%2)").arg(t.nome, campi.join(", "));
 }
 
+QString ContatoreDi(const TabellaSchema& t)
+{
+    for (const CampoSchema& c : t.campi)
+        if (c.tipo == QLatin1String("COUNTER")) return c.nome;
+    return QString();
+}
+
+namespace {
+
+// The tables of the pairs (table, field) bound `coppie` times whose field does not number new rows: it is not the
+// row's own number, the one field of the primary key, declared exactly INTEGER, in a table with row numbers. A
+// table WITHOUT ROWID, or a key declared INTEGER PRIMARY KEY DESC, keeps its key in an index of its own instead, and
+// numbers nothing. One statement for every table, as the opening runs it on each file.
+QString sqlNonNumerano(int coppie)
+{
+    return QStringLiteral("WITH C(T, F) AS (VALUES %1) SELECT T FROM C WHERE NOT ("
+                          "(SELECT COUNT(*) FROM pragma_table_info(C.T) WHERE pk > 0) = 1 AND "
+                          "EXISTS (SELECT 1 FROM pragma_table_info(C.T) WHERE pk > 0 AND name = C.F COLLATE NOCASE "
+                          "AND type = 'INTEGER' COLLATE NOCASE) AND "
+                          "NOT EXISTS (SELECT 1 FROM pragma_index_list(C.T) WHERE origin = 'pk'))")
+        .arg(QStringList(coppie, QStringLiteral("(?, ?)")).join(QStringLiteral(", ")));
+}
+
+}  // namespace
+
+bool NumeraNuoveRighe(const QString& tabella, const QString& campo, QSqlDatabase db)
+{
+    return !Valore(sqlNonNumerano(1), {tabella, campo}, db).isValid();
+}
+
+QStringList ContatoriCheNonNumerano(QSqlDatabase db)
+{
+    QVariantList coppie;
+    for (const TabellaSchema& t : SchemaCampionato())
+        if (const QString c = ContatoreDi(t); !c.isEmpty()) coppie << t.nome << c;
+    QStringList tabelle;
+    Query q(sqlNonNumerano(int(coppie.size() / 2)), coppie, db);
+    while (q.next()) tabelle << q.testo(0);
+    return tabelle;
+}
+
+QString ValoreNumericoSql(const QString& campo)
+{
+    return QStringLiteral("CAST(NULLIF(trim(%1, char(32, 9, 10, 11, 12, 13)), '') AS NUMERIC)").arg(campo);
+}
+
 namespace {
 
 // The temporary name under which a new file is written beside `nome`.

@@ -23,6 +23,22 @@ const QVector<TabellaSchema>& SchemaCampionato();
 // The SQL that creates one table.
 QString SqlCreaTabella(const TabellaSchema& t);
 
+// The name of `t`'s counter (the code field that numbers the table's rows); empty when it has none.
+QString ContatoreDi(const TabellaSchema& t);
+
+// The field `campo` of `tabella` in `db` numbers new rows itself, as the program's counters do: it is the table's
+// INTEGER PRIMARY KEY, which holds the row's own number. A field declared as a plain whole number leaves a new
+// row without its code.
+bool NumeraNuoveRighe(const QString& tabella, const QString& campo, QSqlDatabase db);
+// The championship's tables whose counter does not number new rows in `db` (a table missing from the file among
+// them), in creation order.
+QStringList ContatoriCheNonNumerano(QSqlDatabase db);
+
+// The SQL for the numeric value of a field, as files written by other programs may hold numbers as text (which
+// the engine would compare as text, greater than any number and never equal to one): blanks around it are
+// skipped, and an empty or blank text is an empty value (Null), as the old program read an empty field.
+QString ValoreNumericoSql(const QString& campo);
+
 // Creates a new, empty championship file at stato().PercorsoCampionato and makes it the open
 // championship (DbCampionato). Refuses a path that already exists; on any failure no file is left
 // behind and ErroreDatabase is thrown.

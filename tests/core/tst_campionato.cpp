@@ -272,6 +272,8 @@ private slots:
         QTest::newRow("una pipe") << u"fifo"_s << "Il file non esiste o non può essere letto.";
         QTest::newRow("giornate") << u"giornate"_s
                                   << "Il file indica 2147483647 giornate registrate, ma ne contiene 5.";
+        QTest::newRow("codici senza contatore")
+            << u"contatore"_s << "Nel file il campo GIOCATORE.CODICE non è un contatore: non numera da sé";
         QTest::newRow("partite") << u"partite"_s
                                  << "La giornata 2 del file ha 4 partite, ma con 6 squadre se ne giocano";
     }
@@ -310,6 +312,10 @@ private slots:
                         Esegui("CREATE TRIGGER note AFTER INSERT ON PUNTISQUADRE BEGIN UPDATE SQUADRA SET NOTE = "
                                "'cambiata'; END",
                                {}, db);
+                    if (tipo == "contatore")
+                        for (const char* passo : {"CREATE TABLE G AS SELECT * FROM GIOCATORE", "DROP TABLE GIOCATORE",
+                                                  "ALTER TABLE G RENAME TO GIOCATORE"})
+                            Esegui(passo, {}, db);
                     if (tipo == "giornate") Esegui("UPDATE CAMPIONATO SET GIORNATEINS = 2147483647", {}, db);
                     if (tipo == "partite")
                         Esegui("INSERT INTO PARTITA (GIORNATANUM, SQ1, SQ2, RIGA) VALUES (2, 'Una', 'Altra', 4)", {},

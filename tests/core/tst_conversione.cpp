@@ -71,6 +71,7 @@ private slots:
     void sostituzioni();
     void fileCompleto();
     void numeriInTesto();
+    void codiciSemplici();
     void rifiuti_data();
     void rifiuti();
     void erroreCancellaLaCopia();
@@ -218,6 +219,7 @@ void TstConversione::fileCompleto()
     {
         VecchioFormato f(vecchio);
         f.inserisci("CAMPIONATO", {{"GIORNATEINS", 1}, {"NUMSQUADRE", 2}, {"DENOM", "L'Aquila cup"}});
+        f.inserisci("GIORNATA", {{"NUMERO", 1}});
         f.squadra("L'Aquila");
         f.squadra("Bari");
         f.inserisci("GIOCATORE", {{"COGNOME", "Rossi"}, {"CODSQUADRA", 1}});
@@ -255,6 +257,35 @@ void TstConversione::numeriInTesto()
     QCOMPARE(contenuto(converti(testo, dir_.filePath("testo 2000.gvn"))), atteso);
 }
 
+// A file whose counters are plain whole numbers converts to the values and declarations of one with counters: in
+// its copy a new row gets the next code.
+void TstConversione::codiciSemplici()
+{
+    const QString contatori = dir_.filePath("contatori.gvn"), semplici = dir_.filePath("semplici.gvn");
+    VecchioFormato::creaStagione(contatori, 6);
+    VecchioFormato::creaStagione(semplici, 6, false, true);
+    const auto struttura = [](QSqlDatabase db) {
+        QStringList s = contenuto(db);
+        Query q("SELECT replace(sql, '\"', '') FROM sqlite_master WHERE name NOT LIKE 'sqlite%' ORDER BY name", {}, db);
+        while (q.next()) s << q.testo(0);
+        return s;
+    };
+    const QStringList atteso = struttura(converti(contatori, dir_.filePath("contatori 2000.gvn")));
+    ChiudiConnessione("copia");
+    QCOMPARE(struttura(converti(semplici, dir_.filePath("semplici 2000.gvn"))), atteso);
+    ChiudiConnessione("copia");
+
+    const QSqlDatabase db = ApriConnessione("copia", dir_.filePath("semplici 2000.gvn"));
+    for (const TabellaSchema& t : SchemaCampionato())
+        if (const QString c = ContatoreDi(t); !c.isEmpty()) {
+            const qint64 ultimo = Valore(u"SELECT MAX(%1) FROM %2"_s.arg(c, t.nome), {}, db).toLongLong();
+            Esegui(u"INSERT INTO %1 DEFAULT VALUES"_s.arg(t.nome), {}, db);
+            QCOMPARE(
+                Valore(u"SELECT %1 FROM %2 WHERE rowid = last_insert_rowid()"_s.arg(c, t.nome), {}, db).toLongLong(),
+                ultimo + 1);
+        }
+}
+
 void TstConversione::rifiuti_data()
 {
     QTest::addColumn<QString>("tipo");
@@ -273,6 +304,16 @@ void TstConversione::rifiuti_data()
         << u"decimale"_s
         << "Nella tabella GIORNATA, nella riga n. 2, il campo NUMERO contiene «2.5», che non è un "
            "numero intero:";
+    // A championship with codes written by another program, and one fault.
+    QTest::newRow("testo nella penalità di una squadra")
+        << u"tre"_s << "Nella tabella SQUADRA, nella riga con CODICE 3, il campo PENALITA contiene «tre»";
+    QTest::newRow("senza dati generali") << u"senza campionato"_s << "Nel file mancano i dati generali del campionato";
+    QTest::newRow("partite senza squadre")
+        << u"senza squadre"_s << "La giornata 1 del file ha 2 partite, ma con 0 squadre se ne giocano al massimo 0.";
+    QTest::newRow("codice doppio") << u"doppio"_s
+                                   << "Nella tabella PARTITA le righe n. 1 e n. 2 hanno lo stesso CODPART (1)";
+    QTest::newRow("codice vuoto") << u"senza codice"_s
+                                  << "Nella tabella PARTITA, nella riga n. 2, il campo CODPART è vuoto";
 }
 
 void TstConversione::rifiuti()
@@ -301,6 +342,17 @@ void TstConversione::rifiuti()
             Esegui("ALTER TABLE PRESENZE DROP COLUMN SOSTITUITO", {}, f.db());
         else
             Esegui("CREATE TRIGGER t AFTER UPDATE ON PRESENZE BEGIN UPDATE SQUADRA SET NOTE = 'x'; END", {}, f.db());
+    } else if (tipo != "nessuno") {
+        VecchioFormato f(vecchio, false, true);
+        if (tipo != "senza campionato") f.inserisci("CAMPIONATO", {{"DENOM", "A"}});
+        if (tipo != "senza squadre")
+            for (const char* nome : {"Alba", "Bari", "Como", "Dora"}) f.squadra(nome);
+        if (tipo == "tre") Esegui("UPDATE SQUADRA SET PENALITA = 'tre' WHERE rowid = 3", {}, f.db());
+        f.inserisci("PARTITA", {{"GIORNATANUM", 1}, {"CODPART", 1}});
+        f.inserisci("PARTITA", {{"GIORNATANUM", 1},
+                                {"CODPART", tipo == "doppio"         ? 1
+                                            : tipo == "senza codice" ? QVariant()
+                                                                     : 2}});
     }
     const QByteArray prima = impronta(vecchio);
     const QString copia = dir.filePath("vecchio 2000.gvn");
@@ -322,6 +374,9 @@ void TstConversione::erroreCancellaLaCopia()
     const QString vecchio = dir.filePath("rotto.gvn");
     {
         VecchioFormato f(vecchio);
+        f.inserisci("CAMPIONATO", {{"DENOM", "Rotto"}});
+        f.squadra("Alba");
+        f.squadra("Bari");
         f.partita(1, "Alba", "Bari");
         // The minute pass turns 50 into 105, which the file's own index refuses while 105 is still there.
         f.presenza(1, 1, "Alba", -1, 1, 50);

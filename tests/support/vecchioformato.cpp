@@ -25,8 +25,9 @@ bool numerico(const QString& tabella, const QString& campo)
 
 }  // namespace
 
-VecchioFormato::VecchioFormato(const QString& percorso, bool numeriSenzaTipo)
-    : connessione_(QStringLiteral("vecchio_") + QUuid::createUuid().toString(QUuid::Id128))
+VecchioFormato::VecchioFormato(const QString& percorso, bool numeriSenzaTipo, bool codiciSemplici)
+    : connessione_(QStringLiteral("vecchio_") + QUuid::createUuid().toString(QUuid::Id128)),
+      codiciSemplici_(codiciSemplici)
 {
     if (QFileInfo::exists(percorso)) throw ErroreDatabase(QStringLiteral("Il file %1 esiste già.").arg(percorso));
     QSqlDatabase d = ApriConnessione(connessione_, percorso);
@@ -34,7 +35,10 @@ VecchioFormato::VecchioFormato(const QString& percorso, bool numeriSenzaTipo)
     for (TabellaSchema tab : SchemaCampionato()) {
         tab.campi.removeIf([&tab](const CampoSchema& c) { return aggiuntoDopo(tab.nome, c.nome); });
         for (CampoSchema& c : tab.campi)
-            if (numeriSenzaTipo && c.tipo != "COUNTER" && !c.tipo.startsWith("VARCHAR")) c.tipo.clear();
+            if (numeriSenzaTipo && c.tipo != "COUNTER" && !c.tipo.startsWith("VARCHAR"))
+                c.tipo.clear();
+            else if (codiciSemplici && c.tipo == "COUNTER")
+                c.tipo = "INTEGER";
         Esegui(SqlCreaTabella(tab), {}, d);
     }
     t.commit();
@@ -46,8 +50,15 @@ QSqlDatabase VecchioFormato::db() const { return QSqlDatabase::database(connessi
 
 void VecchioFormato::chiudi() { ChiudiConnessione(connessione_); }
 
-qint64 VecchioFormato::inserisci(const QString& tabella, const QVariantMap& valori)
+qint64 VecchioFormato::inserisci(const QString& tabella, QVariantMap valori)
 {
+    QString contatore;
+    for (const TabellaSchema& t : SchemaCampionato())
+        if (t.nome == tabella) contatore = ContatoreDi(t);
+    if (codiciSemplici_ && !contatore.isEmpty() && !valori.contains(contatore))
+        valori.insert(
+            contatore,
+            Valore(QStringLiteral("SELECT COALESCE(MAX(%1), 0) + 1 FROM %2").arg(contatore, tabella), {}, db()));
     QStringList segnaposto;
     QVariantList scritti;
     for (auto it = valori.cbegin(); it != valori.cend(); ++it) {
@@ -57,7 +68,7 @@ qint64 VecchioFormato::inserisci(const QString& tabella, const QVariantMap& valo
     Query q(
         QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(tabella, valori.keys().join(", "), segnaposto.join(", ")),
         scritti, db());
-    return q.ultimoId().toLongLong();
+    return contatore.isEmpty() || !codiciSemplici_ ? q.ultimoId().toLongLong() : valori.value(contatore).toLongLong();
 }
 
 qint64 VecchioFormato::squadra(const QString& nome) { return inserisci("SQUADRA", {{"NOME", nome}, {"PENALITA", 0}}); }
@@ -96,9 +107,9 @@ qint64 VecchioFormato::rete(qint64 codPart, int girone, const QString& squadra, 
                      {{"CODPART", codPart}, {"GIRONE", girone}, {"SQUADRA", squadra}, {"MINUTO", minuto}, {"TIPO", 1}});
 }
 
-int VecchioFormato::creaStagione(const QString& percorso, int squadre, bool numeriComeTesto)
+int VecchioFormato::creaStagione(const QString& percorso, int squadre, bool numeriComeTesto, bool codiciSemplici)
 {
-    VecchioFormato f(percorso, numeriComeTesto);
+    VecchioFormato f(percorso, numeriComeTesto, codiciSemplici);
     f.numeriComeTesto_ = numeriComeTesto;
     Transazione t(f.db());
     f.inserisci("CAMPIONATO", {{"GIORNATEINS", squadre - 1},
