@@ -89,7 +89,8 @@ protected:
     {
         if (fine_) return false;
         if (dipinto_) {
-            if (e->type() != QEvent::Paint) finisci();
+            // A scroll area painted with both its bars raises them as it lays them out: part of the same pass.
+            if (e->type() != QEvent::Paint && e->type() != QEvent::ZOrderChange) finisci();
             return false;
         }
         if (e->type() != QEvent::Paint) return false;

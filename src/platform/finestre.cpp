@@ -9,10 +9,12 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStyle>
 #include <utility>
 
@@ -82,6 +84,71 @@ protected:
 private:
     QPointer<QWidget> w_;
 };
+
+// The height a child frame took for the size its window asked for (Finestre::tieniInVista).
+constexpr char AltezzaChiesta[] = "golvarno_altezza_chiesta";
+
+// Holds a window that scrolls as a whole, up and down, asking for the room the window asks for.
+class ScorrimentoFinestra : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override
+    {
+        return widget() ? widget()->sizeHint() + QSize(2, 2) * frameWidth() : QScrollArea::sizeHint();
+    }
+};
+
+// Whether a control shows what it holds through a scroll area of its own (a grid, a list, a tree, a chart): it can be
+// shorter than it was laid out for and scroll.
+bool Scorre(const QWidget* c)
+{
+    return qobject_cast<const QAbstractScrollArea*>(c) ||
+           c->findChild<QAbstractScrollArea*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+// Makes the window in child frame `sotto` need no more height than an area of size `vista` gives it. The controls
+// that scroll give up the height beyond their own minimum that the window set for them (to open showing all their
+// rows); where its fixed controls still need more, the whole window scrolls up and down within its frame, and the
+// frame takes the width of the scroll bar where the area has it. Across, the controls share the width as they always
+// did (a name of any length is cut with "…" by its own control rather than making the window scroll).
+void Adatta(QMdiSubWindow* sotto, const QSize& vista)
+{
+    QWidget* w = sotto->widget();
+    if (!w || !w->layout()) return;
+    const int posto = vista.shrunkBy(sotto->contentsMargins()).height();
+    const int eccesso = w->minimumSizeHint().height() - posto;
+    if (eccesso <= 0) return;
+    for (QWidget* c : w->findChildren<QWidget*>()) {
+        const int minimo = c->minimumHeight();
+        if (minimo == 0 || !Scorre(c)) continue;
+        c->setMinimumHeight(std::clamp(minimo - eccesso, qMax(0, c->minimumSizeHint().height()), minimo));
+        for (QWidget* p = c; p != w; p = p->parentWidget()) p->updateGeometry();
+    }
+    // Every layout of the window learns of the change now, not at its next pass.
+    for (QLayout* l : w->findChildren<QLayout*>()) l->invalidate();
+    if (w->minimumSizeHint().height() <= posto ||
+        w->findChild<ScorrimentoFinestra*>(QString(), Qt::FindDirectChildrenOnly))
+        return;
+    const QPointer<QWidget> fuoco =
+        w->isAncestorOf(QApplication::focusWidget()) ? QApplication::focusWidget() : nullptr;
+    auto* contenuto = new QWidget;
+    contenuto->setLayout(w->layout());  // takes the window's layout and the controls in it
+    contenuto->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    auto* scorrimento = new ScorrimentoFinestra(w);
+    scorrimento->setObjectName(QStringLiteral("ScorrimentoFinestra"));
+    scorrimento->setFrameShape(QFrame::NoFrame);
+    scorrimento->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scorrimento->setWidgetResizable(true);
+    scorrimento->setWidget(contenuto);
+    auto* tutto = new QVBoxLayout(w);
+    tutto->setContentsMargins(0, 0, 0, 0);
+    tutto->addWidget(scorrimento);
+    scorrimento->show();
+    if (fuoco) fuoco->setFocus();
+    if (sotto->isMaximized()) return;
+    const int barra = sotto->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, sotto);
+    sotto->resize(QSize(sotto->width() + barra, sotto->height()).boundedTo(vista));
+}
 
 void installaTastoGuida()
 {
@@ -219,12 +286,14 @@ void Finestre::inserisciNellArea(Finestra* w)
         esterna.setWidth(qMax(esterna.width(), perTitolo));
     }
     sotto->resize(esterna.expandedTo(sotto->minimumSizeHint()));
+    sotto->setProperty(AltezzaChiesta, sotto->height());
     sotto->installEventFilter(this);
 }
 
 bool Finestre::eventFilter(QObject* o, QEvent* e)
 {
-    if (e->type() == QEvent::Resize && area_) {
+    // Shown again also when it is maximized or restored (its geometry changes while it is hidden).
+    if ((e->type() == QEvent::Resize || e->type() == QEvent::Show) && area_) {
         auto* sotto = qobject_cast<QMdiSubWindow*>(o);
         if (sotto && sotto->mdiArea() == area_ && sotto->isVisible()) tieniInVista(sotto);
     }
@@ -404,15 +473,24 @@ CicloModale::~CicloModale()
 void Finestre::tieniInVista(QWidget* sotto)
 {
     const QRect vista = area_->viewport()->rect();
-    // No larger than the area, whatever it holds (names of any length from a file): a window that asks for more
-    // gets the area and shows the rest of its grids by scrolling.
+    auto* cornice = qobject_cast<QMdiSubWindow*>(sotto);
+    if (!cornice || sotto->isMinimized()) return;
     if (area_->isVisible() && !vista.isEmpty()) {
+        Adatta(cornice, vista.size());
+        // Maximized or restored, a frame takes at least the size its window needs (its minimum): where that is more
+        // than the area (controls that share the width), the area.
+        const QSize serve =
+            cornice->widget() ? cornice->widget()->minimumSizeHint().grownBy(sotto->contentsMargins()) : QSize();
+        sotto->setMinimumSize(serve.boundedTo(vista.size()) == serve ? QSize(0, 0) : serve.boundedTo(vista.size()));
+        if (sotto->isMaximized()) return;
+        // No larger than the area, whatever it holds (names of any length from a file): a window that asks for more
+        // gets the area and shows the rest by scrolling.
         QSize lato = sotto->size();
         if (lato.width() > vista.width()) {
             // Kept narrower than it is, it scrolls sideways: a window as tall as it asks for also takes the height of
             // the scroll bar, so that the bar covers none of what it shows.
             lato.setWidth(vista.width());
-            const int chiesta = sotto->sizeHint().height();
+            const int chiesta = sotto->property(AltezzaChiesta).toInt();
             if (lato.height() >= chiesta)
                 lato.setHeight(qMax(lato.height(),
                                     chiesta + sotto->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, sotto)));

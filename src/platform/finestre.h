@@ -140,8 +140,9 @@ private:
     void attivazione(Finestra* w);
     void sottoFinestraAttivata(QMdiSubWindow* sotto);
     void attivaDavanti();
-    // Keeps a child frame within the area's visible part: no larger than it, moved back into it. It runs when
-    // the frame appears and whenever it is resized, by its window or by the user.
+    // Keeps a child frame within the area's visible part: no larger than it, moved back into it, and what it holds
+    // needing no more room than the area gives (its grids scroll, or the whole window does). It runs when the frame
+    // appears, whenever it is resized (by its window or by the user), and when it is maximized or restored.
     void tieniInVista(QWidget* sotto);
     // A modal window, no larger than the screen's work area and wholly on it.
     static void tieniSulloSchermo(QWidget* w);

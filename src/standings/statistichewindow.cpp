@@ -9,6 +9,8 @@
 #include "platform/guida.h"
 #include "platform/icone.h"
 
+#include <algorithm>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -84,6 +86,7 @@ StatisticheWindow::StatisticheWindow(QWidget* parent) : Finestra(Id, parent)
     primati_->impostaAllineamentoColonna(0, Griglia::Allineamento::Sinistra);
     primati_->impostaAllineamentoColonna(1, Griglia::Allineamento::Sinistra);
     primati_->impostaAllineamentoColonna(2, Griglia::Allineamento::Centro);
+    primati_->installEventFilter(this);
     auto* l2 = new QVBoxLayout(riquadroPrimati_);
     l2->addWidget(primati_);
 
@@ -137,12 +140,30 @@ void StatisticheWindow::dimensiona()
     for (int i = 1; i <= s.NumeroSquadre && i < s.Squadre.size(); ++i)
         nome = qMax(nome, fm.horizontalAdvance(s.Squadre[i].Nome));
     nome = qMin(nome, primati_->larghezzaMassimaTesto(true));
-    primati_->impostaLarghezzaColonnaPx(1, qMax(200, 2 * nome + fm.horizontalAdvance(QStringLiteral(", ")) + 16));
+    squadraPiena_ = qMax(200, 2 * nome + fm.horizontalAdvance(QStringLiteral(", ")) + 16);
+    squadraMinima_ = qMin(squadraPiena_, nome + 16);
+    primati_->impostaLarghezzaColonnaPx(1, squadraPiena_);
     primati_->impostaLarghezzaColonnaPx(2, fm.horizontalAdvance(QStringLiteral("100 gol subiti")) + 16);
-    for (Griglia* g : {cifre_, primati_}) g->setMinimumWidth(g->sizeHint().width());
+    cifre_->setMinimumWidth(cifre_->sizeHint().width());
     cifre_->setMaximumWidth(cifre_->minimumWidth());
+    // Where the window has less room than two long names need (a small screen), the tie of two of them is cut with
+    // "…" and shown whole in its tooltip, rather than the records' values going out of sight.
+    primati_->setMinimumWidth(primati_->sizeHint().width() - squadraPiena_ + squadraMinima_);
     AltezzaPerRighe(cifre_, RIGHE_CIFRE + 1);
     AltezzaPerRighe(primati_, RIGHE_PRIMATI + 1);
+}
+
+bool StatisticheWindow::eventFilter(QObject* o, QEvent* e)
+{
+    if (o == primati_ && e->type() == QEvent::Resize) adattaPrimati();
+    return Finestra::eventFilter(o, e);
+}
+
+void StatisticheWindow::adattaPrimati()
+{
+    const int altre = primati_->sizeHint().width() - primati_->larghezzaColonnaPx(1);
+    const int squadra = std::clamp(primati_->width() - altre, squadraMinima_, squadraPiena_);
+    if (squadra != primati_->larghezzaColonnaPx(1)) primati_->impostaLarghezzaColonnaPx(1, squadra);
 }
 
 void StatisticheWindow::aggiorna()

@@ -384,6 +384,11 @@ private slots:
         }
         // A long caption asks for no more room than a caption of three long names: the frame cuts the rest.
         QVERIFY(cornice("Form8")->width() < area.width());
+        // Restored from maximized after the area shrank (the main window made smaller meanwhile).
+        cornice("Form7")->showMaximized();
+        principale_->resize(principale_->size() - QSize(200, 150));
+        cornice("Form7")->showNormal();
+        QVERIFY(area_->viewport()->rect().contains(cornice("Form7")->geometry()));
         // A modal window that grew while hidden, shown again.
         FinestraDiTest::registra("Form9");
         QTimer::singleShot(0, [] { registro().finestra("Form9")->nascondi(); });

@@ -219,6 +219,22 @@ QHash<QString, bool> NomiLunghiMostrati(const QWidget* finestra)
     return testi;
 }
 
+// The controls of `f` (a child frame, or a window of its own) that stick out of it; what a scroll area holds can be
+// scrolled into sight.
+QStringList Tagliati(const QWidget* f)
+{
+    QStringList fuori;
+    for (const QWidget* c : f->findChildren<QWidget*>()) {
+        bool scorre = false;
+        for (const QWidget* p = c->parentWidget(); p != f; p = p->parentWidget())
+            scorre |= p->objectName() == QLatin1String("qt_scrollarea_viewport");
+        if (!scorre && c->isVisible() && c->window() == f->window() &&
+            !f->rect().contains(QRect(c->mapTo(f, QPoint()), c->size())))
+            fuori << c->metaObject()->className();
+    }
+    return fuori;
+}
+
 }  // namespace
 
 // The main window: loading, the first activation, its toolbar and commands' availability, its close box.
@@ -446,6 +462,51 @@ private slots:
         for (const QString& id : {IdFinestra::ScontriDiretti, IdFinestra::SchedaPartita, IdFinestra::DateGiornate})
             QVERIFY2(mostrati.value(id).indexOf(casa) >= 0, qPrintable(id));
         QVERIFY(mostrati.value(IdFinestra::ScontriDiretti).indexOf(ospite) >= 0);
+    }
+
+    // The largest championship, with a name as long as a real one, on a small screen, the main window at its default
+    // size (92% of the screen) and maximized: every frame lies within the area and every control within its frame, or
+    // scrolls into it, as the window opens, maximized and restored; a modal window within the screen.
+    void finestreNelloSchermo_data()
+    {
+        QTest::addColumn<QSize>("schermo");
+        QTest::addColumn<double>("quota");  // of the screen that the main window takes
+        for (const QSize& s : {QSize(1024, 600), QSize(1366, 700)})
+            for (double q : {0.92, 1.0}) QTest::addRow("%dx%d, %g", s.width(), s.height(), q) << s << q;
+    }
+    void finestreNelloSchermo()
+    {
+        QFETCH(QSize, schermo);
+        QFETCH(double, quota);
+        CartellaTemporanea cartella;
+        AmbienteMdi amb;
+        RegistraTutteLeFinestre();
+        amb.mdi.resize(schermo * quota);
+        mostra(amb.mdi);
+        QTemporaryDir dir;
+        QStringList nomi = FixtureCampionato::nomiPredefiniti();
+        nomi[2] = QStringLiteral("FC Internazionale Milano");
+        const DatiFixture d = FixtureCampionato::piuGrande(dir.filePath("grande.GVN")).squadre(nomi).crea();
+        QVERIFY(ApriFileComeCampionato(d.percorso));
+        QStringList tagliate;
+        const auto controlla = [&](const QString& come, const QWidget* f, const QRect& entro) {
+            if (!entro.contains(f->geometry()) || !Tagliati(f).isEmpty())
+                tagliate << come + ": " + Tagliati(f).join(' ');
+        };
+        ApriOgniFinestra(amb.messaggi(), "Ancona", d.partite.first(), Cannoniere(d, "Ancona")->codice,
+                         [&](const QString& id, Finestra* w) {
+                             QWidget* f = w->contenitore();
+                             if (Modale(id)) w->resize(w->size().boundedTo(schermo));  // as the registry keeps it
+                             const QRect entro =
+                                 Modale(id) ? QRect(w->pos(), schermo) : amb.mdi.area()->viewport()->rect();
+                             controlla(id, f, entro);
+                             if (Modale(id)) return;
+                             f->showMaximized();
+                             controlla(id + " ingrandita", f, entro);
+                             f->showNormal();
+                             controlla(id + " ripristinata", f, entro);
+                         });
+        QVERIFY2(tagliate.isEmpty(), qPrintable(tagliate.join('\n')));
     }
 
     // Names from the file that look like markup (a tag, an image tag naming a FIFO) show as they are written in every
