@@ -8,7 +8,7 @@ namespace {
 QString golLetto(const Query& q, const QString& campo)
 {
     const QVariant v = q.valore(campo);
-    return v.isNull() ? QString() : QString::number(v.toInt());
+    return v.isNull() ? QString() : QString::number(InteroDi(v));
 }
 
 }  // namespace

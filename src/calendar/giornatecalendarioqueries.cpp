@@ -296,7 +296,7 @@ void GiornateCalendarioQueries::salvaIncontri(DatiGiornata& g, int numeroSquadre
             codici << q.ultimoId().toInt();
         }
     }
-    if (Valore("SELECT GIORNATEINS FROM CAMPIONATO WHERE rowid = ?", {riga}).toInt() < g.numero)
+    if (InteroDi(Valore("SELECT GIORNATEINS FROM CAMPIONATO WHERE rowid = ?", {riga})) < g.numero)
         Esegui("UPDATE CAMPIONATO SET GIORNATEINS = ? WHERE rowid = ?", {g.numero, riga});
     t.commit();
 

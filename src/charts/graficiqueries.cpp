@@ -3,6 +3,7 @@
 #include "core/cercagiornate.h"
 #include "core/codici.h"
 #include "core/database.h"
+#include "core/totale.h"
 #include "core/utilita.h"
 
 #include <QHash>
@@ -75,7 +76,7 @@ QVector<int> AndamentoSquadra(const QString& squadra, const GiornataStop& stop, 
 {
     const QVector<PartitaSquadra> partite = PartiteSquadra(squadra);
     QVector<int> punti;
-    int totale = 0;
+    Totale totale;
     for (bool andata : {true, false}) {
         for (const PartitaSquadra& p : partite) {
             if (!stop.disegna(p.giornata, andata)) break;
@@ -99,10 +100,11 @@ QVector<PuntiClassifica> ClassificaPerGrafico()
 
 ValoriPerGiornata RetiPerGiornata(const GiornataStop& stop, int giornatePerGirone)
 {
+    // TOTAL never fails, where SUM stops with an error when the scores of the file add up past 64 bits.
     QHash<ChiaveGiornata, int> reti;
     Query q(QStringLiteral("SELECT GiornataNum, "
-                           "SUM(CASE WHEN DispAnd = ? THEN IFNULL(G1A, 0) + IFNULL(G2A, 0) ELSE 0 END), "
-                           "SUM(CASE WHEN DispRit = ? THEN IFNULL(G1R, 0) + IFNULL(G2R, 0) ELSE 0 END) "
+                           "TOTAL(CASE WHEN DispAnd = ? THEN IFNULL(G1A, 0) + IFNULL(G2A, 0) ELSE 0 END), "
+                           "TOTAL(CASE WHEN DispRit = ? THEN IFNULL(G1R, 0) + IFNULL(G2R, 0) ELSE 0 END) "
                            "FROM Partita GROUP BY GiornataNum"),
             {VERO, VERO});
     while (q.next()) {

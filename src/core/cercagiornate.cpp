@@ -12,7 +12,7 @@ std::optional<int> numero(const QString& sql, int flag)
 {
     const QVariant v = Valore(sql, {flag});
     if (!v.isValid()) return std::nullopt;
-    return int(v.toLongLong());
+    return InteroDi(v);
 }
 
 // The lowest-numbered match day whose flag `campo` is 0 (not played).

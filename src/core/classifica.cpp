@@ -2,6 +2,7 @@
 
 #include "core/database.h"
 #include "core/stato.h"
+#include "core/totale.h"
 
 #include <QHash>
 #include <QSqlError>
@@ -42,21 +43,21 @@ struct Incontro {
     int g2r = 0;
 };
 
-// The tally of one team.
+// The tally of one team. Scores and points come from the file as they are: every figure is a Totale.
 struct Conteggio {
-    int giocate = 0;
-    int punti = 0;  // before the penalty
-    int vinteInCasa = 0;
-    int perseInCasa = 0;
-    int xInCasa = 0;
-    int vinteFuori = 0;
-    int perseFuori = 0;
-    int xFuori = 0;
-    int gFattiCasa = 0;
-    int gSubitiCasa = 0;
-    int gFattiFuori = 0;
-    int gSubitiFuori = 0;
-    int mediaInglese = 0;
+    Totale giocate;
+    Totale punti;  // before the penalty
+    Totale vinteInCasa;
+    Totale perseInCasa;
+    Totale xInCasa;
+    Totale vinteFuori;
+    Totale perseFuori;
+    Totale xFuori;
+    Totale gFattiCasa;
+    Totale gSubitiCasa;
+    Totale gFattiFuori;
+    Totale gSubitiFuori;
+    Totale mediaInglese;
 };
 
 struct PuntiRisultato {
@@ -174,12 +175,14 @@ QVector<QVariantList> righeClassifica(const QVector<QString>& nomi, const QVecto
     QVector<QVariantList> righe;
     for (int i = 0; i < nomi.size(); ++i) {
         const Conteggio& c = conti[i];
-        const int fatti = c.gFattiCasa + c.gFattiFuori;
-        const int subiti = c.gSubitiCasa + c.gSubitiFuori;
-        righe.append(QVariantList{nomi[i], c.giocate, c.punti - penalita.value(chiaveNome(nomi[i]), 0), c.vinteInCasa,
-                                  c.perseInCasa, c.xInCasa, c.vinteFuori, c.perseFuori, c.xFuori, c.gFattiCasa,
-                                  c.gSubitiCasa, c.gFattiFuori, c.gSubitiFuori, fatti - subiti, fatti,
-                                  c.vinteInCasa + c.vinteFuori, subiti, c.mediaInglese});
+        const Totale fatti = c.gFattiCasa + c.gFattiFuori;
+        const Totale subiti = c.gSubitiCasa + c.gSubitiFuori;
+        QVariantList riga{nomi[i]};
+        for (Totale v : {c.giocate, c.punti - penalita.value(chiaveNome(nomi[i]), 0), c.vinteInCasa, c.perseInCasa,
+                         c.xInCasa, c.vinteFuori, c.perseFuori, c.xFuori, c.gFattiCasa, c.gSubitiCasa, c.gFattiFuori,
+                         c.gSubitiFuori, fatti - subiti, fatti, c.vinteInCasa + c.vinteFuori, subiti, c.mediaInglese})
+            riga << int(v);
+        righe.append(riga);
     }
     return righe;
 }

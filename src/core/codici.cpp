@@ -97,7 +97,7 @@ QString TestoMinuto(int codice)
 
 QString TestoMinutoRete(const QVariant& codice)
 {
-    const int c = (codice.isValid() && !codice.isNull()) ? int(codice.toLongLong()) : 0;
+    const int c = InteroDi(codice);
     if (c <= 0) return QStringLiteral("N.s.");
     return TestoMinuto(c);
 }

@@ -2,6 +2,9 @@
 
 #include "platform/cursore.h"
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -255,11 +258,7 @@ QString Query::testo(int colonna) const
 }
 QString Query::testo(const QString& campo) const { return testo(indice(campo)); }
 
-int Query::intero(int colonna) const
-{
-    const QVariant v = q_.value(colonna);
-    return v.isNull() ? 0 : int(v.toLongLong());
-}
+int Query::intero(int colonna) const { return InteroDi(q_.value(colonna)); }
 int Query::intero(const QString& campo) const { return intero(indice(campo)); }
 
 double Query::numero(int colonna) const
@@ -271,6 +270,21 @@ double Query::numero(const QString& campo) const { return numero(indice(campo));
 
 QVariant Query::ultimoId() const { return q_.lastInsertId(); }
 int Query::righeToccate() const { return q_.numRowsAffected(); }
+
+int InteroDi(const QVariant& valore)
+{
+    if (!valore.isValid() || valore.isNull()) return 0;
+    constexpr int minimo = std::numeric_limits<int>::min();
+    constexpr int massimo = std::numeric_limits<int>::max();
+    if (valore.typeId() == QMetaType::Double || valore.typeId() == QMetaType::Float) {
+        // Bounded before the conversion, which is undefined for a double past a 64-bit integer.
+        const double d = valore.toDouble();
+        if (std::isnan(d)) return 0;
+        if (d <= minimo) return minimo;
+        if (d >= massimo) return massimo;
+    }
+    return int(std::clamp<qint64>(valore.toLongLong(), minimo, massimo));
+}
 
 void Esegui(const QString& sql, std::initializer_list<QVariant> parametri, QSqlDatabase db)
 {

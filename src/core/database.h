@@ -85,7 +85,7 @@ public:
     bool next();
     bool primo();  // moves to the first row: false when there is none
 
-    // Typed readers: Null reads as "" or 0.
+    // Typed readers: Null reads as "" or 0; intero reads as InteroDi does.
     QString testo(const QString& campo) const;
     QString testo(int colonna) const;
     int intero(const QString& campo) const;
@@ -110,6 +110,12 @@ private:
     QSqlRecord colonne_;
     mutable QVarLengthArray<std::pair<QString, int>, 12> trovate_;
 };
+
+// A number field's value as an int: Null, or a text that is no whole number, is 0; a fraction is rounded as the
+// driver's conversion rounds it. A file may hold any number in any number field (it is typed in by hand or comes
+// from elsewhere): a value past what an int holds (9223372036854775807, 1e300) reads as the nearest bound,
+// 2147483647 or -2147483648, so that no value read wraps to another, or to the other sign.
+int InteroDi(const QVariant& valore);
 
 // Runs a statement that returns no rows.
 void Esegui(const QString& sql, std::initializer_list<QVariant> parametri = {}, QSqlDatabase db = DbCampionato());

@@ -79,7 +79,7 @@ bool modifica(const PartitaEditore& p, int codice, const Dati& d)
     QVariantList campi{d.minuto, d.tipo, d.note, p.codPart, GironeReti(p.andata), d.squadra};
     QString marcatore;
     // The tallies move only with the goal: a scorer kept keeps his tally as it is.
-    if (d.codGiocatore && (prima.isNull() || prima.toInt() != *d.codGiocatore)) {
+    if (d.codGiocatore && (prima.isNull() || InteroDi(prima) != *d.codGiocatore)) {
         if (!prima.isNull()) Togli(prima);
         Accredita(*d.codGiocatore);
         marcatore = QStringLiteral(", CodGiocatore = ?");

@@ -239,7 +239,7 @@ std::optional<int> entratoAlPostoDi(int codice, int tranne)
 {
     const QSet<int> giro = Giro(codice, [](int riga) {
         const QVariant l = Valore(QStringLiteral("SELECT ChiHaSost FROM Presenze WHERE Codice = ?"), {riga});
-        return l.isValid() && !l.isNull() ? std::optional<int>(l.toInt()) : std::nullopt;
+        return l.isValid() && !l.isNull() ? std::optional<int>(InteroDi(l)) : std::nullopt;
     });
     Query q(QStringLiteral("SELECT Codice FROM Presenze WHERE ChiHaSost = ? AND Codice <> ? AND Codice <> ? "
                            "ORDER BY Riga DESC, Codice"),
@@ -257,7 +257,7 @@ EsitoSostituzione eliminaSostituzione(int codice)
     const QVariant esce = Valore(QStringLiteral("SELECT ChiHaSost FROM Presenze WHERE Codice = ?"), {codice});
     if (!esce.isValid()) return EsitoSostituzione::Mancante;
     if (sostituitoDopo(codice)) return EsitoSostituzione::SostituitoDopo;
-    if (!esce.isNull() && !entratoAlPostoDi(esce.toInt(), codice))
+    if (!esce.isNull() && !entratoAlPostoDi(InteroDi(esce), codice))
         Esegui(QStringLiteral("UPDATE Presenze SET Sostituito = 0 WHERE Codice = ?"), {esce});
     Esegui(QStringLiteral("DELETE FROM Presenze WHERE Codice = ?"), {codice});
     t.commit();

@@ -2,6 +2,7 @@
 
 #include "core/codici.h"
 #include "core/database.h"
+#include "core/totale.h"
 #include "match/schedapartitaqueries.h"
 
 #include <algorithm>
@@ -54,7 +55,7 @@ std::optional<SostituzioniQueries::UscitaPrecedente> UscitoPrima(int esce, int c
 // substitute is still linked to it.
 void Collega(int codice, int esce, std::optional<int> minuto, const QVariant& prima)
 {
-    if (!prima.isNull() && prima.toInt() != esce && !SchedaPartitaQueries::entratoAlPostoDi(prima.toInt(), codice))
+    if (!prima.isNull() && InteroDi(prima) != esce && !SchedaPartitaQueries::entratoAlPostoDi(InteroDi(prima), codice))
         Esegui(QStringLiteral("UPDATE Presenze SET Sostituito = 0 WHERE Codice = ?"), {prima});
     if (minuto) Esegui(QStringLiteral("UPDATE Presenze SET Sostituito = ? WHERE Codice = ?"), {*minuto, esce});
     Esegui(QStringLiteral("UPDATE Presenze SET ChiHaSost = ? WHERE Codice = ?"), {esce, codice});
@@ -140,14 +141,13 @@ Esito inserisci(const Lato& l, const Dati& d, int& codice, UscitaPrecedente* pri
     }
     const Giocatore entrato = d.entrato.value_or(Giocatore());
     const int girone = GironePresenze(l.andata);
-    const int minima = Valore(QStringLiteral("SELECT MIN(Riga) FROM Presenze WHERE CodPartita = ? AND Girone = ? "
-                                             "AND Squadra = ? AND Titolare = 0"),
-                              {l.codPart, girone, l.squadra})
-                           .toInt();
+    const int minima = InteroDi(Valore(QStringLiteral("SELECT MIN(Riga) FROM Presenze WHERE CodPartita = ? AND "
+                                                      "Girone = ? AND Squadra = ? AND Titolare = 0"),
+                                       {l.codPart, girone, l.squadra}));
     const int cartellino = CodiceCartellino(d.ammonito, d.espulso);
     Query q(QStringLiteral("INSERT INTO Presenze (CodPartita, Giornata, Riga, Squadra, Titolare, Sostituito, "
                            "CodGiocatore, Nome, Ammonito, Voto, Girone) VALUES (?, ?, ?, ?, 0, 0, ?, ?, ?, ?, ?)"),
-            {l.codPart, l.giornata, std::min(minima, 0) - 1, l.squadra, entrato.codGiocatore, entrato.nome,
+            {l.codPart, l.giornata, int(Totale(std::min(minima, 0)) - 1), l.squadra, entrato.codGiocatore, entrato.nome,
              cartellino == NESSUN_CARTELLINO ? Nullo() : QVariant(cartellino),
              d.voto.value_or(QVariant(QMetaType::fromType<double>())), girone});
     codice = q.ultimoId().toInt();
@@ -162,12 +162,12 @@ Esito modifica(const Lato& l, int codice, const Dati& d, UscitaPrecedente* uscit
     QVariant prima = Valore(QStringLiteral("SELECT ChiHaSost FROM Presenze WHERE Codice = ?"), {codice});
     if (!prima.isValid()) return Esito::Mancante;
     // A link of the row to itself is no replaced player.
-    if (!prima.isNull() && prima.toInt() == codice) prima = QVariant();
+    if (!prima.isNull() && InteroDi(prima) == codice) prima = QVariant();
     std::optional<int> esce;
     if (d.uscito) {
         if (!(esce = RigaUscito(l, *d.uscito, codice))) return Esito::UscitoMancante;
         // The player this substitution took off already may stay (older files may link him twice).
-        if (prima.isNull() || prima.toInt() != *esce)
+        if (prima.isNull() || InteroDi(prima) != *esce)
             if (const auto u = UscitoPrima(*esce, codice, d.formatoNome)) {
                 if (uscita) *uscita = *u;
                 return Esito::GiaUscito;
@@ -176,7 +176,7 @@ Esito modifica(const Lato& l, int codice, const Dati& d, UscitaPrecedente* uscit
         // The link kept takes the minute: its row must still be there.
         if (prima.isNull() || !Valore(QStringLiteral("SELECT 1 FROM Presenze WHERE Codice = ?"), {prima}).isValid())
             return Esito::UscitoMancante;
-        esce = prima.toInt();
+        esce = InteroDi(prima);
     }
     QVariantList parametri{l.codPart, l.giornata, GironePresenze(l.andata), l.squadra,
                            CodiceCartellino(d.ammonito, d.espulso)};

@@ -27,5 +27,5 @@ std::optional<int> ElencoGiocatoriQueries::primoConIniziale(QChar lettera)
                                   QStringLiteral(" LIMIT 1"),
                               {QString(lettera) + QLatin1Char('%')});
     if (!v.isValid()) return std::nullopt;
-    return v.toInt();
+    return InteroDi(v);
 }

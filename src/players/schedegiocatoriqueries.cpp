@@ -4,6 +4,7 @@
 #include "core/database.h"
 #include "core/utilita.h"
 
+#include <cmath>
 #include <QLocale>
 
 namespace {
@@ -15,6 +16,9 @@ QString Numero(double v) { return QLocale(QLocale::Italian, QLocale::Italy).toSt
 
 // Ratings are kept with four decimals: read as whole ten-thousandths, so that sums and averages are exact.
 QString Voto(qint64 decimillesimi) { return Numero(double(decimillesimi) / 10000.0); }
+
+// Below 2^53 a double holds a whole sum exactly.
+constexpr double SOMMA_ESATTA = 9007199254740992.0;
 
 }  // namespace
 
@@ -61,6 +65,7 @@ StatisticheGiocatore SchedeGiocatoriQueries::statistiche(int codice)
     // A rated appearance: a rating above 0 that is not the "no rating" code.
     const QString votato = QStringLiteral("(Voto > 0 AND Voto <> %1)").arg(SENZA_VOTO);
     const QString decimillesimi = QStringLiteral("CAST(ROUND(Voto * 10000) AS INTEGER)");
+    // The ratings are summed by TOTAL, which never fails: SUM stops with an error when they add up past 64 bits.
     Query p(QStringLiteral("SELECT "
                            "COALESCE(SUM(CASE WHEN Titolare = ? THEN 1 ELSE 0 END), 0), "
                            "COALESCE(SUM(CASE WHEN Titolare = ? THEN 1 ELSE 0 END), 0), "
@@ -68,7 +73,7 @@ StatisticheGiocatore SchedeGiocatoriQueries::statistiche(int codice)
                            "COALESCE(SUM(CASE WHEN Ammonito BETWEEN 1 AND 100 THEN 1 ELSE 0 END), 0), "
                            "COALESCE(SUM(CASE WHEN Ammonito > 100 THEN 1 ELSE 0 END), 0), "
                            "COALESCE(SUM(CASE WHEN %1 THEN 1 ELSE 0 END), 0), "
-                           "COALESCE(SUM(CASE WHEN %1 THEN %2 END), 0), "
+                           "TOTAL(CASE WHEN %1 THEN %2 END), "
                            "COALESCE(MAX(CASE WHEN %1 THEN %2 END), 0), "
                            "COALESCE(MIN(CASE WHEN %1 THEN %2 END), 0) "
                            "FROM Presenze WHERE CodGiocatore = ?")
@@ -81,7 +86,7 @@ StatisticheGiocatore SchedeGiocatoriQueries::statistiche(int codice)
         s.ammonizioni = p.intero(3);
         s.espulsioni = p.intero(4);
         s.votati = p.intero(5);
-        s.sommaVoti = p.valore(6).toLongLong();
+        s.sommaVoti = p.numero(6);
         s.votoMassimo = p.valore(7).toLongLong();
         s.votoMinimo = p.valore(8).toLongLong();
     }
@@ -99,12 +104,14 @@ StatisticheGiocatore SchedeGiocatoriQueries::statistiche(int codice)
     return s;
 }
 
-QString SchedeGiocatoriQueries::testoVotoMedio(qint64 somma, int quanti)
+QString SchedeGiocatoriQueries::testoVotoMedio(double somma, int quanti)
 {
     if (quanti <= 0) return QString();
+    if (!(std::fabs(somma) < SOMMA_ESATTA)) return Numero(somma / quanti / 10000.0);
     // Four decimals, as the ratings are kept: the quotient in ten-thousandths, ties to the even one.
-    qint64 q = somma / quanti;
-    const qint64 resto = somma % quanti;
+    const qint64 intera = qint64(somma);
+    qint64 q = intera / quanti;
+    const qint64 resto = intera % quanti;
     if (2 * resto > quanti || (2 * resto == quanti && q % 2 != 0)) ++q;
     return Voto(q);
 }

@@ -33,9 +33,10 @@ struct StatisticheGiocatore {
     int sostituzioni = 0;  // SOSTITUITO > 0
     int ammonizioni = 0;   // AMMONITO 1..100
     int espulsioni = 0;    // AMMONITO above 100
-    // Ratings of the rated appearances only (not 250, not 0, not Null), in ten-thousandths as stored.
+    // Ratings of the rated appearances only (not 250, not 0, not Null), in ten-thousandths as stored. The sum is
+    // exact as long as it is below 2^53 ten-thousandths, far beyond any sum of ratings that a box takes.
     int votati = 0;
-    qint64 sommaVoti = 0;
+    double sommaVoti = 0;
     qint64 votoMassimo = 0;
     qint64 votoMinimo = 0;
     int reti = 0;                // every kind, own goals included
@@ -77,6 +78,7 @@ public:
     // followed by A); -1 when no surname begins with any letter.
     static int cercaLettera(const QVector<VoceElencoGiocatori>& elenco, QChar lettera);
 
-    // The average of ratings in ten-thousandths, rounded to four decimals (ties to even), as Italian text.
-    static QString testoVotoMedio(qint64 somma, int quanti);
+    // The average of ratings in ten-thousandths, rounded to four decimals (ties to even), as Italian text. A sum
+    // that a double no longer holds whole (from ratings no box takes) gives the plain quotient.
+    static QString testoVotoMedio(double somma, int quanti);
 };

@@ -16,13 +16,13 @@ std::optional<int> UltimaConFlag(const QString& campo)
 {
     const QVariant v = Valore(QStringLiteral("SELECT MAX(Numero) FROM Giornata WHERE %1 = ?").arg(campo), {VERO});
     if (!v.isValid() || v.isNull()) return std::nullopt;
-    return v.toInt();
+    return InteroDi(v);
 }
 
 // Whose bookings an appearance row counts towards: the player's code, or a typed-in name with its team.
 QString Chiave(const QVariant& codice, const QString& nome, const QString& squadra)
 {
-    const int c = codice.isNull() ? GIOCATORE_NON_IN_ROSA : codice.toInt();
+    const int c = codice.isNull() ? GIOCATORE_NON_IN_ROSA : InteroDi(codice);
     if (c > 0) return QString::number(c);
     return QStringLiteral("-\t%1\t%2").arg(nome.trimmed().toLower(), squadra.trimmed().toLower());
 }
@@ -100,7 +100,7 @@ QVector<Squalificato> SqualificatiQueries::squalificati(const UltimaGiornataDisp
     }
 
     auto nome = [&nomi](const Riga& r) {
-        const int c = r.codice.toInt();
+        const int c = InteroDi(r.codice);
         return !r.codice.isNull() && nomi.contains(c) ? nomi.value(c) : r.nome;
     };
     QVector<Squalificato> elenco;

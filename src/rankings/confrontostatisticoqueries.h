@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/totale.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -19,7 +21,7 @@ struct PuntiPerRisultato {
 
 // One team's figures in one leg and venue, or summed over several.
 struct Parziale {
-    int giocate = 0, vinte = 0, pareggiate = 0, perse = 0, gFatti = 0, gSubiti = 0, punti = 0;
+    Totale giocate, vinte, pareggiate, perse, gFatti, gSubiti, punti;
     Parziale& operator+=(const Parziale& p);
 };
 

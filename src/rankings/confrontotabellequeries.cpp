@@ -14,7 +14,7 @@ SquadraInRiga::Esito Esito(const QVariant& propri, const QVariant& altrui)
 {
     using E = SquadraInRiga::Esito;
     if (propri.isNull() || altrui.isNull()) return E::Nessuno;
-    const int f = propri.toInt(), s = altrui.toInt();
+    const int f = InteroDi(propri), s = InteroDi(altrui);
     return f > s ? E::Vittoria : f == s ? E::Pareggio : E::Sconfitta;
 }
 

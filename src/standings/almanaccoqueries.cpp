@@ -6,15 +6,8 @@
 
 namespace {
 
-// A conditional sum read from a one-row aggregate: Null (a sum over no row) is 0.
-int Somma(const Query& q, int colonna)
-{
-    const QVariant v = q.valore(colonna);
-    return v.isNull() ? 0 : int(v.toLongLong());
-}
-
-// The two legs of columns `colonna` and `colonna + 1`.
-FiguraAlmanacco Figura(const Query& q, int colonna) { return {Somma(q, colonna), Somma(q, colonna + 1)}; }
+// The two legs of columns `colonna` and `colonna + 1` of a one-row aggregate: Null (a sum over no row) is 0.
+FiguraAlmanacco Figura(const Query& q, int colonna) { return {q.intero(colonna), q.intero(colonna + 1)}; }
 
 QStringList Riga(const QString& etichetta, const FiguraAlmanacco& f)
 {
@@ -28,7 +21,8 @@ QString TestoMedia(int reti, int partite) { return NullInVuoto(QVariant(Media(re
 DatiAlmanacco AlmanaccoQueries::CalcolaAlmanacco()
 {
     // One pass over each table, every figure a sum of the rows that meet its condition. A comparison with
-    // a Null field meets none; goals of a played leg with a Null score count as none.
+    // a Null field meets none; goals of a played leg with a Null score count as none. Goals are summed by
+    // TOTAL, which never fails: SUM stops with an error when the scores of the file add up past 64 bits.
     DatiAlmanacco d;
     {
         Query q(QStringLiteral("SELECT SUM(CASE WHEN DispAnd = ? THEN 1 ELSE 0 END), "
@@ -43,8 +37,8 @@ DatiAlmanacco AlmanaccoQueries::CalcolaAlmanacco()
                                "SUM(CASE WHEN DispRit = ? AND G2R > G1R THEN 1 ELSE 0 END), "
                                "SUM(CASE WHEN DispAnd = ? AND G1A = G2A THEN 1 ELSE 0 END), "
                                "SUM(CASE WHEN DispRit = ? AND G2R = G1R THEN 1 ELSE 0 END), "
-                               "SUM(CASE WHEN DispAnd = ? THEN G1A + G2A END), "
-                               "SUM(CASE WHEN DispRit = ? THEN G1R + G2R END) FROM Partita"),
+                               "TOTAL(CASE WHEN DispAnd = ? THEN G1A + G2A END), "
+                               "TOTAL(CASE WHEN DispRit = ? THEN G1R + G2R END) FROM Partita"),
                 {VERO, VERO, VERO, VERO, VERO, VERO, VERO, VERO});
         if (q.next()) {
             d.partite = Figura(q, 0);

@@ -1,14 +1,16 @@
 #pragma once
 
+#include "core/totale.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
 
-// One figure of the almanac in each leg. Plain ints: no figure wraps.
+// One figure of the almanac in each leg.
 struct FiguraAlmanacco {
-    int andata = 0;
-    int ritorno = 0;
-    int totale() const { return andata + ritorno; }
+    Totale andata;
+    Totale ritorno;
+    Totale totale() const { return andata + ritorno; }
 };
 
 // The season figures of the open championship, each counted by one aggregate query per leg.

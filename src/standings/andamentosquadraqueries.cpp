@@ -8,7 +8,7 @@
 
 namespace {
 
-using Misura = int QuartoAndamento::*;
+using Misura = Totale QuartoAndamento::*;
 
 void ContaGara(QuartoAndamento& q, int fatti, int subiti, int vittoria, int pareggio, int sconfitta)
 {
@@ -31,7 +31,7 @@ void ContaGara(QuartoAndamento& q, int fatti, int subiti, int vittoria, int pare
 // first leg home, away, both; return leg home, away, both; season home, away, both.
 std::array<int, 9> Figure(const ContatoriAndamento& c, Misura m)
 {
-    const int ac = c.AndataCasa.*m, af = c.AndataFuori.*m, rc = c.RitornoCasa.*m, rf = c.RitornoFuori.*m;
+    const Totale ac = c.AndataCasa.*m, af = c.AndataFuori.*m, rc = c.RitornoCasa.*m, rf = c.RitornoFuori.*m;
     return {ac, af, ac + af, rc, rf, rc + rf, ac + rc, af + rf, ac + af + rc + rf};
 }
 

@@ -1,19 +1,21 @@
 #pragma once
 
+#include "core/totale.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
 
 // One quarter of a team's season (a leg, at home or away): legs played, won, drawn and lost, goals
-// scored and conceded, points earned on the field. Counters are plain ints: no figure wraps.
+// scored and conceded, points earned on the field.
 struct QuartoAndamento {
-    int Giocate = 0;
-    int Vinte = 0;
-    int Pareggiate = 0;
-    int Perse = 0;
-    int Fatti = 0;
-    int Subiti = 0;
-    int Punti = 0;
+    Totale Giocate;
+    Totale Vinte;
+    Totale Pareggiate;
+    Totale Perse;
+    Totale Fatti;
+    Totale Subiti;
+    Totale Punti;
 };
 
 // A team's trend counters: first leg at home (SQ1) and away (SQ2), return leg at home (SQ2) and away (SQ1).

@@ -38,7 +38,7 @@ RigaTabellaDiMarcia::Esito Esito(const QVariant& propri, const QVariant& altrui)
 {
     using E = RigaTabellaDiMarcia::Esito;
     if (propri.isNull() || altrui.isNull()) return E::Nessuno;
-    const int a = propri.toInt(), b = altrui.toInt();
+    const int a = InteroDi(propri), b = InteroDi(altrui);
     return a > b ? E::Vittoria : a == b ? E::Pareggio : E::Sconfitta;
 }
 

@@ -1,31 +1,33 @@
 #pragma once
 
+#include "core/totale.h"
+
 #include <QString>
 #include <QVector>
 
 // One team's line of the league table, as PUNTISQUADRE holds it.
 struct RigaClassifica {
     QString nome;
-    int giocate = 0;
-    int punti = 0;
-    int vinteInCasa = 0;
-    int xInCasa = 0;
-    int perseInCasa = 0;
-    int vinteFuori = 0;
-    int xFuori = 0;
-    int perseFuori = 0;
-    int gFattiCasa = 0;
-    int gSubitiCasa = 0;
-    int gFattiFuori = 0;
-    int gSubitiFuori = 0;
-    int diffReti = 0;
-    int totaleFatti = 0;
-    int totaleSubiti = 0;
-    int totaleVinte = 0;
-    int mediaInglese = 0;
+    Totale giocate;
+    Totale punti;
+    Totale vinteInCasa;
+    Totale xInCasa;
+    Totale perseInCasa;
+    Totale vinteFuori;
+    Totale xFuori;
+    Totale perseFuori;
+    Totale gFattiCasa;
+    Totale gSubitiCasa;
+    Totale gFattiFuori;
+    Totale gSubitiFuori;
+    Totale diffReti;
+    Totale totaleFatti;
+    Totale totaleSubiti;
+    Totale totaleVinte;
+    Totale mediaInglese;
 
-    int pareggi() const { return xInCasa + xFuori; }
-    int perse() const { return perseInCasa + perseFuori; }
+    Totale pareggi() const { return xInCasa + xFuori; }
+    Totale perse() const { return perseInCasa + perseFuori; }
 };
 
 // The span of a partial table: first and last match day, each within its leg (1 first leg, 2 return leg).

@@ -1,26 +1,28 @@
 #pragma once
 
+#include "core/totale.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
 
 // Results and goals of a set of matches.
 struct RisultatiPartite {
-    int partite = 0;
-    int vittorieCasa = 0;
-    int pareggi = 0;
-    int vittorieFuori = 0;
-    int golCasa = 0;
-    int golFuori = 0;
+    Totale partite;
+    Totale vittorieCasa;
+    Totale pareggi;
+    Totale vittorieFuori;
+    Totale golCasa;
+    Totale golFuori;
 
-    int gol() const { return golCasa + golFuori; }
+    Totale gol() const { return golCasa + golFuori; }
 };
 
 // One match day in one leg.
 struct StatisticheGiornata {
     RisultatiPartite risultati;
-    int ammonizioni = 0;
-    int espulsioni = 0;
+    Totale ammonizioni;
+    Totale espulsioni;
 };
 
 // A championship record: the teams that hold it (all of them on a tie) and its value.

@@ -3,6 +3,7 @@
 #include "core/comando.h"
 #include "core/idfinestre.h"
 #include "core/stato.h"
+#include "core/totale.h"
 #include "core/utilita.h"
 #include "platform/azione.h"
 #include "platform/griglia.h"
@@ -33,8 +34,9 @@ constexpr int RIGHE_PRIMATI = 9;
 // An average as the statistics show it: at most four decimals, no trailing zeros, decimal comma.
 QString testoMedia(int a, int b) { return NullInVuoto(QVariant(Media(a, b))); }
 
-// A share of the matches, in percent with one decimal.
-QString testoQuota(int n, int partite)
+// A share of the matches, in percent with one decimal. The statistics read the figures of the file's table as they
+// stand: the percentage is a Totale.
+QString testoQuota(Totale n, int partite)
 {
     return QLocale(QLocale::Italian, QLocale::Italy).toString(Media(n * 100, partite), 'f', 1) + QStringLiteral(" %");
 }

@@ -5,6 +5,7 @@
 #include "support/classificaattesa.h"
 
 #include <algorithm>
+#include <limits>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QRandomGenerator>
@@ -148,6 +149,14 @@ void TstClassifica::conteggio_data()
         << 0 << "4 8 2 0 0 0 0 2 4 0 3 3 4 7 2 3 0";
     QTest::newRow("nome con altre maiuscole") << QList<Riga>{{1, "ALBA", "Bari", -1, 0, 1, 0, NUL, NUL}} << QVariant(0)
                                               << 0 << "1 3 1 0 0 0 0 0 1 0 0 0 1 1 1 0 0";
+    // Numbers past a whole number read as its bound, and every figure stops at the bound instead of wrapping.
+    const QVariant massimo64 = std::numeric_limits<qint64>::max(), minimo64 = std::numeric_limits<qint64>::min();
+    QTest::newRow("gol oltre i limiti") << QList<Riga>{{1, "Alba", "Bari", -1, -1, massimo64, 0, 1e300, 2147483647}}
+                                        << QVariant(0) << 0
+                                        << "2 4 1 0 0 0 0 1 2147483647 0 2147483647 2147483647 0 2147483647 1 "
+                                           "2147483647 0";
+    QTest::newRow("punti e penalità oltre i limiti") << QList<Riga>{{1, "Alba", "Bari", -1, -1, 0, 1, 0, 1}} << minimo64
+                                                     << 2147483647 << "2 2147483647 0 1 0 0 1 0 0 1 0 1 -2 0 0 2 -3";
 }
 
 void TstClassifica::conteggio()

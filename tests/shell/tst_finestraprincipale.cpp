@@ -11,6 +11,7 @@
 
 #include <atomic>
 #include <fcntl.h>
+#include <limits>
 #include <QAbstractAxis>
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -637,6 +638,51 @@ private slots:
         QVERIFY(!Finestre::istanza().caricata("Form6") && !Finestre::istanza().caricata("Form7"));
         QVERIFY(FinestraDiTest::diario().contains("Form6 scarica"));
         QVERIFY(FinestraDiTest::diario().contains("Form7 scarica"));
+    }
+    // A file may hold any number in any number field: with every score, point, penalty, minute, rating, card and
+    // tally of the file at the edge of a whole number or past it, every window opens without an error box, and no
+    // sum, difference or product of them overflows (the sanitizers report it).
+    void numeriAlLimite()
+    {
+        CartellaTemporanea cartella;
+        AmbienteMdi amb;
+        RegistraTutteLeFinestre();
+        mostra(amb.mdi);
+        QTemporaryDir dir;
+        const DatiFixture d = FixtureCampionato(dir.filePath("limiti.GVN"))
+                                  .squadre(QStringList{"Ancona", "Bari", "Como", "Empoli", "Genoa", "Lecce", "Monza"})
+                                  .giocaFinoA(3, false)
+                                  .rose(15)
+                                  .formazioni()
+                                  .crea();
+        const int bomber = Cannoniere(d, "Ancona")->codice;
+        const PartitaFixture* partita = &d.partite.first();
+        while (partita->sq1 != "Ancona" && partita->sq2 != "Ancona") ++partita;
+        // Every number field but the codes, flags, rounds and rows that tie the file together.
+        const QStringList campi{
+            "CAMPIONATO SET PUNTIVIT = ?, PUNTIX = ?, PUNTISC = ?",
+            "SQUADRA SET PENALITA = ?",
+            "PARTITA SET G1A = ?, G2A = ?, G1R = ?, G2R = ?",
+            "GIOCATORE SET NUMERO = ?, RETI = ?, AMMONIZIONI = ?, SQUALIFICHE = ?",
+            "RETI SET MINUTO = ?, TIPO = ?",
+            "PRESENZE SET NUMMAGLIA = ?, AMMONITO = ?, RETI = ?, AUTORETI = ?, SOSTITUITO = ?, VOTO = ?",
+            "PUNTISQUADRE SET GIOCATE = ?, PUNTI = ?, VINTEINCASA = ?, PERSEINCASA = ?, XINCASA = ?, VINTEFUORI = ?, "
+            "PERSEFUORI = ?, XFUORI = ?, GFATTICASA = ?, GSUBITICASA = ?, GFATTIFUORI = ?, GSUBITIFUORI = ?, "
+            "DIFFRETI = ?, TOTALEFATTI = ?, TOTALEVINTE = ?, TOTALESUBITI = ?, MEDIAINGLESE = ?"};
+        for (const QVariant& v : {QVariant(std::numeric_limits<int>::max()), QVariant(std::numeric_limits<int>::min()),
+                                  QVariant(std::numeric_limits<qint64>::max()), QVariant(1e300)}) {
+            {
+                QSqlDatabase db = ApriConnessione("limiti", d.percorso, false, false);
+                for (const QString& c : campi) Esegui("UPDATE " + c, QVariantList(c.count('?'), v), db);
+            }
+            ChiudiConnessione("limiti");
+            QVERIFY(ApriFileComeCampionato(d.percorso));
+            QStringList errori;
+            ApriOgniFinestra(amb.messaggi(), "Ancona", *partita, bomber, [&](const QString& id, Finestra*) {
+                for (const QString& m : SeamMessaggi::inattesi()) errori << v.toString() + " " + id + ": " + m;
+            });
+            QVERIFY2(errori.isEmpty(), qPrintable(errori.join("\n")));
+        }
     }
 };
 

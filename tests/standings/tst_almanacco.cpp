@@ -25,10 +25,10 @@ DatiAlmanacco DaFixture(const DatiFixture& d)
     for (const PartitaFixture& p : d.partite)
         for (bool andata : {true, false}) {
             if (!p.disputata(andata)) continue;
-            int& partite = andata ? a.partite.andata : a.partite.ritorno;
-            int& vittorie = andata ? a.vittorie.andata : a.vittorie.ritorno;
-            int& pareggi = andata ? a.pareggi.andata : a.pareggi.ritorno;
-            int& reti = andata ? a.reti.andata : a.reti.ritorno;
+            Totale& partite = andata ? a.partite.andata : a.partite.ritorno;
+            Totale& vittorie = andata ? a.vittorie.andata : a.vittorie.ritorno;
+            Totale& pareggi = andata ? a.pareggi.andata : a.pareggi.ritorno;
+            Totale& reti = andata ? a.reti.andata : a.reti.ritorno;
             ++partite;
             vittorie += p.golCasa(andata) > p.golOspite(andata);
             pareggi += p.golCasa(andata) == p.golOspite(andata);
