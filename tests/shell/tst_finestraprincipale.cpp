@@ -86,6 +86,26 @@ const GiocatoreFixture* Cannoniere(const DatiFixture& d, const QString& squadra)
     return bomber;
 }
 
+// Seven teams from "Ancona" to "Monza" (one rests in each round), played up to round 3 of the first leg (with
+// `andata` false, of the return leg), squads of 15 and the line-ups.
+DatiFixture SetteSquadre(const QString& percorso, bool andata = true)
+{
+    return FixtureCampionato(percorso)
+        .squadre(QStringList{"Ancona", "Bari", "Como", "Empoli", "Genoa", "Lecce", "Monza"})
+        .giocaFinoA(3, andata)
+        .rose(15)
+        .formazioni()
+        .crea();
+}
+
+// The first match that `squadra` plays.
+const PartitaFixture* PrimaPartitaDi(const DatiFixture& d, const QString& squadra)
+{
+    const PartitaFixture* partita = &d.partite.first();
+    while (partita->sq1 != squadra && partita->sq2 != squadra) ++partita;
+    return partita;
+}
+
 // A team renamed, and a player's surname changed, everywhere the file holds them.
 void Rinomina(const QString& percorso, const QString& da, const QString& a, int giocatore, const QString& cognome)
 {
@@ -411,12 +431,7 @@ private slots:
         RegistraTutteLeFinestre();
         mostra(amb.mdi);
         QTemporaryDir dir;
-        const DatiFixture d = FixtureCampionato(dir.filePath("lunghi.GVN"))
-                                  .squadre(QStringList{"Ancona", "Bari", "Como", "Empoli", "Genoa", "Lecce", "Monza"})
-                                  .giocaFinoA(3, true)
-                                  .rose(15)
-                                  .formazioni()
-                                  .crea();
+        const DatiFixture d = SetteSquadre(dir.filePath("lunghi.GVN"));
         const int bomber = Cannoniere(d, "Ancona")->codice;
         // The team of the long name is also the one that rests, in every round.
         Esegui("UPDATE GIORNATA SET RIPOSA = 'Ancona'", {}, ApriConnessione("riposa", d.percorso, false, false));
@@ -523,15 +538,9 @@ private slots:
         QVERIFY(fifo.pronta());
         const QString immagine = QString("<img src=\"%1\">").arg(dir.filePath("fifo"));
         // An odd number of teams: a team rests in each round.
-        const DatiFixture d = FixtureCampionato(dir.filePath("tag.GVN"))
-                                  .squadre(QStringList{"Ancona", "Bari", "Como", "Empoli", "Genoa", "Lecce", "Monza"})
-                                  .giocaFinoA(3, true)
-                                  .rose(15)
-                                  .formazioni()
-                                  .crea();
+        const DatiFixture d = SetteSquadre(dir.filePath("tag.GVN"));
         const int bomber = Cannoniere(d, "Ancona")->codice;
-        const PartitaFixture* partita = &d.partite.first();
-        while (partita->sq1 != "Ancona" && partita->sq2 != "Ancona") ++partita;
+        const PartitaFixture* partita = PrimaPartitaDi(d, "Ancona");
         // Each name: the part that a cut keeps, and the whole.
         QList<std::pair<QString, QString>> nomi;
         for (const char* nome : {"Ancona", "Rossi", "Serie Z", "Collina", "Zanetti", "Natale", "Sera"})
@@ -649,15 +658,9 @@ private slots:
         RegistraTutteLeFinestre();
         mostra(amb.mdi);
         QTemporaryDir dir;
-        const DatiFixture d = FixtureCampionato(dir.filePath("limiti.GVN"))
-                                  .squadre(QStringList{"Ancona", "Bari", "Como", "Empoli", "Genoa", "Lecce", "Monza"})
-                                  .giocaFinoA(3, false)
-                                  .rose(15)
-                                  .formazioni()
-                                  .crea();
+        const DatiFixture d = SetteSquadre(dir.filePath("limiti.GVN"), false);
         const int bomber = Cannoniere(d, "Ancona")->codice;
-        const PartitaFixture* partita = &d.partite.first();
-        while (partita->sq1 != "Ancona" && partita->sq2 != "Ancona") ++partita;
+        const PartitaFixture* partita = PrimaPartitaDi(d, "Ancona");
         // Every number field but the codes, flags, rounds and rows that tie the file together.
         const QStringList campi{
             "CAMPIONATO SET PUNTIVIT = ?, PUNTIX = ?, PUNTISC = ?",
