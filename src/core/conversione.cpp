@@ -74,11 +74,8 @@ QSet<QString> campiDi(const QString& tabella, QSqlDatabase db)
     return campi;
 }
 
-// The blanks around a text, as the engine skips them around a number.
+// The blanks around a text, those that ValoreNumericoSql skips around a number.
 const char* const SPAZI_SQL = "char(32, 9, 10, 11, 12, 13)";
-
-// The numeric value of a field (ValoreNumericoSql).
-QString numerico(const QString& campo) { return ValoreNumericoSql(campo); }
 
 // A text field's value, Null when it is empty or blank.
 QString testoNonVuoto(const QString& campo)
@@ -222,7 +219,7 @@ QString codiceVuotoODoppio(QSqlDatabase db)
         if (!fermi.contains(t.nome) || !campiDi(t.nome, db).contains(c)) continue;
         Query q(QStringLiteral("SELECT MIN(R), V FROM (SELECT rowid AS R, %1 AS V FROM %2) GROUP BY V "
                                "HAVING V IS NULL OR COUNT(*) > 1 ORDER BY 1 LIMIT 1")
-                    .arg(numerico(c), t.nome),
+                    .arg(ValoreNumericoSql(c), t.nome),
                 {}, db);
         if (!q.next()) continue;
         const qint64 prima = q.valore(0).toLongLong();
@@ -235,7 +232,7 @@ QString codiceVuotoODoppio(QSqlDatabase db)
                 .arg(c);
         const qint64 seconda = Valore(QStringLiteral("SELECT rowid FROM %1 WHERE %2 = ? AND rowid > ? ORDER BY rowid "
                                                      "LIMIT 1")
-                                          .arg(t.nome, numerico(c)),
+                                          .arg(t.nome, ValoreNumericoSql(c)),
                                       {codice, prima}, db)
                                    .toLongLong();
         return QStringLiteral("Nella tabella %1 le righe n. %2 e n. %3 hanno lo stesso %4 (%5): ogni riga deve avere "
@@ -258,8 +255,8 @@ void numeriComeNumeri(QSqlDatabase db)
         if (campi.isEmpty()) continue;
         QStringList assegnazioni, condizioni;
         for (const CampoDaRileggere& c : campi) {
-            assegnazioni
-                << QStringLiteral("%1 = CASE WHEN %2 THEN %3 ELSE %1 END").arg(c.nome, c.daRileggere, numerico(c.nome));
+            assegnazioni << QStringLiteral("%1 = CASE WHEN %2 THEN %3 ELSE %1 END")
+                                .arg(c.nome, c.daRileggere, ValoreNumericoSql(c.nome));
             condizioni << c.daRileggere;
         }
         Esegui(QStringLiteral("UPDATE %1 SET %2 WHERE %3")
@@ -270,8 +267,9 @@ void numeriComeNumeri(QSqlDatabase db)
 
 void convertiMinuti(const QString& tabella, const QString& campo, QSqlDatabase db)
 {
-    Esegui(QStringLiteral("UPDATE %1 SET %2 = %3 - 45 + 100 WHERE %3 > 45").arg(tabella, campo, numerico(campo)), {},
-           db);
+    Esegui(
+        QStringLiteral("UPDATE %1 SET %2 = %3 - 45 + 100 WHERE %3 > 45").arg(tabella, campo, ValoreNumericoSql(campo)),
+        {}, db);
 }
 
 void collegaPresenze(QSqlDatabase db)
@@ -286,12 +284,12 @@ void collegaPresenze(QSqlDatabase db)
                           "(SELECT %1 AS GIORNATA, %2 AS SQUADRA, CODPART, rowid AS R, 1 AS LATO FROM PARTITA UNION "
                           "ALL SELECT %1, %3, CODPART, rowid, 2 FROM PARTITA) "
                           "WHERE GIORNATA IS NOT NULL AND SQUADRA IS NOT NULL ORDER BY R, LATO")
-               .arg(numerico("GIORNATANUM"), testoNonVuoto("SQ1"), testoNonVuoto("SQ2")),
+               .arg(ValoreNumericoSql("GIORNATANUM"), testoNonVuoto("SQ1"), testoNonVuoto("SQ2")),
            {}, db);
     Esegui(QStringLiteral("UPDATE PRESENZE SET CODPARTITA = COALESCE((SELECT P.CODPART FROM temp.PARTITE_SQUADRA P "
                           "WHERE P.GIORNATA = %1 AND P.SQUADRA = PRESENZE.SQUADRA), CODPARTITA), "
                           "GIRONE = CASE WHEN %2 = 1 THEN -1 ELSE 0 END")
-               .arg(numerico("PRESENZE.GIORNATA"), numerico("GIRONE")),
+               .arg(ValoreNumericoSql("PRESENZE.GIORNATA"), ValoreNumericoSql("GIRONE")),
            {}, db);
     Esegui("DROP TABLE temp.PARTITE_SQUADRA", {}, db);
 }
@@ -307,7 +305,7 @@ void collegaSostituzioni(QSqlDatabase db)
     const QString colonne =
         QStringLiteral("SELECT rowid, CODICE, COALESCE(%1 || '|' || %2 || '|' || lower(%3), ''), CHIHASOST "
                        "FROM PRESENZE ")
-            .arg(numerico("GIRONE"), numerico("GIORNATA"), testoNonVuoto("SQUADRA"));
+            .arg(ValoreNumericoSql("GIRONE"), ValoreNumericoSql("GIORNATA"), testoNonVuoto("SQUADRA"));
     QHash<qint64, QVariant> chiHaSost;  // the field by row, as the pairing goes on
     auto leggi = [&db, &chiHaSost](const QString& sql) {
         QVector<Presenza> righe;
@@ -319,9 +317,10 @@ void collegaSostituzioni(QSqlDatabase db)
         return righe;
     };
     const QVector<Presenza> entrati =
-        leggi(colonne + QStringLiteral("WHERE %1 = 0 ORDER BY %2, rowid").arg(numerico("TITOLARE"), numerico("RIGA")));
+        leggi(colonne + QStringLiteral("WHERE %1 = 0 ORDER BY %2, rowid")
+                            .arg(ValoreNumericoSql("TITOLARE"), ValoreNumericoSql("RIGA")));
     const QVector<Presenza> sostituiti =
-        leggi(colonne + QStringLiteral("WHERE %1 <> 0 ORDER BY %1, rowid").arg(numerico("SOSTITUITO")));
+        leggi(colonne + QStringLiteral("WHERE %1 <> 0 ORDER BY %1, rowid").arg(ValoreNumericoSql("SOSTITUITO")));
     const QHash<qint64, QVariant> prima = chiHaSost;
 
     QHash<QString, QVector<const Presenza*>> perGruppo;

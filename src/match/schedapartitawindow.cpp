@@ -325,7 +325,6 @@ void SchedaPartitaWindow::costruisciMarcatori(QWidget* pagina)
         // At least as designed; the scorer column takes whatever room the window gives (adattaMarcatori).
         l.reti->setMinimumWidth(l.reti->sizeHint().width());
         l.reti->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-        l.reti->installEventFilter(this);
         v->addWidget(l.reti, 1);
 
         l.modificaRete = AzioneEditore(QStringLiteral("Modifica"), QStringLiteral("modifica"),
@@ -620,19 +619,10 @@ void SchedaPartitaWindow::adattaMarcatori(int lato)
 {
     Griglia* g = lati_[lato].reti;
     g->impostaLarghezzaColonna(1, LARGHEZZE_RETI[1]);
-    const int progetto = g->larghezzaColonnaPx(1);
-    const int resto = g->sizeHint().width() - progetto;  // the other columns, the frame and the scroll bar
-    // The longest scorer's name counts for a long name at most: a longer one is cut with "…".
+    // At least as designed and as the longest scorer's name, which counts for a long name at most (a longer one is
+    // cut with "…"); more where the window gives the grid more room.
     const int nome = std::min(lati_[lato].nomeMassimo + 12, g->larghezzaMassimaTesto(true));
-    g->impostaLarghezzaColonnaPx(1, std::max({progetto, nome, g->width() - resto}));
-}
-
-bool SchedaPartitaWindow::eventFilter(QObject* o, QEvent* e)
-{
-    if (e->type() == QEvent::Resize)
-        for (int lato = 0; lato < 2; ++lato)
-            if (o == lati_[lato].reti) adattaMarcatori(lato);
-    return Finestra::eventFilter(o, e);
+    g->impostaColonnaElastica(1, std::max(g->larghezzaColonnaPx(1), nome));
 }
 
 void SchedaPartitaWindow::CaricaTabNote()

@@ -81,7 +81,6 @@ private:
     void CaricaTabNote();
     void aggiornaComandi();
     void adattaMarcatori(int lato);
-    bool eventFilter(QObject* o, QEvent* e) override;
 
     void giornataScelta();
     void gironeScelto();

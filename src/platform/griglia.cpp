@@ -4,6 +4,7 @@
 #include "platform/intestazionegriglia.h"
 #include "platform/modellogriglia.h"
 
+#include <algorithm>
 #include <QEvent>
 #include <QHeaderView>
 #include <QScrollBar>
@@ -290,6 +291,31 @@ void Griglia::adattaColonnaAlTesto(int colonna, const QStringList& testi, bool g
     for (const QString& t : testi) testo = qMax(testo, DelegatoGriglia::larghezzaTesto(carattere, t));
     const int px = qMin(qCeil(testo) + MargineTesto, larghezzaMassimaTesto(grassetto, nomi));
     if (px > larghezzaColonnaPx(colonna)) impostaLarghezzaColonnaPx(colonna, px);
+}
+
+void Griglia::impostaColonnaElastica(int colonna, int minimo, int massimo)
+{
+    if (colonna < 0 || colonna >= colonne()) {
+        qWarning("Griglia::impostaColonnaElastica: colonna %d fuori dalla griglia", colonna);
+        return;
+    }
+    elastica_ = {colonna, minimo, qMax(minimo, massimo)};
+    if (testAttribute(Qt::WA_Resized)) adattaColonnaElastica();
+}
+
+void Griglia::adattaColonnaElastica()
+{
+    const int c = elastica_.colonna;
+    if (c < 0 || c >= colonne()) return;
+    const int altre = sizeHint().width() - larghezzaColonnaPx(c);  // the other columns, the frame and the scroll bar
+    const int px = std::clamp(width() - altre, elastica_.minimo, elastica_.massimo);
+    if (px != larghezzaColonnaPx(c)) impostaLarghezzaColonnaPx(c, px);
+}
+
+void Griglia::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    adattaColonnaElastica();
 }
 
 int Griglia::larghezzaMassimaTesto(bool grassetto, int nomi) const

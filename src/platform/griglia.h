@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <QColor>
@@ -90,6 +91,10 @@ public:
     // any length, is cut with "…" and shown whole in its cell's tooltip: no text widens a window past the screen.
     // `nomi`: how many names a text of the column holds (a pairing "Bari - Como": 2).
     void adattaColonnaAlTesto(int colonna, const QStringList& testi, bool grassetto = false, int nomi = 1);
+    // Column `colonna` takes the room the grid has beyond its other columns, from `minimo` to `massimo` px, whenever
+    // the grid is resized (a window laid out wider, or kept narrower on a small screen); at once when the grid has
+    // been laid out already, else from its first layout on.
+    void impostaColonnaElastica(int colonna, int minimo, int massimo = std::numeric_limits<int>::max());
     // The widest, in px, that adattaColonnaAlTesto makes a column of `nomi` names: about 32 characters a name,
     // " - " between two, margins included.
     int larghezzaMassimaTesto(bool grassetto = false, int nomi = 1) const;
@@ -128,6 +133,7 @@ signals:
 
 protected:
     void changeEvent(QEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     class Interno;
@@ -158,6 +164,7 @@ private:
     void aggiornaAltezzaRighe();
     void applicaLarghezze();
     void applicaLarghezza(int colonna, int px);
+    void adattaColonnaElastica();
     double scalaTwips() const;
     int inPixel(int twips) const;
     void aggiornaUnione();
@@ -183,4 +190,9 @@ private:
     bool sospeso_ = false;  // both models are inside a reset until redraw goes on again
     bool interno_ = false;  // the grid itself is moving the views
     std::optional<int> rigaInAltoRichiesta_;
+    struct {
+        int colonna = -1;  // none
+        int minimo = 0;
+        int massimo = 0;
+    } elastica_;
 };

@@ -10,8 +10,6 @@
 #include "platform/guida.h"
 #include "platform/icone.h"
 
-#include <algorithm>
-#include <QEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -88,7 +86,6 @@ StatisticheWindow::StatisticheWindow(QWidget* parent) : Finestra(Id, parent)
     primati_->impostaAllineamentoColonna(0, Griglia::Allineamento::Sinistra);
     primati_->impostaAllineamentoColonna(1, Griglia::Allineamento::Sinistra);
     primati_->impostaAllineamentoColonna(2, Griglia::Allineamento::Centro);
-    primati_->installEventFilter(this);
     auto* l2 = new QVBoxLayout(riquadroPrimati_);
     l2->addWidget(primati_);
 
@@ -142,30 +139,19 @@ void StatisticheWindow::dimensiona()
     for (int i = 1; i <= s.NumeroSquadre && i < s.Squadre.size(); ++i)
         nome = qMax(nome, fm.horizontalAdvance(s.Squadre[i].Nome));
     nome = qMin(nome, primati_->larghezzaMassimaTesto(true));
-    squadraPiena_ = qMax(200, 2 * nome + fm.horizontalAdvance(QStringLiteral(", ")) + 16);
-    squadraMinima_ = qMin(squadraPiena_, nome + 16);
-    primati_->impostaLarghezzaColonnaPx(1, squadraPiena_);
+    const int piena = qMax(200, 2 * nome + fm.horizontalAdvance(QStringLiteral(", ")) + 16);
+    const int minima = qMin(piena, nome + 16);
+    primati_->impostaLarghezzaColonnaPx(1, piena);
     primati_->impostaLarghezzaColonnaPx(2, fm.horizontalAdvance(QStringLiteral("100 gol subiti")) + 16);
     cifre_->setMinimumWidth(cifre_->sizeHint().width());
     cifre_->setMaximumWidth(cifre_->minimumWidth());
-    // Where the window has less room than two long names need (a small screen), the tie of two of them is cut with
-    // "…" and shown whole in its tooltip, rather than the records' values going out of sight.
-    primati_->setMinimumWidth(primati_->sizeHint().width() - squadraPiena_ + squadraMinima_);
+    // The team column takes the room the window has: two names side by side (a tie) down to one. Where the window has
+    // less room than two long names need (a small screen), the tie is cut with "…" and shown whole in its tooltip,
+    // rather than the records' values going out of sight.
+    primati_->setMinimumWidth(primati_->sizeHint().width() - piena + minima);
+    primati_->impostaColonnaElastica(1, minima, piena);
     AltezzaPerRighe(cifre_, RIGHE_CIFRE + 1);
     AltezzaPerRighe(primati_, RIGHE_PRIMATI + 1);
-}
-
-bool StatisticheWindow::eventFilter(QObject* o, QEvent* e)
-{
-    if (o == primati_ && e->type() == QEvent::Resize) adattaPrimati();
-    return Finestra::eventFilter(o, e);
-}
-
-void StatisticheWindow::adattaPrimati()
-{
-    const int altre = primati_->sizeHint().width() - primati_->larghezzaColonnaPx(1);
-    const int squadra = std::clamp(primati_->width() - altre, squadraMinima_, squadraPiena_);
-    if (squadra != primati_->larghezzaColonnaPx(1)) primati_->impostaLarghezzaColonnaPx(1, squadra);
 }
 
 void StatisticheWindow::aggiorna()

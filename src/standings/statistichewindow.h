@@ -22,9 +22,6 @@ public:
     void carica() override;
     void attiva() override;
 
-protected:
-    bool eventFilter(QObject* o, QEvent* e) override;
-
 private:
     void aggiorna();
     // Caption and records frame of a match day (true) or of the championship.
@@ -35,13 +32,9 @@ private:
     void mostraCampionato(const StatisticheCampionato& s);
     void svuota();
     void dimensiona();
-    // The records' team column takes the room the grid has: from two names side by side (a tie) down to one.
-    void adattaPrimati();
 
     QLabel* intestazione_ = nullptr;
     Griglia* cifre_ = nullptr;
     QGroupBox* riquadroPrimati_ = nullptr;
     Griglia* primati_ = nullptr;
-    int squadraPiena_ = 0;   // px of the records' team column: two names
-    int squadraMinima_ = 0;  // and one
 };

@@ -388,6 +388,14 @@ private slots:
         g.vista()->horizontalScrollBar()->setValue(g.vista()->horizontalScrollBar()->maximum());
         QVERIFY(g.vista()->horizontalScrollBar()->value() > 0);
         QCOMPARE(g.vistaFissa()->columnViewportPosition(2), g.vista()->columnViewportPosition(2));
+
+        // A column that takes the grid's room beyond the others, within its bounds, as the grid is resized.
+        const int altre = g.sizeHint().width() - g.larghezzaColonnaPx(1);
+        g.impostaColonnaElastica(1, 60, 300);
+        for (const auto& [larghezza, attesa] : {std::pair{altre + 150, 150}, {altre + 20, 60}, {altre + 900, 300}}) {
+            g.resize(larghezza, 200);
+            QCOMPARE(g.larghezzaColonnaPx(1), attesa);
+        }
     }
 
     void cellaCorrente()
