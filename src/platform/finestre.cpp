@@ -106,27 +106,41 @@ bool Scorre(const QWidget* c)
            c->findChild<QAbstractScrollArea*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
-// Makes the window in child frame `sotto` need no more height than an area of size `vista` gives it. The controls
-// that scroll give up the height beyond their own minimum that the window set for them (to open showing all their
-// rows); where its fixed controls still need more, the whole window scrolls up and down within its frame, and the
-// frame takes the width of the scroll bar where the area has it. Across, the controls share the width as they always
-// did (a name of any length is cut with "…" by its own control rather than making the window scroll).
+// The controls of `w` that scroll give up `eccesso` px of the width or height (`verso`) that the window set for them
+// beyond their own minimum.
+void Cedi(QWidget* w, Qt::Orientation verso, int eccesso)
+{
+    const auto lato = [verso](const QSize& s) { return verso == Qt::Horizontal ? s.width() : s.height(); };
+    for (QWidget* c : w->findChildren<QWidget*>()) {
+        const int minimo = lato(c->minimumSize());
+        if (minimo == 0 || !Scorre(c)) continue;
+        const int ridotto = std::clamp(minimo - eccesso, qMax(0, lato(c->minimumSizeHint())), minimo);
+        if (verso == Qt::Horizontal)
+            c->setMinimumWidth(ridotto);
+        else
+            c->setMinimumHeight(ridotto);
+        for (QWidget* p = c; p != w; p = p->parentWidget()) p->updateGeometry();
+    }
+}
+
+// Makes the window in child frame `sotto` need no more room than an area of size `vista` gives it. The controls that
+// scroll give up the width and height beyond their own minimum that the window set for them (to open showing all
+// their rows, or a chart at its full size); where its fixed controls still need more height, the whole window
+// scrolls up and down within its frame, and the frame takes the width of the scroll bar where the area has it.
+// Across, fixed controls share the width as they always did (a name of any length is cut with "…" by its own control
+// rather than making the window scroll).
 void Adatta(QMdiSubWindow* sotto, const QSize& vista)
 {
     QWidget* w = sotto->widget();
     if (!w || !w->layout()) return;
-    const int posto = vista.shrunkBy(sotto->contentsMargins()).height();
-    const int eccesso = w->minimumSizeHint().height() - posto;
-    if (eccesso <= 0) return;
-    for (QWidget* c : w->findChildren<QWidget*>()) {
-        const int minimo = c->minimumHeight();
-        if (minimo == 0 || !Scorre(c)) continue;
-        c->setMinimumHeight(std::clamp(minimo - eccesso, qMax(0, c->minimumSizeHint().height()), minimo));
-        for (QWidget* p = c; p != w; p = p->parentWidget()) p->updateGeometry();
-    }
+    const QSize posto = vista.shrunkBy(sotto->contentsMargins());
+    const QSize eccesso = w->minimumSizeHint() - posto;
+    if (eccesso.width() <= 0 && eccesso.height() <= 0) return;
+    if (eccesso.width() > 0) Cedi(w, Qt::Horizontal, eccesso.width());
+    if (eccesso.height() > 0) Cedi(w, Qt::Vertical, eccesso.height());
     // Every layout of the window learns of the change now, not at its next pass.
     for (QLayout* l : w->findChildren<QLayout*>()) l->invalidate();
-    if (w->minimumSizeHint().height() <= posto ||
+    if (w->minimumSizeHint().height() <= posto.height() ||
         w->findChild<ScorrimentoFinestra*>(QString(), Qt::FindDirectChildrenOnly))
         return;
     const QPointer<QWidget> fuoco =

@@ -140,14 +140,14 @@ void StatisticheWindow::dimensiona()
         nome = qMax(nome, fm.horizontalAdvance(s.Squadre[i].Nome));
     nome = qMin(nome, primati_->larghezzaMassimaTesto(true));
     const int piena = qMax(200, 2 * nome + fm.horizontalAdvance(QStringLiteral(", ")) + 16);
-    const int minima = qMin(piena, nome + 16);
+    const int minima = qMin(piena, 12 * fm.averageCharWidth() + 16);
     primati_->impostaLarghezzaColonnaPx(1, piena);
     primati_->impostaLarghezzaColonnaPx(2, fm.horizontalAdvance(QStringLiteral("100 gol subiti")) + 16);
     cifre_->setMinimumWidth(cifre_->sizeHint().width());
     cifre_->setMaximumWidth(cifre_->minimumWidth());
-    // The team column takes the room the window has: two names side by side (a tie) down to one. Where the window has
-    // less room than two long names need (a small screen), the tie is cut with "…" and shown whole in its tooltip,
-    // rather than the records' values going out of sight.
+    // The team column takes the room the window has: two names side by side (a tie), down to about twelve characters.
+    // Where the window has less room than its names need (a small screen), a name or a tie is cut with "…" and shown
+    // whole in its tooltip, rather than the records' values going out of sight.
     primati_->setMinimumWidth(primati_->sizeHint().width() - piena + minima);
     primati_->impostaColonnaElastica(1, minima, piena);
     AltezzaPerRighe(cifre_, RIGHE_CIFRE + 1);

@@ -480,7 +480,7 @@ private slots:
         QVERIFY(mostrati.value(IdFinestra::ScontriDiretti).indexOf(ospite) >= 0);
     }
 
-    // The largest championship, with a name as long as a real one, on a small screen, the main window at its default
+    // The largest championship, with names as long as real ones, on a small screen, the main window at its default
     // size (92% of the screen) and maximized: every frame lies within the area and every control within its frame, or
     // scrolls into it, as the window opens, maximized and restored; a modal window within the screen.
     void finestreNelloSchermo_data()
@@ -502,6 +502,7 @@ private slots:
         QTemporaryDir dir;
         QStringList nomi = FixtureCampionato::nomiPredefiniti();
         nomi[2] = QStringLiteral("FC Internazionale Milano");
+        nomi[3] = QStringLiteral("Associazione Calcio Modena FC 1912");
         const DatiFixture d = FixtureCampionato::piuGrande(dir.filePath("grande.GVN")).squadre(nomi).crea();
         QVERIFY(ApriFileComeCampionato(d.percorso));
         QStringList tagliate;
