@@ -129,6 +129,15 @@ const QVector<TabellaSchema>& SchemaCampionato()
     return schema;
 }
 
+std::optional<Intervallo> IntervalloDi(const CampoSchema& c)
+{
+    if (c.tipo == QLatin1String("BYTE")) return Intervallo{0, 255};
+    if (c.tipo == QLatin1String("SMALLINT")) return Intervallo{-32768, 32767};
+    if (c.tipo == QLatin1String("INTEGER") || c.tipo == QLatin1String("COUNTER"))
+        return Intervallo{-2147483648LL, 2147483647};
+    return std::nullopt;
+}
+
 QString SqlCreaTabella(const TabellaSchema& t)
 {
     QStringList campi;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <QSqlDatabase>
 #include <QString>
 #include <QVector>
@@ -16,6 +17,16 @@ struct TabellaSchema {
     QString nome;
     QVector<CampoSchema> campi;
 };
+
+// The whole numbers a number field holds, by its declared kind: BYTE 0 to 255, SMALLINT 16 bits, INTEGER and
+// COUNTER 32 bits. No file the program writes leaves them, and the opening refuses a file that does.
+struct Intervallo {
+    qint64 minimo = 0;
+    qint64 massimo = 0;
+    bool contiene(qint64 v) const { return v >= minimo && v <= massimo; }
+};
+// The interval of `c`; empty for text and for the rating, which holds decimals.
+std::optional<Intervallo> IntervalloDi(const CampoSchema& c);
 
 // The eight tables in creation order.
 const QVector<TabellaSchema>& SchemaCampionato();
