@@ -4,6 +4,7 @@
 #include "core/codici.h"
 #include "core/database.h"
 #include "core/idfinestre.h"
+#include "core/intervalli.h"
 #include "core/schema.h"
 #include "core/stato.h"
 #include "core/utilita.h"
@@ -11,6 +12,7 @@
 #include "platform/messaggio.h"
 #include "platform/testoinriga.h"
 
+#include <algorithm>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
@@ -203,17 +205,16 @@ QString primaRiga(const QString& testo) { return testo.section(QLatin1Char('\r')
 
 // The fields of the current layout missing from the file: empty when none. A file that lacks only
 // fields added since the previous version is of that version: without `formatoAttuale` it is the one expected.
-QString verificaCampi(QSqlDatabase db, bool formatoAttuale)
+QString verificaCampi(const CampiNelFile& campi, bool formatoAttuale)
 {
     static const QStringList AGGIUNTI{"CAMPIONATO.NUMERAZIONE", "GIOCATORE.FOTO", "PRESENZE.VOTO",
                                       "PRESENZE.CHIHASOST"};
     QStringList mancanti;
     for (const TabellaSchema& t : SchemaCampionato()) {
-        QStringList presenti;
-        Query q(QStringLiteral("PRAGMA table_info(%1)").arg(t.nome), {}, db);
-        while (q.next()) presenti << q.testo("name").toUpper();
+        const QVector<CampoNelFile> presenti = campi.value(t.nome);
         for (const CampoSchema& c : t.campi)
-            if (!presenti.contains(c.nome)) mancanti << t.nome + QLatin1Char('.') + c.nome;
+            if (std::none_of(presenti.begin(), presenti.end(), [&](const CampoNelFile& p) { return p.nome == c.nome; }))
+                mancanti << t.nome + QLatin1Char('.') + c.nome;
     }
     if (!formatoAttuale) mancanti.removeIf([](const QString& m) { return AGGIUNTI.contains(m); });
     if (mancanti.isEmpty()) return QString();
@@ -226,9 +227,8 @@ QString verificaCampi(QSqlDatabase db, bool formatoAttuale)
 }
 
 // The counters that leave a new row without its code (see NumeraNuoveRighe): empty when none.
-QString verificaContatori(QSqlDatabase db)
+QString verificaContatori(const QStringList& tabelle)
 {
-    const QStringList tabelle = ContatoriCheNonNumerano(db);
     QStringList fermi;
     for (const TabellaSchema& t : SchemaCampionato())
         if (tabelle.contains(t.nome)) fermi << t.nome + QLatin1Char('.') + ContatoreDi(t);
@@ -322,13 +322,18 @@ QString verifica(const QString& percorso, bool formatoAttuale, QString* tenuta)
 
 QString VerificaDatiCampionato(QSqlDatabase db, bool formatoAttuale)
 {
-    QString motivo = verificaCampi(db, formatoAttuale);
+    // One reading of the file, as it stands when the check begins.
+    Transazione lettura(db);
+    const CampiNelFile campi = LeggiCampiNelFile(db);
+    QString motivo = verificaCampi(campi, formatoAttuale);
+    const QStringList fermi = motivo.isEmpty() ? ContatoriCheNonNumerano(db) : QStringList();
     // A copy converted from the previous version gets counters of its own.
-    if (motivo.isEmpty() && formatoAttuale) motivo = verificaContatori(db);
+    if (motivo.isEmpty() && formatoAttuale) motivo = verificaContatori(fermi);
     // Without its general data every table would give 0 points and no match day would count as registered.
     if (motivo.isEmpty() && !Valore("SELECT 1 FROM Campionato LIMIT 1", {}, db).isValid())
         motivo = QStringLiteral("Nel file mancano i dati generali del campionato (la denominazione, i punti "
                                 "per vittoria, pareggio e sconfitta, le giornate registrate).");
+    if (motivo.isEmpty()) motivo = ValoreFuoriIntervallo(db, campi, fermi);
     if (motivo.isEmpty()) motivo = verificaConteggi(db);
     return motivo;
 }

@@ -1,6 +1,7 @@
 #include "core/conversione.h"
 
 #include "core/campionato.h"
+#include "core/intervalli.h"
 #include "core/schema.h"
 #include "platform/testoinriga.h"
 
@@ -122,35 +123,6 @@ Numero valoreNumerico(const QVariant& v, const QString& tipo, bool decimale)
     return decimale || (std::trunc(d) == d && std::abs(d) < 1e15) ? Numero::Si : Numero::NonIntero;
 }
 
-// The place of the row `rowid` among the rows of `tabella`, counted from 1.
-qint64 posizione(const QString& tabella, qint64 rowid, QSqlDatabase db)
-{
-    return Valore(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE rowid <= ?").arg(tabella), {rowid}, db).toLongLong();
-}
-
-// How a message names the row `rowid` of `t`: by its counter when the file has one and the row holds a value
-// there, else by its place among the rows.
-QString rigaDi(const TabellaSchema& t, const QString& campo, qint64 rowid, QSqlDatabase db)
-{
-    const QString contatore = ContatoreDi(t);
-    if (!contatore.isEmpty() && contatore != campo && campiDi(t.nome, db).contains(contatore)) {
-        const QString chiave =
-            Valore(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(contatore, t.nome), {rowid}, db)
-                .toString()
-                .trimmed();
-        if (!chiave.isEmpty()) return QStringLiteral("nella riga con %1 %2").arg(contatore, chiave);
-    }
-    return QStringLiteral("nella riga n. %1").arg(posizione(t.nome, rowid, db));
-}
-
-// A value read from the file, on one line and cut with "…" when long, for a message.
-QString valoreInBreve(const QString& valore)
-{
-    const int massimo = 30;
-    const QString riga = TestoInRiga(valore);
-    return riga.size() > massimo ? riga.left(massimo) + QStringLiteral("…") : riga;
-}
-
 // The number fields of the current layout that `t` has in the file, with the types of value the conversion
 // rewrites in each: text, and for whole numbers a decimal too.
 struct CampoDaRileggere {
@@ -198,8 +170,8 @@ QString valoreNonNumerico(QSqlDatabase db)
                 if (n == Numero::Si) continue;
                 return QStringLiteral("Nella tabella %1, %2, il campo %3 contiene «%4», che non è un numero%5: il "
                                       "campo può contenere solo un numero%6, o restare vuoto.")
-                    .arg(t.nome, rigaDi(t, c.nome, q.valore(0).toLongLong(), db), c.nome,
-                         valoreInBreve(valore.toString()),
+                    .arg(t.nome, RigaNelMessaggio(t, c.nome, q.valore(0).toLongLong(), db), c.nome,
+                         ValoreInBreve(valore.toString()),
                          n == Numero::NonIntero ? QStringLiteral(" intero") : QString(),
                          c.decimale ? QString() : QStringLiteral(" intero"));
             }
@@ -228,7 +200,7 @@ QString codiceVuotoODoppio(QSqlDatabase db)
             return QStringLiteral("Nella tabella %1, nella riga n. %2, il campo %3 è vuoto: ogni riga deve avere il "
                                   "suo codice.")
                 .arg(t.nome)
-                .arg(posizione(t.nome, prima, db))
+                .arg(PosizioneRiga(t.nome, prima, db))
                 .arg(c);
         const qint64 seconda = Valore(QStringLiteral("SELECT rowid FROM %1 WHERE %2 = ? AND rowid > ? ORDER BY rowid "
                                                      "LIMIT 1")
@@ -238,8 +210,8 @@ QString codiceVuotoODoppio(QSqlDatabase db)
         return QStringLiteral("Nella tabella %1 le righe n. %2 e n. %3 hanno lo stesso %4 (%5): ogni riga deve avere "
                               "un codice diverso.")
             .arg(t.nome)
-            .arg(posizione(t.nome, prima, db))
-            .arg(posizione(t.nome, seconda, db))
+            .arg(PosizioneRiga(t.nome, prima, db))
+            .arg(PosizioneRiga(t.nome, seconda, db))
             .arg(c, codice.toString());
     }
     return QString();
@@ -614,6 +586,12 @@ QString ConvertiFile(const QString& vecchio, const QString& copia)
                 convertiMinuti("RETI", "MINUTO", db);
                 // Last, so that the passes find the rows in the order the old file holds them.
                 contatoriCheNumerano(db);
+                // The minutes after the first half move on by 55 (46 becomes 101): one near its field's bound
+                // would pass it.
+                if (const QString motivo =
+                        ValoreFuoriIntervallo(db, LeggiCampiNelFile(db), ContatoriCheNonNumerano(db));
+                    !motivo.isEmpty())
+                    throw ErroreDatabase(motivo);
             });
         });
     } catch (const ErroreDatabase& e) {

@@ -61,10 +61,7 @@ int attendiFile(void*, int tentativi)
 
 void installaAttesa(const QSqlDatabase& db)
 {
-    const QVariant h = db.driver()->handle();
-    if (!h.isValid() || qstrcmp(h.typeName(), "sqlite3*") != 0) return;
-    if (sqlite3* motore = *static_cast<sqlite3* const*>(h.constData()))
-        sqlite3_busy_handler(motore, attendiFile, nullptr);
+    if (sqlite3* motore = MotoreDi(db)) sqlite3_busy_handler(motore, attendiFile, nullptr);
 }
 
 // The program's settings of a connection: the wait for a file in use, the rollback journal, synchronous FULL.
@@ -76,6 +73,13 @@ void impostaConnessione(const QSqlDatabase& db)
     q.exec("PRAGMA synchronous=FULL");
 }
 }  // namespace
+
+sqlite3* MotoreDi(const QSqlDatabase& db)
+{
+    const QVariant h = db.isValid() ? db.driver()->handle() : QVariant();
+    if (!h.isValid() || qstrcmp(h.typeName(), "sqlite3*") != 0) return nullptr;
+    return *static_cast<sqlite3* const*>(h.constData());
+}
 
 ErroreDatabase::ErroreDatabase(const QString& testo, Tipo tipo)
     : std::runtime_error(testo.toStdString()), testo_(testo), tipo_(tipo)

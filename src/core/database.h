@@ -50,6 +50,10 @@ private:
     Tipo tipo_ = Tipo::Generico;
 };
 
+// The engine's own handle of an open connection, for what the Qt driver does not reach; nullptr when it has none.
+struct sqlite3;
+sqlite3* MotoreDi(const QSqlDatabase& db);
+
 // The open championship file. Only one is open at a time; opening another replaces it.
 QSqlDatabase DbCampionato();
 bool DbCampionatoAperto();

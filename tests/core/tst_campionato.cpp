@@ -5,6 +5,7 @@
 #include "core/campionato.h"
 #include "core/database.h"
 #include "core/guardia.h"
+#include "core/intervalli.h"
 #include "core/schema.h"
 #include "core/stato.h"
 #include "platform/finestre.h"
@@ -276,7 +277,42 @@ private slots:
             << u"contatore"_s << "Nel file il campo GIOCATORE.CODICE non è un contatore: non numera da sé";
         QTest::newRow("partite") << u"partite"_s
                                  << "La giornata 2 del file ha 4 partite, ma con 6 squadre se ne giocano";
+        // Numbers past their field's interval (see fuoriIntervallo below).
+        const QString fuori = u"Nella tabella %1, nella riga con %2, il campo %3 contiene «%4», che è fuori dai valori "
+                              u"ammessi: il campo può contenere solo un numero intero da %5, o restare vuoto."_s;
+        const QString intero = u"-32768 a 32767"_s, lungo = u"-2147483648 a 2147483647"_s;
+        QTest::newRow("gol oltre il campo")
+            << u"gol"_s << fuori.arg("PARTITA", "CODPART 1", "G1A", "2147483647", intero);
+        QTest::newRow("gol letti come negativi")
+            << u"gol letti"_s << fuori.arg("PARTITA", "CODPART 1", "G2A", "2147483648", intero);
+        QTest::newRow("punti per vittoria")
+            << u"punti"_s << fuori.arg("CAMPIONATO", "CODCAMP 1", "PUNTIVIT", "2147483648", lungo);
+        QTest::newRow("penalità") << u"penalita"_s
+                                  << fuori.arg("SQUADRA", "CODICE 2", "PENALITA", "-2147483648", intero);
+        QTest::newRow("maglia a metà delle presenze")
+            << u"maglia"_s << fuori.arg("PRESENZE", "CODICE 5000", "NUMMAGLIA", "32768", intero);
+        QTest::newRow("decimale") << u"decimale"_s << fuori.arg("RETI", "CODICE 1", "MINUTO", "1e+300", lungo);
+        QTest::newRow("numero in un testo")
+            << u"testo nel numero"_s << fuori.arg("GIOCATORE", "CODICE 3", "NUMERO", "40000 gol", intero);
+        QTest::newRow("riga oltre la pagina")
+            << u"riga lunga"_s << fuori.arg("PARTITA", "CODPART 2", "RIGA", "32768", intero);
     }
+    // The changes that put a number past its field's interval: in a small table and a large one, as a decimal and
+    // as a text, and after a long text that takes the row beyond its page.
+    static QHash<QString, QString> fuoriIntervallo()
+    {
+        return {
+            {"gol", "UPDATE PARTITA SET G1A = 2147483647 WHERE CODPART = 1"},
+            {"gol letti", "UPDATE PARTITA SET G2A = 2147483648 WHERE CODPART = 1"},
+            {"punti", "UPDATE CAMPIONATO SET PUNTIVIT = 2147483648"},
+            {"penalita", "UPDATE SQUADRA SET PENALITA = -2147483648 WHERE CODICE = 2"},
+            {"maglia", "UPDATE PRESENZE SET NUMMAGLIA = 32768 WHERE CODICE = 5000"},
+            {"decimale", "UPDATE RETI SET MINUTO = 1e300 WHERE CODICE = 1"},
+            {"testo nel numero", "UPDATE GIOCATORE SET NUMERO = '40000 gol' WHERE CODICE = 3"},
+            {"riga lunga", "UPDATE PARTITA SET NOTE = printf('%.9000c', 'x'), RIGA = 32768 WHERE CODPART = 2"},
+        };
+    }
+
     // A file that cannot be a championship is refused, with the championship in use still open.
     void fileRifiutati()
     {
@@ -294,7 +330,8 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly));
             if (tipo == "testo") f.write("Questo non è un campionato, ma una lettera.\n");
         } else if (tipo != "inesistente") {
-            (tipo == "troncato" ? FixtureCampionato::piuGrande(file) : FixtureCampionato(file)).crea();
+            const bool grande = QStringList{"troncato", "maglia", "decimale", "testo nel numero"}.contains(tipo);
+            (grande ? FixtureCampionato::piuGrande(file) : FixtureCampionato(file)).crea();
             if (tipo == "troncato") {
                 QFile f(file);
                 QVERIFY(f.resize(f.size() / 2));
@@ -317,6 +354,7 @@ private slots:
                                                   "ALTER TABLE G RENAME TO GIOCATORE"})
                             Esegui(passo, {}, db);
                     if (tipo == "giornate") Esegui("UPDATE CAMPIONATO SET GIORNATEINS = 2147483647", {}, db);
+                    if (const QString sql = fuoriIntervallo().value(tipo); !sql.isEmpty()) Esegui(sql, {}, db);
                     if (tipo == "partite")
                         Esegui("INSERT INTO PARTITA (GIORNATANUM, SQ1, SQ2, RIGA) VALUES (2, 'Una', 'Altra', 4)", {},
                                db);
@@ -353,6 +391,16 @@ private slots:
             QCOMPARE(f.readAll(), prima);  // the refused file is left as it was, its header included
         }
         QCOMPARE(VerificaFileCampionato(file).isEmpty(), false);
+        if (fuoriIntervallo().contains(tipo)) {
+            // The engine finds the same number as the reading of the pages: in a writing transaction it alone reads.
+            QSqlDatabase db = ApriConnessione("motore", file, false, false);
+            Esegui("BEGIN IMMEDIATE", {}, db);
+            QVERIFY(messaggi.ultimo().testo.endsWith(
+                ValoreFuoriIntervallo(db, LeggiCampiNelFile(db), ContatoriCheNonNumerano(db))));
+            db.rollback();
+            db = QSqlDatabase();
+            ChiudiConnessione("motore");
+        }
     }
 
     // A file that passes the check but cannot be read whole (here its teams' names need a collation the

@@ -314,6 +314,13 @@ void TstConversione::rifiuti_data()
                                    << "Nella tabella PARTITA le righe n. 1 e n. 2 hanno lo stesso CODPART (1)";
     QTest::newRow("codice vuoto") << u"senza codice"_s
                                   << "Nella tabella PARTITA, nella riga n. 2, il campo CODPART è vuoto";
+    QTest::newRow("punti in testo oltre il campo")
+        << u"punti"_s
+        << "Nella tabella CAMPIONATO, nella riga con CODCAMP 1, il campo PUNTIVIT contiene «2147483648», che è fuori "
+           "dai "
+           "valori ammessi: il campo può contenere solo un numero intero da -2147483648 a 2147483647";
+    QTest::newRow("minuto che la conversione porta oltre il campo")
+        << u"minuto"_s << "Nella tabella PRESENZE, nella riga con CODICE 1, il campo SOSTITUITO contiene «32822»";
 }
 
 void TstConversione::rifiuti()
@@ -348,6 +355,8 @@ void TstConversione::rifiuti()
         if (tipo != "senza squadre")
             for (const char* nome : {"Alba", "Bari", "Como", "Dora"}) f.squadra(nome);
         if (tipo == "tre") Esegui("UPDATE SQUADRA SET PENALITA = 'tre' WHERE rowid = 3", {}, f.db());
+        if (tipo == "punti") Esegui("UPDATE CAMPIONATO SET PUNTIVIT = ' 2147483648'", {}, f.db());
+        if (tipo == "minuto") f.presenza(1, 1, "Alba", -1, 1, 32767);
         f.inserisci("PARTITA", {{"GIORNATANUM", 1}, {"CODPART", 1}});
         f.inserisci("PARTITA", {{"GIORNATANUM", 1},
                                 {"CODPART", tipo == "doppio"         ? 1
