@@ -124,9 +124,9 @@ void FinestraGrafico::scriviSerie(int serie, const ValoriPerGiornata& valori)
         if (valori[r]) grafico_->impostaValore(r + 1, serie, *valori[r]);
 }
 
-void FinestraGrafico::scriviSerie(int serie, const QVector<int>& valori)
+void FinestraGrafico::scriviSerie(int serie, const QVector<qint64>& valori)
 {
-    for (int r = 0; r < valori.size(); ++r) grafico_->impostaValore(r + 1, serie, valori[r]);
+    for (int r = 0; r < valori.size(); ++r) grafico_->impostaValore(r + 1, serie, double(valori[r]));
 }
 
 void FinestraGrafico::riempiSquadre(ComboCodici* lista)

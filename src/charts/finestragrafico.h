@@ -85,7 +85,7 @@ protected:
     void impostaRigheNumerate(int righe);
     // Writes one series from row 1 on, a row for each value; a row without a value is left as it is.
     void scriviSerie(int serie, const ValoriPerGiornata& valori);
-    void scriviSerie(int serie, const QVector<int>& valori);
+    void scriviSerie(int serie, const QVector<qint64>& valori);
     // Fills a list with the teams and selects the one named exactly SquadraCorrente (the first team when
     // it is empty, none when no team has that name), without raising its click.
     static void riempiSquadre(ComboCodici* lista);

@@ -71,11 +71,11 @@ QVector<PartitaSquadra> PartiteSquadra(const QString& squadra)
     return partite;
 }
 
-QVector<int> AndamentoSquadra(const QString& squadra, const GiornataStop& stop, int puntiVittoria, int puntiPareggio,
-                              int puntiSconfitta)
+QVector<qint64> AndamentoSquadra(const QString& squadra, const GiornataStop& stop, int puntiVittoria, int puntiPareggio,
+                                 int puntiSconfitta)
 {
     const QVector<PartitaSquadra> partite = PartiteSquadra(squadra);
-    QVector<int> punti;
+    QVector<qint64> punti;
     Totale totale;
     for (bool andata : {true, false}) {
         for (const PartitaSquadra& p : partite) {
@@ -83,7 +83,7 @@ QVector<int> AndamentoSquadra(const QString& squadra, const GiornataStop& stop, 
             const PartitaSquadra::Gara& g = p.gara(andata);
             if (g.giocata)
                 totale += g.fatti > g.subiti ? puntiVittoria : g.fatti == g.subiti ? puntiPareggio : puntiSconfitta;
-            punti.append(totale);
+            punti.append(totale.valore());
         }
     }
     return punti;
@@ -94,24 +94,24 @@ QVector<PuntiClassifica> ClassificaPerGrafico()
     QVector<PuntiClassifica> righe;
     Query q(QStringLiteral("SELECT Nome, Punti FROM PuntiSquadre "
                            "ORDER BY Punti DESC, Giocate, DiffReti DESC, TotaleFatti DESC, TotaleVinte DESC, rowid"));
-    while (q.next()) righe.append({q.testo("Nome"), q.intero("Punti")});
+    while (q.next()) righe.append({q.testo("Nome"), q.intero64("Punti")});
     return righe;
 }
 
 ValoriPerGiornata RetiPerGiornata(const GiornataStop& stop, int giornatePerGirone)
 {
     // TOTAL never fails, where SUM stops with an error when the scores of the file add up past 64 bits.
-    QHash<ChiaveGiornata, int> reti;
+    QHash<ChiaveGiornata, qint64> reti;
     Query q(QStringLiteral("SELECT GiornataNum, "
                            "TOTAL(CASE WHEN DispAnd = ? THEN IFNULL(G1A, 0) + IFNULL(G2A, 0) ELSE 0 END), "
                            "TOTAL(CASE WHEN DispRit = ? THEN IFNULL(G1R, 0) + IFNULL(G2R, 0) ELSE 0 END) "
                            "FROM Partita GROUP BY GiornataNum"),
             {VERO, VERO});
     while (q.next()) {
-        reti[{q.intero(0), true}] = q.intero(1);
-        reti[{q.intero(0), false}] = q.intero(2);
+        reti[{q.intero(0), true}] = q.intero64(1);
+        reti[{q.intero(0), false}] = q.intero64(2);
     }
-    return PerGiornata(stop, giornatePerGirone, [&](int g, bool andata) { return reti.value({g, andata}); });
+    return PerGiornata(stop, giornatePerGirone, [&](int g, bool andata) { return double(reti.value({g, andata})); });
 }
 
 ValoriPerGiornata RetiSquadraPerGiornata(const QString& squadra, bool fatti, const GiornataStop& stop,

@@ -50,14 +50,15 @@ struct PartitaSquadra {
 QVector<PartitaSquadra> PartiteSquadra(const QString& squadra);
 
 // One team's running points after each of its matches, the first leg's matches first, then the return
-// leg's, in round order, up to the stop: a match not played repeats the total before it.
-QVector<int> AndamentoSquadra(const QString& squadra, const GiornataStop& stop, int puntiVittoria, int puntiPareggio,
-                              int puntiSconfitta);
+// leg's, in round order, up to the stop: a match not played repeats the total before it. A season's points may pass
+// what an int holds (2147483647 for a win): the totals are 64 bits wide.
+QVector<qint64> AndamentoSquadra(const QString& squadra, const GiornataStop& stop, int puntiVittoria, int puntiPareggio,
+                                 int puntiSconfitta);
 
 // A team of the standings table with its points, in the league table's first order.
 struct PuntiClassifica {
     QString nome;
-    int punti = 0;
+    qint64 punti = 0;
 };
 QVector<PuntiClassifica> ClassificaPerGrafico();
 

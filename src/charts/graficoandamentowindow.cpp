@@ -38,7 +38,7 @@ bool GraficoAndamentoWindow::disegna()
 {
     const QString nome = squadra();
     const Stato& s = stato();
-    QVector<int> punti;
+    QVector<qint64> punti;
     if (!leggi([&] {
             punti = GraficiQueries::AndamentoSquadra(nome, stop(), s.PuntiVittoria, s.PuntiPareggio, s.PuntiSconfitta);
         }))

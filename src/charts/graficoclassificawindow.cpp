@@ -48,7 +48,7 @@ bool GraficoClassificaWindow::disegna()
     g->svuotaValori();
     for (int r = 0; r < righe.size(); ++r) {
         g->impostaEtichettaRiga(r + 1, righe[r].nome.left(LETTERE_ETICHETTA));
-        g->impostaValore(r + 1, 1, righe[r].punti);
+        g->impostaValore(r + 1, 1, double(righe[r].punti));
     }
     g->aggiorna();
     return true;

@@ -85,11 +85,11 @@ bool GraficoConfrontoAndamentoWindow::disegna()
         return true;
     }
     const Stato& s = stato();
-    QList<QVector<int>> andamenti;
+    QList<QVector<qint64>> andamenti;
     if (!leggi([&] {
             for (int c = 0; c < squadreConfrontate_; ++c) {
                 const QString nome = liste_[c]->testo();
-                andamenti.append(nome.isEmpty() ? QVector<int>()
+                andamenti.append(nome.isEmpty() ? QVector<qint64>()
                                                 : GraficiQueries::AndamentoSquadra(nome, stop(), s.PuntiVittoria,
                                                                                    s.PuntiPareggio, s.PuntiSconfitta));
             }

@@ -43,7 +43,7 @@ struct Incontro {
     int g2r = 0;
 };
 
-// The tally of one team. Scores and points come from the file as they are: every figure is a Totale.
+// The tally of one team. Scores and points come from the file as they are: every figure is a Totale, 64 bits wide.
 struct Conteggio {
     Totale giocate;
     Totale punti;  // before the penalty
@@ -181,7 +181,7 @@ QVector<QVariantList> righeClassifica(const QVector<QString>& nomi, const QVecto
         for (Totale v : {c.giocate, c.punti - penalita.value(chiaveNome(nomi[i]), 0), c.vinteInCasa, c.perseInCasa,
                          c.xInCasa, c.vinteFuori, c.perseFuori, c.xFuori, c.gFattiCasa, c.gSubitiCasa, c.gFattiFuori,
                          c.gSubitiFuori, fatti - subiti, fatti, c.vinteInCasa + c.vinteFuori, subiti, c.mediaInglese})
-            riga << int(v);
+            riga << v.valore();
         righe.append(riga);
     }
     return righe;

@@ -264,6 +264,8 @@ QString Query::testo(const QString& campo) const { return testo(indice(campo)); 
 
 int Query::intero(int colonna) const { return InteroDi(q_.value(colonna)); }
 int Query::intero(const QString& campo) const { return intero(indice(campo)); }
+qint64 Query::intero64(int colonna) const { return Intero64Di(q_.value(colonna)); }
+qint64 Query::intero64(const QString& campo) const { return intero64(indice(campo)); }
 
 double Query::numero(int colonna) const
 {
@@ -277,17 +279,24 @@ int Query::righeToccate() const { return q_.numRowsAffected(); }
 
 int InteroDi(const QVariant& valore)
 {
+    return int(
+        std::clamp<qint64>(Intero64Di(valore), std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+qint64 Intero64Di(const QVariant& valore)
+{
     if (!valore.isValid() || valore.isNull()) return 0;
-    constexpr int minimo = std::numeric_limits<int>::min();
-    constexpr int massimo = std::numeric_limits<int>::max();
+    constexpr qint64 minimo = std::numeric_limits<qint64>::min();
+    constexpr qint64 massimo = std::numeric_limits<qint64>::max();
     if (valore.typeId() == QMetaType::Double || valore.typeId() == QMetaType::Float) {
-        // Bounded before the conversion, which is undefined for a double past a 64-bit integer.
+        // Bounded before the conversion, which is undefined for a double past a 64-bit integer. The bounds as
+        // doubles are -2^63 and 2^63, the first double past the largest 64-bit integer.
         const double d = valore.toDouble();
         if (std::isnan(d)) return 0;
-        if (d <= minimo) return minimo;
-        if (d >= massimo) return massimo;
+        if (d <= double(minimo)) return minimo;
+        if (d >= double(massimo)) return massimo;
     }
-    return int(std::clamp<qint64>(valore.toLongLong(), minimo, massimo));
+    return valore.toLongLong();
 }
 
 void Esegui(const QString& sql, std::initializer_list<QVariant> parametri, QSqlDatabase db)

@@ -89,11 +89,13 @@ public:
     bool next();
     bool primo();  // moves to the first row: false when there is none
 
-    // Typed readers: Null reads as "" or 0; intero reads as InteroDi does.
+    // Typed readers: Null reads as "" or 0; intero reads as InteroDi does, intero64 as Intero64Di.
     QString testo(const QString& campo) const;
     QString testo(int colonna) const;
     int intero(const QString& campo) const;
     int intero(int colonna) const;
+    qint64 intero64(const QString& campo) const;
+    qint64 intero64(int colonna) const;
     double numero(const QString& campo) const;
     double numero(int colonna) const;
     QVariant valore(const QString& campo) const;
@@ -120,6 +122,9 @@ private:
 // from elsewhere): a value past what an int holds (9223372036854775807, 1e300) reads as the nearest bound,
 // 2147483647 or -2147483648, so that no value read wraps to another, or to the other sign.
 int InteroDi(const QVariant& valore);
+// The same, 64 bits wide, for a figure the program itself adds up over a season (the league table's points): a value
+// past 64 bits (1e300) reads as the nearest bound, -9223372036854775808 or 9223372036854775807.
+qint64 Intero64Di(const QVariant& valore);
 
 // Runs a statement that returns no rows.
 void Esegui(const QString& sql, std::initializer_list<QVariant> parametri = {}, QSqlDatabase db = DbCampionato());

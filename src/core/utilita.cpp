@@ -27,12 +27,15 @@ QString FormattaTreCifre(int n)
     return QString::number(n).rightJustified(3, '0');
 }
 
-double Media(int a, int b)
+double Media(qint64 a, qint64 b)
 {
     if (a <= 0 || b <= 0) return 0.0;
-    const float q = float(a) / float(b);
-    const double scalato = double(q) * 10000.0;
-    return std::nearbyint(scalato) / 10000.0;  // default rounding mode: ties to even
+    // Figures a float holds exactly are divided in single precision, as averages always have been (its rounding shows
+    // in the fourth decimal). A season figure past 2^24 (points of 2147483647 for a win) is divided in double
+    // precision, which holds it exactly: in single precision 38 wins of 2147483647 points average 2147483648.
+    constexpr qint64 esattiInFloat = qint64(1) << 24;
+    const double q = a <= esattiInFloat && b <= esattiInFloat ? double(float(a) / float(b)) : double(a) / double(b);
+    return std::nearbyint(q * 10000.0) / 10000.0;  // default rounding mode: ties to even
 }
 
 bool Pari(const QString& v)

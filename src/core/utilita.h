@@ -18,7 +18,7 @@ QString VuotoInSpazio(const QString& s);
 QString FormattaTreCifre(int n);
 
 // a / b rounded to four decimals (ties to even) when both are above 0, else 0.
-double Media(int a, int b);
+double Media(qint64 a, qint64 b);
 
 // True when the last character of the text is an even digit.
 bool Pari(const QString& v);

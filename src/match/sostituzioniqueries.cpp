@@ -2,7 +2,6 @@
 
 #include "core/codici.h"
 #include "core/database.h"
-#include "core/totale.h"
 #include "match/schedapartitaqueries.h"
 
 #include <algorithm>
@@ -11,6 +10,9 @@
 namespace {
 
 QVariant Nullo() { return QVariant(QMetaType::fromType<int>()); }
+
+// The lowest row number PRESENZE.RIGA holds, a 16-bit field.
+constexpr int RIGA_MINIMA = -32768;
 
 // The row of who went off among the team's rows of the match and leg other than `tranne`: the row of
 // the player picked, else the first whose stored name is the one typed; nothing when there is none.
@@ -144,10 +146,12 @@ Esito inserisci(const Lato& l, const Dati& d, int& codice, UscitaPrecedente* pri
     const int minima = InteroDi(Valore(QStringLiteral("SELECT MIN(Riga) FROM Presenze WHERE CodPartita = ? AND "
                                                       "Girone = ? AND Squadra = ? AND Titolare = 0"),
                                        {l.codPart, girone, l.squadra}));
+    // The substitute's row comes below every other one, down to the lowest the 16-bit field holds.
+    const int riga = std::max(std::min(minima, 0), RIGA_MINIMA + 1) - 1;
     const int cartellino = CodiceCartellino(d.ammonito, d.espulso);
     Query q(QStringLiteral("INSERT INTO Presenze (CodPartita, Giornata, Riga, Squadra, Titolare, Sostituito, "
                            "CodGiocatore, Nome, Ammonito, Voto, Girone) VALUES (?, ?, ?, ?, 0, 0, ?, ?, ?, ?, ?)"),
-            {l.codPart, l.giornata, int(Totale(std::min(minima, 0)) - 1), l.squadra, entrato.codGiocatore, entrato.nome,
+            {l.codPart, l.giornata, riga, l.squadra, entrato.codGiocatore, entrato.nome,
              cartellino == NESSUN_CARTELLINO ? Nullo() : QVariant(cartellino),
              d.voto.value_or(QVariant(QMetaType::fromType<double>())), girone});
     codice = q.ultimoId().toInt();

@@ -42,16 +42,16 @@ const std::initializer_list<S> GRUPPI[3][3] = {
 QString Cella(const Parziale& p, Statistica s)
 {
     switch (s) {
-    case Statistica::Giocate: return QString::number(p.giocate);
-    case Statistica::Vinte: return QString::number(p.vinte);
-    case Statistica::Pareggi: return QString::number(p.pareggiate);
-    case Statistica::Perse: return QString::number(p.perse);
-    case Statistica::GFatti: return QString::number(p.gFatti);
-    case Statistica::GSubiti: return QString::number(p.gSubiti);
-    case Statistica::MediaFatti: return NullInVuoto(Media(p.gFatti, p.giocate));
-    case Statistica::MediaSubiti: return NullInVuoto(Media(p.gSubiti, p.giocate));
-    case Statistica::Punti: return QString::number(p.punti);
-    case Statistica::MediaPunti: return NullInVuoto(Media(p.punti, p.giocate));
+    case Statistica::Giocate: return QString::number(p.giocate.valore());
+    case Statistica::Vinte: return QString::number(p.vinte.valore());
+    case Statistica::Pareggi: return QString::number(p.pareggiate.valore());
+    case Statistica::Perse: return QString::number(p.perse.valore());
+    case Statistica::GFatti: return QString::number(p.gFatti.valore());
+    case Statistica::GSubiti: return QString::number(p.gSubiti.valore());
+    case Statistica::MediaFatti: return NullInVuoto(Media(p.gFatti.valore(), p.giocate.valore()));
+    case Statistica::MediaSubiti: return NullInVuoto(Media(p.gSubiti.valore(), p.giocate.valore()));
+    case Statistica::Punti: return QString::number(p.punti.valore());
+    case Statistica::MediaPunti: return NullInVuoto(Media(p.punti.valore(), p.giocate.valore()));
     }
     return {};
 }

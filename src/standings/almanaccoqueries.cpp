@@ -7,14 +7,18 @@
 namespace {
 
 // The two legs of columns `colonna` and `colonna + 1` of a one-row aggregate: Null (a sum over no row) is 0.
-FiguraAlmanacco Figura(const Query& q, int colonna) { return {q.intero(colonna), q.intero(colonna + 1)}; }
+FiguraAlmanacco Figura(const Query& q, int colonna) { return {q.intero64(colonna), q.intero64(colonna + 1)}; }
 
 QStringList Riga(const QString& etichetta, const FiguraAlmanacco& f)
 {
-    return {etichetta, QString::number(f.andata), QString::number(f.ritorno), QString::number(f.totale())};
+    return {etichetta, QString::number(f.andata.valore()), QString::number(f.ritorno.valore()),
+            QString::number(f.totale().valore())};
 }
 
-QString TestoMedia(int reti, int partite) { return NullInVuoto(QVariant(Media(reti, partite))); }
+QString TestoMedia(Totale reti, Totale partite)
+{
+    return NullInVuoto(QVariant(Media(reti.valore(), partite.valore())));
+}
 
 }  // namespace
 

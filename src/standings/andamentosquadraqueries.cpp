@@ -29,7 +29,7 @@ void ContaGara(QuartoAndamento& q, int fatti, int subiti, int vittoria, int pare
 
 // The nine figures of a measure, in the order of the table's value columns without the spacers:
 // first leg home, away, both; return leg home, away, both; season home, away, both.
-std::array<int, 9> Figure(const ContatoriAndamento& c, Misura m)
+std::array<Totale, 9> Figure(const ContatoriAndamento& c, Misura m)
 {
     const Totale ac = c.AndataCasa.*m, af = c.AndataFuori.*m, rc = c.RitornoCasa.*m, rf = c.RitornoFuori.*m;
     return {ac, af, ac + af, rc, rf, rc + rf, ac + rc, af + rf, ac + af + rc + rf};
@@ -48,19 +48,19 @@ QStringList Riga(const QString& etichetta, const std::array<QString, 9>& valori)
 
 QStringList RigaConteggio(const QString& etichetta, const ContatoriAndamento& c, Misura m)
 {
-    const std::array<int, 9> f = Figure(c, m);
+    const std::array<Totale, 9> f = Figure(c, m);
     std::array<QString, 9> t;
-    for (int i = 0; i < 9; ++i) t[i] = QString::number(f[i]);
+    for (int i = 0; i < 9; ++i) t[i] = QString::number(f[i].valore());
     return Riga(etichetta, t);
 }
 
 // Each average divides the figure of a column by the legs played that the same column counts.
 QStringList RigaMedia(const QString& etichetta, const ContatoriAndamento& c, Misura m)
 {
-    const std::array<int, 9> n = Figure(c, m);
-    const std::array<int, 9> g = Figure(c, &QuartoAndamento::Giocate);
+    const std::array<Totale, 9> n = Figure(c, m);
+    const std::array<Totale, 9> g = Figure(c, &QuartoAndamento::Giocate);
     std::array<QString, 9> t;
-    for (int i = 0; i < 9; ++i) t[i] = NullInVuoto(QVariant(Media(n[i], g[i])));
+    for (int i = 0; i < 9; ++i) t[i] = NullInVuoto(QVariant(Media(n[i].valore(), g[i].valore())));
     return Riga(etichetta, t);
 }
 

@@ -33,7 +33,8 @@ const QStringList GRUPPI{"",        "",        "",           "Partite",    "Part
 const QStringList TITOLI{"Pos.", "Squadra", "Punti", "G",  "V",  "N", "P", "GF", "GS", "DR", "ingl.",
                          "V",    "N",       "P",     "GF", "GS", "V", "N", "P",  "GF", "GS"};
 
-QString numero(int n) { return QString::number(n); }
+QString numero(qint64 n) { return QString::number(n); }
+QString numero(Totale n) { return numero(n.valore()); }
 
 }  // namespace
 
@@ -174,6 +175,7 @@ void ClassificaWindow::riempi(const QVector<RigaClassifica>& righe)
     intestazioni();
     const int chiave = colonnaDellOrdine(ordine());
     int posizione = 0;
+    QVector<QStringList> colonne(NumeroColonne);
     for (const RigaClassifica& r : righe) {
         const QStringList celle{numero(++posizione),    r.nome,
                                 numero(r.punti),        numero(r.giocate),
@@ -187,12 +189,16 @@ void ClassificaWindow::riempi(const QVector<RigaClassifica>& righe)
                                 numero(r.perseFuori),   numero(r.gFattiFuori),
                                 numero(r.gSubitiFuori)};
         griglia_->aggiungiRiga(celle);
+        for (int c = 0; c < NumeroColonne; ++c) colonne[c] << celle[c];
         const int riga = griglia_->righe() - 1;
         griglia_->impostaGrassetto(riga, ColSquadra, true);
         griglia_->impostaGrassetto(riga, ColPunti, true);
         griglia_->impostaColoreSfondo(riga, chiave, COLORE_ORDINE);
     }
     for (int c = 0; c < NumeroColonne; ++c) griglia_->impostaGrassetto(1, c, c == chiave);
+    // A season's figures may run to eleven digits and more (points of 2147483647 for a win): a column grows to show
+    // its figures whole.
+    for (int c = ColPunti; c < NumeroColonne; ++c) griglia_->adattaColonnaAlTesto(c, colonne[c], c == ColPunti);
     griglia_->impostaCellaCorrente(0, 0);
     griglia_->impostaRidisegno(true);
 }

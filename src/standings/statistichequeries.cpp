@@ -29,13 +29,13 @@ struct Unita {
 };
 
 Primato primato(const QString& nome, const Unita& unita, const QVector<RigaClassifica>& righe, bool massimo,
-                const std::function<int(const RigaClassifica&)>& valore)
+                const std::function<Totale(const RigaClassifica&)>& valore)
 {
     Primato p{nome, {}, 0, unita.molti, unita.uno};
     bool trovato = false;
     for (const RigaClassifica& r : righe) {
         if (r.giocate <= 0) continue;
-        const int v = valore(r);
+        const qint64 v = valore(r).valore();
         if (!trovato || (massimo ? v > p.valore : v < p.valore)) {
             p.valore = v;
             p.squadre.clear();

@@ -30,13 +30,14 @@ constexpr int RIGHE_CIFRE = 9;  // the longest list: the match day's
 constexpr int RIGHE_PRIMATI = 9;
 
 // An average as the statistics show it: at most four decimals, no trailing zeros, decimal comma.
-QString testoMedia(int a, int b) { return NullInVuoto(QVariant(Media(a, b))); }
+QString testoMedia(Totale a, Totale b) { return NullInVuoto(QVariant(Media(a.valore(), b.valore()))); }
 
 // A share of the matches, in percent with one decimal. The statistics read the figures of the file's table as they
 // stand: the percentage is a Totale.
-QString testoQuota(Totale n, int partite)
+QString testoQuota(Totale n, Totale partite)
 {
-    return QLocale(QLocale::Italian, QLocale::Italy).toString(Media(n * 100, partite), 'f', 1) + QStringLiteral(" %");
+    return QLocale(QLocale::Italian, QLocale::Italy).toString(Media((n * 100).valore(), partite.valore()), 'f', 1) +
+           QStringLiteral(" %");
 }
 
 Griglia* NuovaGriglia(const QString& nome, const QStringList& titoli, QWidget* padre)
@@ -49,6 +50,20 @@ Griglia* NuovaGriglia(const QString& nome, const QStringList& titoli, QWidget* p
     g->impostaRighe(1);
     for (int c = 0; c < titoli.size(); ++c) g->impostaTesto(0, c, titoli[c]);
     return g;
+}
+
+// A column grows to show its figures whole (a season at its fields' limits runs to eleven digits and more), and the
+// grid's bounds with it.
+void AllargaPerCifre(Griglia* g, int colonna)
+{
+    QStringList testi;
+    for (int r = 1; r < g->righe(); ++r) testi << g->testo(r, colonna);
+    const int prima = g->larghezzaColonnaPx(colonna);
+    g->adattaColonnaAlTesto(colonna, testi);
+    const int inPiu = g->larghezzaColonnaPx(colonna) - prima;
+    if (inPiu <= 0) return;
+    g->setMinimumWidth(g->minimumWidth() + inPiu);
+    if (g->maximumWidth() < QWIDGETSIZE_MAX) g->setMaximumWidth(g->maximumWidth() + inPiu);
 }
 
 void AltezzaPerRighe(Griglia* g, int righe)
@@ -197,9 +212,9 @@ void StatisticheWindow::svuota()
     for (Griglia* g : {cifre_, primati_}) g->impostaRighe(1);
 }
 
-void StatisticheWindow::aggiungiVoce(const QString& voce, int totale, const QString& perPartita)
+void StatisticheWindow::aggiungiVoce(const QString& voce, Totale totale, const QString& perPartita)
 {
-    cifre_->aggiungiRiga({voce, QString::number(totale), perPartita});
+    cifre_->aggiungiRiga({voce, QString::number(totale.valore()), perPartita});
 }
 
 void StatisticheWindow::mostraRisultati(const RisultatiPartite& r)
@@ -220,6 +235,7 @@ void StatisticheWindow::mostraGiornata(const StatisticheGiornata& s)
     aggiungiVoce(QStringLiteral("Ammonizioni"), s.ammonizioni, testoMedia(s.ammonizioni, s.risultati.partite));
     aggiungiVoce(QStringLiteral("Espulsioni"), s.espulsioni, testoMedia(s.espulsioni, s.risultati.partite));
     for (int r = 1; r < cifre_->righe(); ++r) cifre_->impostaGrassetto(r, 0, true);
+    AllargaPerCifre(cifre_, 1);
     cifre_->impostaRidisegno(true);
 }
 
@@ -235,6 +251,8 @@ void StatisticheWindow::mostraCampionato(const StatisticheCampionato& s)
                                 tenuto ? p.testoValore() : QString()});
         primati_->impostaGrassetto(primati_->righe() - 1, 0, true);
     }
+    AllargaPerCifre(cifre_, 1);
+    AllargaPerCifre(primati_, 2);
     cifre_->impostaRidisegno(true);
     primati_->impostaRidisegno(true);
 }

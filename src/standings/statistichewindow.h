@@ -27,7 +27,7 @@ private:
     // Caption and records frame of a match day (true) or of the championship.
     void impostaModo(bool giornata);
     void mostraRisultati(const RisultatiPartite& r);
-    void aggiungiVoce(const QString& voce, int totale, const QString& perPartita);
+    void aggiungiVoce(const QString& voce, Totale totale, const QString& perPartita);
     void mostraGiornata(const StatisticheGiornata& s);
     void mostraCampionato(const StatisticheCampionato& s);
     void svuota();

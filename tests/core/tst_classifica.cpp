@@ -83,7 +83,7 @@ QString rigaDi(const QString& nome)
     Query q(QStringLiteral("SELECT %1 FROM PUNTISQUADRE WHERE NOME = ?").arg(CAMPI), {nome});
     if (!q.next()) return QStringLiteral("assente");
     QStringList v;
-    for (int i = 0; i < 17; ++i) v << QString::number(q.intero(i));
+    for (int i = 0; i < 17; ++i) v << QString::number(q.intero64(i));
     return v.join(' ');
 }
 
@@ -131,42 +131,51 @@ void TstClassifica::conteggio_data()
 {
     QTest::addColumn<QList<Riga>>("righe");
     QTest::addColumn<QVariant>("penalita");
+    QTest::addColumn<int>("puntiVittoria");
     QTest::addColumn<int>("puntiSconfitta");
     QTest::addColumn<QString>("atteso");  // Alba's row
 
     // The random seasons below are checked against an independent count; these rows pin the cases by hand.
     // Return leg: Bari at home scores G2R = 3, Alba G1R = 1.
     QTest::newRow("andata e ritorno di una riga") << QList<Riga>{{1, "Alba", "Bari", -1, -1, 2, 1, 1, 3}} << QVariant(0)
-                                                  << 0 << "2 3 1 0 0 0 1 0 2 1 1 3 -1 3 1 4 -1";
+                                                  << 3 << 0 << "2 3 1 0 0 0 1 0 2 1 1 3 -1 3 1 4 -1";
     QTest::newRow("flag 0, vuoto e 1 non contano") << QList<Riga>{{1, "Alba", "Bari", 0, 0, 2, 0, 0, 2},
                                                                   {2, "Alba", "Bari", NUL, NUL, 2, 0, 0, 2},
                                                                   {3, "Bari", "Alba", 1, 1, 0, 2, 2, 0}}
-                                                   << QVariant(0) << 0 << "0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0";
+                                                   << QVariant(0) << 3 << 0 << "0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0";
     QTest::newRow("penalità 3 con 1 punto") << QList<Riga>{{1, "Alba", "Bari", -1, 0, 1, 1, NUL, NUL}} << QVariant(3)
-                                            << 0 << "1 -2 0 0 1 0 0 0 1 1 0 0 0 1 0 1 -1";
+                                            << 3 << 0 << "1 -2 0 0 1 0 0 0 1 1 0 0 0 1 0 1 -1";
     QTest::newRow("media inglese: vinte in casa e pari fuori")
         << QList<Riga>{{1, "Alba", "Bari", -1, -1, 1, 0, 2, 2}, {2, "Como", "Alba", -1, -1, 1, 1, 0, 3}} << QVariant(0)
-        << 0 << "4 8 2 0 0 0 0 2 4 0 3 3 4 7 2 3 0";
+        << 3 << 0 << "4 8 2 0 0 0 0 2 4 0 3 3 4 7 2 3 0";
     QTest::newRow("nome con altre maiuscole") << QList<Riga>{{1, "ALBA", "Bari", -1, 0, 1, 0, NUL, NUL}} << QVariant(0)
-                                              << 0 << "1 3 1 0 0 0 0 0 1 0 0 0 1 1 1 0 0";
-    // Numbers past a whole number read as its bound, and every figure stops at the bound instead of wrapping.
+                                              << 3 << 0 << "1 3 1 0 0 0 0 0 1 0 0 0 1 1 1 0 0";
+    // Numbers past a whole number read as its bound; the figures made of them are exact, 64 bits wide.
     const QVariant massimo64 = std::numeric_limits<qint64>::max(), minimo64 = std::numeric_limits<qint64>::min();
     QTest::newRow("gol oltre i limiti") << QList<Riga>{{1, "Alba", "Bari", -1, -1, massimo64, 0, 1e300, 2147483647}}
-                                        << QVariant(0) << 0
-                                        << "2 4 1 0 0 0 0 1 2147483647 0 2147483647 2147483647 0 2147483647 1 "
+                                        << QVariant(0) << 3 << 0
+                                        << "2 4 1 0 0 0 0 1 2147483647 0 2147483647 2147483647 2147483647 4294967294 1 "
                                            "2147483647 0";
-    QTest::newRow("punti e penalità oltre i limiti") << QList<Riga>{{1, "Alba", "Bari", -1, -1, 0, 1, 0, 1}} << minimo64
-                                                     << 2147483647 << "2 2147483647 0 1 0 0 1 0 0 1 0 1 -2 0 0 2 -3";
+    QTest::newRow("punti e penalità oltre i limiti")
+        << QList<Riga>{{1, "Alba", "Bari", -1, -1, 0, 1, 0, 1}} << minimo64 << 3 << 2147483647
+        << "2 6442450942 0 1 0 0 1 0 0 1 0 1 -2 0 0 2 -3";
+    // A season of 38 wins by 32767 goals to none, each worth 2147483647 points, and the lowest penalty.
+    QList<Riga> vittorie;
+    for (int g = 1; g <= 19; ++g) vittorie.append({g, "Alba", g % 2 ? "Bari" : "Como", -1, -1, 32767, 0, 32767, 0});
+    QTest::newRow("stagione di vittorie ai limiti dei campi")
+        << vittorie << QVariant(-32768) << 2147483647 << 0
+        << "38 81604411354 19 0 0 19 0 0 622573 0 622573 0 1245146 1245146 38 0 19";
 }
 
 void TstClassifica::conteggio()
 {
     QFETCH(QList<Riga>, righe);
     QFETCH(QVariant, penalita);
+    QFETCH(int, puntiVittoria);
     QFETCH(int, puntiSconfitta);
     QFETCH(QString, atteso);
 
-    Campionato c({"Bari", "Alba", "Como"}, {0, penalita, 0}, 3, 1, puntiSconfitta);
+    Campionato c({"Bari", "Alba", "Como"}, {0, penalita, 0}, puntiVittoria, 1, puntiSconfitta);
     for (const Riga& r : righe) Campionato::partita(r);
     CalcolaClassifica();
     QCOMPARE(rigaDi("Alba"), atteso);

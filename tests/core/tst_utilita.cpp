@@ -17,20 +17,22 @@ class TestUtilita : public QObject {
 private slots:
     void media_data()
     {
-        QTest::addColumn<int>("a");
-        QTest::addColumn<int>("b");
+        QTest::addColumn<qint64>("a");
+        QTest::addColumn<qint64>("b");
         QTest::addColumn<double>("atteso");
-        QTest::newRow("1/3") << 1 << 3 << 0.3333;
-        QTest::newRow("1/32") << 1 << 32 << 0.0312;  // 0.03125: the tie goes to the even digit
-        QTest::newRow("3/32") << 3 << 32 << 0.0938;  // 0.09375: the tie goes to the even digit
-        QTest::newRow("a zero") << 0 << 5 << 0.0;
-        QTest::newRow("a negative") << -4 << 2 << 0.0;
-        QTest::newRow("whole") << 10 << 4 << 2.5;
+        QTest::newRow("1/3") << qint64(1) << qint64(3) << 0.3333;
+        QTest::newRow("1/32") << qint64(1) << qint64(32) << 0.0312;  // 0.03125: the tie goes to the even digit
+        QTest::newRow("3/32") << qint64(3) << qint64(32) << 0.0938;  // 0.09375: the tie goes to the even digit
+        QTest::newRow("a zero") << qint64(0) << qint64(5) << 0.0;
+        QTest::newRow("a negative") << qint64(-4) << qint64(2) << 0.0;
+        QTest::newRow("whole") << qint64(10) << qint64(4) << 2.5;
+        // 38 wins of 2147483647 points: exact, where single precision gives 2147483648.
+        QTest::newRow("past a float's whole numbers") << qint64(81604378586) << qint64(38) << 2147483647.0;
     }
     void media()
     {
-        QFETCH(int, a);
-        QFETCH(int, b);
+        QFETCH(qint64, a);
+        QFETCH(qint64, b);
         QFETCH(double, atteso);
         QCOMPARE(Media(a, b), atteso);
     }

@@ -37,7 +37,8 @@ QString Descrivi(const TotaliSquadra& t)
     QStringList s;
     for (const Parziale& p : t.settori) {
         QStringList n;
-        for (int v : {p.giocate, p.vinte, p.pareggiate, p.perse, p.gFatti, p.gSubiti, p.punti}) n << QString::number(v);
+        for (Totale v : {p.giocate, p.vinte, p.pareggiate, p.perse, p.gFatti, p.gSubiti, p.punti})
+            n << QString::number(v.valore());
         s << n.join(' ');
     }
     return s.join(" | ");

@@ -1,5 +1,6 @@
 #include "ambientemdi.h"
 #include "core/idfinestre.h"
+#include "core/schema.h"
 #include "platform/combocodici.h"
 #include "platform/grafico.h"
 #include "platform/griglia.h"
@@ -649,9 +650,10 @@ private slots:
         QVERIFY(FinestraDiTest::diario().contains("Form6 scarica"));
         QVERIFY(FinestraDiTest::diario().contains("Form7 scarica"));
     }
-    // A file may hold any number in any number field: with every score, point, penalty, minute, rating, card and
-    // tally of the file at the edge of a whole number or past it, every window opens without an error box, and no
-    // sum, difference or product of them overflows (the sanitizers report it).
+    // A file at the limits of its fields: with every score, point, penalty, minute, card and tally at one end of the
+    // whole numbers its field holds (the rating, which has no such range, at +-1e300), every window opens without an
+    // error box and no sum, difference or product of them overflows (the sanitizers report it). The league table
+    // shows each team's points exactly: every played leg a draw worth PUNTIX, less the penalty.
     void numeriAlLimite()
     {
         CartellaTemporanea cartella;
@@ -663,29 +665,55 @@ private slots:
         const int bomber = Cannoniere(d, "Ancona")->codice;
         const PartitaFixture* partita = PrimaPartitaDi(d, "Ancona");
         // Every number field but the codes, flags, rounds and rows that tie the file together.
-        const QStringList campi{
-            "CAMPIONATO SET PUNTIVIT = ?, PUNTIX = ?, PUNTISC = ?",
-            "SQUADRA SET PENALITA = ?",
-            "PARTITA SET G1A = ?, G2A = ?, G1R = ?, G2R = ?",
-            "GIOCATORE SET NUMERO = ?, RETI = ?, AMMONIZIONI = ?, SQUALIFICHE = ?",
-            "RETI SET MINUTO = ?, TIPO = ?",
-            "PRESENZE SET NUMMAGLIA = ?, AMMONITO = ?, RETI = ?, AUTORETI = ?, SOSTITUITO = ?, VOTO = ?",
-            "PUNTISQUADRE SET GIOCATE = ?, PUNTI = ?, VINTEINCASA = ?, PERSEINCASA = ?, XINCASA = ?, VINTEFUORI = ?, "
-            "PERSEFUORI = ?, XFUORI = ?, GFATTICASA = ?, GSUBITICASA = ?, GFATTIFUORI = ?, GSUBITIFUORI = ?, "
-            "DIFFRETI = ?, TOTALEFATTI = ?, TOTALEVINTE = ?, TOTALESUBITI = ?, MEDIAINGLESE = ?"};
-        for (const QVariant& v : {QVariant(std::numeric_limits<int>::max()), QVariant(std::numeric_limits<int>::min()),
-                                  QVariant(std::numeric_limits<qint64>::max()), QVariant(1e300)}) {
+        const QList<std::pair<QString, QStringList>> campi{
+            {"CAMPIONATO", {"PUNTIVIT", "PUNTIX", "PUNTISC"}},
+            {"SQUADRA", {"PENALITA"}},
+            {"PARTITA", {"G1A", "G2A", "G1R", "G2R"}},
+            {"GIOCATORE", {"NUMERO", "RETI", "AMMONIZIONI", "SQUALIFICHE"}},
+            {"RETI", {"MINUTO", "TIPO"}},
+            {"PRESENZE", {"NUMMAGLIA", "AMMONITO", "RETI", "AUTORETI", "SOSTITUITO", "VOTO"}},
+            {"PUNTISQUADRE",
+             {"GIOCATE", "PUNTI", "VINTEINCASA", "PERSEINCASA", "XINCASA", "VINTEFUORI", "PERSEFUORI", "XFUORI",
+              "GFATTICASA", "GSUBITICASA", "GFATTIFUORI", "GSUBITIFUORI", "DIFFRETI", "TOTALEFATTI", "TOTALEVINTE",
+              "TOTALESUBITI", "MEDIAINGLESE"}}};
+        const auto limite = [](const QString& tabella, const QString& campo, bool massimo) -> QVariant {
+            for (const TabellaSchema& t : SchemaCampionato())
+                for (const CampoSchema& c : t.campi)
+                    if (t.nome == tabella && c.nome == campo)
+                        if (const auto i = IntervalloDi(c)) return massimo ? i->massimo : i->minimo;
+            return massimo ? 1e300 : -1e300;
+        };
+        for (bool massimo : {false, true}) {
             {
                 QSqlDatabase db = ApriConnessione("limiti", d.percorso, false, false);
-                for (const QString& c : campi) Esegui("UPDATE " + c, QVariantList(c.count('?'), v), db);
+                for (const auto& [tabella, nomi] : campi) {
+                    QVariantList valori;
+                    for (const QString& n : nomi) valori << limite(tabella, n, massimo);
+                    Esegui("UPDATE " + tabella + " SET " + nomi.join(" = ?, ") + " = ?", valori, db);
+                }
             }
             ChiudiConnessione("limiti");
+            QHash<QString, QString> attesi;
+            for (const QString& squadra : d.squadre) {
+                qint64 gare = 0;
+                for (const PartitaFixture& p : d.partite)
+                    for (bool andata : {true, false})
+                        gare += (p.sq1 == squadra || p.sq2 == squadra) && p.disputata(andata);
+                attesi[squadra] = QString::number(gare * limite("CAMPIONATO", "PUNTIX", massimo).toLongLong() -
+                                                  limite("SQUADRA", "PENALITA", massimo).toLongLong());
+            }
             QVERIFY(ApriFileComeCampionato(d.percorso));
             QStringList errori;
-            ApriOgniFinestra(amb.messaggi(), "Ancona", *partita, bomber, [&](const QString& id, Finestra*) {
-                for (const QString& m : SeamMessaggi::inattesi()) errori << v.toString() + " " + id + ": " + m;
+            QHash<QString, QString> mostrati;
+            ApriOgniFinestra(amb.messaggi(), "Ancona", *partita, bomber, [&](const QString& id, Finestra* w) {
+                for (const QString& m : SeamMessaggi::inattesi())
+                    errori << QString::number(massimo) + " " + id + ": " + m;
+                if (id != IdFinestra::Classifica) return;
+                const Griglia* g = w->findChild<Griglia*>("Grid1");
+                for (int r = 2; r < g->righe(); ++r) mostrati[g->testo(r, 1)] = g->testo(r, 2);
             });
             QVERIFY2(errori.isEmpty(), qPrintable(errori.join("\n")));
+            QCOMPARE(mostrati, attesi);
         }
     }
 };

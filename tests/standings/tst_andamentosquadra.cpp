@@ -11,12 +11,13 @@ namespace {
 
 const QString ID = QStringLiteral("Form22");
 
-using Quarto = QVector<int>;     // Giocate, Vinte, Pareggiate, Perse, Fatti, Subiti, Punti
+using Quarto = QVector<qint64>;  // Giocate, Vinte, Pareggiate, Perse, Fatti, Subiti, Punti
 using Quarti = QVector<Quarto>;  // AndataCasa, AndataFuori, RitornoCasa, RitornoFuori
 
 Quarto DaQuarto(const QuartoAndamento& q)
 {
-    return {q.Giocate, q.Vinte, q.Pareggiate, q.Perse, q.Fatti, q.Subiti, q.Punti};
+    return {q.Giocate.valore(), q.Vinte.valore(),  q.Pareggiate.valore(), q.Perse.valore(),
+            q.Fatti.valore(),   q.Subiti.valore(), q.Punti.valore()};
 }
 Quarti DaContatori(const ContatoriAndamento& c)
 {
