@@ -3,11 +3,15 @@
 #include "core/codici.h"
 #include "core/database.h"
 
+#include <limits>
+
 namespace {
 
+// The tally stops at the most its field holds: one more would leave a file that the opening refuses.
 void Accredita(const QVariant& codGiocatore)
 {
-    Esegui(QStringLiteral("UPDATE Giocatore SET Reti = COALESCE(Reti, 0) + 1 WHERE Codice = ?"), {codGiocatore});
+    Esegui(QStringLiteral("UPDATE Giocatore SET Reti = MIN(COALESCE(Reti, 0) + 1, ?) WHERE Codice = ?"),
+           {std::numeric_limits<qint32>::max(), codGiocatore});
 }
 
 void Togli(const QVariant& codGiocatore)

@@ -139,6 +139,14 @@ private slots:
         Esegui("DROP TRIGGER blocco");
         QVERIFY(w_->Salva());
         QCOMPARE(tally(a_).toInt(), 1);
+        // A tally at the most its field holds stays there.
+        Esegui("UPDATE Giocatore SET Reti = 2147483647 WHERE Codice = ?", {b_});
+        scegli("Combo2", b_);
+        QVERIFY(w_->Salva());
+        QCOMPARE(QVariantList({tally(a_).toInt(), tally(b_).toLongLong()}), QVariantList({0, 2147483647LL}));
+        scegli("Combo2", a_);
+        QVERIFY(w_->Salva());
+        Esegui("UPDATE Giocatore SET Reti = 0 WHERE Codice = ?", {b_});
         // Taken away from a scorer whose tally is already 0: it stays 0.
         Esegui("UPDATE Giocatore SET Reti = 0 WHERE Codice = ?", {a_});
         scegli("Combo2", b_);
