@@ -293,6 +293,17 @@ void Griglia::adattaColonnaAlTesto(int colonna, const QStringList& testi, bool g
     if (px > larghezzaColonnaPx(colonna)) impostaLarghezzaColonnaPx(colonna, px);
 }
 
+void Griglia::allargaColonneAlTesto(int prima, int ultima)
+{
+    const int fine = ultima < 0 ? colonne() - 1 : qMin(ultima, colonne() - 1);
+    for (int c = prima; c <= fine; ++c) {
+        QStringList testi[2];  // in the grid's font, in bold
+        for (int r = righeFisse(); r < righe(); ++r)
+            if (QString t = testo(r, c); !t.isEmpty()) testi[grassetto(r, c)] << std::move(t);
+        for (bool g : {false, true}) adattaColonnaAlTesto(c, testi[g], g);
+    }
+}
+
 void Griglia::impostaColonnaElastica(int colonna, int minimo, int massimo)
 {
     if (colonna < 0 || colonna >= colonne()) {

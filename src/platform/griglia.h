@@ -91,6 +91,10 @@ public:
     // any length, is cut with "…" and shown whole in its cell's tooltip: no text widens a window past the screen.
     // `nomi`: how many names a text of the column holds (a pairing "Bari - Como": 2).
     void adattaColonnaAlTesto(int colonna, const QStringList& testi, bool grassetto = false, int nomi = 1);
+    // The columns from `prima` to `ultima` (every one from `prima` on when it is -1) sized so that each text below
+    // the fixed rows fits whole, measured in bold where its cell is bold: adattaColonnaAlTesto on the grid's own
+    // texts. An empty cell needs no room.
+    void allargaColonneAlTesto(int prima = 0, int ultima = -1);
     // Column `colonna` takes the room the grid has beyond its other columns, from `minimo` to `massimo` px, whenever
     // the grid is resized (a window laid out wider, or kept narrower on a small screen); at once when the grid has
     // been laid out already, else from its first layout on.

@@ -1,23 +1,12 @@
 #include "players/colonnegriglia.h"
 
 #include "platform/delegatogriglia.h"
-#include "platform/griglia.h"
 
 #include <QHash>
 #include <QHeaderView>
 #include <QtMath>
 #include <QTreeWidget>
 #include <QVector>
-
-void AllargaColonneAlTesto(Griglia* griglia)
-{
-    for (int c = 0; c < griglia->colonne(); ++c) {
-        QStringList testi[2];  // in the grid's font, in bold
-        for (int r = griglia->righeFisse(); r < griglia->righe(); ++r)
-            testi[griglia->grassetto(r, c)] << griglia->testo(r, c);
-        for (bool grassetto : {false, true}) griglia->adattaColonnaAlTesto(c, testi[grassetto], grassetto);
-    }
-}
 
 // Each distinct text is measured once (names repeat across a list of hundreds), as the grid cells measure it; the
 // view is asked only for the first cell of each text that comes within a few px of the widest.

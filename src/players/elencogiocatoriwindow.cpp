@@ -8,7 +8,6 @@
 #include "platform/guida.h"
 #include "platform/icone.h"
 #include "platform/messaggio.h"
-#include "players/colonnegriglia.h"
 #include "players/elencogiocatoriqueries.h"
 
 #include <QFrame>
@@ -101,7 +100,7 @@ void ElencoGiocatoriWindow::riempi()
     for (int c = 0; c < COLONNE; ++c) grid1_->impostaAllineamento(0, c, Griglia::Allineamento::Centro);
     for (int r = 1; r <= codici_.size(); ++r)
         for (int c : {0, 1}) grid1_->impostaGrassetto(r, c, true);
-    AllargaColonneAlTesto(grid1_);
+    grid1_->allargaColonneAlTesto();
     grid1_->impostaCellaCorrente(grid1_->righe() - 1, 1);
     grid1_->impostaRidisegno(true);
     CursoreNormale();

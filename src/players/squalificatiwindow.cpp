@@ -8,7 +8,6 @@
 #include "platform/guida.h"
 #include "platform/messaggio.h"
 #include "platform/spinner.h"
-#include "players/colonnegriglia.h"
 #include "players/squalificatiqueries.h"
 
 #include <QGroupBox>
@@ -122,7 +121,7 @@ void SqualificatiWindow::ricalcola()
     for (int r = 1; r <= elenco.size(); ++r) grid1_->impostaGrassetto(r, 0, true);
     for (int c = 0; c < 2; ++c) grid1_->impostaAllineamento(0, c, Griglia::Allineamento::Centro);
     for (int c = 0; c < 2; ++c) grid1_->impostaLarghezzaColonna(c, LARGHEZZE[c]);
-    AllargaColonneAlTesto(grid1_);
+    grid1_->allargaColonneAlTesto();
     grid1_->impostaRidisegno(true);
     CursoreNormale();
 }

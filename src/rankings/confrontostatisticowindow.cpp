@@ -135,24 +135,18 @@ void ConfrontoStatisticoWindow::AggiungiSquadre(const TotaliSquadra& a, const To
     grid1_->aggiungiRiga(
         {"", "Andata", "Andata", "Andata", "", "Ritorno", "Ritorno", "Ritorno", "", "Totale", "Totale", "Totale"});
     grid1_->aggiungiRiga({"", "C", "F", "T", "", "C", "F", "T", "", "C", "F", "T"});
-    QVector<QStringList> cifre(COLONNE);
-    const auto aggiungiSquadra = [&](const QStringList& r) {
-        grid1_->aggiungiRiga(r);
-        for (int c = 1; c < COLONNE && c < r.size(); ++c)
-            if (!r[c].isEmpty()) cifre[c] << r[c];
-    };
     for (int k = 0; k < STATISTICHE; ++k) {
         const Statistica s = Statistica(k);
         grid1_->aggiungiRiga({EtichettaStatistica(s)});
-        aggiungiSquadra(RigaSquadra(a, s));
-        aggiungiSquadra(RigaSquadra(b, s));
+        grid1_->aggiungiRiga(RigaSquadra(a, s));
+        grid1_->aggiungiRiga(RigaSquadra(b, s));
     }
     grid1_->aggiungiRiga({});
-    // A season's figures may run to eleven digits and more (points of 2147483647 for a win): a column grows to show
-    // its figures whole.
-    for (int c = 1; c < COLONNE; ++c) grid1_->adattaColonnaAlTesto(c, cifre[c]);
     grid1_->impostaUnisciRiga0(true);
     grid1_->impostaRigheFisse(RIGHE_INTESTAZIONE);
+    // A season's figures may run to eleven digits and more (points of 2147483647 for a win): a column grows to show
+    // its figures whole.
+    grid1_->allargaColonneAlTesto(1);
 
     for (int c = 0; c < COLONNE; ++c) {
         grid1_->impostaGrassetto(0, c, true);

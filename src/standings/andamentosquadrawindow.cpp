@@ -138,14 +138,6 @@ void AndamentoSquadraWindow::mostraAndamento()
     griglia_->aggiungiRiga(GRUPPI);
     griglia_->aggiungiRiga(SOTTOGRUPPI);
     for (const QStringList& r : righe) griglia_->aggiungiRiga(r);
-    // A season's figures may run to eleven digits and more (points of 2147483647 for a win): a column grows to show
-    // its figures whole.
-    for (int c = 1; c < COLONNE; ++c) {
-        QStringList cifre;
-        for (const QStringList& r : righe)
-            if (c < r.size() && !r[c].isEmpty()) cifre << r[c];
-        griglia_->adattaColonnaAlTesto(c, cifre);
-    }
     griglia_->impostaUnisciRiga0(true);
     for (int c = 0; c < COLONNE; ++c) {
         griglia_->impostaGrassetto(0, c, true);
@@ -157,6 +149,9 @@ void AndamentoSquadraWindow::mostraAndamento()
         for (int c = PRIMA_TOTALE; c < COLONNE; ++c) griglia_->impostaColoreSfondo(r, c, QColor(255, 255, 0));
     }
     griglia_->impostaRigheFisse(2);
+    // A season's figures may run to eleven digits and more (points of 2147483647 for a win): a column grows to show
+    // its figures whole.
+    griglia_->allargaColonneAlTesto(1);
     griglia_->impostaRidisegno(true);
     CursoreNormale();
 }

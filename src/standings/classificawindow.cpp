@@ -175,7 +175,6 @@ void ClassificaWindow::riempi(const QVector<RigaClassifica>& righe)
     intestazioni();
     const int chiave = colonnaDellOrdine(ordine());
     int posizione = 0;
-    QVector<QStringList> colonne(NumeroColonne);
     for (const RigaClassifica& r : righe) {
         const QStringList celle{numero(++posizione),    r.nome,
                                 numero(r.punti),        numero(r.giocate),
@@ -189,7 +188,6 @@ void ClassificaWindow::riempi(const QVector<RigaClassifica>& righe)
                                 numero(r.perseFuori),   numero(r.gFattiFuori),
                                 numero(r.gSubitiFuori)};
         griglia_->aggiungiRiga(celle);
-        for (int c = 0; c < NumeroColonne; ++c) colonne[c] << celle[c];
         const int riga = griglia_->righe() - 1;
         griglia_->impostaGrassetto(riga, ColSquadra, true);
         griglia_->impostaGrassetto(riga, ColPunti, true);
@@ -198,7 +196,7 @@ void ClassificaWindow::riempi(const QVector<RigaClassifica>& righe)
     for (int c = 0; c < NumeroColonne; ++c) griglia_->impostaGrassetto(1, c, c == chiave);
     // A season's figures may run to eleven digits and more (points of 2147483647 for a win): a column grows to show
     // its figures whole.
-    for (int c = ColPunti; c < NumeroColonne; ++c) griglia_->adattaColonnaAlTesto(c, colonne[c], c == ColPunti);
+    griglia_->allargaColonneAlTesto(ColPunti);
     griglia_->impostaCellaCorrente(0, 0);
     griglia_->impostaRidisegno(true);
 }

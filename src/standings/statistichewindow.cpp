@@ -56,10 +56,8 @@ Griglia* NuovaGriglia(const QString& nome, const QStringList& titoli, QWidget* p
 // grid's bounds with it.
 void AllargaPerCifre(Griglia* g, int colonna)
 {
-    QStringList testi;
-    for (int r = 1; r < g->righe(); ++r) testi << g->testo(r, colonna);
     const int prima = g->larghezzaColonnaPx(colonna);
-    g->adattaColonnaAlTesto(colonna, testi);
+    g->allargaColonneAlTesto(colonna, colonna);
     const int inPiu = g->larghezzaColonnaPx(colonna) - prima;
     if (inPiu <= 0) return;
     g->setMinimumWidth(g->minimumWidth() + inPiu);

@@ -373,6 +373,16 @@ private slots:
             QCOMPARE(g.vista()->columnWidth(c), g.larghezzaColonnaPx(c));
             QCOMPARE(g.vistaFissa()->columnWidth(c), g.larghezzaColonnaPx(c));
         }
+        // Sized to its own texts below the fixed rows, a bold cell in bold.
+        g.impostaLarghezzaColonnaPx(2, 10);
+        g.impostaTesto(0, 2, QString(20, 'W'));
+        g.impostaTesto(1, 2, "81604378586");
+        g.impostaTesto(2, 2, "Bianchi");
+        g.impostaGrassetto(2, 2, true);
+        g.allargaColonneAlTesto(2);
+        QVERIFY(g.larghezzaColonnaPx(2) > fm.horizontalAdvance("Bianchi"));
+        QVERIFY(g.larghezzaColonnaPx(2) > normale.horizontalAdvance("81604378586"));
+        QVERIFY(g.larghezzaColonnaPx(2) < normale.horizontalAdvance(QString(20, 'W')));
         // A refill with the redraw off keeps them (the views are rebuilt then).
         g.impostaRidisegno(false);
         g.impostaRighe(0);
