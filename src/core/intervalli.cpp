@@ -179,8 +179,9 @@ quint32 tipiSicuri(const Intervallo& i)
     return bit;
 }
 
-// The value of type `tipo` (a whole number, a decimal or a constant) at `p`, against `i`; Incerto for a text or a
-// blob, whose number is the engine's reading of it, and for the reserved types.
+// The value of type `tipo` (a whole number or a decimal; Null and the constants always lie within, see tipiSicuri)
+// at `p`, against `i`; Incerto for a text or a blob, whose number is the engine's reading of it, and for the
+// reserved types.
 Esito valore(const Intervallo& i, quint64 tipo, const unsigned char* p)
 {
     if (tipo >= 1 && tipo <= 6) {
@@ -200,7 +201,6 @@ Esito valore(const Intervallo& i, quint64 tipo, const unsigned char* p)
         if (std::isnan(d)) return Esito::Incerto;
         return d >= double(i.minimo) && d <= double(i.massimo) ? Esito::Dentro : Esito::Fuori;
     }
-    if (tipo == 0 || tipo == 8 || tipo == 9) return i.contiene(tipo == 9 ? 1 : 0) ? Esito::Dentro : Esito::Fuori;
     return Esito::Incerto;
 }
 
