@@ -1,11 +1,16 @@
 #include "platform/stileprogramma.h"
 
 #include <cmath>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyleOption>
+#include <QWheelEvent>
 #include <QWidget>
 
 namespace {
@@ -99,6 +104,23 @@ template <typename F> bool suImmagine(QPainter* p, const QRect& r, const QWidget
     return true;
 }
 
+// Hands the wheel event `e`, which reached the value control `controllo`, to the controls around it, innermost first,
+// as Qt hands on a wheel event that a control leaves, up to the first that takes it (a scroll area that scrolls) or
+// to the window. Other value controls on the way are passed over too.
+void passaAlContenitore(QWidget* controllo, const QWheelEvent* e)
+{
+    for (QWidget* w = controllo->parentWidget(); w; w = w->parentWidget()) {
+        if (!StileProgramma::cambiaColRotellina(w)) {
+            QWheelEvent copia(controllo->mapTo(w, e->position()), e->globalPosition(), e->pixelDelta(), e->angleDelta(),
+                              e->buttons(), e->modifiers(), e->phase(), e->inverted(), e->source(),
+                              e->pointingDevice());
+            QCoreApplication::sendEvent(w, &copia);
+            if (copia.isAccepted()) return;
+        }
+        if (w->isWindow()) return;
+    }
+}
+
 }  // namespace
 
 StileProgramma::StileProgramma() : QProxyStyle() {}
@@ -107,6 +129,37 @@ void StileProgramma::installa()
 {
     if (qobject_cast<StileProgramma*>(QApplication::style())) return;
     QApplication::setStyle(new StileProgramma);
+}
+
+bool StileProgramma::cambiaColRotellina(const QObject* o)
+{
+    if (qobject_cast<const QComboBox*>(o) || qobject_cast<const QAbstractSpinBox*>(o)) return true;
+    return qobject_cast<const QAbstractSlider*>(o) && !qobject_cast<const QScrollBar*>(o);
+}
+
+void StileProgramma::polish(QWidget* widget)
+{
+    QProxyStyle::polish(widget);
+    if (!cambiaColRotellina(widget)) return;
+    widget->installEventFilter(this);
+    // The wheel passes over the control: it gives it no focus either (the keyboard and clicks still do).
+    if (widget->focusPolicy() == Qt::WheelFocus) widget->setFocusPolicy(Qt::StrongFocus);
+}
+
+void StileProgramma::unpolish(QWidget* widget)
+{
+    if (cambiaColRotellina(widget)) widget->removeEventFilter(this);
+    QProxyStyle::unpolish(widget);
+}
+
+bool StileProgramma::eventFilter(QObject* o, QEvent* e)
+{
+    if (e->type() != QEvent::Wheel || !cambiaColRotellina(o)) return QProxyStyle::eventFilter(o, e);
+    // The control never sees it. Handed on here rather than left to Qt, which hands on only the events of the
+    // window system, and would hand it to the next control around this one. Taken: Qt hands it on no further.
+    passaAlContenitore(static_cast<QWidget*>(o), static_cast<QWheelEvent*>(e));
+    e->accept();
+    return true;
 }
 
 QList<QRect> StileProgramma::pezzi(const QRect& r, Taglio taglio)

@@ -6,6 +6,7 @@
 #include "platform/griglia.h"
 #include "platform/guida.h"
 #include "platform/pannello.h"
+#include "platform/stileprogramma.h"
 #include "shell/comandi.h"
 #include "shell/tuttelefinestre.h"
 #include "support/fixturecampionato.h"
@@ -16,8 +17,11 @@
 #include <QAbstractAxis>
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QHelpEvent>
@@ -27,11 +31,14 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollBar>
+#include <QSqlRecord>
 #include <QStyle>
 #include <QTabBar>
 #include <QTest>
 #include <QTextDocumentFragment>
 #include <QToolTip>
+#include <QWheelEvent>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -79,6 +86,16 @@ private:
 };
 
 // The player of `squadra` who scored the most goals (the first of them).
+// What a drop-down, a box or a slider shows as its value.
+QString ValoreDi(const QWidget* c)
+{
+    if (const auto* e = qobject_cast<const QComboBox*>(c))
+        return QString("%1 %2").arg(e->currentIndex()).arg(e->currentText());
+    if (const auto* s = qobject_cast<const QAbstractSpinBox*>(c)) return s->text();
+    if (const auto* s = qobject_cast<const QAbstractSlider*>(c)) return QString::number(s->value());
+    return QString();
+}
+
 const GiocatoreFixture* Cannoniere(const DatiFixture& d, const QString& squadra)
 {
     const GiocatoreFixture* bomber = d.rosa(squadra).first();
@@ -505,25 +522,25 @@ private slots:
         nomi[2] = QStringLiteral("FC Internazionale Milano");
         nomi[3] = QStringLiteral("Associazione Calcio Modena FC 1912");
         const DatiFixture d = FixtureCampionato::piuGrande(dir.filePath("grande.GVN")).squadre(nomi).crea();
+        const int bomber = Cannoniere(d, "Ancona")->codice;
+        Rinomina(d.percorso, nomi[2], nomi[2], bomber, QStringLiteral("Martínez Fernández de la Santísima Trinidad"));
         QVERIFY(ApriFileComeCampionato(d.percorso));
         QStringList tagliate;
         const auto controlla = [&](const QString& come, const QWidget* f, const QRect& entro) {
             if (!entro.contains(f->geometry()) || !Tagliati(f).isEmpty())
                 tagliate << come + ": " + Tagliati(f).join(' ');
         };
-        ApriOgniFinestra(amb.messaggi(), "Ancona", d.partite.first(), Cannoniere(d, "Ancona")->codice,
-                         [&](const QString& id, Finestra* w) {
-                             QWidget* f = w->contenitore();
-                             if (Modale(id)) w->resize(w->size().boundedTo(schermo));  // as the registry keeps it
-                             const QRect entro =
-                                 Modale(id) ? QRect(w->pos(), schermo) : amb.mdi.area()->viewport()->rect();
-                             controlla(id, f, entro);
-                             if (Modale(id)) return;
-                             f->showMaximized();
-                             controlla(id + " ingrandita", f, entro);
-                             f->showNormal();
-                             controlla(id + " ripristinata", f, entro);
-                         });
+        ApriOgniFinestra(amb.messaggi(), "Ancona", d.partite.first(), bomber, [&](const QString& id, Finestra* w) {
+            QWidget* f = w->contenitore();
+            if (Modale(id)) w->resize(w->size().boundedTo(schermo));  // as the registry keeps it
+            const QRect entro = Modale(id) ? QRect(w->pos(), schermo) : amb.mdi.area()->viewport()->rect();
+            controlla(id, f, entro);
+            if (Modale(id)) return;
+            f->showMaximized();
+            controlla(id + " ingrandita", f, entro);
+            f->showNormal();
+            controlla(id + " ripristinata", f, entro);
+        });
         QVERIFY2(tagliate.isEmpty(), qPrintable(tagliate.join('\n')));
     }
 
@@ -715,6 +732,67 @@ private slots:
             QVERIFY2(errori.isEmpty(), qPrintable(errori.join("\n")));
             QCOMPARE(mostrati, attesi);
         }
+    }
+
+    // The wheel over every drop-down and box of every window, on a small screen, changes no value and saves nothing:
+    // it scrolls what lies around the control, the line-up editor and the match-day editor as a whole.
+    void rotellinaScorre()
+    {
+        CartellaTemporanea cartella;
+        AmbienteMdi amb;
+        RegistraTutteLeFinestre();
+        amb.mdi.resize(QSize(1024, 600) * 0.92);
+        mostra(amb.mdi);
+        QTemporaryDir dir;
+        const DatiFixture d = FixtureCampionato::piuGrande(dir.filePath("grande.GVN")).crea();
+        const auto dati = [&] {
+            QStringList righe;
+            {
+                QSqlDatabase db = ApriConnessione("rotella", d.percorso, false, false);
+                for (const char* t : {"PRESENZE", "PARTITA", "GIORNATA", "GIOCATORE", "SQUADRA"}) {
+                    Query q(QString("SELECT * FROM %1 ORDER BY rowid").arg(t), {}, db);
+                    while (q.next()) {
+                        QStringList campi;
+                        for (int i = 0; i < q.sql().record().count(); ++i) campi << q.testo(i);
+                        righe << campi.join('|');
+                    }
+                }
+            }
+            ChiudiConnessione("rotella");
+            return righe;
+        };
+        const QStringList prima = dati();
+        QVERIFY(ApriFileComeCampionato(d.percorso));
+        QStringList cambiati;
+        QSet<QString> scorse;
+        ApriOgniFinestra(
+            amb.messaggi(), "Ancona", d.partite.first(), Cannoniere(d, "Ancona")->codice,
+            [&](const QString& id, Finestra* w) {
+                const QList<QScrollBar*> barre = w->findChildren<QScrollBar*>();
+                QList<int> posizioni;
+                for (const QScrollBar* b : barre) posizioni << b->value();
+                for (QWidget* c : w->findChildren<QWidget*>()) {
+                    if (!c->isVisible() || !StileProgramma::cambiaColRotellina(c)) continue;
+                    const QString valore = ValoreDi(c);
+                    for (int verso : {1, -1, -1, -1}) {
+                        QWheelEvent e(c->rect().center(), c->mapToGlobal(c->rect().center()), {},
+                                      QPoint(0, 120 * verso), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+                        QCoreApplication::sendEvent(c, &e);
+                    }
+                    if (ValoreDi(c) != valore)
+                        cambiati << QString("%1 %2: %3 -> %4").arg(id, c->objectName(), valore, ValoreDi(c));
+                }
+                for (int i = 0; i < barre.size(); ++i)
+                    if (barre[i]->value() != posizioni[i]) scorse << id;
+                for (const QString& m : SeamMessaggi::inattesi()) cambiati << id + ": " + m;
+            });
+        QVERIFY2(cambiati.isEmpty(), qPrintable(cambiati.join('\n')));
+        QVERIFY(scorse.contains(IdFinestra::Formazioni));
+        QVERIFY(scorse.contains(IdFinestra::RegistrazioneGiornate));
+        ChiudiDbCampionato();
+        const QStringList dopo = dati();
+        QCOMPARE(dopo.size(), prima.size());
+        for (int i = 0; i < prima.size(); ++i) QCOMPARE(dopo[i], prima[i]);
     }
 };
 
