@@ -5,9 +5,12 @@
 #include "platform/testoinriga.h"
 
 #include <algorithm>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMdiArea>
@@ -123,6 +126,19 @@ void Cedi(QWidget* w, Qt::Orientation verso, int eccesso)
     }
 }
 
+// The controls of `w` that scroll give up what `w` needs beyond `posto`, as far as their own minimum allows. Whether
+// `w` asked for more than `posto`.
+bool CediOltre(QWidget* w, const QSize& posto)
+{
+    const QSize eccesso = w->minimumSizeHint() - posto;
+    if (eccesso.width() <= 0 && eccesso.height() <= 0) return false;
+    if (eccesso.width() > 0) Cedi(w, Qt::Horizontal, eccesso.width());
+    if (eccesso.height() > 0) Cedi(w, Qt::Vertical, eccesso.height());
+    // Every layout of the window learns of the change now, not at its next pass.
+    for (QLayout* l : w->findChildren<QLayout*>()) l->invalidate();
+    return true;
+}
+
 // Makes the window in child frame `sotto` need no more room than an area of size `vista` gives it. The controls that
 // scroll give up the width and height beyond their own minimum that the window set for them (to open showing all
 // their rows, or a chart at its full size); where its fixed controls still need more height, the whole window
@@ -134,12 +150,7 @@ void Adatta(QMdiSubWindow* sotto, const QSize& vista)
     QWidget* w = sotto->widget();
     if (!w || !w->layout()) return;
     const QSize posto = vista.shrunkBy(sotto->contentsMargins());
-    const QSize eccesso = w->minimumSizeHint() - posto;
-    if (eccesso.width() <= 0 && eccesso.height() <= 0) return;
-    if (eccesso.width() > 0) Cedi(w, Qt::Horizontal, eccesso.width());
-    if (eccesso.height() > 0) Cedi(w, Qt::Vertical, eccesso.height());
-    // Every layout of the window learns of the change now, not at its next pass.
-    for (QLayout* l : w->findChildren<QLayout*>()) l->invalidate();
+    if (!CediOltre(w, posto)) return;
     if (w->minimumSizeHint().height() <= posto.height() ||
         w->findChild<ScorrimentoFinestra*>(QString(), Qt::FindDirectChildrenOnly))
         return;
@@ -162,6 +173,22 @@ void Adatta(QMdiSubWindow* sotto, const QSize& vista)
     if (sotto->isMaximized()) return;
     const int barra = sotto->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, sotto);
     sotto->resize(QSize(sotto->width() + barra, sotto->height()).boundedTo(vista));
+}
+
+// Each list, tree or grid of `w` that has a row chosen (the row its commands act on) shows it, as the window opens. The
+// window is laid out for the size it opens with first, so that the row is still in sight when it is painted.
+void MostraRigheScelte(Finestra* w)
+{
+    QList<std::pair<QAbstractItemView*, QModelIndex>> scelte;
+    for (QAbstractItemView* v : w->findChildren<QAbstractItemView*>()) {
+        const QItemSelectionModel* s = v->selectionModel();
+        if (qobject_cast<QHeaderView*>(v) || !s || !s->hasSelection() || !v->isVisibleTo(w)) continue;
+        scelte.append({v, s->isSelected(v->currentIndex()) ? v->currentIndex() : s->selectedIndexes().first()});
+    }
+    if (scelte.isEmpty()) return;
+    for (QWidget* c : {w->contenitore(), static_cast<QWidget*>(w)})
+        if (c->layout()) c->layout()->activate();
+    for (const auto& [v, riga] : scelte) v->scrollTo(riga);
 }
 
 void installaTastoGuida()
@@ -359,6 +386,7 @@ Finestra* Finestre::mostra(const QString& id)
     if (!guardia || finestre_.value(id) != w) return nullptr;
     // A window that has just appeared (and may have grown to fit what it shows) stands wholly in sight.
     if (!eraVisibile && area_) tieniInVista(w->contenitore());
+    if (!eraVisibile) MostraRigheScelte(w);
     return w;
 }
 
@@ -388,6 +416,7 @@ void Finestre::mostraModale(const QString& id)
     }
     tieniSulloSchermo(w);
     w->show();
+    tieniSulloSchermo(w);  // again with the frame the system has now put around it
     w->raise();
     w->activateWindow();
     if (!guardia) return;
@@ -527,6 +556,9 @@ void Finestre::tieniSulloSchermo(QWidget* w)
     const QRect lavoro = schermo->availableGeometry();
     // The frame the system puts around the window counts too.
     const QSize cornice = w->frameGeometry().size() - w->size();
+    // A window laid out for more than the screen (a list wide enough for every name whole) keeps the controls that
+    // scroll narrower or shorter, as a child frame does in the area.
+    if (w->layout() && CediOltre(w, lavoro.size() - cornice)) w->layout()->activate();
     const QSize lato = w->size().boundedTo(lavoro.size() - cornice);
     if (lato != w->size()) w->resize(lato);
     const QRect g = w->frameGeometry();

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QHash>
 #include <QLabel>
+#include <QLayout>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -18,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 namespace {
 
@@ -401,6 +403,19 @@ private slots:
             w->pulsanteChiudi()->click();
         });
         registro().mostraModale("Form9");
+        QVERIFY(sulloSchermo);
+        // A modal window laid out around a list far wider than the screen: the list scrolls.
+        FinestraDiTest::registra("Form10", [](FinestraDiTest& w) {
+            auto* elenco = new QTreeWidget;
+            elenco->setMinimumWidth(5000);
+            w.layout()->addWidget(elenco);
+        });
+        QTimer::singleShot(0, [&sulloSchermo] {
+            auto* w = FinestraDiTest::di("Form10");
+            sulloSchermo = w->screen()->availableGeometry().contains(w->frameGeometry());
+            w->pulsanteChiudi()->click();
+        });
+        registro().mostraModale("Form10");
         QVERIFY(sulloSchermo);
     }
 

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <QPushButton>
+#include <QScreen>
 
 namespace {
 
@@ -111,6 +112,29 @@ private slots:
             if (senzaCognome) w->close();
         });
         QCOMPARE(scelto, modo == "Command1" && !senzaCognome ? codice : -1);
+    }
+
+    // Long names of teams and of a player: the picker stands within the screen with its buttons, its tree and list
+    // giving up the width they would take to show every name whole.
+    void sceltaNelloSchermo()
+    {
+        AmbienteTest a(RegistraFinestreGiocatori);
+        QStringList nomi = FixtureCampionato::nomiPredefiniti();
+        nomi[2] = QStringLiteral("Associazione Calcio Modena FC 1912");
+        nomi[3] = QStringLiteral("Unione Sportiva Salernitana 1919");
+        a.apri(a.piuGrande().squadre(nomi));
+        NuovoGiocatore("Martínez Fernández de la Santísima Trinidad", "Juan Pablo María de los Ángeles",
+                       stato().Squadre[3].Codice.toInt());
+        QRect schermo, finestra, annulla;
+        Scegli([&](SceltaGiocatoreDialog* w, QTreeWidget*) {
+            schermo = w->screen()->availableGeometry();
+            finestra = w->frameGeometry();
+            annulla = w->findChild<QPushButton*>("Command2")->geometry();
+            annulla.moveTopLeft(w->findChild<QPushButton*>("Command2")->mapTo(w, QPoint()));
+            w->close();
+        });
+        QVERIFY2(schermo.contains(finestra), qPrintable(QString("%1 px").arg(finestra.width())));
+        QVERIFY(QRect(QPoint(), finestra.size()).contains(annulla));
     }
 };
 

@@ -535,6 +535,20 @@ private slots:
             if (Modale(id)) w->resize(w->size().boundedTo(schermo));  // as the registry keeps it
             const QRect entro = Modale(id) ? QRect(w->pos(), schermo) : amb.mdi.area()->viewport()->rect();
             controlla(id, f, entro);
+            // A list opens with its selected row in sight (the round comparison fills its grid from its button).
+            for (const QAbstractItemView* v : w->findChildren<QAbstractItemView*>()) {
+                const QModelIndexList scelte =
+                    v->selectionModel() ? v->selectionModel()->selectedIndexes() : QModelIndexList();
+                const auto inVista = [v](const QModelIndex& i) {
+                    const QRect r = v->visualRect(i);
+                    return r.top() >= 0 && r.bottom() <= v->viewport()->rect().bottom();
+                };
+                if (v->isVisible() && !scelte.isEmpty() && !inVista(scelte.first()) &&
+                    id != IdFinestra::ConfrontoTabelle)
+                    tagliate << QString("%1 %2: riga %3 scelta fuori vista")
+                                    .arg(id, v->objectName())
+                                    .arg(scelte.first().row());
+            }
             if (Modale(id)) return;
             f->showMaximized();
             controlla(id + " ingrandita", f, entro);
