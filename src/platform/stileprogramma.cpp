@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyleOption>
+#include <QTabBar>
 #include <QWheelEvent>
 #include <QWidget>
 
@@ -133,7 +134,9 @@ void StileProgramma::installa()
 
 bool StileProgramma::cambiaColRotellina(const QObject* o)
 {
-    if (qobject_cast<const QComboBox*>(o) || qobject_cast<const QAbstractSpinBox*>(o)) return true;
+    if (qobject_cast<const QComboBox*>(o) || qobject_cast<const QAbstractSpinBox*>(o) ||
+        qobject_cast<const QTabBar*>(o))
+        return true;
     return qobject_cast<const QAbstractSlider*>(o) && !qobject_cast<const QScrollBar*>(o);
 }
 

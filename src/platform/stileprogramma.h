@@ -9,10 +9,10 @@
 // that, the same element paints the same pixels with every fill on the window's own thread. Installed once at
 // start-up (main), for every window.
 //
-// It also keeps the wheel from changing values: over a drop-down, a spin box (dates and times among them) or a slider
-// the wheel goes to what scrolls around the control (the window's scroll area, a grid, a list), as if the control
-// were not there; clicks and the keyboard change them as before. Such a control no longer takes the focus from the
-// wheel either. A window has nothing to do for it.
+// It also keeps the wheel from changing values: over a drop-down, a spin box (dates and times among them), a slider or
+// a row of tabs the wheel goes to what scrolls around the control (the window's scroll area, a grid, a list), as if the
+// control were not there; clicks and the keyboard change them as before. Such a control no longer takes the focus from
+// the wheel either. A window has nothing to do for it.
 class StileProgramma : public QProxyStyle {
     Q_OBJECT
 public:
@@ -31,7 +31,7 @@ public:
     static constexpr int PEZZO = 80;   // the longest side of a piece: with a corner of BORDO, still under SOGLIA
     static constexpr int BORDO = 8;    // the strip along the top and bottom edges where frames draw their lines
 
-    // Whether `o` is a control whose value the wheel would change (not a scroll bar: that is what scrolls).
+    // Whether `o` is a control whose value or page the wheel would change (not a scroll bar: that is what scrolls).
     static bool cambiaColRotellina(const QObject* o);
 
     void polish(QWidget* widget) override;

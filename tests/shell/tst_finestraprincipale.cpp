@@ -86,13 +86,14 @@ private:
 };
 
 // The player of `squadra` who scored the most goals (the first of them).
-// What a drop-down, a box or a slider shows as its value.
+// What a drop-down, a box, a slider or a row of tabs shows as its value.
 QString ValoreDi(const QWidget* c)
 {
     if (const auto* e = qobject_cast<const QComboBox*>(c))
         return QString("%1 %2").arg(e->currentIndex()).arg(e->currentText());
     if (const auto* s = qobject_cast<const QAbstractSpinBox*>(c)) return s->text();
     if (const auto* s = qobject_cast<const QAbstractSlider*>(c)) return QString::number(s->value());
+    if (const auto* t = qobject_cast<const QTabBar*>(c)) return QString::number(t->currentIndex());
     return QString();
 }
 
