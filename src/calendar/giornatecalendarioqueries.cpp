@@ -288,12 +288,13 @@ void GiornateCalendarioQueries::salvaIncontri(DatiGiornata& g, int numeroSquadre
             aggiornaIncontro(i, *salvato, g.numero, true);
             codici << i.codPart;
         } else {
-            Query q("INSERT INTO PARTITA (GIORNATANUM, DISPAND, DISPRIT, DATAAND, HAND, DATARIT, HRIT, SQ1, SQ2, RIGA) "
-                    "VALUES (?, 0, 0, ?, ?, ?, ?, ?, ?, ?)",
-                    {g.numero, VuotoInSpazio(i.date.DataAnd.trimmed()), VuotoInSpazio(i.date.HAnd.trimmed()),
-                     VuotoInSpazio(i.date.DataRit.trimmed()), VuotoInSpazio(i.date.HRit.trimmed()), i.sq1, i.sq2,
-                     r + 1});
-            codici << q.ultimoId().toInt();
+            codici << InserisciRiga(QStringLiteral("PARTITA"),
+                                    QStringLiteral("INSERT INTO PARTITA (GIORNATANUM, DISPAND, DISPRIT, DATAAND, "
+                                                   "HAND, DATARIT, HRIT, SQ1, SQ2, RIGA) VALUES (?, 0, 0, ?, ?, ?, ?, "
+                                                   "?, ?, ?)"),
+                                    {g.numero, VuotoInSpazio(i.date.DataAnd.trimmed()),
+                                     VuotoInSpazio(i.date.HAnd.trimmed()), VuotoInSpazio(i.date.DataRit.trimmed()),
+                                     VuotoInSpazio(i.date.HRit.trimmed()), i.sq1, i.sq2, r + 1});
         }
     }
     if (InteroDi(Valore("SELECT GIORNATEINS FROM CAMPIONATO WHERE rowid = ?", {riga})) < g.numero)

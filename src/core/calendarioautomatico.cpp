@@ -123,6 +123,9 @@ void scriviCalendario(const Modello& modello, const QVector<QString>& posizioni,
         Esegui("DELETE FROM GIORNATA", {}, db);
         Esegui("DELETE FROM PARTITA", {}, db);
     }
+    qint64 partite = 0;
+    for (const auto& coppie : modello) partite += coppie.size();
+    VerificaNuoviCodici(QStringLiteral("PARTITA"), partite, db);
     QSqlQuery giornata =
         prepara(db, "INSERT INTO GIORNATA (NUMERO, DISPAND, DISPRIT, DATAAND, DATARIT) VALUES (?, 0, 0, ' ', ' ')");
     QSqlQuery partita = prepara(db, "INSERT INTO PARTITA (GIORNATANUM, SQ1, SQ2, DISPAND, DISPRIT, RIGA, DATAAND, "

@@ -13,6 +13,7 @@
 #include "platform/testoinriga.h"
 
 #include <algorithm>
+#include <numeric>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
@@ -191,12 +192,46 @@ QString verificaConteggi(QSqlDatabase db)
     Query q(QStringLiteral("SELECT %1 AS G, COUNT(*) AS N FROM Partita GROUP BY G ORDER BY N DESC, G LIMIT 1")
                 .arg(ValoreNumericoSql("GiornataNum")),
             {}, db);
-    if (q.next() && q.valore(1).toLongLong() > squadre / 2)
-        return QStringLiteral("La giornata %1 del file ha %2 partite, ma con %3 squadre se ne giocano al massimo %4.")
-            .arg(q.testo(0))
-            .arg(q.valore(1).toLongLong())
-            .arg(squadre)
-            .arg(squadre / 2);
+    if (!q.next() || q.valore(1).toLongLong() <= squadre / 2) return QString();
+    // Matches whose round is empty make one group, which is no round.
+    if (q.valore(0).isNull())
+        return QStringLiteral("Nel file %1 partite sono senza il numero della loro giornata (il campo GIORNATANUM "
+                              "della tabella PARTITA è vuoto): non si può sapere in quale giornata si giochino.")
+            .arg(q.valore(1).toLongLong());
+    return QStringLiteral("La giornata %1 del file ha %2 partite, ma con %3 squadre se ne giocano al massimo %4.")
+        .arg(q.testo(0))
+        .arg(q.valore(1).toLongLong())
+        .arg(squadre)
+        .arg(squadre / 2);
+}
+
+// Two teams that the program cannot tell apart, named as the reason to refuse the file: the matches, line-ups and
+// goals find their teams by name. Names compare as those the user types (ConfrontaNomiSquadra). Empty when every
+// team has a name of its own.
+QString nomiSquadreUguali(QSqlDatabase db)
+{
+    QStringList nomi;
+    {
+        Query q("SELECT NOME FROM SQUADRA ORDER BY rowid", {}, db);
+        while (q.next()) nomi << q.testo(0);
+    }
+    QVector<int> ordine(nomi.size());
+    std::iota(ordine.begin(), ordine.end(), 0);
+    std::stable_sort(ordine.begin(), ordine.end(),
+                     [&nomi](int a, int b) { return ConfrontaNomiSquadra(nomi[a], nomi[b]) < 0; });
+    for (qsizetype i = 1; i < ordine.size(); ++i) {
+        const QString& primo = nomi[ordine[i - 1]];
+        const QString& secondo = nomi[ordine[i]];
+        if (ConfrontaNomiSquadra(primo, secondo) != 0) continue;
+        const QString perche = QStringLiteral(": le partite, le formazioni e le reti indicano le squadre per nome, e "
+                                              "non si potrebbe sapere a quale delle due appartengano.");
+        if (primo.trimmed().isEmpty()) return QStringLiteral("Nel file due squadre sono senza nome") + perche;
+        if (primo == secondo)
+            return QStringLiteral("Nel file due squadre si chiamano «%1»").arg(ValoreInBreve(primo)) + perche;
+        return QStringLiteral("Nel file due squadre si chiamano «%1» e «%2», nomi che il programma non distingue")
+                   .arg(ValoreInBreve(primo), ValoreInBreve(secondo)) +
+               perche;
+    }
     return QString();
 }
 
@@ -334,6 +369,7 @@ QString VerificaDatiCampionato(QSqlDatabase db, bool formatoAttuale)
         motivo = QStringLiteral("Nel file mancano i dati generali del campionato (la denominazione, i punti "
                                 "per vittoria, pareggio e sconfitta, le giornate registrate).");
     if (motivo.isEmpty()) motivo = ValoreFuoriIntervallo(db, campi, fermi);
+    if (motivo.isEmpty()) motivo = nomiSquadreUguali(db);
     if (motivo.isEmpty()) motivo = verificaConteggi(db);
     return motivo;
 }

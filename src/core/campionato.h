@@ -43,7 +43,8 @@ QString VerificaFileCampionato(const QString& percorso, bool formatoAttuale = tr
 // version is pointed to the conversion command) and counters that number new rows; without it, every field of the
 // previous version, whose copy gets counters from the conversion. Then it needs its CAMPIONATO row and counts the
 // windows can trust: the match days registered (GIORNATEINS) no more than the match days present, and no match
-// day with more pairings than half the teams, numbers read by their value. Only reads.
+// day with more pairings than half the teams, numbers read by their value; and no two teams whose names the program
+// cannot tell apart (ConfrontaNomiSquadra), since every other table finds its teams by name. Only reads.
 QString VerificaDatiCampionato(QSqlDatabase db, bool formatoAttuale);
 
 // Opens `percorso` as the championship in use, replacing DbCampionato and PercorsoCampionato.

@@ -142,6 +142,11 @@ QString SquadraDelGol(int tipo, const QString& squadraRete, const QString& squad
     return QString();
 }
 
+int ConfrontaNomiSquadra(const QString& a, const QString& b)
+{
+    return QStringView(a).trimmed().compare(QStringView(b).trimmed(), Qt::CaseInsensitive);
+}
+
 QString NomeGiocatore(const QString& nome, const QString& cognome, int formatoNome)
 {
     switch (formatoNome) {

@@ -85,6 +85,11 @@ bool Autorete(int tipo);
 // `squadraA` and `squadraB` are the match's two teams; the comparison ignores case.
 QString SquadraDelGol(int tipo, const QString& squadraRete, const QString& squadraA, const QString& squadraB);
 
+// --- Team names (SQUADRA.NOME, and every field that names a team): one team for names equal ignoring case and the
+// blanks at both ends, the rule for a name the user types as for the names a file holds. Orders names so that those
+// of one team come together: below 0, 0 (one team) or above 0.
+int ConfrontaNomiSquadra(const QString& a, const QString& b);
+
 // --- Line-up (PRESENZE.TITOLARE -1 starter, 0 came on; PRESENZE.RIGA 1..11 starters, -1, -2, ... substitutes).
 constexpr int GIOCATORE_NON_IN_ROSA = -1;  // PRESENZE.CODGIOCATORE of a name typed in
 

@@ -5,9 +5,11 @@
 #include "core/schema.h"
 #include "platform/testoinriga.h"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -237,11 +239,50 @@ void numeriComeNumeri(QSqlDatabase db)
     }
 }
 
+// The minutes the conversion rewrites: those after the first half, counted over the whole match (above 45), become
+// 100 + the minute of the second half (46 -> 101).
+struct MinutoConvertito {
+    const char* tabella;
+    const char* campo;
+};
+const MinutoConvertito MINUTI_CONVERTITI[] = {{"PRESENZE", "SOSTITUITO"}, {"RETI", "MINUTO"}};
+
+QString secondoTempoSql(const QString& campo) { return QStringLiteral("%1 > 45").arg(ValoreNumericoSql(campo)); }
+QString minutoNuovoSql(const QString& campo) { return QStringLiteral("%1 - 45 + 100").arg(ValoreNumericoSql(campo)); }
+
 void convertiMinuti(const QString& tabella, const QString& campo, QSqlDatabase db)
 {
-    Esegui(
-        QStringLiteral("UPDATE %1 SET %2 = %3 - 45 + 100 WHERE %3 > 45").arg(tabella, campo, ValoreNumericoSql(campo)),
-        {}, db);
+    Esegui(QStringLiteral("UPDATE %1 SET %2 = %3 WHERE %4")
+               .arg(tabella, campo, minutoNuovoSql(campo), secondoTempoSql(campo)),
+           {}, db);
+}
+
+// The first minute that the conversion would take past its field's interval, told as the reason to refuse the file
+// with the value the old file holds; empty when none. Only reads.
+QString minutoOltreIlCampo(QSqlDatabase db)
+{
+    for (const MinutoConvertito& m : MINUTI_CONVERTITI)
+        for (const TabellaSchema& t : SchemaCampionato()) {
+            if (t.nome != QLatin1String(m.tabella)) continue;
+            const QString campo = QString::fromLatin1(m.campo);
+            const auto c = std::find_if(t.campi.cbegin(), t.campi.cend(),
+                                        [&campo](const CampoSchema& s) { return s.nome == campo; });
+            const std::optional<Intervallo> intervallo = c == t.campi.cend() ? std::nullopt : IntervalloDi(*c);
+            if (!intervallo) continue;
+            Query q(QStringLiteral("SELECT rowid, %1, %2 FROM %3 WHERE %4 AND %2 > ? ORDER BY rowid LIMIT 1")
+                        .arg(campo, minutoNuovoSql(campo), t.nome, secondoTempoSql(campo)),
+                    {intervallo->massimo}, db);
+            if (!q.next()) continue;
+            return QStringLiteral("Nella tabella %1, %2, il campo %3 contiene «%4», un minuto del secondo tempo che "
+                                  "nel nuovo formato si scrive come 100 più i minuti dopo il 45° (%5): sarebbe fuori "
+                                  "dai valori ammessi, perché il campo può contenere solo un numero intero da %6 a "
+                                  "%7.")
+                .arg(t.nome, RigaNelMessaggio(t, campo, q.valore(0).toLongLong(), db), campo, ValoreInBreve(q.testo(1)),
+                     q.testo(2))
+                .arg(intervallo->minimo)
+                .arg(intervallo->massimo);
+        }
+    return QString();
 }
 
 void collegaPresenze(QSqlDatabase db)
@@ -558,6 +599,7 @@ void VerificaFileDaConvertire(const QString& percorso)
     if (const QString motivo = codiceVuotoODoppio(c->db()); !motivo.isEmpty()) throw ErroreDatabase(motivo);
     // What the opening would refuse in the copy, told as the opening tells it.
     if (const QString motivo = VerificaDatiCampionato(c->db(), false); !motivo.isEmpty()) throw ErroreDatabase(motivo);
+    if (const QString motivo = minutoOltreIlCampo(c->db()); !motivo.isEmpty()) throw ErroreDatabase(motivo);
 }
 
 QString ConvertiFile(const QString& vecchio, const QString& copia)
@@ -582,12 +624,10 @@ QString ConvertiFile(const QString& vecchio, const QString& copia)
                 numeriComeNumeri(db);
                 collegaPresenze(db);
                 collegaSostituzioni(db);
-                convertiMinuti("PRESENZE", "SOSTITUITO", db);
-                convertiMinuti("RETI", "MINUTO", db);
+                for (const MinutoConvertito& m : MINUTI_CONVERTITI) convertiMinuti(m.tabella, m.campo, db);
                 // Last, so that the passes find the rows in the order the old file holds them.
                 contatoriCheNumerano(db);
-                // The minutes after the first half move on by 55 (46 becomes 101): one near its field's bound
-                // would pass it.
+                // What the passes wrote stays within the fields' intervals (the minutes were checked before).
                 if (const QString motivo =
                         ValoreFuoriIntervallo(db, LeggiCampiNelFile(db), ContatoriCheNonNumerano(db));
                     !motivo.isEmpty())

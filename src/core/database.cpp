@@ -1,13 +1,16 @@
 #include "core/database.h"
 
+#include "core/schema.h"
 #include "platform/cursore.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -305,6 +308,67 @@ void Esegui(const QString& sql, std::initializer_list<QVariant> parametri, QSqlD
 }
 
 void Esegui(const QString& sql, const QVariantList& parametri, QSqlDatabase db) { Query q(sql, parametri, db); }
+
+namespace {
+
+// The rows of a championship table, as a message names them all.
+QString tutteLeRighe(const QString& tabella)
+{
+    static const QHash<QString, QString> nomi{
+        {"CAMPIONATO", "tutte le righe di dati generali"},
+        {"SQUADRA", "tutte le squadre"},
+        {"PARTITA", "tutte le partite"},
+        {"GIOCATORE", "tutti i giocatori"},
+        {"RETI", "tutte le reti"},
+        {"PRESENZE", "tutte le presenze nelle formazioni"},
+    };
+    return nomi.value(tabella, QStringLiteral("tutte le righe della tabella %1").arg(tabella));
+}
+
+// The counter of a championship table.
+QString contatoreDi(const QString& tabella)
+{
+    for (const TabellaSchema& t : SchemaCampionato())
+        if (t.nome == tabella) return ContatoreDi(t);
+    return QStringLiteral("CODICE");
+}
+
+}  // namespace
+
+void VerificaNuoviCodici(const QString& tabella, qint64 righe, QSqlDatabase db)
+{
+    const QString nome = tabella.toUpper();
+    // The highest code given so far. sqlite_sequence is read as the engine reads it (as a whole number); a row of it
+    // named in another case is counted too, which may refuse a row the engine would number, never the other way.
+    QString sql = QStringLiteral("SELECT max(COALESCE((SELECT max(rowid) FROM %1), 0)").arg(nome);
+    QVariantList parametri;
+    if (Valore(QStringLiteral("SELECT 1 FROM sqlite_schema WHERE type = 'table' AND name = 'sqlite_sequence'"), {}, db)
+            .isValid()) {
+        sql += QStringLiteral(", COALESCE((SELECT max(CAST(seq AS INTEGER)) FROM sqlite_sequence WHERE name = ? "
+                              "COLLATE NOCASE), 0)");
+        parametri << nome;
+    } else {
+        sql += QStringLiteral(", 0");
+    }
+    Query q(sql + QLatin1Char(')'), parametri, db);
+    if (righe <= 0 || (q.next() && q.intero64(0) <= CODICE_MASSIMO - righe)) return;
+    throw ErroreDatabase(QStringLiteral("Il file contiene già %1 che può numerare: il campo %2 della tabella %3, che "
+                                        "numera le righe nuove, supererebbe %4, il valore più alto ammesso. Non è "
+                                        "stato salvato nulla.")
+                             .arg(tutteLeRighe(nome), contatoreDi(nome), nome)
+                             .arg(CODICE_MASSIMO));
+}
+
+int InserisciRiga(const QString& tabella, const QString& sql, const QVariantList& parametri, QSqlDatabase db)
+{
+    // The check and the row in one transaction, so that no other program numbers a row in between.
+    std::optional<Transazione> propria;
+    if (sqlite3* motore = MotoreDi(db); motore && sqlite3_get_autocommit(motore) != 0) propria.emplace(db);
+    VerificaNuoviCodici(tabella, 1, db);
+    const int codice = InteroDi(Query(sql, parametri, db).ultimoId());
+    if (propria) propria->commit();
+    return codice;
+}
 
 QVariant Valore(const QString& sql, std::initializer_list<QVariant> parametri, QSqlDatabase db)
 {

@@ -130,6 +130,23 @@ qint64 Intero64Di(const QVariant& valore);
 void Esegui(const QString& sql, std::initializer_list<QVariant> parametri = {}, QSqlDatabase db = DbCampionato());
 void Esegui(const QString& sql, const QVariantList& parametri, QSqlDatabase db = DbCampionato());
 
+// The highest code a counter gives a row: codes are 32-bit numbers, and the opening refuses a file holding one past
+// it.
+constexpr qint64 CODICE_MASSIMO = 2147483647;
+
+// Before `righe` new rows are added to `tabella` (a championship table whose counter numbers them): throws
+// ErroreDatabase, with the message that the file holds as many of those rows as it can number and nothing was saved,
+// when the counter would give one of them a code past CODICE_MASSIMO. The engine numbers a new row one past the
+// highest code the table ever gave (kept in sqlite_sequence) or holds now, whichever is higher. Only reads: the
+// caller's transaction, rolled back, leaves nothing written.
+void VerificaNuoviCodici(const QString& tabella, qint64 righe = 1, QSqlDatabase db = DbCampionato());
+
+// Adds one row to `tabella`, whose counter numbers it: `sql` is the INSERT, run after VerificaNuoviCodici in the
+// caller's transaction or, outside one, in one of its own. Returns the new row's code. Every row the program adds to a
+// table with a counter goes through here (or, for many rows at once, through VerificaNuoviCodici first).
+int InserisciRiga(const QString& tabella, const QString& sql, const QVariantList& parametri,
+                  QSqlDatabase db = DbCampionato());
+
 // The first column of the first row, or an invalid QVariant when there is no row.
 QVariant Valore(const QString& sql, std::initializer_list<QVariant> parametri = {}, QSqlDatabase db = DbCampionato());
 

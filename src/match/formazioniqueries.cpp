@@ -110,10 +110,11 @@ QVector<ScritturaTitolare> salva(const ChiaveFormazioni& k, const QVector<Scritt
             campi << QStringLiteral("Girone") << QStringLiteral("CodPartita") << QStringLiteral("Squadra")
                   << QStringLiteral("Titolare") << QStringLiteral("Sostituito") << QStringLiteral("Riga");
             valori << GironePresenze(k.andata) << k.codPart << k.squadre[w.lato] << VERO << 0 << w.riga;
-            Esegui(QStringLiteral("INSERT INTO Presenze (%1) VALUES (%2)")
-                       .arg(campi.join(QStringLiteral(", ")),
-                            QStringList(campi.size(), QStringLiteral("?")).join(QStringLiteral(", "))),
-                   valori);
+            InserisciRiga(QStringLiteral("PRESENZE"),
+                          QStringLiteral("INSERT INTO Presenze (%1) VALUES (%2)")
+                              .arg(campi.join(QStringLiteral(", ")),
+                                   QStringList(campi.size(), QStringLiteral("?")).join(QStringLiteral(", "))),
+                          valori);
         }
     }
     tr.commit();

@@ -66,10 +66,11 @@ int inserisci(const PartitaEditore& p, const Dati& d)
 {
     Transazione t;
     const int giocatore = d.codGiocatore.value_or(GIOCATORE_NON_IN_ROSA);
-    Query q(QStringLiteral("INSERT INTO Reti (CodGiocatore, Minuto, Tipo, Note, CodPart, Girone, Squadra) "
-                           "VALUES (?, ?, ?, ?, ?, ?, ?)"),
-            {giocatore, d.minuto, d.tipo, d.note, p.codPart, GironeReti(p.andata), d.squadra});
-    const int codice = q.ultimoId().toInt();
+    const int codice =
+        InserisciRiga(QStringLiteral("RETI"),
+                      QStringLiteral("INSERT INTO Reti (CodGiocatore, Minuto, Tipo, Note, CodPart, Girone, Squadra) "
+                                     "VALUES (?, ?, ?, ?, ?, ?, ?)"),
+                      {giocatore, d.minuto, d.tipo, d.note, p.codPart, GironeReti(p.andata), d.squadra});
     Accredita(giocatore);
     t.commit();
     return codice;

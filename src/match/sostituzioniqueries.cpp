@@ -149,12 +149,13 @@ Esito inserisci(const Lato& l, const Dati& d, int& codice, UscitaPrecedente* pri
     // The substitute's row comes below every other one, down to the lowest the 16-bit field holds.
     const int riga = std::max(std::min(minima, 0), RIGA_MINIMA + 1) - 1;
     const int cartellino = CodiceCartellino(d.ammonito, d.espulso);
-    Query q(QStringLiteral("INSERT INTO Presenze (CodPartita, Giornata, Riga, Squadra, Titolare, Sostituito, "
-                           "CodGiocatore, Nome, Ammonito, Voto, Girone) VALUES (?, ?, ?, ?, 0, 0, ?, ?, ?, ?, ?)"),
-            {l.codPart, l.giornata, riga, l.squadra, entrato.codGiocatore, entrato.nome,
-             cartellino == NESSUN_CARTELLINO ? Nullo() : QVariant(cartellino),
-             d.voto.value_or(QVariant(QMetaType::fromType<double>())), girone});
-    codice = q.ultimoId().toInt();
+    codice = InserisciRiga(QStringLiteral("PRESENZE"),
+                           QStringLiteral("INSERT INTO Presenze (CodPartita, Giornata, Riga, Squadra, Titolare, "
+                                          "Sostituito, CodGiocatore, Nome, Ammonito, Voto, Girone) VALUES (?, ?, ?, ?, "
+                                          "0, 0, ?, ?, ?, ?, ?)"),
+                           {l.codPart, l.giornata, riga, l.squadra, entrato.codGiocatore, entrato.nome,
+                            cartellino == NESSUN_CARTELLINO ? Nullo() : QVariant(cartellino),
+                            d.voto.value_or(QVariant(QMetaType::fromType<double>())), girone});
     Collega(codice, *esce, d.minuto, QVariant());
     t.commit();
     return Esito::Salvata;

@@ -18,10 +18,11 @@ int NuovoGiocatoreQueries::inserisci(const DatiNuovoGiocatore& d)
 {
     QVariantList valori = Valori(d);
     valori << d.foto;
-    Query q(QStringLiteral("INSERT INTO Giocatore (Nome, Cognome, Ruolo, Numero, DataNasc, LuogoNasc, Nazione, "
-                           "Altezza, Peso, Note, CodSquadra, Foto) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-            valori);
-    return q.ultimoId().toInt();
+    return InserisciRiga(QStringLiteral("GIOCATORE"),
+                         QStringLiteral("INSERT INTO Giocatore (Nome, Cognome, Ruolo, Numero, DataNasc, LuogoNasc, "
+                                        "Nazione, Altezza, Peso, Note, CodSquadra, Foto) VALUES (?, ?, ?, ?, ?, ?, ?, "
+                                        "?, ?, ?, ?, ?)"),
+                         valori);
 }
 
 int NuovoGiocatoreQueries::aggiorna(int codice, const DatiNuovoGiocatore& d)

@@ -9,15 +9,25 @@
 
 #include <QUuid>
 
+namespace {
+
+void inserisciSquadra(const QString& nome, QSqlDatabase db)
+{
+    InserisciRiga(QStringLiteral("SQUADRA"), QStringLiteral("INSERT INTO SQUADRA (NOME) VALUES (?)"), {nome}, db);
+}
+
+}  // namespace
+
 void CreaFileNuovoCampionato(const QString& percorso, const DatiNuovoCampionato& d)
 {
     CreaFileCampionato(percorso, [&d](QSqlDatabase db) {
-        Esegui("INSERT INTO CAMPIONATO (GIORNATEINS, NUMSQUADRE, PUNTIVIT, PUNTIX, PUNTISC, DENOM, NUMERAZIONE) "
-               "VALUES (0, ?, ?, ?, ?, ?, ?)",
-               {int(d.squadre.size()), d.puntiVittoria, d.puntiPareggio, d.puntiSconfitta,
-                VuotoInSpazio(d.denominazione), d.numerazione},
-               db);
-        for (const QString& nome : d.squadre) Esegui("INSERT INTO SQUADRA (NOME) VALUES (?)", {nome}, db);
+        InserisciRiga(QStringLiteral("CAMPIONATO"),
+                      QStringLiteral("INSERT INTO CAMPIONATO (GIORNATEINS, NUMSQUADRE, PUNTIVIT, PUNTIX, PUNTISC, "
+                                     "DENOM, NUMERAZIONE) VALUES (0, ?, ?, ?, ?, ?, ?)"),
+                      {int(d.squadre.size()), d.puntiVittoria, d.puntiPareggio, d.puntiSconfitta,
+                       VuotoInSpazio(d.denominazione), d.numerazione},
+                      db);
+        for (const QString& nome : d.squadre) inserisciSquadra(nome, db);
     });
 }
 
@@ -41,7 +51,7 @@ void CreaFileNuovaStagione(const QString& percorso, const DatiNuovaStagione& d)
                 Esegui("DELETE FROM GIOCATORE WHERE CODSQUADRA = ?", {codice}, db);
                 Esegui("DELETE FROM SQUADRA WHERE CODICE = ?", {codice}, db);
             }
-            for (const QString& nome : d.squadreDaInserire) Esegui("INSERT INTO SQUADRA (NOME) VALUES (?)", {nome}, db);
+            for (const QString& nome : d.squadreDaInserire) inserisciSquadra(nome, db);
             const int squadre = Valore("SELECT COUNT(*) FROM SQUADRA", {}, db).toInt();
             Esegui("UPDATE CAMPIONATO SET DENOM = ?, NUMSQUADRE = ?, GIORNATEINS = 0 "
                    "WHERE CODCAMP = (SELECT MIN(CODCAMP) FROM CAMPIONATO)",

@@ -1,5 +1,6 @@
 #include "shell/nomisquadre.h"
 
+#include "core/codici.h"
 #include "core/database.h"
 
 QString MessaggioApostrofo(const QString& nome)
@@ -16,9 +17,8 @@ QString MessaggioNomeDoppio(const QString& nome)
 
 bool NomeGiaUsato(const QString& nome, const QStringList& altri)
 {
-    const QString cercato = nome.trimmed();
     for (const QString& a : altri)
-        if (a.trimmed().compare(cercato, Qt::CaseInsensitive) == 0) return true;
+        if (ConfrontaNomiSquadra(a, nome) == 0) return true;
     return false;
 }
 

@@ -248,6 +248,7 @@ void TstCalendarioAutomatico::rifiuti_data()
     QTest::newRow("posizione vuota") << 6 << "vuota" << impossibile << nonValido + "una partita della giornata 3 indica una squadra inesistente";
     QTest::newRow("contro se stessa") << 6 << "se stessa" << impossibile << nonValido + "nella giornata 2 una squadra gioca contro se stessa";
     QTest::newRow("due volte nella giornata") << 6 << "due volte" << impossibile << nonValido + "nella giornata 2 una squadra gioca due volte";
+    QTest::newRow("contatore delle partite alla fine") << 6 << u"contatore"_s << u"Creazione automatica del calendario"_s << "Impossibile creare il calendario: il file del campionato non è stato modificato.\rIl file contiene già tutte le partite che può numerare";
     QTest::newRow("senza riga CAMPIONATO") << 6 << u"campionato"_s << u"Creazione automatica del calendario"_s << "Impossibile creare il calendario: il file del campionato non contiene i dati generali";
     // clang-format on
 }
@@ -265,6 +266,8 @@ void TstCalendarioAutomatico::rifiuti()
     QList<QVariantList> righe = modelloSei();
     if (caso == "giornata") Esegui("INSERT INTO GIORNATA (NUMERO, DATAAND, DATARIT) VALUES (1, ' ', ' ')");
     if (caso == "campionato") Esegui("DELETE FROM CAMPIONATO");
+    // Codes for 14 matches left, and the calendar has 15.
+    if (caso == "contatore") Esegui("INSERT INTO sqlite_sequence VALUES ('PARTITA', 2147483633)");
     if (caso == "cancellato") QVERIFY(cartella.rimuovi("S6.DTA"));
     if (caso == "testo") {
         QFile f(modello);

@@ -277,6 +277,16 @@ private slots:
             << u"contatore"_s << "Nel file il campo GIOCATORE.CODICE non è un contatore: non numera da sé";
         QTest::newRow("partite") << u"partite"_s
                                  << "La giornata 2 del file ha 4 partite, ma con 6 squadre se ne giocano";
+        QTest::newRow("partite senza giornata")
+            << u"senza giornata"_s
+            << "Nel file 15 partite sono senza il numero della loro giornata (il campo "
+               "GIORNATANUM della tabella PARTITA è vuoto)";
+        // Teams are found by name: two that the program cannot tell apart, by the rule for typed names.
+        QTest::newRow("due squadre con un nome") << u"nome doppio"_s << "Nel file due squadre si chiamano «Bari»: ";
+        QTest::newRow("nomi diversi solo per maiuscole e spazi")
+            << u"nome quasi doppio"_s
+            << "Nel file due squadre si chiamano «Bari» e «BARI », nomi che il programma "
+               "non distingue: ";
         // Numbers past their field's interval (see fuoriIntervallo below).
         const QString fuori = u"Nella tabella %1, nella riga con %2, il campo %3 contiene «%4», che è fuori dai valori "
                               u"ammessi: il campo può contenere solo un numero intero da %5, o restare vuoto."_s;
@@ -355,6 +365,10 @@ private slots:
                             Esegui(passo, {}, db);
                     if (tipo == "giornate") Esegui("UPDATE CAMPIONATO SET GIORNATEINS = 2147483647", {}, db);
                     if (const QString sql = fuoriIntervallo().value(tipo); !sql.isEmpty()) Esegui(sql, {}, db);
+                    if (tipo == "senza giornata") Esegui("UPDATE PARTITA SET GIORNATANUM = ''", {}, db);
+                    if (tipo.startsWith("nome"))
+                        Esegui("UPDATE SQUADRA SET NOME = ? WHERE NOME = 'Foggia'",
+                               {tipo == "nome doppio" ? "Bari" : "BARI "}, db);
                     if (tipo == "partite")
                         Esegui("INSERT INTO PARTITA (GIORNATANUM, SQ1, SQ2, RIGA) VALUES (2, 'Una', 'Altra', 4)", {},
                                db);

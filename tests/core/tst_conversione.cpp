@@ -320,7 +320,14 @@ void TstConversione::rifiuti_data()
            "dai "
            "valori ammessi: il campo può contenere solo un numero intero da -2147483648 a 2147483647";
     QTest::newRow("minuto che la conversione porta oltre il campo")
-        << u"minuto"_s << "Nella tabella PRESENZE, nella riga con CODICE 1, il campo SOSTITUITO contiene «32822»";
+        << u"minuto"_s
+        << "Nella tabella PRESENZE, nella riga con CODICE 1, il campo SOSTITUITO contiene «32767», un minuto del "
+           "secondo "
+           "tempo che nel nuovo formato si scrive come 100 più i minuti dopo il 45° (32822)";
+    QTest::newRow("gol al minuto che la conversione porta oltre il campo")
+        << u"minuto gol"_s << "Nella tabella RETI, nella riga con CODICE 1, il campo MINUTO contiene «2147483600»";
+    QTest::newRow("due squadre con un nome")
+        << u"nome doppio"_s << "Nel file due squadre si chiamano «Bari» e «bari », nomi che il programma non distingue";
 }
 
 void TstConversione::rifiuti()
@@ -357,6 +364,8 @@ void TstConversione::rifiuti()
         if (tipo == "tre") Esegui("UPDATE SQUADRA SET PENALITA = 'tre' WHERE rowid = 3", {}, f.db());
         if (tipo == "punti") Esegui("UPDATE CAMPIONATO SET PUNTIVIT = ' 2147483648'", {}, f.db());
         if (tipo == "minuto") f.presenza(1, 1, "Alba", -1, 1, 32767);
+        if (tipo == "minuto gol") f.rete(1, 1, "Alba", 2147483600);
+        if (tipo == "nome doppio") f.squadra("bari ");
         f.inserisci("PARTITA", {{"GIORNATANUM", 1}, {"CODPART", 1}});
         f.inserisci("PARTITA", {{"GIORNATANUM", 1},
                                 {"CODPART", tipo == "doppio"         ? 1

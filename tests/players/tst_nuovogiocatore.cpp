@@ -1,6 +1,7 @@
 #include "players/finestregiocatori.h"
 #include "support/ambientetest.h"
 
+#include "core/campionato.h"
 #include "platform/combocodici.h"
 #include "players/nuovogiocatorewindow.h"
 #include "support/finestraditest.h"
@@ -80,6 +81,51 @@ private slots:
         Premi(2);
         QCOMPARE(Giocatori(), 10);
         QCOMPARE(Riga(w->codiceSalvato())[1], QStringLiteral("Bianchi"));
+    }
+
+    // Codes are 32-bit: a counter at its end refuses the new player with a message, writes nothing, and the file
+    // still opens. The engine numbers past the highest code the table gave or holds, either of them at the end.
+    void contatoreAllaFine_data()
+    {
+        QTest::addColumn<QStringList>("sql");
+        QTest::addColumn<bool>("unoLibero");  // the counter still gives 2147483647 to one player
+        QTest::newRow("un codice libero")
+            << QStringList{"INSERT INTO sqlite_sequence VALUES ('GIOCATORE', 2147483646)"} << true;
+        QTest::newRow("contatore alla fine")
+            << QStringList{"INSERT INTO sqlite_sequence VALUES ('GIOCATORE', 2147483647)"} << false;
+        QTest::newRow("codice di una riga alla fine")
+            << QStringList{"INSERT INTO GIOCATORE (CODICE, COGNOME) VALUES (2147483647, 'Ultimo')",
+                           "DELETE FROM sqlite_sequence WHERE name = 'GIOCATORE'"}
+            << false;
+        // The engine itself would refuse it as a full disk.
+        QTest::newRow("contatore alla fine dei 64 bit")
+            << QStringList{"INSERT INTO sqlite_sequence VALUES ('GIOCATORE', 9223372036854775807)"} << false;
+    }
+    void contatoreAllaFine()
+    {
+        QFETCH(QStringList, sql);
+        QFETCH(bool, unoLibero);
+        AmbienteTest a(RegistraFinestreGiocatori);
+        const DatiFixture d = a.apri(a.nuovo(4));
+        for (const QString& s : sql) Esegui(s);
+        const int prima = Giocatori();
+        auto* w = a.mostra<NuovoGiocatoreWindow>(ID, "Bari");
+        if (unoLibero) {
+            Casella(2)->setText("Penultimo");
+            Premi(2);
+            QCOMPARE(w->codiceSalvato(), 2147483647);
+            Premi(3);
+        }
+        Casella(2)->setText("Rossi");
+        a.messaggi().ok();
+        Premi(2);
+        QVERIFY2(a.messaggi().ultimo().testo.endsWith(
+                     "Il file contiene già tutti i giocatori che può numerare: il campo CODICE della tabella "
+                     "GIOCATORE, che numera le righe nuove, supererebbe 2147483647, il valore più alto ammesso. Non è "
+                     "stato salvato nulla."),
+                 qPrintable(a.messaggi().ultimo().testo));
+        QCOMPARE(Giocatori(), prima + (unoLibero ? 1 : 0));
+        QCOMPARE(VerificaFileCampionato(d.percorso), QString());
     }
 
     void numeroDiMaglia_data()
