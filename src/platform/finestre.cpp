@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -99,6 +100,22 @@ public:
     {
         return widget() ? widget()->sizeHint() + QSize(2, 2) * frameWidth() : QScrollArea::sizeHint();
     }
+    // Made while its window is hidden, it is the first in the window's tab order when the window is first activated:
+    // it hands that focus to `controllo`, the control the window would have given it to. Only that first focus: one
+    // that the user brings (a click, the tab key) stays.
+    void cediIlPrimoFuocoA(QWidget* controllo) { primoFuoco_ = controllo; }
+
+protected:
+    void focusInEvent(QFocusEvent* e) override
+    {
+        QScrollArea::focusInEvent(e);
+        const QPointer<QWidget> c = std::exchange(primoFuoco_, nullptr);
+        const Qt::FocusReason r = e->reason();
+        if (c && r != Qt::MouseFocusReason && r != Qt::TabFocusReason && r != Qt::BacktabFocusReason) c->setFocus(r);
+    }
+
+private:
+    QPointer<QWidget> primoFuoco_;
 };
 
 // Whether a control shows what it holds through a scroll area of its own (a grid, a list, a tree, a chart): it can be
@@ -139,6 +156,18 @@ bool CediOltre(QWidget* w, const QSize& posto)
     return true;
 }
 
+// The control of window `w` that has the focus or, while the window is still hidden, the one that would take it when
+// the window is first activated: the one it chose, else the first in its tab order.
+QWidget* Fuoco(QWidget* w)
+{
+    if (w->isAncestorOf(QApplication::focusWidget())) return QApplication::focusWidget();
+    if (w->isVisible()) return nullptr;
+    if (QWidget* f = w->focusWidget()) return f;
+    for (QWidget* c = w->nextInFocusChain(); c && c != w && w->isAncestorOf(c); c = c->nextInFocusChain())
+        if (c->focusPolicy() & Qt::TabFocus) return c;
+    return nullptr;
+}
+
 // Makes the window in child frame `sotto` need no more room than an area of size `vista` gives it. The controls that
 // scroll give up the width and height beyond their own minimum that the window set for them (to open showing all
 // their rows, or a chart at its full size); where its fixed controls still need more height, the whole window
@@ -154,8 +183,7 @@ void Adatta(QMdiSubWindow* sotto, const QSize& vista)
     if (w->minimumSizeHint().height() <= posto.height() ||
         w->findChild<ScorrimentoFinestra*>(QString(), Qt::FindDirectChildrenOnly))
         return;
-    const QPointer<QWidget> fuoco =
-        w->isAncestorOf(QApplication::focusWidget()) ? QApplication::focusWidget() : nullptr;
+    const QPointer<QWidget> fuoco = Fuoco(w);
     auto* contenuto = new QWidget;
     contenuto->setLayout(w->layout());  // takes the window's layout and the controls in it
     contenuto->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -169,7 +197,10 @@ void Adatta(QMdiSubWindow* sotto, const QSize& vista)
     tutto->setContentsMargins(0, 0, 0, 0);
     tutto->addWidget(scorrimento);
     scorrimento->show();
-    if (fuoco) fuoco->setFocus();
+    if (fuoco && sotto->isVisible())
+        fuoco->setFocus();
+    else if (fuoco)
+        scorrimento->cediIlPrimoFuocoA(fuoco);
     if (sotto->isMaximized()) return;
     const int barra = sotto->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, sotto);
     sotto->resize(QSize(sotto->width() + barra, sotto->height()).boundedTo(vista));
@@ -328,6 +359,12 @@ void Finestre::inserisciNellArea(Finestra* w)
     }
     sotto->resize(esterna.expandedTo(sotto->minimumSizeHint()));
     sotto->setProperty(AltezzaChiesta, sotto->height());
+    // Fitted to the area while still hidden, so that a window that scrolls as a whole has its controls moved into the
+    // scroll area before they are first shown and laid out, not after. A frame within the area needs nothing: its
+    // window's minimum is within the frame.
+    const QSize vista = area_->viewport()->size();
+    if (area_->isVisible() && !vista.isEmpty() && (sotto->width() > vista.width() || sotto->height() > vista.height()))
+        Adatta(sotto, vista);
     sotto->installEventFilter(this);
 }
 

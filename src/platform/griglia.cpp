@@ -296,11 +296,25 @@ void Griglia::adattaColonnaAlTesto(int colonna, const QStringList& testi, bool g
 void Griglia::allargaColonneAlTesto(int prima, int ultima)
 {
     const int fine = ultima < 0 ? colonne() - 1 : qMin(ultima, colonne() - 1);
+    prima = qMax(0, prima);
+    if (prima > fine || righe() <= righeFisse()) return;
+    // As adattaColonnaAlTesto on each column's plain and bold texts, with the two fonts and their limits worked out
+    // once for every column and the cells read in place.
+    QFont caratteri[2] = {vista_->font(), vista_->font()};
+    caratteri[1].setBold(true);
+    const int limiti[2] = {larghezzaMassimaTesto(false), larghezzaMassimaTesto(true)};
     for (int c = prima; c <= fine; ++c) {
-        QStringList testi[2];  // in the grid's font, in bold
-        for (int r = righeFisse(); r < righe(); ++r)
-            if (QString t = testo(r, c); !t.isEmpty()) testi[grassetto(r, c)] << std::move(t);
-        for (bool g : {false, true}) adattaColonnaAlTesto(c, testi[g], g);
+        int px = larghezzaColonnaPx(c);
+        for (int r = righeFisse(); r < righe(); ++r) {
+            const QList<CellaGriglia>& riga = dati_->righe.at(r);
+            if (c >= riga.size()) continue;
+            const CellaGriglia& cella = riga.at(c);
+            if (cella.testo.isEmpty()) continue;
+            const int g = cella.grassetto ? 1 : 0;
+            const qreal testo = DelegatoGriglia::larghezzaTesto(caratteri[g], cella.testo);
+            px = qMax(px, qMin(qCeil(testo) + MargineTesto, limiti[g]));
+        }
+        if (px > larghezzaColonnaPx(c)) impostaLarghezzaColonnaPx(c, px);
     }
 }
 

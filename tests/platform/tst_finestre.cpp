@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -76,6 +77,23 @@ protected:
 private:
     QHash<QObject*, int> volte_;
     bool finito_ = false;
+};
+
+// Counts the events of one type that the objects it filters get.
+class ContaEventi : public QObject {
+public:
+    ContaEventi(QEvent::Type tipo, QHash<QObject*, int>* volte) : tipo_(tipo), volte_(volte) {}
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == tipo_) ++(*volte_)[o];
+        return false;
+    }
+
+private:
+    QEvent::Type tipo_;
+    QHash<QObject*, int>* volte_;
 };
 
 }  // namespace
@@ -370,6 +388,26 @@ private slots:
         QVERIFY(cornice("Form1"));
         QCOMPARE(registro().finestra("Form1")->windowModality(), Qt::NonModal);
         QCOMPARE(FinestraDiTest::di("Form1")->caricamenti, 1);
+    }
+
+    // A window whose fixed controls need more height than the area scrolls as a whole from its opening: its controls
+    // go into the scroll area before they are first shown (shown once, not laid out in the frame and moved after), and
+    // its first control takes the focus as in any window.
+    void finestraCheScorreMostrataUnaVolta()
+    {
+        const int altezza = area_->viewport()->height() + 200;
+        QHash<QObject*, int> mostrati;
+        ContaEventi conta(QEvent::Show, &mostrati);
+        FinestraDiTest::registra("Form7", [&](FinestraDiTest& w) {
+            w.pulsanteChiudi()->setMinimumHeight(altezza);
+            w.pulsanteChiudi()->installEventFilter(&conta);
+        });
+        QVERIFY(registro().mostra("Form7"));
+        auto* w = FinestraDiTest::di("Form7");
+        QVERIFY(w->findChild<QScrollArea*>(QStringLiteral("ScorrimentoFinestra")));
+        QVERIFY(area_->viewport()->rect().contains(cornice("Form7")->geometry()));
+        QTRY_COMPARE(QApplication::focusWidget(), w->pulsanteChiudi());
+        QCOMPARE(mostrati.value(w->pulsanteChiudi()), 1);
     }
 
     // However much a window asks for, at its opening or later (a name of any length in its caption or its
