@@ -260,17 +260,19 @@ QString controllaCon(QSqlDatabase db, const CampiNelFile& campi, const QStringLi
     }
 }
 
-// The seed being tried, told when a sanitizer stops the test.
+// The seed being tried, told when a sanitizer stops the test: the address sanitizer calls diSeme as it stops, the
+// undefined-behaviour one __ubsan_on_report as it reports.
 quint32 semeInCorso = 0;
+#if defined(__SANITIZE_ADDRESS__)
 void diSeme()
 {
     if (semeInCorso != 0) std::fprintf(stderr, "Copia danneggiata dal seme %u\n", semeInCorso);
 }
+#endif
 
 }  // namespace
 
 #if defined(__SANITIZE_ADDRESS__)
-// Called by the undefined-behaviour sanitizer on each report, which stops the test.
 extern "C" void __ubsan_on_report() { diSeme(); }
 #endif
 
