@@ -93,7 +93,8 @@ Bersagli trovaBersagli(const QByteArray& b)
             int locale = int(carico);
             if (carico > massimo) {
                 locale = minimo + int((carico - minimo) % (u - 4));
-                r.seguenti << c + (locale > massimo ? minimo : locale);
+                locale = locale > massimo ? minimo : locale;
+                r.seguenti << c + locale;
             }
             int t = c + varint(b, c, v), dato = c + int(v);
             const int fineTipi = dato;
