@@ -41,35 +41,37 @@ QVariantList limiti(const QVector<CampoControllato>& campi)
     return valori;
 }
 
-// The first row of `t` that holds a number past its field's interval, asked of the engine; -1 when none does.
-qint64 primaRigaFuori(const TabellaControllata& t, QSqlDatabase db)
+// The reason to refuse the file for the first row of `t` that holds a number past its field's interval, from its
+// first such field, asked of the engine in one statement that reads the row's values as it finds the row: among
+// all rows in order of their number, or only the row `rowid` when given (which the engine may miss where a page
+// of the table is damaged). Empty when the engine finds none.
+QString motivoDalMotore(const TabellaControllata& t, QSqlDatabase db, std::optional<qint64> rowid = std::nullopt)
 {
+    QStringList colonne{QStringLiteral("rowid")};
     QStringList condizioni;
-    for (const CampoControllato& c : t.campi) condizioni << fuoriSql(c);
-    Query q(QStringLiteral("SELECT rowid FROM %1 WHERE %2 ORDER BY rowid LIMIT 1")
-                .arg(t.schema->nome, condizioni.join(QStringLiteral(" OR "))),
-            limiti(t.campi), db);
-    return q.next() ? q.valore(0).toLongLong() : -1;
-}
-
-// The reason to refuse the file for the row `rowid` of `t`, from its first field past the interval; empty when the
-// engine finds none there.
-QString motivoPerRiga(const TabellaControllata& t, qint64 rowid, QSqlDatabase db)
-{
-    QStringList colonne;
-    for (const CampoControllato& c : t.campi) colonne << c.nome << fuoriSql(c);
+    for (const CampoControllato& c : t.campi) {
+        colonne << c.nome << fuoriSql(c);
+        condizioni << fuoriSql(c);
+    }
     QVariantList parametri = limiti(t.campi);
-    parametri << rowid;
-    Query q(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(colonne.join(QStringLiteral(", ")), t.schema->nome),
+    if (rowid)
+        parametri << *rowid;
+    else
+        parametri << limiti(t.campi);
+    Query q(QStringLiteral("SELECT %1 FROM %2 WHERE %3 ORDER BY rowid LIMIT 1")
+                .arg(colonne.join(QStringLiteral(", ")), t.schema->nome,
+                     rowid ? QStringLiteral("rowid = ?") : condizioni.join(QStringLiteral(" OR "))),
             parametri, db);
     if (!q.next()) return QString();
+    const qint64 trovata = q.valore(0).toLongLong();
     for (int i = 0; i < t.campi.size(); ++i) {
-        if (q.intero(2 * i + 1) == 0) continue;
+        if (q.intero(2 * i + 2) == 0) continue;
         const CampoControllato& c = t.campi[i];
         return QStringLiteral(
                    "Nella tabella %1, %2, il campo %3 contiene «%4», che è fuori dai valori ammessi: il campo "
                    "può contenere solo un numero intero da %5 a %6, o restare vuoto.")
-            .arg(t.schema->nome, RigaNelMessaggio(*t.schema, c.nome, rowid, db), c.nome, ValoreInBreve(q.testo(2 * i)))
+            .arg(t.schema->nome, RigaNelMessaggio(*t.schema, c.nome, trovata, db), c.nome,
+                 ValoreInBreve(q.testo(2 * i + 1)))
             .arg(c.intervallo.minimo)
             .arg(c.intervallo.massimo);
     }
@@ -82,6 +84,9 @@ QString motivoPerRiga(const TabellaControllata& t, qint64 rowid, QSqlDatabase db
 // which for the largest championship would take as long as the rest of the opening. Whatever is not plainly a
 // number or a Null (a text, a blob, a page or a row that does not read as expected) is left to the engine.
 enum class Esito { Dentro, Fuori, Incerto };
+
+quint32 intero32(const unsigned char* p) { return quint32(p[0]) << 24 | quint32(p[1]) << 16 | p[2] << 8 | p[3]; }
+int intero16(const unsigned char* p) { return p[0] << 8 | p[1]; }
 
 // The pages of the file, read at once through the engine's own handle of it (a second descriptor of the file,
 // once closed, would drop the locks that the engine holds on it). Empty when they cannot be read so.
@@ -121,15 +126,19 @@ PagineDelFile::PagineDelFile(QSqlDatabase db)
     const auto* b = reinterpret_cast<const unsigned char*>(dati.constData());
     const int dimensione = b[16] == 0 && b[17] == 1 ? 65536 : (b[16] << 8) | b[17];
     const int utile = dimensione - b[20];
-    if (dimensione < 512 || (dimensione & (dimensione - 1)) != 0 || utile < 480) return;
+    // Only a file with the rollback journal holds every page itself (with a write-ahead log the newer pages are in
+    // the log).
+    if (dimensione < 512 || (dimensione & (dimensione - 1)) != 0 || utile < 480 || b[18] != 1 || b[19] != 1) return;
+    // The engine takes the number of pages from the header when the header is up to date, and the pages after it
+    // are not the file's.
+    quint32 numero = quint32(lunghezza / dimensione);
+    const quint32 nellIntestazione = intero32(b + 28);
+    if (nellIntestazione != 0 && std::memcmp(b + 24, b + 92, 4) == 0) numero = std::min(numero, nellIntestazione);
     dati_ = std::move(dati);
     dimensione_ = dimensione;
     utile_ = utile;
-    numero_ = quint32(lunghezza / dimensione);
+    numero_ = numero;
 }
-
-quint32 intero32(const unsigned char* p) { return quint32(p[0]) << 24 | quint32(p[1]) << 16 | p[2] << 8 | p[3]; }
-int intero16(const unsigned char* p) { return p[0] << 8 | p[1]; }
 
 // A variable-length number of the file's format at `p` (1 to 9 bytes, none past `fine`), `p` moved past it; false
 // when it runs past the end.
@@ -144,6 +153,19 @@ bool varintLungo(const unsigned char*& p, const unsigned char* fine, quint64& v)
     }
     if (p >= fine) return false;
     v = v << 8 | *p++;
+    return true;
+}
+// The size of a row's values in its cell at `p`, `p` moved past it, as the engine reads it: up to nine bytes of
+// seven bits each, kept to 32 bits; false when it runs past `fine`.
+bool dimensioneRiga(const unsigned char*& p, const unsigned char* fine, quint32& v)
+{
+    v = 0;
+    for (int i = 0; i < 9; ++i) {
+        if (p >= fine) return false;
+        const unsigned char b = *p++;
+        v = v << 7 | (b & 0x7f);
+        if ((b & 0x80) == 0) break;
+    }
     return true;
 }
 // Most are one byte.
@@ -270,8 +292,10 @@ Esito riga(const TabellaControllata& t, const Lettura& l, qint64 rowid, const un
         return Esito::Dentro;
     const unsigned char* p = r;
     quint64 intestazione = 0;
-    if (!varint(p, r + n, intestazione) || intestazione > quint64(n)) return Esito::Incerto;
+    // The engine reads no header longer than the row, or than 98307 bytes.
+    if (!varint(p, r + n, intestazione) || intestazione > quint64(n) || intestazione > 98307) return Esito::Incerto;
     const unsigned char* fineTipi = r + intestazione;
+    // Where the next value begins: never past the row's end, so that no length, however large, moves it beyond.
     qint64 dato = qint64(intestazione);
     const int ultima = int(l.campo.size());
     int colonna = 0;
@@ -279,10 +303,9 @@ Esito riga(const TabellaControllata& t, const Lettura& l, qint64 rowid, const un
         quint64 tipo = 0;
         if (!varint(p, fineTipi, tipo)) return Esito::Incerto;
         const qint64 lunghezza = tipo < 12 ? LUNGHEZZE[tipo] : qint64((tipo - 12) / 2);
-        if (lunghezza < 0) return Esito::Incerto;
+        if (lunghezza < 0 || lunghezza > n - dato) return Esito::Incerto;
         const int campo = l.campo[colonna];
         if (campo >= 0 && (tipo >= 32 || (l.sicuri[colonna] >> tipo & 1) == 0)) {
-            if (lunghezza > n - dato) return Esito::Incerto;
             const Esito e = valore(t.campi[campo].intervallo, tipo, r + dato);
             if (e != Esito::Dentro) return e;
         }
@@ -334,9 +357,9 @@ Esito scorri(const PagineDelFile& f, const TabellaControllata& t, qint64& fuori)
             if (cella < puntatori || cella >= u) return Esito::Incerto;
             const unsigned char* p = pagina + cella;
             const unsigned char* fine = pagina + u;
-            quint64 carico = 0;
+            quint32 carico = 0;
             quint64 rowid = 0;
-            if (!varint(p, fine, carico) || !varint(p, fine, rowid) || carico > quint64(MASSIMO_RIGA))
+            if (!dimensioneRiga(p, fine, carico) || !varint(p, fine, rowid) || carico > quint32(MASSIMO_RIGA))
                 return Esito::Incerto;
             const qint64 totale = qint64(carico);
             const unsigned char* dati = p;
@@ -375,8 +398,15 @@ CampiNelFile LeggiCampiNelFile(QSqlDatabase db)
     CampiNelFile campi;
     for (const TabellaSchema& t : SchemaCampionato()) {
         QVector<CampoNelFile>& presenti = campi[t.nome];
-        Query q(QStringLiteral("PRAGMA table_info(%1)").arg(t.nome), {}, db);
-        while (q.next()) presenti.append({q.testo("name").toUpper(), !q.nullo("dflt_value")});
+        // Every column, as the engine stores it: a generated one (hidden 2 when VIRTUAL, 3 when STORED) is left out
+        // of the fields, and only a VIRTUAL one holds no value in a stored row.
+        Query q(QStringLiteral("PRAGMA table_xinfo(%1)").arg(t.nome), {}, db);
+        int posizione = 0;
+        while (q.next()) {
+            const int nascosta = q.intero("hidden");
+            if (nascosta == 0) presenti.append({q.testo("name").toUpper(), !q.nullo("dflt_value"), posizione});
+            if (nascosta != 2) ++posizione;
+        }
     }
     return campi;
 }
@@ -391,9 +421,9 @@ QString ValoreFuoriIntervallo(QSqlDatabase db, const CampiNelFile& campi, const 
         for (const CampoSchema& campo : t.campi) {
             const std::optional<Intervallo> intervallo = IntervalloDi(campo);
             if (!intervallo) continue;
-            for (int i = 0; i < nelFile.size(); ++i)
-                if (nelFile[i].nome == campo.nome)
-                    c.campi.append({campo.nome, *intervallo, i, nelFile[i].predefinito,
+            for (const CampoNelFile& f : nelFile)
+                if (f.nome == campo.nome)
+                    c.campi.append({campo.nome, *intervallo, f.posizione, f.predefinito,
                                     campo.tipo == QLatin1String("COUNTER") && !fermi.contains(t.nome)});
         }
         if (!c.campi.isEmpty()) tabelle.append(c);
@@ -420,11 +450,10 @@ QString ValoreFuoriIntervallo(QSqlDatabase db, const CampiNelFile& campi, const 
         const Esito e = pagine && pagine->lette() ? scorri(*pagine, t, fuori) : Esito::Incerto;
         if (e == Esito::Dentro) continue;
         if (e == Esito::Fuori)
-            if (const QString motivo = motivoPerRiga(t, fuori, db); !motivo.isEmpty()) return motivo;
-        // What the pages left open, or a row that the engine reads otherwise: the engine judges the whole table.
-        fuori = primaRigaFuori(t, db);
-        if (fuori >= 0)
-            if (const QString motivo = motivoPerRiga(t, fuori, db); !motivo.isEmpty()) return motivo;
+            if (const QString motivo = motivoDalMotore(t, db, fuori); !motivo.isEmpty()) return motivo;
+        // What the pages left open, a row that the engine reads otherwise, or one that it does not find by its
+        // number: the engine judges the whole table.
+        if (const QString motivo = motivoDalMotore(t, db); !motivo.isEmpty()) return motivo;
     }
     return QString();
 }

@@ -12,9 +12,12 @@
 struct CampoNelFile {
     QString nome;              // upper case
     bool predefinito = false;  // it has a default value, which a row written before the field was added reads as
+    int posizione = 0;         // its place among the values of a stored row
 };
-// The fields of each table of the layout (by its upper-case name) in the file's order, which is the order of the
-// values in each stored row; a table missing from the file has none.
+// The fields of each table of the layout (by its upper-case name) in the file's order; a table missing from the
+// file has none. A column that the engine computes (GENERATED ALWAYS AS) is no field: one declared STORED still
+// takes its place among the values of every stored row, so a field's place there is not always its place in the
+// list.
 using CampiNelFile = QHash<QString, QVector<CampoNelFile>>;
 CampiNelFile LeggiCampiNelFile(QSqlDatabase db);
 
