@@ -434,27 +434,25 @@ private slots:
         QTimer::singleShot(0, [] { registro().finestra("Form9")->nascondi(); });
         registro().mostraModale("Form9");
         registro().finestra("Form9")->resize(40000, 200);
-        bool sulloSchermo = false;
-        QTimer::singleShot(0, [&sulloSchermo] {
-            auto* w = FinestraDiTest::di("Form9");
-            sulloSchermo = w->screen()->availableGeometry().contains(w->frameGeometry());
-            w->pulsanteChiudi()->click();
-        });
-        registro().mostraModale("Form9");
-        QVERIFY(sulloSchermo);
+        // Whether the modal window `id` stands within the screen once shown.
+        const auto sulloSchermo = [](const char* id) {
+            bool dentro = false;
+            QTimer::singleShot(0, [&dentro, id] {
+                auto* w = FinestraDiTest::di(id);
+                dentro = w->screen()->availableGeometry().contains(w->frameGeometry());
+                w->pulsanteChiudi()->click();
+            });
+            registro().mostraModale(id);
+            return dentro;
+        };
+        QVERIFY(sulloSchermo("Form9"));
         // A modal window laid out around a list far wider than the screen: the list scrolls.
         FinestraDiTest::registra("Form10", [](FinestraDiTest& w) {
             auto* elenco = new QTreeWidget;
             elenco->setMinimumWidth(5000);
             w.layout()->addWidget(elenco);
         });
-        QTimer::singleShot(0, [&sulloSchermo] {
-            auto* w = FinestraDiTest::di("Form10");
-            sulloSchermo = w->screen()->availableGeometry().contains(w->frameGeometry());
-            w->pulsanteChiudi()->click();
-        });
-        registro().mostraModale("Form10");
-        QVERIFY(sulloSchermo);
+        QVERIFY(sulloSchermo("Form10"));
     }
 
     // A window closed while a box or a modal window that its own code opened is up (a screen reader's press reaches
