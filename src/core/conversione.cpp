@@ -5,7 +5,6 @@
 #include "core/schema.h"
 #include "platform/testoinriga.h"
 
-#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -261,27 +260,24 @@ void convertiMinuti(const QString& tabella, const QString& campo, QSqlDatabase d
 // with the value the old file holds; empty when none. Only reads.
 QString minutoOltreIlCampo(QSqlDatabase db)
 {
-    for (const MinutoConvertito& m : MINUTI_CONVERTITI)
-        for (const TabellaSchema& t : SchemaCampionato()) {
-            if (t.nome != QLatin1String(m.tabella)) continue;
-            const QString campo = QString::fromLatin1(m.campo);
-            const auto c = std::find_if(t.campi.cbegin(), t.campi.cend(),
-                                        [&campo](const CampoSchema& s) { return s.nome == campo; });
-            const std::optional<Intervallo> intervallo = c == t.campi.cend() ? std::nullopt : IntervalloDi(*c);
-            if (!intervallo) continue;
-            Query q(QStringLiteral("SELECT rowid, %1, %2 FROM %3 WHERE %4 AND %2 > ? ORDER BY rowid LIMIT 1")
-                        .arg(campo, minutoNuovoSql(campo), t.nome, secondoTempoSql(campo)),
-                    {intervallo->massimo}, db);
-            if (!q.next()) continue;
-            return QStringLiteral("Nella tabella %1, %2, il campo %3 contiene «%4», un minuto del secondo tempo che "
-                                  "nel nuovo formato si scrive come 100 più i minuti dopo il 45° (%5): sarebbe fuori "
-                                  "dai valori ammessi, perché il campo può contenere solo un numero intero da %6 a "
-                                  "%7.")
-                .arg(t.nome, RigaNelMessaggio(t, campo, q.valore(0).toLongLong(), db), campo, ValoreInBreve(q.testo(1)),
-                     q.testo(2))
-                .arg(intervallo->minimo)
-                .arg(intervallo->massimo);
-        }
+    for (const MinutoConvertito& m : MINUTI_CONVERTITI) {
+        const QString tabella = QString::fromLatin1(m.tabella), campo = QString::fromLatin1(m.campo);
+        const CampoSchema* c = CampoDi(tabella, campo);
+        const std::optional<Intervallo> intervallo = c ? IntervalloDi(*c) : std::nullopt;
+        if (!intervallo) continue;
+        Query q(QStringLiteral("SELECT rowid, %1, %2 FROM %3 WHERE %4 AND %2 > ? ORDER BY rowid LIMIT 1")
+                    .arg(campo, minutoNuovoSql(campo), tabella, secondoTempoSql(campo)),
+                {intervallo->massimo}, db);
+        if (!q.next()) continue;
+        return QStringLiteral("Nella tabella %1, %2, il campo %3 contiene «%4», un minuto del secondo tempo che "
+                              "nel nuovo formato si scrive come 100 più i minuti dopo il 45° (%5): sarebbe fuori "
+                              "dai valori ammessi, perché il campo può contenere solo un numero intero da %6 a "
+                              "%7.")
+            .arg(tabella, RigaNelMessaggio(*TabellaDi(tabella), campo, q.valore(0).toLongLong(), db), campo,
+                 ValoreInBreve(q.testo(1)), q.testo(2))
+            .arg(intervallo->minimo)
+            .arg(intervallo->massimo);
+    }
     return QString();
 }
 

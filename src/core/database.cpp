@@ -328,9 +328,8 @@ QString tutteLeRighe(const QString& tabella)
 // The counter of a championship table.
 QString contatoreDi(const QString& tabella)
 {
-    for (const TabellaSchema& t : SchemaCampionato())
-        if (t.nome == tabella) return ContatoreDi(t);
-    return QStringLiteral("CODICE");
+    const TabellaSchema* t = TabellaDi(tabella);
+    return t ? ContatoreDi(*t) : QStringLiteral("CODICE");
 }
 
 }  // namespace

@@ -141,31 +141,30 @@ PagineDelFile::PagineDelFile(QSqlDatabase db)
 }
 
 // A variable-length number of the file's format at `p` (1 to 9 bytes, none past `fine`), `p` moved past it; false
-// when it runs past the end.
-bool varintLungo(const unsigned char*& p, const unsigned char* fine, quint64& v)
+// when it runs past the end. A ninth byte gives all its 8 bits; with `setteBit`, only 7, as the engine reads the size
+// of a row's values.
+bool varintLungo(const unsigned char*& p, const unsigned char* fine, quint64& v, bool setteBit = false)
 {
     v = 0;
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < 9; ++i) {
         if (p >= fine) return false;
         const unsigned char b = *p++;
+        if (i == 8 && !setteBit) {
+            v = v << 8 | b;
+            return true;
+        }
         v = v << 7 | (b & 0x7f);
         if ((b & 0x80) == 0) return true;
     }
-    if (p >= fine) return false;
-    v = v << 8 | *p++;
     return true;
 }
 // The size of a row's values in its cell at `p`, `p` moved past it, as the engine reads it: up to nine bytes of
 // seven bits each, kept to 32 bits; false when it runs past `fine`.
 bool dimensioneRiga(const unsigned char*& p, const unsigned char* fine, quint32& v)
 {
-    v = 0;
-    for (int i = 0; i < 9; ++i) {
-        if (p >= fine) return false;
-        const unsigned char b = *p++;
-        v = v << 7 | (b & 0x7f);
-        if ((b & 0x80) == 0) break;
-    }
+    quint64 tutto = 0;
+    if (!varintLungo(p, fine, tutto, true)) return false;
+    v = quint32(tutto);
     return true;
 }
 // Most are one byte.

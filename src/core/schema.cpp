@@ -4,6 +4,7 @@
 #include "core/database.h"
 #include "core/stato.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <QDir>
@@ -127,6 +128,23 @@ const QVector<TabellaSchema>& SchemaCampionato()
 {
     static const QVector<TabellaSchema> schema = costruisci();
     return schema;
+}
+
+const TabellaSchema* TabellaDi(const QString& nome)
+{
+    const QVector<TabellaSchema>& schema = SchemaCampionato();
+    const auto t =
+        std::find_if(schema.cbegin(), schema.cend(), [&nome](const TabellaSchema& s) { return s.nome == nome; });
+    return t == schema.cend() ? nullptr : &*t;
+}
+
+const CampoSchema* CampoDi(const QString& tabella, const QString& campo)
+{
+    const TabellaSchema* t = TabellaDi(tabella);
+    if (!t) return nullptr;
+    const auto c =
+        std::find_if(t->campi.cbegin(), t->campi.cend(), [&campo](const CampoSchema& s) { return s.nome == campo; });
+    return c == t->campi.cend() ? nullptr : &*c;
 }
 
 std::optional<Intervallo> IntervalloDi(const CampoSchema& c)

@@ -30,6 +30,9 @@ std::optional<Intervallo> IntervalloDi(const CampoSchema& c);
 
 // The eight tables in creation order.
 const QVector<TabellaSchema>& SchemaCampionato();
+// The table of the layout named `nome` (upper case), and its field `campo`; null when the layout has none.
+const TabellaSchema* TabellaDi(const QString& nome);
+const CampoSchema* CampoDi(const QString& tabella, const QString& campo);
 
 // The SQL that creates one table.
 QString SqlCreaTabella(const TabellaSchema& t);

@@ -26,9 +26,7 @@ namespace {
 // VIRTUAL) just before its field `prima`.
 void conColonnaGenerata(QSqlDatabase db, const QString& tabella, const QString& prima, const QString& modo)
 {
-    TabellaSchema t;
-    for (const TabellaSchema& s : SchemaCampionato())
-        if (s.nome == tabella) t = s;
+    TabellaSchema t = *TabellaDi(tabella);
     QStringList campi;
     for (const CampoSchema& c : t.campi) campi << c.nome;
     t.nome = u"NUOVA"_s;
