@@ -107,7 +107,8 @@ template <typename F> bool suImmagine(QPainter* p, const QRect& r, const QWidget
 
 // Hands the wheel event `e`, which reached the value control `controllo`, to the controls around it, innermost first,
 // as Qt hands on a wheel event that a control leaves, up to the first that takes it (a scroll area that scrolls) or
-// to the window. Other value controls on the way are passed over too.
+// to the window. Other value controls on the way are passed over too. As in Qt's own hand-on, a control takes it only
+// when it both handles it and leaves it accepted: a disabled one handles nothing, and leaves the event as it found it.
 void passaAlContenitore(QWidget* controllo, const QWheelEvent* e)
 {
     for (QWidget* w = controllo->parentWidget(); w; w = w->parentWidget()) {
@@ -115,8 +116,7 @@ void passaAlContenitore(QWidget* controllo, const QWheelEvent* e)
             QWheelEvent copia(controllo->mapTo(w, e->position()), e->globalPosition(), e->pixelDelta(), e->angleDelta(),
                               e->buttons(), e->modifiers(), e->phase(), e->inverted(), e->source(),
                               e->pointingDevice());
-            QCoreApplication::sendEvent(w, &copia);
-            if (copia.isAccepted()) return;
+            if (QCoreApplication::sendEvent(w, &copia) && copia.isAccepted()) return;
         }
         if (w->isWindow()) return;
     }

@@ -1,18 +1,22 @@
 #include "platform/stileprogramma.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyleFactory>
 #include <QTableWidget>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 namespace {
 
@@ -84,6 +88,50 @@ private slots:
         QVERIFY2(threadDelProcesso() > prima, "la finestra di prova non usa i thread del motore di disegno");
         QCOMPARE(nostro.size(), base.size());
         QVERIFY(nostro == base);
+    }
+
+    // The wheel over a drop-down in a window that scrolls as a whole scrolls the window, and never changes the choice:
+    // on a page the program has disabled too, and whether the drop-down itself is disabled or not.
+    void rotellinaSuControlloDisattivato()
+    {
+        StileProgramma::installa();
+        QScrollArea area;
+        area.resize(300, 200);
+        auto* contenuto = new QWidget;
+        auto* colonna = new QVBoxLayout(contenuto);
+        auto* pagina = new QWidget;
+        auto* riga = new QVBoxLayout(pagina);
+        auto* attiva = new QComboBox;
+        auto* spenta = new QComboBox;
+        for (QComboBox* c : {attiva, spenta}) {
+            c->addItems({QStringLiteral("Ancona"), QStringLiteral("Bari"), QStringLiteral("Cagliari")});
+            c->setCurrentIndex(1);
+            riga->addWidget(c);
+        }
+        spenta->setEnabled(false);
+        colonna->addWidget(pagina);
+        colonna->addSpacing(1000);
+        area.setWidget(contenuto);
+        area.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&area));
+        QScrollBar* barra = area.verticalScrollBar();
+        for (bool paginaAttiva : {true, false}) {
+            pagina->setEnabled(paginaAttiva);
+            for (QComboBox* c : {attiva, spenta}) {
+                barra->setValue(barra->maximum() / 2);
+                for (int verso : {1, -1, -1}) {
+                    const QPoint centro = c->rect().center();
+                    QWheelEvent e(centro, c->mapToGlobal(centro), {}, QPoint(0, 120 * verso), Qt::NoButton,
+                                  Qt::NoModifier, Qt::NoScrollPhase, false);
+                    QCoreApplication::sendEvent(c, &e);
+                }
+                QVERIFY2(barra->value() > barra->maximum() / 2,
+                         qPrintable(QStringLiteral("%1, pagina %2")
+                                        .arg(c == attiva ? "attiva" : "disattivata")
+                                        .arg(paginaAttiva ? "attiva" : "disattivata")));
+                QCOMPARE(c->currentIndex(), 1);
+            }
+        }
     }
 };
 
