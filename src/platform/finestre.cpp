@@ -19,6 +19,7 @@
 #include <QScopeGuard>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <utility>
 
@@ -156,16 +157,36 @@ bool CediOltre(QWidget* w, const QSize& posto)
     return true;
 }
 
+// Whether the control `c` of window `w` is in sight and usable or, while `w` is still hidden, will be once it is shown.
+bool Usabile(const QWidget* c, const QWidget* w) { return c->isVisibleTo(w) && c->isEnabledTo(w); }
+
+// The first control of window `w` in its tab order that is (or will be) in sight and usable, as the tab key reaches it.
+QWidget* PrimoUsabile(QWidget* w)
+{
+    for (QWidget* c = w->nextInFocusChain(); c && c != w && w->isAncestorOf(c); c = c->nextInFocusChain())
+        if ((c->focusPolicy() & Qt::TabFocus) && Usabile(c, w)) return c;
+    return nullptr;
+}
+
 // The control of window `w` that has the focus or, while the window is still hidden, the one that would take it when
-// the window is first activated: the one it chose, else the first in its tab order.
+// the window is first activated: the one it chose, else the first in its tab order, passing over a control that will
+// be hidden or disabled (a box this championship does not use, a chart not drawn yet).
 QWidget* Fuoco(QWidget* w)
 {
     if (w->isAncestorOf(QApplication::focusWidget())) return QApplication::focusWidget();
     if (w->isVisible()) return nullptr;
-    if (QWidget* f = w->focusWidget()) return f;
-    for (QWidget* c = w->nextInFocusChain(); c && c != w && w->isAncestorOf(c); c = c->nextInFocusChain())
-        if (c->focusPolicy() & Qt::TabFocus) return c;
-    return nullptr;
+    if (QWidget* f = w->focusWidget(); f && Usabile(f, w)) return f;
+    return PrimoUsabile(w);
+}
+
+// The first focus of window `w`, just shown and activated, on a control in sight and usable: the frame's own choice
+// takes the first control in the tab order, hidden or disabled as it may be, which would leave what the user types
+// going where they cannot see. It then goes on to the first control the tab key reaches.
+void FuocoUsabile(QWidget* w)
+{
+    const QWidget* f = w->focusWidget();
+    if (!f || Usabile(f, w)) return;
+    if (QWidget* c = PrimoUsabile(w)) c->setFocus(Qt::OtherFocusReason);
 }
 
 // Makes the window in child frame `sotto` need no more room than an area of size `vista` gives it. The controls that
@@ -206,9 +227,23 @@ void Adatta(QMdiSubWindow* sotto, const QSize& vista)
     sotto->resize(QSize(sotto->width() + barra, sotto->height()).boundedTo(vista));
 }
 
-// Each list, tree or grid of `w` that has a row chosen (the row its commands act on) shows it, as the window opens. The
-// window is laid out for the size it opens with first, so that the row is still in sight when it is painted.
-void MostraRigheScelte(Finestra* w)
+// The lists, trees and grids of `w` that show their last rows, scrolled to their end (as a list that grows at the
+// bottom opens), before the window is fitted to the area or the screen, which leaves them where they were.
+using ElenchiAllaFine = QList<QPointer<QAbstractItemView>>;
+ElenchiAllaFine AllaFine(const QWidget* w)
+{
+    ElenchiAllaFine elenchi;
+    for (QAbstractItemView* v : w->findChildren<QAbstractItemView*>()) {
+        const QScrollBar* b = v->verticalScrollBar();
+        if (!qobject_cast<QHeaderView*>(v) && b->maximum() > 0 && b->value() == b->maximum()) elenchi.append(v);
+    }
+    return elenchi;
+}
+
+// Each list, tree or grid of `w` that has a row chosen (the row its commands act on) shows it, as the window opens, and
+// each of `allaFine` shows its last rows still. The window is laid out for the size it opens with first, so that the
+// rows are still in sight when it is painted.
+void MostraRigheScelte(Finestra* w, const ElenchiAllaFine& allaFine)
 {
     QList<std::pair<QAbstractItemView*, QModelIndex>> scelte;
     for (QAbstractItemView* v : w->findChildren<QAbstractItemView*>()) {
@@ -216,9 +251,11 @@ void MostraRigheScelte(Finestra* w)
         if (qobject_cast<QHeaderView*>(v) || !s || !s->hasSelection() || !v->isVisibleTo(w)) continue;
         scelte.append({v, s->isSelected(v->currentIndex()) ? v->currentIndex() : s->selectedIndexes().first()});
     }
-    if (scelte.isEmpty()) return;
+    if (scelte.isEmpty() && allaFine.isEmpty()) return;
     for (QWidget* c : {w->contenitore(), static_cast<QWidget*>(w)})
         if (c->layout()) c->layout()->activate();
+    for (const QPointer<QAbstractItemView>& v : allaFine)
+        if (v) v->scrollToBottom();
     for (const auto& [v, riga] : scelte) v->scrollTo(riga);
 }
 
@@ -397,6 +434,7 @@ Finestra* Finestre::mostra(const QString& id)
     const bool eraVisibile = visibile(id);
     const bool giaAttiva = eraVisibile && ultimaAttiva_ == w;
     if (!eraVisibile && ultimaAttiva_ == w) ultimaAttiva_ = nullptr;
+    const ElenchiAllaFine allaFine = eraVisibile ? ElenchiAllaFine() : AllaFine(w);
 
     if (area_) {
         inserisciNellArea(w);
@@ -423,7 +461,10 @@ Finestra* Finestre::mostra(const QString& id)
     if (!guardia || finestre_.value(id) != w) return nullptr;
     // A window that has just appeared (and may have grown to fit what it shows) stands wholly in sight.
     if (!eraVisibile && area_) tieniInVista(w->contenitore());
-    if (!eraVisibile) MostraRigheScelte(w);
+    if (!eraVisibile) {
+        MostraRigheScelte(w, allaFine);
+        FuocoUsabile(w);
+    }
     return w;
 }
 

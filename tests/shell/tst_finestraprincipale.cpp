@@ -501,7 +501,8 @@ private slots:
 
     // The largest championship, with names as long as real ones, on a small screen, the main window at its default
     // size (92% of the screen) and maximized: every frame lies within the area and every control within its frame, or
-    // scrolls into it, as the window opens, maximized and restored; a modal window within the screen.
+    // scrolls into it, as the window opens, maximized and restored; a modal window within the screen. Fitted, a window
+    // still shows the rows a list opens on, and puts the focus on a control the user can see.
     void finestreNelloSchermo_data()
     {
         QTest::addColumn<QSize>("schermo");
@@ -550,6 +551,17 @@ private slots:
                                     .arg(id, v->objectName())
                                     .arg(scelte.first().row());
             }
+            // The purchase list ends on its last rows; the focus is on a control in sight and usable.
+            if (id == IdFinestra::AcquistoGiocatore) {
+                const QScrollBar* b = w->findChild<QAbstractItemView*>("ListView1")->verticalScrollBar();
+                if (b->value() != b->maximum())
+                    tagliate << QString("%1: elenco a %2 di %3").arg(id).arg(b->value()).arg(b->maximum());
+            }
+            const QWidget* fuoco = QApplication::focusWidget();
+            if (w->isAncestorOf(fuoco) ? !fuoco->isVisible() || !fuoco->isEnabled()
+                                       : id == IdFinestra::RegistrazioneGiornate)
+                tagliate << QString("%1: fuoco su %2, nascosto, disattivato o altrove")
+                                .arg(id, fuoco ? fuoco->metaObject()->className() : "nulla");
             if (Modale(id)) return;
             f->showMaximized();
             controlla(id + " ingrandita", f, entro);
