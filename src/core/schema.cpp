@@ -214,7 +214,9 @@ QStringList ContatoriCheNonNumerano(QSqlDatabase db)
 
 QString ValoreNumericoSql(const QString& campo)
 {
-    return QStringLiteral("CAST(NULLIF(trim(%1, char(32, 9, 10, 11, 12, 13)), '') AS NUMERIC)").arg(campo);
+    return QStringLiteral("CASE WHEN typeof(%1) = 'real' AND %1 <> CAST(%1 AS INTEGER) THEN %1 "
+                          "ELSE CAST(NULLIF(trim(%1, char(32, 9, 10, 11, 12, 13)), '') AS NUMERIC) END")
+        .arg(campo);
 }
 
 namespace {

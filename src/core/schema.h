@@ -50,7 +50,9 @@ QStringList ContatoriCheNonNumerano(QSqlDatabase db);
 
 // The SQL for the numeric value of a field, as files written by other programs may hold numbers as text (which
 // the engine would compare as text, greater than any number and never equal to one): blanks around it are
-// skipped, and an empty or blank text is an empty value (Null), as the old program read an empty field.
+// skipped, and an empty or blank text is an empty value (Null), as the old program read an empty field. A decimal
+// that is no whole number of 64 bits is taken as itself: its text would keep only 15 digits, and an infinite one
+// reads as "Inf", which as text is no number (0). A whole one reads as that whole number.
 QString ValoreNumericoSql(const QString& campo);
 
 // Creates a new, empty championship file at stato().PercorsoCampionato and makes it the open
