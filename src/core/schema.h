@@ -48,6 +48,10 @@ bool NumeraNuoveRighe(const QString& tabella, const QString& campo, QSqlDatabase
 // them), in creation order.
 QStringList ContatoriCheNonNumerano(QSqlDatabase db);
 
+// The reason to refuse a file whose tables of the layout (any of them) are stored without row numbers (WITHOUT
+// ROWID): the program finds and names rows by their number. Empty when every table has them. Only reads.
+QString TabelleSenzaNumeriDiRiga(QSqlDatabase db);
+
 // The SQL for the numeric value of a field, as files written by other programs may hold numbers as text (which
 // the engine would compare as text, greater than any number and never equal to one): blanks around it are
 // skipped, and an empty or blank text is an empty value (Null), as the old program read an empty field. A decimal

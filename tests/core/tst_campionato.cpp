@@ -275,6 +275,16 @@ private slots:
                                   << "Il file indica 2147483647 giornate registrate, ma ne contiene 5.";
         QTest::newRow("codici senza contatore")
             << u"contatore"_s << "Nel file il campo GIOCATORE.CODICE non è un contatore: non numera da sé";
+        // Rows are found and named by their number: a table without one is refused before any is read, a table
+        // that only the standings rebuild and one with a counter alike.
+        QTest::newRow("giornate senza numeri di riga")
+            << u"senza rowid GIORNATA"_s
+            << "Nel file la tabella GIORNATA è registrata senza i numeri di riga con cui Golvarno 2000 ritrova le "
+               "righe: è stata scritta da un altro programma.";
+        QTest::newRow("squadre e classifica senza numeri di riga")
+            << u"senza rowid PUNTISQUADRE SQUADRA"_s
+            << "Nel file le tabelle SQUADRA, PUNTISQUADRE sono registrate senza i numeri di riga con cui Golvarno "
+               "2000 ritrova le righe: sono state scritte da un altro programma.";
         QTest::newRow("partite") << u"partite"_s
                                  << "La giornata 2 del file ha 4 partite, ma con 6 squadre se ne giocano";
         QTest::newRow("partite senza giornata")
@@ -368,6 +378,8 @@ private slots:
                         for (const char* passo : {"CREATE TABLE G AS SELECT * FROM GIOCATORE", "DROP TABLE GIOCATORE",
                                                   "ALTER TABLE G RENAME TO GIOCATORE"})
                             Esegui(passo, {}, db);
+                    if (tipo.startsWith("senza rowid"))
+                        for (const QString& tabella : tipo.split(' ').mid(2)) SenzaNumeriDiRiga(db, tabella);
                     if (tipo == "giornate") Esegui("UPDATE CAMPIONATO SET GIORNATEINS = 2147483647", {}, db);
                     if (const QString sql = fuoriIntervallo().value(tipo); !sql.isEmpty()) Esegui(sql, {}, db);
                     if (tipo == "senza giornata") Esegui("UPDATE PARTITA SET GIORNATANUM = ''", {}, db);

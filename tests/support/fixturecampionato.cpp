@@ -562,3 +562,18 @@ DatiFixture FixtureCampionato::creaECarica()
         throw ErroreDatabase(QStringLiteral("Impossibile aprire il file ") + d.percorso);
     return d;
 }
+
+void SenzaNumeriDiRiga(QSqlDatabase db, const QString& tabella)
+{
+    QStringList campi;
+    {
+        Query q(QStringLiteral("SELECT name || ' ' || type FROM pragma_table_info(?) ORDER BY cid"), {tabella}, db);
+        while (q.next()) campi << q.testo(0);
+    }
+    const QString chiave = campi.value(0).section(QLatin1Char(' '), 0, 0);
+    for (const QString& passo :
+         {QStringLiteral("CREATE TABLE N (%1, PRIMARY KEY (%2)) WITHOUT ROWID").arg(campi.join(", "), chiave),
+          QStringLiteral("INSERT INTO N SELECT * FROM ") + tabella, QStringLiteral("DROP TABLE ") + tabella,
+          QStringLiteral("ALTER TABLE N RENAME TO ") + tabella})
+        Esegui(passo, {}, db);
+}
