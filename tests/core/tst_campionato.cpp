@@ -277,10 +277,6 @@ private slots:
             << u"contatore"_s << "Nel file il campo GIOCATORE.CODICE non è un contatore: non numera da sé";
         // Rows are found and named by their number: a table without one is refused before any is read, a table
         // that only the standings rebuild and one with a counter alike.
-        QTest::newRow("giornate senza numeri di riga")
-            << u"senza rowid GIORNATA"_s
-            << "Nel file la tabella GIORNATA è registrata senza i numeri di riga con cui Golvarno 2000 ritrova le "
-               "righe: è stata scritta da un altro programma.";
         QTest::newRow("squadre e classifica senza numeri di riga")
             << u"senza rowid PUNTISQUADRE SQUADRA"_s
             << "Nel file le tabelle SQUADRA, PUNTISQUADRE sono registrate senza i numeri di riga con cui Golvarno "

@@ -565,15 +565,13 @@ DatiFixture FixtureCampionato::creaECarica()
 
 void SenzaNumeriDiRiga(QSqlDatabase db, const QString& tabella)
 {
-    QStringList campi;
-    {
-        Query q(QStringLiteral("SELECT name || ' ' || type FROM pragma_table_info(?) ORDER BY cid"), {tabella}, db);
-        while (q.next()) campi << q.testo(0);
-    }
-    const QString chiave = campi.value(0).section(QLatin1Char(' '), 0, 0);
+    const QString campi =
+        Valore(QStringLiteral("SELECT group_concat(name || ' ' || type, ', ') FROM pragma_table_info(?)"), {tabella},
+               db)
+            .toString();
     for (const QString& passo :
-         {QStringLiteral("CREATE TABLE N (%1, PRIMARY KEY (%2)) WITHOUT ROWID").arg(campi.join(", "), chiave),
-          QStringLiteral("INSERT INTO N SELECT * FROM ") + tabella, QStringLiteral("DROP TABLE ") + tabella,
-          QStringLiteral("ALTER TABLE N RENAME TO ") + tabella})
+         {QStringLiteral("CREATE TABLE N (%1, PRIMARY KEY (%2)) WITHOUT ROWID")
+              .arg(campi, campi.section(QLatin1Char(' '), 0, 0)),
+          "INSERT INTO N SELECT * FROM " + tabella, "DROP TABLE " + tabella, "ALTER TABLE N RENAME TO " + tabella})
         Esegui(passo, {}, db);
 }
