@@ -360,7 +360,9 @@ QString VerificaDatiCampionato(QSqlDatabase db, bool formatoAttuale)
     // One reading of the file, as it stands when the check begins.
     Transazione lettura(db);
     const CampiNelFile campi = LeggiCampiNelFile(db);
-    QString motivo = verificaCampi(campi, formatoAttuale);
+    // Before anything reads a row by its number.
+    QString motivo = TabelleSenzaNumeriDiRiga(db);
+    if (motivo.isEmpty()) motivo = verificaCampi(campi, formatoAttuale);
     const QStringList fermi = motivo.isEmpty() ? ContatoriCheNonNumerano(db) : QStringList();
     // A copy converted from the previous version gets counters of its own.
     if (motivo.isEmpty() && formatoAttuale) motivo = verificaContatori(fermi);

@@ -39,9 +39,10 @@ QString TitoloPrincipale();
 QString VerificaFileCampionato(const QString& percorso, bool formatoAttuale = true);
 
 // Why the championship in `db` (the eight tables present) cannot be opened, judged on its fields and rows; empty
-// when it can. With `formatoAttuale` the file must have every field of the current layout (a file of the previous
-// version is pointed to the conversion command) and counters that number new rows; without it, every field of the
-// previous version, whose copy gets counters from the conversion. Then it needs its CAMPIONATO row and counts the
+// when it can. Every table of the layout must have row numbers (TabelleSenzaNumeriDiRiga). With `formatoAttuale`
+// the file must have every field of the current layout (a file of the previous version is pointed to the
+// conversion command) and counters that number new rows; without it, every field of the previous version, whose
+// copy gets counters from the conversion. Then it needs its CAMPIONATO row and counts the
 // windows can trust: the match days registered (GIORNATEINS) no more than the match days present, and no match
 // day with more pairings than half the teams, numbers read by their value; and no two teams whose names the program
 // cannot tell apart (ConfrontaNomiSquadra), since every other table finds its teams by name. Only reads.

@@ -591,6 +591,7 @@ void VerificaFileDaConvertire(const QString& percorso)
                         "Il file %1 non è un campionato della versione 4: manca il campo %2 della tabella %3.")
                         .arg(percorso, campo, it.key()));
     }
+    if (const QString motivo = TabelleSenzaNumeriDiRiga(c->db()); !motivo.isEmpty()) throw ErroreDatabase(motivo);
     if (const QString motivo = valoreNonNumerico(c->db()); !motivo.isEmpty()) throw ErroreDatabase(motivo);
     if (const QString motivo = codiceVuotoODoppio(c->db()); !motivo.isEmpty()) throw ErroreDatabase(motivo);
     // What the opening would refuse in the copy, told as the opening tells it.

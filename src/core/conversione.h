@@ -12,8 +12,8 @@
 QString InserisciPrimaDelPunto(const QString& s, const QString& t);
 
 // Checks that `percorso` is a championship file of the previous version that the passes can
-// convert: an SQLite database with the eight tables and the fields the passes read, none of the
-// four fields added since, in every number field a number of that field's kind or nothing
+// convert: an SQLite database with the eight tables, each with row numbers, and the fields the passes read, none of
+// the four fields added since, in every number field a number of that field's kind or nothing
 // (a number written as text, or an empty text, included), in every counter a code of each row's own,
 // and nothing that the opening of its copy would refuse (VerificaDatiCampionato). Only reads the file.
 // Throws ErroreDatabase with an Italian text that names the table, the field and the row of a value that

@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QHash>
 #include <QRegularExpression>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -311,20 +310,6 @@ void Esegui(const QString& sql, const QVariantList& parametri, QSqlDatabase db) 
 
 namespace {
 
-// The rows of a championship table, as a message names them all.
-QString tutteLeRighe(const QString& tabella)
-{
-    static const QHash<QString, QString> nomi{
-        {"CAMPIONATO", "tutte le righe di dati generali"},
-        {"SQUADRA", "tutte le squadre"},
-        {"PARTITA", "tutte le partite"},
-        {"GIOCATORE", "tutti i giocatori"},
-        {"RETI", "tutte le reti"},
-        {"PRESENZE", "tutte le presenze nelle formazioni"},
-    };
-    return nomi.value(tabella, QStringLiteral("tutte le righe della tabella %1").arg(tabella));
-}
-
 // The counter of a championship table.
 QString contatoreDi(const QString& tabella)
 {
@@ -351,10 +336,10 @@ void VerificaNuoviCodici(const QString& tabella, qint64 righe, QSqlDatabase db)
     }
     Query q(sql + QLatin1Char(')'), parametri, db);
     if (righe <= 0 || (q.next() && q.intero64(0) <= CODICE_MASSIMO - righe)) return;
-    throw ErroreDatabase(QStringLiteral("Il file contiene già %1 che può numerare: il campo %2 della tabella %3, che "
-                                        "numera le righe nuove, supererebbe %4, il valore più alto ammesso. Non è "
-                                        "stato salvato nulla.")
-                             .arg(tutteLeRighe(nome), contatoreDi(nome), nome)
+    throw ErroreDatabase(QStringLiteral("Il campo %1 della tabella %2, che numera le righe nuove, non ha abbastanza "
+                                        "codici per le righe che questo salvataggio aggiungerebbe: il codice più "
+                                        "alto ammesso è %3. Non è stato salvato nulla.")
+                             .arg(contatoreDi(nome), nome)
                              .arg(CODICE_MASSIMO));
 }
 

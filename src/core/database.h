@@ -135,8 +135,8 @@ void Esegui(const QString& sql, const QVariantList& parametri, QSqlDatabase db =
 constexpr qint64 CODICE_MASSIMO = 2147483647;
 
 // Before `righe` new rows are added to `tabella` (a championship table whose counter numbers them): throws
-// ErroreDatabase, with the message that the file holds as many of those rows as it can number and nothing was saved,
-// when the counter would give one of them a code past CODICE_MASSIMO. The engine numbers a new row one past the
+// ErroreDatabase, with the message that the counter has no codes for the rows the save adds and nothing was saved,
+// when it would give one of them a code past CODICE_MASSIMO. The engine numbers a new row one past the
 // highest code the table ever gave (kept in sqlite_sequence) or holds now, whichever is higher. Only reads: the
 // caller's transaction, rolled back, leaves nothing written.
 void VerificaNuoviCodici(const QString& tabella, qint64 righe = 1, QSqlDatabase db = DbCampionato());

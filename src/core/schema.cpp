@@ -212,9 +212,33 @@ QStringList ContatoriCheNonNumerano(QSqlDatabase db)
     return tabelle;
 }
 
+QString TabelleSenzaNumeriDiRiga(QSqlDatabase db)
+{
+    QStringList senza;
+    {
+        Query q(QStringLiteral("SELECT upper(name) FROM pragma_table_list WHERE schema = 'main' AND type = 'table' "
+                               "AND wr"),
+                {}, db);
+        while (q.next()) senza << q.testo(0);
+    }
+    QStringList tabelle;
+    for (const TabellaSchema& t : SchemaCampionato())
+        if (senza.contains(t.nome)) tabelle << t.nome;
+    if (tabelle.isEmpty()) return QString();
+    const QString testo = tabelle.size() == 1
+                              ? QStringLiteral("Nel file la tabella %1 è registrata senza i numeri di riga con cui "
+                                               "Golvarno 2000 ritrova le righe: è stata scritta da un altro programma.")
+                              : QStringLiteral("Nel file le tabelle %1 sono registrate senza i numeri di riga con cui "
+                                               "Golvarno 2000 ritrova le righe: sono state scritte da un altro "
+                                               "programma.");
+    return testo.arg(tabelle.join(QStringLiteral(", ")));
+}
+
 QString ValoreNumericoSql(const QString& campo)
 {
-    return QStringLiteral("CAST(NULLIF(trim(%1, char(32, 9, 10, 11, 12, 13)), '') AS NUMERIC)").arg(campo);
+    return QStringLiteral("CASE WHEN typeof(%1) = 'real' AND %1 <> CAST(%1 AS INTEGER) THEN %1 "
+                          "ELSE CAST(NULLIF(trim(%1, char(32, 9, 10, 11, 12, 13)), '') AS NUMERIC) END")
+        .arg(campo);
 }
 
 namespace {

@@ -48,9 +48,15 @@ bool NumeraNuoveRighe(const QString& tabella, const QString& campo, QSqlDatabase
 // them), in creation order.
 QStringList ContatoriCheNonNumerano(QSqlDatabase db);
 
+// The reason to refuse a file whose tables of the layout (any of them) are stored without row numbers (WITHOUT
+// ROWID): the program finds and names rows by their number. Empty when every table has them. Only reads.
+QString TabelleSenzaNumeriDiRiga(QSqlDatabase db);
+
 // The SQL for the numeric value of a field, as files written by other programs may hold numbers as text (which
 // the engine would compare as text, greater than any number and never equal to one): blanks around it are
-// skipped, and an empty or blank text is an empty value (Null), as the old program read an empty field.
+// skipped, and an empty or blank text is an empty value (Null), as the old program read an empty field. A decimal
+// that is no whole number of 64 bits is taken as itself: its text would keep only 15 digits, and an infinite one
+// reads as "Inf", which as text is no number (0). A whole one reads as that whole number.
 QString ValoreNumericoSql(const QString& campo);
 
 // Creates a new, empty championship file at stato().PercorsoCampionato and makes it the open

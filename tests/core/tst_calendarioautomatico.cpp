@@ -248,7 +248,7 @@ void TstCalendarioAutomatico::rifiuti_data()
     QTest::newRow("posizione vuota") << 6 << "vuota" << impossibile << nonValido + "una partita della giornata 3 indica una squadra inesistente";
     QTest::newRow("contro se stessa") << 6 << "se stessa" << impossibile << nonValido + "nella giornata 2 una squadra gioca contro se stessa";
     QTest::newRow("due volte nella giornata") << 6 << "due volte" << impossibile << nonValido + "nella giornata 2 una squadra gioca due volte";
-    QTest::newRow("contatore delle partite alla fine") << 6 << u"contatore"_s << u"Creazione automatica del calendario"_s << "Impossibile creare il calendario: il file del campionato non è stato modificato.\rIl file contiene già tutte le partite che può numerare";
+    QTest::newRow("contatore delle partite alla fine") << 6 << u"contatore"_s << u"Creazione automatica del calendario"_s << "Impossibile creare il calendario: il file del campionato non è stato modificato.\rIl campo CODPART della tabella PARTITA, che numera le righe nuove, non ha abbastanza codici per le righe che questo salvataggio aggiungerebbe";
     QTest::newRow("senza riga CAMPIONATO") << 6 << u"campionato"_s << u"Creazione automatica del calendario"_s << "Impossibile creare il calendario: il file del campionato non contiene i dati generali";
     // clang-format on
 }

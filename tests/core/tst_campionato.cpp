@@ -275,6 +275,12 @@ private slots:
                                   << "Il file indica 2147483647 giornate registrate, ma ne contiene 5.";
         QTest::newRow("codici senza contatore")
             << u"contatore"_s << "Nel file il campo GIOCATORE.CODICE non è un contatore: non numera da sé";
+        // Rows are found and named by their number: a table without one is refused before any is read, a table
+        // that only the standings rebuild and one with a counter alike.
+        QTest::newRow("squadre e classifica senza numeri di riga")
+            << u"senza rowid PUNTISQUADRE SQUADRA"_s
+            << "Nel file le tabelle SQUADRA, PUNTISQUADRE sono registrate senza i numeri di riga con cui Golvarno "
+               "2000 ritrova le righe: sono state scritte da un altro programma.";
         QTest::newRow("partite") << u"partite"_s
                                  << "La giornata 2 del file ha 4 partite, ma con 6 squadre se ne giocano";
         QTest::newRow("partite senza giornata")
@@ -302,6 +308,9 @@ private slots:
         QTest::newRow("maglia a metà delle presenze")
             << u"maglia"_s << fuori.arg("PRESENZE", "CODICE 5000", "NUMMAGLIA", "32768", intero);
         QTest::newRow("decimale") << u"decimale"_s << fuori.arg("RETI", "CODICE 1", "MINUTO", "1e+300", lungo);
+        QTest::newRow("gol infiniti") << u"infinito"_s << fuori.arg("PARTITA", "CODPART 50", "G2R", "inf", intero);
+        QTest::newRow("squadra a meno infinito")
+            << u"meno infinito"_s << fuori.arg("GIOCATORE", "CODICE 3", "CODSQUADRA", "-inf", lungo);
         QTest::newRow("numero in un testo")
             << u"testo nel numero"_s << fuori.arg("GIOCATORE", "CODICE 3", "NUMERO", "40000 gol", intero);
         QTest::newRow("riga oltre la pagina")
@@ -318,6 +327,8 @@ private slots:
             {"penalita", "UPDATE SQUADRA SET PENALITA = -2147483648 WHERE CODICE = 2"},
             {"maglia", "UPDATE PRESENZE SET NUMMAGLIA = 32768 WHERE CODICE = 5000"},
             {"decimale", "UPDATE RETI SET MINUTO = 1e300 WHERE CODICE = 1"},
+            {"infinito", "UPDATE PARTITA SET G2R = 9e999 WHERE CODPART = 50"},
+            {"meno infinito", "UPDATE GIOCATORE SET CODSQUADRA = -9e999 WHERE CODICE = 3"},
             {"testo nel numero", "UPDATE GIOCATORE SET NUMERO = '40000 gol' WHERE CODICE = 3"},
             {"riga lunga", "UPDATE PARTITA SET NOTE = printf('%.9000c', 'x'), RIGA = 32768 WHERE CODPART = 2"},
         };
@@ -340,8 +351,8 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly));
             if (tipo == "testo") f.write("Questo non è un campionato, ma una lettera.\n");
         } else if (tipo != "inesistente") {
-            const bool grande = QStringList{"troncato", "maglia", "decimale", "testo nel numero"}.contains(tipo);
-            (grande ? FixtureCampionato::piuGrande(file) : FixtureCampionato(file)).crea();
+            const QStringList grandi{"troncato", "maglia", "decimale", "infinito", "meno infinito", "testo nel numero"};
+            (grandi.contains(tipo) ? FixtureCampionato::piuGrande(file) : FixtureCampionato(file)).crea();
             if (tipo == "troncato") {
                 QFile f(file);
                 QVERIFY(f.resize(f.size() / 2));
@@ -363,6 +374,8 @@ private slots:
                         for (const char* passo : {"CREATE TABLE G AS SELECT * FROM GIOCATORE", "DROP TABLE GIOCATORE",
                                                   "ALTER TABLE G RENAME TO GIOCATORE"})
                             Esegui(passo, {}, db);
+                    if (tipo.startsWith("senza rowid"))
+                        for (const QString& tabella : tipo.split(' ').mid(2)) SenzaNumeriDiRiga(db, tabella);
                     if (tipo == "giornate") Esegui("UPDATE CAMPIONATO SET GIORNATEINS = 2147483647", {}, db);
                     if (const QString sql = fuoriIntervallo().value(tipo); !sql.isEmpty()) Esegui(sql, {}, db);
                     if (tipo == "senza giornata") Esegui("UPDATE PARTITA SET GIORNATANUM = ''", {}, db);

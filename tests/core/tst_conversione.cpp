@@ -1,6 +1,7 @@
 #include "core/conversione.h"
 #include "core/database.h"
 #include "core/schema.h"
+#include "support/fixturecampionato.h"
 #include "support/vecchioformato.h"
 
 #include <QCryptographicHash>
@@ -326,6 +327,9 @@ void TstConversione::rifiuti_data()
            "tempo che nel nuovo formato si scrive come 100 più i minuti dopo il 45° (32822)";
     QTest::newRow("gol al minuto che la conversione porta oltre il campo")
         << u"minuto gol"_s << "Nella tabella RETI, nella riga con CODICE 1, il campo MINUTO contiene «2147483600»";
+    QTest::newRow("giornate senza numeri di riga")
+        << u"senza rowid"_s
+        << "Nel file la tabella GIORNATA è registrata senza i numeri di riga con cui Golvarno 2000 ritrova le righe";
     QTest::newRow("due squadre con un nome")
         << u"nome doppio"_s << "Nel file due squadre si chiamano «Bari» e «bari », nomi che il programma non distingue";
 }
@@ -366,6 +370,7 @@ void TstConversione::rifiuti()
         if (tipo == "minuto") f.presenza(1, 1, "Alba", -1, 1, 32767);
         if (tipo == "minuto gol") f.rete(1, 1, "Alba", 2147483600);
         if (tipo == "nome doppio") f.squadra("bari ");
+        if (tipo == "senza rowid") SenzaNumeriDiRiga(f.db(), u"GIORNATA"_s);
         f.inserisci("PARTITA", {{"GIORNATANUM", 1}, {"CODPART", 1}});
         f.inserisci("PARTITA", {{"GIORNATANUM", 1},
                                 {"CODPART", tipo == "doppio"         ? 1

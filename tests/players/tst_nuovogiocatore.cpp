@@ -120,9 +120,9 @@ private slots:
         a.messaggi().ok();
         Premi(2);
         QVERIFY2(a.messaggi().ultimo().testo.endsWith(
-                     "Il file contiene già tutti i giocatori che può numerare: il campo CODICE della tabella "
-                     "GIOCATORE, che numera le righe nuove, supererebbe 2147483647, il valore più alto ammesso. Non è "
-                     "stato salvato nulla."),
+                     "Il campo CODICE della tabella GIOCATORE, che numera le righe nuove, non ha abbastanza codici "
+                     "per le righe che questo salvataggio aggiungerebbe: il codice più alto ammesso è 2147483647. Non "
+                     "è stato salvato nulla."),
                  qPrintable(a.messaggi().ultimo().testo));
         QCOMPARE(Giocatori(), prima + (unoLibero ? 1 : 0));
         QCOMPARE(VerificaFileCampionato(d.percorso), QString());

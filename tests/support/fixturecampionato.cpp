@@ -562,3 +562,16 @@ DatiFixture FixtureCampionato::creaECarica()
         throw ErroreDatabase(QStringLiteral("Impossibile aprire il file ") + d.percorso);
     return d;
 }
+
+void SenzaNumeriDiRiga(QSqlDatabase db, const QString& tabella)
+{
+    const QString campi =
+        Valore(QStringLiteral("SELECT group_concat(name || ' ' || type, ', ') FROM pragma_table_info(?)"), {tabella},
+               db)
+            .toString();
+    for (const QString& passo :
+         {QStringLiteral("CREATE TABLE N (%1, PRIMARY KEY (%2)) WITHOUT ROWID")
+              .arg(campi, campi.section(QLatin1Char(' '), 0, 0)),
+          "INSERT INTO N SELECT * FROM " + tabella, "DROP TABLE " + tabella, "ALTER TABLE N RENAME TO " + tabella})
+        Esegui(passo, {}, db);
+}

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QPair>
 #include <QSet>
+#include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
 
@@ -88,3 +89,7 @@ private:
     friend class ScritturaFixture;
     Opzioni o_;
 };
+
+// Makes `tabella` of the file open on `db` again without row numbers (WITHOUT ROWID), as another program may store
+// it: its fields with their declared types, its first field the key, its rows kept.
+void SenzaNumeriDiRiga(QSqlDatabase db, const QString& tabella);
