@@ -90,9 +90,9 @@ private slots:
         QVERIFY(nostro == base);
     }
 
-    // The wheel over a drop-down in a window that scrolls as a whole scrolls the window, and never changes the choice:
-    // on a page the program has disabled too, and whether the drop-down itself is disabled or not.
-    void rotellinaSuControlloDisattivato()
+    // The wheel over a drop-down on a page the program has disabled scrolls the window around it: a disabled control
+    // handles no event, and hands it on as it found it. The choice stays.
+    void rotellinaSuPaginaDisattivata()
     {
         StileProgramma::installa();
         QScrollArea area;
@@ -100,38 +100,20 @@ private slots:
         auto* contenuto = new QWidget;
         auto* colonna = new QVBoxLayout(contenuto);
         auto* pagina = new QWidget;
-        auto* riga = new QVBoxLayout(pagina);
-        auto* attiva = new QComboBox;
-        auto* spenta = new QComboBox;
-        for (QComboBox* c : {attiva, spenta}) {
-            c->addItems({QStringLiteral("Ancona"), QStringLiteral("Bari"), QStringLiteral("Cagliari")});
-            c->setCurrentIndex(1);
-            riga->addWidget(c);
-        }
-        spenta->setEnabled(false);
+        auto* lista = new QComboBox(pagina);
+        lista->addItems({QStringLiteral("Ancona"), QStringLiteral("Bari")});
+        pagina->setEnabled(false);
         colonna->addWidget(pagina);
         colonna->addSpacing(1000);
         area.setWidget(contenuto);
         area.show();
         QVERIFY(QTest::qWaitForWindowExposed(&area));
-        QScrollBar* barra = area.verticalScrollBar();
-        for (bool paginaAttiva : {true, false}) {
-            pagina->setEnabled(paginaAttiva);
-            for (QComboBox* c : {attiva, spenta}) {
-                barra->setValue(barra->maximum() / 2);
-                for (int verso : {1, -1, -1}) {
-                    const QPoint centro = c->rect().center();
-                    QWheelEvent e(centro, c->mapToGlobal(centro), {}, QPoint(0, 120 * verso), Qt::NoButton,
-                                  Qt::NoModifier, Qt::NoScrollPhase, false);
-                    QCoreApplication::sendEvent(c, &e);
-                }
-                QVERIFY2(barra->value() > barra->maximum() / 2,
-                         qPrintable(QStringLiteral("%1, pagina %2")
-                                        .arg(c == attiva ? "attiva" : "disattivata")
-                                        .arg(paginaAttiva ? "attiva" : "disattivata")));
-                QCOMPARE(c->currentIndex(), 1);
-            }
-        }
+        const QPoint centro = lista->rect().center();
+        QWheelEvent e(centro, lista->mapToGlobal(centro), {}, QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(lista, &e);
+        QVERIFY(area.verticalScrollBar()->value() > 0);
+        QCOMPARE(lista->currentIndex(), 0);
     }
 };
 
