@@ -160,33 +160,32 @@ bool CediOltre(QWidget* w, const QSize& posto)
 // Whether the control `c` of window `w` is in sight and usable or, while `w` is still hidden, will be once it is shown.
 bool Usabile(const QWidget* c, const QWidget* w) { return c->isVisibleTo(w) && c->isEnabledTo(w); }
 
-// The first control of window `w` in its tab order that is (or will be) in sight and usable, as the tab key reaches it.
-QWidget* PrimoUsabile(QWidget* w)
+// The control that takes the first focus of window `w`: the one the window chose, else the first in its tab order,
+// passing over a control that is (or, while `w` is hidden, will be) hidden or disabled: a box this championship does
+// not use, a chart not drawn yet.
+QWidget* PrimoFuoco(QWidget* w)
 {
+    if (QWidget* f = w->focusWidget(); f && Usabile(f, w)) return f;
     for (QWidget* c = w->nextInFocusChain(); c && c != w && w->isAncestorOf(c); c = c->nextInFocusChain())
         if ((c->focusPolicy() & Qt::TabFocus) && Usabile(c, w)) return c;
     return nullptr;
 }
 
 // The control of window `w` that has the focus or, while the window is still hidden, the one that would take it when
-// the window is first activated: the one it chose, else the first in its tab order, passing over a control that will
-// be hidden or disabled (a box this championship does not use, a chart not drawn yet).
+// the window is first activated (PrimoFuoco).
 QWidget* Fuoco(QWidget* w)
 {
     if (w->isAncestorOf(QApplication::focusWidget())) return QApplication::focusWidget();
-    if (w->isVisible()) return nullptr;
-    if (QWidget* f = w->focusWidget(); f && Usabile(f, w)) return f;
-    return PrimoUsabile(w);
+    return w->isVisible() ? nullptr : PrimoFuoco(w);
 }
 
 // The first focus of window `w`, just shown and activated, on a control in sight and usable: the frame's own choice
 // takes the first control in the tab order, hidden or disabled as it may be, which would leave what the user types
-// going where they cannot see. It then goes on to the first control the tab key reaches.
+// going where they cannot see. It goes on to PrimoFuoco.
 void FuocoUsabile(QWidget* w)
 {
-    const QWidget* f = w->focusWidget();
-    if (!f || Usabile(f, w)) return;
-    if (QWidget* c = PrimoUsabile(w)) c->setFocus(Qt::OtherFocusReason);
+    QWidget* f = w->focusWidget();
+    if (QWidget* c = f ? PrimoFuoco(w) : nullptr; c && c != f) c->setFocus(Qt::OtherFocusReason);
 }
 
 // Makes the window in child frame `sotto` need no more room than an area of size `vista` gives it. The controls that
