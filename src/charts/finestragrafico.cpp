@@ -102,7 +102,17 @@ void FinestraGrafico::carica()
     caricata = caricata && prepara();
     caricata = caricata && (!impostazioni_.disegnaAlCaricamento || disegna());
     CursoreNormale();
-    if (!caricata) chiudi();
+    if (!caricata) {
+        chiudi();
+        return;
+    }
+    // The first focus goes to the first of the choices above the chart: the chart and the buttons below it, made
+    // first with the frame, come first in the tab order.
+    for (int i = 0; i < rigaScelte_->count(); ++i)
+        if (QWidget* c = rigaScelte_->itemAt(i)->widget(); c && c->focusPolicy() != Qt::NoFocus && !c->isHidden()) {
+            c->setFocus();
+            return;
+        }
 }
 
 void FinestraGrafico::copia() { grafico_->copiaEAvvisa(); }

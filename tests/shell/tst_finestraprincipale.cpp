@@ -551,15 +551,18 @@ private slots:
                                     .arg(id, v->objectName())
                                     .arg(scelte.first().row());
             }
-            // The purchase list ends on its last rows; the focus is on a control in sight and usable.
+            // The purchase list ends on its last rows.
             if (id == IdFinestra::AcquistoGiocatore) {
                 const QScrollBar* b = w->findChild<QAbstractItemView*>("ListView1")->verticalScrollBar();
                 if (b->value() != b->maximum())
                     tagliate << QString("%1: elenco a %2 di %3").arg(id).arg(b->value()).arg(b->maximum());
             }
+            // The focus is on a control in sight and usable; a chart window's on its choices above the chart.
             const QWidget* fuoco = QApplication::focusWidget();
-            if (w->isAncestorOf(fuoco) ? !fuoco->isVisible() || !fuoco->isEnabled()
-                                       : id == IdFinestra::RegistrazioneGiornate)
+            const bool grafico = id == IdFinestra::GraficoGiocatore || id == IdFinestra::GraficoConfrontoAndamento;
+            if (!w->isAncestorOf(fuoco)
+                    ? id == IdFinestra::RegistrazioneGiornate
+                    : !fuoco->isVisible() || !fuoco->isEnabled() || (grafico && !qobject_cast<const QComboBox*>(fuoco)))
                 tagliate << QString("%1: fuoco su %2, nascosto, disattivato o altrove")
                                 .arg(id, fuoco ? fuoco->metaObject()->className() : "nulla");
             if (Modale(id)) return;
